@@ -1,0 +1,77 @@
+#include "core/Log.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "core/DebugLogHandler.h"
+#include "core/LogHandler.h"
+#include "core/StdOutLogHandler.h"
+
+namespace nimbus {
+
+namespace {
+Log* gLog = nullptr;
+constexpr int kMaxIndent = 63;
+constexpr int kLineSize = 4096;
+}  // namespace
+
+Log* Log::instance() { return gLog; }
+
+Log* Log::setInstance(Log* log) {
+    Log* previous = gLog;
+    gLog = log;
+    return previous;
+}
+
+Log::~Log() {
+    for (LogHandler* handler : handlers_) delete handler;
+}
+
+void Log::addHandler(LogHandler* handler) { handlers_.push_back(handler); }
+
+void Log::write(const LogRecord& record) {
+    LogRecord copy = record;
+    char indent[kMaxIndent + 1];
+    const int spaces = std::clamp(depth_, 0, kMaxIndent);
+    std::memset(indent, ' ', spaces);
+    indent[spaces] = '\0';
+    char line[kLineSize];
+    std::snprintf(line, sizeof line, "%s(%d): %s", copy.file, copy.line, copy.message);
+    copy.formatted = line;
+    copy.indent = indent;
+    for (LogHandler* handler : handlers_) handler->write(copy);
+}
+
+void Log::report(const char* file, int line, const std::string& message) {
+    LogRecord record;
+    record.file = file;
+    record.line = line;
+    record.message = message.c_str();
+    if (gLog) {
+        gLog->write(record);
+    } else {
+        std::fprintf(stderr, "%s(%d): %s", file, line, message.c_str());
+    }
+}
+
+bool initLog() {
+    Log* log = new Log;
+    if (gLog) {
+        delete log;
+        return false;
+    }
+    log->addHandler(new DebugLogHandler);
+    log->addHandler(new StdOutLogHandler(true, true));
+    gLog = log;
+    return true;
+}
+
+std::string systemErrorString(int error) {
+    char buffer[1024];
+    // The GNU variant returns a pointer that may or may not be the buffer.
+    const char* text = strerror_r(error, buffer, sizeof buffer);
+    return text ? std::string(text) : std::string("Failed to describe the error");
+}
+
+}  // namespace nimbus

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <new>
+
+#include "core/memory/MemoryManager.h"
+
+// These tests ask the tracker about blocks they have just released.
+#pragma GCC diagnostic ignored "-Wuse-after-free"
+
+using nimbus::MemoryManager;
+
+namespace {
+
+const unsigned char kGuardBytes[4] = {0xBA, 0xAD, 0xF0, 0x0D};
+
+const nimbus::AllocationRecord* recordOf(const void* p) { return MemoryManager::instance().tracker().find(p); }
+
+// Hides where a pointer came from, so the compiler lets the test look at the guard
+// words around a block and at the tracker after a release.
+char* opaque(const void* p) {
+    auto* q = const_cast<char*>(static_cast<const char*>(p));
+    asm volatile("" : "+r"(q));
+    return q;
+}
+
+}  // namespace
+
+TEST(MemoryManager, BlocksAreAlignedAndFenced) {
+    char* one = opaque(new char);
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(one) % 16, 0u);
+    EXPECT_EQ(std::memcmp(one - 4, kGuardBytes, 4), 0);
+    EXPECT_EQ(std::memcmp(one + 1, kGuardBytes, 4), 0);
+    ASSERT_NE(recordOf(one), nullptr);
+    EXPECT_FALSE(recordOf(one)->flags & nimbus::AllocationRecord::Array);
+    const uintptr_t oneAddress = reinterpret_cast<uintptr_t>(one);
+    delete one;
+    EXPECT_EQ(recordOf(reinterpret_cast<void*>(oneAddress)), nullptr);
+
+    struct alignas(64) Wide {
+        char bytes[3];
+    };
+    auto* wide = new Wide[2];
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(wide) % 64, 0u);
+    EXPECT_TRUE(recordOf(wide)->flags & nimbus::AllocationRecord::Array);
+    delete[] wide;
+
+    auto* quiet = new (std::nothrow) int[4];
+    ASSERT_NE(quiet, nullptr);
+    const uintptr_t quietAddress = reinterpret_cast<uintptr_t>(quiet);
+    operator delete[](quiet, std::nothrow);
+    EXPECT_EQ(recordOf(reinterpret_cast<void*>(quietAddress)), nullptr);
+
+    int* null = nullptr;
+    delete null;
+}
+
+TEST(MemoryManager, ConsecutiveAllocationsGetConsecutiveSequenceNumbers) {
+    auto* a = new int(1);
+    auto* b = new int(2);
+    EXPECT_EQ(recordOf(b)->sequence, recordOf(a)->sequence + 1);
+    delete a;
+    delete b;
+}
+
+TEST(MemoryManager, AnOverrunIsReportedWithItsAllocationSiteAndStillFreed) {
+    const size_t live = MemoryManager::instance().tracker().liveBlocks();
+    // Through the operator the site is the operator's own source line.
+    auto* block = static_cast<char*>(MemoryManager::instance().allocate(10, 16, "Board.cpp", 77, "level", true));
+    block[10] = 'x';
+    testing::internal::CaptureStderr();
+    MemoryManager::instance().release(block);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Memory from Board.cpp(77)\n");
+    EXPECT_EQ(MemoryManager::instance().tracker().liveBlocks(), live);
+
+    char* array = opaque(new char[10]);
+    const std::string site = std::string(recordOf(array)->file) + "(" + std::to_string(recordOf(array)->line) + ")";
+    EXPECT_NE(site.find("GlobalOperators.cpp("), std::string::npos);
+    array[-1] = 0;
+    testing::internal::CaptureStderr();
+    delete[] array;
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Memory from " + site + "\n");
+}
+
+TEST(MemoryManager, AnUnknownPointerIsNeverFreed) {
+    alignas(16) static char notOurs[32];
+    MemoryManager::instance().release(notOurs + 16);  // would crash if it reached free()
+    SUCCEED();
+}
+
+TEST(MemoryManager, ShutdownLeavesLiveBlocksAllocatedAndSilent) {
+    auto* survivor = new int(7);
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(nimbus::shutdownMemoryManager());
+    std::string captured = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(captured, "");
+    EXPECT_EQ(*survivor, 7);
+    EXPECT_EQ(recordOf(opaque(survivor)), nullptr);  // a fresh manager knows nothing of it
+    delete survivor;                         // unknown to the new manager: left alone
+    EXPECT_TRUE(nimbus::shutdownMemoryManager());
+}

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include "core/ResourceManager.h"
+
+using namespace nimbus;
+
+namespace {
+
+struct Counted {
+    explicit Counted(int& deaths) : deaths_(deaths) {}
+    ~Counted() { ++deaths_; }
+    int& deaths_;
+};
+
+class ResourceTest : public ::testing::Test {
+protected:
+    void SetUp() override { previous_ = setResourceManager(new ResourceManager); }
+    void TearDown() override { delete setResourceManager(previous_); }
+    ResourceManager* previous_ = nullptr;
+};
+
+}  // namespace
+
+TEST(ResourceHandle, RingOwnsTheObject) {
+    int deaths = 0;
+    {
+        ResourceHandle<Counted> a(new Counted(deaths));
+        {
+            ResourceHandle<Counted> b = a;
+            ResourceHandle<Counted> c;
+            c = b;
+            EXPECT_EQ(c.get(), a.get());
+        }
+        EXPECT_EQ(deaths, 0);
+        EXPECT_TRUE(a.alone());
+        ResourceHandle<Counted> d(a);
+        d = ResourceHandle<Counted>(new Counted(deaths));  // leaves a's ring
+        EXPECT_EQ(deaths, 0);
+    }
+    EXPECT_EQ(deaths, 2);
+
+    ResourceHandle<Counted> empty;
+    empty.release();
+    EXPECT_FALSE(empty);
+}
+
+TEST_F(ResourceTest, ReplacementReachesEveryHandleAndDestroysTheOldOnce) {
+    int deathsX = 0, deathsY = 0;
+    Counted* x = new Counted(deathsX);
+    Counted* y = new Counted(deathsY);
+    EXPECT_TRUE(registerResource("Textures/a", x, "Texture"));
+    ResourceHandle<Counted> held = getResource<Counted>("Textures/a", "Texture");
+    ResourceHandle<Counted> copy = held;
+    EXPECT_EQ(held.get(), x);
+
+    EXPECT_FALSE(registerResource("Textures/a", y, "Texture"));
+    EXPECT_EQ(deathsX, 1);
+    EXPECT_EQ(held.get(), y);
+    EXPECT_EQ(copy.get(), y);
+    EXPECT_EQ(getResource<Counted>("Textures/a", "Texture").get(), y);
+
+    delete setResourceManager(nullptr);
+    EXPECT_EQ(deathsY, 0);  // still held
+    held.release();
+    copy.release();
+    EXPECT_EQ(deathsY, 1);
+    EXPECT_EQ(deathsX, 1);
+}
+
+TEST_F(ResourceTest, LookupNeedsNameAndExactType) {
+    int deaths = 0;
+    registerResource("Textures/a", new Counted(deaths), "Texture");
+    EXPECT_EQ(resourceManager()->find("Textures/a", "Mesh"), nullptr);
+    EXPECT_EQ(resourceManager()->find("Textures/a", "texture"), nullptr);
+    EXPECT_NE(resourceManager()->find("Textures/a", "Texture"), nullptr);
+    EXPECT_FALSE(getResource<Counted>("Textures/b", "Texture"));
+    {
+        ResourceHandle<Counted> missing = getResource<Counted>("Textures/b", "Texture");
+    }
+    {
+        ResourceHandle<Counted> copy = getResource<Counted>("Textures/a", "Texture");
+    }
+    EXPECT_EQ(deaths, 0);
+}
+
+TEST_F(ResourceTest, ReplacingWithTheSameObjectDestroysNothing) {
+    int deaths = 0;
+    Counted* x = new Counted(deaths);
+    registerResource("Meshes/m", x, "Mesh");
+    ResourceHandle<Counted> held = getResource<Counted>("Meshes/m", "Mesh");
+    // A second entry for the same object, sharing its ring.
+    auto* again = new SimpleResource<Counted>(nullptr, "Mesh");
+    again->assign(*resourceManager()->find("Meshes/m", "Mesh"));
+    EXPECT_EQ(deaths, 0);
+    EXPECT_FALSE(resourceManager()->add("Meshes/m", again));
+    EXPECT_EQ(deaths, 0);
+    EXPECT_EQ(held.get(), x);
+}
+
+TEST_F(ResourceTest, AnEntryRefusesAnObjectOfAnotherType) {
+    int deaths = 0;
+    registerResource("Fonts/Alba", new Counted(deaths), "Font");
+    EXPECT_FALSE(registerResource("Fonts/Alba", new Counted(deaths), "Mesh"));
+    EXPECT_EQ(deaths, 1);  // the refused one
+    EXPECT_NE(resourceManager()->find("Fonts/Alba", "Font"), nullptr);
+}
