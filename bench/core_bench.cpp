@@ -33,3 +33,37 @@ void BM_MemoryInBuffer4ByteReads(benchmark::State& state) {
 }
 BENCHMARK(BM_MemoryInBuffer4ByteReads)->Arg(kMiB / 16)->Arg(kMiB)->Unit(benchmark::kMillisecond);
 }  // namespace
+
+#include <cstdlib>
+
+#include "core/memory/MemoryManager.h"
+
+namespace {
+
+// Small blocks through the tracking manager (guards, record, map insert and erase)
+// against the C library, the price every allocation of the game pays.
+void BM_TrackedSmallBlocks(benchmark::State& state) {
+    nimbus::MemoryManager& manager = nimbus::MemoryManager::instance();
+    std::vector<void*> blocks(256);
+    for (auto _ : state) {
+        for (void*& b : blocks) b = manager.allocate(32, 16, __FILE__, __LINE__, "", false);
+        for (void* b : blocks) manager.release(b);
+    }
+    state.SetItemsProcessed(state.iterations() * blocks.size());
+}
+BENCHMARK(BM_TrackedSmallBlocks);
+
+void BM_MallocSmallBlocks(benchmark::State& state) {
+    std::vector<void*> blocks(256);
+    for (auto _ : state) {
+        for (void*& b : blocks) {
+            b = std::malloc(32);
+            benchmark::DoNotOptimize(b);
+        }
+        for (void* b : blocks) std::free(b);
+    }
+    state.SetItemsProcessed(state.iterations() * blocks.size());
+}
+BENCHMARK(BM_MallocSmallBlocks);
+
+}  // namespace
