@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+
+namespace nimbus {
+
+class Core;
+
+// The game window and its GL context, opened the same way by the game, the tools and the
+// tests.
+struct VideoMode {
+    int32_t width = 1024;
+    int32_t height = 768;
+    bool fullscreen = false;
+    bool verticalSync = true;
+};
+
+// Starts SDL video, opens a double-buffered OpenGL window with 8-bit colour channels and a
+// 32-bit depth buffer, turns on depth testing and back-face culling, sets the viewport and
+// binds a new core to the window. Returns the core (owned by the caller, not published
+// process-wide) or null, with the reason logged. `videoStarted` is set once SDL video is
+// up, so the caller knows to call closeVideo even after a later failure.
+Core* openVideo(const VideoMode& mode, bool& videoStarted);
+
+// Shuts SDL down; call after the core and everything it made are deleted.
+void closeVideo();
+
+}  // namespace nimbus
