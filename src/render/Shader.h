@@ -5,7 +5,7 @@
 namespace nimbus {
 
 namespace fx {
-class Pass;
+struct Pass;
 }  // namespace fx
 
 class Texture;
