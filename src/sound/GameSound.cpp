@@ -1,0 +1,70 @@
+#include "sound/GameSound.h"
+
+#include "core/InArchive.h"
+#include "core/InBuffer.h"
+#include "core/MemberCallback2.h"
+#include "core/Path.h"
+#include "sound/SoundSystem.h"
+
+namespace nimbus {
+
+GameSound::GameSound() = default;
+
+GameSound::GameSound(const GameSound&) : SoundInterface() {}
+
+GameSound& GameSound::operator=(const GameSound& other) {
+    if (this != &other) release();
+    return *this;
+}
+
+GameSound::~GameSound() { release(); }
+
+bool GameSound::initialize() {
+    InArchive* archive = inArchive();
+    return archive && initialize(*archive);
+}
+
+bool GameSound::initialize(InArchive& archive) {
+    release();
+    auto system = std::make_unique<SoundSystem>();
+    if (!system->open()) return false;
+    system_ = std::move(system);
+    return loadAll(archive, kSoundDirectory, ".sound", memberCallback(this, &GameSound::loadSound)) >= 0;
+}
+
+int GameSound::play(const char* name) {
+    if (!system_ || !name) return -1;
+    ResourceHandle<PlayingSound> started = system_->play(name);
+    size_t slot = 0;
+    while (slot < slots_.size() && slots_[slot]) ++slot;
+    if (slot == slots_.size()) slots_.emplace_back();
+    slots_[slot] = started;
+    return started ? static_cast<int>(slot) : -1;
+}
+
+void GameSound::stop(int handle) {
+    if (!system_ || handle < 0 || static_cast<size_t>(handle) >= slots_.size()) return;
+    ResourceHandle<PlayingSound>& slot = slots_[handle];
+    if (slot) system_->halt(*slot);
+    slot.release();
+}
+
+void GameSound::update() {
+    if (!system_) return;
+    for (auto& slot : slots_) {
+        if (slot && !system_->isPlaying(*slot)) slot.release();
+    }
+}
+
+bool GameSound::loadSound(const Path& file, InBuffer& contents) {
+    return system_->loadSample(contents, file.stem());
+}
+
+void GameSound::release() {
+    // The slots go first so that no record outlives the system it names.
+    slots_.clear();
+    if (system_) system_->shutdown();
+    system_.reset();
+}
+
+}  // namespace nimbus
