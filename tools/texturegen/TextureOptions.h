@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "render/TextureFile.h"
+
+namespace nimbus {
+
+// What one run of the texture tool makes, from its command line:
+//   nimbus_texturegen SOURCE OUTPUT --size WxH --format rgba|bgra|rgb|bgr|alpha
+//                     [--glow RADIUS STRENGTH]
+// `--glow` makes the output the glow twin of the source (see makeGlow).
+struct TextureOptions {
+    std::string source;
+    std::string output;
+    int width = 0;
+    int height = 0;
+    PixelFormat format = PixelFormat::RGBA;
+    bool glow = false;
+    float glowRadius = 0.0f;
+    float glowStrength = 1.0f;
+
+    // Reads the arguments after the program name; false, with the reason reported,
+    // when one is unknown, malformed or missing.
+    bool parse(int argc, const char* const* argv);
+};
+
+}  // namespace nimbus

@@ -1,0 +1,17 @@
+// The texture tool: draws an SVG (or reads a PNG) source at the requested size,
+// optionally turns it into its glow twin, and writes the ".texture" file with its whole
+// mip chain. Exits 1, with the file named, when anything fails.
+#include "GlowFilter.h"
+#include "Image.h"
+#include "PictureSource.h"
+#include "TextureBuilder.h"
+#include "TextureOptions.h"
+
+int main(int argc, char** argv) {
+    nimbus::TextureOptions options;
+    if (!options.parse(argc - 1, argv + 1)) return 1;
+    nimbus::Image picture;
+    if (!nimbus::loadPicture(options.source, options.width, options.height, picture)) return 1;
+    if (options.glow) picture = nimbus::makeGlow(picture, options.glowRadius, options.glowStrength);
+    return nimbus::TextureBuilder::write(options.output, picture, options.format) ? 0 : 1;
+}
