@@ -1,0 +1,49 @@
+#include "game/Board.h"
+
+#include "core/ResourceManager.h"
+
+namespace nimbus {
+
+Board::Board(int32_t width, int32_t length) {
+    if (width <= 0 || length <= 0) return;
+    width_ = width;
+    length_ = length;
+    tiles_.resize(static_cast<size_t>(width) * static_cast<size_t>(length));
+}
+
+float Board::fallTime(const Position& p) const {
+    return static_cast<float>(static_cast<uint32_t>(tileAt(p).fallStep)) * secondsPerFallStep_;
+}
+
+bool Board::isFallen(const Position& p, float levelClock) const {
+    if (isBorder(p)) return false;
+    return levelClock > fallTime(p);
+}
+
+bool Board::findStart(Position& out) const {
+    for (int32_t y = 0; y < length_; ++y) {
+        for (int32_t x = 0; x < width_; ++x) {
+            if (tileAt({x, y}).color == kStart) {
+                out = {x, y};
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void Board::fetchResources() {
+    static const char* const kPickupMeshes[kPickupLast] = {nullptr, "Meshes/Small_dice", "Meshes/Stop",
+                                                           "Meshes/Clock"};
+    resources_.tileEffect = getResource<Shader>("Shaders/Board", "Shader");
+    resources_.pickupEffect = getResource<Shader>("Shaders/Dice", "Shader");
+    resources_.tileBatch = getResource<MeshBatch>("Meshes/Tile", "MeshBatch");
+    resources_.arrow = getResource<Mesh>("Meshes/Arrow", "Mesh");
+    for (int kind = 0; kind < kPickupLast; ++kind) {
+        if (kPickupMeshes[kind]) resources_.pickups[kind] = getResource<Mesh>(kPickupMeshes[kind], "Mesh");
+    }
+    resources_.softShadow = getResource<Texture>("Textures/Soft_shadow", "Texture");
+    resources_.envmap = getResource<Texture>("Textures/Envmap", "Texture");
+}
+
+}  // namespace nimbus
