@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "core/ResourceHandle.h"
+#include "render/Texture.h"
+#include "render/font/GlyphMetrics.h"
+
+namespace nimbus {
+
+// A font drawn from a texture atlas of pre-rendered glyphs: the atlas, its glow twin
+// (may be empty), the names it was declared with and the metrics of each glyph by
+// character code. Text is looked up byte by byte as signed 8-bit codes, so bytes above
+// 127 find only glyphs stored under negative codes.
+class BitmapFont {
+public:
+    using Glyphs = std::map<int32_t, GlyphMetrics>;
+
+    BitmapFont(ResourceHandle<Texture> texture, ResourceHandle<Texture> glowTexture, std::string name,
+               std::string textureName, std::string infoName, Glyphs glyphs);
+    virtual ~BitmapFont() = default;
+
+    const ResourceHandle<Texture>& texture() const { return texture_; }
+    const ResourceHandle<Texture>& glowTexture() const { return glowTexture_; }
+    const std::string& name() const { return name_; }
+    const std::string& textureName() const { return textureName_; }
+    const std::string& infoName() const { return infoName_; }
+    const Glyphs& glyphs() const { return glyphs_; }
+    // The glyph of the code, or null when the font has none.
+    const GlyphMetrics* findGlyph(int32_t code) const;
+
+private:
+    ResourceHandle<Texture> texture_;
+    ResourceHandle<Texture> glowTexture_;
+    std::string name_;
+    std::string textureName_;
+    std::string infoName_;
+    Glyphs glyphs_;
+};
+
+// Registers a font (may be null) as a "BitmapFont" resource under the name.
+bool registerFont(const char* name, BitmapFont* font);
+
+}  // namespace nimbus
