@@ -1,0 +1,83 @@
+#include "ContactSheet.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "ModelRaster.h"
+#include "PictureSource.h"
+#include "TextureBuilder.h"
+
+namespace nimbus {
+
+namespace {
+
+constexpr int kScale = 2;
+constexpr int kGap = 8;
+const Pixel kGround{0.17f, 0.19f, 0.22f, 1.0f};
+
+Pixel over(const Pixel& top, const Pixel& below) {
+    const float k = 1.0f - top.a;
+    return {top.r + below.r * k, top.g + below.g * k, top.b + below.b * k, top.a + below.a * k};
+}
+
+}  // namespace
+
+ContactSheet::ContactSheet(int columns, int rows, int cellSize)
+    : columns_(columns), rows_(rows), cell_(cellSize * kScale), canvas_(columns * cell_, rows * cell_) {
+    for (int y = 0; y < canvas_.height(); ++y) {
+        for (int x = 0; x < canvas_.width(); ++x) canvas_.at(x, y) = kGround;
+    }
+}
+
+void ContactSheet::cellOrigin(int& x, int& y) const {
+    x = (next_ % columns_) * cell_ + kGap;
+    y = (next_ / columns_) * cell_ + kGap;
+}
+
+void ContactSheet::addPicture(const Image& picture) {
+    if (!hasRoom() || picture.empty()) return;
+    int x0 = 0, y0 = 0;
+    cellOrigin(x0, y0);
+    const int room = cell_ - 2 * kGap;
+    // Shrink through the mip chain first so the nearest lookups below do not alias.
+    Image level = picture;
+    while (level.width() > 2 * room && level.height() > 2) level = level.halved();
+    const float fit = std::min(static_cast<float>(room) / level.width(), static_cast<float>(room) / level.height());
+    const int w = std::max(1, static_cast<int>(level.width() * fit));
+    const int h = std::max(1, static_cast<int>(level.height() * fit));
+    const int left = x0 + (room - w) / 2, top = y0 + (room - h) / 2;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const bool light = ((x / 16) + (y / 16)) % 2 == 0;
+            const float c = light ? 0.42f : 0.32f;
+            const Pixel& p = level.sample((x + 0.5f) / w, (y + 0.5f) / h);
+            canvas_.at(left + x, top + y) = over(p, {c, c, c, 1.0f});
+        }
+    }
+    ++next_;
+}
+
+void ContactSheet::addModel(const ModelMeshData& mesh, const Image& diffuse, const Image& envmap) {
+    if (!hasRoom()) return;
+    int x0 = 0, y0 = 0;
+    cellOrigin(x0, y0);
+    const ModelRaster raster(diffuse, envmap.empty() ? nullptr : &envmap, {-1.0f, 1.3f, -1.25f});
+    raster.draw(mesh, canvas_, x0, y0, cell_ - 2 * kGap);
+    ++next_;
+}
+
+bool writeImagePng(const std::string& path, const Image& image) {
+    std::vector<unsigned char> rgba;
+    rgba.reserve(static_cast<size_t>(image.width()) * image.height() * 4);
+    const auto byte = [](float v) { return static_cast<unsigned char>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255)); };
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const Pixel& p = image.at(x, y);
+            const float a = p.a > 0.0f ? p.a : 1.0f;
+            rgba.insert(rgba.end(), {byte(p.r / a), byte(p.g / a), byte(p.b / a), byte(p.a)});
+        }
+    }
+    return writePng(path, image.width(), image.height(), rgba.data());
+}
+
+}  // namespace nimbus
