@@ -1,0 +1,62 @@
+#include "render/Video.h"
+
+#include <GL/glew.h>
+#include <GL/glx.h>
+#include <SDL/SDL.h>
+#include <SDL/SDL_syswm.h>
+
+#include <cstdint>
+#include <new>
+
+#include "core/Log.h"
+#include "render/gl/OglCore.h"
+
+namespace nimbus {
+
+Core* openVideo(const VideoMode& mode, bool& videoStarted) {
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+        LOG_ERROR("Failed to start SDL video - " << SDL_GetError());
+        return nullptr;
+    }
+    videoStarted = true;
+    SDL_EnableUNICODE(1);
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    if (!info) {
+        LOG_ERROR("Failed to query the video information - " << SDL_GetError());
+        return nullptr;
+    }
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 32);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    const Uint32 flags = SDL_OPENGL | (mode.fullscreen ? SDL_FULLSCREEN : 0);
+    if (!SDL_SetVideoMode(mode.width, mode.height, info->vfmt->BitsPerPixel, flags)) {
+        LOG_ERROR("Failed to open a " << mode.width << " x " << mode.height << " window - " << SDL_GetError());
+        return nullptr;
+    }
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
+    glViewport(0, 0, mode.width, mode.height);
+    SDL_SysWMinfo wm;
+    SDL_VERSION(&wm.version);
+    if (SDL_GetWMInfo(&wm) == -1) {
+        LOG_ERROR("Failed to read the window-manager information - " << SDL_GetError());
+        return nullptr;
+    }
+    CoreDesc desc;
+    desc.window = reinterpret_cast<void*>(static_cast<uintptr_t>(wm.info.x11.window));
+    desc.width = mode.width;
+    desc.height = mode.height;
+    desc.glContext = glXGetCurrentContext();
+    desc.verticalSync = mode.verticalSync;
+    auto* core = new (std::nothrow) OglCore();
+    if (core && core->initialize(desc)) return core;
+    delete core;
+    return nullptr;
+}
+
+void closeVideo() { SDL_Quit(); }
+
+}  // namespace nimbus
