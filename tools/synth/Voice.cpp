@@ -26,20 +26,24 @@ public:
     PluckedString(const Layer& layer, double frequency, int rate, Random& random)
         : delay_(std::max(rate / frequency - 0.5, 2.0)),
           line_(static_cast<size_t>(delay_) + 4, 0.0),
-          excitation_(static_cast<int>(rate / frequency)),
-          gain_(std::pow(10.0, -3.0 / (std::max(layer.pluckDecay, 0.01) * frequency))),
-          smoothing_(0.15 + 0.85 * std::clamp(layer.pluckBright, 0.0, 1.0)),
-          random_(random) {}
+          gain_(std::pow(10.0, -3.0 / (std::max(layer.pluckDecay, 0.01) * frequency))) {
+        // The burst is made free of any offset first: the loop keeps a constant for as
+        // long as it rings, and a high note would fade into a bare offset.
+        const double smoothing = 0.15 + 0.85 * std::clamp(layer.pluckBright, 0.0, 1.0);
+        burst_.resize(std::max(static_cast<int>(rate / frequency), 1));
+        double level = 0.0, sum = 0.0;
+        for (double& sample : burst_) {
+            level += smoothing * (random.between(-1.0, 1.0) - level);
+            sample = level;
+            sum += level;
+        }
+        for (double& sample : burst_) sample -= sum / static_cast<double>(burst_.size());
+    }
 
     double next() {
         const double a = read(delay_);
         const double b = read(delay_ + 1.0);
-        double input = 0.0;
-        if (excitation_ > 0) {
-            --excitation_;
-            burst_ += smoothing_ * (random_.between(-1.0, 1.0) - burst_);
-            input = burst_;
-        }
+        const double input = played_ < burst_.size() ? burst_[played_++] : 0.0;
         const double value = gain_ * 0.5 * (a + b) + input;
         line_[position_] = value;
         position_ = (position_ + 1) % line_.size();
@@ -59,11 +63,9 @@ private:
     double delay_;
     std::vector<double> line_;
     size_t position_ = 0;
-    int excitation_;
     double gain_;
-    double smoothing_;
-    double burst_ = 0.0;
-    Random& random_;
+    std::vector<double> burst_;
+    size_t played_ = 0;
 };
 
 // One side of a note: its layers through its filter. A spread note has two sides.

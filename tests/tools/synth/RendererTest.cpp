@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <string>
+
+#include "EnvelopeShape.h"
+#include "Renderer.h"
+#include "ScoreParser.h"
+#include "StateVariableFilter.h"
+
+using namespace nimbus;
+
+namespace {
+
+constexpr double kTwoPi = 6.283185307179586;
+
+// Renders a one-bar song (four beats a second long each) with the given settings and
+// instrument lines, playing `notes` on it.
+RenderedSound render(const std::string& settings, const std::string& instrument, const std::string& notes) {
+    Song song;
+    const std::string score = "tempo 60\n" + settings + "\ninstrument i\n" + instrument + "\nend\npattern p i\n  " +
+                              notes + "\nend\nsection s 1\n  p\nend\nsong s\n";
+    EXPECT_TRUE(parseScore(score, "test.score", song)) << score;
+    return renderSong(song);
+}
+
+double peakOf(const std::vector<double>& samples) {
+    double peak = 0.0;
+    for (double sample : samples) peak = std::max(peak, std::abs(sample));
+    return peak;
+}
+
+// The fundamental of a stretch of samples, by autocorrelation with parabolic refinement
+// of the best lag; searched between 100 and 4000 Hz.
+double pitchOf(const std::vector<double>& samples, size_t from, size_t count, int rate) {
+    const int lowest = rate / 4000, highest = rate / 100;
+    std::vector<double> score(highest + 2, 0.0);
+    for (int lag = lowest; lag <= highest + 1; ++lag) {
+        for (size_t i = from; i < from + count; ++i) score[lag] += samples[i] * samples[i + lag];
+    }
+    // The first lag that comes close to the best one is the period, not a multiple of it.
+    const double best = *std::max_element(score.begin() + lowest + 1, score.begin() + highest + 1);
+    int lag = lowest + 1;
+    while (!(score[lag] >= 0.9 * best && score[lag] >= score[lag - 1] && score[lag] >= score[lag + 1])) ++lag;
+    const double a = score[lag - 1], b = score[lag], c = score[lag + 1];
+    const double shift = 0.5 * (a - c) / (a - 2.0 * b + c);
+    return rate / (lag + shift);
+}
+
+TEST(Renderer, PluckedAndBentNotesSoundAtTheirPitch) {
+    struct Case {
+        const char* instrument;
+        const char* note;
+        double hertz;
+        double from;  // seconds into the note where it is measured
+    };
+    const Case cases[] = {
+        {"osc pluck decay 2 bright 0.5", "a4:2", 440.0, 0.3},
+        {"osc pluck decay 2 bright 0.5", "a6:2", 1760.0, 0.05},  // high strings die fast
+        {"osc pluck decay 2 bright 0.5", "c3:2", 130.81, 0.3},
+        {"osc sine\n bend 12 0.2", "a3:2", 440.0, 0.3},  // slid an octave up from A 220
+        {"osc saw\n pitch -7 0.05", "e4:2", 329.63, 0.3},
+    };
+    for (const Case& c : cases) {
+        const RenderedSound sound = render("channels 1\nroom 0 0 0", c.instrument, c.note);
+        ASSERT_GT(sound.frames(), 22050u);
+        const double measured = pitchOf(sound.channels[0], static_cast<size_t>(c.from * sound.rate), 1024, sound.rate);
+        EXPECT_NEAR(measured / c.hertz, 1.0, 0.005) << c.instrument << " " << c.note << ": " << measured << " Hz";
+        // A string that rings around an offset wastes headroom and thumps when it stops.
+        const auto begin = sound.channels[0].begin() + static_cast<long>(c.from * sound.rate);
+        const double mean = std::accumulate(begin, begin + 1024, 0.0) / 1024.0;
+        EXPECT_LT(std::abs(mean), 0.02 * peakOf(std::vector<double>(begin, begin + 1024))) << c.note;
+    }
+}
+
+TEST(Renderer, TheLoudestSampleLandsOnThePeakAndTheSoundEndsAtZero) {
+    const RenderedSound sound = render("peak 0.55\nroom 0.5 0.5 1", "osc saw\n osc square ratio 1.5\n reverb 0.8",
+                                       "c3+e3+g3+c4:2@1.5 c2:2@2");
+    ASSERT_EQ(sound.channels.size(), 2u);
+    const double peak = std::max(peakOf(sound.channels[0]), peakOf(sound.channels[1]));
+    EXPECT_NEAR(peak, 0.55, 1e-12);
+    for (const auto& channel : sound.channels) {
+        EXPECT_EQ(channel.back(), 0.0);
+        EXPECT_LT(std::abs(channel.front()), 1e-3) << "notes rise from silence";
+    }
+}
+
+TEST(Renderer, SilenceAfterTheLastSoundIsTrimmedButTheRoomRingsOut) {
+    // A percussive note dies 0.205 s in; the tail setting only leaves room for the reverb.
+    const std::string drum = "osc noise\n envelope 0.005 0.1 0 0.05\n reverb 1";
+    const RenderedSound dry = render("channels 1\ntail 3\nroom 0.5 0.5 0", drum, "x:4");
+    const RenderedSound wet = render("channels 1\ntail 3\nroom 0.9 0.5 1", drum, "x:4");
+    EXPECT_GT(dry.frames(), static_cast<size_t>(0.1 * dry.rate));
+    EXPECT_LE(dry.frames(), static_cast<size_t>(0.21 * dry.rate));
+    EXPECT_GT(wet.frames(), dry.frames() + static_cast<size_t>(0.3 * wet.rate));
+    EXPECT_LT(wet.frames(), static_cast<size_t>(3.3 * wet.rate));
+}
+
+TEST(Renderer, PanningAndChannelCountShapeTheOutput) {
+    const RenderedSound left = render("room 0 0 0", "osc sine\n pan -1", "a4:1");
+    ASSERT_EQ(left.channels.size(), 2u);
+    EXPECT_GT(peakOf(left.channels[0]), 0.5);
+    EXPECT_EQ(peakOf(left.channels[1]), 0.0);
+
+    const RenderedSound mono = render("channels 1\nroom 0 0 0", "osc sine\n spread 20", "a4:1");
+    ASSERT_EQ(mono.channels.size(), 1u);
+    EXPECT_GT(peakOf(mono.channels[0]), 0.5);
+}
+
+TEST(Renderer, TheSameSeedGivesTheSameSamplesAndAnotherSeedOtherNoise) {
+    const std::string noisy = "osc noise\n osc saw level 0.3\n reverb 0.5";
+    const RenderedSound first = render("seed 3", noisy, "c4:1 x:1");
+    const RenderedSound again = render("seed 3", noisy, "c4:1 x:1");
+    const RenderedSound other = render("seed 4", noisy, "c4:1 x:1");
+    EXPECT_EQ(first.channels, again.channels);
+    EXPECT_NE(first.channels, other.channels);
+}
+
+TEST(Envelope, RisesFromZeroStaysWithinOneAndEndsExactlyAtItsLength) {
+    const Envelope shapes[] = {
+        {0.005, 0.2, 1.0, 0.08},  // organ-like
+        {0.05, 0.3, 0.4, 0.5},    // pad
+        {0.002, 0.1, 0.0, 0.02},  // percussive: dies on its own
+        {0.3, 0.1, 0.7, 0.1},     // released before its rise is over
+    };
+    const double helds[] = {0.01, 0.15, 1.0};
+    const int rate = 22050;
+    for (const Envelope& e : shapes) {
+        for (double held : helds) {
+            const double length = envelopeLength(e, held);
+            double previous = 0.0, biggestStep = 0.0;
+            EXPECT_EQ(envelopeLevel(e, 0.0, held), 0.0);
+            for (int i = 1; i <= static_cast<int>(length * rate) + 10; ++i) {
+                const double level = envelopeLevel(e, static_cast<double>(i) / rate, held);
+                ASSERT_GE(level, 0.0);
+                ASSERT_LE(level, 1.0);
+                biggestStep = std::max(biggestStep, std::abs(level - previous));
+                previous = level;
+            }
+            EXPECT_LT(envelopeLevel(e, length, held), 1e-12) << e.attack << " " << held;
+            EXPECT_EQ(envelopeLevel(e, length + 1.0 / rate, held), 0.0);
+            EXPECT_EQ(envelopeLevel(e, length + 1.0, held), 0.0);
+            EXPECT_GT(envelopeLevel(e, 0.5 * std::min(length, e.attack + e.decay), held), 0.0);
+            // No jump bigger than the steepest allowed rise over one sample: no click.
+            EXPECT_LT(biggestStep, 0.05) << e.attack << " " << held;
+        }
+    }
+}
+
+// The gain of the filter for a sine of `hertz`, after it has settled.
+double filterGain(FilterMode mode, double cutoff, double hertz) {
+    const int rate = 22050;
+    StateVariableFilter filter;
+    filter.tune(cutoff, 0.707, rate);
+    double peak = 0.0;
+    for (int i = 0; i < rate / 2; ++i) {
+        const double out = filter.process(mode, std::sin(kTwoPi * hertz * i / rate));
+        if (i > rate / 4) peak = std::max(peak, std::abs(out));
+    }
+    return peak;
+}
+
+TEST(StateVariableFilter, PassesAndStopsTheRightBandsAndStaysStableWhileSwept) {
+    EXPECT_NEAR(filterGain(FilterMode::LowPass, 1000, 100), 1.0, 0.02);
+    EXPECT_LT(filterGain(FilterMode::LowPass, 1000, 8000), 0.03);
+    EXPECT_NEAR(filterGain(FilterMode::HighPass, 1000, 8000), 1.0, 0.05);
+    EXPECT_LT(filterGain(FilterMode::HighPass, 1000, 100), 0.03);
+    EXPECT_NEAR(filterGain(FilterMode::BandPass, 1000, 1000), 0.707, 0.05);
+    EXPECT_LT(filterGain(FilterMode::BandPass, 1000, 60), 0.1);
+    // A cutoff above the output's range is held below it instead of blowing up.
+    EXPECT_LT(filterGain(FilterMode::LowPass, 20000, 5000), 1.5);
+
+    StateVariableFilter swept;
+    double peak = 0.0;
+    for (int i = 0; i < 22050; ++i) {
+        if (i % 8 == 0) swept.tune(i % 16 == 0 ? 80.0 : 9000.0, 20.0, 22050);
+        peak = std::max(peak, std::abs(swept.process(FilterMode::LowPass, std::sin(i * 0.3))));
+    }
+    EXPECT_LT(peak, 100.0);
+}
+
+}  // namespace

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "ScoreParser.h"
+#include "SoundTestSupport.h"
+
+using namespace nimbus;
+
+namespace {
+
+// A tiny instrument and the song frame most cases build on.
+const std::string kTone = "instrument tone\n  osc sine\nend\n";
+
+bool parse(const std::string& text, Song& song) { return parseScore(text, "test.score", song); }
+
+std::vector<double> pitches(const Song& song) {
+    std::vector<double> out;
+    for (const NoteEvent& note : song.notes) out.push_back(note.pitch);
+    return out;
+}
+
+TEST(ScoreParser, EveryMistakeStopsWithOneLineNamingFileAndLine) {
+    struct Case {
+        const char* score;
+        int line;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"tempo 120\nvolume 3\n", 2, "unknown word \"volume\""},
+        {"tempo 1000\n", 1, "outside"},
+        {"tempo fast\n", 1, "not a number"},
+        {"instrument a\n  osc sine\n  envelope 0.01 0.1\nend\n", 3, "takes 4 values"},
+        {"instrument a\n  osc sine\n", 1, "no \"end\""},
+        {"instrument a\nend\n", 2, "has no \"osc\""},
+        {"instrument a\n  osc buzz\nend\n", 2, "unknown wave"},
+        {"instrument a\n  osc sine\n  envelope 0.01 0 0 0.1\nend\n", 3, "needs a decay"},
+        {"pattern p nobody\nend\n", 1, "unknown instrument"},
+        {"instrument a\n  osc sine\nend\npattern p a\n  c4 h4\nend\n", 5, "\"h4\" is not a pitch"},
+        {"instrument a\n  osc sine\nend\npattern p a\nend\n", 5, "is empty"},
+        {"instrument a\n  osc sine\nend\npattern p a\n  c4:0\nend\n", 5, "bad length"},
+        {"instrument a\n  osc sine\nend\npattern p a\n  c4\nend\nsection s 1\n  q\nend\nsong s\n", 8,
+         "unknown pattern \"q\""},
+        {"instrument a\n  osc sine\nend\npattern p a\n  c4\nend\nsection s 1\n  p\nend\n\nsong s t\n", 11,
+         "unknown section \"t\""},
+        {"instrument a\n  osc sine\nend\npattern p a\n  g9\nend\nsection s 1\n  p transpose 12\nend\nsong s\n", 10,
+         "outside the keyboard"},
+        {"instrument a\n  osc sine\nend\npattern p a\n  c4\nend\nsection s 500\n  p\nend\nsong s s s s\n", 10,
+         "longer than 15 minutes"},
+        {"instrument a\n  osc sine\nend\n", 3, "no \"song\""},
+    };
+    for (const Case& c : cases) {
+        CapturedLog log;
+        Song song;
+        EXPECT_FALSE(parse(c.score, song)) << c.score;
+        ASSERT_EQ(log.lines().size(), 1u) << c.score;
+        const std::string& line = log.lines()[0];
+        EXPECT_NE(line.find("test.score:" + std::to_string(c.line) + ": "), std::string::npos) << line;
+        EXPECT_NE(line.find(c.says), std::string::npos) << line;
+    }
+}
+
+TEST(ScoreParser, AnUnreadableFileIsNamed) {
+    CapturedLog log;
+    Song song;
+    EXPECT_FALSE(readScore("/nonexistent/Move.score", song));
+    ASSERT_EQ(log.lines().size(), 1u);
+    EXPECT_NE(log.lines()[0].find("/nonexistent/Move.score"), std::string::npos);
+}
+
+TEST(ScoreParser, SharpsFlatsChordsAndCommentsAreReadAsWritten) {
+    Song song;
+    ASSERT_TRUE(parse(kTone +
+                          "pattern p tone   # a comment after a statement\n"
+                          "  f#3 bb3 c4+e4+g4 a4 # c5 d5 are commented out\n"
+                          "end\n"
+                          "section s 1\n  p\nend\nsong s\n",
+                      song));
+    EXPECT_EQ(pitches(song), (std::vector<double>{54, 58, 60, 64, 67, 69}));
+}
+
+TEST(ScoreParser, PatternsRepeatInsideTheirSectionAndSectionsFollowInTime) {
+    Song song;
+    ASSERT_TRUE(parse("tempo 120\nmeter 3\n" + kTone +
+                          "instrument drum\n  osc noise\n  gate 0.5\n  note d2\nend\n"
+                          "pattern line tone\n  c4:2 r:1/2 d4@0.4 e4\nend\n"
+                          "pattern beat drum\n  x:3/2 x\nend\n"
+                          "section one 1\n  line\nend\n"
+                          "section two 2\n  beat gain 0.5\n  line on drum transpose -12\nend\n"
+                          "song one two\n",
+                      song));
+    // A beat is half a second and a bar three beats; "two" starts at 1.5 s. A pattern is
+    // cut where its section ends, and the held time is the instrument's share (gate).
+    struct Expected {
+        double start, held, pitch, velocity;
+        int instrument;
+    };
+    const Expected expected[] = {
+        {0.0, 1.0, 60, 0.8, 0},      {1.25, 0.25, 62, 0.4, 0},  // e4 would start on the next bar
+        {1.5, 0.375, 38, 0.4, 1},    {2.25, 0.375, 38, 0.4, 1}, {3.0, 0.375, 38, 0.4, 1},
+        {3.75, 0.375, 38, 0.4, 1},   {1.5, 0.5, 48, 0.8, 1},    {2.75, 0.125, 50, 0.4, 1},
+        {3.0, 0.125, 52, 0.8, 1},    {3.25, 0.5, 48, 0.8, 1},   // the second round: its d4 is cut
+    };
+    ASSERT_EQ(song.notes.size(), std::size(expected));
+    for (size_t i = 0; i < song.notes.size(); ++i) {
+        const NoteEvent& note = song.notes[i];
+        EXPECT_DOUBLE_EQ(note.start, expected[i].start) << i;
+        EXPECT_DOUBLE_EQ(note.held, expected[i].held) << i;
+        EXPECT_EQ(note.pitch, expected[i].pitch) << i;
+        EXPECT_DOUBLE_EQ(note.velocity, expected[i].velocity) << i;
+        EXPECT_EQ(note.instrument, expected[i].instrument) << i;
+    }
+}
+
+TEST(ScoreParser, ScatteredHitsAreSeededAndStayInsideTheirSpan) {
+    const std::string score = kTone + "pattern dust tone\n  scatter 40 2 c5 c6 1 0.1\n  r:2\nend\n"
+                                      "section s 1\n  dust\nend\nsong s\n";
+    Song first, second, other;
+    ASSERT_TRUE(parse("seed 5\n" + score, first));
+    ASSERT_TRUE(parse("seed 5\n" + score, second));
+    ASSERT_TRUE(parse("seed 6\n" + score, other));
+    ASSERT_EQ(first.notes.size(), 40u);
+    bool differs = false;
+    for (size_t i = 0; i < first.notes.size(); ++i) {
+        const NoteEvent& note = first.notes[i];
+        EXPECT_DOUBLE_EQ(note.start, second.notes[i].start);
+        EXPECT_GE(note.start, 0.0);
+        EXPECT_LT(note.start, 1.0) << "two beats at 120 per minute";
+        EXPECT_GE(note.pitch, 72);
+        EXPECT_LE(note.pitch, 84);
+        EXPECT_GT(note.velocity, 0.0);
+        EXPECT_LE(note.velocity, 1.0);
+        if (i > 0) {
+            EXPECT_GE(note.start, first.notes[i - 1].start);
+        }
+        differs = differs || note.start != other.notes[i].start;
+    }
+    EXPECT_TRUE(differs) << "another seed scatters differently";
+}
+
+TEST(ScoreParser, HumanizingNudgesNotesWithinItsBounds) {
+    const std::string score = kTone + "pattern p tone\n  c4:1/4\nend\nsection s 4\n  p\nend\nsong s\n";
+    Song plain, loose;
+    ASSERT_TRUE(parse(score, plain));
+    ASSERT_TRUE(parse("humanize 0.01 0.2\n" + score, loose));
+    ASSERT_EQ(plain.notes.size(), loose.notes.size());
+    bool moved = false;
+    for (size_t i = 0; i < plain.notes.size(); ++i) {
+        EXPECT_LE(std::abs(loose.notes[i].start - plain.notes[i].start), 0.01 + 1e-12);
+        EXPECT_GE(loose.notes[i].start, 0.0);
+        EXPECT_LE(std::abs(loose.notes[i].velocity / plain.notes[i].velocity - 1.0), 0.2 + 1e-12);
+        moved = moved || loose.notes[i].start != plain.notes[i].start;
+    }
+    EXPECT_TRUE(moved);
+}
+
+}  // namespace
