@@ -1,0 +1,172 @@
+// The textures of the data directory, read back through the engine's reader: the
+// sizes, formats and mip chains the game expects, and the properties the drawing code
+// relies on (atlas rectangles, tiling, the circle's nine-slice, the tile face).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "DataFiles.h"
+#include "Image.h"
+#include "core/posix/FileInBuffer.h"
+#include "render/TextureFile.h"
+
+namespace nimbus {
+namespace {
+
+const std::string kData = NIMBUS_DATA_DIR;
+
+struct Expected {
+    const char* file;
+    PixelFormat format;
+    int width, height, mips;
+};
+
+const Expected kTextures[] = {
+    {"Themes/Common/backdrop", PixelFormat::RGB, 256, 256, 9},
+    {"Themes/Common/hud_icons", PixelFormat::RGBA, 256, 256, 9},
+    {"Themes/Common/hud_icons_glow", PixelFormat::RGBA, 256, 256, 9},
+    {"Themes/Common/Soft_shadow", PixelFormat::RGB, 128, 128, 8},
+    {"Themes/Common/Envmap", PixelFormat::RGB, 256, 256, 9},
+    {"Themes/Common/Dice", PixelFormat::RGB, 1024, 512, 10},
+    {"Themes/Common/Pickups", PixelFormat::RGB, 128, 128, 8},
+    {"Themes/Lego/Soft_shadow", PixelFormat::RGB, 128, 128, 8},
+    {"Frontend/hexagons", PixelFormat::RGB, 512, 512, 10},
+    {"Frontend/circle", PixelFormat::RGBA, 128, 128, 8},
+    {"Frontend/logo", PixelFormat::RGBA, 1024, 256, 9},
+    {"Frontend/panel", PixelFormat::RGBA, 256, 256, 9},
+};
+
+Image load(const std::string& name) {
+    Image image;
+    EXPECT_TRUE(readTextureImage(kData + "/" + name + ".texture", image)) << name;
+    return image;
+}
+
+float brightness(const Pixel& p) { return (p.r + p.g + p.b) / 3.0f; }
+
+TEST(ArtTextures, EveryTextureHasItsSizeFormatAndWholeMipChain) {
+    for (const Expected& e : kTextures) {
+        FileInBuffer in;
+        ASSERT_TRUE(in.open(kData + "/" + e.file + ".texture")) << e.file;
+        TextureHeader header;
+        std::vector<uint8_t> pixels;
+        ASSERT_TRUE(readTextureFile(in, header, pixels)) << e.file;
+        EXPECT_EQ(header.format, static_cast<int16_t>(e.format)) << e.file;
+        EXPECT_EQ(header.width, e.width) << e.file;
+        EXPECT_EQ(header.height, e.height) << e.file;
+        EXPECT_EQ(header.mipCount, e.mips) << e.file;
+        EXPECT_EQ(header.fileSize, static_cast<int32_t>(32 + pixels.size())) << e.file;
+        EXPECT_EQ(in.bytesLeft(), 0) << e.file;
+    }
+}
+
+// The HUD draws texture rectangles given as (u, v) with v = 0 at the picture's top.
+struct Rect {
+    float u0, v0, u1, v1;
+};
+const Rect kHudRects[] = {
+    {0.0f, 0.0f, 0.25f, 0.25f},   // extra life
+    {0.5f, 0.0f, 0.75f, 0.25f},   // stop time
+    {0.25f, 0.0f, 0.5f, 0.25f},   // reverse time
+    {0.0f, 0.5f, 0.5f, 1.0f},     // combo timer
+};
+
+bool inside(const Rect& r, int x, int y, int size) {
+    const float u = (x + 0.5f) / size, v = (y + 0.5f) / size;
+    return u > r.u0 && u < r.u1 && v > r.v0 && v < r.v1;
+}
+
+TEST(ArtTextures, HudIconsFillTheirAtlasRectanglesAndNothingElse) {
+    const Image icons = load("Themes/Common/hud_icons");
+    const Image glow = load("Themes/Common/hud_icons_glow");
+    ASSERT_EQ(icons.width(), 256);
+    for (const Rect& r : kHudRects) {
+        int covered = 0, total = 0;
+        for (int y = 0; y < 256; ++y) {
+            for (int x = 0; x < 256; ++x) {
+                if (!inside(r, x, y, 256)) continue;
+                ++total;
+                covered += icons.at(x, y).a > 0.5f;
+            }
+        }
+        EXPECT_GT(covered, total / 4) << "rectangle at " << r.u0 << ", " << r.v0;
+    }
+    // Outside the rectangles, and along their borders, the sharp atlas is empty, so a
+    // quad never shows a piece of its neighbour; the glow has faded by the border.
+    for (int y = 0; y < 256; ++y) {
+        for (int x = 0; x < 256; ++x) {
+            bool deepInside = false;
+            for (const Rect& r : kHudRects) {
+                const Rect shrunk{r.u0 + 2.0f / 256, r.v0 + 2.0f / 256, r.u1 - 2.0f / 256, r.v1 - 2.0f / 256};
+                deepInside = deepInside || inside(shrunk, x, y, 256);
+            }
+            if (deepInside) continue;
+            ASSERT_EQ(icons.at(x, y).a, 0.0f) << x << ", " << y;
+            ASSERT_LT(glow.at(x, y).a, 0.25f) << x << ", " << y;
+        }
+    }
+}
+
+// A picture that repeats changes no more across its wrap than between neighbouring
+// rows and columns inside it.
+void expectTileable(const Image& image, const char* name) {
+    const auto columnStep = [&](int a, int b) {
+        float sum = 0.0f;
+        for (int y = 0; y < image.height(); ++y) sum += std::fabs(brightness(image.at(a, y)) - brightness(image.at(b, y)));
+        return sum / image.height();
+    };
+    const auto rowStep = [&](int a, int b) {
+        float sum = 0.0f;
+        for (int x = 0; x < image.width(); ++x) sum += std::fabs(brightness(image.at(x, a)) - brightness(image.at(x, b)));
+        return sum / image.width();
+    };
+    float columns = 0.0f, rows = 0.0f;
+    for (int i = 0; i + 1 < image.width(); ++i) columns += columnStep(i, i + 1);
+    for (int i = 0; i + 1 < image.height(); ++i) rows += rowStep(i, i + 1);
+    columns /= image.width() - 1;
+    rows /= image.height() - 1;
+    EXPECT_LE(columnStep(image.width() - 1, 0), 3.0f * columns + 0.01f) << name;
+    EXPECT_LE(rowStep(image.height() - 1, 0), 3.0f * rows + 0.01f) << name;
+}
+
+TEST(ArtTextures, BackgroundsTileWithoutASeam) {
+    expectTileable(load("Themes/Common/backdrop"), "backdrop");
+    expectTileable(load("Frontend/hexagons"), "hexagons");
+}
+
+TEST(ArtTextures, CircleIsAWhiteDiscWhoseAlphaFallsOffTowardsItsRim) {
+    const Image circle = load("Frontend/circle");
+    ASSERT_EQ(circle.width(), 128);
+    const Pixel& centre = circle.at(64, 64);
+    EXPECT_GT(centre.a, 0.99f);
+    EXPECT_GT(centre.r, 0.99f);
+    EXPECT_EQ(circle.at(0, 0).a, 0.0f);
+    // Along the middle row, the edge that rounded panes stretch: opaque inside, clear at
+    // the border, never rising on the way out.
+    for (int x = 64; x + 1 < 128; ++x) EXPECT_GE(circle.at(x, 64).a + 1e-3f, circle.at(x + 1, 64).a) << x;
+    EXPECT_LT(circle.at(127, 64).a, 0.1f);
+    // Whatever its alpha, the disc is white.
+    const Pixel& rim = circle.at(122, 64);
+    ASSERT_GT(rim.a, 0.0f);
+    EXPECT_NEAR(rim.r / rim.a, 1.0f, 0.02f);
+}
+
+TEST(ArtTextures, TileFacesAreLightInsideAndDarkerAtTheRim) {
+    for (const char* name : {"Themes/Common/Soft_shadow", "Themes/Lego/Soft_shadow"}) {
+        const Image face = load(name);
+        EXPECT_GT(brightness(face.at(64, 64)), 0.85f) << name;
+        EXPECT_LT(brightness(face.at(127, 64)), 0.7f) << name;
+        EXPECT_LT(brightness(face.at(64, 127)), 0.7f) << name;
+    }
+    // The theme's face really differs from the common one.
+    const Image common = load("Themes/Common/Soft_shadow");
+    const Image lego = load("Themes/Lego/Soft_shadow");
+    float difference = 0.0f;
+    for (int y = 0; y < 128; ++y)
+        for (int x = 0; x < 128; ++x) difference += std::fabs(brightness(common.at(x, y)) - brightness(lego.at(x, y)));
+    EXPECT_GT(difference / (128 * 128), 0.02f);
+}
+
+}  // namespace
+}  // namespace nimbus
