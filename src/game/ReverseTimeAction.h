@@ -1,0 +1,18 @@
+#pragma once
+
+#include "game/PickupKind.h"
+#include "game/TimedClockAction.h"
+
+namespace nimbus {
+
+// Runs the level clock backwards for five seconds, so crumbled tiles stand again once
+// the clock is back before their time. The clock may go below zero.
+class ReverseTimeAction : public TimedClockAction {
+public:
+    explicit ReverseTimeAction(SoundInterface& sound) : TimedClockAction(sound, -1.0f) {}
+    int32_t kind() const override { return kPickupReverseTime; }
+    const char* text() const override { return "Time Reverse!"; }
+    const char* name() const override { return "ReverseTimeAction"; }
+};
+
+}  // namespace nimbus

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "game/PickupKind.h"
+#include "game/TimedClockAction.h"
+
+namespace nimbus {
+
+// Holds the level clock still for five seconds: no tile crumbles meanwhile.
+class StopTimeAction : public TimedClockAction {
+public:
+    explicit StopTimeAction(SoundInterface& sound) : TimedClockAction(sound, 0.0f) {}
+    int32_t kind() const override { return kPickupStopTime; }
+    const char* text() const override { return "Time Stop!"; }
+    const char* name() const override { return "StopTimeAction"; }
+};
+
+}  // namespace nimbus
