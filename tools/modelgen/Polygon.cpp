@@ -85,7 +85,17 @@ Outline inset(const Outline& ccw, float distance) {
 bool insetStaysSimple(const Outline& outline, float distance) {
     const Outline ccw = counterClockwise(outline);
     const Outline inner = inset(ccw, distance);
-    return isSimplePolygon(inner) && signedArea2(inner) > 0.0f;
+    if (!isSimplePolygon(inner) || signedArea2(inner) <= 0.0f) return false;
+    // Insetting a convex outline past its inner radius turns it inside out through its
+    // middle: the result is simple and keeps its orientation, but every edge runs
+    // backwards. An edge that still runs its own way has not collapsed.
+    for (size_t i = 0; i < ccw.size(); ++i) {
+        const size_t j = (i + 1) % ccw.size();
+        const float along = (ccw[j][0] - ccw[i][0]) * (inner[j][0] - inner[i][0]) +
+                            (ccw[j][1] - ccw[i][1]) * (inner[j][1] - inner[i][1]);
+        if (along <= 0.0f) return false;
+    }
+    return true;
 }
 
 std::vector<std::array<int, 3>> triangulate(const Outline& ccw) {

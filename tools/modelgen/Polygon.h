@@ -22,7 +22,8 @@ bool isSimplePolygon(const Outline& outline);
 // The counter-clockwise outline moved inwards by `distance`, corner by corner (mitred).
 Outline inset(const Outline& ccw, float distance);
 
-// True when insetting by `distance` leaves a simple outline of the same orientation.
+// True when insetting by `distance` leaves a simple outline of the same orientation
+// whose edges all still run their own way (none collapsed past the middle).
 bool insetStaysSimple(const Outline& outline, float distance);
 
 // Triangles (corner indices, counter-clockwise) covering a simple counter-clockwise
