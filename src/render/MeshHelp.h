@@ -18,8 +18,9 @@ class MeshBatch;
 bool readModelFile(std::vector<Mesh*>& meshes, InBuffer& in, Core& core);
 
 // Reads one mesh record into a new triangle mesh whose texture list holds
-// "Textures/" + the record's texture name; null on a short or damaged record or when the
-// core makes no buffer.
+// "Textures/" + the record's texture name when that is loaded. A record without indices
+// gives a mesh without an index buffer. Null on a short or damaged record (one whose
+// indices, cut to 16 bits, reach past its vertices, too) or when the core makes no buffer.
 Mesh* readMesh(Core& core, InBuffer& in);
 
 // A batch of twelve copies of the mesh: positions gain the copy number as a fourth

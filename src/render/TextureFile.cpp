@@ -44,6 +44,8 @@ bool readTextureFile(InBuffer& in, TextureHeader& header, std::vector<uint8_t>& 
     in >> header.unused0 >> header.unused1 >> header.unused2 >> header.fileSize >> header.unused3 >>
         header.format >> header.width >> header.height >> header.unused4 >> header.unused5 >> header.mipCount >>
         header.unused6;
+    // The size the file claims for itself must be there, whatever the pixels need.
+    if (!requireBytes(in, static_cast<int64_t>(header.fileSize) - kHeaderSize)) return false;
     const int64_t chain = mipChainBytes(header);
     if (chain < 0) {
         LOG_ERROR(in.name() << " is not a valid texture: format " << header.format << ", " << header.width << " x "
