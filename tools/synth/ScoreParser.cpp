@@ -153,6 +153,16 @@ private:
         return count(words, 2, 2) && number(words, 1, value, low, high);
     }
 
+    // Counts (beats, bars, channels, semitones of a transposition) are never fractions.
+    bool whole(const Words& words, size_t index, double& value, double low, double high) {
+        if (!number(words, index, value, low, high)) return false;
+        if (value != std::floor(value)) return fail("\"" + words[index] + "\" is not a whole number");
+        return true;
+    }
+    bool singleWhole(const Words& words, double& value, double low, double high) {
+        return count(words, 2, 2) && whole(words, 1, value, low, high);
+    }
+
     int findInstrument(const std::string& name) const {
         for (size_t i = 0; i < song_.instruments.size(); ++i) {
             if (song_.instruments[i].name == name) return static_cast<int>(i);
@@ -182,25 +192,25 @@ private:
     bool tempo(const Words& w) { return single(w, tempo_, 20, 400); }
     bool meter(const Words& w) {
         double beats = 0;
-        if (!single(w, beats, 1, 16)) return false;
+        if (!singleWhole(w, beats, 1, 16)) return false;
         meter_ = static_cast<int>(beats);
         return true;
     }
     bool seed(const Words& w) {
         double value = 0;
-        if (!single(w, value, 0, 4294967295.0)) return false;
+        if (!singleWhole(w, value, 0, 4294967295.0)) return false;
         song_.settings.seed = static_cast<uint32_t>(value);
         return true;
     }
     bool rate(const Words& w) {
         double value = 0;
-        if (!single(w, value, 8000, 48000)) return false;
+        if (!singleWhole(w, value, 8000, 48000)) return false;
         song_.settings.rate = static_cast<int>(value);
         return true;
     }
     bool channels(const Words& w) {
         double value = 0;
-        if (!single(w, value, 1, 2)) return false;
+        if (!singleWhole(w, value, 1, 2)) return false;
         song_.settings.channels = static_cast<int>(value);
         return true;
     }
@@ -408,7 +418,7 @@ private:
     // Sections and the song.
     bool section(const Words& w) {
         double bars = 0;
-        if (!count(w, 3, 3) || !number(w, 2, bars, 1, kMostBars)) return false;
+        if (!count(w, 3, 3) || !whole(w, 2, bars, 1, kMostBars)) return false;
         if (findSection(w[1]) >= 0) return fail("section \"" + w[1] + "\" is already defined");
         sections_.push_back(Section{w[1], static_cast<int>(bars), {}});
         return open(Block::Section);
@@ -425,7 +435,7 @@ private:
                 part.instrument = findInstrument(w[at + 1]);
                 if (part.instrument < 0) return fail("unknown instrument \"" + w[at + 1] + "\"");
             } else if (w[at] == "transpose") {
-                if (!number(w, at + 1, value, -48, 48)) return false;
+                if (!whole(w, at + 1, value, -48, 48)) return false;
                 part.transpose = static_cast<int>(value);
             } else if (w[at] == "gain") {
                 if (!number(w, at + 1, part.gain, 0, 4)) return false;
