@@ -14,7 +14,7 @@ enum class Wave { Sine, Triangle, Saw, Square, Noise, Pluck };
 struct Layer {
     Wave wave = Wave::Sine;
     double level = 1.0;
-    double ratio = 1.0;        // frequency multiple of the note
+    double ratio = 1.0;  // frequency multiple of the note
     double detuneCents = 0.0;
     double fmRatio = 0.0;      // sine only: a modulator at this multiple, when above 0
     double fmIndex = 0.0;      // modulation depth at the note's start
@@ -52,7 +52,7 @@ struct Instrument {
     FilterSettings filter;
     double pitchStart = 0.0;  // starts this far off and settles on the note
     double pitchTime = 0.0;
-    double bendEnd = 0.0;     // slides this far from the note after its start
+    double bendEnd = 0.0;  // slides this far from the note after its start
     double bendTime = 0.0;
     double vibratoRate = 0.0;
     double vibratoCents = 0.0;

@@ -26,7 +26,8 @@ double songLength(const Song& song) {
 
 size_t audibleEnd(const MixBus& mix, double peak) {
     size_t end = mix.left.size();
-    while (end > 0 && std::abs(mix.left[end - 1]) < kSilence * peak && std::abs(mix.right[end - 1]) < kSilence * peak) {
+    while (end > 0 && std::abs(mix.left[end - 1]) < kSilence * peak &&
+           std::abs(mix.right[end - 1]) < kSilence * peak) {
         --end;
     }
     return end;
@@ -37,7 +38,8 @@ size_t audibleEnd(const MixBus& mix, double peak) {
 RenderedSound renderSong(const Song& song) {
     const SongSettings& settings = song.settings;
     const size_t frames = static_cast<size_t>(songLength(song) * settings.rate) + 1;
-    MixBus mix{std::vector<double>(frames, 0.0), std::vector<double>(frames, 0.0), std::vector<double>(frames, 0.0)};
+    MixBus mix{std::vector<double>(frames, 0.0), std::vector<double>(frames, 0.0),
+               std::vector<double>(frames, 0.0)};
     for (size_t i = 0; i < song.notes.size(); ++i) {
         const uint32_t seed = settings.seed * 2654435761u + static_cast<uint32_t>(i) * 40503u + 1u;
         renderNote(song.instruments[song.notes[i].instrument], song.notes[i], settings.rate, seed, mix);

@@ -73,7 +73,8 @@ bool toNumber(const std::string& word, double& value) {
     const size_t slash = word.find('/');
     if (slash != std::string::npos) {
         double top = 0.0, bottom = 0.0;
-        if (!toNumber(word.substr(0, slash), top) || !toNumber(word.substr(slash + 1), bottom) || bottom == 0.0) {
+        if (!toNumber(word.substr(0, slash), top) || !toNumber(word.substr(slash + 1), bottom) ||
+            bottom == 0.0) {
             return false;
         }
         value = top / bottom;
@@ -223,7 +224,8 @@ private:
     bool tail(const Words& w) { return single(w, song_.settings.tail, 0, 10); }
     bool quality(const Words& w) { return single(w, song_.settings.quality, -0.1, 1); }
     bool humanize(const Words& w) {
-        return count(w, 3, 3) && number(w, 1, humanizeTime_, 0, 0.05) && number(w, 2, humanizeVelocity_, 0, 0.5);
+        return count(w, 3, 3) && number(w, 1, humanizeTime_, 0, 0.05) &&
+               number(w, 2, humanizeVelocity_, 0, 0.5);
     }
 
     // Instruments.
@@ -237,9 +239,9 @@ private:
     Instrument& current() { return song_.instruments.back(); }
 
     bool osc(const Words& w) {
-        static const std::pair<const char*, Wave> kWaves[] = {{"sine", Wave::Sine},   {"triangle", Wave::Triangle},
-                                                              {"saw", Wave::Saw},     {"square", Wave::Square},
-                                                              {"noise", Wave::Noise}, {"pluck", Wave::Pluck}};
+        static const std::pair<const char*, Wave> kWaves[] = {
+            {"sine", Wave::Sine},     {"triangle", Wave::Triangle}, {"saw", Wave::Saw},
+            {"square", Wave::Square}, {"noise", Wave::Noise},       {"pluck", Wave::Pluck}};
         if (w.size() < 2) return fail("\"osc\" needs a wave");
         Layer layer;
         const auto wave = std::find_if(std::begin(kWaves), std::end(kWaves),
@@ -261,7 +263,8 @@ private:
             const auto option = std::find_if(std::begin(options), std::end(options),
                                              [&](const Option& o) { return w[at] == o.name; });
             if (option == std::end(options)) return fail("unknown option \"" + w[at] + "\" of \"osc\"");
-            if (at + option->values.size() >= w.size()) return fail(std::string("\"") + option->name + "\" needs values");
+            if (at + option->values.size() >= w.size())
+                return fail(std::string("\"") + option->name + "\" needs values");
             for (double* value : option->values) {
                 if (!number(w, ++at, *value, option->low, option->high)) return false;
             }
@@ -272,16 +275,19 @@ private:
     }
     bool envelope(const Words& w) {
         Envelope& e = current().envelope;
-        if (!count(w, 5, 5) || !number(w, 1, e.attack, kShortestAttack, 10) || !number(w, 2, e.decay, 0, 30) ||
-            !number(w, 3, e.sustain, 0, 1) || !number(w, 4, e.release, kShortestRelease, 30)) {
+        if (!count(w, 5, 5) || !number(w, 1, e.attack, kShortestAttack, 10) ||
+            !number(w, 2, e.decay, 0, 30) || !number(w, 3, e.sustain, 0, 1) ||
+            !number(w, 4, e.release, kShortestRelease, 30)) {
             return false;
         }
-        if (e.sustain == 0.0 && e.decay <= 0.0) return fail("a percussive envelope (sustain 0) needs a decay");
+        if (e.sustain == 0.0 && e.decay <= 0.0)
+            return fail("a percussive envelope (sustain 0) needs a decay");
         return true;
     }
     bool filter(const Words& w) {
-        static const std::pair<const char*, FilterMode> kModes[] = {
-            {"lowpass", FilterMode::LowPass}, {"highpass", FilterMode::HighPass}, {"bandpass", FilterMode::BandPass}};
+        static const std::pair<const char*, FilterMode> kModes[] = {{"lowpass", FilterMode::LowPass},
+                                                                    {"highpass", FilterMode::HighPass},
+                                                                    {"bandpass", FilterMode::BandPass}};
         FilterSettings& f = current().filter;
         if (w.size() < 3) return fail("\"filter\" needs a mode and a cutoff");
         const auto mode = std::find_if(std::begin(kModes), std::end(kModes),
@@ -310,11 +316,13 @@ private:
                number(w, 2, current().pitchTime, 0, 30);
     }
     bool bend(const Words& w) {
-        return count(w, 3, 3) && number(w, 1, current().bendEnd, -48, 48) && number(w, 2, current().bendTime, 0, 30);
+        return count(w, 3, 3) && number(w, 1, current().bendEnd, -48, 48) &&
+               number(w, 2, current().bendTime, 0, 30);
     }
     bool vibrato(const Words& w) {
         Instrument& in = current();
-        return count(w, 3, 4) && number(w, 1, in.vibratoRate, 0, 20) && number(w, 2, in.vibratoCents, 0, 200) &&
+        return count(w, 3, 4) && number(w, 1, in.vibratoRate, 0, 20) &&
+               number(w, 2, in.vibratoCents, 0, 200) &&
                (w.size() < 4 || number(w, 3, in.vibratoDelay, 0, 10));
     }
     bool gain(const Words& w) { return single(w, current().gain, 0, 4); }
@@ -377,7 +385,8 @@ private:
             std::string name;
             while (std::getline(pitches, name, '+')) {
                 int pitch = 0;
-                if (!toPitch(name, pitch)) return fail("\"" + name + "\" is not a pitch in \"" + token + "\"");
+                if (!toPitch(name, pitch))
+                    return fail("\"" + name + "\" is not a pitch in \"" + token + "\"");
                 note.pitches.push_back(pitch);
             }
         }
@@ -387,11 +396,13 @@ private:
     bool scatter(const Words& w) {
         double number_ = 0, span = 0, loudness = 0, grain = 0;
         int low = 0, high = 0;
-        if (!count(w, 7, 7) || !number(w, 1, number_, 1, kMostScattered) || !number(w, 2, span, 0.01, kLongestNote) ||
-            !number(w, 5, loudness, 0, 2) || !number(w, 6, grain, 0.001, kLongestNote)) {
+        if (!count(w, 7, 7) || !number(w, 1, number_, 1, kMostScattered) ||
+            !number(w, 2, span, 0.01, kLongestNote) || !number(w, 5, loudness, 0, 2) ||
+            !number(w, 6, grain, 0.001, kLongestNote)) {
             return false;
         }
-        if (!toPitch(w[3], low) || !toPitch(w[4], high) || high < low) return fail("bad pitch range in \"scatter\"");
+        if (!toPitch(w[3], low) || !toPitch(w[4], high) || high < low)
+            return fail("bad pitch range in \"scatter\"");
         Pattern& pattern = patterns_.back();
         Random random(song_.settings.seed ^ (0x5ca77e5u + static_cast<uint32_t>(pattern.notes.size())));
         std::vector<double> moments;
@@ -486,14 +497,16 @@ private:
                             event.pitch = pitch + part.transpose;
                             event.velocity = note.velocity * part.gain *
                                              (1.0 + humanizer.between(-humanizeVelocity_, humanizeVelocity_));
-                            if (event.pitch < 0 || event.pitch > 127) return fail("a note falls outside the keyboard");
+                            if (event.pitch < 0 || event.pitch > 127)
+                                return fail("a note falls outside the keyboard");
                             song_.notes.push_back(event);
                         }
                     }
                 }
             }
             sectionStart += beats;
-            if (sectionStart * secondsPerBeat > kLongestSong) return fail("the song is longer than 15 minutes");
+            if (sectionStart * secondsPerBeat > kLongestSong)
+                return fail("the song is longer than 15 minutes");
         }
         if (song_.notes.empty()) return fail("the song has no notes");
         return true;

@@ -25,8 +25,8 @@ struct SongSettings {
     double roomSize = 0.5;
     double roomDamping = 0.5;
     double roomLevel = 1.0;
-    double peak = 0.7;   // the loudest sample after normalising, of full scale
-    double tail = 0.5;   // seconds kept after the last note has died, for the room
+    double peak = 0.7;     // the loudest sample after normalising, of full scale
+    double tail = 0.5;     // seconds kept after the last note has died, for the room
     double quality = 0.5;  // Ogg Vorbis quality, -0.1 .. 1
 };
 

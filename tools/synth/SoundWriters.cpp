@@ -86,7 +86,8 @@ bool writeVorbis(const RenderedSound& sound, double quality, const std::string& 
     vorbis_info_init(&info);
     if (vorbis_encode_init_vbr(&info, channels, sound.rate, static_cast<float>(quality)) != 0) {
         vorbis_info_clear(&info);
-        LOG_ERROR("The Vorbis encoder refuses " << channels << " channels at " << sound.rate << " Hz for " << path);
+        LOG_ERROR("The Vorbis encoder refuses " << channels << " channels at " << sound.rate << " Hz for "
+                                                << path);
         return false;
     }
     vorbis_comment comment;

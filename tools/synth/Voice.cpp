@@ -76,9 +76,9 @@ public:
             const bool randomPhase = layer.wave == Wave::Saw || layer.wave == Wave::Square;
             carriers_.emplace_back(randomPhase ? random.unit() : 0.0);
             modulators_.emplace_back(0.0);
-            plucks_.emplace_back(layer.wave == Wave::Pluck
-                                     ? std::make_unique<PluckedString>(layer, frequency * layer.ratio, rate, random)
-                                     : nullptr);
+            plucks_.emplace_back(layer.wave == Wave::Pluck ? std::make_unique<PluckedString>(
+                                                                 layer, frequency * layer.ratio, rate, random)
+                                                           : nullptr);
         }
     }
 
@@ -106,9 +106,10 @@ private:
         }
         double modulation = 0.0;
         if (layer.fmRatio > 0.0) {
-            const double depth = layer.fmDecay > 0.0 ? layer.fmIndex * std::exp(-4.6 * time / layer.fmDecay)
-                                                     : layer.fmIndex;
-            modulation = depth / kTwoPi * modulators_[index].next(Wave::Sine, frequency * layer.fmRatio, rate);
+            const double depth =
+                layer.fmDecay > 0.0 ? layer.fmIndex * std::exp(-4.6 * time / layer.fmDecay) : layer.fmIndex;
+            modulation =
+                depth / kTwoPi * modulators_[index].next(Wave::Sine, frequency * layer.fmRatio, rate);
         }
         return carriers_[index].next(layer.wave, frequency, rate, modulation);
     }

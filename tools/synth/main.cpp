@@ -12,7 +12,8 @@
 namespace {
 
 bool endsWith(const std::string& text, const std::string& ending) {
-    return text.size() >= ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+    return text.size() >= ending.size() &&
+           text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
 }
 
 }  // namespace
@@ -34,8 +35,8 @@ int main(int argc, char** argv) {
     const nimbus::RenderedSound sound = nimbus::renderSong(song);
     // Written beside the target and renamed, so a failed run never leaves half a file.
     const std::string partial = output + ".partial";
-    const bool written = music ? nimbus::writeVorbis(sound, song.settings.quality, partial)
-                               : nimbus::writeWav(sound, partial);
+    const bool written =
+        music ? nimbus::writeVorbis(sound, song.settings.quality, partial) : nimbus::writeWav(sound, partial);
     if (!written || std::rename(partial.c_str(), output.c_str()) != 0) {
         std::remove(partial.c_str());
         LOG_ERROR("Failed to write " << output);

@@ -21,7 +21,8 @@ struct Decoded {
     // Loudest sample and RMS, of full scale, over [from, to) seconds.
     double peak(double from = 0.0, double to = 1e9) const {
         double loudest = 0.0;
-        for (size_t i = index(from); i < index(to); ++i) loudest = std::max(loudest, std::abs(samples[i] / 32768.0));
+        for (size_t i = index(from); i < index(to); ++i)
+            loudest = std::max(loudest, std::abs(samples[i] / 32768.0));
         return loudest;
     }
     double rms() const {
@@ -31,10 +32,12 @@ struct Decoded {
     }
     // Samples at the very ends of the 16-bit range: the mark of a clipped render.
     size_t clipped() const {
-        return std::count_if(samples.begin(), samples.end(), [](int16_t s) { return s >= 32767 || s <= -32767; });
+        return std::count_if(samples.begin(), samples.end(),
+                             [](int16_t s) { return s >= 32767 || s <= -32767; });
     }
     size_t index(double seconds) const {
-        return std::min(samples.size(), 2 * static_cast<size_t>(std::max(seconds, 0.0) * SoundSystem::kFrequency));
+        return std::min(samples.size(),
+                        2 * static_cast<size_t>(std::max(seconds, 0.0) * SoundSystem::kFrequency));
     }
 };
 
@@ -68,12 +71,13 @@ struct Bounds {
 
 TEST_F(GeneratedSoundsTest, EveryEffectDecodesAtItsIntendedLengthAudibleAndUnclipped) {
     const Bounds effects[] = {
-        {"Move", 0.15, 0.5, 0.03},       {"Twist", 0.15, 0.5, 0.03},     {"Failed", 0.25, 0.8, 0.05},
-        {"EndLevel", 1.2, 3.5, 0.04},    {"Death", 0.8, 2.5, 0.03},      {"LifeJingle", 1.2, 3.5, 0.04},
+        {"Move", 0.15, 0.5, 0.03},    {"Twist", 0.15, 0.5, 0.03}, {"Failed", 0.25, 0.8, 0.05},
+        {"EndLevel", 1.2, 3.5, 0.04}, {"Death", 0.8, 2.5, 0.03},  {"LifeJingle", 1.2, 3.5, 0.04},
         {"TickTock", 4.4, 5.2, 0.01},
     };
     for (const Bounds& effect : effects) {
-        const std::string file = std::string(NIMBUS_DATA_DIR) + "/Levels/Common/Sounds/" + effect.name + ".sound";
+        const std::string file =
+            std::string(NIMBUS_DATA_DIR) + "/Levels/Common/Sounds/" + effect.name + ".sound";
         const Decoded sound = decode(file);
         ASSERT_TRUE(sound.ok) << file << ": " << Mix_GetError();
         EXPECT_GE(sound.seconds(), effect.shortest) << effect.name;
@@ -81,7 +85,8 @@ TEST_F(GeneratedSoundsTest, EveryEffectDecodesAtItsIntendedLengthAudibleAndUncli
         EXPECT_GT(sound.peak(), 0.3) << effect.name;
         EXPECT_GT(sound.rms(), effect.rmsFloor) << effect.name;
         EXPECT_EQ(sound.clipped(), 0u) << effect.name;
-        EXPECT_LT(sound.peak(sound.seconds() - 0.005), 0.01) << effect.name << " ends in silence, not a click";
+        EXPECT_LT(sound.peak(sound.seconds() - 0.005), 0.01)
+            << effect.name << " ends in silence, not a click";
     }
 }
 

@@ -20,8 +20,8 @@ constexpr double kTwoPi = 6.283185307179586;
 // instrument lines, playing `notes` on it.
 RenderedSound render(const std::string& settings, const std::string& instrument, const std::string& notes) {
     Song song;
-    const std::string score = "tempo 60\n" + settings + "\ninstrument i\n" + instrument + "\nend\npattern p i\n  " +
-                              notes + "\nend\nsection s 1\n  p\nend\nsong s\n";
+    const std::string score = "tempo 60\n" + settings + "\ninstrument i\n" + instrument +
+                              "\nend\npattern p i\n  " + notes + "\nend\nsection s 1\n  p\nend\nsong s\n";
     EXPECT_TRUE(parseScore(score, "test.score", song)) << score;
     return renderSong(song);
 }
@@ -66,8 +66,10 @@ TEST(Renderer, PluckedAndBentNotesSoundAtTheirPitch) {
     for (const Case& c : cases) {
         const RenderedSound sound = render("channels 1\nroom 0 0 0", c.instrument, c.note);
         ASSERT_GT(sound.frames(), 22050u);
-        const double measured = pitchOf(sound.channels[0], static_cast<size_t>(c.from * sound.rate), 1024, sound.rate);
-        EXPECT_NEAR(measured / c.hertz, 1.0, 0.005) << c.instrument << " " << c.note << ": " << measured << " Hz";
+        const double measured =
+            pitchOf(sound.channels[0], static_cast<size_t>(c.from * sound.rate), 1024, sound.rate);
+        EXPECT_NEAR(measured / c.hertz, 1.0, 0.005)
+            << c.instrument << " " << c.note << ": " << measured << " Hz";
         // A string that rings around an offset wastes headroom and thumps when it stops.
         const auto begin = sound.channels[0].begin() + static_cast<long>(c.from * sound.rate);
         const double mean = std::accumulate(begin, begin + 1024, 0.0) / 1024.0;
@@ -76,8 +78,9 @@ TEST(Renderer, PluckedAndBentNotesSoundAtTheirPitch) {
 }
 
 TEST(Renderer, TheLoudestSampleLandsOnThePeakAndTheSoundEndsAtZero) {
-    const RenderedSound sound = render("peak 0.55\nroom 0.5 0.5 1", "osc saw\n osc square ratio 1.5\n reverb 0.8",
-                                       "c3+e3+g3+c4:2@1.5 c2:2@2");
+    const RenderedSound sound =
+        render("peak 0.55\nroom 0.5 0.5 1", "osc saw\n osc square ratio 1.5\n reverb 0.8",
+               "c3+e3+g3+c4:2@1.5 c2:2@2");
     ASSERT_EQ(sound.channels.size(), 2u);
     const double peak = std::max(peakOf(sound.channels[0]), peakOf(sound.channels[1]));
     EXPECT_NEAR(peak, 0.55, 1e-12);

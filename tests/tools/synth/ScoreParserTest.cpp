@@ -49,8 +49,9 @@ TEST(ScoreParser, EveryMistakeStopsWithOneLineNamingFileAndLine) {
          "unknown pattern \"q\""},
         {"instrument a\n  osc sine\nend\npattern p a\n  c4\nend\nsection s 1\n  p\nend\n\nsong s t\n", 11,
          "unknown section \"t\""},
-        {"instrument a\n  osc sine\nend\npattern p a\n  g9\nend\nsection s 1\n  p transpose 12\nend\nsong s\n", 10,
-         "outside the keyboard"},
+        {"instrument a\n  osc sine\nend\npattern p a\n  g9\nend\nsection s 1\n  p transpose 12\nend\nsong "
+         "s\n",
+         10, "outside the keyboard"},
         {"instrument a\n  osc sine\nend\npattern p a\n  c4\nend\nsection s 500\n  p\nend\nsong s s s s\n", 10,
          "longer than 15 minutes"},
         {"instrument a\n  osc sine\nend\n", 3, "no \"song\""},
@@ -76,11 +77,10 @@ TEST(ScoreParser, AnUnreadableFileIsNamed) {
 
 TEST(ScoreParser, SharpsFlatsChordsAndCommentsAreReadAsWritten) {
     Song song;
-    ASSERT_TRUE(parse(kTone +
-                          "pattern p tone   # a comment after a statement\n"
-                          "  f#3 bb3 c4+e4+g4 a4 # c5 d5 are commented out\n"
-                          "end\n"
-                          "section s 1\n  p\nend\nsong s\n",
+    ASSERT_TRUE(parse(kTone + "pattern p tone   # a comment after a statement\n"
+                              "  f#3 bb3 c4+e4+g4 a4 # c5 d5 are commented out\n"
+                              "end\n"
+                              "section s 1\n  p\nend\nsong s\n",
                       song));
     EXPECT_EQ(pitches(song), (std::vector<double>{54, 58, 60, 64, 67, 69}));
 }
@@ -102,10 +102,10 @@ TEST(ScoreParser, PatternsRepeatInsideTheirSectionAndSectionsFollowInTime) {
         int instrument;
     };
     const Expected expected[] = {
-        {0.0, 1.0, 60, 0.8, 0},      {1.25, 0.25, 62, 0.4, 0},  // e4 would start on the next bar
-        {1.5, 0.375, 38, 0.4, 1},    {2.25, 0.375, 38, 0.4, 1}, {3.0, 0.375, 38, 0.4, 1},
-        {3.75, 0.375, 38, 0.4, 1},   {1.5, 0.5, 48, 0.8, 1},    {2.75, 0.125, 50, 0.4, 1},
-        {3.0, 0.125, 52, 0.8, 1},    {3.25, 0.5, 48, 0.8, 1},   // the second round: its d4 is cut
+        {0.0, 1.0, 60, 0.8, 0},    {1.25, 0.25, 62, 0.4, 0},  // e4 would start on the next bar
+        {1.5, 0.375, 38, 0.4, 1},  {2.25, 0.375, 38, 0.4, 1}, {3.0, 0.375, 38, 0.4, 1},
+        {3.75, 0.375, 38, 0.4, 1}, {1.5, 0.5, 48, 0.8, 1},    {2.75, 0.125, 50, 0.4, 1},
+        {3.0, 0.125, 52, 0.8, 1},  {3.25, 0.5, 48, 0.8, 1},  // the second round: its d4 is cut
     };
     ASSERT_EQ(song.notes.size(), std::size(expected));
     for (size_t i = 0; i < song.notes.size(); ++i) {
@@ -119,8 +119,9 @@ TEST(ScoreParser, PatternsRepeatInsideTheirSectionAndSectionsFollowInTime) {
 }
 
 TEST(ScoreParser, ScatteredHitsAreSeededAndStayInsideTheirSpan) {
-    const std::string score = kTone + "pattern dust tone\n  scatter 40 2 c5 c6 1 0.1\n  r:2\nend\n"
-                                      "section s 1\n  dust\nend\nsong s\n";
+    const std::string score = kTone +
+                              "pattern dust tone\n  scatter 40 2 c5 c6 1 0.1\n  r:2\nend\n"
+                              "section s 1\n  dust\nend\nsong s\n";
     Song first, second, other;
     ASSERT_TRUE(parse("seed 5\n" + score, first));
     ASSERT_TRUE(parse("seed 5\n" + score, second));

@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <cstdint>
+#include <fstream>
+#include <sstream>
 
 #include "SoundTestSupport.h"
 #include "SoundWriters.h"
@@ -20,7 +22,8 @@ RenderedSound tone(int channels, double seconds, double amplitude) {
     const size_t frames = static_cast<size_t>(seconds * sound.rate);
     sound.channels.assign(channels, std::vector<double>(frames));
     for (size_t i = 0; i < frames; ++i) {
-        for (int c = 0; c < channels; ++c) sound.channels[c][i] = amplitude * std::sin(kTwoPi * 440.0 * (c + 1) * i / sound.rate);
+        for (int c = 0; c < channels; ++c)
+            sound.channels[c][i] = amplitude * std::sin(kTwoPi * 440.0 * (c + 1) * i / sound.rate);
     }
     return sound;
 }
@@ -28,7 +31,7 @@ RenderedSound tone(int channels, double seconds, double amplitude) {
 TEST(WavWriter, WritesSixteenBitPcmThatSdlReadsBackSampleForSample) {
     TempDirectory files;
     RenderedSound sound = tone(2, 0.01, 0.5);
-    sound.channels[0][0] = 1.7;    // beyond full scale: held at the top, never wrapped
+    sound.channels[0][0] = 1.7;  // beyond full scale: held at the top, never wrapped
     sound.channels[1][0] = -2.0;
     sound.channels[0][1] = 0.5;
     const std::string path = files.path() + "/tone.sound";
@@ -72,6 +75,23 @@ TEST(VorbisWriter, WritesAStreamTheMixerDecodesAtItsLengthAndLoudness) {
     EXPECT_NEAR(std::sqrt(squares / frames), 0.5 / std::sqrt(2.0), 0.02);
     Mix_FreeChunk(chunk);
     Mix_CloseAudio();
+}
+
+std::string contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+TEST(SoundWriters, TheSameSoundGivesTheSameBytes) {
+    TempDirectory files;
+    const RenderedSound sound = tone(2, 0.5, 0.4);
+    const std::string first = files.path() + "/first.music", second = files.path() + "/second.music";
+    ASSERT_TRUE(writeVorbis(sound, 0.3, first));
+    ASSERT_TRUE(writeVorbis(sound, 0.3, second));
+    EXPECT_FALSE(contents(first).empty());
+    EXPECT_EQ(contents(first), contents(second));
 }
 
 TEST(SoundWriters, AFileThatCannotBeWrittenIsNamed) {
