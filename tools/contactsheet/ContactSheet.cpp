@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ModelRaster.h"
 #include "PictureSource.h"
 #include "TextureBuilder.h"
 
@@ -57,13 +56,20 @@ void ContactSheet::addPicture(const Image& picture) {
     ++next_;
 }
 
-void ContactSheet::addModel(const ModelMeshData& mesh, const Image& diffuse, const Image& envmap) {
-    if (!hasRoom()) return;
+ModelRaster ContactSheet::sceneCell() {
     int x0 = 0, y0 = 0;
     cellOrigin(x0, y0);
-    const ModelRaster raster(diffuse, envmap.empty() ? nullptr : &envmap, {-1.0f, 1.3f, -1.25f});
-    raster.draw(mesh, canvas_, x0, y0, cell_ - 2 * kGap);
     ++next_;
+    return ModelRaster(canvas_, x0, y0, cell_ - 2 * kGap, {-1.0f, 1.3f, -1.25f});
+}
+
+void ContactSheet::addModel(const ModelMeshData& mesh, const Image& diffuse, const Image& envmap) {
+    if (!hasRoom()) return;
+    ModelRaster raster = sceneCell();
+    Vector3 low, high;
+    meshBounds(mesh, low, high);
+    raster.fit(low, high);
+    raster.draw(mesh, diffuse, envmap.empty() ? nullptr : &envmap, Matrix44::identity(), {1.0f, 1.0f, 1.0f, 1.0f});
 }
 
 bool writeImagePng(const std::string& path, const Image& image) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Image.h"
+#include "ModelRaster.h"
 #include "render/ModelFile.h"
 
 namespace nimbus {
@@ -19,6 +20,9 @@ public:
     void addPicture(const Image& picture);
     // Draws a mesh with its diffuse picture and the sphere map (may be empty).
     void addModel(const ModelMeshData& mesh, const Image& diffuse, const Image& envmap);
+    // A raster over the next free cell, for a scene of several meshes; the cell counts
+    // as used. Call only while there is room.
+    ModelRaster sceneCell();
     // True while there is a free cell.
     bool hasRoom() const { return next_ < columns_ * rows_; }
     // The finished sheet at its cell size.

@@ -1,33 +1,45 @@
 #pragma once
 
+#include <vector>
+
 #include "Image.h"
+#include "core/math/Matrix44.h"
 #include "core/math/Vector3.h"
 #include "render/ModelFile.h"
 
 namespace nimbus {
 
-// Draws meshes into a picture the way the game lights its die, roughly: the diffuse
-// texture under a key light and some ambient light, plus a reflection looked up in a
-// sphere map. An orthographic view along `towardsViewer` (from the model to the eye),
-// the model fitted into the picture with a margin. Depth-tested, no anti-aliasing:
-// draw at a multiple of the wanted size and halve.
+// Draws meshes into a square of a picture the way the game lights them, roughly: the
+// diffuse texture times a tint under a key light and some ambient light, plus a
+// reflection looked up in a sphere map when one is given. An orthographic view along
+// `towardsViewer` (from the scene to the eye), depth-tested across every mesh drawn
+// through one raster; no anti-aliasing: draw at a multiple of the wanted size and halve.
 class ModelRaster {
 public:
-    ModelRaster(const Image& diffuse, const Image* envmap, const Vector3& towardsViewer);
+    ModelRaster(Image& target, int x, int y, int size, const Vector3& towardsViewer);
 
-    // Draws the mesh over `target`, fitted to its rectangle (x, y, size × size).
-    void draw(const ModelMeshData& mesh, Image& target, int x, int y, int size) const;
+    // Scales and centres the view so that the box from `low` to `high` fills the square
+    // with a margin. Call before drawing.
+    void fit(const Vector3& low, const Vector3& high);
+    void draw(const ModelMeshData& mesh, const Image& diffuse, const Image* envmap, const Matrix44& placement,
+              const Pixel& tint);
 
 private:
     struct Projected {
         float sx, sy, depth;
     };
 
-    Pixel shade(const Vector3& normal, float u, float v) const;
+    Projected project(const Vector3& p) const;
+    Pixel shade(const Vector3& normal, const Pixel& texel, const Pixel& tint, const Image* envmap) const;
 
-    const Image& diffuse_;
-    const Image* envmap_;
+    Image& target_;
+    int x0_, y0_, size_;
     Vector3 back_, right_, up_;
+    float scale_ = 1.0f, centreX_ = 0.0f, centreY_ = 0.0f;
+    std::vector<float> depth_;
 };
+
+// The corners of the box around a mesh's positions.
+void meshBounds(const ModelMeshData& mesh, Vector3& low, Vector3& high);
 
 }  // namespace nimbus

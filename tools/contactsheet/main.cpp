@@ -1,11 +1,13 @@
 // The contact sheet: nimbus_contactsheet DATA_DIR OUTPUT.png draws every texture of the
-// themes and the front end, then every model lit with the texture it names, into one
-// PNG. Exits 1, with the file named, when a file cannot be read or the sheet written.
+// themes and the front end, every model lit with the texture it names, and a corner of
+// a board in each theme, into one PNG. Exits 1, with the file named, when a file
+// cannot be read or the sheet written.
 #include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "BoardScene.h"
 #include "ContactSheet.h"
 #include "DataFiles.h"
 #include "core/Log.h"
@@ -47,7 +49,8 @@ int main(int argc, char** argv) {
         for (const fs::path& p : filesWith(data / folder, ".model")) models.push_back(p);
     }
     const int columns = 6;
-    const int cells = static_cast<int>(textures.size() + models.size());
+    const char* const themes[] = {"Common", "Lego"};
+    const int cells = static_cast<int>(textures.size() + models.size() + 2);
     nimbus::ContactSheet sheet(columns, (cells + columns - 1) / columns, 256);
     for (const fs::path& p : textures) {
         nimbus::Image picture;
@@ -65,6 +68,12 @@ int main(int argc, char** argv) {
             return 1;
         }
         sheet.addModel(meshes.front(), diffuse, envmap);
+    }
+    for (const char* theme : themes) {
+        if (!nimbus::drawBoardScene(sheet, data.string(), theme)) {
+            LOG_ERROR(data.string() << ": the board of theme " << theme << " cannot be drawn");
+            return 1;
+        }
     }
     return nimbus::writeImagePng(argv[2], sheet.finish()) ? 0 : 1;
 }
