@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "FakeTexture.h"
+#include "QuadCollector.h"
 #include "core/math/Color.h"
 #include "render/ScreenspaceRenderer.h"
 #include "render/font/DrawText.h"
@@ -10,23 +11,6 @@
 using namespace nimbus;
 
 namespace {
-
-// Keeps what it is given instead of drawing it.
-class QuadCollector : public ScreenspaceRenderer {
-public:
-    struct Added {
-        ScreenQuad quad;
-        Texture* texture;
-        bool glow;
-    };
-    void pushClipRect(const Vector2&, const Vector2&) override {}
-    void popClipRect() override {}
-    void addQuad(const ScreenQuad& quad, const ResourceHandle<Texture>& texture, bool glow) override {
-        added.push_back({quad, texture.get(), glow});
-    }
-    void flush() override {}
-    std::vector<Added> added;
-};
 
 // Two glyphs laid out at the origin: the text runs from x 0.1 (first quad's first
 // corner) to 0.9 (last quad's third corner), from y -0.05 to 0.7.

@@ -1,0 +1,42 @@
+#include "game/FloatingTextDrawing.h"
+
+#include "core/math/Color.h"
+#include "core/math/Matrix44.h"
+#include "game/FloatingTextList.h"
+#include "render/Camera.h"
+#include "render/font/DrawText.h"
+
+namespace nimbus {
+
+namespace {
+
+constexpr float kAspect = 4.0f / 3.0f;
+const TextAlignment kCentred{TextAlignment::kCentre, TextAlignment::kMiddle};
+
+}  // namespace
+
+bool floatingTextAnchor(const FloatingText& text, const Camera& camera, Vector2& anchor) {
+    const Vector4 clip = Vector4(text.position, 1.0f) * camera.viewProjection;
+    // A point behind the eye would divide into a mirrored place on screen.
+    if (clip.w <= 0.0f) return false;
+    anchor = Vector2(clip.x * kAspect / clip.w, clip.y / clip.w) + text.drift * text.age;
+    return true;
+}
+
+void drawFloatingTexts(const FloatingTextList& list, const Camera& camera, ScreenspaceRenderer& renderer) {
+    const ResourceHandle<BitmapFont>& font = list.font();
+    if (!font) return;
+    Vector2 anchor;
+    for (const FloatingText& text : list.entries()) {
+        if (!floatingTextAnchor(text, camera, anchor)) continue;
+        drawText(text.quadCount, kCentred, anchor, text.quads, font->texture(), renderer, false, nullptr);
+    }
+    if (!font->glowTexture()) return;
+    for (const FloatingText& text : list.entries()) {
+        if (text.quadCount == 0 || !floatingTextAnchor(text, camera, anchor)) continue;
+        const Color glow(0.5f, 0.0f, 1.0f, text.quads[0].corners[0].a);
+        drawText(text.quadCount, kCentred, anchor, text.quads, font->glowTexture(), renderer, true, &glow);
+    }
+}
+
+}  // namespace nimbus
