@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "AtlasPacker.h"
+#include "FontBuilder.h"
+#include "LogCapture.h"
+
+using namespace nimbus;
+
+namespace {
+
+const char kComfortaa[] = "/usr/share/fonts/truetype/comfortaa/Comfortaa-Bold.ttf";
+
+bool overlap(const AtlasBox& a, const AtlasBox& b, int gap) {
+    return a.x < b.x + b.width + gap && b.x < a.x + a.width + gap && a.y < b.y + b.height + gap &&
+           b.y < a.y + a.height + gap;
+}
+
+std::string readAll(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+TEST(AtlasPacker, BoxesLandApartInsideAPowerOfTwoAtlas) {
+    std::vector<AtlasBox> boxes;
+    for (int i = 0; i < 40; ++i) boxes.push_back({5 + (i * 7) % 23, 3 + (i * 11) % 17, 0, 0});
+    const int32_t height = packAtlas(boxes, 64, 2);
+    ASSERT_GT(height, 0);
+    EXPECT_EQ(height & (height - 1), 0);
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        EXPECT_GE(boxes[i].x, 2);
+        EXPECT_GE(boxes[i].y, 2);
+        EXPECT_LE(boxes[i].x + boxes[i].width + 2, 64);
+        EXPECT_LE(boxes[i].y + boxes[i].height + 2, height);
+        for (size_t j = i + 1; j < boxes.size(); ++j) EXPECT_FALSE(overlap(boxes[i], boxes[j], 2)) << i << " " << j;
+    }
+    // The same boxes always land in the same places.
+    std::vector<AtlasBox> again = boxes;
+    for (AtlasBox& box : again) box.x = box.y = 0;
+    EXPECT_EQ(packAtlas(again, 64, 2), height);
+    for (size_t i = 0; i < boxes.size(); ++i) EXPECT_EQ(again[i].x, boxes[i].x);
+
+    std::vector<AtlasBox> wide{{61, 4, 0, 0}};
+    EXPECT_EQ(packAtlas(wide, 64, 2), 0);
+}
+
+TEST(FontBuilder, EveryPrintableCharacterHasABoxWithRoomForItsGlow) {
+    BuiltFont font;
+    ASSERT_TRUE(buildFont(kComfortaa, 32, font));
+    const int w = font.atlas.width(), h = font.atlas.height();
+    EXPECT_EQ(w & (w - 1), 0);
+    EXPECT_EQ(h & (h - 1), 0);
+    EXPECT_EQ(font.glow.width(), w);
+    EXPECT_EQ(font.description.glyphSize, 32);
+    ASSERT_EQ(font.description.glyphs.size(), 95u);
+    for (const GlyphRecord& g : font.description.glyphs) {
+        EXPECT_GT(g.advanceX64, 0) << g.code;
+        if (g.code == ' ') {
+            EXPECT_EQ(g.width, 0);
+            continue;
+        }
+        ASSERT_GT(g.width, 0) << g.code;
+        ASSERT_LE(g.x + g.width, w);
+        ASSERT_LE(g.y + g.rows, h);
+        float sharpEdge = 0, sharpInside = 0, glowEdge = 0, glowNear = 0;
+        for (int x = g.x; x < g.x + g.width; ++x) {
+            sharpEdge += font.atlas.at(x, g.y).a + font.atlas.at(x, g.y + g.rows - 1).a;
+            glowEdge += font.glow.at(x, g.y).a + font.glow.at(x, g.y + g.rows - 1).a;
+            glowNear += font.glow.at(x, g.y + 3).a + font.glow.at(x, g.y + g.rows - 4).a;
+            for (int y = g.y; y < g.y + g.rows; ++y) sharpInside += font.atlas.at(x, y).a;
+        }
+        // The drawn glyph stays off the edge of its box; its glow reaches towards it
+        // and has faded out there, so no box shows a neighbour's light.
+        EXPECT_EQ(sharpEdge, 0.0f) << g.code;
+        EXPECT_GT(sharpInside, 0.0f) << g.code;
+        EXPECT_GT(glowNear, 0.0f) << g.code;
+        EXPECT_LT(glowEdge / static_cast<float>(g.width), 0.02f) << g.code;
+    }
+    // A capital stands on the baseline: its box reaches below it by the glow margin
+    // only, and its drawn height is about seven tenths of the em.
+    const GlyphRecord& capital = font.description.glyphs['H' - 32];
+    const int margin = capital.rows - capital.top;
+    EXPECT_GT(margin, 0);
+    EXPECT_LT(margin, capital.rows / 4);
+    EXPECT_NEAR(static_cast<float>(capital.top - margin) / 32.0f, 0.75f, 0.1f);
+}
+
+TEST(FontBuilder, TheSameSourceGivesTheSameBytes) {
+    char pattern[] = "/tmp/nimbus-fontgen-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    const std::string dir = pattern;
+    BuiltFont font;
+    ASSERT_TRUE(buildFont(kComfortaa, 20, font));
+    ASSERT_TRUE(writeFont(font, dir, "One"));
+    BuiltFont again;
+    ASSERT_TRUE(buildFont(kComfortaa, 20, again));
+    ASSERT_TRUE(writeFont(again, dir, "Two"));
+    for (const char* suffix : {".texture", "_glow.texture"}) {
+        const std::string one = readAll(dir + "/One" + suffix), two = readAll(dir + "/Two" + suffix);
+        EXPECT_FALSE(one.empty());
+        EXPECT_EQ(one, two) << suffix;
+        std::remove((dir + "/One" + suffix).c_str());
+        std::remove((dir + "/Two" + suffix).c_str());
+    }
+    std::remove((dir + "/One.xml").c_str());
+    std::remove((dir + "/Two.xml").c_str());
+    rmdir(dir.c_str());
+}
+
+TEST(FontBuilder, ASourceThatIsNotAFontIsRefusedByName) {
+    const std::string bad = NIMBUS_SOURCE_DIR "/tests/tools/fontgen/FontgenTest.cpp";
+    for (const std::string& source : {bad, std::string("/nonexistent/Font.ttf")}) {
+        LogCapture log;
+        BuiltFont font;
+        EXPECT_FALSE(buildFont(source, 32, font));
+        EXPECT_TRUE(log.saw({source.c_str()})) << log.all();
+    }
+}
