@@ -1,7 +1,7 @@
 // The contact sheet: nimbus_contactsheet DATA_DIR OUTPUT.png draws every texture of the
-// themes and the front end, every model lit with the texture it names, and a corner of
-// a board in each theme, into one PNG. Exits 1, with the file named, when a file
-// cannot be read or the sheet written.
+// themes, the front end and the fonts, every model lit with the texture it names, and a
+// corner of a board in each theme, into one PNG. Exits 1, with the file named, when a
+// file cannot be read or the sheet written.
 #include <algorithm>
 #include <filesystem>
 #include <string>
@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kFolders[] = {"Themes/Common", "Themes/Lego", "Frontend"};
+const char* const kFolders[] = {"Themes/Common", "Themes/Lego", "Frontend", "Fonts"};
 
 std::vector<fs::path> filesWith(const fs::path& folder, const char* extension) {
     std::vector<fs::path> files;
