@@ -64,7 +64,7 @@ GameImpl::GameImpl(std::unique_ptr<SoundInterface> sound, PlayerStats* stats, in
       stats_(stats),
       levelIndex_(levelIndex),
       loadedBoard_(std::move(loadedBoard)),
-      texts_(getResource<BitmapFont>("Fonts/Alba", "BitmapFont")),
+      texts_(getResource<BitmapFont>("Fonts/Alba", kFontTypeName)),
       backdrop_(getResource<Texture>("Textures/backdrop", "Texture")),
       hudIcons_(getResource<Texture>("Textures/hud_icons", "Texture")),
       hudIconsGlow_(getResource<Texture>("Textures/hud_icons_glow", "Texture")) {

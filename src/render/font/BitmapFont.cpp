@@ -20,6 +20,6 @@ const GlyphMetrics* BitmapFont::findGlyph(int32_t code) const {
     return found == glyphs_.end() ? nullptr : &found->second;
 }
 
-bool registerFont(const char* name, BitmapFont* font) { return registerResource(name, font, "BitmapFont"); }
+bool registerFont(const char* name, BitmapFont* font) { return registerResource(name, font, kFontTypeName); }
 
 }  // namespace nimbus

@@ -40,7 +40,10 @@ private:
     Glyphs glyphs_;
 };
 
-// Registers a font (may be null) as a "BitmapFont" resource under the name.
+// The type name fonts are registered and looked up under.
+constexpr const char* kFontTypeName = "Font";
+
+// Registers a font (may be null) as a "Font" resource under the name.
 bool registerFont(const char* name, BitmapFont* font);
 
 }  // namespace nimbus
