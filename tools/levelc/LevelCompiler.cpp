@@ -1,0 +1,49 @@
+#include "LevelCompiler.h"
+
+#include <cstdio>
+
+#include "core/Log.h"
+#include "core/posix/FileOutBuffer.h"
+#include "game/LevelMap.h"
+
+namespace nimbus {
+
+Solution solveLevel(const LevelSource& level) {
+    LevelModel model(level.board, kFrameSeconds);
+    return Solver(model).solve();
+}
+
+bool writeLevel(const LevelSource& level, const std::string& path) {
+    FileOutBuffer out;
+    if (!out.open(path)) {
+        LOG_ERROR(path << ": cannot be created");
+        return false;
+    }
+    if (!writeLevelMap(out, level.board) || !out.close()) {
+        LOG_ERROR(path << ": could not be written");
+        return false;
+    }
+    return true;
+}
+
+std::string reportLine(const std::string& name, const LevelSource& level, const Solution& solution) {
+    char text[256];
+    if (!solution.winnable) {
+        std::snprintf(text, sizeof text, "%s: %dx%d cannot be won%s (%zu states)", name.c_str(), level.board.width(),
+                      level.board.length(), solution.exhausted ? " within the search limit" : "",
+                      solution.statesSearched);
+        return text;
+    }
+    char slack[32];
+    if (solution.slackUnlimited) {
+        std::snprintf(slack, sizeof slack, "unlimited");
+    } else {
+        std::snprintf(slack, sizeof slack, "%.2f s at command %d", solution.slack, solution.tightestStep + 1);
+    }
+    std::snprintf(text, sizeof text, "%s: %dx%d, %zu commands, won at %.2f s, slack %s, %zu states (%s)", name.c_str(),
+                  level.board.width(), level.board.length(), solution.steps.size(), solution.frames * kFrameSeconds,
+                  slack, solution.statesSearched, level.title.c_str());
+    return text;
+}
+
+}  // namespace nimbus

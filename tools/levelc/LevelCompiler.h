@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "LevelSource.h"
+#include "Solver.h"
+
+namespace nimbus {
+
+// The game's update step, which the solver's timing follows.
+constexpr float kFrameSeconds = 1.0f / 60.0f;
+
+// Solves a parsed level at the game's update step.
+Solution solveLevel(const LevelSource& level);
+// Writes the board as a level map through the engine's writer; false (reported) when
+// the file cannot be written.
+bool writeLevel(const LevelSource& level, const std::string& path);
+// One line for the build log: size, commands, time to win, slack.
+std::string reportLine(const std::string& name, const LevelSource& level, const Solution& solution);
+
+}  // namespace nimbus

@@ -1,0 +1,91 @@
+#include "LevelModel.h"
+
+#include <algorithm>
+
+namespace nimbus {
+
+namespace {
+
+// A clock-bending effect lasts this long at the front of the queue.
+constexpr float kEffectSeconds = 5.0f;
+
+bool bendsClock(int32_t pickup) { return pickup == kPickupStopTime || pickup == kPickupReverseTime; }
+
+}  // namespace
+
+LevelModel::LevelModel(const Board& board, float frame) : board_(board), frame_(frame), turns_(frame) {
+    for (int32_t y = 0; y < board.length(); ++y) {
+        for (int32_t x = 0; x < board.width(); ++x) {
+            if (bendsClock(board.tileAt(Position(x, y)).pickup)) clockPickups_.push_back(Position(x, y));
+        }
+    }
+}
+
+LevelModel::State LevelModel::start() const {
+    State state;
+    if (!board_.findStart(state.position)) state.position = Position(1, 1);
+    return state;
+}
+
+LevelModel::Outcome LevelModel::advance(State& state) const {
+    float step = frame_;
+    if (!state.queue.empty()) {
+        Effect& front = state.queue.front();
+        front.elapsed += frame_;
+        step = front.kind == kPickupStopTime ? 0.0f : -frame_;
+        if (front.elapsed / kEffectSeconds >= 1.0f) state.queue.erase(state.queue.begin());
+    }
+    state.clock += step;
+    ++state.frame;
+    if (board_.tileAt(state.position).color == kGoal) return Outcome::kWon;
+    if (board_.isFallen(state.position, state.clock)) return Outcome::kDied;
+    return Outcome::kGoing;
+}
+
+LevelModel::Outcome LevelModel::turn(State& state, int which) const {
+    if (which < 4) {
+        const Position target = state.position.stepped(which);
+        if (!board_.contains(target)) return Outcome::kRefused;
+        const Tile& tile = board_.tileAt(target);
+        if (!colorsMatch(tile.color, turns_.faces(state.orientation)[which])) return Outcome::kRefused;
+        if (board_.isFallen(target, state.clock)) return Outcome::kRefused;
+        state.position = target;
+        if (bendsClock(tile.pickup)) {
+            const size_t index = std::find(clockPickups_.begin(), clockPickups_.end(), target) - clockPickups_.begin();
+            const uint64_t bit = index < kMaxClockPickups ? uint64_t{1} << index : 0;
+            if (!(state.taken & bit)) {
+                state.taken |= bit;
+                state.queue.push_back({tile.pickup, 0.0f});
+            }
+        }
+    }
+    state.orientation = turns_.after(state.orientation, which);
+    for (int i = 0; i < turns_.busyFrames(); ++i) {
+        Outcome outcome = advance(state);
+        if (outcome != Outcome::kGoing) return outcome;
+    }
+    return Outcome::kGoing;
+}
+
+LevelModel::Outcome LevelModel::wait(State& state, int frames) const {
+    for (int i = 0; i < frames; ++i) {
+        Outcome outcome = advance(state);
+        if (outcome != Outcome::kGoing) return outcome;
+    }
+    return Outcome::kGoing;
+}
+
+int LevelModel::framesLeftOfFront(const State& state) const {
+    if (state.queue.empty()) return 0;
+    State probe;
+    probe.queue.push_back(state.queue.front());
+    int frames = 0;
+    while (!probe.queue.empty()) {
+        probe.queue.front().elapsed += frame_;
+        if (probe.queue.front().elapsed / kEffectSeconds >= 1.0f) probe.queue.clear();
+        ++frames;
+    }
+    return frames;
+}
+
+}  // namespace nimbus

@@ -1,0 +1,310 @@
+#include "LevelSource.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <vector>
+
+#include "core/Log.h"
+
+namespace nimbus {
+
+namespace {
+
+constexpr int kMaxSide = 64;
+constexpr long kMaxFallStep = 100000;
+
+struct Line {
+    int number;
+    std::vector<std::string> words;
+};
+
+struct Grid {
+    int line = 0;  // of its keyword; 0 when absent
+    std::vector<Line> rows;
+};
+
+struct Wave {
+    int line = 0;
+    bool radial = true;
+    Position from;
+    int axis = 0;        // 0 along x, 1 along y
+    bool reverse = false;
+    long at = 0;
+    long every = 1;
+    bool used = false;
+};
+
+const std::map<std::string, int32_t> kColors = {
+    {"r", kRed},   {"g", kGreen}, {"b", kBlue},  {"y", kYellow}, {"c", kCyan},     {"m", kMagenta},
+    {"k", kBlack}, {"w", kWhite}, {"S", kStart}, {"G", kGoal},   {".", kUndefined},
+};
+
+const std::map<std::string, int32_t> kPickups = {
+    {".", kPickupNone}, {"+", kPickupExtraLife}, {"s", kPickupStopTime}, {"r", kPickupReverseTime}};
+
+bool parseNumber(const std::string& word, long low, long high, long& out) {
+    if (word.empty()) return false;
+    char* end = nullptr;
+    long value = std::strtol(word.c_str(), &end, 10);
+    if (*end != '\0' || value < low || value > high) return false;
+    out = value;
+    return true;
+}
+
+class Parser {
+public:
+    Parser(const std::string& fileName, LevelSource& level) : fileName_(fileName), level_(level) {}
+
+    bool run(const std::string& text) {
+        if (!split(text)) return false;
+        if (!tiles_.line) return fail(lines_.empty() ? 1 : lines_.back().number, "no tiles grid");
+        return buildColors() && buildFalls() && buildPickups() && checkWhole();
+    }
+
+private:
+    bool fail(int line, const std::string& reason) {
+        LOG_ERROR(fileName_ << ":" << line << ": " << reason);
+        return false;
+    }
+
+    // Cuts the text into statements and grids.
+    bool split(const std::string& text) {
+        std::istringstream in(text);
+        std::string raw;
+        Grid* grid = nullptr;
+        for (int number = 1; std::getline(in, raw); ++number) {
+            std::string content = raw.substr(0, raw.find('#'));
+            std::istringstream words(content);
+            Line line{number, {}};
+            for (std::string w; words >> w;) line.words.push_back(w);
+            if (line.words.empty()) {
+                // A blank line ends a grid; a comment line does not.
+                if (raw.find('#') == std::string::npos) grid = nullptr;
+                continue;
+            }
+            if (grid && !isKeyword(line.words[0])) {
+                grid->rows.push_back(line);
+                continue;
+            }
+            lines_.push_back(line);
+            if (!statement(line, grid)) return false;
+        }
+        return true;
+    }
+
+    static bool isKeyword(const std::string& word) {
+        return word == "title" || word == "teaches" || word == "tiles" || word == "falls" || word == "pickups" ||
+               word == "wave";
+    }
+
+    bool statement(const Line& line, Grid*& grid) {
+        grid = nullptr;
+        const std::string& key = line.words[0];
+        auto rest = [&line]() {
+            std::string text;
+            for (size_t i = 1; i < line.words.size(); ++i) text += (i > 1 ? " " : "") + line.words[i];
+            return text;
+        };
+        if (key == "title" || key == "teaches") {
+            if (line.words.size() < 2) return fail(line.number, key + " needs a text");
+            (key == "title" ? level_.title : level_.teaches) = rest();
+            return true;
+        }
+        if (key == "tiles" || key == "falls" || key == "pickups") {
+            Grid& target = key == "tiles" ? tiles_ : key == "falls" ? falls_ : pickups_;
+            if (line.words.size() != 1) return fail(line.number, key + " takes nothing on its line; the grid follows");
+            if (target.line) return fail(line.number, key + " given twice (first on line " + std::to_string(target.line) + ")");
+            target.line = line.number;
+            grid = &target;
+            return true;
+        }
+        if (key == "wave") return wave(line);
+        return fail(line.number, "unknown statement '" + key + "'");
+    }
+
+    bool wave(const Line& line) {
+        const auto& w = line.words;
+        const char* usage = "a wave reads: wave L from X Y at N [every E] | wave L along x|-x|y|-y at N [every E]";
+        if (w.size() < 5 || w[1].size() != 1 || !std::isalpha(static_cast<unsigned char>(w[1][0])))
+            return fail(line.number, usage);
+        if (waves_.count(w[1][0])) return fail(line.number, "wave " + w[1] + " given twice");
+        Wave wave;
+        wave.line = line.number;
+        size_t next = 0;
+        long x = 0, y = 0;
+        if (w[2] == "from" && w.size() >= 7 && parseNumber(w[3], 0, kMaxSide, x) && parseNumber(w[4], 0, kMaxSide, y)) {
+            wave.from = Position(static_cast<int32_t>(x), static_cast<int32_t>(y));
+            next = 5;
+        } else if (w[2] == "along" && (w[3] == "x" || w[3] == "-x" || w[3] == "y" || w[3] == "-y")) {
+            wave.radial = false;
+            wave.reverse = w[3][0] == '-';
+            wave.axis = w[3].back() == 'x' ? 0 : 1;
+            next = 4;
+        } else {
+            return fail(line.number, usage);
+        }
+        if (next + 2 > w.size() || w[next] != "at" || !parseNumber(w[next + 1], 0, kMaxFallStep, wave.at))
+            return fail(line.number, usage);
+        next += 2;
+        if (next < w.size()) {
+            if (next + 2 != w.size() || w[next] != "every" || !parseNumber(w[next + 1], 1, kMaxSide, wave.every))
+                return fail(line.number, usage);
+        }
+        waves_[w[1][0]] = wave;
+        return true;
+    }
+
+    // Checks a grid's shape against the board: one row per board row, one token per cell.
+    bool shape(const Grid& grid, const char* what) {
+        if (grid.rows.size() != static_cast<size_t>(level_.board.length()))
+            return fail(grid.line, std::string(what) + " has " + std::to_string(grid.rows.size()) + " rows, the tiles " +
+                                       std::to_string(level_.board.length()));
+        for (const Line& row : grid.rows) {
+            if (row.words.size() != static_cast<size_t>(level_.board.width()))
+                return fail(row.number, std::string(what) + " row has " + std::to_string(row.words.size()) +
+                                            " cells, the tiles have " + std::to_string(level_.board.width()));
+        }
+        return true;
+    }
+
+    bool buildColors() {
+        const auto& rows = tiles_.rows;
+        if (rows.empty()) return fail(tiles_.line, "the tiles grid is empty");
+        const size_t width = rows[0].words.size();
+        if (width < 3 || rows.size() < 3 || width > kMaxSide || rows.size() > kMaxSide)
+            return fail(tiles_.line, "a board is 3 to " + std::to_string(kMaxSide) + " cells on each side");
+        level_.board = Board(static_cast<int32_t>(width), static_cast<int32_t>(rows.size()));
+        if (!shape(tiles_, "tiles")) return false;
+        for (int32_t y = 0; y < level_.board.length(); ++y) {
+            for (int32_t x = 0; x < level_.board.width(); ++x) {
+                const std::string& word = rows[y].words[x];
+                auto found = kColors.find(word);
+                if (found == kColors.end()) return fail(rows[y].number, "unknown tile '" + word + "'");
+                level_.board.tileAt(Position(x, y)).color = found->second;
+            }
+        }
+        return true;
+    }
+
+    long waveStep(Wave& wave, const Position& p) {
+        wave.used = true;
+        long distance;
+        if (wave.radial) {
+            distance = static_cast<long>(manhattanDistance(p, wave.from));
+        } else {
+            long side = wave.axis == 0 ? level_.board.width() : level_.board.length();
+            long along = wave.axis == 0 ? p.x : p.y;
+            distance = wave.reverse ? side - 1 - along : along;
+        }
+        return wave.at + distance / wave.every;
+    }
+
+    bool buildFalls() {
+        if (!falls_.line) {
+            for (const auto& entry : waves_) return fail(entry.second.line, "a wave needs a falls grid to place it");
+            return true;
+        }
+        if (!shape(falls_, "falls")) return false;
+        for (int32_t y = 0; y < level_.board.length(); ++y) {
+            const Line& row = falls_.rows[y];
+            for (int32_t x = 0; x < level_.board.width(); ++x) {
+                const std::string& word = row.words[x];
+                const Position p(x, y);
+                long step = -1;
+                if (word == "-") {
+                    step = -1;
+                } else if (word.size() == 1 && std::isalpha(static_cast<unsigned char>(word[0]))) {
+                    auto found = waves_.find(word[0]);
+                    if (found == waves_.end()) return fail(row.number, "no wave " + word);
+                    step = waveStep(found->second, p);
+                } else if (!parseNumber(word, 0, kMaxFallStep, step)) {
+                    return fail(row.number, "a fall step is '-', a number 0 to " + std::to_string(kMaxFallStep) +
+                                                " or a wave letter, not '" + word + "'");
+                }
+                if (step >= 0 && level_.board.isBorder(p))
+                    return fail(row.number, "border tile " + p.text() + " never falls; write -");
+                level_.board.tileAt(p).fallStep = static_cast<int32_t>(step);
+            }
+        }
+        for (const auto& entry : waves_) {
+            if (!entry.second.used) return fail(entry.second.line, std::string("wave ") + entry.first + " is never used");
+        }
+        return true;
+    }
+
+    bool buildPickups() {
+        if (!pickups_.line) return true;
+        if (!shape(pickups_, "pickups")) return false;
+        for (int32_t y = 0; y < level_.board.length(); ++y) {
+            const Line& row = pickups_.rows[y];
+            for (int32_t x = 0; x < level_.board.width(); ++x) {
+                auto found = kPickups.find(row.words[x]);
+                if (found == kPickups.end()) return fail(row.number, "unknown pick-up '" + row.words[x] + "'");
+                Tile& tile = level_.board.tileAt(Position(x, y));
+                if (found->second != kPickupNone && !takesSomeFace(tile.color))
+                    return fail(row.number, "pick-up on " + Position(x, y).text() + ", which the die cannot enter");
+                tile.pickup = found->second;
+            }
+        }
+        return true;
+    }
+
+    static bool takesSomeFace(int32_t color) {
+        for (int32_t face = kRed; face <= kMagenta; ++face) {
+            if (colorsMatch(color, face)) return true;
+        }
+        return false;
+    }
+
+    bool checkWhole() {
+        const Board& board = level_.board;
+        int starts = 0, goals = 0;
+        for (int32_t y = 0; y < board.length(); ++y) {
+            for (int32_t x = 0; x < board.width(); ++x) {
+                const Position p(x, y);
+                const int32_t color = board.tileAt(p).color;
+                starts += color == kStart;
+                goals += color == kGoal;
+                // The die cannot roll off a goal (the level ends there), so a goal may sit
+                // in the outer ring; anything else there must turn every face away.
+                if (board.isBorder(p) && color != kGoal && takesSomeFace(color))
+                    return fail(tiles_.rows[y].number, "edge tile " + p.text() + " lets the die off the board");
+                if (board.isBorder(p) && color == kStart)
+                    return fail(tiles_.rows[y].number, "the start " + p.text() + " lies on the edge");
+            }
+        }
+        if (starts != 1) return fail(tiles_.line, "a level has exactly one start, not " + std::to_string(starts));
+        if (goals == 0) return fail(tiles_.line, "a level needs a goal");
+        return true;
+    }
+
+    std::string fileName_;
+    LevelSource& level_;
+    std::vector<Line> lines_;
+    Grid tiles_, falls_, pickups_;
+    std::map<char, Wave> waves_;
+};
+
+}  // namespace
+
+bool LevelSourceParser::parse(const std::string& text, const std::string& fileName, LevelSource& level) {
+    LevelSource parsed;
+    if (!Parser(fileName, parsed).run(text)) return false;
+    level = std::move(parsed);
+    return true;
+}
+
+bool LevelSourceParser::read(const std::string& path, LevelSource& level) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        LOG_ERROR(path << ": cannot be opened");
+        return false;
+    }
+    std::ostringstream text;
+    text << file.rdbuf();
+    return parse(text.str(), path, level);
+}
+
+}  // namespace nimbus

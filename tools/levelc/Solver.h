@@ -1,0 +1,55 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "LevelModel.h"
+
+namespace nimbus {
+
+// One command of a solution: wait this many frames with the die idle, then turn.
+struct SolutionStep {
+    int waitFrames = 0;
+    int turn = 0;  // DieTurns numbering
+};
+
+struct Solution {
+    bool winnable = false;
+    bool exhausted = false;  // the search gave up at its state limit; nothing is proven
+    std::vector<SolutionStep> steps;
+    int frames = 0;        // frames from the start until the level is complete
+    float slack = 0.0f;    // seconds the player may be late at the tightest step
+    bool slackUnlimited = false;  // no delay up to the limit hurt
+    int tightestStep = -1;
+    size_t statesSearched = 0;
+};
+
+// Searches a level for its shortest win (fewest commands) without losing a life, each
+// command given the moment the die takes it, with waits only while a pick-up bends the
+// clock (otherwise waiting never helps: every tile only falls). A state is dropped when
+// another with no more commands stood at the same cell, orientation, pick-ups and
+// effects at no later clock.
+class Solver {
+public:
+    static constexpr size_t kStateLimit = 4000000;
+    static constexpr int kSlackLimitFrames = 20 * 60;
+    static constexpr int kWaitChunkFrames = 15;
+
+    explicit Solver(const LevelModel& model) : model_(model) {}
+
+    Solution solve() const;
+    // Plays the steps with `lateFrames` more wait before step `late`; true when won.
+    bool wins(const std::vector<SolutionStep>& steps, size_t late, int lateFrames) const;
+    // The shortest delay before step `late` that loses, or kSlackLimitFrames + 1.
+    int slackFrames(const std::vector<SolutionStep>& steps, size_t late) const;
+
+private:
+    void measureSlack(Solution& solution) const;
+
+    const LevelModel& model_;
+};
+
+// "right down twist+ ..." for a report.
+std::string describeSteps(const std::vector<SolutionStep>& steps);
+
+}  // namespace nimbus
