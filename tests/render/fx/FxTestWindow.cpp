@@ -70,25 +70,10 @@ int FxTest::drawQuad(fx::Technique* technique, float depth) {
     return passes;
 }
 
-uint32_t FxTest::pixel(int x, int y) {
-    unsigned char p[4] = {0, 0, 0, 0};
-    glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
-    return rgba(p[0], p[1], p[2], p[3]);
-}
+uint32_t FxTest::pixel(int x, int y) { return readPixelColor(x, y); }
 
 void FxTest::clear(float r, float g, float b, float a) {
     glClearColor(r, g, b, a);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
-::testing::AssertionResult sameColor(uint32_t got, uint32_t want) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        const int a = static_cast<int>((got >> shift) & 0xFF), b = static_cast<int>((want >> shift) & 0xFF);
-        if (std::abs(a - b) > 2) {
-            char text[64];
-            std::snprintf(text, sizeof text, "got %08x, want %08x", got, want);
-            return ::testing::AssertionFailure() << text;
-        }
-    }
-    return ::testing::AssertionSuccess();
-}

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "../support/PixelColor.h"
+
 #include "render/fx/Fx.h"
 
 // A small GL window for the effect runtime's tests, opened with SDL alone so the runtime
@@ -32,8 +34,4 @@ protected:
     static int errors_;
 };
 
-// 0xRRGGBBAA of four bytes.
-constexpr uint32_t rgba(uint32_t r, uint32_t g, uint32_t b, uint32_t a) { return r << 24 | g << 16 | b << 8 | a; }
 
-// Whether two colours agree within two steps per channel, with both shown in hex.
-::testing::AssertionResult sameColor(uint32_t got, uint32_t want);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+
+#include "../support/PixelColor.h"
 #include <memory>
 
 #include "core/math/Color.h"
@@ -35,10 +37,7 @@ protected:
 // The test window and its current GL context, as the windowing library reports them.
 nimbus::CoreDesc windowDesc();
 
-constexpr uint32_t rgba(uint32_t r, uint32_t g, uint32_t b, uint32_t a) { return r << 24 | g << 16 | b << 8 | a; }
 
-// Whether two colours agree within two steps per channel.
-::testing::AssertionResult sameColor(uint32_t got, uint32_t want);
 
 // A vertex program that passes POSITION through, and a fragment program of one colour
 // parameter, as the start of most test effects.
