@@ -27,22 +27,27 @@ bool writeLevel(const LevelSource& level, const std::string& path) {
 }
 
 std::string reportLine(const std::string& name, const LevelSource& level, const Solution& solution) {
-    char text[256];
+    char text[512];
     if (!solution.winnable) {
         std::snprintf(text, sizeof text, "%s: %dx%d cannot be won%s (%zu states)", name.c_str(), level.board.width(),
                       level.board.length(), solution.exhausted ? " within the search limit" : "",
                       solution.statesSearched);
         return text;
     }
-    char slack[32];
+    char slack[32], pace[32];
     if (solution.slackUnlimited) {
         std::snprintf(slack, sizeof slack, "unlimited");
     } else {
         std::snprintf(slack, sizeof slack, "%.2f s at command %d", solution.slack, solution.tightestStep + 1);
     }
-    std::snprintf(text, sizeof text, "%s: %dx%d, %zu commands, won at %.2f s, slack %s, %zu states (%s)", name.c_str(),
-                  level.board.width(), level.board.length(), solution.steps.size(), solution.frames * kFrameSeconds,
-                  slack, solution.statesSearched, level.title.c_str());
+    if (solution.paceUnlimited) {
+        std::snprintf(pace, sizeof pace, "unlimited");
+    } else {
+        std::snprintf(pace, sizeof pace, "%.2f s", solution.pace);
+    }
+    std::snprintf(text, sizeof text, "%s: %dx%d, %zu commands, won at %.2f s, slack %s, pace %s, %zu states (%s)",
+                  name.c_str(), level.board.width(), level.board.length(), solution.steps.size(),
+                  solution.frames * kFrameSeconds, slack, pace, solution.statesSearched, level.title.c_str());
     return text;
 }
 

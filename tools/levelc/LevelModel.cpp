@@ -1,6 +1,7 @@
 #include "LevelModel.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace nimbus {
 
@@ -48,7 +49,7 @@ LevelModel::Outcome LevelModel::turn(State& state, int which) const {
         if (!board_.contains(target)) return Outcome::kRefused;
         const Tile& tile = board_.tileAt(target);
         if (!colorsMatch(tile.color, turns_.faces(state.orientation)[which])) return Outcome::kRefused;
-        if (board_.isFallen(target, state.clock)) return Outcome::kRefused;
+        if (board_.isFallen(target, std::max(state.clock, state.peakClock))) return Outcome::kRefused;
         state.position = target;
         if (bendsClock(tile.pickup)) {
             const size_t index = std::find(clockPickups_.begin(), clockPickups_.end(), target) - clockPickups_.begin();
@@ -60,9 +61,11 @@ LevelModel::Outcome LevelModel::turn(State& state, int which) const {
         }
     }
     state.orientation = turns_.after(state.orientation, which);
+    state.peakClock = std::numeric_limits<float>::lowest();
     for (int i = 0; i < turns_.busyFrames(); ++i) {
         Outcome outcome = advance(state);
         if (outcome != Outcome::kGoing) return outcome;
+        state.peakClock = std::max(state.peakClock, state.clock);
     }
     return Outcome::kGoing;
 }
@@ -72,6 +75,7 @@ LevelModel::Outcome LevelModel::wait(State& state, int frames) const {
         Outcome outcome = advance(state);
         if (outcome != Outcome::kGoing) return outcome;
     }
+    if (frames > 0) state.peakClock = state.clock;
     return Outcome::kGoing;
 }
 

@@ -30,6 +30,10 @@ public:
         Position position;
         int orientation = DieTurns::kStart;
         float clock = 0.0f;
+        // The highest clock at which the next roll may already be handed in: a player who
+        // keys ahead hands it in while the die is still turning, and a roll refused then
+        // is spent, so it has to be allowed at each of those frames.
+        float peakClock = 0.0f;
         uint64_t taken = 0;  // clock-bending pick-ups collected, by their index
         std::vector<Effect> queue;
         int frame = 0;  // frames since the start
@@ -52,7 +56,8 @@ public:
     // runs until the die takes commands again, the level is won or the die is lost. A
     // roll the game would refuse changes nothing and returns kRefused.
     Outcome turn(State& state, int which) const;
-    // Runs `frames` frames with the die standing still.
+    // Runs `frames` frames with the die standing still; the next command is handed in
+    // only after them.
     Outcome wait(State& state, int frames) const;
     // Frames until the front effect of the queue ends (0 for an empty queue).
     int framesLeftOfFront(const State& state) const;

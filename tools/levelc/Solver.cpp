@@ -19,6 +19,9 @@ std::string keyOf(const LevelModel::State& s) {
     std::string key(reinterpret_cast<const char*>(&s.position), sizeof s.position);
     key.append(reinterpret_cast<const char*>(&s.orientation), sizeof s.orientation);
     key.append(reinterpret_cast<const char*>(&s.taken), sizeof s.taken);
+    // Zero unless the clock ran backwards while the die turned.
+    const float keyedAhead = s.peakClock - s.clock;
+    key.append(reinterpret_cast<const char*>(&keyedAhead), sizeof keyedAhead);
     for (const auto& effect : s.queue) {
         key.append(reinterpret_cast<const char*>(&effect.kind), sizeof effect.kind);
         key.append(reinterpret_cast<const char*>(&effect.elapsed), sizeof effect.elapsed);
@@ -92,11 +95,11 @@ Solution Solver::solve() const {
     return solution;
 }
 
-bool Solver::wins(const std::vector<SolutionStep>& steps, size_t late, int lateFrames) const {
+template <typename Delay>
+bool Solver::play(const std::vector<SolutionStep>& steps, Delay delay) const {
     LevelModel::State state = model_.start();
     for (size_t i = 0; i < steps.size(); ++i) {
-        const int frames = steps[i].waitFrames + (i == late ? lateFrames : 0);
-        if (model_.wait(state, frames) != LevelModel::Outcome::kGoing) return false;
+        if (model_.wait(state, steps[i].waitFrames + delay(i)) != LevelModel::Outcome::kGoing) return false;
         const LevelModel::Outcome outcome = model_.turn(state, steps[i].turn);
         if (outcome == LevelModel::Outcome::kWon) return true;
         if (outcome != LevelModel::Outcome::kGoing) return false;
@@ -104,9 +107,20 @@ bool Solver::wins(const std::vector<SolutionStep>& steps, size_t late, int lateF
     return false;
 }
 
+bool Solver::wins(const std::vector<SolutionStep>& steps, size_t late, int lateFrames) const {
+    return play(steps, [&](size_t i) { return i == late ? lateFrames : 0; });
+}
+
 int Solver::slackFrames(const std::vector<SolutionStep>& steps, size_t late) const {
     for (int frames = 1; frames <= kSlackLimitFrames; ++frames) {
         if (!wins(steps, late, frames)) return frames;
+    }
+    return kSlackLimitFrames + 1;
+}
+
+int Solver::paceFrames(const std::vector<SolutionStep>& steps) const {
+    for (int frames = 1; frames <= kSlackLimitFrames; ++frames) {
+        if (!play(steps, [frames](size_t) { return frames; })) return frames;
     }
     return kSlackLimitFrames + 1;
 }
@@ -123,6 +137,9 @@ void Solver::measureSlack(Solution& solution) const {
     solution.slackUnlimited = tightest > kSlackLimitFrames;
     // The last delay that still wins is one frame short of the first that loses.
     solution.slack = (tightest - 1) * model_.frameStep();
+    const int pace = paceFrames(solution.steps);
+    solution.paceUnlimited = pace > kSlackLimitFrames;
+    solution.pace = (pace - 1) * model_.frameStep();
 }
 
 std::string describeSteps(const std::vector<SolutionStep>& steps) {

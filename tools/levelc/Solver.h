@@ -20,6 +20,8 @@ struct Solution {
     int frames = 0;        // frames from the start until the level is complete
     float slack = 0.0f;    // seconds the player may be late at the tightest step
     bool slackUnlimited = false;  // no delay up to the limit hurt
+    float pace = 0.0f;     // seconds the player may spare before every command alike
+    bool paceUnlimited = false;
     int tightestStep = -1;
     size_t statesSearched = 0;
 };
@@ -42,8 +44,13 @@ public:
     bool wins(const std::vector<SolutionStep>& steps, size_t late, int lateFrames) const;
     // The shortest delay before step `late` that loses, or kSlackLimitFrames + 1.
     int slackFrames(const std::vector<SolutionStep>& steps, size_t late) const;
+    // The shortest delay before every step that loses, or kSlackLimitFrames + 1.
+    int paceFrames(const std::vector<SolutionStep>& steps) const;
 
 private:
+    // Plays the steps, each after its own wait and `delay(i)` more frames.
+    template <typename Delay>
+    bool play(const std::vector<SolutionStep>& steps, Delay delay) const;
     void measureSlack(Solution& solution) const;
 
     const LevelModel& model_;
