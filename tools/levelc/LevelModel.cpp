@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <limits>
 
+#include "game/TimedClockAction.h"
+
 namespace nimbus {
 
 namespace {
-
-// A clock-bending effect lasts this long at the front of the queue.
-constexpr float kEffectSeconds = 5.0f;
 
 bool bendsClock(int32_t pickup) { return pickup == kPickupStopTime || pickup == kPickupReverseTime; }
 
@@ -34,7 +33,7 @@ LevelModel::Outcome LevelModel::advance(State& state) const {
         Effect& front = state.queue.front();
         front.elapsed += frame_;
         step = front.kind == kPickupStopTime ? 0.0f : -frame_;
-        if (front.elapsed / kEffectSeconds >= 1.0f) state.queue.erase(state.queue.begin());
+        if (front.elapsed / TimedClockAction::kDuration >= 1.0f) state.queue.erase(state.queue.begin());
     }
     state.clock += step;
     ++state.frame;
@@ -86,7 +85,7 @@ int LevelModel::framesLeftOfFront(const State& state) const {
     int frames = 0;
     while (!probe.queue.empty()) {
         probe.queue.front().elapsed += frame_;
-        if (probe.queue.front().elapsed / kEffectSeconds >= 1.0f) probe.queue.clear();
+        if (probe.queue.front().elapsed / TimedClockAction::kDuration >= 1.0f) probe.queue.clear();
         ++frames;
     }
     return frames;

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <vector>
+
+#include "LevelModel.h"
+#include "Solver.h"
+#include "RecordingSound.h"
+#include "game/GameImpl.h"
+
+namespace nimbus {
+
+// What a solution did when played through the game's own rules object.
+struct ReplayResult {
+    bool complete = false;
+    int frames = 0;           // updates until the level was complete
+    int livesLost = 0;
+    std::vector<float> gameClocks;   // the game's level clock as each command was taken
+    std::vector<float> modelClocks;  // the solver's clock at the same moments
+};
+
+// Plays a solution the way the playing state plays: 60 updates a second, one command
+// handed to `execute` at the start of a frame and kept until it is taken. A command
+// with no wait is keyed in at once, while the die still turns; one with a wait is handed
+// in once the die has stood still that many frames.
+ReplayResult replay(GameImpl& game, const LevelModel& model, const std::vector<SolutionStep>& steps);
+
+// Expects the replay to have won when the solver said, with no life lost, no command
+// refused and the solver's clock equal to the game's at every command.
+void expectCleanWin(const ReplayResult& played, const Solution& solution, const SoundLog& sounds);
+
+}  // namespace nimbus
