@@ -79,17 +79,15 @@ TEST_F(SolverTest, TwistsReachEverySideButNeverTheBottom) {
     EXPECT_TRUE(red.slackUnlimited);
 }
 
-const char* const kBridge = R"(
-tiles
-k k k k k k k k k k
-k S w w w w w w w G
-k k k k k k k k k k
-
-falls
-- - - - - - - - - -
-- - 1 1 1 1 1 1 1 -
-- - - - - - - - - -
-)";
+// A corridor of ten cells: the start, seven white tiles, and the goal in the wall.
+const std::string kLongCorridor = "tiles\nk k k k k k k k k k\nk S w w w w w w w G\nk k k k k k k k k k\n\n";
+// One row of pick-ups or fall steps for the middle of the corridor, the rest of the
+// grid around it.
+std::string middleRow(const std::string& grid, const std::string& row) {
+    const std::string edge = grid == "falls" ? "- - - - - - - - - -\n" : ". . . . . . . . . .\n";
+    return grid + "\n" + edge + row + "\n" + edge + "\n";
+}
+const std::string kBridge = kLongCorridor + middleRow("falls", "- - 1 1 1 1 1 1 1 -");
 
 // Eight rolls take 3.2 s and the bridge falls at 2 s; standing the clock still on the
 // first tile carries the die over. Lingering on the start is what costs: the clock runs
@@ -97,8 +95,7 @@ falls
 TEST_F(SolverTest, StopTimeCarriesTheDieOverABridgeTooLongToRun) {
     EXPECT_FALSE(solveAndReplay(board(kBridge)).winnable);
 
-    const Solution s = solveAndReplay(board(std::string(kBridge) + "pickups\n" + ". . . . . . . . . .\n" +
-                                          ". . s . . . . . . .\n" + ". . . . . . . . . .\n"));
+    const Solution s = solveAndReplay(board(kBridge + middleRow("pickups", ". . s . . . . . . .")));
     ASSERT_TRUE(s.winnable);
     EXPECT_EQ(std::vector<int>(8, 1), turns(s));
     EXPECT_EQ(7 * kRoll + 1, s.frames);
@@ -111,22 +108,8 @@ TEST_F(SolverTest, StopTimeCarriesTheDieOverABridgeTooLongToRun) {
 // (1.8 s) but not while it turns. A roll keyed in during the turn would be refused and
 // spent, so the solver has to hand it in only once the die stands still.
 TEST_F(SolverTest, ReversedClockRollWaitsUntilTheTileStandsAgain) {
-    const Solution s = solveAndReplay(board(R"(
-tiles
-k k k k k k k k k k
-k S w w w w w w w G
-k k k k k k k k k k
-
-falls
-- - - - - - - - - -
-- - - - - - - - 1 -
-- - - - - - - - - -
-
-pickups
-. . . . . . . . . .
-. . . . . . . r . .
-. . . . . . . . . .
-)"));
+    const Solution s = solveAndReplay(board(kLongCorridor + middleRow("falls", "- - - - - - - - 1 -") +
+                                          middleRow("pickups", ". . . . . . . r . .")));
     ASSERT_TRUE(s.winnable);
     ASSERT_EQ(8u, s.steps.size());
     EXPECT_EQ(std::vector<int>(8, 1), turns(s));
