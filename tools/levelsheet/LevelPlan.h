@@ -9,10 +9,10 @@
 namespace nimbus {
 
 // A level seen from above, for judging a design at a glance: each tile in its colour
-// (holes left out),
-// darker the sooner it crumbles and framed when it crumbles at all; the start with a
-// dark dot, goals chequered, pick-ups as rings (extra life white, stop time blue,
-// reverse time orange) and the shortest solution as a line, twists as small squares.
+// (holes left out), darker the sooner it crumbles and framed when it crumbles at all;
+// the start with a dark dot, goals chequered, pick-ups as rings (extra life white, stop
+// time blue, reverse time orange) and the shortest solution as a line, twists as small
+// squares.
 class LevelPlan {
 public:
     static constexpr int kTile = 20;
