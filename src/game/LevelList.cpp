@@ -1,0 +1,33 @@
+#include "game/LevelList.h"
+
+#include <algorithm>
+#include <cctype>
+#include <memory>
+
+#include "core/DirectoryIterator.h"
+#include "core/InArchive.h"
+#include "core/Log.h"
+
+namespace nimbus {
+
+bool listLevels(InArchive& levels, std::vector<std::string>& names) {
+    std::vector<std::string> found;
+    std::unique_ptr<DirectoryIterator> entries(levels.list("/"));
+    if (!entries) {
+        // An empty directory lists nothing too; only a missing one is a failure.
+        DirectoryEntry root;
+        if (!levels.stat(root, "/") || root.type != EntryType::Directory) {
+            LOG_ERROR("The level directory " << levels.root() << " cannot be read");
+            return false;
+        }
+    }
+    for (DirectoryEntry entry; entries && entries->current(entry); entries->advance()) {
+        const std::string name = entry.name.stem();
+        if (!name.empty() && std::isdigit(static_cast<unsigned char>(name[0]))) found.push_back(name);
+    }
+    std::sort(found.begin(), found.end());
+    names = std::move(found);
+    return true;
+}
+
+}  // namespace nimbus
