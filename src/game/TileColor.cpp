@@ -32,4 +32,6 @@ Color asColor(int32_t color) { return entry(color).display; }
 
 bool colorsMatch(int32_t tile, int32_t face) { return tile == face || acceptsAny(tile) || acceptsAny(face); }
 
+bool takesSomeFace(int32_t tile) { return (tile >= kRed && tile <= kMagenta) || acceptsAny(tile); }
+
 }  // namespace nimbus

@@ -30,5 +30,7 @@ const char* tileColorName(int32_t color);
 Color asColor(int32_t color);
 // Whether a face of colour `face` may land on a tile of colour `tile` (either order).
 bool colorsMatch(int32_t tile, int32_t face);
+// Whether some face of the die may land on a tile of this colour.
+bool takesSomeFace(int32_t tile);
 
 }  // namespace nimbus

@@ -251,13 +251,6 @@ private:
         return true;
     }
 
-    static bool takesSomeFace(int32_t color) {
-        for (int32_t face = kRed; face <= kMagenta; ++face) {
-            if (colorsMatch(color, face)) return true;
-        }
-        return false;
-    }
-
     bool checkWhole() {
         const Board& board = level_.board;
         int starts = 0, goals = 0;

@@ -2,16 +2,32 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
+#include <queue>
+#include <tuple>
 #include <unordered_map>
 
 namespace nimbus {
 
 namespace {
 
+constexpr int kUnreachable = -1;
+
 struct Node {
     LevelModel::State state;
     int parent;
     SolutionStep step;
+    int commands;
+    bool won;
+};
+
+// The best state seen for a key: later ones with no fewer commands and no earlier clock
+// are dropped.
+struct Record {
+    int node;
+    int commands;
+    float clock;
+    bool dominates(int c, float t) const { return commands <= c && clock <= t; }
 };
 
 // What must be equal for one state to stand in for another; the clock is compared apart.
@@ -29,52 +45,97 @@ std::string keyOf(const LevelModel::State& s) {
     return key;
 }
 
+// Rolls from each cell to the nearest goal over tiles some face can enter, ignoring
+// colours and time: never more than a win needs, and one roll changes it by at most one,
+// so the search below stays exact.
+std::vector<int> rollsToGoal(const Board& board) {
+    std::vector<int> rolls(board.tiles().size(), kUnreachable);
+    std::deque<Position> frontier;
+    for (int32_t y = 0; y < board.length(); ++y) {
+        for (int32_t x = 0; x < board.width(); ++x) {
+            if (board.tileAt(Position(x, y)).color != kGoal) continue;
+            rolls[static_cast<size_t>(y) * board.width() + x] = 0;
+            frontier.push_back(Position(x, y));
+        }
+    }
+    while (!frontier.empty()) {
+        const Position at = frontier.front();
+        frontier.pop_front();
+        const int here = rolls[static_cast<size_t>(at.y) * board.width() + at.x];
+        for (Direction d = 0; d < 4; ++d) {
+            const Position from = at.stepped(d);
+            if (!board.contains(from)) continue;
+            int& there = rolls[static_cast<size_t>(from.y) * board.width() + from.x];
+            // The die may stand on the start, but only rolls onto tiles that take a face.
+            const int32_t color = board.tileAt(from).color;
+            if (there != kUnreachable || !(takesSomeFace(color) || color == kStart)) continue;
+            if (!takesSomeFace(board.tileAt(at).color)) continue;
+            there = here + 1;
+            frontier.push_back(from);
+        }
+    }
+    return rolls;
+}
+
 }  // namespace
 
 Solution Solver::solve() const {
     Solution solution;
     if (!model_.fits()) return solution;
-    std::vector<Node> nodes{{model_.start(), -1, {}}};
-    std::unordered_map<std::string, float> best{{keyOf(nodes[0].state), nodes[0].state.clock}};
-    // 0-1 search: waits cost no command and go to the front.
-    std::deque<int> open{0};
-    auto offer = [&](LevelModel::State&& state, int parent, SolutionStep step, bool free) {
-        auto [slot, fresh] = best.try_emplace(keyOf(state), state.clock);
-        if (!fresh) {
-            if (slot->second <= state.clock) return;
-            slot->second = state.clock;
+    const Board& board = model_.board();
+    const std::vector<int> toGoal = rollsToGoal(board);
+    auto estimate = [&](const Position& p) { return toGoal[static_cast<size_t>(p.y) * board.width() + p.x]; };
+
+    std::vector<Node> nodes;
+    std::unordered_map<std::string, Record> best;
+    // Best first by commands so far plus the rolls still needed; among equals the deeper
+    // state, then the older one, so the search is the same on every run.
+    using Entry = std::tuple<int, int, int>;  // (estimated total, -commands, node)
+    std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> open;
+    auto offer = [&](LevelModel::State&& state, int parent, SolutionStep step, int commands, bool won) {
+        const int still = won ? 0 : estimate(state.position);
+        if (still == kUnreachable) return;
+        const int index = static_cast<int>(nodes.size());
+        if (!won) {
+            auto [slot, fresh] = best.try_emplace(keyOf(state), Record{index, commands, state.clock});
+            if (!fresh) {
+                if (slot->second.dominates(commands, state.clock)) return;
+                slot->second = {index, commands, state.clock};
+            }
         }
-        nodes.push_back({std::move(state), parent, step});
-        const int index = static_cast<int>(nodes.size()) - 1;
-        free ? open.push_front(index) : open.push_back(index);
+        nodes.push_back({std::move(state), parent, step, commands, won});
+        open.emplace(commands + still, -commands, index);
     };
+    offer(model_.start(), -1, {}, 0, false);
+
     int won = -1;
-    while (!open.empty() && won < 0) {
+    while (!open.empty()) {
         if (nodes.size() > kStateLimit) {
             solution.exhausted = true;
             break;
         }
-        const int index = open.front();
-        open.pop_front();
-        const LevelModel::State here = nodes[index].state;
-        if (best[keyOf(here)] < here.clock) continue;  // bettered since it was queued
-        for (int which = 0; which < DieTurns::kTurnCount && won < 0; ++which) {
-            LevelModel::State next = here;
-            switch (model_.turn(next, which)) {
-                case LevelModel::Outcome::kWon:
-                    nodes.push_back({next, index, {0, which}});
-                    won = static_cast<int>(nodes.size()) - 1;
-                    break;
-                case LevelModel::Outcome::kGoing: offer(std::move(next), index, {0, which}, false); break;
-                default: break;
-            }
+        const int index = std::get<2>(open.top());
+        open.pop();
+        if (nodes[index].won) {
+            won = index;
+            break;
         }
-        if (won >= 0 || here.queue.empty()) continue;
+        const LevelModel::State here = nodes[index].state;
+        const int commands = nodes[index].commands;
+        const Record& record = best.at(keyOf(here));
+        if (record.node != index && record.dominates(commands, here.clock)) continue;  // bettered since queued
+        for (int which = 0; which < DieTurns::kTurnCount; ++which) {
+            LevelModel::State next = here;
+            const LevelModel::Outcome outcome = model_.turn(next, which);
+            if (outcome == LevelModel::Outcome::kWon || outcome == LevelModel::Outcome::kGoing)
+                offer(std::move(next), index, {0, which}, commands + 1, outcome == LevelModel::Outcome::kWon);
+        }
+        if (here.queue.empty()) continue;
         const int untilEnd = model_.framesLeftOfFront(here);
         for (int frames : {std::min(kWaitChunkFrames, untilEnd), untilEnd}) {
             LevelModel::State next = here;
             if (frames > 0 && model_.wait(next, frames) == LevelModel::Outcome::kGoing)
-                offer(std::move(next), index, {frames, -1}, true);
+                offer(std::move(next), index, {frames, -1}, commands, false);
         }
     }
     solution.statesSearched = nodes.size();

@@ -28,7 +28,8 @@ struct Solution {
 
 // Searches a level for its shortest win (fewest commands) without losing a life, each
 // command given the moment the die takes it, with waits only while a pick-up bends the
-// clock (otherwise waiting never helps: every tile only falls). A state is dropped when
+// clock (otherwise waiting never helps: every tile only falls). The search goes best
+// first, guided by the rolls still needed to reach a goal. A state is dropped when
 // another with no more commands stood at the same cell, orientation, pick-ups and
 // effects at no later clock.
 class Solver {
