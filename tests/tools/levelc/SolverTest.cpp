@@ -79,6 +79,21 @@ TEST_F(SolverTest, TwistsReachEverySideButNeverTheBottom) {
     EXPECT_TRUE(red.slackUnlimited);
 }
 
+// The goal lies two cells from the start behind a wall; the only way is the long way
+// round, nine rolls away from and back towards it.
+TEST_F(SolverTest, GoalBehindAWallIsReachedTheLongWayRound) {
+    const Solution s = solveAndReplay(board(R"(
+tiles
+k k k k k k k
+k S k G w w k
+k w k k k w k
+k w w w w w k
+k k k k k k k
+)"));
+    ASSERT_TRUE(s.winnable);
+    EXPECT_EQ((std::vector<int>{3, 3, 1, 1, 1, 1, 2, 2, 0, 0}), turns(s));
+}
+
 // A corridor of ten cells: the start, seven white tiles, and the goal in the wall.
 const std::string kLongCorridor = "tiles\nk k k k k k k k k k\nk S w w w w w w w G\nk k k k k k k k k k\n\n";
 // One row of pick-ups or fall steps for the middle of the corridor, the rest of the
