@@ -80,6 +80,12 @@ std::vector<int> rollsToGoal(const Board& board) {
 }  // namespace
 
 Solution Solver::solve() const {
+    Solution solution = search();
+    if (solution.winnable) measureSlack(solution);
+    return solution;
+}
+
+Solution Solver::search() const {
     Solution solution;
     if (!model_.fits()) return solution;
     const Board& board = model_.board();
@@ -152,7 +158,6 @@ Solution Solver::solve() const {
         }
     }
     std::reverse(solution.steps.begin(), solution.steps.end());
-    measureSlack(solution);
     return solution;
 }
 

@@ -40,7 +40,12 @@ public:
 
     explicit Solver(const LevelModel& model) : model_(model) {}
 
+    // The shortest win and its slack and pace.
     Solution solve() const;
+    // The shortest win alone.
+    Solution search() const;
+    // Fills in the slack and pace of a winning solution.
+    void measureSlack(Solution& solution) const;
     // Plays the steps with `lateFrames` more wait before step `late`; true when won.
     bool wins(const std::vector<SolutionStep>& steps, size_t late, int lateFrames) const;
     // The shortest delay before step `late` that loses, or kSlackLimitFrames + 1.
@@ -52,7 +57,6 @@ private:
     // Plays the steps, each after its own wait and `delay(i)` more frames.
     template <typename Delay>
     bool play(const std::vector<SolutionStep>& steps, Delay delay) const;
-    void measureSlack(Solution& solution) const;
 
     const LevelModel& model_;
 };
