@@ -2,11 +2,20 @@
 
 #include <cstdio>
 
+#include "StrandCheck.h"
 #include "core/Log.h"
 #include "core/posix/FileOutBuffer.h"
 #include "game/LevelMap.h"
 
 namespace nimbus {
+
+bool checkStranding(const std::string& name, const LevelSource& level) {
+    Position stranded;
+    if (!canStrand(level.board, DieTurns(kFrameSeconds), stranded)) return true;
+    LOG_ERROR(name << ": the die can be stranded at " << stranded.text()
+                   << ": its tile never falls and no way on to a goal stands for good");
+    return false;
+}
 
 Solution solveLevel(const LevelSource& level) {
     LevelModel model(level.board, kFrameSeconds);

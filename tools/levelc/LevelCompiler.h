@@ -10,6 +10,8 @@ namespace nimbus {
 // The game's update step, which the solver's timing follows.
 constexpr float kFrameSeconds = 1.0f / 60.0f;
 
+// False, reported under `name`, when the die can be stranded in the level (see canStrand).
+bool checkStranding(const std::string& name, const LevelSource& level);
 // Solves a parsed level at the game's update step.
 Solution solveLevel(const LevelSource& level);
 // Writes the board as a level map through the engine's writer; false (reported) when

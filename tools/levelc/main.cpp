@@ -1,6 +1,7 @@
-// The level compiler: reads a level source, proves it can be won under the game's
-// timing and writes its "Level.map". Exits 1, naming the file, when the source is bad,
-// the level cannot be won or the map cannot be written.
+// The level compiler: reads a level source, checks that the die cannot be stranded,
+// proves the level can be won under the game's timing and writes its "Level.map". Exits
+// 1, naming the file, when the source is bad, the die can be stranded, the level cannot
+// be won or the map cannot be written.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -15,7 +16,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     nimbus::LevelSource level;
-    if (!nimbus::LevelSourceParser::read(argv[1], level)) return 1;
+    if (!nimbus::LevelSourceParser::read(argv[1], level) || !nimbus::checkStranding(argv[1], level)) return 1;
     const auto begun = std::chrono::steady_clock::now();
     const nimbus::Solution solution = nimbus::solveLevel(level);
     const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begun).count();
