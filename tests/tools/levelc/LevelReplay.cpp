@@ -21,7 +21,6 @@ GameCommand commandFor(int turn) {
 
 ReplayResult replay(GameImpl& game, const LevelModel& model, const std::vector<SolutionStep>& steps) {
     ReplayResult result;
-    const int startLives = game.stats()->lives;
     LevelModel::State expected = model.start();
     size_t next = 0;
     int stillFrames = 0;
@@ -43,17 +42,18 @@ ReplayResult replay(GameImpl& game, const LevelModel& model, const std::vector<S
                 ++stillFrames;
             }
         }
+        const int lives = game.stats()->lives;
         result.complete = game.update(kFrameSeconds);
+        if (game.stats()->lives < lives) ++result.deaths;
         ++result.frames;
     }
-    result.livesLost = startLives - game.stats()->lives;
     return result;
 }
 
 void expectCleanWin(const ReplayResult& played, const Solution& solution, const SoundLog& sounds) {
     EXPECT_TRUE(played.complete);
     EXPECT_EQ(solution.frames, played.frames);
-    EXPECT_EQ(0, played.livesLost);
+    EXPECT_EQ(0, played.deaths);
     EXPECT_EQ(0, std::count(sounds.played.begin(), sounds.played.end(), std::string("Failed")));
     EXPECT_EQ(played.modelClocks, played.gameClocks);
 }

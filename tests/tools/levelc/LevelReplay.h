@@ -13,7 +13,7 @@ namespace nimbus {
 struct ReplayResult {
     bool complete = false;
     int frames = 0;           // updates until the level was complete
-    int livesLost = 0;
+    int deaths = 0;           // lives lost; an extra life does not make up for one
     std::vector<float> gameClocks;   // the game's level clock as each command was taken
     std::vector<float> modelClocks;  // the solver's clock at the same moments
 };
