@@ -173,13 +173,9 @@ bool Solver::play(const std::vector<SolutionStep>& steps, Delay delay) const {
     return false;
 }
 
-bool Solver::wins(const std::vector<SolutionStep>& steps, size_t late, int lateFrames) const {
-    return play(steps, [&](size_t i) { return i == late ? lateFrames : 0; });
-}
-
 int Solver::slackFrames(const std::vector<SolutionStep>& steps, size_t late) const {
     for (int frames = 1; frames <= kSlackLimitFrames; ++frames) {
-        if (!wins(steps, late, frames)) return frames;
+        if (!play(steps, [&](size_t i) { return i == late ? frames : 0; })) return frames;
     }
     return kSlackLimitFrames + 1;
 }

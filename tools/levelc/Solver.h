@@ -46,8 +46,6 @@ public:
     Solution search() const;
     // Fills in the slack and pace of a winning solution.
     void measureSlack(Solution& solution) const;
-    // Plays the steps with `lateFrames` more wait before step `late`; true when won.
-    bool wins(const std::vector<SolutionStep>& steps, size_t late, int lateFrames) const;
     // The shortest delay before step `late` that loses, or kSlackLimitFrames + 1.
     int slackFrames(const std::vector<SolutionStep>& steps, size_t late) const;
     // The shortest delay before every step that loses, or kSlackLimitFrames + 1.
@@ -61,7 +59,7 @@ private:
     const LevelModel& model_;
 };
 
-// "right down twist+ ..." for a report.
+// "right down wait15 twist0 ..." for a report.
 std::string describeSteps(const std::vector<SolutionStep>& steps);
 
 }  // namespace nimbus
