@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "LevelModel.h"
 #include "core/Log.h"
 
 namespace nimbus {
@@ -237,6 +238,7 @@ private:
     bool buildPickups() {
         if (!pickups_.line) return true;
         if (!shape(pickups_, "pickups")) return false;
+        int clockPickups = 0;
         for (int32_t y = 0; y < level_.board.length(); ++y) {
             const Line& row = pickups_.rows[y];
             for (int32_t x = 0; x < level_.board.width(); ++x) {
@@ -246,6 +248,10 @@ private:
                 if (found->second != kPickupNone && !takesSomeFace(tile.color))
                     return fail(row.number, "pick-up on " + Position(x, y).text() + ", which the die cannot enter");
                 tile.pickup = found->second;
+                clockPickups += found->second == kPickupStopTime || found->second == kPickupReverseTime;
+                if (clockPickups > LevelModel::kMaxClockPickups)
+                    return fail(row.number, "more than " + std::to_string(LevelModel::kMaxClockPickups) +
+                                                " stop-time and reverse-time pick-ups");
             }
         }
         return true;

@@ -35,8 +35,8 @@ struct LevelSource {
 // A grid is the lines after its keyword up to a blank line or the next statement. The board is kept
 // whole: the outer ring holds only tiles no face can enter (k, ., or a goal), there is
 // exactly one start and at least one goal, border cells never fall, and pick-ups lie
-// only where the die can arrive. Anything else is reported as "FILE:LINE: reason" and
-// the level is refused.
+// only where the die can arrive, at most 64 of them stopping or reversing time.
+// Anything else is reported as "FILE:LINE: reason" and the level is refused.
 class LevelSourceParser {
 public:
     // Parses `text`; `fileName` names it in messages.

@@ -144,6 +144,34 @@ TEST(LevelSource, BadSourcesAreRefusedWithFileAndLine) {
     }
 }
 
+// A 34 x 5 board with `clocks` stop-time pick-ups on its white tiles, row by row.
+std::string clockPickupLevel(int clocks) {
+    std::string tiles = "tiles\n", pickups = "\npickups\n";
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 34; ++x) {
+            const bool inner = x > 0 && x < 33 && y > 0 && y < 4;
+            const char tile = !inner ? 'k' : (x == 1 && y == 1) ? 'S' : (x == 32 && y == 3) ? 'G' : 'w';
+            const bool carries = tile == 'w' && clocks > 0;
+            clocks -= carries;
+            tiles += std::string(x ? " " : "") + tile;
+            pickups += std::string(x ? " " : "") + (carries ? 's' : '.');
+        }
+        tiles += "\n";
+        pickups += "\n";
+    }
+    return tiles + pickups;
+}
+
+// The solver tells collected clock pick-ups apart by one bit each.
+TEST(LevelSource, AtMostSixtyFourClockPickups) {
+    LevelSource level;
+    EXPECT_TRUE(LevelSourceParser::parse(clockPickupLevel(64), "many.level", level));
+    ErrorCapture errors;
+    EXPECT_FALSE(LevelSourceParser::parse(clockPickupLevel(65), "many.level", level));
+    EXPECT_EQ(std::vector<std::string>{logged("many.level:12: more than 64 stop-time and reverse-time pick-ups")},
+              errors.messages());
+}
+
 TEST(LevelSource, MissingFileIsReported) {
     ErrorCapture errors;
     LevelSource level;
