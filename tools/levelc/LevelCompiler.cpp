@@ -38,9 +38,14 @@ bool writeLevel(const LevelSource& level, const std::string& path) {
 std::string reportLine(const std::string& name, const LevelSource& level, const Solution& solution) {
     char text[512];
     if (!solution.winnable) {
-        std::snprintf(text, sizeof text, "%s: %dx%d cannot be won%s (%zu states)", name.c_str(), level.board.width(),
+        char closest[96] = "";
+        if (solution.closestRolls > 0) {
+            std::snprintf(closest, sizeof closest, "; closest to a goal at %s, %d rolls away",
+                          solution.closest.text().c_str(), solution.closestRolls);
+        }
+        std::snprintf(text, sizeof text, "%s: %dx%d cannot be won%s (%zu states)%s", name.c_str(), level.board.width(),
                       level.board.length(), solution.exhausted ? " within the search limit" : "",
-                      solution.statesSearched);
+                      solution.statesSearched, closest);
         return text;
     }
     char slack[32], pace[32];

@@ -101,6 +101,10 @@ Solution Solver::search() const {
     auto offer = [&](LevelModel::State&& state, int parent, SolutionStep step, int commands, bool won) {
         const int still = won ? 0 : estimate(state.position);
         if (still == kUnreachable) return;
+        if (solution.closestRolls < 0 || still < solution.closestRolls) {
+            solution.closestRolls = still;
+            solution.closest = state.position;
+        }
         const int index = static_cast<int>(nodes.size());
         if (!won) {
             auto [slot, fresh] = best.try_emplace(keyOf(state), Record{index, commands, state.clock});

@@ -24,6 +24,10 @@ struct Solution {
     bool paceUnlimited = false;
     int tightestStep = -1;
     size_t statesSearched = 0;
+    // For a level that is not won: where the die got closest to a goal (fewest rolls
+    // still needed), a hint for the designer.
+    Position closest;
+    int closestRolls = -1;
 };
 
 // Searches a level for its shortest win (fewest commands) without losing a life, each
