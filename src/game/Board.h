@@ -51,6 +51,8 @@ public:
     Tile& tileAt(const Position& p) { return tiles_[index(p)]; }
     const Tile& tileAt(const Position& p) const { return tiles_[index(p)]; }
     const std::vector<Tile>& tiles() const { return tiles_; }
+    // The cell's place in tiles(), for tables kept beside the board.
+    size_t index(const Position& p) const { return static_cast<size_t>(p.y) * width_ + p.x; }
 
     // The level time after which the tile is gone: its fall step, taken as unsigned,
     // times the seconds per fall step.
@@ -66,8 +68,6 @@ public:
     void fetchResources();
 
 private:
-    size_t index(const Position& p) const { return static_cast<size_t>(p.y) * width_ + p.x; }
-
     int32_t width_ = 0;
     int32_t length_ = 0;
     std::vector<Tile> tiles_;

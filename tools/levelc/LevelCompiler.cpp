@@ -49,19 +49,12 @@ std::string reportLine(const std::string& name, const LevelSource& level, const 
         return text;
     }
     char slack[32], pace[32];
-    if (solution.slackUnlimited) {
-        std::snprintf(slack, sizeof slack, "unlimited");
-    } else {
-        std::snprintf(slack, sizeof slack, "%.2f s at command %d", solution.slack, solution.tightestStep + 1);
-    }
-    if (solution.paceUnlimited) {
-        std::snprintf(pace, sizeof pace, "unlimited");
-    } else {
-        std::snprintf(pace, sizeof pace, "%.2f s", solution.pace);
-    }
+    std::snprintf(slack, sizeof slack, "%.2f s at command %d", solution.slack, solution.tightestStep + 1);
+    std::snprintf(pace, sizeof pace, "%.2f s", solution.pace);
     std::snprintf(text, sizeof text, "%s: %dx%d, %zu commands, won at %.2f s, slack %s, pace %s, %zu states (%s)",
                   name.c_str(), level.board.width(), level.board.length(), solution.steps.size(),
-                  solution.frames * kFrameSeconds, slack, pace, solution.statesSearched, level.title.c_str());
+                  solution.frames * kFrameSeconds, solution.slackUnlimited ? "unlimited" : slack,
+                  solution.paceUnlimited ? "unlimited" : pace, solution.statesSearched, level.title.c_str());
     return text;
 }
 

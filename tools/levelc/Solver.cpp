@@ -21,15 +21,6 @@ struct Node {
     bool won;
 };
 
-// The best state seen for a key: later ones with no fewer commands and no earlier clock
-// are dropped.
-struct Record {
-    int node;
-    int commands;
-    float clock;
-    bool dominates(int c, float t) const { return commands <= c && clock <= t; }
-};
-
 // What must be equal for one state to stand in for another; the clock is compared apart.
 std::string keyOf(const LevelModel::State& s) {
     std::string key(reinterpret_cast<const char*>(&s.position), sizeof s.position);
@@ -54,22 +45,22 @@ std::vector<int> rollsToGoal(const Board& board) {
     for (int32_t y = 0; y < board.length(); ++y) {
         for (int32_t x = 0; x < board.width(); ++x) {
             if (board.tileAt(Position(x, y)).color != kGoal) continue;
-            rolls[static_cast<size_t>(y) * board.width() + x] = 0;
+            rolls[board.index(Position(x, y))] = 0;
             frontier.push_back(Position(x, y));
         }
     }
     while (!frontier.empty()) {
         const Position at = frontier.front();
         frontier.pop_front();
-        const int here = rolls[static_cast<size_t>(at.y) * board.width() + at.x];
+        // The die may stand on the start, but only rolls onto tiles that take a face.
+        if (!takesSomeFace(board.tileAt(at).color)) continue;
+        const int here = rolls[board.index(at)];
         for (Direction d = 0; d < 4; ++d) {
             const Position from = at.stepped(d);
             if (!board.contains(from)) continue;
-            int& there = rolls[static_cast<size_t>(from.y) * board.width() + from.x];
-            // The die may stand on the start, but only rolls onto tiles that take a face.
+            int& there = rolls[board.index(from)];
             const int32_t color = board.tileAt(from).color;
             if (there != kUnreachable || !(takesSomeFace(color) || color == kStart)) continue;
-            if (!takesSomeFace(board.tileAt(at).color)) continue;
             there = here + 1;
             frontier.push_back(from);
         }
@@ -90,10 +81,15 @@ Solution Solver::search() const {
     if (!model_.fits()) return solution;
     const Board& board = model_.board();
     const std::vector<int> toGoal = rollsToGoal(board);
-    auto estimate = [&](const Position& p) { return toGoal[static_cast<size_t>(p.y) * board.width() + p.x]; };
+    auto estimate = [&](const Position& p) { return toGoal[board.index(p)]; };
 
     std::vector<Node> nodes;
-    std::unordered_map<std::string, Record> best;
+    // For each key the node that stands for it: a later state with no fewer commands and
+    // no earlier clock is dropped.
+    std::unordered_map<std::string, int> best;
+    auto dominated = [&](int by, int commands, float clock) {
+        return nodes[by].commands <= commands && nodes[by].state.clock <= clock;
+    };
     // Best first by commands so far plus the rolls still needed; among equals the deeper
     // state, then the older one, so the search is the same on every run.
     using Entry = std::tuple<int, int, int>;  // (estimated total, -commands, node)
@@ -107,10 +103,10 @@ Solution Solver::search() const {
         }
         const int index = static_cast<int>(nodes.size());
         if (!won) {
-            auto [slot, fresh] = best.try_emplace(keyOf(state), Record{index, commands, state.clock});
+            auto [slot, fresh] = best.try_emplace(keyOf(state), index);
             if (!fresh) {
-                if (slot->second.dominates(commands, state.clock)) return;
-                slot->second = {index, commands, state.clock};
+                if (dominated(slot->second, commands, state.clock)) return;
+                slot->second = index;
             }
         }
         nodes.push_back({std::move(state), parent, step, commands, won});
@@ -132,8 +128,8 @@ Solution Solver::search() const {
         }
         const LevelModel::State here = nodes[index].state;
         const int commands = nodes[index].commands;
-        const Record& record = best.at(keyOf(here));
-        if (record.node != index && record.dominates(commands, here.clock)) continue;  // bettered since queued
+        const int standing = best.at(keyOf(here));
+        if (standing != index && dominated(standing, commands, here.clock)) continue;  // bettered since queued
         for (int which = 0; which < DieTurns::kTurnCount; ++which) {
             LevelModel::State next = here;
             const LevelModel::Outcome outcome = model_.turn(next, which);
@@ -165,11 +161,11 @@ Solution Solver::search() const {
     return solution;
 }
 
-template <typename Delay>
-bool Solver::play(const std::vector<SolutionStep>& steps, Delay delay) const {
+bool Solver::play(const std::vector<SolutionStep>& steps, size_t late, int lateFrames) const {
     LevelModel::State state = model_.start();
     for (size_t i = 0; i < steps.size(); ++i) {
-        if (model_.wait(state, steps[i].waitFrames + delay(i)) != LevelModel::Outcome::kGoing) return false;
+        const int extra = late == kEveryStep || late == i ? lateFrames : 0;
+        if (model_.wait(state, steps[i].waitFrames + extra) != LevelModel::Outcome::kGoing) return false;
         const LevelModel::Outcome outcome = model_.turn(state, steps[i].turn);
         if (outcome == LevelModel::Outcome::kWon) return true;
         if (outcome != LevelModel::Outcome::kGoing) return false;
@@ -179,17 +175,12 @@ bool Solver::play(const std::vector<SolutionStep>& steps, Delay delay) const {
 
 int Solver::slackFrames(const std::vector<SolutionStep>& steps, size_t late) const {
     for (int frames = 1; frames <= kSlackLimitFrames; ++frames) {
-        if (!play(steps, [&](size_t i) { return i == late ? frames : 0; })) return frames;
+        if (!play(steps, late, frames)) return frames;
     }
     return kSlackLimitFrames + 1;
 }
 
-int Solver::paceFrames(const std::vector<SolutionStep>& steps) const {
-    for (int frames = 1; frames <= kSlackLimitFrames; ++frames) {
-        if (!play(steps, [frames](size_t) { return frames; })) return frames;
-    }
-    return kSlackLimitFrames + 1;
-}
+int Solver::paceFrames(const std::vector<SolutionStep>& steps) const { return slackFrames(steps, kEveryStep); }
 
 void Solver::measureSlack(Solution& solution) const {
     int tightest = kSlackLimitFrames + 1;

@@ -56,9 +56,11 @@ public:
     int paceFrames(const std::vector<SolutionStep>& steps) const;
 
 private:
-    // Plays the steps, each after its own wait and `delay(i)` more frames.
-    template <typename Delay>
-    bool play(const std::vector<SolutionStep>& steps, Delay delay) const;
+    static constexpr size_t kEveryStep = static_cast<size_t>(-1);
+
+    // Plays the steps, `lateFrames` later before step `late` (or before every step for
+    // kEveryStep); true when won.
+    bool play(const std::vector<SolutionStep>& steps, size_t late, int lateFrames) const;
 
     const LevelModel& model_;
 };

@@ -17,7 +17,7 @@ public:
 
     size_t count() const { return board_.tiles().size() * turns_.orientationCount(); }
     size_t index(const Position& p, int orientation) const {
-        return (static_cast<size_t>(p.y) * board_.width() + p.x) * turns_.orientationCount() + orientation;
+        return board_.index(p) * turns_.orientationCount() + orientation;
     }
     Position cell(size_t state) const {
         const size_t at = state / turns_.orientationCount();

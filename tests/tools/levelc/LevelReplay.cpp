@@ -50,11 +50,15 @@ ReplayResult replay(GameImpl& game, const LevelModel& model, const std::vector<S
     return result;
 }
 
+int refusedRolls(const SoundLog& sounds) {
+    return static_cast<int>(std::count(sounds.played.begin(), sounds.played.end(), std::string("Failed")));
+}
+
 void expectCleanWin(const ReplayResult& played, const Solution& solution, const SoundLog& sounds) {
     EXPECT_TRUE(played.complete);
     EXPECT_EQ(solution.frames, played.frames);
     EXPECT_EQ(0, played.deaths);
-    EXPECT_EQ(0, std::count(sounds.played.begin(), sounds.played.end(), std::string("Failed")));
+    EXPECT_EQ(0, refusedRolls(sounds));
     EXPECT_EQ(played.modelClocks, played.gameClocks);
 }
 

@@ -24,6 +24,9 @@ struct ReplayResult {
 // in once the die has stood still that many frames.
 ReplayResult replay(GameImpl& game, const LevelModel& model, const std::vector<SolutionStep>& steps);
 
+// Rolls the game refused (it plays "Failed" for each).
+int refusedRolls(const SoundLog& sounds);
+
 // Expects the replay to have won when the solver said, with no life lost, no command
 // refused and the solver's clock equal to the game's at every command.
 void expectCleanWin(const ReplayResult& played, const Solution& solution, const SoundLog& sounds);

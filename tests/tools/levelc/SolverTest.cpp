@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "GameFixture.h"
 #include "LevelCompiler.h"
 #include "LevelReplay.h"
