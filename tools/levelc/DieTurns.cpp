@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "game/GameDice.h"
+#include "game/rules/GameDice.h"
 
 namespace nimbus {
 

@@ -5,7 +5,7 @@
 #include "StrandCheck.h"
 #include "core/Log.h"
 #include "core/posix/FileOutBuffer.h"
-#include "game/LevelMap.h"
+#include "game/rules/LevelMap.h"
 
 namespace nimbus {
 

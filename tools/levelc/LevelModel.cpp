@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "game/TimedClockAction.h"
+#include "game/rules/TimedClockAction.h"
 
 namespace nimbus {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "DieTurns.h"
-#include "game/Board.h"
+#include "game/rules/Board.h"
 
 namespace nimbus {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "game/Board.h"
+#include "game/rules/Board.h"
 
 namespace nimbus {
 

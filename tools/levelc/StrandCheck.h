@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DieTurns.h"
-#include "game/Board.h"
+#include "game/rules/Board.h"
 
 namespace nimbus {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "game/TileColor.h"
+#include "game/rules/TileColor.h"
 
 namespace nimbus {
 

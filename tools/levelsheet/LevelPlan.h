@@ -4,7 +4,7 @@
 
 #include "Image.h"
 #include "Solver.h"
-#include "game/Board.h"
+#include "game/rules/Board.h"
 
 namespace nimbus {
 

@@ -8,10 +8,10 @@
 #include "core/VectorInBuffer.h"
 #include "core/VectorOutBuffer.h"
 #include "core/math/Transform.h"
-#include "game/Board.h"
-#include "game/BoardFactory.h"
-#include "game/GroundFootprint.h"
-#include "game/LevelMap.h"
+#include "game/rules/Board.h"
+#include "game/rules/BoardFactory.h"
+#include "game/scene/GroundFootprint.h"
+#include "game/rules/LevelMap.h"
 
 namespace nimbus {
 namespace {

@@ -3,7 +3,7 @@
 #include <array>
 #include <random>
 
-#include "game/GameDice.h"
+#include "game/rules/GameDice.h"
 
 namespace nimbus {
 namespace {

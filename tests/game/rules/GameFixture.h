@@ -8,9 +8,9 @@
 
 #include "RecordingSound.h"
 #include "core/ResourceManager.h"
-#include "game/Board.h"
-#include "game/GameImpl.h"
-#include "game/PlayerStats.h"
+#include "game/rules/Board.h"
+#include "game/rules/GameImpl.h"
+#include "game/rules/PlayerStats.h"
 #include "render/font/BitmapFont.h"
 
 namespace nimbus {

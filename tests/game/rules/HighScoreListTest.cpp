@@ -5,7 +5,7 @@
 #include "ErrorCapture.h"
 #include "core/VectorInBuffer.h"
 #include "core/VectorOutBuffer.h"
-#include "game/HighScoreList.h"
+#include "game/rules/HighScoreList.h"
 
 namespace nimbus {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "ErrorCapture.h"
 #include "core/posix/PosixInArchive.h"
-#include "game/LevelList.h"
+#include "game/rules/LevelList.h"
 
 namespace nimbus {
 namespace {

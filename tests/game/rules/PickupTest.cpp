@@ -1,9 +1,9 @@
 #include <memory>
 
 #include "GameFixture.h"
-#include "game/ExtraLifeAction.h"
-#include "game/ReverseTimeAction.h"
-#include "game/StopTimeAction.h"
+#include "game/rules/ExtraLifeAction.h"
+#include "game/rules/ReverseTimeAction.h"
+#include "game/rules/StopTimeAction.h"
 
 namespace nimbus {
 namespace {

@@ -8,7 +8,7 @@
 #include "GameFixture.h"
 #include "core/posix/FileOutBuffer.h"
 #include "core/posix/PosixInArchive.h"
-#include "game/LevelMap.h"
+#include "game/rules/LevelMap.h"
 
 namespace nimbus {
 namespace {

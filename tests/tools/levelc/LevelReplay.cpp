@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "LevelCompiler.h"
-#include "game/PlayerStats.h"
+#include "game/rules/PlayerStats.h"
 
 namespace nimbus {
 

@@ -5,7 +5,7 @@
 #include "LevelModel.h"
 #include "Solver.h"
 #include "RecordingSound.h"
-#include "game/GameImpl.h"
+#include "game/rules/GameImpl.h"
 
 namespace nimbus {
 

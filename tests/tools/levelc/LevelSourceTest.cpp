@@ -8,7 +8,7 @@
 #include "LevelCompiler.h"
 #include "LevelSource.h"
 #include "core/posix/FileInBuffer.h"
-#include "game/LevelMap.h"
+#include "game/rules/LevelMap.h"
 
 namespace nimbus {
 namespace {

@@ -4,8 +4,8 @@
 #include "LevelCompiler.h"
 #include "LevelReplay.h"
 #include "core/posix/PosixInArchive.h"
-#include "game/BoardFactory.h"
-#include "game/LevelList.h"
+#include "game/rules/BoardFactory.h"
+#include "game/rules/LevelList.h"
 
 namespace nimbus {
 namespace {

@@ -5,8 +5,8 @@
 #include "../../render/font/FakeTexture.h"
 #include "../../render/font/QuadCollector.h"
 #include "core/math/Matrix44.h"
-#include "game/FloatingTextDrawing.h"
-#include "game/FloatingTextList.h"
+#include "game/scene/FloatingTextDrawing.h"
+#include "game/rules/FloatingTextList.h"
 #include "render/Camera.h"
 
 using namespace nimbus;

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "core/ResourceHandle.h"
-#include "game/FloatingText.h"
+#include "game/rules/FloatingText.h"
 #include "render/font/BitmapFont.h"
 
 namespace nimbus {

@@ -1,12 +1,12 @@
-#include "game/BoardFactory.h"
+#include "game/rules/BoardFactory.h"
 
 #include <memory>
 
 #include "core/InArchive.h"
 #include "core/InBuffer.h"
 #include "core/Path.h"
-#include "game/Board.h"
-#include "game/LevelMap.h"
+#include "game/rules/Board.h"
+#include "game/rules/LevelMap.h"
 
 namespace nimbus {
 

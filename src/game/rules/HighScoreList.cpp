@@ -1,4 +1,4 @@
-#include "game/HighScoreList.h"
+#include "game/rules/HighScoreList.h"
 
 #include <algorithm>
 

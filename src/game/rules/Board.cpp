@@ -1,4 +1,4 @@
-#include "game/Board.h"
+#include "game/rules/Board.h"
 
 #include "core/ResourceManager.h"
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "game/Position.h"
-#include "game/TileColor.h"
+#include "game/rules/Position.h"
+#include "game/rules/TileColor.h"
 
 namespace nimbus {
 

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "game/PickupKind.h"
-#include "game/TileColor.h"
+#include "game/rules/PickupKind.h"
+#include "game/rules/TileColor.h"
 
 namespace nimbus {
 

@@ -1,4 +1,4 @@
-#include "game/LevelList.h"
+#include "game/rules/LevelList.h"
 
 #include <algorithm>
 #include <cctype>

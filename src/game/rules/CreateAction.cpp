@@ -1,7 +1,7 @@
-#include "game/ExtraLifeAction.h"
-#include "game/GameAction.h"
-#include "game/ReverseTimeAction.h"
-#include "game/StopTimeAction.h"
+#include "game/rules/ExtraLifeAction.h"
+#include "game/rules/GameAction.h"
+#include "game/rules/ReverseTimeAction.h"
+#include "game/rules/StopTimeAction.h"
 
 namespace nimbus {
 

@@ -1,4 +1,4 @@
-#include "game/LevelMap.h"
+#include "game/rules/LevelMap.h"
 
 #include <cstdint>
 #include <limits>
@@ -7,7 +7,7 @@
 #include "core/Log.h"
 #include "core/OutBuffer.h"
 #include "core/Stream.h"
-#include "game/Board.h"
+#include "game/rules/Board.h"
 
 namespace nimbus {
 

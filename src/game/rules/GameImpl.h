@@ -8,12 +8,12 @@
 
 #include "core/ResourceHandle.h"
 #include "core/math/Transform.h"
-#include "game/Board.h"
-#include "game/FloatingTextList.h"
-#include "game/Game.h"
-#include "game/GameAction.h"
-#include "game/GameCommand.h"
-#include "game/GameDice.h"
+#include "game/rules/Board.h"
+#include "game/rules/FloatingTextList.h"
+#include "game/rules/Game.h"
+#include "game/rules/GameAction.h"
+#include "game/rules/GameCommand.h"
+#include "game/rules/GameDice.h"
 #include "render/Texture.h"
 
 namespace nimbus {

@@ -1,4 +1,4 @@
-#include "game/FloatingTextList.h"
+#include "game/rules/FloatingTextList.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "game/GroundFootprint.h"
+#include "game/scene/GroundFootprint.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "game/ExtraLifeAction.h"
+#include "game/rules/ExtraLifeAction.h"
 
-#include "game/Game.h"
-#include "game/PickupKind.h"
-#include "game/PlayerStats.h"
+#include "game/rules/Game.h"
+#include "game/rules/PickupKind.h"
+#include "game/rules/PlayerStats.h"
 #include "sound/SoundInterface.h"
 
 namespace nimbus {

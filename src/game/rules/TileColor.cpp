@@ -1,4 +1,4 @@
-#include "game/TileColor.h"
+#include "game/rules/TileColor.h"
 
 namespace nimbus {
 

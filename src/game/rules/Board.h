@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "core/ResourceHandle.h"
-#include "game/PickupKind.h"
-#include "game/Position.h"
-#include "game/Tile.h"
+#include "game/rules/PickupKind.h"
+#include "game/rules/Position.h"
+#include "game/rules/Tile.h"
 #include "render/Mesh.h"
 #include "render/MeshBatch.h"
 #include "render/Shader.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/GameAction.h"
+#include "game/rules/GameAction.h"
 
 namespace nimbus {
 

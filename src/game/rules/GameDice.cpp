@@ -1,4 +1,4 @@
-#include "game/GameDice.h"
+#include "game/rules/GameDice.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/PickupKind.h"
-#include "game/TimedClockAction.h"
+#include "game/rules/PickupKind.h"
+#include "game/rules/TimedClockAction.h"
 
 namespace nimbus {
 

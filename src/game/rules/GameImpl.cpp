@@ -1,12 +1,12 @@
-#include "game/GameImpl.h"
+#include "game/rules/GameImpl.h"
 
 #include <algorithm>
 
 #include "core/InArchive.h"
 #include "core/Log.h"
 #include "core/ResourceManager.h"
-#include "game/BoardFactory.h"
-#include "game/PlayerStats.h"
+#include "game/rules/BoardFactory.h"
+#include "game/rules/PlayerStats.h"
 #include "sound/GameSound.h"
 #include "sound/SoundInterface.h"
 

@@ -1,8 +1,8 @@
-#include "game/FloatingTextDrawing.h"
+#include "game/scene/FloatingTextDrawing.h"
 
 #include "core/math/Color.h"
 #include "core/math/Matrix44.h"
-#include "game/FloatingTextList.h"
+#include "game/rules/FloatingTextList.h"
 #include "render/Camera.h"
 #include "render/font/DrawText.h"
 

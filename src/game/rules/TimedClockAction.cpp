@@ -1,4 +1,4 @@
-#include "game/TimedClockAction.h"
+#include "game/rules/TimedClockAction.h"
 
 #include "sound/SoundInterface.h"
 

@@ -5,7 +5,7 @@
 #include "core/ResourceHandle.h"
 #include "core/math/Matrix44.h"
 #include "core/math/Vector3.h"
-#include "game/DiceState.h"
+#include "game/rules/DiceState.h"
 #include "render/Mesh.h"
 #include "render/Shader.h"
 #include "render/Texture.h"

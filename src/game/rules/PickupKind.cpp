@@ -1,4 +1,4 @@
-#include "game/PickupKind.h"
+#include "game/rules/PickupKind.h"
 
 namespace nimbus {
 
