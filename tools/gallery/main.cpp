@@ -16,6 +16,8 @@
 #include "core/ResourceManager.h"
 #include "core/math/Color.h"
 #include "game/scene/GameScene.h"
+#include "game/windows/BackgroundWindow.h"
+#include "gui/Gui.h"
 #include "render/Camera.h"
 #include "render/Core.h"
 #include "render/Video.h"
@@ -57,6 +59,24 @@ bool shootLevel(Core& core, const fs::path& source, const fs::path& out) {
     return shootGame(core, replay.game(), (out / (name + "_paused.png")).string());
 }
 
+// The menus' backdrop a few seconds after it appeared, as the GUI draws it full screen.
+bool shootBackground(Core& core, const fs::path& out) {
+    WindowAttributes attributes;
+    attributes.size = Vector2(8.0f / 3, 2.0f);
+    attributes.visible = true;
+    BackgroundWindow window(attributes);
+    Gui gui(1024, 768);
+    SignalQueue signals;
+    for (int frame = 0; frame < 4 * 60; ++frame) window.update(1.0f / 60, signals, gui, Vector2());
+    OglScreenspaceRenderer renderer(core, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    core.clear(Color(0, 0, 0, 1));
+    window.draw(makeStandardCamera(), renderer, 4.0f / 3, Vector2(), gui);
+    renderer.flush();
+    int32_t width = 0, height = 0;
+    core.getSize(width, height);
+    return writeFramePng((out / "menu_background.png").string().c_str(), width, height);
+}
+
 bool shootAll(Core& core, const fs::path& data, const fs::path& levels, const fs::path& out) {
     if (!loadSceneData(core, data.string())) return false;
     std::vector<fs::path> sources;
@@ -67,7 +87,7 @@ bool shootAll(Core& core, const fs::path& data, const fs::path& levels, const fs
     for (const fs::path& source : sources) {
         if (!shootLevel(core, source, out)) return false;
     }
-    return true;
+    return shootBackground(core, out);
 }
 
 }  // namespace
