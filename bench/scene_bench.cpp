@@ -1,0 +1,117 @@
+// The cost of a game frame and of the menu backdrop at 1024 x 768, each beside two
+// floors measured in the same run: a bare frame (clear and present) and a paint frame
+// (also one full-screen textured, blended quad, which under a software renderer is what
+// filling the screen costs). Each reports the heap allocations of a frame, which must
+// be none once the scene is steady.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <functional>
+
+#include "LevelReplay.h"
+#include "SceneData.h"
+#include "core/ResourceManager.h"
+#include "core/math/Color.h"
+#include "core/memory/MemoryManager.h"
+#include "game/scene/GameScene.h"
+#include "game/windows/BackgroundWindow.h"
+#include "gui/Gui.h"
+#include "render/Camera.h"
+#include "render/Core.h"
+#include "render/Video.h"
+#include "render/gl/OglScreenspaceRenderer.h"
+
+using namespace nimbus;
+
+namespace {
+
+// One window with the scene's data for the whole run.
+struct Screen {
+    Core* core = nullptr;
+    ResourceManager manager;
+    bool loaded = false;
+    Screen() {
+        VideoMode mode;
+        mode.verticalSync = false;
+        bool started = false;
+        core = openVideo(mode, started);
+        setResourceManager(&manager);
+        setCore(core);
+        loaded = core && loadSceneData(*core, NIMBUS_DATA_DIR);
+    }
+};
+
+Screen& screen() {
+    static Screen instance;
+    return instance;
+}
+
+// Runs frames of clear, draw and present, and counts what a frame allocates.
+void runFrames(benchmark::State& state, const std::function<void(OglScreenspaceRenderer&)>& draw) {
+    Screen& s = screen();
+    if (!s.loaded) return state.SkipWithError("no display or no data");
+    OglScreenspaceRenderer renderer(*s.core, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    const auto frame = [&] {
+        s.core->clear(Color(0, 0, 0, 1));
+        draw(renderer);
+        renderer.flush();
+        s.core->present();
+    };
+    frame();  // the first frame settles lazily made state
+    const unsigned before = MemoryManager::instance().tracker().counter();
+    for (auto _ : state) frame();
+    state.counters["allocations/frame"] = static_cast<double>(MemoryManager::instance().tracker().counter() - before) /
+                                          static_cast<double>(state.iterations());
+}
+
+void bareFrame(benchmark::State& state) {
+    runFrames(state, [](OglScreenspaceRenderer&) {});
+}
+BENCHMARK(bareFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+
+void paintFrame(benchmark::State& state) {
+    const ResourceHandle<Texture> texture = getResource<Texture>("Textures/backdrop", "Texture");
+    ScreenQuad quad;
+    const float corners[4][2] = {{-4.0f / 3, -1}, {4.0f / 3, -1}, {4.0f / 3, 1}, {-4.0f / 3, 1}};
+    for (int i = 0; i < 4; ++i) quad.corners[i] = {corners[i][0], corners[i][1], corners[i][0], corners[i][1]};
+    runFrames(state, [&](OglScreenspaceRenderer& renderer) { renderer.addQuad(quad, texture, false); });
+}
+BENCHMARK(paintFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+
+// A game frame as the playing state draws it into a full-screen game window, `seconds`
+// into the level's shortest solution.
+void gameFrame(benchmark::State& state, const char* level, float seconds) {
+    if (!screen().loaded) return state.SkipWithError("no display or no data");
+    LevelReplay replay;
+    if (!replay.start(std::string(NIMBUS_SOURCE_DIR "/assets/levels/") + level + ".level")) {
+        return state.SkipWithError("the level does not load");
+    }
+    replay.play(seconds);
+    Camera camera = makeStandardCamera();
+    const float fit = std::atan(std::tan(camera.fovy) * camera.aspect);
+    runFrames(state, [&](OglScreenspaceRenderer& renderer) {
+        camera = makeStandardCamera();
+        renderer.pushClipRect(Vector2(-4.0f / 3, -1), Vector2(4.0f / 3, 1));
+        drawGame(replay.game(), Vector2(-4.0f / 3, -1), camera, renderer, fit);
+        renderer.popClipRect();
+    });
+}
+void level01AtStart(benchmark::State& state) { gameFrame(state, "01", 0.0f); }
+BENCHMARK(level01AtStart)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+void level20Playing(benchmark::State& state) { gameFrame(state, "20", 4.0f); }
+BENCHMARK(level20Playing)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+
+void menuBackground(benchmark::State& state) {
+    WindowAttributes attributes;
+    attributes.size = Vector2(8.0f / 3, 2.0f);
+    attributes.visible = true;
+    BackgroundWindow window(attributes);
+    Gui gui(1024, 768);
+    const Camera camera = makeStandardCamera();
+    runFrames(state, [&](OglScreenspaceRenderer& renderer) {
+        window.draw(camera, renderer, 4.0f / 3, Vector2(), gui);
+    });
+}
+BENCHMARK(menuBackground)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+
+}  // namespace

@@ -1,0 +1,110 @@
+#include "game/scene/BoardDrawing.h"
+
+#include <cmath>
+
+#include "game/rules/Board.h"
+#include "game/rules/GameDice.h"
+#include "game/scene/GlossyModels.h"
+#include "game/scene/GroundFootprint.h"
+#include "game/scene/TileBatches.h"
+#include "render/Camera.h"
+#include "render/Core.h"
+
+namespace nimbus {
+
+namespace {
+
+constexpr float kPi = 3.14159265f;
+constexpr float kGravity = 9.81f;
+constexpr float kTileHeight = -0.1f;     // puts a tile's top face at y = 0
+constexpr float kPickupHeight = 0.6f;
+constexpr float kArrowHeight = 0.25f;
+constexpr float kVisitedShade = 0.25f;
+
+// The display colour at the tile's brightness. Its alpha, below 1 only for the goal,
+// goes along so the effect can mark the goal, which is white like a White tile.
+Vector4 tileColor(const Tile& tile, float brightness) {
+    const Color c = asColor(tile.color);
+    const float s = brightness * (tile.visited ? kVisitedShade : 1.0f);
+    return {c.r() * s, c.g() * s, c.b() * s, c.a()};
+}
+
+// A crumbled tile drops as in free fall and tumbles forwards a turn a second.
+Matrix44 tilePlacement(const Board& board, const Position& cell, float levelClock) {
+    const Vector3 centre{cell.x + 0.5f, kTileHeight, cell.y + 0.5f};
+    if (!board.isFallen(cell, levelClock)) return Matrix44::translation(centre);
+    const float u = levelClock - board.fallTime(cell);
+    return Matrix44::rotation({1.0f, 0.0f, 0.0f}, -2.0f * kPi * u) *
+           Matrix44::translation(centre - Vector3(0.0f, 0.5f * kGravity * u * u, 0.0f));
+}
+
+void drawTileBatch(const Board& board, int32_t start, int32_t count, float levelClock, float brightness,
+                   const Camera& camera) {
+    const Board::Resources& r = board.resources();
+    Vector4 colors[TileSpan::kTilesPerBatch];
+    Matrix44 placements[TileSpan::kTilesPerBatch];
+    for (int32_t k = 0; k < count; ++k) {
+        const int32_t index = start + k;
+        const Position cell(index % board.width(), index / board.width());
+        colors[k] = tileColor(board.tileAt(cell), brightness);
+        placements[k] = tilePlacement(board, cell, levelClock);
+    }
+    Shader& effect = *r.tileEffect;
+    effect.setVectorArray("g_colorPalette", colors, count);
+    effect.setMatrixArray("g_transformPalette", placements, count);
+    effect.setVector("g_lightDirection", normalise({-1.0f, 3.0f, -2.0f}));
+    effect.setTexture("g_diffuseTexture", r.softShadow.get());
+    camera.apply(effect);
+    const MeshBatch& batch = *r.tileBatch;
+    core()->draw(batch.getPrimitiveType(), batch.getElementCount() * count / batch.getBatchSize(), 0,
+                 batch.getVertexBuffer(), batch.getIndexBuffer(), &effect, "Technique1");
+}
+
+void drawPickups(const Board& board, float levelClock, const Camera& camera) {
+    const Board::Resources& r = board.resources();
+    if (!r.pickupEffect) return;
+    GlossyModels models(*r.pickupEffect, camera, r.envmap.get());
+    const float turn = levelClock * kPi / 6.0f;
+    for (int32_t y = 0; y < board.length(); ++y) {
+        for (int32_t x = 0; x < board.width(); ++x) {
+            const int32_t kind = board.tileAt({x, y}).pickup;
+            if (kind <= kPickupNone || kind >= kPickupLast || !r.pickups[kind]) continue;
+            models.draw(*r.pickups[kind], turnedAndPlaced(turn, {x + 0.5f, kPickupHeight, y + 0.5f}));
+        }
+    }
+}
+
+}  // namespace
+
+void drawBoard(const Board& board, float levelClock, float brightness, const Camera& camera) {
+    const Board::Resources& r = board.resources();
+    if (!r.tileEffect || !r.tileBatch || !core()) return;
+    const GroundFootprint footprint = groundFootprint(camera.world, camera.fovy, camera.aspect, camera.nearDistance);
+    const TileSpan span = visibleTiles(footprint, board.width(), board.length());
+    for (int32_t start = span.first; start < span.end; start += TileSpan::kTilesPerBatch) {
+        drawTileBatch(board, start, span.batchSize(start), levelClock, brightness, camera);
+    }
+    drawPickups(board, levelClock, camera);
+}
+
+void drawArrows(const Board& board, const GameDice& die, float levelClock, const Camera& camera) {
+    const Board::Resources& r = board.resources();
+    if (!r.pickupEffect || !r.arrow || !core()) return;
+    // Headings by roll direction: towards x - 1, x + 1, -z, +z.
+    static const float kHeadings[4] = {kPi, 0.0f, kPi * 0.5f, kPi * 1.5f};
+    GlossyModels models(*r.pickupEffect, camera, r.envmap.get());
+    const float bob = 0.2f * std::fabs(std::sin(2.0f * kPi * levelClock));
+    for (Direction d = 0; d < 4; ++d) {
+        const Position target = die.position().stepped(d);
+        if (!board.contains(target) || !colorsMatch(board.tileAt(target).color, die.face(d)) ||
+            board.isFallen(target, levelClock)) {
+            continue;
+        }
+        const float heading = kHeadings[d];
+        const Vector3 at = Vector3(target.x + 0.5f, kArrowHeight, target.y + 0.5f) +
+                           Vector3(std::cos(heading), 0.0f, -std::sin(heading)) * bob;
+        models.draw(*r.arrow, turnedAndPlaced(heading, at));
+    }
+}
+
+}  // namespace nimbus

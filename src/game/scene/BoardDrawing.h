@@ -1,0 +1,20 @@
+#pragma once
+
+namespace nimbus {
+
+class Board;
+class GameDice;
+struct Camera;
+
+// The board as the camera sees it: the tiles under the camera's footprint, twelve to a
+// draw through "Shaders/Board", each in its colour scaled by `brightness` (a visited
+// tile at a quarter of that), the crumbled ones tumbling away as they fall; then the
+// turning pick-up models over their tiles. Draws nothing without the tile effect or
+// the tile batch.
+void drawBoard(const Board& board, float levelClock, float brightness, const Camera& camera);
+
+// Bobbing arrows over the neighbouring tiles the die may roll onto now: inside the
+// board, still standing, and taking the colour of the die's side that faces them.
+void drawArrows(const Board& board, const GameDice& die, float levelClock, const Camera& camera);
+
+}  // namespace nimbus

@@ -1,0 +1,64 @@
+#include "game/scene/GameScene.h"
+
+#include <GL/glew.h>
+
+#include <cmath>
+
+#include "game/rules/GameImpl.h"
+#include "game/scene/Backdrop.h"
+#include "game/scene/BoardDrawing.h"
+#include "game/scene/CameraFit.h"
+#include "game/scene/FloatingTextDrawing.h"
+#include "game/scene/GlossyModels.h"
+#include "game/scene/HudDrawing.h"
+#include "game/scene/WindowScissor.h"
+#include "render/Camera.h"
+
+namespace nimbus {
+
+namespace {
+
+constexpr float kPi = 3.14159265f;
+constexpr float kAspect = 4.0f / 3.0f;
+
+// The backdrop repeats as on an 800 × 600 screen at two pixels a texel and circles
+// slowly, once every twenty seconds of level time.
+void drawGameBackdrop(const GameImpl& game, ScreenspaceRenderer& renderer, float brightness) {
+    const ResourceHandle<Texture>& texture = game.backdrop();
+    if (!texture) return;
+    const float a = game.levelClock() * 0.1f * kPi;
+    const float ou = 0.25f * std::cos(a), ov = 0.25f * std::sin(a);
+    const float su = 800.0f / (2.0f * static_cast<float>(texture->getWidth()));
+    const float sv = 600.0f / (2.0f * static_cast<float>(texture->getHeight()));
+    const float uv[4][2] = {{ou, ov}, {ou + su, ov}, {ou + su, ov + sv}, {ou, ov + sv}};
+    drawBackdrop(renderer, texture, kAspect, uv, brightness);
+}
+
+void drawDie(const GameDice& die, const Camera& camera) {
+    const GameDice::Resources& r = die.resources();
+    if (!r.mesh || !r.effect) return;
+    GlossyModels(*r.effect, camera, r.envmap.get()).draw(*r.mesh, die.transform());
+}
+
+}  // namespace
+
+void drawGame(GameImpl& game, const Vector2& lowerLeft, Camera& camera, ScreenspaceRenderer& renderer,
+              float fitAngle) {
+    const float brightness = game.paused() ? 0.5f : 1.0f;
+    drawGameBackdrop(game, renderer, brightness);
+    scissorFromCorner(lowerLeft);
+    const Matrix44 dieTransform = game.die().transform();
+    fitCameraToDie(camera, {dieTransform.m[3][0], dieTransform.m[3][1], dieTransform.m[3][2]}, fitAngle);
+    game.setCameraTransform(camera.world);
+    const Board* board = game.board();
+    if (board) drawBoard(*board, game.levelClock(), brightness, camera);
+    if (!game.hidden()) {
+        drawDie(game.die(), camera);
+        if (board) drawArrows(*board, game.die(), game.levelClock(), camera);
+    }
+    glDisable(GL_SCISSOR_TEST);
+    drawFloatingTexts(game.floatingTexts(), camera, renderer);
+    if (!game.hidden()) drawHud(game, renderer);
+}
+
+}  // namespace nimbus

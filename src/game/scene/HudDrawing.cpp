@@ -1,0 +1,82 @@
+#include "game/scene/HudDrawing.h"
+
+#include "game/rules/GameImpl.h"
+#include "game/rules/PlayerStats.h"
+#include "game/scene/RadialWipe.h"
+
+namespace nimbus {
+
+namespace {
+
+constexpr float kTurn = 6.28318531f;
+constexpr float kIconStep = 0.176f;
+constexpr float kIconSize = 0.16f;
+constexpr float kLeft = -1.25f;
+constexpr float kComboSeconds = 4.0f;
+
+// Atlas cells of the pick-up kinds, texture coordinates of the lower-left corner, then of
+// the upper-right one; lives show the extra-life cell.
+struct AtlasCell {
+    float u0, v0, u1, v1;
+};
+const AtlasCell kKindCells[kPickupLast] = {
+    {0.0f, 0.25f, 0.25f, 0.0f},   // none: never drawn
+    {0.0f, 0.25f, 0.25f, 0.0f},   // extra life
+    {0.5f, 0.25f, 0.75f, 0.0f},   // stop time
+    {0.25f, 0.25f, 0.5f, 0.0f},   // reverse time
+};
+const AtlasCell kComboCell{0.0f, 1.0f, 0.5f, 0.5f};
+
+IconSquare icon(float x0, float y0, float x1, float y1, const AtlasCell& cell, float lowerAlpha) {
+    IconSquare s;
+    s.lowerLeft = {x0, y0, cell.u0, cell.v0, 1.0f, 1.0f, 1.0f, lowerAlpha};
+    s.upperRight = {x1, y1, cell.u1, cell.v1, 1.0f, 1.0f, 1.0f, 1.0f};
+    return s;
+}
+
+void addWipe(ScreenspaceRenderer& renderer, const IconSquare& square, float angle,
+             const ResourceHandle<Texture>& texture, bool glow) {
+    ScreenQuad quads[kMaxWipeQuads];
+    const int32_t count = radialWipe(square, angle, quads);
+    for (int32_t i = 0; i < count; ++i) renderer.addQuad(quads[i], texture, glow);
+}
+
+void addLayer(const GameImpl& game, ScreenspaceRenderer& renderer, const ResourceHandle<Texture>& texture,
+              bool glow) {
+    float x = kLeft;
+    for (const auto& action : game.actions()) {
+        const int32_t kind = action->kind();
+        const AtlasCell& cell = kKindCells[kind > kPickupNone && kind < kPickupLast ? kind : kPickupExtraLife];
+        addWipe(renderer, icon(x, -0.724f, x + kIconSize, -0.564f, cell, 0.75f), action->progress() * kTurn,
+                texture, glow);
+        x += kIconStep;
+    }
+    const PlayerStats& stats = *game.stats();
+    const AtlasCell& heart = kKindCells[kPickupExtraLife];
+    for (int32_t life = 0; life < stats.lives; ++life) {
+        const float left = kLeft + kIconStep * static_cast<float>(life);
+        ScreenQuad quad;
+        const float corners[4][4] = {{left, -0.9f, heart.u0, heart.v0},
+                                     {left + kIconSize, -0.9f, heart.u1, heart.v0},
+                                     {left + kIconSize, -0.74f, heart.u1, heart.v1},
+                                     {left, -0.74f, heart.u0, heart.v1}};
+        for (int i = 0; i < 4; ++i) quad.corners[i] = {corners[i][0], corners[i][1], corners[i][2], corners[i][3],
+                                                       1.0f, 1.0f, 1.0f, 0.75f};
+        renderer.addQuad(quad, texture, glow);
+    }
+    const float left = stats.comboTimer / kComboSeconds;
+    if (left > 0.0f) addWipe(renderer, icon(-0.16f, 0.64f, 0.16f, 0.96f, kComboCell, 1.0f), (1.0f - left) * kTurn,
+                             texture, glow);
+}
+
+}  // namespace
+
+void drawHud(const GameImpl& game, ScreenspaceRenderer& renderer) {
+    if (!game.stats()) return;
+    // The glow goes first, as a halo under the icons: added over them it would wash their
+    // colours out to white.
+    addLayer(game, renderer, game.hudIconsGlow(), true);
+    addLayer(game, renderer, game.hudIcons(), false);
+}
+
+}  // namespace nimbus

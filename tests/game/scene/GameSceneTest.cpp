@@ -1,0 +1,113 @@
+#include "SceneWindow.h"
+
+#include "game/rules/GameCommand.h"
+
+using namespace nimbus;
+
+namespace {
+
+Vector3 tileCentre(int x, int y) { return {x + 0.5f, 0.0f, y + 0.5f}; }
+
+// Whether a pixel shows the colour: the channels the colour has lit are bright and
+// well above the others, which a gloss may lift a little.
+::testing::AssertionResult shows(uint32_t pixel, const Color& color) {
+    const int channels[3] = {red(pixel), green(pixel), blue(pixel)};
+    int litLow = 255, darkHigh = 0;
+    for (int i = 0; i < 3; ++i) {
+        if (color.e[i] > 0.5f) litLow = std::min(litLow, channels[i]);
+        else darkHigh = std::max(darkHigh, channels[i]);
+    }
+    if (litLow >= 110 && litLow - darkHigh > 70) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << std::hex << pixel << " is not " << color.e[0] << " " << color.e[1] << " "
+                                         << color.e[2];
+}
+
+}  // namespace
+
+using GameScene = SceneTest;
+
+// Seen without the die, every tile shows its colour at its centre, and the goal a
+// chequered face that tells it from White; the tile the die has rolled onto is at a
+// quarter of its brightness, an eighth while paused.
+TEST_F(GameScene, TilesShowTheirColoursAndVisitedOnesAreDarkerStillWhilePaused) {
+    start({"BBBBBBB", "B0123WG", "B45WWSB", "BBBBBBB"});
+    ASSERT_TRUE(game_->execute(GameCommand(kCommandRollMinusX)));
+    game_->update(1.0f);
+    ASSERT_TRUE(game_->board()->tileAt({4, 2}).visited);
+    game_->setHidden(true);
+    drawFrame();
+    const int colours[6][2] = {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {1, 2}, {2, 2}};
+    for (int c = 0; c < 6; ++c) {
+        EXPECT_TRUE(shows(pixelOf(tileCentre(colours[c][0], colours[c][1])), asColor(c))) << tileColorName(c);
+    }
+    const int white = brightest(pixelOf(tileCentre(5, 1)));
+    EXPECT_GT(white, 150);
+    EXPECT_TRUE(shows(pixelOf(tileCentre(3, 2)), asColor(kWhite)));
+    const int light = brightest(pixelOf({6.375f, 0.0f, 1.375f})), dark = brightest(pixelOf({6.625f, 0.0f, 1.375f}));
+    EXPECT_GT(std::max(light, dark), 2 * std::min(light, dark)) << light << " and " << dark;
+    EXPECT_NEAR(brightest(pixelOf(tileCentre(4, 2))), white * 0.25f, white * 0.06f);
+    game_->setPaused(true);
+    drawFrame();
+    EXPECT_NEAR(brightest(pixelOf(tileCentre(4, 2))), white * 0.125f, white * 0.04f);
+    EXPECT_NEAR(brightest(pixelOf(tileCentre(5, 1))), white * 0.5f, white * 0.08f);
+}
+
+TEST_F(GameScene, AnInnerTileIsGoneASecondAfterItsFallTimeWhileABorderTileNeverFalls) {
+    start({"B1BBB", "B1WSB", "BBBBB"}, {{1, 0}, {1, 1}});
+    game_->setHidden(true);
+    drawFrame();
+    ASSERT_TRUE(shows(pixelOf(tileCentre(1, 1)), asColor(kGreen)));
+    game_->update(3.0f);
+    drawFrame();
+    EXPECT_FALSE(shows(pixelOf(tileCentre(1, 1)), asColor(kGreen)));
+    EXPECT_TRUE(shows(pixelOf(tileCentre(1, 0)), asColor(kGreen)));
+}
+
+// The new die shows Red towards x - 1, Green towards x + 1, Blue towards y - 1 and
+// Yellow towards y + 1. Around it: Red (enterable), Red (not by Green), a fallen Blue
+// and White (takes every face).
+TEST_F(GameScene, ArrowsPointOnlyToStandingTilesTheFacingSideMayEnter) {
+    start({"BBBBB", "BW2WB", "B0S0B", "BWWWB", "BBBBB"}, {{2, 1}});
+    game_->update(3.0f);  // past the fall and at a moment the arrows do not bob
+    const Position targets[4] = {{1, 2}, {3, 2}, {2, 1}, {2, 3}};
+    const bool arrow[4] = {true, false, false, true};
+    const float outwards[4][2] = {{-0.15f, 0.0f}, {0.15f, 0.0f}, {0.0f, -0.15f}, {0.0f, 0.15f}};
+    uint32_t without[4], with[4];
+    game_->setHidden(true);
+    drawFrame();
+    for (int d = 0; d < 4; ++d) {
+        without[d] = pixelOf({targets[d].x + 0.5f + outwards[d][0], 0.25f, targets[d].y + 0.5f + outwards[d][1]});
+    }
+    game_->setHidden(false);
+    drawFrame();
+    for (int d = 0; d < 4; ++d) {
+        with[d] = pixelOf({targets[d].x + 0.5f + outwards[d][0], 0.25f, targets[d].y + 0.5f + outwards[d][1]});
+        const int change = std::abs(red(with[d]) - red(without[d])) + std::abs(green(with[d]) - green(without[d])) +
+                           std::abs(blue(with[d]) - blue(without[d]));
+        EXPECT_EQ(change > 60, arrow[d]) << "direction " << d << std::hex << ": " << without[d] << " to " << with[d];
+    }
+}
+
+TEST_F(GameScene, TheDiesTopFaceShowsTheColourOnTop) {
+    start({"BBBBB", "BWWWB", "BWS1B", "BWWWB", "BBBBB"});
+    drawFrame();
+    // Between the pips, a little off the middle of the face.
+    EXPECT_TRUE(shows(pixelOf({2.5f, 1.0f, 2.8f}), asColor(kMagenta)));
+    ASSERT_TRUE(game_->execute(GameCommand(kCommandRollPlusX)));
+    game_->update(1.0f);
+    drawFrame();
+    EXPECT_TRUE(shows(pixelOf({3.5f, 1.0f, 2.8f}), asColor(game_->die().face(kSlotTop))));
+    EXPECT_EQ(game_->die().face(kSlotTop), kRed);
+}
+
+TEST_F(GameScene, TheHudShowsOneHeartPerLife) {
+    start({"BBBBB", "BWSWB", "BBBBB"});
+    for (int lives : {2, 3}) {
+        stats_.lives = lives;
+        drawFrame();
+        for (int i = 0; i < 4; ++i) {
+            const uint32_t c = pixelAtGui(-1.17f + 0.176f * i, -0.82f);
+            EXPECT_EQ(red(c) - green(c) > 60, i < lives) << lives << " lives, icon " << i << std::hex << ": " << c;
+        }
+    }
+}

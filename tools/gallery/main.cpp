@@ -1,0 +1,118 @@
+// The gallery: nimbus_gallery DATA_DIR LEVEL_SOURCES_DIR OUTPUT_DIR draws the game as
+// the player sees it in the 1024 x 768 window and writes each picture as a PNG, for
+// people to judge the look: every level at its start and a few seconds into its
+// shortest solution, one level paused, and the menu backdrop. Needs an X display;
+// exits 1 when anything fails to load, draw or write.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "FrameCapture.h"
+#include "LevelReplay.h"
+#include "SceneData.h"
+#include "core/ResourceManager.h"
+#include "core/math/Color.h"
+#include "game/scene/GameScene.h"
+#include "game/windows/BackgroundWindow.h"
+#include "gui/Gui.h"
+#include "render/Camera.h"
+#include "render/Core.h"
+#include "render/Video.h"
+#include "render/gl/OglScreenspaceRenderer.h"
+
+using namespace nimbus;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr float kPlaySeconds = 3.0f;
+const char* const kPausedLevel = "05";
+
+// One frame of the game in a full-screen game window, as the playing state draws it.
+bool shootGame(Core& core, GameImpl& game, const std::string& path) {
+    OglScreenspaceRenderer renderer(core, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    Camera camera = makeStandardCamera();
+    const float fit = std::atan(std::tan(camera.fovy) * camera.aspect);
+    core.clear(Color(0, 0, 0, 1));
+    renderer.pushClipRect(Vector2(-4.0f / 3, -1), Vector2(4.0f / 3, 1));
+    drawGame(game, Vector2(-4.0f / 3, -1), camera, renderer, fit);
+    renderer.popClipRect();
+    renderer.flush();
+    int32_t width = 0, height = 0;
+    core.getSize(width, height);
+    return writeFramePng(path.c_str(), width, height);
+}
+
+bool shootLevel(Core& core, const fs::path& source, const fs::path& out) {
+    const std::string name = source.stem().string();
+    LevelReplay replay;
+    if (!replay.start(source.string()) || !shootGame(core, replay.game(), (out / (name + "_start.png")).string())) {
+        return false;
+    }
+    replay.play(kPlaySeconds);
+    if (!shootGame(core, replay.game(), (out / (name + "_play.png")).string())) return false;
+    if (name != kPausedLevel) return true;
+    replay.game().setPaused(true);
+    return shootGame(core, replay.game(), (out / (name + "_paused.png")).string());
+}
+
+// The menus' backdrop a few seconds after it appeared, as the GUI draws it full screen.
+bool shootBackground(Core& core, const fs::path& out) {
+    WindowAttributes attributes;
+    attributes.size = Vector2(8.0f / 3, 2.0f);
+    attributes.visible = true;
+    BackgroundWindow window(attributes);
+    Gui gui(1024, 768);
+    SignalQueue signals;
+    for (int frame = 0; frame < 4 * 60; ++frame) window.update(1.0f / 60, signals, gui, Vector2());
+    OglScreenspaceRenderer renderer(core, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    core.clear(Color(0, 0, 0, 1));
+    window.draw(makeStandardCamera(), renderer, 4.0f / 3, Vector2(), gui);
+    renderer.flush();
+    int32_t width = 0, height = 0;
+    core.getSize(width, height);
+    return writeFramePng((out / "menu_background.png").string().c_str(), width, height);
+}
+
+bool shootAll(Core& core, const fs::path& data, const fs::path& levels, const fs::path& out) {
+    if (!loadSceneData(core, data.string())) return false;
+    std::vector<fs::path> sources;
+    for (const auto& entry : fs::directory_iterator(levels)) {
+        if (entry.path().extension() == ".level") sources.push_back(entry.path());
+    }
+    std::sort(sources.begin(), sources.end());
+    for (const fs::path& source : sources) {
+        if (!shootLevel(core, source, out)) return false;
+    }
+    return shootBackground(core, out);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s DATA_DIR LEVEL_SOURCES_DIR OUTPUT_DIR\n", argv[0]);
+        return 1;
+    }
+    std::error_code error;
+    fs::create_directories(argv[3], error);
+    VideoMode mode;
+    bool started = false;
+    Core* core = openVideo(mode, started);
+    bool shot = false;
+    if (core) {
+        auto* manager = new ResourceManager();
+        setResourceManager(manager);
+        setCore(core);
+        shot = shootAll(*core, argv[1], argv[2], argv[3]);
+        setCore(nullptr);
+        setResourceManager(nullptr);
+        delete manager;
+        delete core;
+    }
+    if (started) closeVideo();
+    return shot ? 0 : 1;
+}

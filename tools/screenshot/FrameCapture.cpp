@@ -1,0 +1,24 @@
+#include "FrameCapture.h"
+
+#include <GL/glew.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "PictureSource.h"
+
+namespace nimbus {
+
+bool writeFramePng(const char* path, int width, int height) {
+    const size_t stride = static_cast<size_t>(width) * 4;
+    std::vector<unsigned char> frame(stride * height), rows(stride * height);
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
+    // GL counts rows from the bottom, the picture from the top; the frame is opaque.
+    for (int y = 0; y < height; ++y) {
+        std::copy_n(&frame[(height - 1 - y) * stride], stride, &rows[y * stride]);
+        for (size_t x = 3; x < stride; x += 4) rows[y * stride + x] = 255;
+    }
+    return writePng(path, width, height, rows.data());
+}
+
+}  // namespace nimbus
