@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+#include <tinyxml.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "../../gui/support/GuiTestSupport.h"
+#include "../../render/support/LogCapture.h"
+#include "SceneData.h"
+#include "game/rules/HighScoreList.h"
+#include "game/windows/GameWindowClasses.h"
+#include "game/windows/HighScoreWindow.h"
+#include "game/windows/PublishHighScores.h"
+#include "gui/EditableGui.h"
+#include "gui/GuiNames.h"
+#include "gui/windows/Window.h"
+#include "render/Camera.h"
+#include "render/Core.h"
+#include "render/Video.h"
+
+using namespace nimbus;
+
+namespace {
+
+const char* const kDocument = NIMBUS_DATA_DIR "/Frontend/gui.xml";
+constexpr int kMaxDrawnCharacters = 32;
+constexpr float kSlack = 1e-4f;
+
+// Long values of the properties the game fills in, to be sure they fit too.
+const std::map<std::string, std::string> kSampleProperties = {
+    {kPropertyScore, "1234567"},
+    {kPropertyLevelScore, "Level: 123456"},
+    {kPropertyTotalScore, "Total: 1234567"},
+};
+
+// The signals the game states push; each must fire a transition.
+const char* const kStateSignals[] = {kSignalShowGame, kSignalHideGame, kSignalShowLevelComplete,
+                                     kSignalShowHighScore, kSignalGameOver, kSignalMainMenu};
+
+struct Box {
+    float minX = 1e9f, minY = 1e9f, maxX = -1e9f, maxY = -1e9f;
+    bool inside(const Box& outer) const {
+        return minX >= outer.minX - kSlack && maxX <= outer.maxX + kSlack && minY >= outer.minY - kSlack &&
+               maxY <= outer.maxY + kSlack;
+    }
+};
+
+Box rectangleOf(const Window& window) {
+    const Vector2 centre = window.absolutePosition(), half = window.size() * 0.5f;
+    return {centre.x - half.x, centre.y - half.y, centre.x + half.x, centre.y + half.y};
+}
+
+// The shipped document in the game's window with every texture, effect, model and the
+// font of the data directory, and the standard and game window classes registered. The
+// log lines of the load are kept.
+class ShippedGui : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        VideoMode mode;
+        core_ = openVideo(mode, videoStarted_);
+        ASSERT_NE(core_, nullptr);
+        environment_ = new GuiEnvironment();
+        setCore(core_);
+        ASSERT_TRUE(loadSceneData(*core_, NIMBUS_DATA_DIR));
+        ASSERT_TRUE(registerGameWindows(environment_->windows));
+        // The document names the font's glyph file relative to the game's directory.
+        ASSERT_EQ(chdir(NIMBUS_DATA_DIR "/.."), 0);
+        gui_ = new EditableGui(mode.width, mode.height);
+        LogCapture log;
+        loaded_ = gui_->load(kDocument);
+        loadLog_ = new std::vector<std::string>(log.lines());
+    }
+    static void TearDownTestSuite() {
+        delete gui_;
+        delete loadLog_;
+        delete environment_;
+        setCore(nullptr);
+        delete core_;
+        if (videoStarted_) closeVideo();
+    }
+
+    static Core* core_;
+    static bool videoStarted_;
+    static GuiEnvironment* environment_;
+    static EditableGui* gui_;
+    static bool loaded_;
+    static std::vector<std::string>* loadLog_;
+};
+
+Core* ShippedGui::core_ = nullptr;
+bool ShippedGui::videoStarted_ = false;
+GuiEnvironment* ShippedGui::environment_ = nullptr;
+EditableGui* ShippedGui::gui_ = nullptr;
+bool ShippedGui::loaded_ = false;
+std::vector<std::string>* ShippedGui::loadLog_ = nullptr;
+
+// Calls the visitor on every window of the tree, parents first.
+template <typename Visit>
+void forEachWindow(Window& window, const Visit& visit) {
+    visit(window);
+    for (int32_t i = 0; i < window.childCount(); ++i) forEachWindow(*window.child(i), visit);
+}
+
+}  // namespace
+
+TEST_F(ShippedGui, LoadsWithoutAnErrorLine) {
+    EXPECT_TRUE(loaded_);
+    EXPECT_TRUE(loadLog_->empty()) << loadLog_->front();
+}
+
+// Every action of a transition names a window of the document, every button's signal
+// and every signal the game states push fires a transition.
+TEST_F(ShippedGui, TransitionsNameExistingWindowsAndEverySignalHasOne) {
+    TiXmlDocument document;
+    ASSERT_TRUE(document.LoadFile(kDocument));
+    int actions = 0;
+    for (const TiXmlElement* section = document.RootElement()->FirstChildElement(kSectionTransitions); section;
+         section = section->NextSiblingElement(kSectionTransitions)) {
+        for (const TiXmlElement* transition = section->FirstChildElement(); transition;
+             transition = transition->NextSiblingElement()) {
+            for (const TiXmlElement* action = transition->FirstChildElement(); action;
+                 action = action->NextSiblingElement(), ++actions) {
+                const char* target = action->Attribute(kAttributeTarget);
+                ASSERT_NE(target, nullptr) << transition->Attribute(kAttributeCondition);
+                EXPECT_NE(gui_->findWindow(target), nullptr) << target;
+            }
+        }
+    }
+    EXPECT_GT(actions, 0);
+
+    std::vector<std::string> signals(std::begin(kStateSignals), std::end(kStateSignals));
+    for (int32_t i = 0; i < gui_->windowCount(); ++i) {
+        forEachWindow(*gui_->window(i), [&](Window& window) {
+            TiXmlElement element(kElementWindow);
+            window.toXml(element);
+            if (const char* action = element.Attribute(kAttributeAction)) signals.push_back(action);
+        });
+    }
+    for (const std::string& signal : signals) {
+        const auto found = gui_->transitions().find(signal);
+        EXPECT_TRUE(found != gui_->transitions().end() && !found->second.empty()) << signal;
+    }
+}
+
+// Each text as it is drawn at its largest (a button swollen under the pointer, the
+// properties at long values, the high-score table full) lies across its own window, inside
+// every window that clips it and on the screen, and has at most the 32 characters drawn.
+TEST_F(ShippedGui, EveryTextFitsItsWindow) {
+    for (const auto& property : kSampleProperties) gui_->setProperty(property.first, property.second);
+    HighScoreList list;
+    for (int i = 0; i < HighScoreWindow::kRows; ++i) list.add("Maximilian " + std::to_string(i), 1234567);
+    publishHighScores(*gui_, list);
+
+    const Camera camera = makeStandardCamera();
+    const Box screen{-gui_->aspect(), -1, gui_->aspect(), 1};
+    int texts = 0;
+    for (int32_t i = 0; i < gui_->windowCount(); ++i) {
+        forEachWindow(*gui_->window(i), [&](Window& window) {
+            TiXmlElement element(kElementWindow);
+            window.toXml(element);
+            const std::string kind = element.Attribute(kAttributeClass);
+            const bool isText = kind == kClassButton || kind == kClassText || kind == kClassPropertyText ||
+                                kind == kClassEditBox || kind == kClassHighScore;
+            if (!isText) return;
+            for (const char* attribute : {kAttributeCaption, kAttributeMessage, kAttributeInitial}) {
+                const char* text = element.Attribute(attribute);
+                if (text) {
+                    EXPECT_LE(std::strlen(text), size_t(kMaxDrawnCharacters)) << window.name();
+                }
+            }
+            if (kind == kClassHighScore) window.show();
+            SignalQueue signals;
+            window.update(1.0f, signals, *gui_, window.position());
+            RecordingRenderer renderer;
+            const Vector2 parent = window.parent() ? window.parent()->absolutePosition() : Vector2();
+            window.draw(camera, renderer, gui_->aspect(), parent, *gui_);
+            ASSERT_FALSE(renderer.added.empty()) << window.name();
+            ++texts;
+            Box drawn;
+            for (const RecordingRenderer::Added& added : renderer.added) {
+                for (const ScreenVertex& corner : added.quad.corners) {
+                    drawn.minX = std::min(drawn.minX, corner.x);
+                    drawn.maxX = std::max(drawn.maxX, corner.x);
+                    drawn.minY = std::min(drawn.minY, corner.y);
+                    drawn.maxY = std::max(drawn.maxY, corner.y);
+                }
+            }
+            // Glyph quads reach a little past the letters to leave room for the glow.
+            const float margin = 0.25f * (drawn.maxY - drawn.minY);
+            const Box own = rectangleOf(window);
+            EXPECT_TRUE(drawn.minX >= own.minX - margin && drawn.maxX <= own.maxX + margin)
+                << window.name() << " spans " << drawn.minX << " to " << drawn.maxX << " in " << own.minX << " to " << own.maxX;
+            EXPECT_TRUE(drawn.inside(screen)) << window.name() << " leaves the screen";
+            for (const Window* clip = &window; clip; clip = clip->parent()) {
+                if (clip->clipsChildren()) {
+                    EXPECT_TRUE(drawn.inside(rectangleOf(*clip))) << window.name() << " is cut by " << clip->name();
+                }
+            }
+        });
+    }
+    EXPECT_GT(texts, 0);
+}
