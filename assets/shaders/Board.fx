@@ -2,7 +2,8 @@
 // its copy number in the fourth component of its position, which picks its colour and
 // its placement from the palettes. A tile is a solid block: its top faces the light, its
 // sides fall away into shade, and the tile picture (light centre, darker rim) is tinted
-// by the tile's colour.
+// by the tile's colour. A colour whose alpha is below 1 marks the goal, which is white
+// like a White tile: it gets a chequered face, like a finishing flag.
 
 uniform mat4 g_viewProjection;
 uniform mat4 g_view;
@@ -14,7 +15,7 @@ uniform sampler2D g_diffuseTexture;
 shared {
     varying vec2 v_uv;
     varying vec3 v_normal;
-    varying vec3 v_color;
+    varying vec4 v_color;
 }
 
 vertex TileVS {
@@ -26,7 +27,7 @@ vertex TileVS {
         mat4 placement = g_transformPalette[copy];
         v_uv = uv;
         v_normal = mat3(placement) * normal;
-        v_color = g_colorPalette[copy].rgb;
+        v_color = g_colorPalette[copy];
         gl_Position = g_viewProjection * (placement * vec4(position.xyz, 1.0));
     }
 }
@@ -38,7 +39,9 @@ fragment TileFS {
         // Enough ambient light that the shaded sides keep their colour.
         float light = 0.42 + 0.7 * diffuse;
         vec3 face = texture2D(g_diffuseTexture, v_uv).rgb;
-        gl_FragColor = vec4(v_color * face * light, 1.0);
+        vec2 square = floor(v_uv * 4.0);
+        float dark = mod(square.x + square.y, 2.0) * step(v_color.a, 0.99);
+        gl_FragColor = vec4(v_color.rgb * face * light * (1.0 - 0.8 * dark), 1.0);
     }
 }
 

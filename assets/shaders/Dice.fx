@@ -45,7 +45,7 @@ fragment GlossyFS {
         float diffuse = max(dot(n, light), 0.0);
         vec3 lit = base * (0.5 + 0.6 * diffuse);
         float facing = max(dot(n, toEye), 0.0);
-        float gloss = 0.1 + 0.4 * pow(1.0 - facing, 3.0);
+        float gloss = 0.08 + 0.22 * pow(1.0 - facing, 3.0);
         float highlight = pow(max(dot(r, light), 0.0), 48.0) * 0.6;
         gl_FragColor = vec4(mix(lit, room, gloss) + vec3(highlight), 1.0);
     }

@@ -1,12 +1,23 @@
-#include <cstdio>
+#include <SDL/SDL.h>
 
 #include "core/Log.h"
 #include "core/memory/MemoryManager.h"
+#include "game/Application.h"
 
-int main() {
+using nimbus::Application;
+
+int main(int argc, char** argv) {
+    const bool fullscreen = Application::fullscreenRequested(argc, argv);
     nimbus::initLog();
-    std::printf("nimbus: the game is not built yet.\n");
+    auto* application = new Application(fullscreen, Application::executableDirectory());
+    Application::setInstance(application);
+    const bool started = application->run();
+    Application::setInstance(nullptr);
+    delete application;
+    // The application shuts the windowing library down once it started it; a start that
+    // failed earlier may still have touched it.
+    SDL_Quit();
     delete nimbus::Log::setInstance(nullptr);
     nimbus::shutdownMemoryManager();
-    return 0;
+    return started ? 0 : 1;
 }

@@ -33,8 +33,9 @@ std::unique_ptr<Board> loadLevel(int32_t levelIndex, const std::vector<std::stri
 
 std::unique_ptr<SoundInterface> initialisedCopy(const GameSound& sound) {
     auto copy = std::make_unique<GameSound>(sound);
-    // A copy whose device did not open stays silent; the level plays on without sound.
-    copy->initialize();
+    // Without a device the application has reported that once; the level plays silently
+    // without asking the device again.
+    if (sound.initialized()) copy->initialize();
     return copy;
 }
 

@@ -21,10 +21,12 @@ constexpr float kPickupHeight = 0.6f;
 constexpr float kArrowHeight = 0.25f;
 constexpr float kVisitedShade = 0.25f;
 
+// The display colour at the tile's brightness. Its alpha, below 1 only for the goal,
+// goes along so the effect can mark the goal, which is white like a White tile.
 Vector4 tileColor(const Tile& tile, float brightness) {
     const Color c = asColor(tile.color);
     const float s = brightness * (tile.visited ? kVisitedShade : 1.0f);
-    return {c.r() * s, c.g() * s, c.b() * s, 1.0f};
+    return {c.r() * s, c.g() * s, c.b() * s, c.a()};
 }
 
 // A crumbled tile drops as in free fall and tumbles forwards a turn a second.

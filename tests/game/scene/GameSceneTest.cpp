@@ -26,10 +26,11 @@ Vector3 tileCentre(int x, int y) { return {x + 0.5f, 0.0f, y + 0.5f}; }
 
 using GameScene = SceneTest;
 
-// Seen without the die, every tile shows its colour at its centre; the tile the die has
-// rolled onto is at a quarter of its brightness, an eighth while paused.
+// Seen without the die, every tile shows its colour at its centre, and the goal a
+// chequered face that tells it from White; the tile the die has rolled onto is at a
+// quarter of its brightness, an eighth while paused.
 TEST_F(GameScene, TilesShowTheirColoursAndVisitedOnesAreDarkerStillWhilePaused) {
-    start({"BBBBBBB", "B0123WB", "B45WWSB", "BBBBBBB"});
+    start({"BBBBBBB", "B0123WG", "B45WWSB", "BBBBBBB"});
     ASSERT_TRUE(game_->execute(GameCommand(kCommandRollMinusX)));
     game_->update(1.0f);
     ASSERT_TRUE(game_->board()->tileAt({4, 2}).visited);
@@ -42,6 +43,8 @@ TEST_F(GameScene, TilesShowTheirColoursAndVisitedOnesAreDarkerStillWhilePaused) 
     const int white = brightest(pixelOf(tileCentre(5, 1)));
     EXPECT_GT(white, 150);
     EXPECT_TRUE(shows(pixelOf(tileCentre(3, 2)), asColor(kWhite)));
+    const int light = brightest(pixelOf({6.375f, 0.0f, 1.375f})), dark = brightest(pixelOf({6.625f, 0.0f, 1.375f}));
+    EXPECT_GT(std::max(light, dark), 2 * std::min(light, dark)) << light << " and " << dark;
     EXPECT_NEAR(brightest(pixelOf(tileCentre(4, 2))), white * 0.25f, white * 0.06f);
     game_->setPaused(true);
     drawFrame();

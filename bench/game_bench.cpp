@@ -1,0 +1,118 @@
+// The whole game at 1024 x 768 on the shipped data: the time from start to the first
+// presented frame, a steady front-end frame and a steady playing frame on level 20, each
+// beside two floors measured in the same run through the game's own window and renderer:
+// a bare frame (clear and present) and a paint frame (also one full-screen textured,
+// blended quad, what filling the screen costs under a software renderer). Steady frames
+// report the heap allocations of a frame, which must be none.
+#include <benchmark/benchmark.h>
+
+#include <functional>
+#include <memory>
+
+#include "core/ResourceManager.h"
+#include "core/math/Color.h"
+#include "core/memory/MemoryManager.h"
+#include "game/states/GenericState.h"
+#include "game/Application.h"
+#include "game/GameStateInfo.h"
+#include "gui/EditableGui.h"
+#include "gui/GuiNames.h"
+#include "render/Core.h"
+#include "render/ScreenspaceRenderer.h"
+
+using namespace nimbus;
+
+namespace {
+
+// The build directory holds the game's Data.
+constexpr const char* kGameDirectory = NIMBUS_DATA_DIR "/..";
+constexpr float kStep = 1.0f / 60.0f;
+constexpr int kLevel20 = 19;
+
+// The game started once for the steady frames; the start-up measure makes its own.
+std::unique_ptr<Application>& game() {
+    static std::unique_ptr<Application> application;
+    return application;
+}
+
+Application* startedGame() {
+    if (!game()) {
+        game() = std::make_unique<Application>(false, kGameDirectory);
+        if (!game()->startUp()) game().reset();
+    }
+    return game().get();
+}
+
+unsigned allocations() { return MemoryManager::instance().tracker().counter(); }
+
+// Runs `frame` as the measured step after `settle` frames, and counts what a frame
+// allocates.
+void measureFrames(benchmark::State& state, const std::function<void()>& frame, int settle) {
+    for (int i = 0; i < settle; ++i) frame();
+    const unsigned before = allocations();
+    for (auto _ : state) frame();
+    state.counters["allocations/frame"] =
+        static_cast<double>(allocations() - before) / static_cast<double>(state.iterations());
+}
+
+void startToFirstFrame(benchmark::State& state) {
+    game().reset();
+    for (auto _ : state) {
+        auto application = std::make_unique<Application>(false, kGameDirectory);
+        if (!application->startUp()) return state.SkipWithError("the game does not start");
+        application->frame(0.0f);
+        state.PauseTiming();
+        application.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(startToFirstFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+void bareFrame(benchmark::State& state) {
+    if (!startedGame()) return state.SkipWithError("the game does not start");
+    measureFrames(state, [] {
+        core()->clear(Color(0, 0, 0, 1));
+        core()->present();
+    }, 1);
+}
+BENCHMARK(bareFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+
+void paintFrame(benchmark::State& state) {
+    Application* application = startedGame();
+    if (!application) return state.SkipWithError("the game does not start");
+    ScreenspaceRenderer& renderer = *application->stateInfo()->screenRenderer;
+    const ResourceHandle<Texture> texture = getResource<Texture>("Textures/backdrop", "Texture");
+    ScreenQuad quad;
+    const float corners[4][2] = {{-4.0f / 3, -1}, {4.0f / 3, -1}, {4.0f / 3, 1}, {-4.0f / 3, 1}};
+    for (int i = 0; i < 4; ++i) quad.corners[i] = {corners[i][0], corners[i][1], corners[i][0], corners[i][1]};
+    measureFrames(state, [&] {
+        core()->clear(Color(0, 0, 0, 1));
+        renderer.addQuad(quad, texture, false);
+        renderer.flush();
+        core()->present();
+    }, 1);
+}
+BENCHMARK(paintFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+
+void frontEndFrame(benchmark::State& state) {
+    Application* application = startedGame();
+    if (!application) return state.SkipWithError("the game does not start");
+    // A second of frames lets the menus settle first.
+    measureFrames(state, [&] { application->frame(kStep); }, 60);
+    if (std::string(application->state()->name()) != "FrontendState") state.SkipWithError("left the front end");
+}
+BENCHMARK(frontEndFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+
+void playingFrameLevel20(benchmark::State& state) {
+    Application* application = startedGame();
+    if (!application) return state.SkipWithError("the game does not start");
+    if (static_cast<int>(application->levelNames().size()) <= kLevel20) return state.SkipWithError("no level 20");
+    application->stateInfo()->levelIndex = kLevel20;
+    application->gui()->setProperty(kPropertyExitToState, kStatePlaying);
+    // Five seconds of frames let the menus slide away and the game view in.
+    measureFrames(state, [&] { application->frame(kStep); }, 300);
+    if (std::string(application->state()->name()) != "PlayingState") state.SkipWithError("left the level");
+}
+BENCHMARK(playingFrameLevel20)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+
+}  // namespace

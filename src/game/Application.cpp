@@ -1,0 +1,337 @@
+#include "game/Application.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+
+#include "core/InArchive.h"
+#include "core/Log.h"
+#include "core/MemberCallback2.h"
+#include "core/OutArchive.h"
+#include "core/Path.h"
+#include "core/ResourceManager.h"
+#include "core/math/Color.h"
+#include "core/posix/PosixInArchive.h"
+#include "core/posix/PosixOutArchive.h"
+#include "core/posix/SystemTimeSource.h"
+#include "game/GameStateInfo.h"
+#include "game/rules/LevelList.h"
+#include "game/states/FrontendState.h"
+#include "game/windows/GameWindowClasses.h"
+#include "game/windows/PublishHighScores.h"
+#include "gui/EditableGui.h"
+#include "gui/actions/ActionFactory.h"
+#include "gui/actions/StandardActions.h"
+#include "gui/windows/StandardWindows.h"
+#include "gui/windows/WindowFactory.h"
+#include "render/Core.h"
+#include "render/Loaders.h"
+#include "render/Mesh.h"
+#include "render/MeshBatch.h"
+#include "render/MeshHelp.h"
+#include "render/Video.h"
+#include "render/gl/OglScreenspaceRenderer.h"
+#include "sound/GameSound.h"
+#include "sound/MusicPlayer.h"
+#include "sound/SoundStartup.h"
+
+namespace nimbus {
+
+// One start-up step: what it is called, how it starts, and how its work is undone (null
+// when there is nothing to undo, or the undo belongs to another step).
+struct Application::Step {
+    const char* name;
+    bool (Application::*start)();
+    void (Application::*stop)();
+};
+
+// The order matters twice: each step needs those above it, and tear-down runs the list
+// from the bottom, so whatever holds GPU objects or music goes before the core and the
+// mixer that made them. That is why the resource manager comes after the window and the
+// sound device: every asset it holds is released before either closes.
+const Application::Step Application::kSteps[] = {
+    {"level list", &Application::listLevelDirectories, nullptr},
+    {"video", &Application::openVideoStep, &Application::closeVideoStep},
+    {"first frame", &Application::clearScreen, nullptr},
+    {"sound", &Application::startSound, &Application::stopSound},
+    {"resource manager", &Application::createResourceManager, &Application::deleteResourceManager},
+    {"music", &Application::loadMusic, nullptr},
+    {"data files", &Application::loadDataFiles, nullptr},
+    {"screen renderer", &Application::createScreenRenderer, &Application::deleteScreenRenderer},
+    {"tile batch", &Application::buildTileBatch, nullptr},
+    {"gui", &Application::startGui, &Application::stopGui},
+    {"states", &Application::startStates, &Application::stopStates},
+    {"high scores", &Application::loadHighScores, nullptr},
+};
+
+namespace {
+
+Application* gApplication = nullptr;
+
+const Color kClearColor{0.0f, 0.0f, 0.0f, 1.0f};
+constexpr const char* kLevelDirectory = "Data/Levels";
+constexpr const char* kMusicDirectory = "Data/Music";
+constexpr const char* kTileSource = "Meshes/Brick";
+constexpr const char* kTileBatch = "Meshes/Tile";
+
+// A directory of data files, the extension taken from it, and its loading member.
+struct DataFiles {
+    const char* directory;
+    const char* extension;
+    bool (Application::*load)(const Path&, InBuffer&);
+};
+
+std::string workingDirectory() {
+    char buffer[PATH_MAX];
+    return ::getcwd(buffer, sizeof buffer) ? std::string(buffer) : std::string(".");
+}
+
+}  // namespace
+
+bool Application::fullscreenRequested(int argc, const char* const* argv) {
+    return !(argc == 2 && std::string(argv[1]) == "-window");
+}
+
+std::string Application::executableDirectory() {
+    char buffer[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (length <= 0) return ".";
+    const std::string program(buffer, static_cast<size_t>(length));
+    return program.substr(0, program.rfind('/') + 1);
+}
+
+Application* Application::instance() { return gApplication; }
+
+Application* Application::setInstance(Application* application) {
+    Application* previous = gApplication;
+    gApplication = application;
+    return previous;
+}
+
+Application::Application(bool fullscreen, const std::string& directory)
+    : fullscreen_(fullscreen), highScoreFile_(std::string()) {
+    if (::chdir(directory.c_str()) != 0) {
+        LOG_ERROR("Failed to enter the game's directory " << directory << " - " << systemErrorString(errno));
+    }
+    const Path data = join(Path(workingDirectory().c_str()), Path(kDataDirectory));
+    delete setInArchive(new PosixInArchive(data));
+    delete setOutArchive(new PosixOutArchive(data));
+    highScoreFile_ = HighScoreFile::forData(data.c_str());
+}
+
+Application::~Application() {
+    for (int i = stepsStarted_ - 1; i >= 0; --i) {
+        if (kSteps[i].stop) (this->*kSteps[i].stop)();
+    }
+    delete setInArchive(nullptr);
+    delete setOutArchive(nullptr);
+}
+
+bool Application::run() {
+    if (!startUp()) return false;
+    SystemTimeSource clock;
+    const float secondsPerTick = 1.0f / static_cast<float>(clock.frequency());
+    int64_t previous = clock.now();
+    float dt = 0.0f;
+    while (!quitRequested()) {
+        frame(dt);
+        const int64_t now = std::max(clock.now(), previous);
+        dt = static_cast<float>(now - previous) * secondsPerTick;
+        previous = now;
+    }
+    saveHighScores();
+    return true;
+}
+
+bool Application::startUp() {
+    if (stepsStarted_ != 0) return failedStep_ == nullptr;
+    for (const Step& step : kSteps) {
+        // A failed step still counts as started: its undo clears what it made.
+        ++stepsStarted_;
+        if (!(this->*step.start)()) {
+            failedStep_ = step.name;
+            LOG_ERROR("The game cannot start: the " << step.name << " step failed");
+            return false;
+        }
+    }
+    return true;
+}
+
+void Application::frame(float dt) {
+    if (!state_) return;
+    GenericState* next = state_->update(dt, info_.get());
+    if (next == state_.get()) return;
+    state_->exit();
+    state_.reset(next);
+    // Without a state nothing could ever set the quit flag, so the game ends.
+    if (state_) state_->enter(info_.get());
+    else info_->quit = true;
+}
+
+bool Application::quitRequested() const { return !info_ || info_->quit; }
+
+bool Application::saveHighScores() { return info_ && highScoreFile_.save(info_->highScores); }
+
+bool Application::listLevelDirectories() {
+    PosixInArchive levels{Path(kLevelDirectory)};
+    return listLevels(levels, levelNames_);
+}
+
+bool Application::openVideoStep() {
+    VideoMode mode;
+    mode.width = kWidth;
+    mode.height = kHeight;
+    mode.fullscreen = fullscreen_;
+    Core* opened = openVideo(mode, videoStarted_);
+    delete setCore(opened);
+    return opened != nullptr;
+}
+
+void Application::closeVideoStep() {
+    delete setCore(nullptr);
+    if (videoStarted_) closeVideo();
+    videoStarted_ = false;
+}
+
+bool Application::clearScreen() {
+    core()->clear(kClearColor);
+    core()->present();
+    return true;
+}
+
+bool Application::startSound() {
+    sound_ = std::make_unique<GameSound>();
+    music_ = std::make_unique<MusicPlayer>();
+    InArchive* archive = inArchive();
+    if (sound_->initialize(*archive)) return true;
+    // Without a working device the game plays silently; the device's failure has been
+    // reported once. A device that opened but an effect file that did not load is a
+    // damaged installation and stops the start.
+    return !sound_->initialized();
+}
+
+void Application::stopSound() {
+    // The player first: it may still hold a music, which must be freed while the
+    // device is open.
+    music_.reset();
+    sound_.reset();
+}
+
+bool Application::createResourceManager() {
+    delete setResourceManager(new ResourceManager);
+    return true;
+}
+
+void Application::deleteResourceManager() { delete setResourceManager(nullptr); }
+
+bool Application::loadMusic() {
+    // A silent game has no use for music.
+    if (!sound_->initialized()) return true;
+    return nimbus::loadMusic(std::string(kMusicDirectory) + "/Menu.music", "Music/Menu") &&
+           nimbus::loadMusic(std::string(kMusicDirectory) + "/Game.music", "Music/Game");
+}
+
+bool Application::loadDataFiles() {
+    // A name loaded again from a later directory replaces the earlier asset, so the
+    // theme's own files win over the common ones.
+    static constexpr DataFiles kDataFiles[] = {
+        {"/Levels/Common/Shaders", ".fx", &Application::loadShaderFile},
+        {"/Themes/Common", ".texture", &Application::loadTextureFile},
+        {"/Themes/Lego", ".texture", &Application::loadTextureFile},
+        {"/Fonts", ".texture", &Application::loadTextureFile},
+        {"/Frontend", ".texture", &Application::loadTextureFile},
+        {"/Themes/Common", ".model", &Application::loadModelFile},
+        {"/Themes/Lego", ".model", &Application::loadModelFile},
+    };
+    for (const DataFiles& files : kDataFiles) {
+        if (loadAll(*inArchive(), files.directory, files.extension, memberCallback(this, files.load)) < 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Application::loadShaderFile(const Path& file, InBuffer& contents) {
+    if (loadShader(file, contents, *core())) return true;
+    LOG_ERROR("Failed to load the effect " << file.c_str());
+    return false;
+}
+
+bool Application::loadTextureFile(const Path& file, InBuffer& contents) {
+    if (loadTexture(file, contents, *core())) return true;
+    LOG_ERROR("Failed to load the texture " << file.c_str());
+    return false;
+}
+
+bool Application::loadModelFile(const Path& file, InBuffer& contents) {
+    if (loadModel(file, contents, *core())) return true;
+    LOG_ERROR("Failed to load the model " << file.c_str());
+    return false;
+}
+
+bool Application::createScreenRenderer() {
+    screenRenderer_ = std::make_unique<OglScreenspaceRenderer>(*core(), Vector2(4.0f / 3.0f, 1.0f),
+                                                               Vector2(-4.0f / 3.0f, -1.0f));
+    return true;
+}
+
+void Application::deleteScreenRenderer() { screenRenderer_.reset(); }
+
+bool Application::buildTileBatch() {
+    ResourceHandle<Mesh> brick = getResource<Mesh>(kTileSource, "Mesh");
+    if (!brick) {
+        LOG_ERROR("The tile mesh " << kTileSource << " is missing");
+        return false;
+    }
+    MeshBatch* batch = buildMeshBatch(*brick, *core());
+    if (!batch) return false;
+    registerMeshBatch(kTileBatch, batch);
+    return true;
+}
+
+bool Application::startGui() {
+    delete setWindowFactory(new WindowFactory);
+    delete setActionFactory(new ActionFactory);
+    if (!registerStandardWindows(*windowFactory()) || !registerStandardActions(*actionFactory()) ||
+        !registerGameWindows(*windowFactory())) {
+        return false;
+    }
+    gui_ = std::make_unique<EditableGui>(kWidth, kHeight);
+    if (gui_->load(kGuiDocument)) return true;
+    LOG_ERROR("Failed to load the GUI document " << kGuiDocument);
+    return false;
+}
+
+void Application::stopGui() {
+    gui_.reset();
+    delete setActionFactory(nullptr);
+    delete setWindowFactory(nullptr);
+}
+
+bool Application::startStates() {
+    info_ = std::make_unique<GameStateInfo>();
+    info_->sound = sound_.get();
+    info_->music = music_.get();
+    info_->screenRenderer = screenRenderer_.get();
+    info_->gui = gui_.get();
+    info_->levelNames = levelNames_;
+    state_ = std::make_unique<FrontendState>();
+    state_->enter(info_.get());
+    return true;
+}
+
+void Application::stopStates() {
+    if (state_) state_->exit();
+    state_.reset();
+    info_.reset();
+}
+
+bool Application::loadHighScores() {
+    highScoreFile_.load(info_->highScores);
+    publishHighScores(*gui_, info_->highScores);
+    return true;
+}
+
+}  // namespace nimbus

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/HighScoreFile.h"
+
+namespace nimbus {
+
+class Core;
+class EditableGui;
+class GameSound;
+class GenericState;
+class InBuffer;
+class MusicPlayer;
+class OglScreenspaceRenderer;
+class Path;
+class ResourceManager;
+struct GameStateInfo;
+
+// The game's spine: owns every long-lived service, brings them up as one sequence of
+// named steps, drives the state machine one frame at a time, and tears everything down
+// again by running the same steps backwards. Each step's undo skips what its start never
+// created, so a start-up that failed half-way tears down cleanly.
+//
+// run() is the whole life of the game: start-up, frames until a state asks to quit, then
+// the high scores saved. Tests, the gallery and the benchmarks call startUp() and frame()
+// themselves.
+class Application {
+public:
+    static constexpr int32_t kWidth = 1024;
+    static constexpr int32_t kHeight = 768;
+    static constexpr const char* kDataDirectory = "Data";
+    static constexpr const char* kGuiDocument = "Data/Frontend/gui.xml";
+
+    // Makes `directory` (the executable's directory; a test's own in tests) the working
+    // directory and opens the process-wide archives on its "Data".
+    Application(bool fullscreen, const std::string& directory);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Start-up, the frame loop, the saving of the high scores; false when start-up failed.
+    bool run();
+    // Every start-up step in order, once; false at the first that fails.
+    bool startUp();
+    // One frame of the current state with a step of dt seconds; swaps in the state it
+    // returns, calling the old one's exit and the new one's enter.
+    void frame(float dt);
+    // Saves the high-score table; false (logged) when it could not be written.
+    bool saveHighScores();
+
+    bool quitRequested() const;
+    GameStateInfo* stateInfo() { return info_.get(); }
+    GenericState* state() { return state_.get(); }
+    EditableGui* gui() { return gui_.get(); }
+    const std::vector<std::string>& levelNames() const { return levelNames_; }
+    const HighScoreFile& highScoreFile() const { return highScoreFile_; }
+    // The name of the start-up step that failed, or null.
+    const char* failedStep() const { return failedStep_; }
+
+    // Full screen unless the one argument is exactly "-window"; any other argument, or
+    // any other number of them, keeps full screen.
+    static bool fullscreenRequested(int argc, const char* const* argv);
+    // The directory of the running program, where its "Data" lies.
+    static std::string executableDirectory();
+
+    // The process-wide application while main runs it; the setter returns the previous.
+    static Application* instance();
+    static Application* setInstance(Application* application);
+
+private:
+    struct Step;
+    static const Step kSteps[];
+
+    bool listLevelDirectories();
+    bool openVideoStep();
+    void closeVideoStep();
+    bool clearScreen();
+    bool startSound();
+    void stopSound();
+    bool createResourceManager();
+    void deleteResourceManager();
+    bool loadMusic();
+    bool loadDataFiles();
+    bool createScreenRenderer();
+    void deleteScreenRenderer();
+    bool buildTileBatch();
+    bool startGui();
+    void stopGui();
+    bool startStates();
+    void stopStates();
+    bool loadHighScores();
+
+    // Loading callbacks of the data files, one per kind.
+    bool loadShaderFile(const Path& file, InBuffer& contents);
+    bool loadTextureFile(const Path& file, InBuffer& contents);
+    bool loadModelFile(const Path& file, InBuffer& contents);
+
+    bool fullscreen_;
+    HighScoreFile highScoreFile_;
+    std::vector<std::string> levelNames_;
+    bool videoStarted_ = false;
+    std::unique_ptr<GameSound> sound_;
+    std::unique_ptr<MusicPlayer> music_;
+    std::unique_ptr<OglScreenspaceRenderer> screenRenderer_;
+    std::unique_ptr<EditableGui> gui_;
+    std::unique_ptr<GenericState> state_;
+    std::unique_ptr<GameStateInfo> info_;
+    int stepsStarted_ = 0;
+    const char* failedStep_ = nullptr;
+};
+
+}  // namespace nimbus

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/rules/HighScoreList.h"
+#include "game/rules/PlayerStats.h"
+
+namespace nimbus {
+
+class Gui;
+class GameSound;
+class MusicPlayer;
+class ScreenspaceRenderer;
+
+// What every state works with, handed to each one by the frame loop. The services are
+// the application's (not owned); the running game's stats are owned here and exist only
+// between the front end's Play and the next return to the front end.
+struct GameStateInfo {
+    GameSound* sound = nullptr;
+    MusicPlayer* music = nullptr;
+    ScreenspaceRenderer* screenRenderer = nullptr;
+    Gui* gui = nullptr;
+    // Set by any state to end the frame loop.
+    bool quit = false;
+    std::vector<std::string> levelNames;
+    // The level to play next.
+    int32_t levelIndex = 0;
+    std::unique_ptr<PlayerStats> stats;
+    // The score when the level being played began, for the level's own score.
+    int32_t levelStartScore = 0;
+    HighScoreList highScores;
+};
+
+}  // namespace nimbus

@@ -1,0 +1,70 @@
+#include "game/states/GameState.h"
+
+#include <cmath>
+
+#include "core/math/Color.h"
+#include "game/rules/GameImpl.h"
+#include "game/scene/GameScene.h"
+#include "gui/Gui.h"
+#include "gui/GuiNames.h"
+#include "gui/windows/Window.h"
+#include "render/Camera.h"
+#include "render/Core.h"
+#include "render/ScreenspaceRenderer.h"
+#include "sound/MusicPlayer.h"
+
+namespace nimbus {
+
+namespace {
+const Color kClearColor{0.0f, 0.0f, 0.0f, 1.0f};
+}  // namespace
+
+void GameState::standardFrame(float dt, GameStateInfo& info) {
+    pollEvents();
+    updateServices(dt, info);
+    drawFrame(info, true);
+}
+
+void GameState::pollEvents() {
+    // Records start fresh, so nothing of an earlier frame's events is read again.
+    for (InputEvent& event : events_) event = InputEvent();
+    eventCount_ = pollInputEvents(events_);
+}
+
+void GameState::updateServices(float dt, GameStateInfo& info) {
+    info.music->update();
+    if (!info.gui->update(dt, events_, eventCount_)) info.quit = true;
+}
+
+void GameState::drawFrame(GameStateInfo& info, bool withGui) {
+    const Camera camera = makeStandardCamera();
+    core()->clear(kClearColor);
+    drawUnderGui(info, camera);
+    // The GUI's drawing flushes what the scene queued; without it the scene flushes alone.
+    if (withGui) info.gui->draw(camera, *info.screenRenderer);
+    else info.screenRenderer->flush();
+    core()->present();
+}
+
+void GameState::drawUnderGui(GameStateInfo&, const Camera&) {}
+
+const Window* GameState::drawGameView(GameImpl& game, GameStateInfo& info, const Camera& camera) {
+    const Window* view = info.gui->findWindow(kWindowGame);
+    if (!view || !view->visible()) return nullptr;
+    const Vector2 centre = view->absolutePosition();
+    const Vector2 half = view->size() * 0.5f;
+    // The widest angle that keeps the board framed in a 4:3 view.
+    const float fitAngle = std::atan(std::tan(camera.fovy) * camera.aspect);
+    ScreenspaceRenderer& renderer = *info.screenRenderer;
+    renderer.pushClipRect(centre - half, centre + half);
+    Camera sceneCamera = camera;
+    drawGame(game, centre - half, sceneCamera, renderer, fitAngle);
+    renderer.popClipRect();
+    return view;
+}
+
+bool GameState::exitTo(const Gui& gui, const char* state) { return gui.getProperty(kPropertyExitToState) == state; }
+
+void GameState::clearExit(Gui& gui) { gui.setProperty(kPropertyExitToState, ""); }
+
+}  // namespace nimbus

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+
+#include "game/GameStateInfo.h"
+#include "game/states/TypedState.h"
+#include "gui/InputEvent.h"
+
+namespace nimbus {
+
+class GameImpl;
+class Gui;
+class Window;
+struct Camera;
+
+// What the game's five states share: the standard frame. Every frame polls the input,
+// updates the music and the GUI (Escape ends the game), clears, draws what lies under the
+// GUI, draws the GUI through the standard camera and presents; then the state looks at
+// the GUI's properties to decide where to go. States never call windows: they read and
+// set properties and push signals that the GUI document's transitions answer.
+class GameState : public TypedState<GameStateInfo> {
+protected:
+    // Steps 1 to 6 of the frame, in order.
+    void standardFrame(float dt, GameStateInfo& info);
+    // Step 1: the frame's input events into events().
+    void pollEvents();
+    // Steps 2 and 3: the music and the GUI; the GUI may take events (type None after).
+    void updateServices(float dt, GameStateInfo& info);
+    // Steps 4 to 6: clear, drawUnderGui, the GUI unless `withGui` is false, present.
+    void drawFrame(GameStateInfo& info, bool withGui);
+    // What the state shows under the GUI; nothing by default.
+    virtual void drawUnderGui(GameStateInfo& info, const Camera& camera);
+
+    // Draws the game into the rectangle of the GUI window "game" when that is shown and
+    // returns the window; null when it is hidden or missing.
+    static const Window* drawGameView(GameImpl& game, GameStateInfo& info, const Camera& camera);
+    // Whether "exitToState" holds the value.
+    static bool exitTo(const Gui& gui, const char* state);
+    // Sets "exitToState" back to nothing, once it has been acted on.
+    static void clearExit(Gui& gui);
+
+    InputEvent* events() { return events_; }
+    int32_t eventCount() const { return eventCount_; }
+
+private:
+    InputEvent events_[kMaxInputEvents];
+    int32_t eventCount_ = 0;
+};
+
+}  // namespace nimbus

@@ -1,0 +1,37 @@
+#include "game/states/HideGameState.h"
+
+#include "game/rules/GameImpl.h"
+#include "game/states/FrontendState.h"
+#include "game/states/GameOverState.h"
+#include "game/states/LevelCompleteState.h"
+#include "gui/Gui.h"
+#include "gui/GuiNames.h"
+#include "gui/windows/Window.h"
+
+namespace nimbus {
+
+HideGameState::HideGameState(std::unique_ptr<GameImpl> game) : game_(std::move(game)) {}
+
+HideGameState::~HideGameState() = default;
+
+bool HideGameState::enter(GameStateInfo&) { return true; }
+
+GenericState* HideGameState::update(float dt, GameStateInfo& info) {
+    standardFrame(dt, info);
+    Gui& gui = *info.gui;
+    const Window* view = gui.findWindow(kWindowGame);
+    if (view && view->visible()) return this;
+    GenericState* next = nullptr;
+    if (exitTo(gui, kStateLevelComplete)) next = new LevelCompleteState;
+    else if (exitTo(gui, kStateFrontend)) next = new FrontendState;
+    else if (exitTo(gui, kStateGameOver)) next = new GameOverState;
+    if (!next) return this;
+    clearExit(gui);
+    return next;
+}
+
+void HideGameState::drawUnderGui(GameStateInfo& info, const Camera& camera) {
+    if (game_) drawGameView(*game_, info, camera);
+}
+
+}  // namespace nimbus

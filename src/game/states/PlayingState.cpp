@@ -1,0 +1,120 @@
+#include "game/states/PlayingState.h"
+
+#include <SDL/SDL.h>
+
+#include <cstdio>
+
+#include "core/math/Color.h"
+#include "game/GameNames.h"
+#include "game/rules/GameImpl.h"
+#include "game/states/HideGameState.h"
+#include "gui/Gui.h"
+#include "gui/GuiNames.h"
+#include "gui/windows/Window.h"
+#include "render/font/DrawText.h"
+#include "render/font/LayoutText.h"
+#include "sound/SoundStartup.h"
+
+namespace nimbus {
+
+namespace {
+
+constexpr float kGameOverSize = 0.25f;
+const Color kGameOverGlow{1.0f, 0.3f, 0.2f, 1.0f};
+constexpr TextAlignment kCentred{TextAlignment::kCentre, TextAlignment::kMiddle};
+constexpr const char* kYes = "yes";
+
+// Takes the window's focus events off SDL's queue (the GUI's polling would drop them)
+// and tells whether the window lost the keyboard or was minimised since the last frame.
+bool focusLost() {
+    SDL_PumpEvents();
+    SDL_Event events[8];
+    bool lost = false;
+    for (int n; (n = SDL_PeepEvents(events, 8, SDL_GETEVENT, SDL_ACTIVEEVENTMASK)) > 0;) {
+        for (int i = 0; i < n; ++i) {
+            const SDL_ActiveEvent& active = events[i].active;
+            if (!active.gain && (active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE))) lost = true;
+        }
+    }
+    return lost;
+}
+
+}  // namespace
+
+PlayingState::PlayingState() = default;
+
+PlayingState::~PlayingState() = default;
+
+bool PlayingState::enter(GameStateInfo& info) {
+    requestMusic(*info.music, kMusicGame);
+    game_ = std::make_unique<GameImpl>(*info.sound, info.stats.get(), info.levelIndex, info.levelNames);
+    info.gui->pushSignal(kSignalShowGame);
+    info.levelStartScore = info.stats->score;
+    font_ = info.gui->getFont(kDefaultFontName);
+    if (font_) gameOverQuadCount_ = layoutText(*font_, gameOverQuads_, kGameOverLength, kGameOverText, kGameOverSize, 0.0f);
+    return true;
+}
+
+GenericState* PlayingState::update(float dt, GameStateInfo& info) {
+    const bool lostFocus = focusLost();
+    pollEvents();
+    // The GUI keeps its time, so that a slide still running when the last life goes
+    // finishes; the finished game stands still, and the press timer stays at 0 while
+    // the button is held.
+    updateServices(dt, info);
+    const float gameStep = gameOver_ ? 0.0f : dt;
+    input_.take(events(), eventCount(), gameStep, *game_);
+    input_.carryOut(*game_);
+    if (lostFocus && !game_->paused()) game_->execute(GameCommand(kCommandTogglePause));
+    const bool complete = game_->update(gameStep);
+
+    Gui& gui = *info.gui;
+    char score[16];
+    std::snprintf(score, sizeof score, "%d", static_cast<int>(info.stats->score));
+    gui.setProperty(kPropertyScore, score);
+    if (info.stats->lives == 0) {
+        gameOver_ = true;
+        game_->setPaused(true);
+        game_->setHidden(true);
+    }
+    drawFrame(info, !gameOver_);
+
+    if (complete) {
+        gui.setProperty(kPropertyExitToState, kStateLevelComplete);
+        return handOver(info);
+    }
+    // A level that could not be loaded cannot be played; back to the menus.
+    if (!game_->loaded()) gui.setProperty(kPropertyExitToState, kStateFrontend);
+    if (exitTo(gui, kStateGameOver) || exitTo(gui, kStateFrontend)) return handOver(info);
+    if (gui.getProperty(kPropertyTogglePause) == kYes) {
+        game_->execute(GameCommand(kCommandTogglePause));
+        gui.setProperty(kPropertyTogglePause, "");
+    }
+    return this;
+}
+
+GenericState* PlayingState::handOver(GameStateInfo& info) {
+    info.gui->pushSignal(kSignalHideGame);
+    return new HideGameState(std::move(game_));
+}
+
+void PlayingState::drawUnderGui(GameStateInfo& info, const Camera& camera) {
+    const Window* view = drawGameView(*game_, info, camera);
+    if (!view || !gameOver_) return;
+    drawGameOver(*info.screenRenderer, view->absolutePosition());
+    // Holding the left button (its timer stays at 0 while the game stands still) leaves
+    // the frozen board; the signal goes once, so its transition runs once.
+    if (input_.pressTimer() == 0.0f && !gameOverSignalled_) {
+        info.gui->pushSignal(kSignalGameOver);
+        gameOverSignalled_ = true;
+    }
+}
+
+void PlayingState::drawGameOver(ScreenspaceRenderer& renderer, const Vector2& centre) const {
+    if (!font_) return;
+    drawText(gameOverQuadCount_, kCentred, centre, gameOverQuads_, font_->texture(), renderer, false, nullptr);
+    drawText(gameOverQuadCount_, kCentred, centre, gameOverQuads_, font_->glowTexture(), renderer, true,
+             &kGameOverGlow);
+}
+
+}  // namespace nimbus

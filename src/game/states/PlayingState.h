@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "core/ResourceHandle.h"
+#include "game/GameInput.h"
+#include "game/states/GameState.h"
+#include "render/ScreenspaceRenderer.h"
+#include "render/font/BitmapFont.h"
+
+namespace nimbus {
+
+class GameImpl;
+
+// A level being played. Each frame the player's input becomes commands for the rules,
+// the score goes to the GUI, and the game is drawn into the GUI window "game" under the
+// rest of the GUI. The window losing the keyboard focus (or being minimised) pauses the
+// game as Space would, and it stays paused until the player resumes.
+//
+// When the last life is lost the board freezes (paused, hidden, no GUI over it) under a
+// "Game Over" text until the player presses the left button, which signals "game_over"
+// once. A completed level, or the GUI asking for the front end or the game over, hands
+// the game to a HideGameState that lets the GUI take the view away.
+class PlayingState : public GameState {
+public:
+    PlayingState();
+    ~PlayingState() override;
+
+    bool enter(GameStateInfo& info) override;
+    GenericState* update(float dt, GameStateInfo& info) override;
+    const char* name() const override { return "PlayingState"; }
+
+    // For tests and tools: the level being played (null once handed on), the input.
+    const GameImpl* game() const { return game_.get(); }
+    const GameInput& input() const { return input_; }
+    bool gameOver() const { return gameOver_; }
+
+protected:
+    void drawUnderGui(GameStateInfo& info, const Camera& camera) override;
+
+private:
+    static constexpr int32_t kGameOverLength = 9;
+
+    void drawGameOver(ScreenspaceRenderer& renderer, const Vector2& centre) const;
+    // Leaves for the hide-game state with the game.
+    GenericState* handOver(GameStateInfo& info);
+
+    std::unique_ptr<GameImpl> game_;
+    GameInput input_;
+    bool gameOver_ = false;
+    bool gameOverSignalled_ = false;
+    ResourceHandle<BitmapFont> font_;
+    ScreenQuad gameOverQuads_[kGameOverLength];
+    int32_t gameOverQuadCount_ = 0;
+};
+
+}  // namespace nimbus

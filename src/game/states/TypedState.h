@@ -1,0 +1,19 @@
+#pragma once
+
+#include "game/states/GenericState.h"
+
+namespace nimbus {
+
+// A state that knows the type of the loop's shared information.
+template <typename Info>
+class TypedState : public GenericState {
+public:
+    GenericState* update(float dt, void* info) final { return update(dt, *static_cast<Info*>(info)); }
+    void enter(void* info) final { enter(*static_cast<Info*>(info)); }
+    void exit() override {}
+
+    virtual GenericState* update(float dt, Info& info) = 0;
+    virtual bool enter(Info& info) = 0;
+};
+
+}  // namespace nimbus

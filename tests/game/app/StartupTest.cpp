@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "../../render/support/LogCapture.h"
+#include "../states/TestData.h"
+#include "core/ResourceManager.h"
+#include "game/Application.h"
+#include "game/GameStateInfo.h"
+#include "game/states/GenericState.h"
+#include "gui/EditableGui.h"
+#include "gui/GuiNames.h"
+#include "render/Texture.h"
+
+using namespace nimbus;
+
+namespace {
+
+std::string shipped(const std::string& relativePath) {
+    std::ifstream in(std::string(NIMBUS_DATA_DIR) + "/" + relativePath, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+const std::vector<std::string> kLevel = {"...", ".S.", ".G.", "..."};
+
+class StartupTest : public ::testing::Test {
+protected:
+    bool start() {
+        data.addTestDocument();
+        app = std::make_unique<Application>(false, data.base());
+        return app->startUp();
+    }
+
+    TestData data;
+    std::unique_ptr<Application> app;
+};
+
+}  // namespace
+
+TEST(CommandLine, OnlyExactlyMinusWindowAloneGivesAWindow) {
+    struct Case {
+        std::vector<const char*> arguments;
+        bool fullscreen;
+    };
+    const Case cases[] = {
+        {{"nimbus"}, true},
+        {{"nimbus", "-window"}, false},
+        {{"nimbus", "-fullscreen"}, true},
+        {{"nimbus", "-Window"}, true},
+        {{"nimbus", "-windowed"}, true},
+        {{"nimbus", "-window", "-window"}, true},
+        {{"nimbus", "x"}, true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Application::fullscreenRequested(static_cast<int>(c.arguments.size()), c.arguments.data()),
+                  c.fullscreen)
+            << c.arguments.size() << " arguments, the last " << c.arguments.back();
+    }
+}
+
+TEST_F(StartupTest, WithoutAHighScoreFileTheDefaultTableIsShown) {
+    data.addLevel("1", kLevel);
+    LogCapture log;
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(log.lines().empty()) << log.all();
+    EXPECT_EQ(app->levelNames(), std::vector<std::string>{"1"});
+    const HighScoreList& table = app->stateInfo()->highScores;
+    ASSERT_EQ(table.size(), 6);
+    EXPECT_EQ(table[0].name, "Wenna");
+    EXPECT_EQ(app->gui()->getProperty("highscore_name_0"), "Wenna");
+}
+
+TEST_F(StartupTest, AnEmptyLevelDirectoryStartsButPlayIsRefused) {
+    LogCapture log;
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(app->levelNames().empty());
+    app->gui()->setProperty(kPropertyExitToState, kStatePlaying);
+    app->frame(0.0f);
+    EXPECT_STREQ(app->state()->name(), "FrontendState");
+    EXPECT_FALSE(app->stateInfo()->stats);
+    EXPECT_TRUE(log.saw({"There is no level to play"})) << log.all();
+}
+
+TEST_F(StartupTest, ATextureShorterThanItsHeaderSaysStopsTheStart) {
+    data.addLevel("1", kLevel);
+    data.write("Themes/Common/broken.texture", shipped("Themes/Common/Envmap.texture").substr(0, 200));
+    LogCapture log;
+    EXPECT_FALSE(start());
+    EXPECT_STREQ(app->failedStep(), "data files");
+    EXPECT_TRUE(log.saw({"Not enough bytes left in input buffer", "broken.texture"})) << log.all();
+    EXPECT_FALSE(app->state());
+}
+
+TEST_F(StartupTest, TheThemesTextureReplacesTheCommonOneOfTheSameName) {
+    data.addLevel("1", kLevel);
+    data.write("Themes/Common/Probe.texture", shipped("Themes/Common/Pickups.texture"));
+    data.write("Themes/Lego/Probe.texture", shipped("Themes/Common/Envmap.texture"));
+    ASSERT_TRUE(start());
+    ResourceHandle<Texture> probe = getResource<Texture>("Textures/Probe", kTextureTypeName);
+    ASSERT_TRUE(probe);
+    ResourceHandle<Texture> envmap = getResource<Texture>("Textures/Envmap", kTextureTypeName);
+    EXPECT_EQ(probe->getWidth(), envmap->getWidth());
+    EXPECT_NE(probe->getWidth(), getResource<Texture>("Textures/Pickups", kTextureTypeName)->getWidth());
+}

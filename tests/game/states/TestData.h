@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace nimbus {
+class Board;
+}
+
+// A game directory of its own for a test: "Data" mirrors the shipped data directory file
+// by file through links (so the test may add, replace and remove files without touching
+// the original), without its levels, GUI document and high scores. The test adds the
+// levels and the document it wants. Removed with everything in it afterwards.
+class TestData {
+public:
+    TestData();
+    ~TestData();
+    TestData(const TestData&) = delete;
+    TestData& operator=(const TestData&) = delete;
+
+    // The directory to hand the Application; its "Data" is the data directory.
+    const std::string& base() const { return base_; }
+    std::string data() const { return base_ + "/Data"; }
+
+    // Writes a file under Data, replacing a linked one without touching its original.
+    void write(const std::string& relativePath, const std::string& bytes);
+    // Writes "Levels/<name>/Level.map" for a board drawn as rows (see boardFromRows).
+    void addLevel(const std::string& name, const std::vector<std::string>& rows, int fallStep = -1);
+    // The test GUI document of tests/game/states/data.
+    void addTestDocument();
+
+private:
+    std::string base_;
+};
