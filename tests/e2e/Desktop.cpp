@@ -1,0 +1,117 @@
+#include "Desktop.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kWidth = 1024;
+constexpr int kHeight = 768;
+constexpr float kAspect = 4.0f / 3.0f;
+
+// The window pixel of a GUI point, the inverse of the GUI's own conversion.
+int toPixelX(float x) { return static_cast<int>(std::lround((x / kAspect + 1.0f) * 0.5f * (kWidth - 1))); }
+int toPixelY(float y) { return static_cast<int>(std::lround((1.0f - y) * 0.5f * (kHeight - 1))); }
+
+// Runs a program with its arguments and waits for it; whether it exited with 0.
+bool runProgram(const std::vector<std::string>& arguments, const std::string& display) {
+    const pid_t child = fork();
+    if (child == 0) {
+        setenv("DISPLAY", display.c_str(), 1);
+        std::vector<char*> argv;
+        for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace
+
+Desktop::Desktop() {
+    int pipe[2];
+    if (::pipe(pipe) != 0) return;
+    server_ = fork();
+    if (server_ == 0) {
+        close(pipe[0]);
+        dup2(pipe[1], 3);
+        const std::string fd = "3";
+        // It must not reset when its last client leaves: SDL probes the display with a
+        // connection it closes at once.
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+               "-noreset", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(pipe[1]);
+    // The number ends with a newline; closing the pipe before it has been read kills the
+    // server, which writes the newline separately.
+    std::string number;
+    char c = 0;
+    while (server_ > 0 && read(pipe[0], &c, 1) == 1 && c != '\n') number += c;
+    close(pipe[0]);
+    if (number.empty()) return;
+    name_ = ":" + number;
+    display_ = XOpenDisplay(name_.c_str());
+}
+
+Desktop::~Desktop() {
+    if (display_) XCloseDisplay(display_);
+    if (server_ > 0) {
+        kill(server_, SIGTERM);
+        waitpid(server_, nullptr, 0);
+    }
+}
+
+unsigned Desktop::pixel(float x, float y) {
+    XImage* image = XGetImage(display_, DefaultRootWindow(display_), toPixelX(x), toPixelY(y), 1, 1, AllPlanes,
+                              ZPixmap);
+    if (!image) return 0;
+    const unsigned value = XGetPixel(image, 0, 0) & 0xffffff;
+    XDestroyImage(image);
+    return value;
+}
+
+int Desktop::brightPixels(float x0, float y0, float x1, float y1, int level) {
+    const int left = toPixelX(x0), top = toPixelY(y1);
+    const int width = toPixelX(x1) - left, height = toPixelY(y0) - top;
+    XImage* image = XGetImage(display_, DefaultRootWindow(display_), left, top, width, height, AllPlanes, ZPixmap);
+    if (!image) return 0;
+    int count = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const unsigned value = XGetPixel(image, x, y);
+            if (int(value >> 16 & 255) > level && int(value >> 8 & 255) > level && int(value & 255) > level) ++count;
+        }
+    }
+    XDestroyImage(image);
+    return count;
+}
+
+void Desktop::click(float x, float y) {
+    xdotool({"mousemove", std::to_string(toPixelX(x)), std::to_string(toPixelY(y)), "click", "1"});
+}
+
+void Desktop::hold(float x, float y, float seconds) {
+    xdotool({"mousemove", std::to_string(toPixelX(x)), std::to_string(toPixelY(y)), "mousedown", "1"});
+    usleep(static_cast<useconds_t>(seconds * 1e6f));
+    xdotool({"mouseup", "1"});
+}
+
+void Desktop::key(const std::string& name) { xdotool({"key", name}); }
+
+void Desktop::type(const std::string& text) { xdotool({"type", "--delay", "60", text}); }
+
+void Desktop::xdotool(const std::vector<std::string>& arguments) {
+    std::vector<std::string> command{"xdotool"};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    if (!runProgram(command, name_)) std::fprintf(stderr, "xdotool %s failed\n", arguments[0].c_str());
+}

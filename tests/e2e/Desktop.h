@@ -1,0 +1,52 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+struct _XDisplay;
+
+// A virtual X display of its own for one test, so that windows other tests open at the
+// same time cannot cover the game, with what a player does and sees on it: the pointer
+// and keys go through xdotool, the screen is read back through Xlib. Points are given in
+// the game's GUI coordinates (origin at the centre, x to +-4/3, y up to +-1) of its
+// 1024 x 768 window.
+class Desktop {
+public:
+    Desktop();
+    ~Desktop();
+    Desktop(const Desktop&) = delete;
+    Desktop& operator=(const Desktop&) = delete;
+
+    bool ready() const { return display_ != nullptr; }
+    // The value for DISPLAY.
+    const std::string& name() const { return name_; }
+
+    // The colour under a point as 0xRRGGBB.
+    unsigned pixel(float x, float y);
+    // How many pixels of the rectangle (x0, y0) to (x1, y1) are brighter than the level
+    // in every channel (0 to 255).
+    int brightPixels(float x0, float y0, float x1, float y1, int level);
+
+    void click(float x, float y);
+    // Presses the left button over the point and keeps it down for the seconds given.
+    void hold(float x, float y, float seconds);
+    // Key names as xdotool knows them ("Left", "Escape", "BackSpace").
+    void key(const std::string& name);
+    void type(const std::string& text);
+
+private:
+    void xdotool(const std::vector<std::string>& arguments);
+
+    pid_t server_ = -1;
+    std::string name_;
+    _XDisplay* display_ = nullptr;
+};
+
+// Waits until the condition holds, looking every tenth of a second for at most the
+// seconds given; whether it came true.
+template <typename Condition>
+bool waitFor(float seconds, const Condition& condition);
+
+#include "Desktop.inl"

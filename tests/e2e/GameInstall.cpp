@@ -1,0 +1,63 @@
+#include "GameInstall.h"
+
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+GameInstall::GameInstall(const std::string& levelMap) {
+    char pattern[] = "/tmp/nimbus-e2e-XXXXXX";
+    root_ = mkdtemp(pattern);
+    data_ = root_ + "/Data";
+    fs::copy_file(NIMBUS_EXECUTABLE, root_ + "/nimbus");
+    fs::create_directory(data_);
+    for (const fs::directory_entry& entry : fs::directory_iterator(NIMBUS_DATA_DIR)) {
+        const std::string leaf = entry.path().filename().string();
+        if (leaf == "highscores.bin" || (leaf == "Levels" && !levelMap.empty())) continue;
+        fs::create_directory_symlink(entry.path(), data_ + "/" + leaf);
+    }
+    if (levelMap.empty()) return;
+    fs::create_directories(data_ + "/Levels/01");
+    fs::create_directory_symlink(fs::path(NIMBUS_DATA_DIR) / "Levels" / "Common", data_ + "/Levels/Common");
+    fs::copy_file(levelMap, data_ + "/Levels/01/Level.map");
+}
+
+GameInstall::~GameInstall() {
+    if (game_ > 0) {
+        kill(game_, SIGKILL);
+        waitpid(game_, nullptr, 0);
+    }
+    std::error_code error;
+    fs::remove_all(root_, error);
+}
+
+bool GameInstall::start(const std::string& display) {
+    game_ = fork();
+    if (game_ == 0) {
+        setenv("DISPLAY", display.c_str(), 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        // The player's own folder stays out of it, should the data folder be refused.
+        setenv("XDG_DATA_HOME", (root_ + "/xdg").c_str(), 1);
+        const std::string program = root_ + "/nimbus";
+        execl(program.c_str(), program.c_str(), "-window", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    return game_ > 0;
+}
+
+int GameInstall::waitForExit(float seconds) {
+    if (game_ <= 0) return -1;
+    int status = 0;
+    for (int tenth = 0; tenth <= static_cast<int>(seconds * 10); ++tenth) {
+        if (waitpid(game_, &status, WNOHANG) == game_) {
+            game_ = -1;
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        usleep(100000);
+    }
+    return -1;
+}

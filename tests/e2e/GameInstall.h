@@ -1,0 +1,34 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+
+// A copy of the game made for one test: the executable, and a Data folder beside it that
+// points at the built data but is a folder of its own, so the high-score file the game
+// writes lands here. The game runs from it as a player starts it, in a window on the
+// display given.
+class GameInstall {
+public:
+    // Lays out the game in a new folder under the system's temporary folder; with
+    // `levels` set, Data/Levels holds only the shared Common folder and that one level
+    // map, as Data/Levels/01/Level.map.
+    explicit GameInstall(const std::string& levelMap = "");
+    ~GameInstall();
+    GameInstall(const GameInstall&) = delete;
+    GameInstall& operator=(const GameInstall&) = delete;
+
+    const std::string& dataDirectory() const { return data_; }
+
+    // Starts the game with "-window"; false when it cannot be started.
+    bool start(const std::string& display);
+    // Waits at most the seconds given for the game to end; its exit code, or -1 when it
+    // is still running or did not exit normally. A game still running when the install
+    // goes is killed.
+    int waitForExit(float seconds);
+
+private:
+    std::string root_;
+    std::string data_;
+    pid_t game_ = -1;
+};

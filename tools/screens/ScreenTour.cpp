@@ -1,0 +1,186 @@
+#include "ScreenTour.h"
+
+#include <GL/glew.h>
+#include <SDL/SDL.h>
+
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "FrameCapture.h"
+#include "LevelCompiler.h"
+#include "LevelSource.h"
+#include "Solver.h"
+#include "game/Application.h"
+#include "game/GameStateInfo.h"
+#include "gui/EditableGui.h"
+
+namespace nimbus {
+
+namespace {
+
+constexpr float kStep = 1.0f / 60.0f;
+// Long enough for the slides of any transition of the document (one second each).
+constexpr float kSettle = 4.0f;
+constexpr float kPlaySeconds = 3.0f;
+constexpr float kTurnSeconds = 0.5f;
+
+// GUI points of the shipped document's controls.
+struct Point {
+    float x, y;
+};
+constexpr Point kPlay{0.0f, -0.34f};
+constexpr Point kScores{0.0f, -0.51f};
+constexpr Point kNext{0.0f, -0.29f};
+constexpr Point kMenu{1.1f, 0.86f};
+constexpr Point kMiddle{0.0f, 0.0f};
+
+// Keys of the die's turns in the solver's numbering: towards x - 1, x + 1, y - 1, y + 1,
+// then the two twists.
+const SDLKey kTurnKeys[6] = {SDLK_RIGHT, SDLK_LEFT, SDLK_DOWN, SDLK_UP, SDLK_s, SDLK_a};
+
+class Tour {
+public:
+    Tour(Application& application, const std::string& out) : app_(application), out_(out) {}
+
+    void run(float seconds) {
+        for (int i = 0; i < static_cast<int>(std::lround(seconds / kStep)); ++i) app_.frame(kStep);
+    }
+
+    bool shoot(const char* name) {
+        const bool written = writeFramePng((out_ + "/" + name + ".png").c_str(), Application::kWidth,
+                                           Application::kHeight);
+        if (!written) std::fprintf(stderr, "picture %s not written\n", name);
+        return written;
+    }
+
+    void press(const Point& p, bool down) {
+        SDL_Event event{};
+        event.type = SDL_MOUSEMOTION;
+        event.motion.x = pixelX(p.x);
+        event.motion.y = pixelY(p.y);
+        SDL_PushEvent(&event);
+        event = SDL_Event{};
+        event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+        event.button.button = SDL_BUTTON_LEFT;
+        event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+        event.button.x = pixelX(p.x);
+        event.button.y = pixelY(p.y);
+        SDL_PushEvent(&event);
+        app_.frame(kStep);
+    }
+
+    void click(const Point& p) {
+        press(p, true);
+        press(p, false);
+    }
+
+    void key(SDLKey symbol, uint16_t unicode = 0) {
+        for (const uint8_t type : {SDL_KEYDOWN, SDL_KEYUP}) {
+            SDL_Event event{};
+            event.type = type;
+            event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+            event.key.keysym.sym = symbol;
+            event.key.keysym.unicode = type == SDL_KEYDOWN ? unicode : 0;
+            SDL_PushEvent(&event);
+            app_.frame(kStep);
+        }
+    }
+
+    void type(const char* text) {
+        for (const char* c = text; *c; ++c) key(static_cast<SDLKey>(*c >= 'A' && *c <= 'Z' ? *c - 'A' + 'a' : *c), *c);
+    }
+
+    // From the front end into the level of that index, with its shortest solution ready.
+    void startLevel(int index, const std::string& source) {
+        LevelSource level;
+        steps_.clear();
+        next_ = 0;
+        if (LevelSourceParser::read(source, level)) steps_ = solveLevel(level).steps;
+        app_.stateInfo()->levelIndex = index;
+        click(kPlay);
+        run(kSettle);
+    }
+
+    // Plays on along the solution for about the seconds given: each turn's key after the
+    // waits it asks for, and the next only once the die has landed (a roll takes 0.45 s).
+    void play(float seconds) {
+        for (float played = 0.0f; played < seconds && next_ < steps_.size(); ++next_) {
+            const SolutionStep& step = steps_[next_];
+            run(step.waitFrames * kStep);
+            key(kTurnKeys[step.turn]);
+            run(kTurnSeconds);
+            played += step.waitFrames * kStep + kTurnSeconds;
+        }
+    }
+
+private:
+    static int pixelX(float x) { return static_cast<int>(std::lround((x * 0.75f + 1.0f) * 0.5f * (Application::kWidth - 1))); }
+    static int pixelY(float y) { return static_cast<int>(std::lround((1.0f - y) * 0.5f * (Application::kHeight - 1))); }
+
+    Application& app_;
+    std::string out_;
+    std::vector<SolutionStep> steps_;
+    size_t next_ = 0;
+};
+
+}  // namespace
+
+bool tourScreens(Application& application, const std::string& levelSources, const std::string& outputFolder) {
+    Tour tour(application, outputFolder);
+    const auto level = [&](const char* name) { return levelSources + "/" + name + ".level"; };
+    bool all = true;
+    tour.run(1.0f);
+    all = tour.shoot("frontend") && all;
+    for (int i = 0; i < 6; ++i) tour.key(SDLK_BACKSPACE, 8);
+    tour.type("Ada Lovelace");
+    all = tour.shoot("name_entry") && all;
+    tour.click(kScores);
+    tour.run(kSettle);
+    all = tour.shoot("highscores") && all;
+    tour.click(kMiddle);
+    tour.run(kSettle);
+
+    tour.key(SDLK_F1);
+    tour.click(kPlay);
+    tour.run(0.2f);
+    all = tour.shoot("editor") && all;
+    tour.key(SDLK_F1);
+
+    tour.startLevel(0, level("01"));
+    tour.play(kPlaySeconds / 2);
+    all = tour.shoot("playing_01") && all;
+    tour.play(kPlaySeconds);
+    tour.run(kSettle);
+    all = tour.shoot("level_complete") && all;
+    tour.click(kNext);
+    tour.run(kSettle);
+    tour.click(kMenu);
+    tour.run(kSettle);
+
+    tour.startLevel(5, level("06"));
+    tour.play(kPlaySeconds);
+    all = tour.shoot("playing_06") && all;
+    tour.key(SDLK_SPACE, ' ');
+    tour.run(0.2f);
+    all = tour.shoot("paused") && all;
+    tour.key(SDLK_SPACE, ' ');
+    tour.click(kMenu);
+    tour.run(kSettle);
+
+    tour.startLevel(19, level("20"));
+    tour.play(kPlaySeconds);
+    all = tour.shoot("playing_20") && all;
+    // The last life lost: the board freezes under the game-over text.
+    application.stateInfo()->stats->lives = 0;
+    tour.run(0.5f);
+    all = tour.shoot("game_over") && all;
+    tour.press(kMiddle, true);
+    tour.run(0.2f);
+    tour.press(kMiddle, false);
+    tour.run(kSettle);
+    all = tour.shoot("highscores_new_entry") && all;
+    return all;
+}
+
+}  // namespace nimbus
