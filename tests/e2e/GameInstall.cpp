@@ -5,7 +5,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <fcntl.h>
+
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -42,11 +46,21 @@ bool GameInstall::start(const std::string& display) {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         // The player's own folder stays out of it, should the data folder be refused.
         setenv("XDG_DATA_HOME", (root_ + "/xdg").c_str(), 1);
+        const int log = open((root_ + "/output.txt").c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+        dup2(log, 1);
+        dup2(log, 2);
         const std::string program = root_ + "/nimbus";
         execl(program.c_str(), program.c_str(), "-window", static_cast<char*>(nullptr));
         _exit(127);
     }
     return game_ > 0;
+}
+
+std::string GameInstall::output() const {
+    std::ifstream file(root_ + "/output.txt");
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
 }
 
 int GameInstall::waitForExit(float seconds) {

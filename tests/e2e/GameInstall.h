@@ -19,6 +19,8 @@ public:
     GameInstall& operator=(const GameInstall&) = delete;
 
     const std::string& dataDirectory() const { return data_; }
+    // What the game has written to its standard output and error so far.
+    std::string output() const;
 
     // Starts the game with "-window"; false when it cannot be started.
     bool start(const std::string& display);

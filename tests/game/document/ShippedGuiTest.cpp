@@ -210,3 +210,49 @@ TEST_F(ShippedGui, EveryTextFitsItsWindow) {
     }
     EXPECT_GT(texts, 0);
 }
+
+// The document's side of the game's flow, step by step as the states and the buttons
+// push the signals: what each leaves in the properties the states read, and which
+// screens it leaves shown.
+TEST_F(ShippedGui, SignalsLeadWhereTheStatesExpect) {
+    const struct {
+        const char* signal;
+        const char* property;
+        const char* value;
+        std::vector<const char*> shown;
+        std::vector<const char*> hidden;
+    } steps[] = {
+        {"play", kPropertyExitToState, kStatePlaying, {}, {"menu", "background"}},
+        {kSignalShowGame, nullptr, nullptr, {"game"}, {"background"}},
+        {"pause", kPropertyTogglePause, "yes", {"game"}, {}},
+        {"to_menu", kPropertyExitToState, kStateFrontend, {"background", "menu"}, {"game"}},
+        {"play", kPropertyExitToState, kStatePlaying, {}, {"menu", "background"}},
+        {kSignalShowGame, nullptr, nullptr, {"game"}, {}},
+        {kSignalHideGame, nullptr, nullptr, {}, {"game"}},
+        {kSignalShowLevelComplete, nullptr, nullptr, {"background", "level_complete"}, {"menu"}},
+        {"next_level", kPropertyExitToState, kStatePlaying, {}, {"level_complete", "background"}},
+        {kSignalShowGame, nullptr, nullptr, {"game"}, {}},
+        {kSignalGameOver, kPropertyExitToState, kStateGameOver, {"game"}, {}},
+        {kSignalHideGame, nullptr, nullptr, {}, {"game"}},
+        {kSignalShowHighScore, nullptr, nullptr, {"background", "highscore_panel", "highscores"}, {"menu"}},
+        {kSignalMainMenu, kPropertyExitToState, kStateFrontend, {"background", "menu"}, {"highscores"}},
+        {"show_scores", nullptr, nullptr, {"highscores"}, {"menu"}},
+        {kSignalMainMenu, kPropertyExitToState, kStateFrontend, {"menu"}, {"highscores", "highscore_panel"}},
+        {"quit", kPropertyExitToState, kStateQuitToWindows, {"menu"}, {}},
+    };
+    for (const auto& step : steps) {
+        gui_->pushSignal(step.signal);
+        // Long enough for every slide of any transition to end.
+        for (int frame = 0; frame < 100; ++frame) gui_->update(0.1f, nullptr, 0);
+        ASSERT_FALSE(gui_->busy()) << step.signal;
+        if (step.property) {
+            EXPECT_EQ(gui_->getProperty(step.property), step.value) << step.signal;
+        }
+        for (const char* name : step.shown) {
+            EXPECT_TRUE(gui_->findWindow(name)->visible()) << step.signal << " " << name;
+        }
+        for (const char* name : step.hidden) {
+            EXPECT_FALSE(gui_->findWindow(name)->visible()) << step.signal << " " << name;
+        }
+    }
+}
