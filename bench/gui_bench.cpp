@@ -57,8 +57,11 @@ struct Menu {
             FileInBuffer in;
             TextureHeader header;
             std::vector<uint8_t> pixels;
-            if (!in.open(std::string(NIMBUS_DATA_DIR "/") + file + ".texture") || !readTextureFile(in, header, pixels)) return;
-            const std::string name = std::string("Textures/") + (std::string(file).substr(std::string(file).find('/') + 1));
+            if (!in.open(std::string(NIMBUS_DATA_DIR "/") + file + ".texture") ||
+                !readTextureFile(in, header, pixels))
+                return;
+            const std::string name =
+                std::string("Textures/") + (std::string(file).substr(std::string(file).find('/') + 1));
             registerTexture(name.c_str(), core->createTexture(header, pixels.data(), int64_t(pixels.size())));
         }
         const std::string fileName = "/tmp/nimbus-gui-bench.xml";
@@ -76,18 +79,20 @@ struct Menu {
                            R"(/Fonts/Alba.xml"/></fonts><windows>)";
         char line[1024];
         for (int i = 0; i < 5; ++i) {
-            std::snprintf(line, sizeof line,
-                          R"(<window class="pane" texture="Textures/panel" x="%f" y="0.8" w="0.4" h="0.3" show="true"/>)"
-                          R"(<window class="rounded_pane" radius="0.05" x="%f" y="-0.8" w="0.4" h="0.3" show="true"/>)",
-                          -1.0 + 0.5 * i, -1.0 + 0.5 * i);
+            std::snprintf(
+                line, sizeof line,
+                R"(<window class="pane" texture="Textures/panel" x="%f" y="0.8" w="0.4" h="0.3" show="true"/>)"
+                R"(<window class="rounded_pane" radius="0.05" x="%f" y="-0.8" w="0.4" h="0.3" show="true"/>)",
+                -1.0 + 0.5 * i, -1.0 + 0.5 * i);
             text += line;
         }
         for (int i = 0; i < 10; ++i) {
-            std::snprintf(line, sizeof line,
-                          R"(<window class="button" action="b%d" caption="Start game" x="0" y="0" w="0.8" h="0.2" show="true"/>)"
-                          R"(<window class="text" message="Options" x="-0.9" y="%f" w="0.5" h="0.08" show="true"/>)"
-                          R"(<window class="property_text" property="score" x="0.9" y="%f" w="0.5" h="0.08" show="true"/>)",
-                          i, 0.6 - 0.12 * i, 0.6 - 0.12 * i);
+            std::snprintf(
+                line, sizeof line,
+                R"(<window class="button" action="b%d" caption="Start game" x="0" y="0" w="0.8" h="0.2" show="true"/>)"
+                R"(<window class="text" message="Options" x="-0.9" y="%f" w="0.5" h="0.08" show="true"/>)"
+                R"(<window class="property_text" property="score" x="0.9" y="%f" w="0.5" h="0.08" show="true"/>)",
+                i, 0.6 - 0.12 * i, 0.6 - 0.12 * i);
             text += line;
         }
         return text + "</windows></gui>";
@@ -141,8 +146,8 @@ void guiFrame(benchmark::State& state) {
         m.gui.draw(camera, renderer);
         glFinish();
     }
-    state.counters["allocs/frame"] =
-        benchmark::Counter(static_cast<double>(allocations() - before) / static_cast<double>(state.iterations()));
+    state.counters["allocs/frame"] = benchmark::Counter(static_cast<double>(allocations() - before) /
+                                                        static_cast<double>(state.iterations()));
 }
 BENCHMARK(guiFrame)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
