@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -129,12 +130,24 @@ public:
     std::vector<Added> added;
 };
 
+// A renderer over the game's window; `drawing` false builds it without its effect, so
+// that its flushes draw nothing and only the work on the processor is measured.
+std::unique_ptr<OglScreenspaceRenderer> makeRenderer(Menu& m, bool drawing) {
+    ResourceManager empty;
+    if (!drawing) setResourceManager(&empty);
+    auto renderer =
+        std::make_unique<OglScreenspaceRenderer>(*m.core, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    setResourceManager(&m.manager);
+    return renderer;
+}
+
 // One frame of the menu: the windows' update (the buttons hovered), then drawing, flushed
-// and finished.
+// and finished; with the argument 0 nothing reaches the screen.
 void guiFrame(benchmark::State& state) {
     Menu& m = menu();
     if (!m.loaded) return state.SkipWithError("no display or the data is not built");
-    OglScreenspaceRenderer renderer(*m.core, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    const std::unique_ptr<OglScreenspaceRenderer> owned = makeRenderer(m, state.range(0) != 0);
+    OglScreenspaceRenderer& renderer = *owned;
     const Camera camera = makeStandardCamera();
     for (int warm = 0; warm < 3; ++warm) {
         m.gui.update(0.016f, nullptr, 0);
@@ -149,7 +162,7 @@ void guiFrame(benchmark::State& state) {
     state.counters["allocs/frame"] = benchmark::Counter(static_cast<double>(allocations() - before) /
                                                         static_cast<double>(state.iterations()));
 }
-BENCHMARK(guiFrame)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(guiFrame)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // The baseline: the same quads added straight to the renderer, flushed and finished.
 void bareFlush(benchmark::State& state) {
@@ -157,7 +170,8 @@ void bareFlush(benchmark::State& state) {
     if (!m.loaded) return state.SkipWithError("no display or the data is not built");
     Capture capture;
     m.gui.draw(makeStandardCamera(), capture);
-    OglScreenspaceRenderer renderer(*m.core, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    const std::unique_ptr<OglScreenspaceRenderer> owned = makeRenderer(m, state.range(0) != 0);
+    OglScreenspaceRenderer& renderer = *owned;
     for (auto _ : state) {
         for (const Capture::Added& a : capture.added) renderer.addQuad(a.quad, a.texture, a.glow);
         renderer.flush();
@@ -165,6 +179,6 @@ void bareFlush(benchmark::State& state) {
     }
     state.counters["quads"] = static_cast<double>(capture.added.size());
 }
-BENCHMARK(bareFlush)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(bareFlush)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace
