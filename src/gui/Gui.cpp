@@ -150,11 +150,14 @@ void Gui::loadTransitions(const TiXmlElement& section) {
             }
             actions.push_back(action);
         }
-        // A later transition of the same condition replaces the earlier one; nothing can
-        // be running while the document loads, so its actions go at once.
-        std::vector<Action*>& slot = transitions_[condition];
-        for (Action* old : slot) delete old;
-        slot = std::move(actions);
+        // A later transition of the same condition replaces the earlier one, spelling and
+        // all; nothing can be running while the document loads, so its actions go at once.
+        const auto earlier = transitions_.find(condition);
+        if (earlier != transitions_.end()) {
+            for (Action* old : earlier->second) delete old;
+            transitions_.erase(earlier);
+        }
+        transitions_.emplace(condition, std::move(actions));
     }
 }
 

@@ -141,6 +141,7 @@ TEST_F(GuiDocumentTest, NamesIgnoreLetterCase) {
     EXPECT_EQ(gui.getProperty("ExitToState"), kStatePlaying);
     gui.setProperty("EXITTOSTATE", "frontend");
     ASSERT_EQ(gui.transitions().size(), 1u);
+    EXPECT_EQ(gui.transitions().begin()->first, "Show_Game");
     EXPECT_EQ(gui.getProperty(kPropertyExitToState), kStateFrontend);
 }
 
