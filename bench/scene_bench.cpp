@@ -58,13 +58,12 @@ void runFrames(benchmark::State& state, const std::function<void(OglScreenspaceR
         s.core->present();
     };
     frame();  // the first frame settles lazily made state
-    const unsigned before = MemoryManager::instance().tracker().counter();
+    [[maybe_unused]] const unsigned before = MemoryManager::instance().tracker().counter();
     for (auto _ : state) frame();
 #ifdef NIMBUS_TRACKING
-    state.counters["allocations/frame"] = static_cast<double>(MemoryManager::instance().tracker().counter() - before) /
-                                          static_cast<double>(state.iterations());
-#else
-    static_cast<void>(before);
+    state.counters["allocations/frame"] =
+        static_cast<double>(MemoryManager::instance().tracker().counter() - before) /
+        static_cast<double>(state.iterations());
 #endif
 }
 
@@ -77,7 +76,8 @@ void paintFrame(benchmark::State& state) {
     const ResourceHandle<Texture> texture = getResource<Texture>("Textures/backdrop", "Texture");
     ScreenQuad quad;
     const float corners[4][2] = {{-4.0f / 3, -1}, {4.0f / 3, -1}, {4.0f / 3, 1}, {-4.0f / 3, 1}};
-    for (int i = 0; i < 4; ++i) quad.corners[i] = {corners[i][0], corners[i][1], corners[i][0], corners[i][1]};
+    for (int i = 0; i < 4; ++i)
+        quad.corners[i] = {corners[i][0], corners[i][1], corners[i][0], corners[i][1]};
     runFrames(state, [&](OglScreenspaceRenderer& renderer) { renderer.addQuad(quad, texture, false); });
 }
 BENCHMARK(paintFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);

@@ -76,7 +76,8 @@ void playToAFall(LevelReplay& replay) {
 bool shootLevel(Core& core, const fs::path& source, const fs::path& out) {
     const std::string name = source.stem().string();
     LevelReplay replay;
-    if (!replay.start(source.string()) || !shootGame(core, replay.game(), (out / (name + "_start.png")).string())) {
+    if (!replay.start(source.string()) ||
+        !shootGame(core, replay.game(), (out / (name + "_start.png")).string())) {
         return false;
     }
     playToAFall(replay);
