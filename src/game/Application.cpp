@@ -166,8 +166,10 @@ void Application::frame(float dt) {
     state_->exit();
     state_.reset(next);
     // Without a state nothing could ever set the quit flag, so the game ends.
-    if (state_) state_->enter(info_.get());
-    else info_->quit = true;
+    if (state_)
+        state_->enter(info_.get());
+    else
+        info_->quit = true;
 }
 
 bool Application::quitRequested() const { return !info_ || info_->quit; }

@@ -41,8 +41,10 @@ void GameState::drawFrame(GameStateInfo& info, bool withGui) {
     core()->clear(kClearColor);
     drawUnderGui(info, camera);
     // The GUI's drawing flushes what the scene queued; without it the scene flushes alone.
-    if (withGui) info.gui->draw(camera, *info.screenRenderer);
-    else info.screenRenderer->flush();
+    if (withGui)
+        info.gui->draw(camera, *info.screenRenderer);
+    else
+        info.screenRenderer->flush();
     core()->present();
 }
 
@@ -63,7 +65,9 @@ const Window* GameState::drawGameView(GameImpl& game, GameStateInfo& info, const
     return view;
 }
 
-bool GameState::exitTo(const Gui& gui, const char* state) { return gui.getProperty(kPropertyExitToState) == state; }
+bool GameState::exitTo(const Gui& gui, const char* state) {
+    return gui.getProperty(kPropertyExitToState) == state;
+}
 
 void GameState::clearExit(Gui& gui) { gui.setProperty(kPropertyExitToState, ""); }
 

@@ -1,15 +1,15 @@
-#include "game/GameInput.h"
-
 #include <SDL/SDL_keysym.h>
 #include <gtest/gtest.h>
 
+#include "game/GameInput.h"
 #include "gui/InputEvent.h"
 
 using namespace nimbus;
 
 namespace {
 
-InputEvent event(InputEvent::Type type, int key = -1, int button = 0, bool pressed = true, int x = 0, int y = 0) {
+InputEvent event(InputEvent::Type type, int key = -1, int button = 0, bool pressed = true, int x = 0,
+                 int y = 0) {
     InputEvent e;
     e.type = type;
     e.key = key;
@@ -69,7 +69,8 @@ TEST(GameInput, AClickPicksTheCellUnderThePointer) {
         {"a camera looking along the ground sees the sky", Transform(), 511, 0, {-1, -1}},
     };
     for (const Case& c : cases) {
-        const GameCommand command = GameInput::commandFor(event(InputEvent::MouseUp, -1, 0, false, c.x, c.y), c.camera);
+        const GameCommand command =
+            GameInput::commandFor(event(InputEvent::MouseUp, -1, 0, false, c.x, c.y), c.camera);
         EXPECT_EQ(Position(command.x, command.y), c.cell) << c.what;
     }
 }

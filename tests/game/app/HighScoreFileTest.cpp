@@ -1,5 +1,3 @@
-#include "game/HighScoreFile.h"
-
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/resource.h>
@@ -7,6 +5,7 @@
 #include <csignal>
 #include <filesystem>
 
+#include "game/HighScoreFile.h"
 #include "game/rules/HighScoreList.h"
 
 using namespace nimbus;
@@ -15,7 +14,8 @@ namespace {
 
 // A fresh folder, removed with everything in it afterwards.
 struct Folder {
-    std::string path = std::filesystem::temp_directory_path() / ("nimbus-scores-" + std::to_string(::getpid()));
+    std::string path =
+        std::filesystem::temp_directory_path() / ("nimbus-scores-" + std::to_string(::getpid()));
     Folder() { std::filesystem::create_directories(path); }
     ~Folder() { std::filesystem::remove_all(path); }
 };
@@ -29,9 +29,12 @@ TEST(HighScoreFile, ThePlayersFolderFollowsTheXdgRules) {
         std::string expected;
     };
     const Case cases[] = {
-        {"/data/home", "/home/p", "/data/home/nimbus"},     {nullptr, "/home/p", "/home/p/.local/share/nimbus"},
-        {"relative", "/home/p", "/home/p/.local/share/nimbus"}, {"", "/home/p", "/home/p/.local/share/nimbus"},
-        {nullptr, nullptr, ""},                             {nullptr, "relative", ""},
+        {"/data/home", "/home/p", "/data/home/nimbus"},
+        {nullptr, "/home/p", "/home/p/.local/share/nimbus"},
+        {"relative", "/home/p", "/home/p/.local/share/nimbus"},
+        {"", "/home/p", "/home/p/.local/share/nimbus"},
+        {nullptr, nullptr, ""},
+        {nullptr, "relative", ""},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(HighScoreFile::userDirectory(c.xdgDataHome, c.home), c.expected)

@@ -45,8 +45,12 @@ TEST(CommandLine, OnlyExactlyMinusWindowAloneGivesAWindow) {
         bool fullscreen;
     };
     const Case cases[] = {
-        {{"nimbus"}, true},          {{"nimbus", "-window"}, false},           {{"nimbus", "-fullscreen"}, true},
-        {{"nimbus", "-Window"}, true}, {{"nimbus", "-windowed"}, true}, {{"nimbus", "-window", "-window"}, true},
+        {{"nimbus"}, true},
+        {{"nimbus", "-window"}, false},
+        {{"nimbus", "-fullscreen"}, true},
+        {{"nimbus", "-Window"}, true},
+        {{"nimbus", "-windowed"}, true},
+        {{"nimbus", "-window", "-window"}, true},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Application::fullscreenRequested(static_cast<int>(c.arguments.size()), c.arguments.data()),

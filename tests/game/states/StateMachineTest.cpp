@@ -131,7 +131,8 @@ TEST_F(StateMachineTest, LevelsFollowEachOtherAndWrapAroundWithTheScoreCarriedOn
     EXPECT_EQ(game().levelIndex(), 1);
 
     winLevel();
-    EXPECT_EQ(dynamic_cast<LevelCompleteState&>(*app->state()).nextLevel(), 0) << "the first follows the last";
+    EXPECT_EQ(dynamic_cast<LevelCompleteState&>(*app->state()).nextLevel(), 0)
+        << "the first follows the last";
     // The combo of the first level still runs: its one new tile scores 100.
     EXPECT_EQ(gui().getProperty(kPropertyTotalScore), "Total: 2150");
     EXPECT_EQ(gui().getProperty(kPropertyLevelScore), "Level: 1100");
