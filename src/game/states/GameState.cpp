@@ -34,6 +34,10 @@ void GameState::pollEvents() {
 void GameState::updateServices(float dt, GameStateInfo& info) {
     info.music->update();
     if (!info.gui->update(dt, events_, eventCount_)) info.quit = true;
+    // Closing the window is a way to quit too; no window takes that event.
+    for (int32_t i = 0; i < eventCount_; ++i) {
+        if (events_[i].type == InputEvent::Quit) info.quit = true;
+    }
 }
 
 void GameState::drawFrame(GameStateInfo& info, bool withGui) {

@@ -203,7 +203,7 @@ TEST_F(StateMachineTest, PauseRequestsToggleOnceAndLosingTheFocusOnlyEverPauses)
     EXPECT_TRUE(game().paused()) << "a paused game stays paused";
 }
 
-TEST_F(StateMachineTest, QuitAndEscapeEndTheLoop) {
+TEST_F(StateMachineTest, QuitEscapeAndClosingTheWindowEndTheLoop) {
     data.addLevel("1", kOneStepLevel);
     boot();
     settle();
@@ -215,6 +215,12 @@ TEST_F(StateMachineTest, QuitAndEscapeEndTheLoop) {
     pressKey(SDLK_ESCAPE);
     frames(1);
     EXPECT_TRUE(app->quitRequested());
+    info().quit = false;
+    SDL_Event close{};
+    close.type = SDL_QUIT;
+    push(close);
+    frames(1);
+    EXPECT_TRUE(app->quitRequested()) << "closing the window";
 }
 
 TEST_F(StateMachineTest, ALevelThatDoesNotLoadLeadsBackToTheFrontEnd) {
