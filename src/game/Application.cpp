@@ -76,7 +76,7 @@ constexpr const char* kMusicDirectory = "Data/Music";
 constexpr const char* kTileSource = "Meshes/Brick";
 constexpr const char* kTileBatch = "Meshes/Tile";
 
-// A directory of data files, the extension taken from it, and its loading member.
+// A directory, the extension of the files read from it, and their loading member.
 struct DataFiles {
     const char* directory;
     const char* extension;
