@@ -132,13 +132,13 @@ Application::~Application() {
 bool Application::run() {
     if (!startUp()) return false;
     SystemTimeSource clock;
-    const float secondsPerTick = 1.0f / static_cast<float>(clock.frequency());
     int64_t previous = clock.now();
     float dt = 0.0f;
     while (!quitRequested()) {
         frame(dt);
+        // A counter that steps back gives a frame of no time, never a negative one.
         const int64_t now = std::max(clock.now(), previous);
-        dt = static_cast<float>(now - previous) * secondsPerTick;
+        dt = elapsedSeconds(clock, previous, now);
         previous = now;
     }
     saveHighScores();
