@@ -76,7 +76,7 @@ constexpr const char* kMusicDirectory = "Data/Music";
 constexpr const char* kTileSource = "Meshes/Brick";
 constexpr const char* kTileBatch = "Meshes/Tile";
 
-// A directory of data files, the extension taken from it, and its loading member.
+// A directory, the extension of the files read from it, and their loading member.
 struct DataFiles {
     const char* directory;
     const char* extension;
@@ -132,13 +132,13 @@ Application::~Application() {
 bool Application::run() {
     if (!startUp()) return false;
     SystemTimeSource clock;
-    const float secondsPerTick = 1.0f / static_cast<float>(clock.frequency());
     int64_t previous = clock.now();
     float dt = 0.0f;
     while (!quitRequested()) {
         frame(dt);
+        // A counter that steps back gives a frame of no time, never a negative one.
         const int64_t now = std::max(clock.now(), previous);
-        dt = static_cast<float>(now - previous) * secondsPerTick;
+        dt = elapsedSeconds(clock, previous, now);
         previous = now;
     }
     saveHighScores();
@@ -166,8 +166,10 @@ void Application::frame(float dt) {
     state_->exit();
     state_.reset(next);
     // Without a state nothing could ever set the quit flag, so the game ends.
-    if (state_) state_->enter(info_.get());
-    else info_->quit = true;
+    if (state_)
+        state_->enter(info_.get());
+    else
+        info_->quit = true;
 }
 
 bool Application::quitRequested() const { return !info_ || info_->quit; }

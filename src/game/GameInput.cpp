@@ -18,8 +18,8 @@ struct KeyCommand {
 };
 
 constexpr KeyCommand kKeys[] = {
-    {SDLK_SPACE, kCommandTogglePause}, {SDLK_a, kCommandTwist1},         {SDLK_s, kCommandTwist0},
-    {SDLK_UP, kCommandRollPlusY},      {SDLK_DOWN, kCommandRollMinusY},  {SDLK_RIGHT, kCommandRollMinusX},
+    {SDLK_SPACE, kCommandTogglePause}, {SDLK_a, kCommandTwist1},        {SDLK_s, kCommandTwist0},
+    {SDLK_UP, kCommandRollPlusY},      {SDLK_DOWN, kCommandRollMinusY}, {SDLK_RIGHT, kCommandRollMinusX},
     {SDLK_LEFT, kCommandRollPlusX},
 };
 
@@ -52,9 +52,12 @@ GameCommand GameInput::commandFor(const InputEvent& event, const Transform& came
             const Position cell = pickCell(event.x, event.y, cameraTransform);
             return GameCommand(kCommandRollToCell, cell.x, cell.y);
         }
-        case kMiddleButton: return GameCommand(kCommandTwist1);
-        case kRightButton: return GameCommand(kCommandTwist0);
-        default: return GameCommand();
+        case kMiddleButton:
+            return GameCommand(kCommandTwist1);
+        case kRightButton:
+            return GameCommand(kCommandTwist0);
+        default:
+            return GameCommand();
     }
 }
 
@@ -84,8 +87,10 @@ void GameInput::take(const InputEvent* events, int count, float dt, const GameIm
 }
 
 void GameInput::handleButton(const InputEvent& event) {
-    if (event.type == InputEvent::MouseUp) pressTimer_ = -1.0f;
-    else if (event.button == kLeftButton) pressTimer_ = 0.0f;
+    if (event.type == InputEvent::MouseUp)
+        pressTimer_ = -1.0f;
+    else if (event.button == kLeftButton)
+        pressTimer_ = 0.0f;
 }
 
 void GameInput::carryOut(GameImpl& game) {
@@ -97,8 +102,10 @@ void GameInput::carryOut(GameImpl& game) {
 void GameInput::queue(const GameCommand& command, bool dieBusy) {
     if (command.kind == kCommandNothing) return;
     if (dieBusy) queued_ = 0;
-    if (queued_ == kQueueCapacity) queue_[kQueueCapacity - 1] = command;
-    else queue_[queued_++] = command;
+    if (queued_ == kQueueCapacity)
+        queue_[kQueueCapacity - 1] = command;
+    else
+        queue_[queued_++] = command;
 }
 
 }  // namespace nimbus

@@ -38,9 +38,9 @@ struct Folder {
 };
 
 const Folder kFolders[] = {
-    {"/Levels/Common/Shaders", ".fx", loadShader},  {"/Themes/Common", ".texture", loadTexture},
-    {"/Themes/Lego", ".texture", loadTexture},      {"/Fonts", ".texture", loadTexture},
-    {"/Frontend", ".texture", loadTexture},         {"/Themes/Common", ".model", loadModel},
+    {"/Levels/Common/Shaders", ".fx", loadShader}, {"/Themes/Common", ".texture", loadTexture},
+    {"/Themes/Lego", ".texture", loadTexture},     {"/Fonts", ".texture", loadTexture},
+    {"/Frontend", ".texture", loadTexture},        {"/Themes/Common", ".model", loadModel},
     {"/Themes/Lego", ".model", loadModel},
 };
 

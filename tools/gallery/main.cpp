@@ -1,7 +1,8 @@
 // The gallery: nimbus_gallery DATA_DIR LEVEL_SOURCES_DIR OUTPUT_DIR draws the game as
 // the player sees it in the 1024 x 768 window and writes each picture as a PNG, for
 // people to judge the look: every level at its start and a few seconds into its
-// shortest solution, one level paused, and the menu backdrop. Needs an X display;
+// shortest solution (when a tile is falling near the die, if one does), one level
+// paused, and the menu backdrop. Needs an X display;
 // exits 1 when anything fails to load, draw or write.
 #include <algorithm>
 #include <cmath>
@@ -28,7 +29,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr float kPlaySeconds = 3.0f;
+// The moment of the playing picture: the first, from a few seconds in, at which a tile
+// near the die is in the first half second of its fall, or the latest.
+constexpr float kPlayFrom = 3.0f;
+constexpr float kPlayUntil = 8.0f;
+constexpr int kNear = 6;
 const char* const kPausedLevel = "05";
 
 // One frame of the game in a full-screen game window, as the playing state draws it.
@@ -46,13 +51,38 @@ bool shootGame(Core& core, GameImpl& game, const std::string& path) {
     return writeFramePng(path.c_str(), width, height);
 }
 
+bool tileFallingNearDie(const GameImpl& game) {
+    const Board& board = *game.board();
+    const Position die = game.dieCell();
+    for (int32_t y = die.y - kNear; y <= die.y + kNear; ++y) {
+        for (int32_t x = die.x - kNear; x <= die.x + kNear; ++x) {
+            const Position cell(x, y);
+            if (!board.contains(cell) || !board.isFallen(cell, game.levelClock())) continue;
+            const float falling = game.levelClock() - board.fallTime(cell);
+            if (falling > 0.15f && falling < 0.45f) return true;
+        }
+    }
+    return false;
+}
+
+void playToAFall(LevelReplay& replay) {
+    replay.play(kPlayFrom);
+    for (float t = kPlayFrom; t < kPlayUntil && !replay.game().levelComplete(); t += 1.0f / 60) {
+        if (tileFallingNearDie(replay.game())) return;
+        replay.play(1.0f / 60);
+    }
+}
+
 bool shootLevel(Core& core, const fs::path& source, const fs::path& out) {
     const std::string name = source.stem().string();
     LevelReplay replay;
-    if (!replay.start(source.string()) || !shootGame(core, replay.game(), (out / (name + "_start.png")).string())) {
+    if (!replay.start(source.string()) ||
+        !shootGame(core, replay.game(), (out / (name + "_start.png")).string())) {
         return false;
     }
-    replay.play(kPlaySeconds);
+    playToAFall(replay);
+    std::printf("%s: playing at level time %.2f s%s\n", name.c_str(), replay.game().levelClock(),
+                tileFallingNearDie(replay.game()) ? ", a tile falling" : "");
     if (!shootGame(core, replay.game(), (out / (name + "_play.png")).string())) return false;
     if (name != kPausedLevel) return true;
     replay.game().setPaused(true);

@@ -16,7 +16,7 @@ namespace {
 
 constexpr float kPi = 3.14159265f;
 constexpr float kGravity = 9.81f;
-constexpr float kTileHeight = -0.1f;     // puts a tile's top face at y = 0
+constexpr float kTileHeight = -0.1f;  // puts a tile's top face at y = 0
 constexpr float kPickupHeight = 0.6f;
 constexpr float kArrowHeight = 0.25f;
 constexpr float kVisitedShade = 0.25f;
@@ -79,7 +79,8 @@ void drawPickups(const Board& board, float levelClock, const Camera& camera) {
 void drawBoard(const Board& board, float levelClock, float brightness, const Camera& camera) {
     const Board::Resources& r = board.resources();
     if (!r.tileEffect || !r.tileBatch || !core()) return;
-    const GroundFootprint footprint = groundFootprint(camera.world, camera.fovy, camera.aspect, camera.nearDistance);
+    const GroundFootprint footprint =
+        groundFootprint(camera.world, camera.fovy, camera.aspect, camera.nearDistance);
     const TileSpan span = visibleTiles(footprint, board.width(), board.length());
     for (int32_t start = span.first; start < span.end; start += TileSpan::kTilesPerBatch) {
         drawTileBatch(board, start, span.batchSize(start), levelClock, brightness, camera);

@@ -21,8 +21,8 @@ void GlossyModels::draw(const Mesh& mesh, const Matrix44& transform) {
     const Mesh::Textures& textures = mesh.getTextures();
     effect_.setTexture("g_diffuseTexture", textures.empty() ? nullptr : textures.front().get());
     effect_.setMatrix("g_modelTransform", transform);
-    gl->draw(mesh.getPrimitiveType(), mesh.getElementCount(), 0, mesh.getVertexBuffer(), mesh.getIndexBuffer(),
-             &effect_, "Technique1");
+    gl->draw(mesh.getPrimitiveType(), mesh.getElementCount(), 0, mesh.getVertexBuffer(),
+             mesh.getIndexBuffer(), &effect_, "Technique1");
 }
 
 Matrix44 turnedAndPlaced(float radians, const Vector3& at) {

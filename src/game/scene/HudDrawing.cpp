@@ -20,10 +20,10 @@ struct AtlasCell {
     float u0, v0, u1, v1;
 };
 const AtlasCell kKindCells[kPickupLast] = {
-    {0.0f, 0.25f, 0.25f, 0.0f},   // none: never drawn
-    {0.0f, 0.25f, 0.25f, 0.0f},   // extra life
-    {0.5f, 0.25f, 0.75f, 0.0f},   // stop time
-    {0.25f, 0.25f, 0.5f, 0.0f},   // reverse time
+    {0.0f, 0.25f, 0.25f, 0.0f},  // none: never drawn
+    {0.0f, 0.25f, 0.25f, 0.0f},  // extra life
+    {0.5f, 0.25f, 0.75f, 0.0f},  // stop time
+    {0.25f, 0.25f, 0.5f, 0.0f},  // reverse time
 };
 const AtlasCell kComboCell{0.0f, 1.0f, 0.5f, 0.5f};
 
@@ -46,7 +46,8 @@ void addLayer(const GameImpl& game, ScreenspaceRenderer& renderer, const Resourc
     float x = kLeft;
     for (const auto& action : game.actions()) {
         const int32_t kind = action->kind();
-        const AtlasCell& cell = kKindCells[kind > kPickupNone && kind < kPickupLast ? kind : kPickupExtraLife];
+        const AtlasCell& cell =
+            kKindCells[kind > kPickupNone && kind < kPickupLast ? kind : kPickupExtraLife];
         addWipe(renderer, icon(x, -0.724f, x + kIconSize, -0.564f, cell, 0.75f), action->progress() * kTurn,
                 texture, glow);
         x += kIconStep;
@@ -60,13 +61,15 @@ void addLayer(const GameImpl& game, ScreenspaceRenderer& renderer, const Resourc
                                      {left + kIconSize, -0.9f, heart.u1, heart.v0},
                                      {left + kIconSize, -0.74f, heart.u1, heart.v1},
                                      {left, -0.74f, heart.u0, heart.v1}};
-        for (int i = 0; i < 4; ++i) quad.corners[i] = {corners[i][0], corners[i][1], corners[i][2], corners[i][3],
-                                                       1.0f, 1.0f, 1.0f, 0.75f};
+        for (int i = 0; i < 4; ++i)
+            quad.corners[i] = {corners[i][0], corners[i][1], corners[i][2], corners[i][3],
+                               1.0f,          1.0f,          1.0f,          0.75f};
         renderer.addQuad(quad, texture, glow);
     }
     const float left = stats.comboTimer / kComboSeconds;
-    if (left > 0.0f) addWipe(renderer, icon(-0.16f, 0.64f, 0.16f, 0.96f, kComboCell, 1.0f), (1.0f - left) * kTurn,
-                             texture, glow);
+    if (left > 0.0f)
+        addWipe(renderer, icon(-0.16f, 0.64f, 0.16f, 0.96f, kComboCell, 1.0f), (1.0f - left) * kTurn, texture,
+                glow);
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 #include "game/states/FrontendState.h"
 
 #include "core/Log.h"
+#include "game/GameNames.h"
 #include "game/states/PlayingState.h"
 #include "gui/Gui.h"
-#include "game/GameNames.h"
 #include "gui/GuiNames.h"
 #include "sound/SoundStartup.h"
 

@@ -34,6 +34,10 @@ void GameState::pollEvents() {
 void GameState::updateServices(float dt, GameStateInfo& info) {
     info.music->update();
     if (!info.gui->update(dt, events_, eventCount_)) info.quit = true;
+    // Closing the window is a way to quit too; no window takes that event.
+    for (int32_t i = 0; i < eventCount_; ++i) {
+        if (events_[i].type == InputEvent::Quit) info.quit = true;
+    }
 }
 
 void GameState::drawFrame(GameStateInfo& info, bool withGui) {
@@ -41,8 +45,10 @@ void GameState::drawFrame(GameStateInfo& info, bool withGui) {
     core()->clear(kClearColor);
     drawUnderGui(info, camera);
     // The GUI's drawing flushes what the scene queued; without it the scene flushes alone.
-    if (withGui) info.gui->draw(camera, *info.screenRenderer);
-    else info.screenRenderer->flush();
+    if (withGui)
+        info.gui->draw(camera, *info.screenRenderer);
+    else
+        info.screenRenderer->flush();
     core()->present();
 }
 
@@ -63,7 +69,9 @@ const Window* GameState::drawGameView(GameImpl& game, GameStateInfo& info, const
     return view;
 }
 
-bool GameState::exitTo(const Gui& gui, const char* state) { return gui.getProperty(kPropertyExitToState) == state; }
+bool GameState::exitTo(const Gui& gui, const char* state) {
+    return gui.getProperty(kPropertyExitToState) == state;
+}
 
 void GameState::clearExit(Gui& gui) { gui.setProperty(kPropertyExitToState, ""); }
 

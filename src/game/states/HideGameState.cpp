@@ -22,9 +22,12 @@ GenericState* HideGameState::update(float dt, GameStateInfo& info) {
     const Window* view = gui.findWindow(kWindowGame);
     if (view && view->visible()) return this;
     GenericState* next = nullptr;
-    if (exitTo(gui, kStateLevelComplete)) next = new LevelCompleteState;
-    else if (exitTo(gui, kStateFrontend)) next = new FrontendState;
-    else if (exitTo(gui, kStateGameOver)) next = new GameOverState;
+    if (exitTo(gui, kStateLevelComplete))
+        next = new LevelCompleteState;
+    else if (exitTo(gui, kStateFrontend))
+        next = new FrontendState;
+    else if (exitTo(gui, kStateGameOver))
+        next = new GameOverState;
     if (!next) return this;
     clearExit(gui);
     return next;

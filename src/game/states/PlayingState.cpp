@@ -51,7 +51,9 @@ bool PlayingState::enter(GameStateInfo& info) {
     info.gui->pushSignal(kSignalShowGame);
     info.levelStartScore = info.stats->score;
     font_ = info.gui->getFont(kDefaultFontName);
-    if (font_) gameOverQuadCount_ = layoutText(*font_, gameOverQuads_, kGameOverLength, kGameOverText, kGameOverSize, 0.0f);
+    if (font_)
+        gameOverQuadCount_ =
+            layoutText(*font_, gameOverQuads_, kGameOverLength, kGameOverText, kGameOverSize, 0.0f);
     return true;
 }
 
@@ -112,7 +114,8 @@ void PlayingState::drawUnderGui(GameStateInfo& info, const Camera& camera) {
 
 void PlayingState::drawGameOver(ScreenspaceRenderer& renderer, const Vector2& centre) const {
     if (!font_) return;
-    drawText(gameOverQuadCount_, kCentred, centre, gameOverQuads_, font_->texture(), renderer, false, nullptr);
+    drawText(gameOverQuadCount_, kCentred, centre, gameOverQuads_, font_->texture(), renderer, false,
+             nullptr);
     drawText(gameOverQuadCount_, kCentred, centre, gameOverQuads_, font_->glowTexture(), renderer, true,
              &kGameOverGlow);
 }

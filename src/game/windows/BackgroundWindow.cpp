@@ -122,8 +122,8 @@ void BackgroundWindow::draw(const Camera& camera, ScreenspaceRenderer& renderer,
     const Mesh::Textures& textures = mesh_->getTextures();
     effect.setTexture("g_diffuseTexture", textures.empty() ? nullptr : textures.front().get());
     for (const FallingDie& die : dice_) {
-        effect.setMatrix("g_modelTransform",
-                         Matrix44::rotation(die.axis.xyz(), die.angle) * Matrix44::translation(die.position.xyz()));
+        effect.setMatrix("g_modelTransform", Matrix44::rotation(die.axis.xyz(), die.angle) *
+                                                 Matrix44::translation(die.position.xyz()));
         // Further dice get a thicker shell, so their outline keeps its width on screen.
         effect.setFloat("g_outlineScale", 1.0f - 0.005f * die.position.z);
         gl->draw(mesh_->getPrimitiveType(), mesh_->getElementCount(), 0, mesh_->getVertexBuffer(),

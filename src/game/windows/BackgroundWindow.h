@@ -44,8 +44,8 @@ public:
     void update(float dt, SignalQueue& signals, Gui& gui, const Vector2& pointer) override;
     bool onKey(const InputEvent&, SignalQueue&, Gui&) override { return false; }
     bool onMouseButton(const Vector2&, bool, int32_t, SignalQueue&) override { return false; }
-    void draw(const Camera& camera, ScreenspaceRenderer& renderer, float aspect, const Vector2& parentAbsolute,
-              Gui& gui) override;
+    void draw(const Camera& camera, ScreenspaceRenderer& renderer, float aspect,
+              const Vector2& parentAbsolute, Gui& gui) override;
 
     const FallingDie& die(int32_t index) const { return dice_[index]; }
     float time() const { return time_; }

@@ -1,27 +1,20 @@
-#include "game/GameInput.h"
-
 #include <SDL/SDL_keysym.h>
 #include <gtest/gtest.h>
 
+#include "game/GameInput.h"
 #include "gui/InputEvent.h"
 
 using namespace nimbus;
 
 namespace {
 
-InputEvent key(int symbol, bool pressed = true) {
-    InputEvent e;
-    e.type = InputEvent::Key;
-    e.key = symbol;
-    e.pressed = pressed;
-    return e;
-}
-
-InputEvent button(InputEvent::Type type, int which, int x = 0, int y = 0) {
+InputEvent event(InputEvent::Type type, int key = -1, int button = 0, bool pressed = true, int x = 0,
+                 int y = 0) {
     InputEvent e;
     e.type = type;
-    e.button = which;
-    e.pressed = type == InputEvent::MouseDown;
+    e.key = key;
+    e.button = button;
+    e.pressed = pressed;
     e.x = x;
     e.y = y;
     return e;
@@ -30,7 +23,6 @@ InputEvent button(InputEvent::Type type, int which, int x = 0, int y = 0) {
 // A camera straight above (x, z), looking down, so the window's centre shows that point.
 Transform lookingDownAt(float x, float z) {
     Transform t;
-    t.x = Vector3(1, 0, 0);
     t.y = Vector3(0, 0, -1);
     t.z = Vector3(0, 1, 0);
     t.t = Vector3(x, 10, z);
@@ -40,27 +32,24 @@ Transform lookingDownAt(float x, float z) {
 }  // namespace
 
 TEST(GameInput, EventsBecomeTheirCommands) {
+    using E = InputEvent;
     struct Case {
         const char* what;
         InputEvent event;
         int32_t kind;
     };
     const Case cases[] = {
-        {"space", key(SDLK_SPACE), kCommandTogglePause},
-        {"A", key(SDLK_a), kCommandTwist1},
-        {"S", key(SDLK_s), kCommandTwist0},
-        {"up", key(SDLK_UP), kCommandRollPlusY},
-        {"down", key(SDLK_DOWN), kCommandRollMinusY},
-        {"right rolls to smaller x", key(SDLK_RIGHT), kCommandRollMinusX},
-        {"left rolls to larger x", key(SDLK_LEFT), kCommandRollPlusX},
-        {"a released key", key(SDLK_UP, false), kCommandNothing},
-        {"a key not in the table", key(SDLK_d), kCommandNothing},
-        {"a key the GUI took", [] { InputEvent e = key(SDLK_UP); e.type = InputEvent::None; return e; }(), kCommandNothing},
-        {"left press", button(InputEvent::MouseDown, InputEvent::kLeftButton), kCommandNothing},
-        {"left release", button(InputEvent::MouseUp, InputEvent::kLeftButton), kCommandRollToCell},
-        {"middle release", button(InputEvent::MouseUp, InputEvent::kMiddleButton), kCommandTwist1},
-        {"right release", button(InputEvent::MouseUp, InputEvent::kRightButton), kCommandTwist0},
-        {"a move", button(InputEvent::MouseMove, 0), kCommandNothing},
+        {"S", event(E::Key, SDLK_s), kCommandTwist0},
+        {"up", event(E::Key, SDLK_UP), kCommandRollPlusY},
+        {"right rolls to smaller x", event(E::Key, SDLK_RIGHT), kCommandRollMinusX},
+        {"left rolls to larger x", event(E::Key, SDLK_LEFT), kCommandRollPlusX},
+        {"a released key", event(E::Key, SDLK_UP, 0, false), kCommandNothing},
+        {"a key not in the table", event(E::Key, SDLK_d), kCommandNothing},
+        {"a key the GUI took", event(E::None, SDLK_UP), kCommandNothing},
+        {"left press", event(E::MouseDown), kCommandNothing},
+        {"left release", event(E::MouseUp, -1, E::kLeftButton, false), kCommandRollToCell},
+        {"middle release", event(E::MouseUp, -1, E::kMiddleButton, false), kCommandTwist1},
+        {"right release", event(E::MouseUp, -1, E::kRightButton, false), kCommandTwist0},
     };
     for (const Case& c : cases) EXPECT_EQ(GameInput::commandFor(c.event, Transform()).kind, c.kind) << c.what;
 }
@@ -81,21 +70,19 @@ TEST(GameInput, AClickPicksTheCellUnderThePointer) {
     };
     for (const Case& c : cases) {
         const GameCommand command =
-            GameInput::commandFor(button(InputEvent::MouseUp, InputEvent::kLeftButton, c.x, c.y), c.camera);
+            GameInput::commandFor(event(InputEvent::MouseUp, -1, 0, false, c.x, c.y), c.camera);
         EXPECT_EQ(Position(command.x, command.y), c.cell) << c.what;
     }
 }
 
 TEST(GameInput, AtMostTwoCommandsWaitAndABusyDieKeepsOnlyTheLatest) {
     GameInput input;
-    input.queue(GameCommand(kCommandRollPlusY), false);
-    input.queue(GameCommand(kCommandNothing), false);
-    input.queue(GameCommand(kCommandRollMinusY), false);
-    input.queue(GameCommand(kCommandRollPlusX), false);
+    for (int32_t kind : {kCommandRollPlusY, kCommandNothing, kCommandRollMinusY, kCommandRollPlusX}) {
+        input.queue(GameCommand(kind), false);
+    }
     ASSERT_EQ(input.queued(), 2);
     EXPECT_EQ(input.queuedAt(0).kind, kCommandRollPlusY);
     EXPECT_EQ(input.queuedAt(1).kind, kCommandRollPlusX) << "the third overwrites the second";
-
     input.queue(GameCommand(kCommandTwist0), true);
     ASSERT_EQ(input.queued(), 1);
     EXPECT_EQ(input.queuedAt(0).kind, kCommandTwist0);

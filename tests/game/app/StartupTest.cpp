@@ -51,25 +51,12 @@ TEST(CommandLine, OnlyExactlyMinusWindowAloneGivesAWindow) {
         {{"nimbus", "-Window"}, true},
         {{"nimbus", "-windowed"}, true},
         {{"nimbus", "-window", "-window"}, true},
-        {{"nimbus", "x"}, true},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Application::fullscreenRequested(static_cast<int>(c.arguments.size()), c.arguments.data()),
                   c.fullscreen)
             << c.arguments.size() << " arguments, the last " << c.arguments.back();
     }
-}
-
-TEST_F(StartupTest, WithoutAHighScoreFileTheDefaultTableIsShown) {
-    data.addLevel("1", kLevel);
-    LogCapture log;
-    ASSERT_TRUE(start());
-    EXPECT_TRUE(log.lines().empty()) << log.all();
-    EXPECT_EQ(app->levelNames(), std::vector<std::string>{"1"});
-    const HighScoreList& table = app->stateInfo()->highScores;
-    ASSERT_EQ(table.size(), 6);
-    EXPECT_EQ(table[0].name, "Wenna");
-    EXPECT_EQ(app->gui()->getProperty("highscore_name_0"), "Wenna");
 }
 
 TEST_F(StartupTest, AnEmptyLevelDirectoryStartsButPlayIsRefused) {

@@ -1,5 +1,4 @@
 #include "SceneWindow.h"
-
 #include "game/rules/GameCommand.h"
 
 using namespace nimbus;
@@ -14,12 +13,14 @@ Vector3 tileCentre(int x, int y) { return {x + 0.5f, 0.0f, y + 0.5f}; }
     const int channels[3] = {red(pixel), green(pixel), blue(pixel)};
     int litLow = 255, darkHigh = 0;
     for (int i = 0; i < 3; ++i) {
-        if (color.e[i] > 0.5f) litLow = std::min(litLow, channels[i]);
-        else darkHigh = std::max(darkHigh, channels[i]);
+        if (color.e[i] > 0.5f)
+            litLow = std::min(litLow, channels[i]);
+        else
+            darkHigh = std::max(darkHigh, channels[i]);
     }
     if (litLow >= 110 && litLow - darkHigh > 70) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << std::hex << pixel << " is not " << color.e[0] << " " << color.e[1] << " "
-                                         << color.e[2];
+    return ::testing::AssertionFailure()
+           << std::hex << pixel << " is not " << color.e[0] << " " << color.e[1] << " " << color.e[2];
 }
 
 }  // namespace
@@ -43,7 +44,8 @@ TEST_F(GameScene, TilesShowTheirColoursAndVisitedOnesAreDarkerStillWhilePaused) 
     const int white = brightest(pixelOf(tileCentre(5, 1)));
     EXPECT_GT(white, 150);
     EXPECT_TRUE(shows(pixelOf(tileCentre(3, 2)), asColor(kWhite)));
-    const int light = brightest(pixelOf({6.375f, 0.0f, 1.375f})), dark = brightest(pixelOf({6.625f, 0.0f, 1.375f}));
+    const int light = brightest(pixelOf({6.375f, 0.0f, 1.375f})),
+              dark = brightest(pixelOf({6.625f, 0.0f, 1.375f}));
     EXPECT_GT(std::max(light, dark), 2 * std::min(light, dark)) << light << " and " << dark;
     EXPECT_NEAR(brightest(pixelOf(tileCentre(4, 2))), white * 0.25f, white * 0.06f);
     game_->setPaused(true);
@@ -76,15 +78,19 @@ TEST_F(GameScene, ArrowsPointOnlyToStandingTilesTheFacingSideMayEnter) {
     game_->setHidden(true);
     drawFrame();
     for (int d = 0; d < 4; ++d) {
-        without[d] = pixelOf({targets[d].x + 0.5f + outwards[d][0], 0.25f, targets[d].y + 0.5f + outwards[d][1]});
+        without[d] =
+            pixelOf({targets[d].x + 0.5f + outwards[d][0], 0.25f, targets[d].y + 0.5f + outwards[d][1]});
     }
     game_->setHidden(false);
     drawFrame();
     for (int d = 0; d < 4; ++d) {
-        with[d] = pixelOf({targets[d].x + 0.5f + outwards[d][0], 0.25f, targets[d].y + 0.5f + outwards[d][1]});
-        const int change = std::abs(red(with[d]) - red(without[d])) + std::abs(green(with[d]) - green(without[d])) +
+        with[d] =
+            pixelOf({targets[d].x + 0.5f + outwards[d][0], 0.25f, targets[d].y + 0.5f + outwards[d][1]});
+        const int change = std::abs(red(with[d]) - red(without[d])) +
+                           std::abs(green(with[d]) - green(without[d])) +
                            std::abs(blue(with[d]) - blue(without[d]));
-        EXPECT_EQ(change > 60, arrow[d]) << "direction " << d << std::hex << ": " << without[d] << " to " << with[d];
+        EXPECT_EQ(change > 60, arrow[d])
+            << "direction " << d << std::hex << ": " << without[d] << " to " << with[d];
     }
 }
 
@@ -107,7 +113,8 @@ TEST_F(GameScene, TheHudShowsOneHeartPerLife) {
         drawFrame();
         for (int i = 0; i < 4; ++i) {
             const uint32_t c = pixelAtGui(-1.17f + 0.176f * i, -0.82f);
-            EXPECT_EQ(red(c) - green(c) > 60, i < lives) << lives << " lives, icon " << i << std::hex << ": " << c;
+            EXPECT_EQ(red(c) - green(c) > 60, i < lives)
+                << lives << " lives, icon " << i << std::hex << ": " << c;
         }
     }
 }

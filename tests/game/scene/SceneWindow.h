@@ -27,7 +27,8 @@ protected:
     void SetUp() override;
 
     // A game on the board drawn as rows (see boardFromRows), with its drawing resources.
-    void start(const std::vector<std::string>& rows, const std::vector<nimbus::Position>& fallAtTwoSeconds = {});
+    void start(const std::vector<std::string>& rows,
+               const std::vector<nimbus::Position>& fallAtTwoSeconds = {});
     // One frame of the game as the playing state draws it into a full-screen game
     // window; the camera it was drawn through is kept.
     void drawFrame();

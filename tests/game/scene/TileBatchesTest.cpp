@@ -17,7 +17,8 @@ struct Batch {
 
 std::vector<Batch> batches(const TileSpan& span) {
     std::vector<Batch> out;
-    for (int32_t b = span.first; b < span.end; b += TileSpan::kTilesPerBatch) out.push_back({b, span.batchSize(b)});
+    for (int32_t b = span.first; b < span.end; b += TileSpan::kTilesPerBatch)
+        out.push_back({b, span.batchSize(b)});
     return out;
 }
 
@@ -34,14 +35,16 @@ TEST(TileBatches, ABoardSmallerThanTheViewIsDrawnOnceInBatchesOfTwelveAndTheRest
 // and the tiles from the footprint's first cell to its last are all drawn.
 TEST(TileBatches, NoBatchRunsPastTheBoardOrLeavesAVisibleTileOut) {
     const GroundFootprint footprints[] = {
-        {-20.0f, 30.0f, -20.0f, 30.0f}, {1.2f, 3.7f, 0.5f, 2.5f}, {2.0f, 2.0f, 4.0f, 4.0f},
+        {-20.0f, 30.0f, -20.0f, 30.0f}, {1.2f, 3.7f, 0.5f, 2.5f},     {2.0f, 2.0f, 4.0f, 4.0f},
         {3.5f, 99.0f, 3.5f, 99.0f},     {-5.0f, -1.0f, -5.0f, -1.0f}, {0.0f, 0.0f, 0.0f, 0.0f},
     };
     for (int32_t width = 1; width <= 14; ++width) {
         for (int32_t length = 1; length <= 14; ++length) {
             for (const GroundFootprint& f : footprints) {
                 const TileSpan span = visibleTiles(f, width, length);
-                const auto cell = [](float v, int32_t n) { return std::min(std::max(static_cast<int32_t>(v), 0), n - 1); };
+                const auto cell = [](float v, int32_t n) {
+                    return std::min(std::max(static_cast<int32_t>(v), 0), n - 1);
+                };
                 const int32_t lowest = cell(f.minZ, length) * width + cell(f.minX, width);
                 const int32_t highest = cell(f.maxZ, length) * width + cell(f.maxX, width);
                 int32_t drawnTo = span.first;

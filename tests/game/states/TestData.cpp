@@ -32,8 +32,10 @@ TestData::TestData() {
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(shipped)) {
         const fs::path relative = fs::relative(entry.path(), shipped);
         if (leftOut(relative)) continue;
-        if (entry.is_directory()) fs::create_directories(data / relative);
-        else fs::create_symlink(entry.path(), data / relative);
+        if (entry.is_directory())
+            fs::create_directories(data / relative);
+        else
+            fs::create_symlink(entry.path(), data / relative);
     }
 }
 
