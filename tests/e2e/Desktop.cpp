@@ -72,8 +72,8 @@ Desktop::~Desktop() {
 }
 
 unsigned Desktop::pixel(float x, float y) {
-    XImage* image = XGetImage(display_, DefaultRootWindow(display_), toPixelX(x), toPixelY(y), 1, 1, AllPlanes,
-                              ZPixmap);
+    XImage* image =
+        XGetImage(display_, DefaultRootWindow(display_), toPixelX(x), toPixelY(y), 1, 1, AllPlanes, ZPixmap);
     if (!image) return 0;
     const unsigned value = XGetPixel(image, 0, 0) & 0xffffff;
     XDestroyImage(image);
@@ -83,13 +83,15 @@ unsigned Desktop::pixel(float x, float y) {
 int Desktop::brightPixels(float x0, float y0, float x1, float y1, int level) {
     const int left = toPixelX(x0), top = toPixelY(y1);
     const int width = toPixelX(x1) - left, height = toPixelY(y0) - top;
-    XImage* image = XGetImage(display_, DefaultRootWindow(display_), left, top, width, height, AllPlanes, ZPixmap);
+    XImage* image =
+        XGetImage(display_, DefaultRootWindow(display_), left, top, width, height, AllPlanes, ZPixmap);
     if (!image) return 0;
     int count = 0;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const unsigned value = XGetPixel(image, x, y);
-            if (int(value >> 16 & 255) > level && int(value >> 8 & 255) > level && int(value & 255) > level) ++count;
+            if (int(value >> 16 & 255) > level && int(value >> 8 & 255) > level && int(value & 255) > level)
+                ++count;
         }
     }
     XDestroyImage(image);

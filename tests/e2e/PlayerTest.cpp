@@ -171,6 +171,7 @@ TEST(Player, LosesEveryLifeEntersTheTableAndFindsItThereNextTime) {
     ASSERT_TRUE(waitFor(kWait, [&] { return shows(desktop, kPlayButton, kPlayButtonLeft, isButtonBlue); }));
     usleep(kSlide);
     desktop.click(kScoresButton[0], kScoresButton[1]);
-    EXPECT_TRUE(waitFor(kWait, [&] { return seventhRowShown(desktop); })) << "the entry is gone after a restart";
+    EXPECT_TRUE(waitFor(kWait, [&] { return seventhRowShown(desktop); }))
+        << "the entry is gone after a restart";
     EXPECT_EQ(quitWithEscape(desktop, game), 0);
 }

@@ -48,8 +48,8 @@ public:
     }
 
     bool shoot(const char* name) {
-        const bool written = writeFramePng((out_ + "/" + name + ".png").c_str(), Application::kWidth,
-                                           Application::kHeight);
+        const bool written =
+            writeFramePng((out_ + "/" + name + ".png").c_str(), Application::kWidth, Application::kHeight);
         if (!written) std::fprintf(stderr, "picture %s not written\n", name);
         return written;
     }
@@ -88,7 +88,8 @@ public:
     }
 
     void type(const char* text) {
-        for (const char* c = text; *c; ++c) key(static_cast<SDLKey>(*c >= 'A' && *c <= 'Z' ? *c - 'A' + 'a' : *c), *c);
+        for (const char* c = text; *c; ++c)
+            key(static_cast<SDLKey>(*c >= 'A' && *c <= 'Z' ? *c - 'A' + 'a' : *c), *c);
     }
 
     // From the front end into the level of that index, with its shortest solution ready.
@@ -115,8 +116,12 @@ public:
     }
 
 private:
-    static int pixelX(float x) { return static_cast<int>(std::lround((x * 0.75f + 1.0f) * 0.5f * (Application::kWidth - 1))); }
-    static int pixelY(float y) { return static_cast<int>(std::lround((1.0f - y) * 0.5f * (Application::kHeight - 1))); }
+    static int pixelX(float x) {
+        return static_cast<int>(std::lround((x * 0.75f + 1.0f) * 0.5f * (Application::kWidth - 1)));
+    }
+    static int pixelY(float y) {
+        return static_cast<int>(std::lround((1.0f - y) * 0.5f * (Application::kHeight - 1)));
+    }
 
     Application& app_;
     std::string out_;

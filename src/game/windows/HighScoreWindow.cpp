@@ -42,7 +42,8 @@ void drawRowText(const BitmapFont& font, const char* text, const Vector2& anchor
     alignment.horizontal = horizontal;
     alignment.vertical = TextAlignment::kBaseline;
     drawText(count, alignment, anchor, quads, font.texture(), renderer, false, &colors.text);
-    if (font.glowTexture()) drawText(count, alignment, anchor, quads, font.glowTexture(), renderer, true, &colors.glow);
+    if (font.glowTexture())
+        drawText(count, alignment, anchor, quads, font.glowTexture(), renderer, true, &colors.glow);
 }
 
 }  // namespace
@@ -88,7 +89,8 @@ void HighScoreWindow::draw(const Camera&, ScreenspaceRenderer& renderer, float, 
     if (!visible() || !font_) return;
     const float pulse = std::fabs(std::sin(10.0f * timer_));
     const RowColors normal{Color(0.9f, 1.0f, 0.9f, 1.0f), Color(0.0f, 0.75f, 0.0f, 1.0f)};
-    const RowColors highlight{Color(0.9f, 0.9f, 0.9f * pulse, 1.0f), Color(0.75f, 0.75f, 0.75f * pulse, 1.0f)};
+    const RowColors highlight{Color(0.9f, 0.9f, 0.9f * pulse, 1.0f),
+                              Color(0.75f, 0.75f, 0.75f * pulse, 1.0f)};
     const Vector2 centre = parentAbsolute + position();
     float y = centre.y + kFirstRow;
     for (int row = 0; row < rowCount_; ++row, y -= kRowStep) {

@@ -31,8 +31,8 @@ public:
     void update(float dt, SignalQueue& signals, Gui& gui, const Vector2& pointer) override;
     bool onKey(const InputEvent&, SignalQueue&, Gui&) override { return false; }
     bool onMouseButton(const Vector2& pointer, bool pressed, int32_t button, SignalQueue& signals) override;
-    void draw(const Camera& camera, ScreenspaceRenderer& renderer, float aspect, const Vector2& parentAbsolute,
-              Gui& gui) override;
+    void draw(const Camera& camera, ScreenspaceRenderer& renderer, float aspect,
+              const Vector2& parentAbsolute, Gui& gui) override;
 
     int rowCount() const { return rowCount_; }
     const std::string& rowName(int row) const { return rows_[row].name; }

@@ -40,7 +40,7 @@ const std::map<std::string, std::string> kSampleProperties = {
 };
 
 // The signals the game states push; each must fire a transition.
-const char* const kStateSignals[] = {kSignalShowGame, kSignalHideGame, kSignalShowLevelComplete,
+const char* const kStateSignals[] = {kSignalShowGame,      kSignalHideGame, kSignalShowLevelComplete,
                                      kSignalShowHighScore, kSignalGameOver, kSignalMainMenu};
 
 struct Box {
@@ -124,8 +124,8 @@ TEST_F(ShippedGui, TransitionsNameExistingWindowsAndEverySignalHasOne) {
     TiXmlDocument document;
     ASSERT_TRUE(document.LoadFile(kDocument));
     int actions = 0;
-    for (const TiXmlElement* section = document.RootElement()->FirstChildElement(kSectionTransitions); section;
-         section = section->NextSiblingElement(kSectionTransitions)) {
+    for (const TiXmlElement* section = document.RootElement()->FirstChildElement(kSectionTransitions);
+         section; section = section->NextSiblingElement(kSectionTransitions)) {
         for (const TiXmlElement* transition = section->FirstChildElement(); transition;
              transition = transition->NextSiblingElement()) {
             for (const TiXmlElement* action = transition->FirstChildElement(); action;
@@ -199,11 +199,13 @@ TEST_F(ShippedGui, EveryTextFitsItsWindow) {
             const float margin = 0.25f * (drawn.maxY - drawn.minY);
             const Box own = rectangleOf(window);
             EXPECT_TRUE(drawn.minX >= own.minX - margin && drawn.maxX <= own.maxX + margin)
-                << window.name() << " spans " << drawn.minX << " to " << drawn.maxX << " in " << own.minX << " to " << own.maxX;
+                << window.name() << " spans " << drawn.minX << " to " << drawn.maxX << " in " << own.minX
+                << " to " << own.maxX;
             EXPECT_TRUE(drawn.inside(screen)) << window.name() << " leaves the screen";
             for (const Window* clip = &window; clip; clip = clip->parent()) {
                 if (clip->clipsChildren()) {
-                    EXPECT_TRUE(drawn.inside(rectangleOf(*clip))) << window.name() << " is cut by " << clip->name();
+                    EXPECT_TRUE(drawn.inside(rectangleOf(*clip)))
+                        << window.name() << " is cut by " << clip->name();
                 }
             }
         });

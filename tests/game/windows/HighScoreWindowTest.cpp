@@ -111,11 +111,16 @@ TEST_F(HighScoreWindowTest, ShowingClosesGapsOfUnsetRanks) {
         std::vector<std::string> names;
         int newest;
     } cases[] = {
-        {{{"highscore_name_0", "Ada"}, {"highscore_score_0", "30"},
-          {"highscore_name_1", "Bo"}, {"highscore_score_1", "20"},
-          {"highscore_name_3", "Di"}, {"highscore_score_3", "5"},
+        {{{"highscore_name_0", "Ada"},
+          {"highscore_score_0", "30"},
+          {"highscore_name_1", "Bo"},
+          {"highscore_score_1", "20"},
+          {"highscore_name_3", "Di"},
+          {"highscore_score_3", "5"},
           {"newest_entry", "3"}},
-         3, {"Ada", "Bo", "Di"}, 3},
+         3,
+         {"Ada", "Bo", "Di"},
+         3},
         {{{"newest_entry", "-1"}}, 3, {"Ada", "Bo", "Di"}, -1},
         {{{"highscore_name_2", "Cy"}, {"highscore_score_2", "10"}}, 4, {"Ada", "Bo", "Cy", "Di"}, -1},
         {{{"newest_entry", "banana"}}, 4, {"Ada", "Bo", "Cy", "Di"}, 0},
