@@ -7,6 +7,8 @@
 
 #include "Desktop.h"
 #include "GameInstall.h"
+#include "LevelCompiler.h"
+#include "LevelSource.h"
 #include "core/posix/FileInBuffer.h"
 #include "core/posix/FileOutBuffer.h"
 #include "game/rules/Board.h"
@@ -29,8 +31,9 @@ const float kScorePanelRight[2] = {0.85f, 0.5f};
 // The seventh row of the high-score table: empty while the table holds its six defaults.
 const float kSeventhRow[4] = {-0.78f, -0.36f, -0.2f, -0.27f};
 
-// Level 01's shortest solution rolls six times towards x + 1, which is the left arrow.
-constexpr int kLevelOneRolls = 6;
+// The keys of the die's turns in the solver's numbering: rolls towards x - 1, x + 1,
+// y - 1, y + 1 (the right arrow rolls towards smaller x), then the two twists.
+const char* const kTurnKeys[6] = {"Right", "Left", "Down", "Up", "s", "a"};
 // Longer than a roll (0.45 s): a key pressed while the die turns replaces the one waiting.
 constexpr useconds_t kTurnPause = 700000;
 constexpr float kWait = 20.0f;
@@ -110,8 +113,8 @@ bool tableHolds(const std::string& dataDirectory, const std::string& name) {
 
 }  // namespace
 
-// The shipped game as a player meets it: Play, level 01 rolled along its solution, the
-// level-complete panel, on to level 02, then Escape: a clean exit that leaves the
+// The shipped game as a player meets it: Play, level 01 rolled along the solver's
+// shortest solution, the level-complete panel, on to level 02, then Escape: a clean exit that leaves the
 // high-score file behind, and not one error line on the way.
 TEST(Player, PlaysTheFirstLevelGoesOnToTheSecondAndQuits) {
     if (!dataBuilt()) GTEST_SKIP() << "the data directory is not built here";
@@ -124,8 +127,11 @@ TEST(Player, PlaysTheFirstLevelGoesOnToTheSecondAndQuits) {
     usleep(kSlide);
     desktop.click(kPlayButton[0], kPlayButton[1]);
     ASSERT_TRUE(levelArrives(desktop)) << "level 01 did not start";
-    for (int roll = 0; roll < kLevelOneRolls; ++roll) {
-        desktop.key("Left");
+    LevelSource level;
+    ASSERT_TRUE(LevelSourceParser::read(NIMBUS_SOURCE_DIR "/assets/levels/01.level", level));
+    for (const SolutionStep& step : solveLevel(level).steps) {
+        usleep(static_cast<useconds_t>(step.waitFrames * kFrameSeconds * 1e6f));
+        desktop.key(kTurnKeys[step.turn]);
         usleep(kTurnPause);
     }
     ASSERT_TRUE(waitFor(kWait, [&] { return shows(desktop, kNextButton, kNextButtonLeft, isButtonBlue); }))
