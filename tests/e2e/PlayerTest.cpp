@@ -114,8 +114,8 @@ bool tableHolds(const std::string& dataDirectory, const std::string& name) {
 }  // namespace
 
 // The shipped game as a player meets it: Play, level 01 rolled along the solver's
-// shortest solution, the level-complete panel, on to level 02, then Escape: a clean exit that leaves the
-// high-score file behind, and not one error line on the way.
+// shortest solution, the level-complete panel, on to level 02, then Escape: a clean exit
+// that leaves the high-score file behind, and not one error line on the way.
 TEST(Player, PlaysTheFirstLevelGoesOnToTheSecondAndQuits) {
     if (!dataBuilt()) GTEST_SKIP() << "the data directory is not built here";
     Desktop desktop;
