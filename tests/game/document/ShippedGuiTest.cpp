@@ -258,3 +258,37 @@ TEST_F(ShippedGui, SignalsLeadWhereTheStatesExpect) {
         }
     }
 }
+
+namespace {
+
+// Expects the same window elements, class and name, in the same tree.
+void expectSameWindows(const TiXmlElement* shipped, const TiXmlElement* saved) {
+    for (; shipped && saved; shipped = shipped->NextSiblingElement(), saved = saved->NextSiblingElement()) {
+        const std::string name = shipped->Attribute(kAttributeName);
+        EXPECT_EQ(name, saved->Attribute(kAttributeName));
+        EXPECT_STRCASEEQ(shipped->Attribute(kAttributeClass), saved->Attribute(kAttributeClass)) << name;
+        expectSameWindows(shipped->FirstChildElement(), saved->FirstChildElement());
+    }
+    EXPECT_TRUE(!shipped && !saved) << "the saved document has other windows";
+}
+
+}  // namespace
+
+// What the layout editor saves holds every window of the shipped document under its own
+// class, the game's own classes included, and reads back without a word of complaint.
+TEST_F(ShippedGui, SavesEveryWindowUnderItsClass) {
+    std::unique_ptr<TiXmlDocument> saved(gui_->toXml());
+    TiXmlDocument shipped;
+    ASSERT_TRUE(shipped.LoadFile(kDocument));
+    const char* windows = kSectionWindows;
+    expectSameWindows(shipped.RootElement()->FirstChildElement(windows)->FirstChildElement(),
+                      saved->RootElement()->FirstChildElement(windows)->FirstChildElement());
+
+    const std::string file = environment_->directory() + "/saved.xml";
+    ASSERT_TRUE(saved->SaveFile(file.c_str()));
+    EditableGui reloaded(gui_->width(), gui_->height());
+    LogCapture log;
+    ASSERT_TRUE(reloaded.load(file.c_str()));
+    EXPECT_TRUE(log.lines().empty()) << log.all();
+    EXPECT_EQ(reloaded.transitions().size(), gui_->transitions().size());
+}
