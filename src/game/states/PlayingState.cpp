@@ -51,9 +51,10 @@ bool PlayingState::enter(GameStateInfo& info) {
     info.gui->pushSignal(kSignalShowGame);
     info.levelStartScore = info.stats->score;
     font_ = info.gui->getFont(kDefaultFontName);
-    if (font_)
+    if (font_) {
         gameOverQuadCount_ =
             layoutText(*font_, gameOverQuads_, kGameOverLength, kGameOverText, kGameOverSize, 0.0f);
+    }
     return true;
 }
 
@@ -85,8 +86,11 @@ GenericState* PlayingState::update(float dt, GameStateInfo& info) {
         gui.setProperty(kPropertyExitToState, kStateLevelComplete);
         return handOver(info);
     }
-    // A level that could not be loaded cannot be played; back to the menus.
-    if (!game_->loaded()) gui.setProperty(kPropertyExitToState, kStateFrontend);
+    // A level that could not be loaded cannot be played: back to the main menu.
+    if (!game_->loaded()) {
+        gui.setProperty(kPropertyExitToState, kStateFrontend);
+        gui.pushSignal(kSignalMainMenu);
+    }
     if (exitTo(gui, kStateGameOver) || exitTo(gui, kStateFrontend)) return handOver(info);
     if (gui.getProperty(kPropertyTogglePause) == kYes) {
         game_->execute(GameCommand(kCommandTogglePause));

@@ -14,6 +14,7 @@
 #include "game/states/PlayingState.h"
 #include "gui/EditableGui.h"
 #include "gui/GuiNames.h"
+#include "gui/windows/Window.h"
 
 using namespace nimbus;
 
@@ -229,5 +230,7 @@ TEST_F(StateMachineTest, ALevelThatDoesNotLoadLeadsBackToTheFrontEnd) {
     LogCapture log;
     play();
     runUntil("FrontendState");
+    settle();
+    EXPECT_TRUE(gui().findWindow("menu")->visible());
     EXPECT_TRUE(log.saw({"Level 1 could not be loaded"})) << log.all();
 }
