@@ -225,6 +225,9 @@ TEST_F(ShippedGui, SignalsLeadWhereTheStatesExpect) {
         std::vector<const char*> hidden;
     } steps[] = {
         {"play", kPropertyExitToState, kStatePlaying, {}, {"menu", "background"}},
+        // A level that cannot be played sends the player back at once.
+        {kSignalMainMenu, kPropertyExitToState, kStateFrontend, {"background", "menu"}, {}},
+        {"play", kPropertyExitToState, kStatePlaying, {}, {"menu", "background"}},
         {kSignalShowGame, nullptr, nullptr, {"game"}, {"background"}},
         {"pause", kPropertyTogglePause, "yes", {"game"}, {}},
         {"to_menu", kPropertyExitToState, kStateFrontend, {"background", "menu"}, {"game"}},
