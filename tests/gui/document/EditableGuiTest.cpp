@@ -2,8 +2,6 @@
 // instead of by GL selection.
 #include <SDL/SDL_keysym.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <tinyxml.h>
 
 #include <cmath>
@@ -11,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "../../core/support/FileSizeLimit.h"
 #include "../../render/support/LogCapture.h"
 #include "../support/GuiTestSupport.h"
 #include "gui/EditableGui.h"
@@ -188,17 +187,12 @@ TEST_F(EditableGuiTest, AFailedSaveKeepsTheOldDocumentAndSaysSoOnce) {
     load(editor, std::string(kEveryClass));
     const std::string original = readFile(editor.fileName());
     // A disk that fills after 100 bytes.
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit small = previous;
-    small.rlim_cur = 100;
-    signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
     LogCapture log;
-    const bool saved = editor.save();
-    setrlimit(RLIMIT_FSIZE, &previous);
-    signal(SIGXFSZ, SIG_DFL);
-    EXPECT_FALSE(saved);
+    {
+        FileSizeLimit full(100);
+        ASSERT_TRUE(full.active());
+        EXPECT_FALSE(editor.save());
+    }
     EXPECT_EQ(readFile(editor.fileName()), original);
     ASSERT_EQ(log.lines().size(), 1u) << log.all();
     EXPECT_TRUE(log.saw({"Failed to save", editor.fileName().c_str()}));
