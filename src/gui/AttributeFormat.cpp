@@ -1,5 +1,7 @@
 #include "gui/AttributeFormat.h"
 
+#include "core/Log.h"
+
 #include <tinyxml.h>
 
 #include <cmath>
@@ -8,6 +10,12 @@
 #include <cstdlib>
 
 namespace nimbus {
+
+const char* requiredAttribute(const TiXmlElement* element, const char* name) {
+    const char* text = element ? element->Attribute(name) : nullptr;
+    if (!text) LOG_ERROR("Missing " << name << " attribute");
+    return text;
+}
 
 void writeFloatAttribute(TiXmlElement& element, const char* name, float value) {
     char text[64];
