@@ -58,7 +58,8 @@ private:
 
 bool loadDataFiles(InArchive& archive, Core& core) {
     for (const DataFolder& folder : kDataFolders) {
-        if (loadAll(archive, folder.directory, folder.extension, FolderLoader(folder, core)) < 0) return false;
+        if (loadAll(archive, folder.directory, folder.extension, FolderLoader(folder, core)) < 0)
+            return false;
     }
     return true;
 }

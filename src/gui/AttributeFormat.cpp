@@ -1,13 +1,13 @@
 #include "gui/AttributeFormat.h"
 
-#include "core/Log.h"
-
 #include <tinyxml.h>
 
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+
+#include "core/Log.h"
 
 namespace nimbus {
 

@@ -9,7 +9,6 @@
 #include <set>
 #include <string>
 
-#include "support/FileSizeLimit.h"
 #include "core/DirectoryIterator.h"
 #include "core/InBuffer.h"
 #include "core/MemberCallback2.h"
@@ -18,6 +17,7 @@
 #include "core/posix/FileOutBuffer.h"
 #include "core/posix/PosixInArchive.h"
 #include "core/posix/PosixOutArchive.h"
+#include "support/FileSizeLimit.h"
 
 using namespace nimbus;
 

@@ -1,8 +1,8 @@
 #include "game/scene/HudDrawing.h"
 
+#include "core/math/Color.h"
 #include "game/rules/GameImpl.h"
 #include "game/rules/PlayerStats.h"
-#include "core/math/Color.h"
 #include "game/scene/RadialWipe.h"
 #include "gui/windows/Quads.h"
 

@@ -5,8 +5,8 @@
 #include "../../render/font/FakeTexture.h"
 #include "../../render/support/RecordingRenderer.h"
 #include "core/math/Matrix44.h"
-#include "game/scene/FloatingTextDrawing.h"
 #include "game/rules/FloatingTextList.h"
+#include "game/scene/FloatingTextDrawing.h"
 #include "render/Camera.h"
 
 using namespace nimbus;
@@ -101,7 +101,9 @@ TEST(FloatingTextDrawing, AGrowingTextIsFiveTimesAsLargeAfterASecondAndRisesToIt
     drawFloatingTexts(list, camera, after);
     ASSERT_EQ(before.added.size(), 2u);
     ASSERT_EQ(after.added.size(), 2u);
-    auto width = [](const RecordingRenderer& c) { return c.added[0].quad.corners[2].x - c.added[0].quad.corners[0].x; };
+    auto width = [](const RecordingRenderer& c) {
+        return c.added[0].quad.corners[2].x - c.added[0].quad.corners[0].x;
+    };
     EXPECT_NEAR(width(after) / width(before), 5.0f, 1e-3f);
     // Just before the end of its life the text has risen by almost drift × lifetime.
     list.update(0.999f);

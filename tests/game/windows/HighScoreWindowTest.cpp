@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "../../render/support/RecordingRenderer.h"
 #include "../../render/support/LogCapture.h"
+#include "../../render/support/RecordingRenderer.h"
 #include "core/ResourceManager.h"
 #include "game/rules/HighScoreList.h"
 #include "game/windows/HighScoreWindow.h"

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "FakeTexture.h"
 #include "../support/RecordingRenderer.h"
+#include "FakeTexture.h"
 #include "core/math/Color.h"
 #include "render/ScreenspaceRenderer.h"
 #include "render/font/DrawText.h"

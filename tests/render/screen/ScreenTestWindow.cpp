@@ -73,7 +73,9 @@ ScreenQuad ScreenTest::quad(float x0, float y0, float x1, float y1, float r, flo
     return q;
 }
 
-void ScreenTest::toPixel(float x, float y, int& px, int& py) { guiPointToPixel(x, y, kWidth, kHeight, px, py); }
+void ScreenTest::toPixel(float x, float y, int& px, int& py) {
+    guiPointToPixel(x, y, kWidth, kHeight, px, py);
+}
 
 uint32_t ScreenTest::pixelAt(float x, float y) { return guiPixelColor(x, y, kWidth, kHeight); }
 
