@@ -8,7 +8,6 @@
 
 #include "core/InArchive.h"
 #include "core/Log.h"
-#include "core/MemberCallback2.h"
 #include "core/OutArchive.h"
 #include "core/Path.h"
 #include "core/ResourceManager.h"
@@ -16,6 +15,7 @@
 #include "core/posix/PosixInArchive.h"
 #include "core/posix/PosixOutArchive.h"
 #include "core/posix/SystemTimeSource.h"
+#include "game/DataFiles.h"
 #include "game/GameStateInfo.h"
 #include "game/rules/LevelList.h"
 #include "game/states/FrontendState.h"
@@ -27,10 +27,6 @@
 #include "gui/windows/StandardWindows.h"
 #include "gui/windows/WindowFactory.h"
 #include "render/Core.h"
-#include "render/Loaders.h"
-#include "render/Mesh.h"
-#include "render/MeshBatch.h"
-#include "render/MeshHelp.h"
 #include "render/Video.h"
 #include "render/gl/OglScreenspaceRenderer.h"
 #include "sound/GameSound.h"
@@ -73,16 +69,6 @@ Application* gApplication = nullptr;
 const Color kClearColor{0.0f, 0.0f, 0.0f, 1.0f};
 constexpr const char* kLevelDirectory = "Data/Levels";
 constexpr const char* kMusicDirectory = "Data/Music";
-constexpr const char* kTileSource = "Meshes/Brick";
-constexpr const char* kTileBatch = "Meshes/Tile";
-
-// A directory, the extension of the files read from it, and their loading member.
-struct DataFiles {
-    const char* directory;
-    const char* extension;
-    bool (Application::*load)(const Path&, InBuffer&);
-};
-
 std::string workingDirectory() {
     char buffer[PATH_MAX];
     return ::getcwd(buffer, sizeof buffer) ? std::string(buffer) : std::string(".");
@@ -235,43 +221,7 @@ bool Application::loadMusic() {
            nimbus::loadMusic(std::string(kMusicDirectory) + "/Game.music", "Music/Game");
 }
 
-bool Application::loadDataFiles() {
-    // A name loaded again from a later directory replaces the earlier asset, so the
-    // theme's own files win over the common ones.
-    static constexpr DataFiles kDataFiles[] = {
-        {"/Levels/Common/Shaders", ".fx", &Application::loadShaderFile},
-        {"/Themes/Common", ".texture", &Application::loadTextureFile},
-        {"/Themes/Lego", ".texture", &Application::loadTextureFile},
-        {"/Fonts", ".texture", &Application::loadTextureFile},
-        {"/Frontend", ".texture", &Application::loadTextureFile},
-        {"/Themes/Common", ".model", &Application::loadModelFile},
-        {"/Themes/Lego", ".model", &Application::loadModelFile},
-    };
-    for (const DataFiles& files : kDataFiles) {
-        if (loadAll(*inArchive(), files.directory, files.extension, memberCallback(this, files.load)) < 0) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool Application::loadShaderFile(const Path& file, InBuffer& contents) {
-    if (loadShader(file, contents, *core())) return true;
-    LOG_ERROR("Failed to load the effect " << file.c_str());
-    return false;
-}
-
-bool Application::loadTextureFile(const Path& file, InBuffer& contents) {
-    if (loadTexture(file, contents, *core())) return true;
-    LOG_ERROR("Failed to load the texture " << file.c_str());
-    return false;
-}
-
-bool Application::loadModelFile(const Path& file, InBuffer& contents) {
-    if (loadModel(file, contents, *core())) return true;
-    LOG_ERROR("Failed to load the model " << file.c_str());
-    return false;
-}
+bool Application::loadDataFiles() { return nimbus::loadDataFiles(*inArchive(), *core()); }
 
 bool Application::createScreenRenderer() {
     screenRenderer_ = std::make_unique<OglScreenspaceRenderer>(*core(), Vector2(4.0f / 3.0f, 1.0f),
@@ -281,17 +231,7 @@ bool Application::createScreenRenderer() {
 
 void Application::deleteScreenRenderer() { screenRenderer_.reset(); }
 
-bool Application::buildTileBatch() {
-    ResourceHandle<Mesh> brick = getResource<Mesh>(kTileSource, "Mesh");
-    if (!brick) {
-        LOG_ERROR("The tile mesh " << kTileSource << " is missing");
-        return false;
-    }
-    MeshBatch* batch = buildMeshBatch(*brick, *core());
-    if (!batch) return false;
-    registerMeshBatch(kTileBatch, batch);
-    return true;
-}
+bool Application::buildTileBatch() { return nimbus::buildTileBatch(*core()); }
 
 bool Application::startGui() {
     delete setWindowFactory(new WindowFactory);

@@ -13,10 +13,8 @@ class Core;
 class EditableGui;
 class GameSound;
 class GenericState;
-class InBuffer;
 class MusicPlayer;
 class OglScreenspaceRenderer;
-class Path;
 class ResourceManager;
 struct GameStateInfo;
 
@@ -93,11 +91,6 @@ private:
     bool startStates();
     void stopStates();
     bool loadHighScores();
-
-    // Loading callbacks of the data files, one per kind.
-    bool loadShaderFile(const Path& file, InBuffer& contents);
-    bool loadTextureFile(const Path& file, InBuffer& contents);
-    bool loadModelFile(const Path& file, InBuffer& contents);
 
     bool fullscreen_;
     HighScoreFile highScoreFile_;

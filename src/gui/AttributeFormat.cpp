@@ -7,7 +7,15 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/Log.h"
+
 namespace nimbus {
+
+const char* requiredAttribute(const TiXmlElement* element, const char* name) {
+    const char* text = element ? element->Attribute(name) : nullptr;
+    if (!text) LOG_ERROR("Missing " << name << " attribute");
+    return text;
+}
 
 void writeFloatAttribute(TiXmlElement& element, const char* name, float value) {
     char text[64];

@@ -9,6 +9,10 @@ namespace nimbus {
 // How numbers and colours are written in the GUI document, shared by every window and
 // action that saves itself, so that a saved document reads back to the same values.
 
+// The text of an attribute the element cannot do without; null, with "Missing <name>
+// attribute" logged, when it (or the element) is missing.
+const char* requiredAttribute(const TiXmlElement* element, const char* name);
+
 // A float with six decimals ("%f").
 void writeFloatAttribute(TiXmlElement& element, const char* name, float value);
 

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -19,6 +17,7 @@
 #include "core/posix/FileOutBuffer.h"
 #include "core/posix/PosixInArchive.h"
 #include "core/posix/PosixOutArchive.h"
+#include "support/FileSizeLimit.h"
 
 using namespace nimbus;
 
@@ -184,21 +183,15 @@ TEST_F(ArchiveTest, SavingReplacesTheFileOnlyWhenEveryWriteSucceeded) {
     EXPECT_EQ(readFile("highscores.bin"), std::string("new\0", 4));
 
     // A disk that fills up during the save: the old file stays and no temporary is left.
-    struct rlimit saved;
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    struct rlimit small = saved;
-    small.rlim_cur = 1024;
-    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     {
+        FileSizeLimit full(1024);
+        ASSERT_TRUE(full.active());
         std::unique_ptr<OutBuffer> out(archive.open("/highscores.bin"));
         ASSERT_TRUE(out);
         const std::string big(1 << 16, 'x');
         EXPECT_EQ(out->write(big.data(), static_cast<int32_t>(big.size())), 0);
         EXPECT_EQ(out->bytesWritten(), 0);
     }
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
     EXPECT_EQ(readFile("highscores.bin"), std::string("new\0", 4));
     EXPECT_EQ(std::system(("test $(ls " + root_ + " | wc -l) -eq 1").c_str()), 0);
 }

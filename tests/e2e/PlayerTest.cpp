@@ -3,18 +3,16 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
+#include "../game/rules/GameFixture.h"
 #include "Desktop.h"
 #include "GameInstall.h"
 #include "LevelCompiler.h"
 #include "LevelSource.h"
 #include "core/posix/FileInBuffer.h"
-#include "core/posix/FileOutBuffer.h"
-#include "game/rules/Board.h"
 #include "game/rules/HighScoreList.h"
-#include "game/rules/LevelMap.h"
-#include "game/rules/TileColor.h"
 
 using namespace nimbus;
 
@@ -74,16 +72,8 @@ bool seventhRowShown(Desktop& desktop) {
 
 // A 5 x 5 board whose inner tiles, the start among them, fall as soon as the clock runs.
 std::string writeCrumblingLevel(const std::string& path) {
-    Board board(5, 5);
-    for (int32_t y = 0; y < 5; ++y) {
-        for (int32_t x = 0; x < 5; ++x) {
-            const bool border = x == 0 || y == 0 || x == 4 || y == 4;
-            board.tileAt({x, y}) = border ? Tile(kWhite) : Tile(0, kWhite);
-        }
-    }
-    board.tileAt({2, 2}) = Tile(0, kStart);
-    FileOutBuffer out;
-    EXPECT_TRUE(out.open(path) && writeLevelMap(out, board) && out.close());
+    std::ofstream(path, std::ios::binary)
+        << levelMapFromRows({"WWWWW", "WWWWW", "WWSWW", "WWWWW", "WWWWW"}, 0);
     return path;
 }
 

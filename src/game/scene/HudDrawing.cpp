@@ -1,8 +1,10 @@
 #include "game/scene/HudDrawing.h"
 
+#include "core/math/Color.h"
 #include "game/rules/GameImpl.h"
 #include "game/rules/PlayerStats.h"
 #include "game/scene/RadialWipe.h"
+#include "gui/windows/Quads.h"
 
 namespace nimbus {
 
@@ -56,15 +58,10 @@ void addLayer(const GameImpl& game, ScreenspaceRenderer& renderer, const Resourc
     const AtlasCell& heart = kKindCells[kPickupExtraLife];
     for (int32_t life = 0; life < stats.lives; ++life) {
         const float left = kLeft + kIconStep * static_cast<float>(life);
-        ScreenQuad quad;
-        const float corners[4][4] = {{left, -0.9f, heart.u0, heart.v0},
-                                     {left + kIconSize, -0.9f, heart.u1, heart.v0},
-                                     {left + kIconSize, -0.74f, heart.u1, heart.v1},
-                                     {left, -0.74f, heart.u0, heart.v1}};
-        for (int i = 0; i < 4; ++i)
-            quad.corners[i] = {corners[i][0], corners[i][1], corners[i][2], corners[i][3],
-                               1.0f,          1.0f,          1.0f,          0.75f};
-        renderer.addQuad(quad, texture, glow);
+        renderer.addQuad(rectangleQuad(Vector2(left, -0.9f), Vector2(left + kIconSize, -0.74f),
+                                       Vector2(heart.u0, heart.v0), Vector2(heart.u1, heart.v1),
+                                       Color(1.0f, 1.0f, 1.0f, 0.75f)),
+                         texture, glow);
     }
     const float left = stats.comboTimer / kComboSeconds;
     if (left > 0.0f)

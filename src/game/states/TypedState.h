@@ -4,7 +4,9 @@
 
 namespace nimbus {
 
-// A state that knows the type of the loop's shared information.
+// A state that knows the type of the loop's shared information: the loop hands every
+// state the same untyped pointer, and this is the one place it is cast back, so a state
+// only ever sees its Info. exit does nothing unless a state needs it to.
 template <typename Info>
 class TypedState : public GenericState {
 public:

@@ -4,7 +4,8 @@
 
 namespace nimbus {
 
-// Stops a window, and with it its children, from taking key and button input; a button shows greyed.
+// Stops a window, and with it its children, from taking key and button input; a button
+// shows greyed. Finishes in the frame it runs, so the next action follows at once.
 class DisableInput : public TargetAction {
 public:
     explicit DisableInput(Window& target) : TargetAction(target) {}

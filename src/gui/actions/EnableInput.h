@@ -4,7 +4,8 @@
 
 namespace nimbus {
 
-// Lets a window take key and button input again.
+// Lets a window (and its children) take key and button input again, undoing
+// DisableInput. Finishes in the frame it runs.
 class EnableInput : public TargetAction {
 public:
     explicit EnableInput(Window& target) : TargetAction(target) {}

@@ -2,7 +2,7 @@
 
 #include <tinyxml.h>
 
-#include "core/Log.h"
+#include "gui/AttributeFormat.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
 
@@ -14,16 +14,10 @@ SetProp::SetProp(Window& target, std::string property, std::string value)
 Action* SetProp::create(const TiXmlElement* element, Gui& gui) {
     Window* target = findTarget(element, gui);
     if (!target) return nullptr;
-    const char* property = element->Attribute(kAttributeProperty);
-    if (!property) {
-        LOG_ERROR("Missing property attribute");
-        return nullptr;
-    }
-    const char* value = element->Attribute(kAttributeValue);
-    if (!value) {
-        LOG_ERROR("Missing value attribute");
-        return nullptr;
-    }
+    const char* property = requiredAttribute(element, kAttributeProperty);
+    if (!property) return nullptr;
+    const char* value = requiredAttribute(element, kAttributeValue);
+    if (!value) return nullptr;
     return new SetProp(*target, property, value);
 }
 

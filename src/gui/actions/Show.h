@@ -4,7 +4,9 @@
 
 namespace nimbus {
 
-// Shows a window sliding in from the left; a window already shown does not move.
+// Shows a window sliding in from the left over SlideAction::kDuration, running until it
+// rests where the document put it; a window already shown does not move and the action
+// finishes at once.
 class Show : public SlideAction {
 public:
     explicit Show(Window& target) : SlideAction(target) {}

@@ -3,6 +3,7 @@
 #include <tinyxml.h>
 
 #include "core/Log.h"
+#include "gui/AttributeFormat.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
 #include "gui/windows/Window.h"
@@ -10,11 +11,8 @@
 namespace nimbus {
 
 Window* TargetAction::findTarget(const TiXmlElement* element, Gui& gui) {
-    const char* name = element ? element->Attribute(kAttributeTarget) : nullptr;
-    if (!name) {
-        LOG_ERROR("Missing target attribute");
-        return nullptr;
-    }
+    const char* name = requiredAttribute(element, kAttributeTarget);
+    if (!name) return nullptr;
     Window* window = gui.findWindow(name);
     if (!window) LOG_ERROR("Couldn't find window");
     return window;

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "core/Log.h"
 #include "gui/AttributeFormat.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
@@ -34,11 +33,8 @@ Button::Button(const WindowAttributes& attributes, std::string action, std::stri
 Window* Button::create(const TiXmlElement* element, Gui& gui) {
     WindowAttributes attributes;
     if (!parseWindowAttributes(element, attributes)) return nullptr;
-    const char* action = element->Attribute(kAttributeAction);
-    if (!action) {
-        LOG_ERROR("Missing action attribute");
-        return nullptr;
-    }
+    const char* action = requiredAttribute(element, kAttributeAction);
+    if (!action) return nullptr;
     const char* caption = element->Attribute(kAttributeCaption);
     Color color = kDefaultColor, glow = kDefaultGlow;
     readColorAttribute(*element, kAttributeColor, color);

@@ -2,7 +2,7 @@
 
 #include <tinyxml.h>
 
-#include "core/Log.h"
+#include "gui/AttributeFormat.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
 #include "gui/windows/WindowText.h"
@@ -21,11 +21,8 @@ EditBox::EditBox(const WindowAttributes& attributes, std::string property, std::
 Window* EditBox::create(const TiXmlElement* element, Gui& gui) {
     WindowAttributes attributes;
     if (!parseWindowAttributes(element, attributes)) return nullptr;
-    const char* property = element->Attribute(kAttributeProperty);
-    if (!property) {
-        LOG_ERROR("Missing property attribute");
-        return nullptr;
-    }
+    const char* property = requiredAttribute(element, kAttributeProperty);
+    if (!property) return nullptr;
     const char* initial = element->Attribute(kAttributeInitial);
     const std::string text = initial ? initial : kDefaultInitial;
     gui.setProperty(property, text);

@@ -2,7 +2,6 @@
 
 #include <tinyxml.h>
 
-#include "core/Log.h"
 #include "gui/AttributeFormat.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
@@ -19,11 +18,8 @@ PropertyText::PropertyText(const WindowAttributes& attributes, std::string prope
 Window* PropertyText::create(const TiXmlElement* element, Gui& gui) {
     WindowAttributes attributes;
     if (!parseWindowAttributes(element, attributes)) return nullptr;
-    const char* property = element->Attribute(kAttributeProperty);
-    if (!property) {
-        LOG_ERROR("Missing property attribute");
-        return nullptr;
-    }
+    const char* property = requiredAttribute(element, kAttributeProperty);
+    if (!property) return nullptr;
     Color color = Button::kDefaultColor, glow = Button::kDefaultGlow;
     readColorAttribute(*element, kAttributeColor, color);
     readColorAttribute(*element, kAttributeGlow, glow);

@@ -2,7 +2,6 @@
 
 #include <tinyxml.h>
 
-#include "core/Log.h"
 #include "gui/AttributeFormat.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
@@ -19,11 +18,8 @@ Text::Text(const WindowAttributes& attributes, std::string message, ResourceHand
 Window* Text::create(const TiXmlElement* element, Gui& gui) {
     WindowAttributes attributes;
     if (!parseWindowAttributes(element, attributes)) return nullptr;
-    const char* message = element->Attribute(kAttributeMessage);
-    if (!message) {
-        LOG_ERROR("Missing message attribute");
-        return nullptr;
-    }
+    const char* message = requiredAttribute(element, kAttributeMessage);
+    if (!message) return nullptr;
     Color color = Button::kDefaultColor, glow = Button::kDefaultGlow;
     readColorAttribute(*element, kAttributeColor, color);
     readColorAttribute(*element, kAttributeGlow, glow);

@@ -1,6 +1,7 @@
 #include <SDL/SDL_keysym.h>
 #include <gtest/gtest.h>
 
+#include "../../gui/support/GuiTestSupport.h"
 #include "game/GameInput.h"
 #include "gui/InputEvent.h"
 
@@ -8,15 +9,10 @@ using namespace nimbus;
 
 namespace {
 
-InputEvent event(InputEvent::Type type, int key = -1, int button = 0, bool pressed = true, int x = 0,
-                 int y = 0) {
-    InputEvent e;
-    e.type = type;
-    e.key = key;
-    e.button = button;
-    e.pressed = pressed;
-    e.x = x;
-    e.y = y;
+// A key the GUI has already used: it comes on with no kind.
+InputEvent taken(int32_t key) {
+    InputEvent e = keyEvent(key, 0, true);
+    e.type = InputEvent::None;
     return e;
 }
 
@@ -39,17 +35,17 @@ TEST(GameInput, EventsBecomeTheirCommands) {
         int32_t kind;
     };
     const Case cases[] = {
-        {"S", event(E::Key, SDLK_s), kCommandTwist0},
-        {"up", event(E::Key, SDLK_UP), kCommandRollPlusY},
-        {"right rolls to smaller x", event(E::Key, SDLK_RIGHT), kCommandRollMinusX},
-        {"left rolls to larger x", event(E::Key, SDLK_LEFT), kCommandRollPlusX},
-        {"a released key", event(E::Key, SDLK_UP, 0, false), kCommandNothing},
-        {"a key not in the table", event(E::Key, SDLK_d), kCommandNothing},
-        {"a key the GUI took", event(E::None, SDLK_UP), kCommandNothing},
-        {"left press", event(E::MouseDown), kCommandNothing},
-        {"left release", event(E::MouseUp, -1, E::kLeftButton, false), kCommandRollToCell},
-        {"middle release", event(E::MouseUp, -1, E::kMiddleButton, false), kCommandTwist1},
-        {"right release", event(E::MouseUp, -1, E::kRightButton, false), kCommandTwist0},
+        {"S", keyEvent(SDLK_s, 0, true), kCommandTwist0},
+        {"up", keyEvent(SDLK_UP, 0, true), kCommandRollPlusY},
+        {"right rolls to smaller x", keyEvent(SDLK_RIGHT, 0, true), kCommandRollMinusX},
+        {"left rolls to larger x", keyEvent(SDLK_LEFT, 0, true), kCommandRollPlusX},
+        {"a released key", keyEvent(SDLK_UP, 0, false), kCommandNothing},
+        {"a key not in the table", keyEvent(SDLK_d, 0, true), kCommandNothing},
+        {"a key the GUI took", taken(SDLK_UP), kCommandNothing},
+        {"left press", buttonEvent(E::MouseDown, 0, 0), kCommandNothing},
+        {"left release", buttonEvent(E::MouseUp, 0, 0, E::kLeftButton), kCommandRollToCell},
+        {"middle release", buttonEvent(E::MouseUp, 0, 0, E::kMiddleButton), kCommandTwist1},
+        {"right release", buttonEvent(E::MouseUp, 0, 0, E::kRightButton), kCommandTwist0},
     };
     for (const Case& c : cases) EXPECT_EQ(GameInput::commandFor(c.event, Transform()).kind, c.kind) << c.what;
 }
@@ -70,7 +66,7 @@ TEST(GameInput, AClickPicksTheCellUnderThePointer) {
     };
     for (const Case& c : cases) {
         const GameCommand command =
-            GameInput::commandFor(event(InputEvent::MouseUp, -1, 0, false, c.x, c.y), c.camera);
+            GameInput::commandFor(buttonEvent(InputEvent::MouseUp, c.x, c.y), c.camera);
         EXPECT_EQ(Position(command.x, command.y), c.cell) << c.what;
     }
 }

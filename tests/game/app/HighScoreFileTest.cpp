@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <sys/resource.h>
+#include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 
+#include "../../core/support/FileSizeLimit.h"
 #include "game/HighScoreFile.h"
 #include "game/rules/HighScoreList.h"
 
@@ -64,16 +64,11 @@ TEST(HighScoreFile, TheFirstSaveMakesTheFolderAndAFailedOneKeepsTheOldTable) {
     // A disk that fills up half-way through a bigger table.
     HighScoreList big;
     for (int i = 0; i < 100; ++i) big.add(std::string(200, 'n'), i);
-    struct rlimit saved;
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    struct rlimit small = saved;
-    small.rlim_cur = 1024;
-    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool savedBig = file.save(big);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-    EXPECT_FALSE(savedBig);
+    {
+        FileSizeLimit full(1024);
+        ASSERT_TRUE(full.active());
+        EXPECT_FALSE(file.save(big));
+    }
 
     HighScoreList loaded;
     file.load(loaded);

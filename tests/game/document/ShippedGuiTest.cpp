@@ -118,26 +118,9 @@ TEST_F(ShippedGui, LoadsWithoutAnErrorLine) {
     EXPECT_TRUE(loadLog_->empty()) << loadLog_->front();
 }
 
-// Every action of a transition names a window of the document, every button's signal
-// and every signal the game states push fires a transition.
-TEST_F(ShippedGui, TransitionsNameExistingWindowsAndEverySignalHasOne) {
-    TiXmlDocument document;
-    ASSERT_TRUE(document.LoadFile(kDocument));
-    int actions = 0;
-    for (const TiXmlElement* section = document.RootElement()->FirstChildElement(kSectionTransitions);
-         section; section = section->NextSiblingElement(kSectionTransitions)) {
-        for (const TiXmlElement* transition = section->FirstChildElement(); transition;
-             transition = transition->NextSiblingElement()) {
-            for (const TiXmlElement* action = transition->FirstChildElement(); action;
-                 action = action->NextSiblingElement(), ++actions) {
-                const char* target = action->Attribute(kAttributeTarget);
-                ASSERT_NE(target, nullptr) << transition->Attribute(kAttributeCondition);
-                EXPECT_NE(gui_->findWindow(target), nullptr) << target;
-            }
-        }
-    }
-    EXPECT_GT(actions, 0);
-
+// Every button's signal and every signal the game states push fires a transition. (An
+// action naming no window is an error line of the load, caught above.)
+TEST_F(ShippedGui, EverySignalHasATransition) {
     std::vector<std::string> signals(std::begin(kStateSignals), std::end(kStateSignals));
     for (int32_t i = 0; i < gui_->windowCount(); ++i) {
         forEachWindow(*gui_->window(i), [&](Window& window) {

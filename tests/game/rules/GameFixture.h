@@ -8,8 +8,10 @@
 
 #include "RecordingSound.h"
 #include "core/ResourceManager.h"
+#include "core/VectorOutBuffer.h"
 #include "game/rules/Board.h"
 #include "game/rules/GameImpl.h"
+#include "game/rules/LevelMap.h"
 #include "game/rules/PlayerStats.h"
 #include "render/font/BitmapFont.h"
 
@@ -35,6 +37,18 @@ inline Board boardFromRows(const std::vector<std::string>& rows) {
         }
     }
     return board;
+}
+
+// The bytes of a level map file of the board drawn as rows, every tile with the fall
+// step given (-1 stands for ever; a border tile never falls whatever its step says).
+inline std::string levelMapFromRows(const std::vector<std::string>& rows, int32_t fallStep = -1) {
+    Board board = boardFromRows(rows);
+    for (int32_t y = 0; y < board.length(); ++y) {
+        for (int32_t x = 0; x < board.width(); ++x) board.tileAt({x, y}).fallStep = fallStep;
+    }
+    VectorOutBuffer out;
+    writeLevelMap(out, board);
+    return std::string(out.bytes().begin(), out.bytes().end());
 }
 
 // A process-wide resource manager holding a font with every printable character, so

@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "../../render/font/FakeTexture.h"
-#include "../../render/font/QuadCollector.h"
+#include "../../render/support/RecordingRenderer.h"
 #include "core/math/Matrix44.h"
-#include "game/scene/FloatingTextDrawing.h"
 #include "game/rules/FloatingTextList.h"
+#include "game/scene/FloatingTextDrawing.h"
 #include "render/Camera.h"
 
 using namespace nimbus;
@@ -29,7 +29,7 @@ ResourceHandle<BitmapFont> testFont(bool withGlow) {
 }
 
 // The middle of a drawn text, from its first quad's first corner to its last quad's third.
-Vector2 middle(const std::vector<QuadCollector::Added>& added, size_t first, size_t last) {
+Vector2 middle(const std::vector<RecordingRenderer::Added>& added, size_t first, size_t last) {
     const ScreenVertex& a = added[first].quad.corners[0];
     const ScreenVertex& b = added[last].quad.corners[2];
     return Vector2((a.x + b.x) * 0.5f, (a.y + b.y) * 0.5f);
@@ -54,7 +54,7 @@ TEST(FloatingTextDrawing, ATextIsCentredOnItsProjectedPointPlusDriftTimesAge) {
     EXPECT_GT(anchor.x, 0.0f);
     EXPECT_LT(anchor.y, 0.0f);
 
-    QuadCollector collector;
+    RecordingRenderer collector;
     drawFloatingTexts(list, camera, collector);
     ASSERT_EQ(collector.added.size(), 6u);
     const Vector2 first = middle(collector.added, 0, 1);
@@ -72,12 +72,12 @@ TEST(FloatingTextDrawing, AllTextsAreDrawnSharpInTheirOwnFadeThenAllAgainAsPurpl
     list.spawn("AA", 2.0f, Vector3(0, 0, -10), Vector2(), 1.0f);
     list.spawn("A", 4.0f, Vector3(1, 0, -10), Vector2(), 1.0f);
     list.update(1.0f);
-    QuadCollector collector;
+    RecordingRenderer collector;
     drawFloatingTexts(list, camera, collector);
     ASSERT_EQ(collector.added.size(), 6u);
     const float fades[] = {std::sqrt(0.5f), std::sqrt(0.5f), std::sqrt(0.75f)};
     for (size_t i = 0; i < 6; ++i) {
-        const QuadCollector::Added& added = collector.added[i];
+        const RecordingRenderer::Added& added = collector.added[i];
         const bool glowLayer = i >= 3;
         EXPECT_EQ(added.glow, glowLayer) << i;
         EXPECT_EQ(added.texture, glowLayer ? font->glowTexture().get() : font->texture().get()) << i;
@@ -94,14 +94,16 @@ TEST(FloatingTextDrawing, AGrowingTextIsFiveTimesAsLargeAfterASecondAndRisesToIt
     const Camera camera = makeStandardCamera();
     FloatingTextList list(testFont(true));
     list.spawn("A", 2.0f, Vector3(0, 0, -10), Vector2(0, 0.2f), 5.0f);
-    QuadCollector before;
+    RecordingRenderer before;
     drawFloatingTexts(list, camera, before);
     for (int step = 0; step < 10; ++step) list.update(0.1f);
-    QuadCollector after;
+    RecordingRenderer after;
     drawFloatingTexts(list, camera, after);
     ASSERT_EQ(before.added.size(), 2u);
     ASSERT_EQ(after.added.size(), 2u);
-    auto width = [](const QuadCollector& c) { return c.added[0].quad.corners[2].x - c.added[0].quad.corners[0].x; };
+    auto width = [](const RecordingRenderer& c) {
+        return c.added[0].quad.corners[2].x - c.added[0].quad.corners[0].x;
+    };
     EXPECT_NEAR(width(after) / width(before), 5.0f, 1e-3f);
     // Just before the end of its life the text has risen by almost drift × lifetime.
     list.update(0.999f);
@@ -115,7 +117,7 @@ TEST(FloatingTextDrawing, NothingIsDrawnBehindTheEyeOrAsGlowWithoutAGlowTexture)
     const Camera camera = makeStandardCamera();
     FloatingTextList behind(testFont(true));
     behind.spawn("A", 1.0f, Vector3(0, 0, 10), Vector2(), 1.0f);
-    QuadCollector collector;
+    RecordingRenderer collector;
     drawFloatingTexts(behind, camera, collector);
     EXPECT_TRUE(collector.added.empty());
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "../../render/support/GuiPixel.h"
 #include "../rules/GameFixture.h"
 #include "SceneData.h"
 #include "core/math/Color.h"
@@ -65,10 +66,4 @@ uint32_t SceneTest::pixelOf(const Vector3& point) const {
     return pixelAtGui(x * 4.0f / 3.0f, y);
 }
 
-uint32_t SceneTest::pixelAtGui(float x, float y) {
-    const int px = static_cast<int>(std::floor((x * 0.75f + 1.0f) * kWidth / 2));
-    const int py = static_cast<int>(std::floor((y + 1.0f) * kHeight / 2));
-    unsigned char p[4] = {0, 0, 0, 0};
-    glReadPixels(px, py, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
-    return static_cast<uint32_t>(p[0]) << 24 | p[1] << 16 | p[2] << 8 | p[3];
-}
+uint32_t SceneTest::pixelAtGui(float x, float y) { return guiPixelColor(x, y, kWidth, kHeight); }

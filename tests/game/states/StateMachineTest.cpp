@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "../../gui/support/SdlEvents.h"
 #include "../../render/support/LogCapture.h"
 #include "TestData.h"
 #include "game/Application.h"
@@ -32,39 +33,25 @@ struct Place {
 constexpr Place kPlay{0.0f, 0.3f}, kQuit{0.0f, -0.3f}, kToMenu{1.0f, 0.85f}, kPause{-1.0f, 0.85f},
     kNext{0.0f, -0.3f}, kBack{0.0f, -0.6f}, kBoard{0.0f, -0.2f};
 
-void push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 0); }
-
 void pressKey(SDLKey key) {
-    for (Uint8 type : {SDL_KEYDOWN, SDL_KEYUP}) {
-        SDL_Event e{};
-        e.type = type;
-        e.key.keysym.sym = key;
-        push(e);
-    }
+    pushKey(SDL_KEYDOWN, key);
+    pushKey(SDL_KEYUP, key);
 }
 
 // Moves the pointer there and presses the left button (and lets go unless `hold`).
 void click(Place place, bool hold = false) {
-    SDL_Event e{};
-    e.type = SDL_MOUSEMOTION;
-    e.motion.x = static_cast<Uint16>(std::lround((place.x * 0.75f + 1.0f) * 0.5f * 1023.0f));
-    e.motion.y = static_cast<Uint16>(std::lround((1.0f - place.y) * 0.5f * 767.0f));
-    push(e);
-    SDL_Event button{};
-    button.button.button = SDL_BUTTON_LEFT;
-    button.button.x = e.motion.x;
-    button.button.y = e.motion.y;
-    for (Uint8 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
-        button.type = type;
-        if (type == SDL_MOUSEBUTTONDOWN || !hold) push(button);
-    }
+    const Uint16 x = static_cast<Uint16>(std::lround((place.x * 0.75f + 1.0f) * 0.5f * 1023.0f));
+    const Uint16 y = static_cast<Uint16>(std::lround((1.0f - place.y) * 0.5f * 767.0f));
+    pushMotion(x, y);
+    pushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, x, y);
+    if (!hold) pushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, x, y);
 }
 
 void loseFocus() {
     SDL_Event e{};
     e.type = SDL_ACTIVEEVENT;
     e.active.state = SDL_APPINPUTFOCUS;
-    push(e);
+    pushSdlEvent(e);
 }
 
 // The whole game on a data directory of its own with the test document, driven by events
@@ -219,7 +206,7 @@ TEST_F(StateMachineTest, QuitEscapeAndClosingTheWindowEndTheLoop) {
     info().quit = false;
     SDL_Event close{};
     close.type = SDL_QUIT;
-    push(close);
+    pushSdlEvent(close);
     frames(1);
     EXPECT_TRUE(app->quitRequested()) << "closing the window";
 }

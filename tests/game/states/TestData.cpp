@@ -7,8 +7,6 @@
 #include <fstream>
 
 #include "../rules/GameFixture.h"
-#include "core/VectorOutBuffer.h"
-#include "game/rules/LevelMap.h"
 
 namespace fs = std::filesystem;
 
@@ -51,13 +49,7 @@ void TestData::write(const std::string& relativePath, const std::string& bytes) 
 }
 
 void TestData::addLevel(const std::string& name, const std::vector<std::string>& rows, int fallStep) {
-    nimbus::Board board = nimbus::boardFromRows(rows);
-    for (int32_t y = 0; y < board.length(); ++y) {
-        for (int32_t x = 0; x < board.width(); ++x) board.tileAt({x, y}).fallStep = fallStep;
-    }
-    nimbus::VectorOutBuffer out;
-    nimbus::writeLevelMap(out, board);
-    write("Levels/" + name + "/Level.map", std::string(out.bytes().begin(), out.bytes().end()));
+    write("Levels/" + name + "/Level.map", nimbus::levelMapFromRows(rows, fallStep));
 }
 
 void TestData::addTestDocument() {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "../../render/font/QuadCollector.h"
 #include "../../render/support/LogCapture.h"
+#include "../../render/support/RecordingRenderer.h"
 #include "core/ResourceManager.h"
 #include "game/rules/HighScoreList.h"
 #include "game/windows/HighScoreWindow.h"
@@ -53,10 +53,10 @@ protected:
 
     // The texts of one draw, left column then right column of each row, top row first.
     std::vector<DrawnText> draw() {
-        QuadCollector renderer;
+        RecordingRenderer renderer;
         window_->draw(Camera(), renderer, 4.0f / 3.0f, Vector2(), gui_);
         std::map<std::pair<float, bool>, DrawnText> byPlace;
-        for (const QuadCollector::Added& added : renderer.added) {
+        for (const RecordingRenderer::Added& added : renderer.added) {
             const ScreenVertex& corner = added.quad.corners[0];
             DrawnText& text = byPlace[{-corner.y, corner.x > 0}];
             text.text += static_cast<char>(std::lround(corner.u));

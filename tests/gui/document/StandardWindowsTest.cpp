@@ -42,7 +42,6 @@ TEST(ColorAttributeTest, ReadsHexRrggbbaaAndWritesItBack) {
         {"0x00ff0080", Color(0, 1, 0, 128 / 255.0f)},
         {"ff", Color(0, 0, 0, 1)},
         {"green", Color(0.5f, 0.5f, 0.5f, 0.5f)},
-        {"", Color(0.5f, 0.5f, 0.5f, 0.5f)},
     };
     for (const auto& c : cases) {
         Color color(0.5f, 0.5f, 0.5f, 0.5f);

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "../support/SdlEvents.h"
 #include "gui/InputEvent.h"
 
 using namespace nimbus;
@@ -20,36 +21,13 @@ protected:
         }
     }
     void TearDown() override { SDL_Quit(); }
-
-    static void pushButton(Uint8 type, Uint8 button, Uint16 x, Uint16 y) {
-        SDL_Event event{};
-        event.type = type;
-        event.button.type = type;
-        event.button.button = button;
-        event.button.x = x;
-        event.button.y = y;
-        SDL_PushEvent(&event);
-    }
-    static void pushKey(Uint8 type, SDLKey key, Uint16 unicode, SDLMod mod) {
-        SDL_Event event{};
-        event.type = type;
-        event.key.type = type;
-        event.key.keysym.sym = key;
-        event.key.keysym.unicode = unicode;
-        event.key.keysym.mod = mod;
-        SDL_PushEvent(&event);
-    }
 };
 
 }  // namespace
 
 TEST_F(PollInputEventsTest, SixteenRecordsAFrameAndTheRestWaitForTheNext) {
     for (int i = 0; i < 20; ++i) {
-        SDL_Event event{};
-        event.type = SDL_MOUSEMOTION;
-        event.motion.x = static_cast<Uint16>(i);
-        event.motion.y = 7;
-        SDL_PushEvent(&event);
+        pushMotion(static_cast<Uint16>(i), 7);
         if (i == 2) {  // a kind the game does not use takes no record
             SDL_Event expose{};
             expose.type = SDL_VIDEOEXPOSE;

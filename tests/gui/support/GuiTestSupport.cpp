@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <limits>
 
 #include "../../render/font/FakeTexture.h"
 #include "gui/actions/StandardActions.h"
@@ -80,25 +79,4 @@ InputEvent moveEvent(int32_t x, int32_t y) {
     event.x = x;
     event.y = y;
     return event;
-}
-
-void RecordingRenderer::pushClipRect(const Vector2& min, const Vector2& max) {
-    std::vector<float> clip = {min.x, min.y, max.x, max.y};
-    if (!clips.empty()) {
-        const std::vector<float>& top = clips.back();
-        clip = {std::max(clip[0], top[0]), std::max(clip[1], top[1]), std::min(clip[2], top[2]),
-                std::min(clip[3], top[3])};
-    }
-    clips.push_back(clip);
-}
-
-void RecordingRenderer::popClipRect() {
-    if (!clips.empty()) clips.pop_back();
-}
-
-void RecordingRenderer::addQuad(const ScreenQuad& quad, const ResourceHandle<Texture>& texture, bool glow) {
-    const float huge = std::numeric_limits<float>::max();
-    Added entry{quad, texture.get(), glow, {-huge, -huge, huge, huge}};
-    if (!clips.empty()) std::copy(clips.back().begin(), clips.back().end(), entry.clip);
-    added.push_back(entry);
 }

@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "../support/RecordingRenderer.h"
 #include "FakeTexture.h"
-#include "QuadCollector.h"
 #include "core/math/Color.h"
 #include "render/ScreenspaceRenderer.h"
 #include "render/font/DrawText.h"
@@ -32,7 +32,7 @@ struct Placed {
 Placed place(int32_t horizontal, int32_t vertical, const Vector2& anchor) {
     ScreenQuad quads[2];
     twoGlyphs(quads);
-    QuadCollector collector;
+    RecordingRenderer collector;
     drawText(2, {horizontal, vertical}, anchor, quads, ResourceHandle<Texture>(), collector, false, nullptr);
     EXPECT_EQ(collector.added.size(), 2u);
     const ScreenQuad& first = collector.added.front().quad;
@@ -73,7 +73,7 @@ TEST(DrawText, AColourReplacesTheQuadsOwnAndTextureAndGlowArePassedOn) {
     ScreenQuad quads[2];
     twoGlyphs(quads);
     ResourceHandle<Texture> texture(new FakeTexture(4, 4));
-    QuadCollector collector;
+    RecordingRenderer collector;
     const Color purple(0.5f, 0.0f, 1.0f, 0.25f);
     drawText(2, {}, Vector2(), quads, texture, collector, true, &purple);
     drawText(2, {}, Vector2(), quads, texture, collector, false, nullptr);

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "../support/GuiPixel.h"
 #include "core/math/Color.h"
 #include "render/Shader.h"
 #include "render/TextureFile.h"
@@ -73,17 +74,10 @@ ScreenQuad ScreenTest::quad(float x0, float y0, float x1, float y1, float r, flo
 }
 
 void ScreenTest::toPixel(float x, float y, int& px, int& py) {
-    px = static_cast<int>(std::floor((x * 0.75f + 1.0f) * kWidth / 2));
-    py = static_cast<int>(std::floor((y + 1.0f) * kHeight / 2));
+    guiPointToPixel(x, y, kWidth, kHeight, px, py);
 }
 
-uint32_t ScreenTest::pixelAt(float x, float y) {
-    int px = 0, py = 0;
-    toPixel(x, y, px, py);
-    unsigned char p[4] = {0, 0, 0, 0};
-    glReadPixels(px, py, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
-    return rgba(p[0], p[1], p[2], p[3]);
-}
+uint32_t ScreenTest::pixelAt(float x, float y) { return guiPixelColor(x, y, kWidth, kHeight); }
 
 ::testing::AssertionResult sameColor(uint32_t got, uint32_t want) {
     for (int shift = 8; shift < 32; shift += 8) {

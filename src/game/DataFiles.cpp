@@ -1,0 +1,79 @@
+#include "game/DataFiles.h"
+
+#include "core/Callback2.h"
+#include "core/InArchive.h"
+#include "core/Log.h"
+#include "core/Path.h"
+#include "core/ResourceManager.h"
+#include "render/Loaders.h"
+#include "render/Mesh.h"
+#include "render/MeshBatch.h"
+#include "render/MeshHelp.h"
+
+namespace nimbus {
+
+namespace {
+
+constexpr const char* kTileSource = "Meshes/Brick";
+constexpr const char* kTileBatch = "Meshes/Tile";
+
+// A directory, the extension of the files read from it, their loader, and what they
+// are called in an error line.
+struct DataFolder {
+    const char* directory;
+    const char* extension;
+    bool (*load)(const Path&, InBuffer&, Core&);
+    const char* kind;
+};
+
+// A name loaded again from a later directory replaces the earlier asset, so the theme's
+// own files win over the common ones.
+constexpr DataFolder kDataFolders[] = {
+    {"/Levels/Common/Shaders", ".fx", loadShader, "effect"},
+    {"/Themes/Common", ".texture", loadTexture, "texture"},
+    {"/Themes/Lego", ".texture", loadTexture, "texture"},
+    {"/Fonts", ".texture", loadTexture, "texture"},
+    {"/Frontend", ".texture", loadTexture, "texture"},
+    {"/Themes/Common", ".model", loadModel, "model"},
+    {"/Themes/Lego", ".model", loadModel, "model"},
+};
+
+// One folder's loader bound to the core, as the archive's file callback.
+class FolderLoader : public Callback2Private {
+public:
+    FolderLoader(const DataFolder& folder, Core& core) : folder_(&folder), core_(&core) {}
+    bool invoke(const Path& file, InBuffer& contents) override {
+        if (folder_->load(file, contents, *core_)) return true;
+        LOG_ERROR("Failed to load the " << folder_->kind << " " << file.c_str());
+        return false;
+    }
+    void cloneInto(void* storage, size_t) const override { new (storage) FolderLoader(*this); }
+
+private:
+    const DataFolder* folder_;
+    Core* core_;
+};
+
+}  // namespace
+
+bool loadDataFiles(InArchive& archive, Core& core) {
+    for (const DataFolder& folder : kDataFolders) {
+        if (loadAll(archive, folder.directory, folder.extension, FolderLoader(folder, core)) < 0)
+            return false;
+    }
+    return true;
+}
+
+bool buildTileBatch(Core& core) {
+    ResourceHandle<Mesh> brick = getResource<Mesh>(kTileSource, "Mesh");
+    if (!brick) {
+        LOG_ERROR("The tile mesh " << kTileSource << " is missing");
+        return false;
+    }
+    MeshBatch* batch = buildMeshBatch(*brick, core);
+    if (!batch) return false;
+    registerMeshBatch(kTileBatch, batch);
+    return true;
+}
+
+}  // namespace nimbus

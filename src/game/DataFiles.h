@@ -1,0 +1,23 @@
+#pragma once
+
+namespace nimbus {
+
+class Core;
+class InArchive;
+
+// What the game scene, the menus and the backdrop draw with, loaded from the archive
+// on a built data directory ("Data" for the game, the build's own for the tools and
+// tests). The same loading serves the game's start-up, the screen gallery, the scene's
+// tests and benchmarks, so they all draw exactly what the player sees.
+//
+// loadDataFiles reads every effect, texture and model of the game's folders in a fixed
+// order, so that a theme's file replaces Common's of the same name; it registers them
+// in the process-wide resource manager, which must exist. It stops at the first file
+// that does not load, with one error line naming it, and returns false.
+bool loadDataFiles(InArchive& archive, Core& core);
+
+// Builds the tile batch "Meshes/Tile" from the loaded "Meshes/Brick"; false (logged)
+// when the brick is missing or the batch cannot be built.
+bool buildTileBatch(Core& core);
+
+}  // namespace nimbus
