@@ -12,5 +12,6 @@ constexpr const char* kMusicGame = "Music/Game";
 constexpr const char* kTotalScoreFormat = "Total: %i";
 constexpr const char* kLevelScoreFormat = "Level: %i";
 constexpr const char* kGameOverText = "Game Over";
+constexpr const char* kGameOverHint = "Click to continue";
 
 }  // namespace nimbus
