@@ -18,6 +18,7 @@ namespace nimbus {
 namespace {
 
 const Color kGameOverGlow{1.0f, 0.3f, 0.2f, 1.0f};
+const Color kPausedGlow{0.3f, 0.6f, 1.0f, 1.0f};
 constexpr const char* kYes = "yes";
 
 // Takes the window's focus events off SDL's queue (the GUI's polling would drop them)
@@ -48,6 +49,7 @@ bool PlayingState::enter(GameStateInfo& info) {
     info.levelStartScore = info.stats->score;
     font_ = info.gui->getFont(kDefaultFontName);
     gameOverCaption_.layout(font_, kGameOverText, kGameOverHint, kGameOverGlow);
+    pausedCaption_.layout(font_, kPausedText, kPausedHint, kPausedGlow);
     return true;
 }
 
@@ -99,7 +101,11 @@ GenericState* PlayingState::handOver(GameStateInfo& info) {
 
 void PlayingState::drawUnderGui(GameStateInfo& info, const Camera& camera) {
     const Window* view = drawGameView(*game_, info, camera);
-    if (!view || !gameOver_) return;
+    if (!view) return;
+    if (!gameOver_) {
+        if (game_->paused()) pausedCaption_.draw(*info.screenRenderer, view->absolutePosition(), view->size());
+        return;
+    }
     gameOverCaption_.draw(*info.screenRenderer, view->absolutePosition(), view->size());
     // Holding the left button (its timer stays at 0 while the game stands still) leaves
     // the frozen board; the signal goes once, so its transition runs once.

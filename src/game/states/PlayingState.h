@@ -16,7 +16,8 @@ class GameImpl;
 // A level being played. Each frame the player's input becomes commands for the rules,
 // the score goes to the GUI, and the game is drawn into the GUI window "game" under the
 // rest of the GUI. The window losing the keyboard focus (or being minimised) pauses the
-// game as Space would, and it stays paused until the player resumes.
+// game as Space would, and it stays paused, with "Paused" over the view, until the
+// player resumes.
 //
 // When the last life is lost the board freezes (paused, hidden, no GUI over it) under a
 // "Game Over" text and a hint to click until the player presses the left button, which
@@ -49,6 +50,7 @@ private:
     bool gameOverSignalled_ = false;
     ResourceHandle<BitmapFont> font_;
     ViewCaption gameOverCaption_;
+    ViewCaption pausedCaption_;
 };
 
 }  // namespace nimbus
