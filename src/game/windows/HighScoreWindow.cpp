@@ -49,12 +49,10 @@ void drawRowText(const BitmapFont& font, const char* text, const Vector2& anchor
         drawText(count, alignment, anchor, quads, font.glowTexture(), renderer, true, &colors.glow);
 }
 
-// How wide the text is once laid out: from its first glyph's lower left to its last
-// glyph's upper right, the extent drawText aligns.
+// How wide a row's text is once laid out.
 float textWidth(const BitmapFont& font, const char* text) {
     ScreenQuad quads[kMaxCharacters];
-    const int32_t count = layoutText(font, quads, kMaxCharacters, text, kTextSize, kSlant);
-    return count > 0 ? quads[count - 1].corners[2].x - quads[0].corners[0].x : 0.0f;
+    return textExtent(layoutText(font, quads, kMaxCharacters, text, kTextSize, kSlant), quads);
 }
 
 // The rank and name as a row shows them. A name too wide for the room left of its score
