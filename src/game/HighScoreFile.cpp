@@ -50,6 +50,7 @@ void HighScoreFile::load(HighScoreList& list) const {
     FileInBuffer in;
     // A damaged file is reported by the reader and, like a missing one, gives the defaults.
     if (directory_.empty() || !in.open(directory_ + "/" + kFileName) || !list.read(in)) list.fillDefaults();
+    list.forgetNewest();
 }
 
 bool HighScoreFile::save(const HighScoreList& list) const {

@@ -24,7 +24,8 @@ public:
 
     explicit HighScoreFile(std::string directory) : directory_(std::move(directory)) {}
 
-    // Reads the table; a missing or unreadable file gives the default entries.
+    // Reads the table; a missing or unreadable file gives the default entries. Either way
+    // no entry is the newest: only a score the player sets in this session stands out.
     void load(HighScoreList& list) const;
     // Writes the table, creating the directory first; false (logged) when it cannot.
     bool save(const HighScoreList& list) const;

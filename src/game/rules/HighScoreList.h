@@ -29,6 +29,8 @@ public:
     void clamp(int n);
     // Only an empty list gets the six default entries.
     void fillDefaults();
+    // From now on no entry counts as just added.
+    void forgetNewest() { newestIndex_ = -1; }
 
     bool write(OutBuffer& out) const;
     // A count that is negative or larger than the bytes left could hold is a damaged

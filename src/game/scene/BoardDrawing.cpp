@@ -21,10 +21,15 @@ constexpr float kPickupHeight = 0.6f;
 constexpr float kArrowHeight = 0.25f;
 constexpr float kVisitedShade = 0.25f;
 
+// Black, which no face can enter, is drawn nearly black on the board rather than in its
+// grey: a visited tile shows a quarter of its colour, so a walked White path is grey too
+// and would look like a wall of Black tiles.
+const Color kBlackTile{0.06f, 0.06f, 0.06f, 1.0f};
+
 // The display colour at the tile's brightness. Its alpha, below 1 only for the goal,
 // goes along so the effect can mark the goal, which is white like a White tile.
 Vector4 tileColor(const Tile& tile, float brightness) {
-    const Color c = asColor(tile.color);
+    const Color c = tile.color == kBlack ? kBlackTile : asColor(tile.color);
     const float s = brightness * (tile.visited ? kVisitedShade : 1.0f);
     return {c.r() * s, c.g() * s, c.b() * s, c.a()};
 }

@@ -11,17 +11,14 @@
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
 #include "gui/windows/Window.h"
-#include "render/font/DrawText.h"
-#include "render/font/LayoutText.h"
 #include "sound/SoundStartup.h"
 
 namespace nimbus {
 
 namespace {
 
-constexpr float kGameOverSize = 0.25f;
 const Color kGameOverGlow{1.0f, 0.3f, 0.2f, 1.0f};
-constexpr TextAlignment kCentred{TextAlignment::kCentre, TextAlignment::kMiddle};
+const Color kPausedGlow{0.3f, 0.6f, 1.0f, 1.0f};
 constexpr const char* kYes = "yes";
 
 // Takes the window's focus events off SDL's queue (the GUI's polling would drop them)
@@ -51,10 +48,8 @@ bool PlayingState::enter(GameStateInfo& info) {
     info.gui->pushSignal(kSignalShowGame);
     info.levelStartScore = info.stats->score;
     font_ = info.gui->getFont(kDefaultFontName);
-    if (font_) {
-        gameOverQuadCount_ =
-            layoutText(*font_, gameOverQuads_, kGameOverLength, kGameOverText, kGameOverSize, 0.0f);
-    }
+    gameOverCaption_.layout(font_, kGameOverText, kGameOverHint, kGameOverGlow);
+    pausedCaption_.layout(font_, kPausedText, kPausedHint, kPausedGlow);
     return true;
 }
 
@@ -106,22 +101,18 @@ GenericState* PlayingState::handOver(GameStateInfo& info) {
 
 void PlayingState::drawUnderGui(GameStateInfo& info, const Camera& camera) {
     const Window* view = drawGameView(*game_, info, camera);
-    if (!view || !gameOver_) return;
-    drawGameOver(*info.screenRenderer, view->absolutePosition());
+    if (!view) return;
+    if (!gameOver_) {
+        if (game_->paused()) pausedCaption_.draw(*info.screenRenderer, view->absolutePosition(), view->size());
+        return;
+    }
+    gameOverCaption_.draw(*info.screenRenderer, view->absolutePosition(), view->size());
     // Holding the left button (its timer stays at 0 while the game stands still) leaves
     // the frozen board; the signal goes once, so its transition runs once.
     if (input_.pressTimer() == 0.0f && !gameOverSignalled_) {
         info.gui->pushSignal(kSignalGameOver);
         gameOverSignalled_ = true;
     }
-}
-
-void PlayingState::drawGameOver(ScreenspaceRenderer& renderer, const Vector2& centre) const {
-    if (!font_) return;
-    drawText(gameOverQuadCount_, kCentred, centre, gameOverQuads_, font_->texture(), renderer, false,
-             nullptr);
-    drawText(gameOverQuadCount_, kCentred, centre, gameOverQuads_, font_->glowTexture(), renderer, true,
-             &kGameOverGlow);
 }
 
 }  // namespace nimbus

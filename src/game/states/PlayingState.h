@@ -5,8 +5,8 @@
 
 #include "core/ResourceHandle.h"
 #include "game/GameInput.h"
+#include "game/scene/ViewCaption.h"
 #include "game/states/GameState.h"
-#include "render/ScreenspaceRenderer.h"
 #include "render/font/BitmapFont.h"
 
 namespace nimbus {
@@ -16,12 +16,13 @@ class GameImpl;
 // A level being played. Each frame the player's input becomes commands for the rules,
 // the score goes to the GUI, and the game is drawn into the GUI window "game" under the
 // rest of the GUI. The window losing the keyboard focus (or being minimised) pauses the
-// game as Space would, and it stays paused until the player resumes.
+// game as Space would, and it stays paused, with "Paused" over the view, until the
+// player resumes.
 //
 // When the last life is lost the board freezes (paused, hidden, no GUI over it) under a
-// "Game Over" text until the player presses the left button, which signals "game_over"
-// once. A completed level, or the GUI asking for the front end or the game over, hands
-// the game to a HideGameState that lets the GUI take the view away.
+// "Game Over" text and a hint to click until the player presses the left button, which
+// signals "game_over" once. A completed level, or the GUI asking for the front end or
+// the game over, hands the game to a HideGameState that lets the GUI take the view away.
 class PlayingState : public GameState {
 public:
     PlayingState();
@@ -40,9 +41,6 @@ protected:
     void drawUnderGui(GameStateInfo& info, const Camera& camera) override;
 
 private:
-    static constexpr int32_t kGameOverLength = 9;
-
-    void drawGameOver(ScreenspaceRenderer& renderer, const Vector2& centre) const;
     // Leaves for the hide-game state with the game.
     GenericState* handOver(GameStateInfo& info);
 
@@ -51,8 +49,8 @@ private:
     bool gameOver_ = false;
     bool gameOverSignalled_ = false;
     ResourceHandle<BitmapFont> font_;
-    ScreenQuad gameOverQuads_[kGameOverLength];
-    int32_t gameOverQuadCount_ = 0;
+    ViewCaption gameOverCaption_;
+    ViewCaption pausedCaption_;
 };
 
 }  // namespace nimbus

@@ -2,6 +2,7 @@
 
 #include <tinyxml.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -26,6 +27,8 @@ constexpr float kFirstRow = 0.1f;
 constexpr float kRowStep = 0.105f;
 constexpr float kTextRaise = 0.2f;
 constexpr float kColumn = 0.75f;
+// The least room between a name and its score.
+constexpr float kColumnGap = 0.08f;
 
 // The text colour and the glow colour of a row.
 struct RowColors {
@@ -44,6 +47,27 @@ void drawRowText(const BitmapFont& font, const char* text, const Vector2& anchor
     drawText(count, alignment, anchor, quads, font.texture(), renderer, false, &colors.text);
     if (font.glowTexture())
         drawText(count, alignment, anchor, quads, font.glowTexture(), renderer, true, &colors.glow);
+}
+
+// How wide a row's text is once laid out.
+float textWidth(const BitmapFont& font, const char* text) {
+    ScreenQuad quads[kMaxCharacters];
+    return textExtent(layoutText(font, quads, kMaxCharacters, text, kTextSize, kSlant), quads);
+}
+
+// The rank and name as a row shows them. A name too wide for the room left of its score
+// loses its tail to an ellipsis, so that it never runs into the score; the stored name
+// stays whole.
+std::string rowLabel(const BitmapFont& font, int rank, const std::string& name, const std::string& score) {
+    const float room = 2.0f * kColumn - kColumnGap - textWidth(font, score.c_str());
+    char text[kMaxCharacters];
+    std::snprintf(text, sizeof text, "%d: %s", rank, name.c_str());
+    if (textWidth(font, text) <= room) return text;
+    for (int keep = static_cast<int>(std::min<size_t>(name.size(), kMaxCharacters)); keep > 0; --keep) {
+        std::snprintf(text, sizeof text, "%d: %.*s...", rank, keep - 1, name.c_str());
+        if (textWidth(font, text) <= room) break;
+    }
+    return text;
 }
 
 }  // namespace
@@ -65,6 +89,7 @@ void HighScoreWindow::show() {
         if (name == kNotRegistered) continue;
         rows_[rowCount_].name = name;
         rows_[rowCount_].score = gui_->getProperty(kPropertyHighScoreScore + std::to_string(rank));
+        if (font_) rows_[rowCount_].label = rowLabel(*font_, rowCount_ + 1, name, rows_[rowCount_].score);
         ++rowCount_;
     }
     const std::string& newest = gui_->getProperty(kPropertyNewestEntry);
@@ -95,13 +120,10 @@ void HighScoreWindow::draw(const Camera&, ScreenspaceRenderer& renderer, float, 
     float y = centre.y + kFirstRow;
     for (int row = 0; row < rowCount_; ++row, y -= kRowStep) {
         const RowColors& colors = row == newest_ ? highlight : normal;
-        char text[kMaxCharacters];
-        std::snprintf(text, sizeof text, "%d: %s", row + 1, rows_[row].name.c_str());
-        drawRowText(*font_, text, Vector2(centre.x - kColumn, y + kTextRaise), TextAlignment::kLeft, colors,
-                    renderer);
-        std::snprintf(text, sizeof text, "%s", rows_[row].score.c_str());
-        drawRowText(*font_, text, Vector2(centre.x + kColumn, y + kTextRaise), TextAlignment::kRight, colors,
-                    renderer);
+        drawRowText(*font_, rows_[row].label.c_str(), Vector2(centre.x - kColumn, y + kTextRaise),
+                    TextAlignment::kLeft, colors, renderer);
+        drawRowText(*font_, rows_[row].score.c_str(), Vector2(centre.x + kColumn, y + kTextRaise),
+                    TextAlignment::kRight, colors, renderer);
     }
 }
 

@@ -12,8 +12,9 @@ namespace nimbus {
 // right, the newest entry pulsing. It never sees the list itself: the game publishes the
 // list as GUI properties ("highscore_name_N", "highscore_score_N", "newest_entry") and
 // the window copies them into its rows each time it is shown, closing up ranks that are
-// not set. Any mouse press while it is shown sends "main_menu" and is consumed. The rows
-// are laid out from the window's centre; its size only clips them.
+// not set. A name too long for its row is shown cut short with an ellipsis. Any mouse
+// press while it is shown sends "main_menu" and is consumed. The rows are laid out from
+// the window's centre; its size only clips them.
 class HighScoreWindow : public Window {
 public:
     static constexpr int kRows = 10;
@@ -44,6 +45,8 @@ private:
     struct Row {
         std::string name;
         std::string score;
+        // Rank and name as drawn, cut to leave the score room.
+        std::string label;
     };
 
     ResourceHandle<BitmapFont> font_;

@@ -49,6 +49,9 @@ void EditBox::draw(const Camera&, ScreenspaceRenderer& renderer, float, const Ve
     TextStyle style;
     style.height = size().y * 0.5f;
     style.horizontal = TextAlignment::kCentre;
+    // A name longer than the box shows its end, where the typing happens, clear of the
+    // box's rounded ends.
+    style.fitWidth = size().x - size().y;
     drawWindowText(font_.get(), text_, style, parentAbsolute + position(), renderer);
 }
 

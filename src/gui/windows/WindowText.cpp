@@ -17,8 +17,15 @@ constexpr float kSlant = 0.5f;
 void drawWindowText(const BitmapFont* font, const std::string& text, const TextStyle& style,
                     const Vector2& anchor, ScreenspaceRenderer& renderer) {
     if (!font || text.empty()) return;
-    ScreenQuad quads[kMaxWindowText];
-    const int32_t count = layoutText(*font, quads, kMaxWindowText, text.c_str(), style.height, kSlant);
+    const bool keepEnd = style.fitWidth > 0.0f;
+    const size_t skipped = keepEnd && text.size() > kMaxWindowText ? text.size() - kMaxWindowText : 0;
+    ScreenQuad laid[kMaxWindowText];
+    int32_t count = layoutText(*font, laid, kMaxWindowText, text.c_str() + skipped, style.height, kSlant);
+    const ScreenQuad* quads = laid;
+    while (keepEnd && count > 1 && textExtent(count, quads) > style.fitWidth) {
+        ++quads;
+        --count;
+    }
     TextAlignment alignment;
     alignment.horizontal = style.horizontal;
     alignment.vertical = TextAlignment::kBaseline;

@@ -5,6 +5,10 @@
 
 namespace nimbus {
 
+float textExtent(int32_t count, const ScreenQuad* quads) {
+    return count > 0 ? quads[count - 1].corners[2].x - quads[0].corners[0].x : 0.0f;
+}
+
 void drawText(int32_t count, const TextAlignment& alignment, const Vector2& anchor, const ScreenQuad* quads,
               const ResourceHandle<Texture>& texture, ScreenspaceRenderer& renderer, bool glow,
               const Color* color) {
@@ -15,7 +19,7 @@ void drawText(int32_t count, const TextAlignment& alignment, const Vector2& anch
     if (alignment.horizontal == TextAlignment::kCentre) {
         pen.x -= (last.x + first.x) * 0.5f;
     } else if (alignment.horizontal == TextAlignment::kRight) {
-        pen.x -= last.x - first.x;
+        pen.x -= textExtent(count, quads);
     }
     if (alignment.vertical == TextAlignment::kMiddle) pen.y -= (last.y + first.y) * 0.5f;
     for (int32_t i = 0; i < count; ++i) {

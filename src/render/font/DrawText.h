@@ -31,6 +31,10 @@ struct TextAlignment {
 // from the first quad's first corner to the last quad's third. A colour, when given,
 // replaces the colour of every corner; otherwise the quads keep their own. Nothing
 // happens for no quads.
+// The extent drawText aligns: from the first quad's first corner to the last quad's
+// third along x; 0 for no quads.
+float textExtent(int32_t count, const ScreenQuad* quads);
+
 void drawText(int32_t count, const TextAlignment& alignment, const Vector2& anchor, const ScreenQuad* quads,
               const ResourceHandle<Texture>& texture, ScreenspaceRenderer& renderer, bool glow,
               const Color* color);

@@ -6,9 +6,12 @@
 
 #include "../../render/support/LogCapture.h"
 #include "../states/TestData.h"
+#include "core/MemoryOutBuffer.h"
 #include "core/ResourceManager.h"
 #include "game/Application.h"
 #include "game/GameStateInfo.h"
+#include "game/HighScoreFile.h"
+#include "game/rules/HighScoreList.h"
 #include "game/states/GenericState.h"
 #include "gui/EditableGui.h"
 #include "gui/GuiNames.h"
@@ -90,4 +93,31 @@ TEST_F(StartupTest, TheThemesTextureReplacesTheCommonOneOfTheSameName) {
     ResourceHandle<Texture> envmap = getResource<Texture>("Textures/Envmap", kTextureTypeName);
     EXPECT_EQ(probe->getWidth(), envmap->getWidth());
     EXPECT_NE(probe->getWidth(), getResource<Texture>("Textures/Pickups", kTextureTypeName)->getWidth());
+}
+
+TEST_F(StartupTest, AtStartNoRowOfTheTablePulsesWhetherItIsTheDefaultOrTheSavedOne) {
+    // A saved table whose last add went to the top, as every played game leaves it.
+    HighScoreList played;
+    played.add("Earlier", 300);
+    played.add("Best", 900);
+    char block[64];
+    MemoryOutBuffer bytes(block, block + sizeof block);
+    ASSERT_TRUE(played.write(bytes));
+    const std::string saved(block, static_cast<size_t>(bytes.bytesWritten()));
+
+    struct Case {
+        bool withFile;
+        const char* best;
+    };
+    for (const Case& c : {Case{false, "Wenna"}, Case{true, "Best"}}) {
+        TestData fresh;
+        fresh.addLevel("1", kLevel);
+        fresh.addTestDocument();
+        if (c.withFile) fresh.write(HighScoreFile::kFileName, saved);
+        Application started(false, fresh.base());
+        ASSERT_TRUE(started.startUp());
+        EXPECT_EQ(started.gui()->getProperty(std::string(kPropertyHighScoreName) + "0"), c.best);
+        EXPECT_EQ(started.gui()->getProperty(kPropertyNewestEntry), "-1") << "with file " << c.withFile;
+        EXPECT_EQ(started.stateInfo()->highScores.newestIndex(), -1);
+    }
 }

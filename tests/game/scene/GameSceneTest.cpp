@@ -29,7 +29,7 @@ using GameScene = SceneTest;
 
 // Seen without the die, every tile shows its colour at its centre, and the goal a
 // chequered face that tells it from White; the tile the die has rolled onto is at a
-// quarter of its brightness, an eighth while paused.
+// quarter of its brightness, an eighth while paused, and still well apart from Black.
 TEST_F(GameScene, TilesShowTheirColoursAndVisitedOnesAreDarkerStillWhilePaused) {
     start({"BBBBBBB", "B0123WG", "B45WWSB", "BBBBBBB"});
     ASSERT_TRUE(game_->execute(GameCommand(kCommandRollMinusX)));
@@ -48,6 +48,8 @@ TEST_F(GameScene, TilesShowTheirColoursAndVisitedOnesAreDarkerStillWhilePaused) 
               dark = brightest(pixelOf({6.625f, 0.0f, 1.375f}));
     EXPECT_GT(std::max(light, dark), 2 * std::min(light, dark)) << light << " and " << dark;
     EXPECT_NEAR(brightest(pixelOf(tileCentre(4, 2))), white * 0.25f, white * 0.06f);
+    EXPECT_GT(brightest(pixelOf(tileCentre(4, 2))), 2 * brightest(pixelOf(tileCentre(0, 2))))
+        << "a walked White path looks like Black tiles no die may enter";
     game_->setPaused(true);
     drawFrame();
     EXPECT_NEAR(brightest(pixelOf(tileCentre(4, 2))), white * 0.125f, white * 0.04f);

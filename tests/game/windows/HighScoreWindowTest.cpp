@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -161,4 +162,44 @@ TEST_F(HighScoreWindowTest, CreatorRefusesAnElementWithoutSize) {
     EXPECT_EQ(HighScoreWindow::create(nullptr, gui_), nullptr);
     ASSERT_EQ(log.lines().size(), 1u);
     EXPECT_TRUE(log.saw({"Missing size attribute"}));
+}
+
+// However long a name, its row ends it before the score begins: a name that fits is shown
+// whole, a longer one cut short with an ellipsis, and the stored name stays whole.
+TEST_F(HighScoreWindowTest, ALongNameStopsShortOfItsScore) {
+    const std::string longName(80, 'W');
+    const struct {
+        std::string name;
+        std::string score;
+        bool cut;
+    } cases[] = {{"Wenna", "7000", false}, {longName, "7", true}, {longName, "2147483647", true}};
+    for (const auto& c : cases) {
+        gui_.setProperty("highscore_name_0", c.name);
+        gui_.setProperty("highscore_score_0", c.score);
+        window_->show();
+        EXPECT_EQ(window_->rowName(0), c.name);
+        QuadCollector renderer;
+        window_->draw(Camera(), renderer, 4.0f / 3.0f, Vector2(), gui_);
+        // One row: its label's glyphs come first, then the score's.
+        ASSERT_GT(renderer.added.size(), c.score.size());
+        const size_t labelGlyphs = renderer.added.size() - c.score.size();
+        float nameRight = -10.0f, scoreLeft = 10.0f;
+        std::string shown;
+        for (size_t i = 0; i < renderer.added.size(); ++i) {
+            const ScreenQuad& quad = renderer.added[i].quad;
+            if (i < labelGlyphs) {
+                nameRight = std::max(nameRight, quad.corners[2].x);
+                shown += static_cast<char>(std::lround(quad.corners[0].u));
+            } else {
+                scoreLeft = std::min(scoreLeft, quad.corners[0].x);
+            }
+        }
+        EXPECT_LT(nameRight, scoreLeft) << c.score;
+        if (c.cut) {
+            EXPECT_EQ(shown.substr(0, 4), "1: W");
+            EXPECT_EQ(shown.substr(shown.size() - 3), "...");
+        } else {
+            EXPECT_EQ(shown, "1: " + c.name);
+        }
+    }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
+#include <algorithm>
 #include <string>
 
 #include "../support/GuiTestSupport.h"
@@ -153,4 +154,24 @@ TEST_F(StandardWindowsTest, EditBoxTypesPrintableAsciiIntoItsPropertyAndTakesEve
     EXPECT_EQ(box.text(), "a~ ");
     gui.onKey(keyEvent('!', '!', true));
     EXPECT_EQ(box.text(), "zz!");
+}
+
+// A text wider than its edit box shows as many of its last characters as fit between
+// the box's rounded ends, centred; it never spills out of the box.
+TEST_F(StandardWindowsTest, AnEditBoxShowsTheEndOfATextTooLongForIt) {
+    load(R"(<window class="edit_box" property="name" initial="0123456789012345678901234567890123456789"
+               x="0.2" y="0" w="0.6" h="0.1" show="true"/>)");
+    draw();
+    ASSERT_GT(renderer.added.size(), 10u);
+    EXPECT_LT(renderer.added.size(), 32u);
+    float left = 10.0f, right = -10.0f;
+    for (const RecordingRenderer::Added& added : renderer.added) {
+        for (const ScreenVertex& corner : added.quad.corners) {
+            left = std::min(left, corner.x);
+            right = std::max(right, corner.x);
+        }
+    }
+    EXPECT_GE(left, 0.2f - 0.25f);
+    EXPECT_LE(right, 0.2f + 0.25f);
+    EXPECT_NEAR(left + right, 0.4f, 0.01f) << "centred in the box";
 }
