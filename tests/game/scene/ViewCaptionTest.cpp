@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "../../render/font/FakeTexture.h"
-#include "../../render/font/QuadCollector.h"
+#include "../../render/support/RecordingRenderer.h"
 #include "core/ResourceManager.h"
 #include "core/math/Color.h"
 #include "game/scene/ViewCaption.h"
@@ -16,7 +16,7 @@ namespace {
 struct Span {
     float bottom = 10.0f, top = -10.0f;
 };
-Span span(const std::vector<QuadCollector::Added>& added, size_t first, size_t last) {
+Span span(const std::vector<RecordingRenderer::Added>& added, size_t first, size_t last) {
     Span s;
     for (size_t i = first; i < last; ++i) {
         for (const ScreenVertex& corner : added[i].quad.corners) {
@@ -45,7 +45,7 @@ TEST(ViewCaption, BothLinesSitOnTheBandTheHintUnderTheTitle) {
 
     ViewCaption caption;
     caption.layout(font, "AAAA", "bbbbbbbbbb", Color(1, 0, 0, 1));
-    QuadCollector collector;
+    RecordingRenderer collector;
     const Vector2 centre(0.1f, -0.2f), size(2.0f, 1.5f);
     caption.draw(collector, centre, size);
     // The band, then each line sharp and glowing.

@@ -178,7 +178,7 @@ TEST_F(HighScoreWindowTest, ALongNameStopsShortOfItsScore) {
         gui_.setProperty("highscore_score_0", c.score);
         window_->show();
         EXPECT_EQ(window_->rowName(0), c.name);
-        QuadCollector renderer;
+        RecordingRenderer renderer;
         window_->draw(Camera(), renderer, 4.0f / 3.0f, Vector2(), gui_);
         // One row: its label's glyphs come first, then the score's.
         ASSERT_GT(renderer.added.size(), c.score.size());
