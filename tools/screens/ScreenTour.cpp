@@ -138,7 +138,7 @@ bool tourScreens(Application& application, const std::string& levelSources, cons
     tour.run(1.0f);
     all = tour.shoot("frontend") && all;
     for (int i = 0; i < 6; ++i) tour.key(SDLK_BACKSPACE, 8);
-    tour.type("Ada Lovelace");
+    tour.type("Mira Quill");
     all = tour.shoot("name_entry") && all;
     tour.click(kScores);
     tour.run(kSettle);
