@@ -113,6 +113,33 @@ TEST_F(FontLoaderTest, AMissingAtlasOrUnreadableDescriptionFailsWithoutAMessage)
     EXPECT_TRUE(log.lines().empty()) << log.all();
 }
 
+// TinyXML steps over a character by the length its lead byte announces; a file that ends
+// inside a sequence would make it read past its buffer, in element text, in an attribute
+// and in a declaration alike.
+TEST_F(FontLoaderTest, ADescriptionThatIsNotWholeUtf8IsRefusedWithItsName) {
+    for (const char* text : {"<?xml><f>\xC6", "<?xml><f a=\"\xC6", "<?xml><?xml version=\"\xC6"}) {
+        const std::string info = describe(text);
+        LogCapture log;
+        GlyphDescription description;
+        EXPECT_FALSE(readGlyphDescription(info.c_str(), description)) << text;
+        ASSERT_EQ(log.lines().size(), 1u) << log.all();
+        EXPECT_TRUE(log.saw({"Error: ", info.c_str(), "UTF-8"})) << log.all();
+    }
+}
+
+TEST_F(FontLoaderTest, ADescriptionWithAByteOrderMarkAndWindowsLineEndsReads) {
+    const std::string info = describe(
+        "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!-- \xC3\xA9 -->\r\n"
+        "<font glyph_size=\"8\">\r<glyphs><glyph UTF-32=\"233\" advance_x_64=\"64\"/></glyphs></font>\r\n");
+    LogCapture log;
+    GlyphDescription description;
+    ASSERT_TRUE(readGlyphDescription(info.c_str(), description));
+    EXPECT_EQ(description.glyphSize, 8);
+    ASSERT_EQ(description.glyphs.size(), 1u);
+    EXPECT_EQ(description.glyphs[0].code, 233);
+    EXPECT_TRUE(log.lines().empty()) << log.all();
+}
+
 TEST_F(FontLoaderTest, TheGlowTwinIsFoundByNameOrLeftEmpty) {
     addTexture("Textures/Plain", 256, 128);
     addTexture("Textures/Bright", 256, 128);
