@@ -1,0 +1,107 @@
+#pragma once
+
+// Every name that code compares with or writes into the GUI document, its properties and
+// its signals, in one place: a misspelt name is a compile error, and a search for the
+// constant finds every use. Names of sections, windows, classes, properties and signals
+// are compared ignoring letter case; attribute names exactly.
+
+namespace nimbus {
+
+// What an unset property reads as.
+constexpr const char* kNotRegistered = "not registered";
+// The name of a window whose element gives none.
+constexpr const char* kAnonymous = "anonymous";
+// The font every text window draws with.
+constexpr const char* kDefaultFontName = "Alba";
+
+// Resources the GUI asks for.
+constexpr const char* kFontResourcePrefix = "Fonts/";
+constexpr const char* kCircleTextureName = "Textures/circle";
+constexpr const char* kTextureTypeName = "Texture";
+
+// Elements of the document.
+constexpr const char* kElementGui = "gui";
+constexpr const char* kSectionFonts = "fonts";
+constexpr const char* kSectionWindows = "windows";
+constexpr const char* kSectionTransitions = "transitions";
+constexpr const char* kElementFont = "font";
+constexpr const char* kElementWindow = "window";
+constexpr const char* kElementTransition = "transition";
+constexpr const char* kElementAction = "action";
+
+// Attributes.
+constexpr const char* kAttributeClass = "class";
+constexpr const char* kAttributeName = "name";
+constexpr const char* kAttributeX = "x";
+constexpr const char* kAttributeY = "y";
+constexpr const char* kAttributeWidth = "w";
+constexpr const char* kAttributeHeight = "h";
+constexpr const char* kAttributeShow = "show";
+constexpr const char* kAttributeCondition = "condition";
+constexpr const char* kAttributeTexture = "texture";
+constexpr const char* kAttributeInfo = "info";
+constexpr const char* kAttributeCaption = "caption";
+constexpr const char* kAttributeAction = "action";
+constexpr const char* kAttributeColor = "color";
+constexpr const char* kAttributeGlow = "glow";
+constexpr const char* kAttributeMessage = "message";
+constexpr const char* kAttributeProperty = "property";
+constexpr const char* kAttributeInitial = "initial";
+constexpr const char* kAttributeFont = "font";
+constexpr const char* kAttributeRadius = "radius";
+constexpr const char* kAttributeTarget = "target";
+constexpr const char* kAttributeValue = "value";
+// The value of "show" that makes a window visible.
+constexpr const char* kShowTrue = "true";
+constexpr const char* kShowFalse = "false";
+
+// Window classes: the GUI's own seven, then the game's three.
+constexpr const char* kClassButton = "button";
+constexpr const char* kClassNull = "null";
+constexpr const char* kClassPane = "pane";
+constexpr const char* kClassText = "text";
+constexpr const char* kClassPropertyText = "property_text";
+constexpr const char* kClassEditBox = "edit_box";
+constexpr const char* kClassRoundedPane = "rounded_pane";
+constexpr const char* kClassGame = "game";
+constexpr const char* kClassHighScore = "highscore";
+constexpr const char* kClassBackground = "background";
+
+// Action classes. The property action is saved as "setProp"; lookups ignore case.
+constexpr const char* kActionShow = "show";
+constexpr const char* kActionHide = "hide";
+constexpr const char* kActionSetProp = "setprop";
+constexpr const char* kActionSetPropSaved = "setProp";
+constexpr const char* kActionEnableInput = "enableinput";
+constexpr const char* kActionDisableInput = "disableinput";
+
+// Properties the game states and windows exchange.
+constexpr const char* kPropertyExitToState = "exitToState";
+constexpr const char* kPropertyTogglePause = "togglePause";
+constexpr const char* kPropertyPlayerName = "player_name";
+constexpr const char* kPropertyScore = "score";
+constexpr const char* kPropertyTotalScore = "totalscore";
+constexpr const char* kPropertyLevelScore = "levelscore";
+constexpr const char* kPropertyHighScoreName = "highscore_name_";    // followed by the rank 0 to 9
+constexpr const char* kPropertyHighScoreScore = "highscore_score_";  // followed by the rank 0 to 9
+constexpr const char* kPropertyNewestEntry = "newest_entry";
+
+// Values of "exitToState".
+constexpr const char* kStatePlaying = "playing";
+constexpr const char* kStateQuitToWindows = "quit_to_windows";
+constexpr const char* kStateLevelComplete = "level_complete";
+constexpr const char* kStateGameOver = "gameover";
+constexpr const char* kStateFrontend = "frontend";
+
+// Signals.
+constexpr const char* kSignalShowGame = "show_game";
+constexpr const char* kSignalHideGame = "hide_game";
+constexpr const char* kSignalShowLevelComplete = "show_level_complete";
+constexpr const char* kSignalShowHighScore = "show_highscore";
+constexpr const char* kSignalGameOver = "game_over";
+constexpr const char* kSignalMainMenu = "main_menu";
+
+// Windows the game looks up by name.
+constexpr const char* kWindowGame = "game";
+
+}  // namespace nimbus

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "core/ResourceHandle.h"
+#include "gui/windows/Window.h"
+#include "render/font/BitmapFont.h"
+
+namespace nimbus {
+
+// A line the player types into, such as a name for the high-score table; the text lives
+// in a property. Every key press that reaches it is consumed. It shows its own copy of
+// the text, refreshed by its own typing.
+class EditBox : public Window {
+public:
+    EditBox(const WindowAttributes& attributes, std::string property, std::string text,
+            ResourceHandle<BitmapFont> font);
+    // "property" (required), "initial" (default "not set"); sets the property to the
+    // initial text.
+    static Window* create(const TiXmlElement* element, Gui& gui);
+
+    TiXmlElement& toXml(TiXmlElement& element) const override;
+    bool clipsChildren() const override { return true; }
+    void update(float, SignalQueue&, Gui&, const Vector2&) override {}
+    bool onKey(const InputEvent& event, SignalQueue& signals, Gui& gui) override;
+    bool onMouseButton(const Vector2&, bool, int32_t, SignalQueue&) override { return false; }
+    void draw(const Camera& camera, ScreenspaceRenderer& renderer, float aspect, const Vector2& parentAbsolute,
+              Gui& gui) override;
+
+    const std::string& text() const { return text_; }
+
+private:
+    std::string property_;
+    std::string text_;
+    ResourceHandle<BitmapFont> font_;
+};
+
+}  // namespace nimbus

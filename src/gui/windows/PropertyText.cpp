@@ -1,0 +1,53 @@
+#include "gui/windows/PropertyText.h"
+
+#include <tinyxml.h>
+
+#include "core/Log.h"
+#include "gui/AttributeFormat.h"
+#include "gui/Gui.h"
+#include "gui/GuiNames.h"
+#include "gui/windows/Button.h"
+#include "gui/windows/WindowText.h"
+#include "render/font/DrawText.h"
+
+namespace nimbus {
+
+PropertyText::PropertyText(const WindowAttributes& attributes, std::string property, ResourceHandle<BitmapFont> font,
+                           const Color& color, const Color& glow)
+    : Window(attributes), property_(std::move(property)), font_(font), color_(color), glow_(glow) {}
+
+Window* PropertyText::create(const TiXmlElement* element, Gui& gui) {
+    WindowAttributes attributes;
+    if (!parseWindowAttributes(element, attributes)) return nullptr;
+    const char* property = element->Attribute(kAttributeProperty);
+    if (!property) {
+        LOG_ERROR("Missing property attribute");
+        return nullptr;
+    }
+    Color color = Button::kDefaultColor, glow = Button::kDefaultGlow;
+    readColorAttribute(*element, kAttributeColor, color);
+    readColorAttribute(*element, kAttributeGlow, glow);
+    return new PropertyText(attributes, property, gui.getFont(kDefaultFontName), color, glow);
+}
+
+TiXmlElement& PropertyText::toXml(TiXmlElement& element) const {
+    writeXml(element, kClassPropertyText);
+    element.SetAttribute(kAttributeProperty, property_.c_str());
+    element.SetAttribute(kAttributeFont, kDefaultFontName);
+    writeColorAttribute(element, kAttributeColor, color_);
+    writeColorAttribute(element, kAttributeGlow, glow_);
+    return element;
+}
+
+void PropertyText::draw(const Camera&, ScreenspaceRenderer& renderer, float, const Vector2& parentAbsolute, Gui& gui) {
+    const Vector2 centre = parentAbsolute + position();
+    TextStyle style;
+    style.height = size().y;
+    style.horizontal = TextAlignment::kLeft;
+    style.color = &color_;
+    style.glow = &glow_;
+    style.glowAdds = true;
+    drawWindowText(font_.get(), gui.getProperty(property_), style, Vector2(centre.x - size().x / 2, centre.y), renderer);
+}
+
+}  // namespace nimbus

@@ -1,0 +1,55 @@
+#include "gui/windows/RoundedPane.h"
+
+#include <tinyxml.h>
+
+#include "core/Log.h"
+#include "core/ResourceManager.h"
+#include "gui/AttributeFormat.h"
+#include "gui/GuiNames.h"
+#include "gui/windows/Quads.h"
+
+namespace nimbus {
+
+RoundedPane::RoundedPane(const WindowAttributes& attributes, float radius, const Color& color)
+    : Window(attributes),
+      radius_(radius),
+      color_(color),
+      circle_(getResource<Texture>(kCircleTextureName, kTextureTypeName)) {}
+
+Window* RoundedPane::create(const TiXmlElement* element, Gui&) {
+    WindowAttributes attributes;
+    if (!parseWindowAttributes(element, attributes)) return nullptr;
+    double radius = 0.0;
+    if (element->QueryDoubleAttribute(kAttributeRadius, &radius) != TIXML_SUCCESS) {
+        LOG_ERROR("Missing radius attribute");
+        return nullptr;
+    }
+    Color color(1, 1, 1, 1);
+    readColorAttribute(*element, kAttributeColor, color);
+    return new RoundedPane(attributes, static_cast<float>(radius), color);
+}
+
+TiXmlElement& RoundedPane::toXml(TiXmlElement& element) const {
+    writeXml(element, kClassRoundedPane);
+    writeFloatAttribute(element, kAttributeRadius, radius_);
+    writeColorAttribute(element, kAttributeColor, color_);
+    return element;
+}
+
+void RoundedPane::draw(const Camera&, ScreenspaceRenderer& renderer, float, const Vector2& parentAbsolute, Gui&) {
+    const Vector2 centre = parentAbsolute + position(), half = size() * 0.5f;
+    const Vector2 min = centre - half, max = centre + half;
+    const float xs[4] = {min.x, min.x + radius_, max.x - radius_, max.x};
+    const float ys[4] = {min.y, min.y + radius_, max.y - radius_, max.y};
+    const float uv[4] = {0.0f, 0.5f, 0.5f, 1.0f};
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            const ScreenQuad quad = rectangleQuad(Vector2(xs[column], ys[row]), Vector2(xs[column + 1], ys[row + 1]),
+                                                  Vector2(uv[column], uv[row]), Vector2(uv[column + 1], uv[row + 1]),
+                                                  color_);
+            renderer.addQuad(quad, circle_, false);
+        }
+    }
+}
+
+}  // namespace nimbus

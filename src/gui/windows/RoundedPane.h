@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/ResourceHandle.h"
+#include "core/math/Color.h"
+#include "gui/windows/Window.h"
+#include "render/Texture.h"
+
+namespace nimbus {
+
+// A plain panel of one colour with rounded corners: the circle texture cut in nine, its
+// quarters at the corners and its middle stretched between them. Nothing clamps the
+// radius; one larger than half the size makes the slices overlap.
+class RoundedPane : public Window {
+public:
+    RoundedPane(const WindowAttributes& attributes, float radius, const Color& color);
+    // "radius" (required, a number), "color" (default opaque white).
+    static Window* create(const TiXmlElement* element, Gui& gui);
+
+    TiXmlElement& toXml(TiXmlElement& element) const override;
+    bool clipsChildren() const override { return false; }
+    void update(float, SignalQueue&, Gui&, const Vector2&) override {}
+    bool onKey(const InputEvent&, SignalQueue&, Gui&) override { return false; }
+    bool onMouseButton(const Vector2&, bool, int32_t, SignalQueue&) override { return false; }
+    void draw(const Camera& camera, ScreenspaceRenderer& renderer, float aspect, const Vector2& parentAbsolute,
+              Gui& gui) override;
+
+private:
+    float radius_;
+    Color color_;
+    ResourceHandle<Texture> circle_;
+};
+
+}  // namespace nimbus

@@ -1,0 +1,28 @@
+#include "gui/windows/StandardWindows.h"
+
+#include "gui/GuiNames.h"
+#include "gui/windows/Button.h"
+#include "gui/windows/EditBox.h"
+#include "gui/windows/Null.h"
+#include "gui/windows/Pane.h"
+#include "gui/windows/PropertyText.h"
+#include "gui/windows/RoundedPane.h"
+#include "gui/windows/Text.h"
+#include "gui/windows/WindowFactory.h"
+
+namespace nimbus {
+
+namespace {
+
+const WindowClass kStandardWindows[] = {
+    {kClassButton, &Button::create},       {kClassNull, &Null::create},
+    {kClassPane, &Pane::create},           {kClassText, &Text::create},
+    {kClassPropertyText, &PropertyText::create}, {kClassEditBox, &EditBox::create},
+    {kClassRoundedPane, &RoundedPane::create},
+};
+
+}  // namespace
+
+bool registerStandardWindows(WindowFactory& factory) { return factory.registerClasses(kStandardWindows); }
+
+}  // namespace nimbus

@@ -1,0 +1,39 @@
+#include "gui/windows/WindowText.h"
+
+#include <SDL/SDL_keysym.h>
+
+#include "gui/InputEvent.h"
+#include "render/ScreenspaceRenderer.h"
+#include "render/font/BitmapFont.h"
+#include "render/font/DrawText.h"
+#include "render/font/LayoutText.h"
+
+namespace nimbus {
+
+namespace {
+constexpr float kSlant = 0.5f;
+}  // namespace
+
+void drawWindowText(const BitmapFont* font, const std::string& text, const TextStyle& style, const Vector2& anchor,
+                    ScreenspaceRenderer& renderer) {
+    if (!font || text.empty()) return;
+    ScreenQuad quads[kMaxWindowText];
+    const int32_t count = layoutText(*font, quads, kMaxWindowText, text.c_str(), style.height, kSlant);
+    TextAlignment alignment;
+    alignment.horizontal = style.horizontal;
+    alignment.vertical = TextAlignment::kBaseline;
+    drawText(count, alignment, anchor, quads, font->texture(), renderer, false, style.color);
+    if (style.glow && font->glowTexture()) {
+        drawText(count, alignment, anchor, quads, font->glowTexture(), renderer, style.glowAdds, style.glow);
+    }
+}
+
+void typeInto(std::string& text, const InputEvent& event) {
+    if (event.key == SDLK_BACKSPACE) {
+        if (!text.empty()) text.pop_back();
+    } else if (event.unicode >= ' ' && event.unicode <= '~') {
+        text.push_back(static_cast<char>(event.unicode));
+    }
+}
+
+}  // namespace nimbus

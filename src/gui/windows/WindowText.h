@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/math/Vector2.h"
+
+namespace nimbus {
+
+class BitmapFont;
+class ScreenspaceRenderer;
+struct Color;
+struct InputEvent;
+
+// How a window draws its line of text: glyph height, horizontal alignment (TextAlignment
+// modes), the text colour (none keeps the glyphs white), and the glow layer's colour
+// (none draws no glow layer) and whether that layer adds its light or blends.
+struct TextStyle {
+    float height = 0.0f;
+    int32_t horizontal = 0;
+    const Color* color = nullptr;
+    const Color* glow = nullptr;
+    bool glowAdds = false;
+};
+
+// The most characters a window's line shows.
+constexpr int32_t kMaxWindowText = 32;
+
+// The text drawing every text window shares: the first 32 characters, slanted, their
+// baseline on the anchor, then the glow layer when the font has a glow texture. Nothing
+// is drawn without a font or text.
+void drawWindowText(const BitmapFont* font, const std::string& text, const TextStyle& style, const Vector2& anchor,
+                    ScreenspaceRenderer& renderer);
+
+// One key's edit of a line of text: backspace removes the last character; a printable
+// ASCII character (32 to 126) is appended; anything else, wider characters included,
+// changes nothing.
+void typeInto(std::string& text, const InputEvent& event);
+
+}  // namespace nimbus

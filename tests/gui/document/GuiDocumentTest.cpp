@@ -1,0 +1,272 @@
+// Loading the GUI document, properties, and how signals, actions and input share a frame.
+#include <SDL/SDL_keysym.h>
+#include <gtest/gtest.h>
+#include <tinyxml.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "../../render/support/LogCapture.h"
+#include "../support/GuiTestSupport.h"
+#include "gui/DocumentReader.h"
+#include "gui/Gui.h"
+#include "gui/GuiNames.h"
+#include "gui/actions/Action.h"
+#include "gui/windows/Window.h"
+
+using namespace nimbus;
+
+namespace {
+
+// An action that notes its label and the frame it ran in, and finishes at once.
+std::vector<std::string> gRuns;
+int gFrame = 0;
+
+class RecordAction : public Action {
+public:
+    explicit RecordAction(std::string label) : label_(std::move(label)) {}
+    static Action* create(const TiXmlElement* element, Gui&) { return new RecordAction(element->Attribute("label")); }
+    TiXmlElement& toXml(TiXmlElement& element) const override { return element; }
+    int execute(float, Gui&) override {
+        gRuns.push_back(std::to_string(gFrame) + ":" + label_);
+        return kFinished;
+    }
+
+private:
+    std::string label_;
+};
+
+class GuiDocumentTest : public ::testing::Test {
+protected:
+    GuiDocumentTest() : gui(1024, 768) {
+        registerTestFont();
+        env.actions.registerClass("record", &RecordAction::create);
+        gRuns.clear();
+        gFrame = 0;
+    }
+    bool load(const std::string& sections) { return gui.load(env.write(document(sections)).c_str()); }
+    // Runs frames without input until nothing is running.
+    void runFrames(int frames) {
+        for (int i = 0; i < frames; ++i, ++gFrame) gui.update(0.1f, nullptr, 0);
+    }
+
+    GuiEnvironment env;
+    Gui gui;
+};
+
+const char kWindow[] = R"(<window class="null" name="page" x="0" y="0" w="1" h="1" show="true"/>)";
+
+}  // namespace
+
+TEST_F(GuiDocumentTest, BadElementsAreReportedAndLeftOutWhileTheRestLoads) {
+    LogCapture log;
+    ASSERT_TRUE(load(std::string(R"(<fonts><font texture="Textures/none" info="x.xml"/></fonts>
+        <transitions><transition condition="early"><action class="show" target="page"/></transition></transitions>
+        <Windows>)") + kWindow + R"(
+          <window class="null" name="noY" x="0" w="1" h="1"/>
+          <window class="text" x="0" y="0" w="1" h="1"/>
+          <window class="text" message="hi" x="0" y="0" w="1" h="1"><window class="nosuch" x="0" y="0" w="1" h="1"/></window>
+          <window class="button" name="ok" x="0" y="0" w="1" h="1" action="go"/>
+        </Windows>
+        <TRANSITIONS>
+          <transition><action class="show" target="page"/></transition>
+          <transition condition="go"><action class="show"/><action class="show" target="missing"/>
+            <action class="setprop" target="page" value="v"/><action class="setprop" target="page" property="p"/>
+            <action class="hide" target="PAGE"/></transition>
+        </TRANSITIONS>)"));
+    const char* expected[] = {"Missing texture name attribute", "Failed to load font", "Couldn't find window",
+                              "Failed to create action", "Missing position attribute", "Failed to load window",
+                              "Missing message attribute", "No constructor registered for 'nosuch'",
+                              "Failed to create child window", "Transition missing condition",
+                              "Missing target attribute", "Missing property attribute", "Missing value attribute"};
+    for (const char* message : expected) EXPECT_TRUE(log.saw({message})) << message << "\n" << log.all();
+    ASSERT_EQ(gui.windowCount(), 3);  // the page, the text without its bad child, the button
+    EXPECT_EQ(gui.window(1)->childCount(), 0);
+    EXPECT_EQ(gui.window(2)->name(), "ok");
+    // The transition listed before the windows exists, empty; "go" kept its one good action.
+    ASSERT_EQ(gui.transitions().size(), 2u);
+    EXPECT_TRUE(gui.transitions().at("early").empty());
+    EXPECT_EQ(gui.transitions().at("GO").size(), 1u);
+}
+
+TEST_F(GuiDocumentTest, UnreadableDocumentsFailAndOddOnesLoadEmpty) {
+    EXPECT_FALSE(gui.load((env.directory() + "/none.xml").c_str()));
+    EXPECT_FALSE(gui.load(env.write("<gui><windows></gui>").c_str()));
+    EXPECT_TRUE(gui.load(env.write("<?xml version=\"1.0\"?><!-- nothing -->").c_str()));
+    EXPECT_TRUE(load("<other/>"));
+    EXPECT_EQ(gui.windowCount(), 0);
+}
+
+TEST_F(GuiDocumentTest, AbsurdNestingIsRefusedBeforeParsingAndOrdinaryNestingLoads) {
+    auto nested = [](int depth) {
+        std::string open, close;
+        for (int i = 0; i < depth; ++i) {
+            open += R"(<window class="null" name="n)" + std::to_string(i) + R"(" x="0.01" y="0" w="1" h="1">)";
+            close += "</window>";
+        }
+        return "<windows>" + open + close + "</windows>";
+    };
+    {
+        LogCapture log;
+        EXPECT_FALSE(load(nested(200000)));
+        EXPECT_TRUE(log.saw({"nested deeper than"})) << log.all();
+    }
+    ASSERT_TRUE(load(nested(kMaxDocumentDepth - 2)));  // the root and "windows" take two levels
+    Window* deepest = gui.findWindow(("n" + std::to_string(kMaxDocumentDepth - 3)).c_str());
+    ASSERT_NE(deepest, nullptr);
+    EXPECT_NEAR(deepest->absolutePosition().x, 0.01f * (kMaxDocumentDepth - 2), 1e-4);
+    // Quoted '>' and comments do not confuse the depth count.
+    EXPECT_TRUE(load(R"(<!-- <a><b><c> --><windows><window class="null" name="q>" x="0" y="0" w="1" h="1"/></windows>)"));
+    EXPECT_NE(gui.findWindow("q>"), nullptr);
+}
+
+TEST_F(GuiDocumentTest, NamesIgnoreLetterCase) {
+    ASSERT_TRUE(load(std::string("<windows>") + kWindow + R"(</windows><transitions>
+        <transition condition="show_game"><action class="SetProp" target="page" property="exitToState" value="x"/></transition>
+        <transition condition="Show_Game"><action class="setprop" target="page" property="exitToState" value="playing"/></transition>
+        </transitions>)"));
+    EXPECT_EQ(gui.findWindow("PAGE"), gui.window(0));
+    EXPECT_EQ(gui.getProperty("never"), kNotRegistered);
+    gui.pushSignal("SHOW_GAME");
+    runFrames(2);
+    // The later transition of the same condition replaced the earlier.
+    EXPECT_EQ(gui.getProperty("ExitToState"), kStatePlaying);
+    gui.setProperty("EXITTOSTATE", "frontend");
+    ASSERT_EQ(gui.transitions().size(), 1u);
+    EXPECT_EQ(gui.getProperty(kPropertyExitToState), kStateFrontend);
+}
+
+TEST_F(GuiDocumentTest, QueuedSignalsRunTheirActionsInOrderOneFrameEach) {
+    ASSERT_TRUE(load(R"(<transitions>
+        <transition condition="a"><action class="record" label="a1"/><action class="record" label="a2"/></transition>
+        <transition condition="b"><action class="record" label="b1"/><action class="record" label="b2"/></transition>
+        <transition condition="c"><action class="record" label="c1"/><action class="record" label="c2"/>
+          <action class="record" label="c3"/></transition></transitions>)"));
+    gui.pushSignal("a");
+    gui.pushSignal("nothing");
+    gui.pushSignal("b");
+    runFrames(6);
+    EXPECT_EQ(gRuns, (std::vector<std::string>{"1:a1", "2:a2", "3:b1", "4:b2"}));
+    gRuns.clear();
+    gui.pushSignal("c");
+    runFrames(1);
+    // Input waits while actions run, and is read again in the frame the last one ends.
+    for (bool inputRead : {false, false, true}) {
+        InputEvent escape = keyEvent(SDLK_ESCAPE, 27, true);
+        EXPECT_EQ(gui.update(0.1f, &escape, 1), !inputRead);
+        ++gFrame;
+    }
+    EXPECT_EQ(gRuns, (std::vector<std::string>{"7:c1", "8:c2", "9:c3"}));
+}
+
+TEST_F(GuiDocumentTest, EscapeEndsTheFrameAndRunningActionsHoldBackInput) {
+    ASSERT_TRUE(load(R"(<windows><window class="edit_box" property="name" initial="ab" x="0" y="0" w="2" h="2" show="true"/>
+        <window class="button" action="pressed" x="0" y="0" w="2" h="2" show="true"/></windows>
+        <transitions><transition condition="pressed"><action class="record" label="p"/></transition>
+        <transition condition="busy"><action class="hide" target="anonymous"/></transition></transitions>)"));
+    InputEvent events[] = {keyEvent('x', 'x', true), keyEvent(SDLK_ESCAPE, 27, false), keyEvent('y', 'y', true)};
+    gui.pushSignal("pressed");
+    EXPECT_FALSE(gui.update(0.1f, events, 3));
+    EXPECT_EQ(gui.getProperty("name"), "abx");  // the key before Escape was typed
+    EXPECT_EQ(events[0].type, InputEvent::None);
+    EXPECT_EQ(events[2].type, InputEvent::Key);
+    EXPECT_EQ(gui.signals().size(), 1u);  // the signal was not handled
+    // While the hide slides, neither keys nor clicks are looked at.
+    gui.pushSignal("busy");
+    runFrames(1);
+    ASSERT_TRUE(gui.busy());
+    InputEvent input[] = {keyEvent('z', 'z', true), moveEvent(512, 384),
+                          buttonEvent(InputEvent::MouseDown, 512, 384)};
+    EXPECT_TRUE(gui.update(0.1f, input, 3));
+    EXPECT_EQ(gui.getProperty("name"), "abx");
+    EXPECT_EQ(input[0].type, InputEvent::Key);
+    EXPECT_EQ(input[2].type, InputEvent::MouseDown);
+}
+
+TEST_F(GuiDocumentTest, ShowAndHideSlideFromTheLeftInOneSecond) {
+    ASSERT_TRUE(load(R"(<windows><window class="null" name="frame" x="0.5" y="0" w="1" h="1" show="true">
+        <window class="null" name="panel" x="0.25" y="0.5" w="0.5" h="0.2"/></window></windows>
+        <transitions><transition condition="in"><action class="show" target="panel"/></transition>
+        <transition condition="out"><action class="hide" target="panel"/></transition></transitions>)"));
+    Window& panel = *gui.findWindow("panel");
+    const Action& show = *gui.transitions().at("in")[0];
+    Action& hide = *gui.transitions().at("out")[0];
+    // Offset: width + absolute x + 1.25 = 0.5 + 0.75 + 1.25.
+    const float offset = 2.5f;
+    for (float away : {0.75f, 0.5f, 0.25f, 0.0f}) {
+        EXPECT_EQ(const_cast<Action&>(show).execute(0.25f, gui), Action::kRunning);
+        EXPECT_TRUE(panel.visible());
+        EXPECT_FLOAT_EQ(panel.position().x, 0.25f - offset * away);
+        EXPECT_FLOAT_EQ(panel.position().y, 0.5f);
+    }
+    EXPECT_EQ(const_cast<Action&>(show).execute(0.25f, gui), Action::kFinished);
+    EXPECT_FLOAT_EQ(panel.position().x, 0.25f);
+    EXPECT_EQ(const_cast<Action&>(show).execute(0.25f, gui), Action::kFinished);  // already shown: no move
+    EXPECT_FLOAT_EQ(panel.position().x, 0.25f);
+    for (float away : {0.25f, 0.5f, 0.75f, 1.0f}) {
+        EXPECT_EQ(hide.execute(0.25f, gui), Action::kRunning);
+        EXPECT_FLOAT_EQ(panel.position().x, 0.25f - offset * away);
+    }
+    EXPECT_EQ(hide.execute(0.25f, gui), Action::kFinished);
+    EXPECT_FALSE(panel.visible());
+    EXPECT_FLOAT_EQ(panel.position().x, 0.25f);
+    EXPECT_EQ(hide.execute(0.25f, gui), Action::kFinished);
+}
+
+TEST_F(GuiDocumentTest, ClassNamesRegisterOnceInAnyCaseAndUnknownOnesAreReported) {
+    LogCapture log;
+    EXPECT_FALSE(env.windows.registerClass("BUTTON", nullptr));
+    EXPECT_FALSE(env.actions.registerClass("Show", nullptr));
+    EXPECT_TRUE(log.saw({"Class name already registered"}));
+    TiXmlElement noClass("action"), unknown("window");
+    unknown.SetAttribute("class", "spinner");
+    EXPECT_EQ(env.actions.create(&noClass, gui), nullptr);
+    EXPECT_TRUE(log.saw({"Element missing class attribute"}));
+    EXPECT_EQ(env.windows.create(&unknown, gui), nullptr);
+    EXPECT_TRUE(log.saw({"No constructor registered for 'spinner'"}));
+    // The first registration stays: a capitalised class still builds a button.
+    ASSERT_TRUE(load(R"(<windows><window class="Button" action="a" x="0" y="0" w="1" h="1"/></windows>)"));
+    EXPECT_EQ(gui.windowCount(), 1);
+}
+
+TEST_F(GuiDocumentTest, CommonAttributesReadAsDocumented) {
+    struct Case {
+        const char* attributes;
+        bool built;
+        bool visible;
+        const char* name;
+    } cases[] = {
+        {R"(x="0" y="0" w="1" h="1" show="TRUE" name="n")", true, true, "n"},
+        {R"(x="0" y="0" w="1" h="1" show="yes")", true, false, "anonymous"},
+        {R"(x="0" y="0" w="1" h="1" show="1")", true, false, "anonymous"},
+        {R"(x="0" y="0" w="abc" h="1")", false, false, ""},
+    };
+    LogCapture log;
+    for (const Case& c : cases) {
+        Gui fresh(1024, 768);
+        ASSERT_TRUE(fresh.load(env.write(document(std::string("<windows><window class=\"null\" ") + c.attributes +
+                                                  "/></windows>")).c_str()));
+        ASSERT_EQ(fresh.windowCount(), c.built ? 1 : 0) << c.attributes;
+        if (!c.built) continue;
+        EXPECT_EQ(fresh.window(0)->visible(), c.visible) << c.attributes;
+        EXPECT_EQ(fresh.window(0)->name(), c.name);
+    }
+}
+
+TEST_F(GuiDocumentTest, ScreenToGuiMapsEdgePixelsToEdgesAndSnaps) {
+    const struct {
+        int px, py;
+        float grid, x, y;
+    } cases[] = {
+        {0, 0, 0.0f, -4.0f / 3, 1.0f},
+        {1023, 767, 0.0f, 4.0f / 3, -1.0f},
+        {600, 300, 0.0f, 0.23069f, 0.21773f},
+        {600, 300, 0.025f, 0.225f, 0.225f},
+    };
+    for (const auto& c : cases) {
+        const Vector2 p = gui.screenToGui(c.px, c.py, c.grid);
+        EXPECT_NEAR(p.x, c.x, 1e-4) << c.px;
+        EXPECT_NEAR(p.y, c.y, 1e-4) << c.py;
+    }
+}
