@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -57,8 +58,11 @@ struct Menu {
             FileInBuffer in;
             TextureHeader header;
             std::vector<uint8_t> pixels;
-            if (!in.open(std::string(NIMBUS_DATA_DIR "/") + file + ".texture") || !readTextureFile(in, header, pixels)) return;
-            const std::string name = std::string("Textures/") + (std::string(file).substr(std::string(file).find('/') + 1));
+            if (!in.open(std::string(NIMBUS_DATA_DIR "/") + file + ".texture") ||
+                !readTextureFile(in, header, pixels))
+                return;
+            const std::string name =
+                std::string("Textures/") + (std::string(file).substr(std::string(file).find('/') + 1));
             registerTexture(name.c_str(), core->createTexture(header, pixels.data(), int64_t(pixels.size())));
         }
         const std::string fileName = "/tmp/nimbus-gui-bench.xml";
@@ -76,18 +80,20 @@ struct Menu {
                            R"(/Fonts/Alba.xml"/></fonts><windows>)";
         char line[1024];
         for (int i = 0; i < 5; ++i) {
-            std::snprintf(line, sizeof line,
-                          R"(<window class="pane" texture="Textures/panel" x="%f" y="0.8" w="0.4" h="0.3" show="true"/>)"
-                          R"(<window class="rounded_pane" radius="0.05" x="%f" y="-0.8" w="0.4" h="0.3" show="true"/>)",
-                          -1.0 + 0.5 * i, -1.0 + 0.5 * i);
+            std::snprintf(
+                line, sizeof line,
+                R"(<window class="pane" texture="Textures/panel" x="%f" y="0.8" w="0.4" h="0.3" show="true"/>)"
+                R"(<window class="rounded_pane" radius="0.05" x="%f" y="-0.8" w="0.4" h="0.3" show="true"/>)",
+                -1.0 + 0.5 * i, -1.0 + 0.5 * i);
             text += line;
         }
         for (int i = 0; i < 10; ++i) {
-            std::snprintf(line, sizeof line,
-                          R"(<window class="button" action="b%d" caption="Start game" x="0" y="0" w="0.8" h="0.2" show="true"/>)"
-                          R"(<window class="text" message="Options" x="-0.9" y="%f" w="0.5" h="0.08" show="true"/>)"
-                          R"(<window class="property_text" property="score" x="0.9" y="%f" w="0.5" h="0.08" show="true"/>)",
-                          i, 0.6 - 0.12 * i, 0.6 - 0.12 * i);
+            std::snprintf(
+                line, sizeof line,
+                R"(<window class="button" action="b%d" caption="Start game" x="0" y="0" w="0.8" h="0.2" show="true"/>)"
+                R"(<window class="text" message="Options" x="-0.9" y="%f" w="0.5" h="0.08" show="true"/>)"
+                R"(<window class="property_text" property="score" x="0.9" y="%f" w="0.5" h="0.08" show="true"/>)",
+                i, 0.6 - 0.12 * i, 0.6 - 0.12 * i);
             text += line;
         }
         return text + "</windows></gui>";
@@ -124,12 +130,24 @@ public:
     std::vector<Added> added;
 };
 
+// A renderer over the game's window; `drawing` false builds it without its effect, so
+// that its flushes draw nothing and only the work on the processor is measured.
+std::unique_ptr<OglScreenspaceRenderer> makeRenderer(Menu& m, bool drawing) {
+    ResourceManager empty;
+    if (!drawing) setResourceManager(&empty);
+    auto renderer =
+        std::make_unique<OglScreenspaceRenderer>(*m.core, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    setResourceManager(&m.manager);
+    return renderer;
+}
+
 // One frame of the menu: the windows' update (the buttons hovered), then drawing, flushed
-// and finished.
+// and finished; with the argument 0 nothing reaches the screen.
 void guiFrame(benchmark::State& state) {
     Menu& m = menu();
     if (!m.loaded) return state.SkipWithError("no display or the data is not built");
-    OglScreenspaceRenderer renderer(*m.core, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    const std::unique_ptr<OglScreenspaceRenderer> owned = makeRenderer(m, state.range(0) != 0);
+    OglScreenspaceRenderer& renderer = *owned;
     const Camera camera = makeStandardCamera();
     for (int warm = 0; warm < 3; ++warm) {
         m.gui.update(0.016f, nullptr, 0);
@@ -141,10 +159,10 @@ void guiFrame(benchmark::State& state) {
         m.gui.draw(camera, renderer);
         glFinish();
     }
-    state.counters["allocs/frame"] =
-        benchmark::Counter(static_cast<double>(allocations() - before) / static_cast<double>(state.iterations()));
+    state.counters["allocs/frame"] = benchmark::Counter(static_cast<double>(allocations() - before) /
+                                                        static_cast<double>(state.iterations()));
 }
-BENCHMARK(guiFrame)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(guiFrame)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // The baseline: the same quads added straight to the renderer, flushed and finished.
 void bareFlush(benchmark::State& state) {
@@ -152,7 +170,8 @@ void bareFlush(benchmark::State& state) {
     if (!m.loaded) return state.SkipWithError("no display or the data is not built");
     Capture capture;
     m.gui.draw(makeStandardCamera(), capture);
-    OglScreenspaceRenderer renderer(*m.core, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    const std::unique_ptr<OglScreenspaceRenderer> owned = makeRenderer(m, state.range(0) != 0);
+    OglScreenspaceRenderer& renderer = *owned;
     for (auto _ : state) {
         for (const Capture::Added& a : capture.added) renderer.addQuad(a.quad, a.texture, a.glow);
         renderer.flush();
@@ -160,6 +179,6 @@ void bareFlush(benchmark::State& state) {
     }
     state.counters["quads"] = static_cast<double>(capture.added.size());
 }
-BENCHMARK(bareFlush)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(bareFlush)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace

@@ -34,7 +34,8 @@ void readColorAttribute(const TiXmlElement& element, const char* name, Color& co
 void writeColorAttribute(TiXmlElement& element, const char* name, const Color& color) {
     uint32_t bits = 0;
     for (int channel = 0; channel < 4; ++channel) {
-        const auto byte = static_cast<uint32_t>(static_cast<int64_t>(std::floor(color.e[channel] * 255.0f + 0.5f)));
+        const auto byte =
+            static_cast<uint32_t>(static_cast<int64_t>(std::floor(color.e[channel] * 255.0f + 0.5f)));
         bits = bits << 8 | (byte & 0xFFu);
     }
     char text[16];

@@ -120,6 +120,8 @@ bool EditableGui::save() const {
     return true;
 }
 
-int32_t EditableGui::pickHandle(const Vector2& pointer) { return pickEditorHandle(*selected_, pointer, grid_); }
+int32_t EditableGui::pickHandle(const Vector2& pointer) {
+    return pickEditorHandle(*selected_, pointer, grid_);
+}
 
 }  // namespace nimbus

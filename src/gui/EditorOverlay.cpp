@@ -21,12 +21,14 @@ float lineAlpha(int index) { return index % 4 == 0 ? kMajorAlpha : kMinorAlpha; 
 
 void drawGrid(float aspect, float grid) {
     glBegin(GL_LINES);
-    for (int j = static_cast<int>(std::floor(-1.0f / grid)); j < static_cast<int>(std::ceil(1.0f / grid)); ++j) {
+    for (int j = static_cast<int>(std::floor(-1.0f / grid)); j < static_cast<int>(std::ceil(1.0f / grid));
+         ++j) {
         glColor4f(0.0f, 1.0f, 0.0f, lineAlpha(j));
         glVertex2f(-aspect, static_cast<float>(j) * grid);
         glVertex2f(aspect, static_cast<float>(j) * grid);
     }
-    for (int k = static_cast<int>(std::floor(-aspect / grid)); k < static_cast<int>(std::ceil(aspect / grid)); ++k) {
+    for (int k = static_cast<int>(std::floor(-aspect / grid)); k < static_cast<int>(std::ceil(aspect / grid));
+         ++k) {
         glColor4f(0.0f, 1.0f, 0.0f, lineAlpha(k));
         glVertex2f(static_cast<float>(k) * grid, -1.0f);
         glVertex2f(static_cast<float>(k) * grid, 1.0f);

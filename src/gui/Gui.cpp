@@ -89,7 +89,8 @@ bool Gui::load(const char* fileName) {
     if (!loadXmlFile(fileName, document)) return false;
     const TiXmlElement* root = document.RootElement();
     if (!root) return true;
-    for (const TiXmlElement* section = root->FirstChildElement(); section; section = section->NextSiblingElement()) {
+    for (const TiXmlElement* section = root->FirstChildElement(); section;
+         section = section->NextSiblingElement()) {
         const char* name = section->Value();
         if (equalsNoCase(name, kSectionFonts)) {
             loadFonts(*section);
@@ -103,7 +104,8 @@ bool Gui::load(const char* fileName) {
 }
 
 void Gui::loadFonts(const TiXmlElement& section) {
-    for (const TiXmlElement* element = section.FirstChildElement(); element; element = element->NextSiblingElement()) {
+    for (const TiXmlElement* element = section.FirstChildElement(); element;
+         element = element->NextSiblingElement()) {
         BitmapFont* font = loadFont(*element);
         if (!font) {
             LOG_ERROR("Failed to load font");
@@ -118,7 +120,8 @@ void Gui::loadFonts(const TiXmlElement& section) {
 
 void Gui::loadWindows(const TiXmlElement& section) {
     const WindowFactory* factory = windowFactory();
-    for (const TiXmlElement* element = section.FirstChildElement(); element; element = element->NextSiblingElement()) {
+    for (const TiXmlElement* element = section.FirstChildElement(); element;
+         element = element->NextSiblingElement()) {
         Window* window = factory ? factory->create(element, *this) : nullptr;
         if (!window) {
             LOG_ERROR("Failed to load window");
@@ -130,14 +133,16 @@ void Gui::loadWindows(const TiXmlElement& section) {
 
 void Gui::loadTransitions(const TiXmlElement& section) {
     const ActionFactory* factory = actionFactory();
-    for (const TiXmlElement* element = section.FirstChildElement(); element; element = element->NextSiblingElement()) {
+    for (const TiXmlElement* element = section.FirstChildElement(); element;
+         element = element->NextSiblingElement()) {
         const char* condition = element->Attribute(kAttributeCondition);
         if (!condition) {
             LOG_ERROR("Transition missing condition");
             continue;
         }
         std::vector<Action*> actions;
-        for (const TiXmlElement* child = element->FirstChildElement(); child; child = child->NextSiblingElement()) {
+        for (const TiXmlElement* child = element->FirstChildElement(); child;
+             child = child->NextSiblingElement()) {
             Action* action = factory ? factory->create(child, *this) : nullptr;
             if (!action) {
                 LOG_ERROR("Failed to create action");
@@ -145,11 +150,14 @@ void Gui::loadTransitions(const TiXmlElement& section) {
             }
             actions.push_back(action);
         }
-        // A later transition of the same condition replaces the earlier one; nothing can
-        // be running while the document loads, so its actions go at once.
-        std::vector<Action*>& slot = transitions_[condition];
-        for (Action* old : slot) delete old;
-        slot = std::move(actions);
+        // A later transition of the same condition replaces the earlier one, spelling and
+        // all; nothing can be running while the document loads, so its actions go at once.
+        const auto earlier = transitions_.find(condition);
+        if (earlier != transitions_.end()) {
+            for (Action* old : earlier->second) delete old;
+            transitions_.erase(earlier);
+        }
+        transitions_.emplace(condition, std::move(actions));
     }
 }
 
@@ -168,7 +176,8 @@ bool Gui::update(float dt, InputEvent* events, int count) {
                 break;
             case InputEvent::MouseDown:
             case InputEvent::MouseUp:
-                if (onMouseButton(event.x, event.y, event.pressed, event.button)) event.type = InputEvent::None;
+                if (onMouseButton(event.x, event.y, event.pressed, event.button))
+                    event.type = InputEvent::None;
                 break;
             default:
                 break;

@@ -8,9 +8,12 @@ namespace {
 
 int32_t buttonNumber(Uint8 sdlButton) {
     switch (sdlButton) {
-        case SDL_BUTTON_MIDDLE: return InputEvent::kMiddleButton;
-        case SDL_BUTTON_RIGHT: return InputEvent::kRightButton;
-        default: return InputEvent::kLeftButton;  // the wheel too
+        case SDL_BUTTON_MIDDLE:
+            return InputEvent::kMiddleButton;
+        case SDL_BUTTON_RIGHT:
+            return InputEvent::kRightButton;
+        default:
+            return InputEvent::kLeftButton;  // the wheel too
     }
 }
 

@@ -15,7 +15,9 @@ inline bool equalsNoCase(const char* a, const char* b) { return strcasecmp(a, b)
 // std::string.
 struct NoCaseLess {
     using is_transparent = void;
-    bool operator()(const std::string& a, const std::string& b) const { return strcasecmp(a.c_str(), b.c_str()) < 0; }
+    bool operator()(const std::string& a, const std::string& b) const {
+        return strcasecmp(a.c_str(), b.c_str()) < 0;
+    }
     bool operator()(const char* a, const std::string& b) const { return strcasecmp(a, b.c_str()) < 0; }
     bool operator()(const std::string& a, const char* b) const { return strcasecmp(a.c_str(), b) < 0; }
 };

@@ -21,7 +21,9 @@ using ActionClass = ClassEntry<ActionCreator>;
 class ActionFactory {
 public:
     // False, reported, when the name is registered already in any letter case.
-    bool registerClass(const std::string& name, ActionCreator creator) { return classes_.registerClass(name, creator); }
+    bool registerClass(const std::string& name, ActionCreator creator) {
+        return classes_.registerClass(name, creator);
+    }
     // Registers every class of a table in order; false when any was refused.
     template <size_t N>
     bool registerClasses(const ActionClass (&table)[N]) {

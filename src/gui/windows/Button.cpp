@@ -43,8 +43,8 @@ Window* Button::create(const TiXmlElement* element, Gui& gui) {
     Color color = kDefaultColor, glow = kDefaultGlow;
     readColorAttribute(*element, kAttributeColor, color);
     readColorAttribute(*element, kAttributeGlow, glow);
-    return new Button(attributes, action, caption ? caption : kDefaultCaption, gui.getFont(kDefaultFontName), color,
-                      glow);
+    return new Button(attributes, action, caption ? caption : kDefaultCaption, gui.getFont(kDefaultFontName),
+                      color, glow);
 }
 
 TiXmlElement& Button::toXml(TiXmlElement& element) const {

@@ -30,8 +30,8 @@ public:
     void editText(const InputEvent& event) override;
     bool onKey(const InputEvent&, SignalQueue&, Gui&) override { return false; }
     bool onMouseButton(const Vector2& pointer, bool pressed, int32_t button, SignalQueue& signals) override;
-    void draw(const Camera& camera, ScreenspaceRenderer& renderer, float aspect, const Vector2& parentAbsolute,
-              Gui& gui) override;
+    void draw(const Camera& camera, ScreenspaceRenderer& renderer, float aspect,
+              const Vector2& parentAbsolute, Gui& gui) override;
 
     const std::string& caption() const { return caption_; }
     float hoverScale() const { return hoverScale_; }

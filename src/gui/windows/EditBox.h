@@ -24,8 +24,8 @@ public:
     void update(float, SignalQueue&, Gui&, const Vector2&) override {}
     bool onKey(const InputEvent& event, SignalQueue& signals, Gui& gui) override;
     bool onMouseButton(const Vector2&, bool, int32_t, SignalQueue&) override { return false; }
-    void draw(const Camera& camera, ScreenspaceRenderer& renderer, float aspect, const Vector2& parentAbsolute,
-              Gui& gui) override;
+    void draw(const Camera& camera, ScreenspaceRenderer& renderer, float aspect,
+              const Vector2& parentAbsolute, Gui& gui) override;
 
     const std::string& text() const { return text_; }
 

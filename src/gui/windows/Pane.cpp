@@ -30,7 +30,8 @@ TiXmlElement& Pane::toXml(TiXmlElement& element) const {
 void Pane::draw(const Camera&, ScreenspaceRenderer& renderer, float, const Vector2& parentAbsolute, Gui&) {
     const Vector2 centre = parentAbsolute + position(), half = size() * 0.5f;
     // Texture rows run downwards: the top edge shows the first row.
-    const ScreenQuad quad = rectangleQuad(centre - half, centre + half, Vector2(0, 1), Vector2(1, 0), Color(1, 1, 1, 1));
+    const ScreenQuad quad =
+        rectangleQuad(centre - half, centre + half, Vector2(0, 1), Vector2(1, 0), Color(1, 1, 1, 1));
     renderer.addQuad(quad, texture_, false);
 }
 

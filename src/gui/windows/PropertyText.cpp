@@ -12,8 +12,8 @@
 
 namespace nimbus {
 
-PropertyText::PropertyText(const WindowAttributes& attributes, std::string property, ResourceHandle<BitmapFont> font,
-                           const Color& color, const Color& glow)
+PropertyText::PropertyText(const WindowAttributes& attributes, std::string property,
+                           ResourceHandle<BitmapFont> font, const Color& color, const Color& glow)
     : Window(attributes), property_(std::move(property)), font_(font), color_(color), glow_(glow) {}
 
 Window* PropertyText::create(const TiXmlElement* element, Gui& gui) {
@@ -39,7 +39,8 @@ TiXmlElement& PropertyText::toXml(TiXmlElement& element) const {
     return element;
 }
 
-void PropertyText::draw(const Camera&, ScreenspaceRenderer& renderer, float, const Vector2& parentAbsolute, Gui& gui) {
+void PropertyText::draw(const Camera&, ScreenspaceRenderer& renderer, float, const Vector2& parentAbsolute,
+                        Gui& gui) {
     const Vector2 centre = parentAbsolute + position();
     TextStyle style;
     style.height = size().y;
@@ -47,7 +48,8 @@ void PropertyText::draw(const Camera&, ScreenspaceRenderer& renderer, float, con
     style.color = &color_;
     style.glow = &glow_;
     style.glowAdds = true;
-    drawWindowText(font_.get(), gui.getProperty(property_), style, Vector2(centre.x - size().x / 2, centre.y), renderer);
+    drawWindowText(font_.get(), gui.getProperty(property_), style, Vector2(centre.x - size().x / 2, centre.y),
+                   renderer);
 }
 
 }  // namespace nimbus

@@ -15,9 +15,12 @@ namespace nimbus {
 namespace {
 
 const WindowClass kStandardWindows[] = {
-    {kClassButton, &Button::create},       {kClassNull, &Null::create},
-    {kClassPane, &Pane::create},           {kClassText, &Text::create},
-    {kClassPropertyText, &PropertyText::create}, {kClassEditBox, &EditBox::create},
+    {kClassButton, &Button::create},
+    {kClassNull, &Null::create},
+    {kClassPane, &Pane::create},
+    {kClassText, &Text::create},
+    {kClassPropertyText, &PropertyText::create},
+    {kClassEditBox, &EditBox::create},
     {kClassRoundedPane, &RoundedPane::create},
 };
 

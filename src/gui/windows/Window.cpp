@@ -45,7 +45,9 @@ void Window::addChild(Window* child) {
     child->parent_ = this;
 }
 
-Vector2 Window::absolutePosition() const { return parent_ ? parent_->absolutePosition() + position_ : position_; }
+Vector2 Window::absolutePosition() const {
+    return parent_ ? parent_->absolutePosition() + position_ : position_;
+}
 
 void Window::setAbsolutePosition(const Vector2& absolute) {
     position_ = parent_ ? absolute - parent_->absolutePosition() : absolute;

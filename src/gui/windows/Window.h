@@ -52,7 +52,8 @@ public:
     // A key event, offered only while the window is shown and takes input; true consumes.
     virtual bool onKey(const InputEvent& event, SignalQueue& signals, Gui& gui) = 0;
     // A button event with the pointer in the parent's coordinates; true consumes.
-    virtual bool onMouseButton(const Vector2& pointer, bool pressed, int32_t button, SignalQueue& signals) = 0;
+    virtual bool onMouseButton(const Vector2& pointer, bool pressed, int32_t button,
+                               SignalQueue& signals) = 0;
     // Draws the window (not its children); its centre is parentAbsolute + position().
     virtual void draw(const Camera& camera, ScreenspaceRenderer& renderer, float aspect,
                       const Vector2& parentAbsolute, Gui& gui) = 0;

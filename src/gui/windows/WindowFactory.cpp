@@ -25,7 +25,8 @@ Window* WindowFactory::create(const TiXmlElement* element, Gui& gui) const {
     if (!creator) return nullptr;
     Window* window = creator(element, gui);
     if (!window) return nullptr;
-    for (const TiXmlElement* child = element->FirstChildElement(); child; child = child->NextSiblingElement()) {
+    for (const TiXmlElement* child = element->FirstChildElement(); child;
+         child = child->NextSiblingElement()) {
         Window* built = create(child, gui);
         if (!built) {
             LOG_ERROR("Failed to create child window");

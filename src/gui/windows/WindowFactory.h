@@ -23,7 +23,9 @@ using WindowClass = ClassEntry<WindowCreator>;
 class WindowFactory {
 public:
     // False, reported, when the name is registered already in any letter case.
-    bool registerClass(const std::string& name, WindowCreator creator) { return classes_.registerClass(name, creator); }
+    bool registerClass(const std::string& name, WindowCreator creator) {
+        return classes_.registerClass(name, creator);
+    }
     // Registers every class of a table in order; false when any was refused.
     template <size_t N>
     bool registerClasses(const WindowClass (&table)[N]) {

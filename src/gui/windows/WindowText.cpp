@@ -14,8 +14,8 @@ namespace {
 constexpr float kSlant = 0.5f;
 }  // namespace
 
-void drawWindowText(const BitmapFont* font, const std::string& text, const TextStyle& style, const Vector2& anchor,
-                    ScreenspaceRenderer& renderer) {
+void drawWindowText(const BitmapFont* font, const std::string& text, const TextStyle& style,
+                    const Vector2& anchor, ScreenspaceRenderer& renderer) {
     if (!font || text.empty()) return;
     ScreenQuad quads[kMaxWindowText];
     const int32_t count = layoutText(*font, quads, kMaxWindowText, text.c_str(), style.height, kSlant);

@@ -29,8 +29,8 @@ constexpr int32_t kMaxWindowText = 32;
 // The text drawing every text window shares: the first 32 characters, slanted, their
 // baseline on the anchor, then the glow layer when the font has a glow texture. Nothing
 // is drawn without a font or text.
-void drawWindowText(const BitmapFont* font, const std::string& text, const TextStyle& style, const Vector2& anchor,
-                    ScreenspaceRenderer& renderer);
+void drawWindowText(const BitmapFont* font, const std::string& text, const TextStyle& style,
+                    const Vector2& anchor, ScreenspaceRenderer& renderer);
 
 // One key's edit of a line of text: backspace removes the last character; a printable
 // ASCII character (32 to 126) is appended; anything else, wider characters included,

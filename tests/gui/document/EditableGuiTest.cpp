@@ -76,7 +76,9 @@ protected:
 }  // namespace
 
 TEST_F(EditableGuiTest, F1PressesToggleEditModeAndOutsideItTheGuiIsPlain) {
-    load(editor, R"(<windows><window class="button" action="go" x="0" y="0" w="0.5" h="0.5" show="true"/></windows>)");
+    load(
+        editor,
+        R"(<windows><window class="button" action="go" x="0" y="0" w="0.5" h="0.5" show="true"/></windows>)");
     frame(editor, {f1(true), f1(false)});
     EXPECT_TRUE(editor.editMode());
     frame(editor, {f1(true), f1(true)});
@@ -174,9 +176,10 @@ TEST_F(EditableGuiTest, SavedDocumentsReadBackToTheSameBytesWithTransitionsSorte
                  zeta = once.find("condition=\"zeta\"");
     EXPECT_LT(alpha, beta);
     EXPECT_LT(beta, zeta);
-    for (const char* piece : {"class=\"setProp\"", "class=\"enableinput\"", "class=\"disableinput\"",
-                              "class=\"rounded_pane\"", "radius=\"0.050000\"", "x=\"0.250000\"",
-                              "color=\"0xff000080\"", "glow=\"0x11223344\"", "initial=\"anon\"", "show=\"false\""}) {
+    for (const char* piece :
+         {"class=\"setProp\"", "class=\"enableinput\"", "class=\"disableinput\"", "class=\"rounded_pane\"",
+          "radius=\"0.050000\"", "x=\"0.250000\"", "color=\"0xff000080\"", "glow=\"0x11223344\"",
+          "initial=\"anon\"", "show=\"false\""}) {
         EXPECT_NE(once.find(piece), std::string::npos) << piece;
     }
 }

@@ -26,7 +26,9 @@ int gFrame = 0;
 class RecordAction : public Action {
 public:
     explicit RecordAction(std::string label) : label_(std::move(label)) {}
-    static Action* create(const TiXmlElement* element, Gui&) { return new RecordAction(element->Attribute("label")); }
+    static Action* create(const TiXmlElement* element, Gui&) {
+        return new RecordAction(element->Attribute("label"));
+    }
     TiXmlElement& toXml(TiXmlElement& element) const override { return element; }
     int execute(float, Gui&) override {
         gRuns.push_back(std::to_string(gFrame) + ":" + label_);
@@ -63,7 +65,8 @@ TEST_F(GuiDocumentTest, BadElementsAreReportedAndLeftOutWhileTheRestLoads) {
     LogCapture log;
     ASSERT_TRUE(load(std::string(R"(<fonts><font texture="Textures/none" info="x.xml"/></fonts>
         <transitions><transition condition="early"><action class="show" target="page"/></transition></transitions>
-        <Windows>)") + kWindow + R"(
+        <Windows>)") +
+                     kWindow + R"(
           <window class="null" name="noY" x="0" w="1" h="1"/>
           <window class="text" x="0" y="0" w="1" h="1"/>
           <window class="text" message="hi" x="0" y="0" w="1" h="1"><window class="nosuch" x="0" y="0" w="1" h="1"/></window>
@@ -75,11 +78,13 @@ TEST_F(GuiDocumentTest, BadElementsAreReportedAndLeftOutWhileTheRestLoads) {
             <action class="setprop" target="page" value="v"/><action class="setprop" target="page" property="p"/>
             <action class="hide" target="PAGE"/></transition>
         </TRANSITIONS>)"));
-    const char* expected[] = {"Missing texture name attribute", "Failed to load font", "Couldn't find window",
-                              "Failed to create action", "Missing position attribute", "Failed to load window",
-                              "Missing message attribute", "No constructor registered for 'nosuch'",
-                              "Failed to create child window", "Transition missing condition",
-                              "Missing target attribute", "Missing property attribute", "Missing value attribute"};
+    const char* expected[] = {"Missing texture name attribute", "Failed to load font",
+                              "Couldn't find window",           "Failed to create action",
+                              "Missing position attribute",     "Failed to load window",
+                              "Missing message attribute",      "No constructor registered for 'nosuch'",
+                              "Failed to create child window",  "Transition missing condition",
+                              "Missing target attribute",       "Missing property attribute",
+                              "Missing value attribute"};
     for (const char* message : expected) EXPECT_TRUE(log.saw({message})) << message << "\n" << log.all();
     ASSERT_EQ(gui.windowCount(), 3);  // the page, the text without its bad child, the button
     EXPECT_EQ(gui.window(1)->childCount(), 0);
@@ -112,7 +117,8 @@ TEST_F(GuiDocumentTest, AbsurdNestingIsRefusedBeforeParsingAndOrdinaryNestingLoa
     auto nested = [](int depth) {
         std::string open, close;
         for (int i = 0; i < depth; ++i) {
-            open += R"(<window class="null" name="n)" + std::to_string(i) + R"(" x="0.01" y="0" w="1" h="1">)";
+            open +=
+                R"(<window class="null" name="n)" + std::to_string(i) + R"(" x="0.01" y="0" w="1" h="1">)";
             close += "</window>";
         }
         return "<windows>" + open + close + "</windows>";
@@ -127,7 +133,8 @@ TEST_F(GuiDocumentTest, AbsurdNestingIsRefusedBeforeParsingAndOrdinaryNestingLoa
     ASSERT_NE(deepest, nullptr);
     EXPECT_NEAR(deepest->absolutePosition().x, 0.01f * (kMaxXmlDepth - 2), 1e-4);
     // Quoted '>' and comments do not confuse the depth count.
-    EXPECT_TRUE(load(R"(<!-- <a><b><c> --><windows><window class="null" name="q>" x="0" y="0" w="1" h="1"/></windows>)"));
+    EXPECT_TRUE(load(
+        R"(<!-- <a><b><c> --><windows><window class="null" name="q>" x="0" y="0" w="1" h="1"/></windows>)"));
     EXPECT_NE(gui.findWindow("q>"), nullptr);
 }
 
@@ -144,6 +151,7 @@ TEST_F(GuiDocumentTest, NamesIgnoreLetterCase) {
     EXPECT_EQ(gui.getProperty("ExitToState"), kStatePlaying);
     gui.setProperty("EXITTOSTATE", "frontend");
     ASSERT_EQ(gui.transitions().size(), 1u);
+    EXPECT_EQ(gui.transitions().begin()->first, "Show_Game");
     EXPECT_EQ(gui.getProperty(kPropertyExitToState), kStateFrontend);
 }
 
@@ -171,11 +179,13 @@ TEST_F(GuiDocumentTest, QueuedSignalsRunTheirActionsInOrderOneFrameEach) {
 }
 
 TEST_F(GuiDocumentTest, EscapeEndsTheFrameAndRunningActionsHoldBackInput) {
-    ASSERT_TRUE(load(R"(<windows><window class="edit_box" property="name" initial="ab" x="0" y="0" w="2" h="2" show="true"/>
+    ASSERT_TRUE(load(
+        R"(<windows><window class="edit_box" property="name" initial="ab" x="0" y="0" w="2" h="2" show="true"/>
         <window class="button" action="pressed" x="0" y="0" w="2" h="2" show="true"/></windows>
         <transitions><transition condition="pressed"><action class="record" label="p"/></transition>
         <transition condition="busy"><action class="hide" target="anonymous"/></transition></transitions>)"));
-    InputEvent events[] = {keyEvent('x', 'x', true), keyEvent(SDLK_ESCAPE, 27, false), keyEvent('y', 'y', true)};
+    InputEvent events[] = {keyEvent('x', 'x', true), keyEvent(SDLK_ESCAPE, 27, false),
+                           keyEvent('y', 'y', true)};
     gui.pushSignal("pressed");
     EXPECT_FALSE(gui.update(0.1f, events, 3));
     EXPECT_EQ(gui.getProperty("name"), "abx");  // the key before Escape was typed
@@ -255,8 +265,9 @@ TEST_F(GuiDocumentTest, CommonAttributesReadAsDocumented) {
     LogCapture log;
     for (const Case& c : cases) {
         Gui fresh(1024, 768);
-        ASSERT_TRUE(fresh.load(env.write(document(std::string("<windows><window class=\"null\" ") + c.attributes +
-                                                  "/></windows>")).c_str()));
+        ASSERT_TRUE(fresh.load(env.write(document(std::string("<windows><window class=\"null\" ") +
+                                                  c.attributes + "/></windows>"))
+                                   .c_str()));
         ASSERT_EQ(fresh.windowCount(), c.built ? 1 : 0) << c.attributes;
         if (!c.built) continue;
         EXPECT_EQ(fresh.window(0)->visible(), c.visible) << c.attributes;

@@ -57,7 +57,8 @@ TEST(ColorAttributeTest, ReadsHexRrggbbaaAndWritesItBack) {
 }
 
 TEST_F(StandardWindowsTest, ButtonSwellsWhileHoveredAndFiresOnALeftPressOnItsBorder) {
-    load(R"(<window class="button" action="go" caption="Play" x="0.5" y="0.25" w="0.5" h="0.25" show="true"/>)");
+    load(
+        R"(<window class="button" action="go" caption="Play" x="0.5" y="0.25" w="0.5" h="0.25" show="true"/>)");
     Button& button = static_cast<Button&>(*gui.window(0));
     SignalQueue signals;
     for (float expected : {1.125f, 1.25f, 1.25f}) {
@@ -86,7 +87,7 @@ TEST_F(StandardWindowsTest, TextWindowsDrawAtMost32CharactersWithTheirGlowLayers
     draw();
     ASSERT_EQ(renderer.added.size(), 64u + 4u + 28u + 2u);
     const RecordingRenderer::Added& caption = renderer.added[0];
-    EXPECT_FALSE(caption.glow);  // a button's glow layer blends
+    EXPECT_FALSE(caption.glow);                        // a button's glow layer blends
     EXPECT_FLOAT_EQ(caption.quad.corners[0].r, 0.5f);  // greyed while input is disabled
     EXPECT_FLOAT_EQ(caption.quad.corners[0].a, 128 / 255.0f);
     EXPECT_FLOAT_EQ(caption.quad.corners[2].y - caption.quad.corners[0].y, 0.1f);  // half the height
@@ -126,7 +127,8 @@ TEST_F(StandardWindowsTest, HiddenWindowsHideTheirChildrenAndClippingParentsClip
 }
 
 TEST_F(StandardWindowsTest, EditBoxTypesPrintableAsciiIntoItsPropertyAndTakesEveryPress) {
-    load(R"(<window class="edit_box" property="player_name" initial="abc" x="0" y="0" w="1" h="1" show="true"/>)");
+    load(
+        R"(<window class="edit_box" property="player_name" initial="abc" x="0" y="0" w="1" h="1" show="true"/>)");
     EditBox& box = static_cast<EditBox&>(*gui.window(0));
     const struct {
         InputEvent event;

@@ -39,7 +39,8 @@ protected:
             std::vector<uint8_t> pixels;
             ASSERT_TRUE(in.open(data + file + ".texture") && readTextureFile(in, header, pixels)) << file;
             const std::string name = std::string("Textures/") + (std::strrchr(file, '/') + 1);
-            registerTexture(name.c_str(), core_->createTexture(header, pixels.data(), int64_t(pixels.size())));
+            registerTexture(name.c_str(),
+                            core_->createTexture(header, pixels.data(), int64_t(pixels.size())));
         }
         TextureHeader header;
         header.format = static_cast<int16_t>(PixelFormat::RGBA);
@@ -70,9 +71,10 @@ protected:
         ASSERT_GE(fd, 0);
         close(fd);
         files_.push_back(name);
-        std::ofstream(name) << R"(<gui><fonts><font name="Alba" texture="Textures/Alba" info=")" NIMBUS_DATA_DIR
-                               R"(/Fonts/Alba.xml"/></fonts><windows>)"
-                            << windows << "</windows></gui>";
+        std::ofstream(name)
+            << R"(<gui><fonts><font name="Alba" texture="Textures/Alba" info=")" NIMBUS_DATA_DIR
+               R"(/Fonts/Alba.xml"/></fonts><windows>)"
+            << windows << "</windows></gui>";
         ASSERT_TRUE(gui.load(name));
     }
     void draw(Gui& gui) {
@@ -153,7 +155,9 @@ TEST_F(GuiScreenTest, PanesShowTheirTextureAndClipTheirChildren) {
 
 TEST_F(GuiScreenTest, ARoundedPaneLeavesItsCornersEmptyAndFillsItsEdges) {
     Gui gui(kWidth, kHeight);
-    load(gui, R"(<window class="rounded_pane" radius="0.2" x="0" y="0" w="1" h="0.8" color="FFFFFFFF" show="true"/>)");
+    load(
+        gui,
+        R"(<window class="rounded_pane" radius="0.2" x="0" y="0" w="1" h="0.8" color="FFFFFFFF" show="true"/>)");
     draw(gui);
     EXPECT_TRUE(sameColor(pixelAt(-0.49f, 0.39f), rgba(0, 0, 0, 255)));
     EXPECT_TRUE(sameColor(pixelAt(-0.45f, 0.0f), rgba(255, 255, 255, 255)));
@@ -185,8 +189,10 @@ TEST_F(GuiScreenTest, TheEditorDrawsItsGridAndHandlesInEditModeOnlyAndPicksHandl
         float x, y;
         int32_t handle;
     } presses[] = {
-        {0.2f, 0.2f, kCentreHandle},          {0.0f - 0.0125f, 0.1f, kLeftBottomHandle},
-        {0.4f, 0.1f - 0.0125f, kRightBottomHandle}, {0.4f + 0.0125f, 0.3f, kRightTopHandle},
+        {0.2f, 0.2f, kCentreHandle},
+        {0.0f - 0.0125f, 0.1f, kLeftBottomHandle},
+        {0.4f, 0.1f - 0.0125f, kRightBottomHandle},
+        {0.4f + 0.0125f, 0.3f, kRightTopHandle},
         {0.0f, 0.3f + 0.0125f, kLeftTopHandle},
     };
     for (const auto& press : presses) {
