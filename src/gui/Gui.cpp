@@ -8,13 +8,13 @@
 
 #include "core/Log.h"
 #include "core/ResourceManager.h"
-#include "gui/DocumentReader.h"
 #include "gui/GuiNames.h"
 #include "gui/actions/Action.h"
 #include "gui/actions/ActionFactory.h"
 #include "gui/windows/Window.h"
 #include "gui/windows/WindowFactory.h"
 #include "render/ScreenspaceRenderer.h"
+#include "render/XmlFile.h"
 #include "render/font/FontLoader.h"
 
 namespace nimbus {
@@ -86,7 +86,7 @@ Gui::~Gui() {
 
 bool Gui::load(const char* fileName) {
     TiXmlDocument document;
-    if (!readDocument(fileName, document)) return false;
+    if (!loadXmlFile(fileName, document)) return false;
     const TiXmlElement* root = document.RootElement();
     if (!root) return true;
     for (const TiXmlElement* section = root->FirstChildElement(); section;

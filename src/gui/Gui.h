@@ -48,8 +48,8 @@ public:
     // Draws every shown window, children over parents, then flushes the renderer. The
     // camera is handed to the windows untouched.
     virtual void draw(const Camera& camera, ScreenspaceRenderer& renderer);
-    // Reads the document; false when it cannot be read, is not well-formed or nests
-    // absurdly deep.
+    // Reads the document through loadXmlFile; false when it cannot be read, is not
+    // well-formed XML or whole UTF-8, or nests absurdly deep.
     virtual bool load(const char* fileName);
     // One frame; false at once when an event is the Escape key, pressed or released.
     // Consumed events get the type None.

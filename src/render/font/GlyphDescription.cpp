@@ -4,6 +4,7 @@
 #include <tinyxml.h>
 
 #include "core/Log.h"
+#include "render/XmlFile.h"
 
 namespace nimbus {
 
@@ -26,7 +27,7 @@ const GlyphAttribute kAttributes[] = {
 bool readGlyphDescription(const char* fileName, GlyphDescription& description) {
     description = GlyphDescription();
     TiXmlDocument document;
-    if (!document.LoadFile(fileName)) return false;
+    if (!loadXmlFile(fileName, document)) return false;
     const TiXmlElement* root = document.RootElement();
     if (!root) return true;
     int size = 0;

@@ -29,7 +29,8 @@ struct GlyphDescription {
 };
 
 // Reads a description file. False when the file does not load as XML (nothing is
-// reported, the caller decides). A document without a root element reads as no glyphs.
+// reported, the caller decides), or is not whole UTF-8 or nests absurdly deep (both
+// reported; see loadXmlFile). A document without a root element reads as no glyphs.
 // An attribute missing from a glyph element keeps the value of the glyph before it, so a
 // run of glyphs may leave out what they share.
 bool readGlyphDescription(const char* fileName, GlyphDescription& description);

@@ -9,11 +9,11 @@
 
 #include "../../render/support/LogCapture.h"
 #include "../support/GuiTestSupport.h"
-#include "gui/DocumentReader.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
 #include "gui/actions/Action.h"
 #include "gui/windows/Window.h"
+#include "render/XmlFile.h"
 
 using namespace nimbus;
 
@@ -103,6 +103,16 @@ TEST_F(GuiDocumentTest, UnreadableDocumentsFailAndOddOnesLoadEmpty) {
     EXPECT_EQ(gui.windowCount(), 0);
 }
 
+// TinyXML steps over a character by the length its lead byte announces, so these ten
+// bytes made it read past the end of its buffer.
+TEST_F(GuiDocumentTest, ADocumentEndingInsideAUtf8SequenceIsRefusedWithItsName) {
+    const std::string file = env.write("<?xml><f>\xC6");
+    LogCapture log;
+    EXPECT_FALSE(gui.load(file.c_str()));
+    ASSERT_EQ(log.lines().size(), 1u) << log.all();
+    EXPECT_TRUE(log.saw({"Error: ", file.c_str(), "UTF-8"})) << log.all();
+}
+
 TEST_F(GuiDocumentTest, AbsurdNestingIsRefusedBeforeParsingAndOrdinaryNestingLoads) {
     auto nested = [](int depth) {
         std::string open, close;
@@ -118,10 +128,10 @@ TEST_F(GuiDocumentTest, AbsurdNestingIsRefusedBeforeParsingAndOrdinaryNestingLoa
         EXPECT_FALSE(load(nested(200000)));
         EXPECT_TRUE(log.saw({"nested deeper than"})) << log.all();
     }
-    ASSERT_TRUE(load(nested(kMaxDocumentDepth - 2)));  // the root and "windows" take two levels
-    Window* deepest = gui.findWindow(("n" + std::to_string(kMaxDocumentDepth - 3)).c_str());
+    ASSERT_TRUE(load(nested(kMaxXmlDepth - 2)));  // the root and "windows" take two levels
+    Window* deepest = gui.findWindow(("n" + std::to_string(kMaxXmlDepth - 3)).c_str());
     ASSERT_NE(deepest, nullptr);
-    EXPECT_NEAR(deepest->absolutePosition().x, 0.01f * (kMaxDocumentDepth - 2), 1e-4);
+    EXPECT_NEAR(deepest->absolutePosition().x, 0.01f * (kMaxXmlDepth - 2), 1e-4);
     // Quoted '>' and comments do not confuse the depth count.
     EXPECT_TRUE(load(
         R"(<!-- <a><b><c> --><windows><window class="null" name="q>" x="0" y="0" w="1" h="1"/></windows>)"));

@@ -113,6 +113,45 @@ TEST_F(FontLoaderTest, AMissingAtlasOrUnreadableDescriptionFailsWithoutAMessage)
     EXPECT_TRUE(log.lines().empty()) << log.all();
 }
 
+// TinyXML steps over a character by the length its lead byte announces: a file that ends
+// inside a sequence made it read past its buffer, in element text, in an attribute and
+// in a declaration alike. Its parse recurses once per level: deep nesting overflowed the
+// stack.
+TEST_F(FontLoaderTest, ADescriptionTinyXmlCannotTakeSafelyIsRefusedWithItsName) {
+    std::string deep;
+    for (int i = 0; i < 100000; ++i) deep += "<glyphs>";
+    const struct {
+        std::string text;
+        const char* message;
+    } cases[] = {
+        {"<?xml><f>\xC6", "UTF-8"},
+        {"<?xml><f a=\"\xC6", "UTF-8"},
+        {"<?xml><?xml version=\"\xC6", "UTF-8"},
+        {"<font glyph_size=\"8\">" + deep, "nested deeper than"},
+    };
+    for (const auto& c : cases) {
+        const std::string info = describe(c.text);
+        LogCapture log;
+        GlyphDescription description;
+        EXPECT_FALSE(readGlyphDescription(info.c_str(), description)) << c.message;
+        ASSERT_EQ(log.lines().size(), 1u) << log.all();
+        EXPECT_TRUE(log.saw({"Error: ", info.c_str(), c.message})) << log.all();
+    }
+}
+
+TEST_F(FontLoaderTest, ADescriptionWithAByteOrderMarkAndWindowsLineEndsReads) {
+    const std::string info = describe(
+        "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!-- \xC3\xA9 -->\r\n"
+        "<font glyph_size=\"8\">\r<glyphs><glyph UTF-32=\"233\" advance_x_64=\"64\"/></glyphs></font>\r\n");
+    LogCapture log;
+    GlyphDescription description;
+    ASSERT_TRUE(readGlyphDescription(info.c_str(), description));
+    EXPECT_EQ(description.glyphSize, 8);
+    ASSERT_EQ(description.glyphs.size(), 1u);
+    EXPECT_EQ(description.glyphs[0].code, 233);
+    EXPECT_TRUE(log.lines().empty()) << log.all();
+}
+
 TEST_F(FontLoaderTest, TheGlowTwinIsFoundByNameOrLeftEmpty) {
     addTexture("Textures/Plain", 256, 128);
     addTexture("Textures/Bright", 256, 128);

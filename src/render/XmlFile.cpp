@@ -1,17 +1,32 @@
-#include "gui/DocumentReader.h"
+#include "render/XmlFile.h"
 
 #include <tinyxml.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "core/Log.h"
+#include "core/Utf8.h"
+#include "core/posix/FileInBuffer.h"
 
 namespace nimbus {
 
 namespace {
+
+// "\r\n" and a lone "\r" become "\n", as TinyXML's LoadFile does before parsing.
+std::string withUnixLineEnds(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r') {
+            out += text[i];
+            continue;
+        }
+        out += '\n';
+        if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    }
+    return out;
+}
 
 // Where the text from `at` on first holds `end`, past its last character; npos if never.
 size_t skipPast(const std::string& text, size_t at, const char* end) {
@@ -57,15 +72,23 @@ bool nestsTooDeep(const std::string& text, int limit) {
 
 }  // namespace
 
-bool readDocument(const char* fileName, TiXmlDocument& document) {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file) return false;
-    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (nestsTooDeep(text, kMaxDocumentDepth)) {
-        LOG_ERROR(fileName << ": elements nested deeper than " << kMaxDocumentDepth << " levels");
+bool loadXmlFile(const char* fileName, TiXmlDocument& document) {
+    FileInBuffer file;
+    if (!file.open(fileName)) return false;
+    std::string text(static_cast<size_t>(file.bytesLeft()), '\0');
+    if (file.read(&text[0], static_cast<int32_t>(text.size())) != static_cast<int32_t>(text.size())) return false;
+    const size_t whole = wellFormedUtf8Prefix(text);
+    if (whole != text.size()) {
+        LOG_ERROR(fileName << " is not well-formed UTF-8: bad or cut-off sequence at byte " << whole);
         return false;
     }
-    return document.LoadFile(fileName);
+    if (nestsTooDeep(text, kMaxXmlDepth)) {
+        LOG_ERROR(fileName << ": elements nested deeper than " << kMaxXmlDepth << " levels");
+        return false;
+    }
+    document.SetValue(fileName);
+    document.Parse(withUnixLineEnds(text).c_str(), nullptr, TIXML_DEFAULT_ENCODING);
+    return !document.Error();
 }
 
 }  // namespace nimbus

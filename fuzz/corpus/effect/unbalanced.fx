@@ -1,0 +1,2 @@
+uniform vec4 a;
+vertex VS { void main() { if (true) { }
