@@ -20,7 +20,7 @@ class VertexBuffer;
 // rectangle. The buffers alternate between flushes, so the buffer being filled is never
 // the one the last flush handed to the driver. Draws through "Shaders/ScreenSpace"; when
 // that effect is missing, flushes draw nothing and report nothing.
-class OglScreenspaceRenderer : public ScreenspaceRenderer {
+class OglScreenspaceRenderer final : public ScreenspaceRenderer {
 public:
     static constexpr int32_t kQuadCapacity = 512;
     static constexpr int32_t kVertexCapacity = kQuadCapacity * 4;
