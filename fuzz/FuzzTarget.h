@@ -3,12 +3,24 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "render/Texture.h"
+
 // Every target defines the one entry point libFuzzer calls, and which the replay
 // program calls for each file of a corpus. A target returns 0; a fault is a crash, a
 // sanitizer report or a failed `fuzzCheck`.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 namespace nimbus {
+
+// A font atlas of the usual size without pixels: the font readers ask only its size.
+class AtlasSize : public Texture {
+public:
+    int32_t getWidth() const override { return 512; }
+    int32_t getHeight() const override { return 256; }
+    uint32_t getHandle() const override { return 0; }
+    bool readPixels(void*, int64_t) override { return false; }
+    bool copyFromScreen(Core&) override { return false; }
+};
 
 // Installs a process-wide log without handlers, once: the readers report every refusal,
 // and millions of reports would only slow the run down.

@@ -17,16 +17,6 @@
 namespace nimbus {
 namespace {
 
-// An atlas of the usual size; the loader asks only its size.
-class AtlasSize : public Texture {
-public:
-    int32_t getWidth() const override { return 512; }
-    int32_t getHeight() const override { return 256; }
-    uint32_t getHandle() const override { return 0; }
-    bool readPixels(void*, int64_t) override { return false; }
-    bool copyFromScreen(Core&) override { return false; }
-};
-
 bool finite(const GlyphMetrics& m) {
     for (float f : {m.left, m.bottom, m.right, m.top, m.uLeft, m.vBottom, m.uRight, m.vTop, m.advance}) {
         if (!std::isfinite(f)) return false;

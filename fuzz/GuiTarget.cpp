@@ -24,15 +24,6 @@
 namespace nimbus {
 namespace {
 
-class AtlasSize : public Texture {
-public:
-    int32_t getWidth() const override { return 512; }
-    int32_t getHeight() const override { return 256; }
-    uint32_t getHandle() const override { return 0; }
-    bool readPixels(void*, int64_t) override { return false; }
-    bool copyFromScreen(Core&) override { return false; }
-};
-
 // Takes every quad and clip rectangle, checking that clips pair up.
 class CountingRenderer : public ScreenspaceRenderer {
 public:
