@@ -55,7 +55,6 @@ public:
     GenericState* state() { return state_.get(); }
     EditableGui* gui() { return gui_.get(); }
     const std::vector<std::string>& levelNames() const { return levelNames_; }
-    const HighScoreFile& highScoreFile() const { return highScoreFile_; }
     // The name of the start-up step that failed, or null.
     const char* failedStep() const { return failedStep_; }
 
