@@ -17,7 +17,6 @@ namespace {
 constexpr int32_t kVisitPoints = 50;
 constexpr int32_t kGoalPoints = 1000;
 constexpr int32_t kMaxMultiplier = 32;
-constexpr float kComboSeconds = 4.0f;
 const Position kStartWithoutStartTile{1, 1};
 
 std::unique_ptr<Board> loadLevel(int32_t levelIndex, const std::vector<std::string>& levelNames, InArchive* archive) {
@@ -134,7 +133,7 @@ void GameImpl::visit(const Position& cell) {
     Tile& tile = board_->tileAt(cell);
     if (tile.visited) return;
     stats_->score += stats_->multiplier * kVisitPoints;
-    stats_->comboTimer = kComboSeconds;
+    stats_->comboTimer = PlayerStats::kComboSeconds;
     stats_->multiplier = std::min(stats_->multiplier * 2, kMaxMultiplier);
     tile.visited = true;
     if (tile.pickup == kPickupNone) return;

@@ -14,7 +14,6 @@ constexpr float kTurn = 6.28318531f;
 constexpr float kIconStep = 0.176f;
 constexpr float kIconSize = 0.16f;
 constexpr float kLeft = -1.25f;
-constexpr float kComboSeconds = 4.0f;
 
 // Atlas cells of the pick-up kinds, texture coordinates of the lower-left corner, then of
 // the upper-right one; lives show the extra-life cell.
@@ -63,7 +62,7 @@ void addLayer(const GameImpl& game, ScreenspaceRenderer& renderer, const Resourc
                                        Color(1.0f, 1.0f, 1.0f, 0.75f)),
                          texture, glow);
     }
-    const float left = stats.comboTimer / kComboSeconds;
+    const float left = stats.comboTimer / PlayerStats::kComboSeconds;
     if (left > 0.0f)
         addWipe(renderer, icon(-0.16f, 0.64f, 0.16f, 0.96f, kComboCell, 1.0f), (1.0f - left) * kTurn, texture,
                 glow);
