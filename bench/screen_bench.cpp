@@ -17,6 +17,7 @@
 #include "render/Shader.h"
 #include "render/TextureFile.h"
 #include "render/Video.h"
+#include "render/ViewSize.h"
 #include "render/font/BitmapFont.h"
 #include "render/font/DrawText.h"
 #include "render/font/FontLoader.h"
@@ -75,7 +76,7 @@ void addAndFlush(benchmark::State& state) {
     std::vector<ResourceHandle<Texture>> textures;
     for (int64_t t = 0; t < state.range(0); ++t) textures.push_back(loadTexture(fonts + "Alba.texture"));
     if (!textures[0]) return state.SkipWithError("the font atlas is not built");
-    OglScreenspaceRenderer renderer(*s.core, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    OglScreenspaceRenderer renderer(*s.core, kViewMax, kViewMin);
     std::vector<ScreenQuad> quads;
     for (int i = 0; i < 512; ++i) quads.push_back(smallQuad(i));
     for (auto _ : state) {
@@ -95,7 +96,7 @@ void addOnly(benchmark::State& state) {
     ResourceManager empty;
     setResourceManager(&empty);
     const ResourceHandle<Texture> texture = loadTexture(NIMBUS_DATA_DIR "/Fonts/Alba.texture");
-    OglScreenspaceRenderer renderer(*s.core, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    OglScreenspaceRenderer renderer(*s.core, kViewMax, kViewMin);
     setResourceManager(&s.manager);
     const ScreenQuad quad = smallQuad(0);
     for (auto _ : state) {
@@ -123,7 +124,7 @@ void textFrame(benchmark::State& state) {
     element.SetAttribute("info", (fonts + "Alba.xml").c_str());
     std::unique_ptr<BitmapFont> font(loadFont(element));
     if (!font) return state.SkipWithError("the font does not load");
-    OglScreenspaceRenderer renderer(*s.core, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    OglScreenspaceRenderer renderer(*s.core, kViewMax, kViewMin);
     const char* line = "Score 12345  Lives 3  Level 07  ";  // 32 glyphs
     const Color white(1, 1, 1, 1), glow(0.5f, 0, 1, 1);
     ScreenQuad quads[32];

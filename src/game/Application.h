@@ -28,8 +28,6 @@ struct GameStateInfo;
 // themselves.
 class Application {
 public:
-    static constexpr int32_t kWidth = 1024;
-    static constexpr int32_t kHeight = 768;
     static constexpr const char* kDataDirectory = "Data";
     static constexpr const char* kGuiDocument = "Data/Frontend/gui.xml";
 

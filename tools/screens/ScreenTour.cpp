@@ -14,6 +14,7 @@
 #include "game/Application.h"
 #include "game/GameStateInfo.h"
 #include "gui/EditableGui.h"
+#include "render/ViewSize.h"
 
 namespace nimbus {
 
@@ -49,7 +50,7 @@ public:
 
     bool shoot(const char* name) {
         const bool written =
-            writeFramePng((out_ + "/" + name + ".png").c_str(), Application::kWidth, Application::kHeight);
+            writeFramePng((out_ + "/" + name + ".png").c_str(), kViewWidth, kViewHeight);
         if (!written) std::fprintf(stderr, "picture %s not written\n", name);
         return written;
     }
@@ -117,10 +118,10 @@ public:
 
 private:
     static int pixelX(float x) {
-        return static_cast<int>(std::lround((x * 0.75f + 1.0f) * 0.5f * (Application::kWidth - 1)));
+        return static_cast<int>(std::lround((x / kViewAspect + 1.0f) * 0.5f * (kViewWidth - 1)));
     }
     static int pixelY(float y) {
-        return static_cast<int>(std::lround((1.0f - y) * 0.5f * (Application::kHeight - 1)));
+        return static_cast<int>(std::lround((1.0f - y) * 0.5f * (kViewHeight - 1)));
     }
 
     Application& app_;

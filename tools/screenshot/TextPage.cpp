@@ -13,6 +13,7 @@
 #include "render/Core.h"
 #include "render/Shader.h"
 #include "render/TextureFile.h"
+#include "render/ViewSize.h"
 #include "render/font/BitmapFont.h"
 #include "render/font/DrawText.h"
 #include "render/font/FontLoader.h"
@@ -80,10 +81,10 @@ void drawBackdrop(Core& core, ScreenspaceRenderer& renderer) {
     ScreenQuad quad;
     quad.corners[0] = quad.corners[1] = bottom;
     quad.corners[2] = quad.corners[3] = top;
-    const float corners[4][2] = {{-4.0f / 3, -1}, {4.0f / 3, -1}, {4.0f / 3, 1}, {-4.0f / 3, 1}};
+    const Vector2 corners[4] = {kViewMin, {kViewMax.x, kViewMin.y}, kViewMax, {kViewMin.x, kViewMax.y}};
     for (int i = 0; i < 4; ++i) {
-        quad.corners[i].x = corners[i][0];
-        quad.corners[i].y = corners[i][1];
+        quad.corners[i].x = corners[i].x;
+        quad.corners[i].y = corners[i].y;
     }
     renderer.addQuad(quad, plain, false);
 }
@@ -107,7 +108,7 @@ bool drawTextPage(Core& core, const char* dataDirectory) {
         return false;
     }
 
-    OglScreenspaceRenderer renderer(core, Vector2(4.0f / 3, 1.0f), Vector2(-4.0f / 3, -1.0f));
+    OglScreenspaceRenderer renderer(core, kViewMax, kViewMin);
     core.clear(Color(0, 0, 0, 1));
     drawBackdrop(core, renderer);
     const Color white(1, 1, 1, 1), purple(0.5f, 0, 1, 1), blue(0.2f, 0.5f, 1, 0.8f), gold(1, 0.85f, 0.3f, 1);
