@@ -61,7 +61,7 @@ uint32_t SceneTest::pixelOf(const Vector3& point) const {
     EXPECT_GT(clip.w, 0.0f);
     const float x = clip.x / clip.w, y = clip.y / clip.w;
     EXPECT_TRUE(std::fabs(x) < 0.95f && std::fabs(y) < 0.95f) << "off screen: " << x << ", " << y;
-    return pixelAtGui(x * 4.0f / 3.0f, y);
+    return pixelAtGui(x * kViewAspect, y);
 }
 
 uint32_t SceneTest::pixelAtGui(float x, float y) { return guiPixelColor(x, y, kWidth, kHeight); }
