@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "LevelReplay.h"
+#include "LevelPlayback.h"
 #include "SceneData.h"
 #include "core/ResourceManager.h"
 #include "core/math/Color.h"
@@ -84,7 +84,7 @@ BENCHMARK(paintFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0
 // into the level's shortest solution.
 void gameFrame(benchmark::State& state, const char* level, float seconds) {
     if (!screen().loaded) return state.SkipWithError("no display or no data");
-    LevelReplay replay;
+    LevelPlayback replay;
     if (!replay.start(std::string(NIMBUS_SOURCE_DIR "/assets/levels/") + level + ".level")) {
         return state.SkipWithError("the level does not load");
     }

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "FrameCapture.h"
-#include "LevelReplay.h"
+#include "LevelPlayback.h"
 #include "SceneData.h"
 #include "core/ResourceManager.h"
 #include "core/math/Color.h"
@@ -62,7 +62,7 @@ bool tileFallingNearDie(const GameImpl& game) {
     return false;
 }
 
-void playToAFall(LevelReplay& replay) {
+void playToAFall(LevelPlayback& replay) {
     replay.play(kPlayFrom);
     for (float t = kPlayFrom; t < kPlayUntil && !replay.game().levelComplete(); t += 1.0f / 60) {
         if (tileFallingNearDie(replay.game())) return;
@@ -72,7 +72,7 @@ void playToAFall(LevelReplay& replay) {
 
 bool shootLevel(Core& core, const fs::path& source, const fs::path& out) {
     const std::string name = source.stem().string();
-    LevelReplay replay;
+    LevelPlayback replay;
     if (!replay.start(source.string()) ||
         !shootGame(core, replay.game(), (out / (name + "_start.png")).string())) {
         return false;
