@@ -84,14 +84,14 @@ BENCHMARK(paintFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0
 // into the level's shortest solution.
 void gameFrame(benchmark::State& state, const char* level, float seconds) {
     if (!screen().loaded) return state.SkipWithError("no display or no data");
-    LevelPlayback replay;
-    if (!replay.start(std::string(NIMBUS_SOURCE_DIR "/assets/levels/") + level + ".level")) {
+    LevelPlayback playback;
+    if (!playback.start(std::string(NIMBUS_SOURCE_DIR "/assets/levels/") + level + ".level")) {
         return state.SkipWithError("the level does not load");
     }
-    replay.play(seconds);
+    playback.play(seconds);
     runFrames(state, [&](OglScreenspaceRenderer& renderer) {
         Camera camera = makeStandardCamera();
-        drawGame(replay.game(), kViewMin, kViewMax, camera, renderer);
+        drawGame(playback.game(), kViewMin, kViewMax, camera, renderer);
     });
 }
 void level01AtStart(benchmark::State& state) { gameFrame(state, "01", 0.0f); }

@@ -62,28 +62,28 @@ bool tileFallingNearDie(const GameImpl& game) {
     return false;
 }
 
-void playToAFall(LevelPlayback& replay) {
-    replay.play(kPlayFrom);
-    for (float t = kPlayFrom; t < kPlayUntil && !replay.game().levelComplete(); t += 1.0f / 60) {
-        if (tileFallingNearDie(replay.game())) return;
-        replay.play(1.0f / 60);
+void playToAFall(LevelPlayback& playback) {
+    playback.play(kPlayFrom);
+    for (float t = kPlayFrom; t < kPlayUntil && !playback.game().levelComplete(); t += 1.0f / 60) {
+        if (tileFallingNearDie(playback.game())) return;
+        playback.play(1.0f / 60);
     }
 }
 
 bool shootLevel(Core& core, const fs::path& source, const fs::path& out) {
     const std::string name = source.stem().string();
-    LevelPlayback replay;
-    if (!replay.start(source.string()) ||
-        !shootGame(core, replay.game(), (out / (name + "_start.png")).string())) {
+    LevelPlayback playback;
+    if (!playback.start(source.string()) ||
+        !shootGame(core, playback.game(), (out / (name + "_start.png")).string())) {
         return false;
     }
-    playToAFall(replay);
-    std::printf("%s: playing at level time %.2f s%s\n", name.c_str(), replay.game().levelClock(),
-                tileFallingNearDie(replay.game()) ? ", a tile falling" : "");
-    if (!shootGame(core, replay.game(), (out / (name + "_play.png")).string())) return false;
+    playToAFall(playback);
+    std::printf("%s: playing at level time %.2f s%s\n", name.c_str(), playback.game().levelClock(),
+                tileFallingNearDie(playback.game()) ? ", a tile falling" : "");
+    if (!shootGame(core, playback.game(), (out / (name + "_play.png")).string())) return false;
     if (name != kPausedLevel) return true;
-    replay.game().setPaused(true);
-    return shootGame(core, replay.game(), (out / (name + "_paused.png")).string());
+    playback.game().setPaused(true);
+    return shootGame(core, playback.game(), (out / (name + "_paused.png")).string());
 }
 
 // The menus' backdrop a few seconds after it appeared, as the GUI draws it full screen.

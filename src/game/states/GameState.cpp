@@ -8,7 +8,6 @@
 #include "gui/windows/Window.h"
 #include "render/Camera.h"
 #include "render/Core.h"
-#include "render/ScreenspaceRenderer.h"
 #include "sound/MusicPlayer.h"
 
 namespace nimbus {
