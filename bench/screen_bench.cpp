@@ -2,17 +2,17 @@
 // in the game font, in the 1024 x 768 window under whatever GL the display offers.
 #include <GL/glew.h>
 #include <benchmark/benchmark.h>
-#include <tinyxml.h>
 
 #include <fstream>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "SceneData.h"
 #include "core/ResourceManager.h"
 #include "core/math/Color.h"
 #include "core/posix/FileInBuffer.h"
+#include "gui/GuiNames.h"
 #include "render/Core.h"
 #include "render/Shader.h"
 #include "render/TextureFile.h"
@@ -20,7 +20,6 @@
 #include "render/ViewSize.h"
 #include "render/font/BitmapFont.h"
 #include "render/font/DrawText.h"
-#include "render/font/FontLoader.h"
 #include "render/font/LayoutText.h"
 #include "render/gl/OglScreenspaceRenderer.h"
 
@@ -112,18 +111,8 @@ BENCHMARK(addOnly)->Unit(benchmark::kMicrosecond);
 void textFrame(benchmark::State& state) {
     Screen& s = screen();
     if (!s.core) return state.SkipWithError("no display");
-    const std::string fonts = NIMBUS_DATA_DIR "/Fonts/";
-    for (const char* name : {"Alba", "Alba_glow"}) {
-        Texture* texture = readTexture(fonts + name + ".texture");
-        if (!texture) return state.SkipWithError("the font is not built");
-        registerTexture((std::string("Textures/") + name).c_str(), texture);
-    }
-    TiXmlElement element("font");
-    element.SetAttribute("name", "Alba");
-    element.SetAttribute("texture", "Textures/Alba");
-    element.SetAttribute("info", (fonts + "Alba.xml").c_str());
-    std::unique_ptr<BitmapFont> font(loadFont(element));
-    if (!font) return state.SkipWithError("the font does not load");
+    if (!loadSceneData(*s.core, NIMBUS_DATA_DIR)) return state.SkipWithError("the data is not built");
+    const ResourceHandle<BitmapFont> font = getResource<BitmapFont>(kDefaultFontResource, kFontTypeName);
     OglScreenspaceRenderer renderer(*s.core, kViewMax, kViewMin);
     const char* line = "Score 12345  Lives 3  Level 07  ";  // 32 glyphs
     const Color white(1, 1, 1, 1), glow(0.5f, 0, 1, 1);

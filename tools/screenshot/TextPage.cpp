@@ -1,50 +1,20 @@
 #include "TextPage.h"
 
-#include <tinyxml.h>
-
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "core/Log.h"
+#include "SceneData.h"
 #include "core/ResourceManager.h"
 #include "core/math/Color.h"
-#include "core/posix/FileInBuffer.h"
+#include "gui/GuiNames.h"
 #include "render/Core.h"
-#include "render/Shader.h"
 #include "render/TextureFile.h"
 #include "render/ViewSize.h"
 #include "render/font/BitmapFont.h"
 #include "render/font/DrawText.h"
-#include "render/font/FontLoader.h"
 #include "render/font/LayoutText.h"
 #include "render/gl/OglScreenspaceRenderer.h"
 
 namespace nimbus {
 
 namespace {
-
-bool loadEffect(Core& core, const std::string& path, const char* name) {
-    FileInBuffer in;
-    if (!in.open(path)) return false;
-    std::string text(static_cast<size_t>(in.bytesLeft()), '\0');
-    if (in.read(text.data(), static_cast<int32_t>(text.size())) != static_cast<int32_t>(text.size())) return false;
-    Shader* shader = core.createShader(text.c_str());
-    if (!shader) {
-        LOG_ERROR(path << ": the effect does not compile");
-        return false;
-    }
-    return registerShader(name, shader);
-}
-
-bool loadTexture(Core& core, const std::string& path, const char* name) {
-    FileInBuffer in;
-    if (!in.open(path)) return false;
-    TextureHeader header;
-    std::vector<uint8_t> pixels;
-    if (!readTextureFile(in, header, pixels)) return false;
-    return registerTexture(name, core.createTexture(header, pixels.data(), static_cast<int64_t>(pixels.size())));
-}
 
 // A line of text with its glow layer under the same quads.
 struct Line {
@@ -92,21 +62,8 @@ void drawBackdrop(Core& core, ScreenspaceRenderer& renderer) {
 }  // namespace
 
 bool drawTextPage(Core& core, const char* dataDirectory) {
-    const std::string data = dataDirectory;
-    if (!loadEffect(core, data + "/Levels/Common/Shaders/ScreenSpace.fx", "Shaders/ScreenSpace") ||
-        !loadTexture(core, data + "/Fonts/Alba.texture", "Textures/Alba") ||
-        !loadTexture(core, data + "/Fonts/Alba_glow.texture", "Textures/Alba_glow")) {
-        return false;
-    }
-    TiXmlElement element("font");
-    element.SetAttribute("name", "Alba");
-    element.SetAttribute("texture", "Textures/Alba");
-    element.SetAttribute("info", (data + "/Fonts/Alba.xml").c_str());
-    std::unique_ptr<BitmapFont> font(loadFont(element));
-    if (!font) {
-        LOG_ERROR(data << "/Fonts/Alba.xml: the font does not load");
-        return false;
-    }
+    if (!loadSceneData(core, dataDirectory)) return false;
+    const ResourceHandle<BitmapFont> font = getResource<BitmapFont>(kDefaultFontResource, kFontTypeName);
 
     OglScreenspaceRenderer renderer(core, kViewMax, kViewMin);
     core.clear(Color(0, 0, 0, 1));

@@ -7,6 +7,7 @@
 #include "core/ResourceManager.h"
 #include "game/rules/BoardFactory.h"
 #include "game/rules/PlayerStats.h"
+#include "gui/GuiNames.h"
 #include "sound/GameSound.h"
 #include "sound/SoundInterface.h"
 
@@ -64,7 +65,7 @@ GameImpl::GameImpl(std::unique_ptr<SoundInterface> sound, PlayerStats* stats, in
       stats_(stats),
       levelIndex_(levelIndex),
       loadedBoard_(std::move(loadedBoard)),
-      texts_(getResource<BitmapFont>("Fonts/Alba", kFontTypeName)),
+      texts_(getResource<BitmapFont>(kDefaultFontResource, kFontTypeName)),
       backdrop_(getResource<Texture>("Textures/backdrop", "Texture")),
       hudIcons_(getResource<Texture>("Textures/hud_icons", "Texture")),
       hudIconsGlow_(getResource<Texture>("Textures/hud_icons_glow", "Texture")) {
