@@ -45,8 +45,8 @@ private:
     int busyFrames_;
     size_t next_ = 0;
     int frame_ = 0;
-    // The frame the game took the step before; at the start the die stands ready as if
-    // it had just landed.
+    // The frame the game took the step before; at the start, a whole turn before the
+    // first frame, so that the die stands ready from the first frame on.
     int takenAt_;
 };
 
