@@ -17,8 +17,10 @@
 #include "game/states/GenericState.h"
 #include "gui/EditableGui.h"
 #include "gui/GuiNames.h"
+#include "gui/windows/Quads.h"
 #include "render/Core.h"
 #include "render/ScreenspaceRenderer.h"
+#include "render/ViewSize.h"
 
 using namespace nimbus;
 
@@ -89,10 +91,7 @@ void paintFrame(benchmark::State& state) {
     if (!application) return state.SkipWithError("the game does not start");
     ScreenspaceRenderer& renderer = *application->stateInfo()->screenRenderer;
     const ResourceHandle<Texture> texture = getResource<Texture>("Textures/backdrop", "Texture");
-    ScreenQuad quad;
-    const float corners[4][2] = {{-4.0f / 3, -1}, {4.0f / 3, -1}, {4.0f / 3, 1}, {-4.0f / 3, 1}};
-    for (int i = 0; i < 4; ++i)
-        quad.corners[i] = {corners[i][0], corners[i][1], corners[i][0], corners[i][1]};
+    const ScreenQuad quad = rectangleQuad(kViewMin, kViewMax, kViewMin, kViewMax, Color(1, 1, 1, 1));
     measureFrames(
         state,
         [&] {

@@ -23,6 +23,7 @@
 #include "render/Shader.h"
 #include "render/TextureFile.h"
 #include "render/Video.h"
+#include "render/ViewSize.h"
 #include "render/gl/OglScreenspaceRenderer.h"
 #ifdef NIMBUS_TRACKING
 #include "core/memory/MemoryManager.h"
@@ -38,7 +39,7 @@ struct Menu {
     ResourceManager manager;
     WindowFactory windows;
     ActionFactory actions;
-    Gui gui{1024, 768};
+    Gui gui{kViewWidth, kViewHeight};
     bool loaded = false;
 
     Menu() {
@@ -135,8 +136,7 @@ public:
 std::unique_ptr<OglScreenspaceRenderer> makeRenderer(Menu& m, bool drawing) {
     ResourceManager empty;
     if (!drawing) setResourceManager(&empty);
-    auto renderer =
-        std::make_unique<OglScreenspaceRenderer>(*m.core, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    auto renderer = std::make_unique<OglScreenspaceRenderer>(*m.core, kViewMax, kViewMin);
     setResourceManager(&m.manager);
     return renderer;
 }

@@ -5,10 +5,9 @@
 // allocations of a frame, which must be none once the scene is steady.
 #include <benchmark/benchmark.h>
 
-#include <cmath>
 #include <functional>
 
-#include "LevelReplay.h"
+#include "LevelPlayback.h"
 #include "SceneData.h"
 #include "core/ResourceManager.h"
 #include "core/math/Color.h"
@@ -16,9 +15,11 @@
 #include "game/scene/GameScene.h"
 #include "game/windows/BackgroundWindow.h"
 #include "gui/Gui.h"
+#include "gui/windows/Quads.h"
 #include "render/Camera.h"
 #include "render/Core.h"
 #include "render/Video.h"
+#include "render/ViewSize.h"
 #include "render/gl/OglScreenspaceRenderer.h"
 
 using namespace nimbus;
@@ -50,7 +51,7 @@ Screen& screen() {
 void runFrames(benchmark::State& state, const std::function<void(OglScreenspaceRenderer&)>& draw) {
     Screen& s = screen();
     if (!s.loaded) return state.SkipWithError("no display or no data");
-    OglScreenspaceRenderer renderer(*s.core, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    OglScreenspaceRenderer renderer(*s.core, kViewMax, kViewMin);
     const auto frame = [&] {
         s.core->clear(Color(0, 0, 0, 1));
         draw(renderer);
@@ -74,10 +75,7 @@ BENCHMARK(bareFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0)
 
 void paintFrame(benchmark::State& state) {
     const ResourceHandle<Texture> texture = getResource<Texture>("Textures/backdrop", "Texture");
-    ScreenQuad quad;
-    const float corners[4][2] = {{-4.0f / 3, -1}, {4.0f / 3, -1}, {4.0f / 3, 1}, {-4.0f / 3, 1}};
-    for (int i = 0; i < 4; ++i)
-        quad.corners[i] = {corners[i][0], corners[i][1], corners[i][0], corners[i][1]};
+    const ScreenQuad quad = rectangleQuad(kViewMin, kViewMax, kViewMin, kViewMax, Color(1, 1, 1, 1));
     runFrames(state, [&](OglScreenspaceRenderer& renderer) { renderer.addQuad(quad, texture, false); });
 }
 BENCHMARK(paintFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
@@ -86,18 +84,14 @@ BENCHMARK(paintFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0
 // into the level's shortest solution.
 void gameFrame(benchmark::State& state, const char* level, float seconds) {
     if (!screen().loaded) return state.SkipWithError("no display or no data");
-    LevelReplay replay;
-    if (!replay.start(std::string(NIMBUS_SOURCE_DIR "/assets/levels/") + level + ".level")) {
+    LevelPlayback playback;
+    if (!playback.start(std::string(NIMBUS_SOURCE_DIR "/assets/levels/") + level + ".level")) {
         return state.SkipWithError("the level does not load");
     }
-    replay.play(seconds);
-    Camera camera = makeStandardCamera();
-    const float fit = std::atan(std::tan(camera.fovy) * camera.aspect);
+    playback.play(seconds);
     runFrames(state, [&](OglScreenspaceRenderer& renderer) {
-        camera = makeStandardCamera();
-        renderer.pushClipRect(Vector2(-4.0f / 3, -1), Vector2(4.0f / 3, 1));
-        drawGame(replay.game(), Vector2(-4.0f / 3, -1), camera, renderer, fit);
-        renderer.popClipRect();
+        Camera camera = makeStandardCamera();
+        drawGame(playback.game(), kViewMin, kViewMax, camera, renderer);
     });
 }
 void level01AtStart(benchmark::State& state) { gameFrame(state, "01", 0.0f); }
@@ -107,13 +101,13 @@ BENCHMARK(level20Playing)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime
 
 void menuBackground(benchmark::State& state) {
     WindowAttributes attributes;
-    attributes.size = Vector2(8.0f / 3, 2.0f);
+    attributes.size = kViewMax - kViewMin;
     attributes.visible = true;
     BackgroundWindow window(attributes);
-    Gui gui(1024, 768);
+    Gui gui(kViewWidth, kViewHeight);
     const Camera camera = makeStandardCamera();
     runFrames(state, [&](OglScreenspaceRenderer& renderer) {
-        window.draw(camera, renderer, 4.0f / 3, Vector2(), gui);
+        window.draw(camera, renderer, kViewAspect, Vector2(), gui);
     });
 }
 BENCHMARK(menuBackground)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);

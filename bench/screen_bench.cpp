@@ -2,24 +2,24 @@
 // in the game font, in the 1024 x 768 window under whatever GL the display offers.
 #include <GL/glew.h>
 #include <benchmark/benchmark.h>
-#include <tinyxml.h>
 
 #include <fstream>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "SceneData.h"
 #include "core/ResourceManager.h"
 #include "core/math/Color.h"
 #include "core/posix/FileInBuffer.h"
+#include "gui/GuiNames.h"
 #include "render/Core.h"
 #include "render/Shader.h"
 #include "render/TextureFile.h"
 #include "render/Video.h"
+#include "render/ViewSize.h"
 #include "render/font/BitmapFont.h"
 #include "render/font/DrawText.h"
-#include "render/font/FontLoader.h"
 #include "render/font/LayoutText.h"
 #include "render/gl/OglScreenspaceRenderer.h"
 
@@ -75,7 +75,7 @@ void addAndFlush(benchmark::State& state) {
     std::vector<ResourceHandle<Texture>> textures;
     for (int64_t t = 0; t < state.range(0); ++t) textures.push_back(loadTexture(fonts + "Alba.texture"));
     if (!textures[0]) return state.SkipWithError("the font atlas is not built");
-    OglScreenspaceRenderer renderer(*s.core, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    OglScreenspaceRenderer renderer(*s.core, kViewMax, kViewMin);
     std::vector<ScreenQuad> quads;
     for (int i = 0; i < 512; ++i) quads.push_back(smallQuad(i));
     for (auto _ : state) {
@@ -95,7 +95,7 @@ void addOnly(benchmark::State& state) {
     ResourceManager empty;
     setResourceManager(&empty);
     const ResourceHandle<Texture> texture = loadTexture(NIMBUS_DATA_DIR "/Fonts/Alba.texture");
-    OglScreenspaceRenderer renderer(*s.core, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    OglScreenspaceRenderer renderer(*s.core, kViewMax, kViewMin);
     setResourceManager(&s.manager);
     const ScreenQuad quad = smallQuad(0);
     for (auto _ : state) {
@@ -111,19 +111,9 @@ BENCHMARK(addOnly)->Unit(benchmark::kMicrosecond);
 void textFrame(benchmark::State& state) {
     Screen& s = screen();
     if (!s.core) return state.SkipWithError("no display");
-    const std::string fonts = NIMBUS_DATA_DIR "/Fonts/";
-    for (const char* name : {"Alba", "Alba_glow"}) {
-        Texture* texture = readTexture(fonts + name + ".texture");
-        if (!texture) return state.SkipWithError("the font is not built");
-        registerTexture((std::string("Textures/") + name).c_str(), texture);
-    }
-    TiXmlElement element("font");
-    element.SetAttribute("name", "Alba");
-    element.SetAttribute("texture", "Textures/Alba");
-    element.SetAttribute("info", (fonts + "Alba.xml").c_str());
-    std::unique_ptr<BitmapFont> font(loadFont(element));
-    if (!font) return state.SkipWithError("the font does not load");
-    OglScreenspaceRenderer renderer(*s.core, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    if (!loadSceneData(*s.core, NIMBUS_DATA_DIR)) return state.SkipWithError("the data is not built");
+    const ResourceHandle<BitmapFont> font = getResource<BitmapFont>(kDefaultFontResource, kFontTypeName);
+    OglScreenspaceRenderer renderer(*s.core, kViewMax, kViewMin);
     const char* line = "Score 12345  Lives 3  Level 07  ";  // 32 glyphs
     const Color white(1, 1, 1, 1), glow(0.5f, 0, 1, 1);
     ScreenQuad quads[32];

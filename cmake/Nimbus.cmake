@@ -50,17 +50,21 @@ function(nimbus_add_subdirectories)
   endforeach()
 endfunction()
 
-# An asset tool in tools/<name>: every .cpp of its folder but main.cpp goes into the
-# library nimbus_<name>_lib (for the tests and for other tools), and main.cpp becomes
-# the program nimbus_<name> in the build's tools/ directory.
+# A tool in tools/<name>: every .cpp of its folder but <name>_main.cpp goes into the
+# library nimbus_<name>_lib (for the tests and for other tools), when there is any, and
+# <name>_main.cpp becomes the program nimbus_<name> in the build's tools/ directory.
 function(nimbus_tool name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)
+  list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${name}_main.cpp)
+  add_executable(nimbus_${name} ${name}_main.cpp)
+  set_target_properties(nimbus_${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+  if(NOT sources)
+    target_link_libraries(nimbus_${name} PRIVATE ${ARG_DEPS})
+    return()
+  endif()
   add_library(nimbus_${name}_lib STATIC ${sources})
   target_include_directories(nimbus_${name}_lib PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(nimbus_${name}_lib PUBLIC ${ARG_DEPS})
-  add_executable(nimbus_${name} main.cpp)
   target_link_libraries(nimbus_${name} PRIVATE nimbus_${name}_lib)
-  set_target_properties(nimbus_${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 endfunction()

@@ -19,6 +19,7 @@
 #include "render/Camera.h"
 #include "render/ScreenspaceRenderer.h"
 #include "render/Texture.h"
+#include "render/ViewSize.h"
 #include "render/font/BitmapFont.h"
 
 namespace nimbus {
@@ -112,12 +113,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzCheck(ready, "the environment is not set up");
     std::string saved;
     {
-        EditableGui gui(1024, 768);
+        EditableGui gui(kViewWidth, kViewHeight);
         if (!gui.load(scratchFile(data, size))) return 0;
         saved = written(gui);
         exercise(gui);
     }
-    EditableGui again(1024, 768);
+    EditableGui again(kViewWidth, kViewHeight);
     fuzzCheck(again.load(scratchFile(reinterpret_cast<const uint8_t*>(saved.data()), saved.size())),
               "a written GUI does not load again");
     fuzzCheck(written(again) == saved, "a written GUI loads into one that writes differently");

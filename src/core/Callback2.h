@@ -40,7 +40,6 @@ public:
     }
     ~Callback2() { reset(); }
 
-    bool engaged() const { return engaged_; }
     // Calls the held object; an empty callback returns false.
     bool operator()(const Path& path, InBuffer& buffer) const {
         return engaged_ && held()->invoke(path, buffer);

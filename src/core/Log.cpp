@@ -1,6 +1,5 @@
 #include "core/Log.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -12,7 +11,6 @@ namespace nimbus {
 
 namespace {
 Log* gLog = nullptr;
-constexpr int kMaxIndent = 63;
 constexpr int kLineSize = 4096;
 }  // namespace
 
@@ -32,14 +30,9 @@ void Log::addHandler(LogHandler* handler) { handlers_.push_back(handler); }
 
 void Log::write(const LogRecord& record) {
     LogRecord copy = record;
-    char indent[kMaxIndent + 1];
-    const int spaces = std::clamp(depth_, 0, kMaxIndent);
-    std::memset(indent, ' ', spaces);
-    indent[spaces] = '\0';
     char line[kLineSize];
     std::snprintf(line, sizeof line, "%s(%d): %s", copy.file, copy.line, copy.message);
     copy.formatted = line;
-    copy.indent = indent;
     for (LogHandler* handler : handlers_) handler->write(copy);
 }
 

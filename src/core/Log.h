@@ -27,11 +27,9 @@ public:
 
     // Appends a handler; the log takes ownership.
     void addHandler(LogHandler* handler);
-    // Formats "%s(%d): %s" into at most 4096 characters, adds the indent and hands the
-    // record to every handler.
+    // Formats "%s(%d): %s" into at most 4096 characters and hands the record to every
+    // handler.
     void write(const LogRecord& record);
-    void indent() { depth_ += 4; }
-    void unindent() { depth_ -= 4; }
 
     // Writes one Error record for a composed message. Without a log the line goes to
     // standard error, so tools and early failures are never silent.
@@ -39,7 +37,6 @@ public:
 
 private:
     std::vector<LogHandler*> handlers_;
-    int depth_ = 0;
 };
 
 // Creates the log with its debug (standard error) and standard output handlers.

@@ -11,7 +11,7 @@ void StdOutLogHandler::write(const LogRecord& record) {
     if (stripLevelWord_) {
         if (const char* space = std::strchr(text, ' ')) text = space + 1;
     }
-    std::printf("%s%s", record.indent, text);
+    std::fputs(text, stdout);
     std::fflush(stdout);
 }
 

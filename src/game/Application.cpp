@@ -28,6 +28,7 @@
 #include "gui/windows/WindowFactory.h"
 #include "render/Core.h"
 #include "render/Video.h"
+#include "render/ViewSize.h"
 #include "render/gl/OglScreenspaceRenderer.h"
 #include "sound/GameSound.h"
 #include "sound/MusicPlayer.h"
@@ -169,8 +170,6 @@ bool Application::listLevelDirectories() {
 
 bool Application::openVideoStep() {
     VideoMode mode;
-    mode.width = kWidth;
-    mode.height = kHeight;
     mode.fullscreen = fullscreen_;
     Core* opened = openVideo(mode, videoStarted_);
     delete setCore(opened);
@@ -224,8 +223,7 @@ bool Application::loadMusic() {
 bool Application::loadDataFiles() { return nimbus::loadDataFiles(*inArchive(), *core()); }
 
 bool Application::createScreenRenderer() {
-    screenRenderer_ = std::make_unique<OglScreenspaceRenderer>(*core(), Vector2(4.0f / 3.0f, 1.0f),
-                                                               Vector2(-4.0f / 3.0f, -1.0f));
+    screenRenderer_ = std::make_unique<OglScreenspaceRenderer>(*core(), kViewMax, kViewMin);
     return true;
 }
 
@@ -240,7 +238,7 @@ bool Application::startGui() {
         !registerGameWindows(*windowFactory())) {
         return false;
     }
-    gui_ = std::make_unique<EditableGui>(kWidth, kHeight);
+    gui_ = std::make_unique<EditableGui>(kViewWidth, kViewHeight);
     if (gui_->load(kGuiDocument)) return true;
     LOG_ERROR("Failed to load the GUI document " << kGuiDocument);
     return false;

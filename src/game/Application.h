@@ -28,8 +28,6 @@ struct GameStateInfo;
 // themselves.
 class Application {
 public:
-    static constexpr int32_t kWidth = 1024;
-    static constexpr int32_t kHeight = 768;
     static constexpr const char* kDataDirectory = "Data";
     static constexpr const char* kGuiDocument = "Data/Frontend/gui.xml";
 
@@ -55,7 +53,6 @@ public:
     GenericState* state() { return state_.get(); }
     EditableGui* gui() { return gui_.get(); }
     const std::vector<std::string>& levelNames() const { return levelNames_; }
-    const HighScoreFile& highScoreFile() const { return highScoreFile_; }
     // The name of the start-up step that failed, or null.
     const char* failedStep() const { return failedStep_; }
 

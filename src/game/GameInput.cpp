@@ -7,6 +7,7 @@
 #include "game/rules/GameImpl.h"
 #include "gui/InputEvent.h"
 #include "render/Camera.h"
+#include "render/ViewSize.h"
 
 namespace nimbus {
 
@@ -28,10 +29,7 @@ constexpr int kLeftButton = 0;
 constexpr int kMiddleButton = 1;
 constexpr int kRightButton = 2;
 
-// The window the pointer is read in, and the height of the tile tops.
-constexpr float kWindowWidth = 1024.0f;
-constexpr float kWindowHeight = 768.0f;
-constexpr float kAspect = 4.0f / 3.0f;
+// The height of the tile tops.
 constexpr float kTileTop = -0.1f;
 // Farther than any board reaches; also keeps the truncation inside int32.
 constexpr float kFarthestCell = 1.0e6f;
@@ -62,8 +60,8 @@ GameCommand GameInput::commandFor(const InputEvent& event, const Transform& came
 }
 
 Position GameInput::pickCell(int x, int y, const Transform& cameraTransform) {
-    const float u = (static_cast<float>(x) * 2.0f / (kWindowWidth - 1.0f) - 1.0f) * kAspect;
-    const float v = 1.0f - static_cast<float>(y) * 2.0f / (kWindowHeight - 1.0f);
+    const float u = (static_cast<float>(x) * 2.0f / (kViewWidth - 1.0f) - 1.0f) * kViewAspect;
+    const float v = 1.0f - static_cast<float>(y) * 2.0f / (kViewHeight - 1.0f);
     const float spread = std::tan(makeStandardCamera().fovy * 0.5f);
     // The camera looks down its -z axis.
     const Vector3 ray = cameraTransform.applyToDirection(Vector3(u * spread, v * spread, -1.0f));

@@ -28,7 +28,7 @@ public:
     // The command one event asks for; kind 0 for none. `cameraTransform` is the camera the
     // scene was last drawn through, for clicks on the board.
     static GameCommand commandFor(const InputEvent& event, const Transform& cameraTransform);
-    // The board cell under a pixel of the 1024 × 768 window, seen through the standard
+    // The board cell under a pixel of the game's window (ViewSize.h), seen through the standard
     // camera placed at `cameraTransform`: the view ray meets the tile tops (y = -0.1)
     // and the cell is that point truncated towards zero, so the strip just outside the
     // x = 0 and y = 0 edges still gives cell 0. A ray that never meets them gives

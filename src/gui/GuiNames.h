@@ -16,6 +16,8 @@ constexpr const char* kDefaultFontName = "Alba";
 
 // Resources the GUI asks for.
 constexpr const char* kFontResourcePrefix = "Fonts/";
+// The default font's resource: the prefix and the font's name.
+constexpr const char* kDefaultFontResource = "Fonts/Alba";
 constexpr const char* kCircleTextureName = "Textures/circle";
 constexpr const char* kTextureTypeName = "Texture";
 

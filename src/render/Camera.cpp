@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "render/Shader.h"
+#include "render/ViewSize.h"
 
 namespace nimbus {
 
@@ -38,7 +39,7 @@ void Camera::apply(Shader& shader) const {
 
 Camera makeStandardCamera() {
     Camera camera;
-    camera.setPerspective(4.0f / 3.0f, 0.5235988f, 1.0f, 50.0f);
+    camera.setPerspective(kViewAspect, 0.5235988f, 1.0f, 50.0f);
     camera.setTransform(Transform());
     return camera;
 }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "render/ViewSize.h"
+
 namespace nimbus {
 
 class Core;
@@ -9,8 +11,8 @@ class Core;
 // The game window and its GL context, opened the same way by the game, the tools and the
 // tests.
 struct VideoMode {
-    int32_t width = 1024;
-    int32_t height = 768;
+    int32_t width = kViewWidth;
+    int32_t height = kViewHeight;
     bool fullscreen = false;
     bool verticalSync = true;
 };

@@ -46,9 +46,6 @@ public:
     // Halts the effect's channel if it still plays that very start.
     void halt(const PlayingSound& sound);
 
-    int channelCount() const { return channelCount_; }
-    bool hasSample(const std::string& name) const { return samples_.count(name) != 0; }
-
 private:
     struct Sample {
         Mix_Chunk* chunk;

@@ -12,7 +12,7 @@ using namespace nimbus;
 namespace {
 
 struct Captured {
-    std::string message, formatted, indent;
+    std::string message, formatted;
     int level;
 };
 
@@ -20,7 +20,7 @@ class CapturingHandler : public LogHandler {
 public:
     explicit CapturingHandler(std::vector<Captured>& sink) : sink_(sink) {}
     void write(const LogRecord& r) override {
-        sink_.push_back({r.message, r.formatted ? r.formatted : "", r.indent, r.level});
+        sink_.push_back({r.message, r.formatted ? r.formatted : "", r.level});
     }
 
 private:
@@ -51,21 +51,14 @@ TEST_F(LogTest, ErrorLineCarriesFileLineAndLevelWord) {
     EXPECT_EQ(records_[0].message, "Error: Failed to open x.bin (42)\n");
     EXPECT_EQ(records_[0].formatted,
               std::string(__FILE__) + "(" + std::to_string(line) + "): Error: Failed to open x.bin (42)\n");
-    EXPECT_EQ(records_[0].indent, "");
     EXPECT_EQ(records_[0].level, 0);
 }
 
-TEST_F(LogTest, LongLinesAreCutAndIndentIsCapped) {
+TEST_F(LogTest, LongLinesAreCut) {
     const std::string text(5000, 'x');
-    for (int i = 0; i < 2; ++i) log_->indent();
     LOG_ERROR(text);
     ASSERT_EQ(records_.size(), 1u);
     EXPECT_EQ(records_[0].formatted.size(), 4095u);
-    EXPECT_EQ(records_[0].indent, std::string(8, ' '));
-
-    for (int i = 0; i < 16; ++i) log_->indent();  // depth 72
-    LOG_ERROR("deep");
-    EXPECT_EQ(records_.back().indent, std::string(63, ' '));
 }
 
 TEST(LogInit, SecondInitKeepsTheFirstLog) {

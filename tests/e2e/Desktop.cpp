@@ -6,19 +6,18 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
+#include "WindowPixel.h"
+#include "render/ViewSize.h"
+
+using namespace nimbus;
+
 namespace {
 
-constexpr int kWidth = 1024;
-constexpr int kHeight = 768;
-constexpr float kAspect = 4.0f / 3.0f;
-
-// The window pixel of a GUI point, the inverse of the GUI's own conversion.
-int toPixelX(float x) { return static_cast<int>(std::lround((x / kAspect + 1.0f) * 0.5f * (kWidth - 1))); }
-int toPixelY(float y) { return static_cast<int>(std::lround((1.0f - y) * 0.5f * (kHeight - 1))); }
+std::string column(float x) { return std::to_string(windowPixelX(x)); }
+std::string row(float y) { return std::to_string(windowPixelY(y)); }
 
 // Runs a program with its arguments and waits for it; whether it exited with 0.
 bool runProgram(const std::vector<std::string>& arguments, const std::string& display) {
@@ -40,6 +39,7 @@ bool runProgram(const std::vector<std::string>& arguments, const std::string& di
 Desktop::Desktop() {
     int pipe[2];
     if (::pipe(pipe) != 0) return;
+    const std::string screen = std::to_string(kViewWidth) + "x" + std::to_string(kViewHeight) + "x24";
     server_ = fork();
     if (server_ == 0) {
         close(pipe[0]);
@@ -47,7 +47,7 @@ Desktop::Desktop() {
         const std::string fd = "3";
         // It must not reset when its last client leaves: SDL probes the display with a
         // connection it closes at once.
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
                "-noreset", static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -72,8 +72,8 @@ Desktop::~Desktop() {
 }
 
 unsigned Desktop::pixel(float x, float y) {
-    XImage* image =
-        XGetImage(display_, DefaultRootWindow(display_), toPixelX(x), toPixelY(y), 1, 1, AllPlanes, ZPixmap);
+    XImage* image = XGetImage(display_, DefaultRootWindow(display_), windowPixelX(x), windowPixelY(y), 1, 1,
+                              AllPlanes, ZPixmap);
     if (!image) return 0;
     const unsigned value = XGetPixel(image, 0, 0) & 0xffffff;
     XDestroyImage(image);
@@ -81,8 +81,8 @@ unsigned Desktop::pixel(float x, float y) {
 }
 
 int Desktop::brightPixels(float x0, float y0, float x1, float y1, int level) {
-    const int left = toPixelX(x0), top = toPixelY(y1);
-    const int width = toPixelX(x1) - left, height = toPixelY(y0) - top;
+    const int left = windowPixelX(x0), top = windowPixelY(y1);
+    const int width = windowPixelX(x1) - left, height = windowPixelY(y0) - top;
     XImage* image =
         XGetImage(display_, DefaultRootWindow(display_), left, top, width, height, AllPlanes, ZPixmap);
     if (!image) return 0;
@@ -98,12 +98,10 @@ int Desktop::brightPixels(float x0, float y0, float x1, float y1, int level) {
     return count;
 }
 
-void Desktop::click(float x, float y) {
-    xdotool({"mousemove", std::to_string(toPixelX(x)), std::to_string(toPixelY(y)), "click", "1"});
-}
+void Desktop::click(float x, float y) { xdotool({"mousemove", column(x), row(y), "click", "1"}); }
 
 void Desktop::hold(float x, float y, float seconds) {
-    xdotool({"mousemove", std::to_string(toPixelX(x)), std::to_string(toPixelY(y)), "mousedown", "1"});
+    xdotool({"mousemove", column(x), row(y), "mousedown", "1"});
     usleep(static_cast<useconds_t>(seconds * 1e6f));
     xdotool({"mouseup", "1"});
 }

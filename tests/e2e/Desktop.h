@@ -10,8 +10,7 @@ struct _XDisplay;
 // A virtual X display of its own for one test, so that windows other tests open at the
 // same time cannot cover the game, with what a player does and sees on it: the pointer
 // and keys go through xdotool, the screen is read back through Xlib. Points are given in
-// the game's GUI coordinates (origin at the centre, x to +-4/3, y up to +-1) of its
-// 1024 x 768 window.
+// the game's GUI coordinates of its window (ViewSize.h), which fills the display.
 class Desktop {
 public:
     Desktop();

@@ -11,6 +11,8 @@
 #include "GameInstall.h"
 #include "LevelCompiler.h"
 #include "LevelSource.h"
+#include "SolutionReplay.h"
+#include "SolverTurns.h"
 #include "core/posix/FileInBuffer.h"
 #include "game/rules/HighScoreList.h"
 
@@ -29,16 +31,34 @@ const float kScorePanelRight[2] = {0.85f, 0.5f};
 // The seventh row of the high-score table: empty while the table holds its six defaults.
 const float kSeventhRow[4] = {-0.78f, -0.36f, -0.2f, -0.27f};
 
-// The keys of the die's turns in the solver's numbering: rolls towards x - 1, x + 1,
-// y - 1, y + 1 (the right arrow rolls towards smaller x), then the two twists.
-const char* const kTurnKeys[6] = {"Right", "Left", "Down", "Up", "s", "a"};
-// Longer than a roll (0.45 s): a key pressed while the die turns replaces the one waiting.
-constexpr useconds_t kTurnPause = 700000;
+// Keys reach the game through xdotool and the X server: each turn's key goes a quarter
+// of a second after the die is due to take it, so that the key before has surely been
+// taken (a key pressed while the die turns replaces the one waiting).
+constexpr int kKeyLateFrames = 15;
 constexpr float kWait = 20.0f;
 const char* const kPlayerName = "Tester";
 // A screen is seen while it is still sliding in; the GUI takes no input until the slide
 // (one second) has ended.
 constexpr useconds_t kSlide = 1200000;
+
+// A player at the desktop's keys, in real time.
+class KeyboardPlayer final : public ReplayTarget {
+public:
+    explicit KeyboardPlayer(Desktop& desktop) : desktop_(desktop) {}
+
+    bool handIn(const SolutionStep& step) override {
+        desktop_.key(kSolverTurns[step.turn].keyName);
+        return true;
+    }
+
+    bool passFrame() override {
+        usleep(static_cast<useconds_t>(kFrameSeconds * 1e6f));
+        return false;
+    }
+
+private:
+    Desktop& desktop_;
+};
 
 int channel(unsigned color, int shift) { return static_cast<int>(color >> shift & 255); }
 
@@ -119,11 +139,9 @@ TEST(Player, PlaysTheFirstLevelGoesOnToTheSecondAndQuits) {
     ASSERT_TRUE(levelArrives(desktop)) << "level 01 did not start";
     LevelSource level;
     ASSERT_TRUE(LevelSourceParser::read(NIMBUS_SOURCE_DIR "/assets/levels/01.level", level));
-    for (const SolutionStep& step : solveLevel(level).steps) {
-        usleep(static_cast<useconds_t>(step.waitFrames * kFrameSeconds * 1e6f));
-        desktop.key(kTurnKeys[step.turn]);
-        usleep(kTurnPause);
-    }
+    KeyboardPlayer player(desktop);
+    SolutionReplay replay(solveLevel(level).steps, kKeyLateFrames);
+    while (!replay.finished()) replay.play(player, 1);
     ASSERT_TRUE(waitFor(kWait, [&] { return shows(desktop, kNextButton, kNextButtonLeft, isButtonBlue); }))
         << "no level-complete panel";
     usleep(kSlide);

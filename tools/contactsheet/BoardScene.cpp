@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "ArtFiles.h"
 #include "ContactSheet.h"
-#include "DataFiles.h"
 #include "ModelRaster.h"
 
 namespace nimbus {

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "Image.h"
 #include "ModelRaster.h"
 #include "render/ModelFile.h"
@@ -35,8 +32,5 @@ private:
     int next_ = 0;
     Image canvas_;
 };
-
-// Writes a picture as a PNG file; false, with the file named, on failure.
-bool writeImagePng(const std::string& path, const Image& image);
 
 }  // namespace nimbus

@@ -7,16 +7,11 @@
 
 namespace nimbus {
 
-namespace {
-
-bool bendsClock(int32_t pickup) { return pickup == kPickupStopTime || pickup == kPickupReverseTime; }
-
-}  // namespace
-
 LevelModel::LevelModel(const Board& board, float frame) : board_(board), frame_(frame), turns_(frame) {
     for (int32_t y = 0; y < board.length(); ++y) {
         for (int32_t x = 0; x < board.width(); ++x) {
-            if (bendsClock(board.tileAt(Position(x, y)).pickup)) clockPickups_.push_back(Position(x, y));
+            const Position p(x, y);
+            if (pickupKindInfo(board.tileAt(p).pickup).bendsClock()) clockPickups_.push_back(p);
         }
     }
 }
@@ -32,7 +27,7 @@ LevelModel::Outcome LevelModel::advance(State& state) const {
     if (!state.queue.empty()) {
         Effect& front = state.queue.front();
         front.elapsed += frame_;
-        step = front.kind == kPickupStopTime ? 0.0f : -frame_;
+        step = pickupKindInfo(front.kind).clockRate * frame_;
         if (front.elapsed / TimedClockAction::kDuration >= 1.0f) state.queue.erase(state.queue.begin());
     }
     state.clock += step;
@@ -50,7 +45,7 @@ LevelModel::Outcome LevelModel::turn(State& state, int which) const {
         if (!colorsMatch(tile.color, turns_.faces(state.orientation)[which])) return Outcome::kRefused;
         if (board_.isFallen(target, std::max(state.clock, state.peakClock))) return Outcome::kRefused;
         state.position = target;
-        if (bendsClock(tile.pickup)) {
+        if (pickupKindInfo(tile.pickup).bendsClock()) {
             const size_t index = std::find(clockPickups_.begin(), clockPickups_.end(), target) - clockPickups_.begin();
             const uint64_t bit = index < kMaxClockPickups ? uint64_t{1} << index : 0;
             if (!(state.taken & bit)) {

@@ -42,8 +42,23 @@ const std::map<std::string, int32_t> kColors = {
     {"k", kBlack}, {"w", kWhite}, {"S", kStart}, {"G", kGoal},   {".", kUndefined},
 };
 
-const std::map<std::string, int32_t> kPickups = {
-    {".", kPickupNone}, {"+", kPickupExtraLife}, {"s", kPickupStopTime}, {"r", kPickupReverseTime}};
+// The kind a pick-up grid's word stands for, or -1.
+int32_t pickupKindOf(const std::string& word) {
+    for (int32_t kind = kPickupNone; kind < kPickupLast; ++kind) {
+        if (word.size() == 1 && word[0] == pickupKindInfo(kind).letter) return kind;
+    }
+    return -1;
+}
+
+// "stop time and reverse time": the kinds whose effects bend the level clock.
+std::string clockBendingNames() {
+    std::string names;
+    for (int32_t kind = kPickupNone; kind < kPickupLast; ++kind) {
+        if (!pickupKindInfo(kind).bendsClock()) continue;
+        names += (names.empty() ? "" : " and ") + std::string(pickupKindInfo(kind).name);
+    }
+    return names;
+}
 
 bool parseNumber(const std::string& word, long low, long high, long& out) {
     if (word.empty()) return false;
@@ -242,16 +257,20 @@ private:
         for (int32_t y = 0; y < level_.board.length(); ++y) {
             const Line& row = pickups_.rows[y];
             for (int32_t x = 0; x < level_.board.width(); ++x) {
-                auto found = kPickups.find(row.words[x]);
-                if (found == kPickups.end()) return fail(row.number, "unknown pick-up '" + row.words[x] + "'");
+                const int32_t kind = pickupKindOf(row.words[x]);
+                if (kind < 0) return fail(row.number, "unknown pick-up '" + row.words[x] + "'");
+                const PickupKindInfo& info = pickupKindInfo(kind);
                 Tile& tile = level_.board.tileAt(Position(x, y));
-                if (found->second != kPickupNone && !takesSomeFace(tile.color))
-                    return fail(row.number, "pick-up on " + Position(x, y).text() + ", which the die cannot enter");
-                tile.pickup = found->second;
-                clockPickups += found->second == kPickupStopTime || found->second == kPickupReverseTime;
-                if (clockPickups > LevelModel::kMaxClockPickups)
-                    return fail(row.number, "more than " + std::to_string(LevelModel::kMaxClockPickups) +
-                                                " stop-time and reverse-time pick-ups");
+                if (kind != kPickupNone && !takesSomeFace(tile.color)) {
+                    return fail(row.number, std::string(info.name) + " pick-up on " + Position(x, y).text() +
+                                                ", which the die cannot enter");
+                }
+                tile.pickup = kind;
+                clockPickups += info.bendsClock();
+                if (clockPickups > LevelModel::kMaxClockPickups) {
+                    const std::string most = std::to_string(LevelModel::kMaxClockPickups);
+                    return fail(row.number, "more than " + most + " " + clockBendingNames() + " pick-ups");
+                }
             }
         }
         return true;

@@ -7,6 +7,8 @@
 #include <tuple>
 #include <unordered_map>
 
+#include "SolverTurns.h"
+
 namespace nimbus {
 
 namespace {
@@ -200,12 +202,11 @@ void Solver::measureSlack(Solution& solution) const {
 }
 
 std::string describeSteps(const std::vector<SolutionStep>& steps) {
-    static const char* const kNames[DieTurns::kTurnCount] = {"left", "right", "up", "down", "twist0", "twist1"};
     std::string text;
     for (const SolutionStep& step : steps) {
         if (!text.empty()) text += ' ';
         if (step.waitFrames > 0) text += "wait" + std::to_string(step.waitFrames) + ' ';
-        text += kNames[step.turn];
+        text += kSolverTurns[step.turn].word;
     }
     return text;
 }

@@ -5,25 +5,28 @@
 
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 #include "FrameCapture.h"
 #include "LevelCompiler.h"
 #include "LevelSource.h"
-#include "Solver.h"
+#include "SolutionReplay.h"
+#include "SolverTurns.h"
+#include "WindowPixel.h"
 #include "game/Application.h"
 #include "game/GameStateInfo.h"
 #include "gui/EditableGui.h"
+#include "render/ViewSize.h"
 
 namespace nimbus {
 
 namespace {
 
-constexpr float kStep = 1.0f / 60.0f;
+constexpr float kStep = kFrameSeconds;
 // Long enough for the slides of any transition of the document (one second each).
 constexpr float kSettle = 4.0f;
 constexpr float kPlaySeconds = 3.0f;
-constexpr float kTurnSeconds = 0.5f;
 
 // GUI points of the shipped document's controls.
 struct Point {
@@ -35,21 +38,17 @@ constexpr Point kNext{0.0f, -0.29f};
 constexpr Point kMenu{1.1f, 0.86f};
 constexpr Point kMiddle{0.0f, 0.0f};
 
-// Keys of the die's turns in the solver's numbering: towards x - 1, x + 1, y - 1, y + 1,
-// then the two twists.
-const SDLKey kTurnKeys[6] = {SDLK_RIGHT, SDLK_LEFT, SDLK_DOWN, SDLK_UP, SDLK_s, SDLK_a};
-
-class Tour {
+class Tour : private ReplayTarget {
 public:
     Tour(Application& application, const std::string& out) : app_(application), out_(out) {}
 
     void run(float seconds) {
-        for (int i = 0; i < static_cast<int>(std::lround(seconds / kStep)); ++i) app_.frame(kStep);
+        for (int i = 0; i < frames(seconds); ++i) app_.frame(kStep);
     }
 
     bool shoot(const char* name) {
         const bool written =
-            writeFramePng((out_ + "/" + name + ".png").c_str(), Application::kWidth, Application::kHeight);
+            writeFramePng((out_ + "/" + name + ".png").c_str(), kViewWidth, kViewHeight);
         if (!written) std::fprintf(stderr, "picture %s not written\n", name);
         return written;
     }
@@ -57,15 +56,15 @@ public:
     void press(const Point& p, bool down) {
         SDL_Event event{};
         event.type = SDL_MOUSEMOTION;
-        event.motion.x = pixelX(p.x);
-        event.motion.y = pixelY(p.y);
+        event.motion.x = windowPixelX(p.x);
+        event.motion.y = windowPixelY(p.y);
         SDL_PushEvent(&event);
         event = SDL_Event{};
         event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
         event.button.button = SDL_BUTTON_LEFT;
         event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
-        event.button.x = pixelX(p.x);
-        event.button.y = pixelY(p.y);
+        event.button.x = windowPixelX(p.x);
+        event.button.y = windowPixelY(p.y);
         SDL_PushEvent(&event);
         app_.frame(kStep);
     }
@@ -76,13 +75,8 @@ public:
     }
 
     void key(SDLKey symbol, uint16_t unicode = 0) {
-        for (const uint8_t type : {SDL_KEYDOWN, SDL_KEYUP}) {
-            SDL_Event event{};
-            event.type = type;
-            event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-            event.key.keysym.sym = symbol;
-            event.key.keysym.unicode = type == SDL_KEYDOWN ? unicode : 0;
-            SDL_PushEvent(&event);
+        for (const bool down : {true, false}) {
+            pushKey(symbol, down, unicode);
             app_.frame(kStep);
         }
     }
@@ -95,38 +89,43 @@ public:
     // From the front end into the level of that index, with its shortest solution ready.
     void startLevel(int index, const std::string& source) {
         LevelSource level;
-        steps_.clear();
-        next_ = 0;
-        if (LevelSourceParser::read(source, level)) steps_ = solveLevel(level).steps;
+        std::vector<SolutionStep> steps;
+        if (LevelSourceParser::read(source, level)) steps = solveLevel(level).steps;
+        replay_ = std::make_unique<SolutionReplay>(steps);
         app_.stateInfo()->levelIndex = index;
         click(kPlay);
         run(kSettle);
     }
 
-    // Plays on along the solution for about the seconds given: each turn's key after the
-    // waits it asks for, and the next only once the die has landed (a roll takes 0.45 s).
-    void play(float seconds) {
-        for (float played = 0.0f; played < seconds && next_ < steps_.size(); ++next_) {
-            const SolutionStep& step = steps_[next_];
-            run(step.waitFrames * kStep);
-            key(kTurnKeys[step.turn]);
-            run(kTurnSeconds);
-            played += step.waitFrames * kStep + kTurnSeconds;
-        }
-    }
+    // Plays on along the solution for the seconds given, keying each turn in.
+    void play(float seconds) { replay_->play(*this, frames(seconds)); }
 
 private:
-    static int pixelX(float x) {
-        return static_cast<int>(std::lround((x * 0.75f + 1.0f) * 0.5f * (Application::kWidth - 1)));
+    static int frames(float seconds) { return static_cast<int>(std::lround(seconds / kStep)); }
+
+    static void pushKey(SDLKey symbol, bool down, uint16_t unicode) {
+        SDL_Event event{};
+        event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+        event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+        event.key.keysym.sym = symbol;
+        event.key.keysym.unicode = down ? unicode : 0;
+        SDL_PushEvent(&event);
     }
-    static int pixelY(float y) {
-        return static_cast<int>(std::lround((1.0f - y) * 0.5f * (Application::kHeight - 1)));
+
+    bool handIn(const SolutionStep& step) override {
+        pushKey(kSolverTurns[step.turn].key, true, 0);
+        pushKey(kSolverTurns[step.turn].key, false, 0);
+        return true;
+    }
+
+    bool passFrame() override {
+        app_.frame(kStep);
+        return false;
     }
 
     Application& app_;
     std::string out_;
-    std::vector<SolutionStep> steps_;
-    size_t next_ = 0;
+    std::unique_ptr<SolutionReplay> replay_;
 };
 
 }  // namespace

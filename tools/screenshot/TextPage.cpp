@@ -1,49 +1,20 @@
 #include "TextPage.h"
 
-#include <tinyxml.h>
-
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "core/Log.h"
+#include "SceneData.h"
 #include "core/ResourceManager.h"
 #include "core/math/Color.h"
-#include "core/posix/FileInBuffer.h"
+#include "gui/GuiNames.h"
 #include "render/Core.h"
-#include "render/Shader.h"
 #include "render/TextureFile.h"
+#include "render/ViewSize.h"
 #include "render/font/BitmapFont.h"
 #include "render/font/DrawText.h"
-#include "render/font/FontLoader.h"
 #include "render/font/LayoutText.h"
 #include "render/gl/OglScreenspaceRenderer.h"
 
 namespace nimbus {
 
 namespace {
-
-bool loadEffect(Core& core, const std::string& path, const char* name) {
-    FileInBuffer in;
-    if (!in.open(path)) return false;
-    std::string text(static_cast<size_t>(in.bytesLeft()), '\0');
-    if (in.read(text.data(), static_cast<int32_t>(text.size())) != static_cast<int32_t>(text.size())) return false;
-    Shader* shader = core.createShader(text.c_str());
-    if (!shader) {
-        LOG_ERROR(path << ": the effect does not compile");
-        return false;
-    }
-    return registerShader(name, shader);
-}
-
-bool loadTexture(Core& core, const std::string& path, const char* name) {
-    FileInBuffer in;
-    if (!in.open(path)) return false;
-    TextureHeader header;
-    std::vector<uint8_t> pixels;
-    if (!readTextureFile(in, header, pixels)) return false;
-    return registerTexture(name, core.createTexture(header, pixels.data(), static_cast<int64_t>(pixels.size())));
-}
 
 // A line of text with its glow layer under the same quads.
 struct Line {
@@ -80,10 +51,10 @@ void drawBackdrop(Core& core, ScreenspaceRenderer& renderer) {
     ScreenQuad quad;
     quad.corners[0] = quad.corners[1] = bottom;
     quad.corners[2] = quad.corners[3] = top;
-    const float corners[4][2] = {{-4.0f / 3, -1}, {4.0f / 3, -1}, {4.0f / 3, 1}, {-4.0f / 3, 1}};
+    const Vector2 corners[4] = {kViewMin, {kViewMax.x, kViewMin.y}, kViewMax, {kViewMin.x, kViewMax.y}};
     for (int i = 0; i < 4; ++i) {
-        quad.corners[i].x = corners[i][0];
-        quad.corners[i].y = corners[i][1];
+        quad.corners[i].x = corners[i].x;
+        quad.corners[i].y = corners[i].y;
     }
     renderer.addQuad(quad, plain, false);
 }
@@ -91,23 +62,10 @@ void drawBackdrop(Core& core, ScreenspaceRenderer& renderer) {
 }  // namespace
 
 bool drawTextPage(Core& core, const char* dataDirectory) {
-    const std::string data = dataDirectory;
-    if (!loadEffect(core, data + "/Levels/Common/Shaders/ScreenSpace.fx", "Shaders/ScreenSpace") ||
-        !loadTexture(core, data + "/Fonts/Alba.texture", "Textures/Alba") ||
-        !loadTexture(core, data + "/Fonts/Alba_glow.texture", "Textures/Alba_glow")) {
-        return false;
-    }
-    TiXmlElement element("font");
-    element.SetAttribute("name", "Alba");
-    element.SetAttribute("texture", "Textures/Alba");
-    element.SetAttribute("info", (data + "/Fonts/Alba.xml").c_str());
-    std::unique_ptr<BitmapFont> font(loadFont(element));
-    if (!font) {
-        LOG_ERROR(data << "/Fonts/Alba.xml: the font does not load");
-        return false;
-    }
+    if (!loadSceneData(core, dataDirectory)) return false;
+    const ResourceHandle<BitmapFont> font = getResource<BitmapFont>(kDefaultFontResource, kFontTypeName);
 
-    OglScreenspaceRenderer renderer(core, Vector2(4.0f / 3, 1.0f), Vector2(-4.0f / 3, -1.0f));
+    OglScreenspaceRenderer renderer(core, kViewMax, kViewMin);
     core.clear(Color(0, 0, 0, 1));
     drawBackdrop(core, renderer);
     const Color white(1, 1, 1, 1), purple(0.5f, 0, 1, 1), blue(0.2f, 0.5f, 1, 0.8f), gold(1, 0.85f, 0.3f, 1);

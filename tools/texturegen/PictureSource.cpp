@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "PngFile.h"
 #include "core/Log.h"
 
 namespace nimbus {

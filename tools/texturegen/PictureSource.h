@@ -15,11 +15,4 @@ bool loadPicture(const std::string& path, int width, int height, Image& image);
 // Rasterises an SVG document to width × height pixels.
 bool rasteriseSvg(const std::string& path, int width, int height, Image& image);
 
-// Reads a PNG file of exactly width × height pixels.
-bool readPng(const std::string& path, int width, int height, Image& image);
-
-// Writes 8-bit RGBA rows (top first, not premultiplied) as a PNG file; no time stamp
-// or other varying chunk is written, so the same pixels give the same bytes.
-bool writePng(const std::string& path, int width, int height, const unsigned char* rgba);
-
 }  // namespace nimbus

@@ -33,14 +33,13 @@ bool Board::findStart(Position& out) const {
 }
 
 void Board::fetchResources() {
-    static const char* const kPickupMeshes[kPickupLast] = {nullptr, "Meshes/Small_dice", "Meshes/Stop",
-                                                           "Meshes/Clock"};
     resources_.tileEffect = getResource<Shader>("Shaders/Board", "Shader");
     resources_.pickupEffect = getResource<Shader>("Shaders/Dice", "Shader");
     resources_.tileBatch = getResource<MeshBatch>("Meshes/Tile", "MeshBatch");
     resources_.arrow = getResource<Mesh>("Meshes/Arrow", "Mesh");
     for (int kind = 0; kind < kPickupLast; ++kind) {
-        if (kPickupMeshes[kind]) resources_.pickups[kind] = getResource<Mesh>(kPickupMeshes[kind], "Mesh");
+        const char* mesh = pickupKindInfo(kind).mesh;
+        if (mesh) resources_.pickups[kind] = getResource<Mesh>(mesh, "Mesh");
     }
     resources_.softShadow = getResource<Texture>("Textures/Soft_shadow", "Texture");
     resources_.envmap = getResource<Texture>("Textures/Envmap", "Texture");

@@ -27,7 +27,4 @@ public:
     virtual const char* name() const = 0;
 };
 
-// The effect of a pick-up kind (the caller owns it), or null for a kind without one.
-GameAction* createAction(int32_t kind, SoundInterface& sound);
-
 }  // namespace nimbus

@@ -7,6 +7,7 @@
 #include "core/ResourceManager.h"
 #include "game/rules/BoardFactory.h"
 #include "game/rules/PlayerStats.h"
+#include "gui/GuiNames.h"
 #include "sound/GameSound.h"
 #include "sound/SoundInterface.h"
 
@@ -17,7 +18,6 @@ namespace {
 constexpr int32_t kVisitPoints = 50;
 constexpr int32_t kGoalPoints = 1000;
 constexpr int32_t kMaxMultiplier = 32;
-constexpr float kComboSeconds = 4.0f;
 const Position kStartWithoutStartTile{1, 1};
 
 std::unique_ptr<Board> loadLevel(int32_t levelIndex, const std::vector<std::string>& levelNames, InArchive* archive) {
@@ -65,7 +65,7 @@ GameImpl::GameImpl(std::unique_ptr<SoundInterface> sound, PlayerStats* stats, in
       stats_(stats),
       levelIndex_(levelIndex),
       loadedBoard_(std::move(loadedBoard)),
-      texts_(getResource<BitmapFont>("Fonts/Alba", kFontTypeName)),
+      texts_(getResource<BitmapFont>(kDefaultFontResource, kFontTypeName)),
       backdrop_(getResource<Texture>("Textures/backdrop", "Texture")),
       hudIcons_(getResource<Texture>("Textures/hud_icons", "Texture")),
       hudIconsGlow_(getResource<Texture>("Textures/hud_icons_glow", "Texture")) {
@@ -134,7 +134,7 @@ void GameImpl::visit(const Position& cell) {
     Tile& tile = board_->tileAt(cell);
     if (tile.visited) return;
     stats_->score += stats_->multiplier * kVisitPoints;
-    stats_->comboTimer = kComboSeconds;
+    stats_->comboTimer = PlayerStats::kComboSeconds;
     stats_->multiplier = std::min(stats_->multiplier * 2, kMaxMultiplier);
     tile.visited = true;
     if (tile.pickup == kPickupNone) return;

@@ -6,6 +6,9 @@ namespace nimbus {
 
 // The player's standing across all levels of one game.
 struct PlayerStats {
+    // What the combo timer is set to at each new tile.
+    static constexpr float kComboSeconds = 4.0f;
+
     int32_t score = 0;
     int32_t lives = 3;
     // Doubles with each new tile visited before the combo timer runs out; 1 to 32.

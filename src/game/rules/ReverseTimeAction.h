@@ -9,8 +9,7 @@ namespace nimbus {
 // the clock is back before their time. The clock may go below zero.
 class ReverseTimeAction : public TimedClockAction {
 public:
-    explicit ReverseTimeAction(SoundInterface& sound) : TimedClockAction(sound, -1.0f) {}
-    int32_t kind() const override { return kPickupReverseTime; }
+    explicit ReverseTimeAction(SoundInterface& sound) : TimedClockAction(sound, kPickupReverseTime) {}
     const char* text() const override { return "Time Reverse!"; }
     const char* name() const override { return "ReverseTimeAction"; }
 };

@@ -8,8 +8,7 @@ namespace nimbus {
 // Holds the level clock still for five seconds: no tile crumbles meanwhile.
 class StopTimeAction : public TimedClockAction {
 public:
-    explicit StopTimeAction(SoundInterface& sound) : TimedClockAction(sound, 0.0f) {}
-    int32_t kind() const override { return kPickupStopTime; }
+    explicit StopTimeAction(SoundInterface& sound) : TimedClockAction(sound, kPickupStopTime) {}
     const char* text() const override { return "Time Stop!"; }
     const char* name() const override { return "StopTimeAction"; }
 };

@@ -1,8 +1,12 @@
 #include "game/rules/TimedClockAction.h"
 
+#include "game/rules/PickupKind.h"
 #include "sound/SoundInterface.h"
 
 namespace nimbus {
+
+TimedClockAction::TimedClockAction(SoundInterface& sound, int32_t kind)
+    : sound_(sound), kind_(kind), clockRate_(pickupKindInfo(kind).clockRate) {}
 
 TimedClockAction::~TimedClockAction() {
     if (channel_ >= 0) sound_.stop(channel_);

@@ -4,13 +4,13 @@
 #include "core/math/Matrix44.h"
 #include "game/rules/FloatingTextList.h"
 #include "render/Camera.h"
+#include "render/ViewSize.h"
 #include "render/font/DrawText.h"
 
 namespace nimbus {
 
 namespace {
 
-constexpr float kAspect = 4.0f / 3.0f;
 const TextAlignment kCentred{TextAlignment::kCentre, TextAlignment::kMiddle};
 
 }  // namespace
@@ -19,7 +19,7 @@ bool floatingTextAnchor(const FloatingText& text, const Camera& camera, Vector2&
     const Vector4 clip = Vector4(text.position, 1.0f) * camera.viewProjection;
     // A point behind the eye would divide into a mirrored place on screen.
     if (clip.w <= 0.0f) return false;
-    anchor = Vector2(clip.x * kAspect / clip.w, clip.y / clip.w) + text.drift * text.age;
+    anchor = Vector2(clip.x * kViewAspect / clip.w, clip.y / clip.w) + text.drift * text.age;
     return true;
 }
 

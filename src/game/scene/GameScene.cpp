@@ -13,13 +13,14 @@
 #include "game/scene/HudDrawing.h"
 #include "game/scene/WindowScissor.h"
 #include "render/Camera.h"
+#include "render/ScreenspaceRenderer.h"
+#include "render/ViewSize.h"
 
 namespace nimbus {
 
 namespace {
 
 constexpr float kPi = 3.14159265f;
-constexpr float kAspect = 4.0f / 3.0f;
 
 // The backdrop repeats as on an 800 × 600 screen at two pixels a texel and circles
 // slowly, once every twenty seconds of level time.
@@ -31,7 +32,7 @@ void drawGameBackdrop(const GameImpl& game, ScreenspaceRenderer& renderer, float
     const float su = 800.0f / (2.0f * static_cast<float>(texture->getWidth()));
     const float sv = 600.0f / (2.0f * static_cast<float>(texture->getHeight()));
     const float uv[4][2] = {{ou, ov}, {ou + su, ov}, {ou + su, ov + sv}, {ou, ov + sv}};
-    drawBackdrop(renderer, texture, kAspect, uv, brightness);
+    drawBackdrop(renderer, texture, kViewAspect, uv, brightness);
 }
 
 void drawDie(const GameDice& die, const Camera& camera) {
@@ -42,12 +43,15 @@ void drawDie(const GameDice& die, const Camera& camera) {
 
 }  // namespace
 
-void drawGame(GameImpl& game, const Vector2& lowerLeft, Camera& camera, ScreenspaceRenderer& renderer,
-              float fitAngle) {
+void drawGame(GameImpl& game, const Vector2& lowerLeft, const Vector2& upperRight, Camera& camera,
+              ScreenspaceRenderer& renderer) {
     const float brightness = game.paused() ? 0.5f : 1.0f;
+    renderer.pushClipRect(lowerLeft, upperRight);
     drawGameBackdrop(game, renderer, brightness);
     scissorFromCorner(lowerLeft);
     const Matrix44 dieTransform = game.die().transform();
+    // The widest angle that keeps the board framed in the camera's view.
+    const float fitAngle = std::atan(std::tan(camera.fovy) * camera.aspect);
     fitCameraToDie(camera, {dieTransform.m[3][0], dieTransform.m[3][1], dieTransform.m[3][2]}, fitAngle);
     game.setCameraTransform(camera.world);
     const Board* board = game.board();
@@ -59,6 +63,7 @@ void drawGame(GameImpl& game, const Vector2& lowerLeft, Camera& camera, Screensp
     glDisable(GL_SCISSOR_TEST);
     drawFloatingTexts(game.floatingTexts(), camera, renderer);
     if (!game.hidden()) drawHud(game, renderer);
+    renderer.popClipRect();
 }
 
 }  // namespace nimbus

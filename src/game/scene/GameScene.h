@@ -7,15 +7,15 @@ class ScreenspaceRenderer;
 struct Camera;
 struct Vector2;
 
-// One frame of a level in play, into the game window whose lower-left corner (GUI
-// coordinates) is given: the drifting backdrop (drawn at once), then, cut to the
-// window, the board, the die and its arrows seen through `camera`, which is moved to
-// follow the die and whose placement is stored in the game for pointer picking; then
-// the floating texts and the HUD, queued on the renderer for the GUI's flush. A paused
-// game is shown dimmed; a hidden one shows no die, arrows or HUD. `fitAngle` is
-// atan(tan(fovy) × aspect) of the camera, how much of the board the view takes in.
-// Reads the game and changes nothing of it but the stored camera placement.
-void drawGame(GameImpl& game, const Vector2& lowerLeft, Camera& camera, ScreenspaceRenderer& renderer,
-              float fitAngle);
+// One frame of a level in play, into the game window between the corners given (GUI
+// coordinates), everything cut to the window: the drifting backdrop, then the board,
+// the die and its arrows seen through `camera`, which is moved to follow the die, as
+// far from it as keeps the board framed, and whose placement is stored in the game for
+// pointer picking; then the floating texts and the HUD. The flat parts are queued on
+// the renderer for the GUI's flush. A paused game is shown dimmed; a hidden one shows
+// no die, arrows or HUD. Reads the game and changes nothing of it but the stored camera
+// placement.
+void drawGame(GameImpl& game, const Vector2& lowerLeft, const Vector2& upperRight, Camera& camera,
+              ScreenspaceRenderer& renderer);
 
 }  // namespace nimbus

@@ -14,19 +14,7 @@ constexpr float kTurn = 6.28318531f;
 constexpr float kIconStep = 0.176f;
 constexpr float kIconSize = 0.16f;
 constexpr float kLeft = -1.25f;
-constexpr float kComboSeconds = 4.0f;
 
-// Atlas cells of the pick-up kinds, texture coordinates of the lower-left corner, then of
-// the upper-right one; lives show the extra-life cell.
-struct AtlasCell {
-    float u0, v0, u1, v1;
-};
-const AtlasCell kKindCells[kPickupLast] = {
-    {0.0f, 0.25f, 0.25f, 0.0f},  // none: never drawn
-    {0.0f, 0.25f, 0.25f, 0.0f},  // extra life
-    {0.5f, 0.25f, 0.75f, 0.0f},  // stop time
-    {0.25f, 0.25f, 0.5f, 0.0f},  // reverse time
-};
 const AtlasCell kComboCell{0.0f, 1.0f, 0.5f, 0.5f};
 
 IconSquare icon(float x0, float y0, float x1, float y1, const AtlasCell& cell, float lowerAlpha) {
@@ -47,15 +35,13 @@ void addLayer(const GameImpl& game, ScreenspaceRenderer& renderer, const Resourc
               bool glow) {
     float x = kLeft;
     for (const auto& action : game.actions()) {
-        const int32_t kind = action->kind();
-        const AtlasCell& cell =
-            kKindCells[kind > kPickupNone && kind < kPickupLast ? kind : kPickupExtraLife];
+        const AtlasCell& cell = pickupKindInfo(action->kind()).hudCell;
         addWipe(renderer, icon(x, -0.724f, x + kIconSize, -0.564f, cell, 0.75f), action->progress() * kTurn,
                 texture, glow);
         x += kIconStep;
     }
     const PlayerStats& stats = *game.stats();
-    const AtlasCell& heart = kKindCells[kPickupExtraLife];
+    const AtlasCell& heart = pickupKindInfo(kPickupExtraLife).hudCell;
     for (int32_t life = 0; life < stats.lives; ++life) {
         const float left = kLeft + kIconStep * static_cast<float>(life);
         renderer.addQuad(rectangleQuad(Vector2(left, -0.9f), Vector2(left + kIconSize, -0.74f),
@@ -63,7 +49,7 @@ void addLayer(const GameImpl& game, ScreenspaceRenderer& renderer, const Resourc
                                        Color(1.0f, 1.0f, 1.0f, 0.75f)),
                          texture, glow);
     }
-    const float left = stats.comboTimer / kComboSeconds;
+    const float left = stats.comboTimer / PlayerStats::kComboSeconds;
     if (left > 0.0f)
         addWipe(renderer, icon(-0.16f, 0.64f, 0.16f, 0.96f, kComboCell, 1.0f), (1.0f - left) * kTurn, texture,
                 glow);

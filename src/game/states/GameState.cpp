@@ -1,7 +1,5 @@
 #include "game/states/GameState.h"
 
-#include <cmath>
-
 #include "core/math/Color.h"
 #include "game/rules/GameImpl.h"
 #include "game/scene/GameScene.h"
@@ -10,7 +8,6 @@
 #include "gui/windows/Window.h"
 #include "render/Camera.h"
 #include "render/Core.h"
-#include "render/ScreenspaceRenderer.h"
 #include "sound/MusicPlayer.h"
 
 namespace nimbus {
@@ -59,13 +56,8 @@ const Window* GameState::drawGameView(GameImpl& game, GameStateInfo& info, const
     if (!view || !view->visible()) return nullptr;
     const Vector2 centre = view->absolutePosition();
     const Vector2 half = view->size() * 0.5f;
-    // The widest angle that keeps the board framed in a 4:3 view.
-    const float fitAngle = std::atan(std::tan(camera.fovy) * camera.aspect);
-    ScreenspaceRenderer& renderer = *info.screenRenderer;
-    renderer.pushClipRect(centre - half, centre + half);
     Camera sceneCamera = camera;
-    drawGame(game, centre - half, sceneCamera, renderer, fitAngle);
-    renderer.popClipRect();
+    drawGame(game, centre - half, centre + half, sceneCamera, *info.screenRenderer);
     return view;
 }
 

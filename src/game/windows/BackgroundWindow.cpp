@@ -12,6 +12,7 @@
 #include "gui/GuiNames.h"
 #include "render/Camera.h"
 #include "render/Core.h"
+#include "render/ViewSize.h"
 
 namespace nimbus {
 
@@ -34,7 +35,7 @@ float signedUniform() { return uniform() * 2.0f - 1.0f; }
 BackgroundWindow::BackgroundWindow(const WindowAttributes& attributes)
     : Window(attributes),
       fov_(kPi / 6.0f),
-      aspect_(4.0f / 3.0f),
+      aspect_(kViewAspect),
       mesh_(getResource<Mesh>("Meshes/Dice", "Mesh")),
       effect_(getResource<Shader>("Shaders/Cel", "Shader")),
       hexagons_(getResource<Texture>("Textures/hexagons", "Texture")) {

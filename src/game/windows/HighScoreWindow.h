@@ -37,7 +37,6 @@ public:
 
     int rowCount() const { return rowCount_; }
     const std::string& rowName(int row) const { return rows_[row].name; }
-    const std::string& rowScore(int row) const { return rows_[row].score; }
     // The row drawn pulsing, or -1 (or any index past the rows) for none.
     int newest() const { return newest_; }
 

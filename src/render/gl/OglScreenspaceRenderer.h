@@ -45,7 +45,7 @@ public:
     };
 
     // The view rectangle (maxCorner, minCorner) is what the window shows; the game gives
-    // (4/3, 1) and (-4/3, -1). The core must outlive the renderer.
+    // kViewMax and kViewMin (ViewSize.h). The core must outlive the renderer.
     OglScreenspaceRenderer(Core& core, const Vector2& maxCorner, const Vector2& minCorner);
     ~OglScreenspaceRenderer();
     OglScreenspaceRenderer(const OglScreenspaceRenderer&) = delete;

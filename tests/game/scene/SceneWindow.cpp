@@ -11,6 +11,7 @@
 #include "core/math/Color.h"
 #include "game/scene/GameScene.h"
 #include "render/Video.h"
+#include "render/ViewSize.h"
 #include "render/gl/OglScreenspaceRenderer.h"
 #include "sound/GameSound.h"
 
@@ -48,13 +49,10 @@ void SceneTest::start(const std::vector<std::string>& rows, const std::vector<Po
 }
 
 void SceneTest::drawFrame() {
-    OglScreenspaceRenderer renderer(*core_, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    OglScreenspaceRenderer renderer(*core_, kViewMax, kViewMin);
     camera_ = makeStandardCamera();
     core_->clear(Color(0, 0, 0, 1));
-    renderer.pushClipRect(Vector2(-4.0f / 3, -1), Vector2(4.0f / 3, 1));
-    drawGame(*game_, Vector2(-4.0f / 3, -1), camera_, renderer,
-             std::atan(std::tan(camera_.fovy) * camera_.aspect));
-    renderer.popClipRect();
+    drawGame(*game_, kViewMin, kViewMax, camera_, renderer);
     renderer.flush();
 }
 
@@ -63,7 +61,7 @@ uint32_t SceneTest::pixelOf(const Vector3& point) const {
     EXPECT_GT(clip.w, 0.0f);
     const float x = clip.x / clip.w, y = clip.y / clip.w;
     EXPECT_TRUE(std::fabs(x) < 0.95f && std::fabs(y) < 0.95f) << "off screen: " << x << ", " << y;
-    return pixelAtGui(x * 4.0f / 3.0f, y);
+    return pixelAtGui(x * kViewAspect, y);
 }
 
 uint32_t SceneTest::pixelAtGui(float x, float y) { return guiPixelColor(x, y, kWidth, kHeight); }

@@ -14,13 +14,14 @@
 #include "game/rules/PlayerStats.h"
 #include "render/Camera.h"
 #include "render/Core.h"
+#include "render/ViewSize.h"
 
 // The game's 1024 x 768 window with everything the scene draws loaded from the built
 // data directory, shared by the tests of a program. Each test gets a clear frame.
 class SceneTest : public ::testing::Test {
 protected:
-    static constexpr int kWidth = 1024;
-    static constexpr int kHeight = 768;
+    static constexpr int kWidth = nimbus::kViewWidth;
+    static constexpr int kHeight = nimbus::kViewHeight;
 
     static void SetUpTestSuite();
     static void TearDownTestSuite();

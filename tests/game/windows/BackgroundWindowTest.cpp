@@ -7,6 +7,7 @@
 #include "game/windows/BackgroundWindow.h"
 #include "gui/Gui.h"
 #include "gui/SignalQueue.h"
+#include "render/ViewSize.h"
 #include "render/gl/OglScreenspaceRenderer.h"
 
 using namespace nimbus;
@@ -34,7 +35,7 @@ TEST(BackgroundWindow, NoTwoDiceStartCloseInHeightInOneColumnOrAtOneDepth) {
         for (int i = 0; i < BackgroundWindow::kDiceCount; ++i) {
             const Vector4& p = window.die(i).position;
             EXPECT_LE((std::fabs(p.x) - 1.0f) / -p.z,
-                      std::tan(std::atan(std::tan(kFov) * 4.0f / 3.0f) * 0.5f));
+                      std::tan(std::atan(std::tan(kFov) * kViewAspect) * 0.5f));
             for (int j = 0; j < i; ++j) {
                 const Vector4& q = window.die(j).position;
                 EXPECT_FALSE(std::fabs(p.y - q.y) <= 4.0f && (p.x == q.x || p.z == q.z))
@@ -47,7 +48,7 @@ TEST(BackgroundWindow, NoTwoDiceStartCloseInHeightInOneColumnOrAtOneDepth) {
 TEST(BackgroundWindow, ADieThatLeavesTheBottomComesBackAtTheTopInItsColumnAndDepthStillSpinning) {
     BackgroundWindow window(fullScreen());
     SignalQueue signals;
-    Gui gui(1024, 768);
+    Gui gui(kViewWidth, kViewHeight);
     const BackgroundWindow::FallingDie before = window.die(0);
     const float depth = -before.position.z;
     // The die falls one unit a second; it is back in once its way down has taken it
@@ -76,15 +77,15 @@ using BackgroundDrawing = SceneTest;
 TEST_F(BackgroundDrawing, OutlinesAreDarkerThanFaces) {
     std::srand(7);
     BackgroundWindow window(fullScreen());
-    Gui gui(1024, 768);
-    OglScreenspaceRenderer renderer(*core_, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    Gui gui(kViewWidth, kViewHeight);
+    OglScreenspaceRenderer renderer(*core_, kViewMax, kViewMin);
     camera_ = makeStandardCamera();
     core_->clear(Color(0, 0, 0, 1));
-    window.draw(camera_, renderer, 4.0f / 3.0f, Vector2(), gui);
+    window.draw(camera_, renderer, kViewAspect, Vector2(), gui);
     int nearest = -1;
     for (int i = 0; i < BackgroundWindow::kDiceCount; ++i) {
         const Vector4& p = window.die(i).position;
-        const float x = p.x / (-p.z * std::tan(kFov * 0.5f) * 4.0f / 3.0f),
+        const float x = p.x / (-p.z * std::tan(kFov * 0.5f) * kViewAspect),
                     y = p.y / (-p.z * std::tan(kFov * 0.5f));
         if (std::fabs(x) < 0.7f && std::fabs(y) < 0.7f &&
             (nearest < 0 || p.z > window.die(nearest).position.z)) {

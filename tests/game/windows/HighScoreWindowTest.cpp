@@ -16,6 +16,7 @@
 #include "game/windows/PublishHighScores.h"
 #include "gui/Gui.h"
 #include "render/Camera.h"
+#include "render/ViewSize.h"
 #include "render/font/BitmapFont.h"
 
 using namespace nimbus;
@@ -55,7 +56,7 @@ protected:
     // The texts of one draw, left column then right column of each row, top row first.
     std::vector<DrawnText> draw() {
         RecordingRenderer renderer;
-        window_->draw(Camera(), renderer, 4.0f / 3.0f, Vector2(), gui_);
+        window_->draw(Camera(), renderer, kViewAspect, Vector2(), gui_);
         std::map<std::pair<float, bool>, DrawnText> byPlace;
         for (const RecordingRenderer::Added& added : renderer.added) {
             const ScreenVertex& corner = added.quad.corners[0];
@@ -72,7 +73,7 @@ protected:
 
     ResourceManager resources_;
     ResourceManager* previous_;
-    Gui gui_{1024, 768};
+    Gui gui_{kViewWidth, kViewHeight};
     std::unique_ptr<HighScoreWindow> window_;
 };
 
@@ -179,7 +180,7 @@ TEST_F(HighScoreWindowTest, ALongNameStopsShortOfItsScore) {
         window_->show();
         EXPECT_EQ(window_->rowName(0), c.name);
         RecordingRenderer renderer;
-        window_->draw(Camera(), renderer, 4.0f / 3.0f, Vector2(), gui_);
+        window_->draw(Camera(), renderer, kViewAspect, Vector2(), gui_);
         // One row: its label's glyphs come first, then the score's.
         ASSERT_GT(renderer.added.size(), c.score.size());
         const size_t labelGlyphs = renderer.added.size() - c.score.size();

@@ -5,13 +5,14 @@
 #include "game/rules/HighScoreList.h"
 #include "game/windows/PublishHighScores.h"
 #include "gui/Gui.h"
+#include "render/ViewSize.h"
 
 using namespace nimbus;
 
 // Only the best ten are published, with the newest index; ranks past a shorter list keep
 // what an earlier, longer list left there.
 TEST(PublishHighScores, PublishesTheBestTenAndTheNewestIndex) {
-    Gui gui(1024, 768);
+    Gui gui(kViewWidth, kViewHeight);
     HighScoreList longList;
     for (int i = 0; i < 12; ++i) longList.add("P" + std::to_string(i), i * 10);
     publishHighScores(gui, longList);

@@ -16,6 +16,7 @@
 #include "gui/EditorOverlay.h"
 #include "gui/windows/Button.h"
 #include "gui/windows/Window.h"
+#include "render/ViewSize.h"
 
 using namespace nimbus;
 
@@ -23,7 +24,7 @@ namespace {
 
 class ScriptedEditor : public EditableGui {
 public:
-    ScriptedEditor() : EditableGui(1024, 768) {}
+    ScriptedEditor() : EditableGui(kViewWidth, kViewHeight) {}
     int32_t handleUnderPointer = kNoHandle;
 
 protected:

@@ -13,6 +13,7 @@
 #include "gui/GuiNames.h"
 #include "gui/actions/Action.h"
 #include "gui/windows/Window.h"
+#include "render/ViewSize.h"
 #include "render/XmlFile.h"
 
 using namespace nimbus;
@@ -41,7 +42,7 @@ private:
 
 class GuiDocumentTest : public ::testing::Test {
 protected:
-    GuiDocumentTest() : gui(1024, 768) {
+    GuiDocumentTest() : gui(kViewWidth, kViewHeight) {
         registerTestFont();
         env.actions.registerClass("record", &RecordAction::create);
         gRuns.clear();
@@ -261,7 +262,7 @@ TEST_F(GuiDocumentTest, CommonAttributesReadAsDocumented) {
     };
     LogCapture log;
     for (const Case& c : cases) {
-        Gui fresh(1024, 768);
+        Gui fresh(kViewWidth, kViewHeight);
         ASSERT_TRUE(fresh.load(env.write(document(std::string("<windows><window class=\"null\" ") +
                                                   c.attributes + "/></windows>"))
                                    .c_str()));

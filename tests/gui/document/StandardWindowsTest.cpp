@@ -14,6 +14,7 @@
 #include "gui/windows/EditBox.h"
 #include "gui/windows/Window.h"
 #include "render/Camera.h"
+#include "render/ViewSize.h"
 
 using namespace nimbus;
 
@@ -21,7 +22,7 @@ namespace {
 
 class StandardWindowsTest : public ::testing::Test {
 protected:
-    StandardWindowsTest() : gui(1024, 768) { registerTestFont(); }
+    StandardWindowsTest() : gui(kViewWidth, kViewHeight) { registerTestFont(); }
     void load(const std::string& windows) {
         ASSERT_TRUE(gui.load(env.write(document("<windows>" + windows + "</windows>")).c_str()));
     }

@@ -48,8 +48,7 @@ void ScreenTest::SetUp() {
     ASSERT_NE(core_, nullptr);
     core_->clear(Color(0, 0, 0, 1));
     recorder_ = std::make_unique<RecordingCore>(*core_);
-    renderer_ = std::make_unique<OglScreenspaceRenderer>(*recorder_, Vector2(4.0f / 3.0f, 1.0f),
-                                                         Vector2(-4.0f / 3.0f, -1.0f));
+    renderer_ = std::make_unique<OglScreenspaceRenderer>(*recorder_, kViewMax, kViewMin);
 }
 
 void ScreenTest::TearDown() {

@@ -10,6 +10,7 @@
 #include "core/ResourceManager.h"
 #include "render/ScreenspaceRenderer.h"
 #include "render/Texture.h"
+#include "render/ViewSize.h"
 #include "render/gl/OglScreenspaceRenderer.h"
 
 // The game's 1024 x 768 window with its core and the game's own screen-space effect
@@ -17,8 +18,8 @@
 // recording core and a renderer for the game's 4:3 view, over a black frame.
 class ScreenTest : public ::testing::Test {
 protected:
-    static constexpr int kWidth = 1024;
-    static constexpr int kHeight = 768;
+    static constexpr int kWidth = nimbus::kViewWidth;
+    static constexpr int kHeight = nimbus::kViewHeight;
 
     static void SetUpTestSuite();
     static void TearDownTestSuite();

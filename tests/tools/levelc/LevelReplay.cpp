@@ -5,48 +5,54 @@
 #include <algorithm>
 
 #include "LevelCompiler.h"
+#include "SolutionReplay.h"
+#include "SolverTurns.h"
 #include "game/rules/PlayerStats.h"
 
 namespace nimbus {
 
 namespace {
 
-GameCommand commandFor(int turn) {
-    static const int32_t kKinds[DieTurns::kTurnCount] = {kCommandRollMinusX, kCommandRollPlusX, kCommandRollMinusY,
-                                                         kCommandRollPlusY,  kCommandTwist0,    kCommandTwist1};
-    return GameCommand(kKinds[turn]);
-}
+// The rules object taking a solution, with the solver's model kept in step so that the
+// clocks can be compared at every command taken.
+class RulesTarget final : public ReplayTarget {
+public:
+    RulesTarget(GameImpl& game, const LevelModel& model, ReplayResult& result)
+        : game_(game), model_(model), result_(result), expected_(model.start()) {}
+
+    bool handIn(const SolutionStep& step) override {
+        if (!game_.execute(GameCommand(kSolverTurns[step.turn].command))) return false;
+        model_.wait(expected_, step.waitFrames);
+        result_.gameClocks.push_back(game_.levelClock());
+        result_.modelClocks.push_back(expected_.clock);
+        model_.turn(expected_, step.turn);
+        return true;
+    }
+
+    bool passFrame() override {
+        const int lives = game_.stats()->lives;
+        result_.complete = game_.update(kFrameSeconds);
+        if (game_.stats()->lives < lives) ++result_.deaths;
+        ++result_.frames;
+        return result_.complete;
+    }
+
+private:
+    GameImpl& game_;
+    const LevelModel& model_;
+    ReplayResult& result_;
+    LevelModel::State expected_;
+};
 
 }  // namespace
 
 ReplayResult replay(GameImpl& game, const LevelModel& model, const std::vector<SolutionStep>& steps) {
     ReplayResult result;
-    LevelModel::State expected = model.start();
-    size_t next = 0;
-    int stillFrames = 0;
+    RulesTarget target(game, model, result);
     // Generous: every step's wait and turn, and a minute more.
     int frameLimit = 3600;
     for (const SolutionStep& step : steps) frameLimit += step.waitFrames + model.turns().busyFrames();
-    while (result.frames < frameLimit && !result.complete) {
-        if (next < steps.size()) {
-            const SolutionStep& step = steps[next];
-            const bool due = step.waitFrames == 0 || stillFrames >= step.waitFrames;
-            if (due && game.execute(commandFor(step.turn))) {
-                model.wait(expected, step.waitFrames);
-                result.gameClocks.push_back(game.levelClock());
-                result.modelClocks.push_back(expected.clock);
-                model.turn(expected, step.turn);
-                ++next;
-                stillFrames = 0;
-            } else if (!due && !game.die().busy()) {
-                ++stillFrames;
-            }
-        }
-        const int lives = game.stats()->lives;
-        result.complete = game.update(kFrameSeconds);
-        if (game.stats()->lives < lives) ++result.deaths;
-        ++result.frames;
-    }
+    SolutionReplay(steps).play(target, frameLimit);
     return result;
 }
 

@@ -18,10 +18,9 @@ struct ReplayResult {
     std::vector<float> modelClocks;  // the solver's clock at the same moments
 };
 
-// Plays a solution the way the playing state plays: 60 updates a second, one command
-// handed to `execute` at the start of a frame and kept until it is taken. A command
-// with no wait is keyed in at once, while the die still turns; one with a wait is handed
-// in once the die has stood still that many frames.
+// Plays a solution into the rules object the way the playing state plays: 60 updates a
+// second, one command handed to `execute` at the start of a frame and kept until it is
+// taken, at the moments SolutionReplay hands it in.
 ReplayResult replay(GameImpl& game, const LevelModel& model, const std::vector<SolutionStep>& steps);
 
 // Rolls the game refused (it plays "Failed" for each).

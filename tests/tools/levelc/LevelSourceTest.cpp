@@ -128,7 +128,7 @@ const BadSource kBadSources[] = {
     {"tiles\nk k k k\nk S G k\nk k k k\n\nfalls\n- - - -\n- - - -\n- - - -\nwave A along x at 1\n",
      "bad.level:10: wave A is never used"},
     {"tiles\nk k k k\nk S G k\nk k k k\n\npickups\n. . . .\n. . . .\n. + . .\n",
-     "bad.level:9: pick-up on <1, 2>, which the die cannot enter"},
+     "bad.level:9: extra life pick-up on <1, 2>, which the die cannot enter"},
     {"tiles\nk k k k\nk S G k\nk k k k\n\npickups\n. . . .\n. . z .\n. . . .\n", "bad.level:8: unknown pick-up 'z'"},
     {"# nothing but a comment\n", "bad.level:1: no tiles grid"},
 };
@@ -168,7 +168,7 @@ TEST(LevelSource, AtMostSixtyFourClockPickups) {
     EXPECT_TRUE(LevelSourceParser::parse(clockPickupLevel(64), "many.level", level));
     ErrorCapture errors;
     EXPECT_FALSE(LevelSourceParser::parse(clockPickupLevel(65), "many.level", level));
-    EXPECT_EQ(std::vector<std::string>{logged("many.level:12: more than 64 stop-time and reverse-time pick-ups")},
+    EXPECT_EQ(std::vector<std::string>{logged("many.level:12: more than 64 stop time and reverse time pick-ups")},
               errors.messages());
 }
 

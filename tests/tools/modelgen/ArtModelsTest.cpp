@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "DataFiles.h"
+#include "ArtFiles.h"
 #include "Image.h"
 #include "core/math/Vector3.h"
 

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "DataFiles.h"
+#include "ArtFiles.h"
 #include "Image.h"
 #include "core/posix/FileInBuffer.h"
 #include "render/TextureFile.h"

@@ -7,6 +7,7 @@
 #include "Image.h"
 #include "LogCapture.h"
 #include "PictureSource.h"
+#include "PngFile.h"
 
 namespace nimbus {
 namespace {

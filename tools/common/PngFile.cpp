@@ -1,11 +1,12 @@
+#include "PngFile.h"
+
 #include <png.h>
 
-#include <cstdint>
-
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "Image.h"
-#include "PictureSource.h"
 #include "core/Log.h"
 
 namespace nimbus {
@@ -52,6 +53,20 @@ bool writePng(const std::string& path, int width, int height, const unsigned cha
         return false;
     }
     return true;
+}
+
+bool writeImagePng(const std::string& path, const Image& image) {
+    std::vector<unsigned char> rgba;
+    rgba.reserve(static_cast<size_t>(image.width()) * image.height() * 4);
+    const auto byte = [](float v) { return static_cast<unsigned char>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255)); };
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const Pixel& p = image.at(x, y);
+            const float a = p.a > 0.0f ? p.a : 1.0f;
+            rgba.insert(rgba.end(), {byte(p.r / a), byte(p.g / a), byte(p.b / a), byte(p.a)});
+        }
+    }
+    return writePng(path, image.width(), image.height(), rgba.data());
 }
 
 }  // namespace nimbus

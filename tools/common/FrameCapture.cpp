@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "PictureSource.h"
+#include "PngFile.h"
 
 namespace nimbus {
 

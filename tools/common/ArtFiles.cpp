@@ -1,4 +1,4 @@
-#include "DataFiles.h"
+#include "ArtFiles.h"
 
 #include "core/Log.h"
 #include "core/posix/FileInBuffer.h"

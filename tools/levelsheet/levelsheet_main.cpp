@@ -3,9 +3,9 @@
 // file, when a source is bad or the sheet cannot be written.
 #include <algorithm>
 
-#include "ContactSheet.h"
 #include "LevelCompiler.h"
 #include "LevelPlan.h"
+#include "PngFile.h"
 #include "core/Log.h"
 
 int main(int argc, char** argv) {

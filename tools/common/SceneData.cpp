@@ -6,6 +6,7 @@
 #include "core/Path.h"
 #include "core/posix/PosixInArchive.h"
 #include "game/DataFiles.h"
+#include "gui/GuiNames.h"
 #include "render/font/BitmapFont.h"
 #include "render/font/FontLoader.h"
 
@@ -19,10 +20,12 @@ bool loadSceneData(Core& core, const std::string& dataDirectory) {
     element.SetAttribute("texture", "Textures/Alba");
     element.SetAttribute("info", (dataDirectory + "/Fonts/Alba.xml").c_str());
     BitmapFont* font = loadFont(element);
-    if (!font || !registerFont("Fonts/Alba", font)) {
+    if (!font) {
         LOG_ERROR(dataDirectory << "/Fonts/Alba.xml: the font does not load");
         return false;
     }
+    // Loaded again, as the data files are, the font takes the place of the one before.
+    registerFont(kDefaultFontResource, font);
     return true;
 }
 

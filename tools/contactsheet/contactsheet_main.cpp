@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "ArtFiles.h"
 #include "BoardScene.h"
 #include "ContactSheet.h"
-#include "DataFiles.h"
+#include "PngFile.h"
 #include "core/Log.h"
 
 namespace fs = std::filesystem;

@@ -5,14 +5,13 @@
 // paused, and the menu backdrop. Needs an X display;
 // exits 1 when anything fails to load, draw or write.
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "FrameCapture.h"
-#include "LevelReplay.h"
+#include "LevelPlayback.h"
 #include "SceneData.h"
 #include "core/ResourceManager.h"
 #include "core/math/Color.h"
@@ -22,6 +21,7 @@
 #include "render/Camera.h"
 #include "render/Core.h"
 #include "render/Video.h"
+#include "render/ViewSize.h"
 #include "render/gl/OglScreenspaceRenderer.h"
 
 using namespace nimbus;
@@ -38,13 +38,10 @@ const char* const kPausedLevel = "05";
 
 // One frame of the game in a full-screen game window, as the playing state draws it.
 bool shootGame(Core& core, GameImpl& game, const std::string& path) {
-    OglScreenspaceRenderer renderer(core, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    OglScreenspaceRenderer renderer(core, kViewMax, kViewMin);
     Camera camera = makeStandardCamera();
-    const float fit = std::atan(std::tan(camera.fovy) * camera.aspect);
     core.clear(Color(0, 0, 0, 1));
-    renderer.pushClipRect(Vector2(-4.0f / 3, -1), Vector2(4.0f / 3, 1));
-    drawGame(game, Vector2(-4.0f / 3, -1), camera, renderer, fit);
-    renderer.popClipRect();
+    drawGame(game, kViewMin, kViewMax, camera, renderer);
     renderer.flush();
     int32_t width = 0, height = 0;
     core.getSize(width, height);
@@ -65,42 +62,42 @@ bool tileFallingNearDie(const GameImpl& game) {
     return false;
 }
 
-void playToAFall(LevelReplay& replay) {
-    replay.play(kPlayFrom);
-    for (float t = kPlayFrom; t < kPlayUntil && !replay.game().levelComplete(); t += 1.0f / 60) {
-        if (tileFallingNearDie(replay.game())) return;
-        replay.play(1.0f / 60);
+void playToAFall(LevelPlayback& playback) {
+    playback.play(kPlayFrom);
+    for (float t = kPlayFrom; t < kPlayUntil && !playback.game().levelComplete(); t += 1.0f / 60) {
+        if (tileFallingNearDie(playback.game())) return;
+        playback.play(1.0f / 60);
     }
 }
 
 bool shootLevel(Core& core, const fs::path& source, const fs::path& out) {
     const std::string name = source.stem().string();
-    LevelReplay replay;
-    if (!replay.start(source.string()) ||
-        !shootGame(core, replay.game(), (out / (name + "_start.png")).string())) {
+    LevelPlayback playback;
+    if (!playback.start(source.string()) ||
+        !shootGame(core, playback.game(), (out / (name + "_start.png")).string())) {
         return false;
     }
-    playToAFall(replay);
-    std::printf("%s: playing at level time %.2f s%s\n", name.c_str(), replay.game().levelClock(),
-                tileFallingNearDie(replay.game()) ? ", a tile falling" : "");
-    if (!shootGame(core, replay.game(), (out / (name + "_play.png")).string())) return false;
+    playToAFall(playback);
+    std::printf("%s: playing at level time %.2f s%s\n", name.c_str(), playback.game().levelClock(),
+                tileFallingNearDie(playback.game()) ? ", a tile falling" : "");
+    if (!shootGame(core, playback.game(), (out / (name + "_play.png")).string())) return false;
     if (name != kPausedLevel) return true;
-    replay.game().setPaused(true);
-    return shootGame(core, replay.game(), (out / (name + "_paused.png")).string());
+    playback.game().setPaused(true);
+    return shootGame(core, playback.game(), (out / (name + "_paused.png")).string());
 }
 
 // The menus' backdrop a few seconds after it appeared, as the GUI draws it full screen.
 bool shootBackground(Core& core, const fs::path& out) {
     WindowAttributes attributes;
-    attributes.size = Vector2(8.0f / 3, 2.0f);
+    attributes.size = kViewMax - kViewMin;
     attributes.visible = true;
     BackgroundWindow window(attributes);
-    Gui gui(1024, 768);
+    Gui gui(kViewWidth, kViewHeight);
     SignalQueue signals;
     for (int frame = 0; frame < 4 * 60; ++frame) window.update(1.0f / 60, signals, gui, Vector2());
-    OglScreenspaceRenderer renderer(core, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    OglScreenspaceRenderer renderer(core, kViewMax, kViewMin);
     core.clear(Color(0, 0, 0, 1));
-    window.draw(makeStandardCamera(), renderer, 4.0f / 3, Vector2(), gui);
+    window.draw(makeStandardCamera(), renderer, kViewAspect, Vector2(), gui);
     renderer.flush();
     int32_t width = 0, height = 0;
     core.getSize(width, height);
