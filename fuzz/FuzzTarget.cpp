@@ -14,16 +14,27 @@ void quietLog() {
     if (!Log::instance()) Log::setInstance(new Log);
 }
 
+namespace {
+
+std::string gScratchName;
+
+void removeScratchFile() { std::remove(gScratchName.c_str()); }
+
+}  // namespace
+
 const char* scratchFile(const uint8_t* data, size_t size) {
-    static const std::string name = [] {
+    if (gScratchName.empty()) {
         const char* directory = std::getenv("TMPDIR");
-        return std::string(directory && *directory ? directory : "/tmp") + "/nimbus-fuzz-" + std::to_string(getpid());
-    }();
-    FILE* file = std::fopen(name.c_str(), "wb");
+        gScratchName = std::string(directory && *directory ? directory : "/tmp") + "/nimbus-fuzz-" +
+                       std::to_string(getpid());
+        // A run that ends normally, the replay of a corpus included, leaves nothing behind.
+        std::atexit(removeScratchFile);
+    }
+    FILE* file = std::fopen(gScratchName.c_str(), "wb");
     fuzzCheck(file != nullptr, "the scratch file cannot be written");
     fuzzCheck(std::fwrite(data, 1, size, file) == size, "the scratch file takes fewer bytes than given");
     std::fclose(file);
-    return name.c_str();
+    return gScratchName.c_str();
 }
 
 void touch(const void* bytes, size_t size) {

@@ -27,7 +27,7 @@ public:
 void quietLog();
 
 // Writes the bytes to this process's scratch file and returns its name, for readers
-// that take a file name.
+// that take a file name. The file is removed when the process exits normally.
 const char* scratchFile(const uint8_t* data, size_t size);
 
 // Reads every byte of the range as a consumer of the data would, so that the sanitizers

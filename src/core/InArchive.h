@@ -29,8 +29,9 @@ public:
 };
 
 // Feeds every file of the directory whose extension matches (ignoring case) to the
-// callback. Returns the number accepted; stops at a file that does not open (count so
-// far) or that the callback refuses (-(count + 1)).
+// callback. Returns the number accepted; stops at a file that does not open (with one
+// error line naming it) or that the callback refuses, returning -(count + 1), so a
+// negative result is always a failure.
 int loadAll(InArchive& archive, const Path& directory, const char* extension, Callback2 callback);
 
 // The process-wide input archive; the setter returns the previous one for its owner.

@@ -1,10 +1,12 @@
 #include <strings.h>
 
+#include <cerrno>
 #include <memory>
 
 #include "core/DirectoryIterator.h"
 #include "core/InArchive.h"
 #include "core/InBuffer.h"
+#include "core/Log.h"
 
 namespace nimbus {
 
@@ -17,7 +19,10 @@ int loadAll(InArchive& archive, const Path& directory, const char* extension, Ca
         if (!entries->current(entry)) break;
         if (strcasecmp(entry.name.extension().c_str(), extension) != 0) continue;
         std::unique_ptr<InBuffer> buffer(archive.open(entry.name));
-        if (!buffer) return accepted;
+        if (!buffer) {
+            LOG_ERROR("Failed to open " << entry.name.c_str() << " - " << systemErrorString(errno));
+            return -(accepted + 1);
+        }
         if (!callback(entry.name, *buffer)) return -(accepted + 1);
         ++accepted;
     } while (entries->advance());

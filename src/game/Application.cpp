@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <climits>
+#include <cstdio>
 
 #include "core/InArchive.h"
 #include "core/Log.h"
@@ -12,6 +14,7 @@
 #include "core/Path.h"
 #include "core/ResourceManager.h"
 #include "core/math/Color.h"
+#include "core/memory/MemoryManager.h"
 #include "core/posix/PosixInArchive.h"
 #include "core/posix/PosixOutArchive.h"
 #include "core/posix/SystemTimeSource.h"
@@ -67,6 +70,35 @@ namespace {
 
 Application* gApplication = nullptr;
 
+// Set by SIGTERM, SIGINT or SIGHUP: the frame loop ends as if the player quit.
+volatile std::sig_atomic_t gEndRequested = 0;
+// Set by SIGUSR1: the next frame prints the tracked heap, for long runs that watch it.
+volatile std::sig_atomic_t gHeapReportRequested = 0;
+
+void requestEnd(int) { gEndRequested = 1; }
+void requestHeapReport(int) { gHeapReportRequested = 1; }
+
+void catchSignal(int signal, void (*handler)(int)) {
+    struct sigaction action = {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    sigaction(signal, &action, nullptr);
+}
+
+// Replaces the windowing library's own handlers, which would only queue a quit event
+// that a state might not read, and adds the hang-up of a closed terminal.
+void catchSignals() {
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) catchSignal(signal, requestEnd);
+    catchSignal(SIGUSR1, requestHeapReport);
+}
+
+// One line on standard output; zero where the tracking allocator is not linked in.
+void reportHeap() {
+    const MemoryTracker& tracker = MemoryManager::instance().tracker();
+    std::printf("Live heap: %zu bytes in %zu blocks\n", tracker.liveBytes(), tracker.liveBlocks());
+    std::fflush(stdout);
+}
+
 const Color kClearColor{0.0f, 0.0f, 0.0f, 1.0f};
 constexpr const char* kLevelDirectory = "Data/Levels";
 constexpr const char* kMusicDirectory = "Data/Music";
@@ -118,11 +150,16 @@ Application::~Application() {
 
 bool Application::run() {
     if (!startUp()) return false;
+    catchSignals();
     SystemTimeSource clock;
     int64_t previous = clock.now();
     float dt = 0.0f;
-    while (!quitRequested()) {
+    while (!quitRequested() && !gEndRequested) {
         frame(dt);
+        if (gHeapReportRequested) {
+            gHeapReportRequested = 0;
+            reportHeap();
+        }
         // A counter that steps back gives a frame of no time, never a negative one.
         const int64_t now = std::max(clock.now(), previous);
         dt = elapsedSeconds(clock, previous, now);
@@ -149,7 +186,11 @@ bool Application::startUp() {
 void Application::frame(float dt) {
     if (!state_) return;
     GenericState* next = state_->update(dt, info_.get());
-    if (next == state_.get()) return;
+    if (next != state_.get()) swapState(next);
+    saveChangedHighScores();
+}
+
+void Application::swapState(GenericState* next) {
     state_->exit();
     state_.reset(next);
     // Without a state nothing could ever set the quit flag, so the game ends.
@@ -161,7 +202,20 @@ void Application::frame(float dt) {
 
 bool Application::quitRequested() const { return !info_ || info_->quit; }
 
-bool Application::saveHighScores() { return info_ && highScoreFile_.save(info_->highScores); }
+bool Application::saveHighScores() {
+    if (!info_) return false;
+    if (info_->highScores.sameEntries(savedScores_)) return true;
+    triedScores_ = info_->highScores;
+    if (!highScoreFile_.save(info_->highScores)) return false;
+    savedScores_ = info_->highScores;
+    return true;
+}
+
+void Application::saveChangedHighScores() {
+    // A table that failed to save waits for its next change (or the quit) before it is
+    // tried again, so a full disk gives one error line, not one a frame.
+    if (info_ && !info_->highScores.sameEntries(triedScores_)) saveHighScores();
+}
 
 bool Application::listLevelDirectories() {
     PosixInArchive levels{Path(kLevelDirectory)};
@@ -270,6 +324,8 @@ void Application::stopStates() {
 
 bool Application::loadHighScores() {
     highScoreFile_.load(info_->highScores);
+    savedScores_ = info_->highScores;
+    triedScores_ = info_->highScores;
     publishHighScores(*gui_, info_->highScores);
     return true;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/HighScoreFile.h"
+#include "game/rules/HighScoreList.h"
 
 namespace nimbus {
 
@@ -23,9 +24,15 @@ struct GameStateInfo;
 // again by running the same steps backwards. Each step's undo skips what its start never
 // created, so a start-up that failed half-way tears down cleanly.
 //
-// run() is the whole life of the game: start-up, frames until a state asks to quit, then
-// the high scores saved. Tests, the gallery and the benchmarks call startUp() and frame()
-// themselves.
+// run() is the whole life of the game: start-up, then frames until a state asks to quit
+// or the process is asked to end (SIGTERM, SIGINT, SIGHUP); SIGUSR1 prints the live heap
+// of the tracking allocator on standard output. Tests, the gallery and the benchmarks
+// call startUp() and frame() themselves.
+//
+// The high-score table is saved the moment it changes, so a crash or a power cut never
+// loses a result the player has seen; quitting saves again only when the table differs
+// from what was last written. A save that fails is logged once and tried again at the
+// next change and at quit.
 class Application {
 public:
     static constexpr const char* kDataDirectory = "Data";
@@ -38,14 +45,16 @@ public:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    // Start-up, the frame loop, the saving of the high scores; false when start-up failed.
+    // Start-up and the frame loop; false when start-up failed.
     bool run();
     // Every start-up step in order, once; false at the first that fails.
     bool startUp();
     // One frame of the current state with a step of dt seconds; swaps in the state it
-    // returns, calling the old one's exit and the new one's enter.
+    // returns, calling the old one's exit and the new one's enter; then saves the
+    // high-score table if it changed.
     void frame(float dt);
-    // Saves the high-score table; false (logged) when it could not be written.
+    // Saves the high-score table unless the file already holds it; false (logged) when it
+    // could not be written.
     bool saveHighScores();
 
     bool quitRequested() const;
@@ -89,8 +98,14 @@ private:
     void stopStates();
     bool loadHighScores();
 
+    void swapState(GenericState* next);
+    void saveChangedHighScores();
+
     bool fullscreen_;
     HighScoreFile highScoreFile_;
+    // The table as the file holds it, and as it was when a save was last tried.
+    HighScoreList savedScores_;
+    HighScoreList triedScores_;
     std::vector<std::string> levelNames_;
     bool videoStarted_ = false;
     std::unique_ptr<GameSound> sound_;

@@ -77,6 +77,7 @@ Position GameInput::pickCell(int x, int y, const Transform& cameraTransform) {
 
 void GameInput::take(const InputEvent* events, int count, float dt, const GameImpl& game) {
     if (pressTimer_ >= 0.0f) pressTimer_ += dt;
+    leftPressed_ = false;
     for (int i = 0; i < count; ++i) {
         const InputEvent& event = events[i];
         if (event.type == InputEvent::MouseDown || event.type == InputEvent::MouseUp) handleButton(event);
@@ -85,10 +86,12 @@ void GameInput::take(const InputEvent* events, int count, float dt, const GameIm
 }
 
 void GameInput::handleButton(const InputEvent& event) {
-    if (event.type == InputEvent::MouseUp)
+    if (event.type == InputEvent::MouseUp) {
         pressTimer_ = -1.0f;
-    else if (event.button == kLeftButton)
+    } else if (event.button == kLeftButton) {
         pressTimer_ = 0.0f;
+        leftPressed_ = true;
+    }
 }
 
 void GameInput::carryOut(GameImpl& game) {

@@ -20,7 +20,9 @@ struct InputEvent;
 // Keys: Space pauses, A and S twist, the arrows roll (the right arrow towards smaller x,
 // the left towards larger x, as the board is seen from behind). Mouse: releasing the left
 // button rolls towards the board cell under the pointer, the middle and right buttons
-// twist. Holding the left button runs the press timer, which the game-over screen reads.
+// twist. Holding the left button runs the press timer; a left press in the last events
+// taken is remembered even when the release came in the same frame. The game-over screen
+// reads both, so a quick tap leads on as surely as a held button.
 class GameInput {
 public:
     static constexpr int kQueueCapacity = 2;
@@ -36,7 +38,8 @@ public:
     static Position pickCell(int x, int y, const Transform& cameraTransform);
 
     // Advances the press timer by dt while the left button is held, then queues the
-    // commands of the events (type 0, taken by the GUI, is skipped).
+    // commands of the events (type 0, taken by the GUI, is skipped) and notes whether one
+    // of them pressed the left button.
     void take(const InputEvent* events, int count, float dt, const GameImpl& game);
     // Hands the oldest command to the rules and drops it once they consumed it.
     void carryOut(GameImpl& game);
@@ -47,6 +50,8 @@ public:
     const GameCommand& queuedAt(int index) const { return queue_[index]; }
     // Seconds the left button has been held; -1 while it is up.
     float pressTimer() const { return pressTimer_; }
+    // Whether the events of the last take() pressed the left button, released or not.
+    bool leftPressed() const { return leftPressed_; }
 
 private:
     void handleButton(const InputEvent& event);
@@ -54,6 +59,7 @@ private:
     GameCommand queue_[kQueueCapacity];
     int queued_ = 0;
     float pressTimer_ = -1.0f;
+    bool leftPressed_ = false;
 };
 
 }  // namespace nimbus

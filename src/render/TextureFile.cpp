@@ -32,6 +32,8 @@ int64_t mipChainBytes(const TextureHeader& header) {
     int64_t total = 0;
     int64_t w = header.width, h = header.height;
     for (int level = 0; level < header.mipCount; ++level) {
+        // Each level halves both sides; a chain that runs past one pixel has no level to upload.
+        if (w == 0 || h == 0) return -1;
         total += w * h * bpp;
         w /= 2;
         h /= 2;

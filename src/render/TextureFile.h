@@ -31,7 +31,8 @@ struct TextureHeader {
 int bytesPerPixel(int format);
 
 // The bytes of the whole mip chain the header describes; -1 when the header is
-// invalid (unknown format, a size or mip count that is not positive).
+// invalid (unknown format, a size or mip count that is not positive, a level 0 pixels
+// wide or high).
 int64_t mipChainBytes(const TextureHeader& header);
 
 // Reads a header and its pixel data. A header that is damaged (unknown format, a

@@ -62,6 +62,10 @@ std::string GameInstall::output() const {
     return text.str();
 }
 
+void GameInstall::signal(int number) {
+    if (game_ > 0) kill(game_, number);
+}
+
 int GameInstall::waitForExit(float seconds) {
     if (game_ <= 0) return -1;
     int status = 0;

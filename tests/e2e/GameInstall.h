@@ -19,6 +19,8 @@ public:
     GameInstall& operator=(const GameInstall&) = delete;
 
     const std::string& dataDirectory() const { return data_; }
+    // The running game's process, or -1.
+    pid_t pid() const { return game_; }
     // What the game has written to its standard output and error so far.
     std::string output() const;
 
@@ -28,6 +30,8 @@ public:
     // is still running or did not exit normally. A game still running when the install
     // goes is killed.
     int waitForExit(float seconds);
+    // Sends the running game a signal, as a desktop's session or a power cut would.
+    void signal(int number);
 
 private:
     std::string root_;

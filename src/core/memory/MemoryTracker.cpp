@@ -12,6 +12,7 @@ void MemoryTracker::add(AllocationRecord record) {
     record.sequence = counter_;
     if (records_.emplace(record.begin, record).second) {
         ++counter_;
+        liveBytes_ += static_cast<size_t>(record.end - record.begin);
     } else {
         std::free(record.tag);
     }
@@ -26,6 +27,7 @@ void MemoryTracker::remove(const void* begin) {
     const auto entry = records_.find(begin);
     if (entry == records_.end()) return;
     std::free(entry->second.tag);
+    liveBytes_ -= static_cast<size_t>(entry->second.end - entry->second.begin);
     records_.erase(entry);
 }
 

@@ -21,12 +21,15 @@ public:
     void remove(const void* begin);
     unsigned counter() const { return counter_; }
     size_t liveBlocks() const { return records_.size(); }
+    // The callers' bytes of the live blocks, without guards and bookkeeping.
+    size_t liveBytes() const { return liveBytes_; }
 
 private:
     using Map = std::map<const void*, AllocationRecord, std::less<const void*>,
                          CustomStlAllocator<std::pair<const void* const, AllocationRecord>>>;
     Map records_;
     unsigned counter_ = 0;
+    size_t liveBytes_ = 0;
 };
 
 }  // namespace nimbus

@@ -38,6 +38,13 @@ void HighScoreList::fillDefaults() {
     add("Wenna", 7000);
 }
 
+bool HighScoreList::sameEntries(const HighScoreList& other) const {
+    return std::equal(entries_.begin(), entries_.end(), other.entries_.begin(), other.entries_.end(),
+                      [](const HighScoreEntry& a, const HighScoreEntry& b) {
+                          return a.score == b.score && a.name == b.name;
+                      });
+}
+
 bool HighScoreList::write(OutBuffer& out) const {
     const int32_t start = out.bytesWritten();
     int64_t expected = 4;

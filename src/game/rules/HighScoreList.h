@@ -32,6 +32,9 @@ public:
     // From now on no entry counts as just added.
     void forgetNewest() { newestIndex_ = -1; }
 
+    // The same names and scores in the same order; which entry is newest does not count.
+    bool sameEntries(const HighScoreList& other) const;
+
     bool write(OutBuffer& out) const;
     // A count that is negative or larger than the bytes left could hold is a damaged
     // file: reported, and the list is left as it was. The newest index is kept.

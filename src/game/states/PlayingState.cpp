@@ -107,9 +107,11 @@ void PlayingState::drawUnderGui(GameStateInfo& info, const Camera& camera) {
         return;
     }
     gameOverCaption_.draw(*info.screenRenderer, view->absolutePosition(), view->size());
-    // Holding the left button (its timer stays at 0 while the game stands still) leaves
-    // the frozen board; the signal goes once, so its transition runs once.
-    if (input_.pressTimer() == 0.0f && !gameOverSignalled_) {
+    // A click, however short, or holding the left button (its timer stays at 0 while the
+    // game stands still) leaves the frozen board; the signal goes once, so its transition
+    // runs once.
+    const bool clicked = input_.leftPressed() || input_.pressTimer() == 0.0f;
+    if (clicked && !gameOverSignalled_) {
         info.gui->pushSignal(kSignalGameOver);
         gameOverSignalled_ = true;
     }

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
 
+#include "../../core/support/FileSizeLimit.h"
 #include "../../render/support/LogCapture.h"
 #include "../states/TestData.h"
 #include "core/MemoryOutBuffer.h"
@@ -73,14 +75,37 @@ TEST_F(StartupTest, AnEmptyLevelDirectoryStartsButPlayIsRefused) {
     EXPECT_TRUE(log.saw({"There is no level to play"})) << log.all();
 }
 
-TEST_F(StartupTest, ATextureShorterThanItsHeaderSaysStopsTheStart) {
-    data.addLevel("1", kLevel);
-    data.write("Themes/Common/broken.texture", shipped("Themes/Common/Envmap.texture").substr(0, 200));
-    LogCapture log;
-    EXPECT_FALSE(start());
-    EXPECT_STREQ(app->failedStep(), "data files");
-    EXPECT_TRUE(log.saw({"Not enough bytes left in input buffer", "broken.texture"})) << log.all();
-    EXPECT_FALSE(app->state());
+// A damaged installation never starts with pieces silently missing: a shipped file that
+// cannot be opened, or that holds less than it says, stops the start with a line naming it.
+TEST(DamagedData, AFileThatCannotBeReadStopsTheStartNamingIt) {
+    struct Case {
+        const char* file;
+        const char* step;
+        bool dangling;  // a link to nothing, or else the file cut short
+    };
+    const Case cases[] = {
+        {"Levels/Common/Shaders/Dice.fx", "data files", true},
+        {"Themes/Common/Envmap.texture", "data files", true},
+        {"Themes/Common/Envmap.texture", "data files", false},
+        {"Themes/Common/Stop.model", "data files", true},
+        {"Levels/Common/Sounds/Move.sound", "sound", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        TestData data;
+        data.addLevel("1", kLevel);
+        data.addTestDocument();
+        if (c.dangling)
+            data.link(c.file, "/nonexistent");
+        else
+            data.write(c.file, shipped(c.file).substr(0, 200));
+        LogCapture log;
+        Application app(false, data.base());
+        EXPECT_FALSE(app.startUp());
+        EXPECT_STREQ(app.failedStep(), c.step);
+        const std::string name = std::string(c.file).substr(std::string(c.file).rfind('/') + 1);
+        EXPECT_TRUE(log.saw({name.c_str()})) << log.all();
+    }
 }
 
 TEST_F(StartupTest, TheThemesTextureReplacesTheCommonOneOfTheSameName) {
@@ -121,3 +146,38 @@ TEST_F(StartupTest, AtStartNoRowOfTheTablePulsesWhetherItIsTheDefaultOrTheSavedO
         EXPECT_EQ(started.stateInfo()->highScores.newestIndex(), -1);
     }
 }
+
+// A result is on disk the moment it enters the table; a table that did not change is
+// never written; a save that fails (a full disk) is reported once, not every frame, and
+// tried again at the next change and at quit.
+TEST_F(StartupTest, TheTableIsSavedWhenItChangesAndAFailedSaveWaitsForTheNextChange) {
+    data.addLevel("1", kLevel);
+    ASSERT_TRUE(start());
+    const std::string file = data.data() + "/" + HighScoreFile::kFileName;
+    HighScoreList& table = app->stateInfo()->highScores;
+    auto saved = [&] {
+        HighScoreList list;
+        HighScoreFile(data.data()).load(list);
+        return list;
+    };
+    app->frame(0.0f);
+    EXPECT_FALSE(std::filesystem::exists(file)) << "an unchanged table was written";
+
+    table.add("First", 100);
+    app->frame(0.0f);
+    EXPECT_TRUE(saved().sameEntries(table));
+
+    LogCapture log;
+    {
+        FileSizeLimit full(0);
+        ASSERT_TRUE(full.active());
+        table.add("Second", 200);
+        app->frame(0.0f);
+        app->frame(0.0f);
+        EXPECT_EQ(log.lines().size(), 1u) << log.all();
+    }
+    EXPECT_FALSE(saved().sameEntries(table));
+    EXPECT_TRUE(app->saveHighScores());
+    EXPECT_TRUE(saved().sameEntries(table));
+}
+

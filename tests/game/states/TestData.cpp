@@ -48,6 +48,12 @@ void TestData::write(const std::string& relativePath, const std::string& bytes) 
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+void TestData::link(const std::string& relativePath, const std::string& target) {
+    const fs::path path = data() + "/" + relativePath;
+    fs::remove(path);
+    fs::create_symlink(target, path);
+}
+
 void TestData::addLevel(const std::string& name, const std::vector<std::string>& rows, int fallStep) {
     write("Levels/" + name + "/Level.map", nimbus::levelMapFromRows(rows, fallStep));
 }

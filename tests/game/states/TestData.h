@@ -24,6 +24,8 @@ public:
 
     // Writes a file under Data, replacing a linked one without touching its original.
     void write(const std::string& relativePath, const std::string& bytes);
+    // Makes a file under Data a link to the target, replacing a linked one.
+    void link(const std::string& relativePath, const std::string& target);
     // Writes "Levels/<name>/Level.map" for a board drawn as rows (see boardFromRows).
     void addLevel(const std::string& name, const std::vector<std::string>& rows, int fallStep = -1);
     // The test GUI document of tests/game/states/data.

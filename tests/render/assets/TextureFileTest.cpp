@@ -35,8 +35,8 @@ void poke32(std::vector<unsigned char>& file, size_t offset, int32_t value) {
 }  // namespace
 
 TEST(TextureFile, WrittenFilesReadBackWithTheirWholeMipChain) {
-    // 5 x 3 RGB in levels of 5 x 3, 2 x 1 and 1 x 0 pixels.
-    const auto file = textureFile(PixelFormat::RGB, 5, 3, 3);
+    // 5 x 3 RGB in levels of 5 x 3 and 2 x 1 pixels.
+    const auto file = textureFile(PixelFormat::RGB, 5, 3, 2);
     EXPECT_EQ(file.size(), 32u + 5 * 3 * 3 + 2 * 1 * 3);
     int32_t fileSize = 0;
     std::memcpy(&fileSize, file.data() + 12, 4);
@@ -47,7 +47,7 @@ TEST(TextureFile, WrittenFilesReadBackWithTheirWholeMipChain) {
     std::memcpy(&mips, file.data() + 28, 2);
     EXPECT_EQ(format, 2);
     EXPECT_EQ(width, 5);
-    EXPECT_EQ(mips, 3);
+    EXPECT_EQ(mips, 2);
 
     NamedInput in("wood.texture", file);
     TextureHeader header;
@@ -70,8 +70,9 @@ TEST(TextureFile, DamagedHeadersAreRefusedByNameWithoutAllocating) {
     const Damage damages[] = {
         {"format 5", 18, 5},   {"format -1", 18, -1}, {"width 0", 20, 0},      {"height -4", 22, -4},
         {"no mips", 28, 0},    {"negative mips", 28, -3},
-        // The pixels are for 4 x 4 in three levels.
+        // The pixels are for 4 x 4 in three levels; a fourth would be 0 x 0.
         {"larger than the data", 20, 8},
+        {"a level of no pixels", 28, 4},
         // 32767 x 32767 RGBA would be 4 GiB.
         {"huge", 20, 32767},
     };

@@ -1,0 +1,95 @@
+#include "PlayerView.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "Desktop.h"
+#include "LevelCompiler.h"
+#include "LevelSource.h"
+#include "SolutionReplay.h"
+#include "SolverTurns.h"
+
+namespace player {
+
+namespace {
+
+// Points left of the buttons' centres: a button is seen when both are its blue.
+constexpr Place kPlayButtonLeft{-0.25f, -0.34f};
+constexpr Place kNextButtonLeft{-0.25f, -0.29f};
+constexpr Place kScorePanel{-0.85f, -0.5f};
+constexpr Place kScorePanelRight{0.85f, 0.5f};
+constexpr float kSeventhRow[4] = {-0.78f, -0.36f, -0.2f, -0.27f};
+
+// Keys reach the game through xdotool and the X server: each turn's key goes a quarter
+// of a second after the die is due to take it, so that the key before has surely been
+// taken (a key pressed while the die turns replaces the one waiting).
+constexpr int kKeyLateFrames = 15;
+
+// A player at the desktop's keys, in real time.
+class KeyboardPlayer final : public nimbus::ReplayTarget {
+public:
+    explicit KeyboardPlayer(Desktop& desktop) : desktop_(desktop) {}
+
+    bool handIn(const nimbus::SolutionStep& step) override {
+        desktop_.key(nimbus::kSolverTurns[step.turn].keyName);
+        return true;
+    }
+
+    bool passFrame() override {
+        usleep(static_cast<useconds_t>(nimbus::kFrameSeconds * 1e6f));
+        return false;
+    }
+
+private:
+    Desktop& desktop_;
+};
+
+int channel(unsigned color, int shift) { return static_cast<int>(color >> shift & 255); }
+
+// The blue of the menus' buttons.
+bool isButtonBlue(unsigned color) {
+    return std::abs(channel(color, 16) - 0x2f) < 40 && std::abs(channel(color, 8) - 0x6f) < 40 &&
+           std::abs(channel(color, 0) - 0xd0) < 40;
+}
+
+// The dark blue of the high-score panel.
+bool isPanelNavy(unsigned color) {
+    return channel(color, 16) < 60 && channel(color, 8) < 70 && channel(color, 0) < 90 &&
+           channel(color, 0) > channel(color, 16) + 10;
+}
+
+bool shows(Desktop& desktop, Place a, Place b, bool (*test)(unsigned)) {
+    return test(desktop.pixel(a.x, a.y)) && test(desktop.pixel(b.x, b.y));
+}
+
+}  // namespace
+
+bool frontEndShown(Desktop& desktop) { return shows(desktop, kPlayButton, kPlayButtonLeft, isButtonBlue); }
+
+bool levelCompleteShown(Desktop& desktop) { return shows(desktop, kNextButton, kNextButtonLeft, isButtonBlue); }
+
+bool scoresShown(Desktop& desktop) { return shows(desktop, kScorePanel, kScorePanelRight, isPanelNavy); }
+
+bool seventhRowShown(Desktop& desktop) {
+    return desktop.brightPixels(kSeventhRow[0], kSeventhRow[1], kSeventhRow[2], kSeventhRow[3], 150) > 20;
+}
+
+bool levelArrives(Desktop& desktop) {
+    return waitFor(kWait, [&] { return desktop.pixel(0, 0) == 0; }) &&
+           waitFor(kWait, [&] { return desktop.pixel(0, 0) != 0; });
+}
+
+bool playSolution(Desktop& desktop, const std::string& levelSource, int turns) {
+    nimbus::LevelSource level;
+    if (!nimbus::LevelSourceParser::read(levelSource, level)) return false;
+    std::vector<nimbus::SolutionStep> steps = nimbus::solveLevel(level).steps;
+    if (turns >= 0 && static_cast<size_t>(turns) < steps.size()) steps.resize(static_cast<size_t>(turns));
+    KeyboardPlayer player(desktop);
+    nimbus::SolutionReplay replay(steps, kKeyLateFrames);
+    while (!replay.finished()) replay.play(player, 1);
+    return true;
+}
+
+}  // namespace player

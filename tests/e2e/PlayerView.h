@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+
+class Desktop;
+
+// The shipped menus as a player finds them on the screen: where their buttons and panels
+// lie (GUI coordinates) and how to tell, from a few pixels, which screen is up.
+namespace player {
+
+struct Place {
+    float x;
+    float y;
+};
+
+constexpr Place kPlayButton{0.0f, -0.34f};
+constexpr Place kScoresButton{0.0f, -0.51f};
+constexpr Place kNextButton{0.0f, -0.29f};
+constexpr Place kMenuButton{1.1f, 0.84f};
+// Anywhere on the screen: where a click that only has to reach the game goes.
+constexpr Place kCentre{0.0f, 0.0f};
+
+// Waits at most this many seconds for a screen to come.
+constexpr float kWait = 20.0f;
+// A screen is seen while it is still sliding in; the GUI takes no input until the slide
+// (one second) has ended: microseconds to wait after seeing it.
+constexpr unsigned kSlide = 1200000;
+
+// The front end with its Play button.
+bool frontEndShown(Desktop& desktop);
+// The level-complete panel with its Next button.
+bool levelCompleteShown(Desktop& desktop);
+// The high-score panel.
+bool scoresShown(Desktop& desktop);
+// The seventh row of the high-score table, empty while it holds its six defaults.
+bool seventhRowShown(Desktop& desktop);
+// After Play or Next: the screen goes black, then the level slides in.
+bool levelArrives(Desktop& desktop);
+
+// Rolls the die along the first `turns` moves (all when negative) of the shortest
+// solution of the level source, pressing the keys a player would, at the solver's pace.
+bool playSolution(Desktop& desktop, const std::string& levelSource, int turns = -1);
+
+}  // namespace player
