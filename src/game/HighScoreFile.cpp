@@ -35,8 +35,10 @@ bool makeDirectories(const std::string& directory) {
 
 }  // namespace
 
-HighScoreFile HighScoreFile::forData(const std::string& dataDirectory) {
-    if (::access(dataDirectory.c_str(), W_OK) == 0) return HighScoreFile(dataDirectory);
+HighScoreFile HighScoreFile::forData(const std::string& dataDirectory, HighScorePlace place) {
+    if (place == HighScorePlace::BesideWritableData && ::access(dataDirectory.c_str(), W_OK) == 0) {
+        return HighScoreFile(dataDirectory);
+    }
     return HighScoreFile(userDirectory(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
 }
 
