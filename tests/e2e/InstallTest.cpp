@@ -115,6 +115,8 @@ bool tableHolds(const std::string& folder, const std::string& name) {
 void playToTheTable(GameInstall& game) {
     Desktop desktop;
     ASSERT_TRUE(desktop.ready());
+    // Never the permissions of data that belongs to another build.
+    ASSERT_FALSE(fs::is_symlink(game.dataDirectory())) << "the installed data is a link";
     setWritable(game.dataDirectory(), false);
     struct Writable {
         std::string folder;
