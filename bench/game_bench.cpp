@@ -2,8 +2,10 @@
 // presented frame, a steady front-end frame and a steady playing frame on level 20, each
 // beside two floors measured in the same run through the game's own window and renderer:
 // a bare frame (clear and present) and a paint frame (also one full-screen textured,
-// blended quad, what filling the screen costs under a software renderer). Steady frames
-// report the heap allocations of a frame, which must be none.
+// blended quad, what filling the screen costs under a software renderer). The bare frame
+// is measured a second time paced as the game's loop paces it, which is what the loop
+// allows where presenting does not wait for the display. Steady frames report the heap
+// allocations of a frame, which must be none.
 #include <benchmark/benchmark.h>
 
 #include <functional>
@@ -12,7 +14,9 @@
 #include "core/ResourceManager.h"
 #include "core/math/Color.h"
 #include "core/memory/MemoryManager.h"
+#include "core/posix/SystemTimeSource.h"
 #include "game/Application.h"
+#include "game/FramePacer.h"
 #include "game/GameStateInfo.h"
 #include "game/states/GenericState.h"
 #include "gui/EditableGui.h"
@@ -21,13 +25,12 @@
 #include "render/Core.h"
 #include "render/ScreenspaceRenderer.h"
 #include "render/ViewSize.h"
+#include "render/Video.h"
 
 using namespace nimbus;
 
 namespace {
 
-// The build directory holds the game's Data.
-constexpr const char* kGameDirectory = NIMBUS_DATA_DIR "/..";
 constexpr float kStep = 1.0f / 60.0f;
 constexpr int kLevel20 = 19;
 constexpr const char* kPlaySignal = "play";
@@ -40,7 +43,7 @@ std::unique_ptr<Application>& game() {
 
 Application* startedGame() {
     if (!game()) {
-        game() = std::make_unique<Application>(false, kGameDirectory);
+        game() = std::make_unique<Application>(false, NIMBUS_DATA_DIR);
         if (!game()->startUp()) game().reset();
     }
     return game().get();
@@ -64,7 +67,7 @@ void measureFrames(benchmark::State& state, const std::function<void()>& frame, 
 void startToFirstFrame(benchmark::State& state) {
     game().reset();
     for (auto _ : state) {
-        auto application = std::make_unique<Application>(false, kGameDirectory);
+        auto application = std::make_unique<Application>(false, NIMBUS_DATA_DIR);
         if (!application->startUp()) return state.SkipWithError("the game does not start");
         application->frame(0.0f);
         state.PauseTiming();
@@ -74,17 +77,31 @@ void startToFirstFrame(benchmark::State& state) {
 }
 BENCHMARK(startToFirstFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
+void clearAndPresent() {
+    core()->clear(Color(0, 0, 0, 1));
+    core()->present();
+}
+
 void bareFrame(benchmark::State& state) {
     if (!startedGame()) return state.SkipWithError("the game does not start");
-    measureFrames(
-        state,
-        [] {
-            core()->clear(Color(0, 0, 0, 1));
-            core()->present();
-        },
-        1);
+    measureFrames(state, clearAndPresent, 1);
 }
 BENCHMARK(bareFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+
+void pacedBareFrame(benchmark::State& state) {
+    if (!startedGame()) return state.SkipWithError("the game does not start");
+    SystemTimeSource clock;
+    FramePacer pacer(clock, displayRate());
+    measureFrames(
+        state,
+        [&] {
+            clearAndPresent();
+            pacer.wait();
+        },
+        1);
+    state.counters["display Hz (0: unknown)"] = displayRate();
+}
+BENCHMARK(pacedBareFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
 
 void paintFrame(benchmark::State& state) {
     Application* application = startedGame();

@@ -1,11 +1,12 @@
 #include "game/Application.h"
 
+#include <SDL/SDL.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 
 #include "core/InArchive.h"
@@ -19,6 +20,7 @@
 #include "core/posix/PosixOutArchive.h"
 #include "core/posix/SystemTimeSource.h"
 #include "game/DataFiles.h"
+#include "game/FramePacer.h"
 #include "game/GameStateInfo.h"
 #include "game/rules/LevelList.h"
 #include "game/states/FrontendState.h"
@@ -92,6 +94,21 @@ void catchSignals() {
     catchSignal(SIGUSR1, requestHeapReport);
 }
 
+// A minimised window shows nothing, so no frame is drawn until it is shown again, the
+// window is closed or the game is asked to end; whether there was a wait.
+bool waitWhileMinimised() {
+    constexpr Uint32 kLookEveryMilliseconds = 50;
+    bool waited = false;
+    SDL_Event quit;
+    for (SDL_PumpEvents(); !(SDL_GetAppState() & SDL_APPACTIVE) && !gEndRequested &&
+                           SDL_PeepEvents(&quit, 1, SDL_PEEKEVENT, SDL_QUITMASK) == 0;
+         SDL_PumpEvents()) {
+        SDL_Delay(kLookEveryMilliseconds);
+        waited = true;
+    }
+    return waited;
+}
+
 // One line on standard output; zero where the tracking allocator is not linked in.
 void reportHeap() {
     const MemoryTracker& tracker = MemoryManager::instance().tracker();
@@ -100,26 +117,14 @@ void reportHeap() {
 }
 
 const Color kClearColor{0.0f, 0.0f, 0.0f, 1.0f};
-constexpr const char* kLevelDirectory = "Data/Levels";
-constexpr const char* kMusicDirectory = "Data/Music";
+constexpr const char* kLevelDirectory = "Levels";
+constexpr const char* kMusicDirectory = "Music";
 std::string workingDirectory() {
     char buffer[PATH_MAX];
     return ::getcwd(buffer, sizeof buffer) ? std::string(buffer) : std::string(".");
 }
 
 }  // namespace
-
-bool Application::fullscreenRequested(int argc, const char* const* argv) {
-    return !(argc == 2 && std::string(argv[1]) == "-window");
-}
-
-std::string Application::executableDirectory() {
-    char buffer[PATH_MAX];
-    const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (length <= 0) return ".";
-    const std::string program(buffer, static_cast<size_t>(length));
-    return program.substr(0, program.rfind('/') + 1);
-}
 
 Application* Application::instance() { return gApplication; }
 
@@ -129,15 +134,15 @@ Application* Application::setInstance(Application* application) {
     return previous;
 }
 
-Application::Application(bool fullscreen, const std::string& directory)
+Application::Application(bool fullscreen, const std::string& dataDirectory, HighScorePlace scores)
     : fullscreen_(fullscreen), highScoreFile_(std::string()) {
-    if (::chdir(directory.c_str()) != 0) {
-        LOG_ERROR("Failed to enter the game's directory " << directory << " - " << systemErrorString(errno));
+    if (::chdir(dataDirectory.c_str()) != 0) {
+        LOG_ERROR("Failed to enter the data folder " << dataDirectory << " - " << systemErrorString(errno));
     }
-    const Path data = join(Path(workingDirectory().c_str()), Path(kDataDirectory));
+    const Path data(workingDirectory().c_str());
     delete setInArchive(new PosixInArchive(data));
     delete setOutArchive(new PosixOutArchive(data));
-    highScoreFile_ = HighScoreFile::forData(data.c_str());
+    highScoreFile_ = HighScoreFile::forData(data.c_str(), scores);
 }
 
 Application::~Application() {
@@ -152,14 +157,18 @@ bool Application::run() {
     if (!startUp()) return false;
     catchSignals();
     SystemTimeSource clock;
+    FramePacer pacer(clock, displayRate());
     int64_t previous = clock.now();
     float dt = 0.0f;
     while (!quitRequested() && !gEndRequested) {
         frame(dt);
+        pacer.wait();
         if (gHeapReportRequested) {
             gHeapReportRequested = 0;
             reportHeap();
         }
+        // The time spent minimised is no time of the game's.
+        if (waitWhileMinimised()) previous = clock.now();
         // A counter that steps back gives a frame of no time, never a negative one.
         const int64_t now = std::max(clock.now(), previous);
         dt = elapsedSeconds(clock, previous, now);
@@ -226,6 +235,9 @@ bool Application::openVideoStep() {
     VideoMode mode;
     mode.fullscreen = fullscreen_;
     Core* opened = openVideo(mode, videoStarted_);
+    // The name a task bar shows; the desktop's menu entry knows the window by its class,
+    // the executable's name.
+    if (opened) SDL_WM_SetCaption("Nimbus", "Nimbus");
     delete setCore(opened);
     return opened != nullptr;
 }
@@ -323,8 +335,9 @@ void Application::stopStates() {
 }
 
 bool Application::loadHighScores() {
-    highScoreFile_.load(info_->highScores);
-    savedScores_ = info_->highScores;
+    // A table that is not on disk yet is written at the first quit, so the file exists
+    // after a first game even without a result in it.
+    if (highScoreFile_.load(info_->highScores)) savedScores_ = info_->highScores;
     triedScores_ = info_->highScores;
     publishHighScores(*gui_, info_->highScores);
     return true;

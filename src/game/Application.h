@@ -24,10 +24,11 @@ struct GameStateInfo;
 // again by running the same steps backwards. Each step's undo skips what its start never
 // created, so a start-up that failed half-way tears down cleanly.
 //
-// run() is the whole life of the game: start-up, then frames until a state asks to quit
-// or the process is asked to end (SIGTERM, SIGINT, SIGHUP); SIGUSR1 prints the live heap
-// of the tracking allocator on standard output. Tests, the gallery and the benchmarks
-// call startUp() and frame() themselves.
+// run() is the whole life of the game: start-up, then frames, no more of them than the
+// display shows (FramePacer) and none while the window is minimised, until a state asks
+// to quit or the process is asked to end (SIGTERM, SIGINT, SIGHUP); SIGUSR1 prints the
+// live heap of the tracking allocator on standard output. Tests, the gallery and the
+// benchmarks call startUp() and frame() themselves.
 //
 // The high-score table is saved the moment it changes, so a crash or a power cut never
 // loses a result the player has seen; quitting saves again only when the table differs
@@ -35,12 +36,13 @@ struct GameStateInfo;
 // next change and at quit.
 class Application {
 public:
-    static constexpr const char* kDataDirectory = "Data";
-    static constexpr const char* kGuiDocument = "Data/Frontend/gui.xml";
+    // The menus' document, in the data directory.
+    static constexpr const char* kGuiDocument = "Frontend/gui.xml";
 
-    // Makes `directory` (the executable's directory; a test's own in tests) the working
-    // directory and opens the process-wide archives on its "Data".
-    Application(bool fullscreen, const std::string& directory);
+    // Makes the data directory the working directory and opens the process-wide
+    // archives on it; the high-score table goes where `scores` allows.
+    Application(bool fullscreen, const std::string& dataDirectory,
+                HighScorePlace scores = HighScorePlace::BesideWritableData);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -64,12 +66,6 @@ public:
     const std::vector<std::string>& levelNames() const { return levelNames_; }
     // The name of the start-up step that failed, or null.
     const char* failedStep() const { return failedStep_; }
-
-    // Full screen unless the one argument is exactly "-window"; any other argument, or
-    // any other number of them, keeps full screen.
-    static bool fullscreenRequested(int argc, const char* const* argv);
-    // The directory of the running program, where its "Data" lies.
-    static std::string executableDirectory();
 
     // The process-wide application while main runs it; the setter returns the previous.
     static Application* instance();

@@ -35,8 +35,10 @@ bool makeDirectories(const std::string& directory) {
 
 }  // namespace
 
-HighScoreFile HighScoreFile::forData(const std::string& dataDirectory) {
-    if (::access(dataDirectory.c_str(), W_OK) == 0) return HighScoreFile(dataDirectory);
+HighScoreFile HighScoreFile::forData(const std::string& dataDirectory, HighScorePlace place) {
+    if (place == HighScorePlace::BesideWritableData && ::access(dataDirectory.c_str(), W_OK) == 0) {
+        return HighScoreFile(dataDirectory);
+    }
     return HighScoreFile(userDirectory(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
 }
 
@@ -46,11 +48,13 @@ std::string HighScoreFile::userDirectory(const char* xdgDataHome, const char* ho
     return std::string();
 }
 
-void HighScoreFile::load(HighScoreList& list) const {
+bool HighScoreFile::load(HighScoreList& list) const {
     FileInBuffer in;
     // A damaged file is reported by the reader and, like a missing one, gives the defaults.
-    if (directory_.empty() || !in.open(directory_ + "/" + kFileName) || !list.read(in)) list.fillDefaults();
+    const bool read = !directory_.empty() && in.open(directory_ + "/" + kFileName) && list.read(in);
+    if (!read) list.fillDefaults();
     list.forgetNewest();
+    return read;
 }
 
 bool HighScoreFile::save(const HighScoreList& list) const {

@@ -1,15 +1,22 @@
 #include <SDL/SDL.h>
 
+#include <cstdlib>
+#include <iostream>
+
 #include "core/Log.h"
 #include "core/memory/MemoryManager.h"
 #include "game/Application.h"
+#include "game/GameLaunch.h"
 
 using nimbus::Application;
+using nimbus::GameLaunch;
 
 int main(int argc, char** argv) {
-    const bool fullscreen = Application::fullscreenRequested(argc, argv);
+    GameLaunch launch(std::getenv, GameLaunch::executableDirectory());
+    const int answered = launch.prepare(argc - 1, argv + 1, std::cout, std::cerr);
+    if (answered >= 0) return answered;
     nimbus::initLog();
-    auto* application = new Application(fullscreen, Application::executableDirectory());
+    auto* application = new Application(launch.fullscreen(), launch.dataDirectory(), launch.highScorePlace());
     Application::setInstance(application);
     const bool started = application->run();
     Application::setInstance(nullptr);

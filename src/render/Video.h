@@ -14,17 +14,23 @@ struct VideoMode {
     int32_t width = kViewWidth;
     int32_t height = kViewHeight;
     bool fullscreen = false;
+    // Asks the driver to wait for the display's retrace when presenting.
     bool verticalSync = true;
 };
 
-// Starts SDL video, opens a double-buffered OpenGL window with 8-bit colour channels and a
-// 32-bit depth buffer, turns on depth testing and back-face culling, sets the viewport and
-// binds a new core to the window. Returns the core (owned by the caller, not published
-// process-wide) or null, with the reason logged. `videoStarted` is set once SDL video is
-// up, so the caller knows to call closeVideo even after a later failure.
+// Starts SDL video on X (its x11 driver, unless SDL_VIDEODRIVER names one), opens a
+// double-buffered OpenGL window with 8-bit colour channels and a 32-bit depth buffer,
+// turns on depth testing and back-face culling, sets the viewport and binds a new core
+// to the window. Returns the core (owned by the caller, not published process-wide) or
+// null, with the reason logged. `videoStarted` is set once SDL video is up, so the
+// caller knows to call closeVideo even after a later failure.
 Core* openVideo(const VideoMode& mode, bool& videoStarted);
 
 // Shuts SDL down; call after the core and everything it made are deleted.
 void closeVideo();
+
+// The frames a second the open window's display shows, or 0 where the driver does not
+// tell.
+float displayRate();
 
 }  // namespace nimbus

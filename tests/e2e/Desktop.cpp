@@ -110,6 +110,10 @@ void Desktop::key(const std::string& name) { xdotool({"key", name}); }
 
 void Desktop::type(const std::string& text) { xdotool({"type", "--delay", "60", text}); }
 
+void Desktop::showGame(bool shown) {
+    xdotool({"search", "--class", "nimbus", shown ? "windowmap" : "windowunmap"});
+}
+
 void Desktop::xdotool(const std::vector<std::string>& arguments) {
     std::vector<std::string> command{"xdotool"};
     command.insert(command.end(), arguments.begin(), arguments.end());

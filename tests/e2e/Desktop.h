@@ -34,6 +34,9 @@ public:
     // Key names as xdotool knows them ("Left", "Escape", "BackSpace").
     void key(const std::string& name);
     void type(const std::string& text);
+    // Takes the game's window off the screen and puts it back, as minimising it and
+    // restoring it from a task bar do.
+    void showGame(bool shown);
 
 private:
     void xdotool(const std::vector<std::string>& arguments);

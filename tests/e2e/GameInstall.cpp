@@ -15,8 +15,9 @@ namespace fs = std::filesystem;
 GameInstall::GameInstall(const std::string& levelMap) {
     char pattern[] = "/tmp/nimbus-e2e-XXXXXX";
     root_ = mkdtemp(pattern);
+    program_ = root_ + "/nimbus";
     data_ = root_ + "/Data";
-    fs::copy_file(NIMBUS_EXECUTABLE, root_ + "/nimbus");
+    fs::copy_file(NIMBUS_EXECUTABLE, program_);
     fs::create_directory(data_);
     for (const fs::directory_entry& entry : fs::directory_iterator(NIMBUS_DATA_DIR)) {
         const std::string leaf = entry.path().filename().string();
@@ -28,6 +29,9 @@ GameInstall::GameInstall(const std::string& levelMap) {
     fs::create_directory_symlink(fs::path(NIMBUS_DATA_DIR) / "Levels" / "Common", data_ + "/Levels/Common");
     fs::copy_file(levelMap, data_ + "/Levels/01/Level.map");
 }
+
+GameInstall::GameInstall(std::string root, std::string program, std::string dataDirectory)
+    : root_(std::move(root)), program_(std::move(program)), data_(std::move(dataDirectory)) {}
 
 GameInstall::~GameInstall() {
     if (game_ > 0) {
@@ -44,12 +48,12 @@ bool GameInstall::start(const std::string& display) {
         setenv("DISPLAY", display.c_str(), 1);
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         // The player's own folder stays out of it, should the data folder be refused.
-        setenv("XDG_DATA_HOME", (root_ + "/xdg").c_str(), 1);
+        setenv("XDG_DATA_HOME", xdgDataHome().c_str(), 1);
         const int log = open((root_ + "/output.txt").c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
         dup2(log, 1);
         dup2(log, 2);
-        const std::string program = root_ + "/nimbus";
-        execl(program.c_str(), program.c_str(), "-window", static_cast<char*>(nullptr));
+        if (chdir(root_.c_str()) != 0) _exit(126);
+        execl(program_.c_str(), program_.c_str(), "-window", static_cast<char*>(nullptr));
         _exit(127);
     }
     return game_ > 0;

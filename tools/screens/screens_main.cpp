@@ -1,5 +1,5 @@
-// The screen gallery: nimbus_screens GAME_DIR LEVEL_SOURCES_DIR OUTPUT_DIR starts the game
-// from its directory (where Data lies) in a window, walks it through every screen a player meets and
+// The screen gallery: nimbus_screens DATA_DIR LEVEL_SOURCES_DIR OUTPUT_DIR starts the game
+// on its data directory in a window, walks it through every screen a player meets and
 // writes a picture of each, for people to judge how the menus and screens look. Needs an
 // X display; exits 1 when the game does not start or a picture cannot be written.
 #include <cstdio>
@@ -10,7 +10,7 @@
 
 int main(int argc, char** argv) {
     if (argc != 4) {
-        std::fprintf(stderr, "usage: %s GAME_DIR LEVEL_SOURCES_DIR OUTPUT_DIR\n", argv[0]);
+        std::fprintf(stderr, "usage: %s DATA_DIR LEVEL_SOURCES_DIR OUTPUT_DIR\n", argv[0]);
         return 1;
     }
     const std::filesystem::path out = std::filesystem::absolute(argv[3]);

@@ -20,11 +20,13 @@ const FormatName kFormats[] = {
     {"bgr", PixelFormat::BGR},   {"alpha", PixelFormat::Alpha},
 };
 
+// A texture's sides are powers of two, which only the whole command line tells (a PNG's
+// need not be); parse checks them.
 bool parseSize(const char* text, TextureOptions& o) {
     char end = 0;
-    if (std::sscanf(text, "%dx%d%c", &o.width, &o.height, &end) != 2 || !isPowerOfTwo(o.width) ||
-        !isPowerOfTwo(o.height) || o.width > 4096 || o.height > 4096) {
-        LOG_ERROR("--size " << text << ": expected WIDTHxHEIGHT, powers of two up to 4096");
+    if (std::sscanf(text, "%dx%d%c", &o.width, &o.height, &end) != 2 || o.width < 1 || o.height < 1 ||
+        o.width > 4096 || o.height > 4096) {
+        LOG_ERROR("--size " << text << ": expected WIDTHxHEIGHT, each 1 to 4096");
         return false;
     }
     return true;
@@ -64,6 +66,11 @@ const Flag kFlags[] = {
     {"--size", 1, [](const char* const* v, TextureOptions& o) { return parseSize(v[0], o); }},
     {"--format", 1, [](const char* const* v, TextureOptions& o) { return parseFormat(v[0], o); }},
     {"--glow", 2, parseGlow},
+    {"--png", 0,
+     [](const char* const*, TextureOptions& o) {
+         o.png = true;
+         return true;
+     }},
 };
 
 const Flag* findFlag(const char* name) {
@@ -99,8 +106,13 @@ bool TextureOptions::parse(int argc, const char* const* argv) {
         }
     }
     if (positionalCount < 2 || width == 0) {
-        LOG_ERROR("usage: nimbus_texturegen SOURCE OUTPUT --size WxH --format rgba|bgra|rgb|bgr|alpha "
-                  "[--glow RADIUS STRENGTH]");
+        LOG_ERROR(
+            "usage: nimbus_texturegen SOURCE OUTPUT --size WxH --format rgba|bgra|rgb|bgr|alpha "
+            "[--glow RADIUS STRENGTH] [--png]");
+        return false;
+    }
+    if (!png && (!isPowerOfTwo(width) || !isPowerOfTwo(height))) {
+        LOG_ERROR("--size " << width << "x" << height << ": a texture's sides are powers of two");
         return false;
     }
     return true;

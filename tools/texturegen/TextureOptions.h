@@ -8,8 +8,9 @@ namespace nimbus {
 
 // What one run of the texture tool makes, from its command line:
 //   nimbus_texturegen SOURCE OUTPUT --size WxH --format rgba|bgra|rgb|bgr|alpha
-//                     [--glow RADIUS STRENGTH]
-// `--glow` makes the output the glow twin of the source (see makeGlow).
+//                     [--glow RADIUS STRENGTH] [--png]
+// `--glow` makes the output the glow twin of the source (see makeGlow); `--png` writes
+// the picture as a PNG file instead of a texture (the desktop icons), its format unused.
 struct TextureOptions {
     std::string source;
     std::string output;
@@ -19,6 +20,7 @@ struct TextureOptions {
     bool glow = false;
     float glowRadius = 0.0f;
     float glowStrength = 1.0f;
+    bool png = false;
 
     // Reads the arguments after the program name; false, with the reason reported,
     // when one is unknown, malformed or missing.

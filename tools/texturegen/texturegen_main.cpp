@@ -1,9 +1,11 @@
 // The texture tool: draws an SVG (or reads a PNG) source at the requested size,
 // optionally turns it into its glow twin, and writes the ".texture" file with its whole
-// mip chain. Exits 1, with the file named, when anything fails.
+// mip chain, or with --png the picture alone as a PNG. Exits 1, with the file named,
+// when anything fails.
 #include "GlowFilter.h"
 #include "Image.h"
 #include "PictureSource.h"
+#include "PngFile.h"
 #include "TextureBuilder.h"
 #include "TextureOptions.h"
 
@@ -13,5 +15,9 @@ int main(int argc, char** argv) {
     nimbus::Image picture;
     if (!nimbus::loadPicture(options.source, options.width, options.height, picture)) return 1;
     if (options.glow) picture = nimbus::makeGlow(picture, options.glowRadius, options.glowStrength);
+    if (options.png) {
+        const std::vector<uint8_t> rgba = nimbus::TextureBuilder::pack({picture}, nimbus::PixelFormat::RGBA);
+        return nimbus::writePng(options.output, picture.width(), picture.height(), rgba.data()) ? 0 : 1;
+    }
     return nimbus::TextureBuilder::write(options.output, picture, options.format) ? 0 : 1;
 }

@@ -1,11 +1,12 @@
 #include "render/Video.h"
 
 #include <GL/glew.h>
-#include <GL/glx.h>
+#include <GL/glxew.h>
 #include <SDL/SDL.h>
 #include <SDL/SDL_syswm.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <new>
 
 #include "core/Log.h"
@@ -14,6 +15,9 @@
 namespace nimbus {
 
 Core* openVideo(const VideoMode& mode, bool& videoStarted) {
+    // The window is an X window drawn through GLX. Left to choose, SDL would try its
+    // frame-buffer and text-mode drivers where X fails, and take over the terminal.
+    ::setenv("SDL_VIDEODRIVER", "x11", 0);
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         LOG_ERROR("Failed to start SDL video - " << SDL_GetError());
         return nullptr;
@@ -30,6 +34,7 @@ Core* openVideo(const VideoMode& mode, bool& videoStarted) {
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 32);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, mode.verticalSync ? 1 : 0);
     const Uint32 flags = SDL_OPENGL | (mode.fullscreen ? SDL_FULLSCREEN : 0);
     if (!SDL_SetVideoMode(mode.width, mode.height, info->vfmt->BitsPerPixel, flags)) {
         LOG_ERROR("Failed to open a " << mode.width << " x " << mode.height << " window - " << SDL_GetError());
@@ -58,5 +63,16 @@ Core* openVideo(const VideoMode& mode, bool& videoStarted) {
 }
 
 void closeVideo() { SDL_Quit(); }
+
+float displayRate() {
+    int32_t numerator = 0;
+    int32_t denominator = 0;
+    if (!GLXEW_OML_sync_control ||
+        !glXGetMscRateOML(glXGetCurrentDisplay(), glXGetCurrentDrawable(), &numerator, &denominator) ||
+        numerator <= 0 || denominator <= 0) {
+        return 0.0f;
+    }
+    return static_cast<float>(numerator) / static_cast<float>(denominator);
+}
 
 }  // namespace nimbus

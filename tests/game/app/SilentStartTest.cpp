@@ -22,7 +22,7 @@ TEST(NoSoundDevice, TheGameStartsAndPlaysSilentlyAfterOneErrorLine) {
     data.addTestDocument();
     data.addLevel("1", {"...", ".S.", ".G.", "..."});
     LogCapture log;
-    Application app(false, data.base());
+    Application app(false, data.data());
     ASSERT_TRUE(app.startUp());
     ASSERT_EQ(log.lines().size(), 1u) << log.all();
     EXPECT_TRUE(log.saw({"audio"})) << log.all();

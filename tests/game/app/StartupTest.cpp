@@ -34,7 +34,7 @@ class StartupTest : public ::testing::Test {
 protected:
     bool start() {
         data.addTestDocument();
-        app = std::make_unique<Application>(false, data.base());
+        app = std::make_unique<Application>(false, data.data());
         return app->startUp();
     }
 
@@ -43,26 +43,6 @@ protected:
 };
 
 }  // namespace
-
-TEST(CommandLine, OnlyExactlyMinusWindowAloneGivesAWindow) {
-    struct Case {
-        std::vector<const char*> arguments;
-        bool fullscreen;
-    };
-    const Case cases[] = {
-        {{"nimbus"}, true},
-        {{"nimbus", "-window"}, false},
-        {{"nimbus", "-fullscreen"}, true},
-        {{"nimbus", "-Window"}, true},
-        {{"nimbus", "-windowed"}, true},
-        {{"nimbus", "-window", "-window"}, true},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Application::fullscreenRequested(static_cast<int>(c.arguments.size()), c.arguments.data()),
-                  c.fullscreen)
-            << c.arguments.size() << " arguments, the last " << c.arguments.back();
-    }
-}
 
 TEST_F(StartupTest, AnEmptyLevelDirectoryStartsButPlayIsRefused) {
     LogCapture log;
@@ -100,7 +80,7 @@ TEST(DamagedData, AFileThatCannotBeReadStopsTheStartNamingIt) {
         else
             data.write(c.file, shipped(c.file).substr(0, 200));
         LogCapture log;
-        Application app(false, data.base());
+        Application app(false, data.data());
         EXPECT_FALSE(app.startUp());
         EXPECT_STREQ(app.failedStep(), c.step);
         const std::string name = std::string(c.file).substr(std::string(c.file).rfind('/') + 1);
@@ -139,7 +119,7 @@ TEST_F(StartupTest, AtStartNoRowOfTheTablePulsesWhetherItIsTheDefaultOrTheSavedO
         fresh.addLevel("1", kLevel);
         fresh.addTestDocument();
         if (c.withFile) fresh.write(HighScoreFile::kFileName, saved);
-        Application started(false, fresh.base());
+        Application started(false, fresh.data());
         ASSERT_TRUE(started.startUp());
         EXPECT_EQ(started.gui()->getProperty(std::string(kPropertyHighScoreName) + "0"), c.best);
         EXPECT_EQ(started.gui()->getProperty(kPropertyNewestEntry), "-1") << "with file " << c.withFile;

@@ -70,8 +70,8 @@ protected:
         setCore(core_);
         ASSERT_TRUE(loadSceneData(*core_, NIMBUS_DATA_DIR));
         ASSERT_TRUE(registerGameWindows(environment_->windows));
-        // The document names the font's glyph file relative to the game's directory.
-        ASSERT_EQ(chdir(NIMBUS_DATA_DIR "/.."), 0);
+        // The document names the font's glyph file relative to the data directory.
+        ASSERT_EQ(chdir(NIMBUS_DATA_DIR), 0);
         gui_ = new EditableGui(mode.width, mode.height);
         LogCapture log;
         loaded_ = gui_->load(kDocument);

@@ -60,7 +60,7 @@ class StateMachineTest : public ::testing::Test {
 protected:
     void boot() {
         data.addTestDocument();
-        app = std::make_unique<Application>(false, data.base());
+        app = std::make_unique<Application>(false, data.data());
         ASSERT_TRUE(app->startUp());
     }
     std::string state() { return app->state()->name(); }

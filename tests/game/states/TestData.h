@@ -18,8 +18,7 @@ public:
     TestData(const TestData&) = delete;
     TestData& operator=(const TestData&) = delete;
 
-    // The directory to hand the Application; its "Data" is the data directory.
-    const std::string& base() const { return base_; }
+    // The data directory to hand the Application.
     std::string data() const { return base_ + "/Data"; }
 
     // Writes a file under Data, replacing a linked one without touching its original.

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+namespace nimbus {
+
+// What the player asked for when starting the game:
+//
+//   nimbus [--window | --fullscreen] [--data DIR]      nimbus --help | --version
+//
+// "-window", the game's first spelling, still gives a window; "--data=DIR" works too.
+// Every option is one row of a table that also writes the usage text.
+struct CommandLine {
+    enum class Request { Play, Help, Version, Refused };
+
+    Request request = Request::Play;
+    bool fullscreen = true;
+    // The folder given with --data; empty when none was.
+    std::string dataDirectory;
+    // Why the arguments were refused, naming the one at fault.
+    std::string problem;
+
+    // Reads the arguments after the program name. --help and --version answer at once,
+    // whatever follows them; the first unknown option or missing value refuses the line.
+    void parse(int argc, const char* const* argv);
+
+    // The usage text, a line per option.
+    static std::string usage();
+    // "nimbus VERSION".
+    static std::string version();
+};
+
+}  // namespace nimbus

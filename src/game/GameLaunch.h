@@ -1,0 +1,54 @@
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+
+#include "game/CommandLine.h"
+#include "game/HighScoreFile.h"
+
+namespace nimbus {
+
+// Everything settled before the game opens its window: the command line answered, the
+// display checked, the data found. Nothing but the two output streams is touched, so a
+// start that goes no further leaves nothing behind.
+//
+// The game draws with OpenGL through GLX, so it needs an X display (a Wayland desktop
+// offers one through Xwayland). Without one the game says so and stops, rather than let
+// SDL fall back to a text-mode or frame-buffer driver that takes over the terminal.
+class GameLaunch {
+public:
+    // A variable of the environment; null when unset.
+    using Environment = std::function<const char*(const char*)>;
+
+    // The installed data folder, relative to the installed executable's folder.
+    static const char* const kInstalledData;
+
+    // `executableDirectory` is the running program's folder.
+    GameLaunch(Environment environment, std::string executableDirectory);
+
+    // Reads the arguments after the program name. Returns -1 when the game is to be
+    // played; otherwise the exit code: 0 with the usage or the version on `out`; 2 for a
+    // refused command line, with the problem and the usage on `err`; 1 with one line on
+    // `err` when there is no display the game can use or no data.
+    int prepare(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+
+    bool fullscreen() const { return commandLine_.fullscreen; }
+    const std::string& dataDirectory() const { return dataDirectory_; }
+    HighScorePlace highScorePlace() const { return highScorePlace_; }
+
+    // The directory of the running program.
+    static std::string executableDirectory();
+
+private:
+    // Why no game window can be opened here, or empty.
+    std::string displayProblem() const;
+
+    Environment environment_;
+    std::string executableDirectory_;
+    CommandLine commandLine_;
+    std::string dataDirectory_;
+    HighScorePlace highScorePlace_ = HighScorePlace::PlayerFolder;
+};
+
+}  // namespace nimbus

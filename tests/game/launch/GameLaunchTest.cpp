@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "game/Application.h"
+#include "game/GameLaunch.h"
+
+using namespace nimbus;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A folder tree for the data search: the executable's folder "bin", and folders that
+// hold the data when a case asks for them.
+struct Tree {
+    fs::path root = fs::temp_directory_path() / ("nimbus-launch-" + std::to_string(::getpid()));
+    std::string bin = (root / "bin").string();
+    std::string beside = (root / "bin" / "Data").string();
+    std::string installed = (root / "bin" / GameLaunch::kInstalledData).lexically_normal().string();
+    std::string flagged = (root / "mine").string();
+    std::string variable = (root / "elsewhere").string();
+
+    Tree() { fs::create_directories(bin); }
+    ~Tree() { fs::remove_all(root); }
+    void fill(const std::string& directory) {
+        fs::create_directories(fs::path(directory) / "Frontend");
+        std::ofstream(fs::path(directory) / Application::kGuiDocument) << "<gui/>";
+    }
+};
+
+int lineCount(const std::string& text) {
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+std::vector<std::string> words(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> all;
+    for (std::string word; in >> word;) all.push_back(word);
+    return all;
+}
+
+}  // namespace
+
+// Every way a start can end before the window opens, and where a start that goes on
+// finds its data and keeps its table. In a case "{...}" stands for a folder of the tree,
+// DISPLAY=* for the test's own display.
+TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
+    const char* usable = std::getenv("DISPLAY");
+    if (!usable) GTEST_SKIP() << "no display here";
+    constexpr HighScorePlace kBeside = HighScorePlace::BesideWritableData;
+    struct Case {
+        const char* arguments;
+        const char* environment;  // NAME=VALUE ...
+        const char* holdingData;  // the folders that hold the data
+        int code;
+        // What standard output starts with (code 0), what standard error holds (1 and 2,
+        // which write nothing on standard output), or the data folder found (-1).
+        const char* says;
+        bool window = false;
+        HighScorePlace scores = HighScorePlace::PlayerFolder;
+    };
+    const Case cases[] = {
+        {"--help", "", "", 0, "Usage: nimbus"},
+        {"--window --version --bogus", "", "", 0, "nimbus 1."},
+        {"--bogus", "DISPLAY=*", "{beside}", 2, "nimbus: unknown option '--bogus'\n\nUsage: nimbus"},
+        {"-window extra", "DISPLAY=*", "{beside}", 2, "unknown option 'extra'"},
+        {"--window=yes", "DISPLAY=*", "{beside}", 2, "--window takes no value"},
+        {"--data", "DISPLAY=*", "{beside}", 2, "--data needs a DIR"},
+        {"", "", "{beside}", 1, "nimbus: no display to open the game's window on: DISPLAY is not set\n"},
+        {"", "DISPLAY=:97", "{beside}", 1, "nimbus: cannot reach the X display ':97'\n"},
+        {"", "DISPLAY=* SDL_VIDEODRIVER=aalib", "{beside}", 1, "SDL_VIDEODRIVER is 'aalib'"},
+        {"--data {mine}/missing", "DISPLAY=*", "{beside}", 1,
+         "nimbus: no game data (Frontend/gui.xml) in {mine}/missing (--data)\n"},
+        {"", "DISPLAY=* NIMBUS_DATA={elsewhere}", "", 1,
+         "nimbus: no game data (Frontend/gui.xml) in {elsewhere} ($NIMBUS_DATA), "
+         "{beside} (beside the program), {installed} (installed)\n"},
+        {"-window", "DISPLAY=* SDL_VIDEODRIVER=x11", "{beside} {installed}", -1, "{beside}", true, kBeside},
+        {"--window --fullscreen", "DISPLAY=*", "{beside}", -1, "{beside}", false, kBeside},
+        {"", "DISPLAY=* NIMBUS_DATA={elsewhere}", "{elsewhere} {beside}", -1, "{elsewhere}"},
+        {"", "DISPLAY=* NIMBUS_DATA={elsewhere}", "{installed}", -1, "{installed}"},
+        {"--data={mine}", "DISPLAY=*", "{mine} {beside}", -1, "{mine}"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("nimbus ") + c.arguments + " with " + c.environment);
+        Tree tree;
+        auto place = [&](std::string text) {
+            const std::pair<const char*, std::string> folders[] = {{"{beside}", tree.beside},
+                                                                   {"{installed}", tree.installed},
+                                                                   {"{mine}", tree.flagged},
+                                                                   {"{elsewhere}", tree.variable},
+                                                                   {"=*", std::string("=") + usable}};
+            for (const auto& [name, path] : folders) {
+                for (size_t at; (at = text.find(name)) != std::string::npos;)
+                    text.replace(at, strlen(name), path);
+            }
+            return text;
+        };
+        const std::vector<std::string> arguments = words(place(c.arguments));
+        std::vector<const char*> argv;
+        for (const std::string& argument : arguments) argv.push_back(argument.c_str());
+        std::map<std::string, std::string> environment;
+        for (const std::string& setting : words(place(c.environment))) {
+            environment[setting.substr(0, setting.find('='))] = setting.substr(setting.find('=') + 1);
+        }
+        for (const std::string& folder : words(place(c.holdingData))) tree.fill(folder);
+
+        GameLaunch launch(
+            [&](const char* name) {
+                const auto found = environment.find(name);
+                return found == environment.end() ? nullptr : found->second.c_str();
+            },
+            tree.bin);
+        std::ostringstream out, err;
+        EXPECT_EQ(launch.prepare(static_cast<int>(argv.size()), argv.data(), out, err), c.code);
+        const std::string says = place(c.says);
+        if (c.code == 0) {
+            EXPECT_EQ(out.str().find(says), 0u) << out.str();
+            EXPECT_EQ(err.str(), "");
+        } else if (c.code > 0) {
+            EXPECT_NE(err.str().find(says), std::string::npos) << err.str();
+            EXPECT_EQ(out.str(), "");
+            if (c.code == 1) {
+                EXPECT_EQ(lineCount(err.str()), 1) << err.str();
+            }
+        } else {
+            EXPECT_EQ(out.str() + err.str(), "");
+            EXPECT_EQ(launch.fullscreen(), !c.window);
+            EXPECT_EQ(launch.dataDirectory(), says);
+            EXPECT_EQ(launch.highScorePlace(), c.scores);
+        }
+    }
+}
