@@ -61,6 +61,15 @@ long liveHeap(GameInstall& game) {
     return bytes;
 }
 
+// Clicks until the screen the click leads to is up: a click that lands while a screen
+// still slides is not taken, and on a loaded machine a slide can outlast any fixed pause.
+bool clickUntil(Desktop& desktop, Place place, bool (*shown)(Desktop&)) {
+    return waitFor(kWait, [&] {
+        desktop.click(place.x, place.y);
+        return waitFor(1.0f, [&] { return shown(desktop); });
+    });
+}
+
 bool fail(const char* what, int cycle) {
     std::printf("soak failed in cycle %d: %s\n", cycle, what);
     return false;
@@ -72,8 +81,7 @@ bool cycle(Desktop& desktop, int number) {
         desktop.click(kScoresButton.x, kScoresButton.y);
         if (!waitFor(kWait, [&] { return scoresShown(desktop); })) return fail("no high-score table", number);
         usleep(kSlide);
-        desktop.click(kCentre.x, kCentre.y);
-        if (!waitFor(kWait, [&] { return frontEndShown(desktop); })) return fail("no way back", number);
+        if (!clickUntil(desktop, kCentre, frontEndShown)) return fail("no way back", number);
         usleep(kSlide);
     }
     desktop.click(kPlayButton.x, kPlayButton.y);
@@ -88,8 +96,7 @@ bool cycle(Desktop& desktop, int number) {
         if (!levelArrives(desktop)) return fail("level 02 did not start", number);
         usleep(kSlide);
     }
-    desktop.click(kMenuButton.x, kMenuButton.y);
-    if (!waitFor(kWait, [&] { return frontEndShown(desktop); })) return fail("no way back to the menu", number);
+    if (!clickUntil(desktop, kMenuButton, frontEndShown)) return fail("no way back to the menu", number);
     usleep(kSlide);
     return true;
 }
