@@ -1,44 +1,21 @@
-#include "SceneWindow.h"
+#include "support/SceneTest.h"
 
-#include <GL/glew.h>
-
-#include <algorithm>
 #include <cmath>
 
-#include "../../render/support/GuiPixel.h"
-#include "../rules/GameFixture.h"
 #include "SceneData.h"
 #include "core/math/Color.h"
 #include "game/scene/GameScene.h"
-#include "render/Video.h"
+#include "render/Core.h"
 #include "render/gl/OglScreenspaceRenderer.h"
 #include "sound/GameSound.h"
+#include "support/GameFixture.h"
 
-using namespace nimbus;
-
-Core* SceneTest::core_ = nullptr;
-ResourceManager* SceneTest::manager_ = nullptr;
+namespace nimbus {
 
 void SceneTest::SetUpTestSuite() {
-    VideoMode mode;
-    bool started = false;
-    core_ = openVideo(mode, started);
-    ASSERT_NE(core_, nullptr);
-    setCore(core_);
-    manager_ = new ResourceManager();
-    setResourceManager(manager_);
+    GlWindowTest::SetUpTestSuite();
     ASSERT_TRUE(loadSceneData(*core_, NIMBUS_DATA_DIR));
 }
-
-void SceneTest::TearDownTestSuite() {
-    setResourceManager(nullptr);
-    delete manager_;
-    setCore(nullptr);
-    delete core_;
-    closeVideo();
-}
-
-void SceneTest::SetUp() { ASSERT_NE(core_, nullptr); }
 
 void SceneTest::start(const std::vector<std::string>& rows, const std::vector<Position>& fallAtTwoSeconds) {
     auto board = std::make_unique<Board>(boardFromRows(rows));
@@ -52,8 +29,7 @@ void SceneTest::drawFrame() {
     camera_ = makeStandardCamera();
     core_->clear(Color(0, 0, 0, 1));
     renderer.pushClipRect(Vector2(-4.0f / 3, -1), Vector2(4.0f / 3, 1));
-    drawGame(*game_, Vector2(-4.0f / 3, -1), camera_, renderer,
-             std::atan(std::tan(camera_.fovy) * camera_.aspect));
+    drawGame(*game_, Vector2(-4.0f / 3, -1), camera_, renderer, std::atan(std::tan(camera_.fovy) * camera_.aspect));
     renderer.popClipRect();
     renderer.flush();
 }
@@ -63,7 +39,7 @@ uint32_t SceneTest::pixelOf(const Vector3& point) const {
     EXPECT_GT(clip.w, 0.0f);
     const float x = clip.x / clip.w, y = clip.y / clip.w;
     EXPECT_TRUE(std::fabs(x) < 0.95f && std::fabs(y) < 0.95f) << "off screen: " << x << ", " << y;
-    return pixelAtGui(x * 4.0f / 3.0f, y);
+    return guiPixel(x * 4.0f / 3.0f, y);
 }
 
-uint32_t SceneTest::pixelAtGui(float x, float y) { return guiPixelColor(x, y, kWidth, kHeight); }
+}  // namespace nimbus

@@ -1,8 +1,8 @@
-#include "RecordingCore.h"
+#include "support/RecordingCore.h"
 
 #include <GL/glew.h>
 
-using namespace nimbus;
+namespace nimbus {
 
 VertexBuffer* RecordingCore::createVertexBuffer(int32_t count, const VertexFormat& format, bool dynamic) {
     VertexBuffer* buffer = real_.createVertexBuffer(count, format, dynamic);
@@ -22,3 +22,5 @@ void RecordingCore::draw(PrimitiveType type, int32_t count, int32_t first, Verte
     draws.push_back(d);
     real_.draw(type, count, first, vertices, indices, shader, technique);
 }
+
+}  // namespace nimbus

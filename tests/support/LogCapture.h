@@ -1,11 +1,12 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 namespace nimbus {
+
 class Log;
-}
 
 // Collects every log line written while it lives, so a test can say what was reported.
 class LogCapture {
@@ -22,6 +23,8 @@ public:
 
 private:
     std::vector<std::string> lines_;
-    nimbus::Log* log_;
-    nimbus::Log* previous_;
+    Log* log_;
+    Log* previous_;
 };
+
+}  // namespace nimbus

@@ -4,6 +4,8 @@
 
 #include <csignal>
 
+namespace nimbus {
+
 // A disk that fills up: while one lives, no file of the process may grow past `bytes`,
 // and a write that would is refused (the signal that would end the process is ignored).
 // Everything is put back when it goes, so the rest of the test program writes freely.
@@ -30,3 +32,5 @@ private:
     void (*previousHandler_)(int);
     bool active_ = false;
 };
+
+}  // namespace nimbus

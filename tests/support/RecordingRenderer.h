@@ -6,20 +6,22 @@
 
 #include "render/ScreenspaceRenderer.h"
 
+namespace nimbus {
+
 // A screen-space renderer that keeps what it is given instead of drawing it, for tests
 // of whatever builds quads: each quad with its texture, its layer and the clip rectangle
 // it was added under (min x, min y, max x, max y, nested clips intersected; the whole
 // plane when there is none), and how often it was flushed.
-class RecordingRenderer : public nimbus::ScreenspaceRenderer {
+class RecordingRenderer : public ScreenspaceRenderer {
 public:
     struct Added {
-        nimbus::ScreenQuad quad;
-        nimbus::Texture* texture;
+        ScreenQuad quad;
+        Texture* texture;
         bool glow;
         float clip[4];
     };
 
-    void pushClipRect(const nimbus::Vector2& min, const nimbus::Vector2& max) override {
+    void pushClipRect(const Vector2& min, const Vector2& max) override {
         std::vector<float> clip = {min.x, min.y, max.x, max.y};
         if (!clips.empty()) {
             const std::vector<float>& top = clips.back();
@@ -31,7 +33,7 @@ public:
     void popClipRect() override {
         if (!clips.empty()) clips.pop_back();
     }
-    void addQuad(const nimbus::ScreenQuad& quad, const nimbus::ResourceHandle<nimbus::Texture>& texture,
+    void addQuad(const ScreenQuad& quad, const ResourceHandle<Texture>& texture,
                  bool glow) override {
         const float huge = std::numeric_limits<float>::max();
         Added entry{quad, texture.get(), glow, {-huge, -huge, huge, huge}};
@@ -44,3 +46,5 @@ public:
     std::vector<std::vector<float>> clips;
     int flushes = 0;
 };
+
+}  // namespace nimbus

@@ -1,14 +1,16 @@
-#include "LogCapture.h"
+#include "support/LogCapture.h"
 
 #include "core/Log.h"
 #include "core/LogHandler.h"
 
+namespace nimbus {
+
 namespace {
 
-class Collector : public nimbus::LogHandler {
+class Collector : public LogHandler {
 public:
     explicit Collector(std::vector<std::string>& lines) : lines_(lines) {}
-    void write(const nimbus::LogRecord& record) override { lines_.emplace_back(record.message); }
+    void write(const LogRecord& record) override { lines_.emplace_back(record.message); }
 
 private:
     std::vector<std::string>& lines_;
@@ -16,13 +18,13 @@ private:
 
 }  // namespace
 
-LogCapture::LogCapture() : log_(new nimbus::Log()) {
+LogCapture::LogCapture() : log_(new Log()) {
     log_->addHandler(new Collector(lines_));
-    previous_ = nimbus::Log::setInstance(log_);
+    previous_ = Log::setInstance(log_);
 }
 
 LogCapture::~LogCapture() {
-    nimbus::Log::setInstance(previous_);
+    Log::setInstance(previous_);
     delete log_;
 }
 
@@ -40,3 +42,5 @@ std::string LogCapture::all() const {
     for (const std::string& line : lines_) text += line;
     return text;
 }
+
+}  // namespace nimbus

@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "RecordingSound.h"
 #include "core/ResourceManager.h"
 #include "core/VectorOutBuffer.h"
 #include "game/rules/Board.h"
 #include "game/rules/GameImpl.h"
 #include "game/rules/LevelMap.h"
 #include "game/rules/PlayerStats.h"
-#include "render/font/BitmapFont.h"
+#include "support/RecordingSound.h"
+#include "support/TestFont.h"
 
 namespace nimbus {
 
@@ -55,11 +55,7 @@ inline std::string levelMapFromRows(const std::vector<std::string>& rows, int32_
 // the game's floating texts are laid out.
 class GameFixture : public ::testing::Test {
 protected:
-    GameFixture() : previous_(setResourceManager(&resources_)) {
-        BitmapFont::Glyphs glyphs;
-        for (int code = 32; code < 127; ++code) glyphs[code] = {0, 0, 0.5f, 1, 0, 1, 1, 0, 0.6f};
-        registerFont("Fonts/Alba", new BitmapFont({}, {}, "Alba", "Textures/Alba", "Alba.xml", glyphs));
-    }
+    GameFixture() : previous_(setResourceManager(&resources_)) { registerTestFont(); }
     ~GameFixture() override {
         game.reset();
         setResourceManager(previous_);

@@ -3,32 +3,31 @@
 #include <string>
 #include <vector>
 
+#include "support/TempFolder.h"
+
 namespace nimbus {
-class Board;
-}
 
 // A game directory of its own for a test: "Data" mirrors the shipped data directory file
 // by file through links (so the test may add, replace and remove files without touching
 // the original), without its levels, GUI document and high scores. The test adds the
-// levels and the document it wants. Removed with everything in it afterwards.
+// levels and the document it wants.
 class TestData {
 public:
     TestData();
-    ~TestData();
-    TestData(const TestData&) = delete;
-    TestData& operator=(const TestData&) = delete;
 
     // The directory to hand the Application; its "Data" is the data directory.
-    const std::string& base() const { return base_; }
-    std::string data() const { return base_ + "/Data"; }
+    const std::string& base() const { return folder_.path(); }
+    std::string data() const { return folder_.file("Data"); }
 
     // Writes a file under Data, replacing a linked one without touching its original.
-    void write(const std::string& relativePath, const std::string& bytes);
+    void write(const std::string& relativePath, const std::string& bytes) const;
     // Writes "Levels/<name>/Level.map" for a board drawn as rows (see boardFromRows).
-    void addLevel(const std::string& name, const std::vector<std::string>& rows, int fallStep = -1);
-    // The test GUI document of tests/game/states/data.
-    void addTestDocument();
+    void addLevel(const std::string& name, const std::vector<std::string>& rows, int fallStep = -1) const;
+    // The small test document beside this file, whose menus reach every state.
+    void addTestDocument() const;
 
 private:
-    std::string base_;
+    TempFolder folder_;
 };
+
+}  // namespace nimbus

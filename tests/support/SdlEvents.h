@@ -3,6 +3,8 @@
 #include <SDL/SDL.h>
 #include <gtest/gtest.h>
 
+namespace nimbus {
+
 // Events put on SDL's queue the way the player's arrive, for the tests that drive the
 // GUI or the whole game through SDL rather than through ready-made input records.
 
@@ -33,3 +35,5 @@ inline void pushMotion(Uint16 x, Uint16 y) {
     event.motion.y = y;
     pushSdlEvent(event);
 }
+
+}  // namespace nimbus
