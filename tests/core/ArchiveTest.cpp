@@ -40,7 +40,8 @@ TEST(PosixInArchive, OpensFilesByAbsolutePathOnly) {
     root.write("a.txt", "hello");
     std::filesystem::create_directory(root.file("sub"));
     PosixInArchive archive(root.path().c_str());
-    for (const char* refused : {"a.txt", "/missing", "/sub"}) EXPECT_EQ(archive.open(refused), nullptr) << refused;
+    for (const char* refused : {"a.txt", "/missing", "/sub"})
+        EXPECT_EQ(archive.open(refused), nullptr) << refused;
     std::unique_ptr<InBuffer> in(archive.open("/a.txt"));
     ASSERT_TRUE(in);
     EXPECT_EQ(in->bytesLeft(), 5);
@@ -69,10 +70,12 @@ std::set<std::string> listed(PosixInArchive& archive, const char* path) {
 
 TEST(PosixInArchive, ListsAndStatsEntriesFromTheRootAndSkipsDots) {
     TempFolder root;
-    for (const char* dir : {"Levels/1", "Levels/2", "Empty"}) std::filesystem::create_directories(root.file(dir));
+    for (const char* dir : {"Levels/1", "Levels/2", "Empty"})
+        std::filesystem::create_directories(root.file(dir));
     root.write("Levels/readme", "x");
     PosixInArchive archive(root.path().c_str());
-    EXPECT_EQ(listed(archive, "/Levels"), (std::set<std::string>{"/Levels/1", "/Levels/2", "/Levels/readme"}));
+    EXPECT_EQ(listed(archive, "/Levels"),
+              (std::set<std::string>{"/Levels/1", "/Levels/2", "/Levels/readme"}));
     for (const char* none : {"/Empty", "/None", "Levels"}) EXPECT_EQ(archive.list(none), nullptr) << none;
 
     DirectoryEntry entry;
@@ -116,9 +119,12 @@ TEST(PosixInArchive, WatchRunsTheCallbackOncePerBatch) {
     root.write("Shaders/Other.fx", "other");
     PosixInArchive archive(root.path().c_str());
     Recorder recorder;
-    auto watch = [&](const char* path) { return archive.watch(path, memberCallback(&recorder, &Recorder::load)); };
+    auto watch = [&](const char* path) {
+        return archive.watch(path, memberCallback(&recorder, &Recorder::load));
+    };
     EXPECT_TRUE(watch("/Shaders/Board.fx"));
-    for (const char* refused : {"/Shaders/Board.fx", "Shaders/Board.fx", "/Missing/x.fx"}) EXPECT_FALSE(watch(refused));
+    for (const char* refused : {"/Shaders/Board.fx", "Shaders/Board.fx", "/Missing/x.fx"})
+        EXPECT_FALSE(watch(refused));
     EXPECT_EQ(archive.poll(), 0);
 
     root.write("Shaders/Board.fx", "new");

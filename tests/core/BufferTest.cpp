@@ -18,8 +18,8 @@ using Bytes = std::vector<unsigned char>;
 TEST(Stream, NumbersAndStringsRoundTripAsLittleEndianBytesAndZeroTerminatedText) {
     VectorOutBuffer out;
     out << int32_t(1) << 1.0f << uint16_t(0xBEEF) << int8_t(-1) << 2.0 << "abc" << std::string("");
-    EXPECT_EQ(out.bytes(), (Bytes{1, 0, 0, 0, 0, 0, 0x80, 0x3F, 0xEF, 0xBE, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0x40, 'a',
-                                  'b', 'c', 0, 0}));
+    EXPECT_EQ(out.bytes(), (Bytes{1, 0, 0, 0, 0, 0, 0x80, 0x3F, 0xEF, 0xBE, 0xFF, 0,
+                                  0, 0, 0, 0, 0, 0, 0x40, 'a',  'b',  'c',  0,    0}));
     VectorInBuffer in(out.bytes());
     int32_t i = 0;
     float f = 0;
@@ -53,7 +53,8 @@ TEST(MemoryBuffers, ClampToTheBlock) {
     EXPECT_EQ(out.write("6", 1), 0);
     EXPECT_EQ(out.bytesWritten(), 3);
     MemoryOutBuffer text(block, block + 2);
-    text << "ab" << "cdef";
+    text << "ab"
+         << "cdef";
     EXPECT_EQ(text.bytesWritten(), 2);
     EXPECT_EQ(block[1], 'b');
 

@@ -43,7 +43,9 @@ protected:
 
 TEST_F(LogTest, AnErrorLineCarriesFileLineAndLevelWordAndLongLinesAreCut) {
     const int line = __LINE__ + 1;
-    LOG_ERROR("Failed to open " << "x.bin" << " (" << 42 << ")");
+    LOG_ERROR("Failed to open "
+              << "x.bin"
+              << " (" << 42 << ")");
     for (int i = 0; i < 2; ++i) log_->indent();
     LOG_ERROR(std::string(5000, 'x'));
     for (int i = 0; i < 16; ++i) log_->indent();  // depth 72

@@ -65,7 +65,8 @@ TEST_F(ResourceTest, AReplacementReachesEveryHandleAndDestroysTheOldOnce) {
 
 TEST_F(ResourceTest, LookupNeedsTheNameAndTheExactType) {
     registerResource("Textures/a", new Counted(deaths), "Texture");
-    for (const char* type : {"Mesh", "texture"}) EXPECT_EQ(resourceManager()->find("Textures/a", type), nullptr);
+    for (const char* type : {"Mesh", "texture"})
+        EXPECT_EQ(resourceManager()->find("Textures/a", type), nullptr);
     EXPECT_NE(resourceManager()->find("Textures/a", "Texture"), nullptr);
     EXPECT_FALSE(getResource<Counted>("Textures/b", "Texture"));
     { ResourceHandle<Counted> copy = getResource<Counted>("Textures/a", "Texture"); }

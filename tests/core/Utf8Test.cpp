@@ -19,13 +19,13 @@ TEST(Utf8, TheWellFormedPrefixStopsAtTheFirstBadOrCutOffSequence) {
         {"<?xml><f>\xC6", 9},                                             // ends inside a sequence
         {"ab\xE2\x82", 2},                                                // three bytes promised, two given
         {"ab\xF0\x9F\x8E", 2},
-        {"a\x80z", 1},                  // a continuation byte without a lead
-        {"a\xC3z", 1},                  // a lead without its continuation
-        {"a\xC0\xAF", 1},               // overlong "/"
-        {"a\xE0\x80\xAF", 1},           // overlong in three bytes
-        {"a\xED\xA0\x80", 1},           // a surrogate
-        {"a\xF4\x90\x80\x80", 1},       // above U+10FFFF
-        {"a\xF5\x80\x80\x80", 1},       // a lead byte no sequence has
+        {"a\x80z", 1},             // a continuation byte without a lead
+        {"a\xC3z", 1},             // a lead without its continuation
+        {"a\xC0\xAF", 1},          // overlong "/"
+        {"a\xE0\x80\xAF", 1},      // overlong in three bytes
+        {"a\xED\xA0\x80", 1},      // a surrogate
+        {"a\xF4\x90\x80\x80", 1},  // above U+10FFFF
+        {"a\xF5\x80\x80\x80", 1},  // a lead byte no sequence has
         {"a\xFF", 1},
         {"\xF4\x8F\xBF\xBF\xED\x9F\xBF", 7},  // U+10FFFF and U+D7FF, the last below the surrogates
     };

@@ -28,11 +28,16 @@ inline Board boardFromRows(const std::vector<std::string>& rows) {
         for (int32_t x = 0; x < board.width(); ++x) {
             const char c = rows[y][x];
             int32_t color = kUndefined;
-            if (c >= '0' && c <= '5') color = c - '0';
-            else if (c == 'W') color = kWhite;
-            else if (c == 'B') color = kBlack;
-            else if (c == 'S') color = kStart;
-            else if (c == 'G') color = kGoal;
+            if (c >= '0' && c <= '5')
+                color = c - '0';
+            else if (c == 'W')
+                color = kWhite;
+            else if (c == 'B')
+                color = kBlack;
+            else if (c == 'S')
+                color = kStart;
+            else if (c == 'G')
+                color = kGoal;
             board.tileAt({x, y}).color = color;
         }
     }

@@ -66,7 +66,8 @@ uint32_t GlWindowTest::guiPixel(float x, float y) {
 
 ::testing::AssertionResult sameColor(uint32_t got, uint32_t want) {
     for (int shift = 8; shift < 32; shift += 8) {
-        if (std::abs(static_cast<int>((got >> shift) & 0xFF) - static_cast<int>((want >> shift) & 0xFF)) > 3) {
+        if (std::abs(static_cast<int>((got >> shift) & 0xFF) - static_cast<int>((want >> shift) & 0xFF)) >
+            3) {
             char text[64];
             std::snprintf(text, sizeof text, "got %08x, want %08x", got, want);
             return ::testing::AssertionFailure() << text;

@@ -33,7 +33,9 @@ protected:
     static int width_, height_;
 };
 
-constexpr uint32_t rgba(uint32_t r, uint32_t g, uint32_t b, uint32_t a) { return r << 24 | g << 16 | b << 8 | a; }
+constexpr uint32_t rgba(uint32_t r, uint32_t g, uint32_t b, uint32_t a) {
+    return r << 24 | g << 16 | b << 8 | a;
+}
 inline int red(uint32_t c) { return static_cast<int>(c >> 24); }
 inline int green(uint32_t c) { return static_cast<int>((c >> 16) & 0xFF); }
 inline int blue(uint32_t c) { return static_cast<int>((c >> 8) & 0xFF); }

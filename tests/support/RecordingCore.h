@@ -32,10 +32,10 @@ public:
         return real_.createTexture(header, pixels, bytes);
     }
     void clear(const Color& color) override { real_.clear(color); }
-    void draw(PrimitiveType type, int32_t count, int32_t first, VertexBuffer* vertices,
-              IndexBuffer* indices, Shader* shader, const char* technique) override;
-    void drawLine(const Vector4& from, const Vector4& to, const Color& color,
-                  Shader* shader, const char* technique) override {
+    void draw(PrimitiveType type, int32_t count, int32_t first, VertexBuffer* vertices, IndexBuffer* indices,
+              Shader* shader, const char* technique) override;
+    void drawLine(const Vector4& from, const Vector4& to, const Color& color, Shader* shader,
+                  const char* technique) override {
         real_.drawLine(from, to, color, shader, technique);
     }
     void present() override { real_.present(); }

@@ -33,8 +33,7 @@ public:
     void popClipRect() override {
         if (!clips.empty()) clips.pop_back();
     }
-    void addQuad(const ScreenQuad& quad, const ResourceHandle<Texture>& texture,
-                 bool glow) override {
+    void addQuad(const ScreenQuad& quad, const ResourceHandle<Texture>& texture, bool glow) override {
         const float huge = std::numeric_limits<float>::max();
         Added entry{quad, texture.get(), glow, {-huge, -huge, huge, huge}};
         if (!clips.empty()) std::copy(clips.back().begin(), clips.back().end(), entry.clip);

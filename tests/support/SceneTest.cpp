@@ -29,7 +29,8 @@ void SceneTest::drawFrame() {
     camera_ = makeStandardCamera();
     core_->clear(Color(0, 0, 0, 1));
     renderer.pushClipRect(Vector2(-4.0f / 3, -1), Vector2(4.0f / 3, 1));
-    drawGame(*game_, Vector2(-4.0f / 3, -1), camera_, renderer, std::atan(std::tan(camera_.fovy) * camera_.aspect));
+    drawGame(*game_, Vector2(-4.0f / 3, -1), camera_, renderer,
+             std::atan(std::tan(camera_.fovy) * camera_.aspect));
     renderer.popClipRect();
     renderer.flush();
 }

@@ -1,5 +1,8 @@
 #include "support/ScreenTest.h"
 
+#include "core/Path.h"
+#include "core/posix/FileInBuffer.h"
+#include "render/Loaders.h"
 #include "render/Shader.h"
 #include "render/TextureFile.h"
 #include "support/TempFolder.h"
@@ -8,7 +11,8 @@ namespace nimbus {
 
 void ScreenTest::SetUpTestSuite() {
     GlWindowTest::SetUpTestSuite();
-    Shader* shader = core_->createShader(readFile(NIMBUS_SOURCE_DIR "/assets/shaders/ScreenSpace.fx").c_str());
+    Shader* shader =
+        core_->createShader(readFile(NIMBUS_SOURCE_DIR "/assets/shaders/ScreenSpace.fx").c_str());
     ASSERT_NE(shader, nullptr);
     registerShader("Shaders/ScreenSpace", shader);
 }
@@ -34,10 +38,17 @@ ResourceHandle<Texture> ScreenTest::solidTexture(uint8_t r, uint8_t g, uint8_t b
     return ResourceHandle<Texture>(core_->createTexture(header, texel, 4));
 }
 
+void ScreenTest::loadDataTexture(const std::string& file) {
+    FileInBuffer in;
+    ASSERT_TRUE(in.open(NIMBUS_DATA_DIR "/" + file + ".texture")) << file;
+    ASSERT_TRUE(loadTexture(Path(("/" + file + ".texture").c_str()), in, *core_)) << file;
+}
+
 ScreenQuad ScreenTest::quad(float x0, float y0, float x1, float y1, float r, float g, float b, float a) {
     ScreenQuad q;
     const float corners[4][4] = {{x0, y0, 0, 1}, {x1, y0, 1, 1}, {x1, y1, 1, 0}, {x0, y1, 0, 0}};
-    for (int i = 0; i < 4; ++i) q.corners[i] = {corners[i][0], corners[i][1], corners[i][2], corners[i][3], r, g, b, a};
+    for (int i = 0; i < 4; ++i)
+        q.corners[i] = {corners[i][0], corners[i][1], corners[i][2], corners[i][3], r, g, b, a};
     return q;
 }
 

@@ -2,8 +2,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
-#include "core/ResourceHandle.h"
+#include "core/ResourceManager.h"
 #include "render/ScreenspaceRenderer.h"
 #include "render/Texture.h"
 #include "render/gl/OglScreenspaceRenderer.h"
@@ -23,6 +24,8 @@ protected:
 
     // A one-texel texture of the colour, owned by the handle.
     static ResourceHandle<Texture> solidTexture(uint8_t r, uint8_t g, uint8_t b, uint8_t a);
+    // Loads "<file>.texture" of the built data directory as "Textures/<its stem>".
+    static void loadDataTexture(const std::string& file);
     // A quad over the GUI rectangle, all corners of one colour, texture coordinates 0 to 1.
     static ScreenQuad quad(float x0, float y0, float x1, float y1, float r = 1, float g = 1, float b = 1,
                            float a = 1);

@@ -43,7 +43,7 @@ TEST(LayoutText, PlacesScaledShearedGlyphsAlongThePen) {
     EXPECT_FLOAT_EQ(0.3f, quads[0].corners[0].r);
 }
 
-TEST(LayoutText, SkipsMissingGlyphsAndStopsAtTheMaximum) {
+TEST(LayoutText, SkipsMissingGlyphsAndStopsAtTheMaximumAndBytesAbove127AreNegativeCodes) {
     const BitmapFont font = makeFont();
     std::vector<ScreenQuad> quads(8);
     // Unknown characters neither make a quad nor move the pen.
@@ -53,11 +53,6 @@ TEST(LayoutText, SkipsMissingGlyphsAndStopsAtTheMaximum) {
     EXPECT_EQ(1, layoutText(font, quads.data(), 3, "A??bbbb", 1.0f, 0.0f));
     EXPECT_EQ(0, layoutText(font, quads.data(), 5, "", 1.0f, 0.0f));
     EXPECT_EQ(0, layoutText(font, quads.data(), 0, "Ab", 1.0f, 0.0f));
-}
-
-TEST(LayoutText, BytesAbove127AreNegativeCodes) {
-    const BitmapFont font = makeFont();
-    std::vector<ScreenQuad> quads(2);
     EXPECT_EQ(1, layoutText(font, quads.data(), 2, "\xE9\xEA", 1.0f, 0.0f));
     EXPECT_FLOAT_EQ(1.0f, quads[0].corners[1].x);
     EXPECT_EQ(nullptr, font.findGlyph(0xE9));
