@@ -30,12 +30,12 @@ void ScreenTest::TearDown() {
     GlWindowTest::TearDown();
 }
 
-ResourceHandle<Texture> ScreenTest::solidTexture(uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
+Texture* ScreenTest::solidTexture(uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
     TextureHeader header;
     header.format = static_cast<int16_t>(PixelFormat::RGBA);
     header.width = header.height = header.mipCount = 1;
     const uint8_t texel[4] = {r, g, b, a};
-    return ResourceHandle<Texture>(core_->createTexture(header, texel, 4));
+    return core_->createTexture(header, texel, 4);
 }
 
 void ScreenTest::loadDataTexture(const std::string& file) {

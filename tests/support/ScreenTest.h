@@ -22,8 +22,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // A one-texel texture of the colour, owned by the handle.
-    static ResourceHandle<Texture> solidTexture(uint8_t r, uint8_t g, uint8_t b, uint8_t a);
+    // A new one-texel texture of the colour.
+    static Texture* solidTexture(uint8_t r, uint8_t g, uint8_t b, uint8_t a);
     // Loads "<file>.texture" of the built data directory as "Textures/<its stem>".
     static void loadDataTexture(const std::string& file);
     // A quad over the GUI rectangle, all corners of one colour, texture coordinates 0 to 1.

@@ -1,10 +1,6 @@
 // The GL core in a small window: draws through effects, textures, and the loaders that
 // make effects and textures from files, read back pixel by pixel.
-// X11's headers define None and Bool, which GoogleTest's own headers must come before.
 #include <GL/glew.h>
-#include <GL/glx.h>
-#include <SDL/SDL.h>
-#include <SDL/SDL_syswm.h>
 
 #include <cstring>
 #include <memory>
@@ -225,13 +221,8 @@ TEST_F(GlTest, ACoreBindsToABorrowedContextAndLeavesItAlive) {
     EXPECT_EQ(std::make_pair(w, h), std::make_pair(0, 0));
     EXPECT_FALSE(other->initialize(CoreDesc()));
 
-    // The test window and its current context, as the windowing library reports them.
-    SDL_SysWMinfo wm;
-    SDL_VERSION(&wm.version);
-    ASSERT_EQ(SDL_GetWMInfo(&wm), 1);
-    CoreDesc desc;
-    desc.window = reinterpret_cast<void*>(static_cast<uintptr_t>(wm.info.x11.window));
-    desc.glContext = glXGetCurrentContext();
+    CoreDesc desc = windowDesc();
+    ASSERT_NE(desc.window, nullptr);
     desc.width = 20;
     desc.height = 10;
     desc.verticalSync = false;
@@ -240,7 +231,7 @@ TEST_F(GlTest, ACoreBindsToABorrowedContextAndLeavesItAlive) {
     EXPECT_EQ(std::make_pair(w, h), std::make_pair(20, 10));
     delete other;
 
-    ASSERT_EQ(glXGetCurrentContext(), desc.glContext);
+    ASSERT_EQ(windowDesc().glContext, desc.glContext);
     glViewport(0, 0, kSize, kSize);
     draw(*flat(Vector3(1, 0, 0)));
     EXPECT_TRUE(sameColor(pixel(32, 32), kRed));

@@ -40,7 +40,7 @@ TEST_F(ScreenspaceRenderer, TheViewMapsGuiUnitsOntoTheWindowAndAPopTooManyChange
 }
 
 TEST_F(ScreenspaceRenderer, ConsecutiveQuadsOfOneKindShareABatchAndAnyChangeStartsANewOne) {
-    const ResourceHandle<Texture> red = solidTexture(255, 0, 0, 255), blue = solidTexture(0, 0, 255, 255);
+    const ResourceHandle<Texture> red(solidTexture(255, 0, 0, 255)), blue(solidTexture(0, 0, 255, 255));
     renderer_->addQuad(quad(-1.0f, 0.5f, -0.9f, 0.6f), red, false);
     renderer_->addQuad(quad(-0.8f, 0.5f, -0.7f, 0.6f), red, false);
     renderer_->addQuad(quad(-0.6f, 0.5f, -0.5f, 0.6f), blue, false);
@@ -76,7 +76,7 @@ TEST_F(ScreenspaceRenderer, ConsecutiveQuadsOfOneKindShareABatchAndAnyChangeStar
 }
 
 TEST_F(ScreenspaceRenderer, NestedClipRectanglesIntersectAndADisjointOneHidesItsQuads) {
-    const ResourceHandle<Texture> white = solidTexture(255, 255, 255, 255);
+    const ResourceHandle<Texture> white(solidTexture(255, 255, 255, 255));
     renderer_->pushClipRect(Vector2(-0.5f, -0.5f), Vector2(0.5f, 0.5f));
     renderer_->pushClipRect(Vector2(-1.0f, -1.0f), Vector2(0.25f, 0.25f));
     expectClip(renderer_->currentClipRect(), -0.5f, -0.5f, 0.25f, 0.25f);
@@ -105,7 +105,7 @@ TEST_F(ScreenspaceRenderer, TheScissorBoxFollowsTheClipRectangle) {
     EXPECT_FALSE(renderer_->scissorFor({0.5f, 0.0f, 0.5f, 1.0f}, box));
     EXPECT_FALSE(renderer_->scissorFor({0.0f, 0.5f, 1.0f, 0.4f}, box));
 
-    const ResourceHandle<Texture> white = solidTexture(255, 255, 255, 255);
+    const ResourceHandle<Texture> white(solidTexture(255, 255, 255, 255));
     renderer_->addQuad(quad(-1, -1, 1, 1), white, false);
     renderer_->pushClipRect(Vector2(-0.5f, -0.25f), Vector2(0.5f, 0.75f));
     renderer_->addQuad(quad(-1, -1, 1, 1), white, false);
@@ -118,7 +118,7 @@ TEST_F(ScreenspaceRenderer, TheScissorBoxFollowsTheClipRectangle) {
 }
 
 TEST_F(ScreenspaceRenderer, QuadsPastFiveHundredAndTwelveAreDroppedAndTheRestDrawn) {
-    const ResourceHandle<Texture> green = solidTexture(0, 255, 0, 255);
+    const ResourceHandle<Texture> green(solidTexture(0, 255, 0, 255));
     // 600 cells of a grid, 32 to a row.
     auto cell = [](int i) { return Vector2(-1.28f + float(i % 32) * 0.08f, -0.95f + float(i / 32) * 0.08f); };
     for (int i = 0; i < 600; ++i)
@@ -139,7 +139,7 @@ TEST_F(ScreenspaceRenderer, TheTwoBuffersAlternateBetweenFlushes) {
     VertexBuffer* a = recorder_->buffers[0];
     VertexBuffer* b = recorder_->buffers[1];
     ASSERT_NE(a, b);
-    const ResourceHandle<Texture> white = solidTexture(255, 255, 255, 255);
+    const ResourceHandle<Texture> white(solidTexture(255, 255, 255, 255));
     for (VertexBuffer* buffer : {a, b, a}) {
         recorder_->draws.clear();
         renderer_->addQuad(quad(0, 0, 0.1f, 0.1f), white, false);
@@ -152,8 +152,8 @@ TEST_F(ScreenspaceRenderer, TheTwoBuffersAlternateBetweenFlushes) {
 }
 
 TEST_F(ScreenspaceRenderer, GlowAddsLightBlendMixesAndAQuadWithoutTextureShowsItsOutline) {
-    const ResourceHandle<Texture> grey = solidTexture(128, 128, 128, 255),
-                                  halfRed = solidTexture(255, 0, 0, 128);
+    const ResourceHandle<Texture> grey(solidTexture(128, 128, 128, 255)),
+        halfRed(solidTexture(255, 0, 0, 128));
     renderer_->addQuad(quad(-1.0f, -0.5f, 0.0f, 0.5f), grey, false);
     renderer_->addQuad(quad(-1.0f, -0.5f, -0.5f, 0.5f), halfRed, true);
     renderer_->addQuad(quad(-0.5f, -0.5f, 0.0f, 0.5f), halfRed, false);
@@ -174,7 +174,7 @@ TEST_F(ScreenspaceRenderer, WithoutTheEffectNothingIsDrawnAndNothingBreaks) {
     setResourceManager(&empty);
     {
         OglScreenspaceRenderer bare(*recorder_, Vector2(4.0f / 3.0f, 1.0f), Vector2(-4.0f / 3.0f, -1.0f));
-        bare.addQuad(quad(-1, -1, 1, 1), solidTexture(255, 255, 255, 255), false);
+        bare.addQuad(quad(-1, -1, 1, 1), ResourceHandle<Texture>(solidTexture(255, 255, 255, 255)), false);
         bare.flush();
         bare.flush();
     }

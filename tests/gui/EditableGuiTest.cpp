@@ -5,17 +5,16 @@
 #include <tinyxml.h>
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
+#include <filesystem>
 #include <string>
 
-#include "../../core/support/FileSizeLimit.h"
-#include "../../render/support/LogCapture.h"
-#include "../support/GuiTestSupport.h"
 #include "gui/EditableGui.h"
 #include "gui/EditorOverlay.h"
 #include "gui/windows/Button.h"
 #include "gui/windows/Window.h"
+#include "support/FileSizeLimit.h"
+#include "support/GuiEnvironment.h"
+#include "support/LogCapture.h"
 
 using namespace nimbus;
 
@@ -29,13 +28,6 @@ public:
 protected:
     int32_t pickHandle(const Vector2&) override { return handleUnderPointer; }
 };
-
-std::string readFile(const std::string& name) {
-    std::ifstream file(name, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // Every window and action class, transitions out of order.
 const char kEveryClass[] = R"(<windows>
@@ -56,10 +48,7 @@ const char kEveryClass[] = R"(<windows>
 
 class EditableGuiTest : public ::testing::Test {
 protected:
-    EditableGuiTest() { registerTestFont(); }
-    void load(ScriptedEditor& editor, const std::string& sections) {
-        ASSERT_TRUE(editor.load(env.write(document(sections)).c_str()));
-    }
+    void load(const std::string& sections) { ASSERT_TRUE(editor.load(env.write(sections).c_str())); }
     // One frame of the given events.
     static bool frame(EditableGui& gui, std::initializer_list<InputEvent> list) {
         std::vector<InputEvent> events(list);
@@ -72,11 +61,8 @@ protected:
     ScriptedEditor editor;
 };
 
-}  // namespace
-
 TEST_F(EditableGuiTest, F1PressesToggleEditModeAndOutsideItTheGuiIsPlain) {
     load(
-        editor,
         R"(<windows><window class="button" action="go" x="0" y="0" w="0.5" h="0.5" show="true"/></windows>)");
     frame(editor, {f1(true), f1(false)});
     EXPECT_TRUE(editor.editMode());
@@ -92,7 +78,7 @@ TEST_F(EditableGuiTest, F1PressesToggleEditModeAndOutsideItTheGuiIsPlain) {
 }
 
 TEST_F(EditableGuiTest, APressSelectsTheDeepestWindowWithoutFiringItAndEmptySpaceKeepsTheSelection) {
-    load(editor, R"(<windows><window class="null" x="0" y="0" w="1" h="1" show="true">
+    load(R"(<windows><window class="null" x="0" y="0" w="1" h="1" show="true">
         <window class="button" name="b" action="go" x="0.25" y="0" w="0.25" h="0.25" show="true"/></window>
         <window class="text" message="m" x="0" y="0" w="0.1" h="0.1"/></windows>)");
     frame(editor, {f1(true)});
@@ -108,7 +94,7 @@ TEST_F(EditableGuiTest, APressSelectsTheDeepestWindowWithoutFiringItAndEmptySpac
 }
 
 TEST_F(EditableGuiTest, EachHandleMovesOrResizesTheSelectedWindowByTheSnappedPointer) {
-    load(editor, R"(<windows><window class="null" x="0.1" y="0.1" w="1" h="1" show="true">
+    load(R"(<windows><window class="null" x="0.1" y="0.1" w="1" h="1" show="true">
         <window class="null" name="w" x="0" y="0" w="0.4" h="0.2" show="true"/></window></windows>)");
     frame(editor, {f1(true)});
     // Pixels of GUI points on the 1024 x 768 screen: (0.2, 0.1) and 0.05 right, 0.025 up.
@@ -147,7 +133,7 @@ TEST_F(EditableGuiTest, EachHandleMovesOrResizesTheSelectedWindowByTheSnappedPoi
 }
 
 TEST_F(EditableGuiTest, OnlyKeyPressesActInEditMode) {
-    load(editor, std::string(kEveryClass));
+    load(kEveryClass);
     frame(editor, {f1(true)});
     editor.onMouseButton(512, static_cast<int>(767 * 0.25), true, 0);  // the button at y = 0.5
     ASSERT_EQ(editor.selected(), editor.findWindow("play"));
@@ -164,7 +150,7 @@ TEST_F(EditableGuiTest, OnlyKeyPressesActInEditMode) {
 }
 
 TEST_F(EditableGuiTest, SavedDocumentsReadBackToTheSameBytesWithTransitionsSorted) {
-    load(editor, std::string(kEveryClass));
+    load(kEveryClass);
     ASSERT_TRUE(editor.save());
     const std::string once = readFile(editor.fileName());
     ScriptedEditor again;
@@ -184,7 +170,7 @@ TEST_F(EditableGuiTest, SavedDocumentsReadBackToTheSameBytesWithTransitionsSorte
 }
 
 TEST_F(EditableGuiTest, AFailedSaveKeepsTheOldDocumentAndSaysSoOnce) {
-    load(editor, std::string(kEveryClass));
+    load(kEveryClass);
     const std::string original = readFile(editor.fileName());
     // A disk that fills after 100 bytes.
     LogCapture log;
@@ -197,11 +183,13 @@ TEST_F(EditableGuiTest, AFailedSaveKeepsTheOldDocumentAndSaysSoOnce) {
     ASSERT_EQ(log.lines().size(), 1u) << log.all();
     EXPECT_TRUE(log.saw({"Failed to save", editor.fileName().c_str()}));
     // Nothing is left beside the document.
-    EXPECT_EQ(std::system(("test $(ls '" + env.directory() + "' | wc -l) -eq 1").c_str()), 0);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(env.folder.path()), {}), 1);
     // Nor does a save where no file can be created at all claim to have worked.
-    ASSERT_EQ(std::system(("rm -rf '" + env.directory() + "'").c_str()), 0);
+    std::filesystem::remove_all(env.folder.path());
     LogCapture gone;
     EXPECT_FALSE(editor.save());
     ASSERT_EQ(gone.lines().size(), 1u) << gone.all();
     EXPECT_TRUE(gone.saw({"Failed to save", editor.fileName().c_str()}));
 }
+
+}  // namespace
