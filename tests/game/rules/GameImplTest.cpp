@@ -1,4 +1,7 @@
-#include "GameFixture.h"
+#include "core/posix/PosixInArchive.h"
+#include "support/GameFixture.h"
+#include "support/LogCapture.h"
+#include "support/TempFolder.h"
 
 namespace nimbus {
 namespace {
@@ -199,7 +202,18 @@ TEST_F(GameRules, DieOnTheBorderIsSafe) {
     EXPECT_EQ(Position(1, 0), game->dieCell());
 }
 
+// A level missing from its folder or an index past the list is reported; a game
+// without a board refuses every move and keeps its clock at 0.
 TEST_F(GameRules, LevelThatDidNotLoadIsReportedAndInert) {
+    TempFolder empty;
+    PosixInArchive archive(empty.path());
+    for (int32_t index : {0, 2, -1}) {
+        LogCapture log;
+        GameImpl missing(std::make_unique<RecordingSound>(sounds), &stats, index, {"0_missing", "1_absent"},
+                         &archive);
+        EXPECT_FALSE(missing.loaded()) << index;
+        EXPECT_EQ(log.lines().size(), 1u) << index;
+    }
     game = std::make_unique<GameImpl>(std::make_unique<RecordingSound>(sounds), &stats, 0, nullptr);
     EXPECT_FALSE(game->loaded());
     EXPECT_EQ(nullptr, game->board());

@@ -1,47 +1,34 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 
-#include "ErrorCapture.h"
 #include "core/posix/PosixInArchive.h"
 #include "game/rules/LevelList.h"
+#include "support/LogCapture.h"
+#include "support/TempFolder.h"
 
 namespace nimbus {
 namespace {
 
-class LevelListTest : public ::testing::Test {
-protected:
-    LevelListTest() {
-        char pattern[] = "/tmp/nimbus-level-list-XXXXXX";
-        root_ = mkdtemp(pattern);
-    }
-    ~LevelListTest() override { std::filesystem::remove_all(root_); }
-
-    std::string root_;
-};
-
-TEST_F(LevelListTest, DigitNamesInPlainStringOrder) {
-    for (const char* name : {"2", "10", "1b", "intro", "Common"}) std::filesystem::create_directory(root_ + "/" + name);
-    PosixInArchive archive(root_);
+// Folders named by digits are levels, in plain string order; a missing folder is
+// reported and leaves the list as it was.
+TEST(LevelList, DigitNamesInPlainStringOrder) {
+    TempFolder root;
+    PosixInArchive archive(root.path());
     std::vector<std::string> names{"stale"};
     ASSERT_TRUE(listLevels(archive, names));
-    EXPECT_EQ((std::vector<std::string>{"10", "1b", "2"}), names);
-}
-
-TEST_F(LevelListTest, EmptyDirectoryHasNoLevelsAndMissingOneIsReported) {
-    PosixInArchive empty(root_);
-    std::vector<std::string> names{"stale"};
-    ASSERT_TRUE(listLevels(empty, names));
     EXPECT_TRUE(names.empty());
+    for (const char* name : {"2", "10", "1b", "intro", "Common"})
+        std::filesystem::create_directory(root.file(name));
+    ASSERT_TRUE(listLevels(archive, names));
+    EXPECT_EQ(names, (std::vector<std::string>{"10", "1b", "2"}));
 
-    ErrorCapture errors;
-    PosixInArchive missing(root_ + "/absent");
+    LogCapture log;
+    PosixInArchive missing(root.file("absent"));
     names = {"kept"};
     EXPECT_FALSE(listLevels(missing, names));
-    EXPECT_EQ(1u, errors.messages().size());
-    EXPECT_EQ(std::vector<std::string>{"kept"}, names);
+    EXPECT_EQ(log.lines().size(), 1u);
+    EXPECT_EQ(names, std::vector<std::string>{"kept"});
 }
 
 }  // namespace

@@ -1,9 +1,6 @@
 #include <memory>
 
-#include "GameFixture.h"
-#include "game/rules/ExtraLifeAction.h"
-#include "game/rules/ReverseTimeAction.h"
-#include "game/rules/StopTimeAction.h"
+#include "support/GameFixture.h"
 
 namespace nimbus {
 namespace {
@@ -18,30 +15,6 @@ Board corridorWith(std::initializer_list<std::pair<int32_t, int32_t>> pickups) {
 }
 
 using Pickups = GameFixture;
-
-TEST(PickupFactory, MakesOneEffectPerKind) {
-    SoundLog log;
-    RecordingSound sound(log);
-    for (int32_t kind : {0, 4, 5, -1}) EXPECT_EQ(nullptr, createAction(kind, sound)) << kind;
-    const struct {
-        int32_t kind;
-        const char* name;
-        const char* text;
-    } expected[] = {{1, "ExtraLifeAction", "Extra Life!"},
-                    {2, "StopTimeAction", "Time Stop!"},
-                    {3, "ReverseTimeAction", "Time Reverse!"}};
-    for (const auto& e : expected) {
-        std::unique_ptr<GameAction> action(createAction(e.kind, sound));
-        ASSERT_TRUE(action);
-        EXPECT_EQ(e.kind, action->kind());
-        EXPECT_STREQ(e.name, action->name());
-        EXPECT_STREQ(e.text, action->text());
-        EXPECT_EQ(0.0f, action->progress());
-    }
-    EXPECT_TRUE(log.played.empty());
-    // Never begun, nothing to stop.
-    EXPECT_TRUE(log.stopped.empty());
-}
 
 TEST_F(Pickups, ExtraLifeIsGivenAtOnceAndNeverQueued) {
     start(corridorWith({{2, kPickupExtraLife}}));

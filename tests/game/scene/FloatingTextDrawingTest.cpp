@@ -2,30 +2,19 @@
 
 #include <cmath>
 
-#include "../../render/font/FakeTexture.h"
-#include "../../render/support/RecordingRenderer.h"
 #include "core/math/Matrix44.h"
 #include "game/rules/FloatingTextList.h"
 #include "game/scene/FloatingTextDrawing.h"
 #include "render/Camera.h"
+#include "support/RecordingRenderer.h"
+#include "support/TestFont.h"
 
 using namespace nimbus;
 
 namespace {
 
-// A font of one glyph "A", half as wide as high, with or without its glow twin.
 ResourceHandle<BitmapFont> testFont(bool withGlow) {
-    GlyphMetrics a;
-    a.right = 0.5f;
-    a.top = 1.0f;
-    a.uRight = 1.0f;
-    a.vTop = 1.0f;
-    a.advance = 0.6f;
-    BitmapFont::Glyphs glyphs{{'A', a}};
-    ResourceHandle<Texture> glow;
-    if (withGlow) glow = ResourceHandle<Texture>(new FakeTexture(8, 8));
-    return ResourceHandle<BitmapFont>(new BitmapFont(ResourceHandle<Texture>(new FakeTexture(8, 8)), glow, "Test",
-                                                     "Textures/Test", "test.xml", glyphs));
+    return ResourceHandle<BitmapFont>(newTestFont(withGlow));
 }
 
 // The middle of a drawn text, from its first quad's first corner to its last quad's third.
@@ -34,8 +23,6 @@ Vector2 middle(const std::vector<RecordingRenderer::Added>& added, size_t first,
     const ScreenVertex& b = added[last].quad.corners[2];
     return Vector2((a.x + b.x) * 0.5f, (a.y + b.y) * 0.5f);
 }
-
-}  // namespace
 
 TEST(FloatingTextDrawing, ATextIsCentredOnItsProjectedPointPlusDriftTimesAge) {
     const Camera camera = makeStandardCamera();
@@ -128,3 +115,5 @@ TEST(FloatingTextDrawing, NothingIsDrawnBehindTheEyeOrAsGlowWithoutAGlowTexture)
     EXPECT_FALSE(collector.added[0].glow);
     EXPECT_FALSE(collector.added[1].glow);
 }
+
+}  // namespace

@@ -24,8 +24,6 @@ float area(const ScreenQuad& q) {
     return std::fabs((b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x)) * 0.5f;
 }
 
-}  // namespace
-
 // At 0, a quarter, a half and a full turn the wipe shows all, three quarters, half and
 // none of the square: the fan slices add up to that share of its area, the hand points
 // where the angle says, and the texture and colour follow the position linearly.
@@ -72,3 +70,5 @@ TEST(RadialWipe, ShowsTheShareOfTheSquareClockwiseFromTheHandToTwelveOClock) {
         EXPECT_FLOAT_EQ(quads[n - 1].corners[2].y, 4.0f);
     }
 }
+
+}  // namespace

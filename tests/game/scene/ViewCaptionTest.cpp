@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
-#include "../../render/font/FakeTexture.h"
-#include "../../render/support/RecordingRenderer.h"
 #include "core/ResourceManager.h"
 #include "core/math/Color.h"
 #include "game/scene/ViewCaption.h"
+#include "support/FakeTexture.h"
+#include "support/RecordingRenderer.h"
+#include "support/TestFont.h"
 
 using namespace nimbus;
 
@@ -27,21 +28,13 @@ Span span(const std::vector<RecordingRenderer::Added>& added, size_t first, size
     return s;
 }
 
-}  // namespace
-
 // The band goes down first, as wide as the view, so that both lines are drawn on it, the
 // hint wholly under the title and both inside the band.
 TEST(ViewCaption, BothLinesSitOnTheBandTheHintUnderTheTitle) {
     ResourceManager resources;
     ResourceManager* previous = setResourceManager(&resources);
     registerTexture("Textures/circle", new FakeTexture(8, 8));
-    GlyphMetrics glyph;
-    glyph.right = 0.5f;
-    glyph.top = 1.0f;
-    glyph.advance = 0.6f;
-    const BitmapFont::Glyphs glyphs{{'A', glyph}, {'b', glyph}};
-    const ResourceHandle<Texture> texture(new FakeTexture(8, 8));
-    const ResourceHandle<BitmapFont> font(new BitmapFont(texture, texture, "Test", "T", "t.xml", glyphs));
+    const ResourceHandle<BitmapFont> font(newTestFont());
 
     ViewCaption caption;
     caption.layout(font, "AAAA", "bbbbbbbbbb", Color(1, 0, 0, 1));
@@ -63,3 +56,5 @@ TEST(ViewCaption, BothLinesSitOnTheBandTheHintUnderTheTitle) {
     EXPECT_GT(bandSpan.top, centre.y);
     setResourceManager(previous);
 }
+
+}  // namespace

@@ -3,11 +3,13 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "../scene/SceneWindow.h"
+#include "core/math/Color.h"
 #include "game/windows/BackgroundWindow.h"
 #include "gui/Gui.h"
 #include "gui/SignalQueue.h"
+#include "render/Core.h"
 #include "render/gl/OglScreenspaceRenderer.h"
+#include "support/SceneTest.h"
 
 using namespace nimbus;
 
@@ -22,8 +24,6 @@ WindowAttributes fullScreen() {
     a.name = "background";
     return a;
 }
-
-}  // namespace
 
 // About one deal in five paints itself into a corner and must start over, so twenty
 // deals also show that dealing ends.
@@ -95,11 +95,11 @@ TEST_F(BackgroundDrawing, OutlinesAreDarkerThanFaces) {
     const Vector3 centre = window.die(nearest).position.xyz();
     const uint32_t face = pixelOf(centre);
     const Vector4 clip = Vector4(centre, 1.0f) * camera_.viewProjection;
-    int px = static_cast<int>((clip.x / clip.w + 1.0f) * kWidth / 2);
-    const int py = static_cast<int>((clip.y / clip.w + 1.0f) * kHeight / 2);
+    int px = static_cast<int>((clip.x / clip.w + 1.0f) * width_ / 2);
+    const int py = static_cast<int>((clip.y / clip.w + 1.0f) * height_ / 2);
     float depth = 0.0f;
     for (;; ++px) {
-        ASSERT_LT(px, kWidth);
+        ASSERT_LT(px, width_);
         glReadPixels(px + 1, py, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
         if (depth >= 1.0f) break;
     }
@@ -110,3 +110,5 @@ TEST_F(BackgroundDrawing, OutlinesAreDarkerThanFaces) {
         EXPECT_LT(std::max({p[0], p[1], p[2]}), 50) << "rim pixel " << rim;
     }
 }
+
+}  // namespace

@@ -8,27 +8,19 @@
 #include <string>
 #include <vector>
 
-#include "../../render/support/LogCapture.h"
-#include "../../render/support/RecordingRenderer.h"
 #include "core/ResourceManager.h"
 #include "game/rules/HighScoreList.h"
 #include "game/windows/HighScoreWindow.h"
 #include "game/windows/PublishHighScores.h"
 #include "gui/Gui.h"
 #include "render/Camera.h"
-#include "render/font/BitmapFont.h"
+#include "support/LogCapture.h"
+#include "support/RecordingRenderer.h"
+#include "support/TestFont.h"
 
 using namespace nimbus;
 
 namespace {
-
-// A font whose every glyph keeps its character code as its left texture coordinate, so
-// the text of drawn quads can be read back.
-BitmapFont* readableFont() {
-    BitmapFont::Glyphs glyphs;
-    for (int code = 32; code < 127; ++code) glyphs[code] = {0, 0, 0.5f, 1, float(code), 1, 1, 0, 0.6f};
-    return new BitmapFont({}, {}, "Alba", "Textures/Alba", "Alba.xml", glyphs);
-}
 
 struct DrawnText {
     std::string text;
@@ -38,7 +30,7 @@ struct DrawnText {
 class HighScoreWindowTest : public ::testing::Test {
 protected:
     HighScoreWindowTest() : previous_(setResourceManager(&resources_)) {
-        registerFont("Fonts/Alba", readableFont());
+        registerFont("Fonts/Alba", newTestFont(false));  // no glow layer: each text is drawn once
         TiXmlElement element("window");
         element.SetAttribute("class", "highscore");
         element.SetAttribute("x", "0");
@@ -75,8 +67,6 @@ protected:
     Gui gui_{1024, 768};
     std::unique_ptr<HighScoreWindow> window_;
 };
-
-}  // namespace
 
 // The default table shown with its newest entry at the top: six rows, best first, rank
 // and name on the left and the score on the right; the top row pulses between white and
@@ -203,3 +193,5 @@ TEST_F(HighScoreWindowTest, ALongNameStopsShortOfItsScore) {
         }
     }
 }
+
+}  // namespace

@@ -8,6 +8,8 @@
 
 using namespace nimbus;
 
+namespace {
+
 // Only the best ten are published, with the newest index; ranks past a shorter list keep
 // what an earlier, longer list left there.
 TEST(PublishHighScores, PublishesTheBestTenAndTheNewestIndex) {
@@ -32,3 +34,5 @@ TEST(PublishHighScores, PublishesTheBestTenAndTheNewestIndex) {
     EXPECT_EQ(gui.getProperty("highscore_score_5"), "1000");
     EXPECT_EQ(gui.getProperty("highscore_name_6"), "P5");
 }
+
+}  // namespace

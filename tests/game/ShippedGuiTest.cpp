@@ -4,25 +4,27 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "../../gui/support/GuiTestSupport.h"
-#include "../../render/support/LogCapture.h"
-#include "SceneData.h"
 #include "game/rules/HighScoreList.h"
 #include "game/windows/GameWindowClasses.h"
 #include "game/windows/HighScoreWindow.h"
 #include "game/windows/PublishHighScores.h"
 #include "gui/EditableGui.h"
 #include "gui/GuiNames.h"
+#include "gui/actions/ActionFactory.h"
+#include "gui/actions/StandardActions.h"
+#include "gui/windows/StandardWindows.h"
 #include "gui/windows/Window.h"
+#include "gui/windows/WindowFactory.h"
 #include "render/Camera.h"
-#include "render/Core.h"
-#include "render/Video.h"
+#include "support/LogCapture.h"
+#include "support/RecordingRenderer.h"
+#include "support/SceneTest.h"
+#include "support/TempFolder.h"
 
 using namespace nimbus;
 
@@ -56,53 +58,38 @@ Box rectangleOf(const Window& window) {
     return {centre.x - half.x, centre.y - half.y, centre.x + half.x, centre.y + half.y};
 }
 
-// The shipped document in the game's window with every texture, effect, model and the
-// font of the data directory, and the standard and game window classes registered. The
-// log lines of the load are kept.
-class ShippedGui : public ::testing::Test {
+// The shipped document in the game's window with everything of the data directory the
+// scene draws, and the standard and game window classes registered. The log lines of
+// the load are kept.
+class ShippedGui : public SceneTest {
 protected:
     static void SetUpTestSuite() {
-        if (!std::ifstream(kDocument)) return;
-        VideoMode mode;
-        core_ = openVideo(mode, videoStarted_);
-        ASSERT_NE(core_, nullptr);
-        environment_ = new GuiEnvironment();
-        setCore(core_);
-        ASSERT_TRUE(loadSceneData(*core_, NIMBUS_DATA_DIR));
-        ASSERT_TRUE(registerGameWindows(environment_->windows));
+        SceneTest::SetUpTestSuite();
+        registerStandardWindows(windows_);
+        registerStandardActions(actions_);
+        ASSERT_TRUE(registerGameWindows(windows_));
+        setWindowFactory(&windows_);
+        setActionFactory(&actions_);
         // The document names the font's glyph file relative to the game's directory.
         ASSERT_EQ(chdir(NIMBUS_DATA_DIR "/.."), 0);
-        gui_ = new EditableGui(mode.width, mode.height);
+        gui_ = new EditableGui(width_, height_);
         LogCapture log;
         loaded_ = gui_->load(kDocument);
-        loadLog_ = new std::vector<std::string>(log.lines());
-    }
-    void SetUp() override {
-        if (!gui_) GTEST_SKIP() << "the data directory is not built here";
+        loadLog_ = log.all();
     }
     static void TearDownTestSuite() {
         delete gui_;
-        delete loadLog_;
-        delete environment_;
-        setCore(nullptr);
-        delete core_;
-        if (videoStarted_) closeVideo();
+        setWindowFactory(nullptr);
+        setActionFactory(nullptr);
+        SceneTest::TearDownTestSuite();
     }
 
-    static Core* core_;
-    static bool videoStarted_;
-    static GuiEnvironment* environment_;
-    static EditableGui* gui_;
-    static bool loaded_;
-    static std::vector<std::string>* loadLog_;
+    static inline WindowFactory windows_;
+    static inline ActionFactory actions_;
+    static inline EditableGui* gui_ = nullptr;
+    static inline bool loaded_ = false;
+    static inline std::string loadLog_;
 };
-
-Core* ShippedGui::core_ = nullptr;
-bool ShippedGui::videoStarted_ = false;
-GuiEnvironment* ShippedGui::environment_ = nullptr;
-EditableGui* ShippedGui::gui_ = nullptr;
-bool ShippedGui::loaded_ = false;
-std::vector<std::string>* ShippedGui::loadLog_ = nullptr;
 
 // Calls the visitor on every window of the tree, parents first.
 template <typename Visit>
@@ -111,11 +98,9 @@ void forEachWindow(Window& window, const Visit& visit) {
     for (int32_t i = 0; i < window.childCount(); ++i) forEachWindow(*window.child(i), visit);
 }
 
-}  // namespace
-
 TEST_F(ShippedGui, LoadsWithoutAnErrorLine) {
     EXPECT_TRUE(loaded_);
-    EXPECT_TRUE(loadLog_->empty()) << loadLog_->front();
+    EXPECT_EQ(loadLog_, "");
 }
 
 // Every button's signal and every signal the game states push fires a transition. (An
@@ -245,8 +230,6 @@ TEST_F(ShippedGui, SignalsLeadWhereTheStatesExpect) {
     }
 }
 
-namespace {
-
 // Expects the same window elements, class and name, in the same tree.
 void expectSameWindows(const TiXmlElement* shipped, const TiXmlElement* saved) {
     for (; shipped && saved; shipped = shipped->NextSiblingElement(), saved = saved->NextSiblingElement()) {
@@ -258,8 +241,6 @@ void expectSameWindows(const TiXmlElement* shipped, const TiXmlElement* saved) {
     EXPECT_TRUE(!shipped && !saved) << "the saved document has other windows";
 }
 
-}  // namespace
-
 // What the layout editor saves holds every window of the shipped document under its own
 // class, the game's own classes included, and reads back without a word of complaint.
 TEST_F(ShippedGui, SavesEveryWindowUnderItsClass) {
@@ -270,7 +251,8 @@ TEST_F(ShippedGui, SavesEveryWindowUnderItsClass) {
     expectSameWindows(shipped.RootElement()->FirstChildElement(windows)->FirstChildElement(),
                       saved->RootElement()->FirstChildElement(windows)->FirstChildElement());
 
-    const std::string file = environment_->directory() + "/saved.xml";
+    TempFolder folder;
+    const std::string file = folder.file("saved.xml");
     ASSERT_TRUE(saved->SaveFile(file.c_str()));
     EditableGui reloaded(gui_->width(), gui_->height());
     LogCapture log;
@@ -278,3 +260,5 @@ TEST_F(ShippedGui, SavesEveryWindowUnderItsClass) {
     EXPECT_TRUE(log.lines().empty()) << log.all();
     EXPECT_EQ(reloaded.transitions().size(), gui_->transitions().size());
 }
+
+}  // namespace

@@ -1,9 +1,9 @@
 #include <SDL/SDL_keysym.h>
 #include <gtest/gtest.h>
 
-#include "../../gui/support/GuiTestSupport.h"
 #include "game/GameInput.h"
 #include "gui/InputEvent.h"
+#include "support/GuiEnvironment.h"
 
 using namespace nimbus;
 
@@ -24,8 +24,6 @@ Transform lookingDownAt(float x, float z) {
     t.t = Vector3(x, 10, z);
     return t;
 }
-
-}  // namespace
 
 TEST(GameInput, EventsBecomeTheirCommands) {
     using E = InputEvent;
@@ -83,3 +81,5 @@ TEST(GameInput, AtMostTwoCommandsWaitAndABusyDieKeepsOnlyTheLatest) {
     ASSERT_EQ(input.queued(), 1);
     EXPECT_EQ(input.queuedAt(0).kind, kCommandTwist0);
 }
+
+}  // namespace

@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
 #include <string>
 
-#include "../../render/support/LogCapture.h"
-#include "../states/TestData.h"
 #include "core/MemoryOutBuffer.h"
 #include "core/ResourceManager.h"
 #include "game/Application.h"
@@ -16,15 +13,14 @@
 #include "gui/EditableGui.h"
 #include "gui/GuiNames.h"
 #include "render/Texture.h"
+#include "support/LogCapture.h"
+#include "support/TestData.h"
 
 using namespace nimbus;
 
 namespace {
 
-std::string shipped(const std::string& relativePath) {
-    std::ifstream in(std::string(NIMBUS_DATA_DIR) + "/" + relativePath, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+std::string shipped(const std::string& relativePath) { return readFile(NIMBUS_DATA_DIR "/" + relativePath); }
 
 const std::vector<std::string> kLevel = {"...", ".S.", ".G.", "..."};
 
@@ -39,8 +35,6 @@ protected:
     TestData data;
     std::unique_ptr<Application> app;
 };
-
-}  // namespace
 
 TEST(CommandLine, OnlyExactlyMinusWindowAloneGivesAWindow) {
     struct Case {
@@ -121,3 +115,5 @@ TEST_F(StartupTest, AtStartNoRowOfTheTablePulsesWhetherItIsTheDefaultOrTheSavedO
         EXPECT_EQ(started.stateInfo()->highScores.newestIndex(), -1);
     }
 }
+
+}  // namespace
