@@ -9,7 +9,7 @@
 
 #include "AtlasPacker.h"
 #include "FontBuilder.h"
-#include "LogCapture.h"
+#include "support/LogCapture.h"
 
 using namespace nimbus;
 

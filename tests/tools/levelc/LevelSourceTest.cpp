@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "ErrorCapture.h"
+#include "support/LogCapture.h"
 #include "LevelCompiler.h"
 #include "LevelSource.h"
 #include "core/posix/FileInBuffer.h"
@@ -90,9 +90,9 @@ TEST(LevelSource, CompiledMapReadsBackAsTheSameBoard) {
     ASSERT_EQ(level.board.width(), back.width());
     EXPECT_EQ(level.board.tiles(), back.tiles());
 
-    ErrorCapture errors;
+    LogCapture errors;
     EXPECT_FALSE(writeLevel(level, "/nonexistent-dir/Level.map"));
-    EXPECT_EQ(1u, errors.messages().size());
+    EXPECT_EQ(1u, errors.lines().size());
 }
 
 std::string logged(const std::string& message) { return "Error: " + message + "\n"; }
@@ -135,11 +135,11 @@ const BadSource kBadSources[] = {
 
 TEST(LevelSource, BadSourcesAreRefusedWithFileAndLine) {
     for (const BadSource& bad : kBadSources) {
-        ErrorCapture errors;
+        LogCapture errors;
         LevelSource level;
         level.title = "kept";
         EXPECT_FALSE(LevelSourceParser::parse(bad.text, "bad.level", level)) << bad.text;
-        EXPECT_EQ(std::vector<std::string>{logged(bad.message)}, errors.messages()) << bad.text;
+        EXPECT_EQ(std::vector<std::string>{logged(bad.message)}, errors.lines()) << bad.text;
         EXPECT_EQ("kept", level.title);
     }
 }
@@ -166,17 +166,17 @@ std::string clockPickupLevel(int clocks) {
 TEST(LevelSource, AtMostSixtyFourClockPickups) {
     LevelSource level;
     EXPECT_TRUE(LevelSourceParser::parse(clockPickupLevel(64), "many.level", level));
-    ErrorCapture errors;
+    LogCapture errors;
     EXPECT_FALSE(LevelSourceParser::parse(clockPickupLevel(65), "many.level", level));
     EXPECT_EQ(std::vector<std::string>{logged("many.level:12: more than 64 stop-time and reverse-time pick-ups")},
-              errors.messages());
+              errors.lines());
 }
 
 TEST(LevelSource, MissingFileIsReported) {
-    ErrorCapture errors;
+    LogCapture errors;
     LevelSource level;
     EXPECT_FALSE(LevelSourceParser::read("/nonexistent/01.level", level));
-    EXPECT_EQ(std::vector<std::string>{logged("/nonexistent/01.level: cannot be opened")}, errors.messages());
+    EXPECT_EQ(std::vector<std::string>{logged("/nonexistent/01.level: cannot be opened")}, errors.lines());
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "GameFixture.h"
+#include "support/GameFixture.h"
 #include "LevelCompiler.h"
 #include "LevelReplay.h"
 #include "core/posix/PosixInArchive.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "LogCapture.h"
+#include "support/LogCapture.h"
 #include "ModelBuilder.h"
 #include "ShapeFile.h"
 #include "core/math/Vector3.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "LogCapture.h"
+#include "support/LogCapture.h"
 #include "ShapeFile.h"
 
 namespace nimbus {

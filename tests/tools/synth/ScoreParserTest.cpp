@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "ScoreParser.h"
-#include "SoundTestSupport.h"
+#include "support/LogCapture.h"
+#include "support/TempFolder.h"
 
 using namespace nimbus;
 
@@ -57,7 +58,7 @@ TEST(ScoreParser, EveryMistakeStopsWithOneLineNamingFileAndLine) {
         {"instrument a\n  osc sine\nend\n", 3, "no \"song\""},
     };
     for (const Case& c : cases) {
-        CapturedLog log;
+        LogCapture log;
         Song song;
         EXPECT_FALSE(parse(c.score, song)) << c.score;
         ASSERT_EQ(log.lines().size(), 1u) << c.score;
@@ -68,7 +69,7 @@ TEST(ScoreParser, EveryMistakeStopsWithOneLineNamingFileAndLine) {
 }
 
 TEST(ScoreParser, AnUnreadableFileIsNamed) {
-    CapturedLog log;
+    LogCapture log;
     Song song;
     EXPECT_FALSE(readScore("/nonexistent/Move.score", song));
     ASSERT_EQ(log.lines().size(), 1u);

@@ -7,7 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "SoundTestSupport.h"
+#include "support/LogCapture.h"
+#include "support/TempFolder.h"
 #include "SoundWriters.h"
 
 using namespace nimbus;
@@ -29,7 +30,7 @@ RenderedSound tone(int channels, double seconds, double amplitude) {
 }
 
 TEST(WavWriter, WritesSixteenBitPcmThatSdlReadsBackSampleForSample) {
-    TempDirectory files;
+    TempFolder files;
     RenderedSound sound = tone(2, 0.01, 0.5);
     sound.channels[0][0] = 1.7;  // beyond full scale: held at the top, never wrapped
     sound.channels[1][0] = -2.0;
@@ -56,7 +57,7 @@ TEST(WavWriter, WritesSixteenBitPcmThatSdlReadsBackSampleForSample) {
 }
 
 TEST(VorbisWriter, WritesAStreamTheMixerDecodesAtItsLengthAndLoudness) {
-    TempDirectory files;
+    TempFolder files;
     const RenderedSound sound = tone(2, 1.5, 0.5);
     const std::string path = files.path() + "/tone.music";
     ASSERT_TRUE(writeVorbis(sound, 0.3, path));
@@ -85,7 +86,7 @@ std::string contents(const std::string& path) {
 }
 
 TEST(SoundWriters, TheSameSoundGivesTheSameBytes) {
-    TempDirectory files;
+    TempFolder files;
     const RenderedSound sound = tone(2, 0.5, 0.4);
     const std::string first = files.path() + "/first.music", second = files.path() + "/second.music";
     ASSERT_TRUE(writeVorbis(sound, 0.3, first));
@@ -95,7 +96,7 @@ TEST(SoundWriters, TheSameSoundGivesTheSameBytes) {
 }
 
 TEST(SoundWriters, AFileThatCannotBeWrittenIsNamed) {
-    CapturedLog log;
+    LogCapture log;
     const RenderedSound sound = tone(1, 0.1, 0.5);
     EXPECT_FALSE(writeWav(sound, "/nonexistent/dir/Move.sound"));
     EXPECT_FALSE(writeVorbis(sound, 0.3, "/nonexistent/dir/Menu.music"));

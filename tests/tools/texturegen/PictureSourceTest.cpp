@@ -5,7 +5,7 @@
 #include <string>
 
 #include "Image.h"
-#include "LogCapture.h"
+#include "support/LogCapture.h"
 #include "PictureSource.h"
 
 namespace nimbus {

@@ -8,7 +8,7 @@
 
 #include "GlowFilter.h"
 #include "Image.h"
-#include "LogCapture.h"
+#include "support/LogCapture.h"
 #include "TextureBuilder.h"
 #include "core/posix/FileInBuffer.h"
 #include "render/TextureFile.h"

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "LogCapture.h"
+#include "support/LogCapture.h"
 #include "TextureOptions.h"
 
 namespace nimbus {
