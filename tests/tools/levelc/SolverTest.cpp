@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "support/GameFixture.h"
 #include "LevelCompiler.h"
 #include "LevelReplay.h"
 #include "LevelSource.h"
+#include "support/GameFixture.h"
 
 namespace nimbus {
 namespace {
@@ -122,7 +122,7 @@ TEST_F(SolverTest, StopTimeCarriesTheDieOverABridgeTooLongToRun) {
 // spent, so the solver has to hand it in only once the die stands still.
 TEST_F(SolverTest, ReversedClockRollWaitsUntilTheTileStandsAgain) {
     const Solution s = solveAndReplay(board(kLongCorridor + middleRow("falls", "- - - - - - - - 1 -") +
-                                          middleRow("pickups", ". . . . . . . r . .")));
+                                            middleRow("pickups", ". . . . . . . r . .")));
     ASSERT_TRUE(s.winnable);
     ASSERT_EQ(8u, s.steps.size());
     EXPECT_EQ(std::vector<int>(8, 1), turns(s));

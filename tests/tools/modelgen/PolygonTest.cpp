@@ -18,7 +18,13 @@ TEST(Polygon, ConcaveOutlinesTriangulateIntoCounterClockwiseTrianglesCoveringThe
     // An L and an arrow: both have a reflex corner an ear must not be cut across.
     const Outline shapes[] = {
         {{0, 0}, {2, 0}, {2, 1}, {1, 1}, {1, 2}, {0, 2}},
-        {{-0.22f, -0.06f}, {0.04f, -0.06f}, {0.04f, -0.16f}, {0.27f, 0}, {0.04f, 0.16f}, {0.04f, 0.06f}, {-0.22f, 0.06f}},
+        {{-0.22f, -0.06f},
+         {0.04f, -0.06f},
+         {0.04f, -0.16f},
+         {0.27f, 0},
+         {0.04f, 0.16f},
+         {0.04f, 0.06f},
+         {-0.22f, 0.06f}},
     };
     for (const Outline& shape : shapes) {
         const Outline ccw = counterClockwise(shape);
@@ -39,9 +45,9 @@ TEST(Polygon, OrientationSimplicityAndInset) {
     EXPECT_GT(signedArea2(counterClockwise(clockwise)), 0.0f);
 
     EXPECT_TRUE(isSimplePolygon(clockwise));
-    EXPECT_FALSE(isSimplePolygon({{0, 0}, {1, 1}, {1, 0}, {0, 1}}));          // a bow tie
-    EXPECT_FALSE(isSimplePolygon({{0, 0}, {1, 0}, {2, 0}}));                  // no area
-    EXPECT_FALSE(isSimplePolygon({{0, 0}, {1, 0}, {1, 0}, {0, 1}}));          // a repeated corner
+    EXPECT_FALSE(isSimplePolygon({{0, 0}, {1, 1}, {1, 0}, {0, 1}}));  // a bow tie
+    EXPECT_FALSE(isSimplePolygon({{0, 0}, {1, 0}, {2, 0}}));          // no area
+    EXPECT_FALSE(isSimplePolygon({{0, 0}, {1, 0}, {1, 0}, {0, 1}}));  // a repeated corner
 
     const Outline inner = inset(counterClockwise(clockwise), 0.1f);
     EXPECT_NEAR(signedArea2(inner), 2.0f * 0.8f * 0.8f, 1e-5f);

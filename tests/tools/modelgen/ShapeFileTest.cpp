@@ -3,21 +3,22 @@
 #include <string>
 #include <vector>
 
-#include "support/LogCapture.h"
 #include "ShapeFile.h"
+#include "support/LogCapture.h"
 
 namespace nimbus {
 namespace {
 
 TEST(ShapeFile, ReadsPartsWithKeysOnTheirOwnAndFollowingLines) {
     ModelDescription model;
-    ASSERT_TRUE(ShapeFile::parse("# a comment\n"
-                                 "texture Dice stand\n"
-                                 "box size 1 2 3 radius 0.1   # trailing comment\n"
-                                 "    rotate x 90 rotate y -45 at 0 1 0\n"
-                                 "    face +y 0 0.5 0.25 1\n"
-                                 "prism height 0.1 point 0 0 point 1 0 point 0 1 swatch 0.5 0.25\n",
-                                 "test.shape", model));
+    ASSERT_TRUE(
+        ShapeFile::parse("# a comment\n"
+                         "texture Dice stand\n"
+                         "box size 1 2 3 radius 0.1   # trailing comment\n"
+                         "    rotate x 90 rotate y -45 at 0 1 0\n"
+                         "    face +y 0 0.5 0.25 1\n"
+                         "prism height 0.1 point 0 0 point 1 0 point 0 1 swatch 0.5 0.25\n",
+                         "test.shape", model));
     EXPECT_EQ(model.texture, "Dice");
     EXPECT_TRUE(model.stand);
     ASSERT_EQ(model.parts.size(), 2u);
@@ -56,9 +57,11 @@ TEST(ShapeFile, RefusesBadDescriptionsNamingFileAndLine) {
         {"texture T\ncylinder radius 1 height 1 segments 2\n", "bad.shape:2", "at least 3"},
         {"texture T\nbox rotate w 10\n", "bad.shape:2", "axis"},
         {"texture T\nbox face top 0 0 1 1\n", "bad.shape:2", "side"},
-        {"texture T\nprism height 1\n point 0 0\n point 1 1\n point 1 0\n point 0 1\n", "bad.shape:2", "crosses"},
+        {"texture T\nprism height 1\n point 0 0\n point 1 1\n point 1 0\n point 0 1\n", "bad.shape:2",
+         "crosses"},
         {"texture T\nprism height 1 point 0 0 point 1 0\n", "bad.shape:2", "at least 3 points"},
-        {"texture T\nprism height 0.2 bevel 0.09 point 0 0 point 0.1 0 point 0 0.1\n", "bad.shape:2", "too wide"},
+        {"texture T\nprism height 0.2 bevel 0.09 point 0 0 point 0.1 0 point 0 0.1\n", "bad.shape:2",
+         "too wide"},
         {"texture T\nbox scale 1 0 1\n", "bad.shape:2", "scale"},
         {"box\n", "bad.shape", "no texture"},
         {"texture T\n", "bad.shape", "no part"},

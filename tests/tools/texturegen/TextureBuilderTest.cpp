@@ -1,27 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "GlowFilter.h"
 #include "Image.h"
-#include "support/LogCapture.h"
 #include "TextureBuilder.h"
 #include "core/posix/FileInBuffer.h"
 #include "render/TextureFile.h"
+#include "support/LogCapture.h"
+#include "support/TempFolder.h"
 
 namespace nimbus {
 namespace {
-
-std::string temporaryPath(const char* name) { return std::string(::testing::TempDir()) + name; }
-
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 Image filled(int w, int h, Pixel p) {
     Image image(w, h);
@@ -70,32 +61,31 @@ TEST(TextureBuilder, WrittenFileReadsBackWithItsWholeChainAndTheSameBytesEveryTi
     Image picture(16, 8);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 16; ++x) picture.at(x, y) = {x / 15.0f, y / 7.0f, 0.25f, 1.0f};
-    const std::string first = temporaryPath("builder_a.texture"), second = temporaryPath("builder_b.texture");
+    TempFolder folder;
+    const std::string first = folder.file("a.texture"), second = folder.file("b.texture");
     ASSERT_TRUE(TextureBuilder::write(first, picture, PixelFormat::RGB));
     ASSERT_TRUE(TextureBuilder::write(second, picture, PixelFormat::RGB));
-    EXPECT_EQ(fileBytes(first), fileBytes(second));
+    EXPECT_EQ(readFile(first), readFile(second));
 
     FileInBuffer in;
     ASSERT_TRUE(in.open(first));
     TextureHeader header;
     std::vector<uint8_t> pixels;
     ASSERT_TRUE(readTextureFile(in, header, pixels));
-    EXPECT_EQ(header.format, static_cast<int16_t>(PixelFormat::RGB));
-    EXPECT_EQ(header.width, 16);
-    EXPECT_EQ(header.height, 8);
-    EXPECT_EQ(header.mipCount, 4);  // 16x8, 8x4, 4x2, 2x1
-    EXPECT_EQ(header.fileSize, static_cast<int32_t>(32 + pixels.size()));
+    // 16x8, 8x4, 4x2, 2x1
+    EXPECT_EQ(std::make_tuple(header.format, header.width, header.height, header.mipCount, header.fileSize),
+              std::make_tuple(int16_t(PixelFormat::RGB), int16_t(16), int16_t(8), int16_t(4),
+                              int32_t(32 + pixels.size())));
     EXPECT_EQ(pixels.size(), 3u * (128 + 32 + 8 + 2));
     EXPECT_EQ(in.bytesLeft(), 0);
     // Rows are stored from the top: the first pixel of the second row has y = 1.
     EXPECT_EQ(pixels[3 * 16 + 1], 36);  // lround(1/7 * 255)
-    std::remove(first.c_str());
-    std::remove(second.c_str());
 }
 
 TEST(TextureBuilder, RefusesSizesThatAreNotPowersOfTwoAndUnwritablePaths) {
+    TempFolder folder;
     LogCapture log;
-    EXPECT_FALSE(TextureBuilder::write(temporaryPath("odd.texture"), Image(6, 4), PixelFormat::RGBA));
+    EXPECT_FALSE(TextureBuilder::write(folder.file("odd.texture"), Image(6, 4), PixelFormat::RGBA));
     EXPECT_TRUE(log.saw({"odd.texture", "powers of two"}));
     EXPECT_FALSE(TextureBuilder::write("/nonexistent-folder/x.texture", Image(4, 4), PixelFormat::RGBA));
     EXPECT_TRUE(log.saw({"/nonexistent-folder/x.texture"}));

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "support/LogCapture.h"
 #include "TextureOptions.h"
+#include "support/LogCapture.h"
 
 namespace nimbus {
 namespace {
@@ -14,7 +14,8 @@ bool parse(std::vector<const char*> args, TextureOptions& options) {
 
 TEST(TextureOptions, ReadsSourceOutputSizeFormatAndGlowInAnyOrder) {
     TextureOptions o;
-    ASSERT_TRUE(parse({"--format", "alpha", "in.svg", "--glow", "4", "2.5", "out.texture", "--size", "512x64"}, o));
+    ASSERT_TRUE(
+        parse({"--format", "alpha", "in.svg", "--glow", "4", "2.5", "out.texture", "--size", "512x64"}, o));
     EXPECT_EQ(o.source, "in.svg");
     EXPECT_EQ(o.output, "out.texture");
     EXPECT_EQ(o.width, 512);
@@ -28,8 +29,8 @@ TEST(TextureOptions, ReadsSourceOutputSizeFormatAndGlowInAnyOrder) {
 TEST(TextureOptions, RefusesWhatWouldMakeABadTexture) {
     LogCapture log;
     const std::vector<std::vector<const char*>> bad = {
-        {"in.svg", "out.texture", "--size", "300x256"},      // not a power of two
-        {"in.svg", "out.texture", "--size", "8192x8"},       // too large
+        {"in.svg", "out.texture", "--size", "300x256"},  // not a power of two
+        {"in.svg", "out.texture", "--size", "8192x8"},   // too large
         {"in.svg", "out.texture", "--size", "64x64junk"},
         {"in.svg", "out.texture", "--size", "64x64", "--format", "rgb565"},
         {"in.svg", "out.texture", "--size", "64x64", "--glow", "0", "1"},
@@ -37,8 +38,8 @@ TEST(TextureOptions, RefusesWhatWouldMakeABadTexture) {
         {"in.svg", "out.texture", "--size", "64x64", "--glow", "4"},
         {"in.svg", "out.texture", "--size", "64x64", "--mystery"},
         {"in.svg", "out.texture", "extra", "--size", "64x64"},
-        {"in.svg", "--size", "64x64"},                       // no output
-        {"in.svg", "out.texture"},                            // no size
+        {"in.svg", "--size", "64x64"},  // no output
+        {"in.svg", "out.texture"},      // no size
     };
     for (const auto& args : bad) {
         TextureOptions o;
