@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,25 +30,13 @@ using namespace nimbus;
 namespace {
 
 const char* const kDocument = NIMBUS_DATA_DIR "/Frontend/gui.xml";
-constexpr int kMaxDrawnCharacters = 32;
-constexpr float kSlack = 1e-4f;
-
-// Long values of the properties the game fills in, to be sure they fit too.
-const std::map<std::string, std::string> kSampleProperties = {
-    {kPropertyScore, "1234567"},
-    {kPropertyLevelScore, "Level: 123456"},
-    {kPropertyTotalScore, "Total: 1234567"},
-};
-
-// The signals the game states push; each must fire a transition.
-const char* const kStateSignals[] = {kSignalShowGame,      kSignalHideGame, kSignalShowLevelComplete,
-                                     kSignalShowHighScore, kSignalGameOver, kSignalMainMenu};
 
 struct Box {
     float minX = 1e9f, minY = 1e9f, maxX = -1e9f, maxY = -1e9f;
     bool inside(const Box& outer) const {
-        return minX >= outer.minX - kSlack && maxX <= outer.maxX + kSlack && minY >= outer.minY - kSlack &&
-               maxY <= outer.maxY + kSlack;
+        const float slack = 1e-4f;
+        return minX >= outer.minX - slack && maxX <= outer.maxX + slack && minY >= outer.minY - slack &&
+               maxY <= outer.maxY + slack;
     }
 };
 
@@ -59,8 +46,7 @@ Box rectangleOf(const Window& window) {
 }
 
 // The shipped document in the game's window with everything of the data directory the
-// scene draws, and the standard and game window classes registered. The log lines of
-// the load are kept.
+// scene draws, and the standard and game window classes registered; its load's log kept.
 class ShippedGui : public SceneTest {
 protected:
     static void SetUpTestSuite() {
@@ -83,6 +69,20 @@ protected:
         setActionFactory(nullptr);
         SceneTest::TearDownTestSuite();
     }
+    // Every window of the document with its element as the editor would save it, parents first.
+    static std::vector<std::pair<Window*, TiXmlElement>> windows() {
+        std::vector<std::pair<Window*, TiXmlElement>> all;
+        std::vector<Window*> open;
+        for (int32_t i = gui_->windowCount() - 1; i >= 0; --i) open.push_back(gui_->window(i));
+        while (!open.empty()) {
+            Window* window = open.back();
+            open.pop_back();
+            all.emplace_back(window, TiXmlElement(kElementWindow));
+            window->toXml(all.back().second);
+            for (int32_t i = window->childCount() - 1; i >= 0; --i) open.push_back(window->child(i));
+        }
+        return all;
+    }
 
     static inline WindowFactory windows_;
     static inline ActionFactory actions_;
@@ -91,28 +91,15 @@ protected:
     static inline std::string loadLog_;
 };
 
-// Calls the visitor on every window of the tree, parents first.
-template <typename Visit>
-void forEachWindow(Window& window, const Visit& visit) {
-    visit(window);
-    for (int32_t i = 0; i < window.childCount(); ++i) forEachWindow(*window.child(i), visit);
-}
-
-TEST_F(ShippedGui, LoadsWithoutAnErrorLine) {
+// It loads without an error line (an action naming no window would be one), and every
+// button's signal and every signal the game states push fires a transition.
+TEST_F(ShippedGui, LoadsWithoutAnErrorLineAndEverySignalHasATransition) {
     EXPECT_TRUE(loaded_);
     EXPECT_EQ(loadLog_, "");
-}
-
-// Every button's signal and every signal the game states push fires a transition. (An
-// action naming no window is an error line of the load, caught above.)
-TEST_F(ShippedGui, EverySignalHasATransition) {
-    std::vector<std::string> signals(std::begin(kStateSignals), std::end(kStateSignals));
-    for (int32_t i = 0; i < gui_->windowCount(); ++i) {
-        forEachWindow(*gui_->window(i), [&](Window& window) {
-            TiXmlElement element(kElementWindow);
-            window.toXml(element);
-            if (const char* action = element.Attribute(kAttributeAction)) signals.push_back(action);
-        });
+    std::vector<std::string> signals = {kSignalShowGame,      kSignalHideGame, kSignalShowLevelComplete,
+                                        kSignalShowHighScore, kSignalGameOver, kSignalMainMenu};
+    for (const auto& [window, element] : windows()) {
+        if (const char* action = element.Attribute(kAttributeAction)) signals.push_back(action);
     }
     for (const std::string& signal : signals) {
         const auto found = gui_->transitions().find(signal);
@@ -124,59 +111,49 @@ TEST_F(ShippedGui, EverySignalHasATransition) {
 // properties at long values, the high-score table full) lies across its own window, inside
 // every window that clips it and on the screen, and has at most the 32 characters drawn.
 TEST_F(ShippedGui, EveryTextFitsItsWindow) {
-    for (const auto& property : kSampleProperties) gui_->setProperty(property.first, property.second);
+    gui_->setProperty(kPropertyScore, "1234567");
+    gui_->setProperty(kPropertyLevelScore, "Level: 123456");
+    gui_->setProperty(kPropertyTotalScore, "Total: 1234567");
     HighScoreList list;
     for (int i = 0; i < HighScoreWindow::kRows; ++i) list.add("Maximilian " + std::to_string(i), 1234567);
     publishHighScores(*gui_, list);
-
-    const Camera camera = makeStandardCamera();
     const Box screen{-gui_->aspect(), -1, gui_->aspect(), 1};
     int texts = 0;
-    for (int32_t i = 0; i < gui_->windowCount(); ++i) {
-        forEachWindow(*gui_->window(i), [&](Window& window) {
-            TiXmlElement element(kElementWindow);
-            window.toXml(element);
-            const std::string kind = element.Attribute(kAttributeClass);
-            const bool isText = kind == kClassButton || kind == kClassText || kind == kClassPropertyText ||
-                                kind == kClassEditBox || kind == kClassHighScore;
-            if (!isText) return;
-            for (const char* attribute : {kAttributeCaption, kAttributeMessage, kAttributeInitial}) {
-                const char* text = element.Attribute(attribute);
-                if (text) {
-                    EXPECT_LE(std::strlen(text), size_t(kMaxDrawnCharacters)) << window.name();
-                }
+    for (const auto& [window, element] : windows()) {
+        const std::string kind = element.Attribute(kAttributeClass);
+        if (kind != kClassButton && kind != kClassText && kind != kClassPropertyText && kind != kClassEditBox &&
+            kind != kClassHighScore) {
+            continue;
+        }
+        for (const char* attribute : {kAttributeCaption, kAttributeMessage, kAttributeInitial}) {
+            EXPECT_LE(std::strlen(element.Attribute(attribute) ? element.Attribute(attribute) : ""), 32u) << window->name();
+        }
+        if (kind == kClassHighScore) window->show();
+        SignalQueue signals;
+        window->update(1.0f, signals, *gui_, window->position());
+        RecordingRenderer renderer;
+        window->draw(makeStandardCamera(), renderer, gui_->aspect(),
+                     window->parent() ? window->parent()->absolutePosition() : Vector2(), *gui_);
+        ASSERT_FALSE(renderer.added.empty()) << window->name();
+        ++texts;
+        Box drawn;
+        for (const RecordingRenderer::Added& added : renderer.added) {
+            for (const ScreenVertex& c : added.quad.corners) {
+                drawn = {std::min(drawn.minX, c.x), std::min(drawn.minY, c.y), std::max(drawn.maxX, c.x),
+                         std::max(drawn.maxY, c.y)};
             }
-            if (kind == kClassHighScore) window.show();
-            SignalQueue signals;
-            window.update(1.0f, signals, *gui_, window.position());
-            RecordingRenderer renderer;
-            const Vector2 parent = window.parent() ? window.parent()->absolutePosition() : Vector2();
-            window.draw(camera, renderer, gui_->aspect(), parent, *gui_);
-            ASSERT_FALSE(renderer.added.empty()) << window.name();
-            ++texts;
-            Box drawn;
-            for (const RecordingRenderer::Added& added : renderer.added) {
-                for (const ScreenVertex& corner : added.quad.corners) {
-                    drawn.minX = std::min(drawn.minX, corner.x);
-                    drawn.maxX = std::max(drawn.maxX, corner.x);
-                    drawn.minY = std::min(drawn.minY, corner.y);
-                    drawn.maxY = std::max(drawn.maxY, corner.y);
-                }
-            }
-            // Glyph quads reach a little past the letters to leave room for the glow.
-            const float margin = 0.25f * (drawn.maxY - drawn.minY);
-            const Box own = rectangleOf(window);
-            EXPECT_TRUE(drawn.minX >= own.minX - margin && drawn.maxX <= own.maxX + margin)
-                << window.name() << " spans " << drawn.minX << " to " << drawn.maxX << " in " << own.minX
-                << " to " << own.maxX;
-            EXPECT_TRUE(drawn.inside(screen)) << window.name() << " leaves the screen";
-            for (const Window* clip = &window; clip; clip = clip->parent()) {
-                if (clip->clipsChildren()) {
-                    EXPECT_TRUE(drawn.inside(rectangleOf(*clip)))
-                        << window.name() << " is cut by " << clip->name();
-                }
-            }
-        });
+        }
+        // Glyph quads reach a little past the letters to leave room for the glow.
+        const float margin = 0.25f * (drawn.maxY - drawn.minY);
+        const Box own = rectangleOf(*window);
+        EXPECT_TRUE(drawn.minX >= own.minX - margin && drawn.maxX <= own.maxX + margin)
+            << window->name() << " spans " << drawn.minX << " to " << drawn.maxX << " in " << own.minX << " to "
+            << own.maxX;
+        EXPECT_TRUE(drawn.inside(screen)) << window->name() << " leaves the screen";
+        for (const Window* clip = window; clip; clip = clip->parent()) {
+            EXPECT_TRUE(!clip->clipsChildren() || drawn.inside(rectangleOf(*clip)))
+                << window->name() << " is cut by " << clip->name();
+        }
     }
     EXPECT_GT(texts, 0);
 }
@@ -186,11 +163,8 @@ TEST_F(ShippedGui, EveryTextFitsItsWindow) {
 // screens it leaves shown.
 TEST_F(ShippedGui, SignalsLeadWhereTheStatesExpect) {
     const struct {
-        const char* signal;
-        const char* property;
-        const char* value;
-        std::vector<const char*> shown;
-        std::vector<const char*> hidden;
+        const char *signal, *property, *value;
+        std::vector<const char*> shown, hidden;
     } steps[] = {
         {"play", kPropertyExitToState, kStatePlaying, {}, {"menu", "background"}},
         // A level that cannot be played sends the player back at once.
@@ -218,24 +192,17 @@ TEST_F(ShippedGui, SignalsLeadWhereTheStatesExpect) {
         // Long enough for every slide of any transition to end.
         for (int frame = 0; frame < 100; ++frame) gui_->update(0.1f, nullptr, 0);
         ASSERT_FALSE(gui_->busy()) << step.signal;
-        if (step.property) {
-            EXPECT_EQ(gui_->getProperty(step.property), step.value) << step.signal;
-        }
-        for (const char* name : step.shown) {
-            EXPECT_TRUE(gui_->findWindow(name)->visible()) << step.signal << " " << name;
-        }
-        for (const char* name : step.hidden) {
-            EXPECT_FALSE(gui_->findWindow(name)->visible()) << step.signal << " " << name;
-        }
+        EXPECT_TRUE(!step.property || gui_->getProperty(step.property) == step.value) << step.signal;
+        for (const char* name : step.shown) EXPECT_TRUE(gui_->findWindow(name)->visible()) << step.signal << " " << name;
+        for (const char* name : step.hidden) EXPECT_FALSE(gui_->findWindow(name)->visible()) << step.signal << " " << name;
     }
 }
 
 // Expects the same window elements, class and name, in the same tree.
 void expectSameWindows(const TiXmlElement* shipped, const TiXmlElement* saved) {
     for (; shipped && saved; shipped = shipped->NextSiblingElement(), saved = saved->NextSiblingElement()) {
-        const std::string name = shipped->Attribute(kAttributeName);
-        EXPECT_EQ(name, saved->Attribute(kAttributeName));
-        EXPECT_STRCASEEQ(shipped->Attribute(kAttributeClass), saved->Attribute(kAttributeClass)) << name;
+        EXPECT_STREQ(shipped->Attribute(kAttributeName), saved->Attribute(kAttributeName));
+        EXPECT_STRCASEEQ(shipped->Attribute(kAttributeClass), saved->Attribute(kAttributeClass));
         expectSameWindows(shipped->FirstChildElement(), saved->FirstChildElement());
     }
     EXPECT_TRUE(!shipped && !saved) << "the saved document has other windows";
@@ -247,16 +214,13 @@ TEST_F(ShippedGui, SavesEveryWindowUnderItsClass) {
     std::unique_ptr<TiXmlDocument> saved(gui_->toXml());
     TiXmlDocument shipped;
     ASSERT_TRUE(shipped.LoadFile(kDocument));
-    const char* windows = kSectionWindows;
-    expectSameWindows(shipped.RootElement()->FirstChildElement(windows)->FirstChildElement(),
-                      saved->RootElement()->FirstChildElement(windows)->FirstChildElement());
-
+    expectSameWindows(shipped.RootElement()->FirstChildElement(kSectionWindows)->FirstChildElement(),
+                      saved->RootElement()->FirstChildElement(kSectionWindows)->FirstChildElement());
     TempFolder folder;
-    const std::string file = folder.file("saved.xml");
-    ASSERT_TRUE(saved->SaveFile(file.c_str()));
+    ASSERT_TRUE(saved->SaveFile(folder.file("saved.xml").c_str()));
     EditableGui reloaded(gui_->width(), gui_->height());
     LogCapture log;
-    ASSERT_TRUE(reloaded.load(file.c_str()));
+    ASSERT_TRUE(reloaded.load(folder.file("saved.xml").c_str()));
     EXPECT_TRUE(log.lines().empty()) << log.all();
     EXPECT_EQ(reloaded.transitions().size(), gui_->transitions().size());
 }
