@@ -1,0 +1,4 @@
+#pragma once
+
+// The end-to-end test finds the board helpers by this path.
+#include "support/GameFixture.h"
