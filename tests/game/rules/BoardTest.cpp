@@ -1,15 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 #include "core/MemoryOutBuffer.h"
 #include "core/VectorInBuffer.h"
 #include "core/VectorOutBuffer.h"
+#include "core/posix/PosixInArchive.h"
 #include "game/rules/Board.h"
 #include "game/rules/BoardFactory.h"
+#include "game/rules/LevelList.h"
 #include "game/rules/LevelMap.h"
 #include "support/LogCapture.h"
+#include "support/TempFolder.h"
 
 namespace nimbus {
 namespace {
@@ -187,6 +191,27 @@ TEST(LevelMap, DamagedSizesAreRefusedWithOneError) {
     LogCapture log;
     EXPECT_FALSE(readLevelMap(in, kept));
     EXPECT_EQ(kept.width(), 2);
+}
+
+// Folders named by digits are levels, in plain string order; a missing folder is
+// reported and leaves the list as it was.
+TEST(LevelList, DigitNamesInPlainStringOrder) {
+    TempFolder root;
+    PosixInArchive archive(root.path());
+    std::vector<std::string> names{"stale"};
+    ASSERT_TRUE(listLevels(archive, names));
+    EXPECT_TRUE(names.empty());
+    for (const char* name : {"2", "10", "1b", "intro", "Common"})
+        std::filesystem::create_directory(root.file(name));
+    ASSERT_TRUE(listLevels(archive, names));
+    EXPECT_EQ(names, (std::vector<std::string>{"10", "1b", "2"}));
+
+    LogCapture log;
+    PosixInArchive missing(root.file("absent"));
+    names = {"kept"};
+    EXPECT_FALSE(listLevels(missing, names));
+    EXPECT_EQ(log.lines().size(), 1u);
+    EXPECT_EQ(names, std::vector<std::string>{"kept"});
 }
 
 }  // namespace

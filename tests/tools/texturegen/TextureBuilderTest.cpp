@@ -2,10 +2,13 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "GlowFilter.h"
 #include "Image.h"
+#include "PictureSource.h"
 #include "TextureBuilder.h"
+#include "TextureOptions.h"
 #include "core/posix/FileInBuffer.h"
 #include "render/TextureFile.h"
 #include "support/LogCapture.h"
@@ -115,6 +118,109 @@ TEST(GlowFilter, SpreadsAShapeEvenlyInItsOwnColourAndNeverWrapsAcrossEdges) {
     // The corner pixel does not leak into the opposite corners.
     EXPECT_EQ(glow.at(32, 32).a, 0.0f);
     EXPECT_EQ(glow.at(32, 0).a, 0.0f);
+}
+
+TEST(PictureSource, SvgDrawsItsViewBoxOverTheRequestedSizeInTheRightChannels) {
+    TempFolder folder;
+    const std::string path = folder.write(
+        "quarters.svg",
+        "<svg xmlns='http://www.w3.org/2000/svg' width='2' height='2' viewBox='0 0 2 2'>"
+        "<rect width='1' height='1' fill='#ff0000'/><rect x='1' width='1' height='1' fill='#0000ff'/>"
+        "<rect y='1' width='1' height='1' fill='#00ff00' fill-opacity='0.5'/></svg>");
+    Image image;
+    ASSERT_TRUE(loadPicture(path, 8, 8, image));
+    ASSERT_EQ(image.width(), 8);
+    const Pixel& red = image.at(1, 1);
+    const Pixel& blue = image.at(6, 1);
+    const Pixel& green = image.at(1, 6);
+    EXPECT_NEAR(red.r, 1.0f, 0.01f);
+    EXPECT_NEAR(red.b, 0.0f, 0.01f);
+    EXPECT_NEAR(blue.b, 1.0f, 0.01f);
+    EXPECT_NEAR(blue.r, 0.0f, 0.01f);
+    // Premultiplied: half-transparent green holds half its green.
+    EXPECT_NEAR(green.a, 0.5f, 0.01f);
+    EXPECT_NEAR(green.g, 0.5f, 0.01f);
+    EXPECT_EQ(image.at(6, 6).a, 0.0f);
+}
+
+TEST(PictureSource, PngRoundTripKeepsStraightColourAndTransparency) {
+    TempFolder folder;
+    const std::string path = folder.file("round.png");
+    const unsigned char rgba[] = {255, 0, 0, 255, 0, 0, 255, 128, 10, 20, 30, 0, 255, 255, 255, 255};
+    ASSERT_TRUE(writePng(path, 2, 2, rgba));
+    Image image;
+    ASSERT_TRUE(loadPicture(path, 2, 2, image));
+    EXPECT_NEAR(image.at(0, 0).r, 1.0f, 1e-3f);
+    EXPECT_NEAR(image.at(1, 0).a, 128 / 255.0f, 1e-3f);
+    EXPECT_NEAR(image.at(1, 0).b, 128 / 255.0f, 1e-3f);
+    EXPECT_EQ(image.at(0, 1).a, 0.0f);
+    EXPECT_EQ(image.at(0, 1).r, 0.0f);
+}
+
+TEST(PictureSource, BadSourcesAreRefusedWithTheFileNamed) {
+    TempFolder folder;
+    LogCapture log;
+    Image image;
+    EXPECT_FALSE(loadPicture("/nonexistent/missing.svg", 4, 4, image));
+    EXPECT_TRUE(log.saw({"missing.svg"}));
+
+    const std::string broken =
+        folder.write("broken.svg", "<svg xmlns='http://www.w3.org/2000/svg'><rect</svg>");
+    EXPECT_FALSE(loadPicture(broken, 4, 4, image));
+    EXPECT_TRUE(log.saw({"broken.svg"}));
+
+    const std::string notPng = folder.write("text.png", "this is not a picture");
+    EXPECT_FALSE(loadPicture(notPng, 4, 4, image));
+    EXPECT_TRUE(log.saw({"text.png"}));
+
+    const std::string small = folder.file("small.png");
+    const unsigned char pixel[] = {1, 2, 3, 4};
+    ASSERT_TRUE(writePng(small, 1, 1, pixel));
+    EXPECT_FALSE(loadPicture(small, 4, 4, image));
+    EXPECT_TRUE(log.saw({"small.png", "1 x 1", "4 x 4"}));
+
+    EXPECT_FALSE(loadPicture("picture.bmp", 4, 4, image));
+    EXPECT_TRUE(log.saw({"picture.bmp"}));
+}
+
+bool parse(std::vector<const char*> args, TextureOptions& options) {
+    return options.parse(static_cast<int>(args.size()), args.data());
+}
+
+TEST(TextureOptions, ReadsSourceOutputSizeFormatAndGlowInAnyOrder) {
+    TextureOptions o;
+    ASSERT_TRUE(
+        parse({"--format", "alpha", "in.svg", "--glow", "4", "2.5", "out.texture", "--size", "512x64"}, o));
+    EXPECT_EQ(o.source, "in.svg");
+    EXPECT_EQ(o.output, "out.texture");
+    EXPECT_EQ(o.width, 512);
+    EXPECT_EQ(o.height, 64);
+    EXPECT_EQ(o.format, PixelFormat::Alpha);
+    EXPECT_TRUE(o.glow);
+    EXPECT_FLOAT_EQ(o.glowRadius, 4.0f);
+    EXPECT_FLOAT_EQ(o.glowStrength, 2.5f);
+}
+
+TEST(TextureOptions, RefusesWhatWouldMakeABadTexture) {
+    LogCapture log;
+    const std::vector<std::vector<const char*>> bad = {
+        {"in.svg", "out.texture", "--size", "300x256"},  // not a power of two
+        {"in.svg", "out.texture", "--size", "8192x8"},   // too large
+        {"in.svg", "out.texture", "--size", "64x64junk"},
+        {"in.svg", "out.texture", "--size", "64x64", "--format", "rgb565"},
+        {"in.svg", "out.texture", "--size", "64x64", "--glow", "0", "1"},
+        {"in.svg", "out.texture", "--size", "64x64", "--glow", "nan", "1"},
+        {"in.svg", "out.texture", "--size", "64x64", "--glow", "4"},
+        {"in.svg", "out.texture", "--size", "64x64", "--mystery"},
+        {"in.svg", "out.texture", "extra", "--size", "64x64"},
+        {"in.svg", "--size", "64x64"},  // no output
+        {"in.svg", "out.texture"},      // no size
+    };
+    for (const auto& args : bad) {
+        TextureOptions o;
+        EXPECT_FALSE(parse(args, o)) << args.back();
+    }
+    EXPECT_GE(log.lines().size(), bad.size());
 }
 
 }  // namespace
