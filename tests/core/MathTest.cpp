@@ -26,8 +26,8 @@ TEST(Matrix44, RowVectorsMultiplyOnTheLeftAndRotationIsRightHanded) {
 }
 
 TEST(Transform, ARigidInverseUndoesTheTransform) {
-    const Transform t =
-        Transform::fromMatrix(Matrix44::rotation(normalise({1, 2, 3}), 1.1f) * Matrix44::translation({4, 5, 6}));
+    const Transform t = Transform::fromMatrix(Matrix44::rotation(normalise({1, 2, 3}), 1.1f) *
+                                              Matrix44::translation({4, 5, 6}));
     const Vector3 p{0.5f, -2.0f, 7.0f};
     expectNear(t.rigidInverse().applyToPoint(t.applyToPoint(p)), p);
     expectNear((t * t.rigidInverse()).applyToPoint(p), p);

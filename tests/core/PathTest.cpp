@@ -34,12 +34,9 @@ TEST(Path, JoinsNormalisesAndRelatesPaths) {
 
 TEST(Path, NamesItsParts) {
     const std::pair<std::string, std::string> cases[] = {
-        {Path("/a.b/c").extension(), ""},
-        {Path("/a/b.sound").extension(), ".sound"},
-        {Path("/a/b.tar.gz").stem(), "b.tar"},
-        {Path("/Levels/Common/Sounds/Move.sound").stem(), "Move"},
-        {Path("file").leaf(), "file"},
-        {Path("/a/b").leaf(), "b"},
+        {Path("/a.b/c").extension(), ""},      {Path("/a/b.sound").extension(), ".sound"},
+        {Path("/a/b.tar.gz").stem(), "b.tar"}, {Path("/Levels/Common/Sounds/Move.sound").stem(), "Move"},
+        {Path("file").leaf(), "file"},         {Path("/a/b").leaf(), "b"},
         {Path("/x/y").toNative(), "/x/y"},
     };
     for (const auto& [got, want] : cases) EXPECT_EQ(got, want);

@@ -121,12 +121,13 @@ TEST_F(ShippedGui, EveryTextFitsItsWindow) {
     int texts = 0;
     for (const auto& [window, element] : windows()) {
         const std::string kind = element.Attribute(kAttributeClass);
-        if (kind != kClassButton && kind != kClassText && kind != kClassPropertyText && kind != kClassEditBox &&
-            kind != kClassHighScore) {
+        if (kind != kClassButton && kind != kClassText && kind != kClassPropertyText &&
+            kind != kClassEditBox && kind != kClassHighScore) {
             continue;
         }
         for (const char* attribute : {kAttributeCaption, kAttributeMessage, kAttributeInitial}) {
-            EXPECT_LE(std::strlen(element.Attribute(attribute) ? element.Attribute(attribute) : ""), 32u) << window->name();
+            EXPECT_LE(std::strlen(element.Attribute(attribute) ? element.Attribute(attribute) : ""), 32u)
+                << window->name();
         }
         if (kind == kClassHighScore) window->show();
         SignalQueue signals;
@@ -147,8 +148,8 @@ TEST_F(ShippedGui, EveryTextFitsItsWindow) {
         const float margin = 0.25f * (drawn.maxY - drawn.minY);
         const Box own = rectangleOf(*window);
         EXPECT_TRUE(drawn.minX >= own.minX - margin && drawn.maxX <= own.maxX + margin)
-            << window->name() << " spans " << drawn.minX << " to " << drawn.maxX << " in " << own.minX << " to "
-            << own.maxX;
+            << window->name() << " spans " << drawn.minX << " to " << drawn.maxX << " in " << own.minX
+            << " to " << own.maxX;
         EXPECT_TRUE(drawn.inside(screen)) << window->name() << " leaves the screen";
         for (const Window* clip = window; clip; clip = clip->parent()) {
             EXPECT_TRUE(!clip->clipsChildren() || drawn.inside(rectangleOf(*clip)))
@@ -193,8 +194,10 @@ TEST_F(ShippedGui, SignalsLeadWhereTheStatesExpect) {
         for (int frame = 0; frame < 100; ++frame) gui_->update(0.1f, nullptr, 0);
         ASSERT_FALSE(gui_->busy()) << step.signal;
         EXPECT_TRUE(!step.property || gui_->getProperty(step.property) == step.value) << step.signal;
-        for (const char* name : step.shown) EXPECT_TRUE(gui_->findWindow(name)->visible()) << step.signal << " " << name;
-        for (const char* name : step.hidden) EXPECT_FALSE(gui_->findWindow(name)->visible()) << step.signal << " " << name;
+        for (const char* name : step.shown)
+            EXPECT_TRUE(gui_->findWindow(name)->visible()) << step.signal << " " << name;
+        for (const char* name : step.hidden)
+            EXPECT_FALSE(gui_->findWindow(name)->visible()) << step.signal << " " << name;
     }
 }
 

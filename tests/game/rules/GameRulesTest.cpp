@@ -107,7 +107,8 @@ TEST_F(GameRules, NewTilesScoreWithADoublingMultiplierCappedAt32) {
     start(boardFromRows({"BBBBBBBBBBBB", "BSWWWWWWWWWB", "BBBBBBBBBBBB"}));
     game->execute(kPlusX);
     ASSERT_EQ(texts(), (Texts{"50", "X2!"}));
-    const FloatingText &score = game->floatingTexts().entries()[0], &multiplier = game->floatingTexts().entries()[1];
+    const FloatingText &score = game->floatingTexts().entries()[0],
+                       &multiplier = game->floatingTexts().entries()[1];
     EXPECT_EQ(std::make_tuple(score.position, score.drift, score.lifetime, score.growth),
               std::make_tuple(Vector3(2.5f, 1.5f, 1.5f), Vector2(0.0f, 0.2f), 2.0f, 1.0f));
     EXPECT_EQ(std::make_tuple(multiplier.position, multiplier.lifetime, multiplier.growth),
@@ -187,7 +188,8 @@ TEST_F(GameRules, ALevelThatDidNotLoadIsReportedAndInert) {
     PosixInArchive archive(empty.path());
     for (int32_t index : {0, 2, -1}) {
         LogCapture log;
-        GameImpl missing(std::make_unique<RecordingSound>(sounds), &stats, index, {"0_missing", "1_absent"}, &archive);
+        GameImpl missing(std::make_unique<RecordingSound>(sounds), &stats, index, {"0_missing", "1_absent"},
+                         &archive);
         EXPECT_FALSE(missing.loaded()) << index;
         EXPECT_EQ(log.lines().size(), 1u) << index;
     }
@@ -209,7 +211,8 @@ TEST_F(GameRules, AnExtraLifeIsGivenAtOnceAndUnknownPickUpsAreCleared) {
     EXPECT_EQ(sounds.played, (Sounds{"Move", "LifeJingle"}));
     EXPECT_EQ(texts(), (Texts{"Extra Life!", "50", "X2!"}));
     const FloatingText& text = game->floatingTexts().entries()[0];
-    EXPECT_EQ(std::make_tuple(text.position, text.growth, text.lifetime), std::make_tuple(Vector3(2.5f, 1.5f, 1.5f), 5.0f, 1.0f));
+    EXPECT_EQ(std::make_tuple(text.position, text.growth, text.lifetime),
+              std::make_tuple(Vector3(2.5f, 1.5f, 1.5f), 5.0f, 1.0f));
     game->update(0.5f);
     run(kPlusX);
     run(kPlusX);

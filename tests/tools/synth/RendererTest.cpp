@@ -187,7 +187,6 @@ TEST(StateVariableFilter, PassesAndStopsTheRightBandsAndStaysStableWhileSwept) {
     EXPECT_LT(peak, 100.0);
 }
 
-
 RenderedSound tone(int channels, double seconds, double amplitude) {
     RenderedSound sound;
     sound.rate = 22050;
