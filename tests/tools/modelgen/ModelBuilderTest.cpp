@@ -127,32 +127,21 @@ TEST(ModelBuilder, RotationsApplyInOrderThenTheOffsetAndStandLiftsToTheGround) {
     EXPECT_NEAR(standing.high.y, 6.0f, 1e-4f);
 }
 
+// Which rectangle each side samples is the die's test below; here, seen from outside,
+// u runs to the right and v downwards on every side (right x up = out), and the walls
+// stand upright.
 TEST(ModelBuilder, BoxSidesShowTheirRectanglesUnmirroredAndTheWallsUpright) {
     const char* const sides[] = {"-x", "+x", "-y", "+y", "-z", "+z"};
     const Vector3 normals[] = {{-1, 0, 0}, {1, 0, 0}, {0, -1, 0}, {0, 1, 0}, {0, 0, -1}, {0, 0, 1}};
     std::string text = "texture T\nbox size 1 1 1 radius 0.1\n";
-    for (int s = 0; s < 6; ++s) {
-        text += std::string(" face ") + sides[s] + " " + std::to_string(s * 0.125f) + " 0.5 " +
-                std::to_string(s * 0.125f + 0.125f) + " 1\n";
-    }
+    for (int s = 0; s < 6; ++s) text += std::string(" face ") + sides[s] + " 0 0.5 0.125 1\n";
     const ModelMeshData m = build(text);
     for (int s = 0; s < 6; ++s) {
-        // Every vertex that faces this side's way more than any other takes its uv from
-        // this side's rectangle.
+        std::vector<const ModelVertex*> flat;
         Vector3 centre, uDirection, vDirection;
         float u = 0.0f, v = 0.0f;
-        std::vector<const ModelVertex*> flat;
         for (const ModelVertex& x : m.vertices) {
-            const Vector3 n = normalOf(x);
-            bool mostly = dot(n, normals[s]) >= 0.75f;
-            for (int o = 0; o < 6; ++o)
-                mostly = mostly && (o == s || dot(n, normals[s]) >= dot(n, normals[o]) - 1e-4f);
-            if (mostly) {
-                ASSERT_GE(x.uv0[0], s * 0.125f - 1e-5f) << sides[s];
-                ASSERT_LE(x.uv0[0], s * 0.125f + 0.125f + 1e-5f) << sides[s];
-                ASSERT_GE(x.uv0[1], 0.5f - 1e-5f) << sides[s];
-            }
-            if (dot(n, normals[s]) < 0.999f) continue;
+            if (dot(normalOf(x), normals[s]) < 0.999f) continue;
             flat.push_back(&x);
             centre += positionOf(x);
             u += x.uv0[0];
@@ -164,7 +153,6 @@ TEST(ModelBuilder, BoxSidesShowTheirRectanglesUnmirroredAndTheWallsUpright) {
             uDirection += (positionOf(*x) - centre * share) * (x->uv0[0] - u * share);
             vDirection += (positionOf(*x) - centre * share) * (x->uv0[1] - v * share);
         }
-        // Seen from outside, u runs to the right and v downwards: right x up = out.
         EXPECT_GT(dot(cross(uDirection, -vDirection), normals[s]), 0.0f) << sides[s];
         EXPECT_TRUE(s == 2 || s == 3 || vDirection.y < 0.0f) << sides[s] << " is upside down";
     }
