@@ -85,10 +85,7 @@ TEST(VectorBuffers, HoldExactlyTheUnreadBytes) {
 
 TEST(Utf8, TheWellFormedPrefixStopsAtTheFirstBadOrCutOffSequence) {
     using namespace std::string_literals;
-    const struct {
-        std::string text;
-        size_t prefix;
-    } cases[] = {
+    const std::tuple<std::string, size_t> cases[] = {
         {"", 0},
         {"plain <ascii/>", 14},
         {"\xEF\xBB\xBF<a>\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xB2</a>", 19},  // BOM, 2-, 3- and 4-byte forms
@@ -106,7 +103,7 @@ TEST(Utf8, TheWellFormedPrefixStopsAtTheFirstBadOrCutOffSequence) {
         {"a\xFF", 1},
         {"\xF4\x8F\xBF\xBF\xED\x9F\xBF", 7},  // U+10FFFF and U+D7FF, the last below the surrogates
     };
-    for (const auto& c : cases) EXPECT_EQ(wellFormedUtf8Prefix(c.text), c.prefix) << c.text;
+    for (const auto& [text, prefix] : cases) EXPECT_EQ(wellFormedUtf8Prefix(text), prefix) << text;
 }
 
 }  // namespace

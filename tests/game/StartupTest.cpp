@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "core/MemoryOutBuffer.h"
 #include "core/ResourceManager.h"
+#include "core/VectorOutBuffer.h"
 #include "game/Application.h"
 #include "game/GameStateInfo.h"
 #include "game/HighScoreFile.h"
@@ -39,11 +39,7 @@ protected:
 };
 
 TEST(CommandLine, OnlyExactlyMinusWindowAloneGivesAWindow) {
-    struct Case {
-        std::vector<const char*> arguments;
-        bool fullscreen;
-    };
-    const Case cases[] = {
+    const std::pair<std::vector<const char*>, bool> cases[] = {
         {{"nimbus"}, true},
         {{"nimbus", "-window"}, false},
         {{"nimbus", "-fullscreen"}, true},
@@ -51,10 +47,10 @@ TEST(CommandLine, OnlyExactlyMinusWindowAloneGivesAWindow) {
         {{"nimbus", "-windowed"}, true},
         {{"nimbus", "-window", "-window"}, true},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Application::fullscreenRequested(static_cast<int>(c.arguments.size()), c.arguments.data()),
-                  c.fullscreen)
-            << c.arguments.size() << " arguments, the last " << c.arguments.back();
+    for (const auto& [arguments, fullscreen] : cases) {
+        EXPECT_EQ(Application::fullscreenRequested(static_cast<int>(arguments.size()), arguments.data()),
+                  fullscreen)
+            << arguments.size() << " arguments, the last " << arguments.back();
     }
 }
 
@@ -96,34 +92,25 @@ TEST_F(StartupTest, AtStartNoRowOfTheTablePulsesWhetherItIsTheDefaultOrTheSavedO
     HighScoreList played;
     played.add("Earlier", 300);
     played.add("Best", 900);
-    char block[64];
-    MemoryOutBuffer bytes(block, block + sizeof block);
+    VectorOutBuffer bytes;
     ASSERT_TRUE(played.write(bytes));
-    const std::string saved(block, static_cast<size_t>(bytes.bytesWritten()));
-
-    struct Case {
-        bool withFile;
-        const char* best;
-    };
-    for (const Case& c : {Case{false, "Wenna"}, Case{true, "Best"}}) {
+    for (const auto& [withFile, best] : {std::pair(false, "Wenna"), std::pair(true, "Best")}) {
         TestData fresh;
         fresh.addLevel("1", kLevel);
         fresh.addTestDocument();
-        if (c.withFile) fresh.write(HighScoreFile::kFileName, saved);
+        if (withFile)
+            fresh.write(HighScoreFile::kFileName, std::string(bytes.bytes().begin(), bytes.bytes().end()));
         Application started(false, fresh.base());
         ASSERT_TRUE(started.startUp());
-        EXPECT_EQ(started.gui()->getProperty(std::string(kPropertyHighScoreName) + "0"), c.best);
-        EXPECT_EQ(started.gui()->getProperty(kPropertyNewestEntry), "-1") << "with file " << c.withFile;
+        EXPECT_EQ(started.gui()->getProperty(std::string(kPropertyHighScoreName) + "0"), best);
+        EXPECT_EQ(started.gui()->getProperty(kPropertyNewestEntry), "-1") << "with file " << withFile;
         EXPECT_EQ(started.stateInfo()->highScores.newestIndex(), -1);
     }
 }
 
 TEST(HighScoreFile, ThePlayersFolderFollowsTheXdgRules) {
-    const struct {
-        const char* xdgDataHome;
-        const char* home;
-        std::string expected;
-    } cases[] = {
+    // XDG_DATA_HOME, HOME and the folder of the table.
+    const std::tuple<const char*, const char*, std::string> cases[] = {
         {"/data/home", "/home/p", "/data/home/nimbus"},
         {nullptr, "/home/p", "/home/p/.local/share/nimbus"},
         {"relative", "/home/p", "/home/p/.local/share/nimbus"},
@@ -131,9 +118,8 @@ TEST(HighScoreFile, ThePlayersFolderFollowsTheXdgRules) {
         {nullptr, nullptr, ""},
         {nullptr, "relative", ""},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(HighScoreFile::userDirectory(c.xdgDataHome, c.home), c.expected)
-            << (c.xdgDataHome ? c.xdgDataHome : "(unset)") << ", " << (c.home ? c.home : "(unset)");
+    for (const auto& [xdgDataHome, home, expected] : cases) {
+        EXPECT_EQ(HighScoreFile::userDirectory(xdgDataHome, home), expected) << (home ? home : "(unset)");
     }
     // The table stays beside writable data and moves out of data that is not. Root may
     // write anywhere, so data that is not there at all stands in for an installed copy.

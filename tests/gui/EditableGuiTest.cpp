@@ -100,17 +100,14 @@ TEST_F(EditableGuiTest, EachHandleMovesOrResizesTheSelectedWindowByTheSnappedPoi
     // Pixels of GUI points on the 1024 x 768 screen: (0.2, 0.1) and 0.05 right, 0.025 up.
     auto px = [](float x) { return static_cast<int>(std::lround((x / (4.0f / 3) + 1) / 2 * 1023)); };
     auto py = [](float y) { return static_cast<int>(std::lround((1 - y) / 2 * 767)); };
-    const struct {
-        int32_t handle;
-        Vector2 position, size;
-    } cases[] = {
+    const std::tuple<int32_t, Vector2, Vector2> cases[] = {
         {kCentreHandle, Vector2(0.15f, 0.025f), Vector2(0.4f, 0.2f)},
         {kLeftBottomHandle, Vector2(0.025f, 0.0125f), Vector2(0.35f, 0.175f)},
         {kRightBottomHandle, Vector2(0.025f, 0.0125f), Vector2(0.45f, 0.175f)},
         {kRightTopHandle, Vector2(0.025f, 0.0125f), Vector2(0.45f, 0.225f)},
         {kLeftTopHandle, Vector2(0.025f, 0.0125f), Vector2(0.35f, 0.225f)},
     };
-    for (const auto& c : cases) {
+    for (const auto& [handle, position, size] : cases) {
         Window& w = *editor.findWindow("w");
         w.setPosition(Vector2(0, 0));
         w.setSize(Vector2(0.4f, 0.2f));
@@ -118,17 +115,17 @@ TEST_F(EditableGuiTest, EachHandleMovesOrResizesTheSelectedWindowByTheSnappedPoi
         editor.onMouseMove(px(0.1f), py(0.1f));
         editor.onMouseButton(px(0.1f), py(0.1f), true, 0);
         ASSERT_EQ(editor.selected(), &w);
-        editor.handleUnderPointer = c.handle;
+        editor.handleUnderPointer = handle;
         editor.onMouseButton(px(0.2f), py(0.1f), true, 0);
-        EXPECT_EQ(editor.dragHandle(), c.handle);
+        EXPECT_EQ(editor.dragHandle(), handle);
         editor.onMouseMove(px(0.25f), py(0.125f));
         editor.onMouseButton(px(0.25f), py(0.125f), false, 0);
         EXPECT_EQ(editor.dragHandle(), kNoHandle);
         editor.onMouseMove(px(0.5f), py(0.5f));  // released: nothing follows
-        EXPECT_NEAR(w.position().x, c.position.x, 1e-5) << c.handle;
-        EXPECT_NEAR(w.position().y, c.position.y, 1e-5) << c.handle;
-        EXPECT_NEAR(w.size().x, c.size.x, 1e-5) << c.handle;
-        EXPECT_NEAR(w.size().y, c.size.y, 1e-5) << c.handle;
+        EXPECT_NEAR(w.position().x, position.x, 1e-5) << handle;
+        EXPECT_NEAR(w.position().y, position.y, 1e-5) << handle;
+        EXPECT_NEAR(w.size().x, size.x, 1e-5) << handle;
+        EXPECT_NEAR(w.size().y, size.y, 1e-5) << handle;
     }
 }
 

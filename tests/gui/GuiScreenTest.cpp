@@ -120,13 +120,11 @@ TEST_F(GuiScreenTest, APaneShowsItsTextureAndARoundedPaneLeavesItsCornersEmpty) 
                  </window>
                  <window class="rounded_pane" radius="0.2" x="0.5" y="0" w="1" h="0.8" color="FFFFFFFF" show="true"/>)");
     draw(gui);
-    const struct {
-        float x, y;
-        uint32_t color;
-    } pixels[] = {{-0.4f, 0.0f, rgba(0, 255, 0, 255)},      {-0.35f, 0.05f, rgba(0, 255, 0, 255)},
-                  {0.01f, 0.39f, rgba(0, 0, 0, 255)},       {0.05f, 0.0f, rgba(255, 255, 255, 255)},
-                  {0.5f, -0.35f, rgba(255, 255, 255, 255)}, {0.5f, 0.0f, rgba(255, 255, 255, 255)}};
-    for (const auto& p : pixels) EXPECT_TRUE(sameColor(guiPixel(p.x, p.y), p.color)) << p.x << ", " << p.y;
+    const std::tuple<float, float, uint32_t> pixels[] = {
+        {-0.4f, 0.0f, rgba(0, 255, 0, 255)},      {-0.35f, 0.05f, rgba(0, 255, 0, 255)},
+        {0.01f, 0.39f, rgba(0, 0, 0, 255)},       {0.05f, 0.0f, rgba(255, 255, 255, 255)},
+        {0.5f, -0.35f, rgba(255, 255, 255, 255)}, {0.5f, 0.0f, rgba(255, 255, 255, 255)}};
+    for (const auto& [x, y, color] : pixels) EXPECT_TRUE(sameColor(guiPixel(x, y), color)) << x << ", " << y;
 }
 
 TEST_F(GuiScreenTest, TheEditorDrawsItsGridAndHandlesInEditModeOnlyAndPicksHandlesWithGlSelection) {
@@ -142,20 +140,17 @@ TEST_F(GuiScreenTest, TheEditorDrawsItsGridAndHandlesInEditModeOnlyAndPicksHandl
     draw(gui);
     EXPECT_GT(greenNear(-0.5f, -0.7f), 40);     // a major grid line crossing
     EXPECT_GT(red(guiPixel(0.2f, 0.2f)), 150);  // the red centre disc
-    const struct {
-        float x, y;
-        int32_t handle;
-    } presses[] = {
+    const std::tuple<float, float, int32_t> presses[] = {
         {0.2f, 0.2f, kCentreHandle},
         {0.0f - 0.0125f, 0.1f, kLeftBottomHandle},
         {0.4f, 0.1f - 0.0125f, kRightBottomHandle},
         {0.4f + 0.0125f, 0.3f, kRightTopHandle},
         {0.0f, 0.3f + 0.0125f, kLeftTopHandle},
     };
-    for (const auto& press : presses) {
-        EXPECT_FALSE(gui.onMouseButton(pixelX(press.x), pixelY(press.y), true, 0));
-        EXPECT_EQ(gui.dragHandle(), press.handle) << press.x << ", " << press.y;
-        gui.onMouseButton(pixelX(press.x), pixelY(press.y), false, 0);
+    for (const auto& [x, y, handle] : presses) {
+        EXPECT_FALSE(gui.onMouseButton(pixelX(x), pixelY(y), true, 0));
+        EXPECT_EQ(gui.dragHandle(), handle) << x << ", " << y;
+        gui.onMouseButton(pixelX(x), pixelY(y), false, 0);
     }
     gui.update(0.0f, &f1, 1);
     draw(gui);

@@ -264,19 +264,16 @@ TEST_F(GuiTest, CommonAttributesReadAsDocumented) {
 }
 
 TEST_F(GuiTest, ScreenToGuiMapsEdgePixelsToEdgesAndSnaps) {
-    const struct {
-        int px, py;
-        float grid, x, y;
-    } cases[] = {
+    const std::tuple<int, int, float, float, float> cases[] = {
         {0, 0, 0.0f, -4.0f / 3, 1.0f},
         {1023, 767, 0.0f, 4.0f / 3, -1.0f},
         {600, 300, 0.0f, 0.23069f, 0.21773f},
         {600, 300, 0.025f, 0.225f, 0.225f},
     };
-    for (const auto& c : cases) {
-        const Vector2 p = gui.screenToGui(c.px, c.py, c.grid);
-        EXPECT_NEAR(p.x, c.x, 1e-4) << c.px;
-        EXPECT_NEAR(p.y, c.y, 1e-4) << c.py;
+    for (const auto& [px, py, grid, x, y] : cases) {
+        const Vector2 p = gui.screenToGui(px, py, grid);
+        EXPECT_NEAR(p.x, x, 1e-4) << px;
+        EXPECT_NEAR(p.y, y, 1e-4) << py;
     }
 }
 

@@ -17,18 +17,15 @@ Vector3 afterDivide(const Vector3& point, const Matrix44& m) {
 TEST(Camera, TheStandardViewReachesTheEdgesOfTheScreenAndTheDepthRange) {
     const Camera camera = makeStandardCamera();
     const float top = std::tan(3.14159265f / 12);
-    const struct {
-        Vector3 point, expected;
-    } cases[] = {
+    const std::tuple<Vector3, Vector3> cases[] = {
         {{0, 0, -1}, {0, 0, -1}},
         {{0, 0, -50}, {0, 0, 1}},
         {{0, 10 * top, -10}, {0, 1, 41.0f / 49}},
         {{-10 * top * 4 / 3, 0, -10}, {-1, 0, 41.0f / 49}},
     };
-    for (const auto& c : cases) {
-        const Vector3 ndc = afterDivide(c.point, camera.viewProjection);
-        EXPECT_NEAR(length(ndc - c.expected), 0.0f, 1e-5f)
-            << c.point.x << " " << c.point.y << " " << c.point.z;
+    for (const auto& [point, expected] : cases) {
+        const Vector3 ndc = afterDivide(point, camera.viewProjection);
+        EXPECT_NEAR(length(ndc - expected), 0.0f, 1e-5f) << point.x << " " << point.y << " " << point.z;
     }
 }
 

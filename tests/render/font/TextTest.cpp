@@ -77,10 +77,7 @@ void twoGlyphs(ScreenQuad quads[2]) {
 // Centred, right-aligned or left at the anchor (1, 2) across; centred on it or with the
 // baseline on it upwards. Unknown modes are left and baseline.
 TEST(DrawText, AlignmentModesPlaceTheTextAgainstItsAnchor) {
-    const struct {
-        int32_t horizontal, vertical;
-        float firstX, firstY, lastX, lastY;
-    } cases[] = {
+    const std::tuple<int32_t, int32_t, float, float, float, float> cases[] = {
         {TextAlignment::kCentre, TextAlignment::kBaseline, 0.6f, 1.95f, 1.4f, 2.7f},
         // Right: the text moves left by its width, so its right edge lands at the anchor
         // plus the first glyph's left offset.
@@ -91,17 +88,16 @@ TEST(DrawText, AlignmentModesPlaceTheTextAgainstItsAnchor) {
         {TextAlignment::kLeft, -1, 1.1f, 1.95f, 1.9f, 2.7f},
         {TextAlignment::kLeft, TextAlignment::kMiddle, 1.1f, 1.625f, 1.9f, 2.375f},
     };
-    for (const auto& c : cases) {
+    for (const auto& [horizontal, vertical, firstX, firstY, lastX, lastY] : cases) {
         ScreenQuad quads[2];
         twoGlyphs(quads);
         RecordingRenderer collector;
-        drawText(2, {c.horizontal, c.vertical}, Vector2(1, 2), quads, {}, collector, false, nullptr);
+        drawText(2, {horizontal, vertical}, Vector2(1, 2), quads, {}, collector, false, nullptr);
         ASSERT_EQ(collector.added.size(), 2u);
         const ScreenVertex &first = collector.added[0].quad.corners[0],
                            &last = collector.added[1].quad.corners[2];
-        const float got[] = {first.x, first.y, last.x, last.y},
-                    want[] = {c.firstX, c.firstY, c.lastX, c.lastY};
-        for (int i = 0; i < 4; ++i) EXPECT_NEAR(got[i], want[i], 1e-5f) << c.horizontal << " " << c.vertical;
+        const float got[] = {first.x, first.y, last.x, last.y}, want[] = {firstX, firstY, lastX, lastY};
+        for (int i = 0; i < 4; ++i) EXPECT_NEAR(got[i], want[i], 1e-5f) << horizontal << " " << vertical;
     }
 }
 

@@ -280,10 +280,7 @@ technique Plain { pass { VertexProgram = VS; FragmentProgram = FS; } }
     glLineWidth(1.0f);
     glUseProgram(0);
     const GLint any = -1;
-    const struct {
-        GLenum what;
-        GLint set, before;
-    } states[] = {
+    const std::tuple<GLenum, GLint, GLint> states[] = {
         {GL_BLEND, GL_TRUE, GL_FALSE},           {GL_BLEND_SRC_RGB, GL_DST_COLOR, GL_ONE},
         {GL_BLEND_DST_RGB, any, GL_ZERO},        {GL_BLEND_SRC_ALPHA, any, GL_SRC_ALPHA},
         {GL_BLEND_DST_ALPHA, GL_ZERO, GL_ONE},   {GL_DEPTH_TEST, GL_TRUE, GL_FALSE},
@@ -294,10 +291,11 @@ technique Plain { pass { VertexProgram = VS; FragmentProgram = FS; } }
     fx::Pass* pass = fx::firstPass(fx::namedTechnique(effect_, "Everything"));
     fx::setPassState(pass);
     EXPECT_NE(integer(GL_CURRENT_PROGRAM), 0);
-    for (const auto& s : states) EXPECT_TRUE(s.set == any || integer(s.what) == s.set) << std::hex << s.what;
+    for (const auto& [what, set, before] : states)
+        EXPECT_TRUE(set == any || integer(what) == set) << std::hex << what;
     fx::resetPassState(pass);
     EXPECT_EQ(integer(GL_CURRENT_PROGRAM), 0);
-    for (const auto& s : states) EXPECT_EQ(integer(s.what), s.before) << std::hex << s.what;
+    for (const auto& [what, set, before] : states) EXPECT_EQ(integer(what), before) << std::hex << what;
     glBlendFunc(GL_ONE, GL_ZERO);
 
     glEnable(GL_DEPTH_TEST);

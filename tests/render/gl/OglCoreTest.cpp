@@ -238,30 +238,27 @@ TEST_F(GlTest, ACoreBindsToABorrowedContextAndLeavesItAlive) {
 }
 
 TEST_F(GlTest, EveryPixelFormatUploadsAsRgba) {
-    const struct {
-        PixelFormat format;
-        std::vector<uint8_t> pixel, rgba;
-    } cases[] = {
+    const std::tuple<PixelFormat, std::vector<uint8_t>, std::vector<uint8_t>> cases[] = {
         {PixelFormat::RGBA, {10, 20, 30, 40}, {10, 20, 30, 40}},
         {PixelFormat::BGRA, {10, 20, 30, 40}, {30, 20, 10, 40}},
         {PixelFormat::RGB, {10, 20, 30}, {10, 20, 30, 255}},
         {PixelFormat::BGR, {10, 20, 30}, {30, 20, 10, 255}},
         {PixelFormat::Alpha, {77}, {255, 255, 255, 77}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [format, pixel, rgba] : cases) {
         // Three pixels per row: rows whose size is no multiple of four must not be padded.
         std::vector<uint8_t> pixels, expected;
         for (int i = 0; i < 3 * 2; ++i) {
-            pixels.insert(pixels.end(), c.pixel.begin(), c.pixel.end());
-            expected.insert(expected.end(), c.rgba.begin(), c.rgba.end());
+            pixels.insert(pixels.end(), pixel.begin(), pixel.end());
+            expected.insert(expected.end(), rgba.begin(), rgba.end());
         }
-        std::unique_ptr<Texture> texture(core_->createTexture(header(c.format, 3, 2, 1), pixels.data(),
+        std::unique_ptr<Texture> texture(core_->createTexture(header(format, 3, 2, 1), pixels.data(),
                                                               static_cast<int64_t>(pixels.size())));
         ASSERT_NE(texture, nullptr);
         EXPECT_EQ(std::make_pair(texture->getWidth(), texture->getHeight()), std::make_pair(3, 2));
         std::vector<uint8_t> back(3 * 2 * 4);
         ASSERT_TRUE(texture->readPixels(back.data(), static_cast<int64_t>(back.size())));
-        EXPECT_EQ(back, expected) << "format " << static_cast<int>(c.format);
+        EXPECT_EQ(back, expected) << "format " << static_cast<int>(format);
     }
     GLfloat bias = -1;
     glGetFloatv(GL_RED_BIAS, &bias);

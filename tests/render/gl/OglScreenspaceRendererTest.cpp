@@ -67,12 +67,9 @@ TEST_F(ScreenspaceRenderer, ConsecutiveQuadsOfOneKindShareABatchAndAnyChangeStar
     }
     EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
     EXPECT_EQ(renderer_->batchCount(), 0);
-    const struct {
-        float x;
-        uint32_t color;
-    } pixels[] = {
+    const std::tuple<float, uint32_t> pixels[] = {
         {-0.95f, kRed}, {-0.75f, kRed}, {-0.55f, rgba(0, 0, 255, 255)}, {0.05f, kRed}, {-0.85f, kBlack}};
-    for (const auto& p : pixels) EXPECT_TRUE(sameColor(guiPixel(p.x, 0.55f), p.color)) << p.x;
+    for (const auto& [x, color] : pixels) EXPECT_TRUE(sameColor(guiPixel(x, 0.55f), color)) << x;
 }
 
 TEST_F(ScreenspaceRenderer, NestedClipRectanglesIntersectAndADisjointOneHidesItsQuads) {

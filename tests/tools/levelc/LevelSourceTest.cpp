@@ -48,10 +48,7 @@ TEST(LevelSource, ReadsColoursFallsWavesAndPickupsAndCompilesToTheSameBoard) {
     EXPECT_EQ(level.teaches, "waves and pick-ups");
     const Board& b = level.board;
     ASSERT_EQ(std::make_pair(b.width(), b.length()), std::make_pair(7, 5));
-    const struct {
-        Position p;
-        int32_t color, fallStep, pickup;
-    } tiles[] = {
+    const std::tuple<Position, int32_t, int32_t, int32_t> tiles[] = {
         {{1, 1}, kStart, -1, kPickupNone},
         {{3, 1}, kRed, 1 + 4 / 2, kPickupNone},
         {{2, 2}, kUndefined, -1, kPickupNone},
@@ -64,11 +61,11 @@ TEST(LevelSource, ReadsColoursFallsWavesAndPickupsAndCompilesToTheSameBoard) {
         {{1, 2}, kWhite, 4 + 5, kPickupExtraLife},
         {{3, 3}, kWhite, 4 + 3, kPickupNone},
     };
-    for (const auto& t : tiles) {
-        const Tile& tile = b.tileAt(t.p);
+    for (const auto& [p, color, fallStep, pickup] : tiles) {
+        const Tile& tile = b.tileAt(p);
         EXPECT_EQ(std::make_tuple(tile.color, tile.fallStep, tile.pickup),
-                  std::make_tuple(t.color, t.fallStep, t.pickup))
-            << t.p.text();
+                  std::make_tuple(color, fallStep, pickup))
+            << p.text();
     }
     TempFolder folder;
     ASSERT_TRUE(writeLevel(level, folder.file("Level.map")));
