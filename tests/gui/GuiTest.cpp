@@ -61,7 +61,7 @@ protected:
     Gui gui;
 };
 
-const char kWindow[] = R"(<window class="null" name="page" x="0" y="0" w="1" h="1" show="true"/>)";
+const char kWindow[] = R"(<window class="null" name="page" x="0" y="0" w="1" h="1" show="TRUE"/>)";
 
 TEST_F(GuiTest, BadElementsAreReportedAndLeftOutWhileTheRestLoads) {
     LogCapture log;
@@ -72,7 +72,7 @@ TEST_F(GuiTest, BadElementsAreReportedAndLeftOutWhileTheRestLoads) {
           <window class="null" name="noY" x="0" w="1" h="1"/>
           <window class="text" x="0" y="0" w="1" h="1"/>
           <window class="text" message="hi" x="0" y="0" w="1" h="1"><window class="nosuch" x="0" y="0" w="1" h="1"/></window>
-          <window class="button" name="ok" x="0" y="0" w="1" h="1" action="go"/>
+          <window class="button" name="ok" x="0" y="0" w="1" h="1" action="go" show="yes"/>
           <window class="null" x="0" y="0" w="abc" h="1"/>
         </Windows>
         <TRANSITIONS>
@@ -92,6 +92,9 @@ TEST_F(GuiTest, BadElementsAreReportedAndLeftOutWhileTheRestLoads) {
     ASSERT_EQ(gui.windowCount(), 3);  // the page, the text without its bad child, the button
     EXPECT_EQ(gui.window(1)->childCount(), 0);
     EXPECT_EQ(gui.window(2)->name(), "ok");
+    // "show" is true in any letter case, and nothing else.
+    EXPECT_TRUE(gui.window(0)->visible());
+    EXPECT_FALSE(gui.window(2)->visible());
     // The transition listed before the windows exists, empty; "go" kept its one good action.
     ASSERT_EQ(gui.transitions().size(), 2u);
     EXPECT_TRUE(gui.transitions().at("early").empty());
@@ -241,26 +244,6 @@ TEST_F(GuiTest, ShowAndHideSlideFromTheLeftInOneSecond) {
     EXPECT_FALSE(panel.visible());
     EXPECT_FLOAT_EQ(panel.position().x, 0.25f);
     EXPECT_EQ(hide.execute(0.25f, gui), Action::kFinished);
-}
-
-TEST_F(GuiTest, CommonAttributesReadAsDocumented) {
-    const struct {
-        const char* attributes;
-        bool visible;
-        const char* name;
-    } cases[] = {
-        {R"(show="TRUE" name="n")", true, "n"},
-        {R"(show="yes")", false, "anonymous"},
-    };
-    for (const auto& c : cases) {
-        Gui fresh(1024, 768);
-        ASSERT_TRUE(load(std::string(R"(<windows><window class="null" x="0" y="0" w="1" h="1" )") +
-                             c.attributes + "/></windows>",
-                         &fresh));
-        ASSERT_EQ(fresh.windowCount(), 1) << c.attributes;
-        EXPECT_EQ(fresh.window(0)->visible(), c.visible) << c.attributes;
-        EXPECT_EQ(fresh.window(0)->name(), c.name);
-    }
 }
 
 TEST_F(GuiTest, ScreenToGuiMapsEdgePixelsToEdgesAndSnaps) {

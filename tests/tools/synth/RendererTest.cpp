@@ -208,13 +208,13 @@ TEST(WavWriter, WritesSixteenBitPcmThatSdlReadsBackSampleForSample) {
     const std::string path = files.file("tone.sound");
     ASSERT_TRUE(writeWav(sound, path));
 
-    SDL_AudioSpec spec;
+    SDL_AudioSpec audio;
     Uint8* data = nullptr;
     Uint32 bytes = 0;
-    ASSERT_NE(SDL_LoadWAV(path.c_str(), &spec, &data, &bytes), nullptr) << SDL_GetError();
-    EXPECT_EQ(spec.freq, 22050);
-    EXPECT_EQ(spec.channels, 2);
-    EXPECT_EQ(spec.format, AUDIO_S16LSB);
+    ASSERT_NE(SDL_LoadWAV(path.c_str(), &audio, &data, &bytes), nullptr) << SDL_GetError();
+    EXPECT_EQ(audio.freq, 22050);
+    EXPECT_EQ(audio.channels, 2);
+    EXPECT_EQ(audio.format, AUDIO_S16LSB);
     ASSERT_EQ(bytes, sound.frames() * 4);
     const int16_t* samples = reinterpret_cast<const int16_t*>(data);
     EXPECT_EQ(samples[0], 32767);
