@@ -24,6 +24,7 @@ function(nimbus_test name)
   add_executable(${name} ${ARG_SOURCES})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     NIMBUS_DATA_DIR="${NIMBUS_DATA_DIR}"
     NIMBUS_SOURCE_DIR="${PROJECT_SOURCE_DIR}")

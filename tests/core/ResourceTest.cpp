@@ -17,11 +17,10 @@ protected:
     void SetUp() override { previous_ = setResourceManager(new ResourceManager); }
     void TearDown() override { delete setResourceManager(previous_); }
     ResourceManager* previous_ = nullptr;
+    int deaths = 0, otherDeaths = 0;
 };
 
-}  // namespace
-
-TEST(ResourceHandle, RingOwnsTheObject) {
+TEST(ResourceHandle, TheRingOwnsTheObject) {
     int deaths = 0;
     {
         ResourceHandle<Counted> a(new Counted(deaths));
@@ -38,69 +37,56 @@ TEST(ResourceHandle, RingOwnsTheObject) {
         EXPECT_EQ(deaths, 0);
     }
     EXPECT_EQ(deaths, 2);
-
     ResourceHandle<Counted> empty;
     empty.release();
     EXPECT_FALSE(empty);
 }
 
-TEST_F(ResourceTest, ReplacementReachesEveryHandleAndDestroysTheOldOnce) {
-    int deathsX = 0, deathsY = 0;
-    Counted* x = new Counted(deathsX);
-    Counted* y = new Counted(deathsY);
+TEST_F(ResourceTest, AReplacementReachesEveryHandleAndDestroysTheOldOnce) {
+    Counted* x = new Counted(deaths);
+    Counted* y = new Counted(otherDeaths);
     EXPECT_TRUE(registerResource("Textures/a", x, "Texture"));
     ResourceHandle<Counted> held = getResource<Counted>("Textures/a", "Texture");
     ResourceHandle<Counted> copy = held;
     EXPECT_EQ(held.get(), x);
-
     EXPECT_FALSE(registerResource("Textures/a", y, "Texture"));
-    EXPECT_EQ(deathsX, 1);
+    EXPECT_EQ(deaths, 1);
     EXPECT_EQ(held.get(), y);
     EXPECT_EQ(copy.get(), y);
     EXPECT_EQ(getResource<Counted>("Textures/a", "Texture").get(), y);
 
     delete setResourceManager(nullptr);
-    EXPECT_EQ(deathsY, 0);  // still held
+    EXPECT_EQ(otherDeaths, 0);  // still held
     held.release();
     copy.release();
-    EXPECT_EQ(deathsY, 1);
-    EXPECT_EQ(deathsX, 1);
+    EXPECT_EQ(otherDeaths, 1);
+    EXPECT_EQ(deaths, 1);
 }
 
-TEST_F(ResourceTest, LookupNeedsNameAndExactType) {
-    int deaths = 0;
+TEST_F(ResourceTest, LookupNeedsTheNameAndTheExactType) {
     registerResource("Textures/a", new Counted(deaths), "Texture");
-    EXPECT_EQ(resourceManager()->find("Textures/a", "Mesh"), nullptr);
-    EXPECT_EQ(resourceManager()->find("Textures/a", "texture"), nullptr);
+    for (const char* type : {"Mesh", "texture"})
+        EXPECT_EQ(resourceManager()->find("Textures/a", type), nullptr);
     EXPECT_NE(resourceManager()->find("Textures/a", "Texture"), nullptr);
     EXPECT_FALSE(getResource<Counted>("Textures/b", "Texture"));
-    {
-        ResourceHandle<Counted> missing = getResource<Counted>("Textures/b", "Texture");
-    }
-    {
-        ResourceHandle<Counted> copy = getResource<Counted>("Textures/a", "Texture");
-    }
+    { ResourceHandle<Counted> copy = getResource<Counted>("Textures/a", "Texture"); }
     EXPECT_EQ(deaths, 0);
+    // An entry refuses an object of another type, which is destroyed.
+    EXPECT_FALSE(registerResource("Textures/a", new Counted(otherDeaths), "Mesh"));
+    EXPECT_EQ(otherDeaths, 1);
+    EXPECT_NE(resourceManager()->find("Textures/a", "Texture"), nullptr);
 }
 
 TEST_F(ResourceTest, ReplacingWithTheSameObjectDestroysNothing) {
-    int deaths = 0;
     Counted* x = new Counted(deaths);
     registerResource("Meshes/m", x, "Mesh");
     ResourceHandle<Counted> held = getResource<Counted>("Meshes/m", "Mesh");
     // A second entry for the same object, sharing its ring.
     auto* again = new SimpleResource<Counted>(nullptr, "Mesh");
     again->assign(*resourceManager()->find("Meshes/m", "Mesh"));
-    EXPECT_EQ(deaths, 0);
     EXPECT_FALSE(resourceManager()->add("Meshes/m", again));
     EXPECT_EQ(deaths, 0);
     EXPECT_EQ(held.get(), x);
 }
 
-TEST_F(ResourceTest, AnEntryRefusesAnObjectOfAnotherType) {
-    int deaths = 0;
-    registerResource("Fonts/Alba", new Counted(deaths), "Font");
-    EXPECT_FALSE(registerResource("Fonts/Alba", new Counted(deaths), "Mesh"));
-    EXPECT_EQ(deaths, 1);  // the refused one
-    EXPECT_NE(resourceManager()->find("Fonts/Alba", "Font"), nullptr);
-}
+}  // namespace

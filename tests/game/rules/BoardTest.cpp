@@ -1,17 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
-#include "ErrorCapture.h"
+#include "core/MemoryOutBuffer.h"
 #include "core/VectorInBuffer.h"
 #include "core/VectorOutBuffer.h"
-#include "core/math/Transform.h"
+#include "core/posix/PosixInArchive.h"
 #include "game/rules/Board.h"
 #include "game/rules/BoardFactory.h"
-#include "game/scene/GroundFootprint.h"
+#include "game/rules/LevelList.h"
 #include "game/rules/LevelMap.h"
+#include "support/LogCapture.h"
+#include "support/TempFolder.h"
 
 namespace nimbus {
 namespace {
@@ -37,15 +39,13 @@ void appendTile(Bytes& bytes, int32_t fallStep, int32_t pickup, unsigned char co
     bytes.push_back(color);
 }
 
-// The 4 × 4 example: Start at (0, 0), Goal at (3, 3), fall steps counted 1 to 16 along
-// the anti-diagonals.
+// Start at (0, 0), Goal at (3, 3), fall steps counted 1 to 16 along the anti-diagonals.
 Board exampleBoard() {
     Board board(4, 4);
     int step = 1;
     for (int sum = 0; sum <= 6; ++sum) {
         for (int y = 0; y < 4; ++y) {
-            const int x = sum - y;
-            if (x >= 0 && x < 4) board.tileAt({x, y}) = Tile(step++, kRed);
+            if (sum - y >= 0 && sum - y < 4) board.tileAt({sum - y, y}) = Tile(step++, kRed);
         }
     }
     board.tileAt({0, 0}).color = kStart;
@@ -62,16 +62,13 @@ std::unique_ptr<Board> readBytes(const Bytes& bytes) {
 
 TEST(Position, NeighboursDistanceAndText) {
     const Position p(3, 7);
-    EXPECT_EQ(Position(2, 7), p.stepped(0));
-    EXPECT_EQ(Position(4, 7), p.stepped(1));
-    EXPECT_EQ(Position(3, 6), p.stepped(2));
-    EXPECT_EQ(Position(3, 8), p.stepped(3));
-    EXPECT_EQ(p, p.stepped(4));
-    EXPECT_EQ(p, p.stepped(-1));
-    EXPECT_EQ(Position(-1, -1), Position());
-    EXPECT_EQ(5, manhattanDistance(p, {1, 4}));
-    EXPECT_EQ(int64_t{4294967294}, manhattanDistance({INT32_MAX, 0}, {-INT32_MAX, 0}));
-    EXPECT_EQ("<3, -7>", Position(3, -7).text());
+    const Position neighbours[] = {{2, 7}, {4, 7}, {3, 6}, {3, 8}, p, p};
+    const Direction directions[] = {0, 1, 2, 3, 4, -1};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(p.stepped(directions[i]), neighbours[i]) << directions[i];
+    EXPECT_EQ(Position(), Position(-1, -1));
+    EXPECT_EQ(manhattanDistance(p, {1, 4}), 5);
+    EXPECT_EQ(manhattanDistance({INT32_MAX, 0}, {-INT32_MAX, 0}), int64_t{4294967294});
+    EXPECT_EQ(Position(3, -7).text(), "<3, -7>");
 }
 
 TEST(TileColor, MatchingAndDisplay) {
@@ -81,61 +78,52 @@ TEST(TileColor, MatchingAndDisplay) {
     EXPECT_TRUE(colorsMatch(kBlue, kGoal));
     EXPECT_FALSE(colorsMatch(kStart, kRed));
     for (int face = kRed; face <= kMagenta; ++face) {
-        EXPECT_FALSE(colorsMatch(kBlack, face));
-        EXPECT_FALSE(colorsMatch(kUndefined, face));
+        EXPECT_FALSE(colorsMatch(kBlack, face) || colorsMatch(kUndefined, face)) << face;
     }
-    EXPECT_EQ(Color(1, 0, 0, 1), asColor(kRed));
-    EXPECT_EQ(Color(1, 0, 1, 1), asColor(kMagenta));
-    EXPECT_EQ(0.5f, asColor(kGoal).a());
-    EXPECT_STREQ("Undefined", tileColorName(kUndefined));
-    EXPECT_STREQ("Undefined", tileColorName(200));
-    EXPECT_EQ(asColor(kUndefined), asColor(-3));
+    EXPECT_EQ(asColor(kRed), Color(1, 0, 0, 1));
+    EXPECT_EQ(asColor(kMagenta), Color(1, 0, 1, 1));
+    EXPECT_EQ(asColor(kGoal).a(), 0.5f);
+    EXPECT_EQ(asColor(-3), asColor(kUndefined));
+    EXPECT_STREQ(tileColorName(kUndefined), "Undefined");
+    EXPECT_STREQ(tileColorName(200), "Undefined");
 }
 
-TEST(Board, FallingOnlyInsideTheBorder) {
+TEST(Board, OnlyTilesInsideTheBorderFallAndStrictlyAfterTheirTime) {
     Board board(5, 4);
-    for (int y = 0; y < 4; ++y) {
-        for (int x = 0; x < 5; ++x) board.tileAt({x, y}).fallStep = 0;
-    }
+    for (Tile& tile : const_cast<std::vector<Tile>&>(board.tiles())) tile.fallStep = 0;
     board.tileAt({2, 2}).fallStep = 3;
     board.tileAt({1, 1}).fallStep = -1;
-    // Border cells stand whatever their fall step.
-    EXPECT_FALSE(board.isFallen({0, 2}, 100.0f));
-    EXPECT_FALSE(board.isFallen({4, 1}, 100.0f));
-    EXPECT_FALSE(board.isFallen({2, 0}, 100.0f));
-    EXPECT_FALSE(board.isFallen({3, 3}, 100.0f));
-    // Step 0 falls as soon as the clock is above zero; a fall is strictly after its time.
+    for (const Position& border : {Position(0, 2), Position(4, 1), Position(2, 0), Position(3, 3)}) {
+        EXPECT_FALSE(board.isFallen(border, 100.0f)) << border.text();
+    }
     EXPECT_FALSE(board.isFallen({3, 1}, 0.0f));
     EXPECT_TRUE(board.isFallen({3, 1}, 0.001f));
-    EXPECT_FLOAT_EQ(6.0f, board.fallTime({2, 2}));
+    EXPECT_FLOAT_EQ(board.fallTime({2, 2}), 6.0f);
     EXPECT_FALSE(board.isFallen({2, 2}, 6.0f));
     EXPECT_TRUE(board.isFallen({2, 2}, 6.01f));
     // Step -1 is read as unsigned: practically never.
-    EXPECT_FLOAT_EQ(4294967295.0f * 2.0f, board.fallTime({1, 1}));
+    EXPECT_FLOAT_EQ(board.fallTime({1, 1}), 4294967295.0f * 2.0f);
     EXPECT_FALSE(board.isFallen({1, 1}, 1.0e6f));
-    // A single cell is all border.
+    // A single cell is all border; a non-positive size makes an empty board.
     Board single(1, 1);
     single.tileAt({0, 0}).fallStep = 0;
     EXPECT_FALSE(single.isFallen({0, 0}, 50.0f));
+    EXPECT_TRUE(Board(-2, 5).tiles().empty());
+    EXPECT_EQ(Board(3, 0).width(), 0);
 }
 
 TEST(Board, FindStartTakesTheLowestRowThenTheLowestColumn) {
     Board board(4, 4);
     Position start(9, 9);
     EXPECT_FALSE(board.findStart(start));
-    EXPECT_EQ(Position(9, 9), start);
-    board.tileAt({3, 2}).color = kStart;
-    board.tileAt({1, 3}).color = kStart;
-    ASSERT_TRUE(board.findStart(start));
-    EXPECT_EQ(Position(3, 2), start);
-    board.tileAt({2, 2}).color = kStart;
-    ASSERT_TRUE(board.findStart(start));
-    EXPECT_EQ(Position(2, 2), start);
-}
-
-TEST(Board, NonPositiveSizesMakeAnEmptyBoard) {
-    EXPECT_TRUE(Board(-2, 5).tiles().empty());
-    EXPECT_EQ(0, Board(3, 0).width());
+    EXPECT_EQ(start, Position(9, 9));
+    for (const auto& [tile, found] :
+         {std::pair(Position(3, 2), Position(3, 2)), std::pair(Position(1, 3), Position(3, 2)),
+          std::pair(Position(2, 2), Position(2, 2))}) {
+        board.tileAt(tile).color = kStart;
+        ASSERT_TRUE(board.findStart(start));
+        EXPECT_EQ(start, found);
+    }
 }
 
 TEST(LevelMap, RoundTripKeepsTilesAndForgetsVisits) {
@@ -143,56 +131,46 @@ TEST(LevelMap, RoundTripKeepsTilesAndForgetsVisits) {
     board.tileAt({1, 1}).visited = true;
     VectorOutBuffer out;
     ASSERT_TRUE(writeLevelMap(out, board));
-    ASSERT_EQ(12u + 9u * 16u, out.bytes().size());
-    EXPECT_EQ(0, std::memcmp(out.bytes().data(), "Tmap", 4));
-
+    ASSERT_EQ(out.bytes().size(), 12u + 9u * 16u);
+    EXPECT_EQ(std::memcmp(out.bytes().data(), "Tmap", 4), 0);
     // Trailing data after the last record is ignored.
     Bytes bytes = out.bytes();
     bytes.insert(bytes.end(), {1, 2, 3, 4, 5});
     auto read = readBytes(bytes);
     ASSERT_TRUE(read);
-    EXPECT_EQ(4, read->width());
-    EXPECT_EQ(4, read->length());
-    EXPECT_EQ(board.tiles(), read->tiles());
-    EXPECT_EQ(1, read->tileAt({0, 0}).fallStep);
-    EXPECT_EQ(2, read->tileAt({1, 0}).fallStep);
-    EXPECT_EQ(3, read->tileAt({0, 1}).fallStep);
-    EXPECT_EQ(16, read->tileAt({3, 3}).fallStep);
-    EXPECT_EQ(kPickupStopTime, read->tileAt({2, 1}).pickup);
-    EXPECT_EQ(kUndefined, read->tileAt({1, 2}).color);
+    EXPECT_EQ(std::make_pair(read->width(), read->length()), std::make_pair(4, 4));
+    EXPECT_EQ(read->tiles(), board.tiles());
+    const std::pair<Position, int32_t> steps[] = {{{0, 0}, 1}, {{1, 0}, 2}, {{0, 1}, 3}, {{3, 3}, 16}};
+    for (const auto& [p, step] : steps) EXPECT_EQ(read->tileAt(p).fallStep, step) << p.text();
+    EXPECT_EQ(read->tileAt({2, 1}).pickup, kPickupStopTime);
+    EXPECT_EQ(read->tileAt({1, 2}).color, kUndefined);
     for (const Tile& tile : read->tiles()) EXPECT_FALSE(tile.visited);
-    EXPECT_FLOAT_EQ(2.0f, read->secondsPerFallStep());
+    EXPECT_FLOAT_EQ(read->secondsPerFallStep(), 2.0f);
+
+    unsigned char small[20];
+    MemoryOutBuffer full(small, small + sizeof small);
+    EXPECT_FALSE(writeLevelMap(full, board)) << "a sink that refuses bytes is reported";
 }
 
+// Rows come in order whatever the magic, and a colour out of range reads as Undefined.
 TEST(LevelMap, ReadsRowsInOrderWhateverTheMagic) {
     Bytes bytes = header("XXXX", 3, 2);
-    for (int i = 0; i < 6; ++i) appendTile(bytes, 10 + i, 0, static_cast<unsigned char>(i));
+    for (int i = 0; i < 6; ++i)
+        appendTile(bytes, 10 + i, 0, static_cast<unsigned char>(i == 4 ? 11 : i == 5 ? 255 : i));
     auto read = readBytes(bytes);
     ASSERT_TRUE(read);
-    EXPECT_EQ(kRed, read->tileAt({0, 0}).color);
-    EXPECT_EQ(kYellow, read->tileAt({0, 1}).color);
-    EXPECT_EQ(15, read->tileAt({2, 1}).fallStep);
-}
-
-TEST(LevelMap, DamagedColourReadsAsUndefined) {
-    Bytes bytes = header("Tmap", 2, 1);
-    appendTile(bytes, 1, 0, 11);
-    appendTile(bytes, 1, 0, 255);
-    auto read = readBytes(bytes);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(kUndefined, read->tileAt({0, 0}).color);
-    EXPECT_EQ(kUndefined, read->tileAt({1, 0}).color);
+    EXPECT_EQ(read->tileAt({0, 0}).color, kRed);
+    EXPECT_EQ(read->tileAt({0, 1}).color, kYellow);
+    EXPECT_EQ(read->tileAt({1, 1}).color, kUndefined);
+    EXPECT_EQ(read->tileAt({2, 1}).color, kUndefined);
+    EXPECT_EQ(read->tileAt({2, 1}).fallStep, 15);
 }
 
 TEST(LevelMap, DamagedSizesAreRefusedWithOneError) {
-    struct Case {
-        const char* what;
-        Bytes bytes;
-    };
     Bytes oneShort = header("Tmap", 2, 2);
     for (int i = 0; i < 3; ++i) appendTile(oneShort, 0, 0, 0);
     oneShort.insert(oneShort.end(), 8, 0);  // the last record lacks a byte
-    const Case cases[] = {
+    const std::pair<const char*, Bytes> cases[] = {
         {"zero width", header("Tmap", 0, 5)},
         {"negative length", header("Tmap", 4, -1)},
         {"product beyond 32 bits", header("Tmap", 65536, 65536)},
@@ -201,51 +179,39 @@ TEST(LevelMap, DamagedSizesAreRefusedWithOneError) {
         {"last record short", oneShort},
         {"no header", Bytes{'T', 'm', 'a', 'p', 1, 0}},
     };
-    for (const Case& c : cases) {
-        ErrorCapture errors;
-        EXPECT_FALSE(readBytes(c.bytes)) << c.what;
-        ASSERT_EQ(1u, errors.messages().size()) << c.what;
-        EXPECT_NE(std::string::npos, errors.messages()[0].find("<VectorInBuffer>")) << c.what;
+    for (const auto& [what, bytes] : cases) {
+        LogCapture log;
+        EXPECT_FALSE(readBytes(bytes)) << what;
+        ASSERT_EQ(log.lines().size(), 1u) << what;
+        EXPECT_TRUE(log.saw({"<VectorInBuffer>"})) << what;
     }
     // A refused map leaves the board it was read into as it was.
     Board kept(2, 2);
     VectorInBuffer in(header("Tmap", -3, 3));
-    ErrorCapture errors;
+    LogCapture log;
     EXPECT_FALSE(readLevelMap(in, kept));
-    EXPECT_EQ(2, kept.width());
+    EXPECT_EQ(kept.width(), 2);
 }
 
-TEST(LevelMap, WriterReportsARefusingSink) {
-    class FullSink : public OutBuffer {
-    public:
-        int32_t bytesWritten() const override { return written_; }
-        int32_t write(const void*, int32_t count) override {
-            const int32_t taken = std::min(count, 20 - written_);
-            written_ += taken;
-            return taken;
-        }
-        const char* name() const override { return "full"; }
+// Folders named by digits are levels, in plain string order; a missing folder is
+// reported and leaves the list as it was.
+TEST(LevelList, DigitNamesInPlainStringOrder) {
+    TempFolder root;
+    PosixInArchive archive(root.path());
+    std::vector<std::string> names{"stale"};
+    ASSERT_TRUE(listLevels(archive, names));
+    EXPECT_TRUE(names.empty());
+    for (const char* name : {"2", "10", "1b", "intro", "Common"})
+        std::filesystem::create_directory(root.file(name));
+    ASSERT_TRUE(listLevels(archive, names));
+    EXPECT_EQ(names, (std::vector<std::string>{"10", "1b", "2"}));
 
-    private:
-        int32_t written_ = 0;
-    };
-    FullSink sink;
-    EXPECT_FALSE(writeLevelMap(sink, exampleBoard()));
-}
-
-TEST(GroundFootprint, CameraLookingStraightDown) {
-    Transform world;
-    world.x = {1, 0, 0};
-    world.y = {0, 0, -1};
-    world.z = {0, 1, 0};
-    world.t = {2, 5, 3};
-    const float fovy = 0.3490658f;
-    const GroundFootprint f = groundFootprint(world, fovy, 1.5f, 1.0f);
-    const float halfZ = 5.0f * std::tan(fovy / 2.0f);
-    EXPECT_NEAR(3.0f + halfZ, f.maxZ, 1e-4f);
-    EXPECT_NEAR(3.0f - halfZ, f.minZ, 1e-4f);
-    EXPECT_NEAR(2.0f + 1.5f * halfZ, f.maxX, 1e-4f);
-    EXPECT_NEAR(2.0f - 1.5f * halfZ, f.minX, 1e-4f);
+    LogCapture log;
+    PosixInArchive missing(root.file("absent"));
+    names = {"kept"};
+    EXPECT_FALSE(listLevels(missing, names));
+    EXPECT_EQ(log.lines().size(), 1u);
+    EXPECT_EQ(names, std::vector<std::string>{"kept"});
 }
 
 }  // namespace

@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "ErrorCapture.h"
 #include "core/VectorInBuffer.h"
 #include "core/VectorOutBuffer.h"
 #include "game/rules/HighScoreList.h"
+#include "support/LogCapture.h"
 
 namespace nimbus {
 namespace {
@@ -14,15 +14,11 @@ TEST(HighScoreList, InsertsAboveEqualScoresAndClamps) {
     HighScoreList list;
     EXPECT_EQ(0, list.size());
     EXPECT_EQ(-1, list.newestIndex());
-    EXPECT_EQ(0, list.add("a", 1));
-    EXPECT_EQ(0, list.add("b", 10));
-    EXPECT_EQ(2, list.add("c", 0));
-    HighScoreList same;
-    same.add("A", 1);
-    same.add("B", 1);
-    same.add("C", 1);
-    EXPECT_EQ("C", same[0].name);
-    EXPECT_EQ("A", same[2].name);
+    for (const auto& [name, score, index] :
+         {std::tuple("a", 1, 0), std::tuple("b", 10, 0), std::tuple("c", 0, 2), std::tuple("d", 1, 1)}) {
+        EXPECT_EQ(list.add(name, score), index) << name;
+    }
+    EXPECT_EQ(list[2].name, "a");
     HighScoreList cut;
     for (int32_t s : {1, 100, 100, 100, 100}) cut.add(std::to_string(cut.size()), s);
     cut.clamp(2);
@@ -69,10 +65,10 @@ TEST(HighScoreList, DamagedCountsAreRefused) {
         bytes.insert(bytes.end(), {'x', 0, 1, 0, 0, 0});
         VectorInBuffer in(bytes);
         HighScoreList list;
-        ErrorCapture errors;
+        LogCapture log;
         EXPECT_FALSE(list.read(in)) << count;
         EXPECT_EQ(0, list.size()) << count;
-        EXPECT_EQ(1u, errors.messages().size()) << count;
+        EXPECT_EQ(1u, log.lines().size()) << count;
     }
 }
 

@@ -1,5 +1,6 @@
-#include "SceneWindow.h"
+#include "core/math/Color.h"
 #include "game/rules/GameCommand.h"
+#include "support/SceneTest.h"
 
 using namespace nimbus;
 
@@ -22,8 +23,6 @@ Vector3 tileCentre(int x, int y) { return {x + 0.5f, 0.0f, y + 0.5f}; }
     return ::testing::AssertionFailure()
            << std::hex << pixel << " is not " << color.e[0] << " " << color.e[1] << " " << color.e[2];
 }
-
-}  // namespace
 
 using GameScene = SceneTest;
 
@@ -114,9 +113,11 @@ TEST_F(GameScene, TheHudShowsOneHeartPerLife) {
         stats_.lives = lives;
         drawFrame();
         for (int i = 0; i < 4; ++i) {
-            const uint32_t c = pixelAtGui(-1.17f + 0.176f * i, -0.82f);
+            const uint32_t c = guiPixel(-1.17f + 0.176f * i, -0.82f);
             EXPECT_EQ(red(c) - green(c) > 60, i < lives)
                 << lives << " lives, icon " << i << std::hex << ": " << c;
         }
     }
 }
+
+}  // namespace

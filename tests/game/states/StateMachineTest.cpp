@@ -5,9 +5,6 @@
 #include <memory>
 #include <string>
 
-#include "../../gui/support/SdlEvents.h"
-#include "../../render/support/LogCapture.h"
-#include "TestData.h"
 #include "game/Application.h"
 #include "game/GameStateInfo.h"
 #include "game/rules/GameImpl.h"
@@ -16,6 +13,9 @@
 #include "gui/EditableGui.h"
 #include "gui/GuiNames.h"
 #include "gui/windows/Window.h"
+#include "support/LogCapture.h"
+#include "support/SdlEvents.h"
+#include "support/TestData.h"
 
 using namespace nimbus;
 
@@ -103,8 +103,6 @@ protected:
     TestData data;
     std::unique_ptr<Application> app;
 };
-
-}  // namespace
 
 TEST_F(StateMachineTest, LevelsFollowEachOtherAndWrapAroundWithTheScoreCarriedOn) {
     data.addLevel("1", kOneStepLevel);
@@ -221,3 +219,5 @@ TEST_F(StateMachineTest, ALevelThatDoesNotLoadLeadsBackToTheFrontEnd) {
     EXPECT_TRUE(gui().findWindow("menu")->visible());
     EXPECT_TRUE(log.saw({"Level 1 could not be loaded"})) << log.all();
 }
+
+}  // namespace

@@ -3,12 +3,13 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "../scene/SceneWindow.h"
+#include "core/math/Color.h"
 #include "game/windows/BackgroundWindow.h"
 #include "gui/Gui.h"
 #include "gui/SignalQueue.h"
-#include "render/ViewSize.h"
+#include "render/Core.h"
 #include "render/gl/OglScreenspaceRenderer.h"
+#include "support/SceneTest.h"
 
 using namespace nimbus;
 
@@ -24,8 +25,6 @@ WindowAttributes fullScreen() {
     return a;
 }
 
-}  // namespace
-
 // About one deal in five paints itself into a corner and must start over, so twenty
 // deals also show that dealing ends.
 TEST(BackgroundWindow, NoTwoDiceStartCloseInHeightInOneColumnOrAtOneDepth) {
@@ -35,7 +34,7 @@ TEST(BackgroundWindow, NoTwoDiceStartCloseInHeightInOneColumnOrAtOneDepth) {
         for (int i = 0; i < BackgroundWindow::kDiceCount; ++i) {
             const Vector4& p = window.die(i).position;
             EXPECT_LE((std::fabs(p.x) - 1.0f) / -p.z,
-                      std::tan(std::atan(std::tan(kFov) * kViewAspect) * 0.5f));
+                      std::tan(std::atan(std::tan(kFov) * 4.0f / 3.0f) * 0.5f));
             for (int j = 0; j < i; ++j) {
                 const Vector4& q = window.die(j).position;
                 EXPECT_FALSE(std::fabs(p.y - q.y) <= 4.0f && (p.x == q.x || p.z == q.z))
@@ -48,7 +47,7 @@ TEST(BackgroundWindow, NoTwoDiceStartCloseInHeightInOneColumnOrAtOneDepth) {
 TEST(BackgroundWindow, ADieThatLeavesTheBottomComesBackAtTheTopInItsColumnAndDepthStillSpinning) {
     BackgroundWindow window(fullScreen());
     SignalQueue signals;
-    Gui gui(kViewWidth, kViewHeight);
+    Gui gui(1024, 768);
     const BackgroundWindow::FallingDie before = window.die(0);
     const float depth = -before.position.z;
     // The die falls one unit a second; it is back in once its way down has taken it
@@ -77,15 +76,15 @@ using BackgroundDrawing = SceneTest;
 TEST_F(BackgroundDrawing, OutlinesAreDarkerThanFaces) {
     std::srand(7);
     BackgroundWindow window(fullScreen());
-    Gui gui(kViewWidth, kViewHeight);
-    OglScreenspaceRenderer renderer(*core_, kViewMax, kViewMin);
+    Gui gui(1024, 768);
+    OglScreenspaceRenderer renderer(*core_, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
     camera_ = makeStandardCamera();
     core_->clear(Color(0, 0, 0, 1));
-    window.draw(camera_, renderer, kViewAspect, Vector2(), gui);
+    window.draw(camera_, renderer, 4.0f / 3.0f, Vector2(), gui);
     int nearest = -1;
     for (int i = 0; i < BackgroundWindow::kDiceCount; ++i) {
         const Vector4& p = window.die(i).position;
-        const float x = p.x / (-p.z * std::tan(kFov * 0.5f) * kViewAspect),
+        const float x = p.x / (-p.z * std::tan(kFov * 0.5f) * 4.0f / 3.0f),
                     y = p.y / (-p.z * std::tan(kFov * 0.5f));
         if (std::fabs(x) < 0.7f && std::fabs(y) < 0.7f &&
             (nearest < 0 || p.z > window.die(nearest).position.z)) {
@@ -96,11 +95,11 @@ TEST_F(BackgroundDrawing, OutlinesAreDarkerThanFaces) {
     const Vector3 centre = window.die(nearest).position.xyz();
     const uint32_t face = pixelOf(centre);
     const Vector4 clip = Vector4(centre, 1.0f) * camera_.viewProjection;
-    int px = static_cast<int>((clip.x / clip.w + 1.0f) * kWidth / 2);
-    const int py = static_cast<int>((clip.y / clip.w + 1.0f) * kHeight / 2);
+    int px = static_cast<int>((clip.x / clip.w + 1.0f) * width_ / 2);
+    const int py = static_cast<int>((clip.y / clip.w + 1.0f) * height_ / 2);
     float depth = 0.0f;
     for (;; ++px) {
-        ASSERT_LT(px, kWidth);
+        ASSERT_LT(px, width_);
         glReadPixels(px + 1, py, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
         if (depth >= 1.0f) break;
     }
@@ -111,3 +110,5 @@ TEST_F(BackgroundDrawing, OutlinesAreDarkerThanFaces) {
         EXPECT_LT(std::max({p[0], p[1], p[2]}), 50) << "rim pixel " << rim;
     }
 }
+
+}  // namespace

@@ -3,34 +3,27 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "../../render/support/LogCapture.h"
-#include "../../render/support/RecordingRenderer.h"
 #include "core/ResourceManager.h"
 #include "game/rules/HighScoreList.h"
 #include "game/windows/HighScoreWindow.h"
 #include "game/windows/PublishHighScores.h"
 #include "gui/Gui.h"
 #include "render/Camera.h"
-#include "render/ViewSize.h"
-#include "render/font/BitmapFont.h"
+#include "support/LogCapture.h"
+#include "support/RecordingRenderer.h"
+#include "support/TestFont.h"
 
-using namespace nimbus;
-
+namespace nimbus {
 namespace {
 
-// A font whose every glyph keeps its character code as its left texture coordinate, so
-// the text of drawn quads can be read back.
-BitmapFont* readableFont() {
-    BitmapFont::Glyphs glyphs;
-    for (int code = 32; code < 127; ++code) glyphs[code] = {0, 0, 0.5f, 1, float(code), 1, 1, 0, 0.6f};
-    return new BitmapFont({}, {}, "Alba", "Textures/Alba", "Alba.xml", glyphs);
-}
-
+// A text as drawn: its characters, read back from the test font's texture coordinates,
+// and its colour.
 struct DrawnText {
     std::string text;
     float red, green, blue;
@@ -39,32 +32,27 @@ struct DrawnText {
 class HighScoreWindowTest : public ::testing::Test {
 protected:
     HighScoreWindowTest() : previous_(setResourceManager(&resources_)) {
-        registerFont("Fonts/Alba", readableFont());
+        registerFont("Fonts/Alba", newTestFont(false));  // no glow layer: each text is drawn once
         TiXmlElement element("window");
-        element.SetAttribute("class", "highscore");
-        element.SetAttribute("x", "0");
-        element.SetAttribute("y", "0");
-        element.SetAttribute("w", "1.8");
-        element.SetAttribute("h", "1.6");
+        for (const auto& [name, value] :
+             {std::pair("class", "highscore"), {"x", "0"}, {"y", "0"}, {"w", "1.8"}, {"h", "1.6"}}) {
+            element.SetAttribute(name, value);
+        }
         window_.reset(static_cast<HighScoreWindow*>(HighScoreWindow::create(&element, gui_)));
     }
     ~HighScoreWindowTest() override {
         window_.reset();
         setResourceManager(previous_);
     }
-
     // The texts of one draw, left column then right column of each row, top row first.
     std::vector<DrawnText> draw() {
         RecordingRenderer renderer;
-        window_->draw(Camera(), renderer, kViewAspect, Vector2(), gui_);
+        window_->draw(Camera(), renderer, 4.0f / 3.0f, Vector2(), gui_);
         std::map<std::pair<float, bool>, DrawnText> byPlace;
         for (const RecordingRenderer::Added& added : renderer.added) {
             const ScreenVertex& corner = added.quad.corners[0];
             DrawnText& text = byPlace[{-corner.y, corner.x > 0}];
-            text.text += static_cast<char>(std::lround(corner.u));
-            text.red = corner.r;
-            text.green = corner.g;
-            text.blue = corner.b;
+            text = {text.text + static_cast<char>(std::lround(corner.u)), corner.r, corner.g, corner.b};
         }
         std::vector<DrawnText> texts;
         for (const auto& place : byPlace) texts.push_back(place.second);
@@ -73,11 +61,9 @@ protected:
 
     ResourceManager resources_;
     ResourceManager* previous_;
-    Gui gui_{kViewWidth, kViewHeight};
+    Gui gui_{1024, 768};
     std::unique_ptr<HighScoreWindow> window_;
 };
-
-}  // namespace
 
 // The default table shown with its newest entry at the top: six rows, best first, rank
 // and name on the left and the score on the right; the top row pulses between white and
@@ -90,29 +76,19 @@ TEST_F(HighScoreWindowTest, ShowsThePublishedTableWithTheNewestRowPulsing) {
     ASSERT_EQ(window_->rowCount(), 6);
     SignalQueue signals;
     window_->update(0.05f, signals, gui_, Vector2());
-
     const std::vector<DrawnText> texts = draw();
     ASSERT_EQ(texts.size(), 12u);
-    EXPECT_EQ(texts[0].text, "1: Wenna");
-    EXPECT_EQ(texts[1].text, "7000");
-    EXPECT_EQ(texts[10].text, "6: Halvi");
-    EXPECT_EQ(texts[11].text, "1000");
-    const float pulse = std::fabs(std::sin(0.5f));
-    EXPECT_FLOAT_EQ(texts[0].blue, 0.9f * pulse);
-    EXPECT_FLOAT_EQ(texts[1].blue, 0.9f * pulse);
-    EXPECT_FLOAT_EQ(texts[2].green, 1.0f);
-    EXPECT_FLOAT_EQ(texts[2].blue, 0.9f);
+    EXPECT_EQ((std::vector<std::string>{texts[0].text, texts[1].text, texts[10].text, texts[11].text}),
+              (std::vector<std::string>{"1: Wenna", "7000", "6: Halvi", "1000"}));
+    const float pulse = 0.9f * std::fabs(std::sin(0.5f));
+    EXPECT_EQ(std::make_tuple(texts[0].blue, texts[1].blue, texts[2].green, texts[2].blue),
+              std::make_tuple(pulse, pulse, 1.0f, 0.9f));
 }
 
 // Unset ranks close up, rows change only when the window is shown again, and the newest
 // index counts published ranks, so it can point past the rows (no highlight).
 TEST_F(HighScoreWindowTest, ShowingClosesGapsOfUnsetRanks) {
-    const struct {
-        std::map<std::string, std::string> properties;
-        int rows;
-        std::vector<std::string> names;
-        int newest;
-    } cases[] = {
+    const std::tuple<std::map<std::string, std::string>, std::vector<std::string>, int> cases[] = {
         {{{"highscore_name_0", "Ada"},
           {"highscore_score_0", "30"},
           {"highscore_name_1", "Bo"},
@@ -120,44 +96,33 @@ TEST_F(HighScoreWindowTest, ShowingClosesGapsOfUnsetRanks) {
           {"highscore_name_3", "Di"},
           {"highscore_score_3", "5"},
           {"newest_entry", "3"}},
-         3,
          {"Ada", "Bo", "Di"},
          3},
-        {{{"newest_entry", "-1"}}, 3, {"Ada", "Bo", "Di"}, -1},
-        {{{"highscore_name_2", "Cy"}, {"highscore_score_2", "10"}}, 4, {"Ada", "Bo", "Cy", "Di"}, -1},
-        {{{"newest_entry", "banana"}}, 4, {"Ada", "Bo", "Cy", "Di"}, 0},
+        {{{"newest_entry", "-1"}}, {"Ada", "Bo", "Di"}, -1},
+        {{{"highscore_name_2", "Cy"}, {"highscore_score_2", "10"}}, {"Ada", "Bo", "Cy", "Di"}, -1},
+        {{{"newest_entry", "banana"}}, {"Ada", "Bo", "Cy", "Di"}, 0},
     };
-    for (const auto& c : cases) {
-        for (const auto& property : c.properties) gui_.setProperty(property.first, property.second);
+    for (const auto& [properties, names, newest] : cases) {
+        for (const auto& [name, value] : properties) gui_.setProperty(name, value);
         window_->show();
-        ASSERT_EQ(window_->rowCount(), c.rows);
-        for (int row = 0; row < c.rows; ++row) EXPECT_EQ(window_->rowName(row), c.names[row]);
-        EXPECT_EQ(window_->newest(), c.newest);
+        ASSERT_EQ(window_->rowCount(), static_cast<int>(names.size()));
+        for (int row = 0; row < window_->rowCount(); ++row) EXPECT_EQ(window_->rowName(row), names[row]);
+        EXPECT_EQ(window_->newest(), newest);
     }
     EXPECT_EQ(draw()[6].text, "4: Di");
     EXPECT_EQ(draw()[7].text, "5");
 }
 
-// Any press leaves the table, whichever button; a release passes through.
-TEST_F(HighScoreWindowTest, AnyPressSendsMainMenuAndAReleaseDoesNot) {
-    const struct {
-        bool pressed;
-        int button;
-        bool consumed;
-    } cases[] = {{true, 0, true}, {true, 2, true}, {false, 0, false}};
-    for (const auto& c : cases) {
+// Any press leaves the table, whichever button; a release passes through. An element
+// without a size builds nothing and says why; a missing element is no error.
+TEST_F(HighScoreWindowTest, AnyPressSendsMainMenuAndTheCreatorRefusesAnElementWithoutSize) {
+    for (const auto& [pressed, button] : {std::pair(true, 0), std::pair(true, 2), std::pair(false, 0)}) {
         SignalQueue signals;
-        EXPECT_EQ(window_->onMouseButton(Vector2(5, 5), c.pressed, c.button, signals), c.consumed);
-        EXPECT_EQ(signals, c.consumed ? SignalQueue{"main_menu"} : SignalQueue{});
+        EXPECT_EQ(window_->onMouseButton(Vector2(5, 5), pressed, button, signals), pressed);
+        EXPECT_EQ(signals, pressed ? SignalQueue{"main_menu"} : SignalQueue{});
     }
-}
-
-// An element without a size builds nothing and says why; a missing element is no error.
-TEST_F(HighScoreWindowTest, CreatorRefusesAnElementWithoutSize) {
     TiXmlElement element("window");
-    element.SetAttribute("x", "0");
-    element.SetAttribute("y", "0");
-    element.SetAttribute("w", "1");
+    for (const char* attribute : {"x", "y", "w"}) element.SetAttribute(attribute, "1");
     LogCapture log;
     EXPECT_EQ(HighScoreWindow::create(&element, gui_), nullptr);
     EXPECT_EQ(HighScoreWindow::create(nullptr, gui_), nullptr);
@@ -169,38 +134,58 @@ TEST_F(HighScoreWindowTest, CreatorRefusesAnElementWithoutSize) {
 // whole, a longer one cut short with an ellipsis, and the stored name stays whole.
 TEST_F(HighScoreWindowTest, ALongNameStopsShortOfItsScore) {
     const std::string longName(80, 'W');
-    const struct {
-        std::string name;
-        std::string score;
-        bool cut;
-    } cases[] = {{"Wenna", "7000", false}, {longName, "7", true}, {longName, "2147483647", true}};
-    for (const auto& c : cases) {
-        gui_.setProperty("highscore_name_0", c.name);
-        gui_.setProperty("highscore_score_0", c.score);
+    for (const auto& [name, score, shown] : {std::tuple(std::string("Wenna"), "7000", std::string("Wenna")),
+                                             std::tuple(longName, "7", std::string("...")),
+                                             std::tuple(longName, "2147483647", std::string("..."))}) {
+        gui_.setProperty("highscore_name_0", name);
+        gui_.setProperty("highscore_score_0", score);
         window_->show();
-        EXPECT_EQ(window_->rowName(0), c.name);
+        EXPECT_EQ(window_->rowName(0), name);
         RecordingRenderer renderer;
-        window_->draw(Camera(), renderer, kViewAspect, Vector2(), gui_);
-        // One row: its label's glyphs come first, then the score's.
-        ASSERT_GT(renderer.added.size(), c.score.size());
-        const size_t labelGlyphs = renderer.added.size() - c.score.size();
-        float nameRight = -10.0f, scoreLeft = 10.0f;
-        std::string shown;
+        window_->draw(Camera(), renderer, 4.0f / 3.0f, Vector2(), gui_);
+        // The label's glyphs come first, then the score's.
+        const size_t label = renderer.added.size() - std::strlen(score);
+        std::string text;
+        float right = -10.0f, left = 10.0f;
         for (size_t i = 0; i < renderer.added.size(); ++i) {
-            const ScreenQuad& quad = renderer.added[i].quad;
-            if (i < labelGlyphs) {
-                nameRight = std::max(nameRight, quad.corners[2].x);
-                shown += static_cast<char>(std::lround(quad.corners[0].u));
-            } else {
-                scoreLeft = std::min(scoreLeft, quad.corners[0].x);
+            const ScreenVertex* corners = renderer.added[i].quad.corners;
+            if (i >= label) {
+                left = std::min(left, corners[0].x);
+                continue;
             }
+            text += static_cast<char>(std::lround(corners[0].u));
+            right = std::max(right, corners[2].x);
         }
-        EXPECT_LT(nameRight, scoreLeft) << c.score;
-        if (c.cut) {
-            EXPECT_EQ(shown.substr(0, 4), "1: W");
-            EXPECT_EQ(shown.substr(shown.size() - 3), "...");
-        } else {
-            EXPECT_EQ(shown, "1: " + c.name);
-        }
+        EXPECT_LT(right, left) << score;
+        EXPECT_EQ(text.substr(0, 4), "1: W");
+        EXPECT_EQ(text.substr(text.size() - shown.size()), shown);
     }
 }
+
+// Only the best ten are published, with the newest index; ranks past a shorter list keep
+// what an earlier, longer list left there.
+TEST(PublishHighScores, PublishesTheBestTenAndTheNewestIndex) {
+    Gui gui(1024, 768);
+    HighScoreList longList;
+    for (int i = 0; i < 12; ++i) longList.add("P" + std::to_string(i), i * 10);
+    publishHighScores(gui, longList);
+    EXPECT_EQ(gui.getProperty("highscore_name_0"), "P11");
+    EXPECT_EQ(gui.getProperty("highscore_score_0"), "110");
+    EXPECT_EQ(gui.getProperty("highscore_name_9"), "P2");
+    EXPECT_EQ(gui.getProperty("highscore_score_9"), "20");
+    EXPECT_EQ(gui.getProperty("highscore_name_10"), "not registered");
+    EXPECT_EQ(gui.getProperty("newest_entry"), "0");
+
+    HighScoreList defaults;
+    defaults.fillDefaults();
+    publishHighScores(gui, HighScoreList());
+    EXPECT_EQ(gui.getProperty("newest_entry"), "-1");
+    EXPECT_EQ(gui.getProperty("highscore_name_0"), "P11");
+    publishHighScores(gui, defaults);
+    EXPECT_EQ(gui.getProperty("highscore_name_0"), "Wenna");
+    EXPECT_EQ(gui.getProperty("highscore_score_5"), "1000");
+    EXPECT_EQ(gui.getProperty("highscore_name_6"), "P5");
+}
+
+}  // namespace
+}  // namespace nimbus

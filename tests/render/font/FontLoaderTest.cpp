@@ -1,122 +1,103 @@
+#include <GL/glew.h>
 #include <gtest/gtest.h>
 #include <tinyxml.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <fstream>
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "../support/LogCapture.h"
-#include "FakeTexture.h"
 #include "core/ResourceManager.h"
+#include "core/math/Color.h"
+#include "core/posix/FileInBuffer.h"
 #include "render/ScreenspaceRenderer.h"
 #include "render/TextureFile.h"
 #include "render/font/BitmapFont.h"
+#include "render/font/DrawText.h"
 #include "render/font/FontLoader.h"
 #include "render/font/GlyphDescription.h"
 #include "render/font/LayoutText.h"
-#include "core/posix/FileInBuffer.h"
+#include "support/FakeTexture.h"
+#include "support/LogCapture.h"
+#include "support/ScreenTest.h"
+#include "support/TempFolder.h"
 
-using namespace nimbus;
-
+namespace nimbus {
 namespace {
-
-class FontLoaderTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        previous_ = setResourceManager(&manager_);
-        char pattern[] = "/tmp/nimbus-font-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        directory_ = pattern;
-    }
-    void TearDown() override {
-        setResourceManager(previous_);
-        for (const std::string& file : files_) std::remove(file.c_str());
-        rmdir(directory_.c_str());
-    }
-
-    void addTexture(const char* name, int32_t width, int32_t height) {
-        registerTexture(name, new FakeTexture(width, height));
-    }
-    // Writes a description file and returns its name.
-    std::string describe(const std::string& text) {
-        const std::string file = directory_ + "/font" + std::to_string(files_.size()) + ".xml";
-        std::ofstream(file) << text;
-        files_.push_back(file);
-        return file;
-    }
-    static std::unique_ptr<TiXmlElement> element(const char* name, const char* texture, const std::string& info) {
-        auto e = std::make_unique<TiXmlElement>("font");
-        if (name) e->SetAttribute("name", name);
-        if (texture) e->SetAttribute("texture", texture);
-        if (!info.empty()) e->SetAttribute("info", info.c_str());
-        return e;
-    }
-    std::unique_ptr<BitmapFont> load(const char* name, const char* texture, const std::string& info) {
-        return std::unique_ptr<BitmapFont>(loadFont(*element(name, texture, info)));
-    }
-
-    ResourceManager manager_;
-    ResourceManager* previous_ = nullptr;
-    std::string directory_;
-    std::vector<std::string> files_;
-};
 
 const char kOneGlyph[] = R"(<font glyph_size="64"><glyphs>
   <glyph UTF-32="65" x="32" y="16" width="40" rows="48" left="2" top="44" advance_x_64="2944"/>
 </glyphs></font>)";
 
-}  // namespace
+// A resource manager holding atlas textures of the given sizes, and a folder for
+// glyph descriptions.
+class FontLoaderTest : public ::testing::Test {
+protected:
+    FontLoaderTest() : previous_(setResourceManager(&manager_)) {
+        const std::tuple<const char*, int, int> atlases[] = {{"Textures/Alba", 256, 128},
+                                                             {"Textures/Odd", 100, 128},
+                                                             {"Textures/Thin", 1, 256},
+                                                             {"Textures/Bright", 256, 128},
+                                                             {"Textures/Bright_glow", 256, 128}};
+        for (const auto& [name, width, height] : atlases)
+            registerTexture(name, new FakeTexture(width, height));
+    }
+    ~FontLoaderTest() override { setResourceManager(previous_); }
 
-TEST_F(FontLoaderTest, EachMissingAttributeIsReportedInTurn) {
-    addTexture("Textures/Alba", 256, 128);
+    std::string describe(const std::string& text) {
+        return folder_.write(std::to_string(files_++) + ".xml", text);
+    }
+    static std::unique_ptr<BitmapFont> load(const char* name, const char* texture, const std::string& info) {
+        TiXmlElement e("font");
+        if (name) e.SetAttribute("name", name);
+        if (texture) e.SetAttribute("texture", texture);
+        if (!info.empty()) e.SetAttribute("info", info.c_str());
+        return std::unique_ptr<BitmapFont>(loadFont(e));
+    }
+
+    ResourceManager manager_;
+    ResourceManager* previous_;
+    TempFolder folder_;
+    int files_ = 0;
+};
+
+// Each fault is one error line; a missing atlas or an unreadable description is refused
+// without one.
+TEST_F(FontLoaderTest, FontsAreRefusedForEachFaultInTurn) {
     const std::string info = describe(kOneGlyph);
-    struct Case {
+    const struct {
         const char* name;
         const char* texture;
         std::string info;
+        bool loads;
         const char* message;
     } cases[] = {
-        {nullptr, nullptr, "", "Missing texture name attribute"},
-        {"Alba", nullptr, info, "Missing texture filename attribute"},
-        {"Alba", "Textures/Alba", "", "Missing info filename attribute"},
+        {nullptr, nullptr, "", false, "Missing texture name attribute"},
+        {"Alba", nullptr, info, false, "Missing texture filename attribute"},
+        {"Alba", "Textures/Alba", "", false, "Missing info filename attribute"},
+        {"Odd", "Textures/Odd", info, false, "Incorrect texture dimensions: 100 x 128"},
+        {"Alba", "Textures/Alba", describe(R"(<font><glyphs><g UTF-32="65" width="3"/></glyphs></font>)"),
+         false, "Incorrect glyph size 0"},
+        {"Alba", "Textures/Nowhere", info, false, nullptr},
+        {"Alba", "Textures/Alba", folder_.file("absent.xml"), false, nullptr},
+        {"Alba", "Textures/Alba", describe("this is <not xml"), false, nullptr},
+        {"Thin", "Textures/Thin", info, true, nullptr},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         LogCapture log;
-        EXPECT_EQ(load(c.name, c.texture, c.info), nullptr) << c.message;
-        ASSERT_EQ(log.lines().size(), 1u) << log.all();
-        EXPECT_TRUE(log.saw({"Error: ", c.message})) << log.all();
+        EXPECT_EQ(load(c.name, c.texture, c.info) != nullptr, c.loads) << c.texture << " " << c.info;
+        EXPECT_EQ(log.lines().size(), c.message ? 1u : 0u) << log.all();
+        EXPECT_TRUE(!c.message || log.saw({"Error: ", c.message})) << log.all();
     }
-}
-
-TEST_F(FontLoaderTest, AnAtlasWhoseSidesAreNotPowersOfTwoIsRefused) {
-    addTexture("Textures/Odd", 100, 128);
-    addTexture("Textures/Thin", 1, 256);
-    const std::string info = describe(kOneGlyph);
-    {
-        LogCapture log;
-        EXPECT_EQ(load("Odd", "Textures/Odd", info), nullptr);
-        EXPECT_TRUE(log.saw({"Incorrect texture dimensions: 100 x 128"})) << log.all();
-    }
-    LogCapture log;
-    EXPECT_NE(load("Thin", "Textures/Thin", info), nullptr);
-    EXPECT_TRUE(log.lines().empty()) << log.all();
-}
-
-TEST_F(FontLoaderTest, AMissingAtlasOrUnreadableDescriptionFailsWithoutAMessage) {
-    addTexture("Textures/Alba", 256, 128);
-    LogCapture log;
-    EXPECT_EQ(load("Alba", "Textures/Nowhere", describe(kOneGlyph)), nullptr);
-    EXPECT_EQ(load("Alba", "Textures/Alba", directory_ + "/absent.xml"), nullptr);
-    EXPECT_EQ(load("Alba", "Textures/Alba", describe("this is <not xml")), nullptr);
-    EXPECT_TRUE(log.lines().empty()) << log.all();
+    std::unique_ptr<BitmapFont> empty = load("Alba", "Textures/Alba", describe("<?xml version=\"1.0\"?>"));
+    ASSERT_NE(empty, nullptr);
+    EXPECT_TRUE(empty->glyphs().empty());
 }
 
 // TinyXML steps over a character by the length its lead byte announces: a file that ends
 // inside a sequence made it read past its buffer, in element text, in an attribute and
 // in a declaration alike. Its parse recurses once per level: deep nesting overflowed the
-// stack.
+// stack. A byte order mark and Windows line ends are fine.
 TEST_F(FontLoaderTest, ADescriptionTinyXmlCannotTakeSafelyIsRefusedWithItsName) {
     std::string deep;
     for (int i = 0; i < 100000; ++i) deep += "<glyphs>";
@@ -137,15 +118,12 @@ TEST_F(FontLoaderTest, ADescriptionTinyXmlCannotTakeSafelyIsRefusedWithItsName) 
         ASSERT_EQ(log.lines().size(), 1u) << log.all();
         EXPECT_TRUE(log.saw({"Error: ", info.c_str(), c.message})) << log.all();
     }
-}
-
-TEST_F(FontLoaderTest, ADescriptionWithAByteOrderMarkAndWindowsLineEndsReads) {
-    const std::string info = describe(
+    const std::string windows = describe(
         "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!-- \xC3\xA9 -->\r\n"
         "<font glyph_size=\"8\">\r<glyphs><glyph UTF-32=\"233\" advance_x_64=\"64\"/></glyphs></font>\r\n");
     LogCapture log;
     GlyphDescription description;
-    ASSERT_TRUE(readGlyphDescription(info.c_str(), description));
+    ASSERT_TRUE(readGlyphDescription(windows.c_str(), description));
     EXPECT_EQ(description.glyphSize, 8);
     ASSERT_EQ(description.glyphs.size(), 1u);
     EXPECT_EQ(description.glyphs[0].code, 233);
@@ -153,76 +131,46 @@ TEST_F(FontLoaderTest, ADescriptionWithAByteOrderMarkAndWindowsLineEndsReads) {
 }
 
 TEST_F(FontLoaderTest, TheGlowTwinIsFoundByNameOrLeftEmpty) {
-    addTexture("Textures/Plain", 256, 128);
-    addTexture("Textures/Bright", 256, 128);
-    addTexture("Textures/Bright_glow", 256, 128);
     const std::string info = describe(kOneGlyph);
-    std::unique_ptr<BitmapFont> plain = load("Plain", "Textures/Plain", info);
+    std::unique_ptr<BitmapFont> plain = load("Alba", "Textures/Alba", info);
     ASSERT_NE(plain, nullptr);
     EXPECT_FALSE(plain->glowTexture());
     std::unique_ptr<BitmapFont> bright = load("Bright", "Textures/Bright", info);
-    ASSERT_NE(bright, nullptr);
-    ASSERT_TRUE(bright->glowTexture());
+    ASSERT_TRUE(bright && bright->glowTexture());
     EXPECT_EQ(bright->glowTexture().get(), getResource<Texture>("Textures/Bright_glow", "Texture").get());
-    EXPECT_EQ(bright->name(), "Bright");
-    EXPECT_EQ(bright->textureName(), "Textures/Bright");
-    EXPECT_EQ(bright->infoName(), info);
+    EXPECT_EQ(std::make_tuple(bright->name(), bright->textureName(), bright->infoName()),
+              std::make_tuple(std::string("Bright"), std::string("Textures/Bright"), info));
 }
 
+// Boxes are measured in glyph sizes and texture coordinates in atlas fractions; a glyph
+// that leaves attributes out keeps those of the glyph before, and a later glyph of the
+// same code replaces the earlier one.
 TEST_F(FontLoaderTest, GlyphsAreMeasuredInGlyphSizesAndAtlasFractions) {
-    addTexture("Textures/Alba", 256, 128);
     std::unique_ptr<BitmapFont> font = load("Alba", "Textures/Alba", describe(kOneGlyph));
     ASSERT_NE(font, nullptr);
-    const GlyphMetrics* a = font->findGlyph(65);
-    ASSERT_NE(a, nullptr);
-    EXPECT_FLOAT_EQ(a->left, 2.0f / 64);
-    EXPECT_FLOAT_EQ(a->bottom, -4.0f / 64);
-    EXPECT_FLOAT_EQ(a->right, 42.0f / 64);
-    EXPECT_FLOAT_EQ(a->top, 44.0f / 64);
-    EXPECT_FLOAT_EQ(a->uLeft, 32.0f / 256);
-    EXPECT_FLOAT_EQ(a->vBottom, 64.0f / 128);
-    EXPECT_FLOAT_EQ(a->uRight, 72.0f / 256);
-    EXPECT_FLOAT_EQ(a->vTop, 16.0f / 128);
-    EXPECT_FLOAT_EQ(a->advance, 2944.0f / (64 * 64));
-}
-
-TEST_F(FontLoaderTest, AGlyphLeavingOutAttributesKeepsThoseOfTheGlyphBefore) {
-    addTexture("Textures/Alba", 256, 256);
-    const std::string info = describe(R"(<anything glyph_size="32">
+    auto expectGlyph = [&](int32_t code, std::vector<float> metrics) {
+        const GlyphMetrics* g = font->findGlyph(code);
+        ASSERT_NE(g, nullptr) << code;
+        const std::vector<float> got = {g->left,    g->bottom, g->right, g->top,    g->uLeft,
+                                        g->vBottom, g->uRight, g->vTop,  g->advance};
+        for (size_t i = 0; i < got.size(); ++i) EXPECT_FLOAT_EQ(got[i], metrics[i]) << code << " field " << i;
+    };
+    expectGlyph(65, {2.0f / 64, -4.0f / 64, 42.0f / 64, 44.0f / 64, 32.0f / 256, 64.0f / 128, 72.0f / 256,
+                     16.0f / 128, 2944.0f / (64 * 64)});
+    font = load("Alba", "Textures/Alba", describe(R"(<anything glyph_size="32">
       <other><glyph UTF-32="90" x="200"/></other>
       <GLYPHS>
         <a UTF-32="66" x="10" y="20" width="8" rows="16" left="1" top="12" advance_x_64="640"/>
         <b UTF-32="67" x="30"/>
         <c UTF-32="66" x="50" width="4"/>
-      </GLYPHS></anything>)");
-    std::unique_ptr<BitmapFont> font = load("Alba", "Textures/Alba", info);
+      </GLYPHS></anything>)"));
     ASSERT_NE(font, nullptr);
     EXPECT_EQ(font->glyphs().size(), 2u);
     EXPECT_EQ(font->findGlyph(90), nullptr);
-    const GlyphMetrics* c = font->findGlyph(67);
-    ASSERT_NE(c, nullptr);
-    EXPECT_FLOAT_EQ(c->uLeft, 30.0f / 256);
-    EXPECT_FLOAT_EQ(c->vTop, 20.0f / 256);
-    EXPECT_FLOAT_EQ(c->top, 12.0f / 32);
-    EXPECT_FLOAT_EQ(c->right, 9.0f / 32);
-    EXPECT_FLOAT_EQ(c->advance, 640.0f / (32 * 64));
-    // The later glyph of code 66 replaced the first, and carried the rest from code 67.
-    const GlyphMetrics* b = font->findGlyph(66);
-    ASSERT_NE(b, nullptr);
-    EXPECT_FLOAT_EQ(b->uLeft, 50.0f / 256);
-    EXPECT_FLOAT_EQ(b->uRight, 54.0f / 256);
-    EXPECT_FLOAT_EQ(b->vBottom, 36.0f / 256);
-}
-
-TEST_F(FontLoaderTest, ADocumentWithoutGlyphsGivesAnEmptyFontButGlyphsNeedAGlyphSize) {
-    addTexture("Textures/Alba", 64, 64);
-    std::unique_ptr<BitmapFont> empty = load("Alba", "Textures/Alba", describe("<?xml version=\"1.0\"?>"));
-    ASSERT_NE(empty, nullptr);
-    EXPECT_TRUE(empty->glyphs().empty());
-    LogCapture log;
-    EXPECT_EQ(load("Alba", "Textures/Alba", describe(R"(<font><glyphs><g UTF-32="65" width="3"/></glyphs></font>)")),
-              nullptr);
-    EXPECT_TRUE(log.saw({"Incorrect glyph size 0"})) << log.all();
+    expectGlyph(67, {1.0f / 32, -4.0f / 32, 9.0f / 32, 12.0f / 32, 30.0f / 256, 36.0f / 128, 38.0f / 256,
+                     20.0f / 128, 640.0f / (32 * 64)});
+    expectGlyph(66, {1.0f / 32, -4.0f / 32, 5.0f / 32, 12.0f / 32, 50.0f / 256, 36.0f / 128, 54.0f / 256,
+                     20.0f / 128, 640.0f / (32 * 64)});
 }
 
 TEST_F(FontLoaderTest, TheWriterAndReaderAgreeOnEveryAttribute) {
@@ -230,8 +178,7 @@ TEST_F(FontLoaderTest, TheWriterAndReaderAgreeOnEveryAttribute) {
     written.glyphSize = 96;
     written.glyphs.push_back({65, 1, 2, 3, 4, -5, 6, 7});
     written.glyphs.push_back({-61, 10, 20, 30, 40, 50, -60, 70});
-    const std::string file = directory_ + "/written.xml";
-    files_.push_back(file);
+    const std::string file = folder_.file("written.xml");
     ASSERT_TRUE(writeGlyphDescription(file.c_str(), written));
     GlyphDescription read;
     ASSERT_TRUE(readGlyphDescription(file.c_str(), read));
@@ -239,17 +186,11 @@ TEST_F(FontLoaderTest, TheWriterAndReaderAgreeOnEveryAttribute) {
     ASSERT_EQ(read.glyphs.size(), 2u);
     for (size_t i = 0; i < 2; ++i) {
         const GlyphRecord &w = written.glyphs[i], &r = read.glyphs[i];
-        EXPECT_EQ(r.code, w.code);
-        EXPECT_EQ(r.x, w.x);
-        EXPECT_EQ(r.y, w.y);
-        EXPECT_EQ(r.width, w.width);
-        EXPECT_EQ(r.rows, w.rows);
-        EXPECT_EQ(r.left, w.left);
-        EXPECT_EQ(r.top, w.top);
-        EXPECT_EQ(r.advanceX64, w.advanceX64);
+        EXPECT_EQ(std::make_tuple(r.code, r.x, r.y, r.width, r.rows, r.left, r.top, r.advanceX64),
+                  std::make_tuple(w.code, w.x, w.y, w.width, w.rows, w.left, w.top, w.advanceX64));
     }
     LogCapture log;
-    EXPECT_FALSE(writeGlyphDescription((directory_ + "/no/such/dir.xml").c_str(), written));
+    EXPECT_FALSE(writeGlyphDescription(folder_.file("no/such/dir.xml").c_str(), written));
     EXPECT_TRUE(log.saw({"no/such/dir.xml"})) << log.all();
 }
 
@@ -258,16 +199,15 @@ TEST_F(FontLoaderTest, TheWriterAndReaderAgreeOnEveryAttribute) {
 TEST_F(FontLoaderTest, TheGameFontLoadsAndLaysOutAScoreAtASensibleWidth) {
     const std::string fonts = NIMBUS_DATA_DIR "/Fonts/";
     FileInBuffer in;
-    if (!in.open(fonts + "Alba.texture")) GTEST_SKIP() << "the data directory is not built here";
+    ASSERT_TRUE(in.open(fonts + "Alba.texture"));
     TextureHeader header;
     std::vector<uint8_t> pixels;
     ASSERT_TRUE(readTextureFile(in, header, pixels));
     EXPECT_EQ(header.format, static_cast<int16_t>(PixelFormat::Alpha));
-    addTexture("Textures/Alba", header.width, header.height);
-    std::unique_ptr<BitmapFont> font = load("Alba", "Textures/Alba", fonts + "Alba.xml");
+    registerTexture("Textures/Game", new FakeTexture(header.width, header.height));
+    std::unique_ptr<BitmapFont> font = load("Alba", "Textures/Game", fonts + "Alba.xml");
     ASSERT_NE(font, nullptr);
     for (int code = 32; code < 127; ++code) EXPECT_NE(font->findGlyph(code), nullptr) << code;
-
     ScreenQuad quads[16];
     ASSERT_EQ(layoutText(*font, quads, 16, "Score 12345", 0.1f, 0.0f), 11);
     const float width = quads[10].corners[2].x - quads[0].corners[0].x;
@@ -275,3 +215,56 @@ TEST_F(FontLoaderTest, TheGameFontLoadsAndLaysOutAScoreAtASensibleWidth) {
     EXPECT_LT(width, 0.9f);
     EXPECT_EQ(layoutText(*font, quads, 16, "a\xc3\xa9z", 0.1f, 0.0f), 2);
 }
+
+using GameFont = ScreenTest;
+
+// A large letter of the game's font drawn sharp, then as its glow: the glow spreads
+// wider than the letter and has faded out before the edge of the glyph's quad, so it is
+// never cut off.
+TEST_F(GameFont, GlowsWiderThanItsLettersAndFadesInsideTheirQuads) {
+    loadDataTexture("Fonts/Alba");
+    loadDataTexture("Fonts/Alba_glow");
+    TiXmlElement element("font");
+    element.SetAttribute("name", "Alba");
+    element.SetAttribute("texture", "Textures/Alba");
+    element.SetAttribute("info", NIMBUS_DATA_DIR "/Fonts/Alba.xml");
+    std::unique_ptr<BitmapFont> font(loadFont(element));
+    ASSERT_TRUE(font && font->glowTexture());
+    ScreenQuad quad;
+    ASSERT_EQ(layoutText(*font, &quad, 1, "O", 0.8f, 0.0f), 1);
+    const Vector2 anchor(-0.3f, -0.3f);
+    int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    guiToPixel(quad.corners[0].x + anchor.x, quad.corners[0].y + anchor.y, x0, y0);
+    guiToPixel(quad.corners[2].x + anchor.x, quad.corners[2].y + anchor.y, x1, y1);
+    const int width = x1 - x0, height = y1 - y0;
+    ASSERT_GT(width, 100);
+    // The blue bytes of the quad's pixels, rows from the bottom.
+    auto blueChannel = [&]() {
+        std::vector<uint8_t> rgba(static_cast<size_t>(width) * height * 4), blue;
+        glReadPixels(x0, y0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        for (size_t i = 2; i < rgba.size(); i += 4) blue.push_back(rgba[i]);
+        return blue;
+    };
+    auto lit = [](const std::vector<uint8_t>& blue) {
+        return std::count_if(blue.begin(), blue.end(), [](uint8_t b) { return b > 64; });
+    };
+    const Color white(1, 1, 1, 1), purple(0.5f, 0, 1, 1);
+    drawText(1, {}, anchor, &quad, font->texture(), *renderer_, false, &white);
+    renderer_->flush();
+    const auto sharp = lit(blueChannel());
+    core_->clear(Color(0, 0, 0, 1));
+    drawText(1, {}, anchor, &quad, font->glowTexture(), *renderer_, true, &purple);
+    renderer_->flush();
+    const std::vector<uint8_t> glow = blueChannel();
+    EXPECT_GT(sharp, 1000);
+    EXPECT_GT(lit(glow), sharp + sharp / 4);
+    uint8_t rim = 0;
+    for (int x = 0; x < width; ++x)
+        rim = std::max({rim, glow[size_t(width) + x], glow[size_t(height - 2) * width + x]});
+    for (int y = 0; y < height; ++y)
+        rim = std::max({rim, glow[size_t(y) * width + 1], glow[size_t(y) * width + width - 2]});
+    EXPECT_LT(rim, 16);
+}
+
+}  // namespace
+}  // namespace nimbus

@@ -1,15 +1,12 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "AtlasPacker.h"
 #include "FontBuilder.h"
-#include "LogCapture.h"
+#include "support/LogCapture.h"
+#include "support/TempFolder.h"
 
 using namespace nimbus;
 
@@ -22,13 +19,6 @@ bool overlap(const AtlasBox& a, const AtlasBox& b, int gap) {
            b.y < a.y + a.height + gap;
 }
 
-std::string readAll(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-}  // namespace
-
 TEST(AtlasPacker, BoxesLandApartInsideAPowerOfTwoAtlas) {
     std::vector<AtlasBox> boxes;
     for (int i = 0; i < 40; ++i) boxes.push_back({5 + (i * 7) % 23, 3 + (i * 11) % 17, 0, 0});
@@ -40,7 +30,8 @@ TEST(AtlasPacker, BoxesLandApartInsideAPowerOfTwoAtlas) {
         EXPECT_GE(boxes[i].y, 2);
         EXPECT_LE(boxes[i].x + boxes[i].width + 2, 64);
         EXPECT_LE(boxes[i].y + boxes[i].height + 2, height);
-        for (size_t j = i + 1; j < boxes.size(); ++j) EXPECT_FALSE(overlap(boxes[i], boxes[j], 2)) << i << " " << j;
+        for (size_t j = i + 1; j < boxes.size(); ++j)
+            EXPECT_FALSE(overlap(boxes[i], boxes[j], 2)) << i << " " << j;
     }
     // The same boxes always land in the same places.
     std::vector<AtlasBox> again = boxes;
@@ -94,25 +85,17 @@ TEST(FontBuilder, EveryPrintableCharacterHasABoxWithRoomForItsGlow) {
 }
 
 TEST(FontBuilder, TheSameSourceGivesTheSameBytes) {
-    char pattern[] = "/tmp/nimbus-fontgen-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    const std::string dir = pattern;
-    BuiltFont font;
-    ASSERT_TRUE(buildFont(kComfortaa, 20, font));
-    ASSERT_TRUE(writeFont(font, dir, "One"));
-    BuiltFont again;
-    ASSERT_TRUE(buildFont(kComfortaa, 20, again));
-    ASSERT_TRUE(writeFont(again, dir, "Two"));
-    for (const char* suffix : {".texture", "_glow.texture"}) {
-        const std::string one = readAll(dir + "/One" + suffix), two = readAll(dir + "/Two" + suffix);
-        EXPECT_FALSE(one.empty());
-        EXPECT_EQ(one, two) << suffix;
-        std::remove((dir + "/One" + suffix).c_str());
-        std::remove((dir + "/Two" + suffix).c_str());
+    TempFolder folder;
+    for (const char* name : {"One", "Two"}) {
+        BuiltFont font;
+        ASSERT_TRUE(buildFont(kComfortaa, 20, font));
+        ASSERT_TRUE(writeFont(font, folder.path(), name));
     }
-    std::remove((dir + "/One.xml").c_str());
-    std::remove((dir + "/Two.xml").c_str());
-    rmdir(dir.c_str());
+    for (const char* suffix : {".texture", "_glow.texture"}) {
+        const std::string one = readFile(folder.file("One") + suffix);
+        EXPECT_FALSE(one.empty());
+        EXPECT_EQ(one, readFile(folder.file("Two") + suffix)) << suffix;
+    }
 }
 
 TEST(FontBuilder, ASourceThatIsNotAFontIsRefusedByName) {
@@ -124,3 +107,5 @@ TEST(FontBuilder, ASourceThatIsNotAFontIsRefusedByName) {
         EXPECT_TRUE(log.saw({source.c_str()})) << log.all();
     }
 }
+
+}  // namespace

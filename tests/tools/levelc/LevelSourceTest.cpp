@@ -1,14 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cstdio>
-
-#include "ErrorCapture.h"
 #include "LevelCompiler.h"
 #include "LevelSource.h"
 #include "core/posix/FileInBuffer.h"
 #include "game/rules/LevelMap.h"
+#include "support/LogCapture.h"
+#include "support/TempFolder.h"
 
 namespace nimbus {
 namespace {
@@ -42,57 +39,45 @@ pickups
 . . . . . . .
 )";
 
-TEST(LevelSource, ReadsColoursFallsWavesAndPickups) {
+// Wave A falls by the distance from (5, 3), halved, after step 1; wave B runs from the
+// last column towards column 0. The compiled map reads back as the same board.
+TEST(LevelSource, ReadsColoursFallsWavesAndPickupsAndCompilesToTheSameBoard) {
     LevelSource level;
     ASSERT_TRUE(LevelSourceParser::parse(kFull, "full.level", level));
-    EXPECT_EQ("Two Waves", level.title);
-    EXPECT_EQ("waves and pick-ups", level.teaches);
+    EXPECT_EQ(level.title, "Two Waves");
+    EXPECT_EQ(level.teaches, "waves and pick-ups");
     const Board& b = level.board;
-    ASSERT_EQ(7, b.width());
-    ASSERT_EQ(5, b.length());
-    EXPECT_EQ(kStart, b.tileAt({1, 1}).color);
-    EXPECT_EQ(kRed, b.tileAt({3, 1}).color);
-    EXPECT_EQ(kUndefined, b.tileAt({2, 2}).color);
-    EXPECT_EQ(kYellow, b.tileAt({4, 2}).color);
-    EXPECT_EQ(kGoal, b.tileAt({5, 3}).color);
-    EXPECT_EQ(kBlack, b.tileAt({0, 0}).color);
-
-    EXPECT_EQ(-1, b.tileAt({1, 1}).fallStep);
-    EXPECT_EQ(3, b.tileAt({2, 1}).fallStep);
-    EXPECT_EQ(0, b.tileAt({4, 3}).fallStep);
-    // Wave A: distance from (5, 3), halved, after step 1.
-    EXPECT_EQ(1 + 4 / 2, b.tileAt({3, 1}).fallStep);
-    EXPECT_EQ(1 + 1 / 2, b.tileAt({5, 2}).fallStep);
-    EXPECT_EQ(1 + 2 / 2, b.tileAt({4, 2}).fallStep);
-    // Wave B runs from the last column towards column 0.
-    EXPECT_EQ(4 + 5, b.tileAt({1, 2}).fallStep);
-    EXPECT_EQ(4 + 3, b.tileAt({3, 3}).fallStep);
-
-    EXPECT_EQ(kPickupStopTime, b.tileAt({2, 1}).pickup);
-    EXPECT_EQ(kPickupExtraLife, b.tileAt({1, 2}).pickup);
-    EXPECT_EQ(kPickupReverseTime, b.tileAt({5, 2}).pickup);
-    EXPECT_EQ(kPickupNone, b.tileAt({3, 1}).pickup);
-}
-
-TEST(LevelSource, CompiledMapReadsBackAsTheSameBoard) {
-    LevelSource level;
-    ASSERT_TRUE(LevelSourceParser::parse(kFull, "full.level", level));
-    char path[] = "/tmp/nimbus-levelc-XXXXXX";
-    const int fd = mkstemp(path);
-    ASSERT_GE(fd, 0);
-    close(fd);
-    ASSERT_TRUE(writeLevel(level, path));
+    ASSERT_EQ(std::make_pair(b.width(), b.length()), std::make_pair(7, 5));
+    const std::tuple<Position, int32_t, int32_t, int32_t> tiles[] = {
+        {{1, 1}, kStart, -1, kPickupNone},
+        {{3, 1}, kRed, 1 + 4 / 2, kPickupNone},
+        {{2, 2}, kUndefined, -1, kPickupNone},
+        {{4, 2}, kYellow, 1 + 2 / 2, kPickupNone},
+        {{5, 3}, kGoal, -1, kPickupNone},
+        {{0, 0}, kBlack, -1, kPickupNone},
+        {{2, 1}, kWhite, 3, kPickupStopTime},
+        {{4, 3}, kWhite, 0, kPickupNone},
+        {{5, 2}, kWhite, 1 + 1 / 2, kPickupReverseTime},
+        {{1, 2}, kWhite, 4 + 5, kPickupExtraLife},
+        {{3, 3}, kWhite, 4 + 3, kPickupNone},
+    };
+    for (const auto& [p, color, fallStep, pickup] : tiles) {
+        const Tile& tile = b.tileAt(p);
+        EXPECT_EQ(std::make_tuple(tile.color, tile.fallStep, tile.pickup),
+                  std::make_tuple(color, fallStep, pickup))
+            << p.text();
+    }
+    TempFolder folder;
+    ASSERT_TRUE(writeLevel(level, folder.file("Level.map")));
     FileInBuffer in;
-    ASSERT_TRUE(in.open(path));
+    ASSERT_TRUE(in.open(folder.file("Level.map")));
     Board back;
     ASSERT_TRUE(readLevelMap(in, back));
-    std::remove(path);
-    ASSERT_EQ(level.board.width(), back.width());
-    EXPECT_EQ(level.board.tiles(), back.tiles());
-
-    ErrorCapture errors;
+    ASSERT_EQ(back.width(), b.width());
+    EXPECT_EQ(back.tiles(), b.tiles());
+    LogCapture errors;
     EXPECT_FALSE(writeLevel(level, "/nonexistent-dir/Level.map"));
-    EXPECT_EQ(1u, errors.messages().size());
+    EXPECT_EQ(errors.lines().size(), 1u);
 }
 
 std::string logged(const std::string& message) { return "Error: " + message + "\n"; }
@@ -122,24 +107,33 @@ const BadSource kBadSources[] = {
      "bad.level:6: falls has 2 rows, the tiles 3"},
     {"tiles\nk k k k\nk S G k\nk k k k\nwave A along z at 1\n",
      "bad.level:5: a wave reads: wave L from X Y at N [every E] | wave L along x|-x|y|-y at N [every E]"},
-    {"tiles\nk k k k\nk S G k\nk k k k\nwave A along x at 1\n", "bad.level:5: a wave needs a falls grid to place it"},
+    {"tiles\nk k k k\nk S G k\nk k k k\nwave A along x at 1\n",
+     "bad.level:5: a wave needs a falls grid to place it"},
     {"tiles\nk k k k\nk S G k\nk k k k\n\nfalls\n- - - -\n- - - -\n- - - -\nwave A along x at 1 every 0\n",
      "bad.level:10: a wave reads: wave L from X Y at N [every E] | wave L along x|-x|y|-y at N [every E]"},
     {"tiles\nk k k k\nk S G k\nk k k k\n\nfalls\n- - - -\n- - - -\n- - - -\nwave A along x at 1\n",
      "bad.level:10: wave A is never used"},
     {"tiles\nk k k k\nk S G k\nk k k k\n\npickups\n. . . .\n. . . .\n. + . .\n",
      "bad.level:9: extra life pick-up on <1, 2>, which the die cannot enter"},
-    {"tiles\nk k k k\nk S G k\nk k k k\n\npickups\n. . . .\n. . z .\n. . . .\n", "bad.level:8: unknown pick-up 'z'"},
+    {"tiles\nk k k k\nk S G k\nk k k k\n\npickups\n. . . .\n. . z .\n. . . .\n",
+     "bad.level:8: unknown pick-up 'z'"},
     {"# nothing but a comment\n", "bad.level:1: no tiles grid"},
 };
 
 TEST(LevelSource, BadSourcesAreRefusedWithFileAndLine) {
+    {
+        LogCapture errors;
+        LevelSource level;
+        EXPECT_FALSE(LevelSourceParser::read("/nonexistent/01.level", level));
+        EXPECT_EQ(std::vector<std::string>{logged("/nonexistent/01.level: cannot be opened")},
+                  errors.lines());
+    }
     for (const BadSource& bad : kBadSources) {
-        ErrorCapture errors;
+        LogCapture errors;
         LevelSource level;
         level.title = "kept";
         EXPECT_FALSE(LevelSourceParser::parse(bad.text, "bad.level", level)) << bad.text;
-        EXPECT_EQ(std::vector<std::string>{logged(bad.message)}, errors.messages()) << bad.text;
+        EXPECT_EQ(std::vector<std::string>{logged(bad.message)}, errors.lines()) << bad.text;
         EXPECT_EQ("kept", level.title);
     }
 }
@@ -166,17 +160,11 @@ std::string clockPickupLevel(int clocks) {
 TEST(LevelSource, AtMostSixtyFourClockPickups) {
     LevelSource level;
     EXPECT_TRUE(LevelSourceParser::parse(clockPickupLevel(64), "many.level", level));
-    ErrorCapture errors;
+    LogCapture errors;
     EXPECT_FALSE(LevelSourceParser::parse(clockPickupLevel(65), "many.level", level));
-    EXPECT_EQ(std::vector<std::string>{logged("many.level:12: more than 64 stop time and reverse time pick-ups")},
-              errors.messages());
-}
-
-TEST(LevelSource, MissingFileIsReported) {
-    ErrorCapture errors;
-    LevelSource level;
-    EXPECT_FALSE(LevelSourceParser::read("/nonexistent/01.level", level));
-    EXPECT_EQ(std::vector<std::string>{logged("/nonexistent/01.level: cannot be opened")}, errors.messages());
+    EXPECT_EQ(
+        std::vector<std::string>{logged("many.level:12: more than 64 stop time and reverse time pick-ups")},
+        errors.lines());
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "GameFixture.h"
 #include "LevelCompiler.h"
 #include "LevelReplay.h"
 #include "core/posix/PosixInArchive.h"
 #include "game/rules/BoardFactory.h"
 #include "game/rules/LevelList.h"
+#include "support/GameFixture.h"
 
 namespace nimbus {
 namespace {
@@ -56,7 +56,8 @@ TEST_F(ShippedLevels, EveryLevelIsWonByItsSolutionThroughTheRules) {
 
         const int losing = solver.paceFrames(solution.steps);
         if (losing > Solver::kSlackLimitFrames) continue;
-        EXPECT_TRUE(clean(play(i, model, delayed(solution.steps, losing - 1)))) << "at the pace the solver allows";
+        EXPECT_TRUE(clean(play(i, model, delayed(solution.steps, losing - 1))))
+            << "at the pace the solver allows";
         EXPECT_FALSE(clean(play(i, model, delayed(solution.steps, losing)))) << "a frame slower";
     }
 }

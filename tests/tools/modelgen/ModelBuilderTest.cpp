@@ -1,16 +1,23 @@
+// The model tool's shapes, texture mapping and placement, and the models of the data
+// directory read back through the engine's reader.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <string>
 
-#include "LogCapture.h"
+#include "ArtFiles.h"
+#include "Image.h"
 #include "ModelBuilder.h"
 #include "ShapeFile.h"
 #include "core/math/Vector3.h"
+#include "support/LogCapture.h"
 
 namespace nimbus {
 namespace {
+
+const float kPi = 3.14159265f;
 
 ModelMeshData build(const std::string& text) {
     ModelDescription model;
@@ -20,23 +27,19 @@ ModelMeshData build(const std::string& text) {
     return mesh;
 }
 
+ModelMeshData load(const std::string& name) {
+    std::vector<ModelMeshData> meshes;
+    EXPECT_TRUE(readModel(NIMBUS_DATA_DIR "/" + name + ".model", meshes)) << name;
+    EXPECT_EQ(meshes.size(), 1u) << name;
+    return meshes.empty() ? ModelMeshData() : meshes.front();
+}
+
 Vector3 positionOf(const ModelVertex& v) { return {v.position[0], v.position[1], v.position[2]}; }
 Vector3 normalOf(const ModelVertex& v) { return {v.normal[0], v.normal[1], v.normal[2]}; }
 
-// The enclosed volume by the divergence theorem; positive when every triangle runs
-// counter-clockwise seen from outside.
-float volume(const ModelMeshData& m) {
-    double sum = 0.0;
-    for (size_t t = 0; t + 2 < m.indices.size(); t += 3) {
-        const Vector3 a = positionOf(m.vertices[m.indices[t]]), b = positionOf(m.vertices[m.indices[t + 1]]),
-                      c = positionOf(m.vertices[m.indices[t + 2]]);
-        sum += dot(a, cross(b, c));
-    }
-    return static_cast<float>(sum / 6.0);
-}
-
 struct Extent {
     Vector3 low{1e9f, 1e9f, 1e9f}, high{-1e9f, -1e9f, -1e9f};
+    Vector3 size() const { return high - low; }
 };
 
 Extent extentOf(const ModelMeshData& m) {
@@ -49,154 +52,121 @@ Extent extentOf(const ModelMeshData& m) {
     return e;
 }
 
-// Every triangle of a convex solid around `centre` faces away from it, and agrees with
-// the normals of its corners.
-void expectOutwardFacing(const ModelMeshData& m, const Vector3& centre, const char* what) {
-    ASSERT_FALSE(m.indices.empty()) << what;
+// The enclosed volume by the divergence theorem, after checking that every triangle of
+// the convex solid around `centre` faces away from it and agrees with the normals of
+// its corners.
+float outwardVolume(const ModelMeshData& m, const Vector3& centre) {
+    EXPECT_FALSE(m.indices.empty());
+    double sum = 0.0;
     for (size_t t = 0; t + 2 < m.indices.size(); t += 3) {
-        const ModelVertex &va = m.vertices[m.indices[t]], &vb = m.vertices[m.indices[t + 1]],
-                          &vc = m.vertices[m.indices[t + 2]];
-        const Vector3 a = positionOf(va), b = positionOf(vb), c = positionOf(vc);
+        const ModelVertex* v[3] = {&m.vertices[m.indices[t]], &m.vertices[m.indices[t + 1]],
+                                   &m.vertices[m.indices[t + 2]]};
+        const Vector3 a = positionOf(*v[0]), b = positionOf(*v[1]), c = positionOf(*v[2]);
         const Vector3 face = cross(b - a, c - a);
-        const Vector3 middle = (a + b + c) * (1.0f / 3.0f);
-        ASSERT_GT(dot(face, middle - centre), 0.0f) << what << " triangle " << t / 3;
-        ASSERT_GT(dot(face, normalOf(va) + normalOf(vb) + normalOf(vc)), 0.0f) << what << " triangle " << t / 3;
+        EXPECT_GT(dot(face, (a + b + c) * (1.0f / 3.0f) - centre), 0.0f) << "triangle " << t / 3;
+        EXPECT_GT(dot(face, normalOf(*v[0]) + normalOf(*v[1]) + normalOf(*v[2])), 0.0f)
+            << "triangle " << t / 3;
+        sum += dot(a, cross(b, c));
     }
+    return static_cast<float>(sum / 6.0);
 }
 
 TEST(ModelBuilder, SolidsAreClosedFacingOutwardsWithTheVolumeTheirSizeGives) {
-    const ModelMeshData box = build("texture T\nbox size 1 2 3\n");
-    expectOutwardFacing(box, {}, "box");
-    EXPECT_NEAR(volume(box), 6.0f, 1e-4f);
-
-    const ModelMeshData rounded = build("texture T\nbox size 1 1 1 radius 0.2 segments 6\n");
-    expectOutwardFacing(rounded, {}, "rounded box");
     // A unit cube less its rounded-off edges and corners.
-    const float r = 0.2f, pi = static_cast<float>(M_PI);
-    const float expected = 1.0f - (12.0f * (1.0f - 2 * r) * (r * r - pi * r * r / 4)) -
-                           (8.0f * r * r * r - 4.0f / 3.0f * pi * r * r * r);
-    EXPECT_NEAR(volume(rounded), expected, 0.01f);
-
-    const ModelMeshData cylinder = build("texture T\ncylinder radius 0.5 height 2 bevel 0.1 segments 48\n");
-    expectOutwardFacing(cylinder, {}, "cylinder");
-    EXPECT_NEAR(volume(cylinder), pi * 0.25f * 2.0f, 0.06f);
-
-    const ModelMeshData sphere = build("texture T\nsphere radius 1 segments 48\n");
-    expectOutwardFacing(sphere, {}, "sphere");
-    EXPECT_NEAR(volume(sphere), 4.0f / 3.0f * pi, 0.05f);
-
-    const ModelMeshData prism = build("texture T\nprism height 0.5 bevel 0.05 point 0 0 point 2 0 point 2 1 point 0 1\n");
-    expectOutwardFacing(prism, {1.0f, 0.0f, 0.5f}, "prism");
-    EXPECT_NEAR(volume(prism), 1.0f, 0.02f);
-    // An outline given clockwise builds the same solid.
-    const ModelMeshData reversed = build("texture T\nprism height 0.5 point 0 0 point 0 1 point 2 1 point 2 0\n");
-    EXPECT_NEAR(volume(reversed), 1.0f, 1e-4f);
+    const float r = 0.2f;
+    const float rounded =
+        1.0f - 12.0f * (1.0f - 2 * r) * (r * r - kPi * r * r / 4) - (8.0f - 4.0f / 3.0f * kPi) * r * r * r;
+    const struct {
+        const char* shape;
+        Vector3 centre;
+        float volume, tolerance;
+    } solids[] = {
+        {"box size 1 2 3", {}, 6.0f, 1e-4f},
+        {"box size 1 1 1 radius 0.2 segments 6", {}, rounded, 0.01f},
+        {"cylinder radius 0.5 height 2 bevel 0.1 segments 48", {}, kPi * 0.25f * 2.0f, 0.06f},
+        {"sphere radius 1 segments 48", {}, 4.0f / 3.0f * kPi, 0.05f},
+        {"prism height 0.5 bevel 0.05 point 0 0 point 2 0 point 2 1 point 0 1",
+         {1.0f, 0.0f, 0.5f},
+         1.0f,
+         0.02f},
+        // An outline given clockwise builds the same solid.
+        {"prism height 0.5 point 0 0 point 0 1 point 2 1 point 2 0", {1.0f, 0.0f, 0.5f}, 1.0f, 1e-4f},
+    };
+    for (const auto& s : solids) {
+        SCOPED_TRACE(s.shape);
+        EXPECT_NEAR(outwardVolume(build(std::string("texture T\n") + s.shape + "\n"), s.centre), s.volume,
+                    s.tolerance);
+    }
 }
 
-TEST(ModelBuilder, RoundedCornersLieOnTheirRadiusAndNormalsAreUnitLength) {
-    const ModelMeshData m = build("texture T\nbox size 1 0.6 0.8 radius 0.1\n");
+TEST(ModelBuilder, RoundedCornersLieOnTheirRadiusAndNormalsStayPerpendicularUnderUnevenScale) {
     const Vector3 inner{0.4f, 0.2f, 0.3f};
-    for (const ModelVertex& v : m.vertices) {
+    for (const ModelVertex& v : build("texture T\nbox size 1 0.6 0.8 radius 0.1\n").vertices) {
         const Vector3 p = positionOf(v);
         const Vector3 q{std::clamp(p.x, -inner.x, inner.x), std::clamp(p.y, -inner.y, inner.y),
                         std::clamp(p.z, -inner.z, inner.z)};
         ASSERT_NEAR(length(p - q), 0.1f, 1e-5f);
-        ASSERT_NEAR(length(normalOf(v)), 1.0f, 1e-5f);
         ASSERT_NEAR(dot(normalise(p - q), normalOf(v)), 1.0f, 1e-4f);
     }
-}
-
-TEST(ModelBuilder, NormalsStayPerpendicularUnderUnevenScale) {
     // A unit sphere stretched to an ellipsoid with half-axes 2, 1, 1: its surface normal
     // at p points along (p.x / 4, p.y, p.z), not along p.
-    const ModelMeshData m = build("texture T\nsphere radius 1 segments 16 scale 2 1 1\n");
-    for (const ModelVertex& v : m.vertices) {
+    for (const ModelVertex& v : build("texture T\nsphere radius 1 segments 16 scale 2 1 1\n").vertices) {
         const Vector3 p = positionOf(v);
-        const Vector3 expected = normalise({p.x / 4.0f, p.y, p.z});
-        ASSERT_NEAR(dot(expected, normalOf(v)), 1.0f, 1e-3f) << p.x << " " << p.y << " " << p.z;
+        ASSERT_NEAR(dot(normalise({p.x / 4.0f, p.y, p.z}), normalOf(v)), 1.0f, 1e-3f);
     }
 }
 
 TEST(ModelBuilder, RotationsApplyInOrderThenTheOffsetAndStandLiftsToTheGround) {
     // 1 x 2 x 3: turned about x first, then about y, it measures 2 x 3 x 1.
     const Extent turned = extentOf(build("texture T\nbox size 1 2 3 rotate x 90 rotate y 90 at 5 0 0\n"));
-    EXPECT_NEAR(turned.high.x - turned.low.x, 2.0f, 1e-4f);
-    EXPECT_NEAR(turned.high.y - turned.low.y, 3.0f, 1e-4f);
-    EXPECT_NEAR(turned.high.z - turned.low.z, 1.0f, 1e-4f);
+    EXPECT_NEAR(length(turned.size() - Vector3(2, 3, 1)), 0.0f, 1e-4f);
     EXPECT_NEAR(turned.high.x + turned.low.x, 10.0f, 1e-4f);
-
-    const Extent standing = extentOf(build("texture T\nstand\nbox size 1 1 1 at 0 -3 0\nsphere radius 0.5 at 0 2 0\n"));
+    const Extent standing =
+        extentOf(build("texture T\nstand\nbox size 1 1 1 at 0 -3 0\nsphere radius 0.5 at 0 2 0\n"));
     EXPECT_NEAR(standing.low.y, 0.0f, 1e-5f);
     EXPECT_NEAR(standing.high.y, 6.0f, 1e-4f);
 }
 
-// The directions in which u and v grow across the flat part of the box side facing
-// `normal`.
-void faceDirections(const ModelMeshData& m, const Vector3& normal, Vector3& uDirection, Vector3& vDirection) {
-    Vector3 centre;
-    float u = 0.0f, v = 0.0f;
-    int count = 0;
-    for (const ModelVertex& x : m.vertices) {
-        if (dot(normalOf(x), normal) < 0.999f) continue;
-        centre += positionOf(x);
-        u += x.uv0[0];
-        v += x.uv0[1];
-        ++count;
-    }
-    ASSERT_GT(count, 0);
-    centre = centre * (1.0f / count);
-    u /= count;
-    v /= count;
-    uDirection = vDirection = {};
-    for (const ModelVertex& x : m.vertices) {
-        if (dot(normalOf(x), normal) < 0.999f) continue;
-        uDirection += (positionOf(x) - centre) * (x.uv0[0] - u);
-        vDirection += (positionOf(x) - centre) * (x.uv0[1] - v);
-    }
-}
-
+// Which rectangle each side samples is the die's test below; here, seen from outside,
+// u runs to the right and v downwards on every side (right x up = out), and the walls
+// stand upright.
 TEST(ModelBuilder, BoxSidesShowTheirRectanglesUnmirroredAndTheWallsUpright) {
     const char* const sides[] = {"-x", "+x", "-y", "+y", "-z", "+z"};
     const Vector3 normals[] = {{-1, 0, 0}, {1, 0, 0}, {0, -1, 0}, {0, 1, 0}, {0, 0, -1}, {0, 0, 1}};
     std::string text = "texture T\nbox size 1 1 1 radius 0.1\n";
-    for (int s = 0; s < 6; ++s) {
-        text += std::string(" face ") + sides[s] + " " + std::to_string(s * 0.125f) + " 0.5 " +
-                std::to_string(s * 0.125f + 0.125f) + " 1\n";
-    }
+    for (int s = 0; s < 6; ++s) text += std::string(" face ") + sides[s] + " 0 0.5 0.125 1\n";
     const ModelMeshData m = build(text);
     for (int s = 0; s < 6; ++s) {
-        for (const ModelVertex& v : m.vertices) {
-            // Every vertex that faces this side's way more than any other takes its uv
-            // from this side's rectangle.
-            const Vector3 n = normalOf(v);
-            bool mostly = true;
-            for (int o = 0; o < 6; ++o) mostly = mostly && (o == s || dot(n, normals[s]) >= dot(n, normals[o]) - 1e-4f);
-            if (!mostly || dot(n, normals[s]) < 0.75f) continue;
-            ASSERT_GE(v.uv0[0], s * 0.125f - 1e-5f) << sides[s];
-            ASSERT_LE(v.uv0[0], s * 0.125f + 0.125f + 1e-5f) << sides[s];
-            ASSERT_GE(v.uv0[1], 0.5f - 1e-5f) << sides[s];
+        std::vector<const ModelVertex*> flat;
+        Vector3 centre, uDirection, vDirection;
+        float u = 0.0f, v = 0.0f;
+        for (const ModelVertex& x : m.vertices) {
+            if (dot(normalOf(x), normals[s]) < 0.999f) continue;
+            flat.push_back(&x);
+            centre += positionOf(x);
+            u += x.uv0[0];
+            v += x.uv0[1];
         }
-        Vector3 uDirection, vDirection;
-        faceDirections(m, normals[s], uDirection, vDirection);
-        // Seen from outside, u runs to the right and v downwards: right x up = out.
+        ASSERT_FALSE(flat.empty());
+        const float share = 1.0f / static_cast<float>(flat.size());
+        for (const ModelVertex* x : flat) {
+            uDirection += (positionOf(*x) - centre * share) * (x->uv0[0] - u * share);
+            vDirection += (positionOf(*x) - centre * share) * (x->uv0[1] - v * share);
+        }
         EXPECT_GT(dot(cross(uDirection, -vDirection), normals[s]), 0.0f) << sides[s];
-        if (s != 2 && s != 3) {
-            EXPECT_LT(vDirection.y, 0.0f) << sides[s] << " is upside down";
-        }
+        EXPECT_TRUE(s == 2 || s == 3 || vDirection.y < 0.0f) << sides[s] << " is upside down";
     }
 }
 
 TEST(ModelBuilder, ProjectionAndSwatchMapTextureCoordinates) {
-    const ModelMeshData projected = build("texture T\nbox size 2 1 2 project y area -1 -1 1 1 uv 0 0 0.5 0.5\n");
-    for (const ModelVertex& v : projected.vertices) {
+    for (const ModelVertex& v :
+         build("texture T\nbox size 2 1 2 project y area -1 -1 1 1 uv 0 0 0.5 0.5\n").vertices) {
         ASSERT_NEAR(v.uv0[0], (v.position[0] + 1.0f) * 0.25f, 1e-5f);
         ASSERT_NEAR(v.uv0[1], (v.position[2] + 1.0f) * 0.25f, 1e-5f);
     }
     const ModelMeshData swatch = build("texture T\nsphere radius 1 swatch 0.375 0.625\n");
-    for (const ModelVertex& v : swatch.vertices) {
-        ASSERT_FLOAT_EQ(v.uv0[0], 0.375f);
-        ASSERT_FLOAT_EQ(v.uv0[1], 0.625f);
-    }
+    for (const ModelVertex& v : swatch.vertices)
+        ASSERT_EQ(std::make_pair(v.uv0[0], v.uv0[1]), std::make_pair(0.375f, 0.625f));
     EXPECT_EQ(swatch.texture, "T");
 }
 
@@ -210,6 +180,95 @@ TEST(ModelBuilder, RefusesAModelBeyondSixteenBitIndicesNamingTheLine) {
     EXPECT_FALSE(buildModel(model, "huge.shape", mesh));
     EXPECT_TRUE(log.saw({"huge.shape:", "16-bit"})) << log.all();
     EXPECT_TRUE(mesh.vertices.empty());
+}
+
+// Every model of the data directory is one well-formed mesh naming a texture beside it
+// or among the common ones.
+TEST(ArtModels, EveryModelIsOneWellFormedMeshNamingATextureThatExists) {
+    for (const char* name :
+         {"Themes/Common/Brick", "Themes/Common/Dice", "Themes/Common/Arrow", "Themes/Common/Small_dice",
+          "Themes/Common/Stop", "Themes/Common/Clock", "Themes/Lego/Brick"}) {
+        const ModelMeshData m = load(name);
+        ASSERT_FALSE(m.vertices.empty()) << name;
+        EXPECT_EQ(m.indices.size() % 3, 0u) << name;
+        EXPECT_LE(m.vertices.size(), 65536u) << name;
+        for (uint32_t i : m.indices) ASSERT_LT(i, m.vertices.size()) << name;
+        for (const ModelVertex& v : m.vertices) ASSERT_NEAR(length(normalOf(v)), 1.0f, 1e-3f) << name;
+        const std::filesystem::path own =
+            std::filesystem::path(NIMBUS_DATA_DIR "/" + std::string(name)).parent_path();
+        EXPECT_TRUE(!m.texture.empty() &&
+                    (std::filesystem::exists(own / (m.texture + ".texture")) ||
+                     std::filesystem::exists(NIMBUS_DATA_DIR "/Themes/Common/" + m.texture + ".texture")))
+            << name << " names " << m.texture;
+    }
+}
+
+// The board puts tiles at y = -0.1 and the die's bottom at y = 0; twelve copies of a
+// tile go into one batch whose indices are 16 bits; pick-ups stand on their origin.
+TEST(ArtModels, TilesFillTheirCellLessAGapAndPickUpsStandOnTheirOrigin) {
+    for (const char* name : {"Themes/Common/Brick", "Themes/Lego/Brick"}) {
+        const ModelMeshData m = load(name);
+        EXPECT_LT(12 * m.vertices.size(), 65536u) << name;
+        const Extent e = extentOf(m);
+        for (float side : {e.size().x, e.size().z})
+            EXPECT_TRUE(side > 0.9f && side < 1.0f) << name << " " << side;
+        EXPECT_NEAR(e.low.x + e.high.x, 0.0f, 1e-4f) << name;
+        // Near the edge (clear of any studs) the slab's top is at 0.1.
+        float slabTop = -1e9f;
+        for (const ModelVertex& v : m.vertices) {
+            if (std::fabs(v.position[0]) > 0.42f) slabTop = std::max(slabTop, v.position[1]);
+        }
+        EXPECT_NEAR(slabTop, 0.1f, 1e-4f) << name;
+    }
+    EXPECT_NE(load("Themes/Common/Brick").vertices.size(), load("Themes/Lego/Brick").vertices.size())
+        << "the theme's tile is a shape of its own";
+    for (const char* name : {"Themes/Common/Small_dice", "Themes/Common/Stop", "Themes/Common/Clock"}) {
+        const Extent e = extentOf(load(name));
+        EXPECT_NEAR(e.low.y, 0.0f, 1e-5f) << name;
+        EXPECT_TRUE(e.size().y > 0.3f && e.size().y < 0.5f && e.size().x < 0.5f && e.size().z < 0.5f) << name;
+        EXPECT_NEAR(e.low.x + e.high.x, 0.0f, 0.05f) << name << " is off its centre";
+    }
+    const ModelMeshData arrow = load("Themes/Common/Arrow");
+    const Extent e = extentOf(arrow);
+    EXPECT_GT(e.size().x, e.size().z);
+    EXPECT_LT(e.size().y, 0.15f);
+    const auto tip = std::max_element(
+        arrow.vertices.begin(), arrow.vertices.end(),
+        [](const ModelVertex& a, const ModelVertex& b) { return a.position[0] < b.position[0]; });
+    EXPECT_NEAR(tip->position[2], 0.0f, 0.02f) << "the arrow points along +x";
+    EXPECT_GT(tip->position[0], 0.15f);
+}
+
+float hueOf(const Pixel& p) {
+    const float high = std::max({p.r, p.g, p.b}), low = std::min({p.r, p.g, p.b});
+    if (high - low < 1e-3f) return -1.0f;
+    if (high == p.r) return 60.0f * std::fmod((p.g - p.b) / (high - low) + 6.0f, 6.0f);
+    if (high == p.g) return 60.0f * ((p.b - p.r) / (high - low) + 2.0f);
+    return 60.0f * ((p.r - p.g) / (high - low) + 4.0f);
+}
+
+// The die, a unit cube, shows Red towards x - 1, Green x + 1, Blue -z, Yellow +z, Cyan
+// below and Magenta on top, as the rules put them, with the hues of their tile colours.
+TEST(ArtModels, TheDieShowsEachColourOnTheSideTheRulesPutIt) {
+    const ModelMeshData die = load("Themes/Common/Dice");
+    const Extent e = extentOf(die);
+    EXPECT_NEAR(length(e.low - Vector3(-0.5f, -0.5f, -0.5f)) + length(e.high - Vector3(0.5f, 0.5f, 0.5f)),
+                0.0f, 1e-4f);
+    Image texture;
+    ASSERT_TRUE(readTextureImage(NIMBUS_DATA_DIR "/Themes/Common/" + die.texture + ".texture", texture));
+    const std::pair<Vector3, float> sides[] = {{{-1, 0, 0}, 0.0f}, {{1, 0, 0}, 120.0f},  {{0, 0, -1}, 240.0f},
+                                               {{0, 0, 1}, 60.0f}, {{0, -1, 0}, 180.0f}, {{0, 1, 0}, 300.0f}};
+    for (const auto& [normal, hue] : sides) {
+        int checked = 0;
+        for (const ModelVertex& v : die.vertices) {
+            if (dot(normalOf(v), normal) < 0.999f) continue;
+            const float seen = hueOf(texture.sample(v.uv0[0], v.uv0[1]));
+            ASSERT_LE(std::min(std::fabs(seen - hue), 360.0f - std::fabs(seen - hue)), 25.0f)
+                << hue << ": " << seen;
+            ++checked;
+        }
+        EXPECT_GT(checked, 0) << hue;
+    }
 }
 
 }  // namespace

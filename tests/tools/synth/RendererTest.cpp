@@ -1,17 +1,22 @@
+#include <SDL.h>
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numeric>
 #include <string>
 
 #include "EnvelopeShape.h"
 #include "Renderer.h"
 #include "ScoreParser.h"
+#include "SoundWriters.h"
 #include "StateVariableFilter.h"
+#include "support/LogCapture.h"
+#include "support/TempFolder.h"
 
-using namespace nimbus;
-
+namespace nimbus {
 namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
@@ -49,31 +54,28 @@ double pitchOf(const std::vector<double>& samples, size_t from, size_t count, in
     return rate / (lag + shift);
 }
 
+// Measured some way into the note (seconds); a string that rings around an offset wastes
+// headroom and thumps when it stops.
 TEST(Renderer, PluckedAndBentNotesSoundAtTheirPitch) {
-    struct Case {
-        const char* instrument;
-        const char* note;
-        double hertz;
-        double from;  // seconds into the note where it is measured
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, const char*, double, double> cases[] = {
         {"osc pluck decay 2 bright 0.5", "a4:2", 440.0, 0.3},
         {"osc pluck decay 2 bright 0.5", "a6:2", 1760.0, 0.05},  // high strings die fast
         {"osc pluck decay 2 bright 0.5", "c3:2", 130.81, 0.3},
         {"osc sine\n bend 12 0.2", "a3:2", 440.0, 0.3},  // slid an octave up from A 220
         {"osc saw\n pitch -7 0.05", "e4:2", 329.63, 0.3},
     };
-    for (const Case& c : cases) {
-        const RenderedSound sound = render("channels 1\nroom 0 0 0", c.instrument, c.note);
+    for (const auto& [instrument, note, hertz, from] : cases) {
+        const RenderedSound sound = render("channels 1\nroom 0 0 0", instrument, note);
         ASSERT_GT(sound.frames(), 22050u);
         const double measured =
-            pitchOf(sound.channels[0], static_cast<size_t>(c.from * sound.rate), 1024, sound.rate);
-        EXPECT_NEAR(measured / c.hertz, 1.0, 0.005)
-            << c.instrument << " " << c.note << ": " << measured << " Hz";
-        // A string that rings around an offset wastes headroom and thumps when it stops.
-        const auto begin = sound.channels[0].begin() + static_cast<long>(c.from * sound.rate);
-        const double mean = std::accumulate(begin, begin + 1024, 0.0) / 1024.0;
-        EXPECT_LT(std::abs(mean), 0.02 * peakOf(std::vector<double>(begin, begin + 1024))) << c.note;
+            pitchOf(sound.channels[0], static_cast<size_t>(from * sound.rate), 1024, sound.rate);
+        EXPECT_NEAR(measured / hertz, 1.0, 0.005) << instrument << " " << note << ": " << measured << " Hz";
+        const std::vector<double> stretch(
+            sound.channels[0].begin() + static_cast<long>(from * sound.rate),
+            sound.channels[0].begin() + static_cast<long>(from * sound.rate) + 1024);
+        EXPECT_LT(std::abs(std::accumulate(stretch.begin(), stretch.end(), 0.0) / 1024.0),
+                  0.02 * peakOf(stretch))
+            << note;
     }
 }
 
@@ -101,18 +103,15 @@ TEST(Renderer, SilenceAfterTheLastSoundIsTrimmedButTheRoomRingsOut) {
     EXPECT_LT(wet.frames(), static_cast<size_t>(3.3 * wet.rate));
 }
 
-TEST(Renderer, PanningAndChannelCountShapeTheOutput) {
+TEST(Renderer, PanningChannelsAndSeedsShapeTheOutput) {
     const RenderedSound left = render("room 0 0 0", "osc sine\n pan -1", "a4:1");
     ASSERT_EQ(left.channels.size(), 2u);
     EXPECT_GT(peakOf(left.channels[0]), 0.5);
     EXPECT_EQ(peakOf(left.channels[1]), 0.0);
-
     const RenderedSound mono = render("channels 1\nroom 0 0 0", "osc sine\n spread 20", "a4:1");
     ASSERT_EQ(mono.channels.size(), 1u);
     EXPECT_GT(peakOf(mono.channels[0]), 0.5);
-}
-
-TEST(Renderer, TheSameSeedGivesTheSameSamplesAndAnotherSeedOtherNoise) {
+    // The same seed gives the same samples, another seed other noise.
     const std::string noisy = "osc noise\n osc saw level 0.3\n reverb 0.5";
     const RenderedSound first = render("seed 3", noisy, "c4:1 x:1");
     const RenderedSound again = render("seed 3", noisy, "c4:1 x:1");
@@ -165,15 +164,19 @@ double filterGain(FilterMode mode, double cutoff, double hertz) {
     return peak;
 }
 
+// A cutoff above the output's range is held below it instead of blowing up.
 TEST(StateVariableFilter, PassesAndStopsTheRightBandsAndStaysStableWhileSwept) {
-    EXPECT_NEAR(filterGain(FilterMode::LowPass, 1000, 100), 1.0, 0.02);
-    EXPECT_LT(filterGain(FilterMode::LowPass, 1000, 8000), 0.03);
-    EXPECT_NEAR(filterGain(FilterMode::HighPass, 1000, 8000), 1.0, 0.05);
-    EXPECT_LT(filterGain(FilterMode::HighPass, 1000, 100), 0.03);
-    EXPECT_NEAR(filterGain(FilterMode::BandPass, 1000, 1000), 0.707, 0.05);
-    EXPECT_LT(filterGain(FilterMode::BandPass, 1000, 60), 0.1);
-    // A cutoff above the output's range is held below it instead of blowing up.
-    EXPECT_LT(filterGain(FilterMode::LowPass, 20000, 5000), 1.5);
+    const std::tuple<FilterMode, double, double, double, double> cases[] = {
+        {FilterMode::LowPass, 1000, 100, 0.98, 1.02},     {FilterMode::LowPass, 1000, 8000, 0, 0.03},
+        {FilterMode::HighPass, 1000, 8000, 0.95, 1.05},   {FilterMode::HighPass, 1000, 100, 0, 0.03},
+        {FilterMode::BandPass, 1000, 1000, 0.657, 0.757}, {FilterMode::BandPass, 1000, 60, 0, 0.1},
+        {FilterMode::LowPass, 20000, 5000, 0, 1.5},
+    };
+    for (const auto& [mode, cutoff, hertz, low, high] : cases) {
+        const double gain = filterGain(mode, cutoff, hertz);
+        EXPECT_TRUE(gain >= low && gain <= high)
+            << static_cast<int>(mode) << " " << cutoff << " " << hertz << ": " << gain;
+    }
 
     StateVariableFilter swept;
     double peak = 0.0;
@@ -184,4 +187,76 @@ TEST(StateVariableFilter, PassesAndStopsTheRightBandsAndStaysStableWhileSwept) {
     EXPECT_LT(peak, 100.0);
 }
 
+RenderedSound tone(int channels, double seconds, double amplitude) {
+    RenderedSound sound;
+    sound.rate = 22050;
+    const size_t frames = static_cast<size_t>(seconds * sound.rate);
+    sound.channels.assign(channels, std::vector<double>(frames));
+    for (size_t i = 0; i < frames; ++i) {
+        for (int c = 0; c < channels; ++c)
+            sound.channels[c][i] = amplitude * std::sin(kTwoPi * 440.0 * (c + 1) * i / sound.rate);
+    }
+    return sound;
+}
+
+TEST(WavWriter, WritesSixteenBitPcmThatSdlReadsBackSampleForSample) {
+    TempFolder files;
+    RenderedSound sound = tone(2, 0.01, 0.5);
+    sound.channels[0][0] = 1.7;  // beyond full scale: held at the top, never wrapped
+    sound.channels[1][0] = -2.0;
+    sound.channels[0][1] = 0.5;
+    const std::string path = files.file("tone.sound");
+    ASSERT_TRUE(writeWav(sound, path));
+
+    SDL_AudioSpec audio;
+    Uint8* data = nullptr;
+    Uint32 bytes = 0;
+    ASSERT_NE(SDL_LoadWAV(path.c_str(), &audio, &data, &bytes), nullptr) << SDL_GetError();
+    EXPECT_EQ(audio.freq, 22050);
+    EXPECT_EQ(audio.channels, 2);
+    EXPECT_EQ(audio.format, AUDIO_S16LSB);
+    ASSERT_EQ(bytes, sound.frames() * 4);
+    const int16_t* samples = reinterpret_cast<const int16_t*>(data);
+    EXPECT_EQ(samples[0], 32767);
+    EXPECT_EQ(samples[1], -32767);
+    EXPECT_EQ(samples[2], 16384);
+    for (size_t i = 2; i < sound.frames(); ++i) {
+        EXPECT_NEAR(samples[2 * i + 1] / 32767.0, sound.channels[1][i], 1.0 / 32767.0);
+    }
+    SDL_FreeWAV(data);
+}
+
+// The stream is the same bytes for the same sound every time.
+TEST(VorbisWriter, WritesAStreamTheMixerDecodesAtItsLengthAndLoudness) {
+    TempFolder files;
+    const RenderedSound sound = tone(2, 1.5, 0.5);
+    const std::string path = files.file("tone.music"), again = files.file("again.music");
+    ASSERT_TRUE(writeVorbis(sound, 0.3, path));
+    ASSERT_TRUE(writeVorbis(sound, 0.3, again));
+    EXPECT_EQ(readFile(path), readFile(again));
+
+    ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 1024), 0) << Mix_GetError();
+    Mix_Music* music = Mix_LoadMUS(path.c_str());
+    EXPECT_NE(music, nullptr) << Mix_GetError();
+    if (music) Mix_FreeMusic(music);
+    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+    ASSERT_NE(chunk, nullptr) << Mix_GetError();
+    const size_t frames = chunk->alen / 4;
+    EXPECT_NEAR(static_cast<double>(frames), static_cast<double>(sound.frames()), 64.0);
+    const int16_t* samples = reinterpret_cast<const int16_t*>(chunk->abuf);
+    double squares = 0.0;
+    for (size_t i = 0; i < frames; ++i) squares += std::pow(samples[2 * i] / 32768.0, 2.0);
+    EXPECT_NEAR(std::sqrt(squares / frames), 0.5 / std::sqrt(2.0), 0.02);
+    Mix_FreeChunk(chunk);
+    Mix_CloseAudio();
+
+    LogCapture log;
+    EXPECT_FALSE(writeWav(sound, "/nonexistent/dir/Move.sound"));
+    EXPECT_FALSE(writeVorbis(sound, 0.3, "/nonexistent/dir/Menu.music"));
+    ASSERT_EQ(log.lines().size(), 2u);
+    EXPECT_TRUE(log.saw({"/nonexistent/dir/Move.sound"}));
+    EXPECT_TRUE(log.saw({"/nonexistent/dir/Menu.music"}));
+}
+
 }  // namespace
+}  // namespace nimbus

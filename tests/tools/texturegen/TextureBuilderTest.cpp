@@ -1,27 +1,22 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
+#include <vector>
 
 #include "GlowFilter.h"
 #include "Image.h"
-#include "LogCapture.h"
+#include "PictureSource.h"
+#include "PngFile.h"
 #include "TextureBuilder.h"
+#include "TextureOptions.h"
 #include "core/posix/FileInBuffer.h"
 #include "render/TextureFile.h"
+#include "support/LogCapture.h"
+#include "support/TempFolder.h"
 
 namespace nimbus {
 namespace {
-
-std::string temporaryPath(const char* name) { return std::string(::testing::TempDir()) + name; }
-
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 Image filled(int w, int h, Pixel p) {
     Image image(w, h);
@@ -70,32 +65,31 @@ TEST(TextureBuilder, WrittenFileReadsBackWithItsWholeChainAndTheSameBytesEveryTi
     Image picture(16, 8);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 16; ++x) picture.at(x, y) = {x / 15.0f, y / 7.0f, 0.25f, 1.0f};
-    const std::string first = temporaryPath("builder_a.texture"), second = temporaryPath("builder_b.texture");
+    TempFolder folder;
+    const std::string first = folder.file("a.texture"), second = folder.file("b.texture");
     ASSERT_TRUE(TextureBuilder::write(first, picture, PixelFormat::RGB));
     ASSERT_TRUE(TextureBuilder::write(second, picture, PixelFormat::RGB));
-    EXPECT_EQ(fileBytes(first), fileBytes(second));
+    EXPECT_EQ(readFile(first), readFile(second));
 
     FileInBuffer in;
     ASSERT_TRUE(in.open(first));
     TextureHeader header;
     std::vector<uint8_t> pixels;
     ASSERT_TRUE(readTextureFile(in, header, pixels));
-    EXPECT_EQ(header.format, static_cast<int16_t>(PixelFormat::RGB));
-    EXPECT_EQ(header.width, 16);
-    EXPECT_EQ(header.height, 8);
-    EXPECT_EQ(header.mipCount, 4);  // 16x8, 8x4, 4x2, 2x1
-    EXPECT_EQ(header.fileSize, static_cast<int32_t>(32 + pixels.size()));
+    // 16x8, 8x4, 4x2, 2x1
+    EXPECT_EQ(std::make_tuple(header.format, header.width, header.height, header.mipCount, header.fileSize),
+              std::make_tuple(int16_t(PixelFormat::RGB), int16_t(16), int16_t(8), int16_t(4),
+                              int32_t(32 + pixels.size())));
     EXPECT_EQ(pixels.size(), 3u * (128 + 32 + 8 + 2));
     EXPECT_EQ(in.bytesLeft(), 0);
     // Rows are stored from the top: the first pixel of the second row has y = 1.
     EXPECT_EQ(pixels[3 * 16 + 1], 36);  // lround(1/7 * 255)
-    std::remove(first.c_str());
-    std::remove(second.c_str());
 }
 
 TEST(TextureBuilder, RefusesSizesThatAreNotPowersOfTwoAndUnwritablePaths) {
+    TempFolder folder;
     LogCapture log;
-    EXPECT_FALSE(TextureBuilder::write(temporaryPath("odd.texture"), Image(6, 4), PixelFormat::RGBA));
+    EXPECT_FALSE(TextureBuilder::write(folder.file("odd.texture"), Image(6, 4), PixelFormat::RGBA));
     EXPECT_TRUE(log.saw({"odd.texture", "powers of two"}));
     EXPECT_FALSE(TextureBuilder::write("/nonexistent-folder/x.texture", Image(4, 4), PixelFormat::RGBA));
     EXPECT_TRUE(log.saw({"/nonexistent-folder/x.texture"}));
@@ -125,6 +119,91 @@ TEST(GlowFilter, SpreadsAShapeEvenlyInItsOwnColourAndNeverWrapsAcrossEdges) {
     // The corner pixel does not leak into the opposite corners.
     EXPECT_EQ(glow.at(32, 32).a, 0.0f);
     EXPECT_EQ(glow.at(32, 0).a, 0.0f);
+}
+
+TEST(PictureSource, SvgDrawsItsViewBoxOverTheRequestedSizeInTheRightChannels) {
+    TempFolder folder;
+    const std::string path = folder.write(
+        "quarters.svg",
+        "<svg xmlns='http://www.w3.org/2000/svg' width='2' height='2' viewBox='0 0 2 2'>"
+        "<rect width='1' height='1' fill='#ff0000'/><rect x='1' width='1' height='1' fill='#0000ff'/>"
+        "<rect y='1' width='1' height='1' fill='#00ff00' fill-opacity='0.5'/></svg>");
+    Image image;
+    ASSERT_TRUE(loadPicture(path, 8, 8, image));
+    ASSERT_EQ(image.width(), 8);
+    // Premultiplied: half-transparent green holds half its green.
+    const float seen[] = {image.at(1, 1).r, image.at(1, 1).b, image.at(6, 1).b, image.at(6, 1).r,
+                          image.at(1, 6).a, image.at(1, 6).g, image.at(6, 6).a};
+    const float wanted[] = {1, 0, 1, 0, 0.5f, 0.5f, 0};
+    for (int i = 0; i < 7; ++i) EXPECT_NEAR(seen[i], wanted[i], 0.01f) << i;
+}
+
+TEST(PictureSource, PngRoundTripKeepsStraightColourAndTransparency) {
+    TempFolder folder;
+    const std::string path = folder.file("round.png");
+    const unsigned char rgba[] = {255, 0, 0, 255, 0, 0, 255, 128, 10, 20, 30, 0, 255, 255, 255, 255};
+    ASSERT_TRUE(writePng(path, 2, 2, rgba));
+    Image image;
+    ASSERT_TRUE(loadPicture(path, 2, 2, image));
+    EXPECT_NEAR(image.at(0, 0).r, 1.0f, 1e-3f);
+    EXPECT_NEAR(image.at(1, 0).a, 128 / 255.0f, 1e-3f);
+    EXPECT_NEAR(image.at(1, 0).b, 128 / 255.0f, 1e-3f);
+    EXPECT_EQ(std::make_pair(image.at(0, 1).a, image.at(0, 1).r), std::make_pair(0.0f, 0.0f));
+}
+
+TEST(PictureSource, BadSourcesAreRefusedWithTheFileNamed) {
+    TempFolder folder;
+    const unsigned char pixel[] = {1, 2, 3, 4};
+    ASSERT_TRUE(writePng(folder.file("small.png"), 1, 1, pixel));
+    const std::pair<std::string, std::vector<const char*>> sources[] = {
+        {"/nonexistent/missing.svg", {"missing.svg"}},
+        {folder.write("broken.svg", "<svg xmlns='http://www.w3.org/2000/svg'><rect</svg>"), {"broken.svg"}},
+        {folder.write("text.png", "this is not a picture"), {"text.png"}},
+        {folder.file("small.png"), {"small.png", "1 x 1", "4 x 4"}},
+        {"picture.bmp", {"picture.bmp"}},
+    };
+    for (const auto& [path, pieces] : sources) {
+        LogCapture log;
+        Image image;
+        EXPECT_FALSE(loadPicture(path, 4, 4, image)) << path;
+        for (const char* piece : pieces) EXPECT_TRUE(log.saw({piece})) << path << ": " << log.all();
+    }
+}
+
+bool parse(std::vector<const char*> args, TextureOptions& options) {
+    return options.parse(static_cast<int>(args.size()), args.data());
+}
+
+TEST(TextureOptions, ReadsSourceOutputSizeFormatAndGlowInAnyOrder) {
+    TextureOptions o;
+    ASSERT_TRUE(
+        parse({"--format", "alpha", "in.svg", "--glow", "4", "2.5", "out.texture", "--size", "512x64"}, o));
+    EXPECT_EQ(std::make_tuple(o.source, o.output, o.width, o.height, o.format, o.glow, o.glowRadius,
+                              o.glowStrength),
+              std::make_tuple(std::string("in.svg"), std::string("out.texture"), 512, 64, PixelFormat::Alpha,
+                              true, 4.0f, 2.5f));
+}
+
+TEST(TextureOptions, RefusesWhatWouldMakeABadTexture) {
+    LogCapture log;
+    const std::vector<std::vector<const char*>> bad = {
+        {"in.svg", "out.texture", "--size", "300x256"},  // not a power of two
+        {"in.svg", "out.texture", "--size", "8192x8"},   // too large
+        {"in.svg", "out.texture", "--size", "64x64junk"},
+        {"in.svg", "out.texture", "--size", "64x64", "--format", "rgb565"},
+        {"in.svg", "out.texture", "--size", "64x64", "--glow", "0", "1"},
+        {"in.svg", "out.texture", "--size", "64x64", "--glow", "nan", "1"},
+        {"in.svg", "out.texture", "--size", "64x64", "--glow", "4"},
+        {"in.svg", "out.texture", "--size", "64x64", "--mystery"},
+        {"in.svg", "out.texture", "extra", "--size", "64x64"},
+        {"in.svg", "--size", "64x64"},  // no output
+        {"in.svg", "out.texture"},      // no size
+    };
+    for (const auto& args : bad) {
+        TextureOptions o;
+        EXPECT_FALSE(parse(args, o)) << args.back();
+    }
+    EXPECT_GE(log.lines().size(), bad.size());
 }
 
 }  // namespace

@@ -1,0 +1,85 @@
+#include <SDL/SDL_keysym.h>
+#include <gtest/gtest.h>
+
+#include "game/GameInput.h"
+#include "gui/InputEvent.h"
+#include "support/GuiEnvironment.h"
+
+using namespace nimbus;
+
+namespace {
+
+// A key the GUI has already used: it comes on with no kind.
+InputEvent taken(int32_t key) {
+    InputEvent e = keyEvent(key, 0, true);
+    e.type = InputEvent::None;
+    return e;
+}
+
+// A camera straight above (x, z), looking down, so the window's centre shows that point.
+Transform lookingDownAt(float x, float z) {
+    Transform t;
+    t.y = Vector3(0, 0, -1);
+    t.z = Vector3(0, 1, 0);
+    t.t = Vector3(x, 10, z);
+    return t;
+}
+
+TEST(GameInput, EventsBecomeTheirCommands) {
+    using E = InputEvent;
+    struct Case {
+        const char* what;
+        InputEvent event;
+        int32_t kind;
+    };
+    const Case cases[] = {
+        {"S", keyEvent(SDLK_s, 0, true), kCommandTwist0},
+        {"up", keyEvent(SDLK_UP, 0, true), kCommandRollPlusY},
+        {"right rolls to smaller x", keyEvent(SDLK_RIGHT, 0, true), kCommandRollMinusX},
+        {"left rolls to larger x", keyEvent(SDLK_LEFT, 0, true), kCommandRollPlusX},
+        {"a released key", keyEvent(SDLK_UP, 0, false), kCommandNothing},
+        {"a key not in the table", keyEvent(SDLK_d, 0, true), kCommandNothing},
+        {"a key the GUI took", taken(SDLK_UP), kCommandNothing},
+        {"left press", buttonEvent(E::MouseDown, 0, 0), kCommandNothing},
+        {"left release", buttonEvent(E::MouseUp, 0, 0, E::kLeftButton), kCommandRollToCell},
+        {"middle release", buttonEvent(E::MouseUp, 0, 0, E::kMiddleButton), kCommandTwist1},
+        {"right release", buttonEvent(E::MouseUp, 0, 0, E::kRightButton), kCommandTwist0},
+    };
+    for (const Case& c : cases) EXPECT_EQ(GameInput::commandFor(c.event, Transform()).kind, c.kind) << c.what;
+}
+
+TEST(GameInput, AClickPicksTheCellUnderThePointer) {
+    struct Case {
+        const char* what;
+        Transform camera;
+        int x, y;
+        Position cell;
+    };
+    const Case cases[] = {
+        {"centre of the window", lookingDownAt(2.5f, 3.5f), 511, 383, {2, 3}},
+        {"just outside the x = 0 and y = 0 edges", lookingDownAt(-0.5f, -0.5f), 511, 383, {0, 0}},
+        {"towards the right edge", lookingDownAt(2.5f, 3.5f), 1023, 383, {6, 3}},
+        {"towards the top edge", lookingDownAt(2.5f, 3.5f), 511, 0, {2, 0}},
+        {"a camera looking along the ground sees the sky", Transform(), 511, 0, {-1, -1}},
+    };
+    for (const Case& c : cases) {
+        const GameCommand command =
+            GameInput::commandFor(buttonEvent(InputEvent::MouseUp, c.x, c.y), c.camera);
+        EXPECT_EQ(Position(command.x, command.y), c.cell) << c.what;
+    }
+}
+
+TEST(GameInput, AtMostTwoCommandsWaitAndABusyDieKeepsOnlyTheLatest) {
+    GameInput input;
+    for (int32_t kind : {kCommandRollPlusY, kCommandNothing, kCommandRollMinusY, kCommandRollPlusX}) {
+        input.queue(GameCommand(kind), false);
+    }
+    ASSERT_EQ(input.queued(), 2);
+    EXPECT_EQ(input.queuedAt(0).kind, kCommandRollPlusY);
+    EXPECT_EQ(input.queuedAt(1).kind, kCommandRollPlusX) << "the third overwrites the second";
+    input.queue(GameCommand(kCommandTwist0), true);
+    ASSERT_EQ(input.queued(), 1);
+    EXPECT_EQ(input.queuedAt(0).kind, kCommandTwist0);
+}
+
+}  // namespace

@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+#include <tinyxml.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/rules/HighScoreList.h"
+#include "game/windows/GameWindowClasses.h"
+#include "game/windows/HighScoreWindow.h"
+#include "game/windows/PublishHighScores.h"
+#include "gui/EditableGui.h"
+#include "gui/GuiNames.h"
+#include "gui/actions/ActionFactory.h"
+#include "gui/actions/StandardActions.h"
+#include "gui/windows/StandardWindows.h"
+#include "gui/windows/Window.h"
+#include "gui/windows/WindowFactory.h"
+#include "render/Camera.h"
+#include "support/LogCapture.h"
+#include "support/RecordingRenderer.h"
+#include "support/SceneTest.h"
+#include "support/TempFolder.h"
+
+using namespace nimbus;
+
+namespace {
+
+const char* const kDocument = NIMBUS_DATA_DIR "/Frontend/gui.xml";
+
+struct Box {
+    float minX = 1e9f, minY = 1e9f, maxX = -1e9f, maxY = -1e9f;
+    bool inside(const Box& outer) const {
+        const float slack = 1e-4f;
+        return minX >= outer.minX - slack && maxX <= outer.maxX + slack && minY >= outer.minY - slack &&
+               maxY <= outer.maxY + slack;
+    }
+};
+
+Box rectangleOf(const Window& window) {
+    const Vector2 centre = window.absolutePosition(), half = window.size() * 0.5f;
+    return {centre.x - half.x, centre.y - half.y, centre.x + half.x, centre.y + half.y};
+}
+
+// The shipped document in the game's window with everything of the data directory the
+// scene draws, and the standard and game window classes registered; its load's log kept.
+class ShippedGui : public SceneTest {
+protected:
+    static void SetUpTestSuite() {
+        SceneTest::SetUpTestSuite();
+        registerStandardWindows(windows_);
+        registerStandardActions(actions_);
+        ASSERT_TRUE(registerGameWindows(windows_));
+        setWindowFactory(&windows_);
+        setActionFactory(&actions_);
+        // The document names the font's glyph file relative to the data directory.
+        ASSERT_EQ(chdir(NIMBUS_DATA_DIR), 0);
+        gui_ = new EditableGui(width_, height_);
+        LogCapture log;
+        loaded_ = gui_->load(kDocument);
+        loadLog_ = log.all();
+    }
+    static void TearDownTestSuite() {
+        delete gui_;
+        setWindowFactory(nullptr);
+        setActionFactory(nullptr);
+        SceneTest::TearDownTestSuite();
+    }
+    // Every window of the document with its element as the editor would save it, parents first.
+    static std::vector<std::pair<Window*, TiXmlElement>> windows() {
+        std::vector<std::pair<Window*, TiXmlElement>> all;
+        std::vector<Window*> open;
+        for (int32_t i = gui_->windowCount() - 1; i >= 0; --i) open.push_back(gui_->window(i));
+        while (!open.empty()) {
+            Window* window = open.back();
+            open.pop_back();
+            all.emplace_back(window, TiXmlElement(kElementWindow));
+            window->toXml(all.back().second);
+            for (int32_t i = window->childCount() - 1; i >= 0; --i) open.push_back(window->child(i));
+        }
+        return all;
+    }
+
+    static inline WindowFactory windows_;
+    static inline ActionFactory actions_;
+    static inline EditableGui* gui_ = nullptr;
+    static inline bool loaded_ = false;
+    static inline std::string loadLog_;
+};
+
+// It loads without an error line (an action naming no window would be one), and every
+// button's signal and every signal the game states push fires a transition.
+TEST_F(ShippedGui, LoadsWithoutAnErrorLineAndEverySignalHasATransition) {
+    EXPECT_TRUE(loaded_);
+    EXPECT_EQ(loadLog_, "");
+    std::vector<std::string> signals = {kSignalShowGame,      kSignalHideGame, kSignalShowLevelComplete,
+                                        kSignalShowHighScore, kSignalGameOver, kSignalMainMenu};
+    for (const auto& [window, element] : windows()) {
+        if (const char* action = element.Attribute(kAttributeAction)) signals.push_back(action);
+    }
+    for (const std::string& signal : signals) {
+        const auto found = gui_->transitions().find(signal);
+        EXPECT_TRUE(found != gui_->transitions().end() && !found->second.empty()) << signal;
+    }
+}
+
+// Each text as it is drawn at its largest (a button swollen under the pointer, the
+// properties at long values, the high-score table full) lies across its own window, inside
+// every window that clips it and on the screen, and has at most the 32 characters drawn.
+TEST_F(ShippedGui, EveryTextFitsItsWindow) {
+    gui_->setProperty(kPropertyScore, "1234567");
+    gui_->setProperty(kPropertyLevelScore, "Level: 123456");
+    gui_->setProperty(kPropertyTotalScore, "Total: 1234567");
+    HighScoreList list;
+    for (int i = 0; i < HighScoreWindow::kRows; ++i) list.add("Maximilian " + std::to_string(i), 1234567);
+    publishHighScores(*gui_, list);
+    const Box screen{-gui_->aspect(), -1, gui_->aspect(), 1};
+    int texts = 0;
+    for (const auto& [window, element] : windows()) {
+        const std::string kind = element.Attribute(kAttributeClass);
+        if (kind != kClassButton && kind != kClassText && kind != kClassPropertyText &&
+            kind != kClassEditBox && kind != kClassHighScore) {
+            continue;
+        }
+        for (const char* attribute : {kAttributeCaption, kAttributeMessage, kAttributeInitial}) {
+            EXPECT_LE(std::strlen(element.Attribute(attribute) ? element.Attribute(attribute) : ""), 32u)
+                << window->name();
+        }
+        if (kind == kClassHighScore) window->show();
+        SignalQueue signals;
+        window->update(1.0f, signals, *gui_, window->position());
+        RecordingRenderer renderer;
+        window->draw(makeStandardCamera(), renderer, gui_->aspect(),
+                     window->parent() ? window->parent()->absolutePosition() : Vector2(), *gui_);
+        ASSERT_FALSE(renderer.added.empty()) << window->name();
+        ++texts;
+        Box drawn;
+        for (const RecordingRenderer::Added& added : renderer.added) {
+            for (const ScreenVertex& c : added.quad.corners) {
+                drawn = {std::min(drawn.minX, c.x), std::min(drawn.minY, c.y), std::max(drawn.maxX, c.x),
+                         std::max(drawn.maxY, c.y)};
+            }
+        }
+        // Glyph quads reach a little past the letters to leave room for the glow.
+        const float margin = 0.25f * (drawn.maxY - drawn.minY);
+        const Box own = rectangleOf(*window);
+        EXPECT_TRUE(drawn.minX >= own.minX - margin && drawn.maxX <= own.maxX + margin)
+            << window->name() << " spans " << drawn.minX << " to " << drawn.maxX << " in " << own.minX
+            << " to " << own.maxX;
+        EXPECT_TRUE(drawn.inside(screen)) << window->name() << " leaves the screen";
+        for (const Window* clip = window; clip; clip = clip->parent()) {
+            EXPECT_TRUE(!clip->clipsChildren() || drawn.inside(rectangleOf(*clip)))
+                << window->name() << " is cut by " << clip->name();
+        }
+    }
+    EXPECT_GT(texts, 0);
+}
+
+// The document's side of the game's flow, step by step as the states and the buttons
+// push the signals: what each leaves in the properties the states read, and which
+// screens it leaves shown.
+TEST_F(ShippedGui, SignalsLeadWhereTheStatesExpect) {
+    const struct {
+        const char *signal, *property, *value;
+        std::vector<const char*> shown, hidden;
+    } steps[] = {
+        {"play", kPropertyExitToState, kStatePlaying, {}, {"menu", "background"}},
+        // A level that cannot be played sends the player back at once.
+        {kSignalMainMenu, kPropertyExitToState, kStateFrontend, {"background", "menu"}, {}},
+        {"play", kPropertyExitToState, kStatePlaying, {}, {"menu", "background"}},
+        {kSignalShowGame, nullptr, nullptr, {"game"}, {"background"}},
+        {"pause", kPropertyTogglePause, "yes", {"game"}, {}},
+        {"to_menu", kPropertyExitToState, kStateFrontend, {"background", "menu"}, {"game"}},
+        {"play", kPropertyExitToState, kStatePlaying, {}, {"menu", "background"}},
+        {kSignalShowGame, nullptr, nullptr, {"game"}, {}},
+        {kSignalHideGame, nullptr, nullptr, {}, {"game"}},
+        {kSignalShowLevelComplete, nullptr, nullptr, {"background", "level_complete"}, {"menu"}},
+        {"next_level", kPropertyExitToState, kStatePlaying, {}, {"level_complete", "background"}},
+        {kSignalShowGame, nullptr, nullptr, {"game"}, {}},
+        {kSignalGameOver, kPropertyExitToState, kStateGameOver, {"game"}, {}},
+        {kSignalHideGame, nullptr, nullptr, {}, {"game"}},
+        {kSignalShowHighScore, nullptr, nullptr, {"background", "highscore_panel", "highscores"}, {"menu"}},
+        {kSignalMainMenu, kPropertyExitToState, kStateFrontend, {"background", "menu"}, {"highscores"}},
+        {"show_scores", nullptr, nullptr, {"highscores"}, {"menu"}},
+        {kSignalMainMenu, kPropertyExitToState, kStateFrontend, {"menu"}, {"highscores", "highscore_panel"}},
+        {"quit", kPropertyExitToState, kStateQuitToWindows, {"menu"}, {}},
+    };
+    for (const auto& step : steps) {
+        gui_->pushSignal(step.signal);
+        // Long enough for every slide of any transition to end.
+        for (int frame = 0; frame < 100; ++frame) gui_->update(0.1f, nullptr, 0);
+        ASSERT_FALSE(gui_->busy()) << step.signal;
+        EXPECT_TRUE(!step.property || gui_->getProperty(step.property) == step.value) << step.signal;
+        for (const char* name : step.shown)
+            EXPECT_TRUE(gui_->findWindow(name)->visible()) << step.signal << " " << name;
+        for (const char* name : step.hidden)
+            EXPECT_FALSE(gui_->findWindow(name)->visible()) << step.signal << " " << name;
+    }
+}
+
+// Expects the same window elements, class and name, in the same tree.
+void expectSameWindows(const TiXmlElement* shipped, const TiXmlElement* saved) {
+    for (; shipped && saved; shipped = shipped->NextSiblingElement(), saved = saved->NextSiblingElement()) {
+        EXPECT_STREQ(shipped->Attribute(kAttributeName), saved->Attribute(kAttributeName));
+        EXPECT_STRCASEEQ(shipped->Attribute(kAttributeClass), saved->Attribute(kAttributeClass));
+        expectSameWindows(shipped->FirstChildElement(), saved->FirstChildElement());
+    }
+    EXPECT_TRUE(!shipped && !saved) << "the saved document has other windows";
+}
+
+// What the layout editor saves holds every window of the shipped document under its own
+// class, the game's own classes included, and reads back without a word of complaint.
+TEST_F(ShippedGui, SavesEveryWindowUnderItsClass) {
+    std::unique_ptr<TiXmlDocument> saved(gui_->toXml());
+    TiXmlDocument shipped;
+    ASSERT_TRUE(shipped.LoadFile(kDocument));
+    expectSameWindows(shipped.RootElement()->FirstChildElement(kSectionWindows)->FirstChildElement(),
+                      saved->RootElement()->FirstChildElement(kSectionWindows)->FirstChildElement());
+    TempFolder folder;
+    ASSERT_TRUE(saved->SaveFile(folder.file("saved.xml").c_str()));
+    EditableGui reloaded(gui_->width(), gui_->height());
+    LogCapture log;
+    ASSERT_TRUE(reloaded.load(folder.file("saved.xml").c_str()));
+    EXPECT_TRUE(log.lines().empty()) << log.all();
+    EXPECT_EQ(reloaded.transitions().size(), gui_->transitions().size());
+}
+
+}  // namespace

@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "core/ResourceManager.h"
+#include "core/VectorOutBuffer.h"
+#include "game/Application.h"
+#include "game/GameStateInfo.h"
+#include "game/HighScoreFile.h"
+#include "game/rules/HighScoreList.h"
+#include "game/states/GenericState.h"
+#include "gui/EditableGui.h"
+#include "gui/GuiNames.h"
+#include "render/Texture.h"
+#include "support/FileSizeLimit.h"
+#include "support/LogCapture.h"
+#include "support/TempFolder.h"
+#include "support/TestData.h"
+
+namespace nimbus {
+namespace {
+
+std::string shipped(const std::string& relativePath) { return readFile(NIMBUS_DATA_DIR "/" + relativePath); }
+
+const std::vector<std::string> kLevel = {"...", ".S.", ".G.", "..."};
+
+class StartupTest : public ::testing::Test {
+protected:
+    bool start() {
+        data.addTestDocument();
+        app = std::make_unique<Application>(false, data.data());
+        return app->startUp();
+    }
+
+    TestData data;
+    std::unique_ptr<Application> app;
+};
+
+TEST_F(StartupTest, AnEmptyLevelDirectoryStartsButPlayIsRefused) {
+    LogCapture log;
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(app->levelNames().empty());
+    app->gui()->setProperty(kPropertyExitToState, kStatePlaying);
+    app->frame(0.0f);
+    EXPECT_STREQ(app->state()->name(), "FrontendState");
+    EXPECT_FALSE(app->stateInfo()->stats);
+    EXPECT_TRUE(log.saw({"There is no level to play"})) << log.all();
+}
+
+// A damaged installation never starts with pieces silently missing: a shipped file that
+// cannot be opened, or that holds less than it says, stops the start with a line naming it.
+TEST(DamagedData, AFileThatCannotBeReadStopsTheStartNamingIt) {
+    struct Case {
+        const char* file;
+        const char* step;
+        bool dangling;  // a link to nothing, or else the file cut short
+    };
+    const Case cases[] = {
+        {"Levels/Common/Shaders/Dice.fx", "data files", true},
+        {"Themes/Common/Envmap.texture", "data files", true},
+        {"Themes/Common/Envmap.texture", "data files", false},
+        {"Themes/Common/Stop.model", "data files", true},
+        {"Levels/Common/Sounds/Move.sound", "sound", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        TestData data;
+        data.addLevel("1", kLevel);
+        data.addTestDocument();
+        if (c.dangling)
+            data.link(c.file, "/nonexistent");
+        else
+            data.write(c.file, shipped(c.file).substr(0, 200));
+        LogCapture log;
+        Application app(false, data.data());
+        EXPECT_FALSE(app.startUp());
+        EXPECT_STREQ(app.failedStep(), c.step);
+        const std::string name = std::string(c.file).substr(std::string(c.file).rfind('/') + 1);
+        EXPECT_TRUE(log.saw({name.c_str()})) << log.all();
+    }
+}
+
+TEST_F(StartupTest, TheThemesTextureReplacesTheCommonOneOfTheSameName) {
+    data.addLevel("1", kLevel);
+    data.write("Themes/Common/Probe.texture", shipped("Themes/Common/Pickups.texture"));
+    data.write("Themes/Lego/Probe.texture", shipped("Themes/Common/Envmap.texture"));
+    ASSERT_TRUE(start());
+    ResourceHandle<Texture> probe = getResource<Texture>("Textures/Probe", kTextureTypeName);
+    ASSERT_TRUE(probe);
+    ResourceHandle<Texture> envmap = getResource<Texture>("Textures/Envmap", kTextureTypeName);
+    EXPECT_EQ(probe->getWidth(), envmap->getWidth());
+    EXPECT_NE(probe->getWidth(), getResource<Texture>("Textures/Pickups", kTextureTypeName)->getWidth());
+}
+
+TEST_F(StartupTest, AtStartNoRowOfTheTablePulsesWhetherItIsTheDefaultOrTheSavedOne) {
+    // A saved table whose last add went to the top, as every played game leaves it.
+    HighScoreList played;
+    played.add("Earlier", 300);
+    played.add("Best", 900);
+    VectorOutBuffer bytes;
+    ASSERT_TRUE(played.write(bytes));
+    for (const auto& [withFile, best] : {std::pair(false, "Wenna"), std::pair(true, "Best")}) {
+        TestData fresh;
+        fresh.addLevel("1", kLevel);
+        fresh.addTestDocument();
+        if (withFile)
+            fresh.write(HighScoreFile::kFileName, std::string(bytes.bytes().begin(), bytes.bytes().end()));
+        Application started(false, fresh.data());
+        ASSERT_TRUE(started.startUp());
+        EXPECT_EQ(started.gui()->getProperty(std::string(kPropertyHighScoreName) + "0"), best);
+        EXPECT_EQ(started.gui()->getProperty(kPropertyNewestEntry), "-1") << "with file " << withFile;
+        EXPECT_EQ(started.stateInfo()->highScores.newestIndex(), -1);
+    }
+}
+
+// A result is on disk the moment it enters the table; a table that did not change is
+// never written; a save that fails (a full disk) is reported once, not every frame, and
+// tried again at the next change and at quit.
+TEST_F(StartupTest, TheTableIsSavedWhenItChangesAndAFailedSaveWaitsForTheNextChange) {
+    data.addLevel("1", kLevel);
+    ASSERT_TRUE(start());
+    const std::string file = data.data() + "/" + HighScoreFile::kFileName;
+    HighScoreList& table = app->stateInfo()->highScores;
+    auto saved = [&] {
+        HighScoreList list;
+        HighScoreFile(data.data()).load(list);
+        return list;
+    };
+    app->frame(0.0f);
+    EXPECT_FALSE(std::filesystem::exists(file)) << "an unchanged table was written";
+
+    table.add("First", 100);
+    app->frame(0.0f);
+    EXPECT_TRUE(saved().sameEntries(table));
+
+    LogCapture log;
+    {
+        FileSizeLimit full(0);
+        ASSERT_TRUE(full.active());
+        table.add("Second", 200);
+        app->frame(0.0f);
+        app->frame(0.0f);
+        EXPECT_EQ(log.lines().size(), 1u) << log.all();
+    }
+    EXPECT_FALSE(saved().sameEntries(table));
+    EXPECT_TRUE(app->saveHighScores());
+    EXPECT_TRUE(saved().sameEntries(table));
+}
+
+TEST(HighScoreFile, ThePlayersFolderFollowsTheXdgRules) {
+    // XDG_DATA_HOME, HOME and the folder of the table.
+    const std::tuple<const char*, const char*, std::string> cases[] = {
+        {"/data/home", "/home/p", "/data/home/nimbus"},
+        {nullptr, "/home/p", "/home/p/.local/share/nimbus"},
+        {"relative", "/home/p", "/home/p/.local/share/nimbus"},
+        {"", "/home/p", "/home/p/.local/share/nimbus"},
+        {nullptr, nullptr, ""},
+        {nullptr, "relative", ""},
+    };
+    for (const auto& [xdgDataHome, home, expected] : cases) {
+        EXPECT_EQ(HighScoreFile::userDirectory(xdgDataHome, home), expected) << (home ? home : "(unset)");
+    }
+    // The table stays beside writable data and moves out of data that is not. Root may
+    // write anywhere, so data that is not there at all stands in for an installed copy.
+    TempFolder user;
+    EXPECT_EQ(HighScoreFile::forData(user.path()).directory(), user.path());
+    ASSERT_EQ(setenv("XDG_DATA_HOME", user.path().c_str(), 1), 0);
+    EXPECT_EQ(HighScoreFile::forData(user.file("missing/Data")).directory(), user.file("nimbus"));
+    unsetenv("XDG_DATA_HOME");
+}
+
+TEST(HighScoreFile, TheFirstSaveMakesTheFolderAndAFailedOneKeepsTheOldTable) {
+    TempFolder user;
+    const HighScoreFile file(user.file("share/nimbus"));
+    HighScoreList table;
+    file.load(table);
+    EXPECT_EQ(table.size(), 6) << "no file yet gives the default table";
+    table.add("Kept", 99);
+    ASSERT_TRUE(file.save(table));
+    // A disk that fills up half-way through a bigger table.
+    HighScoreList big;
+    for (int i = 0; i < 100; ++i) big.add(std::string(200, 'n'), i);
+    {
+        FileSizeLimit full(1024);
+        ASSERT_TRUE(full.active());
+        EXPECT_FALSE(file.save(big));
+    }
+    HighScoreList loaded;
+    file.load(loaded);
+    ASSERT_EQ(loaded.size(), 7);
+    EXPECT_EQ(loaded[6].name, "Kept");
+}
+
+}  // namespace
+}  // namespace nimbus

@@ -1,0 +1,160 @@
+// The GUI drawn in the game's window and read back pixel by pixel, with the game's own
+// font, circle and screen-space effect.
+#include <GL/glew.h>
+#include <SDL/SDL_keysym.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/math/Color.h"
+#include "gui/EditableGui.h"
+#include "gui/EditorOverlay.h"
+#include "gui/actions/ActionFactory.h"
+#include "gui/actions/StandardActions.h"
+#include "gui/windows/StandardWindows.h"
+#include "gui/windows/WindowFactory.h"
+#include "render/Camera.h"
+#include "support/GuiEnvironment.h"
+#include "support/ScreenTest.h"
+#include "support/TempFolder.h"
+
+using namespace nimbus;
+
+namespace {
+
+class GuiScreenTest : public ScreenTest {
+protected:
+    static void SetUpTestSuite() {
+        ScreenTest::SetUpTestSuite();
+        for (const char* file : {"Fonts/Alba", "Fonts/Alba_glow", "Frontend/circle"}) loadDataTexture(file);
+        registerTexture("Textures/green", solidTexture(0, 255, 0, 255));
+    }
+    void SetUp() override {
+        ScreenTest::SetUp();
+        previousWindows_ = setWindowFactory(&windows_);
+        previousActions_ = setActionFactory(&actions_);
+        registerStandardWindows(windows_);
+        registerStandardActions(actions_);
+    }
+    void TearDown() override {
+        setWindowFactory(previousWindows_);
+        setActionFactory(previousActions_);
+        ScreenTest::TearDown();
+    }
+    void load(Gui& gui, const std::string& windows) {
+        ASSERT_TRUE(gui.load(
+            folder_
+                .write("gui.xml",
+                       R"(<gui><fonts><font name="Alba" texture="Textures/Alba" info=")" NIMBUS_DATA_DIR
+                       R"(/Fonts/Alba.xml"/></fonts><windows>)" +
+                           windows + "</windows></gui>")
+                .c_str()));
+    }
+    void draw(Gui& gui) {
+        core_->clear(Color(0, 0, 0, 1));
+        gui.draw(Camera(), *renderer_);
+    }
+
+    // The rows, counted in pixels, in which the GUI rectangle holds a reddish pixel.
+    static int reddishRows(float x0, float y0, float x1, float y1) {
+        int px0 = 0, py0 = 0, px1 = 0, py1 = 0;
+        guiToPixel(x0, y0, px0, py0);
+        guiToPixel(x1, y1, px1, py1);
+        const int w = px1 - px0, h = py1 - py0;
+        std::vector<uint8_t> rgba(static_cast<size_t>(w) * h * 4);
+        glReadPixels(px0, py0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        int rows = 0;
+        for (int y = 0; y < h; ++y) {
+            bool any = false;
+            for (int x = 0; x < w && !any; ++x) {
+                const uint8_t* p = &rgba[(static_cast<size_t>(y) * w + x) * 4];
+                any = p[0] > 150 && p[1] < 60 && p[2] < 60;
+            }
+            rows += any;
+        }
+        return rows;
+    }
+    // The largest green byte within two pixels of the GUI point.
+    static int greenNear(float x, float y) {
+        int px = 0, py = 0, most = 0;
+        guiToPixel(x, y, px, py);
+        for (int dy = -2; dy <= 2; ++dy) {
+            for (int dx = -2; dx <= 2; ++dx) most = std::max(most, green(pixel(px + dx, py + dy)));
+        }
+        return most;
+    }
+
+    WindowFactory windows_;
+    ActionFactory actions_;
+    WindowFactory* previousWindows_ = nullptr;
+    ActionFactory* previousActions_ = nullptr;
+    TempFolder folder_;
+};
+
+// Pixels of a GUI point on the 1024 x 768 window, as the GUI converts them.
+int pixelX(float x) { return static_cast<int>((x / (4.0f / 3) + 1) / 2 * 1023 + 0.5f); }
+int pixelY(float y) { return static_cast<int>((1 - y) / 2 * 767 + 0.5f); }
+
+TEST_F(GuiScreenTest, AButtonCaptionShowsInItsColourAndSwellsWhileHovered) {
+    Gui gui(width_, height_);
+    load(gui, R"(<window class="button" action="a" caption="HEH" x="0" y="0" w="1" h="0.4" show="true"
+                  color="FF0000FF" glow="FF0000FF"/>)");
+    draw(gui);
+    const int still = reddishRows(-0.5f, -0.3f, 0.5f, 0.3f);
+    EXPECT_GT(still, 20);
+    gui.onMouseMove(512, 384);
+    gui.update(0.5f, nullptr, 0);
+    draw(gui);
+    const int hovered = reddishRows(-0.5f, -0.3f, 0.5f, 0.3f);
+    EXPECT_GT(hovered, still * 1.15) << still << " " << hovered;
+    EXPECT_LT(hovered, still * 1.35) << still;
+}
+
+// Clipping by the parent is the recording renderer's business (StandardWindowsTest) and
+// the scissor boxes the screen-space renderer's.
+TEST_F(GuiScreenTest, APaneShowsItsTextureAndARoundedPaneLeavesItsCornersEmpty) {
+    Gui gui(width_, height_);
+    load(gui, R"(<window class="null" x="-0.5" y="0" w="0.4" h="0.4" show="true">
+                   <window class="pane" texture="Textures/green" x="0.2" y="0" w="0.4" h="0.2" show="true"/>
+                 </window>
+                 <window class="rounded_pane" radius="0.2" x="0.5" y="0" w="1" h="0.8" color="FFFFFFFF" show="true"/>)");
+    draw(gui);
+    const std::tuple<float, float, uint32_t> pixels[] = {
+        {-0.4f, 0.0f, rgba(0, 255, 0, 255)},      {-0.35f, 0.05f, rgba(0, 255, 0, 255)},
+        {0.01f, 0.39f, rgba(0, 0, 0, 255)},       {0.05f, 0.0f, rgba(255, 255, 255, 255)},
+        {0.5f, -0.35f, rgba(255, 255, 255, 255)}, {0.5f, 0.0f, rgba(255, 255, 255, 255)}};
+    for (const auto& [x, y, color] : pixels) EXPECT_TRUE(sameColor(guiPixel(x, y), color)) << x << ", " << y;
+}
+
+TEST_F(GuiScreenTest, TheEditorDrawsItsGridAndHandlesInEditModeOnlyAndPicksHandlesWithGlSelection) {
+    EditableGui gui(width_, height_);
+    load(gui, R"(<window class="null" name="box" x="0.2" y="0.2" w="0.4" h="0.2" show="true"/>)");
+    InputEvent f1 = keyEvent(SDLK_F1, 0, true);
+    draw(gui);
+    EXPECT_EQ(greenNear(-0.5f, -0.7f), 0);
+    gui.update(0.0f, &f1, 1);
+    ASSERT_TRUE(gui.editMode());
+    ASSERT_TRUE(gui.onMouseButton(pixelX(0.2f), pixelY(0.2f), true, 0));
+    ASSERT_EQ(gui.selected(), gui.findWindow("box"));
+    draw(gui);
+    EXPECT_GT(greenNear(-0.5f, -0.7f), 40);     // a major grid line crossing
+    EXPECT_GT(red(guiPixel(0.2f, 0.2f)), 150);  // the red centre disc
+    const std::tuple<float, float, int32_t> presses[] = {
+        {0.2f, 0.2f, kCentreHandle},
+        {0.0f - 0.0125f, 0.1f, kLeftBottomHandle},
+        {0.4f, 0.1f - 0.0125f, kRightBottomHandle},
+        {0.4f + 0.0125f, 0.3f, kRightTopHandle},
+        {0.0f, 0.3f + 0.0125f, kLeftTopHandle},
+    };
+    for (const auto& [x, y, handle] : presses) {
+        EXPECT_FALSE(gui.onMouseButton(pixelX(x), pixelY(y), true, 0));
+        EXPECT_EQ(gui.dragHandle(), handle) << x << ", " << y;
+        gui.onMouseButton(pixelX(x), pixelY(y), false, 0);
+    }
+    gui.update(0.0f, &f1, 1);
+    draw(gui);
+    EXPECT_EQ(greenNear(-0.5f, -0.7f), 0);
+}
+
+}  // namespace

@@ -1,0 +1,331 @@
+// Loading the GUI document, properties, and how signals, actions and input share a frame.
+// SDL's event queue converted into the game's input records, on SDL's dummy video driver.
+#include <SDL/SDL.h>
+#include <SDL/SDL_keysym.h>
+#include <gtest/gtest.h>
+#include <tinyxml.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "gui/Gui.h"
+#include "gui/GuiNames.h"
+#include "gui/InputEvent.h"
+#include "gui/actions/Action.h"
+#include "gui/windows/Window.h"
+#include "render/XmlFile.h"
+#include "support/GuiEnvironment.h"
+#include "support/LogCapture.h"
+#include "support/SdlEvents.h"
+
+namespace nimbus {
+namespace {
+
+// An action that notes its label and the frame it ran in, and finishes at once.
+std::vector<std::string> gRuns;
+int gFrame = 0;
+
+class RecordAction : public Action {
+public:
+    explicit RecordAction(std::string label) : label_(std::move(label)) {}
+    TiXmlElement& toXml(TiXmlElement& element) const override { return element; }
+    int execute(float, Gui&) override {
+        gRuns.push_back(std::to_string(gFrame) + ":" + label_);
+        return kFinished;
+    }
+
+private:
+    std::string label_;
+};
+
+class GuiTest : public ::testing::Test {
+protected:
+    GuiTest() : gui(1024, 768) {
+        env.actions.registerClass("record", [](const TiXmlElement* e, Gui&) -> Action* {
+            return new RecordAction(e->Attribute("label"));
+        });
+        gRuns.clear();
+        gFrame = 0;
+    }
+    // A GUI keeps what it loaded before, so a test may load into a fresh one.
+    bool load(const std::string& sections, Gui* into = nullptr) {
+        return (into ? *into : gui).load(env.write(sections).c_str());
+    }
+    // Runs frames without input.
+    void runFrames(int frames) {
+        for (int i = 0; i < frames; ++i, ++gFrame) gui.update(0.1f, nullptr, 0);
+    }
+
+    GuiEnvironment env;
+    Gui gui;
+};
+
+const char kWindow[] = R"(<window class="null" name="page" x="0" y="0" w="1" h="1" show="TRUE"/>)";
+
+TEST_F(GuiTest, BadElementsAreReportedAndLeftOutWhileTheRestLoads) {
+    LogCapture log;
+    ASSERT_TRUE(load(std::string(R"(<fonts><font texture="Textures/none" info="x.xml"/></fonts>
+        <transitions><transition condition="early"><action class="show" target="page"/></transition></transitions>
+        <Windows>)") +
+                     kWindow + R"(
+          <window class="null" name="noY" x="0" w="1" h="1"/>
+          <window class="text" x="0" y="0" w="1" h="1"/>
+          <window class="text" message="hi" x="0" y="0" w="1" h="1"><window class="nosuch" x="0" y="0" w="1" h="1"/></window>
+          <window class="button" name="ok" x="0" y="0" w="1" h="1" action="go" show="yes"/>
+          <window class="null" x="0" y="0" w="abc" h="1"/>
+        </Windows>
+        <TRANSITIONS>
+          <transition><action class="show" target="page"/></transition>
+          <transition condition="go"><action class="show"/><action class="show" target="missing"/>
+            <action class="setprop" target="page" value="v"/><action class="setprop" target="page" property="p"/>
+            <action class="hide" target="PAGE"/><action target="page"/></transition>
+        </TRANSITIONS>)"));
+    for (const char* message :
+         {"Missing texture name attribute", "Failed to load font", "Couldn't find window",
+          "Failed to create action", "Missing position attribute", "Failed to load window",
+          "Missing message attribute", "No constructor registered for 'nosuch'",
+          "Failed to create child window", "Transition missing condition", "Missing target attribute",
+          "Missing property attribute", "Missing value attribute", "Element missing class attribute"}) {
+        EXPECT_TRUE(log.saw({message})) << message << "\n" << log.all();
+    }
+    ASSERT_EQ(gui.windowCount(), 3);  // the page, the text without its bad child, the button
+    EXPECT_EQ(gui.window(1)->childCount(), 0);
+    EXPECT_EQ(gui.window(2)->name(), "ok");
+    // "show" is true in any letter case, and nothing else.
+    EXPECT_TRUE(gui.window(0)->visible());
+    EXPECT_FALSE(gui.window(2)->visible());
+    // The transition listed before the windows exists, empty; "go" kept its one good action.
+    ASSERT_EQ(gui.transitions().size(), 2u);
+    EXPECT_TRUE(gui.transitions().at("early").empty());
+    EXPECT_EQ(gui.transitions().at("GO").size(), 1u);
+}
+
+// TinyXML steps over a character by the length its lead byte announces, so a document
+// ending inside a sequence made it read past its buffer; deep nesting overflowed its
+// stack and is refused before parsing, while ordinary nesting loads.
+TEST_F(GuiTest, UnreadableDocumentsAreRefusedAndOddOnesLoadEmpty) {
+    EXPECT_FALSE(gui.load(env.folder.file("none.xml").c_str()));
+    EXPECT_FALSE(load("<windows>"));
+    EXPECT_TRUE(gui.load(env.folder.write("empty.xml", "<?xml version=\"1.0\"?><!-- nothing -->").c_str()));
+    EXPECT_TRUE(load("<other/>"));
+    EXPECT_EQ(gui.windowCount(), 0);
+    const std::string cut = env.folder.write("cut.xml", "<?xml><f>\xC6");
+    {
+        LogCapture log;
+        EXPECT_FALSE(gui.load(cut.c_str()));
+        ASSERT_EQ(log.lines().size(), 1u) << log.all();
+        EXPECT_TRUE(log.saw({"Error: ", cut.c_str(), "UTF-8"})) << log.all();
+    }
+    auto nested = [](int depth) {
+        std::string open, close;
+        for (int i = 0; i < depth; ++i) {
+            open +=
+                R"(<window class="null" name="n)" + std::to_string(i) + R"(" x="0.01" y="0" w="1" h="1">)";
+            close += "</window>";
+        }
+        return "<windows>" + open + close + "</windows>";
+    };
+    {
+        LogCapture log;
+        EXPECT_FALSE(load(nested(200000)));
+        EXPECT_TRUE(log.saw({"nested deeper than"})) << log.all();
+    }
+    ASSERT_TRUE(load(nested(kMaxXmlDepth - 2)));  // the root and "windows" take two levels
+    Window* deepest = gui.findWindow(("n" + std::to_string(kMaxXmlDepth - 3)).c_str());
+    ASSERT_NE(deepest, nullptr);
+    EXPECT_NEAR(deepest->absolutePosition().x, 0.01f * (kMaxXmlDepth - 2), 1e-4);
+    // Quoted '>' and comments do not confuse the depth count.
+    EXPECT_TRUE(load(
+        R"(<!-- <a><b><c> --><windows><window class="null" name="q>" x="0" y="0" w="1" h="1"/></windows>)"));
+    EXPECT_NE(gui.findWindow("q>"), nullptr);
+}
+
+// Names of windows, conditions, properties and classes ignore letter case, and the
+// first registration of a class stays.
+TEST_F(GuiTest, NamesIgnoreLetterCase) {
+    ASSERT_TRUE(load(std::string("<windows>") + kWindow + R"(</windows><transitions>
+        <transition condition="show_game"><action class="SetProp" target="page" property="exitToState" value="x"/></transition>
+        <transition condition="Show_Game"><action class="setprop" target="page" property="exitToState" value="playing"/></transition>
+        </transitions>)"));
+    EXPECT_EQ(gui.findWindow("PAGE"), gui.window(0));
+    EXPECT_EQ(gui.getProperty("never"), kNotRegistered);
+    gui.pushSignal("SHOW_GAME");
+    runFrames(2);
+    // The later transition of the same condition replaced the earlier.
+    EXPECT_EQ(gui.getProperty("ExitToState"), kStatePlaying);
+    gui.setProperty("EXITTOSTATE", "frontend");
+    ASSERT_EQ(gui.transitions().size(), 1u);
+    EXPECT_EQ(gui.transitions().begin()->first, "Show_Game");
+    EXPECT_EQ(gui.getProperty(kPropertyExitToState), kStateFrontend);
+
+    LogCapture log;
+    EXPECT_FALSE(env.windows.registerClass("BUTTON", nullptr));
+    EXPECT_FALSE(env.actions.registerClass("Show", nullptr));
+    EXPECT_TRUE(log.saw({"Class name already registered"}));
+    Gui fresh(1024, 768);
+    ASSERT_TRUE(
+        load(R"(<windows><window class="Button" action="a" x="0" y="0" w="1" h="1"/></windows>)", &fresh));
+    EXPECT_EQ(fresh.windowCount(), 1);
+}
+
+TEST_F(GuiTest, QueuedSignalsRunTheirActionsInOrderOneFrameEach) {
+    ASSERT_TRUE(load(R"(<transitions>
+        <transition condition="a"><action class="record" label="a1"/><action class="record" label="a2"/></transition>
+        <transition condition="b"><action class="record" label="b1"/><action class="record" label="b2"/></transition>
+        <transition condition="c"><action class="record" label="c1"/><action class="record" label="c2"/>
+          <action class="record" label="c3"/></transition></transitions>)"));
+    for (const char* signal : {"a", "nothing", "b"}) gui.pushSignal(signal);
+    runFrames(6);
+    EXPECT_EQ(gRuns, (std::vector<std::string>{"1:a1", "2:a2", "3:b1", "4:b2"}));
+    gRuns.clear();
+    gui.pushSignal("c");
+    runFrames(1);
+    // Input waits while actions run, and is read again in the frame the last one ends.
+    for (bool inputRead : {false, false, true}) {
+        InputEvent escape = keyEvent(SDLK_ESCAPE, 27, true);
+        EXPECT_EQ(gui.update(0.1f, &escape, 1), !inputRead);
+        ++gFrame;
+    }
+    EXPECT_EQ(gRuns, (std::vector<std::string>{"7:c1", "8:c2", "9:c3"}));
+}
+
+TEST_F(GuiTest, EscapeEndsTheFrameAndRunningActionsHoldBackInput) {
+    ASSERT_TRUE(load(
+        R"(<windows><window class="edit_box" property="name" initial="ab" x="0" y="0" w="2" h="2" show="true"/>
+        <window class="button" action="pressed" x="0" y="0" w="2" h="2" show="true"/></windows>
+        <transitions><transition condition="pressed"><action class="record" label="p"/></transition>
+        <transition condition="busy"><action class="hide" target="anonymous"/></transition></transitions>)"));
+    InputEvent events[] = {keyEvent('x', 'x', true), keyEvent(SDLK_ESCAPE, 27, false),
+                           keyEvent('y', 'y', true)};
+    gui.pushSignal("pressed");
+    EXPECT_FALSE(gui.update(0.1f, events, 3));
+    EXPECT_EQ(gui.getProperty("name"), "abx");  // the key before Escape was typed
+    EXPECT_EQ(events[0].type, InputEvent::None);
+    EXPECT_EQ(events[2].type, InputEvent::Key);
+    EXPECT_EQ(gui.signals().size(), 1u);  // the signal was not handled
+    // While the hide slides, neither keys nor clicks are looked at.
+    gui.pushSignal("busy");
+    runFrames(1);
+    ASSERT_TRUE(gui.busy());
+    InputEvent input[] = {keyEvent('z', 'z', true), moveEvent(512, 384),
+                          buttonEvent(InputEvent::MouseDown, 512, 384)};
+    EXPECT_TRUE(gui.update(0.1f, input, 3));
+    EXPECT_EQ(gui.getProperty("name"), "abx");
+    EXPECT_EQ(input[0].type, InputEvent::Key);
+    EXPECT_EQ(input[2].type, InputEvent::MouseDown);
+}
+
+TEST_F(GuiTest, ShowAndHideSlideFromTheLeftInOneSecond) {
+    ASSERT_TRUE(load(R"(<windows><window class="null" name="frame" x="0.5" y="0" w="1" h="1" show="true">
+        <window class="null" name="panel" x="0.25" y="0.5" w="0.5" h="0.2"/></window></windows>
+        <transitions><transition condition="in"><action class="show" target="panel"/></transition>
+        <transition condition="out"><action class="hide" target="panel"/></transition></transitions>)"));
+    Window& panel = *gui.findWindow("panel");
+    Action& show = *gui.transitions().at("in")[0];
+    Action& hide = *gui.transitions().at("out")[0];
+    // Offset: width + absolute x + 1.25 = 0.5 + 0.75 + 1.25.
+    const float offset = 2.5f;
+    for (float away : {0.75f, 0.5f, 0.25f, 0.0f}) {
+        EXPECT_EQ(show.execute(0.25f, gui), Action::kRunning);
+        EXPECT_TRUE(panel.visible());
+        EXPECT_EQ(std::make_pair(panel.position().x, panel.position().y),
+                  std::make_pair(0.25f - offset * away, 0.5f));
+    }
+    for (int time = 0; time < 2; ++time) {  // once shown, no move
+        EXPECT_EQ(show.execute(0.25f, gui), Action::kFinished);
+        EXPECT_FLOAT_EQ(panel.position().x, 0.25f);
+    }
+    for (float away : {0.25f, 0.5f, 0.75f, 1.0f}) {
+        EXPECT_EQ(hide.execute(0.25f, gui), Action::kRunning);
+        EXPECT_FLOAT_EQ(panel.position().x, 0.25f - offset * away);
+    }
+    EXPECT_EQ(hide.execute(0.25f, gui), Action::kFinished);
+    EXPECT_FALSE(panel.visible());
+    EXPECT_FLOAT_EQ(panel.position().x, 0.25f);
+    EXPECT_EQ(hide.execute(0.25f, gui), Action::kFinished);
+}
+
+TEST_F(GuiTest, ScreenToGuiMapsEdgePixelsToEdgesAndSnaps) {
+    const std::tuple<int, int, float, float, float> cases[] = {
+        {0, 0, 0.0f, -4.0f / 3, 1.0f},
+        {1023, 767, 0.0f, 4.0f / 3, -1.0f},
+        {600, 300, 0.0f, 0.23069f, 0.21773f},
+        {600, 300, 0.025f, 0.225f, 0.225f},
+    };
+    for (const auto& [px, py, grid, x, y] : cases) {
+        const Vector2 p = gui.screenToGui(px, py, grid);
+        EXPECT_NEAR(p.x, x, 1e-4) << px;
+        EXPECT_NEAR(p.y, y, 1e-4) << py;
+    }
+}
+
+class PollInputEvents : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        SDL_Event drain;
+        while (SDL_PollEvent(&drain)) {
+        }
+    }
+    // The suites after this one open real windows.
+    void TearDown() override {
+        SDL_Quit();
+        unsetenv("SDL_VIDEODRIVER");
+    }
+    InputEvent records[kMaxInputEvents];
+};
+
+TEST_F(PollInputEvents, SixteenRecordsAFrameAndTheRestWaitForTheNext) {
+    for (int i = 0; i < 20; ++i) {
+        pushMotion(static_cast<Uint16>(i), 7);
+        if (i == 2) {  // a kind the game does not use takes no record
+            SDL_Event expose{};
+            expose.type = SDL_VIDEOEXPOSE;
+            pushSdlEvent(expose);
+        }
+    }
+    for (InputEvent& record : records) record.key = 99;
+    ASSERT_EQ(pollInputEvents(records), 16);
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_EQ(std::make_tuple(records[i].type, records[i].x, records[i].y),
+                  std::make_tuple(InputEvent::MouseMove, i, 7));
+        EXPECT_EQ(records[i].key, 99);  // fields a kind does not use are left alone
+    }
+    ASSERT_EQ(pollInputEvents(records), 4);
+    EXPECT_EQ(records[3].x, 19);
+    EXPECT_EQ(pollInputEvents(records), 0);
+}
+
+TEST_F(PollInputEvents, KeysButtonsAndQuitKeepWhatTheGameReads) {
+    pushKey(SDL_KEYDOWN, SDLK_a, 'A', KMOD_LSHIFT);
+    pushKey(SDL_KEYUP, SDLK_a, 0, KMOD_NONE);
+    const Uint8 buttons[] = {SDL_BUTTON_LEFT, SDL_BUTTON_MIDDLE, SDL_BUTTON_RIGHT, SDL_BUTTON_WHEELUP,
+                             SDL_BUTTON_WHEELDOWN};
+    for (Uint8 button : buttons) pushButton(SDL_MOUSEBUTTONDOWN, button, 10, 20);
+    pushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, 30, 40);
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    pushSdlEvent(quit);
+
+    ASSERT_EQ(pollInputEvents(records), 9);
+    EXPECT_EQ(std::make_tuple(records[0].type, records[0].key, records[0].unicode, records[0].modifiers,
+                              records[0].pressed),
+              std::make_tuple(InputEvent::Key, int32_t(SDLK_a), int32_t('A'), int32_t(KMOD_LSHIFT), true));
+    EXPECT_FALSE(records[1].pressed);
+    const int32_t expected[] = {0, 1, 2, 0, 0};
+    for (int i = 0; i < 5; ++i) {
+        const InputEvent& r = records[2 + i];
+        EXPECT_EQ(std::make_tuple(r.type, r.button, r.pressed, r.y),
+                  std::make_tuple(InputEvent::MouseDown, expected[i], true, 20))
+            << "SDL button " << int(buttons[i]);
+    }
+    const InputEvent& up = records[7];
+    EXPECT_EQ(std::make_tuple(up.type, up.button, up.pressed, up.x),
+              std::make_tuple(InputEvent::MouseUp, InputEvent::kRightButton, false, 30));
+    EXPECT_EQ(records[8].type, InputEvent::Quit);
+}
+
+}  // namespace
+}  // namespace nimbus

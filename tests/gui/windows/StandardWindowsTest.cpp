@@ -1,0 +1,178 @@
+// What the standard windows draw, how they answer input, and how colours are written.
+#include <SDL/SDL_keysym.h>
+#include <gtest/gtest.h>
+#include <tinyxml.h>
+
+#include <algorithm>
+#include <string>
+
+#include "core/math/Color.h"
+#include "gui/AttributeFormat.h"
+#include "gui/Gui.h"
+#include "gui/windows/Button.h"
+#include "gui/windows/EditBox.h"
+#include "gui/windows/Window.h"
+#include "render/Camera.h"
+#include "support/GuiEnvironment.h"
+#include "support/RecordingRenderer.h"
+
+using namespace nimbus;
+
+namespace {
+
+class StandardWindowsTest : public ::testing::Test {
+protected:
+    StandardWindowsTest() : gui(1024, 768) {}
+    void load(const std::string& windows) {
+        ASSERT_TRUE(gui.load(env.write("<windows>" + windows + "</windows>").c_str()));
+    }
+    void draw() { gui.draw(Camera(), renderer); }
+
+    GuiEnvironment env;
+    Gui gui;
+    RecordingRenderer renderer;
+};
+
+TEST(ColorAttributeTest, ReadsHexRrggbbaaAndWritesItBack) {
+    const struct {
+        const char* text;
+        Color expected;
+    } cases[] = {
+        {"00FF0080", Color(0, 1, 0, 128 / 255.0f)},
+        {"0x00ff0080", Color(0, 1, 0, 128 / 255.0f)},
+        {"ff", Color(0, 0, 0, 1)},
+        {"green", Color(0.5f, 0.5f, 0.5f, 0.5f)},
+    };
+    for (const auto& c : cases) {
+        Color color(0.5f, 0.5f, 0.5f, 0.5f);
+        parseColor(c.text, color);
+        EXPECT_EQ(color, c.expected) << c.text;
+    }
+    TiXmlElement element("window");
+    writeColorAttribute(element, "color", Button::kDefaultColor);
+    EXPECT_STREQ(element.Attribute("color"), "0xe6ffe6ff");
+}
+
+TEST_F(StandardWindowsTest, ButtonSwellsWhileHoveredAndFiresOnALeftPressOnItsBorder) {
+    load(
+        R"(<window class="button" action="go" caption="Play" x="0.5" y="0.25" w="0.5" h="0.25" show="true"/>)");
+    Button& button = static_cast<Button&>(*gui.window(0));
+    SignalQueue signals;
+    // A corner counts as inside.
+    const std::pair<float, float> hovers[] = {{0.75f, 1.125f}, {0.75f, 1.25f}, {0.75f, 1.25f},
+                                              {0.76f, 1.125f}, {0.76f, 1.0f},  {0.76f, 1.0f}};
+    for (const auto& [x, expected] : hovers) {
+        button.update(0.25f, signals, gui, Vector2(x, 0.125f));
+        EXPECT_FLOAT_EQ(button.hoverScale(), expected) << x;
+    }
+    const std::tuple<float, bool, int32_t> ignored[] = {{0.25f, true, InputEvent::kRightButton},
+                                                        {0.25f, false, InputEvent::kLeftButton},
+                                                        {0.24f, true, InputEvent::kLeftButton}};
+    for (const auto& [x, pressed, which] : ignored) {
+        EXPECT_FALSE(button.onMouseButton(Vector2(x, 0.375f), pressed, which, signals));
+    }
+    EXPECT_TRUE(signals.empty());
+    EXPECT_TRUE(button.onMouseButton(Vector2(0.25f, 0.375f), true, InputEvent::kLeftButton, signals));
+    EXPECT_EQ(signals, SignalQueue{"go"});
+}
+
+TEST_F(StandardWindowsTest, TextWindowsDrawAtMost32CharactersWithTheirGlowLayers) {
+    load(R"(<window class="button" action="a" caption="0123456789012345678901234567890123456789"
+               x="0" y="0" w="1" h="0.2" show="true" color="FF000080" glow="00FF00FF"/>
+            <window class="text" message="Hi" x="0" y="0" w="1" h="0.1" show="true"/>
+            <window class="property_text" property="score" x="0" y="0" w="1" h="0.1" show="true"/>
+            <window class="edit_box" property="name" initial="ab" x="0" y="0" w="1" h="0.1" show="true"/>)");
+    gui.window(0)->disableInput();
+    draw();
+    ASSERT_EQ(renderer.added.size(), 64u + 4u + 28u + 2u);
+    const RecordingRenderer::Added& caption = renderer.added[0];
+    EXPECT_FALSE(caption.glow);                        // a button's glow layer blends
+    EXPECT_FLOAT_EQ(caption.quad.corners[0].r, 0.5f);  // greyed while input is disabled
+    EXPECT_FLOAT_EQ(caption.quad.corners[0].a, 128 / 255.0f);
+    EXPECT_FLOAT_EQ(caption.quad.corners[2].y - caption.quad.corners[0].y, 0.1f);  // half the height
+    EXPECT_FALSE(renderer.added[32].glow);
+    EXPECT_FLOAT_EQ(renderer.added[32].quad.corners[0].g, 0.5f);
+    EXPECT_TRUE(renderer.added[66].glow);  // a text's glow layer glows
+    // The property text starts at the window's left edge and reads "not registered".
+    EXPECT_FLOAT_EQ(renderer.added[68].quad.corners[3].x - 0.05f, -0.5f);
+    EXPECT_EQ(gui.getProperty("score"), "not registered");
+    // The edit box draws white, with no glow layer.
+    EXPECT_FLOAT_EQ(renderer.added.back().quad.corners[0].b, 1.0f);
+    EXPECT_EQ(renderer.flushes, 1);
+}
+
+TEST_F(StandardWindowsTest, HiddenWindowsHideTheirChildrenAndClippingParentsClipThem) {
+    load(R"(<window class="pane" texture="nothing" x="0.5" y="0" w="1" h="0.5" show="true">
+              <window class="rounded_pane" radius="0.1" x="0.5" y="0" w="1" h="1" show="true"/>
+            </window>
+            <window class="null" x="0" y="0" w="1" h="1">
+              <window class="pane" x="0" y="0" w="1" h="1" show="true"/>
+            </window>)");
+    draw();
+    ASSERT_EQ(renderer.added.size(), 1u + 9u);
+    EXPECT_EQ(renderer.added[0].texture, nullptr);  // no texture: the renderer shows an outline
+    for (size_t i = 1; i < renderer.added.size(); ++i) {
+        const float* clip = renderer.added[i].clip;
+        EXPECT_FLOAT_EQ(clip[0], 0.0f);
+        EXPECT_FLOAT_EQ(clip[2], 1.0f);
+        EXPECT_FLOAT_EQ(clip[3], 0.25f);
+    }
+    // The rounded pane's corner slice spans the radius, with a quarter of the circle.
+    const ScreenQuad& corner = renderer.added[1].quad;
+    EXPECT_FLOAT_EQ(corner.corners[0].x, 0.5f);
+    EXPECT_FLOAT_EQ(corner.corners[2].x, 0.6f);
+    EXPECT_FLOAT_EQ(corner.corners[2].u, 0.5f);
+    EXPECT_TRUE(renderer.clips.empty());
+}
+
+TEST_F(StandardWindowsTest, EditBoxTypesPrintableAsciiIntoItsPropertyAndTakesEveryPress) {
+    load(
+        R"(<window class="edit_box" property="player_name" initial="abc" x="0" y="0" w="1" h="1" show="true"/>)");
+    EditBox& box = static_cast<EditBox&>(*gui.window(0));
+    const struct {
+        InputEvent event;
+        bool consumed;
+        const char* text;
+    } steps[] = {
+        {keyEvent(SDLK_BACKSPACE, 8, true), true, "ab"},
+        {keyEvent(SDLK_BACKSPACE, 0, false), false, "ab"},
+        {keyEvent(SDLK_BACKSPACE, 8, true), true, "a"},
+        {keyEvent(SDLK_LEFT, 0, true), true, "a"},
+        {keyEvent('~', '~', true), true, "a~"},
+        {keyEvent(SDLK_WORLD_73, 233, true), true, "a~"},
+        {keyEvent(SDLK_UNKNOWN, 0x263A, true), true, "a~"},
+        {keyEvent(' ', ' ', true), true, "a~ "},
+    };
+    for (const auto& step : steps) {
+        EXPECT_EQ(gui.onKey(step.event), step.consumed) << step.text;
+        EXPECT_EQ(gui.getProperty("PLAYER_NAME"), step.text);
+    }
+    EXPECT_EQ(box.text(), "a~ ");
+    // A property changed elsewhere shows after the next key press.
+    gui.setProperty("player_name", "zz");
+    EXPECT_EQ(box.text(), "a~ ");
+    gui.onKey(keyEvent('!', '!', true));
+    EXPECT_EQ(box.text(), "zz!");
+}
+
+// A text wider than its edit box shows as many of its last characters as fit between
+// the box's rounded ends, centred; it never spills out of the box.
+TEST_F(StandardWindowsTest, AnEditBoxShowsTheEndOfATextTooLongForIt) {
+    load(R"(<window class="edit_box" property="name" initial="0123456789012345678901234567890123456789"
+               x="0.2" y="0" w="0.6" h="0.1" show="true"/>)");
+    draw();
+    ASSERT_GT(renderer.added.size(), 10u);
+    EXPECT_LT(renderer.added.size(), 32u);
+    float left = 10.0f, right = -10.0f;
+    for (const RecordingRenderer::Added& added : renderer.added) {
+        for (const ScreenVertex& corner : added.quad.corners) {
+            left = std::min(left, corner.x);
+            right = std::max(right, corner.x);
+        }
+    }
+    EXPECT_GE(left, 0.2f - 0.25f);
+    EXPECT_LE(right, 0.2f + 0.25f);
+    EXPECT_NEAR(left + right, 0.4f, 0.01f) << "centred in the box";
+}
+
+}  // namespace

@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "render/Camera.h"
+
+using namespace nimbus;
+
+namespace {
+
+Vector3 afterDivide(const Vector3& point, const Matrix44& m) {
+    const Vector4 clip = Vector4(point, 1) * m;
+    return Vector3(clip.x / clip.w, clip.y / clip.w, clip.z / clip.w);
+}
+
+// The game's view: 30 degrees high, 4:3, from 1 to 50 units ahead, for row vectors.
+TEST(Camera, TheStandardViewReachesTheEdgesOfTheScreenAndTheDepthRange) {
+    const Camera camera = makeStandardCamera();
+    const float top = std::tan(3.14159265f / 12);
+    const std::tuple<Vector3, Vector3> cases[] = {
+        {{0, 0, -1}, {0, 0, -1}},
+        {{0, 0, -50}, {0, 0, 1}},
+        {{0, 10 * top, -10}, {0, 1, 41.0f / 49}},
+        {{-10 * top * 4 / 3, 0, -10}, {-1, 0, 41.0f / 49}},
+    };
+    for (const auto& [point, expected] : cases) {
+        const Vector3 ndc = afterDivide(point, camera.viewProjection);
+        EXPECT_NEAR(length(ndc - expected), 0.0f, 1e-5f) << point.x << " " << point.y << " " << point.z;
+    }
+}
+
+TEST(Camera, PlacingTheCameraViewsTheWorldFromIt) {
+    Camera camera = makeStandardCamera();
+    Transform world;  // turned a quarter about y, standing at (3, 2, 5)
+    world.x = Vector3(0, 0, -1);
+    world.z = Vector3(1, 0, 0);
+    world.t = Vector3(3, 2, 5);
+    camera.setTransform(world);
+    EXPECT_EQ(camera.world.t, world.t);
+    EXPECT_NEAR(length(camera.view.applyToPoint(Vector3(3, 2, 5))), 0.0f, 1e-6f);
+    // A point ahead of the camera (against its z axis) is ahead in the view, too.
+    const Vector3 ahead = Vector3(3, 2, 5) - world.z * 10.0f;
+    EXPECT_NEAR(length(camera.view.applyToPoint(ahead) - Vector3(0, 0, -10)), 0.0f, 1e-5f);
+    const Vector4 clip = Vector4(ahead, 1) * camera.viewProjection;
+    EXPECT_NEAR(clip.x / clip.w, 0.0f, 1e-5f);
+    EXPECT_NEAR(clip.w, 10.0f, 1e-4f);
+}
+
+}  // namespace

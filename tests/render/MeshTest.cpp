@@ -1,0 +1,251 @@
+// Model files, the meshes read from them and the batches made of those meshes. Buffers
+// live in system memory, so a core that was never bound to a window makes them.
+#include <GL/glew.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+#include "core/Path.h"
+#include "core/ResourceManager.h"
+#include "core/VectorOutBuffer.h"
+#include "render/IndexBuffer.h"
+#include "render/Loaders.h"
+#include "render/MeshBatch.h"
+#include "render/MeshHelp.h"
+#include "render/ModelFile.h"
+#include "render/VertexBuffer.h"
+#include "render/gl/OglCore.h"
+#include "support/FakeTexture.h"
+#include "support/LogCapture.h"
+#include "support/NamedInput.h"
+
+using namespace nimbus;
+
+namespace {
+
+// A mesh of `count` vertices whose position x is the vertex number.
+ModelMeshData modelMesh(int count, std::vector<uint32_t> indices, const char* texture = "") {
+    ModelMeshData mesh;
+    for (int i = 0; i < count; ++i) {
+        const float f = static_cast<float>(i);
+        mesh.vertices.push_back({{f, 10 + f, 20 + f, 99}, {0.25f, 0.5f, 0.75f}, {f / 10, f / 20}, {-1, -2}});
+    }
+    mesh.indices = std::move(indices);
+    mesh.texture = texture;
+    return mesh;
+}
+
+std::vector<unsigned char> modelFile(const std::vector<ModelMeshData>& meshes) {
+    VectorOutBuffer out;
+    writeModelFile(out, meshes);
+    return out.bytes();
+}
+
+// Offsets in a file of one mesh.
+constexpr size_t kMeshCount = 24 + 24;
+constexpr size_t kVertexCount = kMeshCount + 4 + 5;
+
+void poke32(std::vector<unsigned char>& file, size_t offset, uint32_t value) {
+    std::memcpy(file.data() + offset, &value, 4);
+}
+
+TEST(ModelFile, WrittenFilesReadBackMeshByMesh) {
+    const std::vector<ModelMeshData> written = {modelMesh(3, {0, 1, 2}, "brick"), modelMesh(2, {}, "")};
+    const auto file = modelFile(written);
+    EXPECT_STREQ(reinterpret_cast<const char*>(file.data()), "Nimbus MayaModel [v1.0]");
+    EXPECT_STREQ(reinterpret_cast<const char*>(file.data()) + 24, "Position Normal Uv0 Uv1");
+    NamedInput in("Brick.model", file);
+    std::vector<ModelMeshData> read;
+    ASSERT_TRUE(readModelData(in, read));
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ(in.bytesLeft(), 0);
+    for (size_t m = 0; m < 2; ++m) {
+        ASSERT_EQ(read[m].vertices.size(), written[m].vertices.size());
+        EXPECT_EQ(std::memcmp(read[m].vertices.data(), written[m].vertices.data(),
+                              written[m].vertices.size() * sizeof(ModelVertex)),
+                  0);
+        EXPECT_EQ(read[m].indices, written[m].indices);
+        EXPECT_EQ(read[m].texture, written[m].texture);
+    }
+}
+
+TEST(ModelFile, DamagedFilesAreRefusedByNameBeforeAnythingIsAllocated) {
+    const auto good = modelFile({modelMesh(3, {0, 1, 2}, "brick")});
+    const struct {
+        size_t offset;
+        uint32_t value;
+        const char* message;
+    } cases[] = {
+        {0, 'X', "is not a mayamodel file"},
+        {24, 'X', "has unknown vertexformat"},
+        {kMeshCount + 4, 'X', "is not a dice model file"},
+        {kMeshCount, 0xFFFFFFFFu, "meshes"},
+        {kVertexCount, 0x7FFFFFFFu, "vertices"},
+        {kVertexCount, 4, "vertices"},
+        {kVertexCount + 4 + 3 * 44, 0xFFFFFFF0u, "indices"},
+    };
+    for (const auto& c : cases) {
+        auto file = good;
+        poke32(file, c.offset, c.value);
+        NamedInput in("Themes/Lego/Brick.model", file);
+        std::vector<ModelMeshData> read;
+        LogCapture log;
+        EXPECT_FALSE(readModelData(in, read)) << c.message;
+        EXPECT_TRUE(log.saw({"Themes/Lego/Brick.model", c.message})) << log.all();
+        EXPECT_LT(read.capacity(), 3u) << "no room is made for counts the file cannot hold";
+    }
+    ModelMeshData mesh;
+    auto file = good;
+    poke32(file, kVertexCount, 0x7FFFFFFFu);
+    NamedInput record("Brick.model", std::vector<unsigned char>(file.begin() + kMeshCount + 4, file.end()));
+    LogCapture log;
+    EXPECT_FALSE(readMeshData(record, mesh));
+    EXPECT_EQ(mesh.vertices.capacity(), 0u);
+
+    // A record cut inside its magic ends the file without a word.
+    auto cut = good;
+    poke32(cut, kMeshCount, 2);
+    cut.insert(cut.end(), {'M', 'e', 's'});
+    NamedInput in("Cut.model", cut);
+    std::vector<ModelMeshData> read;
+    LogCapture quiet;
+    EXPECT_FALSE(readModelData(in, read));
+    EXPECT_TRUE(quiet.lines().empty()) << quiet.all();
+}
+
+TEST(VertexFormat, MasksLayTheirElementsOutInTableOrder) {
+    const VertexFormat file(0x07), all(0x3F);
+    EXPECT_EQ(file.stride(), 32u);
+    EXPECT_EQ(all.stride(), 56u);
+    const struct {
+        const VertexFormat& format;
+        VertexUsage usage;
+        int offset;
+    } cases[] = {{file, VertexUsage::Position, 0},    {file, VertexUsage::Normal, 12},
+                 {file, VertexUsage::TexCoord0, 24},  {file, VertexUsage::Color0, -1},
+                 {all, VertexUsage::Color0, 32},      {all, VertexUsage::BoneIndices, 36},
+                 {all, VertexUsage::BlendWeights, 40}};
+    for (const auto& c : cases) EXPECT_EQ(c.format.offsetOf(c.usage), c.offset) << static_cast<int>(c.usage);
+    EXPECT_EQ(all.typeOf(VertexUsage::Color0), static_cast<uint32_t>(GL_UNSIGNED_BYTE));
+    EXPECT_FALSE(all.has(VertexUsage::TexCoord1));
+}
+
+class MeshTest : public ::testing::Test {
+protected:
+    MeshTest() : previous_(setResourceManager(&resources_)) {}
+    ~MeshTest() override { setResourceManager(previous_); }
+
+    std::unique_ptr<Mesh> readOne(const ModelMeshData& data) {
+        NamedInput in("One.model", modelFile({data}));
+        std::vector<Mesh*> meshes;
+        EXPECT_TRUE(readModelFile(meshes, in, core_));
+        EXPECT_EQ(meshes.size(), 1u);
+        return std::unique_ptr<Mesh>(meshes.empty() ? nullptr : meshes.front());
+    }
+    static const float* floats(VertexBuffer& vb) { return static_cast<const float*>(vb.lockForRead()); }
+
+    OglCore core_;
+    ResourceManager resources_;
+    ResourceManager* previous_;
+};
+
+TEST_F(MeshTest, FileVerticesKeepPositionNormalAndFirstUvAndIndicesTheirLowSixteenBits) {
+    auto mesh = readOne(modelMesh(4, {0x10002, 0xFFFF0001, 3}));
+    ASSERT_NE(mesh, nullptr);
+    EXPECT_EQ(mesh->getPrimitiveType(), PrimitiveType::Triangles);
+    VertexBuffer& vb = *mesh->getVertexBuffer();
+    EXPECT_EQ(vb.getCount(), 4);
+    EXPECT_EQ(vb.getFormat().stride(), 32u);
+    EXPECT_EQ(std::vector<float>(floats(vb) + 8, floats(vb) + 16),
+              (std::vector<float>{1, 11, 21, 0.25f, 0.5f, 0.75f, 0.1f, 0.05f}));
+    const uint16_t* indices = mesh->getIndexBuffer()->lockForRead();
+    EXPECT_EQ(std::vector<uint16_t>(indices, indices + 3), (std::vector<uint16_t>{2, 1, 3}));
+    EXPECT_EQ(mesh->getElementCount(), 3);
+    EXPECT_TRUE(mesh->getTextures().empty());
+
+    auto unindexed = readOne(modelMesh(5, {}));
+    EXPECT_EQ(unindexed->getIndexBuffer(), nullptr);
+    EXPECT_EQ(unindexed->getElementCount(), 5);
+
+    NamedInput broken("Broken.model", modelFile({modelMesh(4, {0, 1, 4})}));
+    std::vector<Mesh*> meshes;
+    LogCapture log;
+    EXPECT_FALSE(readModelFile(meshes, broken, core_));
+    EXPECT_TRUE(meshes.empty());
+    EXPECT_TRUE(log.saw({"Broken.model", "index 4"})) << log.all();
+}
+
+TEST_F(MeshTest, AModelRegistersItsFirstMeshUnderItsStemWithTheTextureItNames) {
+    auto* texture = new FakeTexture(1, 1);
+    registerTexture("Textures/brick", texture);
+    const auto file = modelFile({modelMesh(3, {0, 1, 2}, "brick"), modelMesh(4, {}), modelMesh(5, {})});
+    NamedInput in("/Themes/Lego/Brick.model", file);
+    ASSERT_TRUE(loadModel("/Themes/Lego/Brick.model", in, core_));
+    auto mesh = getResource<Mesh>("Meshes/Brick", "Mesh");
+    ASSERT_TRUE(mesh);
+    EXPECT_EQ(mesh->getVertexBuffer()->getCount(), 3);
+    ASSERT_EQ(mesh->getTextures().size(), 1u);
+    EXPECT_EQ(mesh->getTextures()[0].get(), texture);
+
+    LogCapture log;
+    auto bare = readOne(modelMesh(3, {0, 1, 2}, "nowhere"));
+    EXPECT_TRUE(bare->getTextures().empty());
+    EXPECT_TRUE(log.saw({"Textures/nowhere"})) << log.all();
+    // A damaged file leaves the mesh registered before in place; an empty one registers none.
+    auto damaged = file;
+    damaged[0] = 'X';
+    NamedInput bad("/Themes/Common/Brick.model", damaged);
+    EXPECT_FALSE(loadModel("/Themes/Common/Brick.model", bad, core_));
+    EXPECT_EQ(getResource<Mesh>("Meshes/Brick", "Mesh").get(), mesh.get());
+    NamedInput none("/Themes/Common/Nothing.model", modelFile({}));
+    EXPECT_FALSE(loadModel("/Themes/Common/Nothing.model", none, core_));
+    EXPECT_FALSE(getResource<Mesh>("Meshes/Nothing", "Mesh"));
+}
+
+TEST_F(MeshTest, ABatchRepeatsTheMeshTwelveTimesWithItsCopyNumber) {
+    auto* texture = new FakeTexture(1, 1);
+    registerTexture("Textures/brick", texture);
+    auto source = readOne(modelMesh(4, {0, 1, 2, 2, 3, 0}, "brick"));
+    std::unique_ptr<MeshBatch> batch(buildMeshBatch(*source, core_));
+    ASSERT_NE(batch, nullptr);
+    EXPECT_EQ(batch->getBatchSize(), 12);
+    VertexBuffer& vb = *batch->getVertexBuffer();
+    ASSERT_EQ(vb.getCount(), 48);
+    const VertexFormat& format = vb.getFormat();
+    EXPECT_EQ(format.stride(), 36u);
+    EXPECT_EQ(format.countOf(VertexUsage::Position), 4u);
+    EXPECT_EQ(format.offsetOf(VertexUsage::Normal), 16);
+    EXPECT_EQ(format.offsetOf(VertexUsage::TexCoord0), 28);
+    for (int k = 0; k < 12; ++k) {
+        for (int i = 0; i < 4; ++i) {
+            const float* v = floats(vb) + (k * 4 + i) * 9;
+            EXPECT_EQ((std::vector<float>{v[0], v[3], v[4], v[8]}),
+                      (std::vector<float>{float(i), float(k), 0.25f, i / 20.0f}));
+        }
+    }
+    ASSERT_EQ(batch->getIndexBuffer()->getCount(), 72);
+    EXPECT_EQ(batch->getIndexBuffer()->lockForRead()[7 * 6 + 4], 3 + 7 * 4);
+    ASSERT_EQ(batch->getTextures().size(), 1u);
+    EXPECT_EQ(batch->getTextures()[0].get(), texture);
+    EXPECT_EQ(source->getVertexBuffer()->getCount(), 4) << "the source stays as it was";
+    EXPECT_EQ(source->getVertexBuffer()->getFormat().stride(), 32u);
+
+    auto unindexed = readOne(modelMesh(3, {}));
+    std::unique_ptr<MeshBatch> plain(buildMeshBatch(*unindexed, core_));
+    EXPECT_EQ(plain->getIndexBuffer(), nullptr);
+    EXPECT_EQ(plain->getVertexBuffer()->getCount(), 36);
+    EXPECT_FLOAT_EQ(floats(*plain->getVertexBuffer())[(5 * 3 + 2) * 9 + 3], 5.0f);
+
+    // 12 x 5462 vertices would need index 65543.
+    auto big = readOne(modelMesh(5462, {0, 1, 2}));
+    LogCapture log;
+    EXPECT_EQ(buildMeshBatch(*big, core_), nullptr);
+    EXPECT_EQ(log.lines().size(), 1u);
+    auto fits = readOne(modelMesh(5461, {0, 1, 5460}));
+    std::unique_ptr<MeshBatch> largest(buildMeshBatch(*fits, core_));
+    ASSERT_NE(largest, nullptr);
+    EXPECT_EQ(largest->getIndexBuffer()->lockForRead()[11 * 3 + 2], 65531);
+}
+
+}  // namespace

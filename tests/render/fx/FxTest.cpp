@@ -1,0 +1,313 @@
+// The effect runtime on its own in a small window: parsing, parameters, samplers and
+// pass states, seen through GL state and the pixels drawn.
+#include <GL/glew.h>
+
+#include <string>
+
+#include "render/fx/Fx.h"
+#include "support/GlWindowTest.h"
+
+using namespace nimbus;
+
+namespace {
+
+// A vertex program that passes POSITION through and a fragment program of one colour.
+const std::string kPrograms = R"(
+vertex VS { attribute vec4 position : POSITION; void main() { gl_Position = vec4(position.xyz, 1.0); } }
+fragment FS { void main() { gl_FragColor = g_color; } }
+)";
+
+// Each test gets a context with render states whose errors it counts.
+class FxTest : public GlWindowTest {
+protected:
+    static constexpr int kSize = 32;
+    static void SetUpTestSuite() { openWindow(kSize, kSize); }
+    void SetUp() override {
+        GlWindowTest::SetUp();
+        context_ = fx::createContext();
+        fx::registerStates(context_);
+        fx::setErrorHandler(
+            context_, [](int, void* user) { ++*static_cast<int*>(user); }, &errors_);
+        glDisable(GL_DEPTH_TEST);
+        glDisable(GL_CULL_FACE);
+        glDisable(GL_BLEND);
+    }
+    void TearDown() override {
+        fx::destroyEffect(effect_);
+        fx::destroyContext(context_);
+        GlWindowTest::TearDown();
+    }
+
+    // Compiles the text and validates every technique; fails the test when it does not compile.
+    void compile(const std::string& text) {
+        effect_ = fx::createEffect(context_, text.c_str());
+        const char* listing = fx::lastListing(context_);
+        ASSERT_NE(effect_, nullptr) << (listing ? listing : "no listing");
+        for (fx::Technique* t = fx::firstTechnique(effect_); t; t = fx::nextTechnique(t))
+            fx::validateTechnique(t);
+    }
+    fx::Parameter* parameter(const char* name) { return fx::namedParameter(effect_, name); }
+    // Clears to the colour, then draws a quad over the window through every pass of the
+    // technique, feeding its POSITION input; returns the number of passes drawn.
+    int draw(const char* technique, float r = 0, float g = 0, float b = 0) {
+        glClearColor(r, g, b, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+        const float corners[] = {-1, -1, 0, 1, -1, 0, 1, 1, 0, -1, 1, 0};
+        int passes = 0;
+        for (fx::Pass* pass = fx::firstPass(fx::namedTechnique(effect_, technique)); fx::isPass(pass);
+             pass = fx::nextPass(pass), ++passes) {
+            fx::setPassState(pass);
+            fx::Input* position = fx::firstInput(fx::passVertexProgram(pass));
+            fx::setInputPointer(position, 3, GL_FLOAT, 12, corners);
+            fx::enableInput(position);
+            glDrawArrays(GL_QUADS, 0, 4);
+            fx::disableInput(position);
+            fx::resetPassState(pass);
+        }
+        return passes;
+    }
+
+    fx::Context* context_ = nullptr;
+    fx::Effect* effect_ = nullptr;
+    int errors_ = 0;
+};
+
+GLint integer(GLenum what) {
+    GLint v[2] = {0, 0};
+    glGetIntegerv(what, v);
+    return v[0];
+}
+
+TEST_F(FxTest, InputsAreRecordedInOrderWithTheirSemantics) {
+    compile(R"(// a solid colour
+uniform vec4 g_color : DIFFUSE;
+vertex VS {
+    attribute vec4 position : POSITION; /* a } in a comment */
+    attribute vec2 uv : texcoord0;
+    void main() { gl_Position = vec4(position.xyz, 1.0); }
+}
+fragment FS { void main() { gl_FragColor = g_color; } }
+technique Solid { pass p0 { VertexProgram = VS; FragmentProgram = FS; } }
+)");
+    fx::Technique* t = fx::namedTechnique(effect_, "Solid");
+    ASSERT_TRUE(fx::isTechniqueValidated(t));
+    EXPECT_EQ(fx::firstTechnique(effect_), t);
+    fx::Input* in = fx::firstInput(fx::passVertexProgram(fx::firstPass(t)));
+    ASSERT_NE(in, nullptr);
+    EXPECT_STREQ(fx::inputSemantic(in), "POSITION");
+    in = fx::nextInput(in);
+    ASSERT_NE(in, nullptr);
+    EXPECT_STREQ(fx::inputSemantic(in), "texcoord0");
+    EXPECT_EQ(fx::nextInput(in), nullptr);
+    EXPECT_EQ(fx::nextPass(fx::firstPass(t)), nullptr);
+    EXPECT_EQ(fx::namedTechnique(effect_, "solid"), nullptr);
+    EXPECT_EQ(fx::parameterBySemantic(effect_, "DIFFUSE"), parameter("g_color"));
+    EXPECT_EQ(fx::lastListing(context_), nullptr);
+}
+
+TEST_F(FxTest, DamagedEffectsAreRefusedWithTheLineInTheListing) {
+    const struct {
+        const char* text;
+        const char* expected;
+    } cases[] = {
+        {"uniform vec4 a;\n\nuniform vec4 b\nvertex", "line 4: expected ';' after parameter b"},
+        {"\nvertex VS { void main() { if (true) { }\n", "line 2: unbalanced braces in program VS"},
+        {"\n/* never closed", "line 2: unterminated comment"},
+        {"uniform ivec4 a;", "line 1: unsupported parameter type 'ivec4'"},
+        {"texture t;", "line 1: expected uniform, shared, vertex, fragment or technique, found 'texture'"},
+        {"technique T {\n pass { VertexProgram = VS; FragmentProgram = FS;\n Blend = true; } }",
+         "line 3: unknown pass state Blend"},
+        {"technique T {\n pass { VertexProgram = VS; FragmentProgram = FS;\n DepthFunc = Sometimes; } }",
+         "line 3: unknown value Sometimes for DepthFunc"},
+        {"technique T {\n pass { VertexProgram = VS; FragmentProgram = FS;\n BlendFunc = (One, Two); } }",
+         "line 3: unknown value Two for BlendFunc"},
+        {"technique T {\n pass p { VertexProgram = VS;\n FragmentProgram = Missing; } }",
+         "line 3: FragmentProgram Missing does not exist"},
+        {"technique T {\n pass p { VertexProgram = FS; FragmentProgram = FS; } }",
+         "line 2: FS is a fragment program, not a vertex program"},
+        {"technique T {\n pass p { VertexProgram = VS; } }",
+         "line 2: pass p of technique T has no FragmentProgram"},
+        {"technique T { }", "line 1: technique T has no pass"},
+    };
+    for (const auto& c : cases) {
+        errors_ = 0;
+        const std::string text = c.text + (std::string(c.text).rfind("technique", 0) == 0 ? kPrograms : "");
+        EXPECT_EQ(fx::createEffect(context_, text.c_str()), nullptr) << c.text;
+        const char* listing = fx::lastListing(context_);
+        ASSERT_NE(listing, nullptr) << c.text;
+        EXPECT_NE(std::string(listing).find(c.expected), std::string::npos) << listing;
+        EXPECT_EQ(errors_, 1);
+        EXPECT_EQ(fx::getError(context_), fx::kCompileFailed);
+        EXPECT_EQ(fx::getError(context_), fx::kNoError);
+    }
+    // Render states need a context that registered them.
+    fx::Context* bare = fx::createContext();
+    const std::string states =
+        "technique T { pass { VertexProgram = VS; FragmentProgram = FS; BlendEnable = true; } }" + kPrograms;
+    EXPECT_EQ(fx::createEffect(bare, states.c_str()), nullptr);
+    EXPECT_NE(std::string(fx::lastListing(bare)).find("no render states"), std::string::npos);
+    fx::destroyContext(bare);
+    compile("uniform vec4 g_color;" + states);
+}
+
+TEST_F(FxTest, ProgramsThatDoNotCompileOrLinkLeaveTheirTechniqueUnvalidatedAndSayWhy) {
+    compile(R"(uniform vec4 g_color;
+vertex VS {
+    attribute vec4 position : POSITION;
+    void main() {
+        gl_Position = position;
+        undeclared = 1.0;
+    }
+}
+fragment FS { void main() { gl_FragColor = g_color; } }
+technique T { pass { VertexProgram = VS; FragmentProgram = FS; } }
+)");
+    fx::Technique* t = fx::firstTechnique(effect_);
+    EXPECT_FALSE(fx::isTechniqueValidated(t));
+    EXPECT_FALSE(fx::validateTechnique(t));
+    std::string listing = fx::lastListing(context_);
+    for (const char* piece : {"line 2: program VS does not compile", "0:6(", "undeclared"}) {
+        EXPECT_NE(listing.find(piece), std::string::npos) << listing;
+    }
+    fx::destroyEffect(effect_);
+    effect_ = fx::createEffect(context_, (R"(uniform vec4 g_color;
+fragment Unresolved {
+    vec4 shade();
+    void main() { gl_FragColor = shade(); }
+}
+technique Broken { pass first { VertexProgram = VS; FragmentProgram = Unresolved; } }
+technique Works { pass { VertexProgram = VS; FragmentProgram = FS; } }
+)" + kPrograms)
+                                             .c_str());
+    ASSERT_NE(effect_, nullptr);
+    fx::Technique* broken = fx::namedTechnique(effect_, "Broken");
+    EXPECT_FALSE(fx::validateTechnique(broken));
+    listing = fx::lastListing(context_);
+    EXPECT_NE(listing.find("line 6: pass first of technique Broken does not link"), std::string::npos)
+        << listing;
+    EXPECT_NE(listing.find("shade"), std::string::npos) << listing;
+    EXPECT_FALSE(fx::isTechniqueValidated(broken));
+    EXPECT_TRUE(fx::validateTechnique(fx::namedTechnique(effect_, "Works")));
+    // Setting an unvalidated pass does nothing but raise an error.
+    errors_ = 0;
+    fx::setPassState(fx::firstPass(broken));
+    EXPECT_EQ(errors_, 1);
+    EXPECT_EQ(fx::getError(context_), fx::kNotValidated);
+}
+
+// A value set once serves every pass; a new one reaches passes that already ran.
+// Arrays, samplers and matrices reach their programs through the core's draws.
+TEST_F(FxTest, AValueReachesEveryPassAndMisusedParametersChangeNothing) {
+    compile(R"(
+uniform vec4 g_color;
+uniform mat4 g_place : WORLD;
+uniform vec4 g_palette[3];
+uniform float g_pick;
+uniform sampler2D g_first;
+uniform sampler2D g_second;
+fragment Sampled { void main() { gl_FragColor = texture2D(g_first, vec2(0.5)) + texture2D(g_second, vec2(0.5)); } }
+technique Double {
+    pass { VertexProgram = VS; FragmentProgram = FS; }
+    pass { VertexProgram = VS; FragmentProgram = FS; BlendEnable = true; BlendFunc = (SrcAlpha, One); }
+}
+technique T { pass { VertexProgram = VS; FragmentProgram = Sampled; } }
+)" + kPrograms);
+    const float half[4] = {0.5f, 0.5f, 0.0f, 0.5f};
+    fx::setParameter4fv(parameter("g_color"), half);
+    EXPECT_EQ(draw("Double"), 2);
+    EXPECT_TRUE(sameColor(pixel(5, 5), rgba(191, 191, 0, 255)));
+    fx::setParameter3f(parameter("g_color"), 0.0f, 0.0f, 0.5f);  // alpha stays 0.5
+    draw("Double");
+    EXPECT_TRUE(sameColor(pixel(5, 5), rgba(0, 0, 191, 255)));
+    // After a pass no unit keeps a texture of the effect.
+    fx::setupSampler(parameter("g_first"), 1);
+    fx::setupSampler(parameter("g_second"), 2);
+    draw("T");
+    for (GLenum unit : {GL_TEXTURE0, GL_TEXTURE1}) {
+        glActiveTexture(unit);
+        EXPECT_EQ(integer(GL_TEXTURE_BINDING_2D), 0);
+    }
+    glActiveTexture(GL_TEXTURE0);
+    EXPECT_EQ(errors_, 0);
+
+    const std::pair<void (*)(fx::Effect*), int> misuses[] = {
+        {[](fx::Effect* e) { fx::setParameter1f(fx::namedParameter(e, "g_place"), 1.0f); },
+         fx::kWrongParameterType},
+        {[](fx::Effect* e) { fx::setMatrixParameterfc(fx::namedParameter(e, "g_pick"), nullptr); },
+         fx::kWrongParameterType},
+        {[](fx::Effect* e) { fx::setParameter3f(fx::namedParameter(e, "g_palette"), 1, 2, 3); },
+         fx::kWrongParameterType},
+        {[](fx::Effect* e) { fx::setupSampler(fx::namedParameter(e, "g_pick"), 1); },
+         fx::kWrongParameterType},
+        {[](fx::Effect* e) { fx::arrayElement(fx::namedParameter(e, "g_palette"), 3); },
+         fx::kArrayIndexOutOfRange},
+        {[](fx::Effect* e) { fx::arrayElement(fx::namedParameter(e, "g_palette"), -1); },
+         fx::kArrayIndexOutOfRange},
+        {[](fx::Effect* e) { fx::arrayElement(fx::namedParameter(e, "g_pick"), 0); }, fx::kNotAnArray},
+    };
+    for (const auto& [misuse, code] : misuses) {
+        errors_ = 0;
+        misuse(effect_);
+        EXPECT_EQ(errors_, 1);
+        EXPECT_EQ(fx::getError(context_), code);
+        EXPECT_EQ(fx::getError(context_), fx::kNoError);
+    }
+    EXPECT_EQ(fx::arraySize(parameter("g_palette")), 3);
+    EXPECT_EQ(fx::arraySize(parameter("g_pick")), 0);
+    EXPECT_EQ(parameter("g_missing"), nullptr);
+    EXPECT_EQ(fx::parameterBySemantic(effect_, "WORLD"), parameter("g_place"));
+    EXPECT_EQ(fx::parameterBySemantic(effect_, "world"), nullptr);
+    EXPECT_STRNE(fx::errorString(fx::kWrongParameterType), fx::errorString(999));
+}
+
+// A pass puts back every state it set as it found it, and leaves the states it does not
+// set alone.
+TEST_F(FxTest, APassPutsBackEveryStateItSetAndOnlyThose) {
+    compile("uniform vec4 g_color;" + kPrograms + R"(
+technique Everything {
+    pass { VertexProgram = VS; FragmentProgram = FS;
+           BlendEnable = true; BlendFunc = (DstColor, Zero);
+           DepthTestEnable = true; DepthMask = false; DepthFunc = Always;
+           CullFaceEnable = true; CullFace = Front; PolygonMode = Line; LineWidth = 3.0; }
+}
+technique Plain { pass { VertexProgram = VS; FragmentProgram = FS; } }
+)");
+    glBlendFuncSeparate(GL_ONE, GL_ZERO, GL_SRC_ALPHA, GL_ONE);
+    glDepthFunc(GL_LESS);
+    glDepthMask(GL_TRUE);
+    glCullFace(GL_BACK);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glLineWidth(1.0f);
+    glUseProgram(0);
+    const GLint any = -1;
+    const std::tuple<GLenum, GLint, GLint> states[] = {
+        {GL_BLEND, GL_TRUE, GL_FALSE},           {GL_BLEND_SRC_RGB, GL_DST_COLOR, GL_ONE},
+        {GL_BLEND_DST_RGB, any, GL_ZERO},        {GL_BLEND_SRC_ALPHA, any, GL_SRC_ALPHA},
+        {GL_BLEND_DST_ALPHA, GL_ZERO, GL_ONE},   {GL_DEPTH_TEST, GL_TRUE, GL_FALSE},
+        {GL_DEPTH_WRITEMASK, GL_FALSE, GL_TRUE}, {GL_DEPTH_FUNC, GL_ALWAYS, GL_LESS},
+        {GL_CULL_FACE, GL_TRUE, GL_FALSE},       {GL_CULL_FACE_MODE, GL_FRONT, GL_BACK},
+        {GL_POLYGON_MODE, GL_LINE, GL_FILL},     {GL_LINE_WIDTH, 3, 1},
+    };
+    fx::Pass* pass = fx::firstPass(fx::namedTechnique(effect_, "Everything"));
+    fx::setPassState(pass);
+    EXPECT_NE(integer(GL_CURRENT_PROGRAM), 0);
+    for (const auto& [what, set, before] : states)
+        EXPECT_TRUE(set == any || integer(what) == set) << std::hex << what;
+    fx::resetPassState(pass);
+    EXPECT_EQ(integer(GL_CURRENT_PROGRAM), 0);
+    for (const auto& [what, set, before] : states) EXPECT_EQ(integer(what), before) << std::hex << what;
+    glBlendFunc(GL_ONE, GL_ZERO);
+
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_GREATER);
+    fx::Pass* plain = fx::firstPass(fx::namedTechnique(effect_, "Plain"));
+    fx::setPassState(plain);
+    EXPECT_EQ(integer(GL_DEPTH_FUNC), GL_GREATER);
+    glDepthFunc(GL_EQUAL);
+    fx::resetPassState(plain);
+    EXPECT_EQ(integer(GL_DEPTH_FUNC), GL_EQUAL);
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    glDepthFunc(GL_LESS);
+}
+
+}  // namespace

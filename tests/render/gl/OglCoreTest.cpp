@@ -1,0 +1,400 @@
+// The GL core in a small window: draws through effects, textures, and the loaders that
+// make effects and textures from files, read back pixel by pixel.
+#include <GL/glew.h>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "core/Path.h"
+#include "core/ResourceManager.h"
+#include "core/VectorOutBuffer.h"
+#include "core/math/Color.h"
+#include "core/math/Transform.h"
+#include "render/Camera.h"
+#include "render/IndexBuffer.h"
+#include "render/Loaders.h"
+#include "render/Shader.h"
+#include "render/Texture.h"
+#include "render/TextureFile.h"
+#include "render/VertexBuffer.h"
+#include "render/gl/OglCore.h"
+#include "support/GlWindowTest.h"
+#include "support/LogCapture.h"
+#include "support/NamedInput.h"
+
+using namespace nimbus;
+
+namespace {
+
+constexpr uint32_t kBlack = rgba(0, 0, 0, 255), kRed = rgba(255, 0, 0, 255), kGreen = rgba(0, 255, 0, 255),
+                   kBlue = rgba(0, 0, 255, 255), kYellow = rgba(255, 255, 0, 255);
+
+// An effect of one technique: a vertex program placing POSITION at `position` and a
+// fragment program of one colour expression.
+std::string effect(const std::string& fragment = "g_color",
+                   const std::string& uniforms = "uniform vec4 g_color;",
+                   const std::string& position = "vec4(position, 1.0)") {
+    return uniforms +
+           "\nvertex VS { attribute vec3 position : POSITION; void main() { gl_Position = " + position +
+           "; } }\nfragment FS { void main() { gl_FragColor = " + fragment +
+           "; } }\ntechnique Technique1 { pass { VertexProgram = VS; FragmentProgram = FS; } }\n";
+}
+
+TextureHeader header(PixelFormat format, int width, int height, int mipCount) {
+    TextureHeader h;
+    h.format = static_cast<int16_t>(format);
+    h.width = static_cast<int16_t>(width);
+    h.height = static_cast<int16_t>(height);
+    h.mipCount = static_cast<int16_t>(mipCount);
+    return h;
+}
+
+// A window small enough that a test names the pixels it reads.
+class GlTest : public GlWindowTest {
+protected:
+    static constexpr int kSize = 64;
+    static void SetUpTestSuite() { openWindow(kSize, kSize); }
+
+    std::unique_ptr<Shader> compile(const std::string& text) {
+        std::unique_ptr<Shader> shader(core_->createShader(text.c_str()));
+        EXPECT_NE(shader, nullptr);
+        return shader;
+    }
+    // A flat effect of the colour.
+    std::unique_ptr<Shader> flat(const Vector3& color) {
+        auto shader = compile(effect());
+        shader->setVector("g_color", color);
+        return shader;
+    }
+    // A buffer of Position vertices; a quad over the rectangle, counter-clockwise so
+    // back-face culling keeps it, at depth z.
+    static std::unique_ptr<VertexBuffer> vertices(const std::vector<float>& xyz) {
+        std::unique_ptr<VertexBuffer> vb(
+            core_->createVertexBuffer(int32_t(xyz.size() / 3), VertexFormat(0x01), false));
+        std::memcpy(vb->lockForWrite(), xyz.data(), xyz.size() * sizeof(float));
+        vb->unlock();
+        return vb;
+    }
+    static std::unique_ptr<VertexBuffer> quad(float x0, float y0, float x1, float y1, float z = 0.0f) {
+        return vertices({x0, y0, z, x1, y0, z, x1, y1, z, x0, y1, z});
+    }
+    static void draw(Shader& shader, const char* technique = nullptr, VertexBuffer* vb = nullptr) {
+        auto whole = quad(-1, -1, 1, 1);
+        core_->draw(PrimitiveType::Quads, 4, 0, vb ? vb : whole.get(), nullptr, &shader, technique);
+    }
+};
+
+TEST_F(GlTest, EveryPassDrawsAndAValueSetOnceServesLaterDraws) {
+    // Red, then green added on top by a blending second pass.
+    auto shader = compile(R"(uniform vec4 g_color;
+vertex VS { attribute vec3 position : POSITION; void main() { gl_Position = vec4(position, 1.0); } }
+fragment Flat { void main() { gl_FragColor = g_color; } }
+fragment Green { void main() { gl_FragColor = vec4(0.0, 1.0, 0.0, 1.0); } }
+technique Technique1 {
+    pass base { VertexProgram = VS; FragmentProgram = Flat; }
+    pass glow { VertexProgram = VS; FragmentProgram = Green; BlendEnable = true; BlendFunc = (One, One); DepthFunc = LEqual; }
+})");
+    EXPECT_TRUE(shader->setVector("g_color", Vector3(1, 0, 0)));
+    EXPECT_FALSE(shader->setVector("g_missing", Vector3(1, 0, 0)));
+    draw(*shader, "Technique1");
+    EXPECT_TRUE(sameColor(pixel(10, 10), kYellow));
+    EXPECT_FALSE(glIsEnabled(GL_BLEND)) << "the second pass leaves blending as it found it";
+    // Nothing set again; the empty name picks the first technique.
+    core_->clear(Color(0, 0, 0, 1));
+    draw(*shader, "");
+    EXPECT_TRUE(sameColor(pixel(50, 50), kYellow));
+}
+
+TEST_F(GlTest, IndexedDrawsStartAtTheFirstIndexAndDrawsPastTheBufferAreRefused) {
+    auto shader = flat(Vector3(0, 1, 0));
+    auto vb = vertices({-1, -1, 0, 0, -1, 0, 0, 1, 0, -1, 1, 0,    // left half
+                        0,  -1, 0, 1, -1, 0, 1, 1, 0, 0,  1, 0});  // right half
+    std::unique_ptr<IndexBuffer> ib(core_->createIndexBuffer(12, false));
+    const uint16_t indices[] = {0, 1, 2, 0, 2, 3, 4, 5, 6, 4, 6, 7};
+    std::memcpy(ib->lockForWrite(), indices, sizeof indices);
+    ib->unlock();
+    EXPECT_EQ(ib->getIndexSize(), 2);
+    core_->draw(PrimitiveType::Triangles, 6, 6, vb.get(), ib.get(), shader.get(), "Technique1");
+    EXPECT_TRUE(sameColor(pixel(16, 32), kBlack));
+    EXPECT_TRUE(sameColor(pixel(48, 32), kGreen));
+
+    core_->clear(Color(0, 0, 0, 1));
+    auto four = quad(-1, -1, 1, 1);
+    LogCapture log;
+    const int32_t draws[][2] = {{8, 0}, {4, 2}, {-4, 0}};
+    for (const auto& d : draws)
+        core_->draw(PrimitiveType::Quads, d[0], d[1], four.get(), nullptr, shader.get(), nullptr);
+    EXPECT_TRUE(sameColor(pixel(32, 32), kBlack));
+    EXPECT_EQ(log.lines().size(), 3u);
+}
+
+TEST_F(GlTest, PointSpritesAreSizedByTheProgramOnlyWithoutIndices) {
+    auto shader = compile(
+        effect("vec4(gl_PointCoord.x, 1.0, 0.0, 1.0)", "", "vec4(position, 1.0); gl_PointSize = 9.0"));
+    auto vb = vertices({0.5f / 32, 0.5f / 32, 0});  // the centre of pixel (32, 32)
+    core_->draw(PrimitiveType::PointSprites, 1, 0, vb.get(), nullptr, shader.get(), nullptr);
+    const uint32_t left = pixel(29, 32), right = pixel(35, 32);
+    EXPECT_EQ(green(left), 255) << "a nine-pixel sprite";
+    EXPECT_EQ(green(right), 255);
+    EXPECT_LT(red(left), red(right)) << "the sprite coordinate runs left to right";
+    EXPECT_FALSE(glIsEnabled(GL_POINT_SPRITE));
+    EXPECT_FALSE(glIsEnabled(GL_VERTEX_PROGRAM_POINT_SIZE));
+
+    core_->clear(Color(0, 0, 0, 1));
+    std::unique_ptr<IndexBuffer> ib(core_->createIndexBuffer(1, false));
+    ib->lockForWrite()[0] = 0;
+    ib->unlock();
+    core_->draw(PrimitiveType::PointSprites, 1, 0, vb.get(), ib.get(), shader.get(), nullptr);
+    EXPECT_EQ(green(pixel(32, 32)), 255) << "a plain point";
+    EXPECT_TRUE(sameColor(pixel(35, 32), kBlack));
+}
+
+TEST_F(GlTest, ArraySettersSetTheDeclaredOrTheGivenElementsWhicheverAreFewer) {
+    auto shader = compile(
+        effect("g_colorPalette[int(min(gl_FragCoord.x / 16.0, 2.0))]", "uniform vec4 g_colorPalette[3];"));
+    const Vector4 colors[] = {{1, 0, 0, 1}, {0, 1, 0, 1}, {0, 0, 1, 1}, {1, 1, 1, 1}, {1, 1, 1, 1}};
+    EXPECT_TRUE(shader->setVectorArray("g_colorPalette", colors, 5));
+    draw(*shader);
+    EXPECT_TRUE(sameColor(pixel(8, 8), kRed));
+    EXPECT_TRUE(sameColor(pixel(24, 8), kGreen));
+    EXPECT_TRUE(sameColor(pixel(40, 8), kBlue));
+    EXPECT_TRUE(shader->setVectorArray("g_colorPalette", colors + 3, 1));
+    core_->clear(Color(0, 0, 0, 1));
+    draw(*shader);
+    EXPECT_TRUE(sameColor(pixel(8, 8), rgba(255, 255, 255, 255)));
+    EXPECT_TRUE(sameColor(pixel(24, 8), kGreen));
+}
+
+TEST_F(GlTest, TransformsArriveWithTheirRowsAsColumns) {
+    auto shader = compile(effect("g_color", "uniform mat4 g_modelTransform; uniform vec4 g_color;",
+                                 "g_modelTransform * vec4(position, 1.0)"));
+    auto left = quad(-1, -1, 0, 1);
+    Transform shift;
+    shift.t = Vector3(0.5f, 0, 0);
+    EXPECT_TRUE(shader->setTransform("g_modelTransform", shift));
+    EXPECT_TRUE(shader->setVector("g_color", Vector3(1, 0, 0)));
+    draw(*shader, nullptr, left.get());
+    EXPECT_TRUE(sameColor(pixel(8, 32), kBlack));
+    EXPECT_TRUE(sameColor(pixel(40, 32), kRed));
+    core_->clear(Color(0, 0, 0, 1));
+    EXPECT_TRUE(shader->setMatrix("g_modelTransform", Matrix44::translation(Vector3(1.0f, 0, 0))));
+    draw(*shader, nullptr, left.get());
+    EXPECT_TRUE(sameColor(pixel(30, 32), kBlack));
+    EXPECT_TRUE(sameColor(pixel(50, 32), kRed));
+}
+
+TEST_F(GlTest, LinesAreDrawnThroughTheEffect) {
+    auto shader = flat(Vector3(0, 1, 0));
+    const float y = 0.5f / 32;  // the centre of row 32
+    core_->drawLine(Vector4(-1, y, 0, 1), Vector4(1, y, 0, 1), Color(1, 1, 1, 1), shader.get(), "Technique1");
+    EXPECT_TRUE(sameColor(pixel(10, 32), kGreen));
+    EXPECT_TRUE(sameColor(pixel(10, 40), kBlack));
+}
+
+TEST_F(GlTest, TechniquesThatCannotRunDrawNothingAndEffectsWithoutOneAreRefused) {
+    auto shader = compile(effect() + R"(fragment Broken { void main() { gl_FragColor = undefinedColour(); } }
+technique Bad { pass { VertexProgram = VS; FragmentProgram = Broken; } })");
+    shader->setVector("g_color", Vector3(1, 0, 0));
+    EXPECT_EQ(shader->firstPass("Bad"), nullptr);
+    draw(*shader, "Bad");
+    draw(*shader, "NoSuchTechnique");
+    EXPECT_TRUE(sameColor(pixel(32, 32), kBlack));
+    draw(*shader, "Technique1");
+    EXPECT_TRUE(sameColor(pixel(32, 32), kRed));
+
+    LogCapture log;
+    EXPECT_EQ(core_->createShader("uniform vec4 g_color;\n\ntechnique T { pass { Bogus = 1; } }\n"), nullptr);
+    EXPECT_TRUE(log.saw({"CG Error while compiling:"}));
+    EXPECT_TRUE(log.saw({"line 3"})) << log.all();
+    EXPECT_EQ(core_->createShader(effect("missing()").c_str()), nullptr);
+    EXPECT_TRUE(log.saw({"No technique"})) << log.all();
+    EXPECT_TRUE(log.saw({"missing"})) << log.all();
+}
+
+TEST_F(GlTest, ACoreBindsToABorrowedContextAndLeavesItAlive) {
+    int32_t w = -1, h = -1;
+    core_->getSize(w, h);
+    EXPECT_EQ(std::make_pair(w, h), std::make_pair(kSize, kSize));
+    auto* other = new OglCore();
+    other->getSize(w, h);
+    EXPECT_EQ(std::make_pair(w, h), std::make_pair(0, 0));
+    EXPECT_FALSE(other->initialize(CoreDesc()));
+
+    CoreDesc desc = windowDesc();
+    ASSERT_NE(desc.window, nullptr);
+    desc.width = 20;
+    desc.height = 10;
+    desc.verticalSync = false;
+    EXPECT_TRUE(other->initialize(desc));
+    other->getSize(w, h);
+    EXPECT_EQ(std::make_pair(w, h), std::make_pair(20, 10));
+    delete other;
+
+    ASSERT_EQ(windowDesc().glContext, desc.glContext);
+    glViewport(0, 0, kSize, kSize);
+    draw(*flat(Vector3(1, 0, 0)));
+    EXPECT_TRUE(sameColor(pixel(32, 32), kRed));
+}
+
+TEST_F(GlTest, EveryPixelFormatUploadsAsRgba) {
+    const std::tuple<PixelFormat, std::vector<uint8_t>, std::vector<uint8_t>> cases[] = {
+        {PixelFormat::RGBA, {10, 20, 30, 40}, {10, 20, 30, 40}},
+        {PixelFormat::BGRA, {10, 20, 30, 40}, {30, 20, 10, 40}},
+        {PixelFormat::RGB, {10, 20, 30}, {10, 20, 30, 255}},
+        {PixelFormat::BGR, {10, 20, 30}, {30, 20, 10, 255}},
+        {PixelFormat::Alpha, {77}, {255, 255, 255, 77}},
+    };
+    for (const auto& [format, pixel, rgba] : cases) {
+        // Three pixels per row: rows whose size is no multiple of four must not be padded.
+        std::vector<uint8_t> pixels, expected;
+        for (int i = 0; i < 3 * 2; ++i) {
+            pixels.insert(pixels.end(), pixel.begin(), pixel.end());
+            expected.insert(expected.end(), rgba.begin(), rgba.end());
+        }
+        std::unique_ptr<Texture> texture(core_->createTexture(header(format, 3, 2, 1), pixels.data(),
+                                                              static_cast<int64_t>(pixels.size())));
+        ASSERT_NE(texture, nullptr);
+        EXPECT_EQ(std::make_pair(texture->getWidth(), texture->getHeight()), std::make_pair(3, 2));
+        std::vector<uint8_t> back(3 * 2 * 4);
+        ASSERT_TRUE(texture->readPixels(back.data(), static_cast<int64_t>(back.size())));
+        EXPECT_EQ(back, expected) << "format " << static_cast<int>(format);
+    }
+    GLfloat bias = -1;
+    glGetFloatv(GL_RED_BIAS, &bias);
+    EXPECT_EQ(bias, 0.0f) << "the alpha upload leaves no bias behind";
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+}
+
+TEST_F(GlTest, MipLevelsComeFromTheChainInOrder) {
+    // 4 x 4, 2 x 2, 1 x 1, each level one grey.
+    std::vector<uint8_t> chain(16, 200);
+    chain.insert(chain.end(), 4, 100);
+    chain.push_back(50);
+    std::unique_ptr<Texture> texture(core_->createTexture(header(PixelFormat::Alpha, 4, 4, 3), chain.data(),
+                                                          static_cast<int64_t>(chain.size())));
+    ASSERT_NE(texture, nullptr);
+    const uint8_t one[4] = {1, 2, 3, 4};
+    std::unique_ptr<Texture> single(core_->createTexture(header(PixelFormat::RGBA, 1, 1, 1), one, 4));
+    auto parameter = [](const std::unique_ptr<Texture>& t, GLenum name) {
+        GLint value = 0;
+        glBindTexture(GL_TEXTURE_2D, t->getHandle());
+        glGetTexParameteriv(GL_TEXTURE_2D, name, &value);
+        return value;
+    };
+    for (int level : {1, 2}) {
+        GLint w = 0;
+        glBindTexture(GL_TEXTURE_2D, texture->getHandle());
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &w);
+        std::vector<uint8_t> pixels(static_cast<size_t>(w) * w * 4);
+        glGetTexImage(GL_TEXTURE_2D, level, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        EXPECT_EQ(w, 4 >> level);
+        for (size_t i = 0; i < pixels.size(); i += 4)
+            EXPECT_EQ(pixels[i + 3], level == 1 ? 100 : 50) << level;
+    }
+    EXPECT_EQ(parameter(texture, GL_TEXTURE_MAX_LEVEL), 2);
+    EXPECT_EQ(parameter(texture, GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_LINEAR);
+    EXPECT_EQ(parameter(single, GL_TEXTURE_MIN_FILTER), GL_LINEAR);
+    EXPECT_EQ(parameter(single, GL_TEXTURE_WRAP_S), GL_REPEAT);
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+TEST_F(GlTest, BadHeadersShortPixelsAndWrongSizedReadsAreRefused) {
+    const std::vector<uint8_t> pixels(64, 1);
+    for (const TextureHeader& h : {header(PixelFormat(5), 2, 2, 1), header(PixelFormat(-1), 2, 2, 1),
+                                   header(PixelFormat::RGBA, 0, 2, 1), header(PixelFormat::RGBA, 2, -2, 1),
+                                   header(PixelFormat::RGBA, 2, 2, 0)}) {
+        LogCapture log;
+        EXPECT_EQ(core_->createTexture(h, pixels.data(), 64), nullptr);
+        EXPECT_EQ(log.lines().size(), 1u);
+    }
+    LogCapture log;
+    EXPECT_EQ(core_->createTexture(header(PixelFormat::RGBA, 4, 4, 1), pixels.data(), 63), nullptr);
+    EXPECT_TRUE(log.saw({"64", "63"})) << log.all();
+
+    std::unique_ptr<Texture> texture(core_->createTexture(header(PixelFormat::RGBA, 4, 2, 1), nullptr, 0));
+    ASSERT_NE(texture, nullptr) << "a texture without pixels still has storage";
+    std::vector<uint8_t> buffer(4 * 2 * 4 + 1, 0xAB);
+    EXPECT_FALSE(texture->readPixels(buffer.data(), 4 * 2 * 4 + 1));
+    EXPECT_FALSE(texture->readPixels(buffer.data(), 4 * 2 * 4 - 1));
+    EXPECT_EQ(buffer, std::vector<uint8_t>(4 * 2 * 4 + 1, 0xAB)) << "a refused read touches nothing";
+    EXPECT_TRUE(texture->readPixels(buffer.data(), 4 * 2 * 4));
+    EXPECT_EQ(buffer.back(), 0xAB);
+}
+
+TEST_F(GlTest, CopyFromScreenTakesTheFrameAndItsSize) {
+    core_->clear(Color(0, 1, 0, 1));
+    const uint8_t one[4] = {0, 0, 0, 0};
+    std::unique_ptr<Texture> texture(core_->createTexture(header(PixelFormat::RGBA, 1, 1, 1), one, 4));
+    ASSERT_TRUE(texture->copyFromScreen(*core_));
+    // The texture must now report the frame's size, or readPixels would accept a buffer
+    // of its old size and GL would write the whole frame into it.
+    EXPECT_EQ(std::make_pair(texture->getWidth(), texture->getHeight()), std::make_pair(kSize, kSize));
+    std::vector<uint8_t> frame(kSize * kSize * 4);
+    ASSERT_TRUE(texture->readPixels(frame.data(), static_cast<int64_t>(frame.size())));
+    EXPECT_EQ(std::vector<uint8_t>(frame.begin(), frame.begin() + 4), std::vector<uint8_t>({0, 255, 0, 255}));
+    EXPECT_EQ(std::vector<uint8_t>(frame.end() - 4, frame.end()), std::vector<uint8_t>({0, 255, 0, 255}));
+    OglCore noWindow;
+    EXPECT_FALSE(texture->copyFromScreen(noWindow));
+}
+
+TEST_F(GlTest, ASamplerShowsItsTextureAndAClearedOneShowsNone) {
+    auto shader =
+        compile(effect("texture2D(g_diffuseTexture, vec2(0.5, 0.5))", "uniform sampler2D g_diffuseTexture;"));
+    const uint8_t blue[4] = {0, 0, 255, 255};
+    std::unique_ptr<Texture> texture(core_->createTexture(header(PixelFormat::RGBA, 1, 1, 1), blue, 4));
+    EXPECT_TRUE(shader->setTexture("g_diffuseTexture", texture.get()));
+    EXPECT_FALSE(shader->setTexture("g_envmapTexture", texture.get()));
+    draw(*shader);
+    EXPECT_TRUE(sameColor(pixel(32, 32), kBlue));
+    core_->clear(Color(1, 0, 0, 1));
+    EXPECT_TRUE(shader->setTexture("g_diffuseTexture", nullptr));
+    draw(*shader);
+    EXPECT_TRUE(sameColor(pixel(32, 32), kBlack));
+}
+
+TEST_F(GlTest, TheCameraHandsItsMatricesToTheEffect) {
+    auto shader = compile(effect("g_color + g_view[3]",
+                                 "uniform mat4 g_viewProjection; uniform mat4 g_view; uniform vec4 g_color;",
+                                 "g_viewProjection * vec4(position, 1.0)"));
+    Camera camera = makeStandardCamera();
+    Transform place;
+    place.t = Vector3(0, 0, 0.25f);
+    camera.setTransform(place);
+    camera.apply(*shader);
+    shader->setVector("g_color", Vector3(0.5f, 0, 0));
+    // A small square ten units ahead shows at the centre only.
+    auto ahead = quad(-0.5f, -0.5f, 0.5f, 0.5f, -10.0f);
+    draw(*shader, nullptr, ahead.get());
+    // g_view's translation column is (0, 0, -0.25, 1): red 0.5, blue cut to 0.
+    EXPECT_TRUE(sameColor(pixel(32, 32), rgba(128, 0, 0, 255)));
+    EXPECT_TRUE(sameColor(pixel(2, 32), kBlack));
+}
+
+TEST_F(GlTest, LoadersRegisterEffectsAndTexturesUnderTheirStemsAndKeepThemOnABadFile) {
+    NamedInput fx("/Levels/Common/Shaders/Board.fx", effect());
+    ASSERT_TRUE(loadShader("/Levels/Common/Shaders/Board.fx", fx, *core_));
+    EXPECT_TRUE(getResource<Shader>("Shaders/Board", "Shader"));
+    NamedInput bad("/Levels/Common/Shaders/Cel.fx", std::string("technique {"));
+    LogCapture log;
+    EXPECT_FALSE(loadShader("/Levels/Common/Shaders/Cel.fx", bad, *core_));
+    EXPECT_FALSE(getResource<Shader>("Shaders/Cel", "Shader"));
+
+    VectorOutBuffer out;
+    ASSERT_TRUE(writeTextureFile(out, PixelFormat::RGB, 2, 1, 1, {1, 2, 3, 4, 5, 6}));
+    NamedInput file("/Themes/Lego/backdrop.texture", out.bytes());
+    ASSERT_TRUE(loadTexture("/Themes/Lego/backdrop.texture", file, *core_));
+    auto texture = getResource<Texture>("Textures/backdrop", "Texture");
+    ASSERT_TRUE(texture);
+    std::vector<uint8_t> pixels(8);
+    ASSERT_TRUE(texture->readPixels(pixels.data(), 8));
+    EXPECT_EQ(pixels, std::vector<uint8_t>({1, 2, 3, 255, 4, 5, 6, 255}));
+    // A shorter file of the same name changes nothing.
+    NamedInput cut("/Frontend/backdrop.texture",
+                   std::vector<unsigned char>(out.bytes().begin(), out.bytes().end() - 1));
+    EXPECT_FALSE(loadTexture("/Frontend/backdrop.texture", cut, *core_));
+    EXPECT_TRUE(log.saw({"Not enough bytes left in input buffer /Frontend/backdrop.texture"})) << log.all();
+    EXPECT_EQ(getResource<Texture>("Textures/backdrop", "Texture").get(), texture.get());
+}
+
+}  // namespace

@@ -1,0 +1,183 @@
+// The screen-space renderer on the game's window with the game's own effect: batches,
+// clipping, the quad limit, its two buffers and how each kind of quad looks.
+#include <GL/glew.h>
+
+#include "support/ScreenTest.h"
+
+using namespace nimbus;
+
+namespace {
+
+const ResourceHandle<Texture> kNoTexture;
+constexpr uint32_t kBlack = rgba(0, 0, 0, 255), kRed = rgba(255, 0, 0, 255),
+                   kWhite = rgba(255, 255, 255, 255);
+
+void expectClip(const OglScreenspaceRenderer::ClipRect& clip, float minX, float minY, float maxX,
+                float maxY) {
+    EXPECT_EQ((std::vector<float>{clip.minX, clip.minY, clip.maxX, clip.maxY}),
+              (std::vector<float>{minX, minY, maxX, maxY}));
+}
+
+using ScreenspaceRenderer = ScreenTest;
+
+TEST_F(ScreenspaceRenderer, TheViewMapsGuiUnitsOntoTheWindowAndAPopTooManyChangesNothing) {
+    EXPECT_EQ(std::make_pair(renderer_->scale().x, renderer_->scale().y), std::make_pair(0.75f, 1.0f));
+    EXPECT_EQ(std::make_pair(renderer_->offset().x, renderer_->offset().y), std::make_pair(0.0f, 0.0f));
+    expectClip(renderer_->currentClipRect(), -4.0f / 3.0f, -1, 4.0f / 3.0f, 1);
+    // A lop-sided view: its own corners land on the window's corners.
+    OglScreenspaceRenderer shifted(*recorder_, Vector2(2.0f, 1.0f), Vector2(0.0f, -1.0f));
+    EXPECT_EQ(std::make_pair(shifted.scale().x, shifted.offset().x), std::make_pair(1.0f, -1.0f));
+    expectClip(shifted.currentClipRect(), 0, -1, 2, 1);
+
+    renderer_->popClipRect();
+    expectClip(renderer_->currentClipRect(), -4.0f / 3.0f, -1, 4.0f / 3.0f, 1);
+    // A later push is still taken as it is, not intersected with anything left over.
+    renderer_->pushClipRect(Vector2(-2.0f, -2.0f), Vector2(2.0f, 2.0f));
+    expectClip(renderer_->currentClipRect(), -2, -2, 2, 2);
+    renderer_->popClipRect();
+    renderer_->popClipRect();
+    expectClip(renderer_->currentClipRect(), -4.0f / 3.0f, -1, 4.0f / 3.0f, 1);
+}
+
+TEST_F(ScreenspaceRenderer, ConsecutiveQuadsOfOneKindShareABatchAndAnyChangeStartsANewOne) {
+    const ResourceHandle<Texture> red(solidTexture(255, 0, 0, 255)), blue(solidTexture(0, 0, 255, 255));
+    renderer_->addQuad(quad(-1.0f, 0.5f, -0.9f, 0.6f), red, false);
+    renderer_->addQuad(quad(-0.8f, 0.5f, -0.7f, 0.6f), red, false);
+    renderer_->addQuad(quad(-0.6f, 0.5f, -0.5f, 0.6f), blue, false);
+    renderer_->addQuad(quad(-0.4f, 0.5f, -0.3f, 0.6f), blue, true);
+    renderer_->pushClipRect(Vector2(-1.3f, -0.9f), Vector2(1.3f, 0.9f));
+    renderer_->addQuad(quad(-0.2f, 0.5f, -0.1f, 0.6f), blue, true);
+    renderer_->popClipRect();
+    // Back to the first kind: not consecutive, so a batch of its own.
+    renderer_->addQuad(quad(0.0f, 0.5f, 0.1f, 0.6f), red, false);
+    renderer_->addQuad(quad(0.2f, 0.5f, 0.3f, 0.6f), kNoTexture, false);
+    EXPECT_EQ(renderer_->batchCount(), 6);
+    renderer_->flush();
+    ASSERT_EQ(recorder_->draws.size(), 6u);
+    const struct {
+        int32_t count, first;
+        const char* technique;
+    } batches[] = {{8, 0, "Blend"}, {4, 8, "Blend"},  {4, 12, "Glow"},
+                   {4, 16, "Glow"}, {4, 20, "Blend"}, {4, 24, "Wireframe"}};
+    for (size_t i = 0; i < 6; ++i) {
+        const RecordingCore::Draw& d = recorder_->draws[i];
+        EXPECT_EQ(
+            std::make_tuple(d.count, d.first, d.technique, d.scissorEnabled),
+            std::make_tuple(batches[i].count, batches[i].first, std::string(batches[i].technique), true));
+    }
+    EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
+    EXPECT_EQ(renderer_->batchCount(), 0);
+    const std::tuple<float, uint32_t> pixels[] = {
+        {-0.95f, kRed}, {-0.75f, kRed}, {-0.55f, rgba(0, 0, 255, 255)}, {0.05f, kRed}, {-0.85f, kBlack}};
+    for (const auto& [x, color] : pixels) EXPECT_TRUE(sameColor(guiPixel(x, 0.55f), color)) << x;
+}
+
+TEST_F(ScreenspaceRenderer, NestedClipRectanglesIntersectAndADisjointOneHidesItsQuads) {
+    const ResourceHandle<Texture> white(solidTexture(255, 255, 255, 255));
+    renderer_->pushClipRect(Vector2(-0.5f, -0.5f), Vector2(0.5f, 0.5f));
+    renderer_->pushClipRect(Vector2(-1.0f, -1.0f), Vector2(0.25f, 0.25f));
+    expectClip(renderer_->currentClipRect(), -0.5f, -0.5f, 0.25f, 0.25f);
+    renderer_->addQuad(quad(-1.0f, -1.0f, 1.0f, 1.0f), white, false);
+    renderer_->pushClipRect(Vector2(0.75f, 0.75f), Vector2(0.9f, 0.9f));
+    renderer_->addQuad(quad(-1.0f, -1.0f, 1.0f, 1.0f, 1, 0, 0), white, false);
+    for (int i = 0; i < 3; ++i) renderer_->popClipRect();
+    renderer_->flush();
+    // Only the intersection was drawn; the disjoint rectangle's quad never reached GL.
+    ASSERT_EQ(recorder_->draws.size(), 1u);
+    EXPECT_TRUE(sameColor(guiPixel(0.0f, 0.0f), kWhite));
+    for (const auto& [x, y] :
+         {std::pair(-0.75f, 0.0f), std::pair(0.4f, 0.0f), std::pair(0.0f, 0.4f), std::pair(0.8f, 0.8f)}) {
+        EXPECT_TRUE(sameColor(guiPixel(x, y), kBlack)) << x << ", " << y;
+    }
+}
+
+TEST_F(ScreenspaceRenderer, TheScissorBoxFollowsTheClipRectangle) {
+    OglScreenspaceRenderer::Scissor box;
+    ASSERT_TRUE(renderer_->scissorFor({-0.5f, -0.25f, 0.5f, 0.75f}, box));
+    EXPECT_EQ((std::vector<int>{box.x, box.y, box.width, box.height}),
+              (std::vector<int>{320, 288, 384, 384}));
+    // Fractions round outwards at the corner and upwards in size.
+    ASSERT_TRUE(renderer_->scissorFor({-0.001f, 0.001f, 0.002f, 0.003f}, box));
+    EXPECT_EQ((std::vector<int>{box.x, box.y, box.width, box.height}), (std::vector<int>{511, 384, 2, 1}));
+    EXPECT_FALSE(renderer_->scissorFor({0.5f, 0.0f, 0.5f, 1.0f}, box));
+    EXPECT_FALSE(renderer_->scissorFor({0.0f, 0.5f, 1.0f, 0.4f}, box));
+
+    const ResourceHandle<Texture> white(solidTexture(255, 255, 255, 255));
+    renderer_->addQuad(quad(-1, -1, 1, 1), white, false);
+    renderer_->pushClipRect(Vector2(-0.5f, -0.25f), Vector2(0.5f, 0.75f));
+    renderer_->addQuad(quad(-1, -1, 1, 1), white, false);
+    renderer_->flush();
+    ASSERT_EQ(recorder_->draws.size(), 2u);
+    const int* whole = recorder_->draws[0].scissor;
+    const int* clipped = recorder_->draws[1].scissor;
+    EXPECT_EQ(std::vector<int>(whole, whole + 4), (std::vector<int>{0, 0, width_, height_}));
+    EXPECT_EQ(std::vector<int>(clipped, clipped + 4), (std::vector<int>{320, 288, 384, 384}));
+}
+
+TEST_F(ScreenspaceRenderer, QuadsPastFiveHundredAndTwelveAreDroppedAndTheRestDrawn) {
+    const ResourceHandle<Texture> green(solidTexture(0, 255, 0, 255));
+    // 600 cells of a grid, 32 to a row.
+    auto cell = [](int i) { return Vector2(-1.28f + float(i % 32) * 0.08f, -0.95f + float(i / 32) * 0.08f); };
+    for (int i = 0; i < 600; ++i)
+        renderer_->addQuad(quad(cell(i).x, cell(i).y, cell(i).x + 0.05f, cell(i).y + 0.05f), green, false);
+    EXPECT_EQ(renderer_->quadCount(), 512);
+    renderer_->flush();
+    ASSERT_EQ(recorder_->draws.size(), 1u);
+    EXPECT_EQ(recorder_->draws[0].count, 2048);
+    EXPECT_TRUE(sameColor(guiPixel(cell(511).x + 0.025f, cell(511).y + 0.025f), rgba(0, 255, 0, 255)));
+    EXPECT_TRUE(sameColor(guiPixel(cell(512).x + 0.025f, cell(512).y + 0.025f), kBlack));
+    // The next frame has room again.
+    renderer_->addQuad(quad(0, 0, 0.1f, 0.1f), green, false);
+    EXPECT_EQ(renderer_->quadCount(), 1);
+}
+
+TEST_F(ScreenspaceRenderer, TheTwoBuffersAlternateBetweenFlushes) {
+    ASSERT_EQ(recorder_->buffers.size(), 2u);
+    VertexBuffer* a = recorder_->buffers[0];
+    VertexBuffer* b = recorder_->buffers[1];
+    ASSERT_NE(a, b);
+    const ResourceHandle<Texture> white(solidTexture(255, 255, 255, 255));
+    for (VertexBuffer* buffer : {a, b, a}) {
+        recorder_->draws.clear();
+        renderer_->addQuad(quad(0, 0, 0.1f, 0.1f), white, false);
+        renderer_->flush();
+        ASSERT_EQ(recorder_->draws.size(), 1u);
+        EXPECT_EQ(recorder_->draws[0].vertices, buffer);
+        EXPECT_EQ(recorder_->draws[0].first, 0);
+    }
+    EXPECT_EQ(renderer_->currentBuffer(), 1);
+}
+
+TEST_F(ScreenspaceRenderer, GlowAddsLightBlendMixesAndAQuadWithoutTextureShowsItsOutline) {
+    const ResourceHandle<Texture> grey(solidTexture(128, 128, 128, 255)),
+        halfRed(solidTexture(255, 0, 0, 128));
+    renderer_->addQuad(quad(-1.0f, -0.5f, 0.0f, 0.5f), grey, false);
+    renderer_->addQuad(quad(-1.0f, -0.5f, -0.5f, 0.5f), halfRed, true);
+    renderer_->addQuad(quad(-0.5f, -0.5f, 0.0f, 0.5f), halfRed, false);
+    renderer_->addQuad(quad(0.25f, -0.5f, 0.75f, 0.5f, 1, 1, 0, 1), kNoTexture, false);
+    renderer_->flush();
+    // Glow: grey plus half of red; blend: half grey, half red.
+    EXPECT_TRUE(sameColor(guiPixel(-0.75f, 0.0f), rgba(255, 128, 128, 255)));
+    EXPECT_TRUE(sameColor(guiPixel(-0.25f, 0.0f), rgba(191, 64, 64, 255)));
+    EXPECT_TRUE(sameColor(guiPixel(0.5f, 0.0f), kBlack));
+    int px = 0, py = 0;
+    guiToPixel(0.25f, 0.0f, px, py);
+    EXPECT_GT(std::max({red(pixel(px - 1, py)), red(pixel(px, py)), red(pixel(px + 1, py))}), 200)
+        << "no outline near x = " << px;
+}
+
+TEST_F(ScreenspaceRenderer, WithoutTheEffectNothingIsDrawnAndNothingBreaks) {
+    ResourceManager empty;
+    setResourceManager(&empty);
+    {
+        OglScreenspaceRenderer bare(*recorder_, Vector2(4.0f / 3.0f, 1.0f), Vector2(-4.0f / 3.0f, -1.0f));
+        bare.addQuad(quad(-1, -1, 1, 1), ResourceHandle<Texture>(solidTexture(255, 255, 255, 255)), false);
+        bare.flush();
+        bare.flush();
+    }
+    setResourceManager(resources_);
+    EXPECT_TRUE(recorder_->draws.empty());
+    EXPECT_TRUE(sameColor(guiPixel(0.0f, 0.0f), kBlack));
+}
+
+}  // namespace

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+
+#include "core/ResourceManager.h"
+#include "gui/InputEvent.h"
+#include "gui/actions/ActionFactory.h"
+#include "gui/windows/WindowFactory.h"
+#include "support/TempFolder.h"
+
+namespace nimbus {
+
+// A resource manager with the test font and both factories with the standard classes,
+// made process-wide for the test and put back after it, and a folder for documents.
+class GuiEnvironment {
+public:
+    GuiEnvironment();
+    ~GuiEnvironment();
+    GuiEnvironment(const GuiEnvironment&) = delete;
+    GuiEnvironment& operator=(const GuiEnvironment&) = delete;
+
+    // Writes a document of the given sections inside <gui> to a new file and returns its name.
+    std::string write(const std::string& sections);
+
+    ResourceManager manager;
+    WindowFactory windows;
+    ActionFactory actions;
+    TempFolder folder;
+
+private:
+    ResourceManager* previousManager_;
+    WindowFactory* previousWindows_;
+    ActionFactory* previousActions_;
+    int files_ = 0;
+};
+
+// Input records as the GUI receives them.
+InputEvent keyEvent(int32_t key, int32_t unicode, bool pressed, int32_t modifiers = 0);
+InputEvent buttonEvent(InputEvent::Type type, int32_t x, int32_t y, int32_t button = 0);
+InputEvent moveEvent(int32_t x, int32_t y);
+
+}  // namespace nimbus

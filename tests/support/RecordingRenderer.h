@@ -1,0 +1,49 @@
+#pragma once
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "render/ScreenspaceRenderer.h"
+
+namespace nimbus {
+
+// A screen-space renderer that keeps what it is given instead of drawing it, for tests
+// of whatever builds quads: each quad with its texture, its layer and the clip rectangle
+// it was added under (min x, min y, max x, max y, nested clips intersected; the whole
+// plane when there is none), and how often it was flushed.
+class RecordingRenderer : public ScreenspaceRenderer {
+public:
+    struct Added {
+        ScreenQuad quad;
+        Texture* texture;
+        bool glow;
+        float clip[4];
+    };
+
+    void pushClipRect(const Vector2& min, const Vector2& max) override {
+        std::vector<float> clip = {min.x, min.y, max.x, max.y};
+        if (!clips.empty()) {
+            const std::vector<float>& top = clips.back();
+            clip = {std::max(clip[0], top[0]), std::max(clip[1], top[1]), std::min(clip[2], top[2]),
+                    std::min(clip[3], top[3])};
+        }
+        clips.push_back(clip);
+    }
+    void popClipRect() override {
+        if (!clips.empty()) clips.pop_back();
+    }
+    void addQuad(const ScreenQuad& quad, const ResourceHandle<Texture>& texture, bool glow) override {
+        const float huge = std::numeric_limits<float>::max();
+        Added entry{quad, texture.get(), glow, {-huge, -huge, huge, huge}};
+        if (!clips.empty()) std::copy(clips.back().begin(), clips.back().end(), entry.clip);
+        added.push_back(entry);
+    }
+    void flush() override { ++flushes; }
+
+    std::vector<Added> added;
+    std::vector<std::vector<float>> clips;
+    int flushes = 0;
+};
+
+}  // namespace nimbus

@@ -1,0 +1,54 @@
+#include "support/TestData.h"
+
+#include <filesystem>
+
+#include "support/GameFixture.h"
+
+namespace fs = std::filesystem;
+
+namespace nimbus {
+
+namespace {
+
+// Whole shipped folders a test never wants as they are.
+bool leftOut(const fs::path& relative) {
+    const std::string text = relative.generic_string();
+    if (text == "Frontend/gui.xml" || text == "highscores.bin") return true;
+    return text.rfind("Levels/", 0) == 0 && text.rfind("Levels/Common", 0) != 0;
+}
+
+}  // namespace
+
+TestData::TestData() {
+    const fs::path shipped = fs::canonical(NIMBUS_DATA_DIR);
+    const fs::path data = this->data();
+    fs::create_directories(data / "Levels");
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(shipped)) {
+        const fs::path relative = fs::relative(entry.path(), shipped);
+        if (leftOut(relative)) continue;
+        if (entry.is_directory())
+            fs::create_directories(data / relative);
+        else
+            fs::create_symlink(entry.path(), data / relative);
+    }
+}
+
+void TestData::write(const std::string& relativePath, const std::string& bytes) const {
+    folder_.write("Data/" + relativePath, bytes);
+}
+
+void TestData::addLevel(const std::string& name, const std::vector<std::string>& rows, int fallStep) const {
+    write("Levels/" + name + "/Level.map", levelMapFromRows(rows, fallStep));
+}
+
+void TestData::link(const std::string& relativePath, const std::string& target) const {
+    const fs::path path = data() + "/" + relativePath;
+    fs::remove(path);
+    fs::create_symlink(target, path);
+}
+
+void TestData::addTestDocument() const {
+    write("Frontend/gui.xml", readFile(NIMBUS_SOURCE_DIR "/tests/support/gui.xml"));
+}
+
+}  // namespace nimbus
