@@ -24,8 +24,8 @@
 #include "gui/windows/Quads.h"
 #include "render/Core.h"
 #include "render/ScreenspaceRenderer.h"
-#include "render/ViewSize.h"
 #include "render/Video.h"
+#include "render/ViewSize.h"
 
 using namespace nimbus;
 

@@ -26,7 +26,8 @@ void solveLevelSource(benchmark::State& state, const std::string& path) {
     }
     state.counters["states"] = static_cast<double>(states);
     state.SetLabel("search only");
-    state.counters["states/s"] = benchmark::Counter(static_cast<double>(states), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["states/s"] =
+        benchmark::Counter(static_cast<double>(states), benchmark::Counter::kIsIterationInvariantRate);
 }
 
 void turnOnOpenBoard(benchmark::State& state) {
@@ -52,7 +53,8 @@ const bool kRegistered = [] {
     }
     std::sort(sources.begin(), sources.end());
     for (const auto& path : sources) {
-        benchmark::RegisterBenchmark(("solve/" + path.stem().string()).c_str(), solveLevelSource, path.string())
+        benchmark::RegisterBenchmark(("solve/" + path.stem().string()).c_str(), solveLevelSource,
+                                     path.string())
             ->Unit(benchmark::kMillisecond);
     }
     return true;

@@ -134,8 +134,8 @@ void BM_TileBatchDraw(benchmark::State& state) {
     Matrix44 placements[12];
     Vector4 colors[12];
     for (int k = 0; k < 12; ++k) {
-        placements[k] = Matrix44::translation(Vector3(static_cast<float>(k % 4) * 0.4f - 0.6f,
-                                                      static_cast<float>(k / 4) * 0.4f - 0.4f, 0));
+        placements[k] = Matrix44::translation(
+            Vector3(static_cast<float>(k % 4) * 0.4f - 0.6f, static_cast<float>(k / 4) * 0.4f - 0.4f, 0));
         colors[k] = Vector4(k / 12.0f, 1, 0.5f, 1);
     }
     shader->setMatrix("g_viewProjection", Matrix44::scaling(Vector3(0.3f, 0.3f, 0.3f)));

@@ -56,12 +56,16 @@ Texture* readTexture(const std::string& path) {
     return screen().core->createTexture(header, pixels.data(), static_cast<int64_t>(pixels.size()));
 }
 
-ResourceHandle<Texture> loadTexture(const std::string& path) { return ResourceHandle<Texture>(readTexture(path)); }
+ResourceHandle<Texture> loadTexture(const std::string& path) {
+    return ResourceHandle<Texture>(readTexture(path));
+}
 
 ScreenQuad smallQuad(int i) {
-    const float x = -1.3f + static_cast<float>(i % 32) * 0.08f, y = -0.95f + static_cast<float>(i / 32) * 0.11f;
+    const float x = -1.3f + static_cast<float>(i % 32) * 0.08f,
+                y = -0.95f + static_cast<float>(i / 32) * 0.11f;
     ScreenQuad q;
-    const float corners[4][4] = {{x, y, 0, 1}, {x + 0.02f, y, 1, 1}, {x + 0.02f, y + 0.02f, 1, 0}, {x, y + 0.02f, 0, 0}};
+    const float corners[4][4] = {
+        {x, y, 0, 1}, {x + 0.02f, y, 1, 1}, {x + 0.02f, y + 0.02f, 1, 0}, {x, y + 0.02f, 0, 0}};
     for (int c = 0; c < 4; ++c) q.corners[c] = {corners[c][0], corners[c][1], corners[c][2], corners[c][3]};
     return q;
 }

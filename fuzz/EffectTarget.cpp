@@ -9,8 +9,15 @@
 namespace nimbus {
 namespace {
 
-const char* const kSemantics[] = {"WORLDVIEWPROJECTION", "VIEWPROJECTION", "WORLD", "VIEW", "PROJECTION",
-                                  "TIME", "DIFFUSE", "COLOR0", "POSITION"};
+const char* const kSemantics[] = {"WORLDVIEWPROJECTION",
+                                  "VIEWPROJECTION",
+                                  "WORLD",
+                                  "VIEW",
+                                  "PROJECTION",
+                                  "TIME",
+                                  "DIFFUSE",
+                                  "COLOR0",
+                                  "POSITION"};
 
 void walkParameter(fx::Parameter* parameter) {
     const float values[16] = {};
@@ -38,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fx::Effect* effect = fx::createEffect(context, text.c_str());
     if (!effect) return 0;
     for (fx::Technique* t = fx::firstTechnique(effect); t; t = fx::nextTechnique(t)) {
-        fuzzCheck(fx::namedTechnique(effect, fx::techniqueName(t)) != nullptr, "a technique is not found by name");
+        fuzzCheck(fx::namedTechnique(effect, fx::techniqueName(t)) != nullptr,
+                  "a technique is not found by name");
         for (fx::Pass* pass = fx::firstPass(t); pass; pass = fx::nextPass(pass)) {
             fuzzCheck(fx::isPass(pass), "a pass is not a pass");
             fx::Program* program = fx::passVertexProgram(pass);

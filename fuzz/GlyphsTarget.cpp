@@ -43,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     element.SetAttribute("info", scratchFile(data, size));
     std::unique_ptr<BitmapFont> font(loadFont(element));
     if (!font) return 0;
-    for (const auto& glyph : font->glyphs()) fuzzCheck(finite(glyph.second), "a glyph's metrics are not finite");
+    for (const auto& glyph : font->glyphs())
+        fuzzCheck(finite(glyph.second), "a glyph's metrics are not finite");
     std::string every;
     for (int c = 1; c < 256; ++c) every += static_cast<char>(c);
     ScreenQuad quads[255];

@@ -33,7 +33,9 @@ public:
         fuzzCheck(depth > 0, "a clip rectangle popped that was never pushed");
         --depth;
     }
-    void addQuad(const ScreenQuad& quad, const ResourceHandle<Texture>&, bool) override { touch(&quad, sizeof quad); }
+    void addQuad(const ScreenQuad& quad, const ResourceHandle<Texture>&, bool) override {
+        touch(&quad, sizeof quad);
+    }
     void flush() override { fuzzCheck(depth == 0, "a clip rectangle is left pushed after drawing"); }
 
     int depth = 0;
@@ -79,11 +81,16 @@ void exercise(Gui& gui) {
     for (const auto& transition : gui.transitions()) gui.pushSignal(transition.first);
     const int32_t w = gui.width(), h = gui.height();
     InputEvent input[] = {
-        event(InputEvent::Key, 0, 0, 'a'),           event(InputEvent::Key, 0, 0, 'a', false),
-        event(InputEvent::Key, 0, 0, 8),             event(InputEvent::Key, 0, 0, 13),
-        event(InputEvent::MouseMove, w / 2, h / 2),  event(InputEvent::MouseDown, w / 2, h / 2),
-        event(InputEvent::MouseUp, w / 2, h / 2, -1, false), event(InputEvent::MouseMove, 10, 10),
-        event(InputEvent::MouseDown, 10, 10),        event(InputEvent::MouseMove, w - 10, h - 10),
+        event(InputEvent::Key, 0, 0, 'a'),
+        event(InputEvent::Key, 0, 0, 'a', false),
+        event(InputEvent::Key, 0, 0, 8),
+        event(InputEvent::Key, 0, 0, 13),
+        event(InputEvent::MouseMove, w / 2, h / 2),
+        event(InputEvent::MouseDown, w / 2, h / 2),
+        event(InputEvent::MouseUp, w / 2, h / 2, -1, false),
+        event(InputEvent::MouseMove, 10, 10),
+        event(InputEvent::MouseDown, 10, 10),
+        event(InputEvent::MouseMove, w - 10, h - 10),
         event(InputEvent::MouseDown, w - 10, h - 10),
     };
     constexpr int kCount = sizeof input / sizeof input[0];

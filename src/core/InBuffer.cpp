@@ -7,8 +7,7 @@ namespace nimbus {
 bool requireBytes(const InBuffer& in, int64_t count) {
     if (in.bytesLeft() >= count) return true;
     LOG_ERROR("Not enough bytes left in input buffer " << in.name() << ", expected " << count
-                                                       << " but there's only " << in.bytesLeft()
-                                                       << " left.");
+                                                       << " but there's only " << in.bytesLeft() << " left.");
     return false;
 }
 

@@ -50,9 +50,9 @@ std::string systemErrorString(int error);
 
 // Reports an error: "Error: " + the streamed text + a line break, tagged with this
 // file and line. The caller then returns its failure value.
-#define LOG_ERROR(text)                                                          \
-    do {                                                                         \
-        std::ostringstream nimbusLogStream_;                                     \
-        nimbusLogStream_ << "Error: " << text << std::endl;                      \
-        ::nimbus::Log::report(__FILE__, __LINE__, nimbusLogStream_.str());       \
+#define LOG_ERROR(text)                                                    \
+    do {                                                                   \
+        std::ostringstream nimbusLogStream_;                               \
+        nimbusLogStream_ << "Error: " << text << std::endl;                \
+        ::nimbus::Log::report(__FILE__, __LINE__, nimbusLogStream_.str()); \
     } while (0)

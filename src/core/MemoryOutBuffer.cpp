@@ -6,9 +6,7 @@
 namespace nimbus {
 
 MemoryOutBuffer::MemoryOutBuffer(void* begin, void* end)
-    : begin_(static_cast<unsigned char*>(begin)),
-      end_(static_cast<unsigned char*>(end)),
-      position_(begin_) {}
+    : begin_(static_cast<unsigned char*>(begin)), end_(static_cast<unsigned char*>(end)), position_(begin_) {}
 
 int32_t MemoryOutBuffer::write(const void* source, int32_t count) {
     const int32_t n = std::min(static_cast<int32_t>(end_ - position_), count);

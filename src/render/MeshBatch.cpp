@@ -4,6 +4,8 @@
 
 namespace nimbus {
 
-bool registerMeshBatch(const char* name, MeshBatch* batch) { return registerResource(name, batch, "MeshBatch"); }
+bool registerMeshBatch(const char* name, MeshBatch* batch) {
+    return registerResource(name, batch, "MeshBatch");
+}
 
 }  // namespace nimbus

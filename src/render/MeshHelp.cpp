@@ -26,7 +26,8 @@ constexpr uint32_t kFileLayout = static_cast<uint32_t>(VertexUsage::Position) |
 // Position, normal and first texture coordinate of each vertex; the rest of the file's
 // vertex is dropped.
 VertexBuffer* uploadVertices(Core& core, const std::vector<ModelVertex>& vertices) {
-    VertexBuffer* vb = core.createVertexBuffer(static_cast<int32_t>(vertices.size()), VertexFormat(kFileLayout), false);
+    VertexBuffer* vb =
+        core.createVertexBuffer(static_cast<int32_t>(vertices.size()), VertexFormat(kFileLayout), false);
     if (!vb) return nullptr;
     auto* out = static_cast<float*>(vb->lockForWrite());
     for (const ModelVertex& v : vertices) {

@@ -4,6 +4,8 @@
 
 namespace nimbus {
 
-bool registerTexture(const char* name, Texture* texture) { return registerResource(name, texture, "Texture"); }
+bool registerTexture(const char* name, Texture* texture) {
+    return registerResource(name, texture, "Texture");
+}
 
 }  // namespace nimbus

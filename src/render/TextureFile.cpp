@@ -44,14 +44,14 @@ int64_t mipChainBytes(const TextureHeader& header) {
 bool readTextureFile(InBuffer& in, TextureHeader& header, std::vector<uint8_t>& pixels) {
     if (!requireBytes(in, kHeaderSize)) return false;
     in >> header.unused0 >> header.unused1 >> header.unused2 >> header.fileSize >> header.unused3 >>
-        header.format >> header.width >> header.height >> header.unused4 >> header.unused5 >> header.mipCount >>
-        header.unused6;
+        header.format >> header.width >> header.height >> header.unused4 >> header.unused5 >>
+        header.mipCount >> header.unused6;
     // The size the file claims for itself must be there, whatever the pixels need.
     if (!requireBytes(in, static_cast<int64_t>(header.fileSize) - kHeaderSize)) return false;
     const int64_t chain = mipChainBytes(header);
     if (chain < 0) {
-        LOG_ERROR(in.name() << " is not a valid texture: format " << header.format << ", " << header.width << " x "
-                            << header.height << ", " << header.mipCount << " mip levels");
+        LOG_ERROR(in.name() << " is not a valid texture: format " << header.format << ", " << header.width
+                            << " x " << header.height << ", " << header.mipCount << " mip levels");
         return false;
     }
     if (chain > in.bytesLeft()) {
@@ -71,11 +71,13 @@ bool writeTextureFile(OutBuffer& out, PixelFormat format, int width, int height,
     header.height = static_cast<int16_t>(height);
     header.mipCount = static_cast<int16_t>(mipCount);
     const int64_t chain = mipChainBytes(header);
-    if (chain < 0 || width > 32767 || height > 32767 || chain != static_cast<int64_t>(pixels.size())) return false;
+    if (chain < 0 || width > 32767 || height > 32767 || chain != static_cast<int64_t>(pixels.size()))
+        return false;
     header.fileSize = static_cast<int32_t>(kHeaderSize + chain);
     const int32_t before = out.bytesWritten();
-    out << header.unused0 << header.unused1 << header.unused2 << header.fileSize << header.unused3 << header.format
-        << header.width << header.height << header.unused4 << header.unused5 << header.mipCount << header.unused6;
+    out << header.unused0 << header.unused1 << header.unused2 << header.fileSize << header.unused3
+        << header.format << header.width << header.height << header.unused4 << header.unused5
+        << header.mipCount << header.unused6;
     out.write(pixels.data(), static_cast<int32_t>(pixels.size()));
     return out.bytesWritten() - before == header.fileSize;
 }

@@ -76,7 +76,8 @@ bool loadXmlFile(const char* fileName, TiXmlDocument& document) {
     FileInBuffer file;
     if (!file.open(fileName)) return false;
     std::string text(static_cast<size_t>(file.bytesLeft()), '\0');
-    if (file.read(&text[0], static_cast<int32_t>(text.size())) != static_cast<int32_t>(text.size())) return false;
+    if (file.read(&text[0], static_cast<int32_t>(text.size())) != static_cast<int32_t>(text.size()))
+        return false;
     const size_t whole = wellFormedUtf8Prefix(text);
     if (whole != text.size()) {
         LOG_ERROR(fileName << " is not well-formed UTF-8: bad or cut-off sequence at byte " << whole);

@@ -63,14 +63,12 @@ TEST(Player, PlaysTheFirstLevelGoesOnToTheSecondAndQuits) {
     ASSERT_TRUE(desktop.ready());
     GameInstall game;
     ASSERT_TRUE(game.start(desktop.name()));
-    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); }))
-        << "no front end";
+    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "no front end";
     usleep(kSlide);
     desktop.click(kPlayButton.x, kPlayButton.y);
     ASSERT_TRUE(levelArrives(desktop)) << "level 01 did not start";
     ASSERT_TRUE(playSolution(desktop, NIMBUS_SOURCE_DIR "/assets/levels/01.level"));
-    ASSERT_TRUE(waitFor(kWait, [&] { return levelCompleteShown(desktop); }))
-        << "no level-complete panel";
+    ASSERT_TRUE(waitFor(kWait, [&] { return levelCompleteShown(desktop); })) << "no level-complete panel";
     usleep(kSlide);
     desktop.click(kNextButton.x, kNextButton.y);
     ASSERT_TRUE(levelArrives(desktop)) << "level 02 did not start";
@@ -91,8 +89,7 @@ TEST(Player, LosesEveryLifeEntersTheTableAndKeepsItThroughAKill) {
     GameInstall game(map);
     std::remove(map.c_str());
     ASSERT_TRUE(game.start(desktop.name()));
-    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); }))
-        << "no front end";
+    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "no front end";
     usleep(kSlide);
     for (int i = 0; i < 6; ++i) desktop.key("BackSpace");
     desktop.type(kPlayerName);
@@ -107,8 +104,7 @@ TEST(Player, LosesEveryLifeEntersTheTableAndKeepsItThroughAKill) {
     EXPECT_TRUE(tableHolds(game.dataDirectory(), kPlayerName)) << "the entry is shown but not saved";
     usleep(kSlide);
     desktop.click(kCentre.x, kCentre.y);
-    EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); }))
-        << "no way back to the front end";
+    EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "no way back to the front end";
     game.signal(SIGKILL);
     game.waitForExit(kWait);
 

@@ -68,7 +68,9 @@ bool shows(Desktop& desktop, Place a, Place b, bool (*test)(unsigned)) {
 
 bool frontEndShown(Desktop& desktop) { return shows(desktop, kPlayButton, kPlayButtonLeft, isButtonBlue); }
 
-bool levelCompleteShown(Desktop& desktop) { return shows(desktop, kNextButton, kNextButtonLeft, isButtonBlue); }
+bool levelCompleteShown(Desktop& desktop) {
+    return shows(desktop, kNextButton, kNextButtonLeft, isButtonBlue);
+}
 
 bool scoresShown(Desktop& desktop) { return shows(desktop, kScorePanel, kScorePanelRight, isPanelNavy); }
 

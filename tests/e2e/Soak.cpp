@@ -90,7 +90,8 @@ bool cycle(Desktop& desktop, int number) {
     const bool complete = number % 4 == 3;
     playSolution(desktop, kLevel01, complete ? -1 : 3);
     if (complete) {
-        if (!waitFor(kWait, [&] { return levelCompleteShown(desktop); })) return fail("level 01 not won", number);
+        if (!waitFor(kWait, [&] { return levelCompleteShown(desktop); }))
+            return fail("level 01 not won", number);
         usleep(kSlide);
         desktop.click(kNextButton.x, kNextButton.y);
         if (!levelArrives(desktop)) return fail("level 02 did not start", number);
@@ -131,17 +132,18 @@ int main(int argc, char** argv) {
         const Sample now{residentBytes(game.pid()), liveHeap(game)};
         if (first.resident < 0 && elapsedMinutes() >= 1.0) first = now;
         last = now;
-        std::printf("minute %.1f, cycle %d: resident %ld KiB, live heap %ld bytes\n", elapsedMinutes(), cycles,
-                    now.resident / 1024, now.heap);
+        std::printf("minute %.1f, cycle %d: resident %ld KiB, live heap %ld bytes\n", elapsedMinutes(),
+                    cycles, now.resident / 1024, now.heap);
         std::fflush(stdout);
     }
     game.signal(SIGTERM);
     const int code = game.waitForExit(kWait);
     const bool errors = game.output().find("Error") != std::string::npos;
-    std::printf("cycles %d; resident at minute 1 %ld KiB, at the end %ld KiB; live heap at minute 1 %ld bytes, "
-                "at the end %ld bytes; exit code %d; error lines: %s\n",
-                cycles, first.resident / 1024, last.resident / 1024, first.heap, last.heap, code,
-                errors ? "yes" : "none");
+    std::printf(
+        "cycles %d; resident at minute 1 %ld KiB, at the end %ld KiB; live heap at minute 1 %ld bytes, "
+        "at the end %ld bytes; exit code %d; error lines: %s\n",
+        cycles, first.resident / 1024, last.resident / 1024, first.heap, last.heap, code,
+        errors ? "yes" : "none");
     if (errors) std::printf("%s", game.output().c_str());
     const bool grew = first.resident >= 0 && (last.heap - first.heap > kHeapGrowthLimit ||
                                               last.resident - first.resident > kResidentGrowthLimit);

@@ -19,8 +19,8 @@ bool readPng(const std::string& path, int width, int height, Image& image) {
         return false;
     }
     if (static_cast<int>(png.width) != width || static_cast<int>(png.height) != height) {
-        LOG_ERROR(path << ": the picture is " << png.width << " x " << png.height << " pixels, expected " << width
-                       << " x " << height);
+        LOG_ERROR(path << ": the picture is " << png.width << " x " << png.height << " pixels, expected "
+                       << width << " x " << height);
         png_image_free(&png);
         return false;
     }
@@ -58,7 +58,9 @@ bool writePng(const std::string& path, int width, int height, const unsigned cha
 bool writeImagePng(const std::string& path, const Image& image) {
     std::vector<unsigned char> rgba;
     rgba.reserve(static_cast<size_t>(image.width()) * image.height() * 4);
-    const auto byte = [](float v) { return static_cast<unsigned char>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255)); };
+    const auto byte = [](float v) {
+        return static_cast<unsigned char>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255));
+    };
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const Pixel& p = image.at(x, y);

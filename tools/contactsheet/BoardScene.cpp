@@ -33,9 +33,8 @@ struct ThemeFiles {
 // Blue side the Blue tile at -z, so those two get arrows; Cyan at x - 1 and Black at
 // +z take no face of the die.
 const Pixel kPatch[9] = {
-    {1, 0, 0, 1}, {0, 0, 1, 1},       {1, 1, 0, 1},
-    {0, 1, 1, 1}, {1, 1, 1, 1},       {0, 1, 0, 1},
-    {1, 0, 1, 1}, {0.2f, 0.2f, 0.2f, 1}, {1, 1, 1, 1},
+    {1, 0, 0, 1}, {0, 0, 1, 1}, {1, 1, 0, 1},          {0, 1, 1, 1}, {1, 1, 1, 1},
+    {0, 1, 0, 1}, {1, 0, 1, 1}, {0.2f, 0.2f, 0.2f, 1}, {1, 1, 1, 1},
 };
 constexpr int kVisited = 4;  // drawn at a quarter of its colour
 const Pixel kWhite{1, 1, 1, 1};
@@ -62,7 +61,8 @@ bool drawBoardScene(ContactSheet& sheet, const std::string& dataDir, const std::
     for (int k = 0; k < 9; ++k) {
         Pixel tint = kPatch[k];
         if (k == kVisited) tint = {tint.r * 0.25f, tint.g * 0.25f, tint.b * 0.25f, 1.0f};
-        raster.draw(brick, tileFace, nullptr, Matrix44::translation({k % 3 + 0.5f, -0.1f, k / 3 + 0.5f}), tint);
+        raster.draw(brick, tileFace, nullptr, Matrix44::translation({k % 3 + 0.5f, -0.1f, k / 3 + 0.5f}),
+                    tint);
     }
     raster.draw(die, dieFaces, &envmap, Matrix44::translation({1.5f, 0.5f, 1.5f}), kWhite);
     // The arrows bob outwards from their tiles' centres, heading 0 along +x, pi / 2 along -z.

@@ -37,7 +37,8 @@ void ContactSheet::addPicture(const Image& picture) {
     // Shrink through the mip chain first so the nearest lookups below do not alias.
     Image level = picture;
     while (level.width() > 2 * room && level.height() > 2) level = level.halved();
-    const float fit = std::min(static_cast<float>(room) / level.width(), static_cast<float>(room) / level.height());
+    const float fit =
+        std::min(static_cast<float>(room) / level.width(), static_cast<float>(room) / level.height());
     const int w = std::max(1, static_cast<int>(level.width() * fit));
     const int h = std::max(1, static_cast<int>(level.height() * fit));
     const int left = x0 + (room - w) / 2, top = y0 + (room - h) / 2;
@@ -65,7 +66,8 @@ void ContactSheet::addModel(const ModelMeshData& mesh, const Image& diffuse, con
     Vector3 low, high;
     meshBounds(mesh, low, high);
     raster.fit(low, high);
-    raster.draw(mesh, diffuse, envmap.empty() ? nullptr : &envmap, Matrix44::identity(), {1.0f, 1.0f, 1.0f, 1.0f});
+    raster.draw(mesh, diffuse, envmap.empty() ? nullptr : &envmap, Matrix44::identity(),
+                {1.0f, 1.0f, 1.0f, 1.0f});
 }
 
 }  // namespace nimbus

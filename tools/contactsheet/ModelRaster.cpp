@@ -40,7 +40,8 @@ ModelRaster::ModelRaster(Image& target, int x, int y, int size, const Vector3& t
 void ModelRaster::fit(const Vector3& low, const Vector3& high) {
     float minX = std::numeric_limits<float>::max(), maxX = -minX, minY = minX, maxY = -minX;
     for (int corner = 0; corner < 8; ++corner) {
-        const Vector3 p{corner & 1 ? high.x : low.x, corner & 2 ? high.y : low.y, corner & 4 ? high.z : low.z};
+        const Vector3 p{corner & 1 ? high.x : low.x, corner & 2 ? high.y : low.y,
+                        corner & 4 ? high.z : low.z};
         minX = std::min(minX, dot(p, right_));
         maxX = std::max(maxX, dot(p, right_));
         minY = std::min(minY, dot(p, up_));
@@ -89,9 +90,11 @@ void ModelRaster::draw(const ModelMeshData& mesh, const Image& diffuse, const Im
         const float area = (b.sx - a.sx) * (c.sy - a.sy) - (b.sy - a.sy) * (c.sx - a.sx);
         if (std::fabs(area) < 1e-9f) continue;
         const int left = std::max(x0_, static_cast<int>(std::floor(std::min({a.sx, b.sx, c.sx}))));
-        const int right = std::min(x0_ + size_ - 1, static_cast<int>(std::ceil(std::max({a.sx, b.sx, c.sx}))));
+        const int right =
+            std::min(x0_ + size_ - 1, static_cast<int>(std::ceil(std::max({a.sx, b.sx, c.sx}))));
         const int top = std::max(y0_, static_cast<int>(std::floor(std::min({a.sy, b.sy, c.sy}))));
-        const int bottom = std::min(y0_ + size_ - 1, static_cast<int>(std::ceil(std::max({a.sy, b.sy, c.sy}))));
+        const int bottom =
+            std::min(y0_ + size_ - 1, static_cast<int>(std::ceil(std::max({a.sy, b.sy, c.sy}))));
         const ModelVertex &va = mesh.vertices[i[0]], &vb = mesh.vertices[i[1]], &vc = mesh.vertices[i[2]];
         for (int py = top; py <= bottom; ++py) {
             for (int px = left; px <= right; ++px) {

@@ -30,10 +30,11 @@ std::vector<fs::path> filesWith(const fs::path& folder, const char* extension) {
 }
 
 // A model's texture from its own folder, or Common's when the theme does not replace it.
-bool findTexture(const fs::path& data, const fs::path& folder, const std::string& name, nimbus::Image& image) {
+bool findTexture(const fs::path& data, const fs::path& folder, const std::string& name,
+                 nimbus::Image& image) {
     const fs::path own = folder / (name + ".texture");
-    return nimbus::readTextureImage((fs::exists(own) ? own : data / "Themes/Common" / (name + ".texture")).string(),
-                                    image);
+    return nimbus::readTextureImage(
+        (fs::exists(own) ? own : data / "Themes/Common" / (name + ".texture")).string(), image);
 }
 
 }  // namespace

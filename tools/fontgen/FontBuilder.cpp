@@ -45,7 +45,8 @@ bool buildFont(const std::string& fontFile, int glyphSize, BuiltFont& font) {
         GlyphBitmap glyph;
         if (!rasteriser.render(code, glyph)) return false;
         AtlasBox box;
-        if (glyph.width > 0 && glyph.rows > 0) box = {glyph.width + 2 * margin, glyph.rows + 2 * margin, 0, 0};
+        if (glyph.width > 0 && glyph.rows > 0)
+            box = {glyph.width + 2 * margin, glyph.rows + 2 * margin, 0, 0};
         boxes.push_back(box);
         glyphs.push_back(std::move(glyph));
     }

@@ -40,7 +40,8 @@ bool GlyphRasteriser::render(int32_t code, GlyphBitmap& glyph) {
         LOG_ERROR(path_ << ": has no glyph for character " << code);
         return false;
     }
-    if (FT_Load_Glyph(face, index, FT_LOAD_RENDER) != 0 || face->glyph->bitmap.pixel_mode != FT_PIXEL_MODE_GRAY) {
+    if (FT_Load_Glyph(face, index, FT_LOAD_RENDER) != 0 ||
+        face->glyph->bitmap.pixel_mode != FT_PIXEL_MODE_GRAY) {
         LOG_ERROR(path_ << ": character " << code << " cannot be drawn as a grey bitmap");
         return false;
     }
@@ -55,7 +56,8 @@ bool GlyphRasteriser::render(int32_t code, GlyphBitmap& glyph) {
     glyph.coverage.assign(static_cast<size_t>(glyph.width) * glyph.rows, 0);
     for (int32_t row = 0; row < glyph.rows; ++row) {
         const unsigned char* source = bitmap.buffer + static_cast<ptrdiff_t>(row) * bitmap.pitch;
-        for (int32_t x = 0; x < glyph.width; ++x) glyph.coverage[static_cast<size_t>(row) * glyph.width + x] = source[x];
+        for (int32_t x = 0; x < glyph.width; ++x)
+            glyph.coverage[static_cast<size_t>(row) * glyph.width + x] = source[x];
     }
     return true;
 }

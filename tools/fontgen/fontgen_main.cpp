@@ -9,7 +9,8 @@
 
 int main(int argc, char** argv) {
     if (argc != 5) {
-        std::fprintf(stderr, "usage: %s <font file> <glyph size in pixels> <output directory> <font name>\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <font file> <glyph size in pixels> <output directory> <font name>\n",
+                     argv[0]);
         return 1;
     }
     const int glyphSize = std::atoi(argv[2]);

@@ -47,7 +47,8 @@ DieTurns::DieTurns(float frame) {
         }
         next_.push_back(next);
     }
-    for (int which = 0; which < kTurnCount; ++which) busyFrames_ = std::max(busyFrames_, countBusy(which, frame));
+    for (int which = 0; which < kTurnCount; ++which)
+        busyFrames_ = std::max(busyFrames_, countBusy(which, frame));
 }
 
 }  // namespace nimbus

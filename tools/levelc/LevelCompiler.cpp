@@ -43,16 +43,17 @@ std::string reportLine(const std::string& name, const LevelSource& level, const 
             std::snprintf(closest, sizeof closest, "; closest to a goal at %s, %d rolls away",
                           solution.closest.text().c_str(), solution.closestRolls);
         }
-        std::snprintf(text, sizeof text, "%s: %dx%d cannot be won%s (%zu states)%s", name.c_str(), level.board.width(),
-                      level.board.length(), solution.exhausted ? " within the search limit" : "",
-                      solution.statesSearched, closest);
+        std::snprintf(text, sizeof text, "%s: %dx%d cannot be won%s (%zu states)%s", name.c_str(),
+                      level.board.width(), level.board.length(),
+                      solution.exhausted ? " within the search limit" : "", solution.statesSearched, closest);
         return text;
     }
     char slack[32], pace[32];
     std::snprintf(slack, sizeof slack, "%.2f s at command %d", solution.slack, solution.tightestStep + 1);
     std::snprintf(pace, sizeof pace, "%.2f s", solution.pace);
-    std::snprintf(text, sizeof text, "%s: %dx%d, %zu commands, won at %.2f s, slack %s, pace %s, %zu states (%s)",
-                  name.c_str(), level.board.width(), level.board.length(), solution.steps.size(),
+    std::snprintf(text, sizeof text,
+                  "%s: %dx%d, %zu commands, won at %.2f s, slack %s, pace %s, %zu states (%s)", name.c_str(),
+                  level.board.width(), level.board.length(), solution.steps.size(),
                   solution.frames * kFrameSeconds, solution.slackUnlimited ? "unlimited" : slack,
                   solution.paceUnlimited ? "unlimited" : pace, solution.statesSearched, level.title.c_str());
     return text;

@@ -46,7 +46,8 @@ LevelModel::Outcome LevelModel::turn(State& state, int which) const {
         if (board_.isFallen(target, std::max(state.clock, state.peakClock))) return Outcome::kRefused;
         state.position = target;
         if (pickupKindInfo(tile.pickup).bendsClock()) {
-            const size_t index = std::find(clockPickups_.begin(), clockPickups_.end(), target) - clockPickups_.begin();
+            const size_t index =
+                std::find(clockPickups_.begin(), clockPickups_.end(), target) - clockPickups_.begin();
             const uint64_t bit = index < kMaxClockPickups ? uint64_t{1} << index : 0;
             if (!(state.taken & bit)) {
                 state.taken |= bit;

@@ -30,7 +30,7 @@ struct Wave {
     int line = 0;
     bool radial = true;
     Position from;
-    int axis = 0;        // 0 along x, 1 along y
+    int axis = 0;  // 0 along x, 1 along y
     bool reverse = false;
     long at = 0;
     long every = 1;
@@ -38,7 +38,7 @@ struct Wave {
 };
 
 const std::map<std::string, int32_t> kColors = {
-    {"r", kRed},   {"g", kGreen}, {"b", kBlue},  {"y", kYellow}, {"c", kCyan},     {"m", kMagenta},
+    {"r", kRed},   {"g", kGreen}, {"b", kBlue},  {"y", kYellow}, {"c", kCyan},      {"m", kMagenta},
     {"k", kBlack}, {"w", kWhite}, {"S", kStart}, {"G", kGoal},   {".", kUndefined},
 };
 
@@ -111,8 +111,8 @@ private:
     }
 
     static bool isKeyword(const std::string& word) {
-        return word == "title" || word == "teaches" || word == "tiles" || word == "falls" || word == "pickups" ||
-               word == "wave";
+        return word == "title" || word == "teaches" || word == "tiles" || word == "falls" ||
+               word == "pickups" || word == "wave";
     }
 
     bool statement(const Line& line, Grid*& grid) {
@@ -130,8 +130,11 @@ private:
         }
         if (key == "tiles" || key == "falls" || key == "pickups") {
             Grid& target = key == "tiles" ? tiles_ : key == "falls" ? falls_ : pickups_;
-            if (line.words.size() != 1) return fail(line.number, key + " takes nothing on its line; the grid follows");
-            if (target.line) return fail(line.number, key + " given twice (first on line " + std::to_string(target.line) + ")");
+            if (line.words.size() != 1)
+                return fail(line.number, key + " takes nothing on its line; the grid follows");
+            if (target.line)
+                return fail(line.number,
+                            key + " given twice (first on line " + std::to_string(target.line) + ")");
             target.line = line.number;
             grid = &target;
             return true;
@@ -142,7 +145,8 @@ private:
 
     bool wave(const Line& line) {
         const auto& w = line.words;
-        const char* usage = "a wave reads: wave L from X Y at N [every E] | wave L along x|-x|y|-y at N [every E]";
+        const char* usage =
+            "a wave reads: wave L from X Y at N [every E] | wave L along x|-x|y|-y at N [every E]";
         if (w.size() < 5 || w[1].size() != 1 || !std::isalpha(static_cast<unsigned char>(w[1][0])))
             return fail(line.number, usage);
         if (waves_.count(w[1][0])) return fail(line.number, "wave " + w[1] + " given twice");
@@ -150,7 +154,8 @@ private:
         wave.line = line.number;
         size_t next = 0;
         long x = 0, y = 0;
-        if (w[2] == "from" && w.size() >= 7 && parseNumber(w[3], 0, kMaxSide, x) && parseNumber(w[4], 0, kMaxSide, y)) {
+        if (w[2] == "from" && w.size() >= 7 && parseNumber(w[3], 0, kMaxSide, x) &&
+            parseNumber(w[4], 0, kMaxSide, y)) {
             wave.from = Position(static_cast<int32_t>(x), static_cast<int32_t>(y));
             next = 5;
         } else if (w[2] == "along" && (w[3] == "x" || w[3] == "-x" || w[3] == "y" || w[3] == "-y")) {
@@ -165,7 +170,8 @@ private:
             return fail(line.number, usage);
         next += 2;
         if (next < w.size()) {
-            if (next + 2 != w.size() || w[next] != "every" || !parseNumber(w[next + 1], 1, kMaxSide, wave.every))
+            if (next + 2 != w.size() || w[next] != "every" ||
+                !parseNumber(w[next + 1], 1, kMaxSide, wave.every))
                 return fail(line.number, usage);
         }
         waves_[w[1][0]] = wave;
@@ -175,8 +181,8 @@ private:
     // Checks a grid's shape against the board: one row per board row, one token per cell.
     bool shape(const Grid& grid, const char* what) {
         if (grid.rows.size() != static_cast<size_t>(level_.board.length()))
-            return fail(grid.line, std::string(what) + " has " + std::to_string(grid.rows.size()) + " rows, the tiles " +
-                                       std::to_string(level_.board.length()));
+            return fail(grid.line, std::string(what) + " has " + std::to_string(grid.rows.size()) +
+                                       " rows, the tiles " + std::to_string(level_.board.length()));
         for (const Line& row : grid.rows) {
             if (row.words.size() != static_cast<size_t>(level_.board.width()))
                 return fail(row.number, std::string(what) + " row has " + std::to_string(row.words.size()) +
@@ -219,7 +225,8 @@ private:
 
     bool buildFalls() {
         if (!falls_.line) {
-            for (const auto& entry : waves_) return fail(entry.second.line, "a wave needs a falls grid to place it");
+            for (const auto& entry : waves_)
+                return fail(entry.second.line, "a wave needs a falls grid to place it");
             return true;
         }
         if (!shape(falls_, "falls")) return false;
@@ -236,8 +243,9 @@ private:
                     if (found == waves_.end()) return fail(row.number, "no wave " + word);
                     step = waveStep(found->second, p);
                 } else if (!parseNumber(word, 0, kMaxFallStep, step)) {
-                    return fail(row.number, "a fall step is '-', a number 0 to " + std::to_string(kMaxFallStep) +
-                                                " or a wave letter, not '" + word + "'");
+                    return fail(row.number, "a fall step is '-', a number 0 to " +
+                                                std::to_string(kMaxFallStep) + " or a wave letter, not '" +
+                                                word + "'");
                 }
                 if (step >= 0 && level_.board.isBorder(p))
                     return fail(row.number, "border tile " + p.text() + " never falls; write -");
@@ -245,7 +253,8 @@ private:
             }
         }
         for (const auto& entry : waves_) {
-            if (!entry.second.used) return fail(entry.second.line, std::string("wave ") + entry.first + " is never used");
+            if (!entry.second.used)
+                return fail(entry.second.line, std::string("wave ") + entry.first + " is never used");
         }
         return true;
     }
@@ -288,12 +297,14 @@ private:
                 // The die cannot roll off a goal (the level ends there), so a goal may sit
                 // in the outer ring; anything else there must turn every face away.
                 if (board.isBorder(p) && color != kGoal && takesSomeFace(color))
-                    return fail(tiles_.rows[y].number, "edge tile " + p.text() + " lets the die off the board");
+                    return fail(tiles_.rows[y].number,
+                                "edge tile " + p.text() + " lets the die off the board");
                 if (board.isBorder(p) && color == kStart)
                     return fail(tiles_.rows[y].number, "the start " + p.text() + " lies on the edge");
             }
         }
-        if (starts != 1) return fail(tiles_.line, "a level has exactly one start, not " + std::to_string(starts));
+        if (starts != 1)
+            return fail(tiles_.line, "a level has exactly one start, not " + std::to_string(starts));
         if (goals == 0) return fail(tiles_.line, "a level needs a goal");
         return true;
     }

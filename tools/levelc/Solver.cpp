@@ -131,7 +131,8 @@ Solution Solver::search() const {
         const LevelModel::State here = nodes[index].state;
         const int commands = nodes[index].commands;
         const int standing = best.at(keyOf(here));
-        if (standing != index && dominated(standing, commands, here.clock)) continue;  // bettered since queued
+        if (standing != index && dominated(standing, commands, here.clock))
+            continue;  // bettered since queued
         for (int which = 0; which < DieTurns::kTurnCount; ++which) {
             LevelModel::State next = here;
             const LevelModel::Outcome outcome = model_.turn(next, which);
@@ -182,7 +183,9 @@ int Solver::slackFrames(const std::vector<SolutionStep>& steps, size_t late) con
     return kSlackLimitFrames + 1;
 }
 
-int Solver::paceFrames(const std::vector<SolutionStep>& steps) const { return slackFrames(steps, kEveryStep); }
+int Solver::paceFrames(const std::vector<SolutionStep>& steps) const {
+    return slackFrames(steps, kEveryStep);
+}
 
 void Solver::measureSlack(Solution& solution) const {
     int tightest = kSlackLimitFrames + 1;

@@ -17,10 +17,10 @@ struct Solution {
     bool winnable = false;
     bool exhausted = false;  // the search gave up at its state limit; nothing is proven
     std::vector<SolutionStep> steps;
-    int frames = 0;        // frames from the start until the level is complete
-    float slack = 0.0f;    // seconds the player may be late at the tightest step
+    int frames = 0;               // frames from the start until the level is complete
+    float slack = 0.0f;           // seconds the player may be late at the tightest step
     bool slackUnlimited = false;  // no delay up to the limit hurt
-    float pace = 0.0f;     // seconds the player may spare before every command alike
+    float pace = 0.0f;            // seconds the player may spare before every command alike
     bool paceUnlimited = false;
     int tightestStep = -1;
     size_t statesSearched = 0;

@@ -97,7 +97,8 @@ bool canStrand(const Board& board, const DieTurns& turns, Position& stranded) {
     }
 
     for (size_t state = 0; state < graph.count(); ++state) {
-        if (reached[state] && !graph.isGoal(state) && standsForGood(board, graph.cell(state)) && !escapes[state]) {
+        if (reached[state] && !graph.isGoal(state) && standsForGood(board, graph.cell(state)) &&
+            !escapes[state]) {
             stranded = graph.cell(state);
             return true;
         }

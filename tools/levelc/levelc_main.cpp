@@ -19,9 +19,11 @@ int main(int argc, char** argv) {
     if (!nimbus::LevelSourceParser::read(argv[1], level) || !nimbus::checkStranding(argv[1], level)) return 1;
     const auto begun = std::chrono::steady_clock::now();
     const nimbus::Solution solution = nimbus::solveLevel(level);
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begun).count();
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begun).count();
     std::printf("%s, solved in %.0f ms\n", nimbus::reportLine(argv[1], level, solution).c_str(), ms);
-    if (showSolution && solution.winnable) std::printf("  %s\n", nimbus::describeSteps(solution.steps).c_str());
+    if (showSolution && solution.winnable)
+        std::printf("  %s\n", nimbus::describeSteps(solution.steps).c_str());
     if (!solution.winnable) {
         LOG_ERROR(argv[1] << ": the level cannot be won without losing a life");
         return 1;

@@ -25,7 +25,8 @@ void ring(Image& image, int cx, int cy, float radius, float width, const Pixel& 
     for (int y = cy - reach; y <= cy + reach; ++y) {
         for (int x = cx - reach; x <= cx + reach; ++x) {
             const float d = std::hypot(static_cast<float>(x - cx), static_cast<float>(y - cy));
-            if (std::fabs(d - radius) <= width * 0.5f && x >= 0 && y >= 0 && x < image.width() && y < image.height())
+            if (std::fabs(d - radius) <= width * 0.5f && x >= 0 && y >= 0 && x < image.width() &&
+                y < image.height())
                 image.at(x, y) = p;
         }
     }
@@ -43,7 +44,8 @@ void tile(Image& image, int x0, int y0, const Board& board, const Position& p) {
     if (falls) fill(image, x0 + 3, y0 + 3, s - 6, s - 6, face);
     if (t.color == kGoal) {
         for (int y = 0; y < s - 2; y += 4) {
-            for (int x = (y / 4) % 2 * 4; x < s - 2; x += 8) fill(image, x0 + 1 + x, y0 + 1 + y, 4, 4, Pixel{0, 0, 0, 1});
+            for (int x = (y / 4) % 2 * 4; x < s - 2; x += 8)
+                fill(image, x0 + 1 + x, y0 + 1 + y, 4, 4, Pixel{0, 0, 0, 1});
         }
     }
     if (t.color == kStart) fill(image, x0 + s / 2 - 2, y0 + s / 2 - 2, 4, 4, Pixel{0, 0, 0, 1});
@@ -68,7 +70,8 @@ void segment(Image& image, int x0, int y0, const Position& a, const Position& b)
 void LevelPlan::draw(Image& image, int x0, int y0, const Board& board, const Position& start,
                      const std::vector<SolutionStep>& steps) {
     for (int32_t y = 0; y < board.length(); ++y) {
-        for (int32_t x = 0; x < board.width(); ++x) tile(image, x0 + x * kTile, y0 + y * kTile, board, Position(x, y));
+        for (int32_t x = 0; x < board.width(); ++x)
+            tile(image, x0 + x * kTile, y0 + y * kTile, board, Position(x, y));
     }
     Position at = start;
     for (const SolutionStep& step : steps) {

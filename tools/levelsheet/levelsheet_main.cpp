@@ -31,8 +31,8 @@ int main(int argc, char** argv) {
         const nimbus::Solution solution = nimbus::solveLevel(levels[i]);
         nimbus::Position start;
         levels[i].board.findStart(start);
-        nimbus::LevelPlan::draw(sheet, kGap + i % columns * cell, kGap + i / columns * cell, levels[i].board, start,
-                                solution.steps);
+        nimbus::LevelPlan::draw(sheet, kGap + i % columns * cell, kGap + i / columns * cell, levels[i].board,
+                                start, solution.steps);
     }
     return nimbus::writeImagePng(argv[1], sheet) ? 0 : 1;
 }

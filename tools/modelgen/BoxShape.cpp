@@ -38,11 +38,13 @@ std::vector<float> gridLines(float half, float radius, int segments) {
     std::vector<float> lines;
     const float flat = half - radius;
     for (int k = segments; k >= 0; --k) {
-        const float t = std::tan(static_cast<float>(M_PI) * 0.25f * static_cast<float>(k) / static_cast<float>(segments));
+        const float t =
+            std::tan(static_cast<float>(M_PI) * 0.25f * static_cast<float>(k) / static_cast<float>(segments));
         lines.push_back(k == segments ? -half : -flat - radius * t);
     }
     for (int k = 0; k <= segments; ++k) {
-        const float t = std::tan(static_cast<float>(M_PI) * 0.25f * static_cast<float>(k) / static_cast<float>(segments));
+        const float t =
+            std::tan(static_cast<float>(M_PI) * 0.25f * static_cast<float>(k) / static_cast<float>(segments));
         lines.push_back(k == segments ? half : flat + radius * t);
     }
     return lines;
@@ -57,14 +59,16 @@ void buildBox(const PartDescription& part, MeshBuilder& mesh) {
     const int segments = segmentsOf(part);
     for (int side = 0; side < 6; ++side) {
         const SideFrame& frame = kSides[side];
-        const int axisU = axisOf(frame.uDirection), axisV = axisOf(frame.vDirection), axisN = axisOf(frame.normal);
+        const int axisU = axisOf(frame.uDirection), axisV = axisOf(frame.vDirection),
+                  axisN = axisOf(frame.normal);
         const float halfU = component(half, axisU), halfV = component(half, axisV);
         const std::vector<float> linesU = gridLines(halfU, r, segments);
         const std::vector<float> linesV = gridLines(halfV, r, segments);
         const int first = static_cast<int>(mesh.vertices().size());
         for (float tv : linesV) {
             for (float tu : linesU) {
-                const Vector3 p = frame.normal * component(half, axisN) + frame.uDirection * tu + frame.vDirection * tv;
+                const Vector3 p =
+                    frame.normal * component(half, axisN) + frame.uDirection * tu + frame.vDirection * tv;
                 Vector3 position = p, normal = frame.normal;
                 if (r > 0.0f) {
                     const Vector3 q{std::clamp(p.x, -inner.x, inner.x), std::clamp(p.y, -inner.y, inner.y),

@@ -20,9 +20,11 @@ struct ProfilePoint {
 void addArc(std::vector<ProfilePoint>& profile, float centreR, float centreY, float radius, float fromDegrees,
             float toDegrees, int steps) {
     for (int k = 0; k <= steps; ++k) {
-        const float a = (fromDegrees + (toDegrees - fromDegrees) * static_cast<float>(k) / static_cast<float>(steps)) *
-                        static_cast<float>(M_PI) / 180.0f;
-        profile.push_back({centreR + radius * std::cos(a), centreY + radius * std::sin(a), std::cos(a), std::sin(a)});
+        const float a =
+            (fromDegrees + (toDegrees - fromDegrees) * static_cast<float>(k) / static_cast<float>(steps)) *
+            static_cast<float>(M_PI) / 180.0f;
+        profile.push_back(
+            {centreR + radius * std::cos(a), centreY + radius * std::sin(a), std::cos(a), std::sin(a)});
     }
 }
 
@@ -30,9 +32,11 @@ void revolve(const std::vector<ProfilePoint>& profile, int segments, MeshBuilder
     const int first = static_cast<int>(mesh.vertices().size());
     for (const ProfilePoint& p : profile) {
         for (int j = 0; j < segments; ++j) {
-            const float a = 2.0f * static_cast<float>(M_PI) * static_cast<float>(j) / static_cast<float>(segments);
+            const float a =
+                2.0f * static_cast<float>(M_PI) * static_cast<float>(j) / static_cast<float>(segments);
             const float c = std::cos(a), s = std::sin(a);
-            mesh.addVertex({p.radius * c, p.y, p.radius * s}, {p.normalRadius * c, p.normalY, p.normalRadius * s});
+            mesh.addVertex({p.radius * c, p.y, p.radius * s},
+                           {p.normalRadius * c, p.normalY, p.normalRadius * s});
         }
     }
     for (int i = 0; i + 1 < static_cast<int>(profile.size()); ++i) {
@@ -55,7 +59,8 @@ void buildCylinder(const PartDescription& part, MeshBuilder& mesh) {
         addArc(profile, r - b, -h + b, b, -90.0f, 0.0f, bevelSteps);
         addArc(profile, r - b, h - b, b, 0.0f, 90.0f, bevelSteps);
     } else {
-        profile.insert(profile.end(), {{r, -h, 0.0f, -1.0f}, {r, -h, 1.0f, 0.0f}, {r, h, 1.0f, 0.0f}, {r, h, 0.0f, 1.0f}});
+        profile.insert(profile.end(),
+                       {{r, -h, 0.0f, -1.0f}, {r, -h, 1.0f, 0.0f}, {r, h, 1.0f, 0.0f}, {r, h, 0.0f, 1.0f}});
     }
     profile.push_back({0.0f, h, 0.0f, 1.0f});
     revolve(profile, segments, mesh);

@@ -19,7 +19,8 @@ void MeshBuilder::addTriangle(int a, int b, int c) {
     const Vector3 face = cross(vb.position - va.position, vc.position - va.position);
     if (length(face) < 1e-10f) return;
     if (dot(face, va.normal + vb.normal + vc.normal) < 0.0f) std::swap(b, c);
-    indices_.insert(indices_.end(), {static_cast<uint32_t>(a), static_cast<uint32_t>(b), static_cast<uint32_t>(c)});
+    indices_.insert(indices_.end(),
+                    {static_cast<uint32_t>(a), static_cast<uint32_t>(b), static_cast<uint32_t>(c)});
 }
 
 void MeshBuilder::addQuad(int a, int b, int c, int d) {
@@ -27,7 +28,8 @@ void MeshBuilder::addQuad(int a, int b, int c, int d) {
     addTriangle(a, c, d);
 }
 
-void MeshBuilder::append(const MeshBuilder& other, const Matrix44& placement, const Matrix44& normalPlacement) {
+void MeshBuilder::append(const MeshBuilder& other, const Matrix44& placement,
+                         const Matrix44& normalPlacement) {
     const uint32_t base = static_cast<uint32_t>(vertices_.size());
     for (BuiltVertex v : other.vertices_) {
         v.position = transformPoint(v.position, placement);

@@ -82,7 +82,8 @@ void placePart(const PartDescription& part, const MeshBuilder& built, MeshBuilde
     Matrix44 placement = Matrix44::scaling(part.scale);
     Matrix44 normals = Matrix44::scaling({1.0f / part.scale.x, 1.0f / part.scale.y, 1.0f / part.scale.z});
     for (const Rotation& r : part.rotations) {
-        const Matrix44 turn = Matrix44::rotation(kAxes[r.axis], r.degrees * static_cast<float>(M_PI) / 180.0f);
+        const Matrix44 turn =
+            Matrix44::rotation(kAxes[r.axis], r.degrees * static_cast<float>(M_PI) / 180.0f);
         placement = placement * turn;
         normals = normals * turn;
     }

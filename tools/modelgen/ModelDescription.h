@@ -32,11 +32,11 @@ struct PartDescription {
     ShapeKind kind = ShapeKind::Box;
     int line = 0;  // where the part starts in its file, for messages
 
-    Vector3 size{1.0f, 1.0f, 1.0f};  // box
-    float radius = 0.0f;              // box corners, cylinder, sphere
-    float height = 0.0f;              // cylinder, prism
-    float bevel = 0.0f;               // cylinder and prism edges
-    int segments = 0;                 // 0: the shape's own default
+    Vector3 size{1.0f, 1.0f, 1.0f};            // box
+    float radius = 0.0f;                       // box corners, cylinder, sphere
+    float height = 0.0f;                       // cylinder, prism
+    float bevel = 0.0f;                        // cylinder and prism edges
+    int segments = 0;                          // 0: the shape's own default
     std::vector<std::array<float, 2>> points;  // prism outline, x and z
 
     Vector3 scale{1.0f, 1.0f, 1.0f};

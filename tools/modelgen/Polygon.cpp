@@ -21,8 +21,8 @@ bool onSegment(const Point& p, const Point& a, const Point& b) {
 bool segmentsMeet(const Point& a, const Point& b, const Point& c, const Point& d) {
     const float d1 = cross(c, d, a), d2 = cross(c, d, b), d3 = cross(a, b, c), d4 = cross(a, b, d);
     if (((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) && ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0))) return true;
-    return (d1 == 0 && onSegment(a, c, d)) || (d2 == 0 && onSegment(b, c, d)) || (d3 == 0 && onSegment(c, a, b)) ||
-           (d4 == 0 && onSegment(d, a, b));
+    return (d1 == 0 && onSegment(a, c, d)) || (d2 == 0 && onSegment(b, c, d)) ||
+           (d3 == 0 && onSegment(c, a, b)) || (d4 == 0 && onSegment(d, a, b));
 }
 
 bool insideTriangle(const Point& p, const Point& a, const Point& b, const Point& c) {
@@ -106,11 +106,13 @@ std::vector<std::array<int, 3>> triangulate(const Outline& ccw) {
     size_t guard = left.size() * left.size();
     while (left.size() > 3 && guard-- > 0) {
         for (size_t i = 0; i < left.size(); ++i) {
-            const int a = left[(i + left.size() - 1) % left.size()], b = left[i], c = left[(i + 1) % left.size()];
+            const int a = left[(i + left.size() - 1) % left.size()], b = left[i],
+                      c = left[(i + 1) % left.size()];
             if (cross(ccw[a], ccw[b], ccw[c]) <= 0) continue;
             bool ear = true;
             for (int other : left) {
-                if (other != a && other != b && other != c && insideTriangle(ccw[other], ccw[a], ccw[b], ccw[c])) {
+                if (other != a && other != b && other != c &&
+                    insideTriangle(ccw[other], ccw[a], ccw[b], ccw[c])) {
                     ear = false;
                     break;
                 }

@@ -22,10 +22,12 @@ std::vector<Ring> wallRings(float half, float bevel, int steps) {
     std::vector<Ring> rings;
     for (int k = 0; k <= steps; ++k) {
         const float a = 0.5f * static_cast<float>(M_PI) * static_cast<float>(k) / static_cast<float>(steps);
-        rings.push_back({bevel * (1.0f - std::sin(a)), half - bevel * (1.0f - std::cos(a)), std::sin(a), std::cos(a)});
+        rings.push_back(
+            {bevel * (1.0f - std::sin(a)), half - bevel * (1.0f - std::cos(a)), std::sin(a), std::cos(a)});
     }
     for (int k = 0; k <= steps; ++k) {
-        const float a = 0.5f * static_cast<float>(M_PI) * (1.0f + static_cast<float>(k) / static_cast<float>(steps));
+        const float a =
+            0.5f * static_cast<float>(M_PI) * (1.0f + static_cast<float>(k) / static_cast<float>(steps));
         rings.push_back(
             {bevel * (1.0f - std::sin(a)), -half + bevel * (1.0f + std::cos(a)), std::sin(a), std::cos(a)});
     }

@@ -59,8 +59,10 @@ struct KeyValues {
         return true;
     }
     bool vector(Vector3& v) { return numbers(0, &v.x, 1) && numbers(1, &v.y, 1) && numbers(2, &v.z, 1); }
-    bool rect(size_t from, UvRect& r) { return numbers(from, &r.u0, 1) && numbers(from + 1, &r.v0, 1) &&
-                                               numbers(from + 2, &r.u1, 1) && numbers(from + 3, &r.v1, 1); }
+    bool rect(size_t from, UvRect& r) {
+        return numbers(from, &r.u0, 1) && numbers(from + 1, &r.v0, 1) && numbers(from + 2, &r.u1, 1) &&
+               numbers(from + 3, &r.v1, 1);
+    }
 };
 
 constexpr unsigned kBox = 1u << static_cast<int>(ShapeKind::Box);
@@ -78,9 +80,12 @@ struct Key {
 
 const Key kKeys[] = {
     {"size", 3, kBox, [](KeyValues& v, PartDescription& p) { return v.vector(p.size); }},
-    {"radius", 1, kBox | kCylinder | kSphere, [](KeyValues& v, PartDescription& p) { return v.numbers(0, &p.radius, 1); }},
-    {"height", 1, kCylinder | kPrism, [](KeyValues& v, PartDescription& p) { return v.numbers(0, &p.height, 1); }},
-    {"bevel", 1, kCylinder | kPrism, [](KeyValues& v, PartDescription& p) { return v.numbers(0, &p.bevel, 1); }},
+    {"radius", 1, kBox | kCylinder | kSphere,
+     [](KeyValues& v, PartDescription& p) { return v.numbers(0, &p.radius, 1); }},
+    {"height", 1, kCylinder | kPrism,
+     [](KeyValues& v, PartDescription& p) { return v.numbers(0, &p.height, 1); }},
+    {"bevel", 1, kCylinder | kPrism,
+     [](KeyValues& v, PartDescription& p) { return v.numbers(0, &p.bevel, 1); }},
     {"segments", 1, kAll,
      [](KeyValues& v, PartDescription& p) {
          float n = 0.0f;

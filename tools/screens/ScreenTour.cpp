@@ -47,8 +47,7 @@ public:
     }
 
     bool shoot(const char* name) {
-        const bool written =
-            writeFramePng((out_ + "/" + name + ".png").c_str(), kViewWidth, kViewHeight);
+        const bool written = writeFramePng((out_ + "/" + name + ".png").c_str(), kViewWidth, kViewHeight);
         if (!written) std::fprintf(stderr, "picture %s not written\n", name);
         return written;
     }

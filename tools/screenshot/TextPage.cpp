@@ -34,7 +34,8 @@ void drawLine(const BitmapFont& font, ScreenspaceRenderer& renderer, const Line&
     ScreenQuad quads[128];
     const int32_t count = layoutText(font, quads, 128, line.text, line.size, line.slant);
     const TextAlignment alignment{line.horizontal, TextAlignment::kBaseline};
-    if (line.sharpLayer) drawText(count, alignment, line.anchor, quads, font.texture(), renderer, false, &line.color);
+    if (line.sharpLayer)
+        drawText(count, alignment, line.anchor, quads, font.texture(), renderer, false, &line.color);
     if (line.glowLayer && font.glowTexture()) {
         drawText(count, alignment, line.anchor, quads, font.glowTexture(), renderer, true, &line.glow);
     }
@@ -74,7 +75,12 @@ bool drawTextPage(Core& core, const char* dataDirectory) {
         {"roll the die onto its colour", 0.08f, 0.0f, {0.0f, 0.33f}, TextAlignment::kCentre, white, blue},
         {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", 0.085f, 0.0f, {-1.2f, 0.12f}, TextAlignment::kLeft, white, blue},
         {"abcdefghijklmnopqrstuvwxyz", 0.085f, 0.0f, {-1.2f, -0.01f}, TextAlignment::kLeft, white, blue},
-        {"0123456789 !\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~", 0.085f, 0.0f, {-1.2f, -0.14f}, TextAlignment::kLeft, white,
+        {"0123456789 !\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~",
+         0.085f,
+         0.0f,
+         {-1.2f, -0.14f},
+         TextAlignment::kLeft,
+         white,
          blue},
         {"Score 12345", 0.1f, 0.0f, {-1.2f, -0.36f}, TextAlignment::kLeft, gold, purple},
         {"Lives 3", 0.1f, 0.0f, {1.2f, -0.36f}, TextAlignment::kRight, white, purple},

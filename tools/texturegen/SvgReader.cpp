@@ -19,10 +19,9 @@ void copySurface(cairo_surface_t* surface, Image& image) {
         const uint32_t* row = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride);
         for (int x = 0; x < image.width(); ++x) {
             const uint32_t v = row[x];
-            image.at(x, y) = {static_cast<float>((v >> 16) & 0xFF) / 255.0f,
-                              static_cast<float>((v >> 8) & 0xFF) / 255.0f,
-                              static_cast<float>(v & 0xFF) / 255.0f,
-                              static_cast<float>((v >> 24) & 0xFF) / 255.0f};
+            image.at(x, y) = {
+                static_cast<float>((v >> 16) & 0xFF) / 255.0f, static_cast<float>((v >> 8) & 0xFF) / 255.0f,
+                static_cast<float>(v & 0xFF) / 255.0f, static_cast<float>((v >> 24) & 0xFF) / 255.0f};
         }
     }
 }

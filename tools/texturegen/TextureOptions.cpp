@@ -16,7 +16,7 @@ struct FormatName {
 };
 
 const FormatName kFormats[] = {
-    {"rgba", PixelFormat::RGBA}, {"bgra", PixelFormat::BGRA}, {"rgb", PixelFormat::RGB},
+    {"rgba", PixelFormat::RGBA}, {"bgra", PixelFormat::BGRA},   {"rgb", PixelFormat::RGB},
     {"bgr", PixelFormat::BGR},   {"alpha", PixelFormat::Alpha},
 };
 

@@ -23,9 +23,13 @@ struct CustomStlAllocator {
     void deallocate(T* p, size_t) { std::free(p); }
 
     template <typename U>
-    bool operator==(const CustomStlAllocator<U>&) const { return true; }
+    bool operator==(const CustomStlAllocator<U>&) const {
+        return true;
+    }
     template <typename U>
-    bool operator!=(const CustomStlAllocator<U>&) const { return false; }
+    bool operator!=(const CustomStlAllocator<U>&) const {
+        return false;
+    }
 };
 
 }  // namespace nimbus

@@ -12,7 +12,8 @@ namespace nimbus {
 class PosixDirectoryIterator : public DirectoryIterator {
 public:
     // Takes over an open directory stream already positioned on its first real entry.
-    PosixDirectoryIterator(const Path& absoluteRoot, const Path& listed, DIR* stream, const std::string& first);
+    PosixDirectoryIterator(const Path& absoluteRoot, const Path& listed, DIR* stream,
+                           const std::string& first);
     ~PosixDirectoryIterator() override;
     PosixDirectoryIterator(const PosixDirectoryIterator&) = delete;
     PosixDirectoryIterator& operator=(const PosixDirectoryIterator&) = delete;

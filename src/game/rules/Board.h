@@ -25,13 +25,13 @@ public:
     // Meshes, effects and textures the scene drawing reads; handles stay empty for what
     // is not registered (as in tests).
     struct Resources {
-        ResourceHandle<Shader> tileEffect;    // "Shaders/Board"
-        ResourceHandle<Shader> pickupEffect;  // "Shaders/Dice", also for the arrows
-        ResourceHandle<MeshBatch> tileBatch;  // "Meshes/Tile"
-        ResourceHandle<Mesh> arrow;           // "Meshes/Arrow"
+        ResourceHandle<Shader> tileEffect;          // "Shaders/Board"
+        ResourceHandle<Shader> pickupEffect;        // "Shaders/Dice", also for the arrows
+        ResourceHandle<MeshBatch> tileBatch;        // "Meshes/Tile"
+        ResourceHandle<Mesh> arrow;                 // "Meshes/Arrow"
         ResourceHandle<Mesh> pickups[kPickupLast];  // by pick-up kind; none for kind 0
-        ResourceHandle<Texture> softShadow;   // "Textures/Soft_shadow"
-        ResourceHandle<Texture> envmap;       // "Textures/Envmap"
+        ResourceHandle<Texture> softShadow;         // "Textures/Soft_shadow"
+        ResourceHandle<Texture> envmap;             // "Textures/Envmap"
     };
 
     // An empty board (0 × 0).

@@ -7,11 +7,12 @@
 
 namespace nimbus {
 
-void FloatingTextList::spawn(const std::string& text, float lifetime, const Vector3& position, const Vector2& drift,
-                             float growth) {
+void FloatingTextList::spawn(const std::string& text, float lifetime, const Vector3& position,
+                             const Vector2& drift, float growth) {
     if (!font_) return;
     FloatingText entry;
-    entry.quadCount = layoutText(*font_, entry.quads, FloatingText::kMaxQuads, text.c_str(), kTextSize, kSlant);
+    entry.quadCount =
+        layoutText(*font_, entry.quads, FloatingText::kMaxQuads, text.c_str(), kTextSize, kSlant);
     if (entry.quadCount == 0) return;
     entry.text = text;
     entry.lifetime = lifetime;

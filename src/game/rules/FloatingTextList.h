@@ -20,7 +20,8 @@ public:
 
     // Adds a white text of at most 32 characters; a text that lays out no glyph is not
     // added.
-    void spawn(const std::string& text, float lifetime, const Vector3& position, const Vector2& drift, float growth);
+    void spawn(const std::string& text, float lifetime, const Vector3& position, const Vector2& drift,
+               float growth);
     // Ages every text, drops those whose age reached their lifetime, fades the rest by
     // sqrt(1 - age / lifetime) and grows them about their origin.
     void update(float dt);

@@ -20,7 +20,8 @@ constexpr int32_t kGoalPoints = 1000;
 constexpr int32_t kMaxMultiplier = 32;
 const Position kStartWithoutStartTile{1, 1};
 
-std::unique_ptr<Board> loadLevel(int32_t levelIndex, const std::vector<std::string>& levelNames, InArchive* archive) {
+std::unique_ptr<Board> loadLevel(int32_t levelIndex, const std::vector<std::string>& levelNames,
+                                 InArchive* archive) {
     if (levelIndex < 0 || static_cast<size_t>(levelIndex) >= levelNames.size()) {
         LOG_ERROR("There is no level " << levelIndex << " among " << levelNames.size() << " levels");
         return nullptr;
@@ -42,10 +43,14 @@ std::unique_ptr<SoundInterface> initialisedCopy(const GameSound& sound) {
 // The roll direction of a command, or -1 for none.
 Direction directionOf(const GameCommand& command, const Position& die) {
     switch (command.kind) {
-        case kCommandRollPlusY: return 3;
-        case kCommandRollMinusY: return 2;
-        case kCommandRollMinusX: return 0;
-        case kCommandRollPlusX: return 1;
+        case kCommandRollPlusY:
+            return 3;
+        case kCommandRollMinusY:
+            return 2;
+        case kCommandRollMinusX:
+            return 0;
+        case kCommandRollPlusX:
+            return 1;
         case kCommandRollToCell: {
             const Position cell(command.x, command.y);
             if (manhattanDistance(cell, die) != 1) return -1;
@@ -53,7 +58,8 @@ Direction directionOf(const GameCommand& command, const Position& die) {
             if (cell.x < die.x) return 0;
             return cell.y > die.y ? 3 : 2;
         }
-        default: return -1;
+        default:
+            return -1;
     }
 }
 
@@ -96,15 +102,19 @@ void GameImpl::restart() {
 
 bool GameImpl::execute(const GameCommand& command) {
     switch (command.kind) {
-        case kCommandNothing: return true;
+        case kCommandNothing:
+            return true;
         case kCommandTwist0:
         case kCommandTwist1: {
             const bool accepted = die_->twist(command.kind == kCommandTwist0 ? 0 : 1);
             if (accepted) sound_->play("Twist");
             return accepted;
         }
-        case kCommandTogglePause: paused_ = !paused_; return true;
-        default: break;
+        case kCommandTogglePause:
+            paused_ = !paused_;
+            return true;
+        default:
+            break;
     }
     const int32_t oldScore = stats_->score;
     const int32_t oldMultiplier = stats_->multiplier;

@@ -51,7 +51,8 @@ public:
              const std::vector<std::string>& levelNames, InArchive* archive);
     // The game's usual start: its own initialised copy of the application's sound, the
     // level from the process-wide input archive.
-    GameImpl(const GameSound& sound, PlayerStats* stats, int32_t levelIndex, const std::vector<std::string>& levelNames);
+    GameImpl(const GameSound& sound, PlayerStats* stats, int32_t levelIndex,
+             const std::vector<std::string>& levelNames);
     ~GameImpl() override;
     GameImpl(const GameImpl&) = delete;
     GameImpl& operator=(const GameImpl&) = delete;

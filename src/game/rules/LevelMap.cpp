@@ -58,7 +58,8 @@ bool writeLevelMap(OutBuffer& out, const Board& board) {
     for (const Tile& tile : board.tiles()) {
         out << tile.fallStep << tile.pickup << static_cast<uint8_t>(tile.color);
     }
-    return out.bytesWritten() - start == kHeaderBytes + kTileBytes * static_cast<int64_t>(board.tiles().size());
+    return out.bytesWritten() - start ==
+           kHeaderBytes + kTileBytes * static_cast<int64_t>(board.tiles().size());
 }
 
 }  // namespace nimbus

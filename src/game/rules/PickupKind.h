@@ -25,11 +25,11 @@ struct AtlasCell {
 
 // Everything the game and its tools know about one kind of pick-up.
 struct PickupKindInfo {
-    const char* name;       // in the level compiler's messages
-    char letter;            // in the pick-ups grid of a level source
-    const char* mesh;       // drawn on its tile; null for none
-    AtlasCell hudCell;      // its icon while its effect runs
-    float clockRate;        // the level clock's pace while its effect is at the front
+    const char* name;                              // in the level compiler's messages
+    char letter;                                   // in the pick-ups grid of a level source
+    const char* mesh;                              // drawn on its tile; null for none
+    AtlasCell hudCell;                             // its icon while its effect runs
+    float clockRate;                               // the level clock's pace while its effect is at the front
     GameAction* (*create)(SoundInterface& sound);  // its effect; null for none
 
     // Whether its effect holds, slows or turns the level clock.

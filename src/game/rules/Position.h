@@ -24,11 +24,16 @@ struct Position {
     // The neighbour in that direction; the position itself for no direction.
     Position stepped(Direction direction) const {
         switch (direction) {
-            case 0: return {x - 1, y};
-            case 1: return {x + 1, y};
-            case 2: return {x, y - 1};
-            case 3: return {x, y + 1};
-            default: return *this;
+            case 0:
+                return {x - 1, y};
+            case 1:
+                return {x + 1, y};
+            case 2:
+                return {x, y - 1};
+            case 3:
+                return {x, y + 1};
+            default:
+                return *this;
         }
     }
     // "<x, y>", for messages.

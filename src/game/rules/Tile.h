@@ -21,7 +21,9 @@ struct Tile {
     Tile(int32_t fallStep_, int32_t color_) : fallStep(fallStep_), color(color_) {}
 
     // Visited marks do not make tiles differ.
-    bool operator==(const Tile& o) const { return fallStep == o.fallStep && pickup == o.pickup && color == o.color; }
+    bool operator==(const Tile& o) const {
+        return fallStep == o.fallStep && pickup == o.pickup && color == o.color;
+    }
     bool operator!=(const Tile& o) const { return !(*this == o); }
 };
 

@@ -10,11 +10,11 @@ struct ColorEntry {
 };
 
 const ColorEntry kColors[kTileColorCount] = {
-    {"Red", {1.0f, 0.0f, 0.0f, 1.0f}},     {"Green", {0.0f, 1.0f, 0.0f, 1.0f}},
-    {"Blue", {0.0f, 0.0f, 1.0f, 1.0f}},    {"Yellow", {1.0f, 1.0f, 0.0f, 1.0f}},
-    {"Cyan", {0.0f, 1.0f, 1.0f, 1.0f}},    {"Magenta", {1.0f, 0.0f, 1.0f, 1.0f}},
-    {"Black", {0.2f, 0.2f, 0.2f, 1.0f}},   {"White", {1.0f, 1.0f, 1.0f, 1.0f}},
-    {"Start", {1.0f, 1.0f, 1.0f, 1.0f}},   {"Goal", {1.0f, 1.0f, 1.0f, 0.5f}},
+    {"Red", {1.0f, 0.0f, 0.0f, 1.0f}},       {"Green", {0.0f, 1.0f, 0.0f, 1.0f}},
+    {"Blue", {0.0f, 0.0f, 1.0f, 1.0f}},      {"Yellow", {1.0f, 1.0f, 0.0f, 1.0f}},
+    {"Cyan", {0.0f, 1.0f, 1.0f, 1.0f}},      {"Magenta", {1.0f, 0.0f, 1.0f, 1.0f}},
+    {"Black", {0.2f, 0.2f, 0.2f, 1.0f}},     {"White", {1.0f, 1.0f, 1.0f, 1.0f}},
+    {"Start", {1.0f, 1.0f, 1.0f, 1.0f}},     {"Goal", {1.0f, 1.0f, 1.0f, 0.5f}},
     {"Undefined", {0.1f, 0.1f, 0.1f, 1.0f}},
 };
 

@@ -103,7 +103,8 @@ void PlayingState::drawUnderGui(GameStateInfo& info, const Camera& camera) {
     const Window* view = drawGameView(*game_, info, camera);
     if (!view) return;
     if (!gameOver_) {
-        if (game_->paused()) pausedCaption_.draw(*info.screenRenderer, view->absolutePosition(), view->size());
+        if (game_->paused())
+            pausedCaption_.draw(*info.screenRenderer, view->absolutePosition(), view->size());
         return;
     }
     gameOverCaption_.draw(*info.screenRenderer, view->absolutePosition(), view->size());

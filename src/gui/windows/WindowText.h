@@ -30,8 +30,8 @@ struct TextStyle {
 constexpr int32_t kMaxWindowText = 32;
 
 // The text drawing every text window shares: the first 32 characters (the last ones when
-// the style keeps the end in view), slanted, their baseline on the anchor, then the glow layer when the font has a glow texture. Nothing
-// is drawn without a font or text.
+// the style keeps the end in view), slanted, their baseline on the anchor, then the glow layer when the font
+// has a glow texture. Nothing is drawn without a font or text.
 void drawWindowText(const BitmapFont* font, const std::string& text, const TextStyle& style,
                     const Vector2& anchor, ScreenspaceRenderer& renderer);
 

@@ -54,7 +54,8 @@ BitmapFont* loadFont(const TiXmlElement& element) {
         LOG_ERROR("Incorrect texture dimensions: " << width << " x " << height);
         return nullptr;
     }
-    ResourceHandle<Texture> glow = getResource<Texture>((std::string(textureName) + "_glow").c_str(), "Texture");
+    ResourceHandle<Texture> glow =
+        getResource<Texture>((std::string(textureName) + "_glow").c_str(), "Texture");
     GlyphDescription description;
     if (!readGlyphDescription(infoName, description)) return nullptr;
     // Glyph positions are divided by the glyph size; without one they would be endless.

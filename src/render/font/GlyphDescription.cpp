@@ -17,8 +17,9 @@ struct GlyphAttribute {
 };
 
 const GlyphAttribute kAttributes[] = {
-    {"UTF-32", &GlyphRecord::code}, {"x", &GlyphRecord::x},       {"y", &GlyphRecord::y},
-    {"width", &GlyphRecord::width}, {"rows", &GlyphRecord::rows}, {"left", &GlyphRecord::left},
+    {"UTF-32", &GlyphRecord::code}, {"x", &GlyphRecord::x},
+    {"y", &GlyphRecord::y},         {"width", &GlyphRecord::width},
+    {"rows", &GlyphRecord::rows},   {"left", &GlyphRecord::left},
     {"top", &GlyphRecord::top},     {"advance_x_64", &GlyphRecord::advanceX64},
 };
 
@@ -37,10 +38,12 @@ bool readGlyphDescription(const char* fileName, GlyphDescription& description) {
     GlyphRecord record;
     for (const TiXmlElement* group = root->FirstChildElement(); group; group = group->NextSiblingElement()) {
         if (strcasecmp(group->Value(), "glyphs") != 0) continue;
-        for (const TiXmlElement* glyph = group->FirstChildElement(); glyph; glyph = glyph->NextSiblingElement()) {
+        for (const TiXmlElement* glyph = group->FirstChildElement(); glyph;
+             glyph = glyph->NextSiblingElement()) {
             for (const GlyphAttribute& attribute : kAttributes) {
                 int value = 0;
-                if (glyph->QueryIntAttribute(attribute.name, &value) == TIXML_SUCCESS) record.*attribute.field = value;
+                if (glyph->QueryIntAttribute(attribute.name, &value) == TIXML_SUCCESS)
+                    record.*attribute.field = value;
             }
             description.glyphs.push_back(record);
         }
@@ -58,7 +61,8 @@ bool writeGlyphDescription(const char* fileName, const GlyphDescription& descrip
     root->LinkEndChild(group);
     for (const GlyphRecord& record : description.glyphs) {
         auto* glyph = new TiXmlElement("glyph");
-        for (const GlyphAttribute& attribute : kAttributes) glyph->SetAttribute(attribute.name, record.*attribute.field);
+        for (const GlyphAttribute& attribute : kAttributes)
+            glyph->SetAttribute(attribute.name, record.*attribute.field);
         group->LinkEndChild(glyph);
     }
     if (!document.SaveFile(fileName)) {

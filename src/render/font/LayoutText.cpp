@@ -16,8 +16,8 @@ void place(ScreenVertex& v, float x, float y, float u, float tv) {
 
 }  // namespace
 
-int32_t layoutText(const BitmapFont& font, ScreenQuad* quads, int32_t maxCharacters, const char* text, float size,
-                   float slant) {
+int32_t layoutText(const BitmapFont& font, ScreenQuad* quads, int32_t maxCharacters, const char* text,
+                   float size, float slant) {
     int32_t written = 0;
     float pen = 0.0f;
     for (int32_t i = 0; i < maxCharacters && text[i] != '\0'; ++i) {

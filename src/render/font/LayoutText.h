@@ -13,7 +13,7 @@ struct ScreenQuad;
 // and texture coordinates are written. Characters without a glyph are skipped and do not
 // move the pen. `quads` must hold min(length, maxCharacters) quads; returns how many
 // were written.
-int32_t layoutText(const BitmapFont& font, ScreenQuad* quads, int32_t maxCharacters, const char* text, float size,
-                   float slant);
+int32_t layoutText(const BitmapFont& font, ScreenQuad* quads, int32_t maxCharacters, const char* text,
+                   float size, float slant);
 
 }  // namespace nimbus

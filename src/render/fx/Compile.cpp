@@ -38,7 +38,8 @@ bool compile(Program& p, std::string& listing) {
         p.compiled = ok == GL_TRUE;
     }
     if (!p.compiled) {
-        listing += "line " + std::to_string(p.line) + ": program " + p.name + " does not compile:\n" + shaderLog(p.shader);
+        listing += "line " + std::to_string(p.line) + ": program " + p.name + " does not compile:\n" +
+                   shaderLog(p.shader);
     }
     return p.compiled;
 }

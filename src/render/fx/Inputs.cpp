@@ -14,8 +14,8 @@ const char* inputSemantic(Input* input) { return input ? input->semantic.c_str()
 
 void setInputPointer(Input* input, int32_t components, uint32_t glType, int32_t stride, const void* address) {
     if (!input) return;
-    glVertexAttribPointer(input->location, components, glType, glType == GL_UNSIGNED_BYTE ? GL_TRUE : GL_FALSE,
-                          stride, address);
+    glVertexAttribPointer(input->location, components, glType,
+                          glType == GL_UNSIGNED_BYTE ? GL_TRUE : GL_FALSE, stride, address);
 }
 
 void enableInput(Input* input) {

@@ -61,12 +61,13 @@ Token Lexer::next() {
     if (isWordStart(c)) {
         t.kind = Token::Word;
         while (pos_ < text_.size() && isWordChar(text_[pos_])) ++pos_;
-    } else if (isDigit(c) || ((c == '-' || c == '.') && pos_ + 1 < text_.size() && isDigit(text_[pos_ + 1]))) {
+    } else if (isDigit(c) ||
+               ((c == '-' || c == '.') && pos_ + 1 < text_.size() && isDigit(text_[pos_ + 1]))) {
         t.kind = Token::Number;
         ++pos_;
-        while (pos_ < text_.size() && (isDigit(text_[pos_]) || text_[pos_] == '.' || text_[pos_] == 'e' ||
-                                       text_[pos_] == 'f' ||
-                                       ((text_[pos_] == '-' || text_[pos_] == '+') && text_[pos_ - 1] == 'e'))) {
+        while (pos_ < text_.size() &&
+               (isDigit(text_[pos_]) || text_[pos_] == '.' || text_[pos_] == 'e' || text_[pos_] == 'f' ||
+                ((text_[pos_] == '-' || text_[pos_] == '+') && text_[pos_ - 1] == 'e'))) {
             ++pos_;
         }
     } else if (std::string("{}()[];:=,").find(c) != std::string::npos) {

@@ -28,7 +28,8 @@ void setComponents(Parameter* p, const float* source, int count) {
     if (!p) return;
     float* v = valueOf(p, true, false);
     if (!v) return;
-    std::memcpy(v, source, sizeof(float) * static_cast<size_t>(count < p->components ? count : p->components));
+    std::memcpy(v, source,
+                sizeof(float) * static_cast<size_t>(count < p->components ? count : p->components));
 }
 
 }  // namespace

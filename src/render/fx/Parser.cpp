@@ -19,8 +19,9 @@ struct TypeInfo {
 };
 
 const TypeInfo kTypes[] = {
-    {"float", ParameterType::Float, 1}, {"vec2", ParameterType::Vec2, 2}, {"vec3", ParameterType::Vec3, 3},
-    {"vec4", ParameterType::Vec4, 4},   {"mat4", ParameterType::Mat4, 16}, {"sampler2D", ParameterType::Sampler2D, 0},
+    {"float", ParameterType::Float, 1}, {"vec2", ParameterType::Vec2, 2},
+    {"vec3", ParameterType::Vec3, 3},   {"vec4", ParameterType::Vec4, 4},
+    {"mat4", ParameterType::Mat4, 16},  {"sampler2D", ParameterType::Sampler2D, 0},
 };
 
 // GLSL numbers the line after "#line N" as N + 1 in the versions before 3.30.
@@ -47,7 +48,8 @@ public:
         }
         if (!resolvePrograms()) return nullptr;
         for (auto& program : effect_->programs) {
-            program->source = "#version 120\n" + prelude_ + lineDirective(program->line) + program->source + "\n";
+            program->source =
+                "#version 120\n" + prelude_ + lineDirective(program->line) + program->source + "\n";
         }
         return effect_.release();
     }
@@ -87,7 +89,8 @@ private:
             if (t.text == "fragment") return program(false);
             if (t.text == "technique") return technique();
         }
-        return fail(t.line, "expected uniform, shared, vertex, fragment or technique, found '" + t.text + "'");
+        return fail(t.line,
+                    "expected uniform, shared, vertex, fragment or technique, found '" + t.text + "'");
     }
 
     bool parameter() {
@@ -99,7 +102,8 @@ private:
         }
         if (!info) return fail(type.line, "unsupported parameter type '" + type.text + "'");
         for (auto& existing : effect_->parameters) {
-            if (existing->name == name.text) return fail(name.line, "parameter " + name.text + " declared twice");
+            if (existing->name == name.text)
+                return fail(name.line, "parameter " + name.text + " declared twice");
         }
         auto p = std::make_unique<Parameter>();
         p->effect = effect_.get();
@@ -111,8 +115,10 @@ private:
         if (t.is("[")) {
             const Token size = lexer_.next();
             const long n = size.kind == Token::Number ? std::strtol(size.text.c_str(), nullptr, 10) : 0;
-            if (n <= 0 || n > 4096) return fail(size.line, "array size of " + name.text + " must be a positive number");
-            if (info->type == ParameterType::Sampler2D) return fail(size.line, "sampler arrays are not supported");
+            if (n <= 0 || n > 4096)
+                return fail(size.line, "array size of " + name.text + " must be a positive number");
+            if (info->type == ParameterType::Sampler2D)
+                return fail(size.line, "sampler arrays are not supported");
             p->arraySize = static_cast<int32_t>(n);
             if (!expect("]", "after the array size")) return false;
             t = lexer_.next();
@@ -158,7 +164,8 @@ private:
         Token name;
         if (!word(name, "a program name")) return false;
         for (auto& existing : effect_->programs) {
-            if (existing->name == name.text) return fail(name.line, "program " + name.text + " declared twice");
+            if (existing->name == name.text)
+                return fail(name.line, "program " + name.text + " declared twice");
         }
         if (!expect("{", ("after program " + name.text).c_str())) return false;
         auto p = std::make_unique<Program>();
@@ -188,7 +195,8 @@ private:
             input->name = name.text;
             if (t2.is(":")) {
                 const Token semantic = code.next();
-                if (semantic.kind != Token::Word) return fail(t2.line, "expected a semantic for attribute " + name.text);
+                if (semantic.kind != Token::Word)
+                    return fail(t2.line, "expected a semantic for attribute " + name.text);
                 input->semantic = semantic.text;
                 for (size_t i = t2.begin; i < semantic.end; ++i) {
                     if (p.source[i] != '\n') p.source[i] = ' ';
@@ -206,7 +214,8 @@ private:
         Token name;
         if (!word(name, "a technique name")) return false;
         for (auto& existing : effect_->techniques) {
-            if (existing->name == name.text) return fail(name.line, "technique " + name.text + " declared twice");
+            if (existing->name == name.text)
+                return fail(name.line, "technique " + name.text + " declared twice");
         }
         if (!expect("{", ("after technique " + name.text).c_str())) return false;
         auto tech = std::make_unique<Technique>();
@@ -260,7 +269,8 @@ private:
         const RenderState* rs = findRenderState(state.text);
         if (!rs) return fail(state.line, "unknown pass state " + state.text);
         if (!effect_->context->statesRegistered) {
-            return fail(state.line, "render state " + state.text + " used, but the context has no render states");
+            return fail(state.line,
+                        "render state " + state.text + " used, but the context has no render states");
         }
         for (const StateAssignment& a : p.states) {
             if (a.state == rs) return fail(state.line, "pass state " + state.text + " set twice");
@@ -287,18 +297,22 @@ private:
             case StateSyntax::Name: {
                 Token t;
                 if (!word(t, ("a value " + what).c_str())) return false;
-                if (!stateNameValue(rs, t.text, v.ints[0])) return fail(t.line, "unknown value " + t.text + " " + what);
+                if (!stateNameValue(rs, t.text, v.ints[0]))
+                    return fail(t.line, "unknown value " + t.text + " " + what);
                 v.ints[1] = v.ints[0];
                 return true;
             }
             case StateSyntax::NamePair: {
                 Token a, b;
                 if (!expect("(", what.c_str()) || !word(a, ("a value " + what).c_str()) ||
-                    !expect(",", what.c_str()) || !word(b, ("a value " + what).c_str()) || !expect(")", what.c_str())) {
+                    !expect(",", what.c_str()) || !word(b, ("a value " + what).c_str()) ||
+                    !expect(")", what.c_str())) {
                     return false;
                 }
-                if (!stateNameValue(rs, a.text, v.ints[0])) return fail(a.line, "unknown value " + a.text + " " + what);
-                if (!stateNameValue(rs, b.text, v.ints[1])) return fail(b.line, "unknown value " + b.text + " " + what);
+                if (!stateNameValue(rs, a.text, v.ints[0]))
+                    return fail(a.line, "unknown value " + a.text + " " + what);
+                if (!stateNameValue(rs, b.text, v.ints[1]))
+                    return fail(b.line, "unknown value " + b.text + " " + what);
                 v.ints[2] = v.ints[0];
                 v.ints[3] = v.ints[1];
                 return true;
@@ -324,13 +338,15 @@ private:
         const std::string& name = vertex ? ref.vertex : ref.fragment;
         const char* state = vertex ? "VertexProgram" : "FragmentProgram";
         const std::string pass = ref.pass->name.empty() ? "a pass" : "pass " + ref.pass->name;
-        if (name.empty()) return fail(ref.pass->line, pass + " of technique " + ref.pass->technique->name + " has no " + state);
+        if (name.empty())
+            return fail(ref.pass->line,
+                        pass + " of technique " + ref.pass->technique->name + " has no " + state);
         Program* program = findProgram(name);
         const int line = vertex ? ref.vertexLine : ref.fragmentLine;
         if (!program) return fail(line, std::string(state) + " " + name + " does not exist");
         if (program->vertex != vertex) {
-            return fail(line, name + " is a " + (program->vertex ? "vertex" : "fragment") + " program, not a " +
-                                  (vertex ? "vertex" : "fragment") + " program");
+            return fail(line, name + " is a " + (program->vertex ? "vertex" : "fragment") +
+                                  " program, not a " + (vertex ? "vertex" : "fragment") + " program");
         }
         (vertex ? ref.pass->vertex : ref.pass->fragment) = program;
         return true;

@@ -23,22 +23,17 @@ struct RenderState {
 namespace {
 
 const NamedValue kBlendFactors[] = {
-    {"Zero", GL_ZERO},
-    {"One", GL_ONE},
-    {"SrcAlpha", GL_SRC_ALPHA},
-    {"OneMinusSrcAlpha", GL_ONE_MINUS_SRC_ALPHA},
-    {"DstAlpha", GL_DST_ALPHA},
-    {"OneMinusDstAlpha", GL_ONE_MINUS_DST_ALPHA},
-    {"SrcColor", GL_SRC_COLOR},
-    {"OneMinusSrcColor", GL_ONE_MINUS_SRC_COLOR},
-    {"DstColor", GL_DST_COLOR},
-    {nullptr, 0},
+    {"Zero", GL_ZERO},          {"One", GL_ONE},
+    {"SrcAlpha", GL_SRC_ALPHA}, {"OneMinusSrcAlpha", GL_ONE_MINUS_SRC_ALPHA},
+    {"DstAlpha", GL_DST_ALPHA}, {"OneMinusDstAlpha", GL_ONE_MINUS_DST_ALPHA},
+    {"SrcColor", GL_SRC_COLOR}, {"OneMinusSrcColor", GL_ONE_MINUS_SRC_COLOR},
+    {"DstColor", GL_DST_COLOR}, {nullptr, 0},
 };
 
 const NamedValue kCompareFuncs[] = {
-    {"Never", GL_NEVER},   {"Less", GL_LESS},         {"LEqual", GL_LEQUAL}, {"Equal", GL_EQUAL},
-    {"Greater", GL_GREATER}, {"NotEqual", GL_NOTEQUAL}, {"GEqual", GL_GEQUAL}, {"Always", GL_ALWAYS},
-    {nullptr, 0},
+    {"Never", GL_NEVER},   {"Less", GL_LESS},       {"LEqual", GL_LEQUAL},
+    {"Equal", GL_EQUAL},   {"Greater", GL_GREATER}, {"NotEqual", GL_NOTEQUAL},
+    {"GEqual", GL_GEQUAL}, {"Always", GL_ALWAYS},   {nullptr, 0},
 };
 
 const NamedValue kFaces[] = {{"Back", GL_BACK}, {"Front", GL_FRONT}, {nullptr, 0}};

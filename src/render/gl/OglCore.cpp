@@ -120,13 +120,14 @@ void OglCore::clear(const Color& color) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
-void OglCore::draw(PrimitiveType type, int32_t count, int32_t first, VertexBuffer* vertices, IndexBuffer* indices,
-                   Shader* shader, const char* technique) {
+void OglCore::draw(PrimitiveType type, int32_t count, int32_t first, VertexBuffer* vertices,
+                   IndexBuffer* indices, Shader* shader, const char* technique) {
     if (!vertices || !shader) return;
     // The buffers live in system memory, so GL would read whatever lies past them.
     const int32_t available = indices ? indices->getCount() : vertices->getCount();
     if (count < 0 || first < 0 || first > available || count > available - first) {
-        LOG_ERROR("Draw of " << count << " elements from " << first << " past the " << available << " in the buffer");
+        LOG_ERROR("Draw of " << count << " elements from " << first << " past the " << available
+                             << " in the buffer");
         return;
     }
     const GLenum mode = glMode(type);

@@ -68,7 +68,8 @@ OglScreenspaceRenderer::ClipRect OglScreenspaceRenderer::currentClipRect() const
             (1.0f - offset_.y) / scale_.y};
 }
 
-void OglScreenspaceRenderer::addQuad(const ScreenQuad& quad, const ResourceHandle<Texture>& texture, bool glow) {
+void OglScreenspaceRenderer::addQuad(const ScreenQuad& quad, const ResourceHandle<Texture>& texture,
+                                     bool glow) {
     if (!writePointer_) return;
     if (!batches_.empty() && batches_.back().end >= kQuadCapacity) return;
     const ClipRect clip = currentClipRect();

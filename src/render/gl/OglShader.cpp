@@ -66,7 +66,8 @@ bool OglShader::setMatrixArray(const char* name, const Matrix44* values, int32_t
     fx::Parameter* parameter = fx::namedParameter(effect_, name);
     if (!parameter) return false;
     const int32_t n = std::min(fx::arraySize(parameter), count);
-    for (int32_t i = 0; i < n; ++i) fx::setMatrixParameterfc(fx::arrayElement(parameter, i), values[i].data());
+    for (int32_t i = 0; i < n; ++i)
+        fx::setMatrixParameterfc(fx::arrayElement(parameter, i), values[i].data());
     return succeeded();
 }
 
@@ -105,12 +106,18 @@ bool OglShader::scalar(fx::Parameter* parameter, float value) {
     return succeeded();
 }
 
-bool OglShader::setTexture(const char* name, const Texture* t) { return texture(fx::namedParameter(effect_, name), t); }
-bool OglShader::setMatrix(const char* name, const Matrix44& m) { return matrix(fx::namedParameter(effect_, name), m); }
+bool OglShader::setTexture(const char* name, const Texture* t) {
+    return texture(fx::namedParameter(effect_, name), t);
+}
+bool OglShader::setMatrix(const char* name, const Matrix44& m) {
+    return matrix(fx::namedParameter(effect_, name), m);
+}
 bool OglShader::setTransform(const char* name, const Transform& t) {
     return transform(fx::namedParameter(effect_, name), t);
 }
-bool OglShader::setVector(const char* name, const Vector3& v) { return vector(fx::namedParameter(effect_, name), v); }
+bool OglShader::setVector(const char* name, const Vector3& v) {
+    return vector(fx::namedParameter(effect_, name), v);
+}
 bool OglShader::setFloat(const char* name, float v) { return scalar(fx::namedParameter(effect_, name), v); }
 
 bool OglShader::setTextureBySemantic(const char* semantic, const Texture* t) {
@@ -130,7 +137,8 @@ bool OglShader::setFloatBySemantic(const char* semantic, float v) {
 }
 
 fx::Pass* OglShader::firstPass(const char* technique) {
-    fx::Technique* t = technique && *technique ? fx::namedTechnique(effect_, technique) : fx::firstTechnique(effect_);
+    fx::Technique* t =
+        technique && *technique ? fx::namedTechnique(effect_, technique) : fx::firstTechnique(effect_);
     if (!t || !fx::isTechniqueValidated(t)) return nullptr;
     return fx::firstPass(t);
 }

@@ -45,7 +45,8 @@ OglTexture* OglTexture::create(const TextureHeader& header, const void* pixels, 
     const int64_t chain = mipChainBytes(header);
     if (chain < 0) {
         LOG_ERROR("Cannot make a texture of format " << header.format << ", " << header.width << " x "
-                                                     << header.height << ", " << header.mipCount << " mip levels");
+                                                     << header.height << ", " << header.mipCount
+                                                     << " mip levels");
         return nullptr;
     }
     if (pixels && pixelBytes < chain) {
@@ -59,7 +60,8 @@ OglTexture* OglTexture::create(const TextureHeader& header, const void* pixels, 
     glBindTexture(GL_TEXTURE_2D, name);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_BASE_LEVEL, 0);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, header.mipCount - 1);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, header.mipCount == 1 ? GL_LINEAR : GL_LINEAR_MIPMAP_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
+                    header.mipCount == 1 ? GL_LINEAR : GL_LINEAR_MIPMAP_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);

@@ -37,7 +37,8 @@ Core* openVideo(const VideoMode& mode, bool& videoStarted) {
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, mode.verticalSync ? 1 : 0);
     const Uint32 flags = SDL_OPENGL | (mode.fullscreen ? SDL_FULLSCREEN : 0);
     if (!SDL_SetVideoMode(mode.width, mode.height, info->vfmt->BitsPerPixel, flags)) {
-        LOG_ERROR("Failed to open a " << mode.width << " x " << mode.height << " window - " << SDL_GetError());
+        LOG_ERROR("Failed to open a " << mode.width << " x " << mode.height << " window - "
+                                      << SDL_GetError());
         return nullptr;
     }
     glEnable(GL_DEPTH_TEST);

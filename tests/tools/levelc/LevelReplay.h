@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "LevelModel.h"
-#include "Solver.h"
 #include "RecordingSound.h"
+#include "Solver.h"
 #include "game/rules/GameImpl.h"
 
 namespace nimbus {
@@ -12,8 +12,8 @@ namespace nimbus {
 // What a solution did when played through the game's own rules object.
 struct ReplayResult {
     bool complete = false;
-    int frames = 0;           // updates until the level was complete
-    int deaths = 0;           // lives lost; an extra life does not make up for one
+    int frames = 0;                  // updates until the level was complete
+    int deaths = 0;                  // lives lost; an extra life does not make up for one
     std::vector<float> gameClocks;   // the game's level clock as each command was taken
     std::vector<float> modelClocks;  // the solver's clock at the same moments
 };
