@@ -7,12 +7,12 @@
 #include <fstream>
 #include <string>
 
-#include "../game/rules/GameFixture.h"
 #include "Desktop.h"
 #include "GameInstall.h"
 #include "PlayerView.h"
 #include "core/posix/FileInBuffer.h"
 #include "game/rules/HighScoreList.h"
+#include "support/GameFixture.h"
 
 using namespace nimbus;
 using namespace player;

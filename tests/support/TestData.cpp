@@ -48,7 +48,7 @@ void TestData::link(const std::string& relativePath, const std::string& target) 
 }
 
 void TestData::addTestDocument() const {
-    write("Frontend/gui.xml", readFile(NIMBUS_SOURCE_DIR "/tests/support/gui.xml"));
+    write("Frontend/gui.xml", readFile(NIMBUS_SOURCE_DIR "/tests/support/states_menus.xml"));
 }
 
 }  // namespace nimbus
