@@ -113,12 +113,18 @@ TEST_F(FxTest, DamagedEffectsAreRefusedWithTheLineInTheListing) {
         {"uniform vec4 a;\n\nuniform vec4 b\nvertex", "line 4: expected ';' after parameter b"},
         {"\nvertex VS { void main() { if (true) { }\n", "line 2: unbalanced braces in program VS"},
         {"\n/* never closed", "line 2: unterminated comment"},
+        {"/* one\n two */ uniform vec4 a\nvertex", "line 3: expected ';' after parameter a"},
+        {"uniform vec4 a[0];", "line 1: array size of a must be a positive number"},
+        {"\nvertex VS { attribute vec4 3; void main() { } }",
+         "line 2: malformed attribute declaration in program VS"},
         {"uniform ivec4 a;", "line 1: unsupported parameter type 'ivec4'"},
         {"texture t;", "line 1: expected uniform, shared, vertex, fragment or technique, found 'texture'"},
         {"technique T {\n pass { VertexProgram = VS; FragmentProgram = FS;\n Blend = true; } }",
          "line 3: unknown pass state Blend"},
         {"technique T {\n pass { VertexProgram = VS; FragmentProgram = FS;\n DepthFunc = Sometimes; } }",
          "line 3: unknown value Sometimes for DepthFunc"},
+        {"technique T {\n pass { VertexProgram = VS; FragmentProgram = FS;\n DepthFunc = 3; } }",
+         "line 3: expected a value for DepthFunc"},
         {"technique T {\n pass { VertexProgram = VS; FragmentProgram = FS;\n BlendFunc = (One, Two); } }",
          "line 3: unknown value Two for BlendFunc"},
         {"technique T {\n pass p { VertexProgram = VS;\n FragmentProgram = Missing; } }",
@@ -271,6 +277,7 @@ technique Everything {
            CullFaceEnable = true; CullFace = Front; PolygonMode = Line; LineWidth = 3.0; }
 }
 technique Plain { pass { VertexProgram = VS; FragmentProgram = FS; } }
+technique Flat { pass { VertexProgram = VS; FragmentProgram = FS; DepthTestEnable = false; } }
 )");
     glBlendFuncSeparate(GL_ONE, GL_ZERO, GL_SRC_ALPHA, GL_ONE);
     glDepthFunc(GL_LESS);
@@ -306,6 +313,12 @@ technique Plain { pass { VertexProgram = VS; FragmentProgram = FS; } }
     glDepthFunc(GL_EQUAL);
     fx::resetPassState(plain);
     EXPECT_EQ(integer(GL_DEPTH_FUNC), GL_EQUAL);
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    // A state the pass turns off comes back on.
+    fx::Pass* flat = fx::firstPass(fx::namedTechnique(effect_, "Flat"));
+    fx::setPassState(flat);
+    EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
+    fx::resetPassState(flat);
     EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
     glDepthFunc(GL_LESS);
 }
