@@ -55,8 +55,8 @@ int pngSide(const std::string& path) {
     return header[16] << 24 | header[17] << 16 | header[18] << 8 | header[19];
 }
 
-// Every file of the installation under its prefix, where the freedesktop.org
-// specifications and Debian's games policy want it.
+// Every file of the installation under its prefix, where desktops, software centres and
+// Debian's games layout look for it.
 void expectLayout(const std::string& prefix) {
     const std::string share = prefix + "/" NIMBUS_INSTALL_SHAREDIR;
     for (const std::string& file :
