@@ -31,19 +31,16 @@ TEST(SolutionReplay, KeysGoWhenTheDieIsDueToTakeThem) {
     const int busy = DieTurns(kFrameSeconds).busyFrames();
     const int late = 15;
     const std::vector<SolutionStep> steps = {{0, 1}, {0, 1}, {0, 1}, {5, 1}};
-    const struct {
-        int late;
-        std::vector<int> pressed;
-    } cases[] = {
+    const std::pair<int, std::vector<int>> cases[] = {
         {0, {0, 1, busy + 1, 3 * busy + 5}},
         {late, {late, late + (busy + late), late + 2 * (busy + late), late + 3 * (busy + late) + 5}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [lateness, pressed] : cases) {
         KeyRecorder keys;
-        SolutionReplay replay(steps, c.late);
+        SolutionReplay replay(steps, lateness);
         EXPECT_FALSE(replay.play(keys, 1000));
         EXPECT_TRUE(replay.finished());
-        EXPECT_EQ(c.pressed, keys.pressed) << "late " << c.late;
+        EXPECT_EQ(pressed, keys.pressed) << "late " << lateness;
     }
 }
 

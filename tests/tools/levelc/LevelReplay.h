@@ -19,15 +19,14 @@ struct ReplayResult {
 };
 
 // Plays a solution into the rules object the way the playing state plays: 60 updates a
-// second, one command handed to `execute` at the start of a frame and kept until it is
-// taken, at the moments SolutionReplay hands it in.
+// second, each command handed to `execute` at the moments SolutionReplay gives.
 ReplayResult replay(GameImpl& game, const LevelModel& model, const std::vector<SolutionStep>& steps);
 
 // Rolls the game refused (it plays "Failed" for each).
 int refusedRolls(const SoundLog& sounds);
 
-// Expects the replay to have won when the solver said, with no life lost, no command
-// refused and the solver's clock equal to the game's at every command.
+// Expects a win when the solver said, with no life lost, no command refused and the
+// solver's clock equal to the game's at every command.
 void expectCleanWin(const ReplayResult& played, const Solution& solution, const SoundLog& sounds);
 
 }  // namespace nimbus

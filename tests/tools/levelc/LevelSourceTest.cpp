@@ -82,41 +82,36 @@ TEST(LevelSource, ReadsColoursFallsWavesAndPickupsAndCompilesToTheSameBoard) {
 
 std::string logged(const std::string& message) { return "Error: " + message + "\n"; }
 
-struct BadSource {
-    const char* text;
-    const char* message;  // the whole line the refusal logs
-};
+// A start and a goal in a ring of black tiles, lines 1 to 4, and grids for it after a gap.
+const std::string kRing = "tiles\nk k k k\nk S G k\nk k k k\n";
+const std::string kFalls = kRing + "\nfalls\n- - - -\n";
+const std::string kWave = kFalls + "- - - -\n- - - -\nwave A along x at 1";
 
-// Each source is "tiles" and a ring around one row unless it says otherwise.
-const BadSource kBadSources[] = {
-    {"tiles\nk k k k\nk S G k\nk k k k\n\nfloor\n", "bad.level:6: unknown statement 'floor'"},
+// The source and the whole line its refusal logs.
+const std::pair<std::string, const char*> kBadSources[] = {
+    {kRing + "\nfloor\n", "bad.level:6: unknown statement 'floor'"},
     {"tiles\nk k k k\nk S G\nk k k k\n", "bad.level:3: tiles row has 3 cells, the tiles have 4"},
     {"tiles\nk k k k\nk S q k\nk k k k\n", "bad.level:3: unknown tile 'q'"},
     {"tiles\nk k k k\nk S G w\nk k k k\n", "bad.level:3: edge tile <3, 1> lets the die off the board"},
     {"tiles\nk k k k\nk S S G\nk k k k\n", "bad.level:1: a level has exactly one start, not 2"},
     {"tiles\nk k k k\nk S w k\nk k k k\n", "bad.level:1: a level needs a goal"},
     {"tiles\nk k k\nk S G\n", "bad.level:1: a board is 3 to 64 cells on each side"},
-    {"title\ntiles\nk k k k\nk S G k\nk k k k\n", "bad.level:1: title needs a text"},
-    {"tiles\nk k k k\nk S G k\nk k k k\ntiles\n", "bad.level:5: tiles given twice (first on line 1)"},
-    {"tiles\nk k k k\nk S G k\nk k k k\n\nfalls\n- - - -\n- - 2 -\n- 1 - -\n",
-     "bad.level:9: border tile <1, 2> never falls; write -"},
-    {"tiles\nk k k k\nk S G k\nk k k k\n\nfalls\n- - - -\n- - x -\n- - - -\n", "bad.level:8: no wave x"},
-    {"tiles\nk k k k\nk S G k\nk k k k\n\nfalls\n- - - -\n- - -1 -\n- - - -\n",
+    {"title\n" + kRing, "bad.level:1: title needs a text"},
+    {kRing + "tiles\n", "bad.level:5: tiles given twice (first on line 1)"},
+    {kFalls + "- - 2 -\n- 1 - -\n", "bad.level:9: border tile <1, 2> never falls; write -"},
+    {kFalls + "- - x -\n- - - -\n", "bad.level:8: no wave x"},
+    {kFalls + "- - -1 -\n- - - -\n",
      "bad.level:8: a fall step is '-', a number 0 to 100000 or a wave letter, not '-1'"},
-    {"tiles\nk k k k\nk S G k\nk k k k\n\nfalls\n- - - -\n- - - -\n",
-     "bad.level:6: falls has 2 rows, the tiles 3"},
-    {"tiles\nk k k k\nk S G k\nk k k k\nwave A along z at 1\n",
+    {kFalls + "- - - -\n", "bad.level:6: falls has 2 rows, the tiles 3"},
+    {kRing + "wave A along z at 1\n",
      "bad.level:5: a wave reads: wave L from X Y at N [every E] | wave L along x|-x|y|-y at N [every E]"},
-    {"tiles\nk k k k\nk S G k\nk k k k\nwave A along x at 1\n",
-     "bad.level:5: a wave needs a falls grid to place it"},
-    {"tiles\nk k k k\nk S G k\nk k k k\n\nfalls\n- - - -\n- - - -\n- - - -\nwave A along x at 1 every 0\n",
+    {kRing + "wave A along x at 1\n", "bad.level:5: a wave needs a falls grid to place it"},
+    {kWave + " every 0\n",
      "bad.level:10: a wave reads: wave L from X Y at N [every E] | wave L along x|-x|y|-y at N [every E]"},
-    {"tiles\nk k k k\nk S G k\nk k k k\n\nfalls\n- - - -\n- - - -\n- - - -\nwave A along x at 1\n",
-     "bad.level:10: wave A is never used"},
-    {"tiles\nk k k k\nk S G k\nk k k k\n\npickups\n. . . .\n. . . .\n. + . .\n",
+    {kWave + "\n", "bad.level:10: wave A is never used"},
+    {kRing + "\npickups\n. . . .\n. . . .\n. + . .\n",
      "bad.level:9: extra life pick-up on <1, 2>, which the die cannot enter"},
-    {"tiles\nk k k k\nk S G k\nk k k k\n\npickups\n. . . .\n. . z .\n. . . .\n",
-     "bad.level:8: unknown pick-up 'z'"},
+    {kRing + "\npickups\n. . . .\n. . z .\n. . . .\n", "bad.level:8: unknown pick-up 'z'"},
     {"# nothing but a comment\n", "bad.level:1: no tiles grid"},
 };
 
@@ -128,12 +123,12 @@ TEST(LevelSource, BadSourcesAreRefusedWithFileAndLine) {
         EXPECT_EQ(std::vector<std::string>{logged("/nonexistent/01.level: cannot be opened")},
                   errors.lines());
     }
-    for (const BadSource& bad : kBadSources) {
+    for (const auto& [text, message] : kBadSources) {
         LogCapture errors;
         LevelSource level;
         level.title = "kept";
-        EXPECT_FALSE(LevelSourceParser::parse(bad.text, "bad.level", level)) << bad.text;
-        EXPECT_EQ(std::vector<std::string>{logged(bad.message)}, errors.lines()) << bad.text;
+        EXPECT_FALSE(LevelSourceParser::parse(text, "bad.level", level)) << text;
+        EXPECT_EQ(std::vector<std::string>{logged(message)}, errors.lines()) << text;
         EXPECT_EQ("kept", level.title);
     }
 }
@@ -145,13 +140,10 @@ std::string clockPickupLevel(int clocks) {
         for (int x = 0; x < 34; ++x) {
             const bool inner = x > 0 && x < 33 && y > 0 && y < 4;
             const char tile = !inner ? 'k' : (x == 1 && y == 1) ? 'S' : (x == 32 && y == 3) ? 'G' : 'w';
-            const bool carries = tile == 'w' && clocks > 0;
-            clocks -= carries;
-            tiles += std::string(x ? " " : "") + tile;
-            pickups += std::string(x ? " " : "") + (carries ? 's' : '.');
+            const bool carries = tile == 'w' && clocks-- > 0;
+            tiles += std::string(1, tile) + (x < 33 ? " " : "\n");
+            pickups += std::string(carries ? "s" : ".") + (x < 33 ? " " : "\n");
         }
-        tiles += "\n";
-        pickups += "\n";
     }
     return tiles + pickups;
 }

@@ -67,15 +67,13 @@ TEST(Renderer, PluckedAndBentNotesSoundAtTheirPitch) {
     for (const auto& [instrument, note, hertz, from] : cases) {
         const RenderedSound sound = render("channels 1\nroom 0 0 0", instrument, note);
         ASSERT_GT(sound.frames(), 22050u);
-        const double measured =
-            pitchOf(sound.channels[0], static_cast<size_t>(from * sound.rate), 1024, sound.rate);
+        const size_t first = static_cast<size_t>(from * sound.rate);
+        const double measured = pitchOf(sound.channels[0], first, 1024, sound.rate);
         EXPECT_NEAR(measured / hertz, 1.0, 0.005) << instrument << " " << note << ": " << measured << " Hz";
-        const std::vector<double> stretch(
-            sound.channels[0].begin() + static_cast<long>(from * sound.rate),
-            sound.channels[0].begin() + static_cast<long>(from * sound.rate) + 1024);
-        EXPECT_LT(std::abs(std::accumulate(stretch.begin(), stretch.end(), 0.0) / 1024.0),
-                  0.02 * peakOf(stretch))
-            << note;
+        const std::vector<double> stretch(sound.channels[0].begin() + first,
+                                          sound.channels[0].begin() + first + 1024);
+        const double offset = std::accumulate(stretch.begin(), stretch.end(), 0.0) / 1024.0;
+        EXPECT_LT(std::abs(offset), 0.02 * peakOf(stretch)) << note;
     }
 }
 
@@ -132,21 +130,19 @@ TEST(Envelope, RisesFromZeroStaysWithinOneAndEndsExactlyAtItsLength) {
     for (const Envelope& e : shapes) {
         for (double held : helds) {
             const double length = envelopeLength(e, held);
-            double previous = 0.0, biggestStep = 0.0;
-            EXPECT_EQ(envelopeLevel(e, 0.0, held), 0.0);
+            SCOPED_TRACE(std::to_string(e.attack) + " held " + std::to_string(held));
+            double previous = envelopeLevel(e, 0.0, held);
+            EXPECT_EQ(previous, 0.0);
             for (int i = 1; i <= static_cast<int>(length * rate) + 10; ++i) {
                 const double level = envelopeLevel(e, static_cast<double>(i) / rate, held);
-                ASSERT_GE(level, 0.0);
-                ASSERT_LE(level, 1.0);
-                biggestStep = std::max(biggestStep, std::abs(level - previous));
+                ASSERT_TRUE(level >= 0.0 && level <= 1.0) << level;
+                // No jump bigger than the steepest allowed rise over one sample: no click.
+                ASSERT_LT(std::abs(level - previous), 0.05) << i;
                 previous = level;
             }
-            EXPECT_LT(envelopeLevel(e, length, held), 1e-12) << e.attack << " " << held;
+            EXPECT_LT(envelopeLevel(e, length, held), 1e-12);
             EXPECT_EQ(envelopeLevel(e, length + 1.0 / rate, held), 0.0);
-            EXPECT_EQ(envelopeLevel(e, length + 1.0, held), 0.0);
             EXPECT_GT(envelopeLevel(e, 0.5 * std::min(length, e.attack + e.decay), held), 0.0);
-            // No jump bigger than the steepest allowed rise over one sample: no click.
-            EXPECT_LT(biggestStep, 0.05) << e.attack << " " << held;
         }
     }
 }
@@ -179,12 +175,10 @@ TEST(StateVariableFilter, PassesAndStopsTheRightBandsAndStaysStableWhileSwept) {
     }
 
     StateVariableFilter swept;
-    double peak = 0.0;
     for (int i = 0; i < 22050; ++i) {
         if (i % 8 == 0) swept.tune(i % 16 == 0 ? 80.0 : 9000.0, 20.0, 22050);
-        peak = std::max(peak, std::abs(swept.process(FilterMode::LowPass, std::sin(i * 0.3))));
+        ASSERT_LT(std::abs(swept.process(FilterMode::LowPass, std::sin(i * 0.3))), 100.0) << i;
     }
-    EXPECT_LT(peak, 100.0);
 }
 
 RenderedSound tone(int channels, double seconds, double amplitude) {
@@ -217,12 +211,9 @@ TEST(WavWriter, WritesSixteenBitPcmThatSdlReadsBackSampleForSample) {
     EXPECT_EQ(audio.format, AUDIO_S16LSB);
     ASSERT_EQ(bytes, sound.frames() * 4);
     const int16_t* samples = reinterpret_cast<const int16_t*>(data);
-    EXPECT_EQ(samples[0], 32767);
-    EXPECT_EQ(samples[1], -32767);
-    EXPECT_EQ(samples[2], 16384);
-    for (size_t i = 2; i < sound.frames(); ++i) {
+    EXPECT_EQ((std::vector<int16_t>{32767, -32767, 16384}), std::vector<int16_t>(samples, samples + 3));
+    for (size_t i = 2; i < sound.frames(); ++i)
         EXPECT_NEAR(samples[2 * i + 1] / 32767.0, sound.channels[1][i], 1.0 / 32767.0);
-    }
     SDL_FreeWAV(data);
 }
 
@@ -236,9 +227,6 @@ TEST(VorbisWriter, WritesAStreamTheMixerDecodesAtItsLengthAndLoudness) {
     EXPECT_EQ(readFile(path), readFile(again));
 
     ASSERT_EQ(Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 1024), 0) << Mix_GetError();
-    Mix_Music* music = Mix_LoadMUS(path.c_str());
-    EXPECT_NE(music, nullptr) << Mix_GetError();
-    if (music) Mix_FreeMusic(music);
     Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
     ASSERT_NE(chunk, nullptr) << Mix_GetError();
     const size_t frames = chunk->alen / 4;
@@ -253,9 +241,8 @@ TEST(VorbisWriter, WritesAStreamTheMixerDecodesAtItsLengthAndLoudness) {
     LogCapture log;
     EXPECT_FALSE(writeWav(sound, "/nonexistent/dir/Move.sound"));
     EXPECT_FALSE(writeVorbis(sound, 0.3, "/nonexistent/dir/Menu.music"));
-    ASSERT_EQ(log.lines().size(), 2u);
-    EXPECT_TRUE(log.saw({"/nonexistent/dir/Move.sound"}));
-    EXPECT_TRUE(log.saw({"/nonexistent/dir/Menu.music"}));
+    EXPECT_EQ(log.lines().size(), 2u);
+    EXPECT_TRUE(log.saw({"/nonexistent/dir/Move.sound"}) && log.saw({"/nonexistent/dir/Menu.music"}));
 }
 
 }  // namespace
