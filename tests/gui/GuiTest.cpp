@@ -48,10 +48,7 @@ protected:
         gRuns.clear();
         gFrame = 0;
     }
-    // A GUI keeps what it loaded before, so a test may load into a fresh one.
-    bool load(const std::string& sections, Gui* into = nullptr) {
-        return (into ? *into : gui).load(env.write(sections).c_str());
-    }
+    bool load(const std::string& sections) { return gui.load(env.write(sections).c_str()); }
     // Runs frames without input.
     void runFrames(int frames) {
         for (int i = 0; i < frames; ++i, ++gFrame) gui.update(0.1f, nullptr, 0);
@@ -101,37 +98,20 @@ TEST_F(GuiTest, BadElementsAreReportedAndLeftOutWhileTheRestLoads) {
     EXPECT_EQ(gui.transitions().at("GO").size(), 1u);
 }
 
-// TinyXML steps over a character by the length its lead byte announces, so a document
-// ending inside a sequence made it read past its buffer; deep nesting overflowed its
-// stack and is refused before parsing, while ordinary nesting loads.
+// A file TinyXML cannot take safely (a cut UTF-8 sequence, deep nesting) is refused by
+// the reader FontLoaderTest tries; here the deepest nesting allowed loads.
 TEST_F(GuiTest, UnreadableDocumentsAreRefusedAndOddOnesLoadEmpty) {
     EXPECT_FALSE(gui.load(env.folder.file("none.xml").c_str()));
     EXPECT_FALSE(load("<windows>"));
     EXPECT_TRUE(gui.load(env.folder.write("empty.xml", "<?xml version=\"1.0\"?><!-- nothing -->").c_str()));
     EXPECT_TRUE(load("<other/>"));
     EXPECT_EQ(gui.windowCount(), 0);
-    const std::string cut = env.folder.write("cut.xml", "<?xml><f>\xC6");
-    {
-        LogCapture log;
-        EXPECT_FALSE(gui.load(cut.c_str()));
-        ASSERT_EQ(log.lines().size(), 1u) << log.all();
-        EXPECT_TRUE(log.saw({"Error: ", cut.c_str(), "UTF-8"})) << log.all();
+    std::string open, close;
+    for (int i = 0; i < kMaxXmlDepth - 2; ++i) {  // the root and "windows" take two levels
+        open += R"(<window class="null" name="n)" + std::to_string(i) + R"(" x="0.01" y="0" w="1" h="1">)";
+        close += "</window>";
     }
-    auto nested = [](int depth) {
-        std::string open, close;
-        for (int i = 0; i < depth; ++i) {
-            open +=
-                R"(<window class="null" name="n)" + std::to_string(i) + R"(" x="0.01" y="0" w="1" h="1">)";
-            close += "</window>";
-        }
-        return "<windows>" + open + close + "</windows>";
-    };
-    {
-        LogCapture log;
-        EXPECT_FALSE(load(nested(200000)));
-        EXPECT_TRUE(log.saw({"nested deeper than"})) << log.all();
-    }
-    ASSERT_TRUE(load(nested(kMaxXmlDepth - 2)));  // the root and "windows" take two levels
+    ASSERT_TRUE(load("<windows>" + open + close + "</windows>"));
     Window* deepest = gui.findWindow(("n" + std::to_string(kMaxXmlDepth - 3)).c_str());
     ASSERT_NE(deepest, nullptr);
     EXPECT_NEAR(deepest->absolutePosition().x, 0.01f * (kMaxXmlDepth - 2), 1e-4);
@@ -163,10 +143,8 @@ TEST_F(GuiTest, NamesIgnoreLetterCase) {
     EXPECT_FALSE(env.windows.registerClass("BUTTON", nullptr));
     EXPECT_FALSE(env.actions.registerClass("Show", nullptr));
     EXPECT_TRUE(log.saw({"Class name already registered"}));
-    Gui fresh(1024, 768);
-    ASSERT_TRUE(
-        load(R"(<windows><window class="Button" action="a" x="0" y="0" w="1" h="1"/></windows>)", &fresh));
-    EXPECT_EQ(fresh.windowCount(), 1);
+    ASSERT_TRUE(load(R"(<windows><window class="Button" action="a" x="0" y="0" w="1" h="1"/></windows>)"));
+    EXPECT_EQ(gui.windowCount(), 2);
 }
 
 TEST_F(GuiTest, QueuedSignalsRunTheirActionsInOrderOneFrameEach) {

@@ -39,19 +39,11 @@ void appendTile(Bytes& bytes, int32_t fallStep, int32_t pickup, unsigned char co
     bytes.push_back(color);
 }
 
-// Start at (0, 0), Goal at (3, 3), fall steps counted 1 to 16 along the anti-diagonals.
+// Every tile different, so that one read into the wrong place shows.
 Board exampleBoard() {
     Board board(4, 4);
-    int step = 1;
-    for (int sum = 0; sum <= 6; ++sum) {
-        for (int y = 0; y < 4; ++y) {
-            if (sum - y >= 0 && sum - y < 4) board.tileAt({sum - y, y}) = Tile(step++, kRed);
-        }
-    }
-    board.tileAt({0, 0}).color = kStart;
-    board.tileAt({3, 3}).color = kGoal;
+    for (int i = 0; i < 16; ++i) board.tileAt({i % 4, i / 4}) = Tile(i + 1, i % kTileColorCount);
     board.tileAt({2, 1}).pickup = kPickupStopTime;
-    board.tileAt({1, 2}).color = kUndefined;
     return board;
 }
 
@@ -132,10 +124,6 @@ TEST(LevelMap, RoundTripKeepsTilesAndForgetsVisits) {
     ASSERT_TRUE(read);
     EXPECT_EQ(std::make_pair(read->width(), read->length()), std::make_pair(4, 4));
     EXPECT_EQ(read->tiles(), board.tiles());
-    const std::pair<Position, int32_t> steps[] = {{{0, 0}, 1}, {{1, 0}, 2}, {{0, 1}, 3}, {{3, 3}, 16}};
-    for (const auto& [p, step] : steps) EXPECT_EQ(read->tileAt(p).fallStep, step) << p.text();
-    EXPECT_EQ(read->tileAt({2, 1}).pickup, kPickupStopTime);
-    EXPECT_EQ(read->tileAt({1, 2}).color, kUndefined);
     for (const Tile& tile : read->tiles()) EXPECT_FALSE(tile.visited);
     EXPECT_FLOAT_EQ(read->secondsPerFallStep(), 2.0f);
 

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "core/VectorInBuffer.h"
-#include "core/VectorOutBuffer.h"
 #include "game/rules/HighScoreList.h"
 #include "support/LogCapture.h"
 
@@ -36,20 +35,7 @@ TEST(HighScoreList, InsertsAboveEqualScoresClampsAndFillsDefaultsOnlyWhenEmpty) 
     EXPECT_EQ(6, defaults.size());
 }
 
-TEST(HighScoreList, FileRoundTrip) {
-    HighScoreList list;
-    list.fillDefaults();
-    list.add("", 3000);
-    VectorOutBuffer out;
-    ASSERT_TRUE(list.write(out));
-    VectorInBuffer in(out.bytes());
-    HighScoreList read;
-    ASSERT_TRUE(read.read(in));
-    EXPECT_EQ(entries(read), entries(list));
-    EXPECT_EQ(7, read.size());
-    EXPECT_EQ(-1, read.newestIndex());
-}
-
+// The file round trip is StartupTest's, through the game's own save and load.
 TEST(HighScoreList, DamagedCountsAreRefused) {
     for (int32_t count : {-1, 2, 1 << 30}) {
         std::vector<unsigned char> bytes(4);
