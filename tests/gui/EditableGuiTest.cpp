@@ -2,7 +2,6 @@
 // instead of by GL selection.
 #include <SDL/SDL_keysym.h>
 #include <gtest/gtest.h>
-#include <tinyxml.h>
 
 #include <cmath>
 #include <filesystem>
@@ -122,10 +121,8 @@ TEST_F(EditableGuiTest, EachHandleMovesOrResizesTheSelectedWindowByTheSnappedPoi
         editor.onMouseButton(px(0.25f), py(0.125f), false, 0);
         EXPECT_EQ(editor.dragHandle(), kNoHandle);
         editor.onMouseMove(px(0.5f), py(0.5f));  // released: nothing follows
-        EXPECT_NEAR(w.position().x, position.x, 1e-5) << handle;
-        EXPECT_NEAR(w.position().y, position.y, 1e-5) << handle;
-        EXPECT_NEAR(w.size().x, size.x, 1e-5) << handle;
-        EXPECT_NEAR(w.size().y, size.y, 1e-5) << handle;
+        const Vector2 dp = w.position() - position, ds = w.size() - size;
+        EXPECT_LT(std::fabs(dp.x) + std::fabs(dp.y) + std::fabs(ds.x) + std::fabs(ds.y), 1e-5) << handle;
     }
 }
 
@@ -154,10 +151,8 @@ TEST_F(EditableGuiTest, SavedDocumentsReadBackToTheSameBytesWithTransitionsSorte
     ASSERT_TRUE(again.load(editor.fileName().c_str()));
     ASSERT_TRUE(again.save());
     EXPECT_EQ(readFile(again.fileName()), once);
-    const size_t alpha = once.find("condition=\"Alpha\""), beta = once.find("condition=\"beta\""),
-                 zeta = once.find("condition=\"zeta\"");
-    EXPECT_LT(alpha, beta);
-    EXPECT_LT(beta, zeta);
+    EXPECT_LT(once.find("condition=\"Alpha\""), once.find("condition=\"beta\""));
+    EXPECT_LT(once.find("condition=\"beta\""), once.find("condition=\"zeta\""));
     for (const char* piece :
          {"class=\"setProp\"", "class=\"enableinput\"", "class=\"disableinput\"", "class=\"rounded_pane\"",
           "radius=\"0.050000\"", "x=\"0.250000\"", "color=\"0xff000080\"", "glow=\"0x11223344\"",
@@ -177,16 +172,14 @@ TEST_F(EditableGuiTest, AFailedSaveKeepsTheOldDocumentAndSaysSoOnce) {
         EXPECT_FALSE(editor.save());
     }
     EXPECT_EQ(readFile(editor.fileName()), original);
-    ASSERT_EQ(log.lines().size(), 1u) << log.all();
-    EXPECT_TRUE(log.saw({"Failed to save", editor.fileName().c_str()}));
     // Nothing is left beside the document.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(env.folder.path()), {}), 1);
     // Nor does a save where no file can be created at all claim to have worked.
     std::filesystem::remove_all(env.folder.path());
-    LogCapture gone;
     EXPECT_FALSE(editor.save());
-    ASSERT_EQ(gone.lines().size(), 1u) << gone.all();
-    EXPECT_TRUE(gone.saw({"Failed to save", editor.fileName().c_str()}));
+    ASSERT_EQ(log.lines().size(), 2u) << log.all();
+    for (const std::string& line : log.lines())
+        EXPECT_NE(line.find("Failed to save " + editor.fileName()), std::string::npos);
 }
 
 }  // namespace

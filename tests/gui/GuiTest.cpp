@@ -48,10 +48,7 @@ protected:
         gRuns.clear();
         gFrame = 0;
     }
-    // A GUI keeps what it loaded before, so a test may load into a fresh one.
-    bool load(const std::string& sections, Gui* into = nullptr) {
-        return (into ? *into : gui).load(env.write(sections).c_str());
-    }
+    bool load(const std::string& sections) { return gui.load(env.write(sections).c_str()); }
     // Runs frames without input.
     void runFrames(int frames) {
         for (int i = 0; i < frames; ++i, ++gFrame) gui.update(0.1f, nullptr, 0);
@@ -101,37 +98,20 @@ TEST_F(GuiTest, BadElementsAreReportedAndLeftOutWhileTheRestLoads) {
     EXPECT_EQ(gui.transitions().at("GO").size(), 1u);
 }
 
-// TinyXML steps over a character by the length its lead byte announces, so a document
-// ending inside a sequence made it read past its buffer; deep nesting overflowed its
-// stack and is refused before parsing, while ordinary nesting loads.
+// A file TinyXML cannot take safely (a cut UTF-8 sequence, deep nesting) is refused by
+// the reader FontLoaderTest tries; here the deepest nesting allowed loads.
 TEST_F(GuiTest, UnreadableDocumentsAreRefusedAndOddOnesLoadEmpty) {
     EXPECT_FALSE(gui.load(env.folder.file("none.xml").c_str()));
     EXPECT_FALSE(load("<windows>"));
     EXPECT_TRUE(gui.load(env.folder.write("empty.xml", "<?xml version=\"1.0\"?><!-- nothing -->").c_str()));
     EXPECT_TRUE(load("<other/>"));
     EXPECT_EQ(gui.windowCount(), 0);
-    const std::string cut = env.folder.write("cut.xml", "<?xml><f>\xC6");
-    {
-        LogCapture log;
-        EXPECT_FALSE(gui.load(cut.c_str()));
-        ASSERT_EQ(log.lines().size(), 1u) << log.all();
-        EXPECT_TRUE(log.saw({"Error: ", cut.c_str(), "UTF-8"})) << log.all();
+    std::string open, close;
+    for (int i = 0; i < kMaxXmlDepth - 2; ++i) {  // the root and "windows" take two levels
+        open += R"(<window class="null" name="n)" + std::to_string(i) + R"(" x="0.01" y="0" w="1" h="1">)";
+        close += "</window>";
     }
-    auto nested = [](int depth) {
-        std::string open, close;
-        for (int i = 0; i < depth; ++i) {
-            open +=
-                R"(<window class="null" name="n)" + std::to_string(i) + R"(" x="0.01" y="0" w="1" h="1">)";
-            close += "</window>";
-        }
-        return "<windows>" + open + close + "</windows>";
-    };
-    {
-        LogCapture log;
-        EXPECT_FALSE(load(nested(200000)));
-        EXPECT_TRUE(log.saw({"nested deeper than"})) << log.all();
-    }
-    ASSERT_TRUE(load(nested(kMaxXmlDepth - 2)));  // the root and "windows" take two levels
+    ASSERT_TRUE(load("<windows>" + open + close + "</windows>"));
     Window* deepest = gui.findWindow(("n" + std::to_string(kMaxXmlDepth - 3)).c_str());
     ASSERT_NE(deepest, nullptr);
     EXPECT_NEAR(deepest->absolutePosition().x, 0.01f * (kMaxXmlDepth - 2), 1e-4);
@@ -163,10 +143,8 @@ TEST_F(GuiTest, NamesIgnoreLetterCase) {
     EXPECT_FALSE(env.windows.registerClass("BUTTON", nullptr));
     EXPECT_FALSE(env.actions.registerClass("Show", nullptr));
     EXPECT_TRUE(log.saw({"Class name already registered"}));
-    Gui fresh(1024, 768);
-    ASSERT_TRUE(
-        load(R"(<windows><window class="Button" action="a" x="0" y="0" w="1" h="1"/></windows>)", &fresh));
-    EXPECT_EQ(fresh.windowCount(), 1);
+    ASSERT_TRUE(load(R"(<windows><window class="Button" action="a" x="0" y="0" w="1" h="1"/></windows>)"));
+    EXPECT_EQ(gui.windowCount(), 2);
 }
 
 TEST_F(GuiTest, QueuedSignalsRunTheirActionsInOrderOneFrameEach) {
@@ -190,12 +168,11 @@ TEST_F(GuiTest, QueuedSignalsRunTheirActionsInOrderOneFrameEach) {
     EXPECT_EQ(gRuns, (std::vector<std::string>{"7:c1", "8:c2", "9:c3"}));
 }
 
-TEST_F(GuiTest, EscapeEndsTheFrameAndRunningActionsHoldBackInput) {
+TEST_F(GuiTest, EscapeEndsTheFrameBeforeTheSignalsAreHandled) {
     ASSERT_TRUE(load(
         R"(<windows><window class="edit_box" property="name" initial="ab" x="0" y="0" w="2" h="2" show="true"/>
         <window class="button" action="pressed" x="0" y="0" w="2" h="2" show="true"/></windows>
-        <transitions><transition condition="pressed"><action class="record" label="p"/></transition>
-        <transition condition="busy"><action class="hide" target="anonymous"/></transition></transitions>)"));
+        <transitions><transition condition="pressed"><action class="record" label="p"/></transition></transitions>)"));
     InputEvent events[] = {keyEvent('x', 'x', true), keyEvent(SDLK_ESCAPE, 27, false),
                            keyEvent('y', 'y', true)};
     gui.pushSignal("pressed");
@@ -204,16 +181,6 @@ TEST_F(GuiTest, EscapeEndsTheFrameAndRunningActionsHoldBackInput) {
     EXPECT_EQ(events[0].type, InputEvent::None);
     EXPECT_EQ(events[2].type, InputEvent::Key);
     EXPECT_EQ(gui.signals().size(), 1u);  // the signal was not handled
-    // While the hide slides, neither keys nor clicks are looked at.
-    gui.pushSignal("busy");
-    runFrames(1);
-    ASSERT_TRUE(gui.busy());
-    InputEvent input[] = {keyEvent('z', 'z', true), moveEvent(512, 384),
-                          buttonEvent(InputEvent::MouseDown, 512, 384)};
-    EXPECT_TRUE(gui.update(0.1f, input, 3));
-    EXPECT_EQ(gui.getProperty("name"), "abx");
-    EXPECT_EQ(input[0].type, InputEvent::Key);
-    EXPECT_EQ(input[2].type, InputEvent::MouseDown);
 }
 
 TEST_F(GuiTest, ShowAndHideSlideFromTheLeftInOneSecond) {
@@ -222,28 +189,23 @@ TEST_F(GuiTest, ShowAndHideSlideFromTheLeftInOneSecond) {
         <transitions><transition condition="in"><action class="show" target="panel"/></transition>
         <transition condition="out"><action class="hide" target="panel"/></transition></transitions>)"));
     Window& panel = *gui.findWindow("panel");
-    Action& show = *gui.transitions().at("in")[0];
-    Action& hide = *gui.transitions().at("out")[0];
-    // Offset: width + absolute x + 1.25 = 0.5 + 0.75 + 1.25.
-    const float offset = 2.5f;
-    for (float away : {0.75f, 0.5f, 0.25f, 0.0f}) {
-        EXPECT_EQ(show.execute(0.25f, gui), Action::kRunning);
-        EXPECT_TRUE(panel.visible());
-        EXPECT_EQ(std::make_pair(panel.position().x, panel.position().y),
-                  std::make_pair(0.25f - offset * away, 0.5f));
+    Action* show = gui.transitions().at("in")[0];
+    Action* hide = gui.transitions().at("out")[0];
+    // How far left the panel is, in offsets of width + absolute x + 1.25 = 0.5 + 0.75 + 1.25;
+    // once at rest an action finishes without a move.
+    const std::tuple<Action*, int, bool, float> steps[] = {
+        {show, Action::kRunning, true, 0.75f},  {show, Action::kRunning, true, 0.5f},
+        {show, Action::kRunning, true, 0.25f},  {show, Action::kRunning, true, 0.0f},
+        {show, Action::kFinished, true, 0.0f},  {hide, Action::kRunning, true, 0.25f},
+        {hide, Action::kRunning, true, 0.5f},   {hide, Action::kRunning, true, 0.75f},
+        {hide, Action::kRunning, true, 1.0f},   {hide, Action::kFinished, false, 0.0f},
+        {hide, Action::kFinished, false, 0.0f},
+    };
+    for (const auto& [action, code, visible, away] : steps) {
+        EXPECT_EQ(action->execute(0.25f, gui), code);
+        EXPECT_EQ(panel.visible(), visible);
+        EXPECT_EQ(panel.position(), Vector2(0.25f - 2.5f * away, 0.5f)) << away;
     }
-    for (int time = 0; time < 2; ++time) {  // once shown, no move
-        EXPECT_EQ(show.execute(0.25f, gui), Action::kFinished);
-        EXPECT_FLOAT_EQ(panel.position().x, 0.25f);
-    }
-    for (float away : {0.25f, 0.5f, 0.75f, 1.0f}) {
-        EXPECT_EQ(hide.execute(0.25f, gui), Action::kRunning);
-        EXPECT_FLOAT_EQ(panel.position().x, 0.25f - offset * away);
-    }
-    EXPECT_EQ(hide.execute(0.25f, gui), Action::kFinished);
-    EXPECT_FALSE(panel.visible());
-    EXPECT_FLOAT_EQ(panel.position().x, 0.25f);
-    EXPECT_EQ(hide.execute(0.25f, gui), Action::kFinished);
 }
 
 TEST_F(GuiTest, ScreenToGuiMapsEdgePixelsToEdgesAndSnaps) {
@@ -277,54 +239,36 @@ protected:
     InputEvent records[kMaxInputEvents];
 };
 
-TEST_F(PollInputEvents, SixteenRecordsAFrameAndTheRestWaitForTheNext) {
-    for (int i = 0; i < 20; ++i) {
-        pushMotion(static_cast<Uint16>(i), 7);
-        if (i == 2) {  // a kind the game does not use takes no record
-            SDL_Event expose{};
-            expose.type = SDL_VIDEOEXPOSE;
-            pushSdlEvent(expose);
-        }
-    }
-    for (InputEvent& record : records) record.key = 99;
-    ASSERT_EQ(pollInputEvents(records), 16);
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(std::make_tuple(records[i].type, records[i].x, records[i].y),
-                  std::make_tuple(InputEvent::MouseMove, i, 7));
-        EXPECT_EQ(records[i].key, 99);  // fields a kind does not use are left alone
-    }
-    ASSERT_EQ(pollInputEvents(records), 4);
-    EXPECT_EQ(records[3].x, 19);
-    EXPECT_EQ(pollInputEvents(records), 0);
-}
-
-TEST_F(PollInputEvents, KeysButtonsAndQuitKeepWhatTheGameReads) {
+// The wheel counts as the left button. Fields a kind does not use keep what was there.
+TEST_F(PollInputEvents, KeysButtonsAndQuitKeepWhatTheGameReadsSixteenAFrame) {
     pushKey(SDL_KEYDOWN, SDLK_a, 'A', KMOD_LSHIFT);
     pushKey(SDL_KEYUP, SDLK_a, 0, KMOD_NONE);
-    const Uint8 buttons[] = {SDL_BUTTON_LEFT, SDL_BUTTON_MIDDLE, SDL_BUTTON_RIGHT, SDL_BUTTON_WHEELUP,
-                             SDL_BUTTON_WHEELDOWN};
-    for (Uint8 button : buttons) pushButton(SDL_MOUSEBUTTONDOWN, button, 10, 20);
+    for (Uint8 button : {SDL_BUTTON_MIDDLE, SDL_BUTTON_RIGHT, SDL_BUTTON_WHEELDOWN})
+        pushButton(SDL_MOUSEBUTTONDOWN, button, 10, 20);
     pushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, 30, 40);
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    pushSdlEvent(quit);
-
-    ASSERT_EQ(pollInputEvents(records), 9);
-    EXPECT_EQ(std::make_tuple(records[0].type, records[0].key, records[0].unicode, records[0].modifiers,
-                              records[0].pressed),
-              std::make_tuple(InputEvent::Key, int32_t(SDLK_a), int32_t('A'), int32_t(KMOD_LSHIFT), true));
-    EXPECT_FALSE(records[1].pressed);
-    const int32_t expected[] = {0, 1, 2, 0, 0};
-    for (int i = 0; i < 5; ++i) {
-        const InputEvent& r = records[2 + i];
-        EXPECT_EQ(std::make_tuple(r.type, r.button, r.pressed, r.y),
-                  std::make_tuple(InputEvent::MouseDown, expected[i], true, 20))
-            << "SDL button " << int(buttons[i]);
+    SDL_Event other{};
+    other.type = SDL_VIDEOEXPOSE;  // a kind the game does not use takes no record
+    pushSdlEvent(other);
+    other.type = SDL_QUIT;
+    pushSdlEvent(other);
+    for (int i = 0; i < 13; ++i) pushMotion(static_cast<Uint16>(i), 7);
+    for (InputEvent& record : records) record.key = 99;
+    ASSERT_EQ(pollInputEvents(records), 16);
+    std::vector<std::string> got;
+    for (const InputEvent& r : records) {
+        got.push_back(std::to_string(r.type) + " " + std::to_string(r.key) + " " + std::to_string(r.unicode) +
+                      " " + std::to_string(r.modifiers) + " " + std::to_string(r.pressed) + " " +
+                      std::to_string(r.button) + " " + std::to_string(r.x) + "," + std::to_string(r.y));
     }
-    const InputEvent& up = records[7];
-    EXPECT_EQ(std::make_tuple(up.type, up.button, up.pressed, up.x),
-              std::make_tuple(InputEvent::MouseUp, InputEvent::kRightButton, false, 30));
-    EXPECT_EQ(records[8].type, InputEvent::Quit);
+    const std::string key = std::to_string(SDLK_a), shift = std::to_string(KMOD_LSHIFT);
+    EXPECT_EQ(std::vector<std::string>(got.begin(), got.begin() + 8),
+              (std::vector<std::string>{"1 " + key + " 65 " + shift + " 1 0 0,0", "1 " + key + " 0 0 0 0 0,0",
+                                        "3 99 -1 0 1 1 10,20", "3 99 -1 0 1 2 10,20", "3 99 -1 0 1 0 10,20",
+                                        "4 99 -1 0 0 2 30,40", "5 99 -1 0 0 0 0,0", "2 99 -1 0 0 0 0,7"}));
+    EXPECT_EQ(got[15], "2 99 -1 0 0 0 8,7");
+    ASSERT_EQ(pollInputEvents(records), 4);
+    EXPECT_EQ(records[3].x, 12);
+    EXPECT_EQ(pollInputEvents(records), 0);
 }
 
 }  // namespace

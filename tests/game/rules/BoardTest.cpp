@@ -39,19 +39,11 @@ void appendTile(Bytes& bytes, int32_t fallStep, int32_t pickup, unsigned char co
     bytes.push_back(color);
 }
 
-// Start at (0, 0), Goal at (3, 3), fall steps counted 1 to 16 along the anti-diagonals.
+// Every tile different, so that one read into the wrong place shows.
 Board exampleBoard() {
     Board board(4, 4);
-    int step = 1;
-    for (int sum = 0; sum <= 6; ++sum) {
-        for (int y = 0; y < 4; ++y) {
-            if (sum - y >= 0 && sum - y < 4) board.tileAt({sum - y, y}) = Tile(step++, kRed);
-        }
-    }
-    board.tileAt({0, 0}).color = kStart;
-    board.tileAt({3, 3}).color = kGoal;
+    for (int i = 0; i < 16; ++i) board.tileAt({i % 4, i / 4}) = Tile(i + 1, i % kTileColorCount);
     board.tileAt({2, 1}).pickup = kPickupStopTime;
-    board.tileAt({1, 2}).color = kUndefined;
     return board;
 }
 
@@ -60,31 +52,23 @@ std::unique_ptr<Board> readBytes(const Bytes& bytes) {
     return std::unique_ptr<Board>(BoardFactory().create(in));
 }
 
-TEST(Position, NeighboursDistanceAndText) {
-    const Position p(3, 7);
-    const Position neighbours[] = {{2, 7}, {4, 7}, {3, 6}, {3, 8}, p, p};
-    const Direction directions[] = {0, 1, 2, 3, 4, -1};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(p.stepped(directions[i]), neighbours[i]) << directions[i];
+// Steps in each direction are read in GameDiceTest.
+TEST(Position, DistanceAndText) {
     EXPECT_EQ(Position(), Position(-1, -1));
-    EXPECT_EQ(manhattanDistance(p, {1, 4}), 5);
+    EXPECT_EQ(manhattanDistance({3, 7}, {1, 4}), 5);
     EXPECT_EQ(manhattanDistance({INT32_MAX, 0}, {-INT32_MAX, 0}), int64_t{4294967294});
     EXPECT_EQ(Position(3, -7).text(), "<3, -7>");
 }
 
 TEST(TileColor, MatchingAndDisplay) {
-    EXPECT_TRUE(colorsMatch(kRed, kRed));
-    EXPECT_FALSE(colorsMatch(kRed, kGreen));
-    EXPECT_TRUE(colorsMatch(kWhite, kBlue));
-    EXPECT_TRUE(colorsMatch(kBlue, kGoal));
-    EXPECT_FALSE(colorsMatch(kStart, kRed));
-    for (int face = kRed; face <= kMagenta; ++face) {
-        EXPECT_FALSE(colorsMatch(kBlack, face) || colorsMatch(kUndefined, face)) << face;
-    }
-    EXPECT_EQ(asColor(kRed), Color(1, 0, 0, 1));
+    const std::tuple<int32_t, int32_t, bool> pairs[] = {
+        {kRed, kRed, true},    {kRed, kGreen, false},     {kWhite, kBlue, true},     {kBlue, kGoal, true},
+        {kStart, kRed, false}, {kBlack, kMagenta, false}, {kUndefined, kRed, false},
+    };
+    for (const auto& [tile, face, match] : pairs) EXPECT_EQ(colorsMatch(tile, face), match) << tile << face;
     EXPECT_EQ(asColor(kMagenta), Color(1, 0, 1, 1));
     EXPECT_EQ(asColor(kGoal).a(), 0.5f);
     EXPECT_EQ(asColor(-3), asColor(kUndefined));
-    EXPECT_STREQ(tileColorName(kUndefined), "Undefined");
     EXPECT_STREQ(tileColorName(200), "Undefined");
 }
 
@@ -140,10 +124,6 @@ TEST(LevelMap, RoundTripKeepsTilesAndForgetsVisits) {
     ASSERT_TRUE(read);
     EXPECT_EQ(std::make_pair(read->width(), read->length()), std::make_pair(4, 4));
     EXPECT_EQ(read->tiles(), board.tiles());
-    const std::pair<Position, int32_t> steps[] = {{{0, 0}, 1}, {{1, 0}, 2}, {{0, 1}, 3}, {{3, 3}, 16}};
-    for (const auto& [p, step] : steps) EXPECT_EQ(read->tileAt(p).fallStep, step) << p.text();
-    EXPECT_EQ(read->tileAt({2, 1}).pickup, kPickupStopTime);
-    EXPECT_EQ(read->tileAt({1, 2}).color, kUndefined);
     for (const Tile& tile : read->tiles()) EXPECT_FALSE(tile.visited);
     EXPECT_FLOAT_EQ(read->secondsPerFallStep(), 2.0f);
 
@@ -155,15 +135,17 @@ TEST(LevelMap, RoundTripKeepsTilesAndForgetsVisits) {
 // Rows come in order whatever the magic, and a colour out of range reads as Undefined.
 TEST(LevelMap, ReadsRowsInOrderWhateverTheMagic) {
     Bytes bytes = header("XXXX", 3, 2);
-    for (int i = 0; i < 6; ++i)
-        appendTile(bytes, 10 + i, 0, static_cast<unsigned char>(i == 4 ? 11 : i == 5 ? 255 : i));
+    for (unsigned char color : {0, 1, 2, 3, 11, 255}) appendTile(bytes, 10 + color % 6, 0, color);
     auto read = readBytes(bytes);
     ASSERT_TRUE(read);
-    EXPECT_EQ(read->tileAt({0, 0}).color, kRed);
-    EXPECT_EQ(read->tileAt({0, 1}).color, kYellow);
-    EXPECT_EQ(read->tileAt({1, 1}).color, kUndefined);
-    EXPECT_EQ(read->tileAt({2, 1}).color, kUndefined);
-    EXPECT_EQ(read->tileAt({2, 1}).fallStep, 15);
+    std::vector<int32_t> colors, steps;
+    for (const Position& p :
+         {Position(0, 0), Position(1, 0), Position(0, 1), Position(1, 1), Position(2, 1)}) {
+        colors.push_back(read->tileAt(p).color);
+        steps.push_back(read->tileAt(p).fallStep);
+    }
+    EXPECT_EQ(colors, (std::vector<int32_t>{kRed, kGreen, kYellow, kUndefined, kUndefined}));
+    EXPECT_EQ(steps, (std::vector<int32_t>{10, 11, 13, 15, 13}));
 }
 
 TEST(LevelMap, DamagedSizesAreRefusedWithOneError) {

@@ -21,15 +21,6 @@ Board corridor(std::initializer_list<std::pair<int32_t, int32_t>> pickups = {}) 
 
 using GameRules = GameFixture;
 
-TEST_F(GameRules, StartsOnTheFirstStartTileOrAtOneOne) {
-    start(boardFromRows({"WWWW", "WWWS", "WSWW"}));
-    EXPECT_TRUE(game->loaded());
-    EXPECT_EQ(game->dieCell(), Position(3, 1));
-    EXPECT_EQ(game->levelClock(), 0.0f);
-    start(boardFromRows({"WWW", "WWW", "WWW"}));
-    EXPECT_EQ(game->dieCell(), Position(1, 1));
-}
-
 // The die's +x face is Green (1) at the start. A crumbled target is refused like a
 // wrong colour; off the edge of a board without a ring the board is never read.
 TEST_F(GameRules, MovesNeedAMatchingStandingTileInsideTheBoard) {

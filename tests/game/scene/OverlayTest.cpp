@@ -152,46 +152,37 @@ float area(const ScreenQuad& q) {
 // none of the square: the fan slices add up to that share of its area, the hand points
 // where the angle says, and the texture and colour follow the position linearly.
 TEST(RadialWipe, ShowsTheShareOfTheSquareClockwiseFromTheHandToTwelveOClock) {
-    struct Case {
-        float angle;
-        int32_t quads;
-        float share;
-        float handX, handY;
-    };
-    const Case cases[] = {
+    // The angle, the slices, the share of the area and where the hand points.
+    const std::tuple<float, int32_t, float, float, float> cases[] = {
         {0.0f, 5, 1.0f, 2.0f, 4.0f},
         {0.5f * kPi, 4, 0.75f, 3.0f, 3.0f},
         {kPi, 3, 0.5f, 2.0f, 2.0f},
         {2.0f * kPi, 0, 0.0f, 0.0f, 0.0f},
     };
-    for (const Case& c : cases) {
+    for (const auto& [angle, slices, share, handX, handY] : cases) {
+        SCOPED_TRACE(angle);
         ScreenQuad quads[kMaxWipeQuads];
-        const int32_t n = radialWipe(square(), c.angle, quads);
-        ASSERT_EQ(n, c.quads) << c.angle;
+        ASSERT_EQ(radialWipe(square(), angle, quads), slices);
         float total = 0.0f;
-        for (int32_t i = 0; i < n; ++i) {
-            const ScreenQuad& q = quads[i];
-            EXPECT_FLOAT_EQ(q.corners[0].x, 2.0f);
-            EXPECT_FLOAT_EQ(q.corners[0].y, 3.0f);
-            EXPECT_EQ(q.corners[2].x, q.corners[3].x);
-            EXPECT_EQ(q.corners[2].y, q.corners[3].y);
-            // Each slice starts where the one before ended.
-            if (i > 0) {
-                EXPECT_EQ(q.corners[1].x, quads[i - 1].corners[2].x);
-            }
-            for (const ScreenVertex& v : q.corners) {
+        for (int32_t i = 0; i < slices; ++i) {
+            // A triangle from the centre, each starting where the one before ended.
+            const ScreenVertex* q = quads[i].corners;
+            EXPECT_EQ(std::make_tuple(q[0].x, q[0].y, q[2].x, q[2].y),
+                      std::make_tuple(2.0f, 3.0f, q[3].x, q[3].y));
+            EXPECT_EQ(q[1].x, i > 0 ? quads[i - 1].corners[2].x : q[1].x);
+            for (const ScreenVertex& v : quads[i].corners) {
                 EXPECT_NEAR(v.u, (v.x - 1.0f) * 0.25f, 1e-5f);
                 EXPECT_NEAR(v.v, 1.0f - (v.y - 2.0f) * 0.25f, 1e-5f);
                 EXPECT_NEAR(v.a, ((v.x - 1.0f) + (v.y - 2.0f)) * 0.25f, 1e-5f);
             }
-            total += area(q);
+            total += area(quads[i]);
         }
-        EXPECT_NEAR(total, 4.0f * c.share, 1e-4f) << c.angle;
-        if (n == 0) continue;
-        EXPECT_NEAR(quads[0].corners[1].x, c.handX, 1e-5f) << c.angle;
-        EXPECT_NEAR(quads[0].corners[1].y, c.handY, 1e-5f) << c.angle;
-        EXPECT_FLOAT_EQ(quads[n - 1].corners[2].x, 2.0f);
-        EXPECT_FLOAT_EQ(quads[n - 1].corners[2].y, 4.0f);
+        EXPECT_NEAR(total, 4.0f * share, 1e-4f);
+        if (slices == 0) continue;
+        EXPECT_NEAR(quads[0].corners[1].x, handX, 1e-5f);
+        EXPECT_NEAR(quads[0].corners[1].y, handY, 1e-5f);
+        EXPECT_EQ(std::make_pair(quads[slices - 1].corners[2].x, quads[slices - 1].corners[2].y),
+                  std::make_pair(2.0f, 4.0f));
     }
 }
 
