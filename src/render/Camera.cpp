@@ -37,6 +37,19 @@ void Camera::apply(Shader& shader) const {
     shader.setTransform("g_view", view);
 }
 
+bool Camera::sees(const Vector3& centre, float radius) const {
+    const Vector3 v = view.applyToPoint(centre);
+    const float depth = -v.z;
+    if (depth + radius < nearDistance || depth - radius > farDistance) return false;
+    // A side plane through the eye at slope t (half the view is t × depth wide) has the
+    // unit normal (1, t) / sqrt(1 + t²) in the (across, depth) plane.
+    const auto within = [&](float across, float t) {
+        return std::fabs(across) - t * depth <= radius * std::sqrt(1.0f + t * t);
+    };
+    const float ty = std::tan(fovy * 0.5f);
+    return within(v.x, ty * aspect) && within(v.y, ty);
+}
+
 Camera makeStandardCamera() {
     Camera camera;
     camera.setPerspective(kViewAspect, 0.5235988f, 1.0f, 50.0f);

@@ -28,6 +28,10 @@ struct Camera {
     void setTransform(const Transform& transform);
     // Sets "g_viewProjection" and "g_view" on the effect.
     void apply(Shader& shader) const;
+    // Whether any of the sphere may lie inside the view, between the near and far planes.
+    // A sphere wholly outside one of the six planes is not seen; one near a corner
+    // outside two planes at once may still count as seen.
+    bool sees(const Vector3& centre, float radius) const;
 };
 
 // The camera of the game and the GUI: 4:3, 30 degrees vertically, near 1, far 50, at the

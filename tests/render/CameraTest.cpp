@@ -46,4 +46,26 @@ TEST(Camera, PlacingTheCameraViewsTheWorldFromIt) {
     EXPECT_NEAR(clip.w, 10.0f, 1e-4f);
 }
 
+// The standard view is 15 degrees to the top and 4/3 of that to the side, from 1 to 50.
+TEST(Camera, ASphereIsSeenUnlessWhollyBeyondOnePlaneOfTheView) {
+    const Camera camera = makeStandardCamera();
+    const float top = 10 * std::tan(3.14159265f / 12), side = top * 4 / 3;
+    const std::tuple<const char*, Vector3, float, bool> cases[] = {
+        {"ahead", {0, 0, -10}, 0.5f, true},
+        {"behind", {0, 0, 10}, 0.5f, false},
+        {"straddling the near plane", {0, 0, -0.6f}, 0.5f, true},
+        {"before the near plane", {0, 0, -0.4f}, 0.5f, false},
+        {"straddling the far plane", {0, 0, -50.4f}, 0.5f, true},
+        {"beyond the far plane", {0, 0, -50.6f}, 0.5f, false},
+        {"touching the right edge", {side + 0.5f, 0, -10}, 0.6f, true},
+        {"beside the right edge", {side + 0.7f, 0, -10}, 0.6f, false},
+        {"beside the left edge", {-side - 0.7f, 0, -10}, 0.6f, false},
+        {"over the top edge", {0, top + 0.6f, -10}, 0.5f, false},
+        {"under the bottom edge", {0, -top - 0.6f, -10}, 0.5f, false},
+        {"reaching over the top edge", {0, top + 0.4f, -10}, 0.5f, true},
+    };
+    for (const auto& [name, centre, radius, seen] : cases)
+        EXPECT_EQ(camera.sees(centre, radius), seen) << name;
+}
+
 }  // namespace

@@ -20,6 +20,8 @@ constexpr float kTileHeight = -0.1f;  // puts a tile's top face at y = 0
 constexpr float kPickupHeight = 0.6f;
 constexpr float kArrowHeight = 0.25f;
 constexpr float kVisitedShade = 0.25f;
+// Bounds the studded tile about its centre, however a falling tile turns.
+constexpr float kTileRadius = 0.75f;
 
 // Black, which no face can enter, is drawn nearly black on the board rather than in its
 // grey: a visited tile shows a quarter of its colour, so a walked White path is grey too
@@ -43,27 +45,43 @@ Matrix44 tilePlacement(const Board& board, const Position& cell, float levelCloc
            Matrix44::translation(centre - Vector3(0.0f, 0.5f * kGravity * u * u, 0.0f));
 }
 
-void drawTileBatch(const Board& board, int32_t start, int32_t count, float levelClock, float brightness,
-                   const Camera& camera) {
-    const Board::Resources& r = board.resources();
-    Vector4 colors[TileSpan::kTilesPerBatch];
-    Matrix44 placements[TileSpan::kTilesPerBatch];
-    for (int32_t k = 0; k < count; ++k) {
-        const int32_t index = start + k;
-        const Position cell(index % board.width(), index / board.width());
-        colors[k] = tileColor(board.tileAt(cell), brightness);
-        placements[k] = tilePlacement(board, cell, levelClock);
+// Gathers the tiles in sight, twelve to a draw: copy k of the batched tile mesh takes
+// palette entry k, so any twelve tiles can share a draw, and tiles beside the view or
+// fallen out of it cost nothing.
+class TileBatch {
+public:
+    TileBatch(const Board& board, float brightness, const Camera& camera)
+        : board_(board), brightness_(brightness), camera_(camera) {}
+
+    void add(const Position& cell, const Matrix44& placement) {
+        colors_[count_] = tileColor(board_.tileAt(cell), brightness_);
+        placements_[count_] = placement;
+        if (++count_ == TileSpan::kTilesPerBatch) draw();
     }
-    Shader& effect = *r.tileEffect;
-    effect.setVectorArray("g_colorPalette", colors, count);
-    effect.setMatrixArray("g_transformPalette", placements, count);
-    effect.setVector("g_lightDirection", normalise({-1.0f, 3.0f, -2.0f}));
-    effect.setTexture("g_diffuseTexture", r.softShadow.get());
-    camera.apply(effect);
-    const MeshBatch& batch = *r.tileBatch;
-    core()->draw(batch.getPrimitiveType(), batch.getElementCount() * count / batch.getBatchSize(), 0,
-                 batch.getVertexBuffer(), batch.getIndexBuffer(), &effect, "Technique1");
-}
+
+    void draw() {
+        if (count_ == 0) return;
+        const Board::Resources& r = board_.resources();
+        Shader& effect = *r.tileEffect;
+        effect.setVectorArray("g_colorPalette", colors_, count_);
+        effect.setMatrixArray("g_transformPalette", placements_, count_);
+        effect.setVector("g_lightDirection", normalise({-1.0f, 3.0f, -2.0f}));
+        effect.setTexture("g_diffuseTexture", r.softShadow.get());
+        camera_.apply(effect);
+        const MeshBatch& batch = *r.tileBatch;
+        core()->draw(batch.getPrimitiveType(), batch.getElementCount() * count_ / batch.getBatchSize(), 0,
+                     batch.getVertexBuffer(), batch.getIndexBuffer(), &effect, "Technique1");
+        count_ = 0;
+    }
+
+private:
+    const Board& board_;
+    float brightness_;
+    const Camera& camera_;
+    int32_t count_ = 0;
+    Vector4 colors_[TileSpan::kTilesPerBatch];
+    Matrix44 placements_[TileSpan::kTilesPerBatch];
+};
 
 void drawPickups(const Board& board, float levelClock, const Camera& camera) {
     const Board::Resources& r = board.resources();
@@ -87,9 +105,15 @@ void drawBoard(const Board& board, float levelClock, float brightness, const Cam
     const GroundFootprint footprint =
         groundFootprint(camera.world, camera.fovy, camera.aspect, camera.nearDistance);
     const TileSpan span = visibleTiles(footprint, board.width(), board.length());
-    for (int32_t start = span.first; start < span.end; start += TileSpan::kTilesPerBatch) {
-        drawTileBatch(board, start, span.batchSize(start), levelClock, brightness, camera);
+    TileBatch batch(board, brightness, camera);
+    for (int32_t index = span.first; index < span.end; ++index) {
+        const Position cell(index % board.width(), index / board.width());
+        const Matrix44 placement = tilePlacement(board, cell, levelClock);
+        if (camera.sees({placement.m[3][0], placement.m[3][1], placement.m[3][2]}, kTileRadius)) {
+            batch.add(cell, placement);
+        }
     }
+    batch.draw();
     drawPickups(board, levelClock, camera);
 }
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
+#include <utility>
 
 #include "core/math/Transform.h"
 #include "game/scene/GroundFootprint.h"
@@ -12,28 +12,19 @@ using namespace nimbus;
 
 namespace {
 
-struct Batch {
-    int32_t start, count;
-    bool operator==(const Batch& o) const { return start == o.start && count == o.count; }
-};
-
-std::vector<Batch> batches(const TileSpan& span) {
-    std::vector<Batch> out;
-    for (int32_t b = span.first; b < span.end; b += TileSpan::kTilesPerBatch)
-        out.push_back({b, span.batchSize(b)});
-    return out;
-}
-
-TEST(TileBatches, ABoardSmallerThanTheViewIsDrawnOnceInBatchesOfTwelveAndTheRest) {
+TEST(TileBatches, ABoardSmallerThanTheViewIsOneRunOfAllItsTiles) {
     const GroundFootprint wide{-20.0f, 30.0f, -20.0f, 30.0f};
-    EXPECT_EQ(batches(visibleTiles(wide, 5, 5)), (std::vector<Batch>{{0, 12}, {12, 12}, {24, 1}}));
-    EXPECT_EQ(batches(visibleTiles(wide, 4, 6)), (std::vector<Batch>{{0, 12}, {12, 12}}));
-    EXPECT_TRUE(batches(visibleTiles(wide, 0, 5)).empty());
+    for (const auto& [width, length] : {std::pair{5, 5}, {4, 6}, {1, 1}}) {
+        const TileSpan span = visibleTiles(wide, width, length);
+        EXPECT_EQ(std::pair(span.first, span.end), std::pair(0, width * length));
+    }
+    const TileSpan none = visibleTiles(wide, 0, 5);
+    EXPECT_EQ(none.first, none.end);
 }
 
-// Whatever the footprint, every batch holds 1 to 12 tiles, none past the board's last,
-// and the tiles from the footprint's first cell to its last are all drawn.
-TEST(TileBatches, NoBatchRunsPastTheBoardOrLeavesAVisibleTileOut) {
+// Whatever the footprint, the run stays on the board and holds the tiles from the
+// footprint's first cell to its last.
+TEST(TileBatches, TheRunNeverLeavesTheBoardOrAVisibleTileOut) {
     const GroundFootprint footprints[] = {
         {-20.0f, 30.0f, -20.0f, 30.0f}, {1.2f, 3.7f, 0.5f, 2.5f},     {2.0f, 2.0f, 4.0f, 4.0f},
         {3.5f, 99.0f, 3.5f, 99.0f},     {-5.0f, -1.0f, -5.0f, -1.0f}, {0.0f, 0.0f, 0.0f, 0.0f},
@@ -47,15 +38,10 @@ TEST(TileBatches, NoBatchRunsPastTheBoardOrLeavesAVisibleTileOut) {
                 };
                 const int32_t lowest = cell(f.minZ, length) * width + cell(f.minX, width);
                 const int32_t highest = cell(f.maxZ, length) * width + cell(f.maxX, width);
-                int32_t drawnTo = span.first;
-                for (const Batch& b : batches(span)) {
-                    ASSERT_GE(b.count, 1) << width << " x " << length;
-                    ASSERT_LE(b.count, TileSpan::kTilesPerBatch);
-                    ASSERT_LE(b.start + b.count, width * length) << width << " x " << length;
-                    drawnTo = b.start + b.count;
-                }
+                EXPECT_GE(span.first, 0) << width << " x " << length;
                 EXPECT_LE(span.first, lowest) << width << " x " << length;
-                EXPECT_GT(drawnTo, highest) << width << " x " << length;
+                EXPECT_GT(span.end, highest) << width << " x " << length;
+                EXPECT_LE(span.end, width * length) << width << " x " << length;
             }
         }
     }
