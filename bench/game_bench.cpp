@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "PaintRatio.h"
 #include "core/ResourceManager.h"
 #include "core/math/Color.h"
 #include "core/memory/MemoryManager.h"
@@ -51,17 +52,20 @@ Application* startedGame() {
 
 unsigned allocations() { return MemoryManager::instance().tracker().counter(); }
 
-// Runs `frame` as the measured step after `settle` frames, and counts what a frame
-// allocates.
-void measureFrames(benchmark::State& state, const std::function<void()>& frame, int settle) {
+// Runs `frame` as the measured step after `settle` frames, counts what a frame
+// allocates, and puts it beside the paint frame.
+void measureFrames(benchmark::State& state, const std::function<void()>& frame, int settle,
+                   bool paint = false) {
     for (int i = 0; i < settle; ++i) frame();
     [[maybe_unused]] const unsigned before = allocations();
-    for (auto _ : state) frame();
+    const double milliseconds = bench::timeFrames(state, frame);
 #ifdef NIMBUS_TRACKING
     // Only where the tracking manager replaces the allocation operators does it count.
     state.counters["allocations/frame"] =
         static_cast<double>(allocations() - before) / static_cast<double>(state.iterations());
 #endif
+    if (paint) bench::paintMilliseconds() = milliseconds;
+    bench::reportAgainstPaint(state, milliseconds);
 }
 
 void startToFirstFrame(benchmark::State& state) {
@@ -117,7 +121,7 @@ void paintFrame(benchmark::State& state) {
             renderer.flush();
             core()->present();
         },
-        1);
+        1, true);
 }
 BENCHMARK(paintFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
 
