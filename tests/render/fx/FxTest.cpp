@@ -235,25 +235,23 @@ technique T { pass { VertexProgram = VS; FragmentProgram = Sampled; } }
     glActiveTexture(GL_TEXTURE0);
     EXPECT_EQ(errors_, 0);
 
-    const std::pair<void (*)(fx::Effect*), int> misuses[] = {
-        {[](fx::Effect* e) { fx::setParameter1f(fx::namedParameter(e, "g_place"), 1.0f); },
-         fx::kWrongParameterType},
-        {[](fx::Effect* e) { fx::setMatrixParameterfc(fx::namedParameter(e, "g_pick"), nullptr); },
-         fx::kWrongParameterType},
-        {[](fx::Effect* e) { fx::setParameter3f(fx::namedParameter(e, "g_palette"), 1, 2, 3); },
-         fx::kWrongParameterType},
-        {[](fx::Effect* e) { fx::setupSampler(fx::namedParameter(e, "g_pick"), 1); },
-         fx::kWrongParameterType},
-        {[](fx::Effect* e) { fx::arrayElement(fx::namedParameter(e, "g_palette"), 3); },
-         fx::kArrayIndexOutOfRange},
-        {[](fx::Effect* e) { fx::arrayElement(fx::namedParameter(e, "g_palette"), -1); },
-         fx::kArrayIndexOutOfRange},
-        {[](fx::Effect* e) { fx::arrayElement(fx::namedParameter(e, "g_pick"), 0); }, fx::kNotAnArray},
+    const struct {
+        const char* parameter;
+        void (*misuse)(fx::Parameter*);
+        int code;
+    } misuses[] = {
+        {"g_place", [](fx::Parameter* p) { fx::setParameter1f(p, 1.0f); }, fx::kWrongParameterType},
+        {"g_pick", [](fx::Parameter* p) { fx::setMatrixParameterfc(p, nullptr); }, fx::kWrongParameterType},
+        {"g_palette", [](fx::Parameter* p) { fx::setParameter3f(p, 1, 2, 3); }, fx::kWrongParameterType},
+        {"g_pick", [](fx::Parameter* p) { fx::setupSampler(p, 1); }, fx::kWrongParameterType},
+        {"g_palette", [](fx::Parameter* p) { fx::arrayElement(p, 3); }, fx::kArrayIndexOutOfRange},
+        {"g_palette", [](fx::Parameter* p) { fx::arrayElement(p, -1); }, fx::kArrayIndexOutOfRange},
+        {"g_pick", [](fx::Parameter* p) { fx::arrayElement(p, 0); }, fx::kNotAnArray},
     };
-    for (const auto& [misuse, code] : misuses) {
+    for (const auto& m : misuses) {
         errors_ = 0;
-        misuse(effect_);
-        expectOneError(code);
+        m.misuse(parameter(m.parameter));
+        expectOneError(m.code);
     }
     EXPECT_EQ(fx::arraySize(parameter("g_palette")), 3);
     EXPECT_EQ(fx::arraySize(parameter("g_pick")), 0);
