@@ -70,6 +70,7 @@ class GameSoundTest : public ::testing::Test {
 protected:
     Started started_{{{kSounds + "Short.sound", toneWav(0.02)},
                       {kSounds + "Long.sound", toneWav(4.0)},
+                      {kSounds + "notes.txt", "not a sound"},
                       {kMenu, toneWav(0.1)},
                       {kGame, toneWav(0.1)}}};
     GameSound& sound_ = *started_.services.sound;

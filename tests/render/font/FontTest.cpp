@@ -10,6 +10,7 @@
 #include "core/ResourceManager.h"
 #include "core/math/Color.h"
 #include "render/ScreenspaceRenderer.h"
+#include "render/XmlFile.h"
 #include "render/font/BitmapFont.h"
 #include "render/font/DrawText.h"
 #include "render/font/FontLoader.h"
@@ -116,9 +117,13 @@ TEST_F(FontLoaderTest, ADescriptionTinyXmlCannotTakeSafelyIsRefusedWithItsName) 
         ASSERT_EQ(log.lines().size(), 1u) << log.all();
         EXPECT_TRUE(log.saw({"Error: ", info.c_str(), c.message})) << log.all();
     }
+    // The glyph's children bring the file to the deepest nesting allowed.
+    std::string nest;
+    for (int depth = 3; depth < kMaxXmlDepth; ++depth) nest = "<a>" + nest + "</a>";
     const std::string windows = describe(
         "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!-- \xC3\xA9 -->\r\n"
-        "<font glyph_size=\"8\">\r<glyphs><glyph UTF-32=\"233\" advance_x_64=\"64\"/></glyphs></font>\r\n");
+        "<font glyph_size=\"8\">\r<glyphs><glyph UTF-32=\"233\" advance_x_64=\"64\">" +
+        nest + "</glyph></glyphs></font>\r\n");
     LogCapture log;
     GlyphDescription description;
     ASSERT_TRUE(readGlyphDescription(windows.c_str(), description));

@@ -59,10 +59,10 @@ protected:
         EXPECT_EQ(fx::getError(context_), code);
         EXPECT_EQ(fx::getError(context_), fx::kNoError);
     }
-    // Clears to the colour, then draws a quad over the window through every pass of the
+    // Clears to black, then draws a quad over the window through every pass of the
     // technique, feeding its POSITION input; returns the number of passes drawn.
-    int draw(const char* technique, float r = 0, float g = 0, float b = 0) {
-        glClearColor(r, g, b, 1);
+    int draw(const char* technique) {
+        glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);
         const float corners[] = {-1, -1, 0, 1, -1, 0, 1, 1, 0, -1, 1, 0};
         int passes = 0;

@@ -168,18 +168,24 @@ TEST_F(GlTest, ArraySettersSetTheDeclaredOrTheGivenElementsWhicheverAreFewer) {
     expectPixels({{8, 8, rgba(255, 255, 255, 255)}, {24, 8, kGreen}});
 }
 
+// A transform, a matrix and a palette of matrices, each moving the left half of the
+// window to the right.
 TEST_F(GlTest, TransformsArriveWithTheirRowsAsColumns) {
-    auto shader = compile(effect("g_color", "uniform mat4 g_modelTransform; uniform vec4 g_color;",
-                                 "g_modelTransform * vec4(position, 1.0)"));
+    auto shader =
+        compile(effect("g_color", "uniform mat4 g_model; uniform mat4 g_palette[2]; uniform vec4 g_color;",
+                       "g_palette[1] * g_palette[0] * g_model * vec4(position, 1.0)"));
     auto left = quad(-1, -1, 0, 1);
     Transform shift;
     shift.t = Vector3(0.5f, 0, 0);
-    EXPECT_TRUE(shader->setTransform("g_modelTransform", shift));
+    const Matrix44 unmoved[2], moved[2] = {Matrix44::translation(Vector3(0.5f, 0, 0)), Matrix44()};
+    EXPECT_TRUE(shader->setTransform("g_model", shift));
+    EXPECT_TRUE(shader->setMatrixArray("g_palette", unmoved, 2));
     EXPECT_TRUE(shader->setVector("g_color", Vector3(1, 0, 0)));
     draw(*shader, nullptr, left.get());
     expectPixels({{8, 32, kBlack}, {40, 32, kRed}});
     core_->clear(Color(0, 0, 0, 1));
-    EXPECT_TRUE(shader->setMatrix("g_modelTransform", Matrix44::translation(Vector3(1.0f, 0, 0))));
+    EXPECT_TRUE(shader->setMatrix("g_model", Matrix44::translation(Vector3(0.5f, 0, 0))));
+    EXPECT_TRUE(shader->setMatrixArray("g_palette", moved, 2));
     draw(*shader, nullptr, left.get());
     expectPixels({{30, 32, kBlack}, {50, 32, kRed}});
 }
