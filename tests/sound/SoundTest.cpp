@@ -104,8 +104,8 @@ TEST_F(GameSoundTest, AnEndedEffectKeepsItsSlotUntilUpdateAndItsHandleStopsNothi
     sound_.stop(0);
     EXPECT_EQ(Mix_Playing(-1), 2);
     EXPECT_EQ(sound_.play("Long"), 0) << "the emptied slot is reused";
-    sound_.stop(1);
-    EXPECT_FALSE(Mix_Playing(1));
+    sound_.stop(2);
+    EXPECT_FALSE(Mix_Playing(0)) << "the later effect's own handle stops it";
 }
 
 TEST_F(GameSoundTest, EachGameOpensTheDeviceAgainAndLeavesItOpenForTheApplication) {
