@@ -143,30 +143,6 @@ protected:
     ResourceManager* previous_;
 };
 
-TEST_F(MeshTest, FileVerticesKeepPositionNormalAndFirstUvAndIndicesTheirLowSixteenBits) {
-    auto mesh = readOne(modelMesh(4, {0x10002, 0xFFFF0001, 3}));
-    ASSERT_NE(mesh, nullptr);
-    EXPECT_EQ(mesh->getPrimitiveType(), PrimitiveType::Triangles);
-    VertexBuffer& vb = *mesh->getVertexBuffer();
-    EXPECT_EQ(std::make_pair(vb.getCount(), vb.getFormat().stride()), std::make_pair(4, 32u));
-    EXPECT_EQ(std::vector<float>(floats(vb) + 8, floats(vb) + 16),
-              (std::vector<float>{1, 11, 21, 0.25f, 0.5f, 0.75f, 0.1f, 0.05f}));
-    const uint16_t* indices = mesh->getIndexBuffer()->lockForRead();
-    EXPECT_EQ(std::vector<uint16_t>(indices, indices + 3), (std::vector<uint16_t>{2, 1, 3}));
-    EXPECT_EQ(mesh->getElementCount(), 3);
-    EXPECT_TRUE(mesh->getTextures().empty());
-
-    auto unindexed = readOne(modelMesh(5, {}));
-    EXPECT_EQ(std::make_pair(unindexed->getIndexBuffer(), unindexed->getElementCount()),
-              std::make_pair(static_cast<IndexBuffer*>(nullptr), 5));
-    NamedInput broken("Broken.model", modelFile({modelMesh(4, {0, 1, 4})}));
-    std::vector<Mesh*> meshes;
-    LogCapture log;
-    EXPECT_FALSE(readModelFile(meshes, broken, core_));
-    EXPECT_TRUE(meshes.empty());
-    EXPECT_TRUE(log.saw({"Broken.model", "index 4"})) << log.all();
-}
-
 TEST_F(MeshTest, AModelRegistersItsFirstMeshUnderItsStemWithTheTextureItNames) {
     auto* texture = new FakeTexture(1, 1);
     registerTexture("Textures/brick", texture);
@@ -192,11 +168,25 @@ TEST_F(MeshTest, AModelRegistersItsFirstMeshUnderItsStemWithTheTextureItNames) {
     NamedInput none("/Themes/Common/Nothing.model", modelFile({}));
     EXPECT_FALSE(loadModel("/Themes/Common/Nothing.model", none, core_));
     EXPECT_FALSE(getResource<Mesh>("Meshes/Nothing", "Mesh"));
+    // An index past the vertices would make every draw read foreign memory.
+    NamedInput broken("Broken.model", modelFile({modelMesh(4, {0, 1, 4})}));
+    std::vector<Mesh*> meshes;
+    EXPECT_FALSE(readModelFile(meshes, broken, core_));
+    EXPECT_TRUE(meshes.empty());
+    EXPECT_TRUE(log.saw({"Broken.model", "index 4"})) << log.all();
 }
 
-TEST_F(MeshTest, ABatchRepeatsTheMeshTwelveTimesWithItsCopyNumber) {
+// A mesh keeps position, normal and first texture coordinate of the file's vertices and
+// the low sixteen bits of its indices; a batch repeats it twelve times with the copy
+// number as the fourth position component.
+TEST_F(MeshTest, AMeshKeepsWhatItDrawsAndABatchRepeatsItTwelveTimesWithItsCopyNumber) {
     registerTexture("Textures/brick", new FakeTexture(1, 1));
-    auto source = readOne(modelMesh(4, {0, 1, 2, 2, 3, 0}, "brick"));
+    auto source = readOne(modelMesh(4, {0x10000, 0xFFFF0001, 2, 2, 3, 0}, "brick"));
+    ASSERT_NE(source, nullptr);
+    EXPECT_EQ(source->getPrimitiveType(), PrimitiveType::Triangles);
+    EXPECT_EQ(source->getElementCount(), 6);
+    const uint16_t* indices = source->getIndexBuffer()->lockForRead();
+    EXPECT_EQ(std::vector<uint16_t>(indices, indices + 6), (std::vector<uint16_t>{0, 1, 2, 2, 3, 0}));
     std::unique_ptr<MeshBatch> batch(buildMeshBatch(*source, core_));
     ASSERT_NE(batch, nullptr);
     EXPECT_EQ(batch->getBatchSize(), 12);
@@ -209,8 +199,9 @@ TEST_F(MeshTest, ABatchRepeatsTheMeshTwelveTimesWithItsCopyNumber) {
     for (int k = 0; k < 12; ++k) {
         for (int i = 0; i < 4; ++i) {
             const float* v = floats(vb) + (k * 4 + i) * 9;
-            EXPECT_EQ((std::vector<float>{v[0], v[3], v[4], v[8]}),
-                      (std::vector<float>{float(i), float(k), 0.25f, i / 20.0f}));
+            EXPECT_EQ(std::vector<float>(v, v + 9),
+                      (std::vector<float>{float(i), 10.0f + i, 20.0f + i, float(k), 0.25f, 0.5f, 0.75f,
+                                          i / 10.0f, i / 20.0f}));
         }
     }
     ASSERT_EQ(batch->getIndexBuffer()->getCount(), 72);
@@ -221,6 +212,8 @@ TEST_F(MeshTest, ABatchRepeatsTheMeshTwelveTimesWithItsCopyNumber) {
 
     auto unindexed = readOne(modelMesh(3, {}));
     std::unique_ptr<MeshBatch> plain(buildMeshBatch(*unindexed, core_));
+    EXPECT_EQ(std::make_pair(unindexed->getIndexBuffer(), unindexed->getElementCount()),
+              std::make_pair(static_cast<IndexBuffer*>(nullptr), 3));
     EXPECT_EQ(plain->getIndexBuffer(), nullptr);
     EXPECT_EQ(plain->getVertexBuffer()->getCount(), 36);
     EXPECT_FLOAT_EQ(floats(*plain->getVertexBuffer())[(5 * 3 + 2) * 9 + 3], 5.0f);
