@@ -38,7 +38,7 @@ ModelMeshData modelMesh(int count, std::vector<uint32_t> indices, const char* te
 
 std::vector<unsigned char> modelFile(const std::vector<ModelMeshData>& meshes) {
     VectorOutBuffer out;
-    writeModelFile(out, meshes);
+    EXPECT_TRUE(writeModelFile(out, meshes));
     return out.bytes();
 }
 
@@ -51,16 +51,18 @@ void poke32(std::vector<unsigned char>& file, size_t offset, uint32_t value) {
 }
 
 TEST(ModelFile, WrittenFilesReadBackMeshByMesh) {
-    const std::vector<ModelMeshData> written = {modelMesh(3, {0, 1, 2}, "brick"), modelMesh(2, {}, "")};
+    // The last mesh ends the file with its indices and no texture.
+    const std::vector<ModelMeshData> written = {modelMesh(3, {0, 1, 2}, "brick"), modelMesh(2, {}, ""),
+                                                modelMesh(5, {4, 3, 2, 1, 0}, "")};
     const auto file = modelFile(written);
     EXPECT_STREQ(reinterpret_cast<const char*>(file.data()), "Nimbus MayaModel [v1.0]");
     EXPECT_STREQ(reinterpret_cast<const char*>(file.data()) + 24, "Position Normal Uv0 Uv1");
     NamedInput in("Brick.model", file);
     std::vector<ModelMeshData> read;
     ASSERT_TRUE(readModelData(in, read));
-    ASSERT_EQ(read.size(), 2u);
+    ASSERT_EQ(read.size(), written.size());
     EXPECT_EQ(in.bytesLeft(), 0);
-    for (size_t m = 0; m < 2; ++m) {
+    for (size_t m = 0; m < written.size(); ++m) {
         ASSERT_EQ(read[m].vertices.size(), written[m].vertices.size());
         EXPECT_EQ(std::memcmp(read[m].vertices.data(), written[m].vertices.data(),
                               written[m].vertices.size() * sizeof(ModelVertex)),

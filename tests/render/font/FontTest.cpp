@@ -100,6 +100,9 @@ TEST_F(FontLoaderTest, FontsAreRefusedForEachFaultInTurn) {
 TEST_F(FontLoaderTest, ADescriptionTinyXmlCannotTakeSafelyIsRefusedWithItsName) {
     std::string deep;
     for (int i = 0; i < 100000; ++i) deep += "<glyphs>";
+    // Elements from the glyph's children down reach the deepest nesting allowed.
+    std::string nest;
+    for (int depth = 3; depth < kMaxXmlDepth; ++depth) nest = "<a>" + nest + "</a>";
     const struct {
         std::string text;
         const char* message;
@@ -108,6 +111,8 @@ TEST_F(FontLoaderTest, ADescriptionTinyXmlCannotTakeSafelyIsRefusedWithItsName) 
         {"<?xml><f a=\"\xC6", "UTF-8"},
         {"<?xml><?xml version=\"\xC6", "UTF-8"},
         {"<font glyph_size=\"8\">" + deep, "nested deeper than"},
+        // One level too deep, with a tag whose quoted value holds "/>".
+        {"<font><glyphs><glyph b=\"x/>\"><a>" + nest + "</a></glyph></glyphs></font>", "nested deeper than"},
     };
     for (const auto& c : cases) {
         const std::string info = describe(c.text);
@@ -117,9 +122,6 @@ TEST_F(FontLoaderTest, ADescriptionTinyXmlCannotTakeSafelyIsRefusedWithItsName) 
         ASSERT_EQ(log.lines().size(), 1u) << log.all();
         EXPECT_TRUE(log.saw({"Error: ", info.c_str(), c.message})) << log.all();
     }
-    // The glyph's children bring the file to the deepest nesting allowed.
-    std::string nest;
-    for (int depth = 3; depth < kMaxXmlDepth; ++depth) nest = "<a>" + nest + "</a>";
     const std::string windows = describe(
         "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!-- \xC3\xA9 -->\r\n"
         "<font glyph_size=\"8\">\r<glyphs><glyph UTF-32=\"233\" advance_x_64=\"64\">" +
