@@ -290,6 +290,9 @@ TEST_F(GlTest, MipLevelsComeFromTheChainInOrder) {
                   parameter(single, GL_TEXTURE_MIN_FILTER), parameter(single, GL_TEXTURE_WRAP_S)}),
               (std::vector<GLint>{2, GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR, GL_REPEAT}));
     glBindTexture(GL_TEXTURE_2D, 0);
+    const GLuint name = texture->getHandle();
+    texture.reset();
+    EXPECT_FALSE(glIsTexture(name)) << "a texture gives its storage back";
 }
 
 TEST_F(GlTest, BadHeadersShortPixelsAndWrongSizedReadsAreRefused) {
