@@ -46,36 +46,31 @@ TEST(Stream, ShortReadsKeepTheMissingBytesAndEndTextAtTheDataEnd) {
     EXPECT_EQ(text, "\x11\x22");
 }
 
-TEST(MemoryBuffers, ClampToTheBlock) {
+// Both kinds of buffer stop reads, skips and writes at the end of their bytes.
+TEST(Buffers, ClampToTheirBytes) {
     unsigned char block[3];
     MemoryOutBuffer out(block, block + 3);
     EXPECT_EQ(out.write("12345", 5), 3);
     EXPECT_EQ(out.write("6", 1), 0);
     EXPECT_EQ(out.bytesWritten(), 3);
     MemoryOutBuffer text(block, block + 2);
-    text << "ab"
-         << "cdef";
+    text << "ab" << std::string("cdef");
     EXPECT_EQ(text.bytesWritten(), 2);
     EXPECT_EQ(block[1], 'b');
 
-    MemoryInBuffer in(block, block + 3);
-    in.skip(1);
-    char two[4] = {};
-    EXPECT_EQ(in.read(two, 4), 2);
-    EXPECT_STREQ(two, "b3");
-    in.skip(10);
-    EXPECT_EQ(in.bytesLeft(), 0);
-    EXPECT_EQ(in.read(two, 1), 0);
-    EXPECT_STREQ(in.name(), "<MemoryInBuffer>");
-}
-
-TEST(VectorBuffers, HoldExactlyTheUnreadBytes) {
-    VectorInBuffer in("ab");
-    EXPECT_EQ(in.bytesLeft(), 3);
-    char buffer[10];
-    EXPECT_EQ(in.read(buffer, 10), 3);
-    EXPECT_EQ(std::string(buffer, 3), std::string("ab", 3));
-    EXPECT_EQ(in.read(buffer, 1), 0);
+    MemoryInBuffer memory(block, block + 3);
+    VectorInBuffer vector(Bytes{'a', 'b', '3'});
+    for (InBuffer* in : {static_cast<InBuffer*>(&memory), static_cast<InBuffer*>(&vector)}) {
+        in->skip(1);
+        char two[4] = {};
+        EXPECT_EQ(in->read(two, 4), 2);
+        EXPECT_STREQ(two, "b3");
+        in->skip(10);
+        EXPECT_EQ(in->bytesLeft(), 0);
+        EXPECT_EQ(in->read(two, 1), 0);
+    }
+    EXPECT_STREQ(memory.name(), "<MemoryInBuffer>");
+    EXPECT_EQ(VectorInBuffer("ab").bytesLeft(), 3) << "text keeps its zero byte";
     VectorInBuffer skipping(Bytes{1, 2, 3, 4});
     skipping.skip(3);
     EXPECT_EQ(skipping.bytesLeft(), 1);

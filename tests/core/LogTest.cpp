@@ -11,48 +11,29 @@ using namespace nimbus;
 
 namespace {
 
-struct Kept {
-    std::string message, formatted;
-    int level;
-};
-
-// Keeps the fields of every record, for the tests of the log itself.
+// Keeps the formatted line and the level of every record.
 class Keeper : public LogHandler {
 public:
-    explicit Keeper(std::vector<Kept>& records) : records_(records) {}
-    void write(const LogRecord& r) override {
-        records_.push_back({r.message, r.formatted ? r.formatted : "", r.level});
-    }
+    explicit Keeper(std::vector<std::pair<std::string, int>>& records) : records_(records) {}
+    void write(const LogRecord& r) override { records_.emplace_back(r.formatted, r.level); }
 
 private:
-    std::vector<Kept>& records_;
+    std::vector<std::pair<std::string, int>>& records_;
 };
 
-class LogTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        log_->addHandler(new Keeper(records_));
-        previous_ = Log::setInstance(log_);
-    }
-    void TearDown() override { delete Log::setInstance(previous_); }
-
-    std::vector<Kept> records_;
-    Log* log_ = new Log;
-    Log* previous_ = nullptr;
-};
-
-TEST_F(LogTest, AnErrorLineCarriesFileLineAndLevelWordAndLongLinesAreCut) {
+TEST(Log, AnErrorLineCarriesFileLineAndLevelWordAndLongLinesAreCut) {
+    std::vector<std::pair<std::string, int>> records;
+    Log* log = new Log;
+    log->addHandler(new Keeper(records));
+    Log* previous = Log::setInstance(log);
     const int line = __LINE__ + 1;
-    LOG_ERROR("Failed to open "
-              << "x.bin"
-              << " (" << 42 << ")");
+    LOG_ERROR("Failed to open " << std::string("x.bin") << " (" << 42 << ")");
     LOG_ERROR(std::string(5000, 'x'));
-    ASSERT_EQ(records_.size(), 2u);
-    EXPECT_EQ(records_[0].message, "Error: Failed to open x.bin (42)\n");
-    EXPECT_EQ(records_[0].formatted,
-              std::string(__FILE__) + "(" + std::to_string(line) + "): Error: Failed to open x.bin (42)\n");
-    EXPECT_EQ(records_[0].level, 0);
-    EXPECT_EQ(records_[1].formatted.size(), 4095u);
+    delete Log::setInstance(previous);
+    ASSERT_EQ(records.size(), 2u);
+    const std::string where = std::string(__FILE__) + "(" + std::to_string(line) + "): ";
+    EXPECT_EQ(records[0], std::make_pair(where + "Error: Failed to open x.bin (42)\n", 0));
+    EXPECT_EQ(records[1].first.size(), 4095u);
 }
 
 TEST(LogInit, SecondInitKeepsTheFirstLog) {

@@ -31,14 +31,14 @@ Field& field(std::vector<unsigned char>& file, size_t offset) {
 }
 
 // The file's name is in the one line of the refusal, and nothing is allocated.
-void expectRefused(const std::vector<unsigned char>& file, const char* what) {
+void expectRefused(const std::vector<unsigned char>& file, const char* what, const char* message = "") {
     NamedInput in("Themes/Common/wood.texture", file);
     TextureHeader header;
     std::vector<uint8_t> pixels;
     LogCapture log;
     EXPECT_FALSE(readTextureFile(in, header, pixels)) << what;
     EXPECT_EQ(log.lines().size(), 1u) << what;
-    EXPECT_TRUE(log.saw({"Themes/Common/wood.texture"})) << what << ": " << log.all();
+    EXPECT_TRUE(log.saw({"Themes/Common/wood.texture", message})) << what << ": " << log.all();
     EXPECT_EQ(pixels.capacity(), 0u) << what;
 }
 
@@ -46,10 +46,9 @@ TEST(TextureFile, WrittenFilesReadBackWithTheirWholeMipChain) {
     // 5 x 3 RGB in levels of 5 x 3 and 2 x 1 pixels.
     auto file = textureFile(PixelFormat::RGB, 5, 3, 2);
     EXPECT_EQ(file.size(), 32u + 5 * 3 * 3 + 2 * 1 * 3);
-    EXPECT_EQ(field<int32_t>(file, 12), static_cast<int32_t>(file.size()));
-    EXPECT_EQ(field<int16_t>(file, 18), 2);
-    EXPECT_EQ(field<int16_t>(file, 20), 5);
-    EXPECT_EQ(field<int16_t>(file, 28), 2);
+    EXPECT_EQ((std::vector<int>{field<int32_t>(file, 12), field<int16_t>(file, 18), field<int16_t>(file, 20),
+                                field<int16_t>(file, 28)}),
+              (std::vector<int>{static_cast<int>(file.size()), 2, 5, 2}));
     NamedInput in("wood.texture", file);
     TextureHeader header;
     std::vector<uint8_t> pixels;
@@ -92,14 +91,10 @@ TEST(TextureFile, DamagedOrShortFilesAreRefusedByNameWithoutAllocating) {
 
     auto longer = textureFile(PixelFormat::Alpha, 4, 4, 1);
     field<int32_t>(longer, 12) += 10;
-    NamedInput in("glow.texture", longer);
-    TextureHeader header;
-    std::vector<uint8_t> pixels;
-    LogCapture log;
-    EXPECT_FALSE(readTextureFile(in, header, pixels));
-    EXPECT_TRUE(log.saw(
-        {"Not enough bytes left in input buffer glow.texture, expected 26 but there's only 16 left."}))
-        << log.all();
+    expectRefused(
+        longer, "longer than its data",
+        "Not enough bytes left in input buffer Themes/Common/wood.texture, expected 26 but there's only "
+        "16 left.");
 }
 
 }  // namespace

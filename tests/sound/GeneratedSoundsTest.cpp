@@ -13,113 +13,74 @@ using namespace nimbus;
 
 namespace {
 
-// A file decoded into the device's format (22050 Hz, 16-bit stereo) and measured.
+// A file of the data directory decoded as the game decodes it: Mix_LoadWAV takes WAV and
+// Ogg Vorbis alike and converts to the device's format (22050 Hz, 16-bit stereo).
 struct Decoded {
-    bool ok = false;
-    std::vector<int16_t> samples;  // interleaved left, right
+    explicit Decoded(const std::string& file) {
+        Mix_Chunk* chunk = Mix_LoadWAV((std::string(NIMBUS_DATA_DIR) + "/" + file).c_str());
+        if (!chunk) return;
+        const int16_t* begin = reinterpret_cast<const int16_t*>(chunk->abuf);
+        for (const int16_t* s = begin; s < begin + chunk->alen / 2; ++s) samples.push_back(*s / 32768.0);
+        Mix_FreeChunk(chunk);
+    }
     double seconds() const { return samples.size() / 2.0 / SoundSystem::kFrequency; }
-    // Loudest sample and RMS, of full scale, over [from, to) seconds.
+    // Loudest sample over [from, to) seconds.
     double peak(double from = 0.0, double to = 1e9) const {
+        auto index = [&](double at) {
+            return std::min(samples.size(),
+                            2 * static_cast<size_t>(std::max(at, 0.0) * SoundSystem::kFrequency));
+        };
         double loudest = 0.0;
-        for (size_t i = index(from); i < index(to); ++i)
-            loudest = std::max(loudest, std::abs(samples[i] / 32768.0));
+        for (size_t i = index(from); i < index(to); ++i) loudest = std::max(loudest, std::abs(samples[i]));
         return loudest;
     }
     double rms() const {
         double squares = 0.0;
-        for (int16_t sample : samples) squares += (sample / 32768.0) * (sample / 32768.0);
+        for (double sample : samples) squares += sample * sample;
         return samples.empty() ? 0.0 : std::sqrt(squares / samples.size());
     }
-    // Samples at the very ends of the 16-bit range: the mark of a clipped render.
-    size_t clipped() const {
-        return std::count_if(samples.begin(), samples.end(),
-                             [](int16_t s) { return s >= 32767 || s <= -32767; });
-    }
-    size_t index(double seconds) const {
-        return std::min(samples.size(),
-                        2 * static_cast<size_t>(std::max(seconds, 0.0) * SoundSystem::kFrequency));
-    }
+    std::vector<double> samples;  // of full scale, interleaved left, right
 };
 
-class GeneratedSoundsTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { ASSERT_TRUE(device_.open()); }
-    static void TearDownTestSuite() { device_.shutdown(); }
-
-    // Mix_LoadWAV takes WAV and Ogg Vorbis alike and converts to the device's format.
-    static Decoded decode(const std::string& file) {
-        Decoded decoded;
-        Mix_Chunk* chunk = Mix_LoadWAV(file.c_str());
-        if (!chunk) return decoded;
-        const int16_t* samples = reinterpret_cast<const int16_t*>(chunk->abuf);
-        decoded.samples.assign(samples, samples + chunk->alen / 2);
-        Mix_FreeChunk(chunk);
-        decoded.ok = true;
-        return decoded;
-    }
-
-    static SoundSystem device_;
-};
-
-SoundSystem GeneratedSoundsTest::device_;
-
-struct Bounds {
-    const char* name;
-    double shortest, longest;  // seconds
-    double rmsFloor;
-};
-
-TEST_F(GeneratedSoundsTest, EveryEffectDecodesAtItsIntendedLengthAudibleAndUnclipped) {
-    const Bounds effects[] = {
-        {"Move", 0.15, 0.5, 0.03},    {"Twist", 0.15, 0.5, 0.03}, {"Failed", 0.25, 0.8, 0.05},
-        {"EndLevel", 1.2, 3.5, 0.04}, {"Death", 0.8, 2.5, 0.03},  {"LifeJingle", 1.2, 3.5, 0.04},
-        {"TickTock", 4.4, 5.2, 0.01},
+// Every effect and music at its intended length, audible, unclipped (no sample at the
+// ends of the 16-bit range), ending in silence rather than a click, and the musics
+// without a silent stretch of four seconds before their final ring-out. The clock ticks
+// eight times half a second apart, then four times a quarter apart in its last second.
+TEST(GeneratedSounds, EveryEffectAndMusicSoundsAsIntendedAndTheClockHurriesInItsLastSecond) {
+    SoundSystem device;
+    ASSERT_TRUE(device.open());
+    const struct {
+        const char* file;
+        double shortest, longest;  // seconds
+        double peakFloor, rmsFloor;
+    } files[] = {
+        {"Levels/Common/Sounds/Move.sound", 0.15, 0.5, 0.3, 0.03},
+        {"Levels/Common/Sounds/Twist.sound", 0.15, 0.5, 0.3, 0.03},
+        {"Levels/Common/Sounds/Failed.sound", 0.25, 0.8, 0.3, 0.05},
+        {"Levels/Common/Sounds/EndLevel.sound", 1.2, 3.5, 0.3, 0.04},
+        {"Levels/Common/Sounds/Death.sound", 0.8, 2.5, 0.3, 0.03},
+        {"Levels/Common/Sounds/LifeJingle.sound", 1.2, 3.5, 0.3, 0.04},
+        {"Levels/Common/Sounds/TickTock.sound", 4.4, 5.2, 0.3, 0.01},
+        {"Music/Menu.music", 120.0, 200.0, 0.4, 0.05},
+        {"Music/Game.music", 120.0, 200.0, 0.4, 0.05},
     };
-    for (const Bounds& effect : effects) {
-        const std::string file =
-            std::string(NIMBUS_DATA_DIR) + "/Levels/Common/Sounds/" + effect.name + ".sound";
-        const Decoded sound = decode(file);
-        ASSERT_TRUE(sound.ok) << file << ": " << Mix_GetError();
-        EXPECT_GE(sound.seconds(), effect.shortest) << effect.name;
-        EXPECT_LE(sound.seconds(), effect.longest) << effect.name;
-        EXPECT_GT(sound.peak(), 0.3) << effect.name;
-        EXPECT_GT(sound.rms(), effect.rmsFloor) << effect.name;
-        EXPECT_EQ(sound.clipped(), 0u) << effect.name;
-        EXPECT_LT(sound.peak(sound.seconds() - 0.005), 0.01)
-            << effect.name << " ends in silence, not a click";
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.file);
+        const Decoded sound(f.file);
+        ASSERT_FALSE(sound.samples.empty()) << Mix_GetError();
+        EXPECT_TRUE(sound.seconds() >= f.shortest && sound.seconds() <= f.longest) << sound.seconds() << " s";
+        EXPECT_GT(sound.peak(), f.peakFloor);
+        EXPECT_GT(sound.rms(), f.rmsFloor);
+        EXPECT_LT(sound.peak(), 32767 / 32768.0);
+        EXPECT_LT(sound.peak(sound.seconds() - 0.005), 0.01);
+        for (double at = 0.0; at + 4.0 < sound.seconds() - 4.0; at += 4.0)
+            EXPECT_GT(sound.peak(at, at + 4.0), 0.1) << "silent from " << at << " s";
     }
-}
-
-TEST_F(GeneratedSoundsTest, TheClockTicksForFiveSecondsAndHurriesInTheLast) {
-    const Decoded clock = decode(std::string(NIMBUS_DATA_DIR) + "/Levels/Common/Sounds/TickTock.sound");
-    ASSERT_TRUE(clock.ok);
-    std::vector<double> ticks;
-    for (int tick = 0; tick < 8; ++tick) ticks.push_back(0.5 * tick);
-    for (int tick = 0; tick < 4; ++tick) ticks.push_back(4.0 + 0.25 * tick);
-    for (double at : ticks) {
+    const Decoded clock("Levels/Common/Sounds/TickTock.sound");
+    for (int tick = 0; tick < 12; ++tick) {
+        const double at = tick < 8 ? 0.5 * tick : 4.0 + 0.25 * (tick - 8);
         EXPECT_GT(clock.peak(at, at + 0.05), 0.25) << "a tick at " << at << " s";
         EXPECT_LT(clock.peak(at + 0.15, at + 0.25), 0.05) << "quiet after the tick at " << at << " s";
-    }
-}
-
-TEST_F(GeneratedSoundsTest, BothMusicsLoadAsMusicAndLastOverTwoMinutesWithoutGaps) {
-    for (const char* name : {"Menu", "Game"}) {
-        const std::string file = std::string(NIMBUS_DATA_DIR) + "/Music/" + name + ".music";
-        Mix_Music* music = Mix_LoadMUS(file.c_str());
-        EXPECT_NE(music, nullptr) << file << ": " << Mix_GetError();
-        if (music) Mix_FreeMusic(music);
-
-        const Decoded track = decode(file);
-        ASSERT_TRUE(track.ok) << file << ": " << Mix_GetError();
-        EXPECT_GE(track.seconds(), 120.0) << name;
-        EXPECT_LE(track.seconds(), 200.0) << name;
-        EXPECT_GT(track.peak(), 0.4) << name;
-        EXPECT_GT(track.rms(), 0.05) << name;
-        EXPECT_EQ(track.clipped(), 0u) << name;
-        // Every stretch of four seconds before the final ring-out carries music.
-        for (double at = 0.0; at + 4.0 < track.seconds() - 4.0; at += 4.0) {
-            EXPECT_GT(track.peak(at, at + 4.0), 0.1) << name << " is silent from " << at << " s";
-        }
     }
 }
 

@@ -20,23 +20,17 @@ using namespace nimbus;
 
 namespace {
 
-void put(std::string& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xff));
-}
-
 // A mono 16-bit WAV of a quiet tone, `seconds` long, as the mixer reads it.
 std::string toneWav(double seconds) {
-    const uint32_t rate = 22050, frames = static_cast<uint32_t>(seconds * rate);
-    std::string out = "RIFF";
-    put(out, 36 + frames * 2, 4);
-    out += "WAVEfmt ";
-    const std::pair<uint32_t, int> format[] = {{16, 4},       {1, 2}, {1, 2}, {rate, 4},
-                                               {rate * 2, 4}, {2, 2}, {16, 2}};
-    for (const auto& [value, bytes] : format) put(out, value, bytes);
-    out += "data";
-    put(out, frames * 2, 4);
-    for (uint32_t i = 0; i < frames; ++i)
-        put(out, static_cast<uint16_t>(static_cast<int16_t>(3000.0 * std::sin(i * 0.1))), 2);
+    const uint32_t rate = 22050, bytes = 2 * static_cast<uint32_t>(seconds * rate);
+    auto le = [](uint32_t value, int size) {
+        return std::string(reinterpret_cast<const char*>(&value), size);
+    };
+    // PCM, one channel, frames a second, bytes a second, bytes a frame, bits a sample.
+    std::string out = "RIFF" + le(36 + bytes, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) +
+                      le(rate, 4) + le(2 * rate, 4) + le(2, 2) + le(16, 2) + "data" + le(bytes, 4);
+    for (uint32_t i = 0; i < bytes / 2; ++i)
+        out += le(static_cast<uint16_t>(static_cast<int16_t>(3000.0 * std::sin(i * 0.1))), 2);
     return out;
 }
 
@@ -46,20 +40,40 @@ bool waitUntilSilent(int channel) {
     return !Mix_Playing(channel);
 }
 
-// A data directory with a short and a long effect, and the sound loaded from it.
-class GameSoundTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        data_.write("Levels/Common/Sounds/Short.sound", toneWav(0.02));
-        data_.write("Levels/Common/Sounds/Long.sound", toneWav(4.0));
-        data_.write("Levels/Common/Sounds/notes.txt", "not a sound");
-        ASSERT_TRUE(sound_.initialize(archive_));
+// A data directory as the application sees it, and sound started from it with a resource
+// manager of its own.
+struct Started {
+    explicit Started(const std::vector<std::pair<std::string, std::string>>& files) {
+        for (const auto& [file, bytes] : files) data.write(file, bytes);
+        ok = startSound(archive, data.file("Music"), services);
+    }
+    ~Started() {
+        services.music.reset();
+        delete setResourceManager(previous);
+        services.sound.reset();
     }
 
-    TempFolder data_;
-    PosixInArchive archive_{data_.path()};
-    LogCapture log_;
-    GameSound sound_;
+    TempFolder data;
+    PosixInArchive archive{data.path()};
+    LogCapture log;
+    ResourceManager* previous = setResourceManager(new ResourceManager);
+    SoundServices services;
+    bool ok = false;
+};
+
+bool loaded(const char* name) { return bool(getResource<MusicEffect>(name, "Music")); }
+
+const std::string kMenu = "Music/Menu.music", kGame = "Music/Game.music", kSounds = "Levels/Common/Sounds/";
+
+// The application's sound with a short and a long effect.
+class GameSoundTest : public ::testing::Test {
+protected:
+    Started started_{{{kSounds + "Short.sound", toneWav(0.02)},
+                      {kSounds + "Long.sound", toneWav(4.0)},
+                      {kSounds + "notes.txt", "not a sound"},
+                      {kMenu, toneWav(0.1)},
+                      {kGame, toneWav(0.1)}}};
+    GameSound& sound_ = *started_.services.sound;
 };
 
 TEST_F(GameSoundTest, SixteenBusyChannelsDropTheSeventeenthEffect) {
@@ -73,42 +87,25 @@ TEST_F(GameSoundTest, SixteenBusyChannelsDropTheSeventeenthEffect) {
     sound_.stop(-1);
     sound_.stop(16);
     EXPECT_EQ(Mix_Playing(-1), 16);
-    EXPECT_TRUE(log_.lines().empty());
+    EXPECT_TRUE(started_.ok && started_.log.lines().empty());
 }
 
-TEST_F(GameSoundTest, AnEndedEffectKeepsItsSlotUntilUpdateAndStoppingItHaltsNothing) {
+// A slot outlives its ended effect until update, and a handle whose effect ended leaves
+// the channel's next effect alone.
+TEST_F(GameSoundTest, AnEndedEffectKeepsItsSlotUntilUpdateAndItsHandleStopsNothing) {
     ASSERT_EQ(sound_.play("Short"), 0);
     ASSERT_EQ(sound_.play("Long"), 1);
     ASSERT_TRUE(waitUntilSilent(0));
     EXPECT_EQ(sound_.play("Long"), 2);
+    ASSERT_TRUE(Mix_Playing(0)) << "the later effect took the free channel 0";
+    sound_.stop(0);
+    EXPECT_TRUE(Mix_Playing(0));
     sound_.update();
     sound_.stop(0);
     EXPECT_EQ(Mix_Playing(-1), 2);
-    EXPECT_EQ(sound_.play("Long"), 0) << "the stopped slot stays empty for reuse";
-    sound_.stop(1);
-    EXPECT_FALSE(Mix_Playing(1));
-}
-
-TEST_F(GameSoundTest, AHandleStopsOnlyTheEffectItWasGivenFor) {
-    // A reused slot: the handle stops the later effect.
-    const int kept = sound_.play("Short");
-    ASSERT_TRUE(waitUntilSilent(0));
-    sound_.update();
-    ASSERT_EQ(sound_.play("Long"), kept);
-    sound_.stop(kept);
-    EXPECT_FALSE(Mix_Playing(0));
-    sound_.update();
-    // An ended effect not yet forgotten leaves its channel's next effect alone.
-    const int ended = sound_.play("Short");
-    ASSERT_TRUE(waitUntilSilent(0));
-    const int later = sound_.play("Long");
-    ASSERT_NE(later, ended);
-    ASSERT_TRUE(Mix_Playing(0)) << "the later effect took the free channel 0";
-    sound_.stop(ended);
-    EXPECT_TRUE(Mix_Playing(0));
-    sound_.update();
-    sound_.stop(later);
-    EXPECT_FALSE(Mix_Playing(0));
+    EXPECT_EQ(sound_.play("Long"), 0) << "the emptied slot is reused";
+    sound_.stop(2);
+    EXPECT_FALSE(Mix_Playing(0)) << "the later effect's own handle stops it";
 }
 
 TEST_F(GameSoundTest, EachGameOpensTheDeviceAgainAndLeavesItOpenForTheApplication) {
@@ -122,7 +119,7 @@ TEST_F(GameSoundTest, EachGameOpensTheDeviceAgainAndLeavesItOpenForTheApplicatio
         EXPECT_EQ(game.play("Long"), -1);
         game.stop(0);
         game.update();
-        ASSERT_TRUE(game.initialize(archive_));
+        ASSERT_TRUE(game.initialize(started_.archive));
         EXPECT_EQ(Mix_QuerySpec(&frequency, &format, &outputs), 2);
         EXPECT_EQ(game.play("Long"), 0);
     }
@@ -131,138 +128,62 @@ TEST_F(GameSoundTest, EachGameOpensTheDeviceAgainAndLeavesItOpenForTheApplicatio
     EXPECT_EQ(Mix_Playing(-1), 1);
 }
 
-// Effect files the mixer cannot take fail the load with a line naming the file; the
-// device stays open.
-TEST(GameSoundLoad, DamagedEffectFilesFailTheLoadAndAMissingDirectoryLoadsNone) {
+// Effect files the mixer cannot take stop start-up before the music, a missing music
+// stops it after the one before; one line names the file, and the device stays open.
+TEST(SoundStartup, DamagedEffectsOrAMissingMusicStopStartUpNamingTheFile) {
+    const std::string tone = toneWav(0.1);
     const struct {
-        std::vector<std::pair<const char*, std::string>> files;
-        bool loads;
+        std::vector<std::pair<std::string, std::string>> files;
         const char* message;
+        bool musicStarted;
     } cases[] = {
-        {{{"Broken.sound", "RIFF....WAVEjunk"}}, false, "Broken"},
-        {{{"Empty.sound", ""}}, false, ""},
-        {{{"Move.sound", toneWav(0.1)}, {"Move.SOUND", toneWav(0.1)}}, false, "already loaded"},
-        {{}, true, nullptr},
+        {{{kSounds + "Broken.sound", "RIFF....WAVEjunk"}, {kMenu, tone}, {kGame, tone}}, "Broken", false},
+        {{{kSounds + "Empty.sound", ""}}, "Empty", false},
+        {{{kSounds + "Move.sound", tone}, {kSounds + "Move.SOUND", tone}}, "already loaded", false},
+        {{{kMenu, tone}}, "Game.music", true},
     };
     for (const auto& c : cases) {
-        TempFolder data;
-        for (const auto& [file, bytes] : c.files)
-            data.write(std::string("Levels/Common/Sounds/") + file, bytes);
-        PosixInArchive archive(data.path());
-        LogCapture log;
-        GameSound sound;
-        EXPECT_EQ(sound.initialize(archive), c.loads);
-        EXPECT_TRUE(sound.initialized());
-        ASSERT_EQ(log.lines().size(), c.loads ? 0u : 1u) << log.all();
-        EXPECT_TRUE(!c.message || log.saw({c.message})) << log.all();
-        EXPECT_TRUE(!c.loads || sound.play("Move") == -1);
+        SCOPED_TRACE(c.message);
+        Started started(c.files);
+        EXPECT_FALSE(started.ok);
+        EXPECT_TRUE(started.services.sound->initialized());
+        ASSERT_EQ(started.log.lines().size(), 1u) << started.log.all();
+        EXPECT_TRUE(started.log.saw({c.message})) << started.log.all();
+        EXPECT_EQ(bool(started.services.music), c.musicStarted);
+        EXPECT_EQ(loaded("Music/Menu"), c.musicStarted);
+        EXPECT_FALSE(loaded("Music/Game"));
     }
 }
 
-// An open device and two musics (the mixer plays WAV files as music too).
-class MusicTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(device_.open());
-        for (const char* name : {"menu", "game"}) files_.write(std::string(name) + ".wav", toneWav(3.0));
-        menu_ = load("menu.wav");
-        game_ = load("game.wav");
-        ASSERT_NE(menu_->music(), nullptr);
-        ASSERT_NE(game_->music(), nullptr);
-    }
-    void TearDown() override { Mix_HaltMusic(); }
-    ResourceHandle<MusicEffect> load(const char* file) {
-        return ResourceHandle<MusicEffect>(new MusicEffect(Mix_LoadMUS(files_.file(file).c_str())));
-    }
-
-    TempFolder files_;
-    SoundSystem device_;
-    ResourceHandle<MusicEffect> menu_, game_;
-    MusicPlayer player_;
-};
-
-TEST_F(MusicTest, ARequestWaitsForUpdateAndDropsOthersWhileItIsPending) {
-    EXPECT_TRUE(player_.play(0.0f, 0.0f, menu_));
-    EXPECT_FALSE(player_.play(0.0f, 0.0f, game_));
-    EXPECT_EQ(player_.pending().get(), menu_.get());
-    EXPECT_FALSE(player_.current());
+// Without a directory of effects start-up loads none. A requested music waits for
+// update, drops other requests while it is pending, and replaces the current one only
+// once that has faded out, over seconds.
+TEST(SoundStartup, BringsUpBothMusicsAndChangesMusicAtUpdateAfterTheFade) {
+    Started started({{kMenu, toneWav(3.0)}, {kGame, toneWav(3.0)}});
+    ASSERT_TRUE(started.ok);
+    EXPECT_TRUE(started.log.lines().empty());
+    EXPECT_EQ(started.services.sound->play("Move"), -1);
+    ASSERT_TRUE(started.services.music);
+    MusicPlayer& player = *started.services.music;
+    const auto menu = getResource<MusicEffect>("Music/Menu", "Music");
+    const auto game = getResource<MusicEffect>("Music/Game", "Music");
+    ASSERT_TRUE(menu && game);
+    EXPECT_FALSE(requestMusic(player, "Music/Credits"));
+    EXPECT_TRUE(requestMusic(player, "Music/Menu"));
+    EXPECT_FALSE(requestMusic(player, "Music/Game")) << "Menu is still pending";
+    EXPECT_EQ(player.pending().get(), menu.get());
+    EXPECT_FALSE(player.current());
     EXPECT_FALSE(Mix_PlayingMusic()) << "nothing starts before update";
-    player_.update();
-    EXPECT_EQ(player_.current().get(), menu_.get());
-    EXPECT_FALSE(player_.pending());
+    player.update();
+    EXPECT_EQ(player.current().get(), menu.get());
+    EXPECT_FALSE(player.pending());
     EXPECT_TRUE(Mix_PlayingMusic());
     EXPECT_EQ(Mix_VolumeMusic(-1), 51);
-    // The current music stays alive while the player holds it.
-    MusicEffect* menu = menu_.get();
-    menu_.release();
-    EXPECT_EQ(player_.current().get(), menu);
-    EXPECT_TRUE(player_.play(0.0f, 0.0f, game_)) << "the current music does not block a change";
-    player_.update();
-    EXPECT_EQ(player_.current().get(), game_.get());
-    EXPECT_TRUE(Mix_PlayingMusic());
-}
-
-TEST_F(MusicTest, ThePendingMusicWaitsForTheFadeOut) {
-    player_.play(0.0f, 0.0f, menu_);
-    player_.update();
-    player_.play(2.0f, 0.5f, game_);
+    EXPECT_TRUE(player.play(2.0f, 0.5f, game)) << "the current music does not block a change";
     EXPECT_EQ(Mix_FadingMusic(), MIX_FADING_OUT);
-    player_.update();
-    EXPECT_EQ(player_.current().get(), menu_.get()) << "seconds of fade, not milliseconds";
-    EXPECT_EQ(player_.pending().get(), game_.get());
-}
-
-// A data directory as the application sees it, and a resource manager of its own.
-class SoundStartupTest : public ::testing::Test {
-protected:
-    SoundStartupTest() { data_.write("Levels/Common/Sounds/Move.sound", toneWav(0.1)); }
-    ~SoundStartupTest() override {
-        services_.music.reset();
-        delete setResourceManager(previous_);
-        services_.sound.reset();
-    }
-    bool start() { return startSound(archive_, data_.file("Music"), services_); }
-    static bool loaded(const char* name) { return bool(getResource<MusicEffect>(name, "Music")); }
-
-    TempFolder data_;
-    PosixInArchive archive_{data_.path()};
-    LogCapture log_;
-    SoundServices services_;
-    ResourceManager* previous_ = setResourceManager(new ResourceManager);
-};
-
-TEST_F(SoundStartupTest, BringsUpEffectsPlayerAndBothMusics) {
-    data_.write("Music/Menu.music", toneWav(1.0));
-    data_.write("Music/Game.music", toneWav(1.0));
-    ASSERT_TRUE(start());
-    EXPECT_TRUE(log_.lines().empty());
-    EXPECT_EQ(services_.sound->play("Move"), 0);
-    ASSERT_TRUE(services_.music);
-    EXPECT_TRUE(loaded("Music/Menu") && loaded("Music/Game"));
-    EXPECT_FALSE(getResource<MusicEffect>("Music/Game", "Texture"));
-    EXPECT_TRUE(requestMusic(*services_.music, "Music/Menu"));
-    EXPECT_FALSE(requestMusic(*services_.music, "Music/Game")) << "Menu is still pending";
-    services_.music->update();
-    EXPECT_EQ(services_.music->current().get(), getResource<MusicEffect>("Music/Menu", "Music").get());
-    EXPECT_FALSE(requestMusic(*services_.music, "Music/Credits"));
-}
-
-TEST_F(SoundStartupTest, AMissingMusicFailsStartUpNamingTheFile) {
-    data_.write("Music/Menu.music", toneWav(1.0));
-    EXPECT_FALSE(start());
-    ASSERT_EQ(log_.lines().size(), 1u);
-    EXPECT_TRUE(log_.saw({"Game.music"}));
-    EXPECT_TRUE(loaded("Music/Menu"));
-    EXPECT_FALSE(loaded("Music/Game"));
-}
-
-TEST_F(SoundStartupTest, ABadEffectStopsStartUpBeforeTheMusic) {
-    data_.write("Levels/Common/Sounds/Twist.sound", "garbage");
-    data_.write("Music/Menu.music", toneWav(1.0));
-    data_.write("Music/Game.music", toneWav(1.0));
-    EXPECT_FALSE(start());
-    EXPECT_FALSE(services_.music);
-    EXPECT_FALSE(loaded("Music/Menu"));
+    player.update();
+    EXPECT_EQ(player.current().get(), menu.get()) << "seconds of fade, not milliseconds";
+    EXPECT_EQ(player.pending().get(), game.get());
 }
 
 }  // namespace

@@ -47,10 +47,22 @@ protected:
             fx::validateTechnique(t);
     }
     fx::Parameter* parameter(const char* name) { return fx::namedParameter(effect_, name); }
-    // Clears to the colour, then draws a quad over the window through every pass of the
+    void expectListing(std::initializer_list<const char*> pieces) {
+        const char* listing = fx::lastListing(context_);
+        ASSERT_NE(listing, nullptr);
+        for (const char* piece : pieces)
+            EXPECT_NE(std::string(listing).find(piece), std::string::npos) << listing;
+    }
+    // One error was raised since errors_ was cleared, and reading it clears it.
+    void expectOneError(int code) {
+        EXPECT_EQ(errors_, 1);
+        EXPECT_EQ(fx::getError(context_), code);
+        EXPECT_EQ(fx::getError(context_), fx::kNoError);
+    }
+    // Clears to black, then draws a quad over the window through every pass of the
     // technique, feeding its POSITION input; returns the number of passes drawn.
-    int draw(const char* technique, float r = 0, float g = 0, float b = 0) {
-        glClearColor(r, g, b, 1);
+    int draw(const char* technique) {
+        glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);
         const float corners[] = {-1, -1, 0, 1, -1, 0, 1, 1, 0, -1, 1, 0};
         int passes = 0;
@@ -92,13 +104,10 @@ technique Solid { pass p0 { VertexProgram = VS; FragmentProgram = FS; } }
     fx::Technique* t = fx::namedTechnique(effect_, "Solid");
     ASSERT_TRUE(fx::isTechniqueValidated(t));
     EXPECT_EQ(fx::firstTechnique(effect_), t);
-    fx::Input* in = fx::firstInput(fx::passVertexProgram(fx::firstPass(t)));
-    ASSERT_NE(in, nullptr);
-    EXPECT_STREQ(fx::inputSemantic(in), "POSITION");
-    in = fx::nextInput(in);
-    ASSERT_NE(in, nullptr);
-    EXPECT_STREQ(fx::inputSemantic(in), "texcoord0");
-    EXPECT_EQ(fx::nextInput(in), nullptr);
+    std::vector<std::string> semantics;
+    for (fx::Input* in = fx::firstInput(fx::passVertexProgram(fx::firstPass(t))); in; in = fx::nextInput(in))
+        semantics.push_back(fx::inputSemantic(in));
+    EXPECT_EQ(semantics, (std::vector<std::string>{"POSITION", "texcoord0"}));
     EXPECT_EQ(fx::nextPass(fx::firstPass(t)), nullptr);
     EXPECT_EQ(fx::namedTechnique(effect_, "solid"), nullptr);
     EXPECT_EQ(fx::parameterBySemantic(effect_, "DIFFUSE"), parameter("g_color"));
@@ -136,15 +145,12 @@ TEST_F(FxTest, DamagedEffectsAreRefusedWithTheLineInTheListing) {
         {"technique T { }", "line 1: technique T has no pass"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
         errors_ = 0;
         const std::string text = c.text + (std::string(c.text).rfind("technique", 0) == 0 ? kPrograms : "");
-        EXPECT_EQ(fx::createEffect(context_, text.c_str()), nullptr) << c.text;
-        const char* listing = fx::lastListing(context_);
-        ASSERT_NE(listing, nullptr) << c.text;
-        EXPECT_NE(std::string(listing).find(c.expected), std::string::npos) << listing;
-        EXPECT_EQ(errors_, 1);
-        EXPECT_EQ(fx::getError(context_), fx::kCompileFailed);
-        EXPECT_EQ(fx::getError(context_), fx::kNoError);
+        EXPECT_EQ(fx::createEffect(context_, text.c_str()), nullptr);
+        expectListing({c.expected});
+        expectOneError(fx::kCompileFailed);
     }
     // Render states need a context that registered them.
     fx::Context* bare = fx::createContext();
@@ -171,10 +177,7 @@ technique T { pass { VertexProgram = VS; FragmentProgram = FS; } }
     fx::Technique* t = fx::firstTechnique(effect_);
     EXPECT_FALSE(fx::isTechniqueValidated(t));
     EXPECT_FALSE(fx::validateTechnique(t));
-    std::string listing = fx::lastListing(context_);
-    for (const char* piece : {"line 2: program VS does not compile", "0:6(", "undeclared"}) {
-        EXPECT_NE(listing.find(piece), std::string::npos) << listing;
-    }
+    expectListing({"line 2: program VS does not compile", "0:6(", "undeclared"});
     fx::destroyEffect(effect_);
     effect_ = fx::createEffect(context_, (R"(uniform vec4 g_color;
 fragment Unresolved {
@@ -188,17 +191,13 @@ technique Works { pass { VertexProgram = VS; FragmentProgram = FS; } }
     ASSERT_NE(effect_, nullptr);
     fx::Technique* broken = fx::namedTechnique(effect_, "Broken");
     EXPECT_FALSE(fx::validateTechnique(broken));
-    listing = fx::lastListing(context_);
-    EXPECT_NE(listing.find("line 6: pass first of technique Broken does not link"), std::string::npos)
-        << listing;
-    EXPECT_NE(listing.find("shade"), std::string::npos) << listing;
+    expectListing({"line 6: pass first of technique Broken does not link", "shade"});
     EXPECT_FALSE(fx::isTechniqueValidated(broken));
     EXPECT_TRUE(fx::validateTechnique(fx::namedTechnique(effect_, "Works")));
     // Setting an unvalidated pass does nothing but raise an error.
     errors_ = 0;
     fx::setPassState(fx::firstPass(broken));
-    EXPECT_EQ(errors_, 1);
-    EXPECT_EQ(fx::getError(context_), fx::kNotValidated);
+    expectOneError(fx::kNotValidated);
 }
 
 // A value set once serves every pass; a new one reaches passes that already ran.
@@ -236,27 +235,23 @@ technique T { pass { VertexProgram = VS; FragmentProgram = Sampled; } }
     glActiveTexture(GL_TEXTURE0);
     EXPECT_EQ(errors_, 0);
 
-    const std::pair<void (*)(fx::Effect*), int> misuses[] = {
-        {[](fx::Effect* e) { fx::setParameter1f(fx::namedParameter(e, "g_place"), 1.0f); },
-         fx::kWrongParameterType},
-        {[](fx::Effect* e) { fx::setMatrixParameterfc(fx::namedParameter(e, "g_pick"), nullptr); },
-         fx::kWrongParameterType},
-        {[](fx::Effect* e) { fx::setParameter3f(fx::namedParameter(e, "g_palette"), 1, 2, 3); },
-         fx::kWrongParameterType},
-        {[](fx::Effect* e) { fx::setupSampler(fx::namedParameter(e, "g_pick"), 1); },
-         fx::kWrongParameterType},
-        {[](fx::Effect* e) { fx::arrayElement(fx::namedParameter(e, "g_palette"), 3); },
-         fx::kArrayIndexOutOfRange},
-        {[](fx::Effect* e) { fx::arrayElement(fx::namedParameter(e, "g_palette"), -1); },
-         fx::kArrayIndexOutOfRange},
-        {[](fx::Effect* e) { fx::arrayElement(fx::namedParameter(e, "g_pick"), 0); }, fx::kNotAnArray},
+    const struct {
+        const char* parameter;
+        void (*misuse)(fx::Parameter*);
+        int code;
+    } misuses[] = {
+        {"g_place", [](fx::Parameter* p) { fx::setParameter1f(p, 1.0f); }, fx::kWrongParameterType},
+        {"g_pick", [](fx::Parameter* p) { fx::setMatrixParameterfc(p, nullptr); }, fx::kWrongParameterType},
+        {"g_palette", [](fx::Parameter* p) { fx::setParameter3f(p, 1, 2, 3); }, fx::kWrongParameterType},
+        {"g_pick", [](fx::Parameter* p) { fx::setupSampler(p, 1); }, fx::kWrongParameterType},
+        {"g_palette", [](fx::Parameter* p) { fx::arrayElement(p, 3); }, fx::kArrayIndexOutOfRange},
+        {"g_palette", [](fx::Parameter* p) { fx::arrayElement(p, -1); }, fx::kArrayIndexOutOfRange},
+        {"g_pick", [](fx::Parameter* p) { fx::arrayElement(p, 0); }, fx::kNotAnArray},
     };
-    for (const auto& [misuse, code] : misuses) {
+    for (const auto& m : misuses) {
         errors_ = 0;
-        misuse(effect_);
-        EXPECT_EQ(errors_, 1);
-        EXPECT_EQ(fx::getError(context_), code);
-        EXPECT_EQ(fx::getError(context_), fx::kNoError);
+        m.misuse(parameter(m.parameter));
+        expectOneError(m.code);
     }
     EXPECT_EQ(fx::arraySize(parameter("g_palette")), 3);
     EXPECT_EQ(fx::arraySize(parameter("g_pick")), 0);

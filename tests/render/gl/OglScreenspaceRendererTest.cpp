@@ -114,7 +114,10 @@ TEST_F(ScreenspaceRenderer, TheScissorBoxFollowsTheClipRectangle) {
     EXPECT_EQ(std::vector<int>(clipped, clipped + 4), (std::vector<int>{320, 288, 384, 384}));
 }
 
-TEST_F(ScreenspaceRenderer, QuadsPastFiveHundredAndTwelveAreDroppedAndTheRestDrawn) {
+// Each frame has room for 512 quads, in the other of the two buffers.
+TEST_F(ScreenspaceRenderer, QuadsPastFiveHundredAndTwelveAreDroppedAndFlushesAlternateBuffers) {
+    ASSERT_EQ(recorder_->buffers.size(), 2u);
+    ASSERT_NE(recorder_->buffers[0], recorder_->buffers[1]);
     const ResourceHandle<Texture> green(solidTexture(0, 255, 0, 255));
     // 600 cells of a grid, 32 to a row.
     auto cell = [](int i) { return Vector2(-1.28f + float(i % 32) * 0.08f, -0.95f + float(i / 32) * 0.08f); };
@@ -126,25 +129,15 @@ TEST_F(ScreenspaceRenderer, QuadsPastFiveHundredAndTwelveAreDroppedAndTheRestDra
     EXPECT_EQ(recorder_->draws[0].count, 2048);
     EXPECT_TRUE(sameColor(guiPixel(cell(511).x + 0.025f, cell(511).y + 0.025f), rgba(0, 255, 0, 255)));
     EXPECT_TRUE(sameColor(guiPixel(cell(512).x + 0.025f, cell(512).y + 0.025f), kBlack));
-    // The next frame has room again.
-    renderer_->addQuad(quad(0, 0, 0.1f, 0.1f), green, false);
-    EXPECT_EQ(renderer_->quadCount(), 1);
-}
-
-TEST_F(ScreenspaceRenderer, TheTwoBuffersAlternateBetweenFlushes) {
-    ASSERT_EQ(recorder_->buffers.size(), 2u);
-    VertexBuffer* a = recorder_->buffers[0];
-    VertexBuffer* b = recorder_->buffers[1];
-    ASSERT_NE(a, b);
-    const ResourceHandle<Texture> white(solidTexture(255, 255, 255, 255));
-    for (VertexBuffer* buffer : {a, b, a}) {
-        recorder_->draws.clear();
-        renderer_->addQuad(quad(0, 0, 0.1f, 0.1f), white, false);
+    for (int frame = 1; frame < 3; ++frame) {
+        renderer_->addQuad(quad(0, 0, 0.1f, 0.1f), green, false);
+        EXPECT_EQ(renderer_->quadCount(), 1);
         renderer_->flush();
-        ASSERT_EQ(recorder_->draws.size(), 1u);
-        EXPECT_EQ(recorder_->draws[0].vertices, buffer);
-        EXPECT_EQ(recorder_->draws[0].first, 0);
+        ASSERT_EQ(recorder_->draws.size(), size_t(frame + 1));
+        EXPECT_EQ(recorder_->draws[frame].first, 0);
     }
+    for (int frame = 0; frame < 3; ++frame)
+        EXPECT_EQ(recorder_->draws[frame].vertices, recorder_->buffers[frame % 2]);
     EXPECT_EQ(renderer_->currentBuffer(), 1);
 }
 

@@ -1,17 +1,16 @@
-#include <GL/glew.h>
+// Fonts: loading them from a glyph description and an atlas, laying text out in glyph
+// quads, and handing those to the renderer.
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "core/ResourceManager.h"
 #include "core/math/Color.h"
-#include "core/posix/FileInBuffer.h"
 #include "render/ScreenspaceRenderer.h"
-#include "render/TextureFile.h"
+#include "render/XmlFile.h"
 #include "render/font/BitmapFont.h"
 #include "render/font/DrawText.h"
 #include "render/font/FontLoader.h"
@@ -19,7 +18,7 @@
 #include "render/font/LayoutText.h"
 #include "support/FakeTexture.h"
 #include "support/LogCapture.h"
-#include "support/ScreenTest.h"
+#include "support/RecordingRenderer.h"
 #include "support/TempFolder.h"
 
 namespace nimbus {
@@ -101,6 +100,9 @@ TEST_F(FontLoaderTest, FontsAreRefusedForEachFaultInTurn) {
 TEST_F(FontLoaderTest, ADescriptionTinyXmlCannotTakeSafelyIsRefusedWithItsName) {
     std::string deep;
     for (int i = 0; i < 100000; ++i) deep += "<glyphs>";
+    // Elements from the glyph's children down reach the deepest nesting allowed.
+    std::string nest;
+    for (int depth = 3; depth < kMaxXmlDepth; ++depth) nest = "<a>" + nest + "</a>";
     const struct {
         std::string text;
         const char* message;
@@ -109,6 +111,8 @@ TEST_F(FontLoaderTest, ADescriptionTinyXmlCannotTakeSafelyIsRefusedWithItsName) 
         {"<?xml><f a=\"\xC6", "UTF-8"},
         {"<?xml><?xml version=\"\xC6", "UTF-8"},
         {"<font glyph_size=\"8\">" + deep, "nested deeper than"},
+        // One level too deep, with a tag whose quoted value holds "/>".
+        {"<font><glyphs><glyph b=\"x/>\"><a>" + nest + "</a></glyph></glyphs></font>", "nested deeper than"},
     };
     for (const auto& c : cases) {
         const std::string info = describe(c.text);
@@ -120,7 +124,8 @@ TEST_F(FontLoaderTest, ADescriptionTinyXmlCannotTakeSafelyIsRefusedWithItsName) 
     }
     const std::string windows = describe(
         "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!-- \xC3\xA9 -->\r\n"
-        "<font glyph_size=\"8\">\r<glyphs><glyph UTF-32=\"233\" advance_x_64=\"64\"/></glyphs></font>\r\n");
+        "<font glyph_size=\"8\">\r<glyphs><glyph UTF-32=\"233\" advance_x_64=\"64\">" +
+        nest + "</glyph></glyphs></font>\r\n");
     LogCapture log;
     GlyphDescription description;
     ASSERT_TRUE(readGlyphDescription(windows.c_str(), description));
@@ -130,24 +135,16 @@ TEST_F(FontLoaderTest, ADescriptionTinyXmlCannotTakeSafelyIsRefusedWithItsName) 
     EXPECT_TRUE(log.lines().empty()) << log.all();
 }
 
-TEST_F(FontLoaderTest, TheGlowTwinIsFoundByNameOrLeftEmpty) {
-    const std::string info = describe(kOneGlyph);
-    std::unique_ptr<BitmapFont> plain = load("Alba", "Textures/Alba", info);
-    ASSERT_NE(plain, nullptr);
-    EXPECT_FALSE(plain->glowTexture());
-    std::unique_ptr<BitmapFont> bright = load("Bright", "Textures/Bright", info);
-    ASSERT_TRUE(bright && bright->glowTexture());
-    EXPECT_EQ(bright->glowTexture().get(), getResource<Texture>("Textures/Bright_glow", "Texture").get());
-    EXPECT_EQ(std::make_tuple(bright->name(), bright->textureName(), bright->infoName()),
-              std::make_tuple(std::string("Bright"), std::string("Textures/Bright"), info));
-}
-
 // Boxes are measured in glyph sizes and texture coordinates in atlas fractions; a glyph
 // that leaves attributes out keeps those of the glyph before, and a later glyph of the
-// same code replaces the earlier one.
+// same code replaces the earlier one. An atlas "<name>_glow" is the font's glow.
 TEST_F(FontLoaderTest, GlyphsAreMeasuredInGlyphSizesAndAtlasFractions) {
-    std::unique_ptr<BitmapFont> font = load("Alba", "Textures/Alba", describe(kOneGlyph));
+    const std::string info = describe(kOneGlyph);
+    std::unique_ptr<BitmapFont> font = load("Bright", "Textures/Bright", info);
     ASSERT_NE(font, nullptr);
+    EXPECT_EQ(font->glowTexture().get(), getResource<Texture>("Textures/Bright_glow", "Texture").get());
+    EXPECT_EQ(std::make_tuple(font->name(), font->textureName(), font->infoName()),
+              std::make_tuple(std::string("Bright"), std::string("Textures/Bright"), info));
     auto expectGlyph = [&](int32_t code, std::vector<float> metrics) {
         const GlyphMetrics* g = font->findGlyph(code);
         ASSERT_NE(g, nullptr) << code;
@@ -165,6 +162,7 @@ TEST_F(FontLoaderTest, GlyphsAreMeasuredInGlyphSizesAndAtlasFractions) {
         <c UTF-32="66" x="50" width="4"/>
       </GLYPHS></anything>)"));
     ASSERT_NE(font, nullptr);
+    EXPECT_FALSE(font->glowTexture());
     EXPECT_EQ(font->glyphs().size(), 2u);
     EXPECT_EQ(font->findGlyph(90), nullptr);
     expectGlyph(67, {1.0f / 32, -4.0f / 32, 9.0f / 32, 12.0f / 32, 30.0f / 256, 36.0f / 128, 38.0f / 256,
@@ -183,87 +181,122 @@ TEST_F(FontLoaderTest, TheWriterAndReaderAgreeOnEveryAttribute) {
     GlyphDescription read;
     ASSERT_TRUE(readGlyphDescription(file.c_str(), read));
     EXPECT_EQ(read.glyphSize, 96);
-    ASSERT_EQ(read.glyphs.size(), 2u);
-    for (size_t i = 0; i < 2; ++i) {
-        const GlyphRecord &w = written.glyphs[i], &r = read.glyphs[i];
-        EXPECT_EQ(std::make_tuple(r.code, r.x, r.y, r.width, r.rows, r.left, r.top, r.advanceX64),
-                  std::make_tuple(w.code, w.x, w.y, w.width, w.rows, w.left, w.top, w.advanceX64));
-    }
+    auto fields = [](const GlyphDescription& d) {
+        std::vector<int32_t> all;
+        for (const GlyphRecord& g : d.glyphs)
+            all.insert(all.end(), {g.code, g.x, g.y, g.width, g.rows, g.left, g.top, g.advanceX64});
+        return all;
+    };
+    EXPECT_EQ(fields(read), fields(written));
     LogCapture log;
     EXPECT_FALSE(writeGlyphDescription(folder_.file("no/such/dir.xml").c_str(), written));
     EXPECT_TRUE(log.saw({"no/such/dir.xml"})) << log.all();
 }
 
-// The game's own font, as the build makes it: it loads, spans printable ASCII, and
-// skips bytes above 127 when laying text out.
-TEST_F(FontLoaderTest, TheGameFontLoadsAndLaysOutAScoreAtASensibleWidth) {
-    const std::string fonts = NIMBUS_DATA_DIR "/Fonts/";
-    FileInBuffer in;
-    ASSERT_TRUE(in.open(fonts + "Alba.texture"));
-    TextureHeader header;
-    std::vector<uint8_t> pixels;
-    ASSERT_TRUE(readTextureFile(in, header, pixels));
-    EXPECT_EQ(header.format, static_cast<int16_t>(PixelFormat::Alpha));
-    registerTexture("Textures/Game", new FakeTexture(header.width, header.height));
-    std::unique_ptr<BitmapFont> font = load("Alba", "Textures/Game", fonts + "Alba.xml");
-    ASSERT_NE(font, nullptr);
-    for (int code = 32; code < 127; ++code) EXPECT_NE(font->findGlyph(code), nullptr) << code;
-    ScreenQuad quads[16];
-    ASSERT_EQ(layoutText(*font, quads, 16, "Score 12345", 0.1f, 0.0f), 11);
-    const float width = quads[10].corners[2].x - quads[0].corners[0].x;
-    EXPECT_GT(width, 0.4f);
-    EXPECT_LT(width, 0.9f);
-    EXPECT_EQ(layoutText(*font, quads, 16, "a\xc3\xa9z", 0.1f, 0.0f), 2);
+// Two glyphs with different boxes, and one stored under a negative code (byte 0xE9).
+BitmapFont makeFont() {
+    BitmapFont::Glyphs glyphs;
+    glyphs['A'] = {0.1f, -0.2f, 0.6f, 0.8f, 0.0f, 0.5f, 0.25f, 0.0f, 0.7f};
+    glyphs['b'] = {0.0f, 0.0f, 0.5f, 1.0f, 0.5f, 1.0f, 0.75f, 0.5f, 0.5f};
+    glyphs[-23] = {0.0f, 0.0f, 1.0f, 1.0f, 0.0f, 1.0f, 1.0f, 0.0f, 2.0f};
+    return BitmapFont({}, {}, "Test", "Textures/test", "test.xml", glyphs);
 }
 
-using GameFont = ScreenTest;
+void expectCorner(const ScreenVertex& v, float x, float y, float u, float tv) {
+    const float got[] = {v.x, v.y, v.u, v.v}, want[] = {x, y, u, tv};
+    for (int i = 0; i < 4; ++i) EXPECT_NEAR(got[i], want[i], 1e-6f) << i;
+}
 
-// A large letter of the game's font drawn sharp, then as its glow: the glow spreads
-// wider than the letter and has faded out before the edge of the glyph's quad, so it is
-// never cut off.
-TEST_F(GameFont, GlowsWiderThanItsLettersAndFadesInsideTheirQuads) {
-    loadDataTexture("Fonts/Alba");
-    loadDataTexture("Fonts/Alba_glow");
-    TiXmlElement element("font");
-    element.SetAttribute("name", "Alba");
-    element.SetAttribute("texture", "Textures/Alba");
-    element.SetAttribute("info", NIMBUS_DATA_DIR "/Fonts/Alba.xml");
-    std::unique_ptr<BitmapFont> font(loadFont(element));
-    ASSERT_TRUE(font && font->glowTexture());
-    ScreenQuad quad;
-    ASSERT_EQ(layoutText(*font, &quad, 1, "O", 0.8f, 0.0f), 1);
-    const Vector2 anchor(-0.3f, -0.3f);
-    int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-    guiToPixel(quad.corners[0].x + anchor.x, quad.corners[0].y + anchor.y, x0, y0);
-    guiToPixel(quad.corners[2].x + anchor.x, quad.corners[2].y + anchor.y, x1, y1);
-    const int width = x1 - x0, height = y1 - y0;
-    ASSERT_GT(width, 100);
-    // The blue bytes of the quad's pixels, rows from the bottom.
-    auto blueChannel = [&]() {
-        std::vector<uint8_t> rgba(static_cast<size_t>(width) * height * 4), blue;
-        glReadPixels(x0, y0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-        for (size_t i = 2; i < rgba.size(); i += 4) blue.push_back(rgba[i]);
-        return blue;
+TEST(LayoutText, PlacesScaledShearedGlyphsAlongThePen) {
+    const BitmapFont font = makeFont();
+    std::vector<ScreenQuad> quads(4);
+    // Colours are left as they were: mark them to see that.
+    for (auto& q : quads) q.corners[0].r = 0.3f;
+    ASSERT_EQ(2, layoutText(font, quads.data(), 10, "Ab", 2.0f, 0.5f));
+    const ScreenVertex* a = quads[0].corners;
+    expectCorner(a[0], 0.2f - 0.2f, -0.4f, 0.0f, 0.5f);
+    expectCorner(a[1], 1.2f - 0.2f, -0.4f, 0.25f, 0.5f);
+    expectCorner(a[2], 1.2f + 0.8f, 1.6f, 0.25f, 0.0f);
+    expectCorner(a[3], 0.2f + 0.8f, 1.6f, 0.0f, 0.0f);
+    // The second glyph starts at the first one's advance times the size.
+    const ScreenVertex* b = quads[1].corners;
+    expectCorner(b[0], 1.4f, 0.0f, 0.5f, 1.0f);
+    expectCorner(b[2], 1.4f + 1.0f + 1.0f, 2.0f, 0.75f, 0.5f);
+    EXPECT_FLOAT_EQ(0.3f, quads[0].corners[0].r);
+}
+
+TEST(LayoutText, SkipsMissingGlyphsAndStopsAtTheMaximumAndBytesAbove127AreNegativeCodes) {
+    const BitmapFont font = makeFont();
+    std::vector<ScreenQuad> quads(8);
+    // Unknown characters neither make a quad nor move the pen.
+    ASSERT_EQ(2, layoutText(font, quads.data(), 8, "A?zb", 1.0f, 0.0f));
+    EXPECT_FLOAT_EQ(0.7f, quads[1].corners[0].x);
+    // Only the first three characters are looked at.
+    EXPECT_EQ(1, layoutText(font, quads.data(), 3, "A??bbbb", 1.0f, 0.0f));
+    EXPECT_EQ(0, layoutText(font, quads.data(), 5, "", 1.0f, 0.0f));
+    EXPECT_EQ(0, layoutText(font, quads.data(), 0, "Ab", 1.0f, 0.0f));
+    EXPECT_EQ(1, layoutText(font, quads.data(), 2, "\xE9\xEA", 1.0f, 0.0f));
+    EXPECT_FLOAT_EQ(1.0f, quads[0].corners[1].x);
+    EXPECT_EQ(nullptr, font.findGlyph(0xE9));
+}
+
+// Two glyphs laid out at the origin: the text runs from x 0.1 (first quad's first
+// corner) to 0.9 (last quad's third corner), from y -0.05 to 0.7.
+void twoGlyphs(ScreenQuad quads[2]) {
+    const float boxes[2][4] = {{0.1f, -0.05f, 0.4f, 0.5f}, {0.5f, 0.0f, 0.9f, 0.7f}};
+    for (int q = 0; q < 2; ++q) {
+        const float* b = boxes[q];
+        const float corners[4][2] = {{b[0], b[1]}, {b[2], b[1]}, {b[2], b[3]}, {b[0], b[3]}};
+        for (int c = 0; c < 4; ++c)
+            quads[q].corners[c] = {corners[c][0], corners[c][1], 0, 0, 0.2f, 0.4f, 0.6f, 0.8f};
+    }
+}
+
+// Centred, right-aligned or left at the anchor (1, 2) across; centred on it or with the
+// baseline on it upwards. Unknown modes are left and baseline.
+TEST(DrawText, AlignmentModesPlaceTheTextAgainstItsAnchor) {
+    const std::tuple<int32_t, int32_t, float, float, float, float> cases[] = {
+        {TextAlignment::kCentre, TextAlignment::kBaseline, 0.6f, 1.95f, 1.4f, 2.7f},
+        // Right: the text moves left by its width, so its right edge lands at the anchor
+        // plus the first glyph's left offset.
+        {TextAlignment::kRight, TextAlignment::kBaseline, 0.3f, 1.95f, 1.1f, 2.7f},
+        {0, TextAlignment::kBaseline, 1.1f, 1.95f, 1.9f, 2.7f},
+        {7, 2, 1.1f, 1.95f, 1.9f, 2.7f},
+        {TextAlignment::kLeft, -1, 1.1f, 1.95f, 1.9f, 2.7f},
+        {TextAlignment::kLeft, TextAlignment::kMiddle, 1.1f, 1.625f, 1.9f, 2.375f},
     };
-    auto lit = [](const std::vector<uint8_t>& blue) {
-        return std::count_if(blue.begin(), blue.end(), [](uint8_t b) { return b > 64; });
-    };
-    const Color white(1, 1, 1, 1), purple(0.5f, 0, 1, 1);
-    drawText(1, {}, anchor, &quad, font->texture(), *renderer_, false, &white);
-    renderer_->flush();
-    const auto sharp = lit(blueChannel());
-    core_->clear(Color(0, 0, 0, 1));
-    drawText(1, {}, anchor, &quad, font->glowTexture(), *renderer_, true, &purple);
-    renderer_->flush();
-    const std::vector<uint8_t> glow = blueChannel();
-    EXPECT_GT(sharp, 1000);
-    EXPECT_GT(lit(glow), sharp + sharp / 4);
-    uint8_t rim = 0;
-    for (int x = 0; x < width; ++x)
-        rim = std::max({rim, glow[size_t(width) + x], glow[size_t(height - 2) * width + x]});
-    for (int y = 0; y < height; ++y)
-        rim = std::max({rim, glow[size_t(y) * width + 1], glow[size_t(y) * width + width - 2]});
-    EXPECT_LT(rim, 16);
+    for (const auto& [horizontal, vertical, firstX, firstY, lastX, lastY] : cases) {
+        ScreenQuad quads[2];
+        twoGlyphs(quads);
+        RecordingRenderer collector;
+        drawText(2, {horizontal, vertical}, Vector2(1, 2), quads, {}, collector, false, nullptr);
+        ASSERT_EQ(collector.added.size(), 2u);
+        const ScreenVertex &first = collector.added[0].quad.corners[0],
+                           &last = collector.added[1].quad.corners[2];
+        const float got[] = {first.x, first.y, last.x, last.y}, want[] = {firstX, firstY, lastX, lastY};
+        for (int i = 0; i < 4; ++i) EXPECT_NEAR(got[i], want[i], 1e-5f) << horizontal << " " << vertical;
+    }
+}
+
+TEST(DrawText, AColourReplacesTheQuadsOwnAndTextureAndGlowArePassedOn) {
+    ScreenQuad quads[2];
+    twoGlyphs(quads);
+    ResourceHandle<Texture> texture(new FakeTexture(4, 4));
+    RecordingRenderer collector;
+    const Color purple(0.5f, 0.0f, 1.0f, 0.25f);
+    drawText(2, {}, Vector2(), quads, texture, collector, true, &purple);
+    drawText(2, {}, Vector2(), quads, texture, collector, false, nullptr);
+    drawText(0, {TextAlignment::kCentre, TextAlignment::kMiddle}, Vector2(), quads, texture, collector, false,
+             nullptr);
+    ASSERT_EQ(collector.added.size(), 4u);
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(collector.added[i].texture, texture.get());
+        EXPECT_EQ(collector.added[i].glow, i < 2);
+        const ScreenVertex& corner = collector.added[i].quad.corners[3];
+        EXPECT_EQ(std::make_pair(corner.r, corner.a),
+                  i < 2 ? std::make_pair(0.5f, 0.25f) : std::make_pair(0.2f, 0.8f));
+    }
+    EXPECT_FLOAT_EQ(quads[0].corners[0].r, 0.2f) << "the caller's quads are left as they were";
 }
 
 }  // namespace
