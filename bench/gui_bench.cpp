@@ -127,6 +127,9 @@ public:
     void addQuad(const ScreenQuad& quad, const ResourceHandle<Texture>& texture, bool glow) override {
         added.push_back({quad, texture, glow});
     }
+    void addBackdrop(const ScreenQuad& quad, const ResourceHandle<Texture>& texture) override {
+        addQuad(quad, texture, false);
+    }
     void flush() override {}
     std::vector<Added> added;
 };

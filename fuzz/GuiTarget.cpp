@@ -36,6 +36,9 @@ public:
     void addQuad(const ScreenQuad& quad, const ResourceHandle<Texture>&, bool) override {
         touch(&quad, sizeof quad);
     }
+    void addBackdrop(const ScreenQuad& quad, const ResourceHandle<Texture>&) override {
+        touch(&quad, sizeof quad);
+    }
     void flush() override { fuzzCheck(depth == 0, "a clip rectangle is left pushed after drawing"); }
 
     int depth = 0;

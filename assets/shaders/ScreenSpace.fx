@@ -1,7 +1,8 @@
 // Everything flat: GUI panes, text, the HUD and the backdrop. Vertices come in GUI
 // coordinates (x from -4/3 to 4/3, y from -1 to 1 on the 4:3 screen) and are mapped to
 // clip space by the viewport scale and offset. The 2-D layer ignores depth and draws both
-// windings, since callers give the corners of a quad in whatever order suits them.
+// windings, since callers give the corners of a quad in whatever order suits them; only
+// a backdrop lies at the far end of the depth range, behind the scene drawn before it.
 
 uniform vec3 g_viewport_scale;
 uniform vec3 g_viewport_offset;
@@ -20,6 +21,17 @@ vertex ScreenVS {
         v_uv = uv;
         v_color = color;
         gl_Position = vec4(position * g_viewport_scale.xy + g_viewport_offset.xy, 0.0, 1.0);
+    }
+}
+
+vertex BehindVS {
+    attribute vec2 position : POSITION;
+    attribute vec2 uv       : TEXCOORD0;
+    attribute vec4 color    : COLOR0;
+    void main() {
+        v_uv = uv;
+        v_color = color;
+        gl_Position = vec4(position * g_viewport_scale.xy + g_viewport_offset.xy, 1.0, 1.0);
     }
 }
 
@@ -55,6 +67,20 @@ technique Glow {
         BlendEnable = true;
         BlendFunc = (SrcAlpha, One);
         DepthTestEnable = false;
+        DepthMask = false;
+        CullFaceEnable = false;
+    }
+}
+
+// A backdrop: opaque, and only where nothing nearer has been drawn since the depth was
+// cleared, so the pixels the scene covers are never shaded twice.
+technique Behind {
+    pass {
+        VertexProgram = BehindVS;
+        FragmentProgram = TexturedFS;
+        BlendEnable = false;
+        DepthTestEnable = true;
+        DepthFunc = LEqual;
         DepthMask = false;
         CullFaceEnable = false;
     }

@@ -41,6 +41,10 @@ public:
     // Queues one quad with its texture (kept alive until the flush; may be empty) and
     // whether it glows, that is adds its light to what is below.
     virtual void addQuad(const ScreenQuad& quad, const ResourceHandle<Texture>& texture, bool glow) = 0;
+    // Queues an opaque quad that lies behind everything drawn in 3-D since the depth was
+    // last cleared: it fills only the pixels nothing covers yet, so a full-screen backdrop
+    // drawn after the scene costs only what stays in sight.
+    virtual void addBackdrop(const ScreenQuad& quad, const ResourceHandle<Texture>& texture) = 0;
     // Draws and forgets everything queued.
     virtual void flush() = 0;
 

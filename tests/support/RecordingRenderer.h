@@ -19,6 +19,7 @@ public:
         Texture* texture;
         bool glow;
         float clip[4];
+        bool behind;  // added as a backdrop behind the scene
     };
 
     void pushClipRect(const Vector2& min, const Vector2& max) override {
@@ -35,9 +36,13 @@ public:
     }
     void addQuad(const ScreenQuad& quad, const ResourceHandle<Texture>& texture, bool glow) override {
         const float huge = std::numeric_limits<float>::max();
-        Added entry{quad, texture.get(), glow, {-huge, -huge, huge, huge}};
+        Added entry{quad, texture.get(), glow, {-huge, -huge, huge, huge}, false};
         if (!clips.empty()) std::copy(clips.back().begin(), clips.back().end(), entry.clip);
         added.push_back(entry);
+    }
+    void addBackdrop(const ScreenQuad& quad, const ResourceHandle<Texture>& texture) override {
+        addQuad(quad, texture, false);
+        added.back().behind = true;
     }
     void flush() override { ++flushes; }
 

@@ -12,7 +12,7 @@ void drawBackdrop(ScreenspaceRenderer& renderer, const ResourceHandle<Texture>& 
         const float shade = (i < 2 ? 0.75f : 0.25f) * brightness;
         quad.corners[i] = {corners[i][0], corners[i][1], uv[i][0], uv[i][1], shade, shade, shade, 1.0f};
     }
-    renderer.addQuad(quad, texture, false);
+    renderer.addBackdrop(quad, texture);
     renderer.flush();
 }
 

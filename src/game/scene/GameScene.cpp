@@ -47,8 +47,10 @@ void drawGame(GameImpl& game, const Vector2& lowerLeft, const Vector2& upperRigh
               ScreenspaceRenderer& renderer) {
     const float brightness = game.paused() ? 0.5f : 1.0f;
     renderer.pushClipRect(lowerLeft, upperRight);
-    drawGameBackdrop(game, renderer, brightness);
     scissorFromCorner(lowerLeft);
+    // The backdrop comes after the scene, behind its depth, so only what the board leaves
+    // open is filled; what the menus drew earlier in the frame must not hold it off.
+    glClear(GL_DEPTH_BUFFER_BIT);
     const Matrix44 dieTransform = game.die().transform();
     // The widest angle that keeps the board framed in the camera's view.
     const float fitAngle = std::atan(std::tan(camera.fovy) * camera.aspect);
@@ -61,6 +63,7 @@ void drawGame(GameImpl& game, const Vector2& lowerLeft, const Vector2& upperRigh
         if (board) drawArrows(*board, game.die(), game.levelClock(), camera);
     }
     glDisable(GL_SCISSOR_TEST);
+    drawGameBackdrop(game, renderer, brightness);
     drawFloatingTexts(game.floatingTexts(), camera, renderer);
     if (!game.hidden()) drawHud(game, renderer);
     renderer.popClipRect();

@@ -114,9 +114,8 @@ void BackgroundWindow::drawPattern(ScreenspaceRenderer& renderer, float aspect) 
 
 void BackgroundWindow::draw(const Camera& camera, ScreenspaceRenderer& renderer, float aspect,
                             const Vector2& parentAbsolute, Gui&) {
-    drawPattern(renderer, aspect);
     Core* gl = core();
-    if (!mesh_ || !effect_ || !gl) return;
+    if (!mesh_ || !effect_ || !gl) return drawPattern(renderer, aspect);
     scissorFromCorner(parentAbsolute + position() - size() * 0.5f);
     Shader& effect = *effect_;
     camera.apply(effect);
@@ -131,6 +130,8 @@ void BackgroundWindow::draw(const Camera& camera, ScreenspaceRenderer& renderer,
                  mesh_->getIndexBuffer(), &effect, "Technique1");
     }
     glDisable(GL_SCISSOR_TEST);
+    // Behind the dice, so the pixels they cover are filled once.
+    drawPattern(renderer, aspect);
 }
 
 Window* createBackgroundWindow(const TiXmlElement* element, Gui&) {

@@ -23,10 +23,9 @@ VertexFormat screenVertexFormat() {
     return format;
 }
 
-const char* techniqueFor(bool textured, bool glow) {
-    if (!textured) return "Wireframe";
-    return glow ? "Glow" : "Blend";
-}
+// The effect's technique for each layer, in the order of `Layer`; a quad without a
+// texture is drawn as "Wireframe" whatever its layer.
+const char* const kLayerTechniques[] = {"Blend", "Glow", "Behind"};
 
 }  // namespace
 
@@ -70,18 +69,27 @@ OglScreenspaceRenderer::ClipRect OglScreenspaceRenderer::currentClipRect() const
 
 void OglScreenspaceRenderer::addQuad(const ScreenQuad& quad, const ResourceHandle<Texture>& texture,
                                      bool glow) {
+    queue(quad, texture, glow ? Layer::kGlow : Layer::kBlend);
+}
+
+void OglScreenspaceRenderer::addBackdrop(const ScreenQuad& quad, const ResourceHandle<Texture>& texture) {
+    queue(quad, texture, Layer::kBehind);
+}
+
+void OglScreenspaceRenderer::queue(const ScreenQuad& quad, const ResourceHandle<Texture>& texture,
+                                   Layer layer) {
     if (!writePointer_) return;
     if (!batches_.empty() && batches_.back().end >= kQuadCapacity) return;
     const ClipRect clip = currentClipRect();
-    if (batches_.empty() || batches_.back().texture.get() != texture.get() || batches_.back().glow != glow ||
-        !(batches_.back().clip == clip)) {
+    if (batches_.empty() || batches_.back().texture.get() != texture.get() ||
+        batches_.back().layer != layer || !(batches_.back().clip == clip)) {
         const int32_t start = batches_.empty() ? 0 : batches_.back().end;
         batches_.emplace_back();
         Batch& batch = batches_.back();
         batch.first = start;
         batch.end = start;
         batch.texture = texture;
-        batch.glow = glow;
+        batch.layer = layer;
         batch.clip = clip;
     }
     Batch& batch = batches_.back();
@@ -124,7 +132,8 @@ void OglScreenspaceRenderer::drawBatch(const Batch& batch) {
     if (!shader_) return;
     shader_->setTexture("g_diffuseTexture", batch.texture.get());
     core_.draw(PrimitiveType::Quads, (batch.end - batch.first) * 4, batch.first * 4, buffers_[current_],
-               nullptr, shader_.get(), techniqueFor(static_cast<bool>(batch.texture), batch.glow));
+               nullptr, shader_.get(),
+               batch.texture ? kLayerTechniques[static_cast<int>(batch.layer)] : "Wireframe");
 }
 
 }  // namespace nimbus

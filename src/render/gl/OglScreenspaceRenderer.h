@@ -15,7 +15,7 @@ class Core;
 class VertexBuffer;
 
 // The screen-space renderer over the render core. Quads go straight into one of two
-// system-memory vertex buffers of 512 quads; consecutive quads that share texture, glow
+// system-memory vertex buffers of 512 quads; consecutive quads that share texture, layer
 // flag and clip rectangle form one batch, drawn with one draw call under a scissor
 // rectangle. The buffers alternate between flushes, so the buffer being filled is never
 // the one the last flush handed to the driver. Draws through "Shaders/ScreenSpace"; when
@@ -54,6 +54,7 @@ public:
     void pushClipRect(const Vector2& min, const Vector2& max) override;
     void popClipRect() override;
     void addQuad(const ScreenQuad& quad, const ResourceHandle<Texture>& texture, bool glow) override;
+    void addBackdrop(const ScreenQuad& quad, const ResourceHandle<Texture>& texture) override;
     void flush() override;
 
     // The clip rectangle quads are added under now: the top of the stack, else the view.
@@ -69,14 +70,19 @@ public:
     const Vector3& offset() const { return offset_; }
 
 private:
+    // How a batch meets what is already drawn: blended over it, adding light to it, or
+    // behind it.
+    enum class Layer { kBlend, kGlow, kBehind };
+
     struct Batch {
         int32_t first = 0;
         int32_t end = 0;
         ResourceHandle<Texture> texture;
-        bool glow = false;
+        Layer layer = Layer::kBlend;
         ClipRect clip;
     };
 
+    void queue(const ScreenQuad& quad, const ResourceHandle<Texture>& texture, Layer layer);
     void drawBatch(const Batch& batch);
 
     Core& core_;
