@@ -159,6 +159,24 @@ TEST_F(ScreenspaceRenderer, GlowAddsLightBlendMixesAndAQuadWithoutTextureShowsIt
         << "no outline near x = " << px;
 }
 
+// The left half stands for a scene drawn in 3-D: red and nearer than the far plane.
+TEST_F(ScreenspaceRenderer, ABackdropFillsOnlyWhatTheSceneLeftOpen) {
+    int px = 0, py = 0;
+    guiToPixel(0.0f, 0.0f, px, py);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(0, 0, px, 2 * py);
+    glClearColor(1, 0, 0, 1);
+    glClearDepth(0.5);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClearDepth(1.0);
+    glDisable(GL_SCISSOR_TEST);
+    renderer_->addBackdrop(quad(-1.3f, -1.0f, 1.3f, 1.0f),
+                           ResourceHandle<Texture>(solidTexture(255, 255, 255, 255)));
+    renderer_->flush();
+    EXPECT_TRUE(sameColor(guiPixel(-0.5f, 0.0f), kRed));
+    EXPECT_TRUE(sameColor(guiPixel(0.5f, 0.0f), kWhite));
+}
+
 TEST_F(ScreenspaceRenderer, WithoutTheEffectNothingIsDrawnAndNothingBreaks) {
     ResourceManager empty;
     setResourceManager(&empty);
