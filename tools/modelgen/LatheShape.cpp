@@ -54,13 +54,19 @@ void buildCylinder(const PartDescription& part, MeshBuilder& mesh) {
     const int segments = segmentsOf(part);
     const int bevelSteps = std::max(2, segments / 8);
     std::vector<ProfilePoint> profile;
-    profile.push_back({0.0f, -h, 0.0f, -1.0f});
-    if (b > 0.0f) {
+    // An open cylinder's side starts straight at its foot: no base and no lower bevel.
+    if (part.openBottom) {
+        profile.push_back({r, -h, 1.0f, 0.0f});
+    } else if (b > 0.0f) {
+        profile.push_back({0.0f, -h, 0.0f, -1.0f});
         addArc(profile, r - b, -h + b, b, -90.0f, 0.0f, bevelSteps);
+    } else {
+        profile.insert(profile.end(), {{0.0f, -h, 0.0f, -1.0f}, {r, -h, 0.0f, -1.0f}, {r, -h, 1.0f, 0.0f}});
+    }
+    if (b > 0.0f) {
         addArc(profile, r - b, h - b, b, 0.0f, 90.0f, bevelSteps);
     } else {
-        profile.insert(profile.end(),
-                       {{r, -h, 0.0f, -1.0f}, {r, -h, 1.0f, 0.0f}, {r, h, 1.0f, 0.0f}, {r, h, 0.0f, 1.0f}});
+        profile.insert(profile.end(), {{r, h, 1.0f, 0.0f}, {r, h, 0.0f, 1.0f}});
     }
     profile.push_back({0.0f, h, 0.0f, 1.0f});
     revolve(profile, segments, mesh);

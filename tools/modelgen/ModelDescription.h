@@ -36,6 +36,7 @@ struct PartDescription {
     float radius = 0.0f;                       // box corners, cylinder, sphere
     float height = 0.0f;                       // cylinder, prism
     float bevel = 0.0f;                        // cylinder and prism edges
+    bool openBottom = false;                   // cylinder standing on a face that hides its base
     int segments = 0;                          // 0: the shape's own default
     std::vector<std::array<float, 2>> points;  // prism outline, x and z
 

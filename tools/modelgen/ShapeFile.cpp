@@ -86,6 +86,15 @@ const Key kKeys[] = {
      [](KeyValues& v, PartDescription& p) { return v.numbers(0, &p.height, 1); }},
     {"bevel", 1, kCylinder | kPrism,
      [](KeyValues& v, PartDescription& p) { return v.numbers(0, &p.bevel, 1); }},
+    {"open", 1, kCylinder,
+     [](KeyValues& v, PartDescription& p) {
+         if (v.tokens[0] != "bottom") {
+             v.error = "open takes bottom, not '" + v.tokens[0] + "'";
+             return false;
+         }
+         p.openBottom = true;
+         return true;
+     }},
     {"segments", 1, kAll,
      [](KeyValues& v, PartDescription& p) {
          float n = 0.0f;

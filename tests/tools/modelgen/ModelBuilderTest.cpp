@@ -97,6 +97,19 @@ TEST(ModelBuilder, SolidsAreClosedFacingOutwardsWithTheVolumeTheirSizeGives) {
     }
 }
 
+// A stud standing on a slab: its side reaches down to its foot, and nothing faces down.
+TEST(ModelBuilder, AnOpenBottomedCylinderHasASideToItsFootAndNoBase) {
+    const auto mesh = build("cylinder radius 0.5 height 2 bevel 0.1 segments 12 open bottom\n");
+    float lowest = 1.0f;
+    for (const ModelVertex& v : mesh.vertices) {
+        lowest = std::min(lowest, positionOf(v).y);
+        if (positionOf(v).y < 0.0f) {
+            EXPECT_NEAR(normalOf(v).y, 0.0f, 1e-5f);
+        }
+    }
+    EXPECT_NEAR(lowest, -1.0f, 1e-5f);
+}
+
 TEST(ModelBuilder, RoundedCornersLieOnTheirRadiusAndNormalsStayPerpendicularUnderUnevenScale) {
     const Vector3 inner{0.4f, 0.2f, 0.3f};
     for (const ModelVertex& v : build("box size 1 0.6 0.8 radius 0.1\n").vertices) {
