@@ -48,10 +48,12 @@ bool dispatchButton(Window& window, const Vector2& pointer, bool pressed, int bu
     return window.onMouseButton(pointer, pressed, button, signals);
 }
 
+// The focus glow goes under its host window, before anything of the host is drawn.
 void drawTree(Window& window, const Camera& camera, ScreenspaceRenderer& renderer, float aspect,
-              const Vector2& parentAbsolute, Gui& gui) {
+              const Vector2& parentAbsolute, Gui& gui, const Window* glowHost) {
     if (!window.visible()) return;
     const Vector2 absolute = parentAbsolute + window.position();
+    if (&window == glowHost) KeyboardFocus::drawGlow(window, absolute, renderer);
     const bool clips = window.clipsChildren();
     if (clips) {
         const Vector2 half = window.size() * 0.5f;
@@ -59,7 +61,7 @@ void drawTree(Window& window, const Camera& camera, ScreenspaceRenderer& rendere
     }
     window.draw(camera, renderer, aspect, parentAbsolute, gui);
     for (int32_t i = 0; i < window.childCount(); ++i) {
-        drawTree(*window.child(i), camera, renderer, aspect, absolute, gui);
+        drawTree(*window.child(i), camera, renderer, aspect, absolute, gui, glowHost);
     }
     if (clips) renderer.popClipRect();
 }
@@ -217,6 +219,9 @@ bool Gui::onMouseButton(int, int, bool pressed, int button) {
 void Gui::onMouseMove(int x, int y) { mouse_ = screenToGui(x, y, 0.0f); }
 
 bool Gui::onKey(const InputEvent& event) {
+    Window* focused = focus();
+    if (focused && focused->onKey(event, signals_, *this)) return true;
+    if (focus_.take(windows_, event)) return true;
     for (Window* window : windows_) {
         if (dispatchKey(*window, event, signals_, *this)) return true;
     }
@@ -224,7 +229,8 @@ bool Gui::onKey(const InputEvent& event) {
 }
 
 void Gui::draw(const Camera& camera, ScreenspaceRenderer& renderer) {
-    for (Window* window : windows_) drawTree(*window, camera, renderer, aspect_, Vector2(), *this);
+    const Window* glowHost = focus_.glowHost(windows_);
+    for (Window* window : windows_) drawTree(*window, camera, renderer, aspect_, Vector2(), *this, glowHost);
     renderer.flush();
 }
 

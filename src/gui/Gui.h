@@ -9,6 +9,7 @@
 #include "core/ResourceHandle.h"
 #include "core/math/Vector2.h"
 #include "gui/InputEvent.h"
+#include "gui/KeyboardFocus.h"
 #include "gui/NoCase.h"
 #include "gui/PropertyRegistry.h"
 #include "gui/SignalQueue.h"
@@ -45,8 +46,9 @@ public:
     Gui(const Gui&) = delete;
     Gui& operator=(const Gui&) = delete;
 
-    // Draws every shown window, children over parents, then flushes the renderer. The
-    // camera is handed to the windows untouched.
+    // Draws every shown window, children over parents, with the glow of the keyboard
+    // focus behind the focused window, then flushes the renderer. The camera is handed to
+    // the windows untouched.
     virtual void draw(const Camera& camera, ScreenspaceRenderer& renderer);
     // Reads the document through loadXmlFile; false when it cannot be read, is not
     // well-formed XML or whole UTF-8, or nests absurdly deep.
@@ -59,7 +61,8 @@ public:
     virtual bool onMouseButton(int x, int y, bool pressed, int button);
     // Stores the pointer in GUI coordinates.
     virtual void onMouseMove(int x, int y);
-    // Offers a key event like a button event; true when a window consumed it.
+    // Offers a key event to the focused window, then lets it step the keyboard focus,
+    // then offers it like a button event; true when one of them took it.
     virtual bool onKey(const InputEvent& event);
 
     // The value, or "not registered"; names ignore letter case.
@@ -80,6 +83,11 @@ public:
     // Pixel coordinates (0, 0 top left) to GUI coordinates, snapped to multiples of the
     // grid when it is positive.
     Vector2 screenToGui(int px, int py, float grid) const;
+
+    // The window with the keyboard focus; null when there is none.
+    Window* focus() const { return focus_.current(windows_); }
+    // Whether Tab and the arrows step the keyboard focus; off drops the focus.
+    void setFocusKeys(bool on) { focus_.setEnabled(on); }
 
     int32_t width() const { return width_; }
     int32_t height() const { return height_; }
@@ -113,6 +121,7 @@ private:
     std::deque<Action*> running_;
     PropertyRegistry properties_;
     Transitions transitions_;
+    KeyboardFocus focus_;
 };
 
 }  // namespace nimbus

@@ -123,6 +123,18 @@ TEST_F(GuiScreenTest, APaneShowsItsTextureAndARoundedPaneLeavesItsCornersEmpty) 
     for (const auto& [x, y, color] : pixels) EXPECT_TRUE(sameColor(guiPixel(x, y), color)) << x << ", " << y;
 }
 
+TEST_F(GuiScreenTest, TheKeyboardFocusGlowsOverAndAroundTheFocusedButton) {
+    Gui gui(width_, height_);
+    load(gui, R"(<window class="button" action="a" caption="A" x="0" y="0" w="1" h="0.2" show="true"/>)");
+    draw(gui);
+    EXPECT_EQ(brightest(guiPixel(0.51f, 0.0f)), 0);
+    EXPECT_TRUE(gui.onKey(keyEvent(SDLK_TAB, 9, true)));
+    draw(gui);
+    EXPECT_GT(blue(guiPixel(0.51f, 0.0f)), 100);  // the rim outside the button
+    EXPECT_GT(blue(guiPixel(-0.4f, 0.0f)), 100);  // the light over it
+    EXPECT_EQ(brightest(guiPixel(0.6f, 0.0f)), 0);
+}
+
 TEST_F(GuiScreenTest, TheEditorDrawsItsGridAndHandlesInEditModeOnlyAndPicksHandlesWithGlSelection) {
     EditableGui gui(width_, height_);
     load(gui, R"(<window class="null" name="box" x="0.2" y="0.2" w="0.4" h="0.2" show="true"/>)");

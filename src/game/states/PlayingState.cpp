@@ -46,6 +46,8 @@ bool PlayingState::enter(GameStateInfo& info) {
     requestMusic(*info.music, kMusicGame);
     game_ = std::make_unique<GameImpl>(*info.sound, info.stats.get(), info.levelIndex, info.levelNames);
     info.gui->pushSignal(kSignalShowGame);
+    // The arrows roll the die now, and Space pauses rather than pressing a button.
+    info.gui->setFocusKeys(false);
     info.levelStartScore = info.stats->score;
     font_ = info.gui->getFont(kDefaultFontName);
     gameOverCaption_.layout(font_, kGameOverText, kGameOverHint, kGameOverGlow);
@@ -95,6 +97,7 @@ GenericState* PlayingState::update(float dt, GameStateInfo& info) {
 }
 
 GenericState* PlayingState::handOver(GameStateInfo& info) {
+    info.gui->setFocusKeys(true);
     info.gui->pushSignal(kSignalHideGame);
     return new HideGameState(std::move(game_));
 }

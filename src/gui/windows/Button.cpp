@@ -1,5 +1,6 @@
 #include "gui/windows/Button.h"
 
+#include <SDL/SDL_keysym.h>
 #include <tinyxml.h>
 
 #include <algorithm>
@@ -52,8 +53,8 @@ TiXmlElement& Button::toXml(TiXmlElement& element) const {
     return element;
 }
 
-void Button::update(float dt, SignalQueue&, Gui&, const Vector2& pointer) {
-    if (contains(pointer)) {
+void Button::update(float dt, SignalQueue&, Gui& gui, const Vector2& pointer) {
+    if (contains(pointer) || gui.focus() == this) {
         hoverScale_ = std::min(hoverScale_ + kHoverRate * dt, kMaxHoverScale);
     } else {
         hoverScale_ = std::max(hoverScale_ - kHoverRate * dt, 1.0f);
@@ -61,6 +62,13 @@ void Button::update(float dt, SignalQueue&, Gui&, const Vector2& pointer) {
 }
 
 void Button::editText(const InputEvent& event) { typeInto(caption_, event); }
+
+bool Button::onKey(const InputEvent& event, SignalQueue& signals, Gui& gui) {
+    const bool pressKey = event.key == SDLK_RETURN || event.key == SDLK_KP_ENTER || event.key == SDLK_SPACE;
+    if (!event.pressed || !pressKey || gui.focus() != this) return false;
+    signals.push_back(action_);
+    return true;
+}
 
 bool Button::onMouseButton(const Vector2& pointer, bool pressed, int32_t button, SignalQueue& signals) {
     if (!pressed || button != InputEvent::kLeftButton || !contains(pointer)) return false;

@@ -9,8 +9,9 @@
 
 namespace nimbus {
 
-// A caption that swells while the pointer is over it and sends its action signal on a
-// left press inside it (borders included). Greyed while input is disabled.
+// A caption that swells while the pointer is over it or it has the keyboard focus, and
+// sends its action signal on a left press inside it (borders included), or on Enter or
+// Space while it has the focus. Greyed while input is disabled.
 class Button : public Window {
 public:
     static constexpr Color kDefaultColor = Color(0.9f, 1.0f, 0.9f, 1.0f);
@@ -28,7 +29,8 @@ public:
     bool clipsChildren() const override { return false; }
     void update(float dt, SignalQueue& signals, Gui& gui, const Vector2& pointer) override;
     void editText(const InputEvent& event) override;
-    bool onKey(const InputEvent&, SignalQueue&, Gui&) override { return false; }
+    bool onKey(const InputEvent& event, SignalQueue& signals, Gui& gui) override;
+    bool focusable() const override { return true; }
     bool onMouseButton(const Vector2& pointer, bool pressed, int32_t button, SignalQueue& signals) override;
     void draw(const Camera& camera, ScreenspaceRenderer& renderer, float aspect,
               const Vector2& parentAbsolute, Gui& gui) override;

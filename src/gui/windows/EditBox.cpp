@@ -5,6 +5,7 @@
 #include "gui/AttributeFormat.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
+#include "gui/KeyboardFocus.h"
 #include "gui/windows/WindowText.h"
 #include "render/font/DrawText.h"
 
@@ -38,7 +39,7 @@ TiXmlElement& EditBox::toXml(TiXmlElement& element) const {
 }
 
 bool EditBox::onKey(const InputEvent& event, SignalQueue&, Gui& gui) {
-    if (!event.pressed) return false;
+    if (!event.pressed || KeyboardFocus::stepOf(event) != 0) return false;
     text_ = gui.getProperty(property_);
     typeInto(text_, event);
     gui.setProperty(property_, text_);

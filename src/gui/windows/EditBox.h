@@ -9,8 +9,8 @@
 namespace nimbus {
 
 // A line the player types into, such as a name for the high-score table; the text lives
-// in a property. Every key press that reaches it is consumed. It shows its own copy of
-// the text, refreshed by its own typing.
+// in a property. Every key press that reaches it is consumed, except those that step the
+// keyboard focus. It shows its own copy of the text, refreshed by its own typing.
 class EditBox : public Window {
 public:
     EditBox(const WindowAttributes& attributes, std::string property, std::string text,
@@ -23,6 +23,7 @@ public:
     bool clipsChildren() const override { return true; }
     void update(float, SignalQueue&, Gui&, const Vector2&) override {}
     bool onKey(const InputEvent& event, SignalQueue& signals, Gui& gui) override;
+    bool focusable() const override { return true; }
     bool onMouseButton(const Vector2&, bool, int32_t, SignalQueue&) override { return false; }
     void draw(const Camera& camera, ScreenspaceRenderer& renderer, float aspect,
               const Vector2& parentAbsolute, Gui& gui) override;

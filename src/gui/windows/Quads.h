@@ -12,4 +12,10 @@ struct Color;
 ScreenQuad rectangleQuad(const Vector2& min, const Vector2& max, const Vector2& uvMin, const Vector2& uvMax,
                          const Color& color);
 
+// The rectangle (min)-(max) with corners rounded to `radius`, as nine quads of the circle
+// texture: the corners show its quarters, the edges and the middle stretch its centre
+// row and column. Nothing clamps the radius to the rectangle.
+void addRoundedRectangle(ScreenspaceRenderer& renderer, const Vector2& min, const Vector2& max, float radius,
+                         const Color& color, const ResourceHandle<Texture>& circle, bool glow);
+
 }  // namespace nimbus

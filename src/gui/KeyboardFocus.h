@@ -1,0 +1,48 @@
+#pragma once
+
+#include <vector>
+
+namespace nimbus {
+
+class ScreenspaceRenderer;
+class Window;
+struct InputEvent;
+struct Vector2;
+
+// The keyboard focus of the menus: at most one focusable window, shown by a glow around
+// it. Tab and the down and right arrows step to the next focusable window in document
+// order, Shift+Tab and the up and left arrows to the previous one, wrapping at either
+// end. Only windows that are shown and take input, with all their parents, can hold
+// it; a window that stops doing so (its screen slid away) loses it.
+//
+// The focus starts off and stays off when a screen slides in, until the first step: so
+// a player who uses the mouse sees the screens as ever, and the first Tab or arrow lights
+// the first window (a backward step the last). While the game is played the arrows roll
+// the die instead, so the focus keys are switched off then, which drops the focus.
+class KeyboardFocus {
+public:
+    // +1 or -1 for a key press that steps the focus, 0 for other keys and releases.
+    static int stepOf(const InputEvent& event);
+
+    // The focused window while it can still hold the focus, else null.
+    Window* current(const std::vector<Window*>& windows) const;
+    // Steps the focus among the trees of `windows` for a key that steps it; false, doing
+    // nothing, for other keys, while the focus keys are off and when no window is
+    // focusable.
+    bool take(const std::vector<Window*>& windows, const InputEvent& event);
+    // Off drops the focus; on after construction.
+    void setEnabled(bool enabled);
+    // The window the glow lies behind: the focused window, or the outermost of its
+    // parents that frame it closely (no more than the glow's rim bigger on any side), so
+    // that the glow shows as a halo around the frame. Null when nothing has the focus.
+    const Window* glowHost(const std::vector<Window*>& windows) const;
+    // The glow behind a window whose centre is at `absolute`: a rounded light a rim
+    // bigger than the window.
+    static void drawGlow(const Window& host, const Vector2& absolute, ScreenspaceRenderer& renderer);
+
+private:
+    Window* focused_ = nullptr;
+    bool enabled_ = true;
+};
+
+}  // namespace nimbus
