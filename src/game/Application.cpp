@@ -57,6 +57,7 @@ const Application::Step Application::kSteps[] = {
     {"level list", &Application::listLevelDirectories, nullptr},
     {"video", &Application::openVideoStep, &Application::closeVideoStep},
     {"first frame", &Application::clearScreen, nullptr},
+    {"gamepad", &Application::openGamepad, &Application::closeGamepad},
     {"sound", &Application::startSound, &Application::stopSound},
     {"resource manager", &Application::createResourceManager, &Application::deleteResourceManager},
     {"music", &Application::loadMusic, nullptr},
@@ -247,6 +248,14 @@ void Application::closeVideoStep() {
     if (videoStarted_) closeVideo();
     videoStarted_ = false;
 }
+
+// A missing pad is no failure: the game plays on the keyboard and the mouse.
+bool Application::openGamepad() {
+    gamepad_.open();
+    return true;
+}
+
+void Application::closeGamepad() { gamepad_.close(); }
 
 bool Application::clearScreen() {
     core()->clear(kClearColor);

@@ -7,6 +7,7 @@
 
 #include "game/HighScoreFile.h"
 #include "game/rules/HighScoreList.h"
+#include "gui/Gamepad.h"
 
 namespace nimbus {
 
@@ -79,6 +80,8 @@ private:
     bool openVideoStep();
     void closeVideoStep();
     bool clearScreen();
+    bool openGamepad();
+    void closeGamepad();
     bool startSound();
     void stopSound();
     bool createResourceManager();
@@ -104,6 +107,7 @@ private:
     HighScoreList triedScores_;
     std::vector<std::string> levelNames_;
     bool videoStarted_ = false;
+    Gamepad gamepad_;
     std::unique_ptr<GameSound> sound_;
     std::unique_ptr<MusicPlayer> music_;
     std::unique_ptr<OglScreenspaceRenderer> screenRenderer_;

@@ -2,6 +2,8 @@
 
 #include <SDL/SDL.h>
 
+#include "gui/Gamepad.h"
+
 namespace nimbus {
 
 namespace {
@@ -45,7 +47,7 @@ bool convert(const SDL_Event& event, InputEvent& record) {
             record.type = InputEvent::Quit;
             return true;
         default:
-            return false;
+            return Gamepad::convert(event, record);
     }
 }
 

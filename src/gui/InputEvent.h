@@ -28,8 +28,9 @@ struct InputEvent {
 constexpr int32_t kMaxInputEvents = 16;
 
 // Takes events off SDL's queue into `events` (at least kMaxInputEvents records) until the
-// queue is empty or the array is full, and returns how many were filled. Events of other
-// kinds are taken and dropped; what does not fit waits for the next call. Fields a kind
+// queue is empty or the array is full, and returns how many were filled. A gamepad's
+// events become the key presses they stand for (Gamepad). Events of other kinds are
+// taken and dropped; what does not fit waits for the next call. Fields a kind
 // does not use keep what the caller left in the record.
 int32_t pollInputEvents(InputEvent* events);
 

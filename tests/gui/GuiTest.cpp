@@ -271,5 +271,66 @@ TEST_F(PollInputEvents, KeysButtonsAndQuitKeepWhatTheGameReadsSixteenAFrame) {
     EXPECT_EQ(pollInputEvents(records), 0);
 }
 
+// Each push of a pad's control is one press of its key, carrying no character; what is
+// held, released, diagonal or not in the table gives nothing. The stick ends centred, as
+// the pad remembers it for the rest of the program.
+TEST_F(PollInputEvents, GamepadPushesBecomeOnePressOfTheirKeyEach) {
+    struct Push {
+        Uint8 type;
+        Uint8 index;
+        int value;
+        int key;  // 0 for no record
+    };
+    const Push pushes[] = {
+        {SDL_JOYHATMOTION, 0, SDL_HAT_UP, SDLK_UP},
+        {SDL_JOYHATMOTION, 0, SDL_HAT_RIGHTUP, 0},
+        {SDL_JOYHATMOTION, 0, SDL_HAT_RIGHT, SDLK_RIGHT},
+        {SDL_JOYHATMOTION, 0, SDL_HAT_CENTERED, 0},
+        {SDL_JOYHATMOTION, 1, SDL_HAT_DOWN, 0},
+        {SDL_JOYAXISMOTION, 0, -20000, SDLK_LEFT},
+        {SDL_JOYAXISMOTION, 0, -30000, 0},
+        {SDL_JOYAXISMOTION, 0, -12000, 0},
+        {SDL_JOYAXISMOTION, 0, -20000, 0},
+        {SDL_JOYAXISMOTION, 0, -4000, 0},
+        {SDL_JOYAXISMOTION, 0, 20000, SDLK_RIGHT},
+        {SDL_JOYAXISMOTION, 0, 0, 0},
+        {SDL_JOYAXISMOTION, 1, -17000, SDLK_UP},
+        {SDL_JOYAXISMOTION, 1, 0, 0},
+        {SDL_JOYAXISMOTION, 1, 17000, SDLK_DOWN},
+        {SDL_JOYAXISMOTION, 1, 0, 0},
+        {SDL_JOYAXISMOTION, 2, 30000, 0},
+        {SDL_JOYBUTTONDOWN, 0, 0, SDLK_RETURN},
+        {SDL_JOYBUTTONUP, 0, 0, 0},
+        {SDL_JOYBUTTONDOWN, 4, 0, SDLK_a},
+        {SDL_JOYBUTTONDOWN, 5, 0, SDLK_s},
+        {SDL_JOYBUTTONDOWN, 7, 0, SDLK_SPACE},
+        {SDL_JOYBUTTONDOWN, 3, 0, 0},
+    };
+    for (const Push& push : pushes) {
+        SDL_Event event{};
+        event.type = push.type;
+        if (push.type == SDL_JOYHATMOTION) {
+            event.jhat.hat = push.index;
+            event.jhat.value = static_cast<Uint8>(push.value);
+        } else if (push.type == SDL_JOYAXISMOTION) {
+            event.jaxis.axis = push.index;
+            event.jaxis.value = static_cast<Sint16>(push.value);
+        } else {
+            event.jbutton.button = push.index;
+        }
+        pushSdlEvent(event);
+        records[0] = InputEvent();
+        const int32_t count = pollInputEvents(records);
+        const std::string which =
+            std::to_string(push.type) + " " + std::to_string(push.index) + " " + std::to_string(push.value);
+        ASSERT_EQ(count, push.key != 0) << which;
+        if (count == 0) continue;
+        EXPECT_EQ(records[0].type, InputEvent::Key) << which;
+        EXPECT_EQ(records[0].key, push.key) << which;
+        EXPECT_TRUE(records[0].pressed) << which;
+        EXPECT_EQ(records[0].unicode, 0) << which;
+    }
+}
+
 }  // namespace
 }  // namespace nimbus
