@@ -77,6 +77,20 @@ TEST(Player, PlaysTheFirstLevelGoesOnToTheSecondAndQuits) {
     EXPECT_EQ(game.output().find("Error"), std::string::npos) << game.output();
 }
 
+// Without touching the mouse: Tab past the name field to Play, Enter, and the level comes.
+TEST(Player, StartsALevelWithTheKeyboardAlone) {
+    if (!dataBuilt()) GTEST_SKIP() << "the data directory is not built here";
+    Desktop desktop;
+    ASSERT_TRUE(desktop.ready());
+    GameInstall game;
+    ASSERT_TRUE(game.start(desktop.name()));
+    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "no front end";
+    usleep(kSlide);
+    for (const char* key : {"Tab", "Tab", "Return"}) desktop.key(key);
+    ASSERT_TRUE(levelArrives(desktop)) << "Tab, Tab and Enter did not start level 01";
+    EXPECT_EQ(quitWithEscape(desktop, game), 0);
+}
+
 // On a level whose floor crumbles at once the three lives go in a moment; a quick click
 // then leads to the table with the player's entry, which is on disk at once: killed
 // without warning, the game has lost nothing, and the next start shows the entry. Asked
