@@ -6,6 +6,7 @@
 
 #include "game/rules/GameImpl.h"
 #include "gui/InputEvent.h"
+#include "gui/KeyboardFocus.h"
 #include "render/Camera.h"
 #include "render/ViewSize.h"
 
@@ -81,6 +82,7 @@ void GameInput::take(const InputEvent* events, int count, float dt, const GameIm
     for (int i = 0; i < count; ++i) {
         const InputEvent& event = events[i];
         if (event.type == InputEvent::MouseDown || event.type == InputEvent::MouseUp) handleButton(event);
+        if (KeyboardFocus::isPress(event)) leftPressed_ = true;
         queue(commandFor(event, game.cameraTransform()), game.die().busy());
     }
 }

@@ -21,8 +21,9 @@ struct InputEvent;
 // the left towards larger x, as the board is seen from behind). Mouse: releasing the left
 // button rolls towards the board cell under the pointer, the middle and right buttons
 // twist. Holding the left button runs the press timer; a left press in the last events
-// taken is remembered even when the release came in the same frame. The game-over screen
-// reads both, so a quick tap leads on as surely as a held button.
+// taken is remembered even when the release came in the same frame, and so is a press of
+// Enter or Space. The game-over screen reads both, so a quick tap or a key leads on as
+// surely as a held button.
 class GameInput {
 public:
     static constexpr int kQueueCapacity = 2;
@@ -50,7 +51,8 @@ public:
     const GameCommand& queuedAt(int index) const { return queue_[index]; }
     // Seconds the left button has been held; -1 while it is up.
     float pressTimer() const { return pressTimer_; }
-    // Whether the events of the last take() pressed the left button, released or not.
+    // Whether the events of the last take() pressed the left button (released or not),
+    // Enter or Space.
     bool leftPressed() const { return leftPressed_; }
 
 private:

@@ -12,7 +12,7 @@ constexpr const char* kMusicGame = "Music/Game";
 constexpr const char* kTotalScoreFormat = "Total: %i";
 constexpr const char* kLevelScoreFormat = "Level: %i";
 constexpr const char* kGameOverText = "Game Over";
-constexpr const char* kGameOverHint = "Click to continue";
+constexpr const char* kGameOverHint = "Click or press Enter";
 constexpr const char* kPausedText = "Paused";
 constexpr const char* kPausedHint = "Press Space to play on";
 

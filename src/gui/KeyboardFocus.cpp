@@ -59,6 +59,11 @@ int KeyboardFocus::stepOf(const InputEvent& event) {
     return 0;
 }
 
+bool KeyboardFocus::isPress(const InputEvent& event) {
+    if (event.type != InputEvent::Key || !event.pressed) return false;
+    return event.key == SDLK_RETURN || event.key == SDLK_KP_ENTER || event.key == SDLK_SPACE;
+}
+
 Window* KeyboardFocus::current(const std::vector<Window*>& windows) const {
     if (!focused_) return nullptr;
     const std::vector<Window*> order = focusOrder(windows);

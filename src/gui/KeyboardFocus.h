@@ -23,6 +23,9 @@ class KeyboardFocus {
 public:
     // +1 or -1 for a key press that steps the focus, 0 for other keys and releases.
     static int stepOf(const InputEvent& event);
+    // Whether the event presses Enter, the keypad's Enter or Space: the keys that press
+    // the focused button, and lead on where a click anywhere does.
+    static bool isPress(const InputEvent& event);
 
     // The focused window while it can still hold the focus, else null.
     Window* current(const std::vector<Window*>& windows) const;

@@ -10,6 +10,7 @@
 #include "core/math/Color.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
+#include "gui/KeyboardFocus.h"
 #include "render/ScreenspaceRenderer.h"
 #include "render/font/DrawText.h"
 #include "render/font/LayoutText.h"
@@ -105,6 +106,12 @@ void HighScoreWindow::update(float dt, SignalQueue&, Gui&, const Vector2&) { tim
 
 bool HighScoreWindow::onMouseButton(const Vector2&, bool pressed, int32_t, SignalQueue& signals) {
     if (!pressed) return false;
+    signals.push_back(kSignalMainMenu);
+    return true;
+}
+
+bool HighScoreWindow::onKey(const InputEvent& event, SignalQueue& signals, Gui&) {
+    if (!KeyboardFocus::isPress(event)) return false;
     signals.push_back(kSignalMainMenu);
     return true;
 }

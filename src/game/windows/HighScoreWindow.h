@@ -13,7 +13,7 @@ namespace nimbus {
 // list as GUI properties ("highscore_name_N", "highscore_score_N", "newest_entry") and
 // the window copies them into its rows each time it is shown, closing up ranks that are
 // not set. A name too long for its row is shown cut short with an ellipsis. Any mouse
-// press while it is shown sends "main_menu" and is consumed. The rows are laid out from
+// press while it is shown, or Enter or Space, sends "main_menu" and is consumed. The rows are laid out from
 // the window's centre; its size only clips them.
 class HighScoreWindow : public Window {
 public:
@@ -30,7 +30,7 @@ public:
     TiXmlElement& toXml(TiXmlElement& element) const override;
     bool clipsChildren() const override { return true; }
     void update(float dt, SignalQueue& signals, Gui& gui, const Vector2& pointer) override;
-    bool onKey(const InputEvent&, SignalQueue&, Gui&) override { return false; }
+    bool onKey(const InputEvent& event, SignalQueue& signals, Gui& gui) override;
     bool onMouseButton(const Vector2& pointer, bool pressed, int32_t button, SignalQueue& signals) override;
     void draw(const Camera& camera, ScreenspaceRenderer& renderer, float aspect,
               const Vector2& parentAbsolute, Gui& gui) override;

@@ -1,6 +1,5 @@
 #include "gui/windows/Button.h"
 
-#include <SDL/SDL_keysym.h>
 #include <tinyxml.h>
 
 #include <algorithm>
@@ -8,6 +7,7 @@
 #include "gui/AttributeFormat.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
+#include "gui/KeyboardFocus.h"
 #include "gui/windows/WindowText.h"
 #include "render/font/DrawText.h"
 
@@ -64,8 +64,7 @@ void Button::update(float dt, SignalQueue&, Gui& gui, const Vector2& pointer) {
 void Button::editText(const InputEvent& event) { typeInto(caption_, event); }
 
 bool Button::onKey(const InputEvent& event, SignalQueue& signals, Gui& gui) {
-    const bool pressKey = event.key == SDLK_RETURN || event.key == SDLK_KP_ENTER || event.key == SDLK_SPACE;
-    if (!event.pressed || !pressKey || gui.focus() != this) return false;
+    if (!KeyboardFocus::isPress(event) || gui.focus() != this) return false;
     signals.push_back(action_);
     return true;
 }

@@ -161,6 +161,28 @@ TEST_F(StateMachineTest, TheLastLifeLostFreezesTheBoardUntilTheButtonIsHeld) {
     runUntil("FrontendState");
 }
 
+// Without the mouse: the focus keys pick the menus' buttons and Enter presses them, the
+// arrows roll the die in between, and Enter leaves the frozen board.
+TEST_F(StateMachineTest, TheKeyboardAloneLeadsThroughALevelAndTheEndOfTheGame) {
+    data.addLevel("1", kOneStepLevel);
+    data.addLevel("2", kCrumblingLevel, 0);
+    boot();
+    settle();
+    for (SDLKey key : {SDLK_TAB, SDLK_RETURN}) pressKey(key);
+    runUntil("PlayingState");
+    settle();
+    winLevel();
+    for (SDLKey key : {SDLK_DOWN, SDLK_RETURN}) pressKey(key);
+    runUntil("PlayingState");
+    settle();
+    ASSERT_EQ(info().stats->lives, 0);
+    pressKey(SDLK_RETURN);
+    runUntil("GameOverState");
+    settle();
+    for (SDLKey key : {SDLK_TAB, SDLK_RETURN}) pressKey(key);
+    runUntil("FrontendState");
+}
+
 TEST_F(StateMachineTest, PauseRequestsToggleOnceAndLosingTheFocusOnlyEverPauses) {
     data.addLevel("1", kOneStepLevel);
     boot();

@@ -1,3 +1,4 @@
+#include <SDL/SDL_keysym.h>
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
@@ -7,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/ResourceManager.h"
@@ -15,6 +17,7 @@
 #include "game/windows/PublishHighScores.h"
 #include "gui/Gui.h"
 #include "render/Camera.h"
+#include "support/GuiEnvironment.h"
 #include "support/LogCapture.h"
 #include "support/RecordingRenderer.h"
 #include "support/TestFont.h"
@@ -113,13 +116,23 @@ TEST_F(HighScoreWindowTest, ShowingClosesGapsOfUnsetRanks) {
     EXPECT_EQ(draw()[7].text, "5");
 }
 
-// Any press leaves the table, whichever button; a release passes through. An element
-// without a size builds nothing and says why; a missing element is no error.
+// Any press leaves the table, whichever button, and so do Enter and Space; a release or
+// another key passes through. An element without a size builds nothing and says why; a
+// missing element is no error.
 TEST_F(HighScoreWindowTest, AnyPressSendsMainMenuAndTheCreatorRefusesAnElementWithoutSize) {
     for (const auto& [pressed, button] : {std::pair(true, 0), std::pair(true, 2), std::pair(false, 0)}) {
         SignalQueue signals;
         EXPECT_EQ(window_->onMouseButton(Vector2(5, 5), pressed, button, signals), pressed);
         EXPECT_EQ(signals, pressed ? SignalQueue{"main_menu"} : SignalQueue{});
+    }
+    const std::tuple<int32_t, bool, bool> keys[] = {{SDLK_RETURN, true, true},
+                                                    {SDLK_SPACE, true, true},
+                                                    {SDLK_RETURN, false, false},
+                                                    {SDLK_x, true, false}};
+    for (const auto& [key, pressed, leaves] : keys) {
+        SignalQueue signals;
+        EXPECT_EQ(window_->onKey(keyEvent(key, 0, pressed), signals, gui_), leaves) << key;
+        EXPECT_EQ(signals, leaves ? SignalQueue{"main_menu"} : SignalQueue{});
     }
     TiXmlElement element("window");
     for (const char* attribute : {"x", "y", "w"}) element.SetAttribute(attribute, "1");
