@@ -90,6 +90,8 @@ TEST_F(KeyboardFocusTest, EnterAndSpacePressOnlyTheFocusedButtonAndLettersStillG
     }
 }
 
+// The arrows and Space reach the game while the focus keys are off, and wherever there is
+// no window to focus.
 TEST_F(KeyboardFocusTest, WithTheFocusKeysOffTheArrowsAndSpaceGoOnToTheGame) {
     gui.findWindow("field")->hide();
     gui.onKey(press(SDLK_TAB, 9));
@@ -103,6 +105,9 @@ TEST_F(KeyboardFocusTest, WithTheFocusKeysOffTheArrowsAndSpaceGoOnToTheGame) {
     gui.setFocusKeys(true);
     EXPECT_TRUE(gui.onKey(press(SDLK_DOWN)));
     EXPECT_EQ(focusName(), "play");
+    // With nothing to step to, the arrows go on too.
+    gui.findWindow("menu")->hide();
+    EXPECT_FALSE(gui.onKey(press(SDLK_DOWN)));
 }
 
 }  // namespace

@@ -105,6 +105,7 @@ TEST_F(StandardWindowsTest, HiddenWindowsHideTheirChildrenAndClippingParentsClip
     const ScreenQuad& corner = renderer.added[1].quad;
     EXPECT_FLOAT_EQ(corner.corners[0].x, 0.5f);
     EXPECT_FLOAT_EQ(corner.corners[2].x, 0.6f);
+    EXPECT_FLOAT_EQ(corner.corners[2].y, -0.4f);
     EXPECT_FLOAT_EQ(corner.corners[2].u, 0.5f);
     EXPECT_TRUE(renderer.clips.empty());
 }
