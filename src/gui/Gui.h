@@ -86,7 +86,7 @@ public:
 
     // The window with the keyboard focus; null when there is none.
     Window* focus() const { return focus_.current(windows_); }
-    // Whether Tab and the arrows step the keyboard focus; off drops the focus.
+    // Whether Tab and the arrows step the keyboard focus; while off, nothing has it.
     void setFocusKeys(bool on) { focus_.setEnabled(on); }
 
     int32_t width() const { return width_; }

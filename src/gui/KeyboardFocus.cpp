@@ -65,7 +65,7 @@ bool KeyboardFocus::isPress(const InputEvent& event) {
 }
 
 Window* KeyboardFocus::current(const std::vector<Window*>& windows) const {
-    if (!focused_) return nullptr;
+    if (!enabled_ || !focused_) return nullptr;
     const std::vector<Window*> order = focusOrder(windows);
     return std::find(order.begin(), order.end(), focused_) != order.end() ? focused_ : nullptr;
 }
@@ -84,11 +84,6 @@ bool KeyboardFocus::take(const std::vector<Window*>& windows, const InputEvent& 
     if (found != order.end()) next = (static_cast<int>(found - order.begin()) + step + count) % count;
     focused_ = order[static_cast<size_t>(next)];
     return true;
-}
-
-void KeyboardFocus::setEnabled(bool enabled) {
-    enabled_ = enabled;
-    if (!enabled) focused_ = nullptr;
 }
 
 const Window* KeyboardFocus::glowHost(const std::vector<Window*>& windows) const {

@@ -13,12 +13,15 @@ struct Vector2;
 // it. Tab and the down and right arrows step to the next focusable window in document
 // order, Shift+Tab and the up and left arrows to the previous one, wrapping at either
 // end. Only windows that are shown and take input, with all their parents, can hold
-// it; a window that stops doing so (its screen slid away) loses it.
+// it. A focused window whose screen slides away is unlit while it is gone and lit again
+// when it comes back, unless the focus moved on meanwhile: a player back in a menu finds
+// the button they pressed last.
 //
-// The focus starts off and stays off when a screen slides in, until the first step: so
-// a player who uses the mouse sees the screens as ever, and the first Tab or arrow lights
-// the first window (a backward step the last). While the game is played the arrows roll
-// the die instead, so the focus keys are switched off then, which drops the focus.
+// The focus starts off, and a screen the focus has not been on slides in without it,
+// until the first step: so a player who uses the mouse sees the screens as ever, and the
+// first Tab or arrow lights the first window (a backward step the last). While the game
+// is played the arrows roll the die instead, so the focus keys are switched off then,
+// which also unlights the focus until they are on again.
 class KeyboardFocus {
 public:
     // +1 or -1 for a key press that steps the focus, 0 for other keys and releases.
@@ -33,8 +36,8 @@ public:
     // nothing, for other keys, while the focus keys are off and when no window is
     // focusable.
     bool take(const std::vector<Window*>& windows, const InputEvent& event);
-    // Off drops the focus; on after construction.
-    void setEnabled(bool enabled);
+    // On after construction.
+    void setEnabled(bool enabled) { enabled_ = enabled; }
     // The window the glow lies behind: the focused window, or the outermost of its
     // parents that frame it closely (no more than the glow's rim bigger on any side), so
     // that the glow shows as a halo around the frame. Null when nothing has the focus.

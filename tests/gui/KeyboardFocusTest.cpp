@@ -57,9 +57,13 @@ TEST_F(KeyboardFocusTest, TabAndTheArrowsStepInDocumentOrderSkippingWhatTakesNoI
         EXPECT_EQ(gui.onKey(event), event.pressed) << focused;
         EXPECT_EQ(focusName(), focused);
     }
-    // A focused window that is hidden has lost the focus; the next step starts afresh.
+    // A focused window that is hidden is unlit and the next step starts afresh; shown
+    // again, it is lit only if the focus stayed on it.
     gui.findWindow("quit")->hide();
     EXPECT_EQ(focusName(), "none");
+    gui.findWindow("quit")->show();
+    EXPECT_EQ(focusName(), "quit");
+    gui.findWindow("quit")->hide();
     gui.onKey(press(SDLK_TAB, 9, KMOD_LSHIFT));
     EXPECT_EQ(focusName(), "play");
 }
@@ -103,8 +107,9 @@ TEST_F(KeyboardFocusTest, WithTheFocusKeysOffTheArrowsAndSpaceGoOnToTheGame) {
     }
     EXPECT_TRUE(gui.signals().empty());
     gui.setFocusKeys(true);
-    EXPECT_TRUE(gui.onKey(press(SDLK_DOWN)));
     EXPECT_EQ(focusName(), "play");
+    EXPECT_TRUE(gui.onKey(press(SDLK_DOWN)));
+    EXPECT_EQ(focusName(), "quit");
     // With nothing to step to, the arrows go on too.
     gui.findWindow("menu")->hide();
     EXPECT_FALSE(gui.onKey(press(SDLK_DOWN)));
