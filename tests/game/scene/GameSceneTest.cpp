@@ -1,5 +1,6 @@
 #include "core/math/Color.h"
 #include "game/rules/GameCommand.h"
+#include "game/scene/ColorSymbols.h"
 #include "support/SceneTest.h"
 
 using namespace nimbus;
@@ -105,6 +106,67 @@ TEST_F(GameScene, TheDiesTopFaceShowsTheColourOnTop) {
     drawFrame();
     EXPECT_TRUE(shows(pixelOf({3.5f, 1.0f, 2.8f}), asColor(game_->die().face(kSlotTop))));
     EXPECT_EQ(game_->die().face(kSlotTop), kRed);
+}
+
+// The point of a tile's top face where its symbol's cell has (u, v): (0, 0) is the
+// cell's corner at the upper left as the camera sees it, the cell spans 0.85 of a tile.
+Vector3 onSymbol(int x, int y, float u, float v) {
+    const float right = (u - 0.5f) * 0.85f, away = (0.5f - v) * 0.85f;
+    return {x + 0.5f - 0.902f * right + 0.434f * away, 0.0f, y + 0.5f + 0.434f * right + 0.902f * away};
+}
+
+bool whitish(uint32_t pixel) { return std::min({red(pixel), green(pixel), blue(pixel)}) >= 170; }
+
+// With the symbols on, a pixel inside its colour's shape turns white and one beside it
+// keeps the look it has with them off. Each tile is probed at its middle, which only
+// the crescent leaves open, and beside its shape, between the studs; the die at its top
+// face, Magenta's crescent first, then Red's disc.
+TEST_F(GameScene, EachDieColourShowsItsSymbolOnItsTilesAndOnTheDieOnlyWhileSymbolsAreOn) {
+    struct SymbolsOff {
+        ~SymbolsOff() { showColorSymbols(false); }
+    } restore;
+    struct Probe {
+        Vector3 point;
+        bool inside;
+    };
+    const Probe tiles[] = {
+        {onSymbol(1, 1, 0.5f, 0.5f), true},      {onSymbol(1, 1, 0.9f, 0.6f), false},    // Red, disc
+        {onSymbol(2, 1, 0.5f, 0.5f), true},      {onSymbol(2, 1, 0.25f, 0.45f), false},  // Green, triangle
+        {onSymbol(3, 1, 0.5f, 0.5f), true},      {onSymbol(3, 1, 0.15f, 0.4f), false},   // Blue, square
+        {onSymbol(4, 1, 0.5f, 0.5f), true},      {onSymbol(4, 1, 0.75f, 0.6f), false},   // Yellow, star
+        {onSymbol(1, 2, 0.5f, 0.5f), true},      {onSymbol(1, 2, 0.75f, 0.7f), false},   // Cyan, cross
+        {onSymbol(2, 2, 0.3f, 0.5f), true},      {onSymbol(2, 2, 0.5f, 0.5f), false},    // Magenta, crescent
+        {onSymbol(5, 1, 0.771f, 0.656f), false},  // Start, where a disc would have its rim
+    };
+    const Probe die[] = {{{5.5f, 1.0f, 1.5f}, false}, {{6.5f, 1.0f, 1.65f}, true}};
+    uint32_t seen[2][std::size(tiles) + std::size(die)];
+    for (bool on : {false, true}) {
+        showColorSymbols(on);
+        start({"BBBBBBBB", "B0123S1B", "B45WWWWB", "BBBBBBBB"});
+        game_->setHidden(true);
+        drawFrame();
+        for (size_t i = 0; i < std::size(tiles); ++i) seen[on][i] = pixelOf(tiles[i].point);
+        game_->setHidden(false);
+        drawFrame();
+        seen[on][std::size(tiles)] = pixelOf(die[0].point);
+        ASSERT_TRUE(game_->execute(GameCommand(kCommandRollPlusX)));
+        game_->update(1.0f);
+        drawFrame();
+        seen[on][std::size(tiles) + 1] = pixelOf(die[1].point);
+    }
+    for (size_t i = 0; i < std::size(seen[0]); ++i) {
+        const Probe& probe = i < std::size(tiles) ? tiles[i] : die[i - std::size(tiles)];
+        const uint32_t off = seen[0][i], on = seen[1][i];
+        EXPECT_FALSE(whitish(off) && probe.inside) << "probe " << i << std::hex << ": " << off;
+        if (probe.inside) {
+            EXPECT_TRUE(whitish(on)) << "probe " << i << std::hex << ": " << on;
+        } else {
+            EXPECT_LT(std::abs(red(on) - red(off)) + std::abs(green(on) - green(off)) +
+                          std::abs(blue(on) - blue(off)),
+                      30)
+                << "probe " << i << std::hex << ": " << off << " to " << on;
+        }
+    }
 }
 
 TEST_F(GameScene, TheHudShowsOneHeartPerLife) {
