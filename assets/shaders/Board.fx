@@ -54,17 +54,19 @@ fragment TileFS {
         vec2 square = floor(v_uv * 4.0);
         float dark = mod(square.x + square.y, 2.0) * step(v_color.a, 0.99);
         vec3 color = v_color.rgb * face * v_light * (1.0 - 0.8 * dark);
-        // The same for every pixel of a tile, so unmarked tiles skip the lookup.
-        if (v_color.a > 1.5) {
-            // The symbols lie four to a row, two rows, a die colour to a cell; each cell
-            // keeps a clear border, so clamping keeps the tile's corners clear of the next.
+        // Unmarked tiles, the sides and the rim of the top around the symbol skip the
+        // lookup, which a software renderer feels.
+        vec2 fromMiddle = v_symbolUv - 0.5;
+        if (v_color.a > 1.5 && v_up > 0.9 && dot(fromMiddle, fromMiddle) < 0.2) {
+            // The symbols lie four to a row, two rows, a die colour to a cell, each within
+            // 0.43 of its cell's width of the middle.
             float n = floor(v_color.a - 1.5);
             vec2 cell = vec2(mod(n, 4.0), floor(n / 4.0));
-            vec4 mark = texture2D(g_symbolTexture, (cell + clamp(v_symbolUv, 0.02, 0.98)) / vec2(4.0, 2.0));
+            vec4 mark = texture2D(g_symbolTexture, (cell + v_symbolUv) / vec2(4.0, 2.0));
             // Dimmed with the tile when it is visited or the game is paused, but less, so
             // it stays clear on a dark tile.
             float shade = sqrt(max(v_color.r, max(v_color.g, v_color.b)));
-            color = mix(color, mark.rgb * shade * v_light, mark.a * step(0.9, v_up));
+            color = mix(color, mark.rgb * shade * v_light, mark.a);
         }
         gl_FragColor = vec4(color, 1.0);
     }
