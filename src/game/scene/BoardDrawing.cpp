@@ -73,7 +73,7 @@ public:
         effect.setMatrixArray("g_transformPalette", placements_, count_);
         effect.setVector("g_lightDirection", normalise({-1.0f, 3.0f, -2.0f}));
         effect.setTexture("g_diffuseTexture", r.softShadow.get());
-        if (symbols_) effect.setTexture("g_symbolTexture", r.symbols.get());
+        effect.setTexture("g_symbolTexture", r.symbols.get());
         camera_.apply(effect);
         const MeshBatch& batch = *r.tileBatch;
         core()->draw(batch.getPrimitiveType(), batch.getElementCount() * count_ / batch.getBatchSize(), 0,

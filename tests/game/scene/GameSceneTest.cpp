@@ -118,9 +118,10 @@ Vector3 onSymbol(int x, int y, float u, float v) {
 bool whitish(uint32_t pixel) { return std::min({red(pixel), green(pixel), blue(pixel)}) >= 170; }
 
 // With the symbols on, a pixel inside its colour's shape turns white and one beside it
-// keeps the look it has with them off. Each tile is probed at its middle, which only
-// the crescent leaves open, and beside its shape, between the studs; the die at its top
-// face, Magenta's crescent first, then Red's disc.
+// keeps the look it has with them off: inside each die colour's shape on its tile, and
+// beside the triangle, which a turned or shifted symbol would cover; nothing on Start.
+// The die at its top face: the middle of Magenta's crescent, which is open, then Red's
+// disc.
 TEST_F(GameScene, EachDieColourShowsItsSymbolOnItsTilesAndOnTheDieOnlyWhileSymbolsAreOn) {
     struct SymbolsOff {
         ~SymbolsOff() { showColorSymbols(false); }
@@ -130,12 +131,13 @@ TEST_F(GameScene, EachDieColourShowsItsSymbolOnItsTilesAndOnTheDieOnlyWhileSymbo
         bool inside;
     };
     const Probe tiles[] = {
-        {onSymbol(1, 1, 0.5f, 0.5f), true},      {onSymbol(1, 1, 0.9f, 0.6f), false},    // Red, disc
-        {onSymbol(2, 1, 0.5f, 0.5f), true},      {onSymbol(2, 1, 0.25f, 0.45f), false},  // Green, triangle
-        {onSymbol(3, 1, 0.5f, 0.5f), true},      {onSymbol(3, 1, 0.15f, 0.4f), false},   // Blue, square
-        {onSymbol(4, 1, 0.5f, 0.5f), true},      {onSymbol(4, 1, 0.75f, 0.6f), false},   // Yellow, star
-        {onSymbol(1, 2, 0.5f, 0.5f), true},      {onSymbol(1, 2, 0.75f, 0.7f), false},   // Cyan, cross
-        {onSymbol(2, 2, 0.3f, 0.5f), true},      {onSymbol(2, 2, 0.5f, 0.5f), false},    // Magenta, crescent
+        {onSymbol(1, 1, 0.5f, 0.5f), true},       // Red, a disc
+        {onSymbol(2, 1, 0.5f, 0.5f), true},       // Green, a triangle
+        {onSymbol(2, 1, 0.25f, 0.45f), false},    // beside its left side
+        {onSymbol(3, 1, 0.5f, 0.5f), true},       // Blue, a square
+        {onSymbol(4, 1, 0.5f, 0.5f), true},       // Yellow, a star
+        {onSymbol(1, 2, 0.5f, 0.5f), true},       // Cyan, a cross
+        {onSymbol(2, 2, 0.3f, 0.5f), true},       // Magenta, a crescent open to the right
         {onSymbol(5, 1, 0.771f, 0.656f), false},  // Start, where a disc would have its rim
     };
     const Probe die[] = {{{5.5f, 1.0f, 1.5f}, false}, {{6.5f, 1.0f, 1.65f}, true}};
