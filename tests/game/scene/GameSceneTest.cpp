@@ -120,48 +120,49 @@ bool whitish(uint32_t pixel) { return std::min({red(pixel), green(pixel), blue(p
 // With the symbols on, a pixel inside its colour's shape turns white and one beside it
 // keeps the look it has with them off: inside each die colour's shape on its tile, and
 // beside the triangle, which a turned or shifted symbol would cover; nothing on Start.
-// The die at its top face: the middle of Magenta's crescent, which is open, then Red's
-// disc.
+// Three frames: without the die, with it at the start, and rolled once towards +x.
 TEST_F(GameScene, EachDieColourShowsItsSymbolOnItsTilesAndOnTheDieOnlyWhileSymbolsAreOn) {
     struct SymbolsOff {
         ~SymbolsOff() { showColorSymbols(false); }
     } restore;
     struct Probe {
+        int frame;
         Vector3 point;
         bool inside;
     };
-    const Probe tiles[] = {
-        {onSymbol(1, 1, 0.5f, 0.5f), true},       // Red, a disc
-        {onSymbol(2, 1, 0.5f, 0.5f), true},       // Green, a triangle
-        {onSymbol(2, 1, 0.25f, 0.45f), false},    // beside its left side
-        {onSymbol(3, 1, 0.5f, 0.5f), true},       // Blue, a square
-        {onSymbol(4, 1, 0.5f, 0.5f), true},       // Yellow, a star
-        {onSymbol(1, 2, 0.5f, 0.5f), true},       // Cyan, a cross
-        {onSymbol(2, 2, 0.3f, 0.5f), true},       // Magenta, a crescent open to the right
-        {onSymbol(5, 1, 0.771f, 0.656f), false},  // Start, where a disc would have its rim
+    const Probe probes[] = {
+        {0, onSymbol(1, 1, 0.5f, 0.5f), true},       // Red, a disc
+        {0, onSymbol(2, 1, 0.5f, 0.5f), true},       // Green, a triangle
+        {0, onSymbol(2, 1, 0.25f, 0.45f), false},    // beside its left side
+        {0, onSymbol(3, 1, 0.5f, 0.5f), true},       // Blue, a square
+        {0, onSymbol(4, 1, 0.5f, 0.5f), true},       // Yellow, a star
+        {0, onSymbol(1, 2, 0.5f, 0.5f), true},       // Cyan, a cross
+        {0, onSymbol(2, 2, 0.3f, 0.5f), true},       // Magenta, a crescent open to the right
+        {0, onSymbol(5, 1, 0.771f, 0.656f), false},  // Start, where a disc would have its rim
+        {1, {5.5f, 1.0f, 1.5f}, false},              // the die's top, Magenta: the crescent's open middle
+        {2, {6.5f, 1.0f, 1.65f}, true},              // Red on top: inside the disc, beside the pip
     };
-    const Probe die[] = {{{5.5f, 1.0f, 1.5f}, false}, {{6.5f, 1.0f, 1.65f}, true}};
-    uint32_t seen[2][std::size(tiles) + std::size(die)];
+    uint32_t seen[2][std::size(probes)];
     for (bool on : {false, true}) {
         showColorSymbols(on);
         start({"BBBBBBBB", "B0123S1B", "B45WWWWB", "BBBBBBBB"});
-        game_->setHidden(true);
-        drawFrame();
-        for (size_t i = 0; i < std::size(tiles); ++i) seen[on][i] = pixelOf(tiles[i].point);
-        game_->setHidden(false);
-        drawFrame();
-        seen[on][std::size(tiles)] = pixelOf(die[0].point);
-        ASSERT_TRUE(game_->execute(GameCommand(kCommandRollPlusX)));
-        game_->update(1.0f);
-        drawFrame();
-        seen[on][std::size(tiles) + 1] = pixelOf(die[1].point);
+        for (int frame = 0; frame < 3; ++frame) {
+            game_->setHidden(frame == 0);
+            if (frame == 2) {
+                ASSERT_TRUE(game_->execute(GameCommand(kCommandRollPlusX)));
+                game_->update(1.0f);
+            }
+            drawFrame();
+            for (size_t i = 0; i < std::size(probes); ++i) {
+                if (probes[i].frame == frame) seen[on][i] = pixelOf(probes[i].point);
+            }
+        }
     }
-    for (size_t i = 0; i < std::size(seen[0]); ++i) {
-        const Probe& probe = i < std::size(tiles) ? tiles[i] : die[i - std::size(tiles)];
+    for (size_t i = 0; i < std::size(probes); ++i) {
         const uint32_t off = seen[0][i], on = seen[1][i];
-        EXPECT_FALSE(whitish(off) && probe.inside) << "probe " << i << std::hex << ": " << off;
-        if (probe.inside) {
-            EXPECT_TRUE(whitish(on)) << "probe " << i << std::hex << ": " << on;
+        if (probes[i].inside) {
+            EXPECT_TRUE(!whitish(off) && whitish(on))
+                << "probe " << i << std::hex << ": " << off << " to " << on;
         } else {
             EXPECT_LT(std::abs(red(on) - red(off)) + std::abs(green(on) - green(off)) +
                           std::abs(blue(on) - blue(off)),
