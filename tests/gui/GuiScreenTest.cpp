@@ -123,6 +123,22 @@ TEST_F(GuiScreenTest, APaneShowsItsTextureAndARoundedPaneLeavesItsCornersEmpty) 
     for (const auto& [x, y, color] : pixels) EXPECT_TRUE(sameColor(guiPixel(x, y), color)) << x << ", " << y;
 }
 
+// Track from -0.45 to 0.45 with round ends, a quarter of the way along at 25.
+TEST_F(GuiScreenTest, ASliderDrawsItsTrackTheFilledPartAndTheKnobAtItsValue) {
+    Gui gui(width_, height_);
+    load(gui,
+         R"(<window class="slider" property="v" x="0" y="0" w="1.1" h="0.2" color="FF0000FF" glow="00FF00FF"
+                  show="true"/>)");
+    gui.setProperty("v", "25");
+    gui.update(0.0f, nullptr, 0);
+    draw(gui);
+    const std::tuple<float, float, uint32_t> pixels[] = {
+        {-0.225f, 0.07f, rgba(0, 255, 0, 255)}, {-0.4f, 0.0f, rgba(0, 255, 0, 255)},
+        {0.3f, 0.0f, rgba(255, 0, 0, 255)},     {0.3f, 0.05f, rgba(0, 0, 0, 255)},
+        {0.6f, 0.0f, rgba(0, 0, 0, 255)},       {-0.225f, -0.12f, rgba(0, 0, 0, 255)}};
+    for (const auto& [x, y, color] : pixels) EXPECT_TRUE(sameColor(guiPixel(x, y), color)) << x << ", " << y;
+}
+
 TEST_F(GuiScreenTest, TheEditorDrawsItsGridAndHandlesInEditModeOnlyAndPicksHandlesWithGlSelection) {
     EditableGui gui(width_, height_);
     load(gui, R"(<window class="null" name="box" x="0.2" y="0.2" w="0.4" h="0.2" show="true"/>)");
