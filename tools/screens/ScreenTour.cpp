@@ -37,7 +37,7 @@ constexpr Point kScores{0.0f, -0.51f};
 constexpr Point kNext{0.0f, -0.29f};
 constexpr Point kMenu{1.1f, 0.86f};
 constexpr Point kOptions{0.0f, -0.66f};
-constexpr Point kOptionsBack{0.0f, -0.53f};
+constexpr Point kOptionsBack{0.0f, -0.51f};
 constexpr Point kMiddle{0.0f, 0.0f};
 
 class Tour : private ReplayTarget {
