@@ -123,19 +123,20 @@ TEST_F(GuiScreenTest, APaneShowsItsTextureAndARoundedPaneLeavesItsCornersEmpty) 
     for (const auto& [x, y, color] : pixels) EXPECT_TRUE(sameColor(guiPixel(x, y), color)) << x << ", " << y;
 }
 
-// Track from -0.45 to 0.45 with round ends, a quarter of the way along at 25.
+// Knob centres travel from -0.35 to 0.35, a quarter of the way along at 25; the track is
+// 0.12 thick with round ends.
 TEST_F(GuiScreenTest, ASliderDrawsItsTrackTheFilledPartAndTheKnobAtItsValue) {
     Gui gui(width_, height_);
     load(gui,
-         R"(<window class="slider" property="v" x="0" y="0" w="1.1" h="0.2" color="FF0000FF" glow="00FF00FF"
+         R"(<window class="slider" property="v" x="0" y="0" w="1.1" h="0.4" color="FF0000FF" glow="00FF00FF"
                   show="true"/>)");
     gui.setProperty("v", "25");
     gui.update(0.0f, nullptr, 0);
     draw(gui);
+    const uint32_t black = rgba(0, 0, 0, 255), red = rgba(255, 0, 0, 255), green = rgba(0, 255, 0, 255);
     const std::tuple<float, float, uint32_t> pixels[] = {
-        {-0.225f, 0.07f, rgba(0, 255, 0, 255)}, {-0.4f, 0.0f, rgba(0, 255, 0, 255)},
-        {0.3f, 0.0f, rgba(255, 0, 0, 255)},     {0.3f, 0.05f, rgba(0, 0, 0, 255)},
-        {0.6f, 0.0f, rgba(0, 0, 0, 255)},       {-0.225f, -0.12f, rgba(0, 0, 0, 255)}};
+        {-0.175f, 0.14f, green}, {-0.175f, -0.25f, black}, {-0.39f, 0.0f, green}, {0.3f, 0.0f, red},
+        {0.3f, 0.045f, red},     {0.3f, 0.08f, black},     {0.5f, 0.0f, black}};
     for (const auto& [x, y, color] : pixels) EXPECT_TRUE(sameColor(guiPixel(x, y), color)) << x << ", " << y;
 }
 
