@@ -50,7 +50,7 @@ std::string playerFileDirectory(const std::string& dataDirectory, HighScorePlace
 bool savePlayerFile(const std::string& directory, const char* fileName, const char* what,
                     const std::function<bool(OutBuffer&)>& write) {
     if (directory.empty()) {
-        LOG_ERROR("The " << what << " cannot be saved: no XDG folder nor HOME names a folder");
+        LOG_ERROR("The " << what << " cannot be saved: neither the XDG variable nor HOME names a folder");
         return false;
     }
     if (!makeDirectories(directory)) return false;

@@ -3,7 +3,6 @@
 #include <SDL/SDL_mixer.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
 #include <sstream>
 
@@ -57,7 +56,6 @@ bool setField(const Field& field, const std::string& value, Settings& settings) 
         return true;
     }
     char* end = nullptr;
-    errno = 0;
     const long number = std::strtol(value.c_str(), &end, 10);
     if (value.empty() || *end != '\0') return false;
     // A number too long for a long is as far out of range as its sign says.
