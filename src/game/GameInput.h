@@ -22,7 +22,8 @@ struct InputEvent;
 // button rolls towards the board cell under the pointer, the middle and right buttons
 // twist. Holding the left button runs the press timer; a left press in the last events
 // taken is remembered even when the release came in the same frame. The game-over screen
-// reads both, so a quick tap leads on as surely as a held button.
+// reads both, so a quick tap leads on as surely as a held button. R starts the level
+// again at the cost of a life.
 class GameInput {
 public:
     static constexpr int kQueueCapacity = 2;

@@ -39,18 +39,7 @@ TiXmlElement& RoundedPane::toXml(TiXmlElement& element) const {
 void RoundedPane::draw(const Camera&, ScreenspaceRenderer& renderer, float, const Vector2& parentAbsolute,
                        Gui&) {
     const Vector2 centre = parentAbsolute + position(), half = size() * 0.5f;
-    const Vector2 min = centre - half, max = centre + half;
-    const float xs[4] = {min.x, min.x + radius_, max.x - radius_, max.x};
-    const float ys[4] = {min.y, min.y + radius_, max.y - radius_, max.y};
-    const float uv[4] = {0.0f, 0.5f, 0.5f, 1.0f};
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < 3; ++column) {
-            const ScreenQuad quad =
-                rectangleQuad(Vector2(xs[column], ys[row]), Vector2(xs[column + 1], ys[row + 1]),
-                              Vector2(uv[column], uv[row]), Vector2(uv[column + 1], uv[row + 1]), color_);
-            renderer.addQuad(quad, circle_, false);
-        }
-    }
+    addRoundedRectangle(renderer, circle_, centre - half, centre + half, radius_, color_);
 }
 
 }  // namespace nimbus

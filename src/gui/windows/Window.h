@@ -51,6 +51,8 @@ public:
     virtual void editText(const InputEvent& event);
     // A key event, offered only while the window is shown and takes input; true consumes.
     virtual bool onKey(const InputEvent& event, SignalQueue& signals, Gui& gui) = 0;
+    // Whether Tab and the arrow keys can move the keyboard focus onto the window.
+    virtual bool focusable() const { return false; }
     // A button event with the pointer in the parent's coordinates; true consumes.
     virtual bool onMouseButton(const Vector2& pointer, bool pressed, int32_t button,
                                SignalQueue& signals) = 0;
