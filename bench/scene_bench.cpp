@@ -13,6 +13,7 @@
 #include "core/ResourceManager.h"
 #include "core/math/Color.h"
 #include "core/memory/MemoryManager.h"
+#include "game/scene/ColorSymbols.h"
 #include "game/scene/GameScene.h"
 #include "game/windows/BackgroundWindow.h"
 #include "gui/Gui.h"
@@ -104,6 +105,12 @@ void level01AtStart(benchmark::State& state) { gameFrame(state, "01", 0.0f); }
 BENCHMARK(level01AtStart)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
 void level20Playing(benchmark::State& state) { gameFrame(state, "20", 4.0f); }
 BENCHMARK(level20Playing)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+void level20PlayingWithSymbols(benchmark::State& state) {
+    const bool shown = showColorSymbols(true);
+    gameFrame(state, "20", 4.0f);
+    showColorSymbols(shown);
+}
+BENCHMARK(level20PlayingWithSymbols)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
 
 void menuBackground(benchmark::State& state) {
     WindowAttributes attributes;

@@ -1,13 +1,17 @@
 // The die, the pick-ups and the arrows: their pictures lit from above, with the room
 // reflected in them. The reflection comes from a sphere map looked up by the reflected
 // view ray in the camera's frame, strongest at grazing angles, so faces seen head-on
-// keep their colour while edges and tilted faces shine.
+// keep their colour while edges and tilted faces shine. With g_symbols at 1 the die
+// shows its colour symbols: the symbol texture has the die texture's layout, a face to a
+// cell, four across and two down, and each symbol takes the middle of its face.
 
 uniform mat4 g_viewProjection;
 uniform mat4 g_view;
 uniform mat4 g_modelTransform;
 uniform sampler2D g_diffuseTexture;
 uniform sampler2D g_envmapTexture;
+uniform sampler2D g_symbolTexture;
+uniform float g_symbols;
 uniform vec3 g_cameraX;
 uniform vec3 g_cameraY;
 uniform vec3 g_cameraPosition;
@@ -42,6 +46,12 @@ fragment GlossyFS {
         float m = 2.0 * sqrt(seen.x * seen.x + seen.y * seen.y + (seen.z + 1.0) * (seen.z + 1.0));
         vec3 room = texture2D(g_envmapTexture, vec2(0.5 + seen.x / m, 0.5 - seen.y / m)).rgb;
         vec3 base = texture2D(g_diffuseTexture, v_uv).rgb;
+        if (g_symbols > 0.5) {
+            vec2 cells = v_uv * vec2(4.0, 2.0);
+            vec2 local = clamp((fract(cells) - 0.5) * 1.3 + 0.5, 0.02, 0.98);
+            vec4 mark = texture2D(g_symbolTexture, (floor(cells) + local) / vec2(4.0, 2.0));
+            base = mix(base, mark.rgb, mark.a);
+        }
         float diffuse = max(dot(n, light), 0.0);
         vec3 lit = base * (0.5 + 0.6 * diffuse);
         float facing = max(dot(n, toEye), 0.0);

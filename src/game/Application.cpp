@@ -26,6 +26,7 @@
 #include "game/states/FrontendState.h"
 #include "game/windows/GameWindowClasses.h"
 #include "game/windows/PublishHighScores.h"
+#include "game/windows/PublishSettings.h"
 #include "gui/EditableGui.h"
 #include "gui/actions/ActionFactory.h"
 #include "gui/actions/StandardActions.h"
@@ -67,6 +68,7 @@ const Application::Step Application::kSteps[] = {
     {"gui", &Application::startGui, &Application::stopGui},
     {"states", &Application::startStates, &Application::stopStates},
     {"high scores", &Application::loadHighScores, nullptr},
+    {"settings", &Application::loadSettings, nullptr},
 };
 
 namespace {
@@ -136,7 +138,7 @@ Application* Application::setInstance(Application* application) {
 }
 
 Application::Application(bool fullscreen, const std::string& dataDirectory, HighScorePlace scores)
-    : fullscreen_(fullscreen), highScoreFile_(std::string()) {
+    : fullscreen_(fullscreen), highScoreFile_(std::string()), settingsFile_(std::string()) {
     if (::chdir(dataDirectory.c_str()) != 0) {
         LOG_ERROR("Failed to enter the data folder " << dataDirectory << " - " << systemErrorString(errno));
     }
@@ -144,6 +146,7 @@ Application::Application(bool fullscreen, const std::string& dataDirectory, High
     delete setInArchive(new PosixInArchive(data));
     delete setOutArchive(new PosixOutArchive(data));
     highScoreFile_ = HighScoreFile::forData(data.c_str(), scores);
+    settingsFile_ = SettingsFile::forData(data.c_str(), scores);
 }
 
 Application::~Application() {
@@ -197,6 +200,7 @@ void Application::frame(float dt) {
     if (!state_) return;
     GenericState* next = state_->update(dt, info_.get());
     if (next != state_.get()) swapState(next);
+    followSettings();
     saveChangedHighScores();
 }
 
@@ -225,6 +229,22 @@ void Application::saveChangedHighScores() {
     // A table that failed to save waits for its next change (or the quit) before it is
     // tried again, so a full disk gives one error line, not one a frame.
     if (info_ && !info_->highScores.sameEntries(triedScores_)) saveHighScores();
+}
+
+void Application::followSettings() {
+    if (!info_ || !gui_) return;
+    collectSettings(*gui_, info_->settings);
+    // A settings file that failed to save waits for the next change, so a full disk
+    // gives one error line per change, not one a frame.
+    if (info_->settings == triedSettings_) return;
+    triedSettings_ = info_->settings;
+    applyVolumes();
+    settingsFile_.save(info_->settings);
+}
+
+void Application::applyVolumes() {
+    music_->setVolume(Settings::mixerVolume(info_->settings.musicVolume));
+    sound_->setEffectVolume(Settings::mixerVolume(info_->settings.effectsVolume));
 }
 
 bool Application::listLevelDirectories() {
@@ -349,6 +369,15 @@ bool Application::loadHighScores() {
     if (highScoreFile_.load(info_->highScores)) savedScores_ = info_->highScores;
     triedScores_ = info_->highScores;
     publishHighScores(*gui_, info_->highScores);
+    return true;
+}
+
+bool Application::loadSettings() {
+    // A missing file means the defaults, which are written at the first change.
+    settingsFile_.load(info_->settings);
+    triedSettings_ = info_->settings;
+    publishSettings(*gui_, info_->settings);
+    applyVolumes();
     return true;
 }
 

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "game/HighScoreFile.h"
+#include "game/Settings.h"
+#include "game/SettingsFile.h"
 #include "game/rules/HighScoreList.h"
 #include "gui/Gamepad.h"
 
@@ -34,14 +36,16 @@ struct GameStateInfo;
 // The high-score table is saved the moment it changes, so a crash or a power cut never
 // loses a result the player has seen; quitting saves again only when the table differs
 // from what was last written. A save that fails is logged once and tried again at the
-// next change and at quit.
+// next change and at quit. The settings are read after the states start, published to
+// the menus, and taken back after every frame: a change is applied at once (the volumes)
+// and saved at once, through the same kind of file as the table, placed alike.
 class Application {
 public:
     // The menus' document, in the data directory.
     static constexpr const char* kGuiDocument = "Frontend/gui.xml";
 
     // Makes the data directory the working directory and opens the process-wide
-    // archives on it; the high-score table goes where `scores` allows.
+    // archives on it; the high-score table and the settings go where `scores` allows.
     Application(bool fullscreen, const std::string& dataDirectory,
                 HighScorePlace scores = HighScorePlace::BesideWritableData);
     ~Application();
@@ -53,8 +57,8 @@ public:
     // Every start-up step in order, once; false at the first that fails.
     bool startUp();
     // One frame of the current state with a step of dt seconds; swaps in the state it
-    // returns, calling the old one's exit and the new one's enter; then saves the
-    // high-score table if it changed.
+    // returns, calling the old one's exit and the new one's enter; then takes the
+    // settings from the menus, and saves them and the high-score table if they changed.
     void frame(float dt);
     // Saves the high-score table unless the file already holds it; false (logged) when it
     // could not be written.
@@ -96,15 +100,21 @@ private:
     bool startStates();
     void stopStates();
     bool loadHighScores();
+    bool loadSettings();
 
     void swapState(GenericState* next);
     void saveChangedHighScores();
+    void followSettings();
+    void applyVolumes();
 
     bool fullscreen_;
     HighScoreFile highScoreFile_;
     // The table as the file holds it, and as it was when a save was last tried.
     HighScoreList savedScores_;
     HighScoreList triedScores_;
+    SettingsFile settingsFile_;
+    // The settings as they were when a save was last tried.
+    Settings triedSettings_;
     std::vector<std::string> levelNames_;
     bool videoStarted_ = false;
     Gamepad gamepad_;

@@ -23,6 +23,8 @@ const Option kOptions[] = {
      [](CommandLine& line, const std::string&) { line.fullscreen = true; }},
     {"--data", nullptr, "DIR", "read the game's data from DIR",
      [](CommandLine& line, const std::string& value) { line.dataDirectory = value; }},
+    {"--symbols", nullptr, nullptr, "mark each die colour with its own symbol",
+     [](CommandLine& line, const std::string&) { line.symbols = true; }},
     {"--help", "-h", nullptr, "show this help and quit",
      [](CommandLine& line, const std::string&) { line.request = CommandLine::Request::Help; }},
     {"--version", nullptr, nullptr, "show the version and quit",

@@ -6,7 +6,7 @@ namespace nimbus {
 
 // What the player asked for when starting the game:
 //
-//   nimbus [--window | --fullscreen] [--data DIR]      nimbus --help | --version
+//   nimbus [--window | --fullscreen] [--data DIR] [--symbols]      nimbus --help | --version
 //
 // "-window", the game's first spelling, still gives a window; "--data=DIR" works too.
 // Every option is one row of a table that also writes the usage text.
@@ -15,6 +15,8 @@ struct CommandLine {
 
     Request request = Request::Play;
     bool fullscreen = true;
+    // Whether the colours carry their symbols from the start.
+    bool symbols = false;
     // The folder given with --data; empty when none was.
     std::string dataDirectory;
     // Why the arguments were refused, naming the one at fault.

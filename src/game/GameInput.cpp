@@ -22,7 +22,7 @@ struct KeyCommand {
 constexpr KeyCommand kKeys[] = {
     {SDLK_SPACE, kCommandTogglePause}, {SDLK_a, kCommandTwist1},        {SDLK_s, kCommandTwist0},
     {SDLK_UP, kCommandRollPlusY},      {SDLK_DOWN, kCommandRollMinusY}, {SDLK_RIGHT, kCommandRollMinusX},
-    {SDLK_LEFT, kCommandRollPlusX},
+    {SDLK_LEFT, kCommandRollPlusX},    {SDLK_r, kCommandRestart},
 };
 
 // Mouse buttons as the GUI numbers them.

@@ -23,7 +23,7 @@ struct InputEvent;
 // twist. Holding the left button runs the press timer; a left press in the last events
 // taken is remembered even when the release came in the same frame, and so is a press of
 // Enter or Space. The game-over screen reads both, so a quick tap or a key leads on as
-// surely as a held button.
+// surely as a held button. R starts the level again at the cost of a life.
 class GameInput {
 public:
     static constexpr int kQueueCapacity = 2;

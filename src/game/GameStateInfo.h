@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "game/Settings.h"
 #include "game/rules/HighScoreList.h"
 #include "game/rules/PlayerStats.h"
 
@@ -32,6 +33,9 @@ struct GameStateInfo {
     // The score when the level being played began, for the level's own score.
     int32_t levelStartScore = 0;
     HighScoreList highScores;
+    // What the player chose, as last taken from the menus; the application saves it
+    // whenever it changes.
+    Settings settings;
 };
 
 }  // namespace nimbus

@@ -2,13 +2,11 @@
 
 #include <string>
 
+#include "game/PlayerFiles.h"
+
 namespace nimbus {
 
 class HighScoreList;
-
-// Where a game keeps its table: a build tree's data may keep it beside itself, while an
-// installed game, or data the player pointed at, never has its folder written.
-enum class HighScorePlace { BesideWritableData, PlayerFolder };
 
 // Where the high-score table lives. Beside the game data when that is allowed and the
 // directory can be written; otherwise in the player's own data directory

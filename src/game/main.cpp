@@ -7,6 +7,7 @@
 #include "core/memory/MemoryManager.h"
 #include "game/Application.h"
 #include "game/GameLaunch.h"
+#include "game/scene/ColorSymbols.h"
 
 using nimbus::Application;
 using nimbus::GameLaunch;
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     const int answered = launch.prepare(argc - 1, argv + 1, std::cout, std::cerr);
     if (answered >= 0) return answered;
     nimbus::initLog();
+    nimbus::showColorSymbols(launch.symbols());
     auto* application = new Application(launch.fullscreen(), launch.dataDirectory(), launch.highScorePlace());
     Application::setInstance(application);
     const bool started = application->run();

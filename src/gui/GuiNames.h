@@ -53,11 +53,14 @@ constexpr const char* kAttributeFont = "font";
 constexpr const char* kAttributeRadius = "radius";
 constexpr const char* kAttributeTarget = "target";
 constexpr const char* kAttributeValue = "value";
+constexpr const char* kAttributeMin = "min";
+constexpr const char* kAttributeMax = "max";
+constexpr const char* kAttributeStep = "step";
 // The value of "show" that makes a window visible.
 constexpr const char* kShowTrue = "true";
 constexpr const char* kShowFalse = "false";
 
-// Window classes: the GUI's own seven, then the game's three.
+// Window classes: the GUI's own eight, then the game's three.
 constexpr const char* kClassButton = "button";
 constexpr const char* kClassNull = "null";
 constexpr const char* kClassPane = "pane";
@@ -65,6 +68,7 @@ constexpr const char* kClassText = "text";
 constexpr const char* kClassPropertyText = "property_text";
 constexpr const char* kClassEditBox = "edit_box";
 constexpr const char* kClassRoundedPane = "rounded_pane";
+constexpr const char* kClassSlider = "slider";
 constexpr const char* kClassGame = "game";
 constexpr const char* kClassHighScore = "highscore";
 constexpr const char* kClassBackground = "background";
@@ -87,6 +91,14 @@ constexpr const char* kPropertyLevelScore = "levelscore";
 constexpr const char* kPropertyHighScoreName = "highscore_name_";    // followed by the rank 0 to 9
 constexpr const char* kPropertyHighScoreScore = "highscore_score_";  // followed by the rank 0 to 9
 constexpr const char* kPropertyNewestEntry = "newest_entry";
+// The options: the volumes the sliders drive (0 to 100), the switches' states as the
+// screen shows them ("On" or "Off"), and the requests of the switches' buttons ("yes").
+constexpr const char* kPropertyMusicVolume = "music_volume";
+constexpr const char* kPropertyEffectsVolume = "effects_volume";
+constexpr const char* kPropertyFullscreen = "fullscreen";
+constexpr const char* kPropertySymbols = "symbols";
+constexpr const char* kPropertyToggleFullscreen = "toggleFullscreen";
+constexpr const char* kPropertyToggleSymbols = "toggleSymbols";
 
 // Values of "exitToState".
 constexpr const char* kStatePlaying = "playing";
@@ -102,8 +114,10 @@ constexpr const char* kSignalShowLevelComplete = "show_level_complete";
 constexpr const char* kSignalShowHighScore = "show_highscore";
 constexpr const char* kSignalGameOver = "game_over";
 constexpr const char* kSignalMainMenu = "main_menu";
+constexpr const char* kSignalOptionsBack = "options_back";
 
 // Windows the game looks up by name.
 constexpr const char* kWindowGame = "game";
+constexpr const char* kWindowOptions = "options";
 
 }  // namespace nimbus

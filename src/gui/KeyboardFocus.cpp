@@ -104,8 +104,8 @@ const Window* KeyboardFocus::glowHost(const std::vector<Window*>& windows) const
 
 void KeyboardFocus::drawGlow(const Window& host, const Vector2& absolute, ScreenspaceRenderer& renderer) {
     const Vector2 half = host.size() * 0.5f + Vector2(kGlowRim, kGlowRim);
-    addRoundedRectangle(renderer, absolute - half, absolute + half, std::min(half.x, half.y), kGlowColor,
-                        getResource<Texture>(kCircleTextureName, kTextureTypeName), false);
+    addRoundedRectangle(renderer, getResource<Texture>(kCircleTextureName, kTextureTypeName), absolute - half,
+                        absolute + half, std::min(half.x, half.y), kGlowColor);
 }
 
 }  // namespace nimbus

@@ -8,12 +8,15 @@
 
 namespace nimbus {
 
-GameSound::GameSound() = default;
+GameSound::GameSound() : effectVolume_(SoundSystem::kEffectVolume) {}
 
-GameSound::GameSound(const GameSound&) : SoundInterface() {}
+GameSound::GameSound(const GameSound& other) : SoundInterface(), effectVolume_(other.effectVolume_) {}
 
 GameSound& GameSound::operator=(const GameSound& other) {
-    if (this != &other) release();
+    if (this != &other) {
+        release();
+        effectVolume_ = other.effectVolume_;
+    }
     return *this;
 }
 
@@ -29,7 +32,13 @@ bool GameSound::initialize(InArchive& archive) {
     auto system = std::make_unique<SoundSystem>();
     if (!system->open()) return false;
     system_ = std::move(system);
+    system_->setEffectVolume(effectVolume_);
     return loadAll(archive, kSoundDirectory, ".sound", memberCallback(this, &GameSound::loadSound)) >= 0;
+}
+
+void GameSound::setEffectVolume(int volume) {
+    effectVolume_ = volume;
+    if (system_) system_->setEffectVolume(volume);
 }
 
 int GameSound::play(const char* name) {

@@ -21,7 +21,8 @@ class SoundSystem;
 //
 // The application owns one; each game copies it and initialises the copy, which opens
 // the device again (openings nest) and decodes every effect again. A copy starts with no
-// system and no slots, so it never shares or frees what the original owns.
+// system and no slots, so it never shares or frees what the original owns; it keeps the
+// original's effect volume.
 class GameSound : public SoundInterface {
 public:
     // Where every ".sound" file is loaded from; each effect is named by its file stem.
@@ -38,6 +39,9 @@ public:
     // system is then absent) or an effect file is refused (the system stays).
     bool initialize(InArchive& archive);
     bool initialized() const { return system_ != nullptr; }
+    // The volume of every effect on the mixer's scale (0 to 128), applied at once.
+    void setEffectVolume(int volume);
+    int effectVolume() const { return effectVolume_; }
 
     int play(const char* name) override;
     void stop(int handle) override;
@@ -49,6 +53,7 @@ private:
 
     std::unique_ptr<SoundSystem> system_;
     std::vector<ResourceHandle<PlayingSound>> slots_;
+    int effectVolume_;
 };
 
 }  // namespace nimbus

@@ -19,7 +19,17 @@ void MusicPlayer::update() {
     current_ = pending_;
     pending_.release();
     if (current_->music()) Mix_FadeInMusic(current_->music(), 0, milliseconds(fadeInSeconds_));
-    Mix_VolumeMusic(kMusicVolume);
+    Mix_VolumeMusic(muted_ ? 0 : volume_);
+}
+
+void MusicPlayer::setVolume(int volume) {
+    volume_ = volume;
+    Mix_VolumeMusic(muted_ ? 0 : volume_);
+}
+
+void MusicPlayer::setMuted(bool muted) {
+    muted_ = muted;
+    Mix_VolumeMusic(muted_ ? 0 : volume_);
 }
 
 }  // namespace nimbus

@@ -57,6 +57,11 @@ bool SoundSystem::loadSample(InBuffer& in, const std::string& name) {
     return true;
 }
 
+void SoundSystem::setEffectVolume(int volume) {
+    effectVolume_ = volume;
+    if (opened_) Mix_Volume(-1, volume);
+}
+
 ResourceHandle<PlayingSound> SoundSystem::play(const std::string& name) {
     const auto found = samples_.find(name);
     if (found == samples_.end()) return ResourceHandle<PlayingSound>();
@@ -67,7 +72,7 @@ ResourceHandle<PlayingSound> SoundSystem::play(const std::string& name) {
     if (Mix_PlayChannelTimed(channel, sample.chunk, sample.loop ? -1 : 0, -1) < 0) {
         return ResourceHandle<PlayingSound>();
     }
-    Mix_Volume(channel, kEffectVolume);
+    Mix_Volume(channel, effectVolume_);
     const uint32_t serial = nextSerial_++;
     starts_[channel] = serial;
     return ResourceHandle<PlayingSound>(new PlayingSound(this, sample.chunk, channel, serial));

@@ -38,6 +38,8 @@ public:
     // Decodes the whole buffer as a sample named `name`; false (logged) when it does not
     // decode or the name is taken.
     bool loadSample(InBuffer& in, const std::string& name);
+    // The volume of every effect (0 to 128), the playing ones included.
+    void setEffectVolume(int volume);
     // Starts the named effect once on the lowest free channel at the effect volume; an
     // empty handle, silently, for an unknown name or when every channel is busy.
     ResourceHandle<PlayingSound> play(const std::string& name);
@@ -57,6 +59,7 @@ private:
     // Per channel, the serial of the effect last started on it.
     std::vector<uint32_t> starts_;
     uint32_t nextSerial_ = 1;
+    int effectVolume_ = kEffectVolume;
     bool opened_ = false;
 };
 

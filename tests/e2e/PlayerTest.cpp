@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "Desktop.h"
@@ -41,6 +42,11 @@ int quitWithEscape(Desktop& desktop, GameInstall& game) {
 }
 
 bool dataBuilt() { return std::filesystem::exists(NIMBUS_DATA_DIR "/Frontend/gui.xml"); }
+
+std::string settingsOf(const GameInstall& game) {
+    std::ifstream in(game.dataDirectory() + "/settings");
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 bool tableHolds(const std::string& dataDirectory, const std::string& name) {
     FileInBuffer in;
@@ -127,6 +133,62 @@ TEST(Player, LosesEveryLifeEntersTheTableAndKeepsItThroughAKill) {
     usleep(kSlide);
     desktop.click(kScoresButton.x, kScoresButton.y);
     EXPECT_TRUE(waitFor(kWait, [&] { return seventhRowShown(desktop); })) << "the entry is gone after a kill";
+    game.signal(SIGTERM);
+    EXPECT_EQ(game.waitForExit(kWait), 0);
+    EXPECT_EQ(game.output().find("Error"), std::string::npos) << game.output();
+}
+
+// A name typed and the music turned up on the Options screen are there after a restart:
+// the volume on its slider, the name on the entry that three lives lost to R put in the
+// table. Escape leaves the Options screen for the menu, and only there ends the game.
+TEST(Player, KeepsTheNameAndTheVolumeThroughARestartAndLosesALifeToEachR) {
+    if (!dataBuilt()) GTEST_SKIP() << "the data directory is not built here";
+    Desktop desktop;
+    ASSERT_TRUE(desktop.ready());
+    GameInstall game;
+    ASSERT_TRUE(game.start(desktop.name()));
+    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "no front end";
+    usleep(kSlide);
+    for (int i = 0; i < 6; ++i) desktop.key("BackSpace");
+    desktop.type(kPlayerName);
+    desktop.click(kOptionsButton.x, kOptionsButton.y);
+    ASSERT_TRUE(waitFor(kWait, [&] { return optionsShown(desktop); })) << "no options screen";
+    usleep(kSlide);
+    EXPECT_FALSE(musicAboveTwoThirds(desktop));
+    desktop.click(kMusicAt80.x, kMusicAt80.y);
+    EXPECT_TRUE(waitFor(kWait, [&] { return musicAboveTwoThirds(desktop); })) << "the slider did not move";
+    desktop.key("Escape");
+    EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "Escape did not lead back";
+    usleep(kSlide);
+    EXPECT_EQ(quitWithEscape(desktop, game), 0);
+    const std::string settings = settingsOf(game);
+    EXPECT_NE(settings.find(std::string("player_name = ") + kPlayerName + "\n"), std::string::npos)
+        << settings;
+    EXPECT_NE(settings.find("music_volume = 80\n"), std::string::npos) << settings;
+
+    ASSERT_TRUE(game.start(desktop.name()));
+    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); }));
+    usleep(kSlide);
+    desktop.click(kOptionsButton.x, kOptionsButton.y);
+    ASSERT_TRUE(waitFor(kWait, [&] { return optionsShown(desktop); }));
+    usleep(kSlide);
+    EXPECT_TRUE(musicAboveTwoThirds(desktop)) << "the volume was not kept";
+    desktop.click(kOptionsBackButton.x, kOptionsBackButton.y);
+    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); }));
+    usleep(kSlide);
+    desktop.click(kPlayButton.x, kPlayButton.y);
+    ASSERT_TRUE(levelArrives(desktop)) << "level 01 did not start";
+    usleep(kSlide);
+    for (int life = 0; life < 3; ++life) {
+        desktop.key("r");
+        usleep(300000);
+    }
+    ASSERT_TRUE(waitFor(kWait, [&] {
+        desktop.click(kCentre.x, kCentre.y);
+        return scoresShown(desktop);
+    })) << "three restarts did not end the game";
+    EXPECT_TRUE(waitFor(kWait, [&] { return tableHolds(game.dataDirectory(), kPlayerName); }))
+        << "the entry does not carry the name typed before the restart";
     game.signal(SIGTERM);
     EXPECT_EQ(game.waitForExit(kWait), 0);
     EXPECT_EQ(game.output().find("Error"), std::string::npos) << game.output();

@@ -37,6 +37,7 @@ TEST(GameInput, EventsBecomeTheirCommands) {
         {"up", keyEvent(SDLK_UP, 0, true), kCommandRollPlusY},
         {"right rolls to smaller x", keyEvent(SDLK_RIGHT, 0, true), kCommandRollMinusX},
         {"left rolls to larger x", keyEvent(SDLK_LEFT, 0, true), kCommandRollPlusX},
+        {"R restarts", keyEvent(SDLK_r, 0, true), kCommandRestart},
         {"a released key", keyEvent(SDLK_UP, 0, false), kCommandNothing},
         {"a key not in the table", keyEvent(SDLK_d, 0, true), kCommandNothing},
         {"a key the GUI took", taken(SDLK_UP), kCommandNothing},

@@ -97,7 +97,8 @@ TEST_F(ShippedGui, LoadsWithoutAnErrorLineAndEverySignalHasATransition) {
     EXPECT_TRUE(loaded_);
     EXPECT_EQ(loadLog_, "");
     std::vector<std::string> signals = {kSignalShowGame,      kSignalHideGame, kSignalShowLevelComplete,
-                                        kSignalShowHighScore, kSignalGameOver, kSignalMainMenu};
+                                        kSignalShowHighScore, kSignalGameOver, kSignalMainMenu,
+                                        kSignalOptionsBack};
     for (const auto& [window, element] : windows()) {
         if (const char* action = element.Attribute(kAttributeAction)) signals.push_back(action);
     }
@@ -114,6 +115,8 @@ TEST_F(ShippedGui, EveryTextFitsItsWindow) {
     gui_->setProperty(kPropertyScore, "1234567");
     gui_->setProperty(kPropertyLevelScore, "Level: 123456");
     gui_->setProperty(kPropertyTotalScore, "Total: 1234567");
+    gui_->setProperty(kPropertyFullscreen, "Off");
+    gui_->setProperty(kPropertySymbols, "Off");
     HighScoreList list;
     for (int i = 0; i < HighScoreWindow::kRows; ++i) list.add("Maximilian " + std::to_string(i), 1234567);
     publishHighScores(*gui_, list);
@@ -186,6 +189,9 @@ TEST_F(ShippedGui, SignalsLeadWhereTheStatesExpect) {
         {kSignalMainMenu, kPropertyExitToState, kStateFrontend, {"background", "menu"}, {"highscores"}},
         {"show_scores", nullptr, nullptr, {"highscores"}, {"menu"}},
         {kSignalMainMenu, kPropertyExitToState, kStateFrontend, {"menu"}, {"highscores", "highscore_panel"}},
+        {"show_options", nullptr, nullptr, {"options"}, {"menu"}},
+        {"toggle_symbols", kPropertyToggleSymbols, "yes", {"options"}, {}},
+        {kSignalOptionsBack, nullptr, nullptr, {"menu"}, {"options"}},
         {"quit", kPropertyExitToState, kStateQuitToWindows, {"menu"}, {}},
     };
     for (const auto& step : steps) {

@@ -37,6 +37,7 @@ const char kEveryClass[] = R"(<windows>
     <window class="edit_box" property="player_name" initial="anon" x="0" y="-0.5" w="1" h="0.1" show="false"/>
     <window class="pane" texture="Textures/panel" x="0.25" y="0.125" w="0.25" h="0.25" show="true"/>
     <window class="rounded_pane" radius="0.05" x="0" y="0" w="0.5" h="0.5" color="80808080" show="true"/>
+    <window class="slider" property="music_volume" min="-1" max="1" step="0.25" x="0" y="-0.3" w="0.8" h="0.1" glow="0x10203040" show="true"/>
   </window>
 </windows>
 <transitions>
@@ -156,7 +157,8 @@ TEST_F(EditableGuiTest, SavedDocumentsReadBackToTheSameBytesWithTransitionsSorte
     for (const char* piece :
          {"class=\"setProp\"", "class=\"enableinput\"", "class=\"disableinput\"", "class=\"rounded_pane\"",
           "radius=\"0.050000\"", "x=\"0.250000\"", "color=\"0xff000080\"", "glow=\"0x11223344\"",
-          "initial=\"anon\"", "show=\"false\""}) {
+          "initial=\"anon\"", "show=\"false\"", "class=\"slider\"", "min=\"-1.000000\"", "step=\"0.250000\"",
+          "glow=\"0x10203040\""}) {
         EXPECT_NE(once.find(piece), std::string::npos) << piece;
     }
 }

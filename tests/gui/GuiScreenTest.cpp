@@ -135,6 +135,23 @@ TEST_F(GuiScreenTest, TheKeyboardFocusGlowsOverAndAroundTheFocusedButton) {
     EXPECT_EQ(brightest(guiPixel(0.6f, 0.0f)), 0);
 }
 
+// Knob centres travel from -0.35 to 0.35, a quarter of the way along at 25; the track is
+// 0.12 thick with round ends.
+TEST_F(GuiScreenTest, ASliderDrawsItsTrackTheFilledPartAndTheKnobAtItsValue) {
+    Gui gui(width_, height_);
+    load(gui,
+         R"(<window class="slider" property="v" x="0" y="0" w="1.1" h="0.4" color="FF0000FF" glow="00FF00FF"
+                  show="true"/>)");
+    gui.setProperty("v", "25");
+    gui.update(0.0f, nullptr, 0);
+    draw(gui);
+    const uint32_t black = rgba(0, 0, 0, 255), red = rgba(255, 0, 0, 255), green = rgba(0, 255, 0, 255);
+    const std::tuple<float, float, uint32_t> pixels[] = {
+        {-0.175f, 0.14f, green}, {-0.175f, -0.25f, black}, {-0.39f, 0.0f, green}, {0.3f, 0.0f, red},
+        {0.3f, 0.045f, red},     {0.3f, 0.08f, black},     {0.5f, 0.0f, black}};
+    for (const auto& [x, y, color] : pixels) EXPECT_TRUE(sameColor(guiPixel(x, y), color)) << x << ", " << y;
+}
+
 TEST_F(GuiScreenTest, TheEditorDrawsItsGridAndHandlesInEditModeOnlyAndPicksHandlesWithGlSelection) {
     EditableGui gui(width_, height_);
     load(gui, R"(<window class="null" name="box" x="0.2" y="0.2" w="0.4" h="0.2" show="true"/>)");

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "Loudness.h"
 #include "sound/SoundSystem.h"
 
 using namespace nimbus;
@@ -39,12 +40,22 @@ struct Decoded {
         for (double sample : samples) squares += sample * sample;
         return samples.empty() ? 0.0 : std::sqrt(squares / samples.size());
     }
+    Loudness loudness() const {
+        RenderedSound sound;
+        sound.rate = SoundSystem::kFrequency;
+        sound.channels.resize(2);
+        for (size_t i = 0; i < samples.size(); ++i) sound.channels[i % 2].push_back(samples[i]);
+        Loudness measured;
+        EXPECT_TRUE(measureLoudness(sound, measured));
+        return measured;
+    }
     std::vector<double> samples;  // of full scale, interleaved left, right
 };
 
 // Every effect and music at its intended length, audible, unclipped (no sample at the
 // ends of the 16-bit range), ending in silence rather than a click, and the musics
-// without a silent stretch of four seconds before their final ring-out. The clock ticks
+// without a silent stretch of four seconds before their final ring-out, both at the one
+// music loudness so that the level holds when a level starts. The clock ticks
 // eight times half a second apart, then four times a quarter apart in its last second.
 TEST(GeneratedSounds, EveryEffectAndMusicSoundsAsIntendedAndTheClockHurriesInItsLastSecond) {
     SoundSystem device;
@@ -75,6 +86,11 @@ TEST(GeneratedSounds, EveryEffectAndMusicSoundsAsIntendedAndTheClockHurriesInIts
         EXPECT_LT(sound.peak(sound.seconds() - 0.005), 0.01);
         for (double at = 0.0; at + 4.0 < sound.seconds() - 4.0; at += 4.0)
             EXPECT_GT(sound.peak(at, at + 4.0), 0.1) << "silent from " << at << " s";
+        if (std::string(f.file).rfind("Music/", 0) == 0) {
+            const Loudness loudness = sound.loudness();
+            EXPECT_NEAR(loudness.integrated, kMusicLoudness, 1.0);
+            EXPECT_LE(loudness.truePeak, kPeakCeiling);
+        }
     }
     const Decoded clock("Levels/Common/Sounds/TickTock.sound");
     for (int tick = 0; tick < 12; ++tick) {

@@ -128,6 +128,26 @@ TEST_F(GameSoundTest, EachGameOpensTheDeviceAgainAndLeavesItOpenForTheApplicatio
     EXPECT_EQ(Mix_Playing(-1), 1);
 }
 
+// The effects volume reaches the effects playing and those still to come, a game's copy
+// included; the music keeps its volume through a mute.
+TEST_F(GameSoundTest, VolumesApplyAtOnceAndMutingKeepsTheMusicVolume) {
+    ASSERT_EQ(sound_.play("Long"), 0);
+    sound_.setEffectVolume(40);
+    EXPECT_EQ(Mix_Volume(0, -1), 40);
+    GameSound game(sound_);
+    ASSERT_TRUE(game.initialize(started_.archive));
+    EXPECT_EQ(game.play("Long"), 0);
+    EXPECT_EQ(Mix_Volume(1, -1), 40);
+    MusicPlayer& music = *started_.services.music;
+    const std::tuple<int, bool, int> steps[] = {
+        {100, false, 100}, {100, true, 0}, {30, true, 0}, {30, false, 30}};
+    for (const auto& [volume, muted, heard] : steps) {
+        music.setVolume(volume);
+        music.setMuted(muted);
+        EXPECT_EQ(Mix_VolumeMusic(-1), heard) << volume << (muted ? " muted" : "");
+    }
+}
+
 // Effect files the mixer cannot take stop start-up before the music, a missing music
 // stops it after the one before; one line names the file, and the device stays open.
 TEST(SoundStartup, DamagedEffectsOrAMissingMusicStopStartUpNamingTheFile) {

@@ -2,7 +2,8 @@
 // the player sees it in the 1024 x 768 window and writes each picture as a PNG, for
 // people to judge the look: every level at its start and a few seconds into its
 // shortest solution (when a tile is falling near the die, if one does), one level
-// paused, and the menu backdrop. Needs an X display;
+// paused, one with the colour symbols on, in colour and in grey, and the menu
+// backdrop. Needs an X display;
 // exits 1 when anything fails to load, draw or write.
 #include <algorithm>
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include "SceneData.h"
 #include "core/ResourceManager.h"
 #include "core/math/Color.h"
+#include "game/scene/ColorSymbols.h"
 #include "game/scene/GameScene.h"
 #include "game/windows/BackgroundWindow.h"
 #include "gui/Gui.h"
@@ -35,9 +37,11 @@ constexpr float kPlayFrom = 3.0f;
 constexpr float kPlayUntil = 8.0f;
 constexpr int kNear = 6;
 const char* const kPausedLevel = "05";
+// A level with all six die colours.
+const char* const kSymbolsLevel = "04";
 
 // One frame of the game in a full-screen game window, as the playing state draws it.
-bool shootGame(Core& core, GameImpl& game, const std::string& path) {
+bool shootGame(Core& core, GameImpl& game, const std::string& path, bool greyscale = false) {
     OglScreenspaceRenderer renderer(core, kViewMax, kViewMin);
     Camera camera = makeStandardCamera();
     core.clear(Color(0, 0, 0, 1));
@@ -45,7 +49,17 @@ bool shootGame(Core& core, GameImpl& game, const std::string& path) {
     renderer.flush();
     int32_t width = 0, height = 0;
     core.getSize(width, height);
-    return writeFramePng(path.c_str(), width, height);
+    return writeFramePng(path.c_str(), width, height, greyscale);
+}
+
+// The game with the colour symbols on, in colour and in grey: every die face must still
+// be matched to its tiles.
+bool shootSymbols(Core& core, GameImpl& game, const fs::path& out, const std::string& name) {
+    const bool shown = showColorSymbols(true);
+    const bool shot = shootGame(core, game, (out / (name + "_symbols.png")).string()) &&
+                      shootGame(core, game, (out / (name + "_symbols_grey.png")).string(), true);
+    showColorSymbols(shown);
+    return shot;
 }
 
 bool tileFallingNearDie(const GameImpl& game) {
@@ -74,7 +88,8 @@ bool shootLevel(Core& core, const fs::path& source, const fs::path& out) {
     const std::string name = source.stem().string();
     LevelPlayback playback;
     if (!playback.start(source.string()) ||
-        !shootGame(core, playback.game(), (out / (name + "_start.png")).string())) {
+        !shootGame(core, playback.game(), (out / (name + "_start.png")).string()) ||
+        (name == kSymbolsLevel && !shootSymbols(core, playback.game(), out, name))) {
         return false;
     }
     playToAFall(playback);

@@ -36,6 +36,8 @@ constexpr Point kPlay{0.0f, -0.34f};
 constexpr Point kScores{0.0f, -0.51f};
 constexpr Point kNext{0.0f, -0.29f};
 constexpr Point kMenu{1.1f, 0.86f};
+constexpr Point kOptions{0.0f, -0.66f};
+constexpr Point kOptionsBack{0.0f, -0.51f};
 constexpr Point kMiddle{0.0f, 0.0f};
 
 class Tour : private ReplayTarget {
@@ -142,6 +144,11 @@ bool tourScreens(Application& application, const std::string& levelSources, cons
     tour.run(kSettle);
     all = tour.shoot("highscores") && all;
     tour.click(kMiddle);
+    tour.run(kSettle);
+    tour.click(kOptions);
+    tour.run(kSettle);
+    all = tour.shoot("options") && all;
+    tour.click(kOptionsBack);
     tour.run(kSettle);
 
     tour.key(SDLK_F1);

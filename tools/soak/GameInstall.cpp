@@ -49,6 +49,7 @@ bool GameInstall::start(const std::string& display) {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         // The player's own folder stays out of it, should the data folder be refused.
         setenv("XDG_DATA_HOME", xdgDataHome().c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (root_ + "/config").c_str(), 1);
         const int log = open((root_ + "/output.txt").c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
         dup2(log, 1);
         dup2(log, 2);

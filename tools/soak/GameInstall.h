@@ -8,7 +8,7 @@
 // points at the built data but is a folder of its own, so the high-score file the game
 // writes lands here; or a copy the test installed itself. The game runs from it as a
 // player starts it, in a window on the display given, with the install's folder as its
-// working directory and $XDG_DATA_HOME in it.
+// working directory and $XDG_DATA_HOME and $XDG_CONFIG_HOME in it.
 class GameInstall {
 public:
     // Lays out the game in a new folder under the system's temporary folder; with

@@ -18,6 +18,9 @@ namespace {
 // Points left of the buttons' centres: a button is seen when both are its blue.
 constexpr Place kPlayButtonLeft{-0.25f, -0.34f};
 constexpr Place kNextButtonLeft{-0.25f, -0.29f};
+constexpr Place kFullscreenButtonLeft{-0.45f, -0.1f};
+constexpr Place kSymbolsButtonLeft{-0.45f, -0.25f};
+constexpr Place kMusicTwoThirds{0.3f, 0.22f};
 constexpr Place kScorePanel{-0.85f, -0.5f};
 constexpr Place kScorePanelRight{0.85f, 0.5f};
 constexpr float kSeventhRow[4] = {-0.78f, -0.36f, -0.2f, -0.27f};
@@ -73,6 +76,14 @@ bool levelCompleteShown(Desktop& desktop) {
 }
 
 bool scoresShown(Desktop& desktop) { return shows(desktop, kScorePanel, kScorePanelRight, isPanelNavy); }
+
+bool optionsShown(Desktop& desktop) {
+    return shows(desktop, kFullscreenButtonLeft, kSymbolsButtonLeft, isButtonBlue);
+}
+
+bool musicAboveTwoThirds(Desktop& desktop) {
+    return isButtonBlue(desktop.pixel(kMusicTwoThirds.x, kMusicTwoThirds.y));
+}
 
 bool seventhRowShown(Desktop& desktop) {
     return desktop.brightPixels(kSeventhRow[0], kSeventhRow[1], kSeventhRow[2], kSeventhRow[3], 150) > 20;

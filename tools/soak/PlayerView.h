@@ -17,6 +17,10 @@ constexpr Place kPlayButton{0.0f, -0.34f};
 constexpr Place kScoresButton{0.0f, -0.51f};
 constexpr Place kNextButton{0.0f, -0.29f};
 constexpr Place kMenuButton{1.1f, 0.84f};
+constexpr Place kOptionsButton{0.0f, -0.66f};
+constexpr Place kOptionsBackButton{0.0f, -0.51f};
+// The music slider's track at 80 % of its travel.
+constexpr Place kMusicAt80{0.383f, 0.22f};
 // Anywhere on the screen: where a click that only has to reach the game goes.
 constexpr Place kCentre{0.0f, 0.0f};
 
@@ -30,6 +34,10 @@ constexpr unsigned kSlide = 1200000;
 bool frontEndShown(Desktop& desktop);
 // The level-complete panel with its Next button.
 bool levelCompleteShown(Desktop& desktop);
+// The options screen with its two switches.
+bool optionsShown(Desktop& desktop);
+// Whether the music slider's filled part reaches past two thirds of its track.
+bool musicAboveTwoThirds(Desktop& desktop);
 // The high-score panel.
 bool scoresShown(Desktop& desktop);
 // The seventh row of the high-score table, empty while it holds its six defaults.

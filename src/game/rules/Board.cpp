@@ -43,6 +43,7 @@ void Board::fetchResources() {
     }
     resources_.softShadow = getResource<Texture>("Textures/Soft_shadow", "Texture");
     resources_.envmap = getResource<Texture>("Textures/Envmap", "Texture");
+    resources_.symbols = getResource<Texture>("Textures/Symbols", "Texture");
 }
 
 }  // namespace nimbus

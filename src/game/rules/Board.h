@@ -32,6 +32,7 @@ public:
         ResourceHandle<Mesh> pickups[kPickupLast];  // by pick-up kind; none for kind 0
         ResourceHandle<Texture> softShadow;         // "Textures/Soft_shadow"
         ResourceHandle<Texture> envmap;             // "Textures/Envmap"
+        ResourceHandle<Texture> symbols;            // "Textures/Symbols"
     };
 
     // An empty board (0 × 0).

@@ -16,6 +16,8 @@ enum GameCommandKind : int32_t {
     kCommandTogglePause = 7,
     // Roll towards the cell (x, y) when it is one of the die's four neighbours.
     kCommandRollToCell = 8,
+    // Start the level again at the cost of a life, as a fall would.
+    kCommandRestart = 9,
 };
 
 struct GameCommand {

@@ -45,6 +45,7 @@ GameDice::GameDice(const Position& start) {
     resources_.effect = getResource<Shader>("Shaders/Dice", "Shader");
     resources_.mesh = getResource<Mesh>("Meshes/Dice", "Mesh");
     resources_.envmap = getResource<Texture>("Textures/Envmap", "Texture");
+    resources_.symbols = getResource<Texture>("Textures/Symbols", "Texture");
 }
 
 void GameDice::cycle(int c0, int c1, int c2, int c3) {

@@ -19,9 +19,10 @@ namespace nimbus {
 class GameDice {
 public:
     struct Resources {
-        ResourceHandle<Shader> effect;   // "Shaders/Dice"
-        ResourceHandle<Mesh> mesh;       // "Meshes/Dice"
-        ResourceHandle<Texture> envmap;  // "Textures/Envmap"
+        ResourceHandle<Shader> effect;    // "Shaders/Dice"
+        ResourceHandle<Mesh> mesh;        // "Meshes/Dice"
+        ResourceHandle<Texture> envmap;   // "Textures/Envmap"
+        ResourceHandle<Texture> symbols;  // "Textures/Symbols"
     };
 
     static constexpr float kDegreesPerSecond = 200.0f;

@@ -100,6 +100,12 @@ void GameImpl::restart() {
     die_ = std::make_unique<GameDice>(start);
 }
 
+void GameImpl::loseLife() {
+    stats_->lives -= 1;
+    sound_->play("Death");
+    restart();
+}
+
 bool GameImpl::execute(const GameCommand& command) {
     switch (command.kind) {
         case kCommandNothing:
@@ -112,6 +118,10 @@ bool GameImpl::execute(const GameCommand& command) {
         }
         case kCommandTogglePause:
             paused_ = !paused_;
+            return true;
+        case kCommandRestart:
+            // Only a running level can be lost.
+            if (board_ && !paused_ && !complete_) loseLife();
             return true;
         default:
             break;
@@ -198,11 +208,7 @@ bool GameImpl::update(float dt) {
     texts_.update(dt);
     stats_->comboTimer -= dt;
     if (stats_->comboTimer < 0.0f) stats_->multiplier = 1;
-    if (onBoard && board_->isFallen(cell, levelClock_)) {
-        stats_->lives -= 1;
-        sound_->play("Death");
-        restart();
-    }
+    if (onBoard && board_->isFallen(cell, levelClock_)) loseLife();
     sound_->update();
     return false;
 }

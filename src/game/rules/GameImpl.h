@@ -35,7 +35,8 @@ struct PlayerStats;
 // refused move plays "Failed" and is consumed. A new tile scores 50 × the multiplier,
 // which doubles (up to 32) while new tiles follow each other within 4 s. The level clock
 // makes inner tiles crumble; a die on a crumbled tile costs a life and restarts the
-// level (score, lives, effects and texts carry over). Reaching a goal scores 1000.
+// level (score, lives, effects and texts carry over), and so does the player's restart
+// while the level runs. Reaching a goal scores 1000.
 //
 // A level whose map did not load has no board: `loaded()` is false, moves fail and
 // `update` does nothing, and the caller should refuse to play it.
@@ -91,6 +92,8 @@ public:
 
 private:
     void restart();
+    // A fall, or the player's restart: a life, "Death", and the level from its start.
+    void loseLife();
     // Whether the move in the direction was consumed.
     bool move(Direction direction);
     void visit(const Position& cell);

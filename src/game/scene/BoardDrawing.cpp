@@ -4,6 +4,7 @@
 
 #include "game/rules/Board.h"
 #include "game/rules/GameDice.h"
+#include "game/scene/ColorSymbols.h"
 #include "game/scene/GlossyModels.h"
 #include "game/scene/GroundFootprint.h"
 #include "game/scene/TileBatches.h"
@@ -28,12 +29,14 @@ constexpr float kTileRadius = 0.75f;
 // and would look like a wall of Black tiles.
 const Color kBlackTile{0.06f, 0.06f, 0.06f, 1.0f};
 
-// The display colour at the tile's brightness. Its alpha, below 1 only for the goal,
-// goes along so the effect can mark the goal, which is white like a White tile.
-Vector4 tileColor(const Tile& tile, float brightness) {
+// The display colour at the tile's brightness. The fourth value says what the effect
+// marks the tile's face with: below 1 (the display alpha of the goal, which is white
+// like a White tile) a chequer, 1 nothing, 2 + n the symbol of die colour n.
+Vector4 tileColor(const Tile& tile, float brightness, bool symbols) {
     const Color c = tile.color == kBlack ? kBlackTile : asColor(tile.color);
     const float s = brightness * (tile.visited ? kVisitedShade : 1.0f);
-    return {c.r() * s, c.g() * s, c.b() * s, c.a()};
+    const bool marked = symbols && tile.color >= kRed && tile.color <= kMagenta;
+    return {c.r() * s, c.g() * s, c.b() * s, marked ? 2.0f + static_cast<float>(tile.color) : c.a()};
 }
 
 // A crumbled tile drops as in free fall and tumbles forwards a turn a second.
@@ -51,10 +54,13 @@ Matrix44 tilePlacement(const Board& board, const Position& cell, float levelCloc
 class TileBatch {
 public:
     TileBatch(const Board& board, float brightness, const Camera& camera)
-        : board_(board), brightness_(brightness), camera_(camera) {}
+        : board_(board),
+          brightness_(brightness),
+          symbols_(colorSymbolsShown() && board.resources().symbols),
+          camera_(camera) {}
 
     void add(const Position& cell, const Matrix44& placement) {
-        colors_[count_] = tileColor(board_.tileAt(cell), brightness_);
+        colors_[count_] = tileColor(board_.tileAt(cell), brightness_, symbols_);
         placements_[count_] = placement;
         if (++count_ == TileSpan::kTilesPerBatch) draw();
     }
@@ -67,6 +73,7 @@ public:
         effect.setMatrixArray("g_transformPalette", placements_, count_);
         effect.setVector("g_lightDirection", normalise({-1.0f, 3.0f, -2.0f}));
         effect.setTexture("g_diffuseTexture", r.softShadow.get());
+        effect.setTexture("g_symbolTexture", r.symbols.get());
         camera_.apply(effect);
         const MeshBatch& batch = *r.tileBatch;
         core()->draw(batch.getPrimitiveType(), batch.getElementCount() * count_ / batch.getBatchSize(), 0,
@@ -77,6 +84,7 @@ public:
 private:
     const Board& board_;
     float brightness_;
+    bool symbols_;
     const Camera& camera_;
     int32_t count_ = 0;
     Vector4 colors_[TileSpan::kTilesPerBatch];

@@ -10,7 +10,8 @@ struct Camera;
 // draw through "Shaders/Board", each in its colour scaled by `brightness` (a visited
 // tile at a quarter of that), the crumbled ones tumbling away as they fall; then the
 // turning pick-up models over their tiles. Draws nothing without the tile effect or
-// the tile batch.
+// the tile batch. While the colour symbols are shown, each tile of a die colour carries
+// its colour's symbol.
 void drawBoard(const Board& board, float levelClock, float brightness, const Camera& camera);
 
 // Bobbing arrows over the neighbouring tiles the die may roll onto now: inside the

@@ -8,6 +8,7 @@
 #include "game/scene/Backdrop.h"
 #include "game/scene/BoardDrawing.h"
 #include "game/scene/CameraFit.h"
+#include "game/scene/ColorSymbols.h"
 #include "game/scene/FloatingTextDrawing.h"
 #include "game/scene/GlossyModels.h"
 #include "game/scene/HudDrawing.h"
@@ -38,7 +39,8 @@ void drawGameBackdrop(const GameImpl& game, ScreenspaceRenderer& renderer, float
 void drawDie(const GameDice& die, const Camera& camera) {
     const GameDice::Resources& r = die.resources();
     if (!r.mesh || !r.effect) return;
-    GlossyModels(*r.effect, camera, r.envmap.get()).draw(*r.mesh, die.transform());
+    GlossyModels(*r.effect, camera, r.envmap.get())
+        .draw(*r.mesh, die.transform(), colorSymbolsShown() ? r.symbols.get() : nullptr);
 }
 
 }  // namespace

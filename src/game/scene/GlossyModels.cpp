@@ -15,12 +15,14 @@ GlossyModels::GlossyModels(Shader& effect, const Camera& camera, const Texture* 
     effect_.setVector("g_cameraPosition", camera.world.t);
 }
 
-void GlossyModels::draw(const Mesh& mesh, const Matrix44& transform) {
+void GlossyModels::draw(const Mesh& mesh, const Matrix44& transform, const Texture* symbols) {
     Core* gl = core();
     if (!gl) return;
     const Mesh::Textures& textures = mesh.getTextures();
     effect_.setTexture("g_diffuseTexture", textures.empty() ? nullptr : textures.front().get());
     effect_.setMatrix("g_modelTransform", transform);
+    effect_.setTexture("g_symbolTexture", symbols);
+    effect_.setFloat("g_symbols", symbols ? 1.0f : 0.0f);
     gl->draw(mesh.getPrimitiveType(), mesh.getElementCount(), 0, mesh.getVertexBuffer(),
              mesh.getIndexBuffer(), &effect_, "Technique1");
 }

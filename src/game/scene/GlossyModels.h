@@ -19,8 +19,10 @@ public:
     GlossyModels(Shader& effect, const Camera& camera, const Texture* envmap);
 
     // Draws the mesh with its diffuse texture (the first of its list) placed by
-    // `transform`, with technique "Technique1".
-    void draw(const Mesh& mesh, const Matrix44& transform);
+    // `transform`, with technique "Technique1". Given the symbol texture, the die marks
+    // each face with its colour's symbol (the die's texture has a face where the symbol
+    // texture has that face's symbol).
+    void draw(const Mesh& mesh, const Matrix44& transform, const Texture* symbols = nullptr);
 
 private:
     Shader& effect_;

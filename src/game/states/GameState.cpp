@@ -1,5 +1,7 @@
 #include "game/states/GameState.h"
 
+#include <SDL/SDL_keysym.h>
+
 #include "core/math/Color.h"
 #include "game/rules/GameImpl.h"
 #include "game/scene/GameScene.h"
@@ -33,7 +35,10 @@ void GameState::updateServices(float dt, GameStateInfo& info) {
     if (!info.gui->update(dt, events_, eventCount_)) info.quit = true;
     // Closing the window is a way to quit too; no window takes that event.
     for (int32_t i = 0; i < eventCount_; ++i) {
-        if (events_[i].type == InputEvent::Quit) info.quit = true;
+        const InputEvent& event = events_[i];
+        if (event.type == InputEvent::Quit) info.quit = true;
+        if (event.type == InputEvent::Key && event.pressed && event.key == SDLK_m)
+            info.music->setMuted(!info.music->muted());
     }
 }
 

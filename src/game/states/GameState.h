@@ -25,7 +25,8 @@ protected:
     // Step 1: the frame's input events into events().
     void pollEvents();
     // Steps 2 and 3: the music and the GUI; the GUI may take events (type None after).
-    // Escape, or the window being closed, ends the game.
+    // Escape, or the window being closed, ends the game; M, when no window took it, mutes
+    // the music or lets it play again.
     void updateServices(float dt, GameStateInfo& info);
     // Steps 4 to 6: clear, drawUnderGui, the GUI unless `withGui` is false, present.
     void drawFrame(GameStateInfo& info, bool withGui);

@@ -38,6 +38,8 @@ TiXmlElement& EditBox::toXml(TiXmlElement& element) const {
     return element;
 }
 
+void EditBox::update(float, SignalQueue&, Gui& gui, const Vector2&) { text_ = gui.getProperty(property_); }
+
 bool EditBox::onKey(const InputEvent& event, SignalQueue&, Gui& gui) {
     if (!event.pressed || KeyboardFocus::stepOf(event) != 0) return false;
     text_ = gui.getProperty(property_);

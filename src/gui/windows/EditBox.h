@@ -10,7 +10,8 @@ namespace nimbus {
 
 // A line the player types into, such as a name for the high-score table; the text lives
 // in a property. Every key press that reaches it is consumed, except those that step the
-// keyboard focus. It shows its own copy of the text, refreshed by its own typing.
+// keyboard focus. It shows its own copy of the text, refreshed by its own typing and every
+// frame from the property, so a name the game sets (the one saved last time) shows too.
 class EditBox : public Window {
 public:
     EditBox(const WindowAttributes& attributes, std::string property, std::string text,
@@ -21,7 +22,7 @@ public:
 
     TiXmlElement& toXml(TiXmlElement& element) const override;
     bool clipsChildren() const override { return true; }
-    void update(float, SignalQueue&, Gui&, const Vector2&) override {}
+    void update(float dt, SignalQueue& signals, Gui& gui, const Vector2& pointer) override;
     bool onKey(const InputEvent& event, SignalQueue& signals, Gui& gui) override;
     bool focusable() const override { return true; }
     bool onMouseButton(const Vector2&, bool, int32_t, SignalQueue&) override { return false; }

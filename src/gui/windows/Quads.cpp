@@ -15,8 +15,8 @@ ScreenQuad rectangleQuad(const Vector2& min, const Vector2& max, const Vector2& 
     return quad;
 }
 
-void addRoundedRectangle(ScreenspaceRenderer& renderer, const Vector2& min, const Vector2& max, float radius,
-                         const Color& color, const ResourceHandle<Texture>& circle, bool glow) {
+void addRoundedRectangle(ScreenspaceRenderer& renderer, const ResourceHandle<Texture>& circle,
+                         const Vector2& min, const Vector2& max, float radius, const Color& color) {
     const float xs[4] = {min.x, min.x + radius, max.x - radius, max.x};
     const float ys[4] = {min.y, min.y + radius, max.y - radius, max.y};
     const float uv[4] = {0.0f, 0.5f, 0.5f, 1.0f};
@@ -25,7 +25,7 @@ void addRoundedRectangle(ScreenspaceRenderer& renderer, const Vector2& min, cons
             const ScreenQuad quad =
                 rectangleQuad(Vector2(xs[column], ys[row]), Vector2(xs[column + 1], ys[row + 1]),
                               Vector2(uv[column], uv[row]), Vector2(uv[column + 1], uv[row + 1]), color);
-            renderer.addQuad(quad, circle, glow);
+            renderer.addQuad(quad, circle, false);
         }
     }
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/ResourceHandle.h"
 #include "render/ScreenspaceRenderer.h"
+#include "render/Texture.h"
 
 namespace nimbus {
 
@@ -12,10 +14,10 @@ struct Color;
 ScreenQuad rectangleQuad(const Vector2& min, const Vector2& max, const Vector2& uvMin, const Vector2& uvMax,
                          const Color& color);
 
-// The rectangle (min)-(max) with corners rounded to `radius`, as nine quads of the circle
-// texture: the corners show its quarters, the edges and the middle stretch its centre
-// row and column. Nothing clamps the radius to the rectangle.
-void addRoundedRectangle(ScreenspaceRenderer& renderer, const Vector2& min, const Vector2& max, float radius,
-                         const Color& color, const ResourceHandle<Texture>& circle, bool glow);
+// A rectangle of one colour with rounded corners: the circle texture cut in nine, its
+// quarters at the corners and its middle stretched between them. Nothing clamps the
+// radius; one larger than half the size makes the slices overlap.
+void addRoundedRectangle(ScreenspaceRenderer& renderer, const ResourceHandle<Texture>& circle,
+                         const Vector2& min, const Vector2& max, float radius, const Color& color);
 
 }  // namespace nimbus

@@ -39,7 +39,7 @@ TiXmlElement& RoundedPane::toXml(TiXmlElement& element) const {
 void RoundedPane::draw(const Camera&, ScreenspaceRenderer& renderer, float, const Vector2& parentAbsolute,
                        Gui&) {
     const Vector2 centre = parentAbsolute + position(), half = size() * 0.5f;
-    addRoundedRectangle(renderer, centre - half, centre + half, radius_, color_, circle_, false);
+    addRoundedRectangle(renderer, circle_, centre - half, centre + half, radius_, color_);
 }
 
 }  // namespace nimbus

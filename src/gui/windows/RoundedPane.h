@@ -7,9 +7,8 @@
 
 namespace nimbus {
 
-// A plain panel of one colour with rounded corners: the circle texture cut in nine, its
-// quarters at the corners and its middle stretched between them. Nothing clamps the
-// radius; one larger than half the size makes the slices overlap.
+// A plain panel of one colour with rounded corners (addRoundedRectangle). Nothing clamps
+// the radius; one larger than half the size makes the slices overlap.
 class RoundedPane : public Window {
 public:
     RoundedPane(const WindowAttributes& attributes, float radius, const Color& color);

@@ -7,6 +7,7 @@
 #include "gui/windows/Pane.h"
 #include "gui/windows/PropertyText.h"
 #include "gui/windows/RoundedPane.h"
+#include "gui/windows/Slider.h"
 #include "gui/windows/Text.h"
 #include "gui/windows/WindowFactory.h"
 
@@ -22,6 +23,7 @@ const WindowClass kStandardWindows[] = {
     {kClassPropertyText, &PropertyText::create},
     {kClassEditBox, &EditBox::create},
     {kClassRoundedPane, &RoundedPane::create},
+    {kClassSlider, &Slider::create},
 };
 
 }  // namespace

@@ -67,6 +67,7 @@ TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
         const char* says;
         bool window = false;
         HighScorePlace scores = HighScorePlace::PlayerFolder;
+        bool symbols = false;
     };
     const Case cases[] = {
         {"--help", "", "", 0, "Usage: nimbus"},
@@ -85,6 +86,7 @@ TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
          "{beside} (beside the program), {installed} (installed)\n"},
         {"-window", "DISPLAY=* SDL_VIDEODRIVER=x11", "{beside} {installed}", -1, "{beside}", true, kBeside},
         {"--window --fullscreen", "DISPLAY=*", "{beside}", -1, "{beside}", false, kBeside},
+        {"--symbols --window", "DISPLAY=*", "{beside}", -1, "{beside}", true, kBeside, true},
         {"", "DISPLAY=* NIMBUS_DATA={elsewhere}", "{elsewhere} {beside}", -1, "{elsewhere}"},
         {"", "DISPLAY=* NIMBUS_DATA={elsewhere}", "{installed}", -1, "{installed}"},
         {"--data={mine}", "DISPLAY=*", "{mine} {beside}", -1, "{mine}"},
@@ -134,6 +136,7 @@ TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
         } else {
             EXPECT_EQ(out.str() + err.str(), "");
             EXPECT_EQ(launch.fullscreen(), !c.window);
+            EXPECT_EQ(launch.symbols(), c.symbols);
             EXPECT_EQ(launch.dataDirectory(), says);
             EXPECT_EQ(launch.highScorePlace(), c.scores);
         }

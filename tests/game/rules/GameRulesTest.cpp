@@ -157,6 +157,24 @@ TEST_F(GameRules, ACrumbledTileCostsALifeAndRestartsTheLevel) {
     EXPECT_EQ(stats.score, 150) << "after a restart the tile is new again";
 }
 
+// The player's restart costs a life like a fall, even with the die still rolling; a
+// paused level is not running and keeps its lives.
+TEST_F(GameRules, ARestartCostsALifeOnlyWhileTheLevelRuns) {
+    const GameCommand restart(kCommandRestart);
+    start(corridor());
+    game->execute(kPause);
+    EXPECT_TRUE(game->execute(restart));
+    EXPECT_EQ(stats.lives, 3);
+    game->execute(kPause);
+    game->execute(kPlusX);
+    game->update(0.1f);
+    EXPECT_TRUE(game->execute(restart));
+    EXPECT_EQ(stats.lives, 2);
+    EXPECT_EQ(sounds.played, (Sounds{"Move", "Death"}));
+    EXPECT_EQ(game->dieCell(), Position(1, 1));
+    EXPECT_EQ(game->levelClock(), 0.0f);
+}
+
 // A border tile never falls, and a die that starts off a tiny board stands on nothing.
 TEST_F(GameRules, TheBorderIsSafe) {
     Board board = boardFromRows({"SWW", "WWW", "WWW"});

@@ -1,5 +1,6 @@
 #include "core/math/Color.h"
 #include "game/rules/GameCommand.h"
+#include "game/scene/ColorSymbols.h"
 #include "support/SceneTest.h"
 
 using namespace nimbus;
@@ -105,6 +106,70 @@ TEST_F(GameScene, TheDiesTopFaceShowsTheColourOnTop) {
     drawFrame();
     EXPECT_TRUE(shows(pixelOf({3.5f, 1.0f, 2.8f}), asColor(game_->die().face(kSlotTop))));
     EXPECT_EQ(game_->die().face(kSlotTop), kRed);
+}
+
+// The point of a tile's top face where its symbol's cell has (u, v): (0, 0) is the
+// cell's corner at the upper left as the camera sees it, the cell spans 0.85 of a tile.
+Vector3 onSymbol(int x, int y, float u, float v) {
+    const float right = (u - 0.5f) * 0.85f, away = (0.5f - v) * 0.85f;
+    return {x + 0.5f - 0.902f * right + 0.434f * away, 0.0f, y + 0.5f + 0.434f * right + 0.902f * away};
+}
+
+bool whitish(uint32_t pixel) { return std::min({red(pixel), green(pixel), blue(pixel)}) >= 170; }
+
+// With the symbols on, a pixel inside its colour's shape turns white and one beside it
+// keeps the look it has with them off: inside each die colour's shape on its tile, and
+// beside the triangle, which a turned or shifted symbol would cover; nothing on Start.
+// Three frames: without the die, with it at the start, and rolled once towards +x.
+TEST_F(GameScene, EachDieColourShowsItsSymbolOnItsTilesAndOnTheDieOnlyWhileSymbolsAreOn) {
+    struct SymbolsOff {
+        ~SymbolsOff() { showColorSymbols(false); }
+    } restore;
+    struct Probe {
+        int frame;
+        Vector3 point;
+        bool inside;
+    };
+    const Probe probes[] = {
+        {0, onSymbol(1, 1, 0.5f, 0.5f), true},       // Red, a disc
+        {0, onSymbol(2, 1, 0.5f, 0.5f), true},       // Green, a triangle
+        {0, onSymbol(2, 1, 0.25f, 0.45f), false},    // beside its left side
+        {0, onSymbol(3, 1, 0.5f, 0.5f), true},       // Blue, a square
+        {0, onSymbol(4, 1, 0.5f, 0.5f), true},       // Yellow, a star
+        {0, onSymbol(1, 2, 0.5f, 0.5f), true},       // Cyan, a cross
+        {0, onSymbol(2, 2, 0.3f, 0.5f), true},       // Magenta, a crescent open to the right
+        {0, onSymbol(5, 1, 0.771f, 0.656f), false},  // Start, where a disc would have its rim
+        {1, {5.5f, 1.0f, 1.5f}, false},              // the die's top, Magenta: the crescent's open middle
+        {2, {6.5f, 1.0f, 1.65f}, true},              // Red on top: inside the disc, beside the pip
+    };
+    uint32_t seen[2][std::size(probes)];
+    for (bool on : {false, true}) {
+        showColorSymbols(on);
+        start({"BBBBBBBB", "B0123S1B", "B45WWWWB", "BBBBBBBB"});
+        for (int frame = 0; frame < 3; ++frame) {
+            game_->setHidden(frame == 0);
+            if (frame == 2) {
+                ASSERT_TRUE(game_->execute(GameCommand(kCommandRollPlusX)));
+                game_->update(1.0f);
+            }
+            drawFrame();
+            for (size_t i = 0; i < std::size(probes); ++i) {
+                if (probes[i].frame == frame) seen[on][i] = pixelOf(probes[i].point);
+            }
+        }
+    }
+    for (size_t i = 0; i < std::size(probes); ++i) {
+        const uint32_t off = seen[0][i], on = seen[1][i];
+        if (probes[i].inside) {
+            EXPECT_TRUE(!whitish(off) && whitish(on))
+                << "probe " << i << std::hex << ": " << off << " to " << on;
+        } else {
+            EXPECT_LT(std::abs(red(on) - red(off)) + std::abs(green(on) - green(off)) +
+                          std::abs(blue(on) - blue(off)),
+                      30)
+                << "probe " << i << std::hex << ": " << off << " to " << on;
+        }
+    }
 }
 
 TEST_F(GameScene, TheHudShowsOneHeartPerLife) {

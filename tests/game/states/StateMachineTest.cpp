@@ -7,14 +7,18 @@
 
 #include "game/Application.h"
 #include "game/GameStateInfo.h"
+#include "game/SettingsFile.h"
 #include "game/rules/GameImpl.h"
 #include "game/states/LevelCompleteState.h"
 #include "game/states/PlayingState.h"
 #include "gui/EditableGui.h"
 #include "gui/GuiNames.h"
 #include "gui/windows/Window.h"
+#include "sound/GameSound.h"
+#include "sound/MusicPlayer.h"
 #include "support/LogCapture.h"
 #include "support/SdlEvents.h"
+#include "support/TempFolder.h"
 #include "support/TestData.h"
 
 using namespace nimbus;
@@ -229,6 +233,44 @@ TEST_F(StateMachineTest, QuitEscapeAndClosingTheWindowEndTheLoop) {
     pushSdlEvent(close);
     frames(1);
     EXPECT_TRUE(app->quitRequested()) << "closing the window";
+}
+
+// The saved settings reach the menus and the sound at start; what the menus change is
+// applied and saved after the frame. Escape on the options screen leads back to the menu
+// instead of ending the game, and M mutes the music without touching its volume.
+TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAtOnce) {
+    data.write(SettingsFile::kFileName, "player_name = Saved\nmusic_volume = 20\n");
+    data.write("Frontend/gui.xml", R"(<gui><windows>
+        <window class="null" name="options" x="0" y="0" w="1" h="1" show="true"/>
+      </windows><transitions>
+        <transition condition="options_back"><action class="hide" target="options"/></transition>
+      </transitions></gui>)");
+    app = std::make_unique<Application>(false, data.data());
+    ASSERT_TRUE(app->startUp());
+    EXPECT_EQ(gui().getProperty(kPropertyPlayerName), "Saved");
+    EXPECT_EQ(gui().getProperty(kPropertySymbols), "Off");
+    EXPECT_EQ(info().music->volume(), 25);
+    gui().setProperty(kPropertyEffectsVolume, "50");
+    gui().setProperty(kPropertyToggleSymbols, "yes");
+    frames(1);
+    EXPECT_EQ(info().sound->effectVolume(), 64);
+    EXPECT_EQ(gui().getProperty(kPropertySymbols), "On");
+    EXPECT_EQ(gui().getProperty(kPropertyToggleSymbols), "");
+    const std::string saved = readFile(data.data() + "/" + SettingsFile::kFileName);
+    for (const char* line : {"player_name = Saved\n", "effects_volume = 50\n", "symbols = on\n"})
+        EXPECT_NE(saved.find(line), std::string::npos) << saved;
+
+    pressKey(SDLK_ESCAPE);
+    settle();
+    EXPECT_FALSE(app->quitRequested());
+    EXPECT_FALSE(gui().findWindow("options")->visible());
+    pressKey(SDLK_m);
+    frames(1);
+    EXPECT_TRUE(info().music->muted());
+    EXPECT_EQ(info().music->volume(), 25);
+    pressKey(SDLK_ESCAPE);
+    frames(1);
+    EXPECT_TRUE(app->quitRequested()) << "away from the options screen Escape still quits";
 }
 
 TEST_F(StateMachineTest, ALevelThatDoesNotLoadLeadsBackToTheFrontEnd) {

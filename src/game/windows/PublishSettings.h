@@ -1,0 +1,18 @@
+#pragma once
+
+namespace nimbus {
+
+class Gui;
+struct Settings;
+
+// The settings as the menus show and change them: the name in "player_name", the volumes
+// in "music_volume" and "effects_volume" (the sliders' properties), and the switches'
+// states as "On" or "Off" in "fullscreen" and "symbols".
+void publishSettings(Gui& gui, const Settings& settings);
+
+// Takes back what the player changed: the name, the volumes (clamped; a value that is no
+// number leaves the volume), and a switch flipped once for each "yes" its button left in
+// "toggleFullscreen" or "toggleSymbols", which is then cleared.
+void collectSettings(Gui& gui, Settings& settings);
+
+}  // namespace nimbus

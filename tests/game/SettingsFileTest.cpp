@@ -1,0 +1,116 @@
+// The settings file: what a damaged, partial or missing file reads as, where it lives, and
+// a save that never leaves half a file.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "game/Settings.h"
+#include "game/SettingsFile.h"
+#include "support/FileSizeLimit.h"
+#include "support/LogCapture.h"
+#include "support/TempFolder.h"
+
+namespace nimbus {
+namespace {
+
+TEST(SettingsFile, ReadsEveryGoodLineSkipsTheBadOnesAndClampsVolumes) {
+    struct Case {
+        const char* what;
+        const char* text;  // null: no file at all
+        std::function<void(Settings&)> expected;
+        size_t errors;
+    };
+    const Case cases[] = {
+        {"no file", nullptr, [](Settings&) {}, 0},
+        {"every setting",
+         "player_name =  Ann Lee \r\nmusic_volume=10\neffects_volume = 0\nfullscreen = off\nsymbols = on",
+         [](Settings& s) {
+             s.playerName = "Ann Lee";
+             s.musicVolume = 10;
+             s.effectsVolume = 0;
+             s.fullscreen = false;
+             s.symbols = true;
+         },
+         0},
+        {"damaged lines", "music_volume = loud\nfullscreen\n# a comment\n\nsymbols = yes\neffects_volume = 5",
+         [](Settings& s) { s.effectsVolume = 5; }, 3},
+        {"unknown key", "colour = red\nsymbols = on", [](Settings& s) { s.symbols = true; }, 1},
+        {"out of range", "music_volume = 250\neffects_volume = -3",
+         [](Settings& s) {
+             s.musicVolume = 100;
+             s.effectsVolume = 0;
+         },
+         0},
+        {"beyond a long", "music_volume = -99999999999999999999999", [](Settings& s) { s.musicVolume = 0; },
+         0},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        if (c.text) folder.write(SettingsFile::kFileName, c.text);
+        Settings expected;
+        c.expected(expected);
+        Settings read;
+        LogCapture log;
+        EXPECT_EQ(SettingsFile(folder.path()).load(read), c.text != nullptr) << c.what;
+        EXPECT_EQ(read, expected) << c.what << ": " << read.write();
+        EXPECT_EQ(log.lines().size(), c.errors) << c.what << ": " << log.all();
+    }
+}
+
+// Beside writable data (a build tree, the tests) or in the player's configuration folder.
+TEST(SettingsFile, LivesBesideWritableDataOrInTheConfigurationFolder) {
+    TempFolder user;
+    EXPECT_EQ(SettingsFile::forData(user.path()).directory(), user.path());
+    const std::string installed = user.file("missing/Data");
+    const char* home = std::getenv("HOME");
+    const std::string previousHome = home ? home : "";
+    ASSERT_EQ(setenv("HOME", "/home/p", 1), 0);
+    const std::pair<const char*, std::string> cases[] = {
+        {"/config", "/config/nimbus"},
+        {"", "/home/p/.config/nimbus"},
+    };
+    for (const auto& [xdgConfigHome, expected] : cases) {
+        ASSERT_EQ(setenv("XDG_CONFIG_HOME", xdgConfigHome, 1), 0);
+        EXPECT_EQ(SettingsFile::forData(installed).directory(), expected);
+        EXPECT_EQ(SettingsFile::forData(installed, HighScorePlace::PlayerFolder).directory(), expected);
+    }
+    unsetenv("XDG_CONFIG_HOME");
+    if (home)
+        setenv("HOME", previousHome.c_str(), 1);
+    else
+        unsetenv("HOME");
+}
+
+// The first save makes the folder; what it wrote reads back the same. A save cut short by
+// a full disk keeps the old file whole and leaves nothing beside it.
+TEST(SettingsFile, ASaveCutShortKeepsTheOldFile) {
+    TempFolder user;
+    const SettingsFile file(user.file("config/nimbus"));
+    Settings first;
+    first.playerName = "First";
+    first.musicVolume = 7;
+    first.fullscreen = false;
+    ASSERT_TRUE(file.save(first));
+    Settings loaded;
+    EXPECT_TRUE(file.load(loaded));
+    EXPECT_EQ(loaded, first);
+    const std::string path = file.directory() + "/" + SettingsFile::kFileName;
+    const std::string old = readFile(path);
+    Settings second = first;
+    second.playerName = "Second";
+    {
+        LogCapture log;
+        FileSizeLimit full(20);
+        ASSERT_TRUE(full.active());
+        EXPECT_FALSE(file.save(second));
+        EXPECT_EQ(log.lines().size(), 1u) << log.all();
+    }
+    EXPECT_EQ(readFile(path), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(file.directory()), {}), 1);
+}
+
+}  // namespace
+}  // namespace nimbus
