@@ -23,6 +23,7 @@
 #include "game/FramePacer.h"
 #include "game/GameStateInfo.h"
 #include "game/rules/LevelList.h"
+#include "game/scene/ColorSymbols.h"
 #include "game/states/FrontendState.h"
 #include "game/windows/GameWindowClasses.h"
 #include "game/windows/PublishHighScores.h"
@@ -238,13 +239,14 @@ void Application::followSettings() {
     // gives one error line per change, not one a frame.
     if (info_->settings == triedSettings_) return;
     triedSettings_ = info_->settings;
-    applyVolumes();
+    applySettings();
     settingsFile_.save(info_->settings);
 }
 
-void Application::applyVolumes() {
+void Application::applySettings() {
     music_->setVolume(Settings::mixerVolume(info_->settings.musicVolume));
     sound_->setEffectVolume(Settings::mixerVolume(info_->settings.effectsVolume));
+    showColorSymbols(info_->settings.symbols);
 }
 
 bool Application::listLevelDirectories() {
@@ -376,8 +378,11 @@ bool Application::loadSettings() {
     // A missing file means the defaults, which are written at the first change.
     settingsFile_.load(info_->settings);
     triedSettings_ = info_->settings;
+    // Symbols asked for on the command line are switched on, and kept, as the Options
+    // screen would.
+    if (colorSymbolsShown()) info_->settings.symbols = true;
     publishSettings(*gui_, info_->settings);
-    applyVolumes();
+    applySettings();
     return true;
 }
 

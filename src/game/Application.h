@@ -105,7 +105,7 @@ private:
     void swapState(GenericState* next);
     void saveChangedHighScores();
     void followSettings();
-    void applyVolumes();
+    void applySettings();
 
     bool fullscreen_;
     HighScoreFile highScoreFile_;

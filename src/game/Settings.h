@@ -18,7 +18,7 @@ struct Settings {
     std::string playerName = "Player";
     int32_t musicVolume = 40;
     int32_t effectsVolume = 70;
-    bool fullscreen = true;
+    bool fullscreen = false;
     bool symbols = false;
 
     // Takes the lines of `text` in; `source` names it in error lines.

@@ -26,12 +26,12 @@ TEST(SettingsFile, ReadsEveryGoodLineSkipsTheBadOnesAndClampsVolumes) {
     const Case cases[] = {
         {"no file", nullptr, [](Settings&) {}, 0},
         {"every setting",
-         "player_name =  Ann Lee \r\nmusic_volume=10\neffects_volume = 0\nfullscreen = off\nsymbols = on",
+         "player_name =  Ann Lee \r\nmusic_volume=10\neffects_volume = 0\nfullscreen = on\nsymbols = on",
          [](Settings& s) {
              s.playerName = "Ann Lee";
              s.musicVolume = 10;
              s.effectsVolume = 0;
-             s.fullscreen = false;
+             s.fullscreen = true;
              s.symbols = true;
          },
          0},
@@ -92,7 +92,7 @@ TEST(SettingsFile, ASaveCutShortKeepsTheOldFile) {
     Settings first;
     first.playerName = "First";
     first.musicVolume = 7;
-    first.fullscreen = false;
+    first.fullscreen = true;
     ASSERT_TRUE(file.save(first));
     Settings loaded;
     EXPECT_TRUE(file.load(loaded));

@@ -15,10 +15,8 @@ namespace nimbus {
 // squares.
 class LevelPlan {
 public:
+    // A plan is this many pixels a tile each way.
     static constexpr int kTile = 20;
-
-    // The plan of a board of at most `maxSide` tiles a side fits a square this wide.
-    static int sideFor(int maxSide) { return maxSide * kTile; }
 
     // Draws into `image` with its top left corner at (x0, y0).
     static void draw(Image& image, int x0, int y0, const Board& board, const Position& start,

@@ -1,11 +1,12 @@
 // The level sheet: nimbus_levelsheet OUTPUT.png LEVEL_SOURCE... draws every level from
-// above with its shortest solution, five to a row, into one PNG. Exits 1, naming the
+// above with its shortest solution, five to a row and numbered in the order given, into
+// one PNG. Exits 1, naming the
 // file, when a source is bad or the sheet cannot be written.
-#include <algorithm>
-
 #include "LevelCompiler.h"
 #include "LevelPlan.h"
+#include "PlanLabel.h"
 #include "PngFile.h"
+#include "SheetLayout.h"
 #include "core/Log.h"
 
 int main(int argc, char** argv) {
@@ -14,25 +15,27 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::vector<nimbus::LevelSource> levels(argc - 2);
-    int side = 0;
+    std::vector<nimbus::SheetLayout::Size> plans;
     for (int i = 2; i < argc; ++i) {
         if (!nimbus::LevelSourceParser::read(argv[i], levels[i - 2])) return 1;
-        side = std::max({side, levels[i - 2].board.width(), levels[i - 2].board.length()});
+        const nimbus::Board& board = levels[i - 2].board;
+        plans.push_back(
+            {board.width() * nimbus::LevelPlan::kTile, board.length() * nimbus::LevelPlan::kTile});
     }
-    constexpr int kColumns = 5, kGap = 12;
-    const int cell = nimbus::LevelPlan::sideFor(side) + kGap;
-    const int count = static_cast<int>(levels.size());
-    const int columns = std::min(kColumns, count);
-    nimbus::Image sheet(columns * cell + kGap, (count + columns - 1) / columns * cell + kGap);
+    constexpr int kColumns = 5, kGap = 12, kLabelGap = 4;
+    const nimbus::SheetLayout layout(plans, kColumns, kGap, nimbus::PlanLabel::kHeight + kLabelGap);
+    nimbus::Image sheet(layout.width(), layout.height());
     for (int y = 0; y < sheet.height(); ++y) {
         for (int x = 0; x < sheet.width(); ++x) sheet.at(x, y) = nimbus::Pixel{0.17f, 0.19f, 0.22f, 1.0f};
     }
-    for (int i = 0; i < count; ++i) {
+    for (size_t i = 0; i < levels.size(); ++i) {
         const nimbus::Solution solution = nimbus::solveLevel(levels[i]);
         nimbus::Position start;
         levels[i].board.findStart(start);
-        nimbus::LevelPlan::draw(sheet, kGap + i % columns * cell, kGap + i / columns * cell, levels[i].board,
-                                start, solution.steps);
+        const int labelTop = layout.y(i) - nimbus::PlanLabel::kHeight - kLabelGap;
+        nimbus::PlanLabel::draw(sheet, layout.x(i), labelTop, static_cast<int>(i) + 1,
+                                nimbus::Pixel{0.85f, 0.87f, 0.9f, 1.0f});
+        nimbus::LevelPlan::draw(sheet, layout.x(i), layout.y(i), levels[i].board, start, solution.steps);
     }
     return nimbus::writeImagePng(argv[1], sheet) ? 0 : 1;
 }

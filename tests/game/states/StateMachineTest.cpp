@@ -9,6 +9,7 @@
 #include "game/GameStateInfo.h"
 #include "game/SettingsFile.h"
 #include "game/rules/GameImpl.h"
+#include "game/scene/ColorSymbols.h"
 #include "game/states/LevelCompleteState.h"
 #include "game/states/PlayingState.h"
 #include "gui/EditableGui.h"
@@ -256,6 +257,7 @@ TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAt
     EXPECT_EQ(info().sound->effectVolume(), 64);
     EXPECT_EQ(gui().getProperty(kPropertySymbols), "On");
     EXPECT_EQ(gui().getProperty(kPropertyToggleSymbols), "");
+    EXPECT_TRUE(colorSymbolsShown());
     const std::string saved = readFile(data.data() + "/" + SettingsFile::kFileName);
     for (const char* line : {"player_name = Saved\n", "effects_volume = 50\n", "symbols = on\n"})
         EXPECT_NE(saved.find(line), std::string::npos) << saved;
@@ -271,6 +273,7 @@ TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAt
     pressKey(SDLK_ESCAPE);
     frames(1);
     EXPECT_TRUE(app->quitRequested()) << "away from the options screen Escape still quits";
+    showColorSymbols(false);
 }
 
 TEST_F(StateMachineTest, ALevelThatDoesNotLoadLeadsBackToTheFrontEnd) {
