@@ -8,6 +8,7 @@
 #include "gui/windows/Window.h"
 #include "render/Camera.h"
 #include "render/Core.h"
+#include "render/ViewFit.h"
 #include "sound/MusicPlayer.h"
 
 namespace nimbus {
@@ -38,7 +39,9 @@ void GameState::updateServices(float dt, GameStateInfo& info) {
 }
 
 void GameState::drawFrame(GameStateInfo& info, bool withGui) {
-    const Camera camera = makeStandardCamera();
+    int32_t width = 0, height = 0;
+    core()->getSize(width, height);
+    const Camera camera = makeStandardCamera(ViewFit(width, height));
     core()->clear(kClearColor);
     drawUnderGui(info, camera);
     // The GUI's drawing flushes what the scene queued; without it the scene flushes alone.
