@@ -209,6 +209,18 @@ void Application::swapState(GenericState* next) {
         info_->quit = true;
 }
 
+bool Application::setFullscreen(bool on) {
+    if (!core()) return false;
+    if (on == fullscreen_) return true;
+    VideoMode mode;
+    mode.fullscreen = on;
+    const VideoSwitch result = switchVideo(mode, *core());
+    if (result == VideoSwitch::Done) fullscreen_ = on;
+    // Nothing could be drawn any more.
+    if (result == VideoSwitch::Lost && info_) info_->quit = true;
+    return result == VideoSwitch::Done;
+}
+
 bool Application::quitRequested() const { return !info_ || info_->quit; }
 
 bool Application::saveHighScores() {
@@ -323,6 +335,7 @@ bool Application::startStates() {
     info_->screenRenderer = screenRenderer_.get();
     info_->gui = gui_.get();
     info_->levelNames = levelNames_;
+    info_->toggleFullscreen = [this] { setFullscreen(!fullscreen_); };
     state_ = std::make_unique<FrontendState>();
     state_->enter(info_.get());
     return true;

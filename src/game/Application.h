@@ -59,6 +59,12 @@ public:
     // could not be written.
     bool saveHighScores();
 
+    // Full screen at the desktop's size, or the 1024 x 768 window, while the game runs:
+    // the level in play, the menus and every asset stay. False (logged) when the window
+    // could not change; a switch that loses the GL context ends the game.
+    bool setFullscreen(bool on);
+    bool fullscreen() const { return fullscreen_; }
+
     bool quitRequested() const;
     GameStateInfo* stateInfo() { return info_.get(); }
     GenericState* state() { return state_.get(); }

@@ -29,6 +29,21 @@ struct VideoMode {
 // caller knows to call closeVideo even after a later failure.
 Core* openVideo(const VideoMode& mode, bool& videoStarted);
 
+enum class VideoSwitch {
+    Done,
+    // The windowing library refused the new mode; the window is as it was.
+    Refused,
+    // The GL context, and with it every texture, model and effect, did not survive, or
+    // no window is left: nothing more can be drawn.
+    Lost,
+};
+
+// Takes the open window to the mode given, full screen or a window, keeping its GL
+// context and everything made on it (SDL 1.2 and sdl12-compat both resize the window
+// and keep the context; the context is checked all the same); the core learns the new
+// size. `core` is the one openVideo returned. Failures are logged.
+VideoSwitch switchVideo(const VideoMode& mode, Core& core);
+
 // Shuts SDL down; call after the core and everything it made are deleted.
 void closeVideo();
 

@@ -84,6 +84,26 @@ Core* openVideo(const VideoMode& mode, bool& videoStarted) {
     return nullptr;
 }
 
+VideoSwitch switchVideo(const VideoMode& mode, Core& core) {
+    const GLXContext context = glXGetCurrentContext();
+    const SDL_Surface* old = SDL_GetVideoSurface();
+    if (!old) return VideoSwitch::Lost;
+    VideoMode previous;
+    previous.width = old->w;
+    previous.height = old->h;
+    previous.fullscreen = (old->flags & SDL_FULLSCREEN) != 0;
+    const SDL_Surface* surface = setMode(mode);
+    const VideoSwitch result = surface ? VideoSwitch::Done : VideoSwitch::Refused;
+    if (!surface) surface = setMode(previous);
+    if (!surface) return VideoSwitch::Lost;
+    if (glXGetCurrentContext() != context) {
+        LOG_ERROR("The window's GL context was replaced when its size changed");
+        return VideoSwitch::Lost;
+    }
+    static_cast<OglCore&>(core).resize(surface->w, surface->h);
+    return result;
+}
+
 void closeVideo() { SDL_Quit(); }
 
 float displayRate() {

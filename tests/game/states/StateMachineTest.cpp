@@ -209,6 +209,33 @@ TEST_F(StateMachineTest, QuitEscapeAndClosingTheWindowEndTheLoop) {
     EXPECT_TRUE(app->quitRequested()) << "closing the window";
 }
 
+// F11 and Alt+Enter switch the screen in every state and the level in play goes on;
+// Enter alone belongs to the menus.
+TEST_F(StateMachineTest, F11AndAltEnterSwitchTheScreenAndTheLevelGoesOn) {
+    data.addLevel("1", kOneStepLevel);
+    boot();
+    settle();
+    pressKey(SDLK_F11);
+    frames(1);
+    EXPECT_TRUE(app->fullscreen()) << "from the front end";
+    play();
+    const struct {
+        SDLKey key;
+        SDLMod modifiers;
+        bool fullscreen;
+    } presses[] = {{SDLK_RETURN, KMOD_NONE, true},
+                   {SDLK_RETURN, KMOD_LALT, false},
+                   {SDLK_F11, KMOD_NONE, true},
+                   {SDLK_RETURN, KMOD_RALT, false}};
+    for (const auto& press : presses) {
+        pushKey(SDL_KEYDOWN, press.key, 0, press.modifiers);
+        pushKey(SDL_KEYUP, press.key, 0, press.modifiers);
+        frames(1);
+        EXPECT_EQ(app->fullscreen(), press.fullscreen) << press.key << " with " << press.modifiers;
+    }
+    winLevel();
+}
+
 TEST_F(StateMachineTest, ALevelThatDoesNotLoadLeadsBackToTheFrontEnd) {
     data.write("Levels/1/readme.txt", "no map here");
     boot();
