@@ -210,8 +210,13 @@ void Application::swapState(GenericState* next) {
 }
 
 bool Application::setFullscreen(bool on) {
-    if (!core()) return false;
     if (on == fullscreen_) return true;
+    // Before start-up the window opens as asked.
+    if (!videoStarted_) {
+        fullscreen_ = on;
+        return true;
+    }
+    if (!core()) return false;
     VideoMode mode;
     mode.fullscreen = on;
     const VideoSwitch result = switchVideo(mode, *core());

@@ -59,9 +59,10 @@ public:
     // could not be written.
     bool saveHighScores();
 
-    // Full screen at the desktop's size, or the 1024 x 768 window, while the game runs:
-    // the level in play, the menus and every asset stay. False (logged) when the window
-    // could not change; a switch that loses the GL context ends the game.
+    // Full screen at the desktop's size, or the 1024 x 768 window; before start-up, how
+    // the window opens. While the game runs the level in play, the menus and every asset
+    // stay. False (logged) when the window could not change; a switch that loses the GL
+    // context ends the game.
     bool setFullscreen(bool on);
     bool fullscreen() const { return fullscreen_; }
 

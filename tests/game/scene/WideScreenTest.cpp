@@ -2,6 +2,7 @@
 // (768 x 576 from x = 128), the backdrop fills the bands beside it, the GUI stays inside.
 #include "game/scene/Backdrop.h"
 #include "render/ViewSize.h"
+#include "support/RecordingRenderer.h"
 #include "support/ScreenTest.h"
 
 using namespace nimbus;
@@ -30,4 +31,17 @@ TEST_F(WideScreen, TheBackdropFillsTheBandsAndAQuadOverTheViewStaysInIt) {
     renderer_->flush();
     EXPECT_TRUE(sameColor(pixel(512, 288), kRed));
     for (int x : bands) EXPECT_FALSE(sameColor(pixel(x, 288), kRed)) << "the view spilt over at x = " << x;
+}
+
+// The texture runs on past the view's corners as it runs across the view: each band, a
+// sixth of the view's width, shows a sixth of the texture more.
+TEST_F(WideScreen, TheBackdropsTextureRunsOnIntoTheBands) {
+    RecordingRenderer recorder;
+    const float uv[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+    drawBackdrop(recorder, ResourceHandle<Texture>(), kViewAspect, uv, 1.0f);
+    ASSERT_EQ(recorder.added.size(), 1u);
+    const ScreenVertex* corners = recorder.added[0].quad.corners;
+    EXPECT_NEAR(corners[0].u, -1.0f / 6.0f, 1e-5f);
+    EXPECT_NEAR(corners[1].u, 7.0f / 6.0f, 1e-5f);
+    EXPECT_NEAR(corners[2].v, 1.0f, 1e-5f);
 }

@@ -215,9 +215,12 @@ TEST_F(StateMachineTest, F11AndAltEnterSwitchTheScreenAndTheLevelGoesOn) {
     data.addLevel("1", kOneStepLevel);
     boot();
     settle();
-    pressKey(SDLK_F11);
+    // The press switches; the release that follows in a later frame does nothing more.
+    pushKey(SDL_KEYDOWN, SDLK_F11);
     frames(1);
     EXPECT_TRUE(app->fullscreen()) << "from the front end";
+    pushKey(SDL_KEYUP, SDLK_F11);
+    frames(1);
     play();
     const struct {
         SDLKey key;
