@@ -57,6 +57,7 @@ struct Application::Step {
 // sound device: every asset it holds is released before either closes.
 const Application::Step Application::kSteps[] = {
     {"level list", &Application::listLevelDirectories, nullptr},
+    {"settings", &Application::readSettings, nullptr},
     {"video", &Application::openVideoStep, &Application::closeVideoStep},
     {"first frame", &Application::clearScreen, nullptr},
     {"gamepad", &Application::openGamepad, &Application::closeGamepad},
@@ -69,7 +70,7 @@ const Application::Step Application::kSteps[] = {
     {"gui", &Application::startGui, &Application::stopGui},
     {"states", &Application::startStates, &Application::stopStates},
     {"high scores", &Application::loadHighScores, nullptr},
-    {"settings", &Application::loadSettings, nullptr},
+    {"settings in the menus", &Application::publishSettingsStep, nullptr},
 };
 
 namespace {
@@ -215,6 +216,23 @@ void Application::swapState(GenericState* next) {
         info_->quit = true;
 }
 
+bool Application::setFullscreen(bool on) {
+    if (on == fullscreen_) return true;
+    // Before start-up the window opens as asked.
+    if (!videoStarted_) {
+        fullscreen_ = on;
+        return true;
+    }
+    if (!core()) return false;
+    VideoMode mode;
+    mode.fullscreen = on;
+    const VideoSwitch result = switchVideo(mode, *core());
+    if (result == VideoSwitch::Done) fullscreen_ = on;
+    // Nothing could be drawn any more.
+    if (result == VideoSwitch::Lost && info_) info_->quit = true;
+    return result == VideoSwitch::Done;
+}
+
 bool Application::quitRequested() const { return !info_ || info_->quit; }
 
 bool Application::saveHighScores() {
@@ -247,6 +265,10 @@ void Application::applySettings() {
     music_->setVolume(Settings::mixerVolume(info_->settings.musicVolume));
     sound_->setEffectVolume(Settings::mixerVolume(info_->settings.effectsVolume));
     showColorSymbols(info_->settings.symbols);
+    if (info_->settings.fullscreen != fullscreen_ && !setFullscreen(info_->settings.fullscreen)) {
+        info_->settings.fullscreen = fullscreen_;
+        publishSettings(*gui_, info_->settings);
+    }
 }
 
 bool Application::listLevelDirectories() {
@@ -354,6 +376,8 @@ bool Application::startStates() {
     info_->screenRenderer = screenRenderer_.get();
     info_->gui = gui_.get();
     info_->levelNames = levelNames_;
+    // F11 asks as the Options screen's switch does, so the choice is kept the same way.
+    info_->toggleFullscreen = [this] { gui_->setProperty(kPropertyToggleFullscreen, "yes"); };
     state_ = std::make_unique<FrontendState>();
     state_->enter(info_.get());
     return true;
@@ -374,13 +398,21 @@ bool Application::loadHighScores() {
     return true;
 }
 
-bool Application::loadSettings() {
+bool Application::readSettings() {
     // A missing file means the defaults, which are written at the first change.
-    settingsFile_.load(info_->settings);
-    triedSettings_ = info_->settings;
-    // Symbols asked for on the command line are switched on, and kept, as the Options
-    // screen would.
+    settingsFile_.load(settings_);
+    if (screenFromSettings_) fullscreen_ = settings_.fullscreen;
+    return true;
+}
+
+bool Application::publishSettingsStep() {
+    info_->settings = settings_;
+    // The Options screen shows the screen the game opened on; symbols asked for on the
+    // command line count as switched on there. Neither is saved until the player changes
+    // a setting.
+    info_->settings.fullscreen = fullscreen_;
     if (colorSymbolsShown()) info_->settings.symbols = true;
+    triedSettings_ = info_->settings;
     publishSettings(*gui_, info_->settings);
     applySettings();
     return true;

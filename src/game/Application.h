@@ -36,9 +36,10 @@ struct GameStateInfo;
 // The high-score table is saved the moment it changes, so a crash or a power cut never
 // loses a result the player has seen; quitting saves again only when the table differs
 // from what was last written. A save that fails is logged once and tried again at the
-// next change and at quit. The settings are read after the states start, published to
-// the menus, and taken back after every frame: a change is applied at once (the volumes)
-// and saved at once, through the same kind of file as the table, placed alike.
+// next change and at quit. The settings are read before the window opens, published to
+// the menus once the states start, and taken back after every frame: a change is applied
+// at once (volumes, symbols, full screen; F11 asks as the Options switch does) and saved
+// at once, through the same kind of file as the table, placed alike.
 class Application {
 public:
     // The menus' document, in the data directory.
@@ -63,6 +64,16 @@ public:
     // Saves the high-score table unless the file already holds it; false (logged) when it
     // could not be written.
     bool saveHighScores();
+
+    // Full screen at the desktop's size, or the 1024 x 768 window; before start-up, how
+    // the window opens. While the game runs the level in play, the menus and every asset
+    // stay. False (logged) when the window could not change; a switch that loses the GL
+    // context ends the game.
+    bool setFullscreen(bool on);
+    bool fullscreen() const { return fullscreen_; }
+    // The window opens as the settings say rather than as the constructor was told: for a
+    // command line that chose neither.
+    void followScreenSetting() { screenFromSettings_ = true; }
 
     bool quitRequested() const;
     GameStateInfo* stateInfo() { return info_.get(); }
@@ -100,7 +111,8 @@ private:
     bool startStates();
     void stopStates();
     bool loadHighScores();
-    bool loadSettings();
+    bool readSettings();
+    bool publishSettingsStep();
 
     void swapState(GenericState* next);
     void saveChangedHighScores();
@@ -113,6 +125,9 @@ private:
     HighScoreList savedScores_;
     HighScoreList triedScores_;
     SettingsFile settingsFile_;
+    // The settings as read at start-up, before the states that keep them exist.
+    Settings settings_;
+    bool screenFromSettings_ = false;
     // The settings as they were when a save was last tried.
     Settings triedSettings_;
     std::vector<std::string> levelNames_;

@@ -18,9 +18,15 @@ struct Option {
 
 const Option kOptions[] = {
     {"--window", "-window", nullptr, "play in a window of 1024 x 768",
-     [](CommandLine& line, const std::string&) { line.fullscreen = false; }},
-    {"--fullscreen", nullptr, nullptr, "play full screen (the default)",
-     [](CommandLine& line, const std::string&) { line.fullscreen = true; }},
+     [](CommandLine& line, const std::string&) {
+         line.fullscreen = false;
+         line.screenChosen = true;
+     }},
+    {"--fullscreen", nullptr, nullptr, "play full screen at the desktop's size (the default)",
+     [](CommandLine& line, const std::string&) {
+         line.fullscreen = true;
+         line.screenChosen = true;
+     }},
     {"--data", nullptr, "DIR", "read the game's data from DIR",
      [](CommandLine& line, const std::string& value) { line.dataDirectory = value; }},
     {"--symbols", nullptr, nullptr, "mark each die colour with its own symbol",

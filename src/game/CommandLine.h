@@ -15,6 +15,8 @@ struct CommandLine {
 
     Request request = Request::Play;
     bool fullscreen = true;
+    // Whether --window or --fullscreen was given; otherwise the settings choose.
+    bool screenChosen = false;
     // Whether the colours carry their symbols from the start.
     bool symbols = false;
     // The folder given with --data; empty when none was.

@@ -34,6 +34,7 @@ public:
     int prepare(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
     bool fullscreen() const { return commandLine_.fullscreen; }
+    bool screenChosen() const { return commandLine_.screenChosen; }
     bool symbols() const { return commandLine_.symbols; }
     const std::string& dataDirectory() const { return dataDirectory_; }
     HighScorePlace highScorePlace() const { return highScorePlace_; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +27,8 @@ struct GameStateInfo {
     Gui* gui = nullptr;
     // Set by any state to end the frame loop.
     bool quit = false;
+    // Switches between full screen and a window; empty where nothing can switch.
+    std::function<void()> toggleFullscreen;
     std::vector<std::string> levelNames;
     // The level to play next.
     int32_t levelIndex = 0;

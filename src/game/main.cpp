@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
     nimbus::initLog();
     nimbus::showColorSymbols(launch.symbols());
     auto* application = new Application(launch.fullscreen(), launch.dataDirectory(), launch.highScorePlace());
+    if (!launch.screenChosen()) application->followScreenSetting();
     Application::setInstance(application);
     const bool started = application->run();
     Application::setInstance(nullptr);

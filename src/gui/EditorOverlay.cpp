@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "gui/windows/Window.h"
+#include "render/ViewFit.h"
 
 namespace nimbus {
 
@@ -93,7 +94,12 @@ void drawEditorOverlay(float aspect, float grid, const Window* selected) {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    gluOrtho2D(-aspect, aspect, -1.0, 1.0);
+    // The view may fill only part of a full screen (ViewFit).
+    GLint viewport[4] = {0, 0, 0, 0};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    Vector2 min, max;
+    ViewFit(viewport[2], viewport[3]).windowExtent({-aspect, -1.0f}, {aspect, 1.0f}, min, max);
+    gluOrtho2D(min.x, max.x, min.y, max.y);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();

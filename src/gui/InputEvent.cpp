@@ -3,6 +3,7 @@
 #include <SDL/SDL.h>
 
 #include "gui/Gamepad.h"
+#include "render/ViewFit.h"
 
 namespace nimbus {
 
@@ -58,6 +59,15 @@ int32_t pollInputEvents(InputEvent* events) {
     SDL_Event event;
     while (filled < kMaxInputEvents && SDL_PollEvent(&event)) {
         if (convert(event, events[filled])) ++filled;
+    }
+    const SDL_Surface* window = SDL_GetVideoSurface();
+    if (!window) return filled;
+    const ViewFit fit(window->w, window->h);
+    for (int32_t i = 0; i < filled; ++i) {
+        InputEvent& e = events[i];
+        if (e.type == InputEvent::MouseMove || e.type == InputEvent::MouseDown ||
+            e.type == InputEvent::MouseUp)
+            fit.toViewPixel(e.x, e.y);
     }
     return filled;
 }

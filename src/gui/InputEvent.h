@@ -15,8 +15,8 @@ struct InputEvent {
     static constexpr int32_t kRightButton = 2;
 
     Type type = None;
-    int32_t x = 0;          // pointer, window pixels (motion and buttons)
-    int32_t y = 0;          // pointer, window pixels from the top
+    int32_t x = 0;          // pointer, pixels of the 1024 x 768 view (motion and buttons)
+    int32_t y = 0;          // pointer, view pixels from the top
     int32_t key = -1;       // SDL key symbol
     int32_t unicode = -1;   // the character SDL translated for the key, 0 when none
     int32_t modifiers = 0;  // SDL modifier mask at the key event
@@ -31,7 +31,8 @@ constexpr int32_t kMaxInputEvents = 16;
 // queue is empty or the array is full, and returns how many were filled. A gamepad's
 // events become the key presses they stand for (Gamepad). Events of other kinds are
 // taken and dropped; what does not fit waits for the next call. Fields a kind
-// does not use keep what the caller left in the record.
+// does not use keep what the caller left in the record. Pointer positions come in the
+// view's pixels, whatever the window's size (ViewFit).
 int32_t pollInputEvents(InputEvent* events);
 
 }  // namespace nimbus

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "render/Shader.h"
+#include "render/ViewFit.h"
 #include "render/ViewSize.h"
 
 namespace nimbus {
@@ -54,6 +55,19 @@ Camera makeStandardCamera() {
     Camera camera;
     camera.setPerspective(kViewAspect, 0.5235988f, 1.0f, 50.0f);
     camera.setTransform(Transform());
+    return camera;
+}
+
+Camera makeStandardCamera(const ViewFit& fit) {
+    Camera camera = makeStandardCamera();
+    const PixelRect& view = fit.view();
+    const PixelRect& window = fit.window();
+    if (view == window) return camera;
+    const float wider = static_cast<float>(window.width) / static_cast<float>(view.width);
+    const float taller = static_cast<float>(window.height) / static_cast<float>(view.height);
+    const float halfHeight = std::tan(camera.fovy * 0.5f) * taller;
+    camera.setPerspective(camera.aspect * wider / taller, 2.0f * std::atan(halfHeight), camera.nearDistance,
+                          camera.farDistance);
     return camera;
 }
 

@@ -6,6 +6,7 @@
 namespace nimbus {
 
 class Shader;
+class ViewFit;
 
 // The eye every frame is drawn through: a perspective projection and a placement in the
 // world. A plain value; a new camera has identity matrices and zero parameters.
@@ -37,5 +38,8 @@ struct Camera {
 // The camera of the game and the GUI: 4:3, 30 degrees vertically, near 1, far 50, at the
 // origin looking down -z.
 Camera makeStandardCamera();
+// The standard camera for a whole window the view fits into: the same picture where the
+// view sits, carried on over the bands beside or above it.
+Camera makeStandardCamera(const ViewFit& fit);
 
 }  // namespace nimbus

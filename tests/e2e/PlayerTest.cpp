@@ -193,3 +193,31 @@ TEST(Player, KeepsTheNameAndTheVolumeThroughARestartAndLosesALifeToEachR) {
     EXPECT_EQ(game.waitForExit(kWait), 0);
     EXPECT_EQ(game.output().find("Error"), std::string::npos) << game.output();
 }
+
+// On a screen larger than the window, F11 during a level takes the game to full screen
+// at the screen's own size and back, and the level goes on to its end.
+TEST(Player, SwitchesToFullScreenAndBackWhilePlaying) {
+    if (!dataBuilt()) GTEST_SKIP() << "the data directory is not built here";
+    Desktop desktop(1280, 800);
+    ASSERT_TRUE(desktop.ready());
+    GameInstall game;
+    ASSERT_TRUE(game.start(desktop.name()));
+    int width = 0, height = 0;
+    const auto sized = [&](int w, int h) {
+        return waitFor(kWait, [&] { return desktop.gameSize(width, height) && width == w && height == h; });
+    };
+    ASSERT_TRUE(sized(1024, 768));
+    desktop.moveGameToCorner();
+    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "no front end";
+    usleep(kSlide);
+    desktop.click(kPlayButton.x, kPlayButton.y);
+    ASSERT_TRUE(levelArrives(desktop)) << "level 01 did not start";
+    desktop.key("F11");
+    EXPECT_TRUE(sized(1280, 800)) << width << " x " << height;
+    desktop.key("F11");
+    EXPECT_TRUE(sized(1024, 768)) << width << " x " << height;
+    ASSERT_TRUE(playSolution(desktop, NIMBUS_SOURCE_DIR "/assets/levels/01.level"));
+    EXPECT_TRUE(waitFor(kWait, [&] { return levelCompleteShown(desktop); })) << "the level did not go on";
+    EXPECT_EQ(quitWithEscape(desktop, game), 0);
+    EXPECT_EQ(game.output().find("Error"), std::string::npos) << game.output();
+}

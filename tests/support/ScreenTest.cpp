@@ -9,8 +9,8 @@
 
 namespace nimbus {
 
-void ScreenTest::SetUpTestSuite() {
-    GlWindowTest::SetUpTestSuite();
+void ScreenTest::openScreen(int width, int height) {
+    openWindow(width, height);
     Shader* shader =
         core_->createShader(readFile(NIMBUS_SOURCE_DIR "/assets/shaders/ScreenSpace.fx").c_str());
     ASSERT_NE(shader, nullptr);

@@ -18,7 +18,9 @@ namespace nimbus {
 // the game's 4:3 view.
 class ScreenTest : public GlWindowTest {
 protected:
-    static void SetUpTestSuite();
+    static void SetUpTestSuite() { openScreen(1024, 768); }
+    // Opens the window at the size given, with the effect.
+    static void openScreen(int width, int height);
     void SetUp() override;
     void TearDown() override;
 

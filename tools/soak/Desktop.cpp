@@ -3,6 +3,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <signal.h>
+#include <strings.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,7 +11,6 @@
 #include <cstdlib>
 
 #include "WindowPixel.h"
-#include "render/ViewSize.h"
 
 using namespace nimbus;
 
@@ -36,10 +36,10 @@ bool runProgram(const std::vector<std::string>& arguments, const std::string& di
 
 }  // namespace
 
-Desktop::Desktop() {
+Desktop::Desktop(int width, int height) {
     int pipe[2];
     if (::pipe(pipe) != 0) return;
-    const std::string screen = std::to_string(kViewWidth) + "x" + std::to_string(kViewHeight) + "x24";
+    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
     server_ = fork();
     if (server_ == 0) {
         close(pipe[0]);
@@ -112,6 +112,27 @@ void Desktop::type(const std::string& text) { xdotool({"type", "--delay", "60", 
 
 void Desktop::showGame(bool shown) {
     xdotool({"search", "--class", "nimbus", shown ? "windowmap" : "windowunmap"});
+}
+
+void Desktop::moveGameToCorner() { xdotool({"search", "--class", "nimbus", "windowmove", "0", "0"}); }
+
+bool Desktop::gameSize(int& width, int& height) {
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) return false;
+    bool found = false;
+    for (unsigned i = 0; i < count && !found; ++i) {
+        XClassHint hint{};
+        if (!XGetClassHint(display_, children[i], &hint)) continue;
+        XWindowAttributes attributes;
+        found = hint.res_class && strcasecmp(hint.res_class, "nimbus") == 0 &&
+                XGetWindowAttributes(display_, children[i], &attributes);
+        if (found) width = attributes.width, height = attributes.height;
+        XFree(hint.res_name);
+        XFree(hint.res_class);
+    }
+    XFree(children);
+    return found;
 }
 
 void Desktop::xdotool(const std::vector<std::string>& arguments) {

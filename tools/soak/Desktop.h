@@ -5,15 +5,18 @@
 #include <string>
 #include <vector>
 
+#include "render/ViewSize.h"
+
 struct _XDisplay;
 
 // A virtual X display of its own for one test, so that windows other tests open at the
 // same time cannot cover the game, with what a player does and sees on it: the pointer
 // and keys go through xdotool, the screen is read back through Xlib. Points are given in
-// the game's GUI coordinates of its window (ViewSize.h), which fills the display.
+// the game's GUI coordinates of its window (ViewSize.h), at the display's top-left
+// corner, which it fills unless the display was made larger.
 class Desktop {
 public:
-    Desktop();
+    explicit Desktop(int width = nimbus::kViewWidth, int height = nimbus::kViewHeight);
     ~Desktop();
     Desktop(const Desktop&) = delete;
     Desktop& operator=(const Desktop&) = delete;
@@ -37,6 +40,11 @@ public:
     // Takes the game's window off the screen and puts it back, as minimising it and
     // restoring it from a task bar do.
     void showGame(bool shown);
+    // Moves the game's window to the top-left corner, where a display without a window
+    // manager may not have put it.
+    void moveGameToCorner();
+    // The size of the game's window; false while it has none.
+    bool gameSize(int& width, int& height);
 
 private:
     void xdotool(const std::vector<std::string>& arguments);

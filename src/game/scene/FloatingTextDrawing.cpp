@@ -1,10 +1,11 @@
 #include "game/scene/FloatingTextDrawing.h"
 
+#include <cmath>
+
 #include "core/math/Color.h"
 #include "core/math/Matrix44.h"
 #include "game/rules/FloatingTextList.h"
 #include "render/Camera.h"
-#include "render/ViewSize.h"
 #include "render/font/DrawText.h"
 
 namespace nimbus {
@@ -19,7 +20,11 @@ bool floatingTextAnchor(const FloatingText& text, const Camera& camera, Vector2&
     const Vector4 clip = Vector4(text.position, 1.0f) * camera.viewProjection;
     // A point behind the eye would divide into a mirrored place on screen.
     if (clip.w <= 0.0f) return false;
-    anchor = Vector2(clip.x * kViewAspect / clip.w, clip.y / clip.w) + text.drift * text.age;
+    // A camera widened for a full screen (makeStandardCamera) reaches further than the
+    // view, in proportion to the height of its field.
+    const float reach = std::tan(camera.fovy * 0.5f) / std::tan(makeStandardCamera().fovy * 0.5f);
+    anchor =
+        Vector2(clip.x * camera.aspect * reach / clip.w, clip.y * reach / clip.w) + text.drift * text.age;
     return true;
 }
 

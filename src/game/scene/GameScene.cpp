@@ -54,8 +54,10 @@ void drawGame(GameImpl& game, const Vector2& lowerLeft, const Vector2& upperRigh
     // open is filled; what the menus drew earlier in the frame must not hold it off.
     glClear(GL_DEPTH_BUFFER_BIT);
     const Matrix44 dieTransform = game.die().transform();
-    // The widest angle that keeps the board framed in the camera's view.
-    const float fitAngle = std::atan(std::tan(camera.fovy) * camera.aspect);
+    // The widest angle that keeps the board framed in the view; a camera widened for a
+    // full screen (makeStandardCamera) shows more around it, not the board larger.
+    const Camera standard = makeStandardCamera();
+    const float fitAngle = std::atan(std::tan(standard.fovy) * standard.aspect);
     fitCameraToDie(camera, {dieTransform.m[3][0], dieTransform.m[3][1], dieTransform.m[3][2]}, fitAngle);
     game.setCameraTransform(camera.world);
     const Board* board = game.board();

@@ -21,7 +21,7 @@ bool FrontendState::enter(GameStateInfo& info) {
 
 GenericState* FrontendState::update(float dt, GameStateInfo& info) {
     Gui& gui = *info.gui;
-    pollEvents();
+    pollEvents(info);
     escapeFromOptions(gui);
     updateServices(dt, info);
     drawFrame(info, true);

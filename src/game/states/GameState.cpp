@@ -10,24 +10,37 @@
 #include "gui/windows/Window.h"
 #include "render/Camera.h"
 #include "render/Core.h"
+#include "render/ViewFit.h"
 #include "sound/MusicPlayer.h"
 
 namespace nimbus {
 
 namespace {
 const Color kClearColor{0.0f, 0.0f, 0.0f, 1.0f};
+
+// Whether the event asks to switch between full screen and a window.
+bool asksForScreenSwitch(const InputEvent& event) {
+    if (event.type != InputEvent::Key || !event.pressed) return false;
+    return event.key == SDLK_F11 || (event.key == SDLK_RETURN && (event.modifiers & KMOD_ALT) != 0);
+}
+
 }  // namespace
 
 void GameState::standardFrame(float dt, GameStateInfo& info) {
-    pollEvents();
+    pollEvents(info);
     updateServices(dt, info);
     drawFrame(info, true);
 }
 
-void GameState::pollEvents() {
+void GameState::pollEvents(GameStateInfo& info) {
     // Records start fresh, so nothing of an earlier frame's events is read again.
     for (InputEvent& event : events_) event = InputEvent();
     eventCount_ = pollInputEvents(events_);
+    for (int32_t i = 0; i < eventCount_; ++i) {
+        if (!asksForScreenSwitch(events_[i])) continue;
+        events_[i].type = InputEvent::None;
+        if (info.toggleFullscreen) info.toggleFullscreen();
+    }
 }
 
 void GameState::updateServices(float dt, GameStateInfo& info) {
@@ -43,7 +56,9 @@ void GameState::updateServices(float dt, GameStateInfo& info) {
 }
 
 void GameState::drawFrame(GameStateInfo& info, bool withGui) {
-    const Camera camera = makeStandardCamera();
+    int32_t width = 0, height = 0;
+    core()->getSize(width, height);
+    const Camera camera = makeStandardCamera(ViewFit(width, height));
     core()->clear(kClearColor);
     drawUnderGui(info, camera);
     // The GUI's drawing flushes what the scene queued; without it the scene flushes alone.

@@ -22,8 +22,9 @@ class GameState : public TypedState<GameStateInfo> {
 protected:
     // Steps 1 to 6 of the frame, in order.
     void standardFrame(float dt, GameStateInfo& info);
-    // Step 1: the frame's input events into events().
-    void pollEvents();
+    // Step 1: the frame's input events into events(). F11 and Alt+Enter switch between
+    // full screen and a window here, in every state, and reach nothing else.
+    void pollEvents(GameStateInfo& info);
     // Steps 2 and 3: the music and the GUI; the GUI may take events (type None after).
     // Escape, or the window being closed, ends the game; M, when no window took it, mutes
     // the music or lets it play again.

@@ -57,7 +57,7 @@ bool PlayingState::enter(GameStateInfo& info) {
 
 GenericState* PlayingState::update(float dt, GameStateInfo& info) {
     const bool lostFocus = focusLost();
-    pollEvents();
+    pollEvents(info);
     // The GUI keeps its time, so that a slide still running when the last life goes
     // finishes; the finished game stands still, and the press timer stays at 0 while
     // the button is held.

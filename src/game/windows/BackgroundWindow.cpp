@@ -39,6 +39,10 @@ BackgroundWindow::BackgroundWindow(const WindowAttributes& attributes)
       mesh_(getResource<Mesh>("Meshes/Dice", "Mesh")),
       effect_(getResource<Shader>("Shaders/Cel", "Shader")),
       hexagons_(getResource<Texture>("Textures/hexagons", "Texture")) {
+    dealOut();
+}
+
+void BackgroundWindow::dealOut() {
     for (int attempt = 0; attempt < kMaxDeals; ++attempt) {
         if (deal()) break;
     }
@@ -116,6 +120,10 @@ void BackgroundWindow::draw(const Camera& camera, ScreenspaceRenderer& renderer,
                             const Vector2& parentAbsolute, Gui&) {
     Core* gl = core();
     if (!mesh_ || !effect_ || !gl) return drawPattern(renderer, aspect);
+    if (camera.aspect != aspect_) {
+        aspect_ = camera.aspect;
+        dealOut();
+    }
     scissorFromCorner(parentAbsolute + position() - size() * 0.5f);
     Shader& effect = *effect_;
     camera.apply(effect);

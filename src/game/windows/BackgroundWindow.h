@@ -35,7 +35,9 @@ public:
         float angle = 0.0f;
     };
 
-    // Deals the dice out at random over the view, no two too close, in a bounded time.
+    // Deals the dice out at random over the view, no two too close, in a bounded time;
+    // a camera of another width (a full screen wider than the view) deals them again
+    // over what it shows.
     explicit BackgroundWindow(const WindowAttributes& attributes);
 
     TiXmlElement& toXml(TiXmlElement& element) const override;
@@ -51,6 +53,8 @@ public:
     float time() const { return time_; }
 
 private:
+    // Deals until every die has a place, or gives up crowded.
+    void dealOut();
     // Places every die; false when one found no free place.
     bool deal();
     bool place(int32_t index);

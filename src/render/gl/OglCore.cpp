@@ -166,6 +166,12 @@ void OglCore::drawLine(const Vector4& from, const Vector4& to, const Color& colo
 
 void OglCore::present() { SDL_GL_SwapBuffers(); }
 
+void OglCore::resize(int32_t width, int32_t height) {
+    width_ = width;
+    height_ = height;
+    glViewport(0, 0, width_, height_);
+}
+
 void OglCore::getSize(int32_t& width, int32_t& height) const {
     width = width_;
     height = height_;

@@ -29,6 +29,10 @@ public:
     void present() override;
     void getSize(int32_t& width, int32_t& height) const override;
 
+    // The window now has this size (it went full screen or back); the context and
+    // everything made on it stay.
+    void resize(int32_t width, int32_t height);
+
 private:
     void* glContext_ = nullptr;
     void* display_ = nullptr;

@@ -9,6 +9,7 @@
 #include "render/Core.h"
 #include "render/VertexBuffer.h"
 #include "render/VertexFormat.h"
+#include "render/ViewFit.h"
 
 namespace nimbus {
 
@@ -30,10 +31,9 @@ const char* const kLayerTechniques[] = {"Blend", "Glow", "Behind"};
 }  // namespace
 
 OglScreenspaceRenderer::OglScreenspaceRenderer(Core& core, const Vector2& maxCorner, const Vector2& minCorner)
-    : core_(core) {
+    : core_(core), viewMin_(minCorner), viewMax_(maxCorner) {
     scale_ = Vector3(2.0f / (maxCorner.x - minCorner.x), 2.0f / (maxCorner.y - minCorner.y), 0.0f);
     offset_ = Vector3(1.0f - scale_.x * maxCorner.x, 1.0f - scale_.y * maxCorner.y, 0.0f);
-    core_.getSize(width_, height_);
     shader_ = getResource<Shader>("Shaders/ScreenSpace", "Shader");
     const VertexFormat format = screenVertexFormat();
     static_assert(sizeof(ScreenVertex) == 32, "screen vertices match the buffer stride");
@@ -63,8 +63,7 @@ void OglScreenspaceRenderer::popClipRect() {
 
 OglScreenspaceRenderer::ClipRect OglScreenspaceRenderer::currentClipRect() const {
     if (!clipStack_.empty()) return clipStack_.back();
-    return {(-1.0f - offset_.x) / scale_.x, (-1.0f - offset_.y) / scale_.y, (1.0f - offset_.x) / scale_.x,
-            (1.0f - offset_.y) / scale_.y};
+    return {viewMin_.x, viewMin_.y, viewMax_.x, viewMax_.y};
 }
 
 void OglScreenspaceRenderer::addQuad(const ScreenQuad& quad, const ResourceHandle<Texture>& texture,
@@ -97,14 +96,30 @@ void OglScreenspaceRenderer::queue(const ScreenQuad& quad, const ResourceHandle<
     ++batch.end;
 }
 
+OglScreenspaceRenderer::Mapping OglScreenspaceRenderer::windowMapping() const {
+    Mapping mapping;
+    core_.getSize(mapping.width, mapping.height);
+    Vector2 min, max;
+    ViewFit(mapping.width, mapping.height).windowExtent(viewMin_, viewMax_, min, max);
+    mapping.scale = Vector3(2.0f / (max.x - min.x), 2.0f / (max.y - min.y), 0.0f);
+    mapping.offset = Vector3(1.0f - mapping.scale.x * max.x, 1.0f - mapping.scale.y * max.y, 0.0f);
+    return mapping;
+}
+
 bool OglScreenspaceRenderer::scissorFor(const ClipRect& clip, Scissor& scissor) const {
+    return scissorIn(clip, windowMapping(), scissor);
+}
+
+bool OglScreenspaceRenderer::scissorIn(const ClipRect& clip, const Mapping& mapping, Scissor& scissor) {
     if (clip.minX >= clip.maxX || clip.minY >= clip.maxY) return false;
-    const float halfWidth = static_cast<float>(width_) * 0.5f;
-    const float halfHeight = static_cast<float>(height_) * 0.5f;
-    scissor.x = static_cast<int32_t>(std::floor((clip.minX * scale_.x + offset_.x + 1.0f) * halfWidth));
-    scissor.y = static_cast<int32_t>(std::floor((clip.minY * scale_.y + offset_.y + 1.0f) * halfHeight));
-    scissor.width = static_cast<int32_t>(std::ceil((clip.maxX - clip.minX) * scale_.x * halfWidth));
-    scissor.height = static_cast<int32_t>(std::ceil((clip.maxY - clip.minY) * scale_.y * halfHeight));
+    const float halfWidth = static_cast<float>(mapping.width) * 0.5f;
+    const float halfHeight = static_cast<float>(mapping.height) * 0.5f;
+    const Vector3& scale = mapping.scale;
+    const Vector3& offset = mapping.offset;
+    scissor.x = static_cast<int32_t>(std::floor((clip.minX * scale.x + offset.x + 1.0f) * halfWidth));
+    scissor.y = static_cast<int32_t>(std::floor((clip.minY * scale.y + offset.y + 1.0f) * halfHeight));
+    scissor.width = static_cast<int32_t>(std::ceil((clip.maxX - clip.minX) * scale.x * halfWidth));
+    scissor.height = static_cast<int32_t>(std::ceil((clip.maxY - clip.minY) * scale.y * halfHeight));
     return true;
 }
 
@@ -112,12 +127,13 @@ void OglScreenspaceRenderer::flush() {
     VertexBuffer* buffer = buffers_[current_];
     if (!buffer) return;
     buffer->unlock();
+    const Mapping mapping = windowMapping();
     glEnable(GL_SCISSOR_TEST);
     if (shader_) {
-        shader_->setVector("g_viewport_scale", scale_);
-        shader_->setVector("g_viewport_offset", offset_);
+        shader_->setVector("g_viewport_scale", mapping.scale);
+        shader_->setVector("g_viewport_offset", mapping.offset);
     }
-    for (const Batch& batch : batches_) drawBatch(batch);
+    for (const Batch& batch : batches_) drawBatch(batch, mapping);
     glDisable(GL_SCISSOR_TEST);
     batches_.clear();
     current_ = 1 - current_;
@@ -125,9 +141,12 @@ void OglScreenspaceRenderer::flush() {
     writePointer_ = buffer ? static_cast<ScreenQuad*>(buffer->lockForWrite()) : nullptr;
 }
 
-void OglScreenspaceRenderer::drawBatch(const Batch& batch) {
+void OglScreenspaceRenderer::drawBatch(const Batch& batch, const Mapping& mapping) {
+    Vector2 min(batch.clip.minX, batch.clip.minY), max(batch.clip.maxX, batch.clip.maxY);
+    if (batch.layer == Layer::kBehind)
+        ViewFit(mapping.width, mapping.height).reachWindow(viewMin_, viewMax_, min, max);
     Scissor box;
-    if (!scissorFor(batch.clip, box)) return;
+    if (!scissorIn({min.x, min.y, max.x, max.y}, mapping, box)) return;
     glScissor(box.x, box.y, box.width, box.height);
     if (!shader_) return;
     shader_->setTexture("g_diffuseTexture", batch.texture.get());

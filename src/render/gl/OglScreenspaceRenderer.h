@@ -20,6 +20,10 @@ class VertexBuffer;
 // rectangle. The buffers alternate between flushes, so the buffer being filled is never
 // the one the last flush handed to the driver. Draws through "Shaders/ScreenSpace"; when
 // that effect is missing, flushes draw nothing and report nothing.
+//
+// The view sits in the window as ViewFit places it, and quads stay inside it. Backdrops
+// alone reach past it: where a backdrop's clip rectangle meets an edge of the view, it
+// goes on to the window's edge, so a full screen of another shape shows no bare bands.
 class OglScreenspaceRenderer final : public ScreenspaceRenderer {
 public:
     static constexpr int32_t kQuadCapacity = 512;
@@ -59,13 +63,15 @@ public:
 
     // The clip rectangle quads are added under now: the top of the stack, else the view.
     ClipRect currentClipRect() const;
-    // The window pixels a clip rectangle covers; false for an empty rectangle.
+    // The window pixels a clip rectangle (GUI coordinates) covers; false for an empty
+    // rectangle.
     bool scissorFor(const ClipRect& clip, Scissor& scissor) const;
     // Batches and quads queued since the last flush.
     int32_t batchCount() const { return static_cast<int32_t>(batches_.size()); }
     int32_t quadCount() const { return batches_.empty() ? 0 : batches_.back().end; }
     // The buffer being filled: 0 or 1.
     int32_t currentBuffer() const { return current_; }
+    // What takes the view's GUI coordinates onto -1 to 1 across the view.
     const Vector3& scale() const { return scale_; }
     const Vector3& offset() const { return offset_; }
 
@@ -82,12 +88,22 @@ private:
         ClipRect clip;
     };
 
+    // GUI coordinates onto -1 to 1 across the whole window, of this size.
+    struct Mapping {
+        Vector3 scale;
+        Vector3 offset;
+        int32_t width = 0;
+        int32_t height = 0;
+    };
+
     void queue(const ScreenQuad& quad, const ResourceHandle<Texture>& texture, Layer layer);
-    void drawBatch(const Batch& batch);
+    void drawBatch(const Batch& batch, const Mapping& mapping);
+    Mapping windowMapping() const;
+    static bool scissorIn(const ClipRect& clip, const Mapping& mapping, Scissor& scissor);
 
     Core& core_;
-    int32_t width_ = 0;
-    int32_t height_ = 0;
+    Vector2 viewMin_;
+    Vector2 viewMax_;
     Vector3 scale_;
     Vector3 offset_;
     ResourceHandle<Shader> shader_;

@@ -136,6 +136,7 @@ TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
         } else {
             EXPECT_EQ(out.str() + err.str(), "");
             EXPECT_EQ(launch.fullscreen(), !c.window);
+            EXPECT_EQ(launch.screenChosen(), std::string(c.arguments).find("window") != std::string::npos);
             EXPECT_EQ(launch.symbols(), c.symbols);
             EXPECT_EQ(launch.dataDirectory(), says);
             EXPECT_EQ(launch.highScorePlace(), c.scores);

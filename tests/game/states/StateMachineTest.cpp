@@ -236,18 +236,21 @@ TEST_F(StateMachineTest, QuitEscapeAndClosingTheWindowEndTheLoop) {
     EXPECT_TRUE(app->quitRequested()) << "closing the window";
 }
 
-// The saved settings reach the menus and the sound at start; what the menus change is
-// applied and saved after the frame. Escape on the options screen leads back to the menu
-// instead of ending the game, and M mutes the music without touching its volume.
+// The saved settings choose the screen and reach the menus and the sound at start; what
+// the menus change is applied and saved after the frame. Escape on the options screen
+// leads back to the menu instead of ending the game, and M mutes the music without
+// touching its volume.
 TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAtOnce) {
-    data.write(SettingsFile::kFileName, "player_name = Saved\nmusic_volume = 20\n");
+    data.write(SettingsFile::kFileName, "player_name = Saved\nmusic_volume = 20\nfullscreen = off\n");
     data.write("Frontend/gui.xml", R"(<gui><windows>
         <window class="null" name="options" x="0" y="0" w="1" h="1" show="true"/>
       </windows><transitions>
         <transition condition="options_back"><action class="hide" target="options"/></transition>
       </transitions></gui>)");
-    app = std::make_unique<Application>(false, data.data());
+    app = std::make_unique<Application>(true, data.data());
+    app->followScreenSetting();
     ASSERT_TRUE(app->startUp());
+    EXPECT_FALSE(app->fullscreen()) << "the settings choose the screen";
     EXPECT_EQ(gui().getProperty(kPropertyPlayerName), "Saved");
     EXPECT_EQ(gui().getProperty(kPropertySymbols), "Off");
     EXPECT_EQ(info().music->volume(), 25);
@@ -274,6 +277,36 @@ TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAt
     frames(1);
     EXPECT_TRUE(app->quitRequested()) << "away from the options screen Escape still quits";
     showColorSymbols(false);
+}
+
+// F11 and Alt+Enter switch the screen in every state and the level in play goes on;
+// Enter alone belongs to the menus.
+TEST_F(StateMachineTest, F11AndAltEnterSwitchTheScreenAndTheLevelGoesOn) {
+    data.addLevel("1", kOneStepLevel);
+    boot();
+    settle();
+    // The press switches; the release that follows in a later frame does nothing more.
+    pushKey(SDL_KEYDOWN, SDLK_F11);
+    frames(1);
+    EXPECT_TRUE(app->fullscreen()) << "from the front end";
+    pushKey(SDL_KEYUP, SDLK_F11);
+    frames(1);
+    play();
+    const struct {
+        SDLKey key;
+        SDLMod modifiers;
+        bool fullscreen;
+    } presses[] = {{SDLK_RETURN, KMOD_NONE, true},
+                   {SDLK_RETURN, KMOD_LALT, false},
+                   {SDLK_F11, KMOD_NONE, true},
+                   {SDLK_RETURN, KMOD_RALT, false}};
+    for (const auto& press : presses) {
+        pushKey(SDL_KEYDOWN, press.key, 0, press.modifiers);
+        pushKey(SDL_KEYUP, press.key, 0, press.modifiers);
+        frames(1);
+        EXPECT_EQ(app->fullscreen(), press.fullscreen) << press.key << " with " << press.modifiers;
+    }
+    winLevel();
 }
 
 TEST_F(StateMachineTest, ALevelThatDoesNotLoadLeadsBackToTheFrontEnd) {

@@ -2,12 +2,15 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "core/math/Color.h"
 #include "game/windows/BackgroundWindow.h"
 #include "gui/Gui.h"
 #include "gui/SignalQueue.h"
+#include "render/Camera.h"
 #include "render/Core.h"
+#include "render/ViewFit.h"
 #include "render/gl/OglScreenspaceRenderer.h"
 #include "support/SceneTest.h"
 
@@ -112,3 +115,22 @@ TEST_F(BackgroundDrawing, OutlinesAreDarkerThanFaces) {
 }
 
 }  // namespace
+
+// A camera as wide as the view leaves the dice where they fall; a wider one, as a wide
+// full screen gives, deals them again over what it shows.
+TEST_F(BackgroundDrawing, OnlyACameraOfAnotherWidthDealsTheDiceAgain) {
+    BackgroundWindow window(fullScreen());
+    Gui gui(1024, 768);
+    OglScreenspaceRenderer renderer(*core_, Vector2(4.0f / 3, 1), Vector2(-4.0f / 3, -1));
+    const auto places = [&] {
+        std::vector<float> xz;
+        for (int i = 0; i < BackgroundWindow::kDiceCount; ++i)
+            xz.insert(xz.end(), {window.die(i).position.x, window.die(i).position.z});
+        return xz;
+    };
+    const std::vector<float> dealt = places();
+    window.draw(makeStandardCamera(), renderer, 4.0f / 3.0f, Vector2(), gui);
+    EXPECT_EQ(places(), dealt);
+    window.draw(makeStandardCamera(ViewFit(1600, 900)), renderer, 4.0f / 3.0f, Vector2(), gui);
+    EXPECT_NE(places(), dealt);
+}
