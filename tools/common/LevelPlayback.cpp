@@ -2,7 +2,7 @@
 
 #include "LevelCompiler.h"
 #include "LevelSource.h"
-#include "SolverTurns.h"
+#include "game/rules/SolverTurns.h"
 #include "core/Log.h"
 #include "sound/GameSound.h"
 

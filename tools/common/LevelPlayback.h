@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "SolutionReplay.h"
+#include "game/rules/SolutionReplay.h"
 #include "game/rules/GameImpl.h"
 #include "game/rules/PlayerStats.h"
 

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <vector>
 
-#include "LevelModel.h"
+#include "game/rules/LevelModel.h"
 #include "core/Log.h"
 
 namespace nimbus {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DieTurns.h"
+#include "game/rules/DieTurns.h"
 #include "game/rules/Board.h"
 
 namespace nimbus {

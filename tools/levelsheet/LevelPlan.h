@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "Image.h"
-#include "Solver.h"
+#include "game/rules/Solver.h"
 #include "game/rules/Board.h"
 
 namespace nimbus {

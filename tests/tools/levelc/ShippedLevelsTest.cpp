@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "LevelCompiler.h"
-#include "LevelReplay.h"
+#include "support/LevelReplay.h"
 #include "core/posix/PosixInArchive.h"
 #include "game/rules/BoardFactory.h"
 #include "game/rules/LevelList.h"

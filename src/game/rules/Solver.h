@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "LevelModel.h"
+#include "game/rules/LevelModel.h"
 
 namespace nimbus {
 

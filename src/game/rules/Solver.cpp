@@ -1,4 +1,4 @@
-#include "Solver.h"
+#include "game/rules/Solver.h"
 
 #include <algorithm>
 #include <deque>
@@ -7,7 +7,7 @@
 #include <tuple>
 #include <unordered_map>
 
-#include "SolverTurns.h"
+#include "game/rules/SolverTurns.h"
 
 namespace nimbus {
 

@@ -1,4 +1,4 @@
-#include "LevelModel.h"
+#include "game/rules/LevelModel.h"
 
 #include <algorithm>
 #include <limits>

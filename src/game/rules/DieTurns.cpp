@@ -1,4 +1,4 @@
-#include "DieTurns.h"
+#include "game/rules/DieTurns.h"
 
 #include <algorithm>
 

@@ -3,10 +3,13 @@
 #include <cstdint>
 #include <vector>
 
-#include "DieTurns.h"
 #include "game/rules/Board.h"
+#include "game/rules/DieTurns.h"
 
 namespace nimbus {
+
+// The game's update step, which the solver's timing follows.
+constexpr float kFrameSeconds = 1.0f / 60.0f;
 
 // The rules of a level as far as winning goes, frame by frame at a fixed step: the
 // board and die are the game's own (the board's colours, matching and falling, the
