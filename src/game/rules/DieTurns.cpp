@@ -51,4 +51,9 @@ DieTurns::DieTurns(float frame) {
         busyFrames_ = std::max(busyFrames_, countBusy(which, frame));
 }
 
+int DieTurns::orientationOf(const std::array<int32_t, 6>& faces) const {
+    const auto found = std::find(faces_.begin(), faces_.end(), faces);
+    return found == faces_.end() ? -1 : static_cast<int>(found - faces_.begin());
+}
+
 }  // namespace nimbus

@@ -22,6 +22,14 @@ LevelModel::State LevelModel::start() const {
     return state;
 }
 
+uint64_t LevelModel::takenOn(const Board& inPlay) const {
+    uint64_t taken = 0;
+    for (size_t i = 0; i < clockPickups_.size() && i < kMaxClockPickups; ++i) {
+        if (inPlay.tileAt(clockPickups_[i]).pickup == kPickupNone) taken |= uint64_t{1} << i;
+    }
+    return taken;
+}
+
 LevelModel::Outcome LevelModel::advance(State& state) const {
     float step = frame_;
     if (!state.queue.empty()) {

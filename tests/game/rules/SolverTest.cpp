@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "LevelSource.h"
+#include "game/rules/HintSearch.h"
 #include "game/rules/Solver.h"
+#include "game/rules/SolverTurns.h"
 #include "support/GameFixture.h"
 #include "support/LevelReplay.h"
 
@@ -118,6 +123,61 @@ TEST_F(SolverTest, ReversedClockRollWaitsUntilTheTileStandsAgain) {
     ASSERT_TRUE(s.winnable);
     EXPECT_EQ(std::vector<int>(8, 1), turns(s));
     for (size_t i = 0; i < s.steps.size(); ++i) EXPECT_EQ(i == 6, s.steps[i].waitFrames > 0) << "step " << i;
+}
+
+// The hint, asked for at the start and then after every move it named and the game
+// took, while the die still turns: a level is won in as many moves as its shortest line has, so
+// each hint named a move of a shortest line from where the game stood.
+class HintSearchTest : public GameFixture {
+protected:
+    HintSearch::Status ask() {
+        hint_.reset();
+        EXPECT_TRUE(hint_.start(*game));
+        for (int i = 0; i < 10000 && hint_.status() == HintSearch::Status::kSearching; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return hint_.status();
+    }
+    void frames(int count) {
+        for (int i = 0; i < count && !game->levelComplete(); ++i) game->update(kFrameSeconds);
+    }
+
+    HintSearch hint_;
+};
+
+TEST_F(HintSearchTest, FollowingTheHintsWinsInTheFewestMoves) {
+    const std::string levels[] = {
+        grid("tiles", "k S r G k"),
+        kLongCorridor + grid("falls", "- - - - - - - - 1 -") + grid("pickups", ". . . . . . . r . ."),
+        kBridge + grid("pickups", ". . s . . . . . . ."),
+    };
+    for (const std::string& level : levels) {
+        const Board b = board(level);
+        const LevelModel model(b, kFrameSeconds);
+        const size_t shortest = Solver(model).search().steps.size();
+        start(b);
+        size_t moves = 0;
+        for (HintSearch::Status status = ask(); status == HintSearch::Status::kFound && moves <= shortest;
+             ++moves) {
+            const SolutionStep move = hint_.move();
+            while (game->die().busy()) frames(1);
+            frames(move.waitFrames);
+            EXPECT_TRUE(game->execute(GameCommand(kSolverTurns[move.turn].command)));
+            status = ask();  // while the die still turns
+        }
+        frames(1);
+        EXPECT_TRUE(game->levelComplete()) << level;
+        EXPECT_EQ(shortest, moves) << level;
+        EXPECT_EQ(0, refusedRolls(sounds)) << level;
+    }
+}
+
+// Crumbling tiles 1, 2 and 3 fall at 2, 4 and 6 s, and the three rolls take 1.35 s: at
+// the start there is a win; after standing 3 s there is none.
+TEST_F(HintSearchTest, ReportsNoWinOnceTheWayHasFallen) {
+    start(board(grid("tiles", "k S w w w G") + grid("falls", "- - 1 2 3 -")));
+    EXPECT_EQ(HintSearch::Status::kFound, ask());
+    frames(180);
+    EXPECT_EQ(HintSearch::Status::kNoWin, ask());
 }
 
 }  // namespace
