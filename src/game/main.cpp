@@ -7,6 +7,7 @@
 #include "core/memory/MemoryManager.h"
 #include "game/Application.h"
 #include "game/GameLaunch.h"
+#include "game/rules/HintSearch.h"
 
 using nimbus::Application;
 using nimbus::GameLaunch;
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     // The application shuts the windowing library down once it started it; a start that
     // failed earlier may still have touched it.
     SDL_Quit();
+    nimbus::HintSearch::awaitWorkers();
     delete nimbus::Log::setInstance(nullptr);
     nimbus::shutdownMemoryManager();
     return started ? 0 : 1;

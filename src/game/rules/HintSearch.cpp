@@ -1,6 +1,7 @@
 #include "game/rules/HintSearch.h"
 
 #include <atomic>
+#include <chrono>
 
 #include "game/rules/GameImpl.h"
 #include "game/rules/TimedClockAction.h"
@@ -8,6 +9,9 @@
 namespace nimbus {
 
 namespace {
+
+// Workers still running, those left to finish on their own among them.
+std::atomic<int> gWorkers{0};
 
 // The board's tiles without its drawing resources, whose handles count their holders
 // and so must not be copied or released off the main thread.
@@ -48,7 +52,7 @@ HintSearch::~HintSearch() { reset(); }
 
 bool HintSearch::start(const GameImpl& game) {
     if (status_ != Status::kIdle || !game.loaded()) return false;
-    job_ = std::make_unique<Job>(game);
+    job_ = std::make_shared<Job>(game);
     LevelModel::State& from = job_->from;
     from.position = game.dieCell();
     from.orientation = job_->model.turns().orientationOf(game.die().state().faces);
@@ -63,10 +67,11 @@ bool HintSearch::start(const GameImpl& game) {
         return true;
     }
     status_ = Status::kSearching;
-    Job* job = job_.get();
-    worker_ = std::thread([job] {
+    gWorkers.fetch_add(1);
+    worker_ = std::thread([job = job_] {
         job->solution = Solver(job->model, kStateLimit).search(job->from, &job->stop);
         job->done.store(true, std::memory_order_release);
+        gWorkers.fetch_sub(1);
     });
     return true;
 }
@@ -87,12 +92,18 @@ const SolutionStep& HintSearch::move() const { return job_->solution.steps.front
 const DiceState& HintSearch::from() const { return job_->die; }
 
 void HintSearch::reset() {
+    // A search told to stop still frees what it built, which may take a while: it is
+    // left to finish on its own with its share of the job.
     if (worker_.joinable()) {
         job_->stop.store(true, std::memory_order_relaxed);
-        worker_.join();
+        worker_.detach();
     }
     job_.reset();
     status_ = Status::kIdle;
+}
+
+void HintSearch::awaitWorkers() {
+    while (gWorkers.load() > 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 }  // namespace nimbus

@@ -15,8 +15,8 @@ class GameImpl;
 // worker thread so that no frame waits for it. The worker is handed copies made here
 // (the tiles of the board in play, the solver's model of them, the die's cell and
 // orientation, the clock, the pick-ups taken and the clock effects running) and never
-// touches the game. A search still running when the level ends is told to stop and
-// joined, which takes no longer than one step of it.
+// touches the game. A search still running when the level ends is told to stop and left
+// to finish on its own; the program waits for such searches before it ends.
 class HintSearch {
 public:
     enum class Status { kIdle, kSearching, kFound, kNoWin, kGaveUp };
@@ -40,11 +40,14 @@ public:
     const DiceState& from() const;
     // Stops a running search and forgets the answer: idle again.
     void reset();
+    // Waits until every search left to finish has finished; called before the program
+    // ends, so that none outlives the memory manager.
+    static void awaitWorkers();
 
 private:
     struct Job;
 
-    std::unique_ptr<Job> job_;
+    std::shared_ptr<Job> job_;  // shared with the worker
     std::thread worker_;
     Status status_ = Status::kIdle;
 };
