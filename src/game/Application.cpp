@@ -323,6 +323,7 @@ bool Application::startStates() {
     info_->screenRenderer = screenRenderer_.get();
     info_->gui = gui_.get();
     info_->levelNames = levelNames_;
+    info_->demoAfterSeconds = demoAfterSeconds_;
     state_ = std::make_unique<FrontendState>();
     state_->enter(info_.get());
     return true;

@@ -4,9 +4,13 @@
 
 namespace nimbus {
 
+// Seconds left alone on the menu before the demo plays, unless the command line says.
+constexpr float kDefaultDemoAfterSeconds = 30.0f;
+
 // What the player asked for when starting the game:
 //
-//   nimbus [--window | --fullscreen] [--data DIR]      nimbus --help | --version
+//   nimbus [--window | --fullscreen] [--data DIR] [--demo-after SECONDS]
+//   nimbus --help | --version
 //
 // "-window", the game's first spelling, still gives a window; "--data=DIR" works too.
 // Every option is one row of a table that also writes the usage text.
@@ -17,6 +21,8 @@ struct CommandLine {
     bool fullscreen = true;
     // The folder given with --data; empty when none was.
     std::string dataDirectory;
+    // Seconds left alone on the menu before the demo plays.
+    float demoAfterSeconds = kDefaultDemoAfterSeconds;
     // Why the arguments were refused, naming the one at fault.
     std::string problem;
 

@@ -36,6 +36,7 @@ public:
     bool fullscreen() const { return commandLine_.fullscreen; }
     const std::string& dataDirectory() const { return dataDirectory_; }
     HighScorePlace highScorePlace() const { return highScorePlace_; }
+    float demoAfterSeconds() const { return commandLine_.demoAfterSeconds; }
 
     // The directory of the running program.
     static std::string executableDirectory();

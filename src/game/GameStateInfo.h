@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "game/CommandLine.h"
 #include "game/rules/HighScoreList.h"
 #include "game/rules/PlayerStats.h"
 
@@ -32,6 +33,8 @@ struct GameStateInfo {
     // The score when the level being played began, for the level's own score.
     int32_t levelStartScore = 0;
     HighScoreList highScores;
+    // Seconds the front end waits, left alone, before it shows a demo.
+    float demoAfterSeconds = kDefaultDemoAfterSeconds;
 };
 
 }  // namespace nimbus

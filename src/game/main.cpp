@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
     nimbus::initLog();
     auto* application = new Application(launch.fullscreen(), launch.dataDirectory(), launch.highScorePlace());
     Application::setInstance(application);
+    application->setDemoAfter(launch.demoAfterSeconds());
     const bool started = application->run();
     Application::setInstance(nullptr);
     delete application;

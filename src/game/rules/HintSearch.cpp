@@ -87,7 +87,7 @@ HintSearch::Status HintSearch::status() {
     return status_;
 }
 
-const SolutionStep& HintSearch::move() const { return job_->solution.steps.front(); }
+const Solution& HintSearch::solution() const { return job_->solution; }
 
 const DiceState& HintSearch::from() const { return job_->die; }
 

@@ -11,8 +11,8 @@ namespace nimbus {
 
 class GameImpl;
 
-// The first move of a shortest win from where a level in play stands, searched on a
-// worker thread so that no frame waits for it. The worker is handed copies made here
+// A shortest win from where a level in play stands (its first move is the hint), searched
+// on a worker thread so that no frame waits for it. The worker is handed copies made here
 // (the tiles of the board in play, the solver's model of them, the die's cell and
 // orientation, the clock, the pick-ups taken and the clock effects running) and never
 // touches the game. A search still running when the level ends is told to stop and left
@@ -34,8 +34,9 @@ public:
     bool start(const GameImpl& game);
     // Where the search is, looked up without waiting.
     Status status();
-    // The move found (kFound): stand so many frames, then turn (DieTurns numbering).
-    const SolutionStep& move() const;
+    // The shortest win found (kFound): its first step is the hint, to stand so many
+    // frames and then turn (DieTurns numbering).
+    const Solution& solution() const;
     // The die the search set out from, to tell when the player has moved on.
     const DiceState& from() const;
     // Stops a running search and forgets the answer: idle again.

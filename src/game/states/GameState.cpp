@@ -1,5 +1,7 @@
 #include "game/states/GameState.h"
 
+#include <cstdio>
+
 #include "core/math/Color.h"
 #include "game/rules/GameImpl.h"
 #include "game/scene/GameScene.h"
@@ -66,5 +68,11 @@ bool GameState::exitTo(const Gui& gui, const char* state) {
 }
 
 void GameState::clearExit(Gui& gui) { gui.setProperty(kPropertyExitToState, ""); }
+
+void GameState::publishScore(Gui& gui, int32_t score) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", static_cast<int>(score));
+    gui.setProperty(kPropertyScore, text);
+}
 
 }  // namespace nimbus

@@ -3,7 +3,6 @@
 #include <SDL/SDL.h>
 
 #include <cctype>
-#include <cstdio>
 #include <string>
 
 #include "core/math/Color.h"
@@ -80,9 +79,7 @@ GenericState* PlayingState::update(float dt, GameStateInfo& info) {
     updateHint(dt, hintAsked(events(), eventCount()));
 
     Gui& gui = *info.gui;
-    char score[16];
-    std::snprintf(score, sizeof score, "%d", static_cast<int>(info.stats->score));
-    gui.setProperty(kPropertyScore, score);
+    publishScore(gui, info.stats->score);
     if (info.stats->lives == 0) {
         gameOver_ = true;
         game_->setPaused(true);
@@ -137,7 +134,7 @@ void PlayingState::showHint(HintSearch::Status status) {
         return;
     }
     game_->takePoints(GameImpl::kHintCost);
-    const SolutionStep& move = hint_.move();
+    const SolutionStep& move = hint_.solution().steps.front();
     if (move.turn < 4) {
         game_->setHintedRoll(move.turn);
         if (move.waitFrames > 0) game_->announce("Wait a moment, then roll");

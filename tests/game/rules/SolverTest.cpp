@@ -158,7 +158,7 @@ TEST_F(HintSearchTest, FollowingTheHintsWinsInTheFewestMoves) {
         size_t moves = 0;
         for (HintSearch::Status status = ask(); status == HintSearch::Status::kFound && moves <= shortest;
              ++moves) {
-            const SolutionStep move = hint_.move();
+            const SolutionStep move = hint_.solution().steps.front();
             while (game->die().busy()) frames(1);
             frames(move.waitFrames);
             EXPECT_TRUE(game->execute(GameCommand(kSolverTurns[move.turn].command)));
