@@ -49,6 +49,8 @@ std::unique_ptr<Application>& game() {
 Application* startedGame() {
     if (!game()) {
         game() = std::make_unique<Application>(false, NIMBUS_DATA_DIR);
+        // No demo takes over the front end, however long the measures run.
+        game()->setDemoAfter(1e9f);
         if (!game()->startUp()) game().reset();
     }
     return game().get();
