@@ -60,10 +60,16 @@ GenericState* DemoState::update(float dt, GameStateInfo& info) {
         over_ = true;
         gui.pushSignal(kSignalToMenu);
     }
+    // As when the player leaves a game for the menu: once the menu has asked for the
+    // front end, the game view goes.
+    if (over_ && !hiding_ && exitTo(gui, kStateFrontend)) {
+        hiding_ = true;
+        gui.pushSignal(kSignalHideGame);
+    }
     publishScore(gui, stats_.score);
     drawFrame(info, true);
     const Window* view = gui.findWindow(kWindowGame);
-    if (!over_ || (view && view->visible())) return this;
+    if (!hiding_ || (view && view->visible())) return this;
     clearExit(gui);
     return new FrontendState;
 }

@@ -23,8 +23,8 @@ class GameImpl;
 // The solution is played at the solver's fixed step, as many steps a frame as the real
 // time allows. Any key or click, the level won, or the solution running out of step with
 // the game (a life lost, or no goal by the time it should be reached) ends the demo: the
-// GUI document's transitions take the game view away and bring the menus back, and then
-// the front end takes over.
+// GUI document's transitions bring the menus back and take the game view away, as when
+// the player leaves a game for the menu, and then the front end takes over.
 class DemoState : public GameState, private ReplayTarget {
 public:
     // Picks the level and starts the search.
@@ -59,7 +59,8 @@ private:
     float pending_ = 0.0f;  // real seconds not yet played
     int framesLeft_ = 0;
     bool outOfStep_ = false;
-    bool over_ = false;  // the view is being taken away
+    bool over_ = false;    // the menu is asked back
+    bool hiding_ = false;  // the view is being taken away
     ResourceHandle<BitmapFont> font_;
     ViewCaption caption_;
 };
