@@ -5,7 +5,9 @@
 // blended quad, what filling the screen costs under a software renderer). The bare frame
 // is measured a second time paced as the game's loop paces it, which is what the loop
 // allows where presenting does not wait for the display. Steady frames report the heap
-// allocations of a frame, which must be none.
+// allocations of a frame, which must be none. The playing frame is measured a second
+// time with a hint search always running on its worker thread (started again as soon as
+// one ends), which the frame must not wait for; its allocation count holds the worker's.
 #include <benchmark/benchmark.h>
 
 #include <functional>
@@ -19,7 +21,9 @@
 #include "game/Application.h"
 #include "game/FramePacer.h"
 #include "game/GameStateInfo.h"
+#include "game/rules/HintSearch.h"
 #include "game/states/GenericState.h"
+#include "game/states/PlayingState.h"
 #include "gui/EditableGui.h"
 #include "gui/GuiNames.h"
 #include "gui/windows/Quads.h"
@@ -45,6 +49,8 @@ std::unique_ptr<Application>& game() {
 Application* startedGame() {
     if (!game()) {
         game() = std::make_unique<Application>(false, NIMBUS_DATA_DIR);
+        // No demo takes over the front end, however long the measures run.
+        game()->setDemoAfter(1e9f);
         if (!game()->startUp()) game().reset();
     }
     return game().get();
@@ -150,5 +156,32 @@ void playingFrameLevel20(benchmark::State& state) {
     if (std::string(application->state()->name()) != "PlayingState") state.SkipWithError("left the level");
 }
 BENCHMARK(playingFrameLevel20)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+
+void playingFrameLevel20WithHintSearch(benchmark::State& state) {
+    Application* application = startedGame();
+    if (!application) return state.SkipWithError("the game does not start");
+    auto* playing = dynamic_cast<PlayingState*>(application->state());
+    if (!playing) return state.SkipWithError("not playing; run after playingFrameLevel20");
+    HintSearch& hint = playing->hint();
+    // The die is left standing and loses a life whenever its tile falls; the game must
+    // not end under the measure.
+    int32_t& lives = application->stateInfo()->stats->lives;
+    double searching = 0.0;
+    measureFrames(
+        state,
+        [&] {
+            lives = 3;
+            application->frame(kStep);
+            if (hint.status() == HintSearch::Status::kSearching) {
+                searching += 1.0;
+                return;
+            }
+            hint.reset();
+            hint.start(*playing->game());
+        },
+        1);
+    state.counters["frames searching"] = searching / static_cast<double>(state.iterations());
+}
+BENCHMARK(playingFrameLevel20WithHintSearch)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "game/CommandLine.h"
 #include "game/HighScoreFile.h"
 #include "game/Settings.h"
 #include "game/SettingsFile.h"
@@ -76,6 +77,8 @@ public:
     void followScreenSetting() { screenFromSettings_ = true; }
 
     bool quitRequested() const;
+    // Seconds the front end waits, left alone, before its demo; before run().
+    void setDemoAfter(float seconds) { demoAfterSeconds_ = seconds; }
     GameStateInfo* stateInfo() { return info_.get(); }
     GenericState* state() { return state_.get(); }
     EditableGui* gui() { return gui_.get(); }
@@ -139,6 +142,7 @@ private:
     std::unique_ptr<EditableGui> gui_;
     std::unique_ptr<GenericState> state_;
     std::unique_ptr<GameStateInfo> info_;
+    float demoAfterSeconds_ = kDefaultDemoAfterSeconds;
     int stepsStarted_ = 0;
     const char* failedStep_ = nullptr;
 };

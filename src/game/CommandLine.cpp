@@ -1,6 +1,7 @@
 #include "game/CommandLine.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace nimbus {
 
@@ -31,6 +32,17 @@ const Option kOptions[] = {
      [](CommandLine& line, const std::string& value) { line.dataDirectory = value; }},
     {"--symbols", nullptr, nullptr, "mark each die colour with its own symbol",
      [](CommandLine& line, const std::string&) { line.symbols = true; }},
+    {"--demo-after", nullptr, "SECONDS", "show the demo after SECONDS left alone on the menu (30)",
+     [](CommandLine& line, const std::string& value) {
+         char* end = nullptr;
+         const float seconds = std::strtof(value.c_str(), &end);
+         if (*end != '\0' || !(seconds >= 0.0f)) {
+             line.request = CommandLine::Request::Refused;
+             line.problem = "--demo-after needs a number of seconds, not '" + value + "'";
+             return;
+         }
+         line.demoAfterSeconds = seconds;
+     }},
     {"--help", "-h", nullptr, "show this help and quit",
      [](CommandLine& line, const std::string&) { line.request = CommandLine::Request::Help; }},
     {"--version", nullptr, nullptr, "show the version and quit",

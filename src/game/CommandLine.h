@@ -4,9 +4,13 @@
 
 namespace nimbus {
 
+// Seconds left alone on the menu before the demo plays, unless the command line says.
+constexpr float kDefaultDemoAfterSeconds = 30.0f;
+
 // What the player asked for when starting the game:
 //
-//   nimbus [--window | --fullscreen] [--data DIR] [--symbols]      nimbus --help | --version
+//   nimbus [--window | --fullscreen] [--data DIR] [--symbols] [--demo-after SECONDS]
+//   nimbus --help | --version
 //
 // "-window", the game's first spelling, still gives a window; "--data=DIR" works too.
 // Every option is one row of a table that also writes the usage text.
@@ -21,6 +25,8 @@ struct CommandLine {
     bool symbols = false;
     // The folder given with --data; empty when none was.
     std::string dataDirectory;
+    // Seconds left alone on the menu before the demo plays.
+    float demoAfterSeconds = kDefaultDemoAfterSeconds;
     // Why the arguments were refused, naming the one at fault.
     std::string problem;
 

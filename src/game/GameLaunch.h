@@ -38,6 +38,7 @@ public:
     bool symbols() const { return commandLine_.symbols; }
     const std::string& dataDirectory() const { return dataDirectory_; }
     HighScorePlace highScorePlace() const { return highScorePlace_; }
+    float demoAfterSeconds() const { return commandLine_.demoAfterSeconds; }
 
     // The directory of the running program.
     static std::string executableDirectory();

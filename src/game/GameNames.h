@@ -15,5 +15,13 @@ constexpr const char* kGameOverText = "Game Over";
 constexpr const char* kGameOverHint = "Click or press Enter";
 constexpr const char* kPausedText = "Paused";
 constexpr const char* kPausedHint = "Press Space to play on";
+constexpr const char* kDemoText = "Demo";
+constexpr const char* kDemoHint = "Press any key";
+
+// The GUI document's signals that the menu's Play and the game's Menu buttons push: the
+// demo moves the menus away and back with them. And the window the menus stand in.
+constexpr const char* kSignalPlay = "play";
+constexpr const char* kSignalToMenu = "to_menu";
+constexpr const char* kWindowMenu = "menu";
 
 }  // namespace nimbus

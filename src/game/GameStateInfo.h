@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/Settings.h"
+#include "game/CommandLine.h"
 #include "game/rules/HighScoreList.h"
 #include "game/rules/PlayerStats.h"
 
@@ -39,6 +40,8 @@ struct GameStateInfo {
     // What the player chose, as last taken from the menus; the application saves it
     // whenever it changes.
     Settings settings;
+    // Seconds the front end waits, left alone, before it shows a demo.
+    float demoAfterSeconds = kDefaultDemoAfterSeconds;
 };
 
 }  // namespace nimbus

@@ -8,6 +8,7 @@
 #include "game/Application.h"
 #include "game/GameLaunch.h"
 #include "game/scene/ColorSymbols.h"
+#include "game/rules/HintSearch.h"
 
 using nimbus::Application;
 using nimbus::GameLaunch;
@@ -21,12 +22,14 @@ int main(int argc, char** argv) {
     auto* application = new Application(launch.fullscreen(), launch.dataDirectory(), launch.highScorePlace());
     if (!launch.screenChosen()) application->followScreenSetting();
     Application::setInstance(application);
+    application->setDemoAfter(launch.demoAfterSeconds());
     const bool started = application->run();
     Application::setInstance(nullptr);
     delete application;
     // The application shuts the windowing library down once it started it; a start that
     // failed earlier may still have touched it.
     SDL_Quit();
+    nimbus::HintSearch::awaitWorkers();
     delete nimbus::Log::setInstance(nullptr);
     nimbus::shutdownMemoryManager();
     return started ? 0 : 1;

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "Desktop.h"
 #include "GameInstall.h"
@@ -13,6 +14,15 @@
 using namespace player;
 
 namespace {
+
+// A grid of pixels over the whole screen.
+std::vector<unsigned> screenSample(Desktop& desktop) {
+    std::vector<unsigned> pixels;
+    for (float y = -0.9f; y < 1.0f; y += 0.2f) {
+        for (float x = -1.2f; x < 1.3f; x += 0.2f) pixels.push_back(desktop.pixel(x, y));
+    }
+    return pixels;
+}
 
 // The processor time the process has used, all its threads together.
 double cpuSeconds(pid_t pid) {
@@ -46,4 +56,24 @@ TEST(Idle, AMinimisedGameRestsAndComesBackWhenRestored) {
     EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "not drawn again once restored";
     game.signal(SIGTERM);
     EXPECT_EQ(game.waitForExit(kWait), 0);
+}
+
+// Left alone on the menu, the game plays a level by itself behind it: the menu goes, the
+// board moves, and a key brings the menu back.
+TEST(Idle, TheMenuLeftAloneShowsTheDemoUntilAKeyIsPressed) {
+    if (!std::filesystem::exists(NIMBUS_DATA_DIR "/Frontend/gui.xml")) GTEST_SKIP() << "no data built here";
+    Desktop desktop;
+    ASSERT_TRUE(desktop.ready());
+    GameInstall game;
+    ASSERT_TRUE(game.start(desktop.name(), {"--demo-after", "2"}));
+    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "no front end";
+    ASSERT_TRUE(waitFor(3 * kWait, [&] { return !frontEndShown(desktop); })) << "no demo";
+    usleep(kSlide);
+    const std::vector<unsigned> before = screenSample(desktop);
+    EXPECT_TRUE(waitFor(kWait, [&] { return screenSample(desktop) != before; })) << "the board stands still";
+    desktop.key("space");
+    EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "the menu does not come back";
+    game.signal(SIGTERM);
+    EXPECT_EQ(game.waitForExit(kWait), 0);
+    EXPECT_EQ(game.output().find("Error"), std::string::npos) << game.output();
 }

@@ -2,8 +2,8 @@
 
 #include "LevelCompiler.h"
 #include "LevelSource.h"
-#include "SolverTurns.h"
 #include "core/Log.h"
+#include "game/rules/SolverTurns.h"
 #include "sound/GameSound.h"
 
 namespace nimbus {

@@ -3,9 +3,9 @@
 #include <memory>
 #include <string>
 
-#include "SolutionReplay.h"
 #include "game/rules/GameImpl.h"
 #include "game/rules/PlayerStats.h"
+#include "game/rules/SolutionReplay.h"
 
 namespace nimbus {
 

@@ -3,12 +3,9 @@
 #include <string>
 
 #include "LevelSource.h"
-#include "Solver.h"
+#include "game/rules/Solver.h"
 
 namespace nimbus {
-
-// The game's update step, which the solver's timing follows.
-constexpr float kFrameSeconds = 1.0f / 60.0f;
 
 // False, reported under `name`, when the die can be stranded in the level (see canStrand).
 bool checkStranding(const std::string& name, const LevelSource& level);

@@ -6,8 +6,8 @@
 #include <sstream>
 #include <vector>
 
-#include "LevelModel.h"
 #include "core/Log.h"
+#include "game/rules/LevelModel.h"
 
 namespace nimbus {
 

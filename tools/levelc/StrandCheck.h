@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DieTurns.h"
 #include "game/rules/Board.h"
+#include "game/rules/DieTurns.h"
 
 namespace nimbus {
 

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "Image.h"
-#include "Solver.h"
 #include "game/rules/Board.h"
+#include "game/rules/Solver.h"
 
 namespace nimbus {
 

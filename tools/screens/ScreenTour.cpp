@@ -11,11 +11,11 @@
 #include "FrameCapture.h"
 #include "LevelCompiler.h"
 #include "LevelSource.h"
-#include "SolutionReplay.h"
-#include "SolverTurns.h"
 #include "WindowPixel.h"
 #include "game/Application.h"
 #include "game/GameStateInfo.h"
+#include "game/rules/SolutionReplay.h"
+#include "game/rules/SolverTurns.h"
 #include "gui/EditableGui.h"
 #include "render/ViewSize.h"
 

@@ -42,7 +42,7 @@ GameInstall::~GameInstall() {
     fs::remove_all(root_, error);
 }
 
-bool GameInstall::start(const std::string& display) {
+bool GameInstall::start(const std::string& display, const std::vector<std::string>& options) {
     game_ = fork();
     if (game_ == 0) {
         setenv("DISPLAY", display.c_str(), 1);
@@ -54,7 +54,10 @@ bool GameInstall::start(const std::string& display) {
         dup2(log, 1);
         dup2(log, 2);
         if (chdir(root_.c_str()) != 0) _exit(126);
-        execl(program_.c_str(), program_.c_str(), "-window", static_cast<char*>(nullptr));
+        std::vector<char*> arguments{const_cast<char*>(program_.c_str()), const_cast<char*>("-window")};
+        for (const std::string& option : options) arguments.push_back(const_cast<char*>(option.c_str()));
+        arguments.push_back(nullptr);
+        execv(program_.c_str(), arguments.data());
         _exit(127);
     }
     return game_ > 0;

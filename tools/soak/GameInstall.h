@@ -3,6 +3,7 @@
 #include <sys/types.h>
 
 #include <string>
+#include <vector>
 
 // A copy of the game made for one test: the executable, and a Data folder beside it that
 // points at the built data but is a folder of its own, so the high-score file the game
@@ -29,8 +30,9 @@ public:
     // What the game has written to its standard output and error so far.
     std::string output() const;
 
-    // Starts the game with "-window"; false when it cannot be started.
-    bool start(const std::string& display);
+    // Starts the game with "-window" and the options given; false when it cannot be
+    // started.
+    bool start(const std::string& display, const std::vector<std::string>& options = {});
     // Waits at most the seconds given for the game to end; its exit code, or -1 when it
     // is still running or did not exit normally. A game still running when the install
     // goes is killed.

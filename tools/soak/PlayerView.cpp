@@ -8,8 +8,8 @@
 #include "Desktop.h"
 #include "LevelCompiler.h"
 #include "LevelSource.h"
-#include "SolutionReplay.h"
-#include "SolverTurns.h"
+#include "game/rules/SolutionReplay.h"
+#include "game/rules/SolverTurns.h"
 
 namespace player {
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <new>
 
 namespace nimbus {
@@ -10,6 +11,8 @@ namespace nimbus {
 namespace {
 
 MemoryManager* gManager = nullptr;
+// The game's hint search allocates on a worker thread; the tracker's map is shared.
+std::mutex gLock;
 constexpr size_t kGuardSize = 4;
 
 char* copyTag(const char* tag) {
@@ -53,6 +56,7 @@ void* MemoryManager::allocate(size_t size, size_t alignment, const char* file, i
     writeWord(begin + size, kGuard);
 
     AllocationRecord record;
+    const std::lock_guard<std::mutex> hold(gLock);
     record.begin = begin;
     record.end = begin + size;
     record.file = file;
@@ -66,10 +70,12 @@ void* MemoryManager::allocate(size_t size, size_t alignment, const char* file, i
 
 void MemoryManager::release(void* pointer) {
     if (!pointer) return;
+    std::unique_lock<std::mutex> hold(gLock);
     const AllocationRecord* found = tracker_.find(pointer);
     if (!found) return;  // not ours: freeing it would be worse than keeping it
     const AllocationRecord record = *found;
     tracker_.remove(pointer);
+    hold.unlock();
     const bool intact = !(record.flags & AllocationRecord::Guarded) ||
                         (readWord(record.begin - kGuardSize) == kGuard && readWord(record.end) == kGuard);
     std::free(record.block);

@@ -10,7 +10,8 @@ namespace nimbus {
 // is aligned (16 bytes or more), fenced by a guard word on each side and recorded with
 // its source location and a sequence number; a release checks both guards, reports
 // "Memory from file(line)" on standard error when one changed, and frees the block all
-// the same. Single-threaded; created by the first allocation, shut down last.
+// the same. Blocks may be made and released on any thread; created by the first
+// allocation (before any second thread starts), shut down last.
 class MemoryManager {
 public:
     static constexpr unsigned kGuard = 0x0DF0ADBAu;

@@ -175,6 +175,16 @@ void GameImpl::spawnChangeTexts(int32_t oldScore, int32_t oldMultiplier) {
     }
 }
 
+void GameImpl::takePoints(int32_t points) {
+    const int32_t taken = std::min(points, stats_->score);
+    stats_->score -= taken;
+    if (taken > 0) texts_.spawn("-" + std::to_string(taken), 2.0f, overDie(1.5f), {0.0f, 0.2f}, 1.0f);
+}
+
+void GameImpl::announce(const std::string& text) {
+    texts_.spawn(text, 3.0f, overDie(2.0f), {0.0f, 0.1f}, 1.0f);
+}
+
 Vector3 GameImpl::overDie(float height) const {
     const Position p = die_->position();
     return {p.x + 0.5f, height, p.y + 0.5f};

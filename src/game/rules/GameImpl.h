@@ -42,6 +42,9 @@ struct PlayerStats;
 // `update` does nothing, and the caller should refuse to play it.
 class GameImpl : public Game {
 public:
+    // What a hint costs: a quarter of what reaching the goal scores.
+    static constexpr int32_t kHintCost = 250;
+
     // Plays through `sound` (owned; a recorder in tests) on a copy of `loadedBoard`,
     // which may be null for a level that did not load. `stats` is not owned and must
     // outlive the game.
@@ -82,6 +85,15 @@ public:
     const std::deque<std::unique_ptr<GameAction>>& actions() const { return actions_; }
     const FloatingTextList& floatingTexts() const { return texts_; }
 
+    // Takes points off the score (never below 0) and shows the loss over the die, as a
+    // gain is shown.
+    void takePoints(int32_t points);
+    // A line of text rising over the die for a few seconds.
+    void announce(const std::string& text);
+    // The roll a hint points out, drawn over the other arrows; -1 for none.
+    Direction hintedRoll() const { return hintedRoll_; }
+    void setHintedRoll(Direction direction) { hintedRoll_ = direction; }
+
     // Drawing resources, and the camera the scene was last drawn through (identity
     // before the first frame), which pointer picking reads.
     const ResourceHandle<Texture>& backdrop() const { return backdrop_; }
@@ -111,6 +123,7 @@ private:
     bool paused_ = false;
     bool hidden_ = false;
     bool complete_ = false;
+    Direction hintedRoll_ = -1;
     std::deque<std::unique_ptr<GameAction>> actions_;
     FloatingTextList texts_;
     ResourceHandle<Texture> backdrop_;

@@ -20,6 +20,8 @@ constexpr float kGravity = 9.81f;
 constexpr float kTileHeight = -0.1f;  // puts a tile's top face at y = 0
 constexpr float kPickupHeight = 0.6f;
 constexpr float kArrowHeight = 0.25f;
+constexpr float kHintArrowHeight = 0.9f;
+constexpr float kHintArrowScale = 1.8f;
 constexpr float kVisitedShade = 0.25f;
 // Bounds the studded tile about its centre, however a falling tile turns.
 constexpr float kTileRadius = 0.75f;
@@ -125,7 +127,8 @@ void drawBoard(const Board& board, float levelClock, float brightness, const Cam
     drawPickups(board, levelClock, camera);
 }
 
-void drawArrows(const Board& board, const GameDice& die, float levelClock, const Camera& camera) {
+void drawArrows(const Board& board, const GameDice& die, Direction hinted, float levelClock,
+                const Camera& camera) {
     const Board::Resources& r = board.resources();
     if (!r.pickupEffect || !r.arrow || !core()) return;
     // Headings by roll direction: towards x - 1, x + 1, -z, +z.
@@ -138,10 +141,15 @@ void drawArrows(const Board& board, const GameDice& die, float levelClock, const
             board.isFallen(target, levelClock)) {
             continue;
         }
+        const bool hint = d == hinted;
         const float heading = kHeadings[d];
-        const Vector3 at = Vector3(target.x + 0.5f, kArrowHeight, target.y + 0.5f) +
-                           Vector3(std::cos(heading), 0.0f, -std::sin(heading)) * bob;
-        models.draw(*r.arrow, turnedAndPlaced(heading, at));
+        const float reach = hint ? 2.0f * bob : bob;
+        const Vector3 at = Vector3(target.x + 0.5f, hint ? kHintArrowHeight : kArrowHeight, target.y + 0.5f) +
+                           Vector3(std::cos(heading), 0.0f, -std::sin(heading)) * reach;
+        const Matrix44 placed = turnedAndPlaced(heading, at);
+        models.draw(
+            *r.arrow,
+            hint ? Matrix44::scaling({kHintArrowScale, kHintArrowScale, kHintArrowScale}) * placed : placed);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/rules/Position.h"
+
 namespace nimbus {
 
 class Board;
@@ -15,7 +17,9 @@ struct Camera;
 void drawBoard(const Board& board, float levelClock, float brightness, const Camera& camera);
 
 // Bobbing arrows over the neighbouring tiles the die may roll onto now: inside the
-// board, still standing, and taking the colour of the die's side that faces them.
-void drawArrows(const Board& board, const GameDice& die, float levelClock, const Camera& camera);
+// board, still standing, and taking the colour of the die's side that faces them. The
+// arrow of the `hinted` roll (-1 for none) stands out: larger, higher and reaching further.
+void drawArrows(const Board& board, const GameDice& die, Direction hinted, float levelClock,
+                const Camera& camera);
 
 }  // namespace nimbus

@@ -64,7 +64,7 @@ void drawGame(GameImpl& game, const Vector2& lowerLeft, const Vector2& upperRigh
     if (board) drawBoard(*board, game.levelClock(), brightness, camera);
     if (!game.hidden()) {
         drawDie(game.die(), camera);
-        if (board) drawArrows(*board, game.die(), game.levelClock(), camera);
+        if (board) drawArrows(*board, game.die(), game.hintedRoll(), game.levelClock(), camera);
     }
     glDisable(GL_SCISSOR_TEST);
     drawGameBackdrop(game, renderer, brightness);

@@ -4,6 +4,7 @@
 
 #include "core/Log.h"
 #include "game/GameNames.h"
+#include "game/states/DemoState.h"
 #include "game/states/PlayingState.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
@@ -11,6 +12,21 @@
 #include "sound/SoundStartup.h"
 
 namespace nimbus {
+
+namespace {
+
+bool anyInput(const InputEvent* events, int32_t count) {
+    for (int32_t i = 0; i < count; ++i) {
+        if (events[i].type != InputEvent::None) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+FrontendState::FrontendState() = default;
+
+FrontendState::~FrontendState() = default;
 
 bool FrontendState::enter(GameStateInfo& info) {
     requestMusic(*info.music, kMusicMenu);
@@ -22,6 +38,8 @@ bool FrontendState::enter(GameStateInfo& info) {
 GenericState* FrontendState::update(float dt, GameStateInfo& info) {
     Gui& gui = *info.gui;
     pollEvents(info);
+    // Before the GUI, which marks the events it takes as none.
+    idle_ = anyInput(events(), eventCount()) ? 0.0f : idle_ + dt;
     escapeFromOptions(gui);
     updateServices(dt, info);
     drawFrame(info, true);
@@ -35,7 +53,26 @@ GenericState* FrontendState::update(float dt, GameStateInfo& info) {
         return new PlayingState;
     }
     if (exitTo(gui, kStateQuitToWindows)) info.quit = true;
-    return this;
+    return demoWhenIdle(info);
+}
+
+GenericState* FrontendState::demoWhenIdle(GameStateInfo& info) {
+    // Prepared once the player has rested half the time.
+    if (!demo_ && demoTries_ < kDemoTries && idle_ >= info.demoAfterSeconds * 0.5f) {
+        demo_ = std::make_unique<DemoState>(info);
+        ++demoTries_;
+    }
+    if (!demo_) return this;
+    const HintSearch::Status status = demo_->search();
+    if (status == HintSearch::Status::kSearching) return this;
+    // No win found on that level: another one next frame.
+    if (status != HintSearch::Status::kFound) {
+        demo_.reset();
+        return this;
+    }
+    const Window* menu = info.gui->findWindow(kWindowMenu);
+    if (idle_ < info.demoAfterSeconds || !menu || !menu->visible()) return this;
+    return demo_.release();
 }
 
 void FrontendState::escapeFromOptions(Gui& gui) {

@@ -1,6 +1,7 @@
 #include "game/states/GameState.h"
 
 #include <SDL/SDL_keysym.h>
+#include <cstdio>
 
 #include "core/math/Color.h"
 #include "game/rules/GameImpl.h"
@@ -86,5 +87,11 @@ bool GameState::exitTo(const Gui& gui, const char* state) {
 }
 
 void GameState::clearExit(Gui& gui) { gui.setProperty(kPropertyExitToState, ""); }
+
+void GameState::publishScore(Gui& gui, int32_t score) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", static_cast<int>(score));
+    gui.setProperty(kPropertyScore, text);
+}
 
 }  // namespace nimbus

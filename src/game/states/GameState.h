@@ -41,6 +41,8 @@ protected:
     static bool exitTo(const Gui& gui, const char* state);
     // Sets "exitToState" back to nothing, once it has been acted on.
     static void clearExit(Gui& gui);
+    // The score into the GUI property "score", for the game view's HUD.
+    static void publishScore(Gui& gui, int32_t score);
 
     InputEvent* events() { return events_; }
     int32_t eventCount() const { return eventCount_; }

@@ -2,11 +2,13 @@
 
 #include <SDL/SDL.h>
 
-#include <cstdio>
+#include <cctype>
+#include <string>
 
 #include "core/math/Color.h"
 #include "game/GameNames.h"
 #include "game/rules/GameImpl.h"
+#include "game/rules/SolverTurns.h"
 #include "game/states/HideGameState.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
@@ -20,6 +22,15 @@ namespace {
 const Color kGameOverGlow{1.0f, 0.3f, 0.2f, 1.0f};
 const Color kPausedGlow{0.3f, 0.6f, 1.0f, 1.0f};
 constexpr const char* kYes = "yes";
+constexpr float kHintSeconds = 4.0f;
+
+bool hintAsked(const InputEvent* events, int32_t count) {
+    for (int32_t i = 0; i < count; ++i) {
+        const InputEvent& e = events[i];
+        if (e.type == InputEvent::Key && e.pressed && e.key == SDLK_h) return true;
+    }
+    return false;
+}
 
 // Takes the window's focus events off SDL's queue (the GUI's polling would drop them)
 // and tells whether the window lost the keyboard or was minimised since the last frame.
@@ -67,11 +78,10 @@ GenericState* PlayingState::update(float dt, GameStateInfo& info) {
     input_.carryOut(*game_);
     if (lostFocus && !game_->paused()) game_->execute(GameCommand(kCommandTogglePause));
     const bool complete = game_->update(gameStep);
+    updateHint(dt, hintAsked(events(), eventCount()));
 
     Gui& gui = *info.gui;
-    char score[16];
-    std::snprintf(score, sizeof score, "%d", static_cast<int>(info.stats->score));
-    gui.setProperty(kPropertyScore, score);
+    publishScore(gui, info.stats->score);
     if (info.stats->lives == 0) {
         gameOver_ = true;
         game_->setPaused(true);
@@ -96,8 +106,50 @@ GenericState* PlayingState::update(float dt, GameStateInfo& info) {
     return this;
 }
 
+void PlayingState::updateHint(float dt, bool asked) {
+    const HintSearch::Status status = hint_.status();
+    if (status == HintSearch::Status::kIdle) {
+        if (asked && !gameOver_) hint_.start(*game_);
+        return;
+    }
+    const bool movedOn = !(game_->die().state() == hint_.from());
+    if (status != HintSearch::Status::kSearching && !hintShown_) {
+        showHint(status);
+        hintShown_ = true;
+        hintLeft_ = kHintSeconds;
+    }
+    hintLeft_ -= dt;
+    if (movedOn || (hintShown_ && hintLeft_ <= 0.0f)) {
+        game_->setHintedRoll(-1);
+        hint_.reset();
+        hintShown_ = false;
+    }
+}
+
+void PlayingState::showHint(HintSearch::Status status) {
+    if (status == HintSearch::Status::kNoWin) {
+        game_->announce("No way to win from here");
+        return;
+    }
+    if (status == HintSearch::Status::kGaveUp) {
+        game_->announce("No hint found");
+        return;
+    }
+    game_->takePoints(GameImpl::kHintCost);
+    const SolutionStep& move = hint_.solution().steps.front();
+    if (move.turn < 4) {
+        game_->setHintedRoll(move.turn);
+        if (move.waitFrames > 0) game_->announce("Wait a moment, then roll");
+    } else {
+        game_->announce(std::string("Twist with ") +
+                        static_cast<char>(std::toupper(kSolverTurns[move.turn].keyName[0])));
+    }
+}
+
 GenericState* PlayingState::handOver(GameStateInfo& info) {
     info.gui->setFocusKeys(true);
+    hint_.reset();
+    game_->setHintedRoll(-1);
     info.gui->pushSignal(kSignalHideGame);
     return new HideGameState(std::move(game_));
 }

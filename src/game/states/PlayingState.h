@@ -5,6 +5,7 @@
 
 #include "core/ResourceHandle.h"
 #include "game/GameInput.h"
+#include "game/rules/HintSearch.h"
 #include "game/scene/ViewCaption.h"
 #include "game/states/GameState.h"
 #include "render/font/BitmapFont.h"
@@ -23,6 +24,11 @@ class GameImpl;
 // "Game Over" text and a hint to click until the player presses the left button, which
 // signals "game_over" once. A completed level, or the GUI asking for the front end or
 // the game over, hands the game to a HideGameState that lets the GUI take the view away.
+//
+// H asks for a hint: the first move of a shortest win from here, searched off the frame
+// loop, then shown for a few seconds (a big arrow over the roll's tile, or a text for a
+// twist) at the price of GameImpl::kHintCost; or a text saying there is no win left. A
+// second H while a hint is searched or shown does nothing; moving the die drops it.
 class PlayingState : public GameState {
 public:
     PlayingState();
@@ -35,6 +41,7 @@ public:
     // For tests and tools: the level being played (null once handed on), the input.
     const GameImpl* game() const { return game_.get(); }
     const GameInput& input() const { return input_; }
+    HintSearch& hint() { return hint_; }
     bool gameOver() const { return gameOver_; }
 
 protected:
@@ -43,9 +50,16 @@ protected:
 private:
     // Leaves for the hide-game state with the game.
     GenericState* handOver(GameStateInfo& info);
+    // Starts a search when asked and idle, shows its answer when it comes, and takes it
+    // away when its time is up or the die moved on.
+    void updateHint(float dt, bool asked);
+    void showHint(HintSearch::Status status);
 
     std::unique_ptr<GameImpl> game_;
     GameInput input_;
+    HintSearch hint_;
+    bool hintShown_ = false;
+    float hintLeft_ = 0.0f;
     bool gameOver_ = false;
     bool gameOverSignalled_ = false;
     ResourceHandle<BitmapFont> font_;

@@ -76,6 +76,8 @@ TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
         {"-window extra", "DISPLAY=*", "{beside}", 2, "unknown option 'extra'"},
         {"--window=yes", "DISPLAY=*", "{beside}", 2, "--window takes no value"},
         {"--data", "DISPLAY=*", "{beside}", 2, "--data needs a DIR"},
+        {"--demo-after soon", "DISPLAY=*", "{beside}", 2,
+         "--demo-after needs a number of seconds, not 'soon'"},
         {"", "", "{beside}", 1, "nimbus: no display to open the game's window on: DISPLAY is not set\n"},
         {"", "DISPLAY=:97", "{beside}", 1, "nimbus: cannot reach the X display ':97'\n"},
         {"", "DISPLAY=* SDL_VIDEODRIVER=aalib", "{beside}", 1, "SDL_VIDEODRIVER is 'aalib'"},

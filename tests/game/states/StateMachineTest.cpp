@@ -1,9 +1,11 @@
 #include <SDL/SDL.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "game/Application.h"
 #include "game/GameStateInfo.h"
@@ -30,6 +32,8 @@ namespace {
 const std::vector<std::string> kOneStepLevel = {"...", ".S.", ".G.", "..."};
 // The start tile crumbles as soon as the clock runs: a life is lost every frame.
 const std::vector<std::string> kCrumblingLevel = {"...", ".S.", "..."};
+// Three rolls to the right.
+const std::vector<std::string> kCorridorLevel = {"......", ".SWWG.", "......"};
 
 // The buttons of the test document, in GUI coordinates.
 struct Place {
@@ -75,6 +79,15 @@ protected:
 
     void frames(int count) {
         for (int i = 0; i < count; ++i) app->frame(kStep);
+    }
+    // Frames until `done`, giving a worker thread time between them.
+    template <typename Done>
+    void waitFor(Done done) {
+        for (int i = 0; i < 400 && !done(); ++i) {
+            app->frame(kStep);
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        ASSERT_TRUE(done());
     }
     void runUntil(const char* name) {
         for (int i = 0; i < 60 && state() != name; ++i) app->frame(kStep);
@@ -318,6 +331,39 @@ TEST_F(StateMachineTest, ALevelThatDoesNotLoadLeadsBackToTheFrontEnd) {
     settle();
     EXPECT_TRUE(gui().findWindow("menu")->visible());
     EXPECT_TRUE(log.saw({"Level 1 could not be loaded"})) << log.all();
+}
+
+TEST_F(StateMachineTest, HShowsTheRollOfAShortestWinOnceUntilItsTimeIsUp) {
+    data.addLevel("1", kCorridorLevel);
+    boot();
+    play();
+    pressKey(SDLK_h);
+    waitFor([&] { return game().hintedRoll() != -1; });
+    EXPECT_EQ(game().hintedRoll(), 1) << "towards x + 1";
+    pressKey(SDLK_h);
+    frames(1);
+    EXPECT_EQ(game().hintedRoll(), 1) << "a second H changes nothing";
+    frames(20);
+    EXPECT_EQ(game().hintedRoll(), -1) << "gone after a few seconds";
+}
+
+// The demo plays on its own stats: no game is started and the high-score table stays as
+// it was.
+TEST_F(StateMachineTest, LeftAloneTheMenuGivesWayToADemoUntilAKey) {
+    data.addLevel("1", kCorridorLevel);
+    boot();
+    info().demoAfterSeconds = 2.0f;
+    waitFor([&] { return state() == "DemoState"; });
+    settle();
+    EXPECT_FALSE(gui().findWindow("menu")->visible());
+    EXPECT_TRUE(gui().findWindow(kWindowGame)->visible());
+    EXPECT_NE(gui().getProperty(kPropertyScore), "0") << "the die has rolled onto a new tile";
+    pressKey(SDLK_a);
+    runUntil("FrontendState");
+    settle();
+    EXPECT_TRUE(gui().findWindow("menu")->visible());
+    EXPECT_FALSE(info().stats);
+    EXPECT_EQ(info().highScores.size(), 6);
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "LevelCompiler.h"
-#include "LevelReplay.h"
 #include "core/posix/PosixInArchive.h"
 #include "game/rules/BoardFactory.h"
 #include "game/rules/LevelList.h"
 #include "support/GameFixture.h"
+#include "support/LevelReplay.h"
 
 namespace nimbus {
 namespace {

@@ -3,10 +3,13 @@
 #include <cstdint>
 #include <vector>
 
-#include "DieTurns.h"
 #include "game/rules/Board.h"
+#include "game/rules/DieTurns.h"
 
 namespace nimbus {
+
+// The game's update step, which the solver's timing follows.
+constexpr float kFrameSeconds = 1.0f / 60.0f;
 
 // The rules of a level as far as winning goes, frame by frame at a fixed step: the
 // board and die are the game's own (the board's colours, matching and falling, the
@@ -51,6 +54,9 @@ public:
     float frameStep() const { return frame_; }
     // The die on the start tile, or (1, 1) without one, at clock 0.
     State start() const;
+    // The `taken` mask of a board in play of this level: the clock-bending pick-ups
+    // gone from it.
+    uint64_t takenOn(const Board& inPlay) const;
 
     // Hands turn 0-5 (DieTurns numbering) to the idle die at the start of a frame and
     // runs until the die takes commands again, the level is won or the die is lost. A

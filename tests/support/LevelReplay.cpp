@@ -1,13 +1,13 @@
-#include "LevelReplay.h"
+#include "support/LevelReplay.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "LevelCompiler.h"
-#include "SolutionReplay.h"
-#include "SolverTurns.h"
+#include "game/rules/LevelModel.h"
 #include "game/rules/PlayerStats.h"
+#include "game/rules/SolutionReplay.h"
+#include "game/rules/SolverTurns.h"
 
 namespace nimbus {
 

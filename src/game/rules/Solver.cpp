@@ -1,4 +1,4 @@
-#include "Solver.h"
+#include "game/rules/Solver.h"
 
 #include <algorithm>
 #include <deque>
@@ -7,7 +7,7 @@
 #include <tuple>
 #include <unordered_map>
 
-#include "SolverTurns.h"
+#include "game/rules/SolverTurns.h"
 
 namespace nimbus {
 
@@ -78,7 +78,7 @@ Solution Solver::solve() const {
     return solution;
 }
 
-Solution Solver::search() const {
+Solution Solver::search(const LevelModel::State& from, const std::atomic<bool>* stop) const {
     Solution solution;
     if (!model_.fits()) return solution;
     const Board& board = model_.board();
@@ -114,11 +114,11 @@ Solution Solver::search() const {
         nodes.push_back({std::move(state), parent, step, commands, won});
         open.emplace(commands + still, -commands, index);
     };
-    offer(model_.start(), -1, {}, 0, false);
+    offer(LevelModel::State(from), -1, {}, 0, false);
 
     int won = -1;
     while (!open.empty()) {
-        if (nodes.size() > kStateLimit) {
+        if (nodes.size() > stateLimit_ || (stop && stop->load(std::memory_order_relaxed))) {
             solution.exhausted = true;
             break;
         }

@@ -1,4 +1,4 @@
-#include "LevelModel.h"
+#include "game/rules/LevelModel.h"
 
 #include <algorithm>
 #include <limits>
@@ -20,6 +20,14 @@ LevelModel::State LevelModel::start() const {
     State state;
     if (!board_.findStart(state.position)) state.position = Position(1, 1);
     return state;
+}
+
+uint64_t LevelModel::takenOn(const Board& inPlay) const {
+    uint64_t taken = 0;
+    for (size_t i = 0; i < clockPickups_.size() && i < kMaxClockPickups; ++i) {
+        if (inPlay.tileAt(clockPickups_[i]).pickup == kPickupNone) taken |= uint64_t{1} << i;
+    }
+    return taken;
 }
 
 LevelModel::Outcome LevelModel::advance(State& state) const {

@@ -1,8 +1,6 @@
-#include "SolutionReplay.h"
+#include "game/rules/SolutionReplay.h"
 
 #include <algorithm>
-
-#include "LevelCompiler.h"
 
 namespace nimbus {
 

@@ -2,7 +2,7 @@
 
 #include <SDL/SDL_keysym.h>
 
-#include "DieTurns.h"
+#include "game/rules/DieTurns.h"
 #include "game/rules/GameCommand.h"
 
 namespace nimbus {

@@ -1,4 +1,4 @@
-#include "DieTurns.h"
+#include "game/rules/DieTurns.h"
 
 #include <algorithm>
 
@@ -49,6 +49,11 @@ DieTurns::DieTurns(float frame) {
     }
     for (int which = 0; which < kTurnCount; ++which)
         busyFrames_ = std::max(busyFrames_, countBusy(which, frame));
+}
+
+int DieTurns::orientationOf(const std::array<int32_t, 6>& faces) const {
+    const auto found = std::find(faces_.begin(), faces_.end(), faces);
+    return found == faces_.end() ? -1 : static_cast<int>(found - faces_.begin());
 }
 
 }  // namespace nimbus

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <atomic>
 #include <string>
 #include <vector>
 
-#include "LevelModel.h"
+#include "game/rules/LevelModel.h"
 
 namespace nimbus {
 
@@ -42,12 +43,17 @@ public:
     static constexpr int kSlackLimitFrames = 20 * 60;
     static constexpr int kWaitChunkFrames = 15;
 
-    explicit Solver(const LevelModel& model) : model_(model) {}
+    // `stateLimit` caps the states searched (and so the memory taken).
+    explicit Solver(const LevelModel& model, size_t stateLimit = kStateLimit)
+        : model_(model), stateLimit_(stateLimit) {}
 
     // The shortest win and its slack and pace.
     Solution solve() const;
     // The shortest win alone.
-    Solution search() const;
+    Solution search() const { return search(model_.start()); }
+    // The shortest win from a state of the level, with the die idle; the search gives up
+    // (exhausted) as soon as `stop` turns true.
+    Solution search(const LevelModel::State& from, const std::atomic<bool>* stop = nullptr) const;
     // Fills in the slack and pace of a winning solution.
     void measureSlack(Solution& solution) const;
     // The shortest delay before step `late` that loses, or kSlackLimitFrames + 1.
@@ -63,6 +69,7 @@ private:
     bool play(const std::vector<SolutionStep>& steps, size_t late, int lateFrames) const;
 
     const LevelModel& model_;
+    size_t stateLimit_;
 };
 
 // "right down wait15 twist0 ..." for a report.

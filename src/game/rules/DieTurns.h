@@ -22,6 +22,8 @@ public:
     int orientationCount() const { return static_cast<int>(faces_.size()); }
     const std::array<int32_t, 6>& faces(int orientation) const { return faces_[orientation]; }
     int after(int orientation, int turn) const { return next_[orientation][turn]; }
+    // The orientation with these faces by slot; -1 for faces no turning gives.
+    int orientationOf(const std::array<int32_t, 6>& faces) const;
     // Updates from the start of a roll (its own frame's update included) until the die
     // takes the next command; the same for a twist.
     int busyFrames() const { return busyFrames_; }

@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "LevelModel.h"
-#include "RecordingSound.h"
-#include "Solver.h"
 #include "game/rules/GameImpl.h"
+#include "game/rules/LevelModel.h"
+#include "game/rules/Solver.h"
+#include "support/RecordingSound.h"
 
 namespace nimbus {
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "LevelCompiler.h"
-#include "SolutionReplay.h"
+#include "game/rules/LevelModel.h"
+#include "game/rules/SolutionReplay.h"
 
 namespace nimbus {
 namespace {

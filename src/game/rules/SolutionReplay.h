@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "Solver.h"
+#include "game/rules/Solver.h"
 
 namespace nimbus {
 

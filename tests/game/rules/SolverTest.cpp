@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "LevelCompiler.h"
-#include "LevelReplay.h"
+#include <chrono>
+#include <thread>
+
 #include "LevelSource.h"
-#include "StrandCheck.h"
+#include "game/rules/HintSearch.h"
+#include "game/rules/Solver.h"
+#include "game/rules/SolverTurns.h"
 #include "support/GameFixture.h"
+#include "support/LevelReplay.h"
 
 namespace nimbus {
 namespace {
@@ -121,33 +125,59 @@ TEST_F(SolverTest, ReversedClockRollWaitsUntilTheTileStandsAgain) {
     for (size_t i = 0; i < s.steps.size(); ++i) EXPECT_EQ(i == 6, s.steps[i].waitFrames > 0) << "step " << i;
 }
 
-// Rolling right from the start lands green on the red tile and is refused, but two
-// twists bring red round to the front first. On the red tile green is then on top, and
-// the only way off is back down onto green.
-const std::string kRedPocket = "tiles\nk k k k k k\nk S r k k k\nk y g w w G\nk k k k k k\n\n";
+// The hint, asked for at the start and then after every move it named and the game
+// took, while the die still turns: a level is won in as many moves as its shortest line has, so
+// each hint named a move of a shortest line from where the game stood.
+class HintSearchTest : public GameFixture {
+protected:
+    HintSearch::Status ask() {
+        hint_.reset();
+        EXPECT_TRUE(hint_.start(*game));
+        for (int i = 0; i < 10000 && hint_.status() == HintSearch::Status::kSearching; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return hint_.status();
+    }
+    void frames(int count) {
+        for (int i = 0; i < count && !game->levelComplete(); ++i) game->update(kFrameSeconds);
+    }
 
-// Whether the level can strand the die, and where.
-bool strands(const std::string& falls, Position& where) {
-    return canStrand(board(kRedPocket + "falls\n- - - - - -\n" + falls + "- - - - - -\n"),
-                     DieTurns(kFrameSeconds), where);
+    HintSearch hint_;
+};
+
+TEST_F(HintSearchTest, FollowingTheHintsWinsInTheFewestMoves) {
+    const std::string levels[] = {
+        grid("tiles", "k S r G k"),
+        kLongCorridor + grid("falls", "- - - - - - - - 1 -") + grid("pickups", ". . . . . . . r . ."),
+        kBridge + grid("pickups", ". . s . . . . . . ."),
+    };
+    for (const std::string& level : levels) {
+        const Board b = board(level);
+        const LevelModel model(b, kFrameSeconds);
+        const size_t shortest = Solver(model).search().steps.size();
+        start(b);
+        size_t moves = 0;
+        for (HintSearch::Status status = ask(); status == HintSearch::Status::kFound && moves <= shortest;
+             ++moves) {
+            const SolutionStep move = hint_.solution().steps.front();
+            while (game->die().busy() && !game->levelComplete()) frames(1);
+            frames(move.waitFrames);
+            EXPECT_TRUE(game->execute(GameCommand(kSolverTurns[move.turn].command)));
+            status = ask();  // while the die still turns
+        }
+        frames(1);
+        EXPECT_TRUE(game->levelComplete()) << level;
+        EXPECT_EQ(shortest, moves) << level;
+        EXPECT_EQ(0, refusedRolls(sounds)) << level;
+    }
 }
 
-TEST(StrandCheck, PocketTheDieCannotLeaveStrandsItUnlessItsTileFalls) {
-    Position where;
-    ASSERT_TRUE(strands("- - - - - -\n- - - - - -\n", where));
-    EXPECT_EQ(Position(2, 1), where);
-    // Once the pocket crumbles a die left there loses a life and starts again.
-    EXPECT_FALSE(strands("- - 30 - - -\n- - - - - -\n", where));
-}
-
-TEST(StrandCheck, WhereTheFloorCrumblesEveryStandingTileNeedsAStandingWayOn) {
-    Position where;
-    // The start stands for good while everything around it falls.
-    ASSERT_TRUE(strands("- - 9 - - -\n- 5 5 6 7 -\n", where));
-    EXPECT_EQ(Position(1, 1), where);
-    EXPECT_FALSE(strands("- 9 9 - - -\n- 5 5 6 7 -\n", where));
-    // A last white tile that stands for good is safe: the goal is one roll away.
-    EXPECT_FALSE(strands("- 9 9 - - -\n- 5 5 6 - -\n", where));
+// Crumbling tiles 1, 2 and 3 fall at 2, 4 and 6 s, and the three rolls take 1.35 s: at
+// the start there is a win; after standing 3 s there is none.
+TEST_F(HintSearchTest, ReportsNoWinOnceTheWayHasFallen) {
+    start(board(grid("tiles", "k S w w w G") + grid("falls", "- - 1 2 3 -")));
+    EXPECT_EQ(HintSearch::Status::kFound, ask());
+    frames(180);
+    EXPECT_EQ(HintSearch::Status::kNoWin, ask());
 }
 
 }  // namespace
