@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "game/Settings.h"
 #include "game/CommandLine.h"
+#include "game/Settings.h"
 #include "game/rules/HighScoreList.h"
 #include "game/rules/PlayerStats.h"
 

@@ -7,8 +7,8 @@
 #include "core/memory/MemoryManager.h"
 #include "game/Application.h"
 #include "game/GameLaunch.h"
-#include "game/scene/ColorSymbols.h"
 #include "game/rules/HintSearch.h"
+#include "game/scene/ColorSymbols.h"
 
 using nimbus::Application;
 using nimbus::GameLaunch;

@@ -1,6 +1,7 @@
 #include "game/states/GameState.h"
 
 #include <SDL/SDL_keysym.h>
+
 #include <cstdio>
 
 #include "core/math/Color.h"
