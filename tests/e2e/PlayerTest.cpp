@@ -83,20 +83,6 @@ TEST(Player, PlaysTheFirstLevelGoesOnToTheSecondAndQuits) {
     EXPECT_EQ(game.output().find("Error"), std::string::npos) << game.output();
 }
 
-// Without touching the mouse: Tab past the name field to Play, Enter, and the level comes.
-TEST(Player, StartsALevelWithTheKeyboardAlone) {
-    if (!dataBuilt()) GTEST_SKIP() << "the data directory is not built here";
-    Desktop desktop;
-    ASSERT_TRUE(desktop.ready());
-    GameInstall game;
-    ASSERT_TRUE(game.start(desktop.name()));
-    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "no front end";
-    usleep(kSlide);
-    for (const char* key : {"Tab", "Tab", "Return"}) desktop.key(key);
-    ASSERT_TRUE(levelArrives(desktop)) << "Tab, Tab and Enter did not start level 01";
-    EXPECT_EQ(quitWithEscape(desktop, game), 0);
-}
-
 // On a level whose floor crumbles at once the three lives go in a moment; a quick click
 // then leads to the table with the player's entry, which is on disk at once: killed
 // without warning, the game has lost nothing, and the next start shows the entry. Asked
@@ -194,9 +180,11 @@ TEST(Player, KeepsTheNameAndTheVolumeThroughARestartAndLosesALifeToEachR) {
     EXPECT_EQ(game.output().find("Error"), std::string::npos) << game.output();
 }
 
-// On a screen larger than the window, F11 during a level takes the game to full screen
-// at the screen's own size and back, and the level goes on to its end.
-TEST(Player, SwitchesToFullScreenAndBackWhilePlaying) {
+// Without touching the mouse, on a screen larger than the window: Tab past the name field
+// to Play and Enter start level 01; F11 takes the game to full screen at the screen's own
+// size and back; R after a few rolls puts the die back on the start, from where the
+// solution still wins the level.
+TEST(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestart) {
     if (!dataBuilt()) GTEST_SKIP() << "the data directory is not built here";
     Desktop desktop(1280, 800);
     ASSERT_TRUE(desktop.ready());
@@ -210,13 +198,17 @@ TEST(Player, SwitchesToFullScreenAndBackWhilePlaying) {
     desktop.moveGameToCorner();
     ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "no front end";
     usleep(kSlide);
-    desktop.click(kPlayButton.x, kPlayButton.y);
-    ASSERT_TRUE(levelArrives(desktop)) << "level 01 did not start";
+    for (const char* key : {"Tab", "Tab", "Return"}) desktop.key(key);
+    ASSERT_TRUE(levelArrives(desktop)) << "Tab, Tab and Enter did not start level 01";
     desktop.key("F11");
     EXPECT_TRUE(sized(1280, 800)) << width << " x " << height;
     desktop.key("F11");
     EXPECT_TRUE(sized(1024, 768)) << width << " x " << height;
-    ASSERT_TRUE(playSolution(desktop, NIMBUS_SOURCE_DIR "/assets/levels/01.level"));
+    const char* const level = NIMBUS_SOURCE_DIR "/assets/levels/01.level";
+    ASSERT_TRUE(playSolution(desktop, level, 3));
+    desktop.key("r");
+    usleep(500000);
+    ASSERT_TRUE(playSolution(desktop, level));
     EXPECT_TRUE(waitFor(kWait, [&] { return levelCompleteShown(desktop); })) << "the level did not go on";
     EXPECT_EQ(quitWithEscape(desktop, game), 0);
     EXPECT_EQ(game.output().find("Error"), std::string::npos) << game.output();
