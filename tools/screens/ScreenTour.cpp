@@ -3,9 +3,11 @@
 #include <GL/glew.h>
 #include <SDL/SDL.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "FrameCapture.h"
@@ -46,6 +48,14 @@ public:
 
     void run(float seconds) {
         for (int i = 0; i < frames(seconds); ++i) app_.frame(kStep);
+    }
+
+    // Frames at the display's pace, for what a worker thread prepares meanwhile.
+    void runInRealTime(float seconds) {
+        for (int i = 0; i < frames(seconds); ++i) {
+            app_.frame(kStep);
+            std::this_thread::sleep_for(std::chrono::duration<float>(kStep));
+        }
     }
 
     bool shoot(const char* name) {
@@ -148,6 +158,9 @@ bool tourScreens(Application& application, const std::string& levelSources, cons
     tour.click(kOptions);
     tour.run(kSettle);
     all = tour.shoot("options") && all;
+    tour.key(SDLK_TAB);
+    tour.run(0.2f);
+    all = tour.shoot("options_focus") && all;
     tour.click(kOptionsBack);
     tour.run(kSettle);
 
@@ -169,6 +182,9 @@ bool tourScreens(Application& application, const std::string& levelSources, cons
     tour.run(kSettle);
 
     tour.startLevel(5, level("06"));
+    tour.key(SDLK_h, 'h');
+    tour.runInRealTime(1.0f);
+    all = tour.shoot("hint") && all;
     tour.play(kPlaySeconds);
     all = tour.shoot("playing_06") && all;
     tour.key(SDLK_SPACE, ' ');
@@ -190,6 +206,10 @@ bool tourScreens(Application& application, const std::string& levelSources, cons
     tour.press(kMiddle, false);
     tour.run(kSettle);
     all = tour.shoot("highscores_new_entry") && all;
+    tour.click(kMiddle);
+    application.stateInfo()->demoAfterSeconds = 2.0f;
+    tour.runInRealTime(2.0f * kSettle + 2.0f);
+    all = tour.shoot("demo") && all;
     return all;
 }
 

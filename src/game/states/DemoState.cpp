@@ -100,7 +100,14 @@ bool DemoState::passFrame() {
 
 void DemoState::drawUnderGui(GameStateInfo& info, const Camera& camera) {
     const Window* view = drawGameView(*game_, info, camera);
-    if (view) caption_.draw(*info.screenRenderer, view->absolutePosition(), view->size());
+    // High in the view, under the HUD and clear of the die, which the camera keeps near
+    // the middle.
+    constexpr float kCaptionRaise = 0.55f;
+    if (view) {
+        const Vector2 centre =
+            view->absolutePosition() + Vector2(0.0f, view->size().y * 0.5f * kCaptionRaise);
+        caption_.draw(*info.screenRenderer, centre, view->size());
+    }
 }
 
 }  // namespace nimbus
