@@ -41,6 +41,13 @@ int quitWithEscape(Desktop& desktop, GameInstall& game) {
     return code;
 }
 
+// Starts the game and waits until its front end has slid in and takes input.
+bool startAtFrontEnd(Desktop& desktop, GameInstall& game) {
+    if (!game.start(desktop.name()) || !waitFor(kWait, [&] { return frontEndShown(desktop); })) return false;
+    usleep(kSlide);
+    return true;
+}
+
 bool dataBuilt() { return std::filesystem::exists(NIMBUS_DATA_DIR "/Frontend/gui.xml"); }
 
 std::string settingsOf(const GameInstall& game) {
@@ -68,9 +75,7 @@ TEST(Player, PlaysTheFirstLevelGoesOnToTheSecondAndQuits) {
     Desktop desktop;
     ASSERT_TRUE(desktop.ready());
     GameInstall game;
-    ASSERT_TRUE(game.start(desktop.name()));
-    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "no front end";
-    usleep(kSlide);
+    ASSERT_TRUE(startAtFrontEnd(desktop, game)) << "no front end";
     desktop.click(kPlayButton.x, kPlayButton.y);
     ASSERT_TRUE(levelArrives(desktop)) << "level 01 did not start";
     ASSERT_TRUE(playSolution(desktop, NIMBUS_SOURCE_DIR "/assets/levels/01.level"));
@@ -94,9 +99,7 @@ TEST(Player, LosesEveryLifeEntersTheTableAndKeepsItThroughAKill) {
     const std::string map = writeCrumblingLevel("/tmp/nimbus-e2e-level-" + std::to_string(getpid()) + ".map");
     GameInstall game(map);
     std::remove(map.c_str());
-    ASSERT_TRUE(game.start(desktop.name()));
-    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "no front end";
-    usleep(kSlide);
+    ASSERT_TRUE(startAtFrontEnd(desktop, game)) << "no front end";
     for (int i = 0; i < 6; ++i) desktop.key("BackSpace");
     desktop.type(kPlayerName);
     desktop.click(kPlayButton.x, kPlayButton.y);
@@ -114,9 +117,7 @@ TEST(Player, LosesEveryLifeEntersTheTableAndKeepsItThroughAKill) {
     game.signal(SIGKILL);
     game.waitForExit(kWait);
 
-    ASSERT_TRUE(game.start(desktop.name()));
-    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); }));
-    usleep(kSlide);
+    ASSERT_TRUE(startAtFrontEnd(desktop, game)) << "no front end";
     desktop.click(kScoresButton.x, kScoresButton.y);
     EXPECT_TRUE(waitFor(kWait, [&] { return seventhRowShown(desktop); })) << "the entry is gone after a kill";
     game.signal(SIGTERM);
@@ -132,9 +133,7 @@ TEST(Player, KeepsTheNameAndTheVolumeThroughARestartAndLosesALifeToEachR) {
     Desktop desktop;
     ASSERT_TRUE(desktop.ready());
     GameInstall game;
-    ASSERT_TRUE(game.start(desktop.name()));
-    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "no front end";
-    usleep(kSlide);
+    ASSERT_TRUE(startAtFrontEnd(desktop, game)) << "no front end";
     for (int i = 0; i < 6; ++i) desktop.key("BackSpace");
     desktop.type(kPlayerName);
     desktop.click(kOptionsButton.x, kOptionsButton.y);
@@ -152,9 +151,7 @@ TEST(Player, KeepsTheNameAndTheVolumeThroughARestartAndLosesALifeToEachR) {
         << settings;
     EXPECT_NE(settings.find("music_volume = 80\n"), std::string::npos) << settings;
 
-    ASSERT_TRUE(game.start(desktop.name()));
-    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); }));
-    usleep(kSlide);
+    ASSERT_TRUE(startAtFrontEnd(desktop, game)) << "no front end";
     desktop.click(kOptionsButton.x, kOptionsButton.y);
     ASSERT_TRUE(waitFor(kWait, [&] { return optionsShown(desktop); }));
     usleep(kSlide);

@@ -1,7 +1,11 @@
 // The screen gallery: nimbus_screens DATA_DIR LEVEL_SOURCES_DIR OUTPUT_DIR starts the game
 // on its data directory in a window, walks it through every screen a player meets and
-// writes a picture of each, for people to judge how the menus and screens look. Needs an
-// X display; exits 1 when the game does not start or a picture cannot be written.
+// writes a picture of each, for people to judge how the menus and screens look. The name
+// it types and the scores it makes go to a folder of its own, never into the data
+// directory or the player's folders. Needs an X display; exits 1 when the game does not
+// start or a picture cannot be written.
+#include <stdlib.h>
+
 #include <cstdio>
 #include <filesystem>
 
@@ -17,6 +21,16 @@ int main(int argc, char** argv) {
     const std::filesystem::path levels = std::filesystem::absolute(argv[2]);
     std::error_code error;
     std::filesystem::create_directories(out, error);
-    nimbus::Application application(false, std::filesystem::absolute(argv[1]).string());
-    return application.startUp() && nimbus::tourScreens(application, levels.string(), out.string()) ? 0 : 1;
+    char scratch[] = "/tmp/nimbus-screens-XXXXXX";
+    if (!mkdtemp(scratch)) return 1;
+    setenv("XDG_DATA_HOME", scratch, 1);
+    setenv("XDG_CONFIG_HOME", scratch, 1);
+    bool shot = false;
+    {
+        nimbus::Application application(false, std::filesystem::absolute(argv[1]).string(),
+                                        nimbus::HighScorePlace::PlayerFolder);
+        shot = application.startUp() && nimbus::tourScreens(application, levels.string(), out.string());
+    }
+    std::filesystem::remove_all(scratch, error);
+    return shot ? 0 : 1;
 }

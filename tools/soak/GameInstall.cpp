@@ -21,7 +21,9 @@ GameInstall::GameInstall(const std::string& levelMap) {
     fs::create_directory(data_);
     for (const fs::directory_entry& entry : fs::directory_iterator(NIMBUS_DATA_DIR)) {
         const std::string leaf = entry.path().filename().string();
-        if (leaf == "highscores.bin" || (leaf == "Levels" && !levelMap.empty())) continue;
+        // A build tree's own table and settings stay out: each game starts as a new player's.
+        if (leaf == "highscores.bin" || leaf == "settings" || (leaf == "Levels" && !levelMap.empty()))
+            continue;
         fs::create_directory_symlink(entry.path(), data_ + "/" + leaf);
     }
     if (levelMap.empty()) return;
