@@ -61,7 +61,6 @@ TEST(SettingsFile, LivesBesideWritableDataOrInTheConfigurationFolder) {
     for (const auto& [xdgConfigHome, expected] : cases) {
         ASSERT_EQ(setenv("XDG_CONFIG_HOME", xdgConfigHome, 1), 0);
         EXPECT_EQ(SettingsFile::forData(installed).directory(), expected);
-        EXPECT_EQ(SettingsFile::forData(installed, HighScorePlace::PlayerFolder).directory(), expected);
     }
     unsetenv("XDG_CONFIG_HOME");
     if (home)
