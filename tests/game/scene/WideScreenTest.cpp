@@ -15,15 +15,15 @@ protected:
 };
 
 constexpr uint32_t kRed = rgba(255, 0, 0, 255);
+constexpr float kUv[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
 
 }  // namespace
 
 TEST_F(WideScreen, TheBackdropFillsTheBandsAndAQuadOverTheViewStaysInIt) {
     const ResourceHandle<Texture> white(solidTexture(255, 255, 255, 255));
-    const float uv[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
     // Clipped to a window that fills the view, as the GUI clips the menus' backdrop.
     renderer_->pushClipRect({-1.33335f, -1.0f}, {1.33335f, 1.0f});
-    drawBackdrop(*renderer_, white, kViewAspect, uv, 1.0f);
+    drawBackdrop(*renderer_, white, kViewAspect, kUv, 1.0f);
     renderer_->popClipRect();
     const int bands[] = {2, 1021};
     for (int x : bands) EXPECT_GT(brightest(pixel(x, 288)), 100) << "no backdrop at x = " << x;
@@ -37,8 +37,7 @@ TEST_F(WideScreen, TheBackdropFillsTheBandsAndAQuadOverTheViewStaysInIt) {
 // sixth of the view's width, shows a sixth of the texture more.
 TEST_F(WideScreen, TheBackdropsTextureRunsOnIntoTheBands) {
     RecordingRenderer recorder;
-    const float uv[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
-    drawBackdrop(recorder, ResourceHandle<Texture>(), kViewAspect, uv, 1.0f);
+    drawBackdrop(recorder, ResourceHandle<Texture>(), kViewAspect, kUv, 1.0f);
     ASSERT_EQ(recorder.added.size(), 1u);
     const ScreenVertex* corners = recorder.added[0].quad.corners;
     EXPECT_NEAR(corners[0].u, -1.0f / 6.0f, 1e-5f);

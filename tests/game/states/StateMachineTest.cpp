@@ -180,15 +180,37 @@ TEST_F(StateMachineTest, TheLastLifeLostFreezesTheBoardUntilTheButtonIsHeld) {
 }
 
 // Without the mouse: the focus keys pick the menus' buttons and Enter presses them, the
-// arrows roll the die in between, and Enter leaves the frozen board.
-TEST_F(StateMachineTest, TheKeyboardAloneLeadsThroughALevelAndTheEndOfTheGame) {
+// arrows roll the die in between, and Enter leaves the frozen board. F11 and Alt+Enter
+// switch the screen in every state and the level in play goes on; Enter alone belongs to
+// the menus.
+TEST_F(StateMachineTest, TheKeyboardAloneSwitchesTheScreenAndLeadsThroughALevelAndTheEndOfTheGame) {
     data.addLevel("1", kOneStepLevel);
     data.addLevel("2", kCrumblingLevel, 0);
     boot();
     settle();
+    // The press switches; the release that follows in a later frame does nothing more.
+    pushKey(SDL_KEYDOWN, SDLK_F11);
+    frames(1);
+    EXPECT_TRUE(app->fullscreen()) << "from the front end";
+    pushKey(SDL_KEYUP, SDLK_F11);
+    frames(1);
     for (SDLKey key : {SDLK_TAB, SDLK_RETURN}) pressKey(key);
     runUntil("PlayingState");
     settle();
+    const struct {
+        SDLKey key;
+        SDLMod modifiers;
+        bool fullscreen;
+    } presses[] = {{SDLK_RETURN, KMOD_NONE, true},
+                   {SDLK_RETURN, KMOD_LALT, false},
+                   {SDLK_F11, KMOD_NONE, true},
+                   {SDLK_RETURN, KMOD_RALT, false}};
+    for (const auto& press : presses) {
+        pushKey(SDL_KEYDOWN, press.key, 0, press.modifiers);
+        pushKey(SDL_KEYUP, press.key, 0, press.modifiers);
+        frames(1);
+        EXPECT_EQ(app->fullscreen(), press.fullscreen) << press.key << " with " << press.modifiers;
+    }
     winLevel();
     for (SDLKey key : {SDLK_DOWN, SDLK_RETURN}) pressKey(key);
     runUntil("PlayingState");
@@ -290,36 +312,6 @@ TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAt
     frames(1);
     EXPECT_TRUE(app->quitRequested()) << "away from the options screen Escape still quits";
     showColorSymbols(false);
-}
-
-// F11 and Alt+Enter switch the screen in every state and the level in play goes on;
-// Enter alone belongs to the menus.
-TEST_F(StateMachineTest, F11AndAltEnterSwitchTheScreenAndTheLevelGoesOn) {
-    data.addLevel("1", kOneStepLevel);
-    boot();
-    settle();
-    // The press switches; the release that follows in a later frame does nothing more.
-    pushKey(SDL_KEYDOWN, SDLK_F11);
-    frames(1);
-    EXPECT_TRUE(app->fullscreen()) << "from the front end";
-    pushKey(SDL_KEYUP, SDLK_F11);
-    frames(1);
-    play();
-    const struct {
-        SDLKey key;
-        SDLMod modifiers;
-        bool fullscreen;
-    } presses[] = {{SDLK_RETURN, KMOD_NONE, true},
-                   {SDLK_RETURN, KMOD_LALT, false},
-                   {SDLK_F11, KMOD_NONE, true},
-                   {SDLK_RETURN, KMOD_RALT, false}};
-    for (const auto& press : presses) {
-        pushKey(SDL_KEYDOWN, press.key, 0, press.modifiers);
-        pushKey(SDL_KEYUP, press.key, 0, press.modifiers);
-        frames(1);
-        EXPECT_EQ(app->fullscreen(), press.fullscreen) << press.key << " with " << press.modifiers;
-    }
-    winLevel();
 }
 
 TEST_F(StateMachineTest, ALevelThatDoesNotLoadLeadsBackToTheFrontEnd) {

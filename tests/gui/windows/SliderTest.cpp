@@ -23,7 +23,7 @@ TEST(SliderTest, TheElementNeedsAPropertyAndARangeAndDefaultsTheRest) {
         {R"(min="0" max="1")", "Missing property attribute", 0.0f},
         {R"(property="v" min="5" max="5")", "Slider range is empty", 0.0f},
     };
-    for (const auto& [attributes, error, atRightEnd] : cases) {
+    for (const auto& [attributes, error, pressedValue] : cases) {
         GuiEnvironment env;
         Gui gui(1024, 768);
         LogCapture log;
@@ -41,7 +41,7 @@ TEST(SliderTest, TheElementNeedsAPropertyAndARangeAndDefaultsTheRest) {
         SignalQueue signals;
         slider.onMouseButton(Vector2(0.2f, 0.0f), true, InputEvent::kLeftButton, signals);
         slider.update(0.0f, signals, gui, Vector2(0.2f, 0.0f));
-        EXPECT_FLOAT_EQ(static_cast<Slider&>(slider).value(), atRightEnd) << attributes;
+        EXPECT_FLOAT_EQ(static_cast<Slider&>(slider).value(), pressedValue) << attributes;
     }
 }
 
@@ -73,7 +73,6 @@ TEST(SliderTest, TheKnobFollowsADragAndStepsOnTheArrowKeysThroughItsProperty) {
         frame(x);
         EXPECT_EQ(gui.getProperty("volume"), value) << x;
     }
-    EXPECT_FALSE(slider.onMouseButton(Vector2(0.9f, 0.5f), false, InputEvent::kRightButton, signals));
     EXPECT_TRUE(slider.onMouseButton(Vector2(0.9f, 0.5f), false, InputEvent::kLeftButton, signals));
     frame(-0.5f);
     EXPECT_EQ(gui.getProperty("volume"), "100");
