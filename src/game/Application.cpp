@@ -377,7 +377,7 @@ bool Application::startStates() {
     info_->gui = gui_.get();
     info_->levelNames = levelNames_;
     // F11 asks as the Options screen's switch does, so the choice is kept the same way.
-    info_->toggleFullscreen = [this] { gui_->setProperty(kPropertyToggleFullscreen, "yes"); };
+    info_->toggleFullscreen = [this] { requestFullscreenSwitch(*gui_); };
     info_->demoAfterSeconds = demoAfterSeconds_;
     state_ = std::make_unique<FrontendState>();
     state_->enter(info_.get());

@@ -46,6 +46,8 @@ void publishSettings(Gui& gui, const Settings& settings) {
         gui.setProperty(flag.state, settings.*flag.flag ? kShownOn : kShownOff);
 }
 
+void requestFullscreenSwitch(Gui& gui) { gui.setProperty(kPropertyToggleFullscreen, kYes); }
+
 void collectSettings(Gui& gui, Settings& settings) {
     const std::string& name = gui.getProperty(kPropertyPlayerName);
     if (name != kNotRegistered) settings.playerName = name;

@@ -15,4 +15,7 @@ void publishSettings(Gui& gui, const Settings& settings);
 // "toggleFullscreen" or "toggleSymbols", which is then cleared.
 void collectSettings(Gui& gui, Settings& settings);
 
+// Asks for the full-screen switch to flip at the next collect, as its button does.
+void requestFullscreenSwitch(Gui& gui);
+
 }  // namespace nimbus
