@@ -8,6 +8,7 @@
 #include "core/math/Vector3.h"
 #include "render/ScreenspaceRenderer.h"
 #include "render/Shader.h"
+#include "render/ViewFit.h"
 
 namespace nimbus {
 
@@ -41,12 +42,7 @@ public:
     };
 
     // A scissor box in window pixels, from the bottom left.
-    struct Scissor {
-        int32_t x = 0;
-        int32_t y = 0;
-        int32_t width = 0;
-        int32_t height = 0;
-    };
+    using Scissor = PixelRect;
 
     // The view rectangle (maxCorner, minCorner) is what the window shows; the game gives
     // kViewMax and kViewMin (ViewSize.h). The core must outlive the renderer.
