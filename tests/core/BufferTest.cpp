@@ -96,7 +96,8 @@ TEST(Utf8, TheWellFormedPrefixStopsAtTheFirstBadOrCutOffSequence) {
         {"a\xF4\x90\x80\x80", 1},  // above U+10FFFF
         {"a\xF5\x80\x80\x80", 1},  // a lead byte no sequence has
         {"a\xFF", 1},
-        {"\xF4\x8F\xBF\xBF\xED\x9F\xBF", 7},  // U+10FFFF and U+D7FF, the last below the surrogates
+        {"\xF4\x8F\xBF\xBF\xED\x9F\xBF\xF3\xBF\xBF\xBF",
+         11},  // U+10FFFF, U+D7FF (below the surrogates), U+FFFFF
     };
     for (const auto& [text, prefix] : cases) EXPECT_EQ(wellFormedUtf8Prefix(text), prefix) << text;
 }

@@ -124,6 +124,11 @@ TEST(VertexFormat, MasksLayTheirElementsOutInTableOrder) {
     for (const auto& c : cases) EXPECT_EQ(c.format.offsetOf(c.usage), c.offset) << static_cast<int>(c.usage);
     EXPECT_EQ(all.typeOf(VertexUsage::Color0), static_cast<uint32_t>(GL_UNSIGNED_BYTE));
     EXPECT_FALSE(all.has(VertexUsage::TexCoord1));
+    EXPECT_EQ(file.countOf(VertexUsage::Color0), 0u);
+    const uint32_t types[] = {GL_BYTE, GL_SHORT, GL_UNSIGNED_SHORT, GL_INT, GL_DOUBLE, GL_HALF_FLOAT};
+    std::vector<int32_t> sizes;
+    for (uint32_t type : types) sizes.push_back(componentTypeSize(type));
+    EXPECT_EQ(sizes, (std::vector<int32_t>{1, 2, 2, 4, 8, -1}));
 }
 
 class MeshTest : public ::testing::Test {

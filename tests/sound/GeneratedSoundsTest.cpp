@@ -15,42 +15,28 @@ using namespace nimbus;
 namespace {
 
 // A file of the data directory decoded as the game decodes it: Mix_LoadWAV takes WAV and
-// Ogg Vorbis alike and converts to the device's format (22050 Hz, 16-bit stereo).
-struct Decoded {
-    explicit Decoded(const std::string& file) {
-        Mix_Chunk* chunk = Mix_LoadWAV((std::string(NIMBUS_DATA_DIR) + "/" + file).c_str());
-        if (!chunk) return;
-        const int16_t* begin = reinterpret_cast<const int16_t*>(chunk->abuf);
-        for (const int16_t* s = begin; s < begin + chunk->alen / 2; ++s) samples.push_back(*s / 32768.0);
+// Ogg Vorbis alike and converts to the device's format (22050 Hz, 16-bit stereo), here
+// split into its two channels, in parts of full scale.
+RenderedSound decode(const std::string& file) {
+    RenderedSound sound;
+    sound.rate = SoundSystem::kFrequency;
+    sound.channels.resize(2);
+    if (Mix_Chunk* chunk = Mix_LoadWAV((std::string(NIMBUS_DATA_DIR) + "/" + file).c_str())) {
+        const auto* samples = reinterpret_cast<const int16_t*>(chunk->abuf);
+        for (Uint32 i = 0; i < chunk->alen / 2; ++i) sound.channels[i % 2].push_back(samples[i] / 32768.0);
         Mix_FreeChunk(chunk);
     }
-    double seconds() const { return samples.size() / 2.0 / SoundSystem::kFrequency; }
-    // Loudest sample over [from, to) seconds.
-    double peak(double from = 0.0, double to = 1e9) const {
-        auto index = [&](double at) {
-            return std::min(samples.size(),
-                            2 * static_cast<size_t>(std::max(at, 0.0) * SoundSystem::kFrequency));
-        };
-        double loudest = 0.0;
-        for (size_t i = index(from); i < index(to); ++i) loudest = std::max(loudest, std::abs(samples[i]));
-        return loudest;
-    }
-    double rms() const {
-        double squares = 0.0;
-        for (double sample : samples) squares += sample * sample;
-        return samples.empty() ? 0.0 : std::sqrt(squares / samples.size());
-    }
-    Loudness loudness() const {
-        RenderedSound sound;
-        sound.rate = SoundSystem::kFrequency;
-        sound.channels.resize(2);
-        for (size_t i = 0; i < samples.size(); ++i) sound.channels[i % 2].push_back(samples[i]);
-        Loudness measured;
-        EXPECT_TRUE(measureLoudness(sound, measured));
-        return measured;
-    }
-    std::vector<double> samples;  // of full scale, interleaved left, right
-};
+    return sound;
+}
+
+// Loudest sample over [from, to) seconds.
+double peak(const RenderedSound& sound, double from = 0.0, double to = 1e9) {
+    const auto at = [&](double t) { return std::min(sound.frames(), size_t(std::max(t, 0.0) * sound.rate)); };
+    double loudest = 0.0;
+    for (const auto& channel : sound.channels)
+        for (size_t i = at(from); i < at(to); ++i) loudest = std::max(loudest, std::abs(channel[i]));
+    return loudest;
+}
 
 // Every effect and music at its intended length, audible, unclipped (no sample at the
 // ends of the 16-bit range), ending in silence rather than a click, and the musics
@@ -77,26 +63,30 @@ TEST(GeneratedSounds, EveryEffectAndMusicSoundsAsIntendedAndTheClockHurriesInIts
     };
     for (const auto& f : files) {
         SCOPED_TRACE(f.file);
-        const Decoded sound(f.file);
-        ASSERT_FALSE(sound.samples.empty()) << Mix_GetError();
-        EXPECT_TRUE(sound.seconds() >= f.shortest && sound.seconds() <= f.longest) << sound.seconds() << " s";
-        EXPECT_GT(sound.peak(), f.peakFloor);
-        EXPECT_GT(sound.rms(), f.rmsFloor);
-        EXPECT_LT(sound.peak(), 32767 / 32768.0);
-        EXPECT_LT(sound.peak(sound.seconds() - 0.005), 0.01);
-        for (double at = 0.0; at + 4.0 < sound.seconds() - 4.0; at += 4.0)
-            EXPECT_GT(sound.peak(at, at + 4.0), 0.1) << "silent from " << at << " s";
+        const RenderedSound sound = decode(f.file);
+        const double seconds = double(sound.frames()) / sound.rate;
+        ASSERT_GT(seconds, 0.0) << Mix_GetError();
+        EXPECT_TRUE(seconds >= f.shortest && seconds <= f.longest) << seconds << " s";
+        double squares = 0.0;
+        for (const auto& channel : sound.channels)
+            for (double sample : channel) squares += sample * sample;
+        EXPECT_GT(std::sqrt(squares / (2.0 * sound.frames())), f.rmsFloor);
+        EXPECT_TRUE(peak(sound) > f.peakFloor && peak(sound) < 32767 / 32768.0) << peak(sound);
+        EXPECT_LT(peak(sound, seconds - 0.005), 0.01);
+        for (double at = 0.0; at + 4.0 < seconds - 4.0; at += 4.0)
+            EXPECT_GT(peak(sound, at, at + 4.0), 0.1) << "silent from " << at << " s";
+        Loudness loudness;
         if (std::string(f.file).rfind("Music/", 0) == 0) {
-            const Loudness loudness = sound.loudness();
+            EXPECT_TRUE(measureLoudness(sound, loudness));
             EXPECT_NEAR(loudness.integrated, kMusicLoudness, 1.0);
             EXPECT_LE(loudness.truePeak, kPeakCeiling);
         }
     }
-    const Decoded clock("Levels/Common/Sounds/TickTock.sound");
+    const RenderedSound clock = decode("Levels/Common/Sounds/TickTock.sound");
     for (int tick = 0; tick < 12; ++tick) {
         const double at = tick < 8 ? 0.5 * tick : 4.0 + 0.25 * (tick - 8);
-        EXPECT_GT(clock.peak(at, at + 0.05), 0.25) << "a tick at " << at << " s";
-        EXPECT_LT(clock.peak(at + 0.15, at + 0.25), 0.05) << "quiet after the tick at " << at << " s";
+        EXPECT_GT(peak(clock, at, at + 0.05), 0.25) << "a tick at " << at << " s";
+        EXPECT_LT(peak(clock, at + 0.15, at + 0.25), 0.05) << "quiet after the tick at " << at << " s";
     }
 }
 

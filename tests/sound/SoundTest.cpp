@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <memory>
 
 #include "core/ResourceManager.h"
@@ -158,7 +159,8 @@ TEST(SoundStartup, DamagedEffectsOrAMissingMusicStopStartUpNamingTheFile) {
         bool musicStarted;
     } cases[] = {
         {{{kSounds + "Broken.sound", "RIFF....WAVEjunk"}, {kMenu, tone}, {kGame, tone}}, "Broken", false},
-        {{{kSounds + "Empty.sound", ""}}, "Empty", false},
+        {{{kSounds + "Empty.sound", ""}}, "Empty.sound - the file is empty", false},
+        {{{kSounds + "Byte.sound", "R"}}, "Byte.sound - Unrecognized sound file type", false},
         {{{kSounds + "Move.sound", tone}, {kSounds + "Move.SOUND", tone}}, "already loaded", false},
         {{{kMenu, tone}}, "Game.music", true},
     };
@@ -173,6 +175,19 @@ TEST(SoundStartup, DamagedEffectsOrAMissingMusicStopStartUpNamingTheFile) {
         EXPECT_EQ(loaded("Music/Menu"), c.musicStarted);
         EXPECT_FALSE(loaded("Music/Game"));
     }
+}
+
+// A device that does not open fails the start, and no system is left to play on.
+TEST(GameSound, ADeviceThatDoesNotOpenFailsTheStart) {
+    const std::string driver = getenv("SDL_AUDIODRIVER") ? getenv("SDL_AUDIODRIVER") : "";
+    setenv("SDL_AUDIODRIVER", "nonexistent", 1);
+    TempFolder data;
+    PosixInArchive archive(data.path());
+    GameSound sound;
+    LogCapture log;
+    EXPECT_FALSE(sound.initialize(archive));
+    setenv("SDL_AUDIODRIVER", driver.c_str(), 1);
+    EXPECT_TRUE(log.saw({"Failed to open the audio device"})) << log.all();
 }
 
 // Without a directory of effects start-up loads none. A requested music waits for

@@ -172,17 +172,13 @@ TEST_F(FontLoaderTest, GlyphsAreMeasuredInGlyphSizesAndAtlasFractions) {
 }
 
 TEST_F(FontLoaderTest, TheWriterAndReaderAgreeOnEveryAttribute) {
-    GlyphDescription written;
+    GlyphDescription written, read;
     written.glyphSize = 96;
-    written.glyphs.push_back({65, 1, 2, 3, 4, -5, 6, 7});
-    written.glyphs.push_back({-61, 10, 20, 30, 40, 50, -60, 70});
+    written.glyphs = {{65, 1, 2, 3, 4, -5, 6, 7}, {-61, 10, 20, 30, 40, 50, -60, 70}};
     const std::string file = folder_.file("written.xml");
-    ASSERT_TRUE(writeGlyphDescription(file.c_str(), written));
-    GlyphDescription read;
-    ASSERT_TRUE(readGlyphDescription(file.c_str(), read));
-    EXPECT_EQ(read.glyphSize, 96);
+    ASSERT_TRUE(writeGlyphDescription(file.c_str(), written) && readGlyphDescription(file.c_str(), read));
     auto fields = [](const GlyphDescription& d) {
-        std::vector<int32_t> all;
+        std::vector<int32_t> all{d.glyphSize};
         for (const GlyphRecord& g : d.glyphs)
             all.insert(all.end(), {g.code, g.x, g.y, g.width, g.rows, g.left, g.top, g.advanceX64});
         return all;
@@ -207,36 +203,27 @@ void expectCorner(const ScreenVertex& v, float x, float y, float u, float tv) {
     for (int i = 0; i < 4; ++i) EXPECT_NEAR(got[i], want[i], 1e-6f) << i;
 }
 
-TEST(LayoutText, PlacesScaledShearedGlyphsAlongThePen) {
+// Unknown characters neither make a quad nor move the pen; only the first `maximum`
+// characters are looked at; colours are left as they were.
+TEST(LayoutText, PlacesScaledShearedGlyphsAlongThePenUpToTheMaximum) {
     const BitmapFont font = makeFont();
     std::vector<ScreenQuad> quads(4);
-    // Colours are left as they were: mark them to see that.
     for (auto& q : quads) q.corners[0].r = 0.3f;
-    ASSERT_EQ(2, layoutText(font, quads.data(), 10, "Ab", 2.0f, 0.5f));
-    const ScreenVertex* a = quads[0].corners;
+    ASSERT_EQ(2, layoutText(font, quads.data(), 10, "A?b", 2.0f, 0.5f));
+    const ScreenVertex *a = quads[0].corners, *b = quads[1].corners;
     expectCorner(a[0], 0.2f - 0.2f, -0.4f, 0.0f, 0.5f);
     expectCorner(a[1], 1.2f - 0.2f, -0.4f, 0.25f, 0.5f);
     expectCorner(a[2], 1.2f + 0.8f, 1.6f, 0.25f, 0.0f);
     expectCorner(a[3], 0.2f + 0.8f, 1.6f, 0.0f, 0.0f);
     // The second glyph starts at the first one's advance times the size.
-    const ScreenVertex* b = quads[1].corners;
     expectCorner(b[0], 1.4f, 0.0f, 0.5f, 1.0f);
     expectCorner(b[2], 1.4f + 1.0f + 1.0f, 2.0f, 0.75f, 0.5f);
-    EXPECT_FLOAT_EQ(0.3f, quads[0].corners[0].r);
-}
-
-TEST(LayoutText, SkipsMissingGlyphsAndStopsAtTheMaximumAndBytesAbove127AreNegativeCodes) {
-    const BitmapFont font = makeFont();
-    std::vector<ScreenQuad> quads(8);
-    // Unknown characters neither make a quad nor move the pen.
-    ASSERT_EQ(2, layoutText(font, quads.data(), 8, "A?zb", 1.0f, 0.0f));
-    EXPECT_FLOAT_EQ(0.7f, quads[1].corners[0].x);
-    // Only the first three characters are looked at.
-    EXPECT_EQ(1, layoutText(font, quads.data(), 3, "A??bbbb", 1.0f, 0.0f));
-    EXPECT_EQ(0, layoutText(font, quads.data(), 5, "", 1.0f, 0.0f));
-    EXPECT_EQ(0, layoutText(font, quads.data(), 0, "Ab", 1.0f, 0.0f));
-    EXPECT_EQ(1, layoutText(font, quads.data(), 2, "\xE9\xEA", 1.0f, 0.0f));
-    EXPECT_FLOAT_EQ(1.0f, quads[0].corners[1].x);
+    EXPECT_FLOAT_EQ(0.3f, a[0].r);
+    const std::tuple<const char*, int, int> counts[] = {
+        {"A??bbbb", 3, 1}, {"", 5, 0}, {"Ab", 0, 0}, {"\xE9\xEA", 2, 1}};
+    for (const auto& [text, maximum, count] : counts)
+        EXPECT_EQ(layoutText(font, quads.data(), maximum, text, 1.0f, 0.0f), count) << text;
+    EXPECT_FLOAT_EQ(1.0f, quads[0].corners[1].x) << "bytes above 127 are negative codes";
     EXPECT_EQ(nullptr, font.findGlyph(0xE9));
 }
 
