@@ -1,5 +1,6 @@
-// Model files, the meshes read from them and the batches made of those meshes. Buffers
-// live in system memory, so a core that was never bound to a window makes them.
+// Model files, the meshes read from them and the batches made of those meshes.
+// Buffers live in system memory, so a core that was never bound to a window
+// makes them.
 #include <GL/glew.h>
 #include <gtest/gtest.h>
 
@@ -25,7 +26,7 @@ using namespace nimbus;
 namespace {
 
 // A mesh of `count` vertices whose position x is the vertex number.
-ModelMeshData modelMesh(int count, std::vector<uint32_t> indices, const char* texture = "") {
+ModelMeshData modelMesh(int count, std::vector<uint32_t> indices, const char *texture = "") {
     ModelMeshData mesh;
     for (int i = 0; i < count; ++i) {
         const float f = static_cast<float>(i);
@@ -36,7 +37,7 @@ ModelMeshData modelMesh(int count, std::vector<uint32_t> indices, const char* te
     return mesh;
 }
 
-std::vector<unsigned char> modelFile(const std::vector<ModelMeshData>& meshes) {
+std::vector<unsigned char> modelFile(const std::vector<ModelMeshData> &meshes) {
     VectorOutBuffer out;
     EXPECT_TRUE(writeModelFile(out, meshes));
     return out.bytes();
@@ -46,7 +47,7 @@ std::vector<unsigned char> modelFile(const std::vector<ModelMeshData>& meshes) {
 constexpr size_t kMeshCount = 24 + 24;
 constexpr size_t kVertexCount = kMeshCount + 4 + 5;
 
-void poke32(std::vector<unsigned char>& file, size_t offset, uint32_t value) {
+void poke32(std::vector<unsigned char> &file, size_t offset, uint32_t value) {
     std::memcpy(file.data() + offset, &value, 4);
 }
 
@@ -55,8 +56,8 @@ TEST(ModelFile, WrittenFilesReadBackMeshByMesh) {
     const std::vector<ModelMeshData> written = {modelMesh(3, {0, 1, 2}, "brick"), modelMesh(2, {}, ""),
                                                 modelMesh(5, {4, 3, 2, 1, 0}, "")};
     const auto file = modelFile(written);
-    EXPECT_STREQ(reinterpret_cast<const char*>(file.data()), "Nimbus MayaModel [v1.0]");
-    EXPECT_STREQ(reinterpret_cast<const char*>(file.data()) + 24, "Position Normal Uv0 Uv1");
+    EXPECT_STREQ(reinterpret_cast<const char *>(file.data()), "Nimbus MayaModel [v1.0]");
+    EXPECT_STREQ(reinterpret_cast<const char *>(file.data()) + 24, "Position Normal Uv0 Uv1");
     NamedInput in("Brick.model", file);
     std::vector<ModelMeshData> read;
     ASSERT_TRUE(readModelData(in, read));
@@ -77,7 +78,7 @@ TEST(ModelFile, DamagedFilesAreRefusedByNameBeforeAnythingIsAllocated) {
     const struct {
         size_t offset;
         uint32_t value;
-        const char* message;
+        const char *message;
     } cases[] = {
         {0, 'X', "is not a mayamodel file"},
         {24, 'X', "has unknown vertexformat"},
@@ -87,7 +88,7 @@ TEST(ModelFile, DamagedFilesAreRefusedByNameBeforeAnythingIsAllocated) {
         {kVertexCount, 4, "vertices"},
         {kVertexCount + 4 + 3 * 44, 0xFFFFFFF0u, "indices"},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.message);
         auto file = good;
         poke32(file, c.offset, c.value);
@@ -114,14 +115,14 @@ TEST(VertexFormat, MasksLayTheirElementsOutInTableOrder) {
     EXPECT_EQ(file.stride(), 32u);
     EXPECT_EQ(all.stride(), 56u);
     const struct {
-        const VertexFormat& format;
+        const VertexFormat &format;
         VertexUsage usage;
         int offset;
     } cases[] = {{file, VertexUsage::Position, 0},    {file, VertexUsage::Normal, 12},
                  {file, VertexUsage::TexCoord0, 24},  {file, VertexUsage::Color0, -1},
                  {all, VertexUsage::Color0, 32},      {all, VertexUsage::BoneIndices, 36},
                  {all, VertexUsage::BlendWeights, 40}};
-    for (const auto& c : cases) EXPECT_EQ(c.format.offsetOf(c.usage), c.offset) << static_cast<int>(c.usage);
+    for (const auto &c : cases) EXPECT_EQ(c.format.offsetOf(c.usage), c.offset) << static_cast<int>(c.usage);
     EXPECT_EQ(all.typeOf(VertexUsage::Color0), static_cast<uint32_t>(GL_UNSIGNED_BYTE));
     EXPECT_FALSE(all.has(VertexUsage::TexCoord1));
     EXPECT_EQ(file.countOf(VertexUsage::Color0), 0u);
@@ -136,22 +137,22 @@ protected:
     MeshTest() : previous_(setResourceManager(&resources_)) {}
     ~MeshTest() override { setResourceManager(previous_); }
 
-    std::unique_ptr<Mesh> readOne(const ModelMeshData& data) {
+    std::unique_ptr<Mesh> readOne(const ModelMeshData &data) {
         NamedInput in("One.model", modelFile({data}));
-        std::vector<Mesh*> meshes;
+        std::vector<Mesh *> meshes;
         EXPECT_TRUE(readModelFile(meshes, in, core_));
         EXPECT_EQ(meshes.size(), 1u);
         return std::unique_ptr<Mesh>(meshes.empty() ? nullptr : meshes.front());
     }
-    static const float* floats(VertexBuffer& vb) { return static_cast<const float*>(vb.lockForRead()); }
+    static const float *floats(VertexBuffer &vb) { return static_cast<const float *>(vb.lockForRead()); }
 
     OglCore core_;
     ResourceManager resources_;
-    ResourceManager* previous_;
+    ResourceManager *previous_;
 };
 
 TEST_F(MeshTest, AModelRegistersItsFirstMeshUnderItsStemWithTheTextureItNames) {
-    auto* texture = new FakeTexture(1, 1);
+    auto *texture = new FakeTexture(1, 1);
     registerTexture("Textures/brick", texture);
     const auto file = modelFile({modelMesh(3, {0, 1, 2}, "brick"), modelMesh(4, {}), modelMesh(5, {})});
     NamedInput in("/Themes/Lego/Brick.model", file);
@@ -166,7 +167,8 @@ TEST_F(MeshTest, AModelRegistersItsFirstMeshUnderItsStemWithTheTextureItNames) {
     auto bare = readOne(modelMesh(3, {0, 1, 2}, "nowhere"));
     EXPECT_TRUE(bare->getTextures().empty());
     EXPECT_TRUE(log.saw({"Textures/nowhere"})) << log.all();
-    // A damaged file leaves the mesh registered before in place; an empty one registers none.
+    // A damaged file leaves the mesh registered before in place; an empty one
+    // registers none.
     auto damaged = file;
     damaged[0] = 'X';
     NamedInput bad("/Themes/Common/Brick.model", damaged);
@@ -177,40 +179,37 @@ TEST_F(MeshTest, AModelRegistersItsFirstMeshUnderItsStemWithTheTextureItNames) {
     EXPECT_FALSE(getResource<Mesh>("Meshes/Nothing", "Mesh"));
     // An index past the vertices would make every draw read foreign memory.
     NamedInput broken("Broken.model", modelFile({modelMesh(4, {0, 1, 4})}));
-    std::vector<Mesh*> meshes;
+    std::vector<Mesh *> meshes;
     EXPECT_FALSE(readModelFile(meshes, broken, core_));
     EXPECT_TRUE(meshes.empty());
     EXPECT_TRUE(log.saw({"Broken.model", "index 4"})) << log.all();
 }
 
-// A mesh keeps position, normal and first texture coordinate of the file's vertices and
-// the low sixteen bits of its indices; a batch repeats it twelve times with the copy
-// number as the fourth position component.
+// A mesh keeps position, normal and first texture coordinate of the file's
+// vertices and the low sixteen bits of its indices; a batch repeats it twelve
+// times with the copy number as the fourth position component.
 TEST_F(MeshTest, AMeshKeepsWhatItDrawsAndABatchRepeatsItTwelveTimesWithItsCopyNumber) {
     registerTexture("Textures/brick", new FakeTexture(1, 1));
     auto source = readOne(modelMesh(4, {0x10000, 0xFFFF0001, 2, 2, 3, 0}, "brick"));
     ASSERT_NE(source, nullptr);
-    EXPECT_EQ(source->getPrimitiveType(), PrimitiveType::Triangles);
-    EXPECT_EQ(source->getElementCount(), 6);
-    const uint16_t* indices = source->getIndexBuffer()->lockForRead();
+    EXPECT_EQ(std::make_pair(source->getPrimitiveType(), source->getElementCount()),
+              std::make_pair(PrimitiveType::Triangles, 6));
+    const uint16_t *indices = source->getIndexBuffer()->lockForRead();
     EXPECT_EQ(std::vector<uint16_t>(indices, indices + 6), (std::vector<uint16_t>{0, 1, 2, 2, 3, 0}));
     std::unique_ptr<MeshBatch> batch(buildMeshBatch(*source, core_));
     ASSERT_NE(batch, nullptr);
-    EXPECT_EQ(batch->getBatchSize(), 12);
-    VertexBuffer& vb = *batch->getVertexBuffer();
-    ASSERT_EQ(vb.getCount(), 48);
-    const VertexFormat& format = vb.getFormat();
+    VertexBuffer &vb = *batch->getVertexBuffer();
+    ASSERT_EQ(std::make_pair(batch->getBatchSize(), vb.getCount()), std::make_pair(12, 48));
+    const VertexFormat &format = vb.getFormat();
     EXPECT_EQ(std::make_tuple(format.stride(), format.countOf(VertexUsage::Position),
                               format.offsetOf(VertexUsage::Normal), format.offsetOf(VertexUsage::TexCoord0)),
               std::make_tuple(36u, 4u, 16, 28));
-    for (int k = 0; k < 12; ++k) {
-        for (int i = 0; i < 4; ++i) {
-            const float* v = floats(vb) + (k * 4 + i) * 9;
-            EXPECT_EQ(std::vector<float>(v, v + 9),
-                      (std::vector<float>{float(i), 10.0f + i, 20.0f + i, float(k), 0.25f, 0.5f, 0.75f,
-                                          i / 10.0f, i / 20.0f}));
-        }
-    }
+    std::vector<float> want;
+    for (int k = 0; k < 12; ++k)
+        for (int i = 0; i < 4; ++i)
+            want.insert(want.end(),
+                        {float(i), 10.0f + i, 20.0f + i, float(k), 0.25f, 0.5f, 0.75f, i / 10.0f, i / 20.0f});
+    EXPECT_EQ(std::vector<float>(floats(vb), floats(vb) + want.size()), want);
     ASSERT_EQ(batch->getIndexBuffer()->getCount(), 72);
     EXPECT_EQ(batch->getIndexBuffer()->lockForRead()[7 * 6 + 4], 3 + 7 * 4);
     ASSERT_EQ(batch->getTextures().size(), 1u);
@@ -220,9 +219,9 @@ TEST_F(MeshTest, AMeshKeepsWhatItDrawsAndABatchRepeatsItTwelveTimesWithItsCopyNu
     auto unindexed = readOne(modelMesh(3, {}));
     std::unique_ptr<MeshBatch> plain(buildMeshBatch(*unindexed, core_));
     EXPECT_EQ(std::make_pair(unindexed->getIndexBuffer(), unindexed->getElementCount()),
-              std::make_pair(static_cast<IndexBuffer*>(nullptr), 3));
-    EXPECT_EQ(plain->getIndexBuffer(), nullptr);
-    EXPECT_EQ(plain->getVertexBuffer()->getCount(), 36);
+              std::make_pair(static_cast<IndexBuffer *>(nullptr), 3));
+    EXPECT_EQ(std::make_pair(plain->getIndexBuffer(), plain->getVertexBuffer()->getCount()),
+              std::make_pair(static_cast<IndexBuffer *>(nullptr), 36));
     EXPECT_FLOAT_EQ(floats(*plain->getVertexBuffer())[(5 * 3 + 2) * 9 + 3], 5.0f);
 
     // 12 x 5462 vertices would need index 65543.
