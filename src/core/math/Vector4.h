@@ -15,7 +15,6 @@ struct Vector4 {
     constexpr Vector4(const Vector3& v, float w_) : x(v.x), y(v.y), z(v.z), w(w_) {}
     Vector3 xyz() const { return {x, y, z}; }
     Vector4 operator+(const Vector4& o) const { return {x + o.x, y + o.y, z + o.z, w + o.w}; }
-    Vector4 operator-(const Vector4& o) const { return {x - o.x, y - o.y, z - o.z, w - o.w}; }
     Vector4 operator*(float s) const { return {x * s, y * s, z * s, w * s}; }
     bool operator==(const Vector4& o) const { return x == o.x && y == o.y && z == o.z && w == o.w; }
 };
