@@ -39,21 +39,6 @@ TEST(GameDice, RollsPermuteFacesAndMoveTheCell) {
     }
 }
 
-TEST(GameDice, TwistsTurnOnlyTheSides) {
-    GameDice die({0, 0});
-    ASSERT_TRUE(die.twist(0));
-    EXPECT_EQ((Faces{3, 2, 0, 1, 4, 5}), die.state().faces);
-    EXPECT_EQ(Position(0, 0), die.position());
-    finish(die);
-    ASSERT_TRUE(die.twist(1));
-    finish(die);
-    EXPECT_EQ(kStartFaces, die.state().faces);
-
-    GameDice other({0, 0});
-    ASSERT_TRUE(other.twist(1));
-    EXPECT_EQ((Faces{2, 3, 1, 0, 4, 5}), other.state().faces);
-}
-
 TEST(GameDice, TurnTakesNearlyHalfASecondAndRefusesOthersMeanwhile) {
     GameDice die({1, 2});
     ASSERT_TRUE(die.roll(1));

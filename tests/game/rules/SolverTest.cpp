@@ -5,6 +5,7 @@
 
 #include "LevelSource.h"
 #include "game/rules/HintSearch.h"
+#include "game/rules/SolutionReplay.h"
 #include "game/rules/Solver.h"
 #include "game/rules/SolverTurns.h"
 #include "support/GameFixture.h"
@@ -21,8 +22,7 @@ Board board(const std::string& text) {
     return level.board;
 }
 
-// A grid of three rows as a source writes it: `middle` between two rows of the border
-// cell of its kind.
+// Three rows of a source's grid: `middle` between two rows of its kind's border cell.
 std::string grid(const std::string& kind, const std::string& middle) {
     const char edge = kind == "tiles" ? 'k' : kind == "falls" ? '-' : '.';
     std::string border;
@@ -30,8 +30,7 @@ std::string grid(const std::string& kind, const std::string& middle) {
     return kind + "\n" + border + "\n" + middle + "\n" + border + "\n\n";
 }
 
-// Small levels whose answers are worked out by hand, solved and then played through the
-// game's rules object to hold the solver to the game.
+// Small levels worked out by hand, solved, then played through the game's rules.
 class SolverTest : public GameFixture {
 protected:
     Solution solveAndReplay(const std::string& text) {
@@ -53,8 +52,7 @@ protected:
     std::unique_ptr<LevelModel> model_;
 };
 
-// The first crumbling tile falls at 2 s and the die stands on it for one roll, so the
-// player may lose 2 s less that roll: 120 - 27 = 93 frames.
+// The first crumbling tile falls at 2 s, the die on it for a roll: 120 - 27 = 93 frames.
 TEST_F(SolverTest, CorridorSlackIsTheTimeLeftOnTheFirstCrumblingTile) {
     const Solution s = solveAndReplay(grid("tiles", "k S w w w G") + grid("falls", "- - 1 2 3 -"));
     ASSERT_TRUE(s.winnable);
@@ -64,8 +62,7 @@ TEST_F(SolverTest, CorridorSlackIsTheTimeLeftOnTheFirstCrumblingTile) {
     EXPECT_FALSE(s.slackUnlimited);
 }
 
-// Twists turn only the four sides, so the cyan bottom can never land ahead; a red tile
-// needs the red side brought round to the front by two twists.
+// Twists never bring the cyan bottom ahead; the red side comes to the front by two.
 TEST_F(SolverTest, TwistsReachEverySideButNeverTheBottom) {
     const Solution cyan = solveAndReplay(grid("tiles", "k S c G k"));
     EXPECT_FALSE(cyan.winnable);
@@ -80,8 +77,7 @@ TEST_F(SolverTest, TwistsReachEverySideButNeverTheBottom) {
     EXPECT_TRUE(red.slackUnlimited);
 }
 
-// The goal lies two cells from the start behind a wall; the only way is the long way
-// round, nine rolls away from and back towards it.
+// The goal is two cells away behind a wall: the way round takes ten rolls.
 TEST_F(SolverTest, GoalBehindAWallIsReachedTheLongWayRound) {
     const Solution s = solveAndReplay(R"(
 tiles
@@ -95,13 +91,25 @@ k k k k k k k
     EXPECT_EQ((std::vector<int>{3, 3, 1, 1, 1, 1, 2, 2, 0, 0}), turns(s));
 }
 
+// The way to the goal has fallen: the search runs dry and names the first cell it stood
+// on of those nearest a goal (the start). Cut short by its state limit it proves nothing.
+TEST_F(SolverTest, ARunDrySearchNamesTheFirstNearestCellAndACutShortOneProvesNothing) {
+    Board b = boardFromRows({"BBBBB", "BWSWB", "BWWWB", "BBGBB"});
+    b.tileAt({2, 2}).fallStep = 0;
+    const LevelModel model(b, kFrameSeconds);
+    const Solution dry = Solver(model).search();
+    EXPECT_EQ(std::make_tuple(dry.winnable, dry.exhausted, dry.closest, dry.closestRolls),
+              std::make_tuple(false, false, Position(2, 1), 2));
+    const Solution cut = Solver(model, 3).search();
+    EXPECT_EQ(std::make_pair(cut.winnable, cut.exhausted), std::make_pair(false, true));
+}
+
 // A corridor of ten cells: the start, seven white tiles, and the goal in the wall.
 const std::string kLongCorridor = grid("tiles", "k S w w w w w w w G");
 const std::string kBridge = kLongCorridor + grid("falls", "- - 1 1 1 1 1 1 1 -");
 
-// Eight rolls take 3.2 s and the bridge falls at 2 s; standing the clock still on the
-// first tile carries the die over. Lingering on the start is what costs: the clock runs
-// until the pick-up, and it may reach 2 s but no more.
+// Eight rolls take 3.2 s, the bridge falls at 2 s: the stop on the first tile carries the
+// die over, and the clock may run to 2 s until the die takes it.
 TEST_F(SolverTest, StopTimeCarriesTheDieOverABridgeTooLongToRun) {
     EXPECT_FALSE(solveAndReplay(kBridge).winnable);
 
@@ -113,10 +121,8 @@ TEST_F(SolverTest, StopTimeCarriesTheDieOverABridgeTooLongToRun) {
     EXPECT_NEAR(2.0f, s.slack, kFrameSeconds * 1.01f);
 }
 
-// The die takes the reverse-time pick-up at 2.25 s; the next tile fell at 2 s and stands
-// again from the moment the clock is back below that, which is after the die lands
-// (1.8 s) but not while it turns. A roll keyed in during the turn would be refused and
-// spent, so the solver has to hand it in only once the die stands still.
+// Reverse time taken at 2.25 s raises the next tile (fallen at 2 s) only after the die
+// lands, so that roll must wait for the die to stand still.
 TEST_F(SolverTest, ReversedClockRollWaitsUntilTheTileStandsAgain) {
     const Solution s = solveAndReplay(kLongCorridor + grid("falls", "- - - - - - - - 1 -") +
                                       grid("pickups", ". . . . . . . r . ."));
@@ -125,9 +131,8 @@ TEST_F(SolverTest, ReversedClockRollWaitsUntilTheTileStandsAgain) {
     for (size_t i = 0; i < s.steps.size(); ++i) EXPECT_EQ(i == 6, s.steps[i].waitFrames > 0) << "step " << i;
 }
 
-// The hint, asked for at the start and then after every move it named and the game
-// took, while the die still turns: a level is won in as many moves as its shortest line has, so
-// each hint named a move of a shortest line from where the game stood.
+// Hints asked at the start and after each move they named, while the die still turns,
+// win in as few moves as the shortest line has.
 class HintSearchTest : public GameFixture {
 protected:
     HintSearch::Status ask() {
@@ -171,13 +176,48 @@ TEST_F(HintSearchTest, FollowingTheHintsWinsInTheFewestMoves) {
     }
 }
 
-// Crumbling tiles 1, 2 and 3 fall at 2, 4 and 6 s, and the three rolls take 1.35 s: at
-// the start there is a win; after standing 3 s there is none.
+// The tiles fall at 2, 4 and 6 s and three rolls take 1.35 s: no win after standing 3 s.
 TEST_F(HintSearchTest, ReportsNoWinOnceTheWayHasFallen) {
     start(board(grid("tiles", "k S w w w G") + grid("falls", "- - 1 2 3 -")));
     EXPECT_EQ(HintSearch::Status::kFound, ask());
     frames(180);
     EXPECT_EQ(HintSearch::Status::kNoWin, ask());
+}
+
+// A player at the keys: every key counts as handed in at once; the frames are recorded.
+class KeyRecorder final : public ReplayTarget {
+public:
+    bool handIn(const SolutionStep&) override {
+        pressed.push_back(frame);
+        return true;
+    }
+    bool passFrame() override {
+        ++frame;
+        return false;
+    }
+
+    int frame = 0;
+    std::vector<int> pressed;
+};
+
+// Three steps without a wait, then one that waits five frames. Keyed ahead, each key
+// goes the frame after the game took the one before, which is when the die lands;
+// late, every key waits for the die to land and then the lateness.
+TEST(SolutionReplay, KeysGoWhenTheDieIsDueToTakeThem) {
+    const int busy = DieTurns(kFrameSeconds).busyFrames();
+    const int late = 15;
+    const std::vector<SolutionStep> steps = {{0, 1}, {0, 1}, {0, 1}, {5, 1}};
+    const std::pair<int, std::vector<int>> cases[] = {
+        {0, {0, 1, busy + 1, 3 * busy + 5}},
+        {late, {late, late + (busy + late), late + 2 * (busy + late), late + 3 * (busy + late) + 5}},
+    };
+    for (const auto& [lateness, pressed] : cases) {
+        KeyRecorder keys;
+        SolutionReplay replay(steps, lateness);
+        EXPECT_FALSE(replay.play(keys, 1000));
+        EXPECT_TRUE(replay.finished());
+        EXPECT_EQ(pressed, keys.pressed) << "late " << lateness;
+    }
 }
 
 }  // namespace

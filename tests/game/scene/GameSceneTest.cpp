@@ -1,7 +1,11 @@
 #include "core/math/Color.h"
 #include "game/rules/GameCommand.h"
+#include "game/scene/Backdrop.h"
 #include "game/scene/ColorSymbols.h"
+#include "render/ViewSize.h"
+#include "support/RecordingRenderer.h"
 #include "support/SceneTest.h"
+#include "support/ScreenTest.h"
 
 using namespace nimbus;
 
@@ -96,7 +100,7 @@ TEST_F(GameScene, ArrowsPointOnlyToStandingTilesTheFacingSideMayEnter) {
     }
 }
 
-TEST_F(GameScene, TheDiesTopFaceShowsTheColourOnTop) {
+TEST_F(GameScene, TheDiesTopFaceShowsTheColourOnTopAndTheCameraFollowsTheDie) {
     start({"BBBBB", "BWWWB", "BWS1B", "BWWWB", "BBBBB"});
     drawFrame();
     // Between the pips, a little off the middle of the face.
@@ -106,6 +110,17 @@ TEST_F(GameScene, TheDiesTopFaceShowsTheColourOnTop) {
     drawFrame();
     EXPECT_TRUE(shows(pixelOf({3.5f, 1.0f, 2.8f}), asColor(game_->die().face(kSlotTop))));
     EXPECT_EQ(game_->die().face(kSlotTop), kRed);
+    // The camera follows the die across the board and along it: the die stays in place.
+    const auto onScreen = [&](float x, float y) {
+        const Vector4 clip = Vector4(Vector3(x + 0.5f, 0.5f, y + 0.5f), 1.0f) * camera_.viewProjection;
+        return Vector2(clip.x / clip.w, clip.y / clip.w);
+    };
+    const Vector2 before = onScreen(3, 2);
+    ASSERT_TRUE(game_->execute(GameCommand(kCommandRollPlusY)));
+    game_->update(1.0f);
+    drawFrame();
+    EXPECT_NEAR(onScreen(3, 3).x, before.x, 1e-3f);
+    EXPECT_NEAR(onScreen(3, 3).y, before.y, 1e-3f);
 }
 
 // The point of a tile's top face where its symbol's cell has (u, v): (0, 0) is the
@@ -185,4 +200,41 @@ TEST_F(GameScene, TheHudShowsOneHeartPerLife) {
     }
 }
 
+// A window wider than the view, as a wide full screen gives: the view sits in the middle
+// (768 x 576 from x = 128), the backdrop fills the bands beside it, the GUI stays inside.
+class WideScreen : public ScreenTest {
+protected:
+    static void SetUpTestSuite() { openScreen(1024, 576); }
+};
+
+constexpr uint32_t kRedPixel = rgba(255, 0, 0, 255);
+constexpr float kUv[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+
 }  // namespace
+
+TEST_F(WideScreen, TheBackdropFillsTheBandsAndAQuadOverTheViewStaysInIt) {
+    const ResourceHandle<Texture> white(solidTexture(255, 255, 255, 255));
+    // Clipped to a window that fills the view, as the GUI clips the menus' backdrop.
+    renderer_->pushClipRect({-1.33335f, -1.0f}, {1.33335f, 1.0f});
+    drawBackdrop(*renderer_, white, kViewAspect, kUv, 1.0f);
+    renderer_->popClipRect();
+    const int bands[] = {2, 1021};
+    for (int x : bands) EXPECT_GT(brightest(pixel(x, 288)), 100) << "no backdrop at x = " << x;
+    renderer_->addQuad(quad(-kViewAspect, -1.0f, kViewAspect, 1.0f, 1, 0, 0), white, false);
+    renderer_->flush();
+    EXPECT_TRUE(sameColor(pixel(512, 288), kRedPixel));
+    for (int x : bands)
+        EXPECT_FALSE(sameColor(pixel(x, 288), kRedPixel)) << "the view spilt over at x = " << x;
+}
+
+// The texture runs on past the view's corners as it runs across the view: each band, a
+// sixth of the view's width, shows a sixth of the texture more.
+TEST_F(WideScreen, TheBackdropsTextureRunsOnIntoTheBands) {
+    RecordingRenderer recorder;
+    drawBackdrop(recorder, ResourceHandle<Texture>(), kViewAspect, kUv, 1.0f);
+    ASSERT_EQ(recorder.added.size(), 1u);
+    const ScreenVertex* corners = recorder.added[0].quad.corners;
+    EXPECT_NEAR(corners[0].u, -1.0f / 6.0f, 1e-5f);
+    EXPECT_NEAR(corners[1].u, 7.0f / 6.0f, 1e-5f);
+    EXPECT_NEAR(corners[2].v, 1.0f, 1e-5f);
+}

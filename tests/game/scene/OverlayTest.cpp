@@ -118,6 +118,9 @@ TEST(ViewCaption, BothLinesSitOnTheBandTheHintUnderTheTitle) {
     caption.draw(collector, centre, size);
     // The band, then each line sharp and glowing.
     ASSERT_EQ(collector.added.size(), 1u + 2 * 4 + 2 * 10);
+    EXPECT_EQ(
+        std::count_if(collector.added.begin(), collector.added.end(), [](const auto& a) { return a.glow; }),
+        4 + 10);
     const ScreenQuad& band = collector.added[0].quad;
     EXPECT_FLOAT_EQ(band.corners[0].x, -0.9f);
     EXPECT_FLOAT_EQ(band.corners[2].x, 1.1f);

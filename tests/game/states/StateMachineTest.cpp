@@ -28,12 +28,10 @@ using namespace nimbus;
 
 namespace {
 
-// Up from the start reaches the goal: one key press wins the level.
-const std::vector<std::string> kOneStepLevel = {"...", ".S.", ".G.", "..."};
-// The start tile crumbles as soon as the clock runs: a life is lost every frame.
-const std::vector<std::string> kCrumblingLevel = {"...", ".S.", "..."};
-// Three rolls to the right.
-const std::vector<std::string> kCorridorLevel = {"......", ".SWWG.", "......"};
+// One key press wins; the start crumbles at once (a life lost a frame); three rolls.
+const std::vector<std::string> kOneStepLevel = {"...", ".S.", ".G.", "..."},
+                               kCrumblingLevel = {"...", ".S.", "..."},
+                               kCorridorLevel = {"......", ".SWWG.", "......"};
 
 // The buttons of the test document, in GUI coordinates.
 struct Place {
@@ -63,14 +61,14 @@ void loseFocus() {
     pushSdlEvent(e);
 }
 
-// The whole game on a data directory of its own with the test document, driven by events
-// pushed onto SDL's queue the way the player's arrive.
+// The whole game on its own data with the test document, driven by events on SDL's queue.
 class StateMachineTest : public ::testing::Test {
 protected:
     void boot() {
         data.addTestDocument();
         app = std::make_unique<Application>(false, data.data());
         ASSERT_TRUE(app->startUp());
+        EXPECT_TRUE(app->startUp()) << "a second start answers as the first did";
     }
     std::string state() { return app->state()->name(); }
     GameStateInfo& info() { return *app->stateInfo(); }
@@ -179,10 +177,8 @@ TEST_F(StateMachineTest, TheLastLifeLostFreezesTheBoardUntilTheButtonIsHeld) {
     runUntil("FrontendState");
 }
 
-// Without the mouse: the focus keys pick the menus' buttons and Enter presses them, the
-// arrows roll the die in between, and Enter leaves the frozen board. F11 and Alt+Enter
-// switch the screen in every state and the level in play goes on; Enter alone belongs to
-// the menus.
+// Without the mouse: focus keys and Enter work the menus and leave the frozen board; F11
+// and Alt+Enter switch the screen in every state, Enter alone belongs to the menus.
 TEST_F(StateMachineTest, TheKeyboardAloneSwitchesTheScreenAndLeadsThroughALevelAndTheEndOfTheGame) {
     data.addLevel("1", kOneStepLevel);
     data.addLevel("2", kCrumblingLevel, 0);
@@ -223,7 +219,7 @@ TEST_F(StateMachineTest, TheKeyboardAloneSwitchesTheScreenAndLeadsThroughALevelA
     runUntil("FrontendState");
 }
 
-TEST_F(StateMachineTest, PauseRequestsToggleOnceAndLosingTheFocusOnlyEverPauses) {
+TEST_F(StateMachineTest, PauseTogglesOnceLosingTheFocusOnlyPausesAndEscapeOrClosingQuits) {
     data.addLevel("1", kOneStepLevel);
     boot();
     play();
@@ -249,17 +245,7 @@ TEST_F(StateMachineTest, PauseRequestsToggleOnceAndLosingTheFocusOnlyEverPauses)
     loseFocus();
     frames(2);
     EXPECT_TRUE(game().paused()) << "a paused game stays paused";
-}
 
-TEST_F(StateMachineTest, QuitEscapeAndClosingTheWindowEndTheLoop) {
-    data.addLevel("1", kOneStepLevel);
-    boot();
-    settle();
-    click(kQuit);
-    settle();
-    EXPECT_TRUE(app->quitRequested());
-    info().quit = false;
-    play();
     pressKey(SDLK_ESCAPE);
     frames(1);
     EXPECT_TRUE(app->quitRequested());
@@ -271,10 +257,8 @@ TEST_F(StateMachineTest, QuitEscapeAndClosingTheWindowEndTheLoop) {
     EXPECT_TRUE(app->quitRequested()) << "closing the window";
 }
 
-// The saved settings choose the screen and reach the menus and the sound at start; what
-// the menus change is applied and saved after the frame. Escape on the options screen
-// leads back to the menu instead of ending the game, and M mutes the music without
-// touching its volume.
+// Saved settings reach the screen, menus and sound; menu changes are applied and saved
+// after the frame. Escape on the options screen goes back; M mutes, keeping the volume.
 TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAtOnce) {
     data.write(SettingsFile::kFileName, "player_name = Saved\nmusic_volume = 20\nfullscreen = off\n");
     data.write("Frontend/gui.xml", R"(<gui><windows>
@@ -332,6 +316,8 @@ TEST_F(StateMachineTest, HShowsTheRollOfAShortestWinOnceUntilItsTimeIsUp) {
     pressKey(SDLK_h);
     waitFor([&] { return game().hintedRoll() != -1; });
     EXPECT_EQ(game().hintedRoll(), 1) << "towards x + 1";
+    for (const FloatingText& text : game().floatingTexts().entries())
+        EXPECT_NE(text.text, "Wait a moment, then roll");
     pressKey(SDLK_h);
     frames(1);
     EXPECT_EQ(game().hintedRoll(), 1) << "a second H changes nothing";
@@ -339,8 +325,7 @@ TEST_F(StateMachineTest, HShowsTheRollOfAShortestWinOnceUntilItsTimeIsUp) {
     EXPECT_EQ(game().hintedRoll(), -1) << "gone after a few seconds";
 }
 
-// The demo plays on its own stats: no game is started and the high-score table stays as
-// it was.
+// The demo plays on its own stats: no game is started, the table stays as it was.
 TEST_F(StateMachineTest, LeftAloneTheMenuGivesWayToADemoUntilAKey) {
     data.addLevel("1", kCorridorLevel);
     boot();
@@ -356,6 +341,9 @@ TEST_F(StateMachineTest, LeftAloneTheMenuGivesWayToADemoUntilAKey) {
     EXPECT_TRUE(gui().findWindow("menu")->visible());
     EXPECT_FALSE(info().stats);
     EXPECT_EQ(info().highScores.size(), 6);
+    click(kQuit);
+    settle();
+    EXPECT_TRUE(app->quitRequested());
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "core/ResourceManager.h"
+#include "core/VectorInBuffer.h"
+#include "core/VectorOutBuffer.h"
 #include "game/rules/HighScoreList.h"
 #include "game/windows/HighScoreWindow.h"
 #include "game/windows/PublishHighScores.h"
@@ -86,6 +88,8 @@ TEST_F(HighScoreWindowTest, ShowsThePublishedTableWithTheNewestRowPulsing) {
     const float pulse = 0.9f * std::fabs(std::sin(0.5f));
     EXPECT_EQ(std::make_tuple(texts[0].blue, texts[1].blue, texts[2].green, texts[2].blue),
               std::make_tuple(pulse, pulse, 1.0f, 0.9f));
+    window_->hide();
+    EXPECT_TRUE(draw().empty()) << "a hidden table draws nothing";
 }
 
 // Unset ranks close up, rows change only when the window is shown again, and the newest
@@ -181,23 +185,76 @@ TEST(PublishHighScores, PublishesTheBestTenAndTheNewestIndex) {
     Gui gui(1024, 768);
     HighScoreList longList;
     for (int i = 0; i < 12; ++i) longList.add("P" + std::to_string(i), i * 10);
-    publishHighScores(gui, longList);
-    EXPECT_EQ(gui.getProperty("highscore_name_0"), "P11");
-    EXPECT_EQ(gui.getProperty("highscore_score_0"), "110");
-    EXPECT_EQ(gui.getProperty("highscore_name_9"), "P2");
-    EXPECT_EQ(gui.getProperty("highscore_score_9"), "20");
-    EXPECT_EQ(gui.getProperty("highscore_name_10"), "not registered");
-    EXPECT_EQ(gui.getProperty("newest_entry"), "0");
-
     HighScoreList defaults;
     defaults.fillDefaults();
-    publishHighScores(gui, HighScoreList());
-    EXPECT_EQ(gui.getProperty("newest_entry"), "-1");
-    EXPECT_EQ(gui.getProperty("highscore_name_0"), "P11");
-    publishHighScores(gui, defaults);
-    EXPECT_EQ(gui.getProperty("highscore_name_0"), "Wenna");
-    EXPECT_EQ(gui.getProperty("highscore_score_5"), "1000");
-    EXPECT_EQ(gui.getProperty("highscore_name_6"), "P5");
+    const auto seen = [&](const HighScoreList& list, std::vector<std::string> names) {
+        publishHighScores(gui, list);
+        std::vector<std::string> values;
+        for (const std::string& name : names) values.push_back(gui.getProperty(name));
+        return values;
+    };
+    EXPECT_EQ(seen(longList, {"highscore_name_0", "highscore_score_0", "highscore_name_9",
+                              "highscore_score_9", "highscore_name_10", "newest_entry"}),
+              (std::vector<std::string>{"P11", "110", "P2", "20", "not registered", "0"}));
+    EXPECT_EQ(seen(HighScoreList(), {"newest_entry", "highscore_name_0"}),
+              (std::vector<std::string>{"-1", "P11"}));
+    EXPECT_EQ(seen(defaults, {"highscore_name_0", "highscore_score_5", "highscore_name_6"}),
+              (std::vector<std::string>{"Wenna", "1000", "P5"}));
+}
+
+std::vector<std::pair<std::string, int32_t>> entries(const HighScoreList& list) {
+    std::vector<std::pair<std::string, int32_t>> all;
+    for (int i = 0; i < list.size(); ++i) all.emplace_back(list[i].name, list[i].score);
+    return all;
+}
+
+// The defaults themselves are read above.
+TEST(HighScoreList, InsertsAboveEqualScoresClampsAndFillsDefaultsOnlyWhenEmpty) {
+    HighScoreList list;
+    EXPECT_EQ(-1, list.newestIndex());
+    for (const auto& [name, score, index] :
+         {std::tuple("a", 1, 0), std::tuple("b", 10, 0), std::tuple("c", 0, 2), std::tuple("d", 1, 1)}) {
+        EXPECT_EQ(list.add(name, score), index) << name;
+    }
+    list.fillDefaults();
+    list.clamp(10);
+    list.clamp(-1);
+    EXPECT_EQ(entries(list), (decltype(entries(list)){{"b", 10}, {"d", 1}, {"a", 1}, {"c", 0}}));
+    list.clamp(2);
+    EXPECT_EQ(entries(list), (decltype(entries(list)){{"b", 10}, {"d", 1}}));
+    HighScoreList defaults;
+    defaults.fillDefaults();
+    EXPECT_EQ(0, defaults.newestIndex());
+    EXPECT_EQ(6, defaults.size());
+    // A table only counts as saved while every name and score matches.
+    HighScoreList sameScore, sameName;
+    sameScore.add("e", 10);
+    sameScore.add("d", 1);
+    sameName.add("b", 9);
+    sameName.add("d", 1);
+    HighScoreList top = list;
+    EXPECT_TRUE(top.sameEntries(list));
+    EXPECT_FALSE(sameScore.sameEntries(list) || sameName.sameEntries(list));
+}
+
+// The file round trip is StartupTest's, through the game's own save and load; an empty
+// table reads back.
+TEST(HighScoreList, DamagedCountsAreRefusedAndAnEmptyTableReadsBack) {
+    VectorOutBuffer empty;
+    ASSERT_TRUE(HighScoreList().write(empty));
+    VectorInBuffer emptyIn(empty.bytes());
+    EXPECT_TRUE(HighScoreList().read(emptyIn));
+    for (int32_t count : {-1, 2, 1 << 30}) {
+        std::vector<unsigned char> bytes(4);
+        std::memcpy(bytes.data(), &count, 4);
+        bytes.insert(bytes.end(), {'x', 0, 1, 0, 0, 0});
+        VectorInBuffer in(bytes);
+        HighScoreList list;
+        LogCapture log;
+        EXPECT_FALSE(list.read(in)) << count;
+        EXPECT_EQ(0, list.size()) << count;
+        EXPECT_EQ(1u, log.lines().size()) << count;
+    }
 }
 
 }  // namespace
