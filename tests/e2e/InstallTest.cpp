@@ -1,13 +1,14 @@
-// The game as a player or a distribution installs it: `cmake --install` into a prefix of
-// its own, and the Debian package the build makes, unpacked into a root of its own.
+// The game as a player or a distribution installs it: `cmake --install` into a
+// prefix of its own, and the Debian package the build makes, unpacked into a
+// root of its own.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <unistd.h>
 
 #include <csignal>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -23,43 +24,37 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kAppId = "io.github.nimbusgame.Nimbus";
+const char *const kAppId = "io.github.nimbusgame.Nimbus";
 
-bool dataBuilt() { return fs::exists(NIMBUS_DATA_DIR "/Frontend/gui.xml"); }
-
-std::string newRoot() {
-    char pattern[] = "/tmp/nimbus-install-XXXXXX";
-    return mkdtemp(pattern);
-}
+// A new folder of the test's own under /tmp, for the installation and the logs.
+class Installed : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!fs::exists(NIMBUS_DATA_DIR "/Frontend/gui.xml")) GTEST_SKIP() << "no data built here";
+        char pattern[] = "/tmp/nimbus-install-XXXXXX";
+        root = mkdtemp(pattern);
+    }
+    std::string root;
+};
 
 // Runs a shell command with its output in the log; whether it succeeded.
-bool run(const std::string& command, const std::string& log) {
+bool run(const std::string &command, const std::string &log) {
     return std::system((command + " >'" + log + "' 2>&1").c_str()) == 0;
 }
 
-std::string commandOutput(const std::string& command) {
-    std::string text;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[512];
-        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
-        pclose(pipe);
-    }
-    return text;
-}
-
 // The side of a square PNG, from its header.
-int pngSide(const std::string& path) {
+int pngSide(const std::string &path) {
     std::ifstream file(path, std::ios::binary);
     unsigned char header[24] = {};
-    file.read(reinterpret_cast<char*>(header), sizeof header);
+    file.read(reinterpret_cast<char *>(header), sizeof header);
     return header[16] << 24 | header[17] << 16 | header[18] << 8 | header[19];
 }
 
-// Every file of the installation under its prefix, where desktops, software centres and
-// Debian's games layout look for it.
-void expectLayout(const std::string& prefix) {
+// Every file of the installation under its prefix, where desktops, software
+// centres and Debian's games layout look for it.
+void expectLayout(const std::string &prefix) {
     const std::string share = prefix + "/" NIMBUS_INSTALL_SHAREDIR;
-    for (const std::string& file :
+    for (const std::string &file :
          {prefix + "/" NIMBUS_INSTALL_BINDIR "/nimbus",
           prefix + "/" NIMBUS_INSTALL_DATADIR "/Frontend/gui.xml",
           share + "/applications/" + kAppId + ".desktop", share + "/metainfo/" + kAppId + ".metainfo.xml",
@@ -74,9 +69,9 @@ void expectLayout(const std::string& prefix) {
 }
 
 // Every file and folder below a folder with its size and time of change.
-std::map<std::string, std::string> snapshot(const std::string& folder) {
+std::map<std::string, std::string> snapshot(const std::string &folder) {
     std::map<std::string, std::string> files;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+    for (const fs::directory_entry &entry : fs::recursive_directory_iterator(folder)) {
         const auto changed = fs::last_write_time(entry.path()).time_since_epoch().count();
         const auto size = entry.is_regular_file() ? entry.file_size() : 0;
         files[entry.path().string()] = std::to_string(size) + " " + std::to_string(changed);
@@ -84,19 +79,20 @@ std::map<std::string, std::string> snapshot(const std::string& folder) {
     return files;
 }
 
-void setWritable(const std::string& folder, bool writable) {
+void setWritable(const std::string &folder, bool writable) {
     const fs::perm_options how = writable ? fs::perm_options::add : fs::perm_options::remove;
     const fs::perms write = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     fs::permissions(folder, write, how);
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+    for (const fs::directory_entry &entry : fs::recursive_directory_iterator(folder)) {
         if (!entry.is_symlink()) fs::permissions(entry.path(), write, how);
     }
 }
 
-// The installed data read-only, the game started from another folder; level 01 rolled
-// along its solution to the level-complete panel; the game asked to end. Its first quit
-// wrote the high-score table into $XDG_DATA_HOME/nimbus, and nothing in the data changed.
-void playLevelOne(GameInstall& game) {
+// The installed data read-only, the game started from another folder; level 01
+// rolled along its solution to the level-complete panel; the game asked to end.
+// Its first quit wrote the high-score table into $XDG_DATA_HOME/nimbus, and
+// nothing in the data changed.
+void playLevelOne(GameInstall &game) {
     Desktop desktop;
     ASSERT_TRUE(desktop.ready());
     // Never the permissions of data that belongs to another build.
@@ -124,9 +120,7 @@ void playLevelOne(GameInstall& game) {
 
 }  // namespace
 
-TEST(Installed, PlaysFromAPrefixOfItsOwnAndKeepsTheTableInThePlayersFolder) {
-    if (!dataBuilt()) GTEST_SKIP() << "the data directory is not built here";
-    const std::string root = newRoot();
+TEST_F(Installed, PlaysFromAPrefixOfItsOwnAndKeepsTheTableInThePlayersFolder) {
     const std::string prefix = root + "/prefix";
     ASSERT_TRUE(
         run("cmake --install '" NIMBUS_BINARY_DIR "' --prefix '" + prefix + "'", root + "/install.txt"))
@@ -136,21 +130,22 @@ TEST(Installed, PlaysFromAPrefixOfItsOwnAndKeepsTheTableInThePlayersFolder) {
     playLevelOne(game);
 }
 
-// The package's depends come from the executable's libraries; unpacked, it plays.
-TEST(Installed, TheDebianPackageDependsOnItsLibrariesAndPlays) {
-    if (!dataBuilt()) GTEST_SKIP() << "the data directory is not built here";
-    const std::string root = newRoot();
+// The package's depends come from the executable's libraries; unpacked, it
+// plays.
+TEST_F(Installed, TheDebianPackageDependsOnItsLibrariesAndPlays) {
     ASSERT_TRUE(
         run("cpack -G DEB --config '" NIMBUS_BINARY_DIR "/CPackConfig.cmake' -B '" + root + "/package'",
             root + "/cpack.txt"))
         << "cpack failed; see " << root << "/cpack.txt";
     std::string package;
-    for (const fs::directory_entry& entry : fs::directory_iterator(root + "/package")) {
+    for (const fs::directory_entry &entry : fs::directory_iterator(root + "/package")) {
         if (entry.path().extension() == ".deb") package = entry.path().string();
     }
     ASSERT_FALSE(package.empty());
-    const std::string depends = commandOutput("dpkg-deb --field '" + package + "' Depends");
-    for (const char* library : {"libc6", "libsdl1.2debian", "libsdl-mixer1.2", "libglew", "libtinyxml"}) {
+    ASSERT_TRUE(run("dpkg-deb --field '" + package + "' Depends", root + "/depends.txt"));
+    std::ifstream dependsFile(root + "/depends.txt");
+    const std::string depends(std::istreambuf_iterator<char>(dependsFile), {});
+    for (const char *library : {"libc6", "libsdl1.2debian", "libsdl-mixer1.2", "libglew", "libtinyxml"}) {
         EXPECT_NE(depends.find(library), std::string::npos) << library << " missing from " << depends;
     }
     const std::string unpacked = root + "/unpacked";

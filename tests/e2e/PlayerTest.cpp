@@ -1,12 +1,14 @@
+// The shipped game on a display of its own, driven like a player through xdotool.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <csignal>
-#include <cstdlib>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "Desktop.h"
 #include "GameInstall.h"
@@ -21,39 +23,51 @@ using namespace player;
 namespace {
 
 const char* const kPlayerName = "Tester";
+const char* const kLevelOne = NIMBUS_SOURCE_DIR "/assets/levels/01.level";
 
-// A 5 x 5 board whose inner tiles, the start among them, fall as soon as the clock runs.
-std::string writeCrumblingLevel(const std::string& path) {
-    std::ofstream(path, std::ios::binary)
-        << levelMapFromRows({"WWWWW", "WWWWW", "WWSWW", "WWWWW", "WWWWW"}, 0);
-    return path;
-}
-
-// Escape ends the game, but only in a frame in which no slide runs: pressed again
-// until the game has gone. The exit code.
-int quitWithEscape(Desktop& desktop, GameInstall& game) {
-    int code = -1;
-    waitFor(kWait, [&] {
-        desktop.key("Escape");
-        code = game.waitForExit(0.5f);
-        return code != -1;
-    });
-    return code;
-}
-
-// Starts the game and waits until its front end has slid in and takes input.
-bool startAtFrontEnd(Desktop& desktop, GameInstall& game) {
-    if (!game.start(desktop.name()) || !waitFor(kWait, [&] { return frontEndShown(desktop); })) return false;
-    usleep(kSlide);
-    return true;
-}
-
-bool dataBuilt() { return std::filesystem::exists(NIMBUS_DATA_DIR "/Frontend/gui.xml"); }
-
-std::string settingsOf(const GameInstall& game) {
-    std::ifstream in(game.dataDirectory() + "/settings");
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+class Player : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(NIMBUS_DATA_DIR "/Frontend/gui.xml"))
+            GTEST_SKIP() << "no data built here";
+    }
+    // Starts the game and waits until its front end has slid in and takes input.
+    static bool startAtFrontEnd(Desktop& desktop, GameInstall& game,
+                                const std::vector<std::string>& options = {}) {
+        if (!game.start(desktop.name(), options) || !waitFor(kWait, [&] { return frontEndShown(desktop); }))
+            return false;
+        usleep(kSlide);
+        return true;
+    }
+    // Escape ends the game only in a frame in which no slide runs: pressed again until the
+    // game has gone. Either way it ends with code 0 and not one error line on the way.
+    static void expectCleanEnd(Desktop& desktop, GameInstall& game, bool escape) {
+        int code = -1;
+        if (escape) {
+            waitFor(kWait, [&] {
+                desktop.key("Escape");
+                return (code = game.waitForExit(0.5f)) != -1;
+            });
+        } else {
+            game.signal(SIGTERM);
+            code = game.waitForExit(kWait);
+        }
+        EXPECT_EQ(code, 0);
+        EXPECT_EQ(game.output().find("Error"), std::string::npos) << game.output();
+    }
+    // Tries clicks (press and release well inside one frame) until the high scores show.
+    static bool clickOnToScores(Desktop& desktop) {
+        return waitFor(kWait, [&] {
+            desktop.click(kCentre.x, kCentre.y);
+            return scoresShown(desktop);
+        });
+    }
+    static void typeName(Desktop& desktop) {
+        for (int i = 0; i < 6; ++i) desktop.key("BackSpace");
+        desktop.type(kPlayerName);
+    }
+};
+class Idle : public Player {};
 
 bool tableHolds(const std::string& dataDirectory, const std::string& name) {
     FileInBuffer in;
@@ -65,50 +79,61 @@ bool tableHolds(const std::string& dataDirectory, const std::string& name) {
     return false;
 }
 
+// A grid of pixels over the whole screen.
+std::vector<unsigned> screenSample(Desktop& desktop) {
+    std::vector<unsigned> pixels;
+    for (float y = -0.9f; y < 1.0f; y += 0.2f) {
+        for (float x = -1.2f; x < 1.3f; x += 0.2f) pixels.push_back(desktop.pixel(x, y));
+    }
+    return pixels;
+}
+
+// The processor time the process has used, all its threads together.
+double cpuSeconds(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string field;
+    // The command's name may hold spaces; the fields counted here follow its ')'.
+    std::getline(stat, field, ')');
+    long user = 0, system = 0;
+    for (int i = 3; i <= 13; ++i) stat >> field;
+    stat >> user >> system;
+    return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
 }  // namespace
 
-// The shipped game as a player meets it: Play, level 01 rolled along the solver's
-// shortest solution, the level-complete panel, on to level 02, then Escape: a clean exit
-// that leaves the high-score file behind, and not one error line on the way.
-TEST(Player, PlaysTheFirstLevelGoesOnToTheSecondAndQuits) {
-    if (!dataBuilt()) GTEST_SKIP() << "the data directory is not built here";
+// Play, level 01 rolled along the solver's shortest solution, the level-complete panel,
+// on to level 02, then Escape, leaving the high-score file behind.
+TEST_F(Player, PlaysTheFirstLevelGoesOnToTheSecondAndQuits) {
     Desktop desktop;
-    ASSERT_TRUE(desktop.ready());
     GameInstall game;
-    ASSERT_TRUE(startAtFrontEnd(desktop, game)) << "no front end";
+    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game)) << "no front end";
     desktop.click(kPlayButton.x, kPlayButton.y);
     ASSERT_TRUE(levelArrives(desktop)) << "level 01 did not start";
-    ASSERT_TRUE(playSolution(desktop, NIMBUS_SOURCE_DIR "/assets/levels/01.level"));
+    ASSERT_TRUE(playSolution(desktop, kLevelOne));
     ASSERT_TRUE(waitFor(kWait, [&] { return levelCompleteShown(desktop); })) << "no level-complete panel";
     usleep(kSlide);
     desktop.click(kNextButton.x, kNextButton.y);
     ASSERT_TRUE(levelArrives(desktop)) << "level 02 did not start";
-    EXPECT_EQ(quitWithEscape(desktop, game), 0);
+    expectCleanEnd(desktop, game, true);
     EXPECT_TRUE(std::filesystem::exists(game.dataDirectory() + "/highscores.bin"));
-    EXPECT_EQ(game.output().find("Error"), std::string::npos) << game.output();
 }
 
-// On a level whose floor crumbles at once the three lives go in a moment; a quick click
-// then leads to the table with the player's entry, which is on disk at once: killed
-// without warning, the game has lost nothing, and the next start shows the entry. Asked
-// to end (SIGTERM), the game quits cleanly.
-TEST(Player, LosesEveryLifeEntersTheTableAndKeepsItThroughAKill) {
-    if (!dataBuilt()) GTEST_SKIP() << "the data directory is not built here";
+// On a 5 x 5 level whose inner tiles, the start among them, fall at once, the three lives
+// go in a moment; a quick click leads to the table with the player's entry, which is on
+// disk at once: killed without warning, the game has lost nothing.
+TEST_F(Player, LosesEveryLifeEntersTheTableAndKeepsItThroughAKill) {
     Desktop desktop;
-    ASSERT_TRUE(desktop.ready());
-    const std::string map = writeCrumblingLevel("/tmp/nimbus-e2e-level-" + std::to_string(getpid()) + ".map");
+    const std::string map = "/tmp/nimbus-e2e-level-" + std::to_string(getpid()) + ".map";
+    std::ofstream(map, std::ios::binary)
+        << levelMapFromRows({"WWWWW", "WWWWW", "WWSWW", "WWWWW", "WWWWW"}, 0);
     GameInstall game(map);
     std::remove(map.c_str());
-    ASSERT_TRUE(startAtFrontEnd(desktop, game)) << "no front end";
-    for (int i = 0; i < 6; ++i) desktop.key("BackSpace");
-    desktop.type(kPlayerName);
+    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game)) << "no front end";
+    typeName(desktop);
     desktop.click(kPlayButton.x, kPlayButton.y);
     ASSERT_TRUE(levelArrives(desktop)) << "the level did not start";
-    // Press and release come together, well inside one frame.
-    ASSERT_TRUE(waitFor(kWait, [&] {
-        desktop.click(kCentre.x, kCentre.y);
-        return scoresShown(desktop);
-    })) << "a quick click does not lead on from the game-over screen";
+    ASSERT_TRUE(clickOnToScores(desktop)) << "a quick click does not lead on from the game-over screen";
     EXPECT_TRUE(waitFor(kWait, [&] { return seventhRowShown(desktop); })) << "no new entry in the table";
     EXPECT_TRUE(tableHolds(game.dataDirectory(), kPlayerName)) << "the entry is shown but not saved";
     usleep(kSlide);
@@ -120,41 +145,38 @@ TEST(Player, LosesEveryLifeEntersTheTableAndKeepsItThroughAKill) {
     ASSERT_TRUE(startAtFrontEnd(desktop, game)) << "no front end";
     desktop.click(kScoresButton.x, kScoresButton.y);
     EXPECT_TRUE(waitFor(kWait, [&] { return seventhRowShown(desktop); })) << "the entry is gone after a kill";
-    game.signal(SIGTERM);
-    EXPECT_EQ(game.waitForExit(kWait), 0);
-    EXPECT_EQ(game.output().find("Error"), std::string::npos) << game.output();
+    expectCleanEnd(desktop, game, false);
 }
 
 // A name typed and the music turned up on the Options screen are there after a restart:
 // the volume on its slider, the name on the entry that three lives lost to R put in the
 // table. Escape leaves the Options screen for the menu, and only there ends the game.
-TEST(Player, KeepsTheNameAndTheVolumeThroughARestartAndLosesALifeToEachR) {
-    if (!dataBuilt()) GTEST_SKIP() << "the data directory is not built here";
+TEST_F(Player, KeepsTheNameAndTheVolumeThroughARestartAndLosesALifeToEachR) {
     Desktop desktop;
-    ASSERT_TRUE(desktop.ready());
     GameInstall game;
-    ASSERT_TRUE(startAtFrontEnd(desktop, game)) << "no front end";
-    for (int i = 0; i < 6; ++i) desktop.key("BackSpace");
-    desktop.type(kPlayerName);
-    desktop.click(kOptionsButton.x, kOptionsButton.y);
-    ASSERT_TRUE(waitFor(kWait, [&] { return optionsShown(desktop); })) << "no options screen";
-    usleep(kSlide);
+    const auto toOptions = [&] {
+        desktop.click(kOptionsButton.x, kOptionsButton.y);
+        const bool shown = waitFor(kWait, [&] { return optionsShown(desktop); });
+        usleep(kSlide);
+        return shown;
+    };
+    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game)) << "no front end";
+    typeName(desktop);
+    ASSERT_TRUE(toOptions()) << "no options screen";
     EXPECT_FALSE(musicAboveTwoThirds(desktop));
     desktop.click(kMusicAt80.x, kMusicAt80.y);
     EXPECT_TRUE(waitFor(kWait, [&] { return musicAboveTwoThirds(desktop); })) << "the slider did not move";
     desktop.key("Escape");
     EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "Escape did not lead back";
     usleep(kSlide);
-    EXPECT_EQ(quitWithEscape(desktop, game), 0);
-    const std::string settings = settingsOf(game);
+    expectCleanEnd(desktop, game, true);
+    std::ifstream in(game.dataDirectory() + "/settings");
+    const std::string settings(std::istreambuf_iterator<char>(in), {});
     EXPECT_NE(settings.find(std::string("player_name = ") + kPlayerName + "\n"), std::string::npos)
         << settings;
     EXPECT_NE(settings.find("music_volume = 80\n"), std::string::npos) << settings;
 
-    ASSERT_TRUE(startAtFrontEnd(desktop, game)) << "no front end";
-    desktop.click(kOptionsButton.x, kOptionsButton.y);
-    ASSERT_TRUE(waitFor(kWait, [&] { return optionsShown(desktop); }));
-    usleep(kSlide);
+    ASSERT_TRUE(startAtFrontEnd(desktop, game) && toOptions()) << "no options screen";
     EXPECT_TRUE(musicAboveTwoThirds(desktop)) << "the volume was not kept";
     desktop.click(kOptionsBackButton.x, kOptionsBackButton.y);
     ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); }));
@@ -166,23 +188,17 @@ TEST(Player, KeepsTheNameAndTheVolumeThroughARestartAndLosesALifeToEachR) {
         desktop.key("r");
         usleep(300000);
     }
-    ASSERT_TRUE(waitFor(kWait, [&] {
-        desktop.click(kCentre.x, kCentre.y);
-        return scoresShown(desktop);
-    })) << "three restarts did not end the game";
+    ASSERT_TRUE(clickOnToScores(desktop)) << "three restarts did not end the game";
     EXPECT_TRUE(waitFor(kWait, [&] { return tableHolds(game.dataDirectory(), kPlayerName); }))
         << "the entry does not carry the name typed before the restart";
-    game.signal(SIGTERM);
-    EXPECT_EQ(game.waitForExit(kWait), 0);
-    EXPECT_EQ(game.output().find("Error"), std::string::npos) << game.output();
+    expectCleanEnd(desktop, game, false);
 }
 
 // Without touching the mouse, on a screen larger than the window: Tab past the name field
 // to Play and Enter start level 01; F11 takes the game to full screen at the screen's own
 // size and back; R after a few rolls puts the die back on the start, from where the
 // solution still wins the level.
-TEST(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestart) {
-    if (!dataBuilt()) GTEST_SKIP() << "the data directory is not built here";
+TEST_F(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestart) {
     Desktop desktop(1280, 800);
     ASSERT_TRUE(desktop.ready());
     GameInstall game;
@@ -201,12 +217,41 @@ TEST(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestart) {
     EXPECT_TRUE(sized(1280, 800)) << width << " x " << height;
     desktop.key("F11");
     EXPECT_TRUE(sized(1024, 768)) << width << " x " << height;
-    const char* const level = NIMBUS_SOURCE_DIR "/assets/levels/01.level";
-    ASSERT_TRUE(playSolution(desktop, level, 3));
+    ASSERT_TRUE(playSolution(desktop, kLevelOne, 3));
     desktop.key("r");
     usleep(500000);
-    ASSERT_TRUE(playSolution(desktop, level));
+    ASSERT_TRUE(playSolution(desktop, kLevelOne));
     EXPECT_TRUE(waitFor(kWait, [&] { return levelCompleteShown(desktop); })) << "the level did not go on";
-    EXPECT_EQ(quitWithEscape(desktop, game), 0);
-    EXPECT_EQ(game.output().find("Error"), std::string::npos) << game.output();
+    expectCleanEnd(desktop, game, true);
+}
+
+// A minimised game draws nothing and waits for the window to come back: it takes next to
+// no processor time, and restored it shows its front end again.
+TEST_F(Idle, AMinimisedGameRestsAndComesBackWhenRestored) {
+    Desktop desktop;
+    GameInstall game;
+    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game)) << "no front end";
+    desktop.showGame(false);
+    usleep(500000);
+    const double before = cpuSeconds(game.pid());
+    usleep(3000000);
+    EXPECT_LT(cpuSeconds(game.pid()) - before, 0.3) << "three seconds minimised";
+    desktop.showGame(true);
+    EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "not drawn again once restored";
+    expectCleanEnd(desktop, game, false);
+}
+
+// Left alone on the menu, the game plays a level by itself behind it: the menu goes, the
+// board moves, and a key brings the menu back.
+TEST_F(Idle, TheMenuLeftAloneShowsTheDemoUntilAKeyIsPressed) {
+    Desktop desktop;
+    GameInstall game;
+    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game, {"--demo-after", "2"})) << "no front end";
+    ASSERT_TRUE(waitFor(3 * kWait, [&] { return !frontEndShown(desktop); })) << "no demo";
+    usleep(kSlide);
+    const std::vector<unsigned> before = screenSample(desktop);
+    EXPECT_TRUE(waitFor(kWait, [&] { return screenSample(desktop) != before; })) << "the board stands still";
+    desktop.key("space");
+    EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "the menu does not come back";
+    expectCleanEnd(desktop, game, false);
 }

@@ -105,8 +105,7 @@ TEST_F(EditableGuiTest, EachHandleMovesOrResizesTheSelectedWindowByTheSnappedPoi
         {kLeftBottomHandle, Vector2(0.025f, 0.0125f), Vector2(0.35f, 0.175f)},
         {kRightBottomHandle, Vector2(0.025f, 0.0125f), Vector2(0.45f, 0.175f)},
         {kRightTopHandle, Vector2(0.025f, 0.0125f), Vector2(0.45f, 0.225f)},
-        {kLeftTopHandle, Vector2(0.025f, 0.0125f), Vector2(0.35f, 0.225f)},
-    };
+        {kLeftTopHandle, Vector2(0.025f, 0.0125f), Vector2(0.35f, 0.225f)}};
     for (const auto& [handle, position, size] : cases) {
         Window& w = *editor.findWindow("w");
         w.setPosition(Vector2(0, 0));

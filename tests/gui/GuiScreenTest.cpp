@@ -165,13 +165,11 @@ TEST_F(GuiScreenTest, TheEditorDrawsItsGridAndHandlesInEditModeOnlyAndPicksHandl
     draw(gui);
     EXPECT_GT(greenNear(-0.5f, -0.7f), 40);     // a major grid line crossing
     EXPECT_GT(red(guiPixel(0.2f, 0.2f)), 150);  // the red centre disc
-    const std::tuple<float, float, int32_t> presses[] = {
-        {0.2f, 0.2f, kCentreHandle},
-        {0.0f - 0.0125f, 0.1f, kLeftBottomHandle},
-        {0.4f, 0.1f - 0.0125f, kRightBottomHandle},
-        {0.4f + 0.0125f, 0.3f, kRightTopHandle},
-        {0.0f, 0.3f + 0.0125f, kLeftTopHandle},
-    };
+    const std::tuple<float, float, int32_t> presses[] = {{0.2f, 0.2f, kCentreHandle},
+                                                         {0.0f - 0.0125f, 0.1f, kLeftBottomHandle},
+                                                         {0.4f, 0.1f - 0.0125f, kRightBottomHandle},
+                                                         {0.4f + 0.0125f, 0.3f, kRightTopHandle},
+                                                         {0.0f, 0.3f + 0.0125f, kLeftTopHandle}};
     for (const auto& [x, y, handle] : presses) {
         EXPECT_FALSE(gui.onMouseButton(pixelX(x), pixelY(y), true, 0));
         EXPECT_EQ(gui.dragHandle(), handle) << x << ", " << y;

@@ -1,4 +1,5 @@
-// Loading the GUI document, properties, and how signals, actions and input share a frame.
+// Loading the GUI document, properties, how signals, actions and input share a frame, and
+// the keyboard focus of the menus.
 // SDL's event queue converted into the game's input records, on SDL's dummy video driver.
 #include <SDL/SDL.h>
 #include <SDL/SDL_keysym.h>
@@ -14,6 +15,7 @@
 #include "gui/GuiNames.h"
 #include "gui/InputEvent.h"
 #include "gui/actions/Action.h"
+#include "gui/actions/StandardActions.h"
 #include "gui/windows/Window.h"
 #include "render/XmlFile.h"
 #include "support/GuiEnvironment.h"
@@ -142,7 +144,7 @@ TEST_F(GuiTest, NamesIgnoreLetterCase) {
 
     LogCapture log;
     EXPECT_FALSE(env.windows.registerClass("BUTTON", nullptr));
-    EXPECT_FALSE(env.actions.registerClass("Show", nullptr));
+    EXPECT_FALSE(registerStandardActions(env.actions));  // a table with one name refused fails
     EXPECT_TRUE(log.saw({"Class name already registered"}));
     ASSERT_TRUE(load(R"(<windows><window class="Button" action="a" x="0" y="0" w="1" h="1"/></windows>)"));
     EXPECT_EQ(gui.windowCount(), 2);
@@ -195,13 +197,12 @@ TEST_F(GuiTest, ShowAndHideSlideFromTheLeftInOneSecond) {
     // How far left the panel is, in offsets of width + absolute x + 1.25 = 0.5 + 0.75 + 1.25;
     // once at rest an action finishes without a move.
     const std::tuple<Action*, int, bool, float> steps[] = {
-        {show, Action::kRunning, true, 0.75f},  {show, Action::kRunning, true, 0.5f},
-        {show, Action::kRunning, true, 0.25f},  {show, Action::kRunning, true, 0.0f},
-        {show, Action::kFinished, true, 0.0f},  {hide, Action::kRunning, true, 0.25f},
-        {hide, Action::kRunning, true, 0.5f},   {hide, Action::kRunning, true, 0.75f},
-        {hide, Action::kRunning, true, 1.0f},   {hide, Action::kFinished, false, 0.0f},
-        {hide, Action::kFinished, false, 0.0f},
-    };
+        {show, Action::kRunning, true, 0.75f}, {show, Action::kRunning, true, 0.5f},
+        {show, Action::kRunning, true, 0.25f}, {show, Action::kRunning, true, 0.0f},
+        {show, Action::kFinished, true, 0.0f}, {hide, Action::kRunning, true, 0.25f},
+        {hide, Action::kRunning, true, 0.5f},  {hide, Action::kRunning, true, 0.75f},
+        {hide, Action::kRunning, true, 1.0f},  {hide, Action::kFinished, false, 0.0f},
+        {hide, Action::kFinished, false, 0.0f}};
     for (const auto& [action, code, visible, away] : steps) {
         EXPECT_EQ(action->execute(0.25f, gui), code);
         EXPECT_EQ(panel.visible(), visible);
@@ -210,17 +211,114 @@ TEST_F(GuiTest, ShowAndHideSlideFromTheLeftInOneSecond) {
 }
 
 TEST_F(GuiTest, ScreenToGuiMapsEdgePixelsToEdgesAndSnaps) {
-    const std::tuple<int, int, float, float, float> cases[] = {
-        {0, 0, 0.0f, -4.0f / 3, 1.0f},
-        {1023, 767, 0.0f, 4.0f / 3, -1.0f},
-        {600, 300, 0.0f, 0.23069f, 0.21773f},
-        {600, 300, 0.025f, 0.225f, 0.225f},
-    };
+    const std::tuple<int, int, float, float, float> cases[] = {{0, 0, 0.0f, -4.0f / 3, 1.0f},
+                                                               {1023, 767, 0.0f, 4.0f / 3, -1.0f},
+                                                               {600, 300, 0.0f, 0.23069f, 0.21773f},
+                                                               {600, 300, 0.025f, 0.225f, 0.225f}};
     for (const auto& [px, py, grid, x, y] : cases) {
         const Vector2 p = gui.screenToGui(px, py, grid);
         EXPECT_NEAR(p.x, x, 1e-4) << px;
         EXPECT_NEAR(p.y, y, 1e-4) << py;
     }
+}
+
+// A field, a hidden button, a button under a window that takes no input, two buttons and
+// a text between them that takes no focus.
+const char kMenu[] = R"(<windows><window class="null" name="menu" x="0" y="0" w="2" h="2" show="true">
+    <window class="edit_box" name="field" property="name" initial="" x="0" y="0.6" w="1" h="0.2" show="true"/>
+    <window class="button" name="hidden" action="hidden" x="0" y="0.4" w="1" h="0.2"/>
+    <window class="null" name="locked" x="0" y="0.2" w="1" h="0.2" show="true">
+      <window class="button" name="inLocked" action="locked" x="0" y="0" w="1" h="0.2" show="true"/>
+    </window>
+    <window class="button" name="play" action="play" x="0" y="0" w="1" h="0.2" show="true"/>
+    <window class="text" name="label" message="or" x="0" y="-0.2" w="1" h="0.2" show="true"/>
+    <window class="button" name="quit" action="quit" x="0" y="-0.4" w="1" h="0.2" show="true"/>
+  </window></windows>)";
+
+class KeyboardFocusTest : public ::testing::Test {
+protected:
+    KeyboardFocusTest() : gui(1024, 768) {
+        EXPECT_TRUE(gui.load(env.write(kMenu).c_str()));
+        gui.findWindow("locked")->disableInput();
+    }
+    std::string focusName() const { return gui.focus() ? gui.focus()->name() : "none"; }
+
+    GuiEnvironment env;
+    Gui gui;
+};
+
+InputEvent press(int32_t key, int32_t unicode = 0, int32_t modifiers = 0) {
+    return keyEvent(key, unicode, true, modifiers);
+}
+
+TEST_F(KeyboardFocusTest, TabAndTheArrowsStepInDocumentOrderSkippingWhatTakesNoInputAndWrap) {
+    const std::pair<InputEvent, const char*> steps[] = {
+        {press(SDLK_TAB, 9, KMOD_LSHIFT), "quit"},  // from no focus, backwards starts at the end
+        {press(SDLK_TAB, 9), "field"},
+        {keyEvent(SDLK_TAB, 0, false), "field"},  // a release steps nothing
+        {press(SDLK_DOWN), "play"},
+        {press(SDLK_RIGHT), "quit"},
+        {press(SDLK_UP), "play"},
+        {press(SDLK_LEFT), "field"},
+        {press(SDLK_TAB, 9, KMOD_RSHIFT), "quit"}};
+    for (const auto& [event, focused] : steps) {
+        EXPECT_EQ(gui.onKey(event), event.pressed) << focused;
+        EXPECT_EQ(focusName(), focused);
+    }
+    // A focused window that is hidden is unlit and the next step starts afresh; shown
+    // again, it is lit only if the focus stayed on it.
+    gui.findWindow("quit")->hide();
+    EXPECT_EQ(focusName(), "none");
+    gui.findWindow("quit")->show();
+    EXPECT_EQ(focusName(), "quit");
+    gui.findWindow("quit")->hide();
+    gui.onKey(press(SDLK_TAB, 9, KMOD_LSHIFT));
+    EXPECT_EQ(focusName(), "play");
+}
+
+TEST_F(KeyboardFocusTest, EnterAndSpacePressOnlyTheFocusedButtonAndLettersStillGoToTheField) {
+    struct Step {
+        int tabs;  // Tab presses first
+        InputEvent key;
+        const char* signal;  // the newest queued, "" for none
+        const char* name;
+    };
+    const Step steps[] = {
+        {0, press(SDLK_SPACE, ' '), "", " "},  // no focus: the field types as ever
+        {0, press(SDLK_RETURN, 13), "", " "},
+        {2, press(SDLK_RETURN, 13), "play", " "},
+        {0, press(SDLK_KP_ENTER, 13), "play", " "},
+        {1, press(SDLK_SPACE, ' '), "quit", " "},
+        {0, press(SDLK_x, 'x'), "", " x"},
+        {1, press(SDLK_SPACE, ' '), "", " x "},  // the focused field types the space
+    };
+    for (const Step& step : steps) {
+        for (int i = 0; i < step.tabs; ++i) gui.onKey(press(SDLK_TAB, 9));
+        const size_t before = gui.signals().size();
+        EXPECT_TRUE(gui.onKey(step.key));
+        const bool signalled = gui.signals().size() > before;
+        EXPECT_EQ(signalled ? gui.signals().back() : "", step.signal) << focusName();
+        EXPECT_EQ(gui.getProperty("name"), step.name);
+    }
+}
+
+// The arrows and Space reach the game while the focus keys are off, and wherever there is
+// no window to focus.
+TEST_F(KeyboardFocusTest, WithTheFocusKeysOffTheArrowsAndSpaceGoOnToTheGame) {
+    gui.findWindow("field")->hide();
+    gui.onKey(press(SDLK_TAB, 9));
+    ASSERT_EQ(focusName(), "play");
+    gui.setFocusKeys(false);
+    EXPECT_EQ(focusName(), "none");
+    for (const InputEvent& key : {press(SDLK_DOWN), press(SDLK_TAB, 9), press(SDLK_SPACE, ' ')}) {
+        EXPECT_FALSE(gui.onKey(key)) << key.key;
+    }
+    EXPECT_TRUE(gui.signals().empty());
+    gui.setFocusKeys(true);
+    EXPECT_EQ(focusName(), "play");
+    // With nothing to step to, the arrows go on too.
+    gui.findWindow("menu")->hide();
+    EXPECT_FALSE(gui.onKey(press(SDLK_DOWN)));
 }
 
 class PollInputEvents : public ::testing::Test {
@@ -282,31 +380,29 @@ TEST_F(PollInputEvents, GamepadPushesBecomeOnePressOfTheirKeyEach) {
         int value;
         int key;  // 0 for no record
     };
-    const Push pushes[] = {
-        {SDL_JOYHATMOTION, 0, SDL_HAT_UP, SDLK_UP},
-        {SDL_JOYHATMOTION, 0, SDL_HAT_RIGHTUP, 0},
-        {SDL_JOYHATMOTION, 0, SDL_HAT_RIGHT, SDLK_RIGHT},
-        {SDL_JOYHATMOTION, 0, SDL_HAT_CENTERED, 0},
-        {SDL_JOYHATMOTION, 1, SDL_HAT_DOWN, 0},
-        {SDL_JOYAXISMOTION, 0, -20000, SDLK_LEFT},
-        {SDL_JOYAXISMOTION, 0, -30000, 0},
-        {SDL_JOYAXISMOTION, 0, -12000, 0},
-        {SDL_JOYAXISMOTION, 0, -20000, 0},
-        {SDL_JOYAXISMOTION, 0, -4000, 0},
-        {SDL_JOYAXISMOTION, 0, 20000, SDLK_RIGHT},
-        {SDL_JOYAXISMOTION, 0, 0, 0},
-        {SDL_JOYAXISMOTION, 1, -17000, SDLK_UP},
-        {SDL_JOYAXISMOTION, 1, 0, 0},
-        {SDL_JOYAXISMOTION, 1, 17000, SDLK_DOWN},
-        {SDL_JOYAXISMOTION, 1, 0, 0},
-        {SDL_JOYAXISMOTION, 2, 30000, 0},
-        {SDL_JOYBUTTONDOWN, 0, 0, SDLK_RETURN},
-        {SDL_JOYBUTTONUP, 0, 0, 0},
-        {SDL_JOYBUTTONDOWN, 4, 0, SDLK_a},
-        {SDL_JOYBUTTONDOWN, 5, 0, SDLK_s},
-        {SDL_JOYBUTTONDOWN, 7, 0, SDLK_SPACE},
-        {SDL_JOYBUTTONDOWN, 3, 0, 0},
-    };
+    const Push pushes[] = {{SDL_JOYHATMOTION, 0, SDL_HAT_UP, SDLK_UP},
+                           {SDL_JOYHATMOTION, 0, SDL_HAT_RIGHTUP, 0},
+                           {SDL_JOYHATMOTION, 0, SDL_HAT_RIGHT, SDLK_RIGHT},
+                           {SDL_JOYHATMOTION, 0, SDL_HAT_CENTERED, 0},
+                           {SDL_JOYHATMOTION, 1, SDL_HAT_DOWN, 0},
+                           {SDL_JOYAXISMOTION, 0, -20000, SDLK_LEFT},
+                           {SDL_JOYAXISMOTION, 0, -30000, 0},
+                           {SDL_JOYAXISMOTION, 0, -12000, 0},
+                           {SDL_JOYAXISMOTION, 0, -20000, 0},
+                           {SDL_JOYAXISMOTION, 0, -4000, 0},
+                           {SDL_JOYAXISMOTION, 0, 20000, SDLK_RIGHT},
+                           {SDL_JOYAXISMOTION, 0, 0, 0},
+                           {SDL_JOYAXISMOTION, 1, -17000, SDLK_UP},
+                           {SDL_JOYAXISMOTION, 1, 0, 0},
+                           {SDL_JOYAXISMOTION, 1, 17000, SDLK_DOWN},
+                           {SDL_JOYAXISMOTION, 1, 0, 0},
+                           {SDL_JOYAXISMOTION, 2, 30000, 0},
+                           {SDL_JOYBUTTONDOWN, 0, 0, SDLK_RETURN},
+                           {SDL_JOYBUTTONUP, 0, 0, 0},
+                           {SDL_JOYBUTTONDOWN, 4, 0, SDLK_a},
+                           {SDL_JOYBUTTONDOWN, 5, 0, SDLK_s},
+                           {SDL_JOYBUTTONDOWN, 7, 0, SDLK_SPACE},
+                           {SDL_JOYBUTTONDOWN, 3, 0, 0}};
     for (const Push& push : pushes) {
         SCOPED_TRACE(std::to_string(push.type) + " " + std::to_string(push.index) + " " +
                      std::to_string(push.value));

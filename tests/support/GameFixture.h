@@ -24,21 +24,12 @@ using Sounds = std::vector<std::string>;
 // unless a test sets its fall step.
 inline Board boardFromRows(const std::vector<std::string>& rows) {
     Board board(static_cast<int32_t>(rows[0].size()), static_cast<int32_t>(rows.size()));
+    const std::string kinds = "012345WBSG";
+    const int32_t colors[] = {0, 1, 2, 3, 4, 5, kWhite, kBlack, kStart, kGoal};
     for (int32_t y = 0; y < board.length(); ++y) {
         for (int32_t x = 0; x < board.width(); ++x) {
-            const char c = rows[y][x];
-            int32_t color = kUndefined;
-            if (c >= '0' && c <= '5')
-                color = c - '0';
-            else if (c == 'W')
-                color = kWhite;
-            else if (c == 'B')
-                color = kBlack;
-            else if (c == 'S')
-                color = kStart;
-            else if (c == 'G')
-                color = kGoal;
-            board.tileAt({x, y}).color = color;
+            const size_t kind = kinds.find(rows[y][x]);
+            board.tileAt({x, y}).color = kind == std::string::npos ? kUndefined : colors[kind];
         }
     }
     return board;

@@ -35,8 +35,12 @@ private:
 };
 
 // Input records as the GUI receives them.
-InputEvent keyEvent(int32_t key, int32_t unicode, bool pressed, int32_t modifiers = 0);
-InputEvent buttonEvent(InputEvent::Type type, int32_t x, int32_t y, int32_t button = 0);
-InputEvent moveEvent(int32_t x, int32_t y);
+inline InputEvent keyEvent(int32_t key, int32_t unicode, bool pressed, int32_t modifiers = 0) {
+    return {InputEvent::Key, 0, 0, key, unicode, modifiers, 0, pressed};
+}
+inline InputEvent buttonEvent(InputEvent::Type type, int32_t x, int32_t y, int32_t button = 0) {
+    return {type, x, y, -1, -1, 0, button, type == InputEvent::MouseDown};
+}
+inline InputEvent moveEvent(int32_t x, int32_t y) { return {InputEvent::MouseMove, x, y}; }
 
 }  // namespace nimbus

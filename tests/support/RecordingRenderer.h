@@ -11,7 +11,7 @@ namespace nimbus {
 // A screen-space renderer that keeps what it is given instead of drawing it, for tests
 // of whatever builds quads: each quad with its texture, its layer and the clip rectangle
 // it was added under (min x, min y, max x, max y, nested clips intersected; the whole
-// plane when there is none), and how often it was flushed.
+// plane when there is none), backdrops among them, and how often it was flushed.
 class RecordingRenderer : public ScreenspaceRenderer {
 public:
     struct Added {
@@ -19,7 +19,6 @@ public:
         Texture* texture;
         bool glow;
         float clip[4];
-        bool behind;  // added as a backdrop behind the scene
     };
 
     void pushClipRect(const Vector2& min, const Vector2& max) override {
@@ -36,13 +35,12 @@ public:
     }
     void addQuad(const ScreenQuad& quad, const ResourceHandle<Texture>& texture, bool glow) override {
         const float huge = std::numeric_limits<float>::max();
-        Added entry{quad, texture.get(), glow, {-huge, -huge, huge, huge}, false};
+        Added entry{quad, texture.get(), glow, {-huge, -huge, huge, huge}};
         if (!clips.empty()) std::copy(clips.back().begin(), clips.back().end(), entry.clip);
         added.push_back(entry);
     }
     void addBackdrop(const ScreenQuad& quad, const ResourceHandle<Texture>& texture) override {
         addQuad(quad, texture, false);
-        added.back().behind = true;
     }
     void flush() override { ++flushes; }
 

@@ -6,7 +6,6 @@
 #include "AtlasPacker.h"
 #include "FontBuilder.h"
 #include "support/LogCapture.h"
-#include "support/TempFolder.h"
 
 using namespace nimbus;
 
@@ -69,17 +68,6 @@ TEST(FontBuilder, EveryPrintableCharacterHasABoxWithRoomForItsGlow) {
     const int margin = capital.rows - capital.top;
     EXPECT_TRUE(margin > 0 && margin < capital.rows / 4) << margin;
     EXPECT_NEAR(static_cast<float>(capital.top - margin) / 32.0f, 0.75f, 0.1f);
-}
-
-// The sharp atlas, its glow and the glyph description each land in a file of their own.
-TEST(FontBuilder, WritesTheAtlasItsGlowAndTheDescription) {
-    TempFolder folder;
-    BuiltFont font;
-    ASSERT_TRUE(buildFont(kComfortaa, 20, font));
-    ASSERT_TRUE(writeFont(font, folder.path(), "Small"));
-    const std::string sharp = readFile(folder.file("Small.texture"));
-    EXPECT_TRUE(!sharp.empty() && sharp != readFile(folder.file("Small_glow.texture")));
-    EXPECT_NE(readFile(folder.file("Small.xml")).find("<"), std::string::npos);
 }
 
 TEST(FontBuilder, ASourceThatIsNotAFontIsRefusedByName) {

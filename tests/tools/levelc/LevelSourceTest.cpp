@@ -1,9 +1,13 @@
+// The level compiler: the source reader, its refusals, the compiled map and the check
+// that no tile can strand the die.
 #include <gtest/gtest.h>
 
 #include "LevelCompiler.h"
 #include "LevelSource.h"
+#include "StrandCheck.h"
 #include "core/posix/FileInBuffer.h"
 #include "game/rules/LevelMap.h"
+#include "game/rules/LevelModel.h"
 #include "support/LogCapture.h"
 #include "support/TempFolder.h"
 
@@ -59,8 +63,7 @@ TEST(LevelSource, ReadsColoursFallsWavesAndPickupsAndCompilesToTheSameBoard) {
         {{4, 3}, kWhite, 0, kPickupNone},
         {{5, 2}, kWhite, 1 + 1 / 2, kPickupReverseTime},
         {{1, 2}, kWhite, 4 + 5, kPickupExtraLife},
-        {{3, 3}, kWhite, 4 + 3, kPickupNone},
-    };
+        {{3, 3}, kWhite, 4 + 3, kPickupNone}};
     for (const auto& [p, color, fallStep, pickup] : tiles) {
         const Tile& tile = b.tileAt(p);
         EXPECT_EQ(std::make_tuple(tile.color, tile.fallStep, tile.pickup),
@@ -112,8 +115,7 @@ const std::pair<std::string, const char*> kBadSources[] = {
     {kRing + "\npickups\n. . . .\n. . . .\n. + . .\n",
      "bad.level:9: extra life pick-up on <1, 2>, which the die cannot enter"},
     {kRing + "\npickups\n. . . .\n. . z .\n. . . .\n", "bad.level:8: unknown pick-up 'z'"},
-    {"# nothing but a comment\n", "bad.level:1: no tiles grid"},
-};
+    {"# nothing but a comment\n", "bad.level:1: no tiles grid"}};
 
 TEST(LevelSource, BadSourcesAreRefusedWithFileAndLine) {
     {
@@ -157,6 +159,41 @@ TEST(LevelSource, AtMostSixtyFourClockPickups) {
     EXPECT_EQ(
         std::vector<std::string>{logged("many.level:12: more than 64 stop time and reverse time pick-ups")},
         errors.lines());
+}
+
+Board board(const std::string& text) {
+    LevelSource level;
+    EXPECT_TRUE(LevelSourceParser::parse(text, "test.level", level));
+    return level.board;
+}
+
+// Rolling right from the start lands green on the red tile and is refused, but two
+// twists bring red round to the front first. On the red tile green is then on top, and
+// the only way off is back down onto green.
+const std::string kRedPocket = "tiles\nk k k k k k\nk S r k k k\nk y g w w G\nk k k k k k\n\n";
+
+// Whether the level can strand the die, and where.
+bool strands(const std::string& falls, Position& where) {
+    return canStrand(board(kRedPocket + "falls\n- - - - - -\n" + falls + "- - - - - -\n"),
+                     DieTurns(kFrameSeconds), where);
+}
+
+TEST(StrandCheck, PocketTheDieCannotLeaveStrandsItUnlessItsTileFalls) {
+    Position where;
+    ASSERT_TRUE(strands("- - - - - -\n- - - - - -\n", where));
+    EXPECT_EQ(Position(2, 1), where);
+    // Once the pocket crumbles a die left there loses a life and starts again.
+    EXPECT_FALSE(strands("- - 30 - - -\n- - - - - -\n", where));
+}
+
+TEST(StrandCheck, WhereTheFloorCrumblesEveryStandingTileNeedsAStandingWayOn) {
+    Position where;
+    // The start stands for good while everything around it falls.
+    ASSERT_TRUE(strands("- - 9 - - -\n- 5 5 6 7 -\n", where));
+    EXPECT_EQ(Position(1, 1), where);
+    EXPECT_FALSE(strands("- 9 9 - - -\n- 5 5 6 7 -\n", where));
+    // A last white tile that stands for good is safe: the goal is one roll away.
+    EXPECT_FALSE(strands("- 9 9 - - -\n- 5 5 6 - -\n", where));
 }
 
 }  // namespace

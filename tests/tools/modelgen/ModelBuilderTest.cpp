@@ -89,8 +89,7 @@ TEST(ModelBuilder, SolidsAreClosedFacingOutwardsWithTheVolumeTheirSizeGives) {
         {"sphere radius 1 segments 48", {}, 4.0f / 3.0f * kPi, 0.05f},
         {"prism height 0.5 bevel 0.05 point 0 0 point 2 0 point 2 1 point 0 1", prismCentre, 1.0f, 0.02f},
         // An outline given clockwise builds the same solid.
-        {"prism height 0.5 point 0 0 point 0 1 point 2 1 point 2 0", prismCentre, 1.0f, 1e-4f},
-    };
+        {"prism height 0.5 point 0 0 point 0 1 point 2 1 point 2 0", prismCentre, 1.0f, 1e-4f}};
     for (const auto& s : solids) {
         SCOPED_TRACE(s.shape);
         EXPECT_NEAR(outwardVolume(build(std::string(s.shape) + "\n"), s.centre), s.volume, s.tolerance);

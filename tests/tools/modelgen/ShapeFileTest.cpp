@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -52,13 +51,13 @@ TEST(ShapeFile, RefusesBadDescriptionsNamingFileAndLine) {
         {"texture T\nprism height 1\n point 0 0\n point 1 1\n point 1 0\n point 0 1\n", "bad.shape:2",
          "crosses"},
         {"texture T\nprism height 1 point 0 0 point 1 0\n", "bad.shape:2", "at least 3 points"},
+        {"texture T\nprism height 1 point 0 0 point 1 0 point 2 0\n", "bad.shape:2", "no area"},
         {"texture T\nprism height 0.2 bevel 0.09 point 0 0 point 0.1 0 point 0 0.1\n", "bad.shape:2",
          "too wide"},
         {"texture T\nbox scale 1 0 1\n", "bad.shape:2", "scale"},
         {"box\n", "bad.shape", "no texture"},
         {"texture T\n", "bad.shape", "no part"},
-        {"texture\n", "bad.shape:1", "needs a name"},
-    };
+        {"texture\n", "bad.shape:1", "needs a name"}};
     for (const auto& [text, where, reason] : bad) {
         LogCapture log;
         ModelDescription model;
@@ -73,16 +72,14 @@ TEST(ShapeFile, RefusesBadDescriptionsNamingFileAndLine) {
 
 // An L and an arrow: both have a reflex corner an ear must not be cut across.
 TEST(Polygon, ConcaveOutlinesTriangulateIntoCounterClockwiseTrianglesCoveringTheArea) {
-    const Outline shapes[] = {
-        {{0, 0}, {2, 0}, {2, 1}, {1, 1}, {1, 2}, {0, 2}},
-        {{-0.22f, -0.06f},
-         {0.04f, -0.06f},
-         {0.04f, -0.16f},
-         {0.27f, 0},
-         {0.04f, 0.16f},
-         {0.04f, 0.06f},
-         {-0.22f, 0.06f}},
-    };
+    const Outline shapes[] = {{{0, 0}, {2, 0}, {2, 1}, {1, 1}, {1, 2}, {0, 2}},
+                              {{-0.22f, -0.06f},
+                               {0.04f, -0.06f},
+                               {0.04f, -0.16f},
+                               {0.27f, 0},
+                               {0.04f, 0.16f},
+                               {0.04f, 0.06f},
+                               {-0.22f, 0.06f}}};
     for (const Outline& shape : shapes) {
         const Outline ccw = counterClockwise(shape);
         const auto triangles = triangulate(ccw);
@@ -95,26 +92,6 @@ TEST(Polygon, ConcaveOutlinesTriangulateIntoCounterClockwiseTrianglesCoveringThe
         }
         EXPECT_NEAR(sum, signedArea2(ccw), 1e-5f);
     }
-}
-
-TEST(Polygon, OrientationSimplicityAndInset) {
-    const Outline clockwise{{0, 0}, {0, 1}, {1, 1}, {1, 0}};
-    EXPECT_LT(signedArea2(clockwise), 0.0f);
-    EXPECT_GT(signedArea2(counterClockwise(clockwise)), 0.0f);
-
-    EXPECT_TRUE(isSimplePolygon(clockwise));
-    EXPECT_FALSE(isSimplePolygon({{0, 0}, {1, 1}, {1, 0}, {0, 1}}));  // a bow tie
-    EXPECT_FALSE(isSimplePolygon({{0, 0}, {1, 0}, {2, 0}}));          // no area
-    EXPECT_FALSE(isSimplePolygon({{0, 0}, {1, 0}, {1, 0}, {0, 1}}));  // a repeated corner
-
-    for (const auto& corner : inset(counterClockwise(clockwise), 0.1f)) {
-        EXPECT_NEAR(std::fabs(corner[0] - 0.5f), 0.4f, 1e-5f);
-        EXPECT_NEAR(std::fabs(corner[1] - 0.5f), 0.4f, 1e-5f);
-    }
-    EXPECT_TRUE(insetStaysSimple(clockwise, 0.4f));
-    // Past half its width the square would come out turned through its middle.
-    EXPECT_FALSE(insetStaysSimple(clockwise, 0.6f));
-    EXPECT_FALSE(insetStaysSimple({{0, 0}, {0.1f, 0}, {0, 0.1f}}, 0.09f));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "EnvelopeShape.h"
+#include "Loudness.h"
 #include "Renderer.h"
 #include "ScoreParser.h"
 #include "SoundWriters.h"
@@ -62,8 +63,7 @@ TEST(Renderer, PluckedAndBentNotesSoundAtTheirPitch) {
         {"osc pluck decay 2 bright 0.5", "a6:2", 1760.0, 0.05},  // high strings die fast
         {"osc pluck decay 2 bright 0.5", "c3:2", 130.81, 0.3},
         {"osc sine\n bend 12 0.2", "a3:2", 440.0, 0.3},  // slid an octave up from A 220
-        {"osc saw\n pitch -7 0.05", "e4:2", 329.63, 0.3},
-    };
+        {"osc saw\n pitch -7 0.05", "e4:2", 329.63, 0.3}};
     for (const auto& [instrument, note, hertz, from] : cases) {
         const RenderedSound sound = render("channels 1\nroom 0 0 0", instrument, note);
         ASSERT_GT(sound.frames(), 22050u);
@@ -166,8 +166,7 @@ TEST(StateVariableFilter, PassesAndStopsTheRightBandsAndStaysStableWhileSwept) {
         {FilterMode::LowPass, 1000, 100, 0.98, 1.02},     {FilterMode::LowPass, 1000, 8000, 0, 0.03},
         {FilterMode::HighPass, 1000, 8000, 0.95, 1.05},   {FilterMode::HighPass, 1000, 100, 0, 0.03},
         {FilterMode::BandPass, 1000, 1000, 0.657, 0.757}, {FilterMode::BandPass, 1000, 60, 0, 0.1},
-        {FilterMode::LowPass, 20000, 5000, 0, 1.5},
-    };
+        {FilterMode::LowPass, 20000, 5000, 0, 1.5}};
     for (const auto& [mode, cutoff, hertz, low, high] : cases) {
         const double gain = filterGain(mode, cutoff, hertz);
         EXPECT_TRUE(gain >= low && gain <= high)
@@ -243,6 +242,64 @@ TEST(VorbisWriter, WritesAStreamTheMixerDecodesAtItsLengthAndLoudness) {
     EXPECT_FALSE(writeVorbis(sound, 0.3, "/nonexistent/dir/Menu.music"));
     EXPECT_EQ(log.lines().size(), 2u);
     EXPECT_TRUE(log.saw({"/nonexistent/dir/Move.sound"}) && log.saw({"/nonexistent/dir/Menu.music"}));
+}
+
+// Three seconds of a 1 kHz sine of `amplitude` on every channel, `burst` times as loud for
+// 5 ms each second. A stereo sine at 1 kHz measures 20 log10(amplitude) LUFS.
+RenderedSound burstTone(int channels, double amplitude, double burst) {
+    RenderedSound sound;
+    const size_t frames = 3 * static_cast<size_t>(sound.rate);
+    sound.channels.assign(channels, std::vector<double>(frames));
+    for (size_t i = 0; i < frames; ++i) {
+        const double level =
+            i % sound.rate < static_cast<size_t>(0.005 * sound.rate) ? burst * amplitude : amplitude;
+        for (auto& channel : sound.channels) channel[i] = level * std::sin(kTwoPi * 1000.0 * i / sound.rate);
+    }
+    return sound;
+}
+
+// A quiet tone whose bursts only softening holds under the ceiling once it is turned up
+// ends at the music loudness all the same, and the softening bends the gain gradually
+// instead of clicking.
+TEST(Loudness, MusicIsBroughtToOneLoudnessWithItsTruePeaksUnderTheCeiling) {
+    const RenderedSound original = burstTone(2, 0.05, 12.0);
+    RenderedSound sound = original;
+    Loudness before, after;
+    ASSERT_TRUE(levelLoudness(sound, before, after));
+    EXPECT_NEAR(after.integrated, kMusicLoudness, 0.05);
+    EXPECT_LE(after.truePeak, kPeakCeiling);
+
+    // The gain applied changes by at most a 5 ms ramp's step from one sample to the next.
+    std::vector<std::pair<size_t, double>> gains;  // where the tone is far enough from zero
+    for (size_t i = 0; i < original.frames(); ++i) {
+        if (std::abs(original.channels[0][i]) > 1e-3)
+            gains.push_back({i, sound.channels[0][i] / original.channels[0][i]});
+    }
+    double largest = 0.0;
+    for (const auto& [at, gain] : gains) largest = std::max(largest, gain);
+    for (size_t i = 1; i < gains.size(); ++i) {
+        const double apart = static_cast<double>(gains[i].first - gains[i - 1].first);
+        ASSERT_LE(std::abs(gains[i].second - gains[i - 1].second),
+                  apart * largest / (0.005 * original.rate) + 1e-9)
+            << gains[i].first;
+    }
+}
+
+// An effect follows its music's gain exactly while its peaks stay under the ceiling; one
+// that would rise over it is softened there rather than clipped. The game plays an effect's
+// one channel on both speakers, so it measures as loud as the same tone in stereo.
+TEST(Loudness, AnEffectTakesTheGainOfItsMusicAndKeepsUnderTheCeiling) {
+    const struct {
+        double amplitude, gain, loudness;  // LUFS after the gain
+    } cases[] = {{0.1, 6.0, -14.0}, {0.5, 6.0, kPeakCeiling}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.amplitude) + " by " + std::to_string(c.gain) + " dB");
+        RenderedSound sound = burstTone(1, c.amplitude, 1.0);
+        Loudness after;
+        ASSERT_TRUE(amplify(sound, c.gain, after));
+        EXPECT_NEAR(after.integrated, c.loudness, 0.1);
+        EXPECT_LE(after.truePeak, kPeakCeiling);
+    }
 }
 
 }  // namespace

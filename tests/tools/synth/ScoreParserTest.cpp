@@ -48,8 +48,7 @@ TEST(ScoreParser, EveryMistakeStopsWithOneLineNamingFileAndLine) {
         {kTone + "pattern p tone\n  g9\nend\nsection s 1\n  p transpose 12\nend\nsong s\n", 10,
          "outside the keyboard"},
         {kPattern + "500\n  p\nend\nsong s s s s\n", 10, "longer than 15 minutes"},
-        {kTone, 3, "no \"song\""},
-    };
+        {kTone, 3, "no \"song\""}};
     for (const auto& [score, line, says] : cases) {
         LogCapture log;
         Song song;

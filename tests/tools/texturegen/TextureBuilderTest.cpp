@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "ArtFiles.h"
 #include "GlowFilter.h"
 #include "Image.h"
 #include "PictureSource.h"
@@ -141,8 +142,7 @@ TEST(PictureSource, BadSourcesAreRefusedWithTheFileNamed) {
         {folder.write("broken.svg", "<svg xmlns='http://www.w3.org/2000/svg'><rect</svg>"), {"broken.svg"}},
         {folder.write("text.png", "this is not a picture"), {"text.png"}},
         {folder.file("small.png"), {"small.png", "1 x 1", "4 x 4"}},
-        {"picture.bmp", {"picture.bmp"}},
-    };
+        {"picture.bmp", {"picture.bmp"}}};
     for (const auto& [path, pieces] : sources) {
         LogCapture log;
         Image image;
@@ -185,6 +185,47 @@ TEST(TextureOptions, RefusesWhatWouldMakeABadTexture) {
         EXPECT_FALSE(parse(args, o)) << args.back();
     }
     EXPECT_GE(log.lines().size(), bad.size());
+}
+
+// The HUD's icon atlas of the data directory: the rectangles the drawing code cuts from it.
+Image load(const std::string& name) {
+    Image image;
+    EXPECT_TRUE(readTextureImage(NIMBUS_DATA_DIR "/" + name + ".texture", image)) << name;
+    return image;
+}
+
+// The HUD draws texture rectangles given as (u, v) with v = 0 at the picture's top:
+// extra life, stop time, reverse time and the combo timer.
+const float kHudRects[][4] = {
+    {0, 0, 0.25f, 0.25f}, {0.5f, 0, 0.75f, 0.25f}, {0.25f, 0, 0.5f, 0.25f}, {0, 0.5f, 0.5f, 1}};
+
+// Whether the centre of pixel (x, y) of 256 x 256 lies `margin` pixels inside the rectangle.
+bool inside(const float* r, int x, int y, float margin) {
+    const float u = (x + 0.5f) / 256, v = (y + 0.5f) / 256, m = margin / 256;
+    return u > r[0] + m && u < r[2] - m && v > r[1] + m && v < r[3] - m;
+}
+
+// Each rectangle is well covered; outside them, and along their borders, the sharp
+// atlas is empty, so a quad never shows a piece of its neighbour; the glow has faded
+// by the border.
+TEST(ArtTextures, HudIconsFillTheirAtlasRectanglesAndNothingElse) {
+    const Image icons = load("Themes/Common/hud_icons"), glow = load("Themes/Common/hud_icons_glow");
+    ASSERT_EQ(icons.width(), 256);
+    int covered[4] = {}, total[4] = {};
+    for (int y = 0; y < 256; ++y) {
+        for (int x = 0; x < 256; ++x) {
+            bool deepInside = false;
+            for (int r = 0; r < 4; ++r) {
+                total[r] += inside(kHudRects[r], x, y, 0);
+                covered[r] += inside(kHudRects[r], x, y, 0) && icons.at(x, y).a > 0.5f;
+                deepInside = deepInside || inside(kHudRects[r], x, y, 2);
+            }
+            if (deepInside) continue;
+            ASSERT_EQ(icons.at(x, y).a, 0.0f) << x << ", " << y;
+            ASSERT_LT(glow.at(x, y).a, 0.25f) << x << ", " << y;
+        }
+    }
+    for (int r = 0; r < 4; ++r) EXPECT_GT(covered[r], total[r] / 4) << "rectangle " << r;
 }
 
 }  // namespace
