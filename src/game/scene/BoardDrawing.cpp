@@ -79,7 +79,8 @@ public:
         camera_.apply(effect);
         const MeshBatch& batch = *r.tileBatch;
         core()->draw(batch.getPrimitiveType(), batch.getElementCount() * count_ / batch.getBatchSize(), 0,
-                     batch.getVertexBuffer(), batch.getIndexBuffer(), &effect, "Technique1");
+                     batch.getVertexBuffer(), batch.getIndexBuffer(), &effect,
+                     symbols_ ? "Symbols" : "Technique1");
         count_ = 0;
     }
 
