@@ -31,7 +31,7 @@ const Expected kTextures[] = {
     {"Themes/Common/Dice", PixelFormat::RGB, 1024, 512, 10},
     {"Themes/Common/Pickups", PixelFormat::RGB, 128, 128, 8},
     {"Themes/Lego/Soft_shadow", PixelFormat::RGB, 128, 128, 1},
-    {"Frontend/hexagons", PixelFormat::RGB, 256, 256, 9},
+    {"Frontend/hexagons", PixelFormat::RGB, 256, 256, 1},
     {"Frontend/circle", PixelFormat::RGBA, 128, 128, 8},
     {"Frontend/logo", PixelFormat::RGBA, 1024, 256, 9},
     {"Frontend/panel", PixelFormat::RGBA, 256, 256, 9},
