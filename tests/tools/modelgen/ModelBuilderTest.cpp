@@ -112,9 +112,10 @@ TEST(ModelBuilder, AnOpenBottomedCylinderHasASideToItsFootAndNoBase) {
 
 TEST(ModelBuilder, TheCoarseBuildTakesThePartsCoarseSegmentsWhereTheyGiveThem) {
     ModelDescription model;
-    ASSERT_TRUE(ShapeFile::parse("texture T\ncylinder radius 0.5 height 1 segments 12 coarse 8\n"
-                                 "box radius 0.1 segments 4\n",
-                                 "test.shape", model));
+    ASSERT_TRUE(
+        ShapeFile::parse("texture T\ncylinder radius 0.5 height 1 segments 12 coarse 8\n"
+                         "box radius 0.1 segments 4\n",
+                         "test.shape", model));
     const ModelDescription coarse = coarseModel(model);
     EXPECT_EQ(std::make_pair(coarse.parts[0].segments, coarse.parts[1].segments), std::make_pair(8, 4));
 }
@@ -223,8 +224,8 @@ TEST(ArtModels, EveryModelIsOneWellFormedMeshNamingATextureThatExists) {
 // tile go into one batch whose indices are 16 bits; pick-ups stand on their origin and
 // the arrow points along +x.
 TEST(ArtModels, TilesFillTheirCellLessAGapAndPickUpsStandOnTheirOrigin) {
-    for (const char* name :
-         {"Themes/Common/Brick", "Themes/Lego/Brick", "Themes/Common/Brick_coarse", "Themes/Lego/Brick_coarse"}) {
+    for (const char* name : {"Themes/Common/Brick", "Themes/Lego/Brick", "Themes/Common/Brick_coarse",
+                             "Themes/Lego/Brick_coarse"}) {
         const ModelMeshData m = load(name);
         EXPECT_LT(12 * m.vertices.size(), 65536u) << name;
         const Extent e = extentOf(m);
