@@ -1,6 +1,7 @@
 #pragma once
 
 #include <benchmark/benchmark.h>
+#include <time.h>
 
 #include <chrono>
 
@@ -17,19 +18,38 @@ inline double& paintMilliseconds() {
     return milliseconds;
 }
 
-// Runs the timed loop of `state`, one `frame` an iteration, and returns the wall
-// milliseconds a frame took.
+inline double processMilliseconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) * 1e-6;
+}
+
+// What a frame took: wall milliseconds, and the CPU milliseconds of all threads of the
+// process, the renderer's own threads too, which unlike wall time hardly move when other
+// work shares the machine.
+struct FrameTimes {
+    double wall = 0.0;
+    double allThreads = 0.0;
+};
+
+// Runs the timed loop of `state`, one `frame` an iteration, and returns what a frame took.
 template <typename Frame>
-double timeFrames(benchmark::State& state, const Frame& frame) {
+FrameTimes timeFrames(benchmark::State& state, const Frame& frame) {
+    const double cpuStart = processMilliseconds();
     const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) frame();
     const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
-    return state.iterations() > 0 ? elapsed.count() / static_cast<double>(state.iterations()) : 0.0;
+    if (state.iterations() == 0) return {};
+    const double frames = static_cast<double>(state.iterations());
+    return {elapsed.count() / frames, (processMilliseconds() - cpuStart) / frames};
 }
 
-// Puts a frame of `milliseconds` beside the paint frame as the counter "x paint".
-inline void reportAgainstPaint(benchmark::State& state, double milliseconds) {
-    if (paintMilliseconds() > 0.0) state.counters["x paint"] = milliseconds / paintMilliseconds();
+// Reports a frame's all-threads CPU as the counter "all threads CPU ms", and puts its wall
+// time beside the paint frame as the counter "x paint". Counters take memory, so this
+// comes after a frame's allocations are counted.
+inline void reportAgainstPaint(benchmark::State& state, const FrameTimes& times) {
+    state.counters["all threads CPU ms"] = times.allThreads;
+    if (paintMilliseconds() > 0.0) state.counters["x paint"] = times.wall / paintMilliseconds();
 }
 
 }  // namespace nimbus::bench

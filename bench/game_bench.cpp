@@ -64,14 +64,14 @@ void measureFrames(benchmark::State& state, const std::function<void()>& frame, 
                    bool paint = false) {
     for (int i = 0; i < settle; ++i) frame();
     [[maybe_unused]] const unsigned before = allocations();
-    const double milliseconds = bench::timeFrames(state, frame);
+    const bench::FrameTimes times = bench::timeFrames(state, frame);
 #ifdef NIMBUS_TRACKING
     // Only where the tracking manager replaces the allocation operators does it count.
     state.counters["allocations/frame"] =
         static_cast<double>(allocations() - before) / static_cast<double>(state.iterations());
 #endif
-    if (paint) bench::paintMilliseconds() = milliseconds;
-    bench::reportAgainstPaint(state, milliseconds);
+    if (paint) bench::paintMilliseconds() = times.wall;
+    bench::reportAgainstPaint(state, times);
 }
 
 void startToFirstFrame(benchmark::State& state) {

@@ -64,14 +64,14 @@ void runFrames(benchmark::State& state, const std::function<void(OglScreenspaceR
     };
     frame();  // the first frame settles lazily made state
     [[maybe_unused]] const unsigned before = MemoryManager::instance().tracker().counter();
-    const double milliseconds = bench::timeFrames(state, frame);
+    const bench::FrameTimes times = bench::timeFrames(state, frame);
 #ifdef NIMBUS_TRACKING
     state.counters["allocations/frame"] =
         static_cast<double>(MemoryManager::instance().tracker().counter() - before) /
         static_cast<double>(state.iterations());
 #endif
-    if (paint) bench::paintMilliseconds() = milliseconds;
-    bench::reportAgainstPaint(state, milliseconds);
+    if (paint) bench::paintMilliseconds() = times.wall;
+    bench::reportAgainstPaint(state, times);
 }
 
 void bareFrame(benchmark::State& state) {

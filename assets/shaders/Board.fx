@@ -6,7 +6,9 @@
 // like a White tile: it gets a chequered face, like a finishing flag. An alpha of 2 + n
 // puts the symbol of die colour n on the tile's upward faces, pressed on from above and
 // turned to stand upright for the camera, which looks along +z turned 26 degrees
-// towards +x.
+// towards +x. The symbols have a technique of their own: a software renderer works
+// through the lookup of a branch for every pixel even where no pixel takes it, so the
+// board is drawn without it while the symbols are hidden.
 
 uniform mat4 g_viewProjection;
 uniform mat4 g_view;
@@ -22,6 +24,14 @@ shared {
     varying float v_light;
     varying vec2 v_symbolUv;
     varying float v_up;
+
+    // The tile picture tinted by the tile's colour and lit, chequered on the goal.
+    vec3 tileFace() {
+        vec3 face = texture2D(g_diffuseTexture, v_uv).rgb;
+        vec2 square = floor(v_uv * 4.0);
+        float dark = mod(square.x + square.y, 2.0) * step(v_color.a, 0.99);
+        return v_color.rgb * face * v_light * (1.0 - 0.8 * dark);
+    }
 }
 
 vertex TileVS {
@@ -49,13 +59,13 @@ vertex TileVS {
 }
 
 fragment TileFS {
+    void main() { gl_FragColor = vec4(tileFace(), 1.0); }
+}
+
+fragment SymbolTileFS {
     void main() {
-        vec3 face = texture2D(g_diffuseTexture, v_uv).rgb;
-        vec2 square = floor(v_uv * 4.0);
-        float dark = mod(square.x + square.y, 2.0) * step(v_color.a, 0.99);
-        vec3 color = v_color.rgb * face * v_light * (1.0 - 0.8 * dark);
-        // Unmarked tiles, the sides and the rim of the top around the symbol skip the
-        // lookup, which a software renderer feels.
+        vec3 color = tileFace();
+        // Unmarked tiles, the sides and the rim of the top around the symbol keep the face.
         vec2 fromMiddle = v_symbolUv - 0.5;
         if (v_color.a > 1.5 && v_up > 0.9 && dot(fromMiddle, fromMiddle) < 0.2) {
             // The symbols lie four to a row, two rows, a die colour to a cell, each within
@@ -76,6 +86,18 @@ technique Technique1 {
     pass {
         VertexProgram = TileVS;
         FragmentProgram = TileFS;
+        DepthTestEnable = true;
+        DepthMask = true;
+        BlendEnable = false;
+        CullFaceEnable = true;
+        CullFace = Back;
+    }
+}
+
+technique Symbols {
+    pass {
+        VertexProgram = TileVS;
+        FragmentProgram = SymbolTileFS;
         DepthTestEnable = true;
         DepthMask = true;
         BlendEnable = false;

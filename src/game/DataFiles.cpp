@@ -14,8 +14,11 @@ namespace nimbus {
 
 namespace {
 
-constexpr const char* kTileSource = "Meshes/Brick";
-constexpr const char* kTileBatch = "Meshes/Tile";
+// Each tile mesh and the batch made of it: the full brick and the coarse one for far tiles.
+constexpr const char* kTileBatches[][2] = {
+    {"Meshes/Brick", "Meshes/Tile"},
+    {"Meshes/Brick_coarse", "Meshes/Tile_coarse"},
+};
 
 // A directory, the extension of the files read from it, their loader, and what they
 // are called in an error line.
@@ -65,14 +68,16 @@ bool loadDataFiles(InArchive& archive, Core& core) {
 }
 
 bool buildTileBatch(Core& core) {
-    ResourceHandle<Mesh> brick = getResource<Mesh>(kTileSource, "Mesh");
-    if (!brick) {
-        LOG_ERROR("The tile mesh " << kTileSource << " is missing");
-        return false;
+    for (const auto& [source, name] : kTileBatches) {
+        ResourceHandle<Mesh> brick = getResource<Mesh>(source, "Mesh");
+        if (!brick) {
+            LOG_ERROR("The tile mesh " << source << " is missing");
+            return false;
+        }
+        MeshBatch* batch = buildMeshBatch(*brick, core);
+        if (!batch) return false;
+        registerMeshBatch(name, batch);
     }
-    MeshBatch* batch = buildMeshBatch(*brick, core);
-    if (!batch) return false;
-    registerMeshBatch(kTileBatch, batch);
     return true;
 }
 

@@ -16,8 +16,9 @@ class InArchive;
 // that does not load, with one error line naming it, and returns false.
 bool loadDataFiles(InArchive& archive, Core& core);
 
-// Builds the tile batch "Meshes/Tile" from the loaded "Meshes/Brick"; false (logged)
-// when the brick is missing or the batch cannot be built.
+// Builds the tile batches "Meshes/Tile" and "Meshes/Tile_coarse" from the loaded
+// "Meshes/Brick" and "Meshes/Brick_coarse"; false (logged) when a brick is missing or a
+// batch cannot be built.
 bool buildTileBatch(Core& core);
 
 }  // namespace nimbus

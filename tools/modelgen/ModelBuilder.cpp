@@ -116,6 +116,14 @@ bool buildModel(const ModelDescription& model, const std::string& name, ModelMes
     return true;
 }
 
+ModelDescription coarseModel(const ModelDescription& model) {
+    ModelDescription coarse = model;
+    for (PartDescription& part : coarse.parts) {
+        if (part.coarseSegments > 0) part.segments = part.coarseSegments;
+    }
+    return coarse;
+}
+
 bool writeModel(const ModelDescription& model, const std::string& name, const std::string& path) {
     ModelMeshData mesh;
     if (!buildModel(model, name, mesh)) return false;

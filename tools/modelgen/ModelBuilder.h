@@ -13,6 +13,10 @@ namespace nimbus {
 // the mesh would need more vertices than 16-bit indices reach.
 bool buildModel(const ModelDescription& model, const std::string& name, ModelMeshData& mesh);
 
+// The model as its coarse build has it: each part with its coarse segment count, where
+// it gives one.
+ModelDescription coarseModel(const ModelDescription& model);
+
 // Builds the model and writes it as a ".model" file with one mesh; false, with the
 // file named, on any failure.
 bool writeModel(const ModelDescription& model, const std::string& name, const std::string& path);

@@ -38,6 +38,7 @@ struct PartDescription {
     float bevel = 0.0f;                        // cylinder and prism edges
     bool openBottom = false;                   // cylinder standing on a face that hides its base
     int segments = 0;                          // 0: the shape's own default
+    int coarseSegments = 0;                    // in the coarse build; 0: as in the full one
     std::vector<std::array<float, 2>> points;  // prism outline, x and z
 
     Vector3 scale{1.0f, 1.0f, 1.0f};

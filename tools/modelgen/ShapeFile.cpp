@@ -71,6 +71,17 @@ constexpr unsigned kSphere = 1u << static_cast<int>(ShapeKind::Sphere);
 constexpr unsigned kPrism = 1u << static_cast<int>(ShapeKind::Prism);
 constexpr unsigned kAll = kBox | kCylinder | kSphere | kPrism;
 
+bool segmentCount(KeyValues& v, int& count) {
+    float n = 0.0f;
+    if (!v.numbers(0, &n, 1)) return false;
+    if (n != std::floor(n) || n < 1.0f || n > static_cast<float>(kMaxSegments)) {
+        v.error = "must be a whole number from 1 to " + std::to_string(kMaxSegments);
+        return false;
+    }
+    count = static_cast<int>(n);
+    return true;
+}
+
 struct Key {
     const char* name;
     size_t valueCount;
@@ -95,17 +106,8 @@ const Key kKeys[] = {
          p.openBottom = true;
          return true;
      }},
-    {"segments", 1, kAll,
-     [](KeyValues& v, PartDescription& p) {
-         float n = 0.0f;
-         if (!v.numbers(0, &n, 1)) return false;
-         if (n != std::floor(n) || n < 1.0f || n > static_cast<float>(kMaxSegments)) {
-             v.error = "segments must be a whole number from 1 to " + std::to_string(kMaxSegments);
-             return false;
-         }
-         p.segments = static_cast<int>(n);
-         return true;
-     }},
+    {"segments", 1, kAll, [](KeyValues& v, PartDescription& p) { return segmentCount(v, p.segments); }},
+    {"coarse", 1, kAll, [](KeyValues& v, PartDescription& p) { return segmentCount(v, p.coarseSegments); }},
     {"point", 2, kPrism,
      [](KeyValues& v, PartDescription& p) {
          std::array<float, 2> xz{};

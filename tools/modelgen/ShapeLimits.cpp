@@ -82,7 +82,8 @@ int segmentsOf(const PartDescription& part) {
 
 std::string checkPart(const PartDescription& part) {
     const ShapeRules& rules = rulesOf(part.kind);
-    if (segmentsOf(part) < rules.minimumSegments) {
+    if (segmentsOf(part) < rules.minimumSegments ||
+        (part.coarseSegments > 0 && part.coarseSegments < rules.minimumSegments)) {
         return "this shape needs at least " + std::to_string(rules.minimumSegments) + " segments";
     }
     if (!inRange(part.scale.x, 1e-3f, kMaxExtent) || !inRange(part.scale.y, 1e-3f, kMaxExtent) ||

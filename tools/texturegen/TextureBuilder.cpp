@@ -61,8 +61,9 @@ std::vector<uint8_t> TextureBuilder::pack(const std::vector<Image>& levels, Pixe
     return out;
 }
 
-bool TextureBuilder::write(const std::string& path, const Image& picture, PixelFormat format) {
-    const std::vector<Image> levels = mipChain(picture);
+bool TextureBuilder::write(const std::string& path, const Image& picture, PixelFormat format, bool mips) {
+    std::vector<Image> levels = mipChain(picture);
+    if (!mips) levels.resize(std::min<size_t>(levels.size(), 1));
     if (levels.empty()) {
         LOG_ERROR(path << ": " << picture.width() << " x " << picture.height()
                        << " is not a size of powers of two, which every mip level needs");

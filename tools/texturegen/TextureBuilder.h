@@ -20,9 +20,10 @@ public:
     // The levels' pixels in the format, one byte per channel, colour no longer
     // premultiplied. RGB stores the colour as if over black; Alpha keeps the alpha only.
     static std::vector<uint8_t> pack(const std::vector<Image>& levels, PixelFormat format);
-    // Writes the picture's mip chain as a ".texture" file, replacing the file only when
-    // everything was written. False, with the file named, on any failure.
-    static bool write(const std::string& path, const Image& picture, PixelFormat format);
+    // Writes the picture's mip chain, or with `mips` false the picture alone, as a
+    // ".texture" file, replacing the file only when everything was written. False, with
+    // the file named, on any failure.
+    static bool write(const std::string& path, const Image& picture, PixelFormat format, bool mips = true);
 };
 
 // True when the value is a positive power of two.

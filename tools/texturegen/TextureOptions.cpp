@@ -66,6 +66,11 @@ const Flag kFlags[] = {
     {"--size", 1, [](const char* const* v, TextureOptions& o) { return parseSize(v[0], o); }},
     {"--format", 1, [](const char* const* v, TextureOptions& o) { return parseFormat(v[0], o); }},
     {"--glow", 2, parseGlow},
+    {"--no-mips", 0,
+     [](const char* const*, TextureOptions& o) {
+         o.mips = false;
+         return true;
+     }},
     {"--png", 0,
      [](const char* const*, TextureOptions& o) {
          o.png = true;
@@ -108,7 +113,7 @@ bool TextureOptions::parse(int argc, const char* const* argv) {
     if (positionalCount < 2 || width == 0) {
         LOG_ERROR(
             "usage: nimbus_texturegen SOURCE OUTPUT --size WxH --format rgba|bgra|rgb|bgr|alpha "
-            "[--glow RADIUS STRENGTH] [--png]");
+            "[--glow RADIUS STRENGTH] [--no-mips] [--png]");
         return false;
     }
     if (!png && (!isPowerOfTwo(width) || !isPowerOfTwo(height))) {

@@ -8,9 +8,11 @@ namespace nimbus {
 
 // What one run of the texture tool makes, from its command line:
 //   nimbus_texturegen SOURCE OUTPUT --size WxH --format rgba|bgra|rgb|bgr|alpha
-//                     [--glow RADIUS STRENGTH] [--png]
-// `--glow` makes the output the glow twin of the source (see makeGlow); `--png` writes
-// the picture as a PNG file instead of a texture (the desktop icons), its format unused.
+//                     [--glow RADIUS STRENGTH] [--no-mips] [--png]
+// `--glow` makes the output the glow twin of the source (see makeGlow); `--no-mips` keeps
+// the full-size picture alone, for one never drawn at much below its size, which then
+// costs a software renderer one lookup a pixel rather than two; `--png` writes the
+// picture as a PNG file instead of a texture (the desktop icons), its format unused.
 struct TextureOptions {
     std::string source;
     std::string output;
@@ -20,6 +22,7 @@ struct TextureOptions {
     bool glow = false;
     float glowRadius = 0.0f;
     float glowStrength = 1.0f;
+    bool mips = true;
     bool png = false;
 
     // Reads the arguments after the program name; false, with the reason reported,

@@ -1,6 +1,7 @@
 // The texture tool: draws an SVG (or reads a PNG) source at the requested size,
 // optionally turns it into its glow twin, and writes the ".texture" file with its whole
-// mip chain, or with --png the picture alone as a PNG. Exits 1, with the file named,
+// mip chain (or, with --no-mips, its full size alone), or with --png the picture alone
+// as a PNG. Exits 1, with the file named,
 // when anything fails.
 #include "GlowFilter.h"
 #include "Image.h"
@@ -19,5 +20,5 @@ int main(int argc, char** argv) {
         const std::vector<uint8_t> rgba = nimbus::TextureBuilder::pack({picture}, nimbus::PixelFormat::RGBA);
         return nimbus::writePng(options.output, picture.width(), picture.height(), rgba.data()) ? 0 : 1;
     }
-    return nimbus::TextureBuilder::write(options.output, picture, options.format) ? 0 : 1;
+    return nimbus::TextureBuilder::write(options.output, picture, options.format, options.mips) ? 0 : 1;
 }

@@ -36,6 +36,7 @@ void Board::fetchResources() {
     resources_.tileEffect = getResource<Shader>("Shaders/Board", "Shader");
     resources_.pickupEffect = getResource<Shader>("Shaders/Dice", "Shader");
     resources_.tileBatch = getResource<MeshBatch>("Meshes/Tile", "MeshBatch");
+    resources_.coarseTileBatch = getResource<MeshBatch>("Meshes/Tile_coarse", "MeshBatch");
     resources_.arrow = getResource<Mesh>("Meshes/Arrow", "Mesh");
     for (int kind = 0; kind < kPickupLast; ++kind) {
         const char* mesh = pickupKindInfo(kind).mesh;

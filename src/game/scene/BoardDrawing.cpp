@@ -25,6 +25,10 @@ constexpr float kHintArrowScale = 1.8f;
 constexpr float kVisitedShade = 0.25f;
 // Bounds the studded tile about its centre, however a falling tile turns.
 constexpr float kTileRadius = 0.75f;
+// Beyond this distance from the camera a tile is under 80 pixels wide in a 768-pixel-high
+// view, and its studs under 20: it takes the coarse brick, whose differences are then
+// within a pixel.
+constexpr float kCoarseTileDistance = 18.0f;
 
 // Black, which no face can enter, is drawn nearly black on the board rather than in its
 // grey: a visited tile shows a quarter of its colour, so a walked White path is grey too
@@ -50,13 +54,13 @@ Matrix44 tilePlacement(const Board& board, const Position& cell, float levelCloc
            Matrix44::translation(centre - Vector3(0.0f, 0.5f * kGravity * u * u, 0.0f));
 }
 
-// Gathers the tiles in sight, twelve to a draw: copy k of the batched tile mesh takes
-// palette entry k, so any twelve tiles can share a draw, and tiles beside the view or
-// fallen out of it cost nothing.
+// Gathers tiles twelve to a draw of one batched tile mesh: copy k of the mesh takes
+// palette entry k, so any twelve tiles can share a draw.
 class TileBatch {
 public:
-    TileBatch(const Board& board, float brightness, const Camera& camera)
+    TileBatch(const Board& board, const MeshBatch& mesh, float brightness, const Camera& camera)
         : board_(board),
+          mesh_(mesh),
           brightness_(brightness),
           symbols_(colorSymbolsShown() && board.resources().symbols),
           camera_(camera) {}
@@ -77,14 +81,15 @@ public:
         effect.setTexture("g_diffuseTexture", r.softShadow.get());
         effect.setTexture("g_symbolTexture", r.symbols.get());
         camera_.apply(effect);
-        const MeshBatch& batch = *r.tileBatch;
-        core()->draw(batch.getPrimitiveType(), batch.getElementCount() * count_ / batch.getBatchSize(), 0,
-                     batch.getVertexBuffer(), batch.getIndexBuffer(), &effect, "Technique1");
+        core()->draw(mesh_.getPrimitiveType(), mesh_.getElementCount() * count_ / mesh_.getBatchSize(), 0,
+                     mesh_.getVertexBuffer(), mesh_.getIndexBuffer(), &effect,
+                     symbols_ ? "Symbols" : "Technique1");
         count_ = 0;
     }
 
 private:
     const Board& board_;
+    const MeshBatch& mesh_;
     float brightness_;
     bool symbols_;
     const Camera& camera_;
@@ -115,15 +120,19 @@ void drawBoard(const Board& board, float levelClock, float brightness, const Cam
     const GroundFootprint footprint =
         groundFootprint(camera.world, camera.fovy, camera.aspect, camera.nearDistance);
     const TileSpan span = visibleTiles(footprint, board.width(), board.length());
-    TileBatch batch(board, brightness, camera);
+    // Tiles beside the view or fallen out of it cost nothing; far ones take the coarse
+    // brick where there is one.
+    TileBatch near(board, *r.tileBatch, brightness, camera);
+    TileBatch far(board, r.coarseTileBatch ? *r.coarseTileBatch : *r.tileBatch, brightness, camera);
     for (int32_t index = span.first; index < span.end; ++index) {
         const Position cell(index % board.width(), index / board.width());
         const Matrix44 placement = tilePlacement(board, cell, levelClock);
-        if (camera.sees({placement.m[3][0], placement.m[3][1], placement.m[3][2]}, kTileRadius)) {
-            batch.add(cell, placement);
-        }
+        const Vector3 centre{placement.m[3][0], placement.m[3][1], placement.m[3][2]};
+        if (!camera.sees(centre, kTileRadius)) continue;
+        (length(centre - camera.world.t) > kCoarseTileDistance ? far : near).add(cell, placement);
     }
-    batch.draw();
+    near.draw();
+    far.draw();
     drawPickups(board, levelClock, camera);
 }
 

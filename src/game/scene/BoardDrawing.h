@@ -10,7 +10,8 @@ struct Camera;
 
 // The board as the camera sees it: the tiles under the camera's footprint, twelve to a
 // draw through "Shaders/Board", each in its colour scaled by `brightness` (a visited
-// tile at a quarter of that), the crumbled ones tumbling away as they fall; then the
+// tile at a quarter of that), the crumbled ones tumbling away as they fall, those far
+// from the camera as the coarse tile batch where there is one; then the
 // turning pick-up models over their tiles. Draws nothing without the tile effect or
 // the tile batch. While the colour symbols are shown, each tile of a die colour carries
 // its colour's symbol.

@@ -36,7 +36,7 @@ BackgroundWindow::BackgroundWindow(const WindowAttributes& attributes)
     : Window(attributes),
       fov_(kPi / 6.0f),
       aspect_(kViewAspect),
-      mesh_(getResource<Mesh>("Meshes/Dice", "Mesh")),
+      mesh_(getResource<Mesh>("Meshes/Dice_coarse", "Mesh")),
       effect_(getResource<Shader>("Shaders/Cel", "Shader")),
       hexagons_(getResource<Texture>("Textures/hexagons", "Texture")) {
     dealOut();

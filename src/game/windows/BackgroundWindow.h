@@ -18,7 +18,7 @@ class Gui;
 // The menus' moving backdrop, GUI class "background": a hexagon pattern that slides and
 // rocks over a grey gradient, and in front of it sixteen cartoon dice falling and
 // spinning through the view, each coming back in at the top when it has left at the
-// bottom. Takes no input. Draws with "Meshes/Dice", "Shaders/Cel" and
+// bottom. Takes no input. Draws with "Meshes/Dice_coarse", "Shaders/Cel" and
 // "Textures/hexagons", fetched when it is made; without the mesh or the effect only
 // the pattern is drawn.
 class BackgroundWindow : public Window {

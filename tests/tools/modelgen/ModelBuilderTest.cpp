@@ -109,6 +109,16 @@ TEST(ModelBuilder, AnOpenBottomedCylinderHasASideToItsFootAndNoBase) {
     EXPECT_NEAR(lowest, -1.0f, 1e-5f);
 }
 
+TEST(ModelBuilder, TheCoarseBuildTakesThePartsCoarseSegmentsWhereTheyGiveThem) {
+    ModelDescription model;
+    ASSERT_TRUE(
+        ShapeFile::parse("texture T\ncylinder radius 0.5 height 1 segments 12 coarse 8\n"
+                         "box radius 0.1 segments 4\n",
+                         "test.shape", model));
+    const ModelDescription coarse = coarseModel(model);
+    EXPECT_EQ(std::make_pair(coarse.parts[0].segments, coarse.parts[1].segments), std::make_pair(8, 4));
+}
+
 TEST(ModelBuilder, RoundedCornersLieOnTheirRadiusAndNormalsStayPerpendicularUnderUnevenScale) {
     const Vector3 inner{0.4f, 0.2f, 0.3f};
     for (const ModelVertex& v : build("box size 1 0.6 0.8 radius 0.1\n").vertices) {
@@ -195,7 +205,8 @@ TEST(ModelBuilder, RefusesAModelBeyondSixteenBitIndicesNamingTheLine) {
 TEST(ArtModels, EveryModelIsOneWellFormedMeshNamingATextureThatExists) {
     for (const char* name :
          {"Themes/Common/Brick", "Themes/Common/Dice", "Themes/Common/Arrow", "Themes/Common/Small_dice",
-          "Themes/Common/Stop", "Themes/Common/Clock", "Themes/Lego/Brick"}) {
+          "Themes/Common/Stop", "Themes/Common/Clock", "Themes/Lego/Brick", "Themes/Common/Brick_coarse",
+          "Themes/Common/Dice_coarse", "Themes/Lego/Brick_coarse"}) {
         const ModelMeshData m = load(name);
         ASSERT_FALSE(m.vertices.empty()) << name;
         EXPECT_EQ(m.indices.size() % 3, 0u) << name;
@@ -212,7 +223,8 @@ TEST(ArtModels, EveryModelIsOneWellFormedMeshNamingATextureThatExists) {
 // tile go into one batch whose indices are 16 bits; pick-ups stand on their origin and
 // the arrow points along +x.
 TEST(ArtModels, TilesFillTheirCellLessAGapAndPickUpsStandOnTheirOrigin) {
-    for (const char* name : {"Themes/Common/Brick", "Themes/Lego/Brick"}) {
+    for (const char* name : {"Themes/Common/Brick", "Themes/Lego/Brick", "Themes/Common/Brick_coarse",
+                             "Themes/Lego/Brick_coarse"}) {
         const ModelMeshData m = load(name);
         EXPECT_LT(12 * m.vertices.size(), 65536u) << name;
         const Extent e = extentOf(m);

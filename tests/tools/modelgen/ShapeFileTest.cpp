@@ -45,6 +45,7 @@ TEST(ShapeFile, RefusesBadDescriptionsNamingFileAndLine) {
         {"texture T\ncylinder radius 1 height 1 segments 2.5\n", "bad.shape:2", "whole number"},
         {"texture T\ncylinder radius 1 height 1 segments 1000\n", "bad.shape:2", "from 1 to"},
         {"texture T\ncylinder radius 1 height 1 segments 2\n", "bad.shape:2", "at least 3"},
+        {"texture T\ncylinder radius 1 height 1 coarse 2\n", "bad.shape:2", "at least 3"},
         {"texture T\ncylinder radius 1 height 1 open top\n", "bad.shape:2", "open takes bottom"},
         {"texture T\nbox rotate w 10\n", "bad.shape:2", "axis"},
         {"texture T\nbox face top 0 0 1 1\n", "bad.shape:2", "side"},

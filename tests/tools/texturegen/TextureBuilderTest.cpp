@@ -157,12 +157,13 @@ bool parse(std::vector<const char*> args, TextureOptions& options) {
 
 TEST(TextureOptions, ReadsSourceOutputSizeFormatAndGlowInAnyOrder) {
     TextureOptions o;
-    ASSERT_TRUE(
-        parse({"--format", "alpha", "in.svg", "--glow", "4", "2.5", "out.texture", "--size", "512x64"}, o));
+    ASSERT_TRUE(parse(
+        {"--format", "alpha", "in.svg", "--glow", "4", "2.5", "--no-mips", "out.texture", "--size", "512x64"},
+        o));
     EXPECT_EQ(std::make_tuple(o.source, o.output, o.width, o.height, o.format, o.glow, o.glowRadius,
-                              o.glowStrength),
+                              o.glowStrength, o.mips),
               std::make_tuple(std::string("in.svg"), std::string("out.texture"), 512, 64, PixelFormat::Alpha,
-                              true, 4.0f, 2.5f));
+                              true, 4.0f, 2.5f, false));
 }
 
 TEST(TextureOptions, RefusesWhatWouldMakeABadTexture) {
