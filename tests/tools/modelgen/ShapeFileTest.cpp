@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -93,6 +94,15 @@ TEST(Polygon, ConcaveOutlinesTriangulateIntoCounterClockwiseTrianglesCoveringThe
         }
         EXPECT_NEAR(sum, signedArea2(ccw), 1e-5f);
     }
+}
+
+// A bevel is the outline moved in by its width; a corner given twice has no direction.
+TEST(Polygon, InsetMovesEveryEdgeInByItsDistanceAndARepeatedCornerIsNotSimple) {
+    for (const auto& corner : inset(counterClockwise({{0, 0}, {0, 1}, {1, 1}, {1, 0}}), 0.1f)) {
+        EXPECT_NEAR(std::fabs(corner[0] - 0.5f), 0.4f, 1e-5f);
+        EXPECT_NEAR(std::fabs(corner[1] - 0.5f), 0.4f, 1e-5f);
+    }
+    EXPECT_FALSE(isSimplePolygon({{0, 0}, {1, 0}, {1, 0}, {0, 1}}));
 }
 
 }  // namespace
