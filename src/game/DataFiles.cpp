@@ -5,6 +5,7 @@
 #include "core/Log.h"
 #include "core/Path.h"
 #include "core/ResourceManager.h"
+#include "game/GameNames.h"
 #include "render/Loaders.h"
 #include "render/Mesh.h"
 #include "render/MeshBatch.h"
@@ -16,8 +17,8 @@ namespace {
 
 // Each tile mesh and the batch made of it: the full brick and the coarse one for far tiles.
 constexpr const char* kTileBatches[][2] = {
-    {"Meshes/Brick", "Meshes/Tile"},
-    {"Meshes/Brick_coarse", "Meshes/Tile_coarse"},
+    {"Meshes/Brick", kTileBatch},
+    {"Meshes/Brick_coarse", kCoarseTileBatch},
 };
 
 // A directory, the extension of the files read from it, their loader, and what they

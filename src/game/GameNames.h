@@ -8,6 +8,11 @@ namespace nimbus {
 constexpr const char* kMusicMenu = "Music/Menu";
 constexpr const char* kMusicGame = "Music/Game";
 
+// The tile batches built at start-up from the bricks, the near one and the coarse one
+// for far tiles.
+constexpr const char* kTileBatch = "Meshes/Tile";
+constexpr const char* kCoarseTileBatch = "Meshes/Tile_coarse";
+
 // Texts the states write into GUI properties or draw.
 constexpr const char* kTotalScoreFormat = "Total: %i";
 constexpr const char* kLevelScoreFormat = "Level: %i";

@@ -1,8 +1,7 @@
 // The texture tool: draws an SVG (or reads a PNG) source at the requested size,
 // optionally turns it into its glow twin, and writes the ".texture" file with its whole
 // mip chain (or, with --no-mips, its full size alone), or with --png the picture alone
-// as a PNG. Exits 1, with the file named,
-// when anything fails.
+// as a PNG. Exits 1, with the file named, when anything fails.
 #include "GlowFilter.h"
 #include "Image.h"
 #include "PictureSource.h"

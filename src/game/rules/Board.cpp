@@ -1,6 +1,7 @@
 #include "game/rules/Board.h"
 
 #include "core/ResourceManager.h"
+#include "game/GameNames.h"
 
 namespace nimbus {
 
@@ -35,8 +36,8 @@ bool Board::findStart(Position& out) const {
 void Board::fetchResources() {
     resources_.tileEffect = getResource<Shader>("Shaders/Board", "Shader");
     resources_.pickupEffect = getResource<Shader>("Shaders/Dice", "Shader");
-    resources_.tileBatch = getResource<MeshBatch>("Meshes/Tile", "MeshBatch");
-    resources_.coarseTileBatch = getResource<MeshBatch>("Meshes/Tile_coarse", "MeshBatch");
+    resources_.tileBatch = getResource<MeshBatch>(kTileBatch, "MeshBatch");
+    resources_.coarseTileBatch = getResource<MeshBatch>(kCoarseTileBatch, "MeshBatch");
     resources_.arrow = getResource<Mesh>("Meshes/Arrow", "Mesh");
     for (int kind = 0; kind < kPickupLast; ++kind) {
         const char* mesh = pickupKindInfo(kind).mesh;
