@@ -11,7 +11,6 @@
 #include "core/VectorOutBuffer.h"
 #include "core/math/Color.h"
 #include "core/math/Transform.h"
-#include "render/Camera.h"
 #include "render/IndexBuffer.h"
 #include "render/Loaders.h"
 #include "render/Shader.h"
@@ -68,7 +67,7 @@ protected:
         return shader;
     }
     // A buffer of Position vertices; a quad over the rectangle, counter-clockwise so
-    // back-face culling keeps it, at depth z.
+    // back-face culling keeps it.
     static std::unique_ptr<VertexBuffer> vertices(const std::vector<float>& xyz) {
         std::unique_ptr<VertexBuffer> vb(
             core_->createVertexBuffer(int32_t(xyz.size() / 3), VertexFormat(0x01), false));
@@ -76,8 +75,8 @@ protected:
         vb->unlock();
         return vb;
     }
-    static std::unique_ptr<VertexBuffer> quad(float x0, float y0, float x1, float y1, float z = 0.0f) {
-        return vertices({x0, y0, z, x1, y0, z, x1, y1, z, x0, y1, z});
+    static std::unique_ptr<VertexBuffer> quad(float x0, float y0, float x1, float y1) {
+        return vertices({x0, y0, 0, x1, y0, 0, x1, y1, 0, x0, y1, 0});
     }
     static void draw(Shader& shader, const char* technique = nullptr, VertexBuffer* vb = nullptr) {
         auto whole = quad(-1, -1, 1, 1);
@@ -88,27 +87,6 @@ protected:
         for (const auto& [x, y, color] : want) EXPECT_TRUE(sameColor(pixel(x, y), color)) << x << ", " << y;
     }
 };
-
-TEST_F(GlTest, EveryPassDrawsAndAValueSetOnceServesLaterDraws) {
-    // Red, then green added on top by a blending second pass.
-    auto shader = compile(R"(uniform vec4 g_color;
-vertex VS { attribute vec3 position : POSITION; void main() { gl_Position = vec4(position, 1.0); } }
-fragment Flat { void main() { gl_FragColor = g_color; } }
-fragment Green { void main() { gl_FragColor = vec4(0.0, 1.0, 0.0, 1.0); } }
-technique Technique1 {
-    pass base { VertexProgram = VS; FragmentProgram = Flat; }
-    pass glow { VertexProgram = VS; FragmentProgram = Green; BlendEnable = true; BlendFunc = (One, One); DepthFunc = LEqual; }
-})");
-    EXPECT_TRUE(shader->setVector("g_color", Vector3(1, 0, 0)));
-    EXPECT_FALSE(shader->setVector("g_missing", Vector3(1, 0, 0)));
-    draw(*shader, "Technique1");
-    expectPixels({{10, 10, kYellow}});
-    EXPECT_FALSE(glIsEnabled(GL_BLEND)) << "the second pass leaves blending as it found it";
-    // Nothing set again; the empty name picks the first technique.
-    core_->clear(Color(0, 0, 0, 1));
-    draw(*shader, "");
-    expectPixels({{50, 50, kYellow}});
-}
 
 TEST_F(GlTest, IndexedDrawsStartAtTheFirstIndexAndDrawsPastTheBufferAreRefused) {
     auto shader = flat(Vector3(0, 1, 0));
@@ -134,25 +112,6 @@ TEST_F(GlTest, IndexedDrawsStartAtTheFirstIndexAndDrawsPastTheBufferAreRefused) 
     const float y = 0.5f / 32;  // the centre of row 32
     core_->drawLine(Vector4(-1, y, 0, 1), Vector4(1, y, 0, 1), Color(1, 1, 1, 1), shader.get(), "Technique1");
     expectPixels({{10, 32, kGreen}, {10, 40, kBlack}});
-}
-
-TEST_F(GlTest, PointSpritesAreSizedByTheProgramOnlyWithoutIndices) {
-    auto shader = compile(
-        effect("vec4(gl_PointCoord.x, 1.0, 0.0, 1.0)", "", "vec4(position, 1.0); gl_PointSize = 9.0"));
-    auto vb = vertices({0.5f / 32, 0.5f / 32, 0});  // the centre of pixel (32, 32)
-    core_->draw(PrimitiveType::PointSprites, 1, 0, vb.get(), nullptr, shader.get(), nullptr);
-    const uint32_t left = pixel(29, 32), right = pixel(35, 32);
-    EXPECT_EQ(std::make_pair(green(left), green(right)), std::make_pair(255, 255)) << "a nine-pixel sprite";
-    EXPECT_LT(red(left), red(right)) << "the sprite coordinate runs left to right";
-    EXPECT_FALSE(glIsEnabled(GL_POINT_SPRITE) || glIsEnabled(GL_VERTEX_PROGRAM_POINT_SIZE));
-
-    core_->clear(Color(0, 0, 0, 1));
-    std::unique_ptr<IndexBuffer> ib(core_->createIndexBuffer(1, false));
-    ib->lockForWrite()[0] = 0;
-    ib->unlock();
-    core_->draw(PrimitiveType::PointSprites, 1, 0, vb.get(), ib.get(), shader.get(), nullptr);
-    EXPECT_EQ(green(pixel(32, 32)), 255) << "a plain point";
-    expectPixels({{35, 32, kBlack}});
 }
 
 TEST_F(GlTest, ArraySettersSetTheDeclaredOrTheGivenElementsWhicheverAreFewer) {
@@ -190,45 +149,38 @@ TEST_F(GlTest, TransformsArriveWithTheirRowsAsColumns) {
     expectPixels({{30, 32, kBlack}, {50, 32, kRed}});
 }
 
-TEST_F(GlTest, TechniquesThatCannotRunDrawNothingAndEffectsWithoutOneAreRefused) {
-    auto shader = compile(effect() + R"(fragment Broken { void main() { gl_FragColor = undefinedColour(); } }
+// Every pass of the chosen technique draws, the empty name choosing the first; a value set
+// once serves later draws. Techniques that cannot run draw nothing.
+TEST_F(GlTest, EveryPassDrawsAndTechniquesThatCannotRunDrawNothingAndEffectsWithoutOneAreRefused) {
+    // Red, then green added on top by a blending second pass.
+    auto shader = compile(R"(uniform vec4 g_color;
+vertex VS { attribute vec3 position : POSITION; void main() { gl_Position = vec4(position, 1.0); } }
+fragment Flat { void main() { gl_FragColor = g_color; } }
+fragment Green { void main() { gl_FragColor = vec4(0.0, 1.0, 0.0, 1.0); } }
+fragment Broken { void main() { gl_FragColor = undefinedColour(); } }
+technique Technique1 {
+    pass base { VertexProgram = VS; FragmentProgram = Flat; }
+    pass glow { VertexProgram = VS; FragmentProgram = Green; BlendEnable = true; BlendFunc = (One, One); DepthFunc = LEqual; }
+}
 technique Bad { pass { VertexProgram = VS; FragmentProgram = Broken; } })");
-    shader->setVector("g_color", Vector3(1, 0, 0));
+    EXPECT_TRUE(shader->setVector("g_color", Vector3(1, 0, 0)));
+    EXPECT_FALSE(shader->setVector("g_missing", Vector3(1, 0, 0)));
     EXPECT_EQ(shader->firstPass("Bad"), nullptr);
     draw(*shader, "Bad");
     draw(*shader, "NoSuchTechnique");
     expectPixels({{32, 32, kBlack}});
     draw(*shader, "Technique1");
-    expectPixels({{32, 32, kRed}});
+    expectPixels({{10, 10, kYellow}});
+    EXPECT_FALSE(glIsEnabled(GL_BLEND)) << "the second pass leaves blending as it found it";
+    core_->clear(Color(0, 0, 0, 1));
+    draw(*shader, "");
+    expectPixels({{50, 50, kYellow}});
 
     LogCapture log;
     EXPECT_EQ(core_->createShader("uniform vec4 g_color;\n\ntechnique T { pass { Bogus = 1; } }\n"), nullptr);
     EXPECT_TRUE(log.saw({"CG Error while compiling:"}) && log.saw({"line 3"})) << log.all();
     EXPECT_EQ(core_->createShader(effect("missing()").c_str()), nullptr);
     EXPECT_TRUE(log.saw({"No technique"}) && log.saw({"missing"})) << log.all();
-}
-
-TEST_F(GlTest, ACoreBindsToABorrowedContextAndLeavesItAlive) {
-    auto size = [](Core& core) {
-        int32_t w = -1, h = -1;
-        core.getSize(w, h);
-        return std::make_pair(w, h);
-    };
-    EXPECT_EQ(size(*core_), std::make_pair(kSize, kSize));
-    auto* other = new OglCore();
-    EXPECT_EQ(size(*other), std::make_pair(0, 0));
-    EXPECT_FALSE(other->initialize(CoreDesc()));
-    CoreDesc desc = windowDesc();
-    ASSERT_NE(desc.window, nullptr);
-    desc.width = 20;
-    desc.height = 10;
-    EXPECT_TRUE(other->initialize(desc));
-    EXPECT_EQ(size(*other), std::make_pair(20, 10));
-    delete other;
-    ASSERT_EQ(windowDesc().glContext, desc.glContext);
-    glViewport(0, 0, kSize, kSize);
-    draw(*flat(Vector3(1, 0, 0)));
-    expectPixels({{32, 32, kRed}});
 }
 
 TEST_F(GlTest, EveryPixelFormatUploadsAsRgba) {
