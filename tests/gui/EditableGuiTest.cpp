@@ -11,6 +11,7 @@
 #include "gui/EditorOverlay.h"
 #include "gui/windows/Button.h"
 #include "gui/windows/Window.h"
+#include "render/GoldenOutput.h"
 #include "support/FileSizeLimit.h"
 #include "support/GuiEnvironment.h"
 #include "support/LogCapture.h"
@@ -143,23 +144,18 @@ TEST_F(EditableGuiTest, OnlyKeyPressesActInEditMode) {
     EXPECT_EQ(readFile(editor.fileName()), saved);
 }
 
+// Every window and action class written back: transitions sorted by condition, numbers
+// with six decimals, colours in hex, and a reload saves the same bytes. A change of the
+// format changes the hash: look at the document printed before taking the new value.
 TEST_F(EditableGuiTest, SavedDocumentsReadBackToTheSameBytesWithTransitionsSorted) {
     load(kEveryClass);
     ASSERT_TRUE(editor.save());
     const std::string once = readFile(editor.fileName());
+    EXPECT_EQ(fnv1a(once), 0x5ce38ebf0f7520bdull) << "update only after looking at the document:\n" << once;
     ScriptedEditor again;
     ASSERT_TRUE(again.load(editor.fileName().c_str()));
     ASSERT_TRUE(again.save());
     EXPECT_EQ(readFile(again.fileName()), once);
-    EXPECT_LT(once.find("condition=\"Alpha\""), once.find("condition=\"beta\""));
-    EXPECT_LT(once.find("condition=\"beta\""), once.find("condition=\"zeta\""));
-    for (const char* piece :
-         {"class=\"setProp\"", "class=\"enableinput\"", "class=\"disableinput\"", "class=\"rounded_pane\"",
-          "radius=\"0.050000\"", "x=\"0.250000\"", "color=\"0xff000080\"", "glow=\"0x11223344\"",
-          "initial=\"anon\"", "show=\"false\"", "class=\"slider\"", "min=\"-1.000000\"", "step=\"0.250000\"",
-          "glow=\"0x10203040\""}) {
-        EXPECT_NE(once.find(piece), std::string::npos) << piece;
-    }
 }
 
 TEST_F(EditableGuiTest, AFailedSaveKeepsTheOldDocumentAndSaysSoOnce) {

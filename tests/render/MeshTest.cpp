@@ -10,6 +10,7 @@
 #include "core/Path.h"
 #include "core/ResourceManager.h"
 #include "core/VectorOutBuffer.h"
+#include "render/GoldenOutput.h"
 #include "render/IndexBuffer.h"
 #include "render/Loaders.h"
 #include "render/MeshBatch.h"
@@ -56,30 +57,19 @@ TEST(ModelFile, WrittenFilesReadBackMeshByMesh) {
     const std::vector<ModelMeshData> written = {modelMesh(3, {0, 1, 2}, "brick"), modelMesh(2, {}, ""),
                                                 modelMesh(5, {4, 3, 2, 1, 0}, "")};
     const auto file = modelFile(written);
-    EXPECT_STREQ(reinterpret_cast<const char *>(file.data()), "Nimbus MayaModel [v1.0]");
-    EXPECT_STREQ(reinterpret_cast<const char *>(file.data()) + 24, "Position Normal Uv0 Uv1");
+    // Any change of the format changes the hash: take a new one only after looking at the new bytes.
+    EXPECT_EQ(fnv1a(std::string(file.begin(), file.end())), 0xfb092761e9b4993aull);
     NamedInput in("Brick.model", file);
     std::vector<ModelMeshData> read;
     ASSERT_TRUE(readModelData(in, read));
-    ASSERT_EQ(read.size(), written.size());
     EXPECT_EQ(in.bytesLeft(), 0);
-    for (size_t m = 0; m < written.size(); ++m) {
-        ASSERT_EQ(read[m].vertices.size(), written[m].vertices.size());
-        EXPECT_EQ(std::memcmp(read[m].vertices.data(), written[m].vertices.data(),
-                              written[m].vertices.size() * sizeof(ModelVertex)),
-                  0);
-        EXPECT_EQ(read[m].indices, written[m].indices);
-        EXPECT_EQ(read[m].texture, written[m].texture);
-    }
+    EXPECT_EQ(modelFile(read), file) << "what was read writes the same bytes";
 }
 
 TEST(ModelFile, DamagedFilesAreRefusedByNameBeforeAnythingIsAllocated) {
     const auto good = modelFile({modelMesh(3, {0, 1, 2}, "brick")});
-    const struct {
-        size_t offset;
-        uint32_t value;
-        const char *message;
-    } cases[] = {
+    // Where a 32-bit field is damaged, its new value, and what the refusal says.
+    const std::tuple<size_t, uint32_t, const char *> cases[] = {
         {0, 'X', "is not a mayamodel file"},
         {24, 'X', "has unknown vertexformat"},
         {kMeshCount + 4, 'X', "is not a dice model file"},
@@ -88,15 +78,15 @@ TEST(ModelFile, DamagedFilesAreRefusedByNameBeforeAnythingIsAllocated) {
         {kVertexCount, 4, "vertices"},
         {kVertexCount + 4 + 3 * 44, 0xFFFFFFF0u, "indices"},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.message);
+    for (const auto &[offset, value, message] : cases) {
+        SCOPED_TRACE(message);
         auto file = good;
-        poke32(file, c.offset, c.value);
+        poke32(file, offset, value);
         NamedInput in("Themes/Lego/Brick.model", file);
         std::vector<ModelMeshData> read;
         LogCapture log;
         EXPECT_FALSE(readModelData(in, read));
-        EXPECT_TRUE(log.saw({"Themes/Lego/Brick.model", c.message})) << log.all();
+        EXPECT_TRUE(log.saw({"Themes/Lego/Brick.model", message})) << log.all();
         EXPECT_LT(read.capacity(), 3u) << "no room is made for counts the file cannot hold";
     }
     // A record cut inside its magic ends the file without a word.

@@ -5,11 +5,12 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/ResourceManager.h"
 #include "core/math/Color.h"
-#include "render/ScreenspaceRenderer.h"
+#include "render/GoldenOutput.h"
 #include "render/XmlFile.h"
 #include "render/font/BitmapFont.h"
 #include "render/font/DrawText.h"
@@ -18,7 +19,6 @@
 #include "render/font/LayoutText.h"
 #include "support/FakeTexture.h"
 #include "support/LogCapture.h"
-#include "support/RecordingRenderer.h"
 #include "support/TempFolder.h"
 
 namespace nimbus {
@@ -64,13 +64,8 @@ protected:
 // without one.
 TEST_F(FontLoaderTest, FontsAreRefusedForEachFaultInTurn) {
     const std::string info = describe(kOneGlyph);
-    const struct {
-        const char* name;
-        const char* texture;
-        std::string info;
-        bool loads;
-        const char* message;
-    } cases[] = {
+    // The name, atlas and description, whether it loads, and the error line.
+    const std::tuple<const char*, const char*, std::string, bool, const char*> cases[] = {
         {nullptr, nullptr, "", false, "Missing texture name attribute"},
         {"Alba", nullptr, info, false, "Missing texture filename attribute"},
         {"Alba", "Textures/Alba", "", false, "Missing info filename attribute"},
@@ -82,11 +77,11 @@ TEST_F(FontLoaderTest, FontsAreRefusedForEachFaultInTurn) {
         {"Alba", "Textures/Alba", describe("this is <not xml"), false, nullptr},
         {"Thin", "Textures/Thin", info, true, nullptr},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, texture, description, loads, message] : cases) {
         LogCapture log;
-        EXPECT_EQ(load(c.name, c.texture, c.info) != nullptr, c.loads) << c.texture << " " << c.info;
-        EXPECT_EQ(log.lines().size(), c.message ? 1u : 0u) << log.all();
-        EXPECT_TRUE(!c.message || log.saw({"Error: ", c.message})) << log.all();
+        EXPECT_EQ(load(name, texture, description) != nullptr, loads) << texture << " " << description;
+        EXPECT_EQ(log.lines().size(), message ? 1u : 0u) << log.all();
+        EXPECT_TRUE(!message || log.saw({"Error: ", message})) << log.all();
     }
     std::unique_ptr<BitmapFont> empty = load("Alba", "Textures/Alba", describe("<?xml version=\"1.0\"?>"));
     ASSERT_NE(empty, nullptr);
@@ -103,22 +98,19 @@ TEST_F(FontLoaderTest, ADescriptionTinyXmlCannotTakeSafelyIsRefusedWithItsName) 
     // Elements from the glyph's children down reach the deepest nesting allowed.
     std::string nest;
     for (int depth = 3; depth < kMaxXmlDepth; ++depth) nest = "<a>" + nest + "</a>";
-    const struct {
-        std::string text;
-        const char* message;
-    } cases[] = {
+    const std::pair<std::string, const char*> cases[] = {
         {"<?xml><f a=\"\xC6", "UTF-8"},
         {"<font glyph_size=\"8\">" + deep, "nested deeper than"},
         // One level too deep, with a tag whose quoted value holds "/>".
         {"<font><glyphs><glyph b=\"x/>\"><a>" + nest + "</a></glyph></glyphs></font>", "nested deeper than"},
     };
-    for (const auto& c : cases) {
-        const std::string info = describe(c.text);
+    for (const auto& [text, message] : cases) {
+        const std::string info = describe(text);
         LogCapture log;
         GlyphDescription description;
-        EXPECT_FALSE(readGlyphDescription(info.c_str(), description)) << c.message;
+        EXPECT_FALSE(readGlyphDescription(info.c_str(), description)) << message;
         ASSERT_EQ(log.lines().size(), 1u) << log.all();
-        EXPECT_TRUE(log.saw({"Error: ", info.c_str(), c.message})) << log.all();
+        EXPECT_TRUE(log.saw({"Error: ", info.c_str(), message})) << log.all();
     }
     const std::string windows = describe(
         "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!-- \xC3\xA9 -->\r\n"
@@ -196,92 +188,38 @@ BitmapFont makeFont() {
     return BitmapFont({}, {}, "Test", "Textures/test", "test.xml", glyphs);
 }
 
-void expectCorner(const ScreenVertex& v, float x, float y, float u, float tv) {
-    const float got[] = {v.x, v.y, v.u, v.v}, want[] = {x, y, u, tv};
-    for (int i = 0; i < 4; ++i) EXPECT_NEAR(got[i], want[i], 1e-6f) << i;
-}
-
-// Unknown characters neither make a quad nor move the pen; only the first `maximum`
-// characters are looked at; colours are left as they were.
-TEST(LayoutText, PlacesScaledShearedGlyphsAlongThePenUpToTheMaximum) {
+// Glyphs are placed along the pen, scaled and sheared (here by 2 and 0.5); unknown
+// characters neither make a quad nor move the pen; only the first `maximum` characters
+// are looked at; bytes above 127 are negative codes; colours are left as they were. The
+// text is then drawn centred, right-aligned or left at its anchor across, centred on it or
+// with the baseline on it upwards (unknown modes are left and baseline), in its own
+// colours or one given, on the text or the glow layer. A change of any of this changes
+// the hash: look at the quads printed before taking the new value.
+TEST(DrawText, LaidOutTextLandsAgainstItsAnchorAsWhenLastLookedAt) {
     const BitmapFont font = makeFont();
-    std::vector<ScreenQuad> quads(4);
-    for (auto& q : quads) q.corners[0].r = 0.3f;
-    ASSERT_EQ(2, layoutText(font, quads.data(), 10, "A?b", 2.0f, 0.5f));
-    const ScreenVertex *a = quads[0].corners, *b = quads[1].corners;
-    expectCorner(a[0], 0.2f - 0.2f, -0.4f, 0.0f, 0.5f);
-    expectCorner(a[1], 1.2f - 0.2f, -0.4f, 0.25f, 0.5f);
-    expectCorner(a[2], 1.2f + 0.8f, 1.6f, 0.25f, 0.0f);
-    expectCorner(a[3], 0.2f + 0.8f, 1.6f, 0.0f, 0.0f);
-    // The second glyph starts at the first one's advance times the size.
-    expectCorner(b[0], 1.4f, 0.0f, 0.5f, 1.0f);
-    expectCorner(b[2], 1.4f + 1.0f + 1.0f, 2.0f, 0.75f, 0.5f);
-    EXPECT_FLOAT_EQ(0.3f, a[0].r);
+    ScreenQuad quads[4];
+    for (ScreenQuad& q : quads) q.corners[0].r = 0.3f;
     const std::tuple<const char*, int, int> counts[] = {
-        {"A??bbbb", 3, 1}, {"", 5, 0}, {"Ab", 0, 0}, {"\xE9\xEA", 2, 1}};
+        {"A??bbbb", 3, 1}, {"", 5, 0}, {"Ab", 0, 0}, {"\xE9\xEA", 2, 1}, {"A?b\xE9", 10, 3}};
     for (const auto& [text, maximum, count] : counts)
-        EXPECT_EQ(layoutText(font, quads.data(), maximum, text, 1.0f, 0.0f), count) << text;
-    EXPECT_FLOAT_EQ(1.0f, quads[0].corners[1].x) << "bytes above 127 are negative codes";
+        EXPECT_EQ(layoutText(font, quads, maximum, text, 2.0f, 0.5f), count) << text;
     EXPECT_EQ(nullptr, font.findGlyph(0xE9));
-}
-
-// Two glyphs laid out at the origin: the text runs from x 0.1 (first quad's first
-// corner) to 0.9 (last quad's third corner), from y -0.05 to 0.7.
-void twoGlyphs(ScreenQuad quads[2]) {
-    const float boxes[2][4] = {{0.1f, -0.05f, 0.4f, 0.5f}, {0.5f, 0.0f, 0.9f, 0.7f}};
-    for (int q = 0; q < 2; ++q) {
-        const float* b = boxes[q];
-        const float corners[4][2] = {{b[0], b[1]}, {b[2], b[1]}, {b[2], b[3]}, {b[0], b[3]}};
-        for (int c = 0; c < 4; ++c)
-            quads[q].corners[c] = {corners[c][0], corners[c][1], 0, 0, 0.2f, 0.4f, 0.6f, 0.8f};
-    }
-}
-
-// Centred, right-aligned or left at the anchor (1, 2) across; centred on it or with the
-// baseline on it upwards. Unknown modes are left and baseline.
-TEST(DrawText, AlignmentModesPlaceTheTextAgainstItsAnchor) {
-    const std::tuple<int32_t, int32_t, float, float, float, float> cases[] = {
-        {TextAlignment::kCentre, TextAlignment::kBaseline, 0.6f, 1.95f, 1.4f, 2.7f},
-        // Right: the text moves left by its width, so its right edge lands at the anchor
-        // plus the first glyph's left offset.
-        {TextAlignment::kRight, TextAlignment::kBaseline, 0.3f, 1.95f, 1.1f, 2.7f},
-        {0, TextAlignment::kBaseline, 1.1f, 1.95f, 1.9f, 2.7f},
-        {7, 2, 1.1f, 1.95f, 1.9f, 2.7f},
-        {TextAlignment::kLeft, -1, 1.1f, 1.95f, 1.9f, 2.7f},
-        {TextAlignment::kLeft, TextAlignment::kMiddle, 1.1f, 1.625f, 1.9f, 2.375f},
-    };
-    for (const auto& [horizontal, vertical, firstX, firstY, lastX, lastY] : cases) {
-        ScreenQuad quads[2];
-        twoGlyphs(quads);
-        RecordingRenderer collector;
-        drawText(2, {horizontal, vertical}, Vector2(1, 2), quads, {}, collector, false, nullptr);
-        ASSERT_EQ(collector.added.size(), 2u);
-        const ScreenVertex &first = collector.added[0].quad.corners[0],
-                           &last = collector.added[1].quad.corners[2];
-        const float got[] = {first.x, first.y, last.x, last.y}, want[] = {firstX, firstY, lastX, lastY};
-        for (int i = 0; i < 4; ++i) EXPECT_NEAR(got[i], want[i], 1e-5f) << horizontal << " " << vertical;
-    }
-}
-
-TEST(DrawText, AColourReplacesTheQuadsOwnAndTextureAndGlowArePassedOn) {
-    ScreenQuad quads[2];
-    twoGlyphs(quads);
     ResourceHandle<Texture> texture(new FakeTexture(4, 4));
     RecordingRenderer collector;
     const Color purple(0.5f, 0.0f, 1.0f, 0.25f);
-    drawText(2, {}, Vector2(), quads, texture, collector, true, &purple);
-    drawText(2, {}, Vector2(), quads, texture, collector, false, nullptr);
-    drawText(0, {TextAlignment::kCentre, TextAlignment::kMiddle}, Vector2(), quads, texture, collector, false,
-             nullptr);
-    ASSERT_EQ(collector.added.size(), 4u);
-    for (size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(collector.added[i].texture, texture.get());
-        EXPECT_EQ(collector.added[i].glow, i < 2);
-        const ScreenVertex& corner = collector.added[i].quad.corners[3];
-        EXPECT_EQ(std::make_pair(corner.r, corner.a),
-                  i < 2 ? std::make_pair(0.5f, 0.25f) : std::make_pair(0.2f, 0.8f));
-    }
-    EXPECT_FLOAT_EQ(quads[0].corners[0].r, 0.2f) << "the caller's quads are left as they were";
+    const TextAlignment alignments[] = {{TextAlignment::kCentre, TextAlignment::kBaseline},
+                                        {TextAlignment::kRight, TextAlignment::kBaseline},
+                                        {0, TextAlignment::kBaseline},
+                                        {7, 2},
+                                        {TextAlignment::kLeft, -1},
+                                        {TextAlignment::kLeft, TextAlignment::kMiddle}};
+    for (int i = 0; i < 6; ++i)
+        drawText(3, alignments[i], Vector2(1, 2), quads, texture, collector, i % 2,
+                 i % 2 ? &purple : nullptr);
+    drawText(0, {}, Vector2(), quads, texture, collector, false, nullptr);
+    const std::string drawn = recordedText(collector);
+    EXPECT_EQ(fnv1a(drawn), 0x0c7978e5bdf895e9ull) << "update only after looking at the quads:\n" << drawn;
+    EXPECT_FLOAT_EQ(quads[0].corners[0].r, 0.3f) << "the caller's quads are left as they were";
 }
 
 }  // namespace
