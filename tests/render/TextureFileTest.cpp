@@ -62,11 +62,8 @@ TEST(TextureFile, WrittenFilesReadBackWithTheirWholeMipChain) {
 }
 
 TEST(TextureFile, DamagedOrShortFilesAreRefusedByNameWithoutAllocating) {
-    const struct {
-        const char* what;
-        size_t offset;
-        int16_t value;
-    } damages[] = {
+    // What is wrong, and the header field and value that make it so.
+    const std::tuple<const char*, size_t, int16_t> damages[] = {
         {"format 5", 18, 5},
         {"width 0", 20, 0},
         {"height -4", 22, -4},
@@ -75,10 +72,10 @@ TEST(TextureFile, DamagedOrShortFilesAreRefusedByNameWithoutAllocating) {
         // The pixels are for 4 x 4 in three levels; a fourth would be 0 x 0.
         {"a level of no pixels", 28, 4},
     };
-    for (const auto& d : damages) {
+    for (const auto& [what, offset, value] : damages) {
         auto file = textureFile(PixelFormat::RGBA, 4, 4, 3);
-        field<int16_t>(file, d.offset) = d.value;
-        expectRefused(file, d.what);
+        field<int16_t>(file, offset) = value;
+        expectRefused(file, what);
     }
     auto huge = textureFile(PixelFormat::RGBA, 4, 4, 3);
     field<int16_t>(huge, 20) = field<int16_t>(huge, 22) = 32767;  // 4 GiB of RGBA
