@@ -3,6 +3,7 @@
 #include "game/scene/Backdrop.h"
 #include "game/scene/ColorSymbols.h"
 #include "render/ViewSize.h"
+#include "support/RecordingRenderer.h"
 #include "support/SceneTest.h"
 #include "support/ScreenTest.h"
 
@@ -216,4 +217,16 @@ TEST_F(WideScreen, TheBackdropFillsTheBandsAndAQuadOverTheViewStaysInIt) {
     EXPECT_TRUE(sameColor(pixel(512, 288), kRedPixel));
     for (int x : bands)
         EXPECT_FALSE(sameColor(pixel(x, 288), kRedPixel)) << "the view spilt over at x = " << x;
+}
+
+// The texture runs on past the view's corners as it runs across the view: each band, a
+// sixth of the view's width, shows a sixth of the texture more.
+TEST_F(WideScreen, TheBackdropsTextureRunsOnIntoTheBands) {
+    RecordingRenderer recorder;
+    drawBackdrop(recorder, ResourceHandle<Texture>(), kViewAspect, kUv, 1.0f);
+    ASSERT_EQ(recorder.added.size(), 1u);
+    const ScreenVertex* corners = recorder.added[0].quad.corners;
+    EXPECT_NEAR(corners[0].u, -1.0f / 6.0f, 1e-5f);
+    EXPECT_NEAR(corners[1].u, 7.0f / 6.0f, 1e-5f);
+    EXPECT_NEAR(corners[2].v, 1.0f, 1e-5f);
 }
