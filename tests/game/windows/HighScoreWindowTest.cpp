@@ -28,8 +28,7 @@ namespace {
 class HighScoreWindowTest : public ::testing::Test {
 protected:
     HighScoreWindowTest() : previous_(setResourceManager(&resources_)) {
-        registerFont("Fonts/Alba",
-                     newTestFont(false));  // no glow layer: each text is drawn once
+        registerFont("Fonts/Alba", newTestFont(false));  // no glow layer: each text is drawn once
         TiXmlElement element("window");
         for (const auto& [name, value] :
              {std::pair("class", "highscore"), {"x", "0"}, {"y", "0"}, {"w", "1.8"}, {"h", "1.6"}}) {
