@@ -55,19 +55,7 @@ protected:
         EXPECT_EQ(code, 0);
         EXPECT_EQ(game.output().find("Error"), std::string::npos) << game.output();
     }
-    // Tries clicks (press and release well inside one frame) until the high scores show.
-    static bool clickOnToScores(Desktop& desktop) {
-        return waitFor(kWait, [&] {
-            desktop.click(kCentre.x, kCentre.y);
-            return scoresShown(desktop);
-        });
-    }
-    static void typeName(Desktop& desktop) {
-        for (int i = 0; i < 6; ++i) desktop.key("BackSpace");
-        desktop.type(kPlayerName);
-    }
 };
-class Idle : public Player {};
 
 bool tableHolds(const std::string& dataDirectory, const std::string& name) {
     FileInBuffer in;
@@ -102,58 +90,18 @@ double cpuSeconds(pid_t pid) {
 
 }  // namespace
 
-// Play, level 01 rolled along the solver's shortest solution, the level-complete panel,
-// on to level 02, then Escape, leaving the high-score file behind.
-TEST_F(Player, PlaysTheFirstLevelGoesOnToTheSecondAndQuits) {
-    Desktop desktop;
-    GameInstall game;
-    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game)) << "no front end";
-    desktop.click(kPlayButton.x, kPlayButton.y);
-    ASSERT_TRUE(levelArrives(desktop)) << "level 01 did not start";
-    ASSERT_TRUE(playSolution(desktop, kLevelOne));
-    ASSERT_TRUE(waitFor(kWait, [&] { return levelCompleteShown(desktop); })) << "no level-complete panel";
-    usleep(kSlide);
-    desktop.click(kNextButton.x, kNextButton.y);
-    ASSERT_TRUE(levelArrives(desktop)) << "level 02 did not start";
-    expectCleanEnd(desktop, game, true);
-    EXPECT_TRUE(std::filesystem::exists(game.dataDirectory() + "/highscores.bin"));
-}
-
-// On a 5 x 5 level whose inner tiles, the start among them, fall at once, the three lives
-// go in a moment; a quick click leads to the table with the player's entry, which is on
-// disk at once: killed without warning, the game has lost nothing.
-TEST_F(Player, LosesEveryLifeEntersTheTableAndKeepsItThroughAKill) {
+// On a 5 x 5 level whose inner tiles, the start among them, fall at once. A name typed and the
+// music turned up on the Options screen are there after a restart: the volume on its slider,
+// the name on the entry the three lives lost put in the table. Escape leaves the Options
+// screen for the menu, and only there ends the game. The entry is on disk at once: killed
+// without warning, the game has lost nothing.
+TEST_F(Player, KeepsTheNameTheVolumeAndTheTableThroughARestartAndAKill) {
     Desktop desktop;
     const std::string map = "/tmp/nimbus-e2e-level-" + std::to_string(getpid()) + ".map";
     std::ofstream(map, std::ios::binary)
         << levelMapFromRows({"WWWWW", "WWWWW", "WWSWW", "WWWWW", "WWWWW"}, 0);
     GameInstall game(map);
     std::remove(map.c_str());
-    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game)) << "no front end";
-    typeName(desktop);
-    desktop.click(kPlayButton.x, kPlayButton.y);
-    ASSERT_TRUE(levelArrives(desktop)) << "the level did not start";
-    ASSERT_TRUE(clickOnToScores(desktop)) << "a quick click does not lead on from the game-over screen";
-    EXPECT_TRUE(waitFor(kWait, [&] { return seventhRowShown(desktop); })) << "no new entry in the table";
-    EXPECT_TRUE(tableHolds(game.dataDirectory(), kPlayerName)) << "the entry is shown but not saved";
-    usleep(kSlide);
-    desktop.click(kCentre.x, kCentre.y);
-    EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "no way back to the front end";
-    game.signal(SIGKILL);
-    game.waitForExit(kWait);
-
-    ASSERT_TRUE(startAtFrontEnd(desktop, game)) << "no front end";
-    desktop.click(kScoresButton.x, kScoresButton.y);
-    EXPECT_TRUE(waitFor(kWait, [&] { return seventhRowShown(desktop); })) << "the entry is gone after a kill";
-    expectCleanEnd(desktop, game, false);
-}
-
-// A name typed and the music turned up on the Options screen are there after a restart:
-// the volume on its slider, the name on the entry that three lives lost to R put in the
-// table. Escape leaves the Options screen for the menu, and only there ends the game.
-TEST_F(Player, KeepsTheNameAndTheVolumeThroughARestartAndLosesALifeToEachR) {
-    Desktop desktop;
-    GameInstall game;
     const auto toOptions = [&] {
         desktop.click(kOptionsButton.x, kOptionsButton.y);
         const bool shown = waitFor(kWait, [&] { return optionsShown(desktop); });
@@ -161,7 +109,8 @@ TEST_F(Player, KeepsTheNameAndTheVolumeThroughARestartAndLosesALifeToEachR) {
         return shown;
     };
     ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game)) << "no front end";
-    typeName(desktop);
+    for (int i = 0; i < 6; ++i) desktop.key("BackSpace");
+    desktop.type(kPlayerName);
     ASSERT_TRUE(toOptions()) << "no options screen";
     EXPECT_FALSE(musicAboveTwoThirds(desktop));
     desktop.click(kMusicAt80.x, kMusicAt80.y);
@@ -182,23 +131,32 @@ TEST_F(Player, KeepsTheNameAndTheVolumeThroughARestartAndLosesALifeToEachR) {
     ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); }));
     usleep(kSlide);
     desktop.click(kPlayButton.x, kPlayButton.y);
-    ASSERT_TRUE(levelArrives(desktop)) << "level 01 did not start";
+    ASSERT_TRUE(levelArrives(desktop)) << "the level did not start";
+    // Tries clicks (press and release well inside one frame) until the high scores show.
+    ASSERT_TRUE(waitFor(kWait, [&] {
+        desktop.click(kCentre.x, kCentre.y);
+        return scoresShown(desktop);
+    })) << "a quick click does not lead on from the game-over screen";
+    EXPECT_TRUE(waitFor(kWait, [&] { return seventhRowShown(desktop); })) << "no new entry in the table";
+    EXPECT_TRUE(tableHolds(game.dataDirectory(), kPlayerName)) << "the entry does not carry the name typed";
     usleep(kSlide);
-    for (int life = 0; life < 3; ++life) {
-        desktop.key("r");
-        usleep(300000);
-    }
-    ASSERT_TRUE(clickOnToScores(desktop)) << "three restarts did not end the game";
-    EXPECT_TRUE(waitFor(kWait, [&] { return tableHolds(game.dataDirectory(), kPlayerName); }))
-        << "the entry does not carry the name typed before the restart";
+    desktop.click(kCentre.x, kCentre.y);
+    EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "no way back to the front end";
+    game.signal(SIGKILL);
+    game.waitForExit(kWait);
+
+    ASSERT_TRUE(startAtFrontEnd(desktop, game)) << "no front end";
+    desktop.click(kScoresButton.x, kScoresButton.y);
+    EXPECT_TRUE(waitFor(kWait, [&] { return seventhRowShown(desktop); })) << "the entry is gone after a kill";
     expectCleanEnd(desktop, game, false);
 }
 
-// Without touching the mouse, on a screen larger than the window: Tab past the name field
-// to Play and Enter start level 01; F11 takes the game to full screen at the screen's own
-// size and back; R after a few rolls puts the die back on the start, from where the
-// solution still wins the level.
-TEST_F(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestart) {
+// Without touching the mouse, on a screen larger than the window: Tab past the name field to
+// Play and Enter start level 01; F11 takes the game to full screen at the screen's own size
+// and back; R after a few rolls puts the die back on the start, from where the solution still
+// wins the level. Next leads on to level 02; Escape ends the game, leaving the high-score file
+// behind.
+TEST_F(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestartAndGoesOn) {
     Desktop desktop(1280, 800);
     ASSERT_TRUE(desktop.ready());
     GameInstall game;
@@ -221,16 +179,22 @@ TEST_F(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestart) {
     desktop.key("r");
     usleep(500000);
     ASSERT_TRUE(playSolution(desktop, kLevelOne));
-    EXPECT_TRUE(waitFor(kWait, [&] { return levelCompleteShown(desktop); })) << "the level did not go on";
+    ASSERT_TRUE(waitFor(kWait, [&] { return levelCompleteShown(desktop); })) << "no level-complete panel";
+    usleep(kSlide);
+    desktop.click(kNextButton.x, kNextButton.y);
+    ASSERT_TRUE(levelArrives(desktop)) << "level 02 did not start";
     expectCleanEnd(desktop, game, true);
+    EXPECT_TRUE(std::filesystem::exists(game.dataDirectory() + "/highscores.bin"));
 }
 
-// A minimised game draws nothing and waits for the window to come back: it takes next to
-// no processor time, and restored it shows its front end again.
-TEST_F(Idle, AMinimisedGameRestsAndComesBackWhenRestored) {
+// A minimised game draws nothing and waits for the window to come back: it takes next to no
+// processor time, the time away does not count, and restored it shows its front end again.
+// Left alone on the menu, the game then plays a level by itself behind it: the menu goes, the
+// board moves, and a key brings the menu back.
+TEST_F(Player, AMinimisedGameRestsAndTheMenuLeftAloneShowsTheDemoUntilAKey) {
     Desktop desktop;
     GameInstall game;
-    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game)) << "no front end";
+    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game, {"--demo-after", "6"})) << "no front end";
     desktop.showGame(false);
     usleep(500000);
     const double before = cpuSeconds(game.pid());
@@ -238,19 +202,10 @@ TEST_F(Idle, AMinimisedGameRestsAndComesBackWhenRestored) {
     EXPECT_LT(cpuSeconds(game.pid()) - before, 0.3) << "three seconds minimised";
     desktop.showGame(true);
     EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "not drawn again once restored";
-    expectCleanEnd(desktop, game, false);
-}
-
-// Left alone on the menu, the game plays a level by itself behind it: the menu goes, the
-// board moves, and a key brings the menu back.
-TEST_F(Idle, TheMenuLeftAloneShowsTheDemoUntilAKeyIsPressed) {
-    Desktop desktop;
-    GameInstall game;
-    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game, {"--demo-after", "2"})) << "no front end";
     ASSERT_TRUE(waitFor(3 * kWait, [&] { return !frontEndShown(desktop); })) << "no demo";
     usleep(kSlide);
-    const std::vector<unsigned> before = screenSample(desktop);
-    EXPECT_TRUE(waitFor(kWait, [&] { return screenSample(desktop) != before; })) << "the board stands still";
+    const std::vector<unsigned> screen = screenSample(desktop);
+    EXPECT_TRUE(waitFor(kWait, [&] { return screenSample(desktop) != screen; })) << "the board stands still";
     desktop.key("space");
     EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "the menu does not come back";
     expectCleanEnd(desktop, game, false);

@@ -154,7 +154,10 @@ TEST_F(StartupTest, TheTableIsSavedWhenItChangesAndAFailedSaveWaitsForTheNextCha
     EXPECT_TRUE(saved().sameEntries(table));
 }
 
-TEST(HighScoreFile, ThePlayersFolderFollowsTheXdgRulesAndTheFirstSaveMakesIt) {
+// The table and the settings stay beside writable data and move out of data that is not into
+// the player's folders, which follow the XDG rules. Root may write anywhere, so data that is
+// not there at all stands in for an installed copy.
+TEST(PlayersFiles, LiveBesideWritableDataOrInThePlayersFoldersAndTheFirstSaveMakesThem) {
     // XDG_DATA_HOME, HOME and the folder of the table.
     const std::tuple<const char*, const char*, std::string> cases[] = {
         {"/data/home", "/home/p", "/data/home/nimbus"},
@@ -167,13 +170,30 @@ TEST(HighScoreFile, ThePlayersFolderFollowsTheXdgRulesAndTheFirstSaveMakesIt) {
     for (const auto& [xdgDataHome, home, expected] : cases) {
         EXPECT_EQ(HighScoreFile::userDirectory(xdgDataHome, home), expected) << (home ? home : "(unset)");
     }
-    // The table stays beside writable data and moves out of data that is not. Root may
-    // write anywhere, so data that is not there at all stands in for an installed copy.
     TempFolder user;
     EXPECT_EQ(HighScoreFile::forData(user.path()).directory(), user.path());
-    ASSERT_EQ(setenv("XDG_DATA_HOME", user.path().c_str(), 1), 0);
-    EXPECT_EQ(HighScoreFile::forData(user.file("missing/Data")).directory(), user.file("nimbus"));
+    EXPECT_EQ(SettingsFile::forData(user.path()).directory(), user.path());
+    const std::string installed = user.file("missing/Data");
+    const char* home = std::getenv("HOME");
+    const std::string previousHome = home ? home : "";
+    ASSERT_EQ(setenv("HOME", "/home/p", 1), 0);
+    // XDG_DATA_HOME and XDG_CONFIG_HOME, and the folders of the table and the settings.
+    const std::tuple<std::string, const char*, std::string, std::string> places[] = {
+        {user.path(), "/config", user.file("nimbus"), "/config/nimbus"},
+        {"", "", "/home/p/.local/share/nimbus", "/home/p/.config/nimbus"},
+    };
+    for (const auto& [xdgDataHome, xdgConfigHome, table, settings] : places) {
+        ASSERT_EQ(setenv("XDG_DATA_HOME", xdgDataHome.c_str(), 1), 0);
+        ASSERT_EQ(setenv("XDG_CONFIG_HOME", xdgConfigHome, 1), 0);
+        EXPECT_EQ(HighScoreFile::forData(installed).directory(), table);
+        EXPECT_EQ(SettingsFile::forData(installed).directory(), settings);
+    }
     unsetenv("XDG_DATA_HOME");
+    unsetenv("XDG_CONFIG_HOME");
+    if (home)
+        setenv("HOME", previousHome.c_str(), 1);
+    else
+        unsetenv("HOME");
     // No file yet gives the default table; the first save makes the folder.
     const HighScoreFile file(user.file("share/nimbus"));
     HighScoreList table;
@@ -183,8 +203,8 @@ TEST(HighScoreFile, ThePlayersFolderFollowsTheXdgRulesAndTheFirstSaveMakesIt) {
     EXPECT_TRUE(file.load(table));
 }
 
-// The settings file: what a damaged, partial or missing file reads as, where it lives, and
-// a save that never leaves half a file.
+// The settings file: what a damaged, partial or missing file reads as, and that a save
+// reads back.
 TEST(SettingsFile, ReadsEveryGoodLineSkipsTheBadOnesAndClampsVolumes) {
     struct Case {
         const char* text;  // null: no file at all
@@ -213,53 +233,12 @@ TEST(SettingsFile, ReadsEveryGoodLineSkipsTheBadOnesAndClampsVolumes) {
         EXPECT_EQ(SettingsFile(folder.path()).load(read), c.text != nullptr);
         EXPECT_EQ(read, c.expected) << read.write();
         EXPECT_EQ(log.lines().size(), c.errors) << log.all();
+        // The first save makes the folder; what it wrote reads back the same.
+        const SettingsFile again(folder.file("config/nimbus"));
+        Settings reread;
+        EXPECT_TRUE(again.save(read) && again.load(reread));
+        EXPECT_EQ(reread, read);
     }
-}
-
-// Beside writable data (a build tree, the tests) or in the player's configuration folder.
-TEST(SettingsFile, LivesBesideWritableDataOrInTheConfigurationFolder) {
-    TempFolder user;
-    EXPECT_EQ(SettingsFile::forData(user.path()).directory(), user.path());
-    const std::string installed = user.file("missing/Data");
-    const char* home = std::getenv("HOME");
-    const std::string previousHome = home ? home : "";
-    ASSERT_EQ(setenv("HOME", "/home/p", 1), 0);
-    const std::pair<const char*, std::string> cases[] = {
-        {"/config", "/config/nimbus"},
-        {"", "/home/p/.config/nimbus"},
-    };
-    for (const auto& [xdgConfigHome, expected] : cases) {
-        ASSERT_EQ(setenv("XDG_CONFIG_HOME", xdgConfigHome, 1), 0);
-        EXPECT_EQ(SettingsFile::forData(installed).directory(), expected);
-    }
-    unsetenv("XDG_CONFIG_HOME");
-    if (home)
-        setenv("HOME", previousHome.c_str(), 1);
-    else
-        unsetenv("HOME");
-}
-
-// The first save makes the folder; what it wrote reads back the same. A save cut short by
-// a full disk keeps the old file whole and leaves nothing beside it.
-TEST(SettingsFile, ASaveCutShortKeepsTheOldFile) {
-    TempFolder user;
-    const SettingsFile file(user.file("config/nimbus"));
-    const Settings first{"First", 7, 70, true, false};
-    ASSERT_TRUE(file.save(first));
-    Settings loaded;
-    EXPECT_TRUE(file.load(loaded));
-    EXPECT_EQ(loaded, first);
-    const std::string path = file.directory() + "/" + SettingsFile::kFileName;
-    const std::string old = readFile(path);
-    {
-        LogCapture log;
-        FileSizeLimit full(20);
-        ASSERT_TRUE(full.active());
-        EXPECT_FALSE(file.save(Settings{"Second"}));
-        EXPECT_EQ(log.lines().size(), 1u) << log.all();
-    }
-    EXPECT_EQ(readFile(path), old);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(file.directory()), {}), 1);
 }
 
 }  // namespace

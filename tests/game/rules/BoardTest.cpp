@@ -76,18 +76,16 @@ TEST(Board, OnlyTilesInsideTheBorderFallAndStrictlyAfterTheirTime) {
     Board board(5, 4);
     for (Tile& tile : const_cast<std::vector<Tile>&>(board.tiles())) tile.fallStep = 0;
     board.tileAt({2, 2}).fallStep = 3;
-    board.tileAt({1, 1}).fallStep = -1;
-    for (const Position& border : {Position(0, 2), Position(4, 1), Position(2, 0), Position(3, 3)}) {
-        EXPECT_FALSE(board.isFallen(border, 100.0f)) << border.text();
-    }
-    EXPECT_FALSE(board.isFallen({3, 1}, 0.0f));
-    EXPECT_TRUE(board.isFallen({3, 1}, 0.001f));
+    board.tileAt({1, 1}).fallStep = -1;  // read as unsigned: practically never
+    const std::tuple<Position, float, bool> cases[] = {
+        {{0, 2}, 100.0f, false}, {{4, 1}, 100.0f, false}, {{2, 0}, 100.0f, false},
+        {{3, 3}, 100.0f, false}, {{3, 1}, 0.0f, false},   {{3, 1}, 0.001f, true},
+        {{2, 2}, 6.0f, false},   {{2, 2}, 6.01f, true},   {{1, 1}, 1.0e6f, false},
+    };
+    for (const auto& [cell, time, fallen] : cases)
+        EXPECT_EQ(board.isFallen(cell, time), fallen) << cell.text() << " at " << time;
     EXPECT_FLOAT_EQ(board.fallTime({2, 2}), 6.0f);
-    EXPECT_FALSE(board.isFallen({2, 2}, 6.0f));
-    EXPECT_TRUE(board.isFallen({2, 2}, 6.01f));
-    // Step -1 is read as unsigned: practically never.
     EXPECT_FLOAT_EQ(board.fallTime({1, 1}), 4294967295.0f * 2.0f);
-    EXPECT_FALSE(board.isFallen({1, 1}, 1.0e6f));
     // A single cell is all border; a non-positive size makes an empty board.
     Board single(1, 1);
     single.tileAt({0, 0}).fallStep = 0;

@@ -14,8 +14,6 @@
 namespace nimbus {
 namespace {
 
-constexpr int kRoll = 27;  // frames a roll or twist keeps the die busy
-
 Board board(const std::string& text) {
     LevelSource level;
     EXPECT_TRUE(LevelSourceParser::parse(text, "test.level", level));
@@ -30,105 +28,93 @@ std::string grid(const std::string& kind, const std::string& middle) {
     return kind + "\n" + border + "\n" + middle + "\n" + border + "\n\n";
 }
 
+// Tiles that fall at 2, 4 and 6 s before the goal.
+const std::string kCorridor = grid("tiles", "k S w w w G") + grid("falls", "- - 1 2 3 -");
+// A corridor of ten cells: the start, seven white tiles, and the goal in the wall.
+const std::string kLongCorridor = grid("tiles", "k S w w w w w w w G");
+const std::string kBridge = kLongCorridor + grid("falls", "- - 1 1 1 1 1 1 1 -");
+const std::string kStopOnBridge = kBridge + grid("pickups", ". . s . . . . . . .");
+const std::string kLateRaise =
+    kLongCorridor + grid("falls", "- - - - - - - - 1 -") + grid("pickups", ". . . . . . . r . .");
+
+// A solution in short: each step's turn (after "wait N" when it waits), the frames until the
+// goal, and the slack at the tightest step; for no win, where the die came closest.
+std::string summary(const Solution& s) {
+    char text[160];
+    if (!s.winnable) {
+        std::snprintf(text, sizeof text, "%s, closest %s at %d rolls", s.exhausted ? "cut short" : "no win",
+                      s.closest.text().c_str(), s.closestRolls);
+        return text;
+    }
+    std::string steps;
+    for (const SolutionStep& step : s.steps)
+        steps += (step.waitFrames ? "wait " + std::to_string(step.waitFrames) + " " : "") +
+                 std::to_string(step.turn) + " ";
+    std::snprintf(text, sizeof text, "in %d frames, slack %.3f at step %d%s", s.frames, s.slack,
+                  s.tightestStep, s.slackUnlimited ? " (unlimited)" : "");
+    return steps + text;
+}
+
 // Small levels worked out by hand, solved, then played through the game's rules.
-class SolverTest : public GameFixture {
-protected:
-    Solution solveAndReplay(const std::string& text) {
-        const Board b = board(text);
-        model_ = std::make_unique<LevelModel>(b, kFrameSeconds);
-        const Solution solution = Solver(*model_).solve();
-        if (!solution.winnable) return solution;
-        start(b);
-        expectCleanWin(replay(*game, *model_, solution.steps), solution, sounds);
-        return solution;
-    }
+using SolverTest = GameFixture;
 
-    std::vector<int> turns(const Solution& s) const {
-        std::vector<int> result;
-        for (const SolutionStep& step : s.steps) result.push_back(step.turn);
-        return result;
-    }
-
-    std::unique_ptr<LevelModel> model_;
-};
-
-// The first crumbling tile falls at 2 s, the die on it for a roll: 120 - 27 = 93 frames.
-TEST_F(SolverTest, CorridorSlackIsTheTimeLeftOnTheFirstCrumblingTile) {
-    const Solution s = solveAndReplay(grid("tiles", "k S w w w G") + grid("falls", "- - 1 2 3 -"));
-    ASSERT_TRUE(s.winnable);
-    EXPECT_EQ((std::vector<int>{1, 1, 1, 1}), turns(s));
-    EXPECT_EQ(3 * kRoll + 1, s.frames);  // the goal counts in the frame its roll starts
-    EXPECT_NEAR(93 * kFrameSeconds, s.slack, 1e-4);
-    EXPECT_FALSE(s.slackUnlimited);
-}
-
-// Twists never bring the cyan bottom ahead; the red side comes to the front by two.
-TEST_F(SolverTest, TwistsReachEverySideButNeverTheBottom) {
-    const Solution cyan = solveAndReplay(grid("tiles", "k S c G k"));
-    EXPECT_FALSE(cyan.winnable);
-    EXPECT_FALSE(cyan.exhausted);
-
-    const Solution red = solveAndReplay(grid("tiles", "k S r G k"));
-    ASSERT_TRUE(red.winnable);
-    ASSERT_EQ(4u, red.steps.size());
-    EXPECT_GE(red.steps[0].turn, 4);
-    EXPECT_EQ(red.steps[0].turn, red.steps[1].turn);
-    EXPECT_EQ((std::vector<int>{1, 1}), std::vector<int>({red.steps[2].turn, red.steps[3].turn}));
-    EXPECT_TRUE(red.slackUnlimited);
-}
-
-// The goal is two cells away behind a wall: the way round takes ten rolls.
-TEST_F(SolverTest, GoalBehindAWallIsReachedTheLongWayRound) {
-    const Solution s = solveAndReplay(R"(
+TEST_F(SolverTest, TheSolverFindsTheShortestWinAndItsSlackOrProvesThereIsNone) {
+    const struct {
+        const char* what;
+        std::string level;
+        const char* solution;
+    } cases[] = {
+        // The first crumbling tile falls at 2 s, the die on it for a roll: 120 - 27 = 93
+        // frames; the goal counts in the frame its roll starts.
+        {"corridor", kCorridor, "1 1 1 1 in 82 frames, slack 1.550 at step 0"},
+        {"twists never bring the cyan bottom ahead", grid("tiles", "k S c G k"),
+         "no win, closest <1, 1> at 2 rolls"},
+        {"the red side comes to the front by two twists", grid("tiles", "k S r G k"),
+         "4 4 1 1 in 82 frames, slack 20.000 at step -1 (unlimited)"},
+        {"the goal two cells away behind a wall, ten rolls round", R"(
 tiles
 k k k k k k k
 k S k G w w k
 k w k k k w k
 k w w w w w k
 k k k k k k k
-)");
-    ASSERT_TRUE(s.winnable);
-    EXPECT_EQ((std::vector<int>{3, 3, 1, 1, 1, 1, 2, 2, 0, 0}), turns(s));
-}
-
-// The way to the goal has fallen: the search runs dry and names the first cell it stood
-// on of those nearest a goal (the start). Cut short by its state limit it proves nothing.
-TEST_F(SolverTest, ARunDrySearchNamesTheFirstNearestCellAndACutShortOneProvesNothing) {
-    Board b = boardFromRows({"BBBBB", "BWSWB", "BWWWB", "BBGBB"});
-    b.tileAt({2, 2}).fallStep = 0;
-    const LevelModel model(b, kFrameSeconds);
-    const Solution dry = Solver(model).search();
-    EXPECT_EQ(std::make_tuple(dry.winnable, dry.exhausted, dry.closest, dry.closestRolls),
-              std::make_tuple(false, false, Position(2, 1), 2));
-    const Solution cut = Solver(model, 3).search();
-    EXPECT_EQ(std::make_pair(cut.winnable, cut.exhausted), std::make_pair(false, true));
-}
-
-// A corridor of ten cells: the start, seven white tiles, and the goal in the wall.
-const std::string kLongCorridor = grid("tiles", "k S w w w w w w w G");
-const std::string kBridge = kLongCorridor + grid("falls", "- - 1 1 1 1 1 1 1 -");
-
-// Eight rolls take 3.2 s, the bridge falls at 2 s: the stop on the first tile carries the
-// die over, and the clock may run to 2 s until the die takes it.
-TEST_F(SolverTest, StopTimeCarriesTheDieOverABridgeTooLongToRun) {
-    EXPECT_FALSE(solveAndReplay(kBridge).winnable);
-
-    const Solution s = solveAndReplay(kBridge + grid("pickups", ". . s . . . . . . ."));
-    ASSERT_TRUE(s.winnable);
-    EXPECT_EQ(std::vector<int>(8, 1), turns(s));
-    EXPECT_EQ(7 * kRoll + 1, s.frames);
-    EXPECT_EQ(0, s.tightestStep);
-    EXPECT_NEAR(2.0f, s.slack, kFrameSeconds * 1.01f);
-}
-
-// Reverse time taken at 2.25 s raises the next tile (fallen at 2 s) only after the die
-// lands, so that roll must wait for the die to stand still.
-TEST_F(SolverTest, ReversedClockRollWaitsUntilTheTileStandsAgain) {
-    const Solution s = solveAndReplay(kLongCorridor + grid("falls", "- - - - - - - - 1 -") +
-                                      grid("pickups", ". . . . . . . r . ."));
-    ASSERT_TRUE(s.winnable);
-    EXPECT_EQ(std::vector<int>(8, 1), turns(s));
-    for (size_t i = 0; i < s.steps.size(); ++i) EXPECT_EQ(i == 6, s.steps[i].waitFrames > 0) << "step " << i;
+)",
+         "3 3 1 1 1 1 2 2 0 0 in 244 frames, slack 20.000 at step -1 (unlimited)"},
+        // Eight rolls take 3.2 s, the bridge falls at 2 s: the stop on the first tile carries the
+        // die over, and the clock may run to 2 s until the die takes it.
+        {"a bridge too long to run", kBridge, "no win, closest <5, 1> at 4 rolls"},
+        {"stop time carries the die over", kStopOnBridge,
+         "1 1 1 1 1 1 1 1 in 190 frames, slack 2.000 at step 0"},
+        // Reverse time taken at 2.25 s raises the next tile (fallen at 2 s) only after the die
+        // lands, so that roll must wait for the die to stand still.
+        {"a reversed clock", kLateRaise, "1 1 1 1 1 1 wait 15 1 1 in 205 frames, slack 0.450 at step 0"},
+        // The way to the goal has fallen: the first cell it stood on of those nearest a goal.
+        {"run dry", R"(
+tiles
+k k k k k
+k w S w k
+k w w w k
+k k G k k
+falls
+- - - - -
+- - - - -
+- - 0 - -
+- - - - -
+)",
+         "no win, closest <2, 1> at 2 rolls"},
+    };
+    for (const auto& c : cases) {
+        const Board b = board(c.level);
+        const LevelModel model(b, kFrameSeconds);
+        const Solution solution = Solver(model).solve();
+        EXPECT_EQ(summary(solution), c.solution) << c.what;
+        if (!solution.winnable) continue;
+        start(b);
+        expectCleanWin(replay(*game, model, solution.steps), solution, sounds);
+    }
+    // Cut short by its state limit the search proves nothing.
+    EXPECT_EQ(summary(Solver(LevelModel(board(kBridge), kFrameSeconds), 3).search()),
+              "cut short, closest <2, 1> at 7 rolls");
 }
 
 // Hints asked at the start and after each move they named, while the die still turns,
@@ -150,11 +136,7 @@ protected:
 };
 
 TEST_F(HintSearchTest, FollowingTheHintsWinsInTheFewestMoves) {
-    const std::string levels[] = {
-        grid("tiles", "k S r G k"),
-        kLongCorridor + grid("falls", "- - - - - - - - 1 -") + grid("pickups", ". . . . . . . r . ."),
-        kBridge + grid("pickups", ". . s . . . . . . ."),
-    };
+    const std::string levels[] = {grid("tiles", "k S r G k"), kLateRaise, kStopOnBridge};
     for (const std::string& level : levels) {
         const Board b = board(level);
         const LevelModel model(b, kFrameSeconds);
@@ -178,7 +160,7 @@ TEST_F(HintSearchTest, FollowingTheHintsWinsInTheFewestMoves) {
 
 // The tiles fall at 2, 4 and 6 s and three rolls take 1.35 s: no win after standing 3 s.
 TEST_F(HintSearchTest, ReportsNoWinOnceTheWayHasFallen) {
-    start(board(grid("tiles", "k S w w w G") + grid("falls", "- - 1 2 3 -")));
+    start(board(kCorridor));
     EXPECT_EQ(HintSearch::Status::kFound, ask());
     frames(180);
     EXPECT_EQ(HintSearch::Status::kNoWin, ask());

@@ -31,6 +31,10 @@ Vector3 tileCentre(int x, int y) { return {x + 0.5f, 0.0f, y + 0.5f}; }
 
 using GameScene = SceneTest;
 
+int colorDistance(uint32_t a, uint32_t b) {
+    return std::abs(red(a) - red(b)) + std::abs(green(a) - green(b)) + std::abs(blue(a) - blue(b));
+}
+
 // Seen without the die, every tile shows its colour at its centre, and the goal a
 // chequered face that tells it from White; the tile the die has rolled onto is at a
 // quarter of its brightness, an eighth while paused, and still well apart from Black.
@@ -77,26 +81,17 @@ TEST_F(GameScene, AnInnerTileIsGoneASecondAfterItsFallTimeWhileABorderTileNeverF
 TEST_F(GameScene, ArrowsPointOnlyToStandingTilesTheFacingSideMayEnter) {
     start({"BBBBB", "BW2WB", "B0S0B", "BWWWB", "BBBBB"}, {{2, 1}});
     game_->update(3.0f);  // past the fall and at a moment the arrows do not bob
-    const Position targets[4] = {{1, 2}, {3, 2}, {2, 1}, {2, 3}};
+    const float probes[4][2] = {{1.35f, 2.5f}, {3.65f, 2.5f}, {2.5f, 1.35f}, {2.5f, 3.65f}};
     const bool arrow[4] = {true, false, false, true};
-    const float outwards[4][2] = {{-0.15f, 0.0f}, {0.15f, 0.0f}, {0.0f, -0.15f}, {0.0f, 0.15f}};
-    uint32_t without[4], with[4];
-    game_->setHidden(true);
-    drawFrame();
-    for (int d = 0; d < 4; ++d) {
-        without[d] =
-            pixelOf({targets[d].x + 0.5f + outwards[d][0], 0.25f, targets[d].y + 0.5f + outwards[d][1]});
+    uint32_t seen[2][4];
+    for (bool die : {false, true}) {
+        game_->setHidden(!die);
+        drawFrame();
+        for (int d = 0; d < 4; ++d) seen[die][d] = pixelOf({probes[d][0], 0.25f, probes[d][1]});
     }
-    game_->setHidden(false);
-    drawFrame();
     for (int d = 0; d < 4; ++d) {
-        with[d] =
-            pixelOf({targets[d].x + 0.5f + outwards[d][0], 0.25f, targets[d].y + 0.5f + outwards[d][1]});
-        const int change = std::abs(red(with[d]) - red(without[d])) +
-                           std::abs(green(with[d]) - green(without[d])) +
-                           std::abs(blue(with[d]) - blue(without[d]));
-        EXPECT_EQ(change > 60, arrow[d])
-            << "direction " << d << std::hex << ": " << without[d] << " to " << with[d];
+        EXPECT_EQ(colorDistance(seen[0][d], seen[1][d]) > 60, arrow[d])
+            << "direction " << d << std::hex << ": " << seen[0][d] << " to " << seen[1][d];
     }
 }
 
@@ -179,10 +174,7 @@ TEST_F(GameScene, EachDieColourShowsItsSymbolOnItsTilesAndOnTheDieOnlyWhileSymbo
             EXPECT_TRUE(!whitish(off) && whitish(on))
                 << "probe " << i << std::hex << ": " << off << " to " << on;
         } else {
-            EXPECT_LT(std::abs(red(on) - red(off)) + std::abs(green(on) - green(off)) +
-                          std::abs(blue(on) - blue(off)),
-                      30)
-                << "probe " << i << std::hex << ": " << off << " to " << on;
+            EXPECT_LT(colorDistance(on, off), 30) << "probe " << i << std::hex << ": " << off << " to " << on;
         }
     }
 }

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
-#include "core/math/Transform.h"
 #include "game/scene/GroundFootprint.h"
 #include "game/scene/TileBatches.h"
 
@@ -38,19 +36,6 @@ TEST(TileBatches, TheRunNeverLeavesTheBoardOrAVisibleTileOut) {
     }
     const TileSpan none = visibleTiles(footprints[0], 0, 5);
     EXPECT_EQ(none.first, none.end);
-}
-
-TEST(GroundFootprint, ACameraLookingStraightDownSeesARectangleAroundItsFoot) {
-    Transform world;
-    world.x = {1, 0, 0};
-    world.y = {0, 0, -1};
-    world.z = {0, 1, 0};
-    world.t = {2, 5, 3};
-    const float fovy = 0.3490658f, halfZ = 5.0f * std::tan(fovy / 2.0f);
-    const GroundFootprint f = groundFootprint(world, fovy, 1.5f, 1.0f);
-    const float got[] = {f.minX, f.maxX, f.minZ, f.maxZ};
-    const float want[] = {2.0f - 1.5f * halfZ, 2.0f + 1.5f * halfZ, 3.0f - halfZ, 3.0f + halfZ};
-    for (int i = 0; i < 4; ++i) EXPECT_NEAR(got[i], want[i], 1e-4f) << i;
 }
 
 }  // namespace

@@ -120,7 +120,7 @@ protected:
     std::unique_ptr<Application> app;
 };
 
-TEST_F(StateMachineTest, LevelsFollowEachOtherAndWrapAroundWithTheScoreCarriedOn) {
+TEST_F(StateMachineTest, LevelsFollowEachOtherAndWrapAroundAPauseHoldsAndEscapeQuits) {
     data.addLevel("1", kOneStepLevel);
     data.addLevel("2", kOneStepLevel);
     boot();
@@ -151,6 +151,40 @@ TEST_F(StateMachineTest, LevelsFollowEachOtherAndWrapAroundWithTheScoreCarriedOn
     play();
     EXPECT_EQ(game().levelIndex(), 0);
     EXPECT_EQ(info().stats->score, 0);
+
+    // Pause toggles once; losing the focus only pauses; Escape or closing the window quits.
+    click(kPause);
+    settle();
+    EXPECT_TRUE(game().paused());
+    frames(4);
+    EXPECT_TRUE(game().paused()) << "the request is used up";
+    click(kPause);
+    settle();
+    EXPECT_FALSE(game().paused());
+
+    loseFocus();
+    frames(1);
+    EXPECT_TRUE(game().paused());
+    const float clock = game().levelClock();
+    frames(4);
+    EXPECT_EQ(game().levelClock(), clock) << "it stays paused";
+    pressKey(SDLK_SPACE);
+    frames(1);
+    EXPECT_FALSE(game().paused()) << "the player resumes";
+    pressKey(SDLK_SPACE);
+    loseFocus();
+    frames(2);
+    EXPECT_TRUE(game().paused()) << "a paused game stays paused";
+
+    pressKey(SDLK_ESCAPE);
+    frames(1);
+    EXPECT_TRUE(app->quitRequested());
+    info().quit = false;
+    SDL_Event close{};
+    close.type = SDL_QUIT;
+    pushSdlEvent(close);
+    frames(1);
+    EXPECT_TRUE(app->quitRequested()) << "closing the window";
 }
 
 TEST_F(StateMachineTest, TheLastLifeLostFreezesTheBoardUntilTheButtonIsHeld) {
@@ -219,44 +253,6 @@ TEST_F(StateMachineTest, TheKeyboardAloneSwitchesTheScreenAndLeadsThroughALevelA
     runUntil("FrontendState");
 }
 
-TEST_F(StateMachineTest, PauseTogglesOnceLosingTheFocusOnlyPausesAndEscapeOrClosingQuits) {
-    data.addLevel("1", kOneStepLevel);
-    boot();
-    play();
-    click(kPause);
-    settle();
-    EXPECT_TRUE(game().paused());
-    frames(4);
-    EXPECT_TRUE(game().paused()) << "the request is used up";
-    click(kPause);
-    settle();
-    EXPECT_FALSE(game().paused());
-
-    loseFocus();
-    frames(1);
-    EXPECT_TRUE(game().paused());
-    const float clock = game().levelClock();
-    frames(4);
-    EXPECT_EQ(game().levelClock(), clock) << "it stays paused";
-    pressKey(SDLK_SPACE);
-    frames(1);
-    EXPECT_FALSE(game().paused()) << "the player resumes";
-    pressKey(SDLK_SPACE);
-    loseFocus();
-    frames(2);
-    EXPECT_TRUE(game().paused()) << "a paused game stays paused";
-
-    pressKey(SDLK_ESCAPE);
-    frames(1);
-    EXPECT_TRUE(app->quitRequested());
-    info().quit = false;
-    SDL_Event close{};
-    close.type = SDL_QUIT;
-    pushSdlEvent(close);
-    frames(1);
-    EXPECT_TRUE(app->quitRequested()) << "closing the window";
-}
-
 // Saved settings reach the screen, menus and sound; menu changes are applied and saved
 // after the frame. Escape on the options screen goes back; M mutes, keeping the volume.
 TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAtOnce) {
@@ -309,7 +305,10 @@ TEST_F(StateMachineTest, ALevelThatDoesNotLoadLeadsBackToTheFrontEnd) {
     EXPECT_TRUE(log.saw({"Level 1 could not be loaded"})) << log.all();
 }
 
-TEST_F(StateMachineTest, HShowsTheRollOfAShortestWinOnceUntilItsTimeIsUp) {
+// H shows the roll of a shortest win once, until its time is up. Back on the menu and left
+// alone, it gives way to a demo until a key; the demo plays on its own stats: no game is
+// started, the table stays as it was.
+TEST_F(StateMachineTest, HShowsTheRollOfAShortestWinAndTheMenuLeftAloneGivesWayToADemo) {
     data.addLevel("1", kCorridorLevel);
     boot();
     play();
@@ -323,12 +322,8 @@ TEST_F(StateMachineTest, HShowsTheRollOfAShortestWinOnceUntilItsTimeIsUp) {
     EXPECT_EQ(game().hintedRoll(), 1) << "a second H changes nothing";
     frames(20);
     EXPECT_EQ(game().hintedRoll(), -1) << "gone after a few seconds";
-}
-
-// The demo plays on its own stats: no game is started, the table stays as it was.
-TEST_F(StateMachineTest, LeftAloneTheMenuGivesWayToADemoUntilAKey) {
-    data.addLevel("1", kCorridorLevel);
-    boot();
+    click(kToMenu);
+    runUntil("FrontendState");
     info().demoAfterSeconds = 2.0f;
     waitFor([&] { return state() == "DemoState"; });
     settle();
