@@ -10,7 +10,6 @@
 #include "core/Path.h"
 #include "core/ResourceManager.h"
 #include "core/VectorOutBuffer.h"
-#include "render/GoldenOutput.h"
 #include "render/IndexBuffer.h"
 #include "render/Loaders.h"
 #include "render/MeshBatch.h"
@@ -19,6 +18,7 @@
 #include "render/VertexBuffer.h"
 #include "render/gl/OglCore.h"
 #include "support/FakeTexture.h"
+#include "support/Golden.h"
 #include "support/LogCapture.h"
 #include "support/NamedInput.h"
 
@@ -58,7 +58,7 @@ TEST(ModelFile, WrittenFilesReadBackMeshByMesh) {
                                                 modelMesh(5, {4, 3, 2, 1, 0}, "")};
     const auto file = modelFile(written);
     // Any change of the format changes the hash: take a new one only after looking at the new bytes.
-    EXPECT_EQ(fnv1a(std::string(file.begin(), file.end())), 0xfb092761e9b4993aull);
+    EXPECT_EQ(fingerprint(file.data(), file.size()), 0xfb092761e9b4993aull);
     NamedInput in("Brick.model", file);
     std::vector<ModelMeshData> read;
     ASSERT_TRUE(readModelData(in, read));

@@ -12,11 +12,19 @@
 
 namespace nimbus {
 
-// A deterministic output checked whole in one comparison: a 64-bit FNV-1a hash of its text. On
-// a mismatch the text is printed; update the hash only after looking at it.
-inline ::testing::AssertionResult matchesGolden(const std::string& text, uint64_t expected) {
+// A 64-bit FNV-1a hash: one number that stands for a whole deterministic output.
+inline uint64_t fingerprint(const void* data, size_t size) {
     uint64_t hash = 14695981039346656037ull;
-    for (unsigned char byte : text) hash = (hash ^ byte) * 1099511628211ull;
+    for (size_t i = 0; i < size; ++i) hash = (hash ^ static_cast<const uint8_t*>(data)[i]) * 1099511628211ull;
+    return hash;
+}
+
+inline uint64_t fingerprint(const std::string& bytes) { return fingerprint(bytes.data(), bytes.size()); }
+
+// An output checked whole in one comparison. On a mismatch the text is printed with its
+// hash; update the expected hash only after looking at the text.
+inline ::testing::AssertionResult matchesGolden(const std::string& text, uint64_t expected) {
+    const uint64_t hash = fingerprint(text);
     if (hash == expected) return ::testing::AssertionSuccess();
     char hex[32];
     std::snprintf(hex, sizeof hex, "0x%016" PRIx64, hash);
@@ -37,15 +45,19 @@ inline std::string quadText(const ScreenQuad& quad) {
     return line + "\n";
 }
 
-// Recorded quads, each with its layer and its texture told by its place among `textures` (-1
-// for any other).
+// Recorded quads, a line each: its layer, its texture told by its place among `textures`
+// ("-" for none, "?" for any other), the clip rectangle it was added under and the quad.
 inline std::string quadText(const std::vector<RecordingRenderer::Added>& added,
                             const std::vector<const Texture*>& textures = {}) {
     std::string text;
+    char clip[96];
     for (const RecordingRenderer::Added& a : added) {
-        int texture = -1;
-        for (size_t i = 0; i < textures.size(); ++i) texture = textures[i] == a.texture ? int(i) : texture;
-        text += (a.glow ? "glow " : "") + std::to_string(texture) + " " + quadText(a.quad);
+        std::string texture = a.texture ? "?" : "-";
+        for (size_t i = 0; i < textures.size(); ++i)
+            texture = textures[i] == a.texture ? std::to_string(i) : texture;
+        std::snprintf(clip, sizeof clip, " [%.4g %.4g %.4g %.4g] ", a.clip[0], a.clip[1], a.clip[2],
+                      a.clip[3]);
+        text += (a.glow ? "glow " : "") + texture + clip + quadText(a.quad);
     }
     return text;
 }
