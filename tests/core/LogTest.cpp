@@ -34,15 +34,6 @@ TEST(Log, AnErrorLineCarriesFileLineAndLevelWordAndLongLinesAreCut) {
     const std::string where = std::string(__FILE__) + "(" + std::to_string(line) + "): ";
     EXPECT_EQ(records[0], std::make_pair(where + "Error: Failed to open x.bin (42)\n", 0));
     EXPECT_EQ(records[1].first.size(), 4095u);
-}
-
-TEST(LogInit, SecondInitKeepsTheFirstLog) {
-    Log* previous = Log::setInstance(nullptr);
-    EXPECT_TRUE(initLog());
-    Log* first = Log::instance();
-    EXPECT_FALSE(initLog());
-    EXPECT_EQ(Log::instance(), first);
-    delete Log::setInstance(previous);
     EXPECT_EQ(systemErrorString(ENOENT), "No such file or directory");
 }
 

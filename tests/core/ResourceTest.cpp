@@ -42,51 +42,37 @@ TEST(ResourceHandle, TheRingOwnsTheObject) {
     EXPECT_FALSE(empty);
 }
 
+// Lookup needs the name and the exact type. A replacement reaches every handle and
+// destroys the old object once; an object of another type, or a second entry for the
+// same object, changes nothing; the last handle outlives the manager.
 TEST_F(ResourceTest, AReplacementReachesEveryHandleAndDestroysTheOldOnce) {
     Counted* x = new Counted(deaths);
     Counted* y = new Counted(otherDeaths);
     EXPECT_TRUE(registerResource("Textures/a", x, "Texture"));
+    for (const char* type : {"Mesh", "texture"})
+        EXPECT_EQ(resourceManager()->find("Textures/a", type), nullptr);
+    EXPECT_FALSE(getResource<Counted>("Textures/b", "Texture"));
     ResourceHandle<Counted> held = getResource<Counted>("Textures/a", "Texture");
     ResourceHandle<Counted> copy = held;
     EXPECT_EQ(held.get(), x);
     EXPECT_FALSE(registerResource("Textures/a", y, "Texture"));
     EXPECT_EQ(deaths, 1);
-    EXPECT_EQ(held.get(), y);
-    EXPECT_EQ(copy.get(), y);
+    EXPECT_EQ(std::make_pair(held.get(), copy.get()), std::make_pair(y, y));
     EXPECT_EQ(getResource<Counted>("Textures/a", "Texture").get(), y);
+
+    int strangerDeaths = 0;
+    EXPECT_FALSE(registerResource("Textures/a", new Counted(strangerDeaths), "Mesh"));
+    EXPECT_EQ(strangerDeaths, 1);
+    auto* again = new SimpleResource<Counted>(nullptr, "Texture");  // sharing the entry's ring
+    again->assign(*resourceManager()->find("Textures/a", "Texture"));
+    EXPECT_FALSE(resourceManager()->add("Textures/a", again));
+    EXPECT_EQ(held.get(), y);
 
     delete setResourceManager(nullptr);
     EXPECT_EQ(otherDeaths, 0);  // still held
     held.release();
     copy.release();
-    EXPECT_EQ(otherDeaths, 1);
-    EXPECT_EQ(deaths, 1);
-}
-
-TEST_F(ResourceTest, LookupNeedsTheNameAndTheExactType) {
-    registerResource("Textures/a", new Counted(deaths), "Texture");
-    for (const char* type : {"Mesh", "texture"})
-        EXPECT_EQ(resourceManager()->find("Textures/a", type), nullptr);
-    EXPECT_NE(resourceManager()->find("Textures/a", "Texture"), nullptr);
-    EXPECT_FALSE(getResource<Counted>("Textures/b", "Texture"));
-    { ResourceHandle<Counted> copy = getResource<Counted>("Textures/a", "Texture"); }
-    EXPECT_EQ(deaths, 0);
-    // An entry refuses an object of another type, which is destroyed.
-    EXPECT_FALSE(registerResource("Textures/a", new Counted(otherDeaths), "Mesh"));
-    EXPECT_EQ(otherDeaths, 1);
-    EXPECT_NE(resourceManager()->find("Textures/a", "Texture"), nullptr);
-}
-
-TEST_F(ResourceTest, ReplacingWithTheSameObjectDestroysNothing) {
-    Counted* x = new Counted(deaths);
-    registerResource("Meshes/m", x, "Mesh");
-    ResourceHandle<Counted> held = getResource<Counted>("Meshes/m", "Mesh");
-    // A second entry for the same object, sharing its ring.
-    auto* again = new SimpleResource<Counted>(nullptr, "Mesh");
-    again->assign(*resourceManager()->find("Meshes/m", "Mesh"));
-    EXPECT_FALSE(resourceManager()->add("Meshes/m", again));
-    EXPECT_EQ(deaths, 0);
-    EXPECT_EQ(held.get(), x);
+    EXPECT_EQ(std::make_pair(otherDeaths, deaths), std::make_pair(1, 1));
 }
 
 }  // namespace

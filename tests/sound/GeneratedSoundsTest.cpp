@@ -50,17 +50,15 @@ TEST(GeneratedSounds, EveryEffectAndMusicSoundsAsIntendedAndTheClockHurriesInIts
         const char* file;
         double shortest, longest;  // seconds
         double peakFloor, rmsFloor;
-    } files[] = {
-        {"Levels/Common/Sounds/Move.sound", 0.15, 0.5, 0.3, 0.03},
-        {"Levels/Common/Sounds/Twist.sound", 0.15, 0.5, 0.3, 0.03},
-        {"Levels/Common/Sounds/Failed.sound", 0.25, 0.8, 0.3, 0.05},
-        {"Levels/Common/Sounds/EndLevel.sound", 1.2, 3.5, 0.3, 0.04},
-        {"Levels/Common/Sounds/Death.sound", 0.8, 2.5, 0.3, 0.03},
-        {"Levels/Common/Sounds/LifeJingle.sound", 1.2, 3.5, 0.3, 0.04},
-        {"Levels/Common/Sounds/TickTock.sound", 4.4, 5.2, 0.3, 0.01},
-        {"Music/Menu.music", 120.0, 200.0, 0.4, 0.05},
-        {"Music/Game.music", 120.0, 200.0, 0.4, 0.05},
-    };
+    } files[] = {{"Levels/Common/Sounds/Move.sound", 0.15, 0.5, 0.3, 0.03},
+                 {"Levels/Common/Sounds/Twist.sound", 0.15, 0.5, 0.3, 0.03},
+                 {"Levels/Common/Sounds/Failed.sound", 0.25, 0.8, 0.3, 0.05},
+                 {"Levels/Common/Sounds/EndLevel.sound", 1.2, 3.5, 0.3, 0.04},
+                 {"Levels/Common/Sounds/Death.sound", 0.8, 2.5, 0.3, 0.03},
+                 {"Levels/Common/Sounds/LifeJingle.sound", 1.2, 3.5, 0.3, 0.04},
+                 {"Levels/Common/Sounds/TickTock.sound", 4.4, 5.2, 0.3, 0.01},
+                 {"Music/Menu.music", 120.0, 200.0, 0.4, 0.05},
+                 {"Music/Game.music", 120.0, 200.0, 0.4, 0.05}};
     for (const auto& f : files) {
         SCOPED_TRACE(f.file);
         const RenderedSound sound = decode(f.file);
@@ -75,12 +73,11 @@ TEST(GeneratedSounds, EveryEffectAndMusicSoundsAsIntendedAndTheClockHurriesInIts
         EXPECT_LT(peak(sound, seconds - 0.005), 0.01);
         for (double at = 0.0; at + 4.0 < seconds - 4.0; at += 4.0)
             EXPECT_GT(peak(sound, at, at + 4.0), 0.1) << "silent from " << at << " s";
-        Loudness loudness;
-        if (std::string(f.file).rfind("Music/", 0) == 0) {
-            EXPECT_TRUE(measureLoudness(sound, loudness));
-            EXPECT_NEAR(loudness.integrated, kMusicLoudness, 1.0);
-            EXPECT_LE(loudness.truePeak, kPeakCeiling);
-        }
+        Loudness l;
+        const bool music = std::string(f.file).rfind("Music/", 0) == 0;
+        EXPECT_TRUE(!music || (measureLoudness(sound, l) && std::abs(l.integrated - kMusicLoudness) <= 1.0 &&
+                               l.truePeak <= kPeakCeiling))
+            << describeLoudness(l);
     }
     const RenderedSound clock = decode("Levels/Common/Sounds/TickTock.sound");
     for (int tick = 0; tick < 12; ++tick) {

@@ -34,6 +34,10 @@ TEST(AtlasPacker, BoxesLandApartInsideAPowerOfTwoAtlas) {
     EXPECT_EQ(packAtlas(wide, 64, 2), 0);
 }
 
+// Every glyph's box holds the drawn glyph off its edge, and its glow reaching towards the
+// edge and faded out there, so no box shows a neighbour's light. A capital stands on the
+// baseline: its box reaches below it by the glow margin only, and its drawn height is
+// about seven tenths of the em.
 TEST(FontBuilder, EveryPrintableCharacterHasABoxWithRoomForItsGlow) {
     BuiltFont font;
     ASSERT_TRUE(buildFont(kComfortaa, 32, font));
@@ -43,11 +47,8 @@ TEST(FontBuilder, EveryPrintableCharacterHasABoxWithRoomForItsGlow) {
     ASSERT_EQ(font.description.glyphs.size(), 95u);
     for (const GlyphRecord& g : font.description.glyphs) {
         EXPECT_GT(g.advanceX64, 0) << g.code;
-        if (g.code == ' ') {
-            EXPECT_EQ(g.width, 0);
-            continue;
-        }
-        ASSERT_TRUE(g.width > 0 && g.x + g.width <= w && g.y + g.rows <= h) << g.code;
+        ASSERT_TRUE(g.code == ' ' ? g.width == 0 : g.width > 0 && g.x + g.width <= w && g.y + g.rows <= h)
+            << g.code;
         float sharpEdge = 0, sharpInside = 0, glowEdge = 0, glowNear = 0;
         for (int x = g.x; x < g.x + g.width; ++x) {
             sharpEdge += font.atlas.at(x, g.y).a + font.atlas.at(x, g.y + g.rows - 1).a;
@@ -55,15 +56,10 @@ TEST(FontBuilder, EveryPrintableCharacterHasABoxWithRoomForItsGlow) {
             glowNear += font.glow.at(x, g.y + 3).a + font.glow.at(x, g.y + g.rows - 4).a;
             for (int y = g.y; y < g.y + g.rows; ++y) sharpInside += font.atlas.at(x, y).a;
         }
-        // The drawn glyph stays off the edge of its box; its glow reaches towards it
-        // and has faded out there, so no box shows a neighbour's light.
-        EXPECT_EQ(sharpEdge, 0.0f) << g.code;
-        EXPECT_GT(sharpInside, 0.0f) << g.code;
-        EXPECT_GT(glowNear, 0.0f) << g.code;
-        EXPECT_LT(glowEdge / static_cast<float>(g.width), 0.02f) << g.code;
+        EXPECT_TRUE(g.code == ' ' || (sharpEdge == 0.0f && sharpInside > 0.0f && glowNear > 0.0f &&
+                                      glowEdge / static_cast<float>(g.width) < 0.02f))
+            << g.code << ": " << sharpEdge << " " << sharpInside << " " << glowNear << " " << glowEdge;
     }
-    // A capital stands on the baseline: its box reaches below it by the glow margin
-    // only, and its drawn height is about seven tenths of the em.
     const GlyphRecord& capital = font.description.glyphs['H' - 32];
     const int margin = capital.rows - capital.top;
     EXPECT_TRUE(margin > 0 && margin < capital.rows / 4) << margin;

@@ -10,6 +10,7 @@
 #include "game/rules/LevelModel.h"
 #include "support/LogCapture.h"
 #include "support/TempFolder.h"
+#include "tools/Fingerprint.h"
 
 namespace nimbus {
 namespace {
@@ -32,8 +33,8 @@ falls
 - B B B 0 - -
 - - - - - - -
 
-wave A from 5 3 at 1 every 2
-wave B along -x at 4
+wave A from 5 3 at 1
+wave B along -x at 4 every 2
 
 pickups
 . . . . . . .
@@ -43,41 +44,23 @@ pickups
 . . . . . . .
 )";
 
-// Wave A falls by the distance from (5, 3), halved, after step 1; wave B runs from the
-// last column towards column 0. The compiled map reads back as the same board.
+// The map compiled from the source is the same bytes every time, and reads back through
+// the game's reader as the same board.
 TEST(LevelSource, ReadsColoursFallsWavesAndPickupsAndCompilesToTheSameBoard) {
     LevelSource level;
     ASSERT_TRUE(LevelSourceParser::parse(kFull, "full.level", level));
-    EXPECT_EQ(level.title, "Two Waves");
-    EXPECT_EQ(level.teaches, "waves and pick-ups");
-    const Board& b = level.board;
-    ASSERT_EQ(std::make_pair(b.width(), b.length()), std::make_pair(7, 5));
-    const std::tuple<Position, int32_t, int32_t, int32_t> tiles[] = {
-        {{1, 1}, kStart, -1, kPickupNone},
-        {{3, 1}, kRed, 1 + 4 / 2, kPickupNone},
-        {{2, 2}, kUndefined, -1, kPickupNone},
-        {{4, 2}, kYellow, 1 + 2 / 2, kPickupNone},
-        {{5, 3}, kGoal, -1, kPickupNone},
-        {{0, 0}, kBlack, -1, kPickupNone},
-        {{2, 1}, kWhite, 3, kPickupStopTime},
-        {{4, 3}, kWhite, 0, kPickupNone},
-        {{5, 2}, kWhite, 1 + 1 / 2, kPickupReverseTime},
-        {{1, 2}, kWhite, 4 + 5, kPickupExtraLife},
-        {{3, 3}, kWhite, 4 + 3, kPickupNone}};
-    for (const auto& [p, color, fallStep, pickup] : tiles) {
-        const Tile& tile = b.tileAt(p);
-        EXPECT_EQ(std::make_tuple(tile.color, tile.fallStep, tile.pickup),
-                  std::make_tuple(color, fallStep, pickup))
-            << p.text();
-    }
+    EXPECT_EQ(std::make_pair(level.title, level.teaches),
+              std::make_pair(std::string("Two Waves"), std::string("waves and pick-ups")));
     TempFolder folder;
     ASSERT_TRUE(writeLevel(level, folder.file("Level.map")));
+    EXPECT_EQ(fingerprint(readFile(folder.file("Level.map"))), 0xbdbbde3021e10045ull)
+        << "the compiled map changed";
     FileInBuffer in;
     ASSERT_TRUE(in.open(folder.file("Level.map")));
     Board back;
     ASSERT_TRUE(readLevelMap(in, back));
-    ASSERT_EQ(back.width(), b.width());
-    EXPECT_EQ(back.tiles(), b.tiles());
+    ASSERT_EQ(std::make_pair(back.width(), back.length()), std::make_pair(7, 5));
+    EXPECT_EQ(back.tiles(), level.board.tiles());
     LogCapture errors;
     EXPECT_FALSE(writeLevel(level, "/nonexistent-dir/Level.map"));
     EXPECT_EQ(errors.lines().size(), 1u);
@@ -89,6 +72,22 @@ std::string logged(const std::string& message) { return "Error: " + message + "\
 const std::string kRing = "tiles\nk k k k\nk S G k\nk k k k\n";
 const std::string kFalls = kRing + "\nfalls\n- - - -\n";
 const std::string kWave = kFalls + "- - - -\n- - - -\nwave A along x at 1";
+
+// A 34 x 5 board with `clocks` stop-time pick-ups on its white tiles, row by row. The
+// solver tells collected clock pick-ups apart by one bit each, so 64 is the most.
+std::string clockPickupLevel(int clocks) {
+    std::string tiles = "tiles\n", pickups = "\npickups\n";
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 34; ++x) {
+            const bool inner = x > 0 && x < 33 && y > 0 && y < 4;
+            const char tile = !inner ? 'k' : (x == 1 && y == 1) ? 'S' : (x == 32 && y == 3) ? 'G' : 'w';
+            const bool carries = tile == 'w' && clocks-- > 0;
+            tiles += std::string(1, tile) + (x < 33 ? " " : "\n");
+            pickups += std::string(carries ? "s" : ".") + (x < 33 ? " " : "\n");
+        }
+    }
+    return tiles + pickups;
+}
 
 // The source and the whole line its refusal logs.
 const std::pair<std::string, const char*> kBadSources[] = {
@@ -115,7 +114,8 @@ const std::pair<std::string, const char*> kBadSources[] = {
     {kRing + "\npickups\n. . . .\n. . . .\n. + . .\n",
      "bad.level:9: extra life pick-up on <1, 2>, which the die cannot enter"},
     {kRing + "\npickups\n. . . .\n. . z .\n. . . .\n", "bad.level:8: unknown pick-up 'z'"},
-    {"# nothing but a comment\n", "bad.level:1: no tiles grid"}};
+    {"# nothing but a comment\n", "bad.level:1: no tiles grid"},
+    {clockPickupLevel(65), "bad.level:12: more than 64 stop time and reverse time pick-ups"}};
 
 TEST(LevelSource, BadSourcesAreRefusedWithFileAndLine) {
     {
@@ -133,38 +133,8 @@ TEST(LevelSource, BadSourcesAreRefusedWithFileAndLine) {
         EXPECT_EQ(std::vector<std::string>{logged(message)}, errors.lines()) << text;
         EXPECT_EQ("kept", level.title);
     }
-}
-
-// A 34 x 5 board with `clocks` stop-time pick-ups on its white tiles, row by row.
-std::string clockPickupLevel(int clocks) {
-    std::string tiles = "tiles\n", pickups = "\npickups\n";
-    for (int y = 0; y < 5; ++y) {
-        for (int x = 0; x < 34; ++x) {
-            const bool inner = x > 0 && x < 33 && y > 0 && y < 4;
-            const char tile = !inner ? 'k' : (x == 1 && y == 1) ? 'S' : (x == 32 && y == 3) ? 'G' : 'w';
-            const bool carries = tile == 'w' && clocks-- > 0;
-            tiles += std::string(1, tile) + (x < 33 ? " " : "\n");
-            pickups += std::string(carries ? "s" : ".") + (x < 33 ? " " : "\n");
-        }
-    }
-    return tiles + pickups;
-}
-
-// The solver tells collected clock pick-ups apart by one bit each.
-TEST(LevelSource, AtMostSixtyFourClockPickups) {
     LevelSource level;
     EXPECT_TRUE(LevelSourceParser::parse(clockPickupLevel(64), "many.level", level));
-    LogCapture errors;
-    EXPECT_FALSE(LevelSourceParser::parse(clockPickupLevel(65), "many.level", level));
-    EXPECT_EQ(
-        std::vector<std::string>{logged("many.level:12: more than 64 stop time and reverse time pick-ups")},
-        errors.lines());
-}
-
-Board board(const std::string& text) {
-    LevelSource level;
-    EXPECT_TRUE(LevelSourceParser::parse(text, "test.level", level));
-    return level.board;
 }
 
 // Rolling right from the start lands green on the red tile and is refused, but two
@@ -172,28 +142,28 @@ Board board(const std::string& text) {
 // the only way off is back down onto green.
 const std::string kRedPocket = "tiles\nk k k k k k\nk S r k k k\nk y g w w G\nk k k k k k\n\n";
 
-// Whether the level can strand the die, and where.
-bool strands(const std::string& falls, Position& where) {
-    return canStrand(board(kRedPocket + "falls\n- - - - - -\n" + falls + "- - - - - -\n"),
-                     DieTurns(kFrameSeconds), where);
-}
-
-TEST(StrandCheck, PocketTheDieCannotLeaveStrandsItUnlessItsTileFalls) {
-    Position where;
-    ASSERT_TRUE(strands("- - - - - -\n- - - - - -\n", where));
-    EXPECT_EQ(Position(2, 1), where);
-    // Once the pocket crumbles a die left there loses a life and starts again.
-    EXPECT_FALSE(strands("- - 30 - - -\n- - - - - -\n", where));
-}
-
-TEST(StrandCheck, WhereTheFloorCrumblesEveryStandingTileNeedsAStandingWayOn) {
-    Position where;
-    // The start stands for good while everything around it falls.
-    ASSERT_TRUE(strands("- - 9 - - -\n- 5 5 6 7 -\n", where));
-    EXPECT_EQ(Position(1, 1), where);
-    EXPECT_FALSE(strands("- 9 9 - - -\n- 5 5 6 7 -\n", where));
-    // A last white tile that stands for good is safe: the goal is one roll away.
-    EXPECT_FALSE(strands("- 9 9 - - -\n- 5 5 6 - -\n", where));
+// The pocket strands a die unless its tile falls: once it crumbles a die left there loses
+// a life and starts again. Where the floor crumbles, every tile that stands for good needs
+// a standing way on, unless the goal is one roll away.
+TEST(StrandCheck, FindsTheTileWhereTheDieIsStrandedIfThereIsOne) {
+    const struct {
+        const char* falls;
+        bool strands;
+        Position where;
+    } cases[] = {{"- - - - - -\n- - - - - -\n", true, {2, 1}},
+                 {"- - 30 - - -\n- - - - - -\n", false, {}},
+                 {"- - 9 - - -\n- 5 5 6 7 -\n", true, {1, 1}},  // the start stands while all around falls
+                 {"- 9 9 - - -\n- 5 5 6 7 -\n", false, {}},
+                 {"- 9 9 - - -\n- 5 5 6 - -\n", false, {}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.falls);
+        LevelSource level;
+        ASSERT_TRUE(LevelSourceParser::parse(kRedPocket + "falls\n- - - - - -\n" + c.falls + "- - - - - -\n",
+                                             "test.level", level));
+        Position where;
+        EXPECT_EQ(canStrand(level.board, DieTurns(kFrameSeconds), where), c.strands);
+        EXPECT_EQ(c.strands ? where : Position(), c.where);
+    }
 }
 
 }  // namespace

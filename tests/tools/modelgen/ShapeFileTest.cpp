@@ -1,36 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
-#include <vector>
 
-#include "Polygon.h"
 #include "ShapeFile.h"
 #include "support/LogCapture.h"
 
 namespace nimbus {
 namespace {
-
-// What each key sets is the builder's tests; here, words on one line or the next.
-TEST(ShapeFile, ReadsPartsWithKeysOnTheirOwnAndFollowingLines) {
-    ModelDescription model;
-    ASSERT_TRUE(
-        ShapeFile::parse("# a comment\n"
-                         "texture Dice stand\n"
-                         "box size 1 2 3 radius 0.1   # trailing comment\n"
-                         "    rotate x 90 at 0 1 0\n"
-                         "    face +y 0 0.5 0.25 1\n"
-                         "prism height 0.1 point 0 0 point 1 0 point 0 1 swatch 0.5 0.25\n",
-                         "test.shape", model));
-    EXPECT_EQ(std::make_pair(model.texture, model.stand), std::make_pair(std::string("Dice"), true));
-    ASSERT_EQ(model.parts.size(), 2u);
-    const PartDescription& box = model.parts[0];
-    EXPECT_EQ(std::make_tuple(box.line, box.size.z, box.rotations.size(), box.hasFace[3], box.faces[3].v0,
-                              box.hasFace[2]),
-              std::make_tuple(3, 3.0f, size_t(1), true, 0.5f, false));
-    EXPECT_EQ(std::make_pair(model.parts[1].points.size(), model.parts[1].uvMode),
-              std::make_pair(size_t(3), UvMode::Swatch));
-}
 
 TEST(ShapeFile, RefusesBadDescriptionsNamingFileAndLine) {
     // The text, the "file:line" the message must name and a piece of the reason.
@@ -54,6 +30,7 @@ TEST(ShapeFile, RefusesBadDescriptionsNamingFileAndLine) {
          "crosses"},
         {"texture T\nprism height 1 point 0 0 point 1 0\n", "bad.shape:2", "at least 3 points"},
         {"texture T\nprism height 1 point 0 0 point 1 0 point 2 0\n", "bad.shape:2", "no area"},
+        {"texture T\nprism height 1 point 0 0 point 1 0 point 1 0 point 0 1\n", "bad.shape:2", "crosses"},
         {"texture T\nprism height 0.2 bevel 0.09 point 0 0 point 0.1 0 point 0 0.1\n", "bad.shape:2",
          "too wide"},
         {"texture T\nbox scale 1 0 1\n", "bad.shape:2", "scale"},
@@ -70,39 +47,6 @@ TEST(ShapeFile, RefusesBadDescriptionsNamingFileAndLine) {
     ModelDescription model;
     EXPECT_FALSE(ShapeFile::read("/nonexistent/gone.shape", model));
     EXPECT_TRUE(log.saw({"gone.shape"}));
-}
-
-// An L and an arrow: both have a reflex corner an ear must not be cut across.
-TEST(Polygon, ConcaveOutlinesTriangulateIntoCounterClockwiseTrianglesCoveringTheArea) {
-    const Outline shapes[] = {{{0, 0}, {2, 0}, {2, 1}, {1, 1}, {1, 2}, {0, 2}},
-                              {{-0.22f, -0.06f},
-                               {0.04f, -0.06f},
-                               {0.04f, -0.16f},
-                               {0.27f, 0},
-                               {0.04f, 0.16f},
-                               {0.04f, 0.06f},
-                               {-0.22f, 0.06f}}};
-    for (const Outline& shape : shapes) {
-        const Outline ccw = counterClockwise(shape);
-        const auto triangles = triangulate(ccw);
-        ASSERT_EQ(triangles.size(), shape.size() - 2);
-        float sum = 0.0f;
-        for (const auto& t : triangles) {
-            const Outline corners{ccw[size_t(t[0])], ccw[size_t(t[1])], ccw[size_t(t[2])]};
-            EXPECT_GT(signedArea2(corners), 0.0f);
-            sum += signedArea2(corners);
-        }
-        EXPECT_NEAR(sum, signedArea2(ccw), 1e-5f);
-    }
-}
-
-// A bevel is the outline moved in by its width; a corner given twice has no direction.
-TEST(Polygon, InsetMovesEveryEdgeInByItsDistanceAndARepeatedCornerIsNotSimple) {
-    for (const auto& corner : inset(counterClockwise({{0, 0}, {0, 1}, {1, 1}, {1, 0}}), 0.1f)) {
-        EXPECT_NEAR(std::fabs(corner[0] - 0.5f), 0.4f, 1e-5f);
-        EXPECT_NEAR(std::fabs(corner[1] - 0.5f), 0.4f, 1e-5f);
-    }
-    EXPECT_FALSE(isSimplePolygon({{0, 0}, {1, 0}, {1, 0}, {0, 1}}));
 }
 
 }  // namespace
