@@ -8,9 +8,9 @@
 #include "core/posix/FileInBuffer.h"
 #include "game/rules/LevelMap.h"
 #include "game/rules/LevelModel.h"
+#include "support/Golden.h"
 #include "support/LogCapture.h"
 #include "support/TempFolder.h"
-#include "tools/Fingerprint.h"
 
 namespace nimbus {
 namespace {

@@ -12,9 +12,9 @@
 #include "ModelBuilder.h"
 #include "ShapeFile.h"
 #include "core/math/Vector3.h"
+#include "support/Golden.h"
 #include "support/LogCapture.h"
 #include "support/TempFolder.h"
-#include "tools/Fingerprint.h"
 
 namespace nimbus {
 namespace {

@@ -6,19 +6,30 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "Loudness.h"
 #include "Renderer.h"
 #include "ScoreParser.h"
 #include "SoundWriters.h"
+#include "support/Golden.h"
 #include "support/LogCapture.h"
 #include "support/TempFolder.h"
-#include "tools/Fingerprint.h"
 
 namespace nimbus {
 namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
+
+using nimbus::fingerprint;
+
+// Samples are rounded to a ten-millionth first: only a change one could hear moves the value.
+uint64_t fingerprint(const std::vector<std::vector<double>>& channels) {
+    std::vector<int64_t> rounded;
+    for (const auto& channel : channels)
+        for (double sample : channel) rounded.push_back(std::llround(sample * 1e7));
+    return nimbus::fingerprint(rounded.data(), rounded.size() * sizeof(int64_t));
+}
 
 // Every wave, option and arrangement a score can give, at a low rate to stay quick: a
 // bell that settles, spreads and wobbles, a filtered bass bending down, seeded hits and a

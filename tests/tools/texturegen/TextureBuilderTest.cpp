@@ -13,9 +13,9 @@
 #include "TextureOptions.h"
 #include "core/posix/FileInBuffer.h"
 #include "render/TextureFile.h"
+#include "support/Golden.h"
 #include "support/LogCapture.h"
 #include "support/TempFolder.h"
-#include "tools/Fingerprint.h"
 
 namespace nimbus {
 namespace {
