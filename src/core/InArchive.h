@@ -20,6 +20,12 @@ public:
     virtual bool stat(DirectoryEntry& entry, const Path& path) = 0;
     // A new buffer positioned at the start of the file; null (nothing logged) on failure.
     virtual InBuffer* open(const Path& path) = 0;
+    // Runs the callback with the new contents whenever the file is modified; one
+    // callback per file (false for a second one), one watch per directory.
+    virtual bool watch(const Path& file, Callback2 callback) = 0;
+    // Runs the callbacks of the files modified since the last poll, never blocking;
+    // returns how many ran.
+    virtual int poll() = 0;
 };
 
 // Feeds every file of the directory whose extension matches (ignoring case) to the
