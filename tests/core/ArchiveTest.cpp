@@ -8,6 +8,7 @@
 
 #include "core/DirectoryIterator.h"
 #include "core/InBuffer.h"
+#include "core/MemberCallback2.h"
 #include "core/OutBuffer.h"
 #include "core/Stream.h"
 #include "core/posix/PosixInArchive.h"
@@ -18,6 +19,18 @@
 using namespace nimbus;
 
 namespace {
+
+// Counts its calls and keeps the contents it was last handed.
+struct Recorder {
+    std::string lastContents;
+    int calls = 0;
+    bool load(const Path&, InBuffer& in) {
+        ++calls;
+        lastContents.assign(in.bytesLeft(), '\0');
+        in.read(lastContents.data(), in.bytesLeft());
+        return true;
+    }
+};
 
 // The names of the entries listed under `path`, each checked for its type.
 std::set<std::string> listed(PosixInArchive& archive, const char* path) {
@@ -70,6 +83,29 @@ TEST(PosixInArchive, OpensListsAndStatsByAbsolutePathsFromTheRootAndSkipsDots) {
     const std::set<std::string> names = listed(relative, "/");
     ASSERT_EQ(chdir(previous), 0);
     EXPECT_EQ(names, (std::set<std::string>{"/1", "/2", "/readme"}));
+}
+
+TEST(PosixInArchive, WatchRunsTheCallbackOncePerBatch) {
+    TempFolder root;
+    root.write("Shaders/Board.fx", "old");
+    root.write("Shaders/Other.fx", "other");
+    PosixInArchive archive(root.path().c_str());
+    Recorder recorder;
+    auto watch = [&](const char* path) {
+        return archive.watch(path, memberCallback(&recorder, &Recorder::load));
+    };
+    EXPECT_TRUE(watch("/Shaders/Board.fx"));
+    for (const char* refused : {"/Shaders/Board.fx", "Shaders/Board.fx", "/Missing/x.fx"})
+        EXPECT_FALSE(watch(refused));
+    EXPECT_EQ(archive.poll(), 0);
+
+    root.write("Shaders/Board.fx", "new");
+    root.write("Shaders/Board.fx", "newer");  // two writes, one batch
+    root.write("Shaders/Other.fx", "unwatched");
+    EXPECT_EQ(archive.poll(), 1);
+    EXPECT_EQ(recorder.calls, 1);
+    EXPECT_EQ(recorder.lastContents, "newer");
+    EXPECT_EQ(archive.poll(), 0);
 }
 
 TEST(PosixOutArchive, ReplacesTheFileOnlyWhenEveryWriteSucceeded) {

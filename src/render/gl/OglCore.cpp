@@ -38,6 +38,16 @@ GLenum glMode(PrimitiveType type) {
     }
 }
 
+void drawPointSprites(int32_t first, int32_t count) {
+    glEnable(GL_VERTEX_PROGRAM_POINT_SIZE);
+    glEnable(GL_POINT_SPRITE);
+    glTexEnvf(GL_POINT_SPRITE, GL_COORD_REPLACE, 1.0f);
+    glDrawArrays(GL_POINTS, first, count);
+    glTexEnvf(GL_POINT_SPRITE, GL_COORD_REPLACE, 0.0f);
+    glDisable(GL_POINT_SPRITE);
+    glDisable(GL_VERTEX_PROGRAM_POINT_SIZE);
+}
+
 }  // namespace
 
 OglCore::~OglCore() {
@@ -128,6 +138,8 @@ void OglCore::draw(PrimitiveType type, int32_t count, int32_t first, VertexBuffe
             const uint8_t* base = indices->bind();
             glDrawElements(mode, count, GL_UNSIGNED_SHORT, base + 2 * static_cast<size_t>(first));
             indices->unbind();
+        } else if (type == PrimitiveType::PointSprites) {
+            drawPointSprites(first, count);
         } else {
             glDrawArrays(mode, first, count);
         }

@@ -114,6 +114,25 @@ TEST_F(GlTest, IndexedDrawsStartAtTheFirstIndexAndDrawsPastTheBufferAreRefused) 
     expectPixels({{10, 32, kGreen}, {10, 40, kBlack}});
 }
 
+TEST_F(GlTest, PointSpritesAreSizedByTheProgramOnlyWithoutIndices) {
+    auto shader = compile(
+        effect("vec4(gl_PointCoord.x, 1.0, 0.0, 1.0)", "", "vec4(position, 1.0); gl_PointSize = 9.0"));
+    auto vb = vertices({0.5f / 32, 0.5f / 32, 0});  // the centre of pixel (32, 32)
+    core_->draw(PrimitiveType::PointSprites, 1, 0, vb.get(), nullptr, shader.get(), nullptr);
+    const uint32_t left = pixel(29, 32), right = pixel(35, 32);
+    EXPECT_EQ(std::make_pair(green(left), green(right)), std::make_pair(255, 255)) << "a nine-pixel sprite";
+    EXPECT_LT(red(left), red(right)) << "the sprite coordinate runs left to right";
+    EXPECT_FALSE(glIsEnabled(GL_POINT_SPRITE) || glIsEnabled(GL_VERTEX_PROGRAM_POINT_SIZE));
+
+    core_->clear(Color(0, 0, 0, 1));
+    std::unique_ptr<IndexBuffer> ib(core_->createIndexBuffer(1, false));
+    ib->lockForWrite()[0] = 0;
+    ib->unlock();
+    core_->draw(PrimitiveType::PointSprites, 1, 0, vb.get(), ib.get(), shader.get(), nullptr);
+    EXPECT_EQ(green(pixel(32, 32)), 255) << "a plain point";
+    expectPixels({{35, 32, kBlack}});
+}
+
 TEST_F(GlTest, ArraySettersSetTheDeclaredOrTheGivenElementsWhicheverAreFewer) {
     auto shader = compile(
         effect("g_colorPalette[int(min(gl_FragCoord.x / 16.0, 2.0))]", "uniform vec4 g_colorPalette[3];"));
