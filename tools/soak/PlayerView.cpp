@@ -23,6 +23,10 @@ constexpr Place kSymbolsButtonLeft{-0.45f, -0.25f};
 constexpr Place kMusicTwoThirds{0.3f, 0.22f};
 constexpr Place kScorePanel{-0.85f, -0.5f};
 constexpr Place kScorePanelRight{0.85f, 0.5f};
+// Beside the captions of the Pause and Menu buttons over a level: the right end of the
+// screen, which the game view covers last as it slides in.
+constexpr Place kPausePane{0.8f, 0.9f};
+constexpr Place kMenuPane{1.27f, 0.9f};
 constexpr float kSeventhRow[4] = {-0.78f, -0.36f, -0.2f, -0.27f};
 
 // Keys reach the game through xdotool and the X server: each turn's key goes a quarter
@@ -57,7 +61,7 @@ bool isButtonBlue(unsigned color) {
            std::abs(channel(color, 0) - 0xd0) < 40;
 }
 
-// The dark blue of the high-score panel.
+// The dark blue of the high-score panel and of the panes over a level.
 bool isPanelNavy(unsigned color) {
     return channel(color, 16) < 60 && channel(color, 8) < 70 && channel(color, 0) < 90 &&
            channel(color, 0) > channel(color, 16) + 10;
@@ -90,8 +94,7 @@ bool seventhRowShown(Desktop& desktop) {
 }
 
 bool levelArrives(Desktop& desktop) {
-    return waitFor(kWait, [&] { return desktop.pixel(0, 0) == 0; }) &&
-           waitFor(kWait, [&] { return desktop.pixel(0, 0) != 0; });
+    return waitFor(kWait, [&] { return shows(desktop, kPausePane, kMenuPane, isPanelNavy); });
 }
 
 bool playSolution(Desktop& desktop, const std::string& levelSource, int turns) {

@@ -42,7 +42,9 @@ bool musicAboveTwoThirds(Desktop& desktop);
 bool scoresShown(Desktop& desktop);
 // The seventh row of the high-score table, empty while it holds its six defaults.
 bool seventhRowShown(Desktop& desktop);
-// After Play or Next: the screen goes black, then the level slides in.
+// After Play or Next: the level has slid in with the panes of its Pause and Menu buttons,
+// whose navy tells them from the menus' backdrop (seen on levels 01 and 02). A moment of
+// black between the two is no sign: a slow frame may skip it.
 bool levelArrives(Desktop& desktop);
 
 // Rolls the die along the first `turns` moves (all when negative) of the shortest
