@@ -1,6 +1,5 @@
-// Model files, the meshes read from them and the batches made of those meshes.
-// Buffers live in system memory, so a core that was never bound to a window
-// makes them.
+// Model and texture files, the meshes read from them and the batches made of those meshes. Buffers live in
+// system memory, so a core that was never bound to a window makes them.
 #include <GL/glew.h>
 #include <gtest/gtest.h>
 
@@ -15,6 +14,7 @@
 #include "render/MeshBatch.h"
 #include "render/MeshHelp.h"
 #include "render/ModelFile.h"
+#include "render/TextureFile.h"
 #include "render/VertexBuffer.h"
 #include "render/gl/OglCore.h"
 #include "support/FakeTexture.h"
@@ -48,8 +48,31 @@ std::vector<unsigned char> modelFile(const std::vector<ModelMeshData> &meshes) {
 constexpr size_t kMeshCount = 24 + 24;
 constexpr size_t kVertexCount = kMeshCount + 4 + 5;
 
-void poke32(std::vector<unsigned char> &file, size_t offset, uint32_t value) {
-    std::memcpy(file.data() + offset, &value, 4);
+template <typename Field>
+void poke(std::vector<unsigned char> &file, size_t offset, Field value) {
+    std::memcpy(file.data() + offset, &value, sizeof value);
+}
+
+// Each reads a file and tells how much room it made for the file's contents, or SIZE_MAX when it loaded.
+size_t readModel(NamedInput &in) {
+    std::vector<ModelMeshData> read;
+    return readModelData(in, read) ? SIZE_MAX : read.capacity();
+}
+size_t readTexture(NamedInput &in) {
+    TextureHeader header;
+    std::vector<uint8_t> pixels;
+    return readTextureFile(in, header, pixels) ? SIZE_MAX : pixels.capacity();
+}
+
+// A damaged file is refused in as many lines as given, naming it, before room is made for the counts it
+// claims.
+void expectRefused(const std::vector<unsigned char> &file, size_t (*read)(NamedInput &), const char *message,
+                   size_t lines = 1) {
+    NamedInput in("Themes/Common/wood", file);
+    LogCapture log;
+    EXPECT_LT(read(in), 3u);
+    EXPECT_TRUE(log.lines().size() == lines && (!lines || log.saw({"Themes/Common/wood", message})))
+        << log.all();
 }
 
 TEST(ModelFile, WrittenFilesReadBackMeshByMesh) {
@@ -81,29 +104,78 @@ TEST(ModelFile, DamagedFilesAreRefusedByNameBeforeAnythingIsAllocated) {
     for (const auto &[offset, value, message] : cases) {
         SCOPED_TRACE(message);
         auto file = good;
-        poke32(file, offset, value);
-        NamedInput in("Themes/Lego/Brick.model", file);
-        std::vector<ModelMeshData> read;
-        LogCapture log;
-        EXPECT_FALSE(readModelData(in, read));
-        EXPECT_TRUE(log.saw({"Themes/Lego/Brick.model", message})) << log.all();
-        EXPECT_LT(read.capacity(), 3u) << "no room is made for counts the file cannot hold";
+        poke(file, offset, value);
+        expectRefused(file, readModel, message);
     }
     // A record cut inside its magic ends the file without a word.
     auto cut = good;
-    poke32(cut, kMeshCount, 2);
+    poke(cut, kMeshCount, 2u);
     cut.insert(cut.end(), {'M', 'e', 's'});
-    NamedInput in("Cut.model", cut);
-    std::vector<ModelMeshData> read;
-    LogCapture quiet;
-    EXPECT_FALSE(readModelData(in, read));
-    EXPECT_TRUE(quiet.lines().empty()) << quiet.all();
+    expectRefused(cut, readModel, "", 0);
+}
+
+std::vector<unsigned char> textureFile(PixelFormat format, int width, int height, int mips) {
+    TextureHeader h;
+    h.format = static_cast<int16_t>(format);
+    h.width = static_cast<int16_t>(width);
+    h.height = static_cast<int16_t>(height);
+    h.mipCount = static_cast<int16_t>(mips);
+    std::vector<uint8_t> pixels(static_cast<size_t>(mipChainBytes(h)));
+    for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<uint8_t>(i * 7);
+    VectorOutBuffer out;
+    EXPECT_TRUE(writeTextureFile(out, format, width, height, mips, pixels));
+    return out.bytes();
+}
+
+TEST(TextureFile, WrittenFilesReadBackWithTheirWholeMipChain) {
+    // 5 x 3 RGB in levels of 5 x 3 and 2 x 1 pixels. Any change of the format changes the hash: take a new
+    // one only after looking at the new bytes.
+    const auto file = textureFile(PixelFormat::RGB, 5, 3, 2);
+    EXPECT_EQ(fingerprint(file.data(), file.size()), 0x293971bc6df860f9ull);
+    NamedInput in("wood.texture", file);
+    TextureHeader header;
+    std::vector<uint8_t> pixels;
+    ASSERT_TRUE(readTextureFile(in, header, pixels));
+    EXPECT_EQ(header.height, 3);
+    EXPECT_EQ(pixels, std::vector<uint8_t>(file.begin() + 32, file.end()));
+    VectorOutBuffer out;
+    EXPECT_FALSE(writeTextureFile(out, PixelFormat::RGBA, 2, 2, 1, std::vector<uint8_t>(15)));
+    EXPECT_EQ(out.bytesWritten(), 0);
+}
+
+TEST(TextureFile, DamagedOrShortFilesAreRefusedByNameWithoutAllocating) {
+    // What is wrong, and the header field and value that make it so.
+    const std::tuple<const char *, size_t, int16_t> damages[] = {
+        {"format 5", 18, 5},
+        {"width 0", 20, 0},
+        {"height -4", 22, -4},
+        {"no mips", 28, 0},
+        {"larger than the data", 20, 8},
+        // The pixels are for 4 x 4 in three levels; a fourth would be 0 x 0.
+        {"a level of no pixels", 28, 4},
+    };
+    for (const auto &[what, offset, value] : damages) {
+        SCOPED_TRACE(what);
+        auto file = textureFile(PixelFormat::RGBA, 4, 4, 3);
+        poke(file, offset, value);
+        expectRefused(file, readTexture, "");
+    }
+    auto huge = textureFile(PixelFormat::RGBA, 4, 4, 3);
+    poke(huge, 20, int32_t(0x7FFF7FFF));  // 32767 x 32767, 4 GiB of RGBA
+    expectRefused(huge, readTexture, "");
+    auto cut = textureFile(PixelFormat::Alpha, 4, 4, 1);
+    cut.resize(20);
+    expectRefused(cut, readTexture, "");
+    auto longer = textureFile(PixelFormat::Alpha, 4, 4, 1);
+    poke(longer, 12, int32_t(longer.size() + 10));
+    expectRefused(
+        longer, readTexture,
+        "Not enough bytes left in input buffer Themes/Common/wood, expected 26 but there's only 16 left.");
 }
 
 TEST(VertexFormat, MasksLayTheirElementsOutInTableOrder) {
     const VertexFormat file(0x07), all(0x3F);
-    EXPECT_EQ(file.stride(), 32u);
-    EXPECT_EQ(all.stride(), 56u);
+    EXPECT_EQ(std::make_pair(file.stride(), all.stride()), std::make_pair(32u, 56u));
     const struct {
         const VertexFormat &format;
         VertexUsage usage;
@@ -113,13 +185,9 @@ TEST(VertexFormat, MasksLayTheirElementsOutInTableOrder) {
                  {all, VertexUsage::Color0, 32},      {all, VertexUsage::BoneIndices, 36},
                  {all, VertexUsage::BlendWeights, 40}};
     for (const auto &c : cases) EXPECT_EQ(c.format.offsetOf(c.usage), c.offset) << static_cast<int>(c.usage);
-    EXPECT_EQ(all.typeOf(VertexUsage::Color0), static_cast<uint32_t>(GL_UNSIGNED_BYTE));
-    EXPECT_FALSE(all.has(VertexUsage::TexCoord1));
-    EXPECT_EQ(file.countOf(VertexUsage::Color0), 0u);
-    const uint32_t types[] = {GL_BYTE, GL_SHORT, GL_UNSIGNED_SHORT, GL_INT, GL_DOUBLE, GL_HALF_FLOAT};
-    std::vector<int32_t> sizes;
-    for (uint32_t type : types) sizes.push_back(componentTypeSize(type));
-    EXPECT_EQ(sizes, (std::vector<int32_t>{1, 2, 2, 4, 8, -1}));
+    EXPECT_EQ(std::make_tuple(all.typeOf(VertexUsage::Color0), all.has(VertexUsage::TexCoord1),
+                              file.countOf(VertexUsage::Color0)),
+              std::make_tuple(static_cast<uint32_t>(GL_UNSIGNED_BYTE), false, 0u));
 }
 
 class MeshTest : public ::testing::Test {
@@ -157,8 +225,7 @@ TEST_F(MeshTest, AModelRegistersItsFirstMeshUnderItsStemWithTheTextureItNames) {
     auto bare = readOne(modelMesh(3, {0, 1, 2}, "nowhere"));
     EXPECT_TRUE(bare->getTextures().empty());
     EXPECT_TRUE(log.saw({"Textures/nowhere"})) << log.all();
-    // A damaged file leaves the mesh registered before in place; an empty one
-    // registers none.
+    // A damaged file leaves the mesh registered before in place; an empty one registers none.
     auto damaged = file;
     damaged[0] = 'X';
     NamedInput bad("/Themes/Common/Brick.model", damaged);
@@ -175,9 +242,8 @@ TEST_F(MeshTest, AModelRegistersItsFirstMeshUnderItsStemWithTheTextureItNames) {
     EXPECT_TRUE(log.saw({"Broken.model", "index 4"})) << log.all();
 }
 
-// A mesh keeps position, normal and first texture coordinate of the file's
-// vertices and the low sixteen bits of its indices; a batch repeats it twelve
-// times with the copy number as the fourth position component.
+// A mesh keeps position, normal and first texture coordinate of the file's vertices and the low sixteen bits
+// of its indices; a batch repeats it twelve times with the copy number as the fourth position component.
 TEST_F(MeshTest, AMeshKeepsWhatItDrawsAndABatchRepeatsItTwelveTimesWithItsCopyNumber) {
     registerTexture("Textures/brick", new FakeTexture(1, 1));
     auto source = readOne(modelMesh(4, {0x10000, 0xFFFF0001, 2, 2, 3, 0}, "brick"));
