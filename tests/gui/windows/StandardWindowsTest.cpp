@@ -1,5 +1,5 @@
-// What the standard windows draw, how they answer input (the slider's mouse and arrow
-// keys among it), and how colours are written.
+// What the standard windows draw, how they answer input (the slider's mouse and arrow keys among it), and how
+// colours are written.
 #include <SDL/SDL_keysym.h>
 #include <gtest/gtest.h>
 
@@ -51,21 +51,18 @@ TEST_F(StandardWindowsTest, ButtonSwellsWhileHoveredAndFiresOnALeftPressOnItsBor
     const std::tuple<float, bool, int32_t> ignored[] = {{0.25f, true, InputEvent::kRightButton},
                                                         {0.25f, false, InputEvent::kLeftButton},
                                                         {0.24f, true, InputEvent::kLeftButton}};
-    for (const auto& [x, pressed, which] : ignored) {
+    for (const auto& [x, pressed, which] : ignored)
         EXPECT_FALSE(button.onMouseButton(Vector2(x, 0.375f), pressed, which, signals));
-    }
     EXPECT_TRUE(signals.empty());
     EXPECT_TRUE(button.onMouseButton(Vector2(0.25f, 0.375f), true, InputEvent::kLeftButton, signals));
     EXPECT_EQ(signals, SignalQueue{"go"});
 }
 
-// Every standard window drawn once. Texts draw at most 32 characters, a layer of glow
-// each (a button's glow blends, a text's glows), greyed while input is disabled, swollen
-// under the pointer; a
-// property text reads "not registered" until set; an edit box shows as many of the last
-// characters of a text too long for it as fit between its rounded ends, centred. A pane
-// without texture shows an outline; a rounded pane is sliced at its radius, clipped by
-// its parent; a hidden window hides its children. A change of any of this changes the
+// Every standard window drawn once. Texts draw at most 32 characters, a layer of glow each (a button's glow
+// blends, a text's glows), greyed while input is disabled, swollen under the pointer; a property text reads
+// "not registered" until set; an edit box shows as many of the last characters of a text too long for it as
+// fit between its rounded ends, centred. A pane without texture shows an outline; a rounded pane is sliced at
+// its radius, clipped by its parent; a hidden window hides its children. A change of any of this changes the
 // hash: look at the quads printed before taking the new value.
 TEST_F(StandardWindowsTest, EveryWindowDrawsWhatItDrewWhenLastLookedAt) {
     load(R"(<window class="button" action="a" caption="0123456789012345678901234567890123456789"
@@ -125,8 +122,8 @@ TEST_F(StandardWindowsTest, EditBoxTypesPrintableAsciiIntoItsPropertyAndTakesEve
 }
 
 TEST(SliderTest, TheElementNeedsAPropertyAndARangeAndDefaultsTheRest) {
-    // The attributes after the common ones, the error line (none when it loads), and the
-    // value a press at 70 % of the travel gives: steps count from the minimum.
+    // The attributes after the common ones, the error line (none when it loads), and the value a press at
+    // 70 % of the travel gives: steps count from the minimum.
     const std::tuple<const char*, const char*, float> cases[] = {
         {R"(property="v")", nullptr, 70.0f},
         {R"(property="v" min="-1" max="5" step="2")", nullptr, 3.0f},
