@@ -87,29 +87,6 @@ GLint integer(GLenum what) {
     return v[0];
 }
 
-TEST_F(FxTest, InputsAreRecordedInOrderWithTheirSemantics) {
-    compile(R"(// a solid colour
-uniform vec4 g_color : DIFFUSE;
-vertex VS {
-    attribute vec4 position : POSITION; /* a } in a comment */
-    attribute vec2 uv : texcoord0;
-    void main() { gl_Position = vec4(position.xyz, 1.0); }
-}
-fragment FS { void main() { gl_FragColor = g_color; } }
-technique Solid { pass p0 { VertexProgram = VS; FragmentProgram = FS; } }
-)");
-    fx::Technique *t = fx::namedTechnique(effect_, "Solid");
-    ASSERT_TRUE(fx::isTechniqueValidated(t));
-    EXPECT_EQ(fx::firstTechnique(effect_), t);
-    std::vector<std::string> semantics;
-    for (fx::Input *in = fx::firstInput(fx::passVertexProgram(fx::firstPass(t))); in; in = fx::nextInput(in))
-        semantics.push_back(fx::inputSemantic(in));
-    EXPECT_EQ(semantics, (std::vector<std::string>{"POSITION", "texcoord0"}));
-    EXPECT_EQ(fx::nextPass(fx::firstPass(t)), nullptr);
-    EXPECT_EQ(fx::namedTechnique(effect_, "solid"), nullptr);
-    EXPECT_EQ(fx::lastListing(context_), nullptr);
-}
-
 // Each damage gives one error and a listing of one line that names the line of the fault; the listings change
 // the hash: look at them before taking its new value.
 TEST_F(FxTest, DamagedEffectsAreRefusedWithTheLineInTheListing) {
@@ -171,23 +148,37 @@ technique Works { pass { VertexProgram = VS; FragmentProgram = FS; } }
     expectOneError(fx::kNotValidated);
 }
 
-// A value set once serves every pass; a new one reaches passes that already ran. Arrays, samplers and
-// matrices reach their programs through the core's draws.
-TEST_F(FxTest, AValueReachesEveryPassAndMisusedParametersChangeNothing) {
-    compile(R"(
+// A program keeps its inputs in order with their semantics, past comments. A value set once serves every
+// pass; a new one reaches passes that already ran. Arrays, samplers and matrices reach their programs through
+// the core's draws.
+TEST_F(FxTest, InputsAndValuesReachTheirProgramsAndMisusedParametersChangeNothing) {
+    compile(R"(// a comment first
 uniform vec4 g_color;
 uniform mat4 g_place : WORLD;
 uniform vec4 g_palette[3];
 uniform float g_pick;
 uniform sampler2D g_first;
 uniform sampler2D g_second;
+vertex Textured {
+    attribute vec4 position : POSITION; /* a } in a comment */
+    attribute vec2 uv : texcoord0;
+    void main() { gl_Position = vec4(position.xyz, 1.0); }
+}
 fragment Sampled { void main() { gl_FragColor = texture2D(g_first, vec2(0.5)) + texture2D(g_second, vec2(0.5)); } }
 technique Double {
     pass { VertexProgram = VS; FragmentProgram = FS; }
     pass { VertexProgram = VS; FragmentProgram = FS; BlendEnable = true; BlendFunc = (SrcAlpha, One); }
 }
-technique T { pass { VertexProgram = VS; FragmentProgram = Sampled; } }
+technique T { pass { VertexProgram = Textured; FragmentProgram = Sampled; } }
 )" + kPrograms);
+    fx::Technique *t = fx::namedTechnique(effect_, "T");
+    std::vector<std::string> semantics;
+    for (fx::Input *in = fx::firstInput(fx::passVertexProgram(fx::firstPass(t))); in; in = fx::nextInput(in))
+        semantics.push_back(fx::inputSemantic(in));
+    EXPECT_EQ(semantics, (std::vector<std::string>{"POSITION", "texcoord0"}));
+    EXPECT_EQ(fx::firstTechnique(effect_), fx::namedTechnique(effect_, "Double"));
+    EXPECT_TRUE(fx::isTechniqueValidated(t) && !fx::nextPass(fx::firstPass(t)) &&
+                !fx::namedTechnique(effect_, "t") && !fx::lastListing(context_));
     const float half[4] = {0.5f, 0.5f, 0.0f, 0.5f};
     fx::setParameter4fv(parameter("g_color"), half);
     EXPECT_EQ(draw("Double"), 2);
