@@ -189,26 +189,17 @@ protected:
         for (const char* file : {"Fonts/Alba", "Fonts/Alba_glow", "Frontend/circle"}) loadDataTexture(file);
         registerTexture("Textures/green", solidTexture(0, 255, 0, 255));
     }
-    void SetUp() override {
-        ScreenTest::SetUp();
-        previousWindows_ = setWindowFactory(&windows_);
-        previousActions_ = setActionFactory(&actions_);
-        registerStandardWindows(windows_);
-        registerStandardActions(actions_);
-    }
     void TearDown() override {
         setWindowFactory(previousWindows_);
         setActionFactory(previousActions_);
         ScreenTest::TearDown();
     }
     void load(const std::string& windows) {
-        ASSERT_TRUE(gui.load(
-            folder_
-                .write("gui.xml",
-                       R"(<gui><fonts><font name="Alba" texture="Textures/Alba" info=")" NIMBUS_DATA_DIR
-                       R"(/Fonts/Alba.xml"/></fonts><windows>)" +
-                           windows + "</windows></gui>")
-                .c_str()));
+        const std::string font =
+            R"(<font name="Alba" texture="Textures/Alba" info=")" NIMBUS_DATA_DIR "/Fonts/Alba.xml\"/>";
+        const std::string document =
+            "<gui><fonts>" + font + "</fonts><windows>" + windows + "</windows></gui>";
+        ASSERT_TRUE(gui.load(folder_.write("gui.xml", document).c_str()));
     }
     void draw() {
         core_->clear(Color(0, 0, 0, 1));
@@ -228,8 +219,10 @@ protected:
     ActionFactory actions_;
     // Outside its edit mode the editor is the plain GUI.
     EditableGui gui{width_, height_};
-    WindowFactory* previousWindows_ = nullptr;
-    ActionFactory* previousActions_ = nullptr;
+    // The standard classes, made process-wide for the test.
+    WindowFactory* previousWindows_ = setWindowFactory(&windows_);
+    ActionFactory* previousActions_ = setActionFactory(&actions_);
+    const bool registered_ = registerStandardWindows(windows_) && registerStandardActions(actions_);
     TempFolder folder_;
 };
 
