@@ -176,15 +176,12 @@ TEST(TextureFile, DamagedOrShortFilesAreRefusedByNameWithoutAllocating) {
 TEST(VertexFormat, MasksLayTheirElementsOutInTableOrder) {
     const VertexFormat file(0x07), all(0x3F);
     EXPECT_EQ(std::make_pair(file.stride(), all.stride()), std::make_pair(32u, 56u));
-    const struct {
-        const VertexFormat &format;
-        VertexUsage usage;
-        int offset;
-    } cases[] = {{file, VertexUsage::Position, 0},    {file, VertexUsage::Normal, 12},
-                 {file, VertexUsage::TexCoord0, 24},  {file, VertexUsage::Color0, -1},
-                 {all, VertexUsage::Color0, 32},      {all, VertexUsage::BoneIndices, 36},
-                 {all, VertexUsage::BlendWeights, 40}};
-    for (const auto &c : cases) EXPECT_EQ(c.format.offsetOf(c.usage), c.offset) << static_cast<int>(c.usage);
+    const std::tuple<const VertexFormat &, VertexUsage, int> cases[] = {
+        {file, VertexUsage::Position, 0},    {file, VertexUsage::Normal, 12},
+        {file, VertexUsage::TexCoord0, 24},  {file, VertexUsage::Color0, -1},
+        {all, VertexUsage::Color0, 32},      {all, VertexUsage::BoneIndices, 36},
+        {all, VertexUsage::BlendWeights, 40}};
+    for (const auto &[format, usage, offset] : cases) EXPECT_EQ(format.offsetOf(usage), offset) << int(usage);
     EXPECT_EQ(std::make_tuple(all.typeOf(VertexUsage::Color0), all.has(VertexUsage::TexCoord1),
                               file.countOf(VertexUsage::Color0)),
               std::make_tuple(static_cast<uint32_t>(GL_UNSIGNED_BYTE), false, 0u));
@@ -216,10 +213,9 @@ TEST_F(MeshTest, AModelRegistersItsFirstMeshUnderItsStemWithTheTextureItNames) {
     NamedInput in("/Themes/Lego/Brick.model", file);
     ASSERT_TRUE(loadModel("/Themes/Lego/Brick.model", in, core_));
     auto mesh = getResource<Mesh>("Meshes/Brick", "Mesh");
-    ASSERT_TRUE(mesh);
-    EXPECT_EQ(mesh->getVertexBuffer()->getCount(), 3);
-    ASSERT_EQ(mesh->getTextures().size(), 1u);
-    EXPECT_EQ(mesh->getTextures()[0].get(), texture);
+    ASSERT_TRUE(mesh && mesh->getTextures().size() == 1);
+    EXPECT_EQ(std::make_pair(mesh->getVertexBuffer()->getCount(), mesh->getTextures()[0].get()),
+              std::make_pair(3, static_cast<Texture *>(texture)));
 
     LogCapture log;
     auto bare = readOne(modelMesh(3, {0, 1, 2}, "nowhere"));

@@ -27,7 +27,6 @@ TEST(Camera, PlacingTheCameraViewsTheWorldFromIt) {
     world.t = Vector3(3, 2, 5);
     camera.setTransform(world);
     EXPECT_EQ(camera.world.t, world.t);
-    EXPECT_NEAR(length(camera.view.applyToPoint(Vector3(3, 2, 5))), 0.0f, 1e-6f);
     // A point ahead of the camera (against its z axis) is ahead in the view, too, and at the centre of the
     // screen as far into the depth range as the same point before.
     const Vector3 ahead = Vector3(3, 2, 5) - world.z * 10.0f;
@@ -122,14 +121,11 @@ TEST(ViewFit, EdgesOnTheViewsEdgeReachTheWindowsAndInnerOnesStay) {
 TEST(ViewFit, TheWidenedCameraShowsTheViewWhereItSitsAndMoreAroundIt) {
     const float top = std::tan(3.14159265f / 12);
     const Vector3 corner(10 * top * 4 / 3, 10 * top, -10);
-    const struct {
-        int32_t width, height;
-        float ndcX, ndcY;
-    } cases[] = {{1024, 768, 1, 1}, {1600, 900, 0.75f, 1}, {1280, 1024, 1, 0.9375f}};
-    for (const auto& c : cases) {
-        const Camera camera = makeStandardCamera(ViewFit(c.width, c.height));
-        const Vector3 ndc = afterDivide(corner, camera.viewProjection);
-        EXPECT_NEAR(length(ndc - Vector3(c.ndcX, c.ndcY, 41.0f / 49)), 0.0f, 1e-5f)
-            << c.width << " x " << c.height;
+    // The window's size and where the corner lands, after the divide.
+    const std::tuple<int32_t, int32_t, float, float> cases[] = {
+        {1024, 768, 1, 1}, {1600, 900, 0.75f, 1}, {1280, 1024, 1, 0.9375f}};
+    for (const auto& [width, height, x, y] : cases) {
+        const Vector3 ndc = afterDivide(corner, makeStandardCamera(ViewFit(width, height)).viewProjection);
+        EXPECT_NEAR(length(ndc - Vector3(x, y, 41.0f / 49)), 0.0f, 1e-5f) << width << " x " << height;
     }
 }

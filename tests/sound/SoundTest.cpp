@@ -146,24 +146,21 @@ TEST_F(GameSoundTest, EachGameOpensTheDeviceAgainAndVolumesApplyAtOnce) {
 // before; one line names the file, and the device stays open.
 TEST(SoundStartup, DamagedEffectsOrAMissingMusicStopStartUpNamingTheFile) {
     const std::string tone = toneWav(0.1);
-    const struct {
-        std::vector<std::pair<std::string, std::string>> files;
-        const char* message;
-        bool musicStarted;
-    } cases[] = {
+    // The files of the data directory, what the one line says, and whether the music started.
+    const std::tuple<std::vector<std::pair<std::string, std::string>>, const char*, bool> cases[] = {
         {{{kSounds + "Broken.sound", "RIFF....WAVEjunk"}, {kMenu, tone}, {kGame, tone}}, "Broken", false},
         {{{kSounds + "Empty.sound", ""}}, "Empty.sound - the file is empty", false},
         {{{kSounds + "Byte.sound", "R"}}, "Byte.sound - Unrecognized sound file type", false},
         {{{kSounds + "Move.sound", tone}, {kSounds + "Move.SOUND", tone}}, "already loaded", false},
         {{{kMenu, tone}}, "Game.music", true},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.message);
-        Started started(c.files);
-        EXPECT_TRUE(started.log.lines().size() == 1 && started.log.saw({c.message})) << started.log.all();
+    for (const auto& [files, message, musicStarted] : cases) {
+        SCOPED_TRACE(message);
+        Started started(files);
+        EXPECT_TRUE(started.log.lines().size() == 1 && started.log.saw({message})) << started.log.all();
         EXPECT_EQ(std::make_tuple(started.ok, started.services.sound->initialized(),
                                   bool(started.services.music), loaded("Music/Menu"), loaded("Music/Game")),
-                  std::make_tuple(false, true, c.musicStarted, c.musicStarted, false));
+                  std::make_tuple(false, true, musicStarted, musicStarted, false));
     }
 }
 
@@ -229,35 +226,33 @@ double peak(const RenderedSound& sound, double from = 0.0, double to = 1e9) {
 TEST(GeneratedSounds, EveryEffectAndMusicSoundsAsIntendedAndTheClockHurriesInItsLastSecond) {
     SoundSystem device;
     ASSERT_TRUE(device.open());
-    const struct {
-        const char* file;
-        double shortest, longest;  // seconds
-        double peakFloor, rmsFloor;
-    } files[] = {{"Levels/Common/Sounds/Move.sound", 0.15, 0.5, 0.3, 0.03},
-                 {"Levels/Common/Sounds/Twist.sound", 0.15, 0.5, 0.3, 0.03},
-                 {"Levels/Common/Sounds/Failed.sound", 0.25, 0.8, 0.3, 0.05},
-                 {"Levels/Common/Sounds/EndLevel.sound", 1.2, 3.5, 0.3, 0.04},
-                 {"Levels/Common/Sounds/Death.sound", 0.8, 2.5, 0.3, 0.03},
-                 {"Levels/Common/Sounds/LifeJingle.sound", 1.2, 3.5, 0.3, 0.04},
-                 {"Levels/Common/Sounds/TickTock.sound", 4.4, 5.2, 0.3, 0.01},
-                 {"Music/Menu.music", 120.0, 200.0, 0.4, 0.05},
-                 {"Music/Game.music", 120.0, 200.0, 0.4, 0.05}};
-    for (const auto& f : files) {
-        SCOPED_TRACE(f.file);
-        const RenderedSound sound = decode(f.file);
+    // The file, its shortest and longest length in seconds, and the least peak and RMS it may have.
+    const std::tuple<const char*, double, double, double, double> files[] = {
+        {"Levels/Common/Sounds/Move.sound", 0.15, 0.5, 0.3, 0.03},
+        {"Levels/Common/Sounds/Twist.sound", 0.15, 0.5, 0.3, 0.03},
+        {"Levels/Common/Sounds/Failed.sound", 0.25, 0.8, 0.3, 0.05},
+        {"Levels/Common/Sounds/EndLevel.sound", 1.2, 3.5, 0.3, 0.04},
+        {"Levels/Common/Sounds/Death.sound", 0.8, 2.5, 0.3, 0.03},
+        {"Levels/Common/Sounds/LifeJingle.sound", 1.2, 3.5, 0.3, 0.04},
+        {"Levels/Common/Sounds/TickTock.sound", 4.4, 5.2, 0.3, 0.01},
+        {"Music/Menu.music", 120.0, 200.0, 0.4, 0.05},
+        {"Music/Game.music", 120.0, 200.0, 0.4, 0.05}};
+    for (const auto& [file, shortest, longest, peakFloor, rmsFloor] : files) {
+        SCOPED_TRACE(file);
+        const RenderedSound sound = decode(file);
         const double seconds = double(sound.frames()) / sound.rate;
         ASSERT_GT(seconds, 0.0) << Mix_GetError();
-        EXPECT_TRUE(seconds >= f.shortest && seconds <= f.longest) << seconds << " s";
+        EXPECT_TRUE(seconds >= shortest && seconds <= longest) << seconds << " s";
         double squares = 0.0;
         for (const auto& channel : sound.channels)
             for (double sample : channel) squares += sample * sample;
-        EXPECT_GT(std::sqrt(squares / (2.0 * sound.frames())), f.rmsFloor);
-        EXPECT_TRUE(peak(sound) > f.peakFloor && peak(sound) < 32767 / 32768.0) << peak(sound);
+        EXPECT_GT(std::sqrt(squares / (2.0 * sound.frames())), rmsFloor);
+        EXPECT_TRUE(peak(sound) > peakFloor && peak(sound) < 32767 / 32768.0) << peak(sound);
         EXPECT_LT(peak(sound, seconds - 0.005), 0.01);
         for (double at = 0.0; at + 4.0 < seconds - 4.0; at += 4.0)
             EXPECT_GT(peak(sound, at, at + 4.0), 0.1) << "silent from " << at << " s";
         Loudness l;
-        const bool music = std::string(f.file).rfind("Music/", 0) == 0;
+        const bool music = std::string(file).rfind("Music/", 0) == 0;
         EXPECT_TRUE(!music || (measureLoudness(sound, l) && std::abs(l.integrated - kMusicLoudness) <= 1.0 &&
                                l.truePeak <= kPeakCeiling))
             << describeLoudness(l);
