@@ -90,8 +90,7 @@ TEST(ViewFit, TheViewSitsCentredAndWindowPixelsMapOntoItsOwn) {
         SCOPED_TRACE(testing::Message()
                      << c.width << " x " << c.height << " at " << c.windowX << ", " << c.windowY);
         const ViewFit fit(c.width, c.height);
-        EXPECT_TRUE(fit.view() == c.view)
-            << fit.view().x << " " << fit.view().y << " " << fit.view().width << " " << fit.view().height;
+        EXPECT_TRUE(fit.view() == c.view);
         int32_t x = c.windowX, y = c.windowY;
         fit.toViewPixel(x, y);
         EXPECT_EQ(std::make_pair(x, y), std::make_pair(c.viewX, c.viewY));

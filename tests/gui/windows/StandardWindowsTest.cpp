@@ -53,7 +53,6 @@ TEST_F(StandardWindowsTest, ButtonSwellsWhileHoveredAndFiresOnALeftPressOnItsBor
                                                         {0.24f, true, InputEvent::kLeftButton}};
     for (const auto& [x, pressed, which] : ignored)
         EXPECT_FALSE(button.onMouseButton(Vector2(x, 0.375f), pressed, which, signals));
-    EXPECT_TRUE(signals.empty());
     EXPECT_TRUE(button.onMouseButton(Vector2(0.25f, 0.375f), true, InputEvent::kLeftButton, signals));
     EXPECT_EQ(signals, SignalQueue{"go"});
 }
@@ -113,7 +112,6 @@ TEST_F(StandardWindowsTest, EditBoxTypesPrintableAsciiIntoItsPropertyAndTakesEve
         EXPECT_EQ(gui.onKey(event), consumed) << text;
         EXPECT_EQ(gui.getProperty("PLAYER_NAME"), text);
     }
-    EXPECT_EQ(box.text(), "a~ ");
     // A property changed elsewhere shows after the next key press.
     gui.setProperty("player_name", "zz");
     EXPECT_EQ(box.text(), "a~ ");
