@@ -1,6 +1,8 @@
 #include <SDL/SDL_keysym.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "game/GameInput.h"
 #include "gui/InputEvent.h"
 #include "support/GuiEnvironment.h"
@@ -27,12 +29,7 @@ Transform lookingDownAt(float x, float z) {
 
 TEST(GameInput, EventsBecomeTheirCommands) {
     using E = InputEvent;
-    struct Case {
-        const char* what;
-        InputEvent event;
-        int32_t kind;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, InputEvent, int32_t> cases[] = {
         {"S", keyEvent(SDLK_s, 0, true), kCommandTwist0},
         {"up", keyEvent(SDLK_UP, 0, true), kCommandRollPlusY},
         {"right rolls to smaller x", keyEvent(SDLK_RIGHT, 0, true), kCommandRollMinusX},
@@ -46,27 +43,21 @@ TEST(GameInput, EventsBecomeTheirCommands) {
         {"middle release", buttonEvent(E::MouseUp, 0, 0, E::kMiddleButton), kCommandTwist1},
         {"right release", buttonEvent(E::MouseUp, 0, 0, E::kRightButton), kCommandTwist0},
     };
-    for (const Case& c : cases) EXPECT_EQ(GameInput::commandFor(c.event, Transform()).kind, c.kind) << c.what;
+    for (const auto& [what, event, kind] : cases)
+        EXPECT_EQ(GameInput::commandFor(event, Transform()).kind, kind) << what;
 }
 
 TEST(GameInput, AClickPicksTheCellUnderThePointer) {
-    struct Case {
-        const char* what;
-        Transform camera;
-        int x, y;
-        Position cell;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, Transform, int, int, Position> cases[] = {
         {"centre of the window", lookingDownAt(2.5f, 3.5f), 511, 383, {2, 3}},
         {"just outside the x = 0 and y = 0 edges", lookingDownAt(-0.5f, -0.5f), 511, 383, {0, 0}},
         {"towards the right edge", lookingDownAt(2.5f, 3.5f), 1023, 383, {6, 3}},
         {"towards the top edge", lookingDownAt(2.5f, 3.5f), 511, 0, {2, 0}},
         {"a camera looking along the ground sees the sky", Transform(), 511, 0, {-1, -1}},
     };
-    for (const Case& c : cases) {
-        const GameCommand command =
-            GameInput::commandFor(buttonEvent(InputEvent::MouseUp, c.x, c.y), c.camera);
-        EXPECT_EQ(Position(command.x, command.y), c.cell) << c.what;
+    for (const auto& [what, camera, x, y, cell] : cases) {
+        const GameCommand command = GameInput::commandFor(buttonEvent(InputEvent::MouseUp, x, y), camera);
+        EXPECT_EQ(Position(command.x, command.y), cell) << what;
     }
 }
 

@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "core/ResourceManager.h"
-#include "core/VectorOutBuffer.h"
 #include "game/Application.h"
 #include "game/GameStateInfo.h"
 #include "game/HighScoreFile.h"
@@ -42,9 +40,18 @@ protected:
     std::unique_ptr<Application> app;
 };
 
-TEST_F(StartupTest, AnEmptyLevelDirectoryStartsButPlayIsRefused) {
+// A start needs no level, but Play is refused; the theme's textures replace the common ones of
+// the same name.
+TEST_F(StartupTest, AnEmptyLevelDirectoryStartsButPlayIsRefusedAndTheThemesTexturesWin) {
+    data.write("Themes/Common/Probe.texture", shipped("Themes/Common/Pickups.texture"));
+    data.write("Themes/Lego/Probe.texture", shipped("Themes/Common/Envmap.texture"));
     LogCapture log;
     ASSERT_TRUE(start());
+    ResourceHandle<Texture> probe = getResource<Texture>("Textures/Probe", kTextureTypeName);
+    ASSERT_TRUE(probe);
+    ResourceHandle<Texture> envmap = getResource<Texture>("Textures/Envmap", kTextureTypeName);
+    EXPECT_EQ(probe->getWidth(), envmap->getWidth());
+    EXPECT_NE(probe->getWidth(), getResource<Texture>("Textures/Pickups", kTextureTypeName)->getWidth());
     EXPECT_TRUE(app->levelNames().empty());
     app->gui()->setProperty(kPropertyExitToState, kStatePlaying);
     app->frame(0.0f);
@@ -56,85 +63,55 @@ TEST_F(StartupTest, AnEmptyLevelDirectoryStartsButPlayIsRefused) {
 // A damaged installation never starts with pieces silently missing: a shipped file that
 // cannot be opened, or that holds less than it says, stops the start with a line naming it.
 TEST(DamagedData, AFileThatCannotBeReadStopsTheStartNamingIt) {
-    struct Case {
-        const char* file;
-        const char* step;
-        bool dangling;  // a link to nothing, or else the file cut short
-    };
-    const Case cases[] = {
+    // The file, the step that stops, and whether the file is a link to nothing or else cut short.
+    const std::tuple<const char*, const char*, bool> cases[] = {
         {"Levels/Common/Shaders/Dice.fx", "data files", true},
         {"Themes/Common/Envmap.texture", "data files", true},
         {"Themes/Common/Envmap.texture", "data files", false},
         {"Themes/Common/Stop.model", "data files", true},
         {"Levels/Common/Sounds/Move.sound", "sound", true},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.file);
+    for (const auto& [file, step, dangling] : cases) {
+        SCOPED_TRACE(file);
         TestData data;
         data.addLevel("1", kLevel);
         data.addTestDocument();
-        if (c.dangling)
-            data.link(c.file, "/nonexistent");
+        if (dangling)
+            data.link(file, "/nonexistent");
         else
-            data.write(c.file, shipped(c.file).substr(0, 200));
+            data.write(file, shipped(file).substr(0, 200));
         LogCapture log;
         Application app(false, data.data());
         EXPECT_FALSE(app.startUp());
-        EXPECT_STREQ(app.failedStep(), c.step);
-        const std::string name = std::string(c.file).substr(std::string(c.file).rfind('/') + 1);
+        EXPECT_STREQ(app.failedStep(), step);
+        const std::string name = std::string(file).substr(std::string(file).rfind('/') + 1);
         EXPECT_TRUE(log.saw({name.c_str()})) << log.all();
-    }
-}
-
-TEST_F(StartupTest, TheThemesTextureReplacesTheCommonOneOfTheSameName) {
-    data.addLevel("1", kLevel);
-    data.write("Themes/Common/Probe.texture", shipped("Themes/Common/Pickups.texture"));
-    data.write("Themes/Lego/Probe.texture", shipped("Themes/Common/Envmap.texture"));
-    ASSERT_TRUE(start());
-    ResourceHandle<Texture> probe = getResource<Texture>("Textures/Probe", kTextureTypeName);
-    ASSERT_TRUE(probe);
-    ResourceHandle<Texture> envmap = getResource<Texture>("Textures/Envmap", kTextureTypeName);
-    EXPECT_EQ(probe->getWidth(), envmap->getWidth());
-    EXPECT_NE(probe->getWidth(), getResource<Texture>("Textures/Pickups", kTextureTypeName)->getWidth());
-}
-
-TEST_F(StartupTest, AtStartNoRowOfTheTablePulsesWhetherItIsTheDefaultOrTheSavedOne) {
-    // A saved table whose last add went to the top, as every played game leaves it.
-    HighScoreList played;
-    played.add("Earlier", 300);
-    played.add("Best", 900);
-    VectorOutBuffer bytes;
-    ASSERT_TRUE(played.write(bytes));
-    for (const auto& [withFile, best] : {std::pair(false, "Wenna"), std::pair(true, "Best")}) {
-        TestData fresh;
-        fresh.addLevel("1", kLevel);
-        fresh.addTestDocument();
-        if (withFile)
-            fresh.write(HighScoreFile::kFileName, std::string(bytes.bytes().begin(), bytes.bytes().end()));
-        Application started(false, fresh.data());
-        ASSERT_TRUE(started.startUp());
-        EXPECT_EQ(started.gui()->getProperty(std::string(kPropertyHighScoreName) + "0"), best);
-        EXPECT_EQ(started.gui()->getProperty(kPropertyNewestEntry), "-1") << "with file " << withFile;
-        EXPECT_EQ(started.stateInfo()->highScores.newestIndex(), -1);
     }
 }
 
 // A result is on disk the moment it enters the table; a table that did not change is
 // never written; a save that fails (a full disk) is reported once, not every frame, and
-// tried again at the next change and at quit.
+// tried again at the next change and at quit. At a start no row of the table pulses, whether
+// it is the default or the saved one, even when the last add went to the top, as every played
+// game leaves it.
 TEST_F(StartupTest, TheTableIsSavedWhenItChangesAndAFailedSaveWaitsForTheNextChange) {
     data.addLevel("1", kLevel);
     ASSERT_TRUE(start());
-    const std::string file = data.data() + "/" + HighScoreFile::kFileName;
-    HighScoreList& table = app->stateInfo()->highScores;
     auto saved = [&] {
         HighScoreList list;
         HighScoreFile(data.data()).load(list);
         return list;
     };
+    const auto expectAtStart = [&](const char* best) {
+        EXPECT_EQ(app->gui()->getProperty(std::string(kPropertyHighScoreName) + "0"), best);
+        EXPECT_EQ(app->gui()->getProperty(kPropertyNewestEntry), "-1");
+    };
+    expectAtStart("Wenna");
     app->frame(0.0f);
-    EXPECT_FALSE(std::filesystem::exists(file)) << "an unchanged table was written";
+    HighScoreList none;
+    EXPECT_FALSE(HighScoreFile(data.data()).load(none)) << "an unchanged table was written";
 
+    HighScoreList& table = app->stateInfo()->highScores;
     table.add("First", 100);
     app->frame(0.0f);
     EXPECT_TRUE(saved().sameEntries(table));
@@ -144,7 +121,7 @@ TEST_F(StartupTest, TheTableIsSavedWhenItChangesAndAFailedSaveWaitsForTheNextCha
     {
         FileSizeLimit full(0);
         ASSERT_TRUE(full.active());
-        table.add("Second", 200);
+        table.add("Best", 9000);
         app->frame(0.0f);
         app->frame(0.0f);
         EXPECT_EQ(log.lines().size(), 1u) << log.all();
@@ -152,12 +129,15 @@ TEST_F(StartupTest, TheTableIsSavedWhenItChangesAndAFailedSaveWaitsForTheNextCha
     EXPECT_TRUE(saved().sameEntries(before)) << "the failed save kept the old table";
     EXPECT_TRUE(app->saveHighScores());
     EXPECT_TRUE(saved().sameEntries(table));
+    app.reset();
+    ASSERT_TRUE(start());
+    expectAtStart("Best");
 }
 
 // The table and the settings stay beside writable data and move out of data that is not into
 // the player's folders, which follow the XDG rules. Root may write anywhere, so data that is
 // not there at all stands in for an installed copy.
-TEST(PlayersFiles, LiveBesideWritableDataOrInThePlayersFoldersAndTheFirstSaveMakesThem) {
+TEST(PlayersFiles, LiveBesideWritableDataOrInThePlayersFolders) {
     // XDG_DATA_HOME, HOME and the folder of the table.
     const std::tuple<const char*, const char*, std::string> cases[] = {
         {"/data/home", "/home/p", "/data/home/nimbus"},
@@ -174,8 +154,7 @@ TEST(PlayersFiles, LiveBesideWritableDataOrInThePlayersFoldersAndTheFirstSaveMak
     EXPECT_EQ(HighScoreFile::forData(user.path()).directory(), user.path());
     EXPECT_EQ(SettingsFile::forData(user.path()).directory(), user.path());
     const std::string installed = user.file("missing/Data");
-    const char* home = std::getenv("HOME");
-    const std::string previousHome = home ? home : "";
+    const std::string previousHome = std::getenv("HOME") ? std::getenv("HOME") : "";
     ASSERT_EQ(setenv("HOME", "/home/p", 1), 0);
     // XDG_DATA_HOME and XDG_CONFIG_HOME, and the folders of the table and the settings.
     const std::tuple<std::string, const char*, std::string, std::string> places[] = {
@@ -188,30 +167,15 @@ TEST(PlayersFiles, LiveBesideWritableDataOrInThePlayersFoldersAndTheFirstSaveMak
         EXPECT_EQ(HighScoreFile::forData(installed).directory(), table);
         EXPECT_EQ(SettingsFile::forData(installed).directory(), settings);
     }
-    unsetenv("XDG_DATA_HOME");
-    unsetenv("XDG_CONFIG_HOME");
-    if (home)
-        setenv("HOME", previousHome.c_str(), 1);
-    else
-        unsetenv("HOME");
-    // No file yet gives the default table; the first save makes the folder.
-    const HighScoreFile file(user.file("share/nimbus"));
-    HighScoreList table;
-    EXPECT_FALSE(file.load(table));
-    EXPECT_EQ(table.size(), 6);
-    ASSERT_TRUE(file.save(table));
-    EXPECT_TRUE(file.load(table));
+    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "HOME"}) unsetenv(name);
+    if (!previousHome.empty()) setenv("HOME", previousHome.c_str(), 1);
 }
 
 // The settings file: what a damaged, partial or missing file reads as, and that a save
 // reads back.
 TEST(SettingsFile, ReadsEveryGoodLineSkipsTheBadOnesAndClampsVolumes) {
-    struct Case {
-        const char* text;  // null: no file at all
-        Settings expected;
-        size_t errors;
-    };
-    const Case cases[] = {
+    // The file's text (null: no file at all), what it reads as and the error lines.
+    const std::tuple<const char*, Settings, size_t> cases[] = {
         {nullptr, {}, 0},
         {"player_name =  Ann Lee \r\nmusic_volume=10\neffects_volume = 0\nfullscreen = on\nsymbols = on",
          {"Ann Lee", 10, 0, true, true},
@@ -224,15 +188,15 @@ TEST(SettingsFile, ReadsEveryGoodLineSkipsTheBadOnesAndClampsVolumes) {
         // Beyond a long.
         {"music_volume = -99999999999999999999999", {"Player", 0, 70, false, false}, 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text ? c.text : "no file");
+    for (const auto& [text, expected, errors] : cases) {
+        SCOPED_TRACE(text ? text : "no file");
         TempFolder folder;
-        if (c.text) folder.write(SettingsFile::kFileName, c.text);
+        if (text) folder.write(SettingsFile::kFileName, text);
         Settings read;
         LogCapture log;
-        EXPECT_EQ(SettingsFile(folder.path()).load(read), c.text != nullptr);
-        EXPECT_EQ(read, c.expected) << read.write();
-        EXPECT_EQ(log.lines().size(), c.errors) << log.all();
+        EXPECT_EQ(SettingsFile(folder.path()).load(read), text != nullptr);
+        EXPECT_EQ(read, expected) << read.write();
+        EXPECT_EQ(log.lines().size(), errors) << log.all();
         // The first save makes the folder; what it wrote reads back the same.
         const SettingsFile again(folder.file("config/nimbus"));
         Settings reread;

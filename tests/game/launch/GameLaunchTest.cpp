@@ -9,6 +9,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/TimeSource.h"
@@ -22,26 +23,31 @@ namespace fs = std::filesystem;
 namespace {
 
 // A folder tree for the data search: the executable's folder "bin", and folders that
-// hold the data when a case asks for them.
+// hold the data when a case asks for them, named in the cases by a word in braces.
 struct Tree {
     fs::path root = fs::temp_directory_path() / ("nimbus-launch-" + std::to_string(::getpid()));
     std::string bin = (root / "bin").string();
-    std::string beside = (root / "bin" / "Data").string();
-    std::string installed = (root / "bin" / GameLaunch::kInstalledData).lexically_normal().string();
-    std::string flagged = (root / "mine").string();
-    std::string variable = (root / "elsewhere").string();
+    const std::pair<const char*, std::string> folders[4] = {
+        {"{beside}", (root / "bin" / "Data").string()},
+        {"{installed}", (root / "bin" / GameLaunch::kInstalledData).lexically_normal().string()},
+        {"{mine}", (root / "mine").string()},
+        {"{elsewhere}", (root / "elsewhere").string()}};
 
     Tree() { fs::create_directories(bin); }
     ~Tree() { fs::remove_all(root); }
+    // The text with each folder's word replaced by its path.
+    std::string place(std::string text) const {
+        for (const auto& [name, path] : folders) {
+            for (size_t at; (at = text.find(name)) != std::string::npos;)
+                text.replace(at, strlen(name), path);
+        }
+        return text;
+    }
     void fill(const std::string& directory) {
         fs::create_directories(fs::path(directory) / "Frontend");
         std::ofstream(fs::path(directory) / Application::kGuiDocument) << "<gui/>";
     }
 };
-
-int lineCount(const std::string& text) {
-    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
-}
 
 std::vector<std::string> words(const std::string& text) {
     std::istringstream in(text);
@@ -63,8 +69,8 @@ TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
         const char* environment;  // NAME=VALUE ...
         const char* holdingData;  // the folders that hold the data
         int code;
-        // What standard output starts with (code 0), what standard error holds (1 and 2,
-        // which write nothing on standard output), or the data folder found (-1) and the
+        // What standard output (code 0) or standard error (1 and 2, 1 a single line) starts
+        // with, the other stream empty; or the data folder found (-1, nothing written) and the
         // choices made: a window, the screen chosen, symbols, the table beside the data.
         const char* says;
     };
@@ -72,14 +78,14 @@ TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
         {"--help", "", "", 0, "Usage: nimbus"},
         {"--window --version --bogus", "", "", 0, "nimbus 1."},
         {"--bogus", "DISPLAY=*", "{beside}", 2, "nimbus: unknown option '--bogus'\n\nUsage: nimbus"},
-        {"-window extra", "DISPLAY=*", "{beside}", 2, "unknown option 'extra'"},
-        {"--window=yes", "DISPLAY=*", "{beside}", 2, "--window takes no value"},
-        {"--data", "DISPLAY=*", "{beside}", 2, "--data needs a DIR"},
+        {"-window extra", "DISPLAY=*", "{beside}", 2, "nimbus: unknown option 'extra'"},
+        {"--window=yes", "DISPLAY=*", "{beside}", 2, "nimbus: --window takes no value"},
+        {"--data", "DISPLAY=*", "{beside}", 2, "nimbus: --data needs a DIR"},
         {"--demo-after soon", "DISPLAY=*", "{beside}", 2,
-         "--demo-after needs a number of seconds, not 'soon'"},
+         "nimbus: --demo-after needs a number of seconds, not 'soon'"},
         {"", "", "{beside}", 1, "nimbus: no display to open the game's window on: DISPLAY is not set\n"},
         {"", "DISPLAY=:97", "{beside}", 1, "nimbus: cannot reach the X display ':97'\n"},
-        {"", "DISPLAY=* SDL_VIDEODRIVER=aalib", "{beside}", 1, "SDL_VIDEODRIVER is 'aalib'"},
+        {"", "DISPLAY=* SDL_VIDEODRIVER=aalib", "{beside}", 1, "nimbus: SDL_VIDEODRIVER is 'aalib'"},
         {"--data {mine}/missing", "DISPLAY=*", "{beside}", 1,
          "nimbus: no game data (Frontend/gui.xml) in {mine}/missing (--data)\n"},
         {"", "DISPLAY=* NIMBUS_DATA={elsewhere}", "", 1,
@@ -96,26 +102,15 @@ TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("nimbus ") + c.arguments + " with " + c.environment);
         Tree tree;
-        auto place = [&](std::string text) {
-            const std::pair<const char*, std::string> folders[] = {{"{beside}", tree.beside},
-                                                                   {"{installed}", tree.installed},
-                                                                   {"{mine}", tree.flagged},
-                                                                   {"{elsewhere}", tree.variable},
-                                                                   {"=*", std::string("=") + usable}};
-            for (const auto& [name, path] : folders) {
-                for (size_t at; (at = text.find(name)) != std::string::npos;)
-                    text.replace(at, strlen(name), path);
-            }
-            return text;
-        };
-        const std::vector<std::string> arguments = words(place(c.arguments));
+        const std::vector<std::string> arguments = words(tree.place(c.arguments));
         std::vector<const char*> argv;
         for (const std::string& argument : arguments) argv.push_back(argument.c_str());
         std::map<std::string, std::string> environment;
-        for (const std::string& setting : words(place(c.environment))) {
-            environment[setting.substr(0, setting.find('='))] = setting.substr(setting.find('=') + 1);
+        for (const std::string& setting : words(tree.place(c.environment))) {
+            const std::string value = setting.substr(setting.find('=') + 1);
+            environment[setting.substr(0, setting.find('='))] = value == "*" ? usable : value;
         }
-        for (const std::string& folder : words(place(c.holdingData))) tree.fill(folder);
+        for (const std::string& folder : words(tree.place(c.holdingData))) tree.fill(folder);
 
         GameLaunch launch(
             [&](const char* name) {
@@ -125,18 +120,14 @@ TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
             tree.bin);
         std::ostringstream out, err;
         EXPECT_EQ(launch.prepare(static_cast<int>(argv.size()), argv.data(), out, err), c.code);
-        const std::string says = place(c.says);
-        if (c.code == 0) {
-            EXPECT_EQ(out.str().find(says), 0u) << out.str();
-            EXPECT_EQ(err.str(), "");
-        } else if (c.code > 0) {
-            EXPECT_NE(err.str().find(says), std::string::npos) << err.str();
-            EXPECT_EQ(out.str(), "");
-            if (c.code == 1) {
-                EXPECT_EQ(lineCount(err.str()), 1) << err.str();
-            }
+        const std::string output = out.str(), errors = err.str(), says = tree.place(c.says);
+        if (c.code >= 0) {
+            const std::string& written = c.code == 0 ? output : errors;
+            EXPECT_EQ(c.code == 0 ? errors : output, "");
+            EXPECT_EQ(written.substr(0, says.size()), says);
+            EXPECT_TRUE(c.code != 1 || std::count(written.begin(), written.end(), '\n') == 1) << written;
         } else {
-            EXPECT_EQ(out.str() + err.str(), "");
+            EXPECT_EQ(output + errors, "");
             EXPECT_EQ(launch.dataDirectory() + (launch.fullscreen() ? "" : " window") +
                           (launch.screenChosen() ? " chosen" : "") + (launch.symbols() ? " symbols" : "") +
                           (launch.highScorePlace() == HighScorePlace::BesideWritableData ? " beside" : ""),
@@ -161,24 +152,19 @@ struct StillClock : TimeSource {
 // rate (120 a second when it is unknown); a frame that presents on time waits nothing,
 // as under working vertical sync; a late frame is not made up for.
 TEST(FramePacer, WaitsOutTheRestOfEachFrameAndNeverCatchesUp) {
-    struct Case {
-        const char* what;
-        float rate;
-        std::vector<int64_t> presents;
-        std::vector<int64_t> waits;
-    };
-    // 1200 ticks a second: 10 ticks a frame at 120 Hz, 20 at 60 Hz.
-    const Case cases[] = {
+    // What, the display's rate, the presents and the waits after them. 1200 ticks a second: 10
+    // ticks a frame at 120 Hz, 20 at 60 Hz.
+    const std::tuple<const char*, float, std::vector<int64_t>, std::vector<int64_t>> cases[] = {
         {"quick frames at an unknown rate", 0.0f, {0, 2, 13, 21}, {0, 8, 7, 9}},
         {"quick frames at 60 Hz", 60.0f, {100, 101, 121}, {0, 19, 19}},
         {"frames on time, as vertical sync gives them", 60.0f, {0, 20, 40, 60}, {0, 0, 0, 0}},
         {"a late frame starts the count anew", 0.0f, {0, 1, 35, 36, 47}, {0, 9, 0, 9, 8}},
     };
-    for (const Case& c : cases) {
+    for (const auto& [what, rate, presents, expected] : cases) {
         StillClock clock(1200);
-        FramePacer pacer(clock, c.rate);
+        FramePacer pacer(clock, rate);
         std::vector<int64_t> waits;
-        for (int64_t present : c.presents) waits.push_back(pacer.waitAfter(present));
-        EXPECT_EQ(waits, c.waits) << c.what;
+        for (int64_t present : presents) waits.push_back(pacer.waitAfter(present));
+        EXPECT_EQ(waits, expected) << what;
     }
 }

@@ -27,10 +27,9 @@ TEST(TileBatches, TheRunNeverLeavesTheBoardOrAVisibleTileOut) {
                 };
                 const int32_t lowest = cell(f.minZ, length) * width + cell(f.minX, width);
                 const int32_t highest = cell(f.maxZ, length) * width + cell(f.maxX, width);
-                EXPECT_GE(span.first, 0) << width << " x " << length;
-                EXPECT_LE(span.first, lowest) << width << " x " << length;
-                EXPECT_GT(span.end, highest) << width << " x " << length;
-                EXPECT_LE(span.end, width * length) << width << " x " << length;
+                EXPECT_TRUE(span.first >= 0 && span.first <= lowest && span.end > highest &&
+                            span.end <= width * length)
+                    << width << " x " << length << ": " << span.first << " to " << span.end;
             }
         }
     }

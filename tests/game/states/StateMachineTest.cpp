@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <tuple>
 
 #include "game/Application.h"
 #include "game/GameStateInfo.h"
@@ -54,9 +55,10 @@ void click(Place place, bool hold = false) {
     if (!hold) pushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, x, y);
 }
 
-void loseFocus() {
+// An event of the window: the focus lost, or (SDL_QUIT) the window closed.
+void pushWindowEvent(Uint8 type) {
     SDL_Event e{};
-    e.type = SDL_ACTIVEEVENT;
+    e.type = type;
     e.active.state = SDL_APPINPUTFOCUS;
     pushSdlEvent(e);
 }
@@ -85,11 +87,10 @@ protected:
             app->frame(kStep);
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
-        ASSERT_TRUE(done());
+        ASSERT_TRUE(done()) << state();
     }
     void runUntil(const char* name) {
-        for (int i = 0; i < 60 && state() != name; ++i) app->frame(kStep);
-        ASSERT_EQ(state(), name);
+        waitFor([&] { return state() == name; });
     }
     // A frame for what was just pushed, then until the GUI has finished what it started.
     void settle() {
@@ -98,7 +99,11 @@ protected:
     }
     void play() {
         settle();
-        click(kPlay);
+        enter(kPlay);
+    }
+    // Presses a button that starts a level and waits until the level is in play.
+    void enter(Place button) {
+        click(button);
         runUntil("PlayingState");
         settle();
     }
@@ -107,11 +112,6 @@ protected:
         frames(1);
         EXPECT_EQ(state(), "HideGameState");
         runUntil("LevelCompleteState");
-        settle();
-    }
-    void nextLevel() {
-        click(kNext);
-        runUntil("PlayingState");
         settle();
     }
 
@@ -125,11 +125,10 @@ TEST_F(StateMachineTest, LevelsFollowEachOtherAndWrapAroundAPauseHoldsAndEscapeQ
     data.addLevel("2", kOneStepLevel);
     boot();
     play();
-    EXPECT_EQ(info().stats->lives, 3);
     winLevel();
     EXPECT_EQ(gui().getProperty(kPropertyTotalScore), "Total: 1050");
     EXPECT_EQ(gui().getProperty(kPropertyLevelScore), "Level: 1050");
-    nextLevel();
+    enter(kNext);
     EXPECT_EQ(game().levelIndex(), 1);
 
     winLevel();
@@ -138,9 +137,8 @@ TEST_F(StateMachineTest, LevelsFollowEachOtherAndWrapAroundAPauseHoldsAndEscapeQ
     // The combo of the first level still runs: its one new tile scores 100.
     EXPECT_EQ(gui().getProperty(kPropertyTotalScore), "Total: 2150");
     EXPECT_EQ(gui().getProperty(kPropertyLevelScore), "Level: 1100");
-    nextLevel();
+    enter(kNext);
     EXPECT_EQ(game().levelIndex(), 0);
-    EXPECT_EQ(info().stats->score, 2150);
 
     // Back to the menus: the game is over, and Play starts a new one at the first level.
     click(kToMenu);
@@ -162,7 +160,7 @@ TEST_F(StateMachineTest, LevelsFollowEachOtherAndWrapAroundAPauseHoldsAndEscapeQ
     settle();
     EXPECT_FALSE(game().paused());
 
-    loseFocus();
+    pushWindowEvent(SDL_ACTIVEEVENT);
     frames(1);
     EXPECT_TRUE(game().paused());
     const float clock = game().levelClock();
@@ -172,7 +170,7 @@ TEST_F(StateMachineTest, LevelsFollowEachOtherAndWrapAroundAPauseHoldsAndEscapeQ
     frames(1);
     EXPECT_FALSE(game().paused()) << "the player resumes";
     pressKey(SDLK_SPACE);
-    loseFocus();
+    pushWindowEvent(SDL_ACTIVEEVENT);
     frames(2);
     EXPECT_TRUE(game().paused()) << "a paused game stays paused";
 
@@ -180,9 +178,7 @@ TEST_F(StateMachineTest, LevelsFollowEachOtherAndWrapAroundAPauseHoldsAndEscapeQ
     frames(1);
     EXPECT_TRUE(app->quitRequested());
     info().quit = false;
-    SDL_Event close{};
-    close.type = SDL_QUIT;
-    pushSdlEvent(close);
+    pushWindowEvent(SDL_QUIT);
     frames(1);
     EXPECT_TRUE(app->quitRequested()) << "closing the window";
 }
@@ -227,19 +223,15 @@ TEST_F(StateMachineTest, TheKeyboardAloneSwitchesTheScreenAndLeadsThroughALevelA
     for (SDLKey key : {SDLK_TAB, SDLK_RETURN}) pressKey(key);
     runUntil("PlayingState");
     settle();
-    const struct {
-        SDLKey key;
-        SDLMod modifiers;
-        bool fullscreen;
-    } presses[] = {{SDLK_RETURN, KMOD_NONE, true},
-                   {SDLK_RETURN, KMOD_LALT, false},
-                   {SDLK_F11, KMOD_NONE, true},
-                   {SDLK_RETURN, KMOD_RALT, false}};
-    for (const auto& press : presses) {
-        pushKey(SDL_KEYDOWN, press.key, 0, press.modifiers);
-        pushKey(SDL_KEYUP, press.key, 0, press.modifiers);
+    const std::tuple<SDLKey, SDLMod, bool> presses[] = {{SDLK_RETURN, KMOD_NONE, true},
+                                                        {SDLK_RETURN, KMOD_LALT, false},
+                                                        {SDLK_F11, KMOD_NONE, true},
+                                                        {SDLK_RETURN, KMOD_RALT, false}};
+    for (const auto& [key, modifiers, fullscreen] : presses) {
+        pushKey(SDL_KEYDOWN, key, 0, modifiers);
+        pushKey(SDL_KEYUP, key, 0, modifiers);
         frames(1);
-        EXPECT_EQ(app->fullscreen(), press.fullscreen) << press.key << " with " << press.modifiers;
+        EXPECT_EQ(app->fullscreen(), fullscreen) << key << " with " << modifiers;
     }
     winLevel();
     for (SDLKey key : {SDLK_DOWN, SDLK_RETURN}) pressKey(key);
