@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "WindowPixel.h"
 #include "core/math/Color.h"
 #include "gui/EditableGui.h"
 #include "gui/EditorOverlay.h"
@@ -29,10 +30,6 @@
 using namespace nimbus;
 
 namespace {
-
-// Pixels of a GUI point on the 1024 x 768 window, as the GUI converts them.
-int pixelX(float x) { return static_cast<int>((x / (4.0f / 3) + 1) / 2 * 1023 + 0.5f); }
-int pixelY(float y) { return static_cast<int>((1 - y) / 2 * 767 + 0.5f); }
 
 class ScriptedEditor : public EditableGui {
 public:
@@ -96,7 +93,7 @@ TEST_F(EditableGuiTest, APressSelectsTheDeepestWindowWithoutFiringItAndEmptySpac
         <window class="button" name="b" action="go" x="0.25" y="0" w="0.25" h="0.25" show="true"/></window>
         <window class="text" message="m" x="0" y="0" w="0.1" h="0.1"/></windows>)");
     frame(editor, {f1(true)});
-    EXPECT_TRUE(editor.onMouseButton(pixelX(0.25f), 384, true, InputEvent::kRightButton));
+    EXPECT_TRUE(editor.onMouseButton(windowPixelX(0.25f), 384, true, InputEvent::kRightButton));
     EXPECT_EQ(editor.selected(), editor.findWindow("b"));
     EXPECT_TRUE(editor.signals().empty());
     EXPECT_FALSE(editor.onMouseButton(5, 5, true, 0));
@@ -118,18 +115,18 @@ TEST_F(EditableGuiTest, EachHandleMovesOrResizesTheSelectedWindowByTheSnappedPoi
         {kRightTopHandle, Vector2(0.025f, 0.0125f), Vector2(0.45f, 0.225f)},
         {kLeftTopHandle, Vector2(0.025f, 0.0125f), Vector2(0.35f, 0.225f)}};
     Window& w = *editor.findWindow("w");
-    editor.onMouseButton(pixelX(0.1f), pixelY(0.1f), true, 0);
+    editor.onMouseButton(windowPixelX(0.1f), windowPixelY(0.1f), true, 0);
     ASSERT_EQ(editor.selected(), &w);
     for (const auto& [handle, position, size] : cases) {
         w.setPosition(Vector2(0, 0));
         w.setSize(Vector2(0.4f, 0.2f));
         editor.handleUnderPointer = handle;
-        editor.onMouseButton(pixelX(0.2f), pixelY(0.1f), true, 0);
+        editor.onMouseButton(windowPixelX(0.2f), windowPixelY(0.1f), true, 0);
         EXPECT_EQ(editor.dragHandle(), handle);
-        editor.onMouseMove(pixelX(0.25f), pixelY(0.125f));
-        editor.onMouseButton(pixelX(0.25f), pixelY(0.125f), false, 0);
+        editor.onMouseMove(windowPixelX(0.25f), windowPixelY(0.125f));
+        editor.onMouseButton(windowPixelX(0.25f), windowPixelY(0.125f), false, 0);
         EXPECT_EQ(editor.dragHandle(), kNoHandle);
-        editor.onMouseMove(pixelX(0.5f), pixelY(0.5f));  // released: nothing follows
+        editor.onMouseMove(windowPixelX(0.5f), windowPixelY(0.5f));  // released: nothing follows
         const Vector2 dp = w.position() - position, ds = w.size() - size;
         EXPECT_LT(std::fabs(dp.x) + std::fabs(dp.y) + std::fabs(ds.x) + std::fabs(ds.y), 1e-5) << handle;
     }
@@ -274,7 +271,7 @@ TEST_F(GuiScreenTest, TheEditorDrawsItsGridAndHandlesInEditModeOnlyAndPicksHandl
     EXPECT_EQ(greenNear(-0.5f, -0.7f), 0);
     gui.update(0.0f, &f1, 1);
     ASSERT_TRUE(gui.editMode());
-    ASSERT_TRUE(gui.onMouseButton(pixelX(0.2f), pixelY(0.2f), true, 0));
+    ASSERT_TRUE(gui.onMouseButton(windowPixelX(0.2f), windowPixelY(0.2f), true, 0));
     ASSERT_EQ(gui.selected(), gui.findWindow("box"));
     draw();
     EXPECT_GT(greenNear(-0.5f, -0.7f), 40);     // a major grid line crossing
@@ -285,9 +282,9 @@ TEST_F(GuiScreenTest, TheEditorDrawsItsGridAndHandlesInEditModeOnlyAndPicksHandl
                                                          {0.4f + 0.0125f, 0.3f, kRightTopHandle},
                                                          {0.0f, 0.3f + 0.0125f, kLeftTopHandle}};
     for (const auto& [x, y, handle] : presses) {
-        EXPECT_FALSE(gui.onMouseButton(pixelX(x), pixelY(y), true, 0));
+        EXPECT_FALSE(gui.onMouseButton(windowPixelX(x), windowPixelY(y), true, 0));
         EXPECT_EQ(gui.dragHandle(), handle) << x << ", " << y;
-        gui.onMouseButton(pixelX(x), pixelY(y), false, 0);
+        gui.onMouseButton(windowPixelX(x), windowPixelY(y), false, 0);
     }
     gui.update(0.0f, &f1, 1);
     draw();

@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cmath>
 #include <memory>
 #include <string>
 #include <thread>
 #include <tuple>
 
+#include "WindowPixel.h"
 #include "game/Application.h"
 #include "game/GameStateInfo.h"
 #include "game/SettingsFile.h"
@@ -48,8 +48,8 @@ void pressKey(SDLKey key) {
 
 // Moves the pointer there and presses the left button (and lets go unless `hold`).
 void click(Place place, bool hold = false) {
-    const Uint16 x = static_cast<Uint16>(std::lround((place.x * 0.75f + 1.0f) * 0.5f * 1023.0f));
-    const Uint16 y = static_cast<Uint16>(std::lround((1.0f - place.y) * 0.5f * 767.0f));
+    const Uint16 x = static_cast<Uint16>(windowPixelX(place.x));
+    const Uint16 y = static_cast<Uint16>(windowPixelY(place.y));
     pushMotion(x, y);
     pushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, x, y);
     if (!hold) pushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, x, y);
