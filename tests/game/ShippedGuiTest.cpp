@@ -71,7 +71,8 @@ protected:
         setActionFactory(nullptr);
         SceneTest::TearDownTestSuite();
     }
-    // Every window of the document with its element as the editor would save it, parents first.
+    // Every window of the document with its element as the editor would save it, parents
+    // first.
     static std::vector<std::pair<Window*, TiXmlElement>> windows() {
         std::vector<std::pair<Window*, TiXmlElement>> all;
         std::vector<Window*> open;

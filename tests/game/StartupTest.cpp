@@ -63,7 +63,8 @@ TEST_F(StartupTest, AnEmptyLevelDirectoryStartsButPlayIsRefusedAndTheThemesTextu
 // A damaged installation never starts with pieces silently missing: a shipped file that
 // cannot be opened, or that holds less than it says, stops the start with a line naming it.
 TEST(DamagedData, AFileThatCannotBeReadStopsTheStartNamingIt) {
-    // The file, the step that stops, and whether the file is a link to nothing or else cut short.
+    // The file, the step that stops, and whether the file is a link to nothing or else
+    // cut short.
     const std::tuple<const char*, const char*, bool> cases[] = {
         {"Levels/Common/Shaders/Dice.fx", "data files", true},
         {"Themes/Common/Envmap.texture", "data files", true},

@@ -1,5 +1,6 @@
-// Loading the GUI document, properties, how signals, actions and input share a frame, and the keyboard focus
-// of the menus. SDL's event queue converted into the game's input records, on SDL's dummy video driver.
+// Loading the GUI document, properties, how signals, actions and input share a frame, and
+// the keyboard focus of the menus. SDL's event queue converted into the game's input
+// records, on SDL's dummy video driver.
 #include <SDL/SDL.h>
 #include <SDL/SDL_keysym.h>
 #include <gtest/gtest.h>
@@ -42,8 +43,8 @@ private:
     std::string label_;
 };
 
-// A field, a hidden button, a button under a window that takes no input, two buttons and a text between them
-// that takes no focus.
+// A field, a hidden button, a button under a window that takes no input, two buttons and
+// a text between them that takes no focus.
 const char kMenu[] = R"(<windows><window class="null" name="menu" x="0" y="0" w="2" h="2" show="true">
     <window class="edit_box" name="field" property="name" initial="" x="0" y="0.6" w="1" h="0.2" show="true"/>
     <window class="button" name="hidden" action="hidden" x="0" y="0.4" w="1" h="0.2"/>
@@ -102,9 +103,11 @@ TEST_F(GuiTest, BadElementsAreReportedAndLeftOutWhileTheRestLoads) {
             <action class="setprop" target="page" value="v"/><action class="setprop" target="page" property="p"/>
             <action class="hide" target="PAGE"/><action target="page"/></transition>
         </TRANSITIONS>)"));
-    // A change of what is reported changes the hash: look at the lines printed before taking the new value.
+    // A change of what is reported changes the hash: look at the lines printed before
+    // taking the new value.
     EXPECT_TRUE(matchesGolden(log.all(), 0x77c0e3abb0095b26ull));
-    // The page, the text without its bad child, the button; "show" is true in any letter case, only.
+    // The page, the text without its bad child, the button; "show" is true in any letter
+    // case, only.
     ASSERT_EQ(gui.windowCount(), 3);
     EXPECT_EQ(std::make_tuple(gui.window(1)->childCount(), gui.window(2)->name(), gui.window(0)->visible(),
                               gui.window(2)->visible()),
@@ -115,8 +118,8 @@ TEST_F(GuiTest, BadElementsAreReportedAndLeftOutWhileTheRestLoads) {
     EXPECT_EQ(gui.transitions().at("GO").size(), 1u);
 }
 
-// A file TinyXML cannot take safely (a cut UTF-8 sequence, deep nesting) is refused by the reader
-// FontLoaderTest tries.
+// A file TinyXML cannot take safely (a cut UTF-8 sequence, deep nesting) is refused by
+// the reader FontLoaderTest tries.
 TEST_F(GuiTest, UnreadableDocumentsAreRefusedAndOddOnesLoadEmpty) {
     EXPECT_FALSE(gui.load(env.folder.file("none.xml").c_str()));
     EXPECT_FALSE(load("<windows>"));
@@ -129,8 +132,8 @@ TEST_F(GuiTest, UnreadableDocumentsAreRefusedAndOddOnesLoadEmpty) {
     EXPECT_NE(gui.findWindow("q>"), nullptr);
 }
 
-// Names of windows, conditions, properties and classes ignore letter case, and the first registration of a
-// class stays.
+// Names of windows, conditions, properties and classes ignore letter case, and the first
+// registration of a class stays.
 TEST_F(GuiTest, NamesIgnoreLetterCase) {
     ASSERT_TRUE(load(std::string("<windows>") + kWindow + R"(</windows><transitions>
         <transition condition="show_game"><action class="SetProp" target="page" property="exitToState" value="x"/></transition>
@@ -188,8 +191,9 @@ TEST_F(GuiTest, EscapeEndsTheFrameBeforeTheSignalsAreHandled) {
               std::make_tuple(std::string("abx"), InputEvent::None, InputEvent::Key, size_t(1)));
 }
 
-// The panel's distance from its place, in offsets of width + absolute x + 1.25 = 0.5 + 0.75 + 1.25, after
-// each quarter second: showing, then hiding. Once at rest an action finishes without a move.
+// The panel's distance from its place, in offsets of width + absolute x + 1.25
+// = 0.5 + 0.75 + 1.25, after each quarter second: showing, then hiding. Once at rest an
+// action finishes without a move.
 TEST_F(GuiTest, ShowAndHideSlideFromTheLeftInOneSecond) {
     ASSERT_TRUE(load(R"(<windows><window class="null" name="frame" x="0.5" y="0" w="1" h="1" show="true">
         <window class="null" name="panel" x="0.25" y="0.5" w="0.5" h="0.2"/></window></windows>
@@ -216,7 +220,8 @@ TEST_F(GuiTest, ScreenToGuiMapsEdgePixelsToEdgesAndSnaps) {
     }
 }
 
-// With the focus keys off, the arrows and Space reach the game, and wherever there is no window to focus.
+// With the focus keys off, the arrows and Space reach the game, and wherever there is no
+// window to focus.
 TEST_F(GuiTest, TabAndTheArrowsStepInDocumentOrderSkippingWhatTakesNoInputAndWrap) {
     loadMenu();
     // From no focus, backwards starts at the end; a release steps nothing.
@@ -232,8 +237,8 @@ TEST_F(GuiTest, TabAndTheArrowsStepInDocumentOrderSkippingWhatTakesNoInputAndWra
         EXPECT_EQ(gui.onKey(event), event.pressed) << focused;
         EXPECT_EQ(focusName(), focused);
     }
-    // A focused window that is hidden is unlit and the next step starts afresh; shown again, it is lit only
-    // if the focus stayed on it.
+    // A focused window that is hidden is unlit and the next step starts afresh; shown
+    // again, it is lit only if the focus stayed on it.
     gui.findWindow("quit")->hide();
     EXPECT_EQ(focusName(), "none");
     gui.findWindow("quit")->show();
@@ -256,8 +261,8 @@ TEST_F(GuiTest, TabAndTheArrowsStepInDocumentOrderSkippingWhatTakesNoInputAndWra
 
 TEST_F(GuiTest, EnterAndSpacePressOnlyTheFocusedButtonAndLettersStillGoToTheField) {
     loadMenu();
-    // Tab presses first, the key, the newest signal queued ("" for none), the field's text. Without focus the
-    // field types as ever; a focused field types the space.
+    // Tab presses first, the key, the newest signal queued ("" for none), the field's
+    // text. Without focus the field types as ever; a focused field types the space.
     const std::tuple<int, InputEvent, const char*, const char*> steps[] = {
         {0, press(SDLK_SPACE, ' '), "", " "},     {0, press(SDLK_RETURN, 13), "", " "},
         {2, press(SDLK_RETURN, 13), "play", " "}, {0, press(SDLK_KP_ENTER, 13), "play", " "},
@@ -303,8 +308,9 @@ TEST_F(PollInputEvents, KeysButtonsAndQuitKeepWhatTheGameReadsSixteenAFrame) {
     for (int i = 0; i < 13; ++i) pushMotion(static_cast<Uint16>(i), 7);
     for (InputEvent& record : records) record.key = 99;
     ASSERT_EQ(pollInputEvents(records), 16);
-    // Each record's type, key, character, modifiers, pressed, button and place. A change of any of this
-    // changes the hash: look at the records printed before taking the new value.
+    // Each record's type, key, character, modifiers, pressed, button and place. A change
+    // of any of this changes the hash: look at the records printed before taking the new
+    // value.
     std::string text;
     for (const InputEvent& r : records)
         text += std::to_string(r.type) + " " + std::to_string(r.key) + " " + std::to_string(r.unicode) + " " +
@@ -316,9 +322,9 @@ TEST_F(PollInputEvents, KeysButtonsAndQuitKeepWhatTheGameReadsSixteenAFrame) {
     EXPECT_EQ(pollInputEvents(records), 0);
 }
 
-// Each push of a pad's control is one press of its key, carrying no character; what is held, released,
-// diagonal or not in the table gives nothing. The stick ends centred, as the pad remembers it for the rest of
-// the program.
+// Each push of a pad's control is one press of its key, carrying no character; what is
+// held, released, diagonal or not in the table gives nothing. The stick ends centred, as
+// the pad remembers it for the rest of the program.
 TEST_F(PollInputEvents, GamepadPushesBecomeOnePressOfTheirKeyEach) {
     std::vector<int> keys;  // the key each push gave, 0 for none, -1 for a wrong record
     auto push = [&](Uint8 type, Uint8 index, int value) {

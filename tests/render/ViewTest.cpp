@@ -1,5 +1,6 @@
-// The camera's view, and the 4:3 view in windows of other shapes: where it sits, how the pointer's pixels
-// reach it, how far the window reaches past it, and what the camera shows in the bands.
+// The camera's view, and the 4:3 view in windows of other shapes: where it sits, how the
+// pointer's pixels reach it, how far the window reaches past it, and what the camera
+// shows in the bands.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -17,8 +18,8 @@ Vector3 afterDivide(const Vector3& point, const Matrix44& m) {
     return Vector3(clip.x / clip.w, clip.y / clip.w, clip.z / clip.w);
 }
 
-// The game's view runs from 1 to 50 units ahead, for row vectors: 10 ahead lies 41/49 into the depth range.
-// Its edges are checked with the view fit.
+// The game's view runs from 1 to 50 units ahead, for row vectors: 10 ahead lies 41/49
+// into the depth range. Its edges are checked with the view fit.
 TEST(Camera, PlacingTheCameraViewsTheWorldFromIt) {
     Camera camera = makeStandardCamera();
     Transform world;  // turned a quarter about y, standing at (3, 2, 5)
@@ -27,8 +28,8 @@ TEST(Camera, PlacingTheCameraViewsTheWorldFromIt) {
     world.t = Vector3(3, 2, 5);
     camera.setTransform(world);
     EXPECT_EQ(camera.world.t, world.t);
-    // A point ahead of the camera (against its z axis) is ahead in the view, too, and at the centre of the
-    // screen as far into the depth range as the same point before.
+    // A point ahead of the camera (against its z axis) is ahead in the view, too, and at
+    // the centre of the screen as far into the depth range as the same point before.
     const Vector3 ahead = Vector3(3, 2, 5) - world.z * 10.0f;
     EXPECT_NEAR(length(camera.view.applyToPoint(ahead) - Vector3(0, 0, -10)), 0.0f, 1e-5f);
     EXPECT_NEAR(length(afterDivide(ahead, camera.viewProjection) - Vector3(0, 0, 41.0f / 49)), 0.0f, 1e-5f);
@@ -100,8 +101,8 @@ TEST(ViewFit, TheViewSitsCentredAndWindowPixelsMapOntoItsOwn) {
     }
 }
 
-// Only the edges on the view's edge (within the rounding of the GUI document) go on to the window's; the
-// others stay.
+// Only the edges on the view's edge (within the rounding of the GUI document) go on to
+// the window's; the others stay.
 TEST(ViewFit, EdgesOnTheViewsEdgeReachTheWindowsAndInnerOnesStay) {
     const ViewFit fit(1600, 900);
     const Vector2 cases[][4] = {
@@ -115,8 +116,8 @@ TEST(ViewFit, EdgesOnTheViewsEdgeReachTheWindowsAndInnerOnesStay) {
     }
 }
 
-// A point at the view's edge for the standard camera lands where the view's edge lies in the window, and the
-// window's own edge shows more.
+// A point at the view's edge for the standard camera lands where the view's edge lies in
+// the window, and the window's own edge shows more.
 TEST(ViewFit, TheWidenedCameraShowsTheViewWhereItSitsAndMoreAroundIt) {
     const float top = std::tan(3.14159265f / 12);
     const Vector3 corner(10 * top * 4 / 3, 10 * top, -10);

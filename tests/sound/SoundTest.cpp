@@ -1,6 +1,6 @@
-// The mixer layer on the dummy audio driver: effects and their slots, the device's reopening, music changes
-// and the start of it all from a data directory; and the generated effects and music as the game decodes
-// them.
+// The mixer layer on the dummy audio driver: effects and their slots, the device's
+// reopening, music changes and the start of it all from a data directory; and the
+// generated effects and music as the game decodes them.
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
@@ -40,7 +40,8 @@ bool waitUntilSilent(int channel) {
     return !Mix_Playing(channel);
 }
 
-// A data directory as the application sees it, and sound started from it with a resource manager of its own.
+// A data directory as the application sees it, and sound started from it with a resource
+// manager of its own.
 struct Started {
     explicit Started(const std::vector<std::pair<std::string, std::string>>& files) {
         for (const auto& [file, bytes] : files) data.write(file, bytes);
@@ -87,8 +88,8 @@ TEST_F(GameSoundTest, SixteenBusyChannelsDropTheSeventeenthEffect) {
     EXPECT_TRUE(started_.ok && started_.log.lines().empty());
 }
 
-// A slot outlives its ended effect until update, and a handle whose effect ended leaves the channel's next
-// effect alone.
+// A slot outlives its ended effect until update, and a handle whose effect ended leaves
+// the channel's next effect alone.
 TEST_F(GameSoundTest, AnEndedEffectKeepsItsSlotUntilUpdateAndItsHandleStopsNothing) {
     ASSERT_EQ(sound_.play("Short"), 0);
     ASSERT_EQ(sound_.play("Long"), 1);
@@ -105,8 +106,9 @@ TEST_F(GameSoundTest, AnEndedEffectKeepsItsSlotUntilUpdateAndItsHandleStopsNothi
     EXPECT_FALSE(Mix_Playing(0)) << "the later effect's own handle stops it";
 }
 
-// Each game opens the device again and leaves it open for the application. The effects volume reaches the
-// effects playing and those still to come, a game's copy included; the music keeps its volume through a mute.
+// Each game opens the device again and leaves it open for the application. The effects
+// volume reaches the effects playing and those still to come, a game's copy included; the
+// music keeps its volume through a mute.
 TEST_F(GameSoundTest, EachGameOpensTheDeviceAgainAndVolumesApplyAtOnce) {
     int frequency = 0, outputs = 0;
     Uint16 format = 0;
@@ -142,8 +144,8 @@ TEST_F(GameSoundTest, EachGameOpensTheDeviceAgainAndVolumesApplyAtOnce) {
     }
 }
 
-// Effect files the mixer cannot take stop start-up before the music, a missing music stops it after the one
-// before; one line names the file, and the device stays open.
+// Effect files the mixer cannot take stop start-up before the music, a missing music
+// stops it after the one before; one line names the file, and the device stays open.
 TEST(SoundStartup, DamagedEffectsOrAMissingMusicStopStartUpNamingTheFile) {
     const std::string tone = toneWav(0.1);
     // The files of the data directory, what the one line says, and whether the music started.
@@ -164,8 +166,9 @@ TEST(SoundStartup, DamagedEffectsOrAMissingMusicStopStartUpNamingTheFile) {
     }
 }
 
-// Without a directory of effects start-up loads none. A requested music waits for update, drops other
-// requests while it is pending, and replaces the current one only once that has faded out, over seconds.
+// Without a directory of effects start-up loads none. A requested music waits for update,
+// drops other requests while it is pending, and replaces the current one only once that
+// has faded out, over seconds.
 TEST(SoundStartup, BringsUpBothMusicsAndChangesMusicAtUpdateAfterTheFade) {
     Started started({{kMenu, toneWav(3.0)}, {kGame, toneWav(3.0)}});
     ASSERT_TRUE(started.ok && started.log.lines().empty() && started.services.music) << started.log.all();
@@ -195,9 +198,9 @@ TEST(SoundStartup, BringsUpBothMusicsAndChangesMusicAtUpdateAfterTheFade) {
         << "seconds of fade, not milliseconds";
 }
 
-// A file of the data directory decoded as the game decodes it: Mix_LoadWAV takes WAV and Ogg Vorbis alike and
-// converts to the device's format (22050 Hz, 16-bit stereo), here split into its two channels, in parts of
-// full scale.
+// A file of the data directory decoded as the game decodes it: Mix_LoadWAV takes WAV and
+// Ogg Vorbis alike and converts to the device's format (22050 Hz, 16-bit stereo), here
+// split into its two channels, in parts of full scale.
 RenderedSound decode(const std::string& file) {
     RenderedSound sound;
     sound.rate = SoundSystem::kFrequency;
@@ -219,14 +222,16 @@ double peak(const RenderedSound& sound, double from = 0.0, double to = 1e9) {
     return loudest;
 }
 
-// Every effect and music at its intended length, audible, unclipped (no sample at the ends of the 16-bit
-// range), ending in silence rather than a click, and the musics without a silent stretch of four seconds
-// before their final ring-out, both at the one music loudness so that the level holds when a level starts.
-// The clock ticks eight times half a second apart, then four times a quarter apart in its last second.
+// Every effect and music at its intended length, audible, unclipped (no sample at the
+// ends of the 16-bit range), ending in silence rather than a click, and the musics
+// without a silent stretch of four seconds before their final ring-out, both at the one
+// music loudness so that the level holds when a level starts. The clock ticks eight times
+// half a second apart, then four times a quarter apart in its last second.
 TEST(GeneratedSounds, EveryEffectAndMusicSoundsAsIntendedAndTheClockHurriesInItsLastSecond) {
     SoundSystem device;
     ASSERT_TRUE(device.open());
-    // The file, its shortest and longest length in seconds, and the least peak and RMS it may have.
+    // The file, its shortest and longest length in seconds, and the least peak and RMS it
+    // may have.
     const std::tuple<const char*, double, double, double, double> files[] = {
         {"Levels/Common/Sounds/Move.sound", 0.15, 0.5, 0.3, 0.03},
         {"Levels/Common/Sounds/Twist.sound", 0.15, 0.5, 0.3, 0.03},

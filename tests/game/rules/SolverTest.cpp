@@ -77,8 +77,8 @@ TEST_F(SolverTest, TheSolverFindsTheShortestWinAndItsSlackOrProvesThereIsNone) {
         {"the goal two cells away behind a wall, ten rolls round",
          grid("tiles", {"k k k k k k k", "k S k G w w k", "k w k k k w k", "k w w w w w k", "k k k k k k k"}),
          "3 3 1 1 1 1 2 2 0 0 in 244 frames, slack 20.000 at step -1 (unlimited)"},
-        // Eight rolls take 3.2 s, the bridge falls at 2 s: the stop on the first tile carries the
-        // die over, and the clock may run to 2 s until the die takes it.
+        // Eight rolls take 3.2 s, the bridge falls at 2 s: the stop on the first tile
+        // carries the die over, and the clock may run to 2 s until the die takes it.
         {"a bridge too long to run", kBridge, "no win, closest <5, 1> at 4 rolls"},
         {"stop time carries the die over", kStopOnBridge,
          "1 1 1 1 1 1 1 1 in 190 frames, slack 2.000 at step 0"},

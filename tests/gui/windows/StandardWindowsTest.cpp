@@ -1,5 +1,5 @@
-// What the standard windows draw, how they answer input (the slider's mouse and arrow keys among it), and how
-// colours are written.
+// What the standard windows draw, how they answer input (the slider's mouse and arrow
+// keys among it), and how colours are written.
 #include <SDL/SDL_keysym.h>
 #include <gtest/gtest.h>
 
@@ -57,12 +57,13 @@ TEST_F(StandardWindowsTest, ButtonSwellsWhileHoveredAndFiresOnALeftPressOnItsBor
     EXPECT_EQ(signals, SignalQueue{"go"});
 }
 
-// Every standard window drawn once. Texts draw at most 32 characters, a layer of glow each (a button's glow
-// blends, a text's glows), greyed while input is disabled, swollen under the pointer; a property text reads
-// "not registered" until set; an edit box shows as many of the last characters of a text too long for it as
-// fit between its rounded ends, centred. A pane without texture shows an outline; a rounded pane is sliced at
-// its radius, clipped by its parent; a hidden window hides its children. A change of any of this changes the
-// hash: look at the quads printed before taking the new value.
+// Every standard window drawn once. Texts draw at most 32 characters, a layer of glow
+// each (a button's glow blends, a text's glows), greyed while input is disabled, swollen
+// under the pointer; a property text reads "not registered" until set; an edit box shows
+// as many of the last characters of a text too long for it as fit between its rounded
+// ends, centred. A pane without texture shows an outline; a rounded pane is sliced at its
+// radius, clipped by its parent; a hidden window hides its children. A change of any of
+// this changes the hash: look at the quads printed before taking the new value.
 TEST_F(StandardWindowsTest, EveryWindowDrawsWhatItDrewWhenLastLookedAt) {
     load(R"(<window class="button" action="a" caption="0123456789012345678901234567890123456789"
                x="0" y="0" w="1" h="0.2" show="true" color="FF000080" glow="00FF00FF"/>
@@ -89,7 +90,8 @@ TEST_F(StandardWindowsTest, EveryWindowDrawsWhatItDrewWhenLastLookedAt) {
     EXPECT_TRUE(matchesGolden(text, 0x9d456e2afea87c26ull));
     EXPECT_EQ(std::make_tuple(gui.getProperty("score"), renderer.flushes, renderer.clips.size()),
               std::make_tuple(std::string("not registered"), 1, size_t(0)));
-    // The saved documents of EditableGuiTest read and write colours; what is no number is no colour.
+    // The saved documents of EditableGuiTest read and write colours; what is no number is
+    // no colour.
     Color color(0.5f, 0.5f, 0.5f, 0.5f);
     EXPECT_FALSE(parseColor("green", color));
     EXPECT_EQ(color, Color(0.5f, 0.5f, 0.5f, 0.5f));
@@ -120,8 +122,8 @@ TEST_F(StandardWindowsTest, EditBoxTypesPrintableAsciiIntoItsPropertyAndTakesEve
 }
 
 TEST(SliderTest, TheElementNeedsAPropertyAndARangeAndDefaultsTheRest) {
-    // The attributes after the common ones, the error line (none when it loads), and the value a press at
-    // 70 % of the travel gives: steps count from the minimum.
+    // The attributes after the common ones, the error line (none when it loads), and the
+    // value a press at 70 % of the travel gives: steps count from the minimum.
     const std::tuple<const char*, const char*, float> cases[] = {
         {R"(property="v")", nullptr, 70.0f},
         {R"(property="v" min="-1" max="5" step="2")", nullptr, 3.0f},

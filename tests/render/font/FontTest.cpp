@@ -1,5 +1,5 @@
-// Fonts: loading them from a glyph description and an atlas, laying text out in glyph quads, and handing
-// those to the renderer.
+// Fonts: loading them from a glyph description and an atlas, laying text out in glyph
+// quads, and handing those to the renderer.
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
@@ -29,7 +29,8 @@ const char kOneGlyph[] = R"(<font glyph_size="64"><glyphs>
   <glyph UTF-32="65" x="32" y="16" width="40" rows="48" left="2" top="44" advance_x_64="2944"/>
 </glyphs></font>)";
 
-// A resource manager holding atlas textures of the given sizes, and a folder for glyph descriptions.
+// A resource manager holding atlas textures of the given sizes, and a folder for glyph
+// descriptions.
 class FontLoaderTest : public ::testing::Test {
 protected:
     FontLoaderTest() : previous_(setResourceManager(&manager_)) {
@@ -60,7 +61,8 @@ protected:
     int files_ = 0;
 };
 
-// Each fault is one error line; a missing atlas or an unreadable description is refused without one.
+// Each fault is one error line; a missing atlas or an unreadable description is refused
+// without one.
 TEST_F(FontLoaderTest, FontsAreRefusedForEachFaultInTurn) {
     const std::string info = describe(kOneGlyph);
     // The name, atlas and description, whether it loads, and the error line.
@@ -85,10 +87,10 @@ TEST_F(FontLoaderTest, FontsAreRefusedForEachFaultInTurn) {
     }
 }
 
-// TinyXML steps over a character by the length its lead byte announces: a file that ends inside a sequence
-// made it read past its buffer, in element text, in an attribute and in a declaration alike. Its parse
-// recurses once per level: deep nesting overflowed the stack. A byte order mark and Windows line ends are
-// fine.
+// TinyXML steps over a character by the length its lead byte announces: a file that ends
+// inside a sequence made it read past its buffer, in element text, in an attribute and in
+// a declaration alike. Its parse recurses once per level: deep nesting overflowed the
+// stack. A byte order mark and Windows line ends are fine.
 TEST_F(FontLoaderTest, ADescriptionTinyXmlCannotTakeSafelyIsRefusedWithItsName) {
     std::string deep;
     for (int i = 0; i < 100000; ++i) deep += "<glyphs>";
@@ -120,9 +122,9 @@ TEST_F(FontLoaderTest, ADescriptionTinyXmlCannotTakeSafelyIsRefusedWithItsName) 
     EXPECT_EQ(description.glyphs[0].code, 233);
 }
 
-// Boxes are measured in glyph sizes and texture coordinates in atlas fractions; a glyph that leaves
-// attributes out keeps those of the glyph before, and a later glyph of the same code replaces the earlier
-// one. An atlas "<name>_glow" is the font's glow.
+// Boxes are measured in glyph sizes and texture coordinates in atlas fractions; a glyph
+// that leaves attributes out keeps those of the glyph before, and a later glyph of the
+// same code replaces the earlier one. An atlas "<name>_glow" is the font's glow.
 TEST_F(FontLoaderTest, GlyphsAreMeasuredInGlyphSizesAndAtlasFractions) {
     const std::string info = describe(kOneGlyph);
     std::unique_ptr<BitmapFont> font = load("Bright", "Textures/Bright", info);
@@ -163,7 +165,8 @@ TEST_F(FontLoaderTest, TheWriterAndReaderAgreeOnEveryAttribute) {
     const std::string file = folder_.file("written.xml"), again = folder_.file("again.xml");
     ASSERT_TRUE(writeGlyphDescription(file.c_str(), written) && readGlyphDescription(file.c_str(), read) &&
                 writeGlyphDescription(again.c_str(), read));
-    // A change of the format changes the hash: look at the file printed before taking the new value.
+    // A change of the format changes the hash: look at the file printed before taking the
+    // new value.
     EXPECT_TRUE(matchesGolden(readFile(file), 0xb8c62d275d3e49a7ull));
     EXPECT_EQ(readFile(again), readFile(file)) << "what was read writes the same file";
     LogCapture log;
@@ -180,12 +183,13 @@ BitmapFont makeFont() {
     return BitmapFont({}, {}, "Test", "Textures/test", "test.xml", glyphs);
 }
 
-// Glyphs are placed along the pen, scaled and sheared (here by 2 and 0.5); unknown characters neither make a
-// quad nor move the pen; only the first `maximum` characters are looked at; bytes above 127 are negative
-// codes; colours are left as they were. The text is then drawn centred, right-aligned or left at its anchor
-// across, centred on it or with the baseline on it upwards (unknown modes are left and baseline), in its own
-// colours or one given, on the text or the glow layer. A change of any of this changes the hash: look at the
-// quads printed before taking the new value.
+// Glyphs are placed along the pen, scaled and sheared (here by 2 and 0.5); unknown
+// characters neither make a quad nor move the pen; only the first `maximum` characters
+// are looked at; bytes above 127 are negative codes; colours are left as they were. The
+// text is then drawn centred, right-aligned or left at its anchor across, centred on it
+// or with the baseline on it upwards (unknown modes are left and baseline), in its own
+// colours or one given, on the text or the glow layer. A change of any of this changes
+// the hash: look at the quads printed before taking the new value.
 TEST(DrawText, LaidOutTextLandsAgainstItsAnchorAsWhenLastLookedAt) {
     const BitmapFont font = makeFont();
     ScreenQuad quads[4];

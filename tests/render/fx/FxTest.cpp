@@ -1,5 +1,5 @@
-// The effect runtime on its own in a small window: parsing, parameters, samplers and pass states, seen
-// through GL state and the pixels drawn.
+// The effect runtime on its own in a small window: parsing, parameters, samplers and pass
+// states, seen through GL state and the pixels drawn.
 #include <GL/glew.h>
 
 #include <string>
@@ -41,7 +41,8 @@ protected:
         GlWindowTest::TearDown();
     }
 
-    // Compiles the text and validates every technique; fails the test when it does not compile.
+    // Compiles the text and validates every technique; fails the test when it does not
+    // compile.
     void compile(const std::string &text) {
         effect_ = fx::createEffect(context_, text.c_str());
         const char *listing = fx::lastListing(context_);
@@ -56,8 +57,8 @@ protected:
         EXPECT_EQ(fx::getError(context_), code);
         EXPECT_EQ(fx::getError(context_), fx::kNoError);
     }
-    // Clears to black, then draws a quad over the window through every pass of the technique, feeding its
-    // POSITION input; returns the number of passes drawn.
+    // Clears to black, then draws a quad over the window through every pass of the
+    // technique, feeding its POSITION input; returns the number of passes drawn.
     int draw(const char *technique) {
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);
@@ -87,8 +88,8 @@ GLint integer(GLenum what) {
     return v[0];
 }
 
-// Each damage gives one error and a listing of one line that names the line of the fault; the listings change
-// the hash: look at them before taking its new value.
+// Each damage gives one error and a listing of one line that names the line of the fault;
+// the listings change the hash: look at them before taking its new value.
 TEST_F(FxTest, DamagedEffectsAreRefusedWithTheLineInTheListing) {
     // A technique's text is followed by the programs it names.
     const std::string pass = "technique T {\n pass { VertexProgram = VS; FragmentProgram = FS;\n ";
@@ -148,9 +149,9 @@ technique Works { pass { VertexProgram = VS; FragmentProgram = FS; } }
     expectOneError(fx::kNotValidated);
 }
 
-// A program keeps its inputs in order with their semantics, past comments. A value set once serves every
-// pass; a new one reaches passes that already ran. Arrays, samplers and matrices reach their programs through
-// the core's draws.
+// A program keeps its inputs in order with their semantics, past comments. A value set
+// once serves every pass; a new one reaches passes that already ran. Arrays, samplers and
+// matrices reach their programs through the core's draws.
 TEST_F(FxTest, InputsAndValuesReachTheirProgramsAndMisusedParametersChangeNothing) {
     compile(R"(// a comment first
 uniform vec4 g_color;
@@ -218,7 +219,8 @@ technique T { pass { VertexProgram = Textured; FragmentProgram = Sampled; } }
         std::make_pair(parameter("g_place"), static_cast<fx::Parameter *>(nullptr)));
 }
 
-// A pass puts back every state it set as it found it, and leaves the states it does not set alone.
+// A pass puts back every state it set as it found it, and leaves the states it does not
+// set alone.
 TEST_F(FxTest, APassPutsBackEveryStateItSetAndOnlyThose) {
     compile("uniform vec4 g_color;" + kPrograms + R"(
 technique Everything {

@@ -1,5 +1,5 @@
-// The GL core in a small window: draws through effects, textures, and the loaders that make effects and
-// textures from files, read back pixel by pixel.
+// The GL core in a small window: draws through effects, textures, and the loaders that
+// make effects and textures from files, read back pixel by pixel.
 #include <GL/glew.h>
 
 #include <cstring>
@@ -29,8 +29,8 @@ namespace {
 constexpr uint32_t kBlack = rgba(0, 0, 0, 255), kRed = rgba(255, 0, 0, 255), kGreen = rgba(0, 255, 0, 255),
                    kBlue = rgba(0, 0, 255, 255), kYellow = rgba(255, 255, 0, 255);
 
-// An effect of one technique: a vertex program placing POSITION at `position` and a fragment program of one
-// colour expression.
+// An effect of one technique: a vertex program placing POSITION at `position` and a
+// fragment program of one colour expression.
 std::string effect(const std::string& fragment = "g_color",
                    const std::string& uniforms = "uniform vec4 g_color;",
                    const std::string& position = "vec4(position, 1.0)") {
@@ -138,7 +138,8 @@ TEST_F(GlTest, ArraySettersSetTheDeclaredOrTheGivenElementsWhicheverAreFewer) {
     expectPixels({{8, 8, rgba(255, 255, 255, 255)}, {24, 8, kGreen}});
 }
 
-// A transform, a matrix and a palette of matrices, each moving the left half of the window to the right.
+// A transform, a matrix and a palette of matrices, each moving the left half of the
+// window to the right.
 TEST_F(GlTest, TransformsArriveWithTheirRowsAsColumns) {
     auto shader =
         compile(effect("g_color", "uniform mat4 g_model; uniform mat4 g_palette[2]; uniform vec4 g_color;",
@@ -159,8 +160,8 @@ TEST_F(GlTest, TransformsArriveWithTheirRowsAsColumns) {
     expectPixels({{30, 32, kBlack}, {50, 32, kRed}});
 }
 
-// Every pass of the chosen technique draws, the empty name choosing the first; a value set once serves later
-// draws. Techniques that cannot run draw nothing.
+// Every pass of the chosen technique draws, the empty name choosing the first; a value
+// set once serves later draws. Techniques that cannot run draw nothing.
 TEST_F(GlTest, EveryPassDrawsAndTechniquesThatCannotRunDrawNothingAndEffectsWithoutOneAreRefused) {
     // Red, then green added on top by a blending second pass.
     auto shader = compile(R"(uniform vec4 g_color;
@@ -263,7 +264,8 @@ TEST_F(GlTest, MipLevelsComeFromTheChainInOrderAndBadTexturesOrReadsAreRefused) 
     EXPECT_EQ(buffer.back(), 0xAB);
 }
 
-// A sampler shows its texture, then the frame copied into that texture, and once cleared shows nothing.
+// A sampler shows its texture, then the frame copied into that texture, and once cleared
+// shows nothing.
 TEST_F(GlTest, ASamplerShowsItsTextureOrACopyOfTheFrameAndAClearedOneShowsNone) {
     auto shader =
         compile(effect("texture2D(g_diffuseTexture, vec2(0.5, 0.5))", "uniform sampler2D g_diffuseTexture;"));
@@ -278,8 +280,8 @@ TEST_F(GlTest, ASamplerShowsItsTextureOrACopyOfTheFrameAndAClearedOneShowsNone) 
     GLint bound = -1;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
     EXPECT_EQ(bound, 0) << "the copy leaves no texture bound";
-    // The texture must now report the frame's size, or readPixels would accept a buffer of its old size and
-    // GL would write the whole frame into it.
+    // The texture must now report the frame's size, or readPixels would accept a buffer
+    // of its old size and GL would write the whole frame into it.
     EXPECT_EQ(std::make_pair(texture->getWidth(), texture->getHeight()), std::make_pair(kSize, kSize));
     std::vector<uint8_t> frame(kSize * kSize * 4);
     ASSERT_TRUE(texture->readPixels(frame.data(), static_cast<int64_t>(frame.size())));

@@ -1,5 +1,5 @@
-// The screen-space renderer on the game's window with the game's own effect: batches, clipping, the quad
-// limit, its two buffers and how each kind of quad looks.
+// The screen-space renderer on the game's window with the game's own effect: batches,
+// clipping, the quad limit, its two buffers and how each kind of quad looks.
 #include <GL/glew.h>
 
 #include "support/ScreenTest.h"
@@ -70,7 +70,8 @@ TEST_F(ScreenspaceRenderer, ConsecutiveQuadsOfOneKindShareABatchAndAnyChangeStar
     for (const auto& [x, color] : pixels) EXPECT_TRUE(sameColor(guiPixel(x, 0.55f), color)) << x;
 }
 
-// Fractions of a pixel round outwards at the corner and upwards in size; an empty rectangle has no box.
+// Fractions of a pixel round outwards at the corner and upwards in size; an empty
+// rectangle has no box.
 TEST_F(ScreenspaceRenderer, NestedClipRectanglesIntersectIntoTheScissorBoxAndADisjointOneHidesItsQuads) {
     OglScreenspaceRenderer::Scissor box;
     ASSERT_TRUE(renderer_->scissorFor({-0.001f, 0.001f, 0.002f, 0.003f}, box));
