@@ -131,12 +131,10 @@ TEST_F(Player, KeepsTheNameTheVolumeAndTheTableThroughARestartAndAKill) {
     ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); }));
     usleep(kSlide);
     desktop.click(kPlayButton.x, kPlayButton.y);
-    // Tries clicks (press and release well inside one frame) until the high scores show: the
-    // lives go before the level's panes can be seen for sure.
-    ASSERT_TRUE(waitFor(kWait, [&] {
-        desktop.click(kCentre.x, kCentre.y);
-        return scoresShown(desktop);
-    })) << "a quick click does not lead on from the game-over screen";
+    // Quick clicks (press and release well inside one frame) lead on to the high scores once
+    // the lives are gone, which happens before the level's panes can be seen for sure.
+    ASSERT_TRUE(clickUntil(desktop, kCentre, scoresShown))
+        << "a quick click does not lead on from the game-over screen";
     EXPECT_TRUE(waitFor(kWait, [&] { return seventhRowShown(desktop); })) << "no new entry in the table";
     EXPECT_TRUE(tableHolds(game.dataDirectory(), kPlayerName)) << "the entry does not carry the name typed";
     usleep(kSlide);

@@ -97,6 +97,13 @@ bool levelArrives(Desktop& desktop) {
     return waitFor(kWait, [&] { return shows(desktop, kPausePane, kMenuPane, isPanelNavy); });
 }
 
+bool clickUntil(Desktop& desktop, Place place, bool (*shown)(Desktop&)) {
+    return waitFor(kWait, [&] {
+        desktop.click(place.x, place.y);
+        return waitFor(1.0f, [&] { return shown(desktop); });
+    });
+}
+
 bool playSolution(Desktop& desktop, const std::string& levelSource, int turns) {
     nimbus::LevelSource level;
     if (!nimbus::LevelSourceParser::read(levelSource, level)) return false;

@@ -47,6 +47,10 @@ bool seventhRowShown(Desktop& desktop);
 // black between the two is no sign: a slow frame may skip it.
 bool levelArrives(Desktop& desktop);
 
+// Clicks until the screen the click leads to is up: a click that lands while a screen
+// still slides is not taken, and on a loaded machine a slide can outlast any fixed pause.
+bool clickUntil(Desktop& desktop, Place place, bool (*shown)(Desktop&));
+
 // Rolls the die along the first `turns` moves (all when negative) of the shortest
 // solution of the level source, pressing the keys a player would, at the solver's pace.
 bool playSolution(Desktop& desktop, const std::string& levelSource, int turns = -1);

@@ -61,15 +61,6 @@ long liveHeap(GameInstall& game) {
     return bytes;
 }
 
-// Clicks until the screen the click leads to is up: a click that lands while a screen
-// still slides is not taken, and on a loaded machine a slide can outlast any fixed pause.
-bool clickUntil(Desktop& desktop, Place place, bool (*shown)(Desktop&)) {
-    return waitFor(kWait, [&] {
-        desktop.click(place.x, place.y);
-        return waitFor(1.0f, [&] { return shown(desktop); });
-    });
-}
-
 bool fail(const char* what, int cycle) {
     std::printf("soak failed in cycle %d: %s\n", cycle, what);
     return false;
