@@ -21,7 +21,7 @@
 #include "game/Application.h"
 #include "game/FramePacer.h"
 #include "game/GameStateInfo.h"
-#include "game/rules/HintSearch.h"
+#include "game/solver/HintSearch.h"
 #include "game/states/GenericState.h"
 #include "game/states/PlayingState.h"
 #include "gui/EditableGui.h"

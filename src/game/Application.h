@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "game/CommandLine.h"
-#include "game/HighScoreFile.h"
-#include "game/Settings.h"
-#include "game/SettingsFile.h"
+#include "game/launch/CommandLine.h"
+#include "game/player/HighScoreFile.h"
+#include "game/player/Settings.h"
+#include "game/player/SettingsFile.h"
 #include "game/rules/HighScoreList.h"
 #include "gui/Gamepad.h"
 

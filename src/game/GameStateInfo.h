@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "game/CommandLine.h"
-#include "game/Settings.h"
+#include "game/launch/CommandLine.h"
+#include "game/player/Settings.h"
 #include "game/rules/HighScoreList.h"
 #include "game/rules/PlayerStats.h"
 

@@ -16,7 +16,7 @@
 #include "Desktop.h"
 #include "GameInstall.h"
 #include "PlayerView.h"
-#include "game/HighScoreFile.h"
+#include "game/player/HighScoreFile.h"
 
 using namespace nimbus;
 using namespace player;

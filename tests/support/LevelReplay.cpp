@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
-#include "game/rules/LevelModel.h"
 #include "game/rules/PlayerStats.h"
-#include "game/rules/SolutionReplay.h"
-#include "game/rules/SolverTurns.h"
+#include "game/solver/LevelModel.h"
+#include "game/solver/SolutionReplay.h"
+#include "game/solver/SolverTurns.h"
 
 namespace nimbus {
 

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "game/rules/GameImpl.h"
-#include "game/rules/LevelModel.h"
-#include "game/rules/Solver.h"
+#include "game/solver/LevelModel.h"
+#include "game/solver/Solver.h"
 #include "support/RecordingSound.h"
 
 namespace nimbus {

@@ -3,7 +3,7 @@
 #include "LevelCompiler.h"
 #include "LevelSource.h"
 #include "core/Log.h"
-#include "game/rules/SolverTurns.h"
+#include "game/solver/SolverTurns.h"
 #include "sound/GameSound.h"
 
 namespace nimbus {

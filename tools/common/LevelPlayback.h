@@ -5,7 +5,7 @@
 
 #include "game/rules/GameImpl.h"
 #include "game/rules/PlayerStats.h"
-#include "game/rules/SolutionReplay.h"
+#include "game/solver/SolutionReplay.h"
 
 namespace nimbus {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "LevelSource.h"
-#include "game/rules/Solver.h"
+#include "game/solver/Solver.h"
 
 namespace nimbus {
 

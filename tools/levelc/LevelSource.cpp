@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/Log.h"
-#include "game/rules/LevelModel.h"
+#include "game/solver/LevelModel.h"
 
 namespace nimbus {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/rules/Board.h"
-#include "game/rules/DieTurns.h"
+#include "game/solver/DieTurns.h"
 
 namespace nimbus {
 

@@ -4,7 +4,7 @@
 
 #include "Image.h"
 #include "game/rules/Board.h"
-#include "game/rules/Solver.h"
+#include "game/solver/Solver.h"
 
 namespace nimbus {
 

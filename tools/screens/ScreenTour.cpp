@@ -16,8 +16,8 @@
 #include "WindowPixel.h"
 #include "game/Application.h"
 #include "game/GameStateInfo.h"
-#include "game/rules/SolutionReplay.h"
-#include "game/rules/SolverTurns.h"
+#include "game/solver/SolutionReplay.h"
+#include "game/solver/SolverTurns.h"
 #include "gui/EditableGui.h"
 #include "render/ViewSize.h"
 

@@ -8,8 +8,8 @@
 #include "Desktop.h"
 #include "LevelCompiler.h"
 #include "LevelSource.h"
-#include "game/rules/SolutionReplay.h"
-#include "game/rules/SolverTurns.h"
+#include "game/solver/SolutionReplay.h"
+#include "game/solver/SolverTurns.h"
 
 namespace player {
 

@@ -5,7 +5,7 @@
 #include "core/math/Color.h"
 #include "game/GameNames.h"
 #include "game/rules/GameImpl.h"
-#include "game/rules/SolverTurns.h"
+#include "game/solver/SolverTurns.h"
 #include "game/states/FrontendState.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"

@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "core/ResourceHandle.h"
-#include "game/rules/HintSearch.h"
 #include "game/rules/PlayerStats.h"
-#include "game/rules/SolutionReplay.h"
 #include "game/scene/ViewCaption.h"
+#include "game/solver/HintSearch.h"
+#include "game/solver/SolutionReplay.h"
 #include "game/states/GameState.h"
 #include "render/font/BitmapFont.h"
 

@@ -8,7 +8,7 @@
 #include "core/math/Color.h"
 #include "game/GameNames.h"
 #include "game/rules/GameImpl.h"
-#include "game/rules/SolverTurns.h"
+#include "game/solver/SolverTurns.h"
 #include "game/states/HideGameState.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"

@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "core/ResourceHandle.h"
-#include "game/GameInput.h"
-#include "game/rules/HintSearch.h"
 #include "game/scene/ViewCaption.h"
+#include "game/solver/HintSearch.h"
+#include "game/states/GameInput.h"
 #include "game/states/GameState.h"
 #include "render/font/BitmapFont.h"
 

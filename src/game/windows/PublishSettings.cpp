@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "game/Settings.h"
+#include "game/player/Settings.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
 

@@ -15,7 +15,7 @@
 #include "core/TimeSource.h"
 #include "game/Application.h"
 #include "game/FramePacer.h"
-#include "game/GameLaunch.h"
+#include "game/launch/GameLaunch.h"
 
 using namespace nimbus;
 namespace fs = std::filesystem;

@@ -10,7 +10,7 @@
 #include "WindowPixel.h"
 #include "game/Application.h"
 #include "game/GameStateInfo.h"
-#include "game/SettingsFile.h"
+#include "game/player/SettingsFile.h"
 #include "game/rules/GameImpl.h"
 #include "game/scene/ColorSymbols.h"
 #include "game/states/LevelCompleteState.h"

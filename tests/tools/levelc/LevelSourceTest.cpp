@@ -7,7 +7,7 @@
 #include "StrandCheck.h"
 #include "core/posix/FileInBuffer.h"
 #include "game/rules/LevelMap.h"
-#include "game/rules/LevelModel.h"
+#include "game/solver/LevelModel.h"
 #include "support/Golden.h"
 #include "support/LogCapture.h"
 #include "support/TempFolder.h"

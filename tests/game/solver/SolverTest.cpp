@@ -5,10 +5,10 @@
 #include <tuple>
 
 #include "LevelSource.h"
-#include "game/rules/HintSearch.h"
-#include "game/rules/SolutionReplay.h"
-#include "game/rules/Solver.h"
-#include "game/rules/SolverTurns.h"
+#include "game/solver/HintSearch.h"
+#include "game/solver/SolutionReplay.h"
+#include "game/solver/Solver.h"
+#include "game/solver/SolverTurns.h"
 #include "support/GameFixture.h"
 #include "support/LevelReplay.h"
 

@@ -3,7 +3,7 @@
 
 #include <tuple>
 
-#include "game/GameInput.h"
+#include "game/states/GameInput.h"
 #include "gui/InputEvent.h"
 #include "support/GuiEnvironment.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "game/rules/LevelModel.h"
+#include "game/solver/LevelModel.h"
 
 namespace nimbus {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "game/rules/Board.h"
-#include "game/rules/DieTurns.h"
+#include "game/solver/DieTurns.h"
 
 namespace nimbus {
 

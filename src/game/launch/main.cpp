@@ -6,9 +6,9 @@
 #include "core/Log.h"
 #include "core/memory/MemoryManager.h"
 #include "game/Application.h"
-#include "game/GameLaunch.h"
-#include "game/rules/HintSearch.h"
+#include "game/launch/GameLaunch.h"
 #include "game/scene/ColorSymbols.h"
+#include "game/solver/HintSearch.h"
 
 using nimbus::Application;
 using nimbus::GameLaunch;

@@ -1,8 +1,8 @@
-#include "game/SettingsFile.h"
+#include "game/player/SettingsFile.h"
 
 #include "core/OutBuffer.h"
 #include "core/posix/FileInBuffer.h"
-#include "game/Settings.h"
+#include "game/player/Settings.h"
 
 namespace nimbus {
 

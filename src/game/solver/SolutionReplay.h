@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "game/rules/Solver.h"
+#include "game/solver/Solver.h"
 
 namespace nimbus {
 

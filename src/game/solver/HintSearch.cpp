@@ -1,4 +1,4 @@
-#include "game/rules/HintSearch.h"
+#include "game/solver/HintSearch.h"
 
 #include <atomic>
 #include <chrono>

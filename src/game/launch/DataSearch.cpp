@@ -1,4 +1,4 @@
-#include "game/DataSearch.h"
+#include "game/launch/DataSearch.h"
 
 #include <filesystem>
 

@@ -1,4 +1,4 @@
-#include "game/PlayerFiles.h"
+#include "game/player/PlayerFiles.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "game/rules/LevelModel.h"
+#include "game/solver/LevelModel.h"
 
 #include <algorithm>
 #include <limits>

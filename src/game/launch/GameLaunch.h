@@ -4,8 +4,8 @@
 #include <iosfwd>
 #include <string>
 
-#include "game/CommandLine.h"
-#include "game/HighScoreFile.h"
+#include "game/launch/CommandLine.h"
+#include "game/player/HighScoreFile.h"
 
 namespace nimbus {
 

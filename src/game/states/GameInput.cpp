@@ -1,4 +1,4 @@
-#include "game/GameInput.h"
+#include "game/states/GameInput.h"
 
 #include <SDL/SDL_keysym.h>
 

@@ -2,8 +2,8 @@
 
 #include <SDL/SDL_keysym.h>
 
-#include "game/rules/DieTurns.h"
 #include "game/rules/GameCommand.h"
+#include "game/solver/DieTurns.h"
 
 namespace nimbus {
 

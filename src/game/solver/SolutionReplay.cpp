@@ -1,4 +1,4 @@
-#include "game/rules/SolutionReplay.h"
+#include "game/solver/SolutionReplay.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "game/HighScoreFile.h"
+#include "game/player/HighScoreFile.h"
 
 #include "core/OutBuffer.h"
 #include "core/posix/FileInBuffer.h"

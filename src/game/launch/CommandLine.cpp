@@ -1,4 +1,4 @@
-#include "game/CommandLine.h"
+#include "game/launch/CommandLine.h"
 
 #include <cstdio>
 #include <cstdlib>

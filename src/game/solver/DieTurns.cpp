@@ -1,4 +1,4 @@
-#include "game/rules/DieTurns.h"
+#include "game/solver/DieTurns.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "game/rules/Solver.h"
+#include "game/solver/Solver.h"
 
 #include <algorithm>
 #include <deque>
@@ -7,7 +7,7 @@
 #include <tuple>
 #include <unordered_map>
 
-#include "game/rules/SolverTurns.h"
+#include "game/solver/SolverTurns.h"
 
 namespace nimbus {
 

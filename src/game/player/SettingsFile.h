@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "game/PlayerFiles.h"
+#include "game/player/PlayerFiles.h"
 
 namespace nimbus {
 

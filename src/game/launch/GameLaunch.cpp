@@ -1,4 +1,4 @@
-#include "game/GameLaunch.h"
+#include "game/launch/GameLaunch.h"
 
 #include <X11/Xlib.h>
 #include <unistd.h>
@@ -7,7 +7,7 @@
 #include <cstring>
 #include <ostream>
 
-#include "game/DataSearch.h"
+#include "game/launch/DataSearch.h"
 
 namespace nimbus {
 

@@ -1,4 +1,4 @@
-#include "game/Settings.h"
+#include "game/player/Settings.h"
 
 #include <SDL/SDL_mixer.h>
 

@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "game/rules/DiceState.h"
-#include "game/rules/Solver.h"
+#include "game/solver/Solver.h"
 
 namespace nimbus {
 

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <string>
+#include <tuple>
+
+#include "game/player/HighScoreFile.h"
+#include "game/player/Settings.h"
+#include "game/player/SettingsFile.h"
+#include "support/LogCapture.h"
+#include "support/TempFolder.h"
+
+namespace nimbus {
+namespace {
+
+// The table and the settings stay beside writable data and move out of data that is not into
+// the player's folders, which follow the XDG rules. Root may write anywhere, so data that is
+// not there at all stands in for an installed copy.
+TEST(PlayersFiles, LiveBesideWritableDataOrInThePlayersFolders) {
+    // XDG_DATA_HOME, HOME and the folder of the table.
+    const std::tuple<const char*, const char*, std::string> cases[] = {
+        {"/data/home", "/home/p", "/data/home/nimbus"},
+        {nullptr, "/home/p", "/home/p/.local/share/nimbus"},
+        {"relative", "/home/p", "/home/p/.local/share/nimbus"},
+        {"", "/home/p", "/home/p/.local/share/nimbus"},
+        {nullptr, nullptr, ""},
+        {nullptr, "relative", ""},
+    };
+    for (const auto& [xdgDataHome, home, expected] : cases) {
+        EXPECT_EQ(HighScoreFile::userDirectory(xdgDataHome, home), expected) << (home ? home : "(unset)");
+    }
+    TempFolder user;
+    EXPECT_EQ(HighScoreFile::forData(user.path()).directory(), user.path());
+    EXPECT_EQ(SettingsFile::forData(user.path()).directory(), user.path());
+    const std::string installed = user.file("missing/Data");
+    const std::string previousHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ASSERT_EQ(setenv("HOME", "/home/p", 1), 0);
+    // XDG_DATA_HOME and XDG_CONFIG_HOME, and the folders of the table and the settings.
+    const std::tuple<std::string, const char*, std::string, std::string> places[] = {
+        {user.path(), "/config", user.file("nimbus"), "/config/nimbus"},
+        {"", "", "/home/p/.local/share/nimbus", "/home/p/.config/nimbus"},
+    };
+    for (const auto& [xdgDataHome, xdgConfigHome, table, settings] : places) {
+        ASSERT_EQ(setenv("XDG_DATA_HOME", xdgDataHome.c_str(), 1), 0);
+        ASSERT_EQ(setenv("XDG_CONFIG_HOME", xdgConfigHome, 1), 0);
+        EXPECT_EQ(HighScoreFile::forData(installed).directory(), table);
+        EXPECT_EQ(SettingsFile::forData(installed).directory(), settings);
+    }
+    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "HOME"}) unsetenv(name);
+    if (!previousHome.empty()) setenv("HOME", previousHome.c_str(), 1);
+}
+
+// The settings file: what a damaged, partial or missing file reads as, and that a save
+// reads back.
+TEST(SettingsFile, ReadsEveryGoodLineSkipsTheBadOnesAndClampsVolumes) {
+    // The file's text (null: no file at all), what it reads as and the error lines.
+    const std::tuple<const char*, Settings, size_t> cases[] = {
+        {nullptr, {}, 0},
+        {"player_name =  Ann Lee \r\nmusic_volume=10\neffects_volume = 0\nfullscreen = on\nsymbols = on",
+         {"Ann Lee", 10, 0, true, true},
+         0},
+        {"music_volume = loud\nfullscreen\n# a comment\n\nsymbols = yes\neffects_volume = 5",
+         {"Player", 40, 5, false, false},
+         3},
+        {"colour = red\nsymbols = on", {"Player", 40, 70, false, true}, 1},
+        {"music_volume = 250\neffects_volume = -3", {"Player", 100, 0, false, false}, 0},
+        // Beyond a long.
+        {"music_volume = -99999999999999999999999", {"Player", 0, 70, false, false}, 0},
+    };
+    for (const auto& [text, expected, errors] : cases) {
+        SCOPED_TRACE(text ? text : "no file");
+        TempFolder folder;
+        if (text) folder.write(SettingsFile::kFileName, text);
+        Settings read;
+        LogCapture log;
+        EXPECT_EQ(SettingsFile(folder.path()).load(read), text != nullptr);
+        EXPECT_EQ(read, expected) << read.write();
+        EXPECT_EQ(log.lines().size(), errors) << log.all();
+        // The first save makes the folder; what it wrote reads back the same.
+        const SettingsFile again(folder.file("config/nimbus"));
+        Settings reread;
+        EXPECT_TRUE(again.save(read) && again.load(reread));
+        EXPECT_EQ(reread, read);
+    }
+}
+
+}  // namespace
+}  // namespace nimbus
