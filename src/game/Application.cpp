@@ -20,7 +20,9 @@
 #include "core/posix/PosixOutArchive.h"
 #include "core/posix/SystemTimeSource.h"
 #include "game/DataFiles.h"
+#include "game/DataLayout.h"
 #include "game/FramePacer.h"
+#include "game/GameNames.h"
 #include "game/GameStateInfo.h"
 #include "game/rules/LevelList.h"
 #include "game/scene/ColorSymbols.h"
@@ -122,8 +124,6 @@ void reportHeap() {
 }
 
 const Color kClearColor{0.0f, 0.0f, 0.0f, 1.0f};
-constexpr const char* kLevelDirectory = "Levels";
-constexpr const char* kMusicDirectory = "Music";
 std::string workingDirectory() {
     char buffer[PATH_MAX];
     return ::getcwd(buffer, sizeof buffer) ? std::string(buffer) : std::string(".");
@@ -272,7 +272,7 @@ void Application::applySettings() {
 }
 
 bool Application::listLevelDirectories() {
-    PosixInArchive levels{Path(kLevelDirectory)};
+    PosixInArchive levels{Path(kLevelsFolder)};
     return listLevels(levels, levelNames_);
 }
 
@@ -335,8 +335,7 @@ void Application::deleteResourceManager() { delete setResourceManager(nullptr); 
 bool Application::loadMusic() {
     // A silent game has no use for music.
     if (!sound_->initialized()) return true;
-    return nimbus::loadMusic(std::string(kMusicDirectory) + "/Menu.music", "Music/Menu") &&
-           nimbus::loadMusic(std::string(kMusicDirectory) + "/Game.music", "Music/Game");
+    return nimbus::loadMusic(kMenuMusicFile, kMusicMenu) && nimbus::loadMusic(kGameMusicFile, kMusicGame);
 }
 
 bool Application::loadDataFiles() { return nimbus::loadDataFiles(*inArchive(), *core()); }

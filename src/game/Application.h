@@ -43,9 +43,6 @@ struct GameStateInfo;
 // at once, through the same kind of file as the table, placed alike.
 class Application {
 public:
-    // The menus' document, in the data directory.
-    static constexpr const char* kGuiDocument = "Frontend/gui.xml";
-
     // Makes the data directory the working directory and opens the process-wide
     // archives on it; the high-score table and the settings go where `scores` allows.
     Application(bool fullscreen, const std::string& dataDirectory,
