@@ -11,14 +11,13 @@
 #include "game/player/SettingsFile.h"
 #include "game/rules/HighScoreList.h"
 #include "gui/Gamepad.h"
+#include "sound/SoundStartup.h"
 
 namespace nimbus {
 
 class Core;
 class EditableGui;
-class GameSound;
 class GenericState;
-class MusicPlayer;
 class OglScreenspaceRenderer;
 class ResourceManager;
 struct GameStateInfo;
@@ -101,7 +100,6 @@ private:
     void stopSound();
     bool createResourceManager();
     void deleteResourceManager();
-    bool loadMusic();
     bool loadDataFiles();
     bool createScreenRenderer();
     void deleteScreenRenderer();
@@ -133,8 +131,7 @@ private:
     std::vector<std::string> levelNames_;
     bool videoStarted_ = false;
     Gamepad gamepad_;
-    std::unique_ptr<GameSound> sound_;
-    std::unique_ptr<MusicPlayer> music_;
+    SoundServices sound_;
     std::unique_ptr<OglScreenspaceRenderer> screenRenderer_;
     std::unique_ptr<EditableGui> gui_;
     std::unique_ptr<GenericState> state_;

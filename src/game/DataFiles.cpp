@@ -83,4 +83,10 @@ bool buildTileBatch(Core& core) {
     return true;
 }
 
+SoundFiles soundFiles(const std::string& dataDirectory) {
+    return {dataPath(kSoundsFolder),
+            {{join(dataDirectory, kMenuMusicFile).str(), kMusicMenu},
+             {join(dataDirectory, kGameMusicFile).str(), kMusicGame}}};
+}
+
 }  // namespace nimbus
