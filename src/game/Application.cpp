@@ -20,6 +20,7 @@
 #include "core/posix/PosixOutArchive.h"
 #include "core/posix/SystemTimeSource.h"
 #include "game/DataFiles.h"
+#include "game/DataLayout.h"
 #include "game/FramePacer.h"
 #include "game/GameStateInfo.h"
 #include "game/rules/LevelList.h"
@@ -52,18 +53,18 @@ struct Application::Step {
 };
 
 // The order matters twice: each step needs those above it, and tear-down runs the list
-// from the bottom, so whatever holds GPU objects or music goes before the core and the
-// mixer that made them. That is why the resource manager comes after the window and the
-// sound device: every asset it holds is released before either closes.
+// from the bottom, so whatever holds GPU objects goes before the core that made them.
+// That is why the resource manager comes after the window: every asset it holds is
+// released before the window closes. The musics it holds need the mixer as well, so the
+// sound frees them before it closes the device.
 const Application::Step Application::kSteps[] = {
     {"level list", &Application::listLevelDirectories, nullptr},
     {"settings", &Application::readSettings, nullptr},
     {"video", &Application::openVideoStep, &Application::closeVideoStep},
     {"first frame", &Application::clearScreen, nullptr},
     {"gamepad", &Application::openGamepad, &Application::closeGamepad},
-    {"sound", &Application::startSound, &Application::stopSound},
     {"resource manager", &Application::createResourceManager, &Application::deleteResourceManager},
-    {"music", &Application::loadMusic, nullptr},
+    {"sound", &Application::startSound, &Application::stopSound},
     {"data files", &Application::loadDataFiles, nullptr},
     {"screen renderer", &Application::createScreenRenderer, &Application::deleteScreenRenderer},
     {"tile batch", &Application::buildTileBatch, nullptr},
@@ -122,8 +123,6 @@ void reportHeap() {
 }
 
 const Color kClearColor{0.0f, 0.0f, 0.0f, 1.0f};
-constexpr const char* kLevelDirectory = "Levels";
-constexpr const char* kMusicDirectory = "Music";
 std::string workingDirectory() {
     char buffer[PATH_MAX];
     return ::getcwd(buffer, sizeof buffer) ? std::string(buffer) : std::string(".");
@@ -262,8 +261,8 @@ void Application::followSettings() {
 }
 
 void Application::applySettings() {
-    music_->setVolume(Settings::mixerVolume(info_->settings.musicVolume));
-    sound_->setEffectVolume(Settings::mixerVolume(info_->settings.effectsVolume));
+    sound_.music->setVolume(Settings::mixerVolume(info_->settings.musicVolume));
+    sound_.sound->setEffectVolume(Settings::mixerVolume(info_->settings.effectsVolume));
     showColorSymbols(info_->settings.symbols);
     if (info_->settings.fullscreen != fullscreen_ && !setFullscreen(info_->settings.fullscreen)) {
         info_->settings.fullscreen = fullscreen_;
@@ -272,7 +271,7 @@ void Application::applySettings() {
 }
 
 bool Application::listLevelDirectories() {
-    PosixInArchive levels{Path(kLevelDirectory)};
+    PosixInArchive levels{Path(kLevelsFolder)};
     return listLevels(levels, levelNames_);
 }
 
@@ -307,23 +306,10 @@ bool Application::clearScreen() {
     return true;
 }
 
-bool Application::startSound() {
-    sound_ = std::make_unique<GameSound>();
-    music_ = std::make_unique<MusicPlayer>();
-    InArchive* archive = inArchive();
-    if (sound_->initialize(*archive)) return true;
-    // Without a working device the game plays silently; the device's failure has been
-    // reported once. A device that opened but an effect file that did not load is a
-    // damaged installation and stops the start.
-    return !sound_->initialized();
-}
+// The musics are named from the working directory, which is the data folder.
+bool Application::startSound() { return nimbus::startSound(*inArchive(), soundFiles(std::string()), sound_); }
 
-void Application::stopSound() {
-    // The player first: it may still hold a music, which must be freed while the
-    // device is open.
-    music_.reset();
-    sound_.reset();
-}
+void Application::stopSound() { nimbus::stopSound(sound_); }
 
 bool Application::createResourceManager() {
     delete setResourceManager(new ResourceManager);
@@ -331,13 +317,6 @@ bool Application::createResourceManager() {
 }
 
 void Application::deleteResourceManager() { delete setResourceManager(nullptr); }
-
-bool Application::loadMusic() {
-    // A silent game has no use for music.
-    if (!sound_->initialized()) return true;
-    return nimbus::loadMusic(std::string(kMusicDirectory) + "/Menu.music", "Music/Menu") &&
-           nimbus::loadMusic(std::string(kMusicDirectory) + "/Game.music", "Music/Game");
-}
 
 bool Application::loadDataFiles() { return nimbus::loadDataFiles(*inArchive(), *core()); }
 
@@ -371,8 +350,8 @@ void Application::stopGui() {
 
 bool Application::startStates() {
     info_ = std::make_unique<GameStateInfo>();
-    info_->sound = sound_.get();
-    info_->music = music_.get();
+    info_->sound = sound_.sound.get();
+    info_->music = sound_.music.get();
     info_->screenRenderer = screenRenderer_.get();
     info_->gui = gui_.get();
     info_->levelNames = levelNames_;

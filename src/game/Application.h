@@ -11,14 +11,13 @@
 #include "game/player/SettingsFile.h"
 #include "game/rules/HighScoreList.h"
 #include "gui/Gamepad.h"
+#include "sound/SoundStartup.h"
 
 namespace nimbus {
 
 class Core;
 class EditableGui;
-class GameSound;
 class GenericState;
-class MusicPlayer;
 class OglScreenspaceRenderer;
 class ResourceManager;
 struct GameStateInfo;
@@ -43,9 +42,6 @@ struct GameStateInfo;
 // at once, through the same kind of file as the table, placed alike.
 class Application {
 public:
-    // The menus' document, in the data directory.
-    static constexpr const char* kGuiDocument = "Frontend/gui.xml";
-
     // Makes the data directory the working directory and opens the process-wide
     // archives on it; the high-score table and the settings go where `scores` allows.
     Application(bool fullscreen, const std::string& dataDirectory,
@@ -104,7 +100,6 @@ private:
     void stopSound();
     bool createResourceManager();
     void deleteResourceManager();
-    bool loadMusic();
     bool loadDataFiles();
     bool createScreenRenderer();
     void deleteScreenRenderer();
@@ -136,8 +131,7 @@ private:
     std::vector<std::string> levelNames_;
     bool videoStarted_ = false;
     Gamepad gamepad_;
-    std::unique_ptr<GameSound> sound_;
-    std::unique_ptr<MusicPlayer> music_;
+    SoundServices sound_;
     std::unique_ptr<OglScreenspaceRenderer> screenRenderer_;
     std::unique_ptr<EditableGui> gui_;
     std::unique_ptr<GenericState> state_;

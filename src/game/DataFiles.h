@@ -1,5 +1,9 @@
 #pragma once
 
+#include <string>
+
+#include "sound/SoundStartup.h"
+
 namespace nimbus {
 
 class Core;
@@ -20,5 +24,10 @@ bool loadDataFiles(InArchive& archive, Core& core);
 // "Meshes/Brick" and "Meshes/Brick_coarse"; false (logged) when a brick is missing or a
 // batch cannot be built.
 bool buildTileBatch(Core& core);
+
+// The files of the game's sound in the data folder `dataDirectory`: the effects as an
+// archive on that folder names them, the musics below it (below the working directory
+// when `dataDirectory` is empty).
+SoundFiles soundFiles(const std::string& dataDirectory);
 
 }  // namespace nimbus

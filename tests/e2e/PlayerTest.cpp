@@ -14,6 +14,7 @@
 #include "GameInstall.h"
 #include "PlayerView.h"
 #include "core/posix/FileInBuffer.h"
+#include "game/DataLayout.h"
 #include "game/rules/HighScoreList.h"
 #include "support/GameFixture.h"
 
@@ -28,7 +29,7 @@ const char* const kLevelOne = NIMBUS_SOURCE_DIR "/assets/levels/01.level";
 class Player : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!std::filesystem::exists(NIMBUS_DATA_DIR "/Frontend/gui.xml"))
+        if (!std::filesystem::exists(std::string(NIMBUS_DATA_DIR "/") + kGuiDocument))
             GTEST_SKIP() << "no data built here";
     }
     // Starts the game and waits until its front end has slid in and takes input.
@@ -60,7 +61,7 @@ protected:
 bool tableHolds(const std::string& dataDirectory, const std::string& name) {
     FileInBuffer in;
     HighScoreList list;
-    if (!in.open(dataDirectory + "/highscores.bin") || !list.read(in)) return false;
+    if (!in.open(dataDirectory + "/" + kHighScoresFile) || !list.read(in)) return false;
     for (int i = 0; i < list.size(); ++i) {
         if (list[i].name == name) return true;
     }
@@ -119,7 +120,7 @@ TEST_F(Player, KeepsTheNameTheVolumeAndTheTableThroughARestartAndAKill) {
     EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "Escape did not lead back";
     usleep(kSlide);
     expectCleanEnd(desktop, game, true);
-    std::ifstream in(game.dataDirectory() + "/settings");
+    std::ifstream in(game.dataDirectory() + "/" + kSettingsFile);
     const std::string settings(std::istreambuf_iterator<char>(in), {});
     EXPECT_NE(settings.find(std::string("player_name = ") + kPlayerName + "\n"), std::string::npos)
         << settings;
@@ -182,7 +183,7 @@ TEST_F(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestartAndGoe
     desktop.click(kNextButton.x, kNextButton.y);
     ASSERT_TRUE(levelArrives(desktop)) << "level 02 did not start";
     expectCleanEnd(desktop, game, true);
-    EXPECT_TRUE(std::filesystem::exists(game.dataDirectory() + "/highscores.bin"));
+    EXPECT_TRUE(std::filesystem::exists(game.dataDirectory() + "/" + kHighScoresFile));
 }
 
 // A minimised game draws nothing and waits for the window to come back: it takes next to no

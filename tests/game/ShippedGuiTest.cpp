@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "game/DataLayout.h"
 #include "game/rules/HighScoreList.h"
 #include "game/windows/GameWindowClasses.h"
 #include "game/windows/HighScoreWindow.h"
@@ -31,7 +32,7 @@ using namespace nimbus;
 
 namespace {
 
-const char* const kDocument = NIMBUS_DATA_DIR "/Frontend/gui.xml";
+const std::string kDocument = std::string(NIMBUS_DATA_DIR "/") + kGuiDocument;
 
 struct Box {
     float minX = 1e9f, minY = 1e9f, maxX = -1e9f, maxY = -1e9f;
@@ -62,7 +63,7 @@ protected:
         ASSERT_EQ(chdir(NIMBUS_DATA_DIR), 0);
         gui_ = new EditableGui(width_, height_);
         LogCapture log;
-        loaded_ = gui_->load(kDocument);
+        loaded_ = gui_->load(kDocument.c_str());
         loadLog_ = log.all();
     }
     static void TearDownTestSuite() {
@@ -208,7 +209,7 @@ void expectSameWindows(const TiXmlElement* shipped, const TiXmlElement* saved) {
 TEST_F(ShippedGui, SavesEveryWindowUnderItsClass) {
     std::unique_ptr<TiXmlDocument> saved(gui_->toXml());
     TiXmlDocument shipped;
-    ASSERT_TRUE(shipped.LoadFile(kDocument));
+    ASSERT_TRUE(shipped.LoadFile(kDocument.c_str()));
     expectSameWindows(shipped.RootElement()->FirstChildElement(kSectionWindows)->FirstChildElement(),
                       saved->RootElement()->FirstChildElement(kSectionWindows)->FirstChildElement());
     TempFolder folder;

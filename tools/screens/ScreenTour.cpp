@@ -139,11 +139,9 @@ private:
     std::unique_ptr<SolutionReplay> replay_;
 };
 
-}  // namespace
-
-bool tourScreens(Application& application, const std::string& levelSources, const std::string& outputFolder) {
-    Tour tour(application, outputFolder);
-    const auto level = [&](const char* name) { return levelSources + "/" + name + ".level"; };
+// The front end, the name typed in, the high scores, the options with the keyboard focus
+// on them, and the layout editor over the menu.
+bool tourMenus(Tour& tour) {
     bool all = true;
     tour.run(1.0f);
     all = tour.shoot("frontend") && all;
@@ -169,8 +167,13 @@ bool tourScreens(Application& application, const std::string& levelSources, cons
     tour.run(0.2f);
     all = tour.shoot("editor") && all;
     tour.key(SDLK_F1);
+    return all;
+}
 
-    tour.startLevel(0, level("01"));
+// The first level in play and completed, then back to the menu.
+bool tourCompletedLevel(Tour& tour, const std::string& source) {
+    bool all = true;
+    tour.startLevel(0, source);
     tour.play(kPlaySeconds / 2);
     all = tour.shoot("playing_01") && all;
     tour.play(kPlaySeconds);
@@ -180,8 +183,13 @@ bool tourScreens(Application& application, const std::string& levelSources, cons
     tour.run(kSettle);
     tour.click(kMenu);
     tour.run(kSettle);
+    return all;
+}
 
-    tour.startLevel(5, level("06"));
+// Level 06 with a hint asked for, played on and paused, then back to the menu.
+bool tourHintAndPause(Tour& tour, const std::string& source) {
+    bool all = true;
+    tour.startLevel(5, source);
     tour.key(SDLK_h, 'h');
     tour.runInRealTime(1.0f);
     all = tour.shoot("hint") && all;
@@ -193,8 +201,13 @@ bool tourScreens(Application& application, const std::string& levelSources, cons
     tour.key(SDLK_SPACE, ' ');
     tour.click(kMenu);
     tour.run(kSettle);
+    return all;
+}
 
-    tour.startLevel(19, level("20"));
+// Level 20 until the last life is lost, the table with the new entry, then the demo.
+bool tourGameOver(Tour& tour, Application& application, const std::string& source) {
+    bool all = true;
+    tour.startLevel(19, source);
     tour.play(kPlaySeconds);
     all = tour.shoot("playing_20") && all;
     // The last life lost: the board freezes under the game-over text.
@@ -211,6 +224,18 @@ bool tourScreens(Application& application, const std::string& levelSources, cons
     tour.runInRealTime(2.0f * kSettle + 2.0f);
     all = tour.shoot("demo") && all;
     return all;
+}
+
+}  // namespace
+
+bool tourScreens(Application& application, const std::string& levelSources, const std::string& outputFolder) {
+    Tour tour(application, outputFolder);
+    const auto level = [&](const char* name) { return levelSources + "/" + name + ".level"; };
+    // Every part runs, whatever the one before wrote.
+    bool all = tourMenus(tour);
+    all = tourCompletedLevel(tour, level("01")) && all;
+    all = tourHintAndPause(tour, level("06")) && all;
+    return tourGameOver(tour, application, level("20")) && all;
 }
 
 }  // namespace nimbus

@@ -10,26 +10,31 @@
 #include <fstream>
 #include <sstream>
 
+#include "game/DataLayout.h"
+
 namespace fs = std::filesystem;
 
 GameInstall::GameInstall(const std::string& levelMap) {
     char pattern[] = "/tmp/nimbus-e2e-XXXXXX";
     root_ = mkdtemp(pattern);
     program_ = root_ + "/nimbus";
-    data_ = root_ + "/Data";
+    data_ = root_ + "/" + nimbus::kDataFolder;
     fs::copy_file(NIMBUS_EXECUTABLE, program_);
     fs::create_directory(data_);
     for (const fs::directory_entry& entry : fs::directory_iterator(NIMBUS_DATA_DIR)) {
         const std::string leaf = entry.path().filename().string();
         // A build tree's own table and settings stay out: each game starts as a new player's.
-        if (leaf == "highscores.bin" || leaf == "settings" || (leaf == "Levels" && !levelMap.empty()))
+        if (leaf == nimbus::kHighScoresFile || leaf == nimbus::kSettingsFile ||
+            (leaf == nimbus::kLevelsFolder && !levelMap.empty()))
             continue;
         fs::create_directory_symlink(entry.path(), data_ + "/" + leaf);
     }
     if (levelMap.empty()) return;
-    fs::create_directories(data_ + "/Levels/01");
-    fs::create_directory_symlink(fs::path(NIMBUS_DATA_DIR) / "Levels" / "Common", data_ + "/Levels/Common");
-    fs::copy_file(levelMap, data_ + "/Levels/01/Level.map");
+    const fs::path level = fs::path(data_) / nimbus::levelMapFile("01");
+    fs::create_directories(level.parent_path());
+    fs::create_directory_symlink(fs::path(NIMBUS_DATA_DIR) / nimbus::kLevelsCommonFolder,
+                                 fs::path(data_) / nimbus::kLevelsCommonFolder);
+    fs::copy_file(levelMap, level);
 }
 
 GameInstall::GameInstall(std::string root, std::string program, std::string dataDirectory)

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "core/TimeSource.h"
-#include "game/Application.h"
+#include "game/DataLayout.h"
 #include "game/FramePacer.h"
 #include "game/launch/GameLaunch.h"
 
@@ -28,7 +28,7 @@ struct Tree {
     fs::path root = fs::temp_directory_path() / ("nimbus-launch-" + std::to_string(::getpid()));
     std::string bin = (root / "bin").string();
     const std::pair<const char*, std::string> folders[4] = {
-        {"{beside}", (root / "bin" / "Data").string()},
+        {"{beside}", (root / "bin" / kDataFolder).string()},
         {"{installed}", (root / "bin" / GameLaunch::kInstalledData).lexically_normal().string()},
         {"{mine}", (root / "mine").string()},
         {"{elsewhere}", (root / "elsewhere").string()}};
@@ -44,8 +44,9 @@ struct Tree {
         return text;
     }
     void fill(const std::string& directory) {
-        fs::create_directories(fs::path(directory) / "Frontend");
-        std::ofstream(fs::path(directory) / Application::kGuiDocument) << "<gui/>";
+        const fs::path document = fs::path(directory) / kGuiDocument;
+        fs::create_directories(document.parent_path());
+        std::ofstream(document) << "<gui/>";
     }
 };
 

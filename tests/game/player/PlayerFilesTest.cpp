@@ -4,6 +4,7 @@
 #include <string>
 #include <tuple>
 
+#include "game/DataLayout.h"
 #include "game/player/HighScoreFile.h"
 #include "game/player/Settings.h"
 #include "game/player/SettingsFile.h"
@@ -70,7 +71,7 @@ TEST(SettingsFile, ReadsEveryGoodLineSkipsTheBadOnesAndClampsVolumes) {
     for (const auto& [text, expected, errors] : cases) {
         SCOPED_TRACE(text ? text : "no file");
         TempFolder folder;
-        if (text) folder.write(SettingsFile::kFileName, text);
+        if (text) folder.write(kSettingsFile, text);
         Settings read;
         LogCapture log;
         EXPECT_EQ(SettingsFile(folder.path()).load(read), text != nullptr);

@@ -9,8 +9,8 @@
 
 #include "WindowPixel.h"
 #include "game/Application.h"
+#include "game/DataLayout.h"
 #include "game/GameStateInfo.h"
-#include "game/player/SettingsFile.h"
 #include "game/rules/GameImpl.h"
 #include "game/scene/ColorSymbols.h"
 #include "game/states/LevelCompleteState.h"
@@ -248,8 +248,8 @@ TEST_F(StateMachineTest, TheKeyboardAloneSwitchesTheScreenAndLeadsThroughALevelA
 // Saved settings reach the screen, menus and sound; menu changes are applied and saved
 // after the frame. Escape on the options screen goes back; M mutes, keeping the volume.
 TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAtOnce) {
-    data.write(SettingsFile::kFileName, "player_name = Saved\nmusic_volume = 20\nfullscreen = off\n");
-    data.write("Frontend/gui.xml", R"(<gui><windows>
+    data.write(kSettingsFile, "player_name = Saved\nmusic_volume = 20\nfullscreen = off\n");
+    data.write(kGuiDocument, R"(<gui><windows>
         <window class="null" name="options" x="0" y="0" w="1" h="1" show="true"/>
       </windows><transitions>
         <transition condition="options_back"><action class="hide" target="options"/></transition>
@@ -268,7 +268,7 @@ TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAt
     EXPECT_EQ(gui().getProperty(kPropertySymbols), "On");
     EXPECT_EQ(gui().getProperty(kPropertyToggleSymbols), "");
     EXPECT_TRUE(colorSymbolsShown());
-    const std::string saved = readFile(data.data() + "/" + SettingsFile::kFileName);
+    const std::string saved = readFile(data.data() + "/" + kSettingsFile);
     for (const char* line : {"player_name = Saved\n", "effects_volume = 50\n", "symbols = on\n"})
         EXPECT_NE(saved.find(line), std::string::npos) << saved;
 
@@ -287,7 +287,7 @@ TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAt
 }
 
 TEST_F(StateMachineTest, ALevelThatDoesNotLoadLeadsBackToTheFrontEnd) {
-    data.write("Levels/1/readme.txt", "no map here");
+    data.write(std::string(kLevelsFolder) + "/1/readme.txt", "no map here");
     boot();
     LogCapture log;
     play();
