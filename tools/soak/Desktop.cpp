@@ -111,7 +111,13 @@ void Desktop::key(const std::string& name) { xdotool({"key", name}); }
 void Desktop::type(const std::string& text) { xdotool({"type", "--delay", "60", text}); }
 
 void Desktop::showGame(bool shown) {
-    xdotool({"search", "--class", "nimbus", shown ? "windowmap" : "windowunmap"});
+    // Restored, the window gets the keyboard back, as a window manager gives it back. On
+    // this desktop without one, a window that SDL 2 focused itself loses the focus for
+    // good when it is unmapped, and keys would then reach no window at all.
+    if (shown)
+        xdotool({"search", "--class", "nimbus", "windowmap", "--sync", "windowfocus", "--sync"});
+    else
+        xdotool({"search", "--class", "nimbus", "windowunmap", "--sync"});
 }
 
 void Desktop::moveGameToCorner() { xdotool({"search", "--class", "nimbus", "windowmove", "0", "0"}); }
