@@ -80,6 +80,16 @@ unsigned Desktop::pixel(float x, float y) {
     return value;
 }
 
+std::vector<unsigned> Desktop::rowColours(float y) {
+    std::vector<unsigned> colours;
+    XImage* image = XGetImage(display_, DefaultRootWindow(display_), 0, windowPixelY(y), kViewWidth, 1,
+                              AllPlanes, ZPixmap);
+    if (!image) return colours;
+    for (int x = 0; x < kViewWidth; ++x) colours.push_back(XGetPixel(image, x, 0) & 0xffffff);
+    XDestroyImage(image);
+    return colours;
+}
+
 int Desktop::brightPixels(float x0, float y0, float x1, float y1, int level) {
     const int left = windowPixelX(x0), top = windowPixelY(y1);
     const int width = windowPixelX(x1) - left, height = windowPixelY(y0) - top;

@@ -27,6 +27,9 @@ public:
 
     // The colour under a point as 0xRRGGBB.
     unsigned pixel(float x, float y);
+    // The colours of the window's pixel row through the height y, left to right, read at
+    // one instant: all from the same frame.
+    std::vector<unsigned> rowColours(float y);
     // How many pixels of the rectangle (x0, y0) to (x1, y1) are brighter than the level
     // in every channel (0 to 255).
     int brightPixels(float x0, float y0, float x1, float y1, int level);
