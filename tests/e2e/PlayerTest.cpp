@@ -155,7 +155,6 @@ TEST_F(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestartAndGoe
         return waitFor(kWait, [&] { return desktop.gameSize(width, height) && width == w && height == h; });
     };
     ASSERT_TRUE(sized(1024, 768));
-    desktop.moveGameToCorner();
     ASSERT_TRUE(frontEndReady(desktop)) << "no front end";
     for (const char* key : {"Tab", "Tab", "Return"}) desktop.key(key);
     ASSERT_TRUE(levelArrives(desktop)) << "Tab, Tab and Enter did not start level 01";
