@@ -3,7 +3,6 @@
 // root of its own.
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -106,12 +105,11 @@ void playLevelOne(GameInstall &game) {
     const std::map<std::string, std::string> before = snapshot(game.dataDirectory());
 
     ASSERT_TRUE(game.start(desktop.name()));
-    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "no front end\n" << game.output();
-    usleep(kSlide);
+    ASSERT_TRUE(frontEndReady(desktop)) << "no front end\n" << game.output();
     desktop.click(kPlayButton.x, kPlayButton.y);
     ASSERT_TRUE(levelArrives(desktop)) << "level 01 did not start";
     ASSERT_TRUE(playSolution(desktop, NIMBUS_SOURCE_DIR "/assets/levels/01.level"));
-    ASSERT_TRUE(waitFor(kWait, [&] { return levelCompleteShown(desktop); })) << "no level-complete panel";
+    ASSERT_TRUE(levelCompleteReady(desktop)) << "no level-complete panel";
     game.signal(SIGTERM);
     EXPECT_EQ(game.waitForExit(kWait), 0);
     EXPECT_EQ(game.output().find("Error"), std::string::npos) << game.output();

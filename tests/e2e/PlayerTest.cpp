@@ -32,13 +32,10 @@ protected:
         if (!std::filesystem::exists(std::string(NIMBUS_DATA_DIR "/") + kGuiDocument))
             GTEST_SKIP() << "no data built here";
     }
-    // Starts the game and waits until its front end has slid in and takes input.
+    // Starts the game and waits until its front end takes input.
     static bool startAtFrontEnd(Desktop& desktop, GameInstall& game,
                                 const std::vector<std::string>& options = {}) {
-        if (!game.start(desktop.name(), options) || !waitFor(kWait, [&] { return frontEndShown(desktop); }))
-            return false;
-        usleep(kSlide);
-        return true;
+        return game.start(desktop.name(), options) && frontEndReady(desktop);
     }
     // Escape ends the game only in a frame in which no slide runs: pressed again until the
     // game has gone. Either way it ends with code 0 and not one error line on the way.
@@ -105,9 +102,7 @@ TEST_F(Player, KeepsTheNameTheVolumeAndTheTableThroughARestartAndAKill) {
     std::remove(map.c_str());
     const auto toOptions = [&] {
         desktop.click(kOptionsButton.x, kOptionsButton.y);
-        const bool shown = waitFor(kWait, [&] { return optionsShown(desktop); });
-        usleep(kSlide);
-        return shown;
+        return optionsReady(desktop);
     };
     ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game)) << "no front end";
     for (int i = 0; i < 6; ++i) desktop.key("BackSpace");
@@ -118,7 +113,6 @@ TEST_F(Player, KeepsTheNameTheVolumeAndTheTableThroughARestartAndAKill) {
     EXPECT_TRUE(waitFor(kWait, [&] { return musicAboveTwoThirds(desktop); })) << "the slider did not move";
     desktop.key("Escape");
     EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "Escape did not lead back";
-    usleep(kSlide);
     expectCleanEnd(desktop, game, true);
     std::ifstream in(game.dataDirectory() + "/" + kSettingsFile);
     const std::string settings(std::istreambuf_iterator<char>(in), {});
@@ -129,8 +123,7 @@ TEST_F(Player, KeepsTheNameTheVolumeAndTheTableThroughARestartAndAKill) {
     ASSERT_TRUE(startAtFrontEnd(desktop, game) && toOptions()) << "no options screen";
     EXPECT_TRUE(musicAboveTwoThirds(desktop)) << "the volume was not kept";
     desktop.click(kOptionsBackButton.x, kOptionsBackButton.y);
-    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); }));
-    usleep(kSlide);
+    ASSERT_TRUE(frontEndReady(desktop));
     desktop.click(kPlayButton.x, kPlayButton.y);
     // Quick clicks (press and release well inside one frame) lead on to the high scores once
     // the lives are gone, which happens before the level's panes can be seen for sure.
@@ -138,9 +131,7 @@ TEST_F(Player, KeepsTheNameTheVolumeAndTheTableThroughARestartAndAKill) {
         << "a quick click does not lead on from the game-over screen";
     EXPECT_TRUE(waitFor(kWait, [&] { return seventhRowShown(desktop); })) << "no new entry in the table";
     EXPECT_TRUE(tableHolds(game.dataDirectory(), kPlayerName)) << "the entry does not carry the name typed";
-    usleep(kSlide);
-    desktop.click(kCentre.x, kCentre.y);
-    EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "no way back to the front end";
+    EXPECT_TRUE(clickUntil(desktop, kCentre, frontEndShown)) << "no way back to the front end";
     game.signal(SIGKILL);
     game.waitForExit(kWait);
 
@@ -152,9 +143,9 @@ TEST_F(Player, KeepsTheNameTheVolumeAndTheTableThroughARestartAndAKill) {
 
 // Without touching the mouse, on a screen larger than the window: Tab past the name field to
 // Play and Enter start level 01; F11 takes the game to full screen at the screen's own size
-// and back; R after a few rolls puts the die back on the start, from where the solution still
-// wins the level. Next leads on to level 02; Escape ends the game, leaving the high-score file
-// behind.
+// and back; R after a few rolls costs a life and puts the die back on the start, from where
+// the solution still wins the level. Next leads on to level 02; Escape ends the game, leaving
+// the high-score file behind.
 TEST_F(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestartAndGoesOn) {
     Desktop desktop(1280, 800);
     ASSERT_TRUE(desktop.ready());
@@ -165,9 +156,7 @@ TEST_F(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestartAndGoe
         return waitFor(kWait, [&] { return desktop.gameSize(width, height) && width == w && height == h; });
     };
     ASSERT_TRUE(sized(1024, 768));
-    desktop.moveGameToCorner();
-    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "no front end";
-    usleep(kSlide);
+    ASSERT_TRUE(frontEndReady(desktop)) << "no front end";
     for (const char* key : {"Tab", "Tab", "Return"}) desktop.key(key);
     ASSERT_TRUE(levelArrives(desktop)) << "Tab, Tab and Enter did not start level 01";
     desktop.key("F11");
@@ -175,11 +164,11 @@ TEST_F(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestartAndGoe
     desktop.key("F11");
     EXPECT_TRUE(sized(1024, 768)) << width << " x " << height;
     ASSERT_TRUE(playSolution(desktop, kLevelOne, 3));
+    ASSERT_TRUE(heartShown(desktop, 2));
     desktop.key("r");
-    usleep(500000);
+    ASSERT_TRUE(waitFor(kWait, [&] { return !heartShown(desktop, 2); })) << "R did not cost a life";
     ASSERT_TRUE(playSolution(desktop, kLevelOne));
-    ASSERT_TRUE(waitFor(kWait, [&] { return levelCompleteShown(desktop); })) << "no level-complete panel";
-    usleep(kSlide);
+    ASSERT_TRUE(levelCompleteReady(desktop)) << "no level-complete panel";
     desktop.click(kNextButton.x, kNextButton.y);
     ASSERT_TRUE(levelArrives(desktop)) << "level 02 did not start";
     expectCleanEnd(desktop, game, true);
@@ -195,14 +184,16 @@ TEST_F(Player, AMinimisedGameRestsAndTheMenuLeftAloneShowsTheDemoUntilAKey) {
     GameInstall game;
     ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game, {"--demo-after", "6"})) << "no front end";
     desktop.showGame(false);
-    usleep(500000);
-    const double before = cpuSeconds(game.pid());
-    usleep(3000000);
-    EXPECT_LT(cpuSeconds(game.pid()) - before, 0.3) << "three seconds minimised";
+    // Once the game has noticed: at most a tenth of the processor.
+    EXPECT_TRUE(waitFor(kWait, [&] {
+        const double before = cpuSeconds(game.pid());
+        usleep(3000000);
+        return cpuSeconds(game.pid()) - before < 0.3;
+    })) << "minimised, the game does not rest";
     desktop.showGame(true);
     EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "not drawn again once restored";
     ASSERT_TRUE(waitFor(3 * kWait, [&] { return !frontEndShown(desktop); })) << "no demo";
-    usleep(kSlide);
+    ASSERT_TRUE(levelArrives(desktop)) << "no level behind the menu";
     const std::vector<unsigned> screen = screenSample(desktop);
     EXPECT_TRUE(waitFor(kWait, [&] { return screenSample(desktop) != screen; })) << "the board stands still";
     desktop.key("space");

@@ -8,6 +8,7 @@
 #include "Desktop.h"
 #include "LevelCompiler.h"
 #include "LevelSource.h"
+#include "WindowPixel.h"
 #include "game/solver/SolutionReplay.h"
 #include "game/solver/SolverTurns.h"
 
@@ -15,11 +16,18 @@ namespace player {
 
 namespace {
 
-// Points left of the buttons' centres: a button is seen when both are its blue.
+// A point left of the Play button's centre: the button is seen when both are its blue.
 constexpr Place kPlayButtonLeft{-0.25f, -0.34f};
-constexpr Place kNextButtonLeft{-0.25f, -0.29f};
-constexpr Place kFullscreenButtonLeft{-0.45f, -0.1f};
-constexpr Place kSymbolsButtonLeft{-0.45f, -0.25f};
+// The centres of the rounded frames (0.7 wide) of the buttons the menus are known by,
+// whose rows run through the captions' letters.
+constexpr Place kPlayFrame{0.0f, -0.31f};
+constexpr Place kFullscreenFrame{-0.15f, -0.1f};
+constexpr Place kNextFrame{0.0f, -0.29f};
+// Either side of a frame's centre, the last points of its own blue: beyond them its
+// rounded ends blend with the panel, which lets the moving backdrop through.
+constexpr float kFrameInside = 0.3f;
+// Beyond every menu's panel: only the backdrop.
+constexpr float kBackdropSide = 0.9f;
 constexpr Place kMusicTwoThirds{0.3f, 0.22f};
 constexpr Place kScorePanel{-0.85f, -0.5f};
 constexpr Place kScorePanelRight{0.85f, 0.5f};
@@ -28,6 +36,9 @@ constexpr Place kScorePanelRight{0.85f, 0.5f};
 constexpr Place kPausePane{0.8f, 0.9f};
 constexpr Place kMenuPane{1.27f, 0.9f};
 constexpr float kSeventhRow[4] = {-0.78f, -0.36f, -0.2f, -0.27f};
+// The hearts of the HUD: the first one's centre and the step between them.
+constexpr Place kFirstHeart{-1.17f, -0.82f};
+constexpr float kHeartStep = 0.176f;
 
 // Keys reach the game through xdotool and the X server: each turn's key goes a quarter
 // of a second after the die is due to take it, so that the key before has surely been
@@ -67,23 +78,55 @@ bool isPanelNavy(unsigned color) {
            channel(color, 0) > channel(color, 16) + 10;
 }
 
+// The pink of the HUD's hearts.
+bool isHeartPink(unsigned color) {
+    return channel(color, 16) > 0xd0 && channel(color, 16) - channel(color, 8) > 0x40 &&
+           channel(color, 0) > channel(color, 8);
+}
+
 bool shows(Desktop& desktop, Place a, Place b, bool (*test)(unsigned)) {
     return test(desktop.pixel(a.x, a.y)) && test(desktop.pixel(b.x, b.y));
+}
+
+// Between two looks at the row through the frame's caption: the button is there, and it
+// kept every pixel while the backdrop moved.
+bool stoodStill(const std::vector<unsigned>& before, const std::vector<unsigned>& now, Place frame) {
+    const size_t left = static_cast<size_t>(nimbus::windowPixelX(frame.x - kFrameInside));
+    const size_t right = static_cast<size_t>(nimbus::windowPixelX(frame.x + kFrameInside));
+    const size_t sideLeft = static_cast<size_t>(nimbus::windowPixelX(-kBackdropSide));
+    const size_t sideRight = static_cast<size_t>(nimbus::windowPixelX(kBackdropSide));
+    if (now.size() != before.size() || now.size() <= sideRight) return false;
+    if (!isButtonBlue(now[left]) || !isButtonBlue(now[right])) return false;
+    bool backdropMoved = false;
+    for (size_t x = 0; x < now.size(); ++x) {
+        if (now[x] == before[x]) continue;
+        if (x >= left && x <= right) return false;
+        if (x < sideLeft || x > sideRight) backdropMoved = true;
+    }
+    return backdropMoved;
+}
+
+bool menuReady(Desktop& desktop, Place frame) {
+    std::vector<unsigned> before;
+    return waitFor(kWait, [&] {
+        std::vector<unsigned> now = desktop.rowColours(frame.y);
+        const bool still = stoodStill(before, now, frame);
+        before = std::move(now);
+        return still;
+    });
 }
 
 }  // namespace
 
 bool frontEndShown(Desktop& desktop) { return shows(desktop, kPlayButton, kPlayButtonLeft, isButtonBlue); }
 
-bool levelCompleteShown(Desktop& desktop) {
-    return shows(desktop, kNextButton, kNextButtonLeft, isButtonBlue);
-}
+bool frontEndReady(Desktop& desktop) { return menuReady(desktop, kPlayFrame); }
+
+bool optionsReady(Desktop& desktop) { return menuReady(desktop, kFullscreenFrame); }
+
+bool levelCompleteReady(Desktop& desktop) { return menuReady(desktop, kNextFrame); }
 
 bool scoresShown(Desktop& desktop) { return shows(desktop, kScorePanel, kScorePanelRight, isPanelNavy); }
-
-bool optionsShown(Desktop& desktop) {
-    return shows(desktop, kFullscreenButtonLeft, kSymbolsButtonLeft, isButtonBlue);
-}
 
 bool musicAboveTwoThirds(Desktop& desktop) {
     return isButtonBlue(desktop.pixel(kMusicTwoThirds.x, kMusicTwoThirds.y));
@@ -91,6 +134,10 @@ bool musicAboveTwoThirds(Desktop& desktop) {
 
 bool seventhRowShown(Desktop& desktop) {
     return desktop.brightPixels(kSeventhRow[0], kSeventhRow[1], kSeventhRow[2], kSeventhRow[3], 150) > 20;
+}
+
+bool heartShown(Desktop& desktop, int life) {
+    return isHeartPink(desktop.pixel(kFirstHeart.x + kHeartStep * static_cast<float>(life), kFirstHeart.y));
 }
 
 bool levelArrives(Desktop& desktop) {

@@ -26,22 +26,27 @@ constexpr Place kCentre{0.0f, 0.0f};
 
 // Waits at most this many seconds for a screen to come.
 constexpr float kWait = 20.0f;
-// A screen is seen while it is still sliding in; the GUI takes no input until the slide
-// (one second) has ended: microseconds to wait after seeing it.
-constexpr unsigned kSlide = 1200000;
 
-// The front end with its Play button.
+// The front end with its Play button, seen from the last stretch of its slide on.
 bool frontEndShown(Desktop& desktop);
-// The level-complete panel with its Next button.
-bool levelCompleteShown(Desktop& desktop);
-// The options screen with its two switches.
-bool optionsShown(Desktop& desktop);
+
+// The GUI takes no input while a window slides, and on a loaded machine a slide can
+// outlast any fixed pause. These wait (kWait at most) until the menu is up and stands
+// still, as a player sees it: the row through its button's caption kept every pixel of
+// the button between two looks while the backdrop at the sides moved on, so the game drew
+// a frame in between. A sliding window moves several pixels a frame.
+bool frontEndReady(Desktop& desktop);
+bool optionsReady(Desktop& desktop);
+bool levelCompleteReady(Desktop& desktop);
+
 // Whether the music slider's filled part reaches past two thirds of its track.
 bool musicAboveTwoThirds(Desktop& desktop);
 // The high-score panel.
 bool scoresShown(Desktop& desktop);
 // The seventh row of the high-score table, empty while it holds its six defaults.
 bool seventhRowShown(Desktop& desktop);
+// Whether the HUD over a level shows its heart for the life numbered from 0.
+bool heartShown(Desktop& desktop, int life);
 // After Play or Next: the level has slid in with the panes of its Pause and Menu buttons,
 // whose navy tells them from the menus' backdrop (seen on levels 01 and 02). A moment of
 // black between the two is no sign: a slow frame may skip it.
