@@ -1,7 +1,9 @@
 #include "game/launch/CommandLine.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <cstdlib>
+
+#include "core/MessageCatalogue.h"
 
 namespace nimbus {
 
@@ -18,21 +20,22 @@ struct Option {
 };
 
 const Option kOptions[] = {
-    {"--window", "-window", nullptr, "play in a window of 1024 x 768",
+    {"--window", "-window", nullptr, translatable("play in a window of 1024 x 768"),
      [](CommandLine& line, const std::string&) {
          line.fullscreen = false;
          line.screenChosen = true;
      }},
-    {"--fullscreen", nullptr, nullptr, "play full screen at the desktop's size (the default)",
+    {"--fullscreen", nullptr, nullptr, translatable("play full screen at the desktop's size (the default)"),
      [](CommandLine& line, const std::string&) {
          line.fullscreen = true;
          line.screenChosen = true;
      }},
-    {"--data", nullptr, "DIR", "read the game's data from DIR",
+    {"--data", nullptr, "DIR", translatable("read the game's data from DIR"),
      [](CommandLine& line, const std::string& value) { line.dataDirectory = value; }},
-    {"--symbols", nullptr, nullptr, "mark each die colour with its own symbol",
+    {"--symbols", nullptr, nullptr, translatable("mark each die colour with its own symbol"),
      [](CommandLine& line, const std::string&) { line.symbols = true; }},
-    {"--demo-after", nullptr, "SECONDS", "show the demo after SECONDS left alone on the menu (30)",
+    {"--demo-after", nullptr, "SECONDS",
+     translatable("show the demo after SECONDS left alone on the menu (30)"),
      [](CommandLine& line, const std::string& value) {
          char* end = nullptr;
          const float seconds = std::strtof(value.c_str(), &end);
@@ -43,11 +46,14 @@ const Option kOptions[] = {
          }
          line.demoAfterSeconds = seconds;
      }},
-    {"--help", "-h", nullptr, "show this help and quit",
+    {"--help", "-h", nullptr, translatable("show this help and quit"),
      [](CommandLine& line, const std::string&) { line.request = CommandLine::Request::Help; }},
-    {"--version", nullptr, nullptr, "show the version and quit",
+    {"--version", nullptr, nullptr, translatable("show the version and quit"),
      [](CommandLine& line, const std::string&) { line.request = CommandLine::Request::Version; }},
 };
+
+// The width the option names are padded to, for the help texts to line up.
+constexpr size_t kNamesWidth = 20;
 
 const Option* findOption(const std::string& name) {
     for (const Option& option : kOptions) {
@@ -81,21 +87,20 @@ void CommandLine::parse(int argc, const char* const* argv) {
 }
 
 std::string CommandLine::usage() {
-    std::string text =
-        "Usage: nimbus [OPTION]...\n"
-        "Roll a coloured die across crumbling boards to the goal.\n\n";
+    std::string text = std::string(translated("Usage: nimbus [OPTION]...")) + "\n" +
+                       translated("Roll a coloured die across crumbling boards to the goal.") + "\n\n";
     for (const Option& option : kOptions) {
         std::string names = option.name;
         if (option.value) names += std::string(" ") + option.value;
         if (option.alias) names += std::string(", ") + option.alias;
-        char line[128];
-        std::snprintf(line, sizeof line, "  %-20s%s\n", names.c_str(), option.help);
-        text += line;
+        names.resize(std::max<size_t>(names.size(), kNamesWidth), ' ');
+        text += "  " + names + translated(option.help) + "\n";
     }
-    return text +
-           "\nWithout --data the data is looked for in $NIMBUS_DATA, in Data beside the program and\n"
-           "in the installed data folder. The high-score table is kept in $XDG_DATA_HOME/nimbus\n"
-           "(~/.local/share/nimbus), or beside the data of a build tree.\n";
+    return text + "\n" +
+           translated(
+               "Without --data the data is looked for in $NIMBUS_DATA, in Data beside the program and\n"
+               "in the installed data folder. The high-score table is kept in $XDG_DATA_HOME/nimbus\n"
+               "(~/.local/share/nimbus), or beside the data of a build tree.\n");
 }
 
 std::string CommandLine::version() { return std::string("nimbus ") + NIMBUS_VERSION + "\n"; }

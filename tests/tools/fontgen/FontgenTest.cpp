@@ -40,7 +40,7 @@ TEST(AtlasPacker, BoxesLandApartInsideAPowerOfTwoAtlas) {
 // about seven tenths of the em.
 TEST(FontBuilder, EveryPrintableCharacterHasABoxWithRoomForItsGlow) {
     BuiltFont font;
-    ASSERT_TRUE(buildFont(kComfortaa, 32, font));
+    ASSERT_TRUE(buildFont(kComfortaa, 32, {}, font));
     const int w = font.atlas.width(), h = font.atlas.height();
     EXPECT_EQ(std::make_tuple(w & (w - 1), h & (h - 1), font.glow.width(), font.description.glyphSize),
               std::make_tuple(0, 0, w, 32));
@@ -71,7 +71,7 @@ TEST(FontBuilder, ASourceThatIsNotAFontIsRefusedByName) {
     for (const std::string& source : {bad, std::string("/nonexistent/Font.ttf")}) {
         LogCapture log;
         BuiltFont font;
-        EXPECT_FALSE(buildFont(source, 32, font));
+        EXPECT_FALSE(buildFont(source, 32, {}, font));
         EXPECT_TRUE(log.saw({source.c_str()})) << log.all();
     }
 }
