@@ -52,8 +52,9 @@ const Option kOptions[] = {
      [](CommandLine& line, const std::string&) { line.request = CommandLine::Request::Version; }},
 };
 
-// The width the option names are padded to, for the help texts to line up.
-constexpr size_t kNamesWidth = 20;
+// The width the option names are padded to, for the help texts to line up after the
+// longest of them and a space.
+constexpr size_t kNamesWidth = 22;
 
 const Option* findOption(const std::string& name) {
     for (const Option& option : kOptions) {
@@ -93,7 +94,7 @@ std::string CommandLine::usage() {
         std::string names = option.name;
         if (option.value) names += std::string(" ") + option.value;
         if (option.alias) names += std::string(", ") + option.alias;
-        names.resize(std::max<size_t>(names.size(), kNamesWidth), ' ');
+        names.resize(std::max(names.size() + 1, kNamesWidth), ' ');
         text += "  " + names + translated(option.help) + "\n";
     }
     return text + "\n" +
