@@ -86,7 +86,7 @@ void Button::draw(const Camera&, ScreenspaceRenderer& renderer, float, const Vec
     style.glowAdds = false;
     // Clear of the rounded ends of the pane a button sits on.
     style.fitWidth = size().x - size().y;
-    style.translated = true;
+    style.translate = true;
     drawWindowText(font_.get(), caption_, style, parentAbsolute + position(), renderer);
 }
 

@@ -44,7 +44,7 @@ void Text::draw(const Camera&, ScreenspaceRenderer& renderer, float, const Vecto
     style.glow = &glow_;
     style.glowAdds = true;
     style.fitWidth = size().x;
-    style.translated = true;
+    style.translate = true;
     drawWindowText(font_.get(), message_, style, parentAbsolute + position(), renderer);
 }
 

@@ -22,7 +22,7 @@ void drawWindowText(const BitmapFont* font, const std::string& text, const TextS
     if (!font || text.empty()) return;
     const bool keepEnd = style.fit == TextStyle::Fit::KeepEnd && style.fitWidth > 0.0f;
     const size_t skipped = keepEnd && text.size() > kMaxWindowText ? text.size() - kMaxWindowText : 0;
-    const char* shown = style.translated ? nimbus::translated(text.c_str()) : text.c_str() + skipped;
+    const char* shown = style.translate ? translated(text.c_str()) : text.c_str() + skipped;
     ScreenQuad laid[kMaxWindowText];
     int32_t count = layoutText(*font, laid, kMaxWindowText, shown, style.height, kSlant);
     ScreenQuad* quads = laid;

@@ -16,7 +16,7 @@ struct InputEvent;
 // modes), the text colour (none keeps the glyphs white), and the glow layer's colour
 // (none draws no glow layer) and whether that layer adds its light or blends. A line
 // wider than a fit width above 0 is shrunk to that width, or, to keep the end in view,
-// shows as many of its last characters as fit. A translated line is one of the
+// shows as many of its last characters as fit. A line to translate is one of the
 // document's texts, shown in the player's language.
 struct TextStyle {
     enum class Fit { Shrink, KeepEnd };
@@ -28,7 +28,7 @@ struct TextStyle {
     bool glowAdds = false;
     float fitWidth = 0.0f;
     Fit fit = Fit::Shrink;
-    bool translated = false;
+    bool translate = false;
 };
 
 // The most characters a window's line shows.
