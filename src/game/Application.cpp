@@ -11,6 +11,7 @@
 
 #include "core/InArchive.h"
 #include "core/Log.h"
+#include "core/MessageCatalogue.h"
 #include "core/OutArchive.h"
 #include "core/Path.h"
 #include "core/ResourceManager.h"
@@ -23,6 +24,7 @@
 #include "game/DataLayout.h"
 #include "game/FramePacer.h"
 #include "game/GameStateInfo.h"
+#include "game/player/Language.h"
 #include "game/rules/LevelList.h"
 #include "game/scene/ColorSymbols.h"
 #include "game/states/FrontendState.h"
@@ -60,6 +62,7 @@ struct Application::Step {
 const Application::Step Application::kSteps[] = {
     {"level list", &Application::listLevelDirectories, nullptr},
     {"settings", &Application::readSettings, nullptr},
+    {"language", &Application::chooseLanguage, &Application::dropLanguage},
     {"video", &Application::openVideoStep, &Application::closeVideoStep},
     {"first frame", &Application::clearScreen, nullptr},
     {"gamepad", &Application::openGamepad, &Application::closeGamepad},
@@ -257,13 +260,21 @@ void Application::followSettings() {
     if (info_->settings == triedSettings_) return;
     triedSettings_ = info_->settings;
     applySettings();
-    settingsFile_.save(info_->settings);
+    // A language that is the system's is kept as none, so that the game follows the
+    // system's when that changes.
+    Settings kept = info_->settings;
+    if (kept.language == systemLanguage_) kept.language.clear();
+    settingsFile_.save(kept);
 }
 
 void Application::applySettings() {
     sound_.music->setVolume(Settings::mixerVolume(info_->settings.musicVolume));
     sound_.sound->setEffectVolume(Settings::mixerVolume(info_->settings.effectsVolume));
     showColorSymbols(info_->settings.symbols);
+    if (info_->settings.language != languageInUse_) {
+        useLanguage(info_->settings.language);
+        publishSettings(*gui_, info_->settings);
+    }
     if (info_->settings.fullscreen != fullscreen_ && !setFullscreen(info_->settings.fullscreen)) {
         info_->settings.fullscreen = fullscreen_;
         publishSettings(*gui_, info_->settings);
@@ -383,6 +394,28 @@ bool Application::readSettings() {
     settingsFile_.load(settings_);
     if (screenFromSettings_) fullscreen_ = settings_.fullscreen;
     return true;
+}
+
+bool Application::chooseLanguage() {
+    if (!findLanguage(settings_.language)) settings_.language = systemLanguage_;
+    useLanguage(settings_.language);
+    return true;
+}
+
+void Application::dropLanguage() {
+    if (messageCatalogue() == catalogue_.get()) setMessageCatalogue(nullptr);
+    catalogue_.reset();
+    languageInUse_.clear();
+}
+
+void Application::useLanguage(const std::string& code) {
+    const Language* language = findLanguage(code);
+    std::unique_ptr<MessageCatalogue> catalogue =
+        language ? readCatalogue(*inArchive(), *language) : std::unique_ptr<MessageCatalogue>();
+    // The old catalogue goes only once no text can be looked up in it any more.
+    setMessageCatalogue(catalogue.get());
+    catalogue_ = std::move(catalogue);
+    languageInUse_ = code;
 }
 
 bool Application::publishSettingsStep() {

@@ -18,6 +18,7 @@ namespace nimbus {
 class Core;
 class EditableGui;
 class GenericState;
+class MessageCatalogue;
 class OglScreenspaceRenderer;
 class ResourceManager;
 struct GameStateInfo;
@@ -38,8 +39,9 @@ struct GameStateInfo;
 // from what was last written. A save that fails is logged once and tried again at the
 // next change and at quit. The settings are read before the window opens, published to
 // the menus once the states start, and taken back after every frame: a change is applied
-// at once (volumes, symbols, full screen; F11 asks as the Options switch does) and saved
-// at once, through the same kind of file as the table, placed alike.
+// at once (volumes, symbols, full screen, language; F11 asks as the Options switch does)
+// and saved at once, through the same kind of file as the table, placed alike. The game
+// speaks the language of the settings, or else the one of the player's environment.
 class Application {
 public:
     // Makes the data directory the working directory and opens the process-wide
@@ -75,6 +77,9 @@ public:
     bool quitRequested() const;
     // Seconds the front end waits, left alone, before its demo; before run().
     void setDemoAfter(float seconds) { demoAfterSeconds_ = seconds; }
+    // The language the player's environment asks for (a code of kLanguages), shown unless
+    // the settings hold another; before run().
+    void setSystemLanguage(const std::string& code) { systemLanguage_ = code; }
     GameStateInfo* stateInfo() { return info_.get(); }
     GenericState* state() { return state_.get(); }
     EditableGui* gui() { return gui_.get(); }
@@ -110,12 +115,17 @@ private:
     void stopStates();
     bool loadHighScores();
     bool readSettings();
+    bool chooseLanguage();
+    void dropLanguage();
     bool publishSettingsStep();
 
     void swapState(GenericState* next);
     void saveChangedHighScores();
     void followSettings();
     void applySettings();
+    // Shows every text in the language of the code from now on; an unknown code, or a
+    // catalogue that cannot be read (logged), in English.
+    void useLanguage(const std::string& code);
 
     bool fullscreen_;
     HighScoreFile highScoreFile_;
@@ -128,6 +138,11 @@ private:
     bool screenFromSettings_ = false;
     // The settings as they were when a save was last tried.
     Settings triedSettings_;
+    // The code of the language the player's environment asks for, of the one shown, and
+    // its catalogue (none for English).
+    std::string systemLanguage_ = "en";
+    std::string languageInUse_;
+    std::unique_ptr<MessageCatalogue> catalogue_;
     std::vector<std::string> levelNames_;
     bool videoStarted_ = false;
     Gamepad gamepad_;

@@ -92,13 +92,16 @@ constexpr const char* kPropertyHighScoreName = "highscore_name_";    // followed
 constexpr const char* kPropertyHighScoreScore = "highscore_score_";  // followed by the rank 0 to 9
 constexpr const char* kPropertyNewestEntry = "newest_entry";
 // The options: the volumes the sliders drive (0 to 100), the switches' states as the
-// screen shows them ("On" or "Off"), and the requests of the switches' buttons ("yes").
+// screen shows them ("On" or "Off"), the language's name, and the requests of the
+// switches' and the language's buttons ("yes").
 constexpr const char* kPropertyMusicVolume = "music_volume";
 constexpr const char* kPropertyEffectsVolume = "effects_volume";
 constexpr const char* kPropertyFullscreen = "fullscreen";
 constexpr const char* kPropertySymbols = "symbols";
 constexpr const char* kPropertyToggleFullscreen = "toggleFullscreen";
 constexpr const char* kPropertyToggleSymbols = "toggleSymbols";
+constexpr const char* kPropertyLanguage = "language";
+constexpr const char* kPropertyNextLanguage = "nextLanguage";
 
 // Values of "exitToState".
 constexpr const char* kStatePlaying = "playing";

@@ -7,15 +7,22 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "Desktop.h"
 #include "GameInstall.h"
 #include "PlayerView.h"
+#include "core/MessageCatalogue.h"
+#include "core/Utf8.h"
 #include "core/posix/FileInBuffer.h"
+#include "core/posix/PosixInArchive.h"
 #include "game/DataLayout.h"
+#include "game/player/Language.h"
 #include "game/rules/HighScoreList.h"
+#include "render/ViewSize.h"
+#include "render/font/GlyphDescription.h"
 #include "support/GameFixture.h"
 
 using namespace nimbus;
@@ -25,6 +32,10 @@ namespace {
 
 const char* const kPlayerName = "Tester";
 const char* const kLevelOne = NIMBUS_SOURCE_DIR "/assets/levels/01.level";
+// The Play button's height in the menus' document, and how bright a pixel of a white
+// caption is in every channel, above its blue button and the glow around it.
+constexpr float kPlayButtonHeight = 0.14f;
+constexpr int kCaptionWhite = 200;
 
 class Player : public ::testing::Test {
 protected:
@@ -34,8 +45,9 @@ protected:
     }
     // Starts the game and waits until its front end takes input.
     static bool startAtFrontEnd(Desktop& desktop, GameInstall& game,
-                                const std::vector<std::string>& options = {}) {
-        return game.start(desktop.name(), options) && frontEndReady(desktop);
+                                const std::vector<std::string>& options = {},
+                                const std::vector<std::string>& environment = {}) {
+        return game.start(desktop.name(), options, environment) && frontEndReady(desktop);
     }
     // Escape ends the game only in a frame in which no slide runs: pressed again until the
     // game has gone. Either way it ends with code 0 and not one error line on the way.
@@ -84,6 +96,21 @@ double cpuSeconds(pid_t pid) {
     for (int i = 3; i <= 13; ++i) stat >> field;
     stat >> user >> system;
     return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+// How wide the text is in pixels of the game's window when the font lays it out at the
+// height given (GUI units), pen to pen, from the built font's glyph description.
+float penWidth(const std::string& text, float height) {
+    GlyphDescription font;
+    if (!readGlyphDescription(NIMBUS_DATA_DIR "/Fonts/Alba.xml", font) || font.glyphSize <= 0) return 0.0f;
+    float advance = 0.0f;
+    for (size_t at = 0; at < text.size();) {
+        const int32_t code = nextCodePoint(text, at);
+        for (const GlyphRecord& glyph : font.glyphs) {
+            if (glyph.code == code) advance += static_cast<float>(glyph.advanceX64) / 64.0f;
+        }
+    }
+    return advance / static_cast<float>(font.glyphSize) * height * kViewHeight / 2.0f;
 }
 
 }  // namespace
@@ -199,4 +226,26 @@ TEST_F(Player, AMinimisedGameRestsAndTheMenuLeftAloneShowsTheDemoUntilAKey) {
     desktop.key("space");
     EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "the menu does not come back";
     expectCleanEnd(desktop, game, false);
+}
+
+// Started with LANGUAGE=de, the front end speaks German: the white caption drawn on its
+// Play button is as wide as the German word for it in the game's font, and nowhere near
+// as wide as "Play".
+TEST_F(Player, ShowsTheFrontEndInTheLanguageOfTheEnvironment) {
+    PosixInArchive data{Path(NIMBUS_DATA_DIR)};
+    const std::unique_ptr<MessageCatalogue> german = readCatalogue(data, *findLanguage("de"));
+    ASSERT_TRUE(german && german->find("Play"));
+    // A button's caption is half as high as the button.
+    const float height = kPlayButtonHeight / 2.0f;
+    const float expected = penWidth(german->find("Play"), height), english = penWidth("Play", height);
+    ASSERT_GT(expected, english * 1.4f) << german->find("Play");
+
+    Desktop desktop;
+    GameInstall game;
+    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game, {}, {"LANGUAGE=de"})) << "no front end";
+    const float drawn =
+        static_cast<float>(desktop.brightWidth(kPlayButton.x - 0.3f, kPlayButton.y - 0.02f,
+                                               kPlayButton.x + 0.3f, kPlayButton.y + 0.08f, kCaptionWhite));
+    EXPECT_NEAR(drawn, expected, expected * 0.15f) << "\"Play\" would be " << english << " pixels wide";
+    expectCleanEnd(desktop, game, true);
 }

@@ -3,13 +3,19 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "core/MessageCatalogue.h"
+#include "core/Utf8.h"
+#include "core/posix/PosixInArchive.h"
 #include "game/DataLayout.h"
+#include "game/GameNames.h"
+#include "game/player/Language.h"
 #include "game/rules/HighScoreList.h"
 #include "game/windows/GameWindowClasses.h"
 #include "game/windows/HighScoreWindow.h"
@@ -21,7 +27,10 @@
 #include "gui/windows/StandardWindows.h"
 #include "gui/windows/Window.h"
 #include "gui/windows/WindowFactory.h"
+#include "gui/windows/WindowText.h"
 #include "render/Camera.h"
+#include "render/font/DrawText.h"
+#include "render/font/LayoutText.h"
 #include "support/Golden.h"
 #include "support/LogCapture.h"
 #include "support/RecordingRenderer.h"
@@ -112,58 +121,99 @@ TEST_F(ShippedGui, LoadsWithoutAnErrorLineAndEverySignalHasATransition) {
     }
 }
 
-// Each text as it is drawn at its largest (a button swollen under the pointer, the
-// properties at long values, the high-score table full) lies across its own window, inside
-// every window that clips it and on the screen, and has at most the 32 characters drawn.
-TEST_F(ShippedGui, EveryTextFitsItsWindow) {
-    gui_->setProperty(kPropertyScore, "1234567");
-    gui_->setProperty(kPropertyLevelScore, "Level: 123456");
-    gui_->setProperty(kPropertyTotalScore, "Total: 1234567");
-    gui_->setProperty(kPropertyFullscreen, "Off");
-    gui_->setProperty(kPropertySymbols, "Off");
+// The properties the windows show at their longest in the language in use: scores of
+// seven digits, the longest name of a language, a full high-score table.
+void publishLongest(Gui& gui) {
+    char text[64];
+    gui.setProperty(kPropertyScore, "1234567");
+    std::snprintf(text, sizeof text, translated(kLevelScoreFormat), 123456);
+    gui.setProperty(kPropertyLevelScore, text);
+    std::snprintf(text, sizeof text, translated(kTotalScoreFormat), 1234567);
+    gui.setProperty(kPropertyTotalScore, text);
+    for (const char* state : {kPropertyFullscreen, kPropertySymbols})
+        gui.setProperty(state, translated("Off"));
+    const Language* longest = &kLanguages[0];
+    for (const Language& language : kLanguages) {
+        if (std::strlen(language.name) > std::strlen(longest->name)) longest = &language;
+    }
+    gui.setProperty(kPropertyLanguage, longest->name);
     HighScoreList list;
     for (int i = 0; i < HighScoreWindow::kRows; ++i) list.add("Maximilian " + std::to_string(i), 1234567);
-    publishHighScores(*gui_, list);
+    publishHighScores(gui, list);
+}
+
+// The characters of a UTF-8 text.
+size_t characters(const std::string& text) {
+    size_t count = 0;
+    for (size_t at = 0; at < text.size(); ++count) nextCodePoint(text, at);
+    return count;
+}
+
+// In every language, each caption and message, laid out with the font at its window's
+// size (a button's caption half the button's height, a text's message its whole), fits
+// the room its window gives it (a button's clear of its rounded ends) in at most the 32
+// characters drawn. And each text as it is drawn at its largest (a button swollen under
+// the pointer, the properties at long values, the high-score table full) lies across its
+// own window, inside every window that clips it and on the screen.
+TEST_F(ShippedGui, EveryTextFitsItsWindowInEveryLanguage) {
+    PosixInArchive data{Path(NIMBUS_DATA_DIR)};
+    const BitmapFont* font = gui_->getFont(kDefaultFontName).get();
+    ASSERT_TRUE(font);
     const Box screen{-gui_->aspect(), -1, gui_->aspect(), 1};
-    int texts = 0;
-    for (const auto& [window, element] : windows()) {
-        const std::string kind = element.Attribute(kAttributeClass);
-        if (kind != kClassButton && kind != kClassText && kind != kClassPropertyText &&
-            kind != kClassEditBox && kind != kClassHighScore) {
-            continue;
-        }
-        for (const char* attribute : {kAttributeCaption, kAttributeMessage, kAttributeInitial}) {
-            EXPECT_LE(std::strlen(element.Attribute(attribute) ? element.Attribute(attribute) : ""), 32u)
-                << window->name();
-        }
-        if (kind == kClassHighScore) window->show();
-        SignalQueue signals;
-        window->update(1.0f, signals, *gui_, window->position());
-        RecordingRenderer renderer;
-        window->draw(makeStandardCamera(), renderer, gui_->aspect(),
-                     window->parent() ? window->parent()->absolutePosition() : Vector2(), *gui_);
-        ASSERT_FALSE(renderer.added.empty()) << window->name();
-        ++texts;
-        Box drawn;
-        for (const RecordingRenderer::Added& added : renderer.added) {
-            for (const ScreenVertex& c : added.quad.corners) {
-                drawn = {std::min(drawn.minX, c.x), std::min(drawn.minY, c.y), std::max(drawn.maxX, c.x),
-                         std::max(drawn.maxY, c.y)};
+    for (const Language& language : kLanguages) {
+        SCOPED_TRACE(language.code);
+        const std::unique_ptr<MessageCatalogue> catalogue = readCatalogue(data, language);
+        setMessageCatalogue(catalogue.get());
+        publishLongest(*gui_);
+        int texts = 0;
+        for (const auto& [window, element] : windows()) {
+            const std::string kind = element.Attribute(kAttributeClass);
+            if (kind != kClassButton && kind != kClassText && kind != kClassPropertyText &&
+                kind != kClassEditBox && kind != kClassHighScore) {
+                continue;
+            }
+            for (const char* attribute : {kAttributeCaption, kAttributeMessage}) {
+                if (!element.Attribute(attribute)) continue;
+                const std::string shown = translated(element.Attribute(attribute));
+                const bool button = kind == kClassButton;
+                const Vector2 size = window->size();
+                ScreenQuad quads[kMaxWindowText];
+                const float width = textExtent(layoutText(*font, quads, kMaxWindowText, shown.c_str(),
+                                                          button ? size.y / 2 : size.y, 0.5f),
+                                               quads);
+                EXPECT_LE(width, button ? size.x - size.y : size.x) << window->name() << ": " << shown;
+                EXPECT_LE(characters(shown), size_t(kMaxWindowText)) << window->name() << ": " << shown;
+            }
+            if (kind == kClassHighScore) window->show();
+            SignalQueue signals;
+            window->update(1.0f, signals, *gui_, window->position());
+            RecordingRenderer renderer;
+            window->draw(makeStandardCamera(), renderer, gui_->aspect(),
+                         window->parent() ? window->parent()->absolutePosition() : Vector2(), *gui_);
+            ASSERT_FALSE(renderer.added.empty()) << window->name();
+            ++texts;
+            Box drawn;
+            for (const RecordingRenderer::Added& added : renderer.added) {
+                for (const ScreenVertex& c : added.quad.corners) {
+                    drawn = {std::min(drawn.minX, c.x), std::min(drawn.minY, c.y), std::max(drawn.maxX, c.x),
+                             std::max(drawn.maxY, c.y)};
+                }
+            }
+            // Glyph quads reach a little past the letters to leave room for the glow.
+            const float margin = 0.25f * (drawn.maxY - drawn.minY);
+            const Box own = rectangleOf(*window);
+            EXPECT_TRUE(drawn.minX >= own.minX - margin && drawn.maxX <= own.maxX + margin)
+                << window->name() << " spans " << drawn.minX << " to " << drawn.maxX << " in " << own.minX
+                << " to " << own.maxX;
+            EXPECT_TRUE(drawn.inside(screen)) << window->name() << " leaves the screen";
+            for (const Window* clip = window; clip; clip = clip->parent()) {
+                EXPECT_TRUE(!clip->clipsChildren() || drawn.inside(rectangleOf(*clip)))
+                    << window->name() << " is cut by " << clip->name();
             }
         }
-        // Glyph quads reach a little past the letters to leave room for the glow.
-        const float margin = 0.25f * (drawn.maxY - drawn.minY);
-        const Box own = rectangleOf(*window);
-        EXPECT_TRUE(drawn.minX >= own.minX - margin && drawn.maxX <= own.maxX + margin)
-            << window->name() << " spans " << drawn.minX << " to " << drawn.maxX << " in " << own.minX
-            << " to " << own.maxX;
-        EXPECT_TRUE(drawn.inside(screen)) << window->name() << " leaves the screen";
-        for (const Window* clip = window; clip; clip = clip->parent()) {
-            EXPECT_TRUE(!clip->clipsChildren() || drawn.inside(rectangleOf(*clip)))
-                << window->name() << " is cut by " << clip->name();
-        }
+        EXPECT_GT(texts, 0);
     }
-    EXPECT_GT(texts, 0);
+    setMessageCatalogue(nullptr);
 }
 
 // The document's side of the game's flow, step by step as the states and the buttons push

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -96,24 +97,38 @@ std::vector<unsigned> Desktop::rowColours(float y) {
     return colours;
 }
 
-int Desktop::brightPixels(float x0, float y0, float x1, float y1, int level) {
+void Desktop::eachBrightPixel(float x0, float y0, float x1, float y1, int level,
+                              const std::function<void(int x, int y)>& visit) {
     int left = 0, top = 0, right = 0, bottom = 0;
     toScreen(x0, y1, left, top);
     toScreen(x1, y0, right, bottom);
     const int width = right - left, height = bottom - top;
     XImage* image =
         XGetImage(display_, DefaultRootWindow(display_), left, top, width, height, AllPlanes, ZPixmap);
-    if (!image) return 0;
-    int count = 0;
+    if (!image) return;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const unsigned value = XGetPixel(image, x, y);
             if (int(value >> 16 & 255) > level && int(value >> 8 & 255) > level && int(value & 255) > level)
-                ++count;
+                visit(x, y);
         }
     }
     XDestroyImage(image);
+}
+
+int Desktop::brightPixels(float x0, float y0, float x1, float y1, int level) {
+    int count = 0;
+    eachBrightPixel(x0, y0, x1, y1, level, [&](int, int) { ++count; });
     return count;
+}
+
+int Desktop::brightWidth(float x0, float y0, float x1, float y1, int level) {
+    int first = -1, last = -1;
+    eachBrightPixel(x0, y0, x1, y1, level, [&](int x, int) {
+        first = first < 0 ? x : std::min(first, x);
+        last = std::max(last, x);
+    });
+    return first < 0 ? 0 : last - first + 1;
 }
 
 void Desktop::click(float x, float y) {

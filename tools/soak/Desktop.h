@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,9 @@ public:
     // How many pixels of the rectangle (x0, y0) to (x1, y1) are brighter than the level
     // in every channel (0 to 255).
     int brightPixels(float x0, float y0, float x1, float y1, int level);
+    // How many pixels lie across the rectangle from its leftmost column with such a pixel
+    // to its rightmost; 0 when it has none.
+    int brightWidth(float x0, float y0, float x1, float y1, int level);
 
     void click(float x, float y);
     // Presses the left button over the point and keeps it down for the seconds given.
@@ -53,6 +57,10 @@ private:
     // The screen pixel under a point of the game's window.
     void toScreen(float x, float y, int& column, int& row);
     void xdotool(const std::vector<std::string>& arguments);
+    // Calls `visit` with the rectangle's column and row of each of its pixels brighter
+    // than the level in every channel.
+    void eachBrightPixel(float x0, float y0, float x1, float y1, int level,
+                         const std::function<void(int x, int y)>& visit);
 
     pid_t server_ = -1;
     std::string name_;

@@ -49,7 +49,8 @@ GameInstall::~GameInstall() {
     fs::remove_all(root_, error);
 }
 
-bool GameInstall::start(const std::string& display, const std::vector<std::string>& options) {
+bool GameInstall::start(const std::string& display, const std::vector<std::string>& options,
+                        const std::vector<std::string>& environment) {
     game_ = fork();
     if (game_ == 0) {
         setenv("DISPLAY", display.c_str(), 1);
@@ -57,6 +58,12 @@ bool GameInstall::start(const std::string& display, const std::vector<std::strin
         // The player's own folder stays out of it, should the data folder be refused.
         setenv("XDG_DATA_HOME", xdgDataHome().c_str(), 1);
         setenv("XDG_CONFIG_HOME", (root_ + "/config").c_str(), 1);
+        // English, whatever the language of the machine, unless asked for another.
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) unsetenv(name);
+        for (const std::string& variable : environment) {
+            const size_t equals = variable.find('=');
+            setenv(variable.substr(0, equals).c_str(), variable.substr(equals + 1).c_str(), 1);
+        }
         const int log = open((root_ + "/output.txt").c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
         dup2(log, 1);
         dup2(log, 2);

@@ -4,6 +4,7 @@
 
 #include "core/InArchive.h"
 #include "core/Log.h"
+#include "core/MessageCatalogue.h"
 #include "core/ResourceManager.h"
 #include "game/rules/BoardFactory.h"
 #include "game/rules/PlayerStats.h"
@@ -162,7 +163,7 @@ void GameImpl::visit(const Position& cell) {
     tile.pickup = kPickupNone;
     if (!action) return;
     action->begin(*this);
-    texts_.spawn(action->text(), 1.0f, overDie(1.5f), {0.0f, 0.0f}, 5.0f);
+    texts_.spawn(translated(action->text()), 1.0f, overDie(1.5f), {0.0f, 0.0f}, 5.0f);
     if (action->progress() < 1.0f) actions_.push_back(std::move(action));
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/MessageCatalogue.h"
 #include "game/GameNames.h"
 #include "game/states/PlayingState.h"
 #include "gui/Gui.h"
@@ -11,7 +12,7 @@ namespace nimbus {
 
 namespace {
 std::string formatted(const char* format, int value) {
-    char text[32];
+    char text[64];
     std::snprintf(text, sizeof text, format, value);
     return text;
 }
@@ -23,8 +24,9 @@ bool LevelCompleteState::enter(GameStateInfo& info) {
     Gui& gui = *info.gui;
     gui.pushSignal(kSignalShowLevelComplete);
     const int32_t score = info.stats->score;
-    gui.setProperty(kPropertyTotalScore, formatted(kTotalScoreFormat, score));
-    gui.setProperty(kPropertyLevelScore, formatted(kLevelScoreFormat, score - info.levelStartScore));
+    gui.setProperty(kPropertyTotalScore, formatted(translated(kTotalScoreFormat), score));
+    gui.setProperty(kPropertyLevelScore,
+                    formatted(translated(kLevelScoreFormat), score - info.levelStartScore));
     return true;
 }
 

@@ -3,8 +3,10 @@
 #include <SDL/SDL.h>
 
 #include <cctype>
+#include <cstdio>
 #include <string>
 
+#include "core/MessageCatalogue.h"
 #include "core/math/Color.h"
 #include "game/GameNames.h"
 #include "game/rules/GameImpl.h"
@@ -61,8 +63,8 @@ bool PlayingState::enter(GameStateInfo& info) {
     info.gui->setFocusKeys(false);
     info.levelStartScore = info.stats->score;
     font_ = info.gui->getFont(kDefaultFontName);
-    gameOverCaption_.layout(font_, kGameOverText, kGameOverHint, kGameOverGlow);
-    pausedCaption_.layout(font_, kPausedText, kPausedHint, kPausedGlow);
+    gameOverCaption_.layout(font_, translated(kGameOverText), translated(kGameOverHint), kGameOverGlow);
+    pausedCaption_.layout(font_, translated(kPausedText), translated(kPausedHint), kPausedGlow);
     return true;
 }
 
@@ -128,21 +130,23 @@ void PlayingState::updateHint(float dt, bool asked) {
 
 void PlayingState::showHint(HintSearch::Status status) {
     if (status == HintSearch::Status::kNoWin) {
-        game_->announce("No way to win from here");
+        game_->announce(translated("No way to win from here"));
         return;
     }
     if (status == HintSearch::Status::kGaveUp) {
-        game_->announce("No hint found");
+        game_->announce(translated("No hint found"));
         return;
     }
     game_->takePoints(GameImpl::kHintCost);
     const SolutionStep& move = hint_.solution().steps.front();
     if (move.turn < 4) {
         game_->setHintedRoll(move.turn);
-        if (move.waitFrames > 0) game_->announce("Wait a moment, then roll");
+        if (move.waitFrames > 0) game_->announce(translated("Wait a moment, then roll"));
     } else {
-        game_->announce(std::string("Twist with ") +
-                        static_cast<char>(std::toupper(kSolverTurns[move.turn].keyName[0])));
+        const char key[] = {static_cast<char>(std::toupper(kSolverTurns[move.turn].keyName[0])), '\0'};
+        char text[64];
+        std::snprintf(text, sizeof text, translated("Twist with %s"), key);
+        game_->announce(text);
     }
 }
 

@@ -59,8 +59,9 @@ std::vector<std::string> words(const std::string& text) {
 
 }  // namespace
 
-// Every way a start can end before the window opens, and where a start that goes on
-// finds its data and keeps its table. In a case "{...}" stands for a folder of the tree,
+// Every way a start can end before the window opens (the usage in the environment's
+// language when the data holds its catalogue), and where a start that goes on finds its
+// data and keeps its table. In a case "{...}" stands for a folder of the tree,
 // DISPLAY=* for the test's own display.
 TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
     const char* usable = std::getenv("DISPLAY");
@@ -77,6 +78,7 @@ TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
     };
     const Case cases[] = {
         {"--help", "", "", 0, "Usage: nimbus"},
+        {"--data=" NIMBUS_DATA_DIR " --help", "LANGUAGE=de", "", 0, "Aufruf: nimbus [OPTION]...\nRolle"},
         {"--window --version --bogus", "", "", 0, "nimbus 1."},
         {"--bogus", "DISPLAY=*", "{beside}", 2, "nimbus: unknown option '--bogus'\n\nUsage: nimbus"},
         {"-window extra", "DISPLAY=*", "{beside}", 2, "nimbus: unknown option 'extra'"},

@@ -57,16 +57,17 @@ TEST(SettingsFile, ReadsEveryGoodLineSkipsTheBadOnesAndClampsVolumes) {
     // The file's text (null: no file at all), what it reads as and the error lines.
     const std::tuple<const char*, Settings, size_t> cases[] = {
         {nullptr, {}, 0},
-        {"player_name =  Ann Lee \r\nmusic_volume=10\neffects_volume = 0\nfullscreen = on\nsymbols = on",
-         {"Ann Lee", 10, 0, true, true},
+        {"player_name =  Ann Lee \r\nmusic_volume=10\neffects_volume = 0\nfullscreen = on\nsymbols = on\n"
+         "language = pt_BR",
+         {"Ann Lee", 10, 0, true, true, "pt_BR"},
          0},
         {"music_volume = loud\nfullscreen\n# a comment\n\nsymbols = yes\neffects_volume = 5",
-         {"Player", 40, 5, false, false},
+         {"Player", 40, 5, false, false, ""},
          3},
-        {"colour = red\nsymbols = on", {"Player", 40, 70, false, true}, 1},
-        {"music_volume = 250\neffects_volume = -3", {"Player", 100, 0, false, false}, 0},
+        {"colour = red\nsymbols = on", {"Player", 40, 70, false, true, ""}, 1},
+        {"music_volume = 250\neffects_volume = -3", {"Player", 100, 0, false, false, ""}, 0},
         // Beyond a long.
-        {"music_volume = -99999999999999999999999", {"Player", 0, 70, false, false}, 0},
+        {"music_volume = -99999999999999999999999", {"Player", 0, 70, false, false, ""}, 0},
     };
     for (const auto& [text, expected, errors] : cases) {
         SCOPED_TRACE(text ? text : "no file");

@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "WindowPixel.h"
+#include "core/MessageCatalogue.h"
 #include "game/Application.h"
 #include "game/DataLayout.h"
 #include "game/GameStateInfo.h"
@@ -245,10 +246,12 @@ TEST_F(StateMachineTest, TheKeyboardAloneSwitchesTheScreenAndLeadsThroughALevelA
     runUntil("FrontendState");
 }
 
-// Saved settings reach the screen, menus and sound; menu changes are applied and saved
-// after the frame. Escape on the options screen goes back; M mutes, keeping the volume.
+// Saved settings reach the screen, menus and sound, the language over the system's; menu
+// changes are applied and saved after the frame, the menus shown in the language chosen
+// and a language that is the system's saved as none. Escape on the options screen goes
+// back; M mutes, keeping the volume.
 TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAtOnce) {
-    data.write(kSettingsFile, "player_name = Saved\nmusic_volume = 20\nfullscreen = off\n");
+    data.write(kSettingsFile, "player_name = Saved\nmusic_volume = 20\nfullscreen = off\nlanguage = fr\n");
     data.write(kGuiDocument, R"(<gui><windows>
         <window class="null" name="options" x="0" y="0" w="1" h="1" show="true"/>
       </windows><transitions>
@@ -256,20 +259,26 @@ TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAt
       </transitions></gui>)");
     app = std::make_unique<Application>(true, data.data());
     app->followScreenSetting();
+    app->setSystemLanguage("es");
     ASSERT_TRUE(app->startUp());
     EXPECT_FALSE(app->fullscreen()) << "the settings choose the screen";
     EXPECT_EQ(gui().getProperty(kPropertyPlayerName), "Saved");
-    EXPECT_EQ(gui().getProperty(kPropertySymbols), "Off");
+    EXPECT_EQ(gui().getProperty(kPropertySymbols), "Non");
+    EXPECT_EQ(gui().getProperty(kPropertyLanguage), "Français");
     EXPECT_EQ(info().music->volume(), 25);
     gui().setProperty(kPropertyEffectsVolume, "50");
     gui().setProperty(kPropertyToggleSymbols, "yes");
+    gui().setProperty(kPropertyNextLanguage, "yes");
     frames(1);
     EXPECT_EQ(info().sound->effectVolume(), 64);
-    EXPECT_EQ(gui().getProperty(kPropertySymbols), "On");
-    EXPECT_EQ(gui().getProperty(kPropertyToggleSymbols), "");
+    EXPECT_EQ(gui().getProperty(kPropertySymbols), "Sí");
+    EXPECT_EQ(gui().getProperty(kPropertyLanguage), "Español");
+    EXPECT_EQ(gui().getProperty(kPropertyToggleSymbols) + gui().getProperty(kPropertyNextLanguage), "");
     EXPECT_TRUE(colorSymbolsShown());
+    EXPECT_STREQ(translated("Off"), "No");
     const std::string saved = readFile(data.data() + "/" + kSettingsFile);
-    for (const char* line : {"player_name = Saved\n", "effects_volume = 50\n", "symbols = on\n"})
+    for (const char* line :
+         {"player_name = Saved\n", "effects_volume = 50\n", "symbols = on\n", "language = \n"})
         EXPECT_NE(saved.find(line), std::string::npos) << saved;
 
     pressKey(SDLK_ESCAPE);
