@@ -79,8 +79,6 @@ const Application::Step Application::kSteps[] = {
 
 namespace {
 
-Application* gApplication = nullptr;
-
 // Set by SIGTERM, SIGINT or SIGHUP: the frame loop ends as if the player quit.
 volatile std::sig_atomic_t gEndRequested = 0;
 // Set by SIGUSR1: the next frame prints the tracked heap, for long runs that watch it.
@@ -132,14 +130,6 @@ std::string workingDirectory() {
 }
 
 }  // namespace
-
-Application* Application::instance() { return gApplication; }
-
-Application* Application::setInstance(Application* application) {
-    Application* previous = gApplication;
-    gApplication = application;
-    return previous;
-}
 
 Application::Application(bool fullscreen, const std::string& dataDirectory, HighScorePlace scores)
     : fullscreen_(fullscreen), highScoreFile_(std::string()), settingsFile_(std::string()) {

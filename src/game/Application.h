@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ProcessWide.h"
 #include "game/launch/CommandLine.h"
 #include "game/player/HighScoreFile.h"
 #include "game/player/Settings.h"
@@ -88,8 +89,10 @@ public:
     const char* failedStep() const { return failedStep_; }
 
     // The process-wide application while main runs it; the setter returns the previous.
-    static Application* instance();
-    static Application* setInstance(Application* application);
+    static Application* instance() { return ProcessWide<Application>::get(); }
+    static Application* setInstance(Application* application) {
+        return ProcessWide<Application>::set(application);
+    }
 
 private:
     struct Step;
