@@ -145,7 +145,8 @@ bool tourMenus(Tour& tour) {
     bool all = true;
     tour.run(1.0f);
     all = tour.shoot("frontend") && all;
-    for (int i = 0; i < 6; ++i) tour.key(SDLK_BACKSPACE, 8);
+    // Longer than the default name in any language.
+    for (int i = 0; i < 12; ++i) tour.key(SDLK_BACKSPACE, 8);
     tour.type("Mira Quill");
     all = tour.shoot("name_entry") && all;
     tour.click(kScores);

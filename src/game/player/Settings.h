@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/MessageCatalogue.h"
+
 namespace nimbus {
 
 // What the player chooses and the game keeps from one run to the next: the name typed
@@ -15,8 +17,10 @@ namespace nimbus {
 // blank lines and lines starting with "#" are passed over.
 struct Settings {
     static constexpr int32_t kMaxVolume = 100;
+    // The name before the player types one, shown in the player's language.
+    static constexpr const char* kDefaultPlayerName = translatable("Player");
 
-    std::string playerName = "Player";
+    std::string playerName = kDefaultPlayerName;
     int32_t musicVolume = 40;
     int32_t effectsVolume = 70;
     bool fullscreen = false;

@@ -48,7 +48,9 @@ const char* languageName(const std::string& code) {
 }  // namespace
 
 void publishSettings(Gui& gui, const Settings& settings) {
-    gui.setProperty(kPropertyPlayerName, settings.playerName);
+    const bool unnamed = settings.playerName == Settings::kDefaultPlayerName;
+    gui.setProperty(kPropertyPlayerName,
+                    unnamed ? translated(Settings::kDefaultPlayerName) : settings.playerName);
     for (const VolumeProperty& volume : kVolumes)
         gui.setProperty(volume.name, std::to_string(settings.*volume.volume));
     for (const SwitchProperty& flag : kSwitches) gui.setProperty(flag.state, shown(settings.*flag.flag));
@@ -58,8 +60,10 @@ void publishSettings(Gui& gui, const Settings& settings) {
 void requestFullscreenSwitch(Gui& gui) { gui.setProperty(kPropertyToggleFullscreen, kYes); }
 
 void collectSettings(Gui& gui, Settings& settings) {
+    // The default name in the player's language stays the default, to follow the language.
     const std::string& name = gui.getProperty(kPropertyPlayerName);
-    if (name != kNotRegistered) settings.playerName = name;
+    const bool unnamed = name == translated(Settings::kDefaultPlayerName);
+    if (name != kNotRegistered) settings.playerName = unnamed ? Settings::kDefaultPlayerName : name;
     for (const VolumeProperty& volume : kVolumes) {
         const std::string& text = gui.getProperty(volume.name);
         char* end = nullptr;

@@ -42,7 +42,12 @@ void drawWindowText(const BitmapFont* font, const std::string& text, const TextS
 
 void typeInto(std::string& text, const InputEvent& event) {
     if (event.key == SDLK_BACKSPACE) {
-        if (!text.empty()) text.pop_back();
+        // A whole character, however many bytes it has: its continuation bytes, then its lead.
+        while (!text.empty()) {
+            const bool continuation = (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80;
+            text.pop_back();
+            if (!continuation) break;
+        }
     } else if (event.unicode >= ' ' && event.unicode <= '~') {
         text.push_back(static_cast<char>(event.unicode));
     }

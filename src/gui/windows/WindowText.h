@@ -41,9 +41,9 @@ constexpr int32_t kMaxWindowText = 32;
 void drawWindowText(const BitmapFont* font, const std::string& text, const TextStyle& style,
                     const Vector2& anchor, ScreenspaceRenderer& renderer);
 
-// One key's edit of a line of text: backspace removes the last character; a printable
-// ASCII character (32 to 126) is appended; anything else, wider characters included,
-// changes nothing.
+// One key's edit of a line of text: backspace removes the last character, all of its
+// UTF-8 bytes; a printable ASCII character (32 to 126) is appended; anything else, wider
+// characters included, changes nothing.
 void typeInto(std::string& text, const InputEvent& event);
 
 }  // namespace nimbus

@@ -248,10 +248,11 @@ TEST_F(StateMachineTest, TheKeyboardAloneSwitchesTheScreenAndLeadsThroughALevelA
 
 // Saved settings reach the screen, menus and sound, the language over the system's; menu
 // changes are applied and saved after the frame, the menus shown in the language chosen
-// and a language that is the system's saved as none. Escape on the options screen goes
+// (the default name too, which stays the default) and a language that is the system's
+// saved as none. Escape on the options screen goes
 // back; M mutes, keeping the volume.
 TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAtOnce) {
-    data.write(kSettingsFile, "player_name = Saved\nmusic_volume = 20\nfullscreen = off\nlanguage = fr\n");
+    data.write(kSettingsFile, "music_volume = 20\nfullscreen = off\nlanguage = fr\n");
     data.write(kGuiDocument, R"(<gui><windows>
         <window class="null" name="options" x="0" y="0" w="1" h="1" show="true"/>
       </windows><transitions>
@@ -262,7 +263,7 @@ TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAt
     app->setSystemLanguage("es");
     ASSERT_TRUE(app->startUp());
     EXPECT_FALSE(app->fullscreen()) << "the settings choose the screen";
-    EXPECT_EQ(gui().getProperty(kPropertyPlayerName), "Saved");
+    EXPECT_EQ(gui().getProperty(kPropertyPlayerName), "Joueur");
     EXPECT_EQ(gui().getProperty(kPropertySymbols), "Non");
     EXPECT_EQ(gui().getProperty(kPropertyLanguage), "Français");
     EXPECT_EQ(info().music->volume(), 25);
@@ -272,13 +273,14 @@ TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAt
     frames(1);
     EXPECT_EQ(info().sound->effectVolume(), 64);
     EXPECT_EQ(gui().getProperty(kPropertySymbols), "Sí");
-    EXPECT_EQ(gui().getProperty(kPropertyLanguage), "Español");
+    EXPECT_EQ(gui().getProperty(kPropertyLanguage) + " " + gui().getProperty(kPropertyPlayerName),
+              "Español Jugador");
     EXPECT_EQ(gui().getProperty(kPropertyToggleSymbols) + gui().getProperty(kPropertyNextLanguage), "");
     EXPECT_TRUE(colorSymbolsShown());
     EXPECT_STREQ(translated("Off"), "No");
     const std::string saved = readFile(data.data() + "/" + kSettingsFile);
     for (const char* line :
-         {"player_name = Saved\n", "effects_volume = 50\n", "symbols = on\n", "language = \n"})
+         {"player_name = Player\n", "effects_volume = 50\n", "symbols = on\n", "language = \n"})
         EXPECT_NE(saved.find(line), std::string::npos) << saved;
 
     pressKey(SDLK_ESCAPE);

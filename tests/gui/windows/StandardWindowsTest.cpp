@@ -103,10 +103,10 @@ TEST_F(StandardWindowsTest, EveryWindowDrawsWhatItDrewWhenLastLookedAt) {
 
 TEST_F(StandardWindowsTest, EditBoxTypesPrintableAsciiIntoItsPropertyAndTakesEveryPress) {
     load(
-        R"(<window class="edit_box" property="player_name" initial="abc" x="0" y="0" w="1" h="1" show="true"/>)");
+        R"(<window class="edit_box" property="player_name" initial="ab€" x="0" y="0" w="1" h="1" show="true"/>)");
     EditBox& box = static_cast<EditBox&>(*gui.window(0));
     const std::tuple<InputEvent, bool, const char*> steps[] = {
-        {keyEvent(SDLK_BACKSPACE, 8, true), true, "ab"},
+        {keyEvent(SDLK_BACKSPACE, 8, true), true, "ab"},  // the whole euro sign
         {keyEvent(SDLK_BACKSPACE, 0, false), false, "ab"},
         {keyEvent(SDLK_BACKSPACE, 8, true), true, "a"},
         {keyEvent(SDLK_HOME, 0, true), true, "a"},
