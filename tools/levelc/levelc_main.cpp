@@ -1,7 +1,8 @@
 // The level compiler: reads a level source, checks that the die cannot be stranded,
 // proves the level can be won under the game's timing and writes its "Level.map". Exits
 // 1, naming the file, when the source is bad, the die can be stranded, the level cannot
-// be won or the map cannot be written.
+// be won or the map cannot be written. With --titles it writes the index of the titles
+// of all the sources given instead.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -10,9 +11,13 @@
 #include "core/Log.h"
 
 int main(int argc, char** argv) {
+    if (argc >= 3 && std::strcmp(argv[1], "--titles") == 0)
+        return nimbus::writeTitles(std::vector<std::string>(argv + 3, argv + argc), argv[2]) ? 0 : 1;
     const bool showSolution = argc == 4 && std::strcmp(argv[3], "--solution") == 0;
     if (argc != 3 && !showSolution) {
-        LOG_ERROR("usage: nimbus_levelc LEVEL_SOURCE OUTPUT.map [--solution]");
+        LOG_ERROR(
+            "usage: nimbus_levelc LEVEL_SOURCE OUTPUT.map [--solution]\n"
+            "       nimbus_levelc --titles OUTPUT LEVEL_SOURCE...");
         return 1;
     }
     nimbus::LevelSource level;
