@@ -7,6 +7,7 @@
 
 #include "game/launch/CommandLine.h"
 #include "game/player/HighScoreFile.h"
+#include "game/player/ProgressFile.h"
 #include "game/player/Settings.h"
 #include "game/player/SettingsFile.h"
 #include "game/rules/HighScoreList.h"
@@ -40,7 +41,9 @@ struct GameStateInfo;
 // next change and at quit. The settings are read before the window opens, published to
 // the menus once the states start, and taken back after every frame: a change is applied
 // at once (volumes, symbols, full screen; F11 asks as the Options switch does) and saved
-// at once, through the same kind of file as the table, placed alike.
+// at once, through the same kind of file as the table, placed alike. The player's
+// progress is read at start-up beside the table and saved the moment a level is reached
+// or a best set, in the same way.
 class Application {
 public:
     // The menus' document, in the data directory.
@@ -114,11 +117,14 @@ private:
     bool startStates();
     void stopStates();
     bool loadHighScores();
+    bool readLevelTitles();
+    bool loadProgress();
     bool readSettings();
     bool publishSettingsStep();
 
     void swapState(GenericState* next);
     void saveChangedHighScores();
+    void saveChangedProgress();
     void followSettings();
     void applySettings();
 
@@ -128,12 +134,16 @@ private:
     HighScoreList savedScores_;
     HighScoreList triedScores_;
     SettingsFile settingsFile_;
+    ProgressFile progressFile_;
+    // The progress's revision when a save was last tried.
+    uint32_t triedProgress_ = 0;
     // The settings as read at start-up, before the states that keep them exist.
     Settings settings_;
     bool screenFromSettings_ = false;
     // The settings as they were when a save was last tried.
     Settings triedSettings_;
     std::vector<std::string> levelNames_;
+    std::vector<std::string> levelTitles_;
     bool videoStarted_ = false;
     Gamepad gamepad_;
     std::unique_ptr<GameSound> sound_;

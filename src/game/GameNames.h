@@ -22,6 +22,20 @@ constexpr const char* kPausedText = "Paused";
 constexpr const char* kPausedHint = "Press Space to play on";
 constexpr const char* kDemoText = "Demo";
 constexpr const char* kDemoHint = "Press any key";
+// The number of the level shown over it as it starts, its title under it.
+constexpr const char* kLevelCaptionFormat = "Level %s";
+// The level-complete panel: this run beside the level's bests.
+constexpr const char* kLevelTimeFormat = "Time: %s s";
+constexpr const char* kLevelCommandsFormat = "Moves: %d";
+constexpr const char* kBestScoreFormat = "Best: %d";
+constexpr const char* kBestTimeFormat = "Best: %s s";
+constexpr const char* kBestCommandsFormat = "Best: %d";
+constexpr const char* kNewBestText = "New best!";
+// A level's plan on the Levels screen: its best, or why there is none; and the page.
+constexpr const char* kPlanBestFormat = "Best %d in %s s";
+constexpr const char* kPlanNotWon = "Not won yet";
+constexpr const char* kPlanLocked = "Locked";
+constexpr const char* kLevelsPageFormat = "Page %d of %d";
 
 // The GUI document's signals that the menu's Play and the game's Menu buttons push: the
 // demo moves the menus away and back with them. And the window the menus stand in.
