@@ -16,6 +16,7 @@
 #include "core/posix/FileInBuffer.h"
 #include "game/rules/HighScoreList.h"
 #include "support/GameFixture.h"
+#include "support/TempFolder.h"
 
 using namespace nimbus;
 using namespace player;
@@ -207,4 +208,39 @@ TEST_F(Player, AMinimisedGameRestsAndTheMenuLeftAloneShowsTheDemoUntilAKey) {
     desktop.key("space");
     EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "the menu does not come back";
     expectCleanEnd(desktop, game, false);
+}
+
+// From the Levels screen, level 01 practised to its end by its solution: after a restart the
+// screen shows level 02 open and level 01's best, and the high-score table, which a practice
+// never enters, is as the first run left it.
+TEST_F(Player, PractisesTheFirstLevelFromTheLevelsScreenAndFindsItsBestAfterARestart) {
+    Desktop desktop;
+    GameInstall game;
+    const auto toLevels = [&] {
+        desktop.click(kLevelsButton.x, kLevelsButton.y);
+        const bool shown = waitFor(kWait, [&] { return levelsShown(desktop); });
+        usleep(kSlide);
+        return shown;
+    };
+    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game) && toLevels()) << "no Levels screen";
+    const int lockedMap = planMapLight(desktop, 1), unwonBest = planBestLight(desktop, 0);
+    EXPECT_GT(planMapLight(desktop, 0), 4 * lockedMap + 100) << "level 01 is open, level 02 not yet";
+    const Place first = planAt(0);
+    desktop.click(first.x, first.y);
+    ASSERT_TRUE(levelArrives(desktop)) << "level 01 did not start";
+    ASSERT_TRUE(playSolution(desktop, kLevelOne));
+    ASSERT_TRUE(waitFor(kWait, [&] { return practiceCompleteShown(desktop); })) << "no practice's panel";
+    usleep(kSlide);
+    expectCleanEnd(desktop, game, true);
+    const std::string table = readFile(game.dataDirectory() + "/highscores.bin");
+    const std::string progress = readFile(game.dataDirectory() + "/progress");
+    for (const char* fact : {"reached 02\n", "score 01 ", "time 01 ", "commands 01 "})
+        EXPECT_NE(progress.find(fact), std::string::npos) << progress;
+
+    ASSERT_TRUE(startAtFrontEnd(desktop, game) && toLevels()) << "no Levels screen after the restart";
+    EXPECT_GT(planMapLight(desktop, 1), 4 * lockedMap + 100) << "level 02 is not open";
+    EXPECT_GT(planBestLight(desktop, 0), unwonBest + unwonBest / 3) << "level 01 shows no best";
+    expectCleanEnd(desktop, game, true);
+    EXPECT_FALSE(table.empty());
+    EXPECT_EQ(readFile(game.dataDirectory() + "/highscores.bin"), table) << "the table changed";
 }

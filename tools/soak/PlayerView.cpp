@@ -16,8 +16,18 @@ namespace player {
 namespace {
 
 // Points left of the buttons' centres: a button is seen when both are its blue.
-constexpr Place kPlayButtonLeft{-0.25f, -0.34f};
-constexpr Place kNextButtonLeft{-0.25f, -0.29f};
+constexpr Place kPlayButtonLeft{-0.25f, -0.19f};
+constexpr Place kNextButtonLeft{-0.25f, -0.44f};
+constexpr Place kPracticeLevelsButtonLeft{0.16f, -0.44f};
+constexpr Place kLevelsBackButton{0.0f, -0.89f};
+constexpr Place kLevelsBackButtonLeft{-0.18f, -0.89f};
+// The Levels screen's page of plans: its first plan's centre, the steps to the next
+// column and row, and around a plan's centre the rectangles of its map and its best.
+constexpr Place kFirstPlan{-0.96f, 0.5f};
+constexpr Place kPlanStep{0.64f, -0.5f};
+constexpr int kPlanColumns = 4;
+constexpr float kPlanMap[4] = {-0.26f, -0.13f, 0.26f, 0.1f};
+constexpr float kPlanBest[4] = {-0.26f, -0.22f, 0.26f, -0.15f};
 constexpr Place kFullscreenButtonLeft{-0.45f, -0.1f};
 constexpr Place kSymbolsButtonLeft{-0.45f, -0.25f};
 constexpr Place kMusicTwoThirds{0.3f, 0.22f};
@@ -77,6 +87,31 @@ bool frontEndShown(Desktop& desktop) { return shows(desktop, kPlayButton, kPlayB
 
 bool levelCompleteShown(Desktop& desktop) {
     return shows(desktop, kNextButton, kNextButtonLeft, isButtonBlue);
+}
+
+bool levelsShown(Desktop& desktop) {
+    return shows(desktop, kLevelsBackButton, kLevelsBackButtonLeft, isButtonBlue);
+}
+
+Place planAt(int slot) {
+    return {kFirstPlan.x + kPlanStep.x * static_cast<float>(slot % kPlanColumns),
+            kFirstPlan.y + kPlanStep.y * static_cast<float>(slot / kPlanColumns)};
+}
+
+int planMapLight(Desktop& desktop, int slot) {
+    const Place p = planAt(slot);
+    return desktop.brightPixels(p.x + kPlanMap[0], p.y + kPlanMap[1], p.x + kPlanMap[2], p.y + kPlanMap[3],
+                                150);
+}
+
+int planBestLight(Desktop& desktop, int slot) {
+    const Place p = planAt(slot);
+    return desktop.brightPixels(p.x + kPlanBest[0], p.y + kPlanBest[1], p.x + kPlanBest[2],
+                                p.y + kPlanBest[3], 120);
+}
+
+bool practiceCompleteShown(Desktop& desktop) {
+    return shows(desktop, kPracticeLevelsButton, kPracticeLevelsButtonLeft, isButtonBlue);
 }
 
 bool scoresShown(Desktop& desktop) { return shows(desktop, kScorePanel, kScorePanelRight, isPanelNavy); }

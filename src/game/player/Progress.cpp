@@ -96,6 +96,23 @@ bool isDate(const std::string& text) {
     return month >= 1 && month <= 12 && day >= 1 && day <= 31;
 }
 
+// Whether the text holds no control character, which would break or end a line.
+bool isPlain(const std::string& text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 32) return false;
+    }
+    return true;
+}
+
+// The player's name as a best keeps it: cut short, any control character made a space.
+std::string keptPlayer(const std::string& player) {
+    std::string kept = player.substr(0, Progress::kMaxPlayer);
+    for (char& c : kept) {
+        if (static_cast<unsigned char>(c) < 32) c = ' ';
+    }
+    return kept;
+}
+
 // Every best of the record that the run beats becomes the run's.
 NewBests beatBests(LevelRecord& record, const LevelRun& run, const std::string& player,
                    const std::string& date) {
@@ -152,7 +169,7 @@ NewBests Progress::complete(int32_t index, const std::vector<std::string>& level
     const std::string& level = levels[static_cast<size_t>(index)];
     NewBests bests;
     if (records_.size() < static_cast<size_t>(kMaxLevels) || records_.count(level) > 0)
-        bests = beatBests(records_[level], run, player.substr(0, kMaxPlayer), date);
+        bests = beatBests(records_[level], run, keptPlayer(player), date);
     const size_t next = static_cast<size_t>(index) + 1;
     const bool opened = next < levels.size() && reached_.size() < static_cast<size_t>(kMaxLevels) &&
                         reached_.insert(levels[next]).second;
@@ -189,7 +206,8 @@ bool Progress::readLine(const std::string& line) {
     if (!kind || !parseValue(nextWord(line, at), kind->time, best.value)) return false;
     best.date = nextWord(line, at);
     if (!isDate(best.date)) return false;
-    if (at < line.size()) best.player = line.substr(at, kMaxPlayer);
+    if (at < line.size()) best.player = line.substr(at);
+    if (best.player.size() > kMaxPlayer || !isPlain(best.player)) return false;
     if (records_.size() >= static_cast<size_t>(kMaxLevels) && records_.count(level) == 0) return false;
     records_[level].*kind->best = best;
     return true;

@@ -62,7 +62,8 @@ std::string todaysDate();
 //   commands 01 9 2026-05-01 Mira Quill
 // Blank lines and lines starting with "#" are passed over. A damaged line (an unknown
 // word, a bad level name, a number that is not one, negative or beyond 32 bits, a day
-// that is not one, a line too long) is reported with one error line naming the source
+// that is not one, a player's name too long or with a control character, a line too
+// long) is reported with one error line naming the source
 // and skipped; the rest is kept.
 class Progress {
 public:

@@ -24,9 +24,9 @@ namespace {
 const Color kGameOverGlow{1.0f, 0.3f, 0.2f, 1.0f};
 const Color kPausedGlow{0.3f, 0.6f, 1.0f, 1.0f};
 const Color kLevelGlow{1.0f, 0.75f, 0.3f, 1.0f};
-// How long the level's number and title stay over a level that has just begun, unless
-// the die moves first.
-constexpr float kLevelCaptionSeconds = 2.5f;
+// How long the level's number and title stay over a level that has just begun (the
+// first second of it sliding in), unless the die moves first.
+constexpr float kLevelCaptionSeconds = 3.0f;
 constexpr const char* kYes = "yes";
 constexpr float kHintSeconds = 4.0f;
 

@@ -163,7 +163,12 @@ void LevelPlanWindow::refresh(Gui& gui) {
     const float titleRoom = width * (1.0f - 2.0f * kMargin - kTitleGap) - numberWidth;
     layOut(title_, gui.getProperty(titleKey_), kTitleSize * height, titleRoom);
     layOut(best_, gui.getProperty(bestKey_), kBestSize * height, width * (1.0f - 2.0f * kMargin));
-    if (!level_.empty() && gui.getProperty(kPropertyLevelsLit) == slotText_) gui.setFocus(this);
+    // The focus stays with the level lit, not with the slot: a page turned by a click
+    // leaves no other level lit.
+    if (!level_.empty() && gui.getProperty(kPropertyLevelsLit) == slotText_)
+        gui.setFocus(this);
+    else if (gui.focus() == this)
+        gui.setFocus(nullptr);
 }
 
 void LevelPlanWindow::layOut(Line& line, const std::string& text, float size, float widest) {
@@ -194,11 +199,13 @@ void LevelPlanWindow::drawPlan(const Board& board) {
         for (int32_t x = 0; x < board.width(); ++x) {
             const int32_t color = board.tileAt(Position(x, y)).color;
             if (color == kUndefined) continue;
-            // Row 0 of the board is the far side of the game's view: the top of the plan.
-            const int32_t bottom = (board.length() - 1 - y) * side;
+            // The game's view looks at the board from beyond its last column and row, so
+            // the plan is turned half round to show the level as the player sees it: the
+            // first column on the right, the first row at the bottom.
+            const int32_t left = (board.width() - 1 - x) * side, bottom = y * side;
             for (int32_t py = 0; py < side; ++py) {
                 for (int32_t px = 0; px < side; ++px)
-                    pixels.put(x * side + px, bottom + py, tilePixel(color, px, py, side));
+                    pixels.put(left + px, bottom + py, tilePixel(color, px, py, side));
             }
         }
     }

@@ -16,8 +16,9 @@ namespace nimbus {
 class Board;
 
 // One level on the Levels screen, on a dark card: the level's number and title along the
-// top, its map drawn small in the middle (the tiles in their colours, holes left out,
-// the start with a die on it, goals chequered), its best along the bottom. A level that
+// top, its map drawn small in the middle as the game's view shows it (the tiles in their
+// colours, holes left out, the start with a die on it, goals chequered), its best along
+// the bottom. A level that
 // is not open yet is dimmed and cannot be chosen; a slot without a level shows nothing
 // and cannot take the focus.
 //

@@ -39,13 +39,20 @@ TEST(ProgressFile, KeepsEveryGoodLineReportsEachDamagedOneAndKeepsADamagedFileAs
         {"# mine\r\n\nreached 02\r\ncommands 01 9 2026-05-01 \n", "reached 02\ncommands 01 9 2026-05-01 \n",
          0},
         {good + "reached 03", "reached 03\n" + good, 0},
-        // Junk: an unknown word, a missing or extra word, a bad level name, number or day.
-        {"speed 01 5 2026-05-01 A\nreached\nreached 02 03\nscore ../x 5 2026-05-01 A\nscore 01 12x "
-         "2026-05-01 A\n"
-         "time 01 1.5 2026-05-01 A\ntime 01 .50 2026-05-01 A\nscore 01 5 2026-13-01 A\nscore 01 5 yesterday "
-         "A\n"
-         "reached 02",
-         "reached 02\n", 9},
+        // Junk: an unknown word, a missing or extra word, a bad level name, number, day or name.
+        {"speed 01 5 2026-05-01 A\n"
+         "reached\n"
+         "reached 02 03\n"
+         "score ../x 5 2026-05-01 A\n"
+         "score 01 12x 2026-05-01 A\n"
+         "time 01 1.5 2026-05-01 A\n"
+         "time 01 .50 2026-05-01 A\n"
+         "score 01 5 2026-13-01 A\n"
+         "score 01 5 yesterday A\n"
+         "score 01 5 2026-05-01 A\tB\n"
+         "score 01 5 2026-05-01 " +
+             std::string(65, 'n') + "\nreached 02",
+         "reached 02\n", 11},
         // Beyond 32 bits or below 0; the largest number there is.
         {"score 01 -5 2026-05-01 A\ncommands 01 2147483648 2026-05-01 A\ntime 01 99999999.99 2026-05-01 A\n"
          "score 01 2147483647 2026-05-01 A",
