@@ -15,10 +15,16 @@ namespace player {
 
 namespace {
 
-// Points left of the buttons' centres: a button is seen when both are its blue.
-constexpr Place kPlayButtonLeft{-0.25f, -0.19f};
+// Pairs of points on a screen's buttons: a screen is seen when both are its blue. Each pair
+// lies where no other screen, at rest or sliding away to the left, shows its blue: right
+// of the options' buttons for the menu, above the menu's buttons (for one of two) for the
+// options.
+constexpr Place kPlayButtonRight{0.25f, -0.19f};
+constexpr Place kLevelsButtonRight{0.25f, -0.34f};
 constexpr Place kNextButtonLeft{-0.25f, -0.44f};
 constexpr Place kPracticeLevelsButtonLeft{0.16f, -0.44f};
+constexpr Place kFullscreenButtonTop{-0.45f, -0.05f};
+constexpr Place kFullscreenButtonBottom{-0.45f, -0.14f};
 constexpr Place kLevelsBackButton{0.0f, -0.89f};
 constexpr Place kLevelsBackButtonLeft{-0.18f, -0.89f};
 // The Levels screen's page of plans: its first plan's centre, the steps to the next
@@ -28,8 +34,6 @@ constexpr Place kPlanStep{0.64f, -0.5f};
 constexpr int kPlanColumns = 4;
 constexpr float kPlanMap[4] = {-0.26f, -0.13f, 0.26f, 0.1f};
 constexpr float kPlanBest[4] = {-0.26f, -0.22f, 0.26f, -0.15f};
-constexpr Place kFullscreenButtonLeft{-0.45f, -0.1f};
-constexpr Place kSymbolsButtonLeft{-0.45f, -0.25f};
 constexpr Place kMusicTwoThirds{0.3f, 0.22f};
 constexpr Place kScorePanel{-0.85f, -0.5f};
 constexpr Place kScorePanelRight{0.85f, 0.5f};
@@ -83,7 +87,9 @@ bool shows(Desktop& desktop, Place a, Place b, bool (*test)(unsigned)) {
 
 }  // namespace
 
-bool frontEndShown(Desktop& desktop) { return shows(desktop, kPlayButton, kPlayButtonLeft, isButtonBlue); }
+bool frontEndShown(Desktop& desktop) {
+    return shows(desktop, kPlayButtonRight, kLevelsButtonRight, isButtonBlue);
+}
 
 bool levelCompleteShown(Desktop& desktop) {
     return shows(desktop, kNextButton, kNextButtonLeft, isButtonBlue);
@@ -117,7 +123,7 @@ bool practiceCompleteShown(Desktop& desktop) {
 bool scoresShown(Desktop& desktop) { return shows(desktop, kScorePanel, kScorePanelRight, isPanelNavy); }
 
 bool optionsShown(Desktop& desktop) {
-    return shows(desktop, kFullscreenButtonLeft, kSymbolsButtonLeft, isButtonBlue);
+    return shows(desktop, kFullscreenButtonTop, kFullscreenButtonBottom, isButtonBlue);
 }
 
 bool musicAboveTwoThirds(Desktop& desktop) {
