@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "core/InArchive.h"
+#include "core/InBuffer.h"
 #include "core/Log.h"
 #include "core/MessageCatalogue.h"
 #include "core/OutArchive.h"
@@ -26,6 +27,7 @@
 #include "game/GameStateInfo.h"
 #include "game/player/Language.h"
 #include "game/rules/LevelList.h"
+#include "game/rules/LevelTitles.h"
 #include "game/scene/ColorSymbols.h"
 #include "game/states/FrontendState.h"
 #include "game/windows/GameWindowClasses.h"
@@ -61,6 +63,7 @@ struct Application::Step {
 // sound frees them before it closes the device.
 const Application::Step Application::kSteps[] = {
     {"level list", &Application::listLevelDirectories, nullptr},
+    {"level titles", &Application::readLevelTitles, nullptr},
     {"settings", &Application::readSettings, nullptr},
     {"language", &Application::chooseLanguage, &Application::dropLanguage},
     {"video", &Application::openVideoStep, &Application::closeVideoStep},
@@ -74,6 +77,7 @@ const Application::Step Application::kSteps[] = {
     {"gui", &Application::startGui, &Application::stopGui},
     {"states", &Application::startStates, &Application::stopStates},
     {"high scores", &Application::loadHighScores, nullptr},
+    {"progress", &Application::loadProgress, nullptr},
     {"settings in the menus", &Application::publishSettingsStep, nullptr},
 };
 
@@ -132,7 +136,10 @@ std::string workingDirectory() {
 }  // namespace
 
 Application::Application(bool fullscreen, const std::string& dataDirectory, HighScorePlace scores)
-    : fullscreen_(fullscreen), highScoreFile_(std::string()), settingsFile_(std::string()) {
+    : fullscreen_(fullscreen),
+      highScoreFile_(std::string()),
+      settingsFile_(std::string()),
+      progressFile_(std::string()) {
     if (::chdir(dataDirectory.c_str()) != 0) {
         LOG_ERROR("Failed to enter the data folder " << dataDirectory << " - " << systemErrorString(errno));
     }
@@ -141,6 +148,7 @@ Application::Application(bool fullscreen, const std::string& dataDirectory, High
     delete setOutArchive(new PosixOutArchive(data));
     highScoreFile_ = HighScoreFile::forData(data.c_str(), scores);
     settingsFile_ = SettingsFile::forData(data.c_str(), scores);
+    progressFile_ = ProgressFile::forData(data.c_str(), scores);
 }
 
 Application::~Application() {
@@ -196,6 +204,7 @@ void Application::frame(float dt) {
     if (next != state_.get()) swapState(next);
     followSettings();
     saveChangedHighScores();
+    saveChangedProgress();
 }
 
 void Application::swapState(GenericState* next) {
@@ -242,6 +251,13 @@ void Application::saveChangedHighScores() {
     if (info_ && !info_->highScores.sameEntries(triedScores_)) saveHighScores();
 }
 
+void Application::saveChangedProgress() {
+    // As for the table: a save that failed waits for the next change.
+    if (!info_ || info_->progress.revision() == triedProgress_) return;
+    triedProgress_ = info_->progress.revision();
+    progressFile_.save(info_->progress);
+}
+
 void Application::followSettings() {
     if (!info_ || !gui_) return;
     collectSettings(*gui_, info_->settings);
@@ -274,6 +290,15 @@ void Application::applySettings() {
 bool Application::listLevelDirectories() {
     PosixInArchive levels{Path(kLevelsFolder)};
     return listLevels(levels, levelNames_);
+}
+
+bool Application::readLevelTitles() {
+    // Levels without titles are played as well; only a damaged index is reported.
+    LevelTitles titles;
+    const std::unique_ptr<InBuffer> index(inArchive()->open(dataPath(kLevelTitlesFile)));
+    if (index) titles.read(*index);
+    levelTitles_ = titles.titlesOf(levelNames_);
+    return true;
 }
 
 bool Application::openVideoStep() {
@@ -356,6 +381,7 @@ bool Application::startStates() {
     info_->screenRenderer = screenRenderer_.get();
     info_->gui = gui_.get();
     info_->levelNames = levelNames_;
+    info_->levelTitles = levelTitles_;
     // F11 asks as the Options screen's switch does, so the choice is kept the same way.
     info_->toggleFullscreen = [this] { requestFullscreenSwitch(*gui_); };
     info_->demoAfterSeconds = demoAfterSeconds_;
@@ -376,6 +402,14 @@ bool Application::loadHighScores() {
     if (highScoreFile_.load(info_->highScores)) savedScores_ = info_->highScores;
     triedScores_ = info_->highScores;
     publishHighScores(*gui_, info_->highScores);
+    return true;
+}
+
+bool Application::loadProgress() {
+    // A player without a file has only the first level open, and gets a file at the
+    // first level completed.
+    progressFile_.load(info_->progress);
+    triedProgress_ = info_->progress.revision();
     return true;
 }
 

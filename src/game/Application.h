@@ -8,6 +8,7 @@
 #include "core/ProcessWide.h"
 #include "game/launch/CommandLine.h"
 #include "game/player/HighScoreFile.h"
+#include "game/player/ProgressFile.h"
 #include "game/player/Settings.h"
 #include "game/player/SettingsFile.h"
 #include "game/rules/HighScoreList.h"
@@ -42,7 +43,9 @@ struct GameStateInfo;
 // the menus once the states start, and taken back after every frame: a change is applied
 // at once (volumes, symbols, full screen, language; F11 asks as the Options switch does)
 // and saved at once, through the same kind of file as the table, placed alike. The game
-// speaks the language of the settings, or else the one of the player's environment.
+// speaks the language of the settings, or else the one of the player's environment. The
+// player's progress is read at start-up beside the table and saved the moment a level is
+// reached or a best set, in the same way.
 class Application {
 public:
     // Makes the data directory the working directory and opens the process-wide
@@ -117,6 +120,8 @@ private:
     bool startStates();
     void stopStates();
     bool loadHighScores();
+    bool readLevelTitles();
+    bool loadProgress();
     bool readSettings();
     bool chooseLanguage();
     void dropLanguage();
@@ -124,6 +129,7 @@ private:
 
     void swapState(GenericState* next);
     void saveChangedHighScores();
+    void saveChangedProgress();
     void followSettings();
     void applySettings();
     // Shows every text in the language of the code from now on; an unknown code, or a
@@ -136,6 +142,9 @@ private:
     HighScoreList savedScores_;
     HighScoreList triedScores_;
     SettingsFile settingsFile_;
+    ProgressFile progressFile_;
+    // The progress's revision when a save was last tried.
+    uint32_t triedProgress_ = 0;
     // The settings as read at start-up, before the states that keep them exist.
     Settings settings_;
     bool screenFromSettings_ = false;
@@ -147,6 +156,7 @@ private:
     std::string languageInUse_;
     std::unique_ptr<MessageCatalogue> catalogue_;
     std::vector<std::string> levelNames_;
+    std::vector<std::string> levelTitles_;
     bool videoStarted_ = false;
     Gamepad gamepad_;
     SoundServices sound_;

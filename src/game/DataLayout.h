@@ -18,6 +18,8 @@ constexpr const char* kDataFolder = "Data";
 // Common is no level: it holds what every level shares.
 constexpr const char* kLevelsFolder = "Levels";
 constexpr const char* kLevelMapFile = "Level.map";
+// The index of the levels' titles, beside their folders.
+constexpr const char* kLevelTitlesFile = "Levels/titles";
 constexpr const char* kLevelsCommonFolder = "Levels/Common";
 constexpr const char* kShadersFolder = "Levels/Common/Shaders";
 constexpr const char* kSoundsFolder = "Levels/Common/Sounds";
@@ -40,6 +42,10 @@ constexpr const char* kGameMusicFile = "Music/Game.music";
 // table with the player's data, the settings with the player's configuration.
 constexpr const char* kHighScoresFile = "highscores.bin";
 constexpr const char* kSettingsFile = "settings";
+// The levels reached and each level's bests, beside the table; a damaged one is kept
+// aside before a new one replaces it.
+constexpr const char* kProgressFile = "progress";
+constexpr const char* kDamagedProgressFile = "progress.damaged";
 constexpr const char* kPlayerFolder = "nimbus";
 struct PlayerHome {
     const char* variable;

@@ -25,6 +25,20 @@ constexpr const char* kPausedText = translatable("Paused");
 constexpr const char* kPausedHint = translatable("Press Space to play on");
 constexpr const char* kDemoText = translatable("Demo");
 constexpr const char* kDemoHint = translatable("Press any key");
+// The number of the level shown over it as it starts, its title under it.
+constexpr const char* kLevelCaptionFormat = translatable("Level %s");
+// The level-complete panel: this run beside the level's bests.
+constexpr const char* kLevelTimeFormat = translatable("Time: %s s");
+constexpr const char* kLevelCommandsFormat = translatable("Moves: %d");
+constexpr const char* kBestScoreFormat = translatable("Best: %d");
+constexpr const char* kBestTimeFormat = translatable("Best: %s s");
+constexpr const char* kBestCommandsFormat = translatable("Best: %d");
+constexpr const char* kNewBestText = translatable("New best!");
+// A level's plan on the Levels screen: its best, or why there is none; and the page.
+constexpr const char* kPlanBestFormat = translatable("Best %d in %s s");
+constexpr const char* kPlanNotWon = translatable("Not won yet");
+constexpr const char* kPlanLocked = translatable("Locked");
+constexpr const char* kLevelsPageFormat = translatable("Page %d of %d");
 
 // The GUI document's signals that the menu's Play and the game's Menu buttons push: the
 // demo moves the menus away and back with them. And the window the menus stand in.

@@ -24,6 +24,7 @@
 #include "render/ViewSize.h"
 #include "render/font/GlyphDescription.h"
 #include "support/GameFixture.h"
+#include "support/TempFolder.h"
 
 using namespace nimbus;
 using namespace player;
@@ -248,4 +249,35 @@ TEST_F(Player, ShowsTheFrontEndInTheLanguageOfTheEnvironment) {
                                                kPlayButton.x + 0.3f, kPlayButton.y + 0.08f, kCaptionWhite));
     EXPECT_NEAR(drawn, expected, expected * 0.15f) << "\"Play\" would be " << english << " pixels wide";
     expectCleanEnd(desktop, game, true);
+}
+
+// From the Levels screen, level 01 practised to its end by its solution: after a restart the
+// screen shows level 02 open and level 01's best, and the high-score table, which a practice
+// never enters, is as the first run left it.
+TEST_F(Player, PractisesTheFirstLevelFromTheLevelsScreenAndFindsItsBestAfterARestart) {
+    Desktop desktop;
+    GameInstall game;
+    const auto toLevels = [&] {
+        return clickUntil(desktop, kLevelsButton, levelsShown) && levelsReady(desktop);
+    };
+    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game) && toLevels()) << "no Levels screen";
+    const int lockedMap = planMapLight(desktop, 1), unwonBest = planBestLight(desktop, 0);
+    EXPECT_GT(planMapLight(desktop, 0), 4 * lockedMap + 100) << "level 01 is open, level 02 not yet";
+    const Place first = planAt(0);
+    desktop.click(first.x, first.y);
+    ASSERT_TRUE(levelArrives(desktop)) << "level 01 did not start";
+    ASSERT_TRUE(playSolution(desktop, kLevelOne));
+    ASSERT_TRUE(waitFor(kWait, [&] { return practiceCompleteShown(desktop); })) << "no practice's panel";
+    expectCleanEnd(desktop, game, true);
+    const std::string table = readFile(game.dataDirectory() + "/" + kHighScoresFile);
+    const std::string progress = readFile(game.dataDirectory() + "/" + kProgressFile);
+    for (const char* fact : {"reached 02\n", "score 01 ", "time 01 ", "commands 01 "})
+        EXPECT_NE(progress.find(fact), std::string::npos) << progress;
+
+    ASSERT_TRUE(startAtFrontEnd(desktop, game) && toLevels()) << "no Levels screen after the restart";
+    EXPECT_GT(planMapLight(desktop, 1), 4 * lockedMap + 100) << "level 02 is not open";
+    EXPECT_GT(planBestLight(desktop, 0), unwonBest + unwonBest / 3) << "level 01 shows no best";
+    expectCleanEnd(desktop, game, true);
+    EXPECT_FALSE(table.empty());
+    EXPECT_EQ(readFile(game.dataDirectory() + "/" + kHighScoresFile), table) << "the table changed";
 }

@@ -16,10 +16,12 @@
 #include "game/DataLayout.h"
 #include "game/GameNames.h"
 #include "game/player/Language.h"
+#include "game/player/Progress.h"
 #include "game/rules/HighScoreList.h"
 #include "game/windows/GameWindowClasses.h"
 #include "game/windows/HighScoreWindow.h"
 #include "game/windows/PublishHighScores.h"
+#include "game/windows/PublishLevels.h"
 #include "gui/EditableGui.h"
 #include "gui/GuiNames.h"
 #include "gui/actions/ActionFactory.h"
@@ -137,6 +139,18 @@ void publishLongest(Gui& gui) {
         if (std::strlen(language.name) > std::strlen(longest->name)) longest = &language;
     }
     gui.setProperty(kPropertyLanguage, longest->name);
+    std::snprintf(text, sizeof text, translated(kLevelTimeFormat), "1234.56");
+    gui.setProperty(kPropertyLevelTime, text);
+    std::snprintf(text, sizeof text, translated(kLevelCommandsFormat), 123456);
+    gui.setProperty(kPropertyLevelCommands, text);
+    std::snprintf(text, sizeof text, translated(kBestTimeFormat), "1234.56");
+    for (const char* best : {kPropertyBestScore, kPropertyBestTime, kPropertyBestCommands})
+        gui.setProperty(best, text);
+    std::snprintf(text, sizeof text, translated(kLevelsPageFormat), 12, 12);
+    gui.setProperty(kPropertyLevelsPage, text);
+    Progress progress;
+    progress.complete(0, {"40", "41"}, {1234567, 123456, 1234}, "Ann", "2026-05-01");
+    publishLevels(gui, 0, -1, {"40", "41"}, {"Maze Under the Wave Again", "Safe Harbour"}, progress);
     HighScoreList list;
     for (int i = 0; i < HighScoreWindow::kRows; ++i) list.add("Maximilian " + std::to_string(i), 1234567);
     publishHighScores(gui, list);
@@ -169,7 +183,8 @@ TEST_F(ShippedGui, EveryTextFitsItsWindowInEveryLanguage) {
         for (const auto& [window, element] : windows()) {
             const std::string kind = element.Attribute(kAttributeClass);
             if (kind != kClassButton && kind != kClassText && kind != kClassPropertyText &&
-                kind != kClassEditBox && kind != kClassHighScore) {
+                kind != kClassEditBox && kind != kClassHighScore &&
+                (kind != kClassLevelPlan || window->name() != "level_plan_0")) {
                 continue;
             }
             for (const char* attribute : {kAttributeCaption, kAttributeMessage}) {
@@ -222,14 +237,18 @@ TEST_F(ShippedGui, EveryTextFitsItsWindowInEveryLanguage) {
 // back at once; then a game through a level, the end of the game and its table, the table
 // from the menu, and the options.
 TEST_F(ShippedGui, SignalsLeadWhereTheStatesExpect) {
-    const char* const screens[] = {"menu",       "background", "game", "level_complete", "highscore_panel",
-                                   "highscores", "options"};
+    const char* const screens[] = {"menu",           "background",      "game",
+                                   "level_complete", "highscore_panel", "highscores",
+                                   "options",        "levels",          "practice_complete"};
     gui_->findWindow("highscores")->hide();  // the check of the texts showed it
     std::string text;
     std::istringstream signals(
-        "play main_menu play show_game pause to_menu play show_game hide_game show_level_complete next_level "
-        "show_game game_over hide_game show_highscore main_menu show_scores main_menu show_options "
-        "toggle_symbols options_back quit");
+        "play main_menu play show_game pause to_menu show_menu play show_game hide_game show_level_complete "
+        "next_level show_game game_over hide_game show_highscore main_menu show_scores main_menu "
+        "show_options "
+        "toggle_symbols options_back levels show_levels levels_next levels_previous play_level show_game "
+        "hide_game show_practice_complete practice_next show_game to_menu hide_game show_levels play_level "
+        "show_game hide_game show_practice_complete practice_levels show_levels levels_back show_menu quit");
     for (std::string signal; signals >> signal;) {
         gui_->pushSignal(signal);
         // Long enough for every slide of any transition to end.
@@ -237,11 +256,12 @@ TEST_F(ShippedGui, SignalsLeadWhereTheStatesExpect) {
         ASSERT_FALSE(gui_->busy()) << signal;
         text += "\n" + signal + " " + gui_->getProperty(kPropertyExitToState) + " pause " +
                 gui_->getProperty(kPropertyTogglePause) + " symbols " +
-                gui_->getProperty(kPropertyToggleSymbols) + ", shown:";
+                gui_->getProperty(kPropertyToggleSymbols) + " turn " +
+                gui_->getProperty(kPropertyLevelsTurn) + ", shown:";
         for (const char* name : screens)
             text += gui_->findWindow(name)->visible() ? std::string(" ") + name : "";
     }
-    EXPECT_TRUE(matchesGolden(text, 0x5ea38fa6e10de491));
+    EXPECT_TRUE(matchesGolden(text, 0xb1571607891e1768));
 }
 
 // Expects the same window elements, class and name, in the same tree.

@@ -5,6 +5,7 @@
 //
 // With --messages it writes instead the texts of the levels a player reads, for the
 // message catalogues: nimbus_levelc --messages OUTPUT.pot LEVEL_SOURCE...
+// With --titles it writes the index of the titles of all the sources given.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -36,11 +37,14 @@ int writeMessages(int count, char** sources, const char* output) {
 int main(int argc, char** argv) {
     if (argc >= 3 && std::strcmp(argv[1], "--messages") == 0)
         return writeMessages(argc - 3, argv + 3, argv[2]);
+    if (argc >= 3 && std::strcmp(argv[1], "--titles") == 0)
+        return nimbus::writeTitles(std::vector<std::string>(argv + 3, argv + argc), argv[2]) ? 0 : 1;
     const bool showSolution = argc == 4 && std::strcmp(argv[3], "--solution") == 0;
     if (argc != 3 && !showSolution) {
         LOG_ERROR(
             "usage: nimbus_levelc LEVEL_SOURCE OUTPUT.map [--solution]\n"
-            "       nimbus_levelc --messages OUTPUT.pot LEVEL_SOURCE...");
+            "       nimbus_levelc --messages OUTPUT.pot LEVEL_SOURCE...\n"
+            "       nimbus_levelc --titles OUTPUT LEVEL_SOURCE...");
         return 1;
     }
     nimbus::LevelSource level;

@@ -23,8 +23,10 @@ GameInstall::GameInstall(const std::string& levelMap) {
     fs::create_directory(data_);
     for (const fs::directory_entry& entry : fs::directory_iterator(NIMBUS_DATA_DIR)) {
         const std::string leaf = entry.path().filename().string();
-        // A build tree's own table and settings stay out: each game starts as a new player's.
+        // A build tree's own table, settings and progress stay out: each game starts as a
+        // new player's.
         if (leaf == nimbus::kHighScoresFile || leaf == nimbus::kSettingsFile ||
+            leaf == nimbus::kProgressFile || leaf == nimbus::kDamagedProgressFile ||
             (leaf == nimbus::kLevelsFolder && !levelMap.empty()))
             continue;
         fs::create_directory_symlink(entry.path(), data_ + "/" + leaf);

@@ -16,16 +16,36 @@ namespace player {
 
 namespace {
 
-// A point left of the Play button's centre: the button is seen when both are its blue.
-constexpr Place kPlayButtonLeft{-0.25f, -0.34f};
-// The centres of the rounded frames (0.7 wide) of the buttons the menus are known by,
-// whose rows run through the captions' letters.
-constexpr Place kPlayFrame{0.0f, -0.31f};
+// Pairs of points on a screen's buttons: a screen is seen when both are its blue. Each pair
+// lies where no other screen, at rest or sliding away to the left, shows its blue: right
+// of the options' buttons for the menu, above the menu's buttons (for one of two) for the
+// options.
+constexpr Place kPlayButtonRight{0.25f, -0.19f};
+constexpr Place kLevelsButtonRight{0.25f, -0.34f};
+constexpr Place kNextButtonLeft{-0.25f, -0.44f};
+// Right of the Levels button's centre, beyond the arcade panel's Next button.
+constexpr Place kPracticeLevelsButtonRight{0.75f, -0.44f};
+constexpr Place kFullscreenButtonTop{-0.45f, -0.05f};
+constexpr Place kFullscreenButtonBottom{-0.45f, -0.14f};
+constexpr Place kLevelsBackButton{0.0f, -0.89f};
+constexpr Place kLevelsBackButtonLeft{-0.18f, -0.89f};
+// The Levels screen's page of plans: its first plan's centre, the steps to the next
+// column and row, and around a plan's centre the rectangles of its map and its best.
+constexpr Place kFirstPlan{-0.96f, 0.5f};
+constexpr Place kPlanStep{0.64f, -0.5f};
+constexpr int kPlanColumns = 4;
+constexpr float kPlanMap[4] = {-0.26f, -0.13f, 0.26f, 0.1f};
+constexpr float kPlanBest[4] = {-0.26f, -0.22f, 0.26f, -0.15f};
+// The centres of the rounded frames (0.7 wide or more) of the buttons the menus are known
+// by, whose rows run through the captions' letters.
+constexpr Place kPlayFrame{0.0f, -0.16f};
 constexpr Place kFullscreenFrame{-0.15f, -0.1f};
-constexpr Place kNextFrame{0.0f, -0.29f};
+constexpr Place kNextFrame{0.0f, -0.42f};
+constexpr Place kLevelsBackFrame{0.0f, -0.87f};
 // Either side of a frame's centre, the last points of its own blue: beyond them its
 // rounded ends blend with the panel, which lets the moving backdrop through.
 constexpr float kFrameInside = 0.3f;
+constexpr float kSmallFrameInside = 0.18f;
 // Beyond every menu's panel: only the backdrop.
 constexpr float kBackdropSide = 0.9f;
 constexpr Place kMusicTwoThirds{0.3f, 0.22f};
@@ -90,9 +110,10 @@ bool shows(Desktop& desktop, Place a, Place b, bool (*test)(unsigned)) {
 
 // Between two looks at the row through the frame's caption: the button is there, and it
 // kept every pixel while the backdrop moved.
-bool stoodStill(const std::vector<unsigned>& before, const std::vector<unsigned>& now, Place frame) {
-    const size_t left = static_cast<size_t>(nimbus::windowPixelX(frame.x - kFrameInside));
-    const size_t right = static_cast<size_t>(nimbus::windowPixelX(frame.x + kFrameInside));
+bool stoodStill(const std::vector<unsigned>& before, const std::vector<unsigned>& now, Place frame,
+                float inside) {
+    const size_t left = static_cast<size_t>(nimbus::windowPixelX(frame.x - inside));
+    const size_t right = static_cast<size_t>(nimbus::windowPixelX(frame.x + inside));
     const size_t sideLeft = static_cast<size_t>(nimbus::windowPixelX(-kBackdropSide));
     const size_t sideRight = static_cast<size_t>(nimbus::windowPixelX(kBackdropSide));
     if (now.size() != before.size() || now.size() <= sideRight) return false;
@@ -106,11 +127,11 @@ bool stoodStill(const std::vector<unsigned>& before, const std::vector<unsigned>
     return backdropMoved;
 }
 
-bool menuReady(Desktop& desktop, Place frame) {
+bool menuReady(Desktop& desktop, Place frame, float inside = kFrameInside) {
     std::vector<unsigned> before;
     return waitFor(kWait, [&] {
         std::vector<unsigned> now = desktop.rowColours(frame.y);
-        const bool still = stoodStill(before, now, frame);
+        const bool still = stoodStill(before, now, frame, inside);
         before = std::move(now);
         return still;
     });
@@ -118,13 +139,50 @@ bool menuReady(Desktop& desktop, Place frame) {
 
 }  // namespace
 
-bool frontEndShown(Desktop& desktop) { return shows(desktop, kPlayButton, kPlayButtonLeft, isButtonBlue); }
+bool frontEndShown(Desktop& desktop) {
+    return shows(desktop, kPlayButtonRight, kLevelsButtonRight, isButtonBlue);
+}
+
+bool levelCompleteShown(Desktop& desktop) {
+    return shows(desktop, kNextButton, kNextButtonLeft, isButtonBlue);
+}
+
+bool levelsShown(Desktop& desktop) {
+    return shows(desktop, kLevelsBackButton, kLevelsBackButtonLeft, isButtonBlue);
+}
+
+Place planAt(int slot) {
+    return {kFirstPlan.x + kPlanStep.x * static_cast<float>(slot % kPlanColumns),
+            kFirstPlan.y + kPlanStep.y * static_cast<float>(slot / kPlanColumns)};
+}
+
+int planMapLight(Desktop& desktop, int slot) {
+    const Place p = planAt(slot);
+    return desktop.brightPixels(p.x + kPlanMap[0], p.y + kPlanMap[1], p.x + kPlanMap[2], p.y + kPlanMap[3],
+                                150);
+}
+
+int planBestLight(Desktop& desktop, int slot) {
+    const Place p = planAt(slot);
+    return desktop.brightPixels(p.x + kPlanBest[0], p.y + kPlanBest[1], p.x + kPlanBest[2],
+                                p.y + kPlanBest[3], 120);
+}
+
+bool practiceCompleteShown(Desktop& desktop) {
+    return shows(desktop, kPracticeLevelsButton, kPracticeLevelsButtonRight, isButtonBlue);
+}
+
+bool optionsShown(Desktop& desktop) {
+    return shows(desktop, kFullscreenButtonTop, kFullscreenButtonBottom, isButtonBlue);
+}
 
 bool frontEndReady(Desktop& desktop) { return menuReady(desktop, kPlayFrame); }
 
 bool optionsReady(Desktop& desktop) { return menuReady(desktop, kFullscreenFrame); }
 
 bool levelCompleteReady(Desktop& desktop) { return menuReady(desktop, kNextFrame); }
+
+bool levelsReady(Desktop& desktop) { return menuReady(desktop, kLevelsBackFrame, kSmallFrameInside); }
 
 bool scoresShown(Desktop& desktop) { return shows(desktop, kScorePanel, kScorePanelRight, isPanelNavy); }
 

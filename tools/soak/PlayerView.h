@@ -13,12 +13,15 @@ struct Place {
     float y;
 };
 
-constexpr Place kPlayButton{0.0f, -0.34f};
-constexpr Place kScoresButton{0.0f, -0.51f};
-constexpr Place kNextButton{0.0f, -0.29f};
+constexpr Place kPlayButton{0.0f, -0.19f};
+constexpr Place kLevelsButton{0.0f, -0.34f};
+constexpr Place kScoresButton{0.0f, -0.49f};
+constexpr Place kNextButton{0.0f, -0.44f};
 constexpr Place kMenuButton{1.1f, 0.84f};
 constexpr Place kOptionsButton{0.0f, -0.66f};
 constexpr Place kOptionsBackButton{0.0f, -0.51f};
+// The practice's level-complete panel's way back to the Levels screen.
+constexpr Place kPracticeLevelsButton{0.47f, -0.44f};
 // The music slider's track at 80 % of its travel.
 constexpr Place kMusicAt80{0.383f, 0.22f};
 // Anywhere on the screen: where a click that only has to reach the game goes.
@@ -38,6 +41,22 @@ bool frontEndShown(Desktop& desktop);
 bool frontEndReady(Desktop& desktop);
 bool optionsReady(Desktop& desktop);
 bool levelCompleteReady(Desktop& desktop);
+bool levelsReady(Desktop& desktop);
+
+// The level-complete panel with its Next button.
+bool levelCompleteShown(Desktop& desktop);
+// The Levels screen with its Back button.
+bool levelsShown(Desktop& desktop);
+// The centre of the plan in a slot of the Levels screen's page, from 0 at the top left.
+Place planAt(int slot);
+// How many bright pixels the plan's map and its line of best hold: a level not reached
+// is dimmed, and a best reads longer than "Not won yet".
+int planMapLight(Desktop& desktop, int slot);
+int planBestLight(Desktop& desktop, int slot);
+// The practice's level-complete panel with its Levels button.
+bool practiceCompleteShown(Desktop& desktop);
+// The options screen with its two switches.
+bool optionsShown(Desktop& desktop);
 
 // Whether the music slider's filled part reaches past two thirds of its track.
 bool musicAboveTwoThirds(Desktop& desktop);

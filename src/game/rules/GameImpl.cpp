@@ -93,6 +93,7 @@ bool GameImpl::levelFailed() const { return stats_->lives <= 0; }
 
 void GameImpl::restart() {
     levelClock_ = 0.0f;
+    commands_ = 0;
     Position start = kStartWithoutStartTile;
     if (loadedBoard_) {
         board_ = std::make_unique<Board>(*loadedBoard_);
@@ -114,8 +115,10 @@ bool GameImpl::execute(const GameCommand& command) {
         case kCommandTwist0:
         case kCommandTwist1: {
             const bool accepted = die_->twist(command.kind == kCommandTwist0 ? 0 : 1);
-            if (accepted) sound_->play("Twist");
-            return accepted;
+            if (!accepted) return false;
+            sound_->play("Twist");
+            ++commands_;
+            return true;
         }
         case kCommandTogglePause:
             paused_ = !paused_;
@@ -147,6 +150,7 @@ bool GameImpl::move(Direction direction) {
     }
     if (!die_->roll(direction)) return false;
     sound_->play("Move");
+    ++commands_;
     visit(die_->position());
     return true;
 }

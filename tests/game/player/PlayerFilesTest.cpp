@@ -6,6 +6,7 @@
 
 #include "game/DataLayout.h"
 #include "game/player/HighScoreFile.h"
+#include "game/player/ProgressFile.h"
 #include "game/player/Settings.h"
 #include "game/player/SettingsFile.h"
 #include "support/LogCapture.h"
@@ -45,6 +46,8 @@ TEST(PlayersFiles, LiveBesideWritableDataOrInThePlayersFolders) {
         ASSERT_EQ(setenv("XDG_DATA_HOME", xdgDataHome.c_str(), 1), 0);
         ASSERT_EQ(setenv("XDG_CONFIG_HOME", xdgConfigHome, 1), 0);
         EXPECT_EQ(HighScoreFile::forData(installed).directory(), table);
+        EXPECT_EQ(ProgressFile::forData(installed).directory(), table)
+            << "the progress lies beside the table";
         EXPECT_EQ(SettingsFile::forData(installed).directory(), settings);
     }
     for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "HOME"}) unsetenv(name);

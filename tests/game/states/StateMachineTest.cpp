@@ -16,6 +16,7 @@
 #include "game/scene/ColorSymbols.h"
 #include "game/states/LevelCompleteState.h"
 #include "game/states/PlayingState.h"
+#include "game/windows/LevelPlanWindow.h"
 #include "gui/EditableGui.h"
 #include "gui/GuiNames.h"
 #include "gui/windows/Window.h"
@@ -40,7 +41,8 @@ struct Place {
     float x, y;
 };
 constexpr Place kPlay{0.0f, 0.3f}, kQuit{0.0f, -0.3f}, kToMenu{1.0f, 0.85f}, kPause{-1.0f, 0.85f},
-    kNext{0.0f, -0.3f}, kBack{0.0f, -0.6f}, kBoard{0.0f, -0.2f};
+    kNext{0.0f, -0.3f}, kBack{0.0f, -0.6f}, kBoard{0.0f, -0.2f}, kLevels{0.0f, 0.0f};
+constexpr Place kPlans[] = {{-0.8f, 0.3f}, {0.0f, 0.3f}, {0.8f, 0.3f}};
 
 void pressKey(SDLKey key) {
     pushKey(SDL_KEYDOWN, key);
@@ -306,6 +308,48 @@ TEST_F(StateMachineTest, ALevelThatDoesNotLoadLeadsBackToTheFrontEnd) {
     settle();
     EXPECT_TRUE(gui().findWindow("menu")->visible());
     EXPECT_TRUE(log.saw({"Level 1 could not be loaded"})) << log.all();
+}
+
+// The Levels screen opens with the furthest level reached lit and starts no level not
+// reached. A practice's completion records the level's best and opens the next level;
+// Escape, and the last life lost, take a practice back to the screen, never to the table.
+TEST_F(StateMachineTest, TheLevelsScreenLightsTheFurthestLevelAndPractisesOpenLevelsAwayFromTheTable) {
+    data.addLevel("1", kCrumblingLevel, 0);
+    data.addLevel("2", kOneStepLevel);
+    data.addLevel("3", kOneStepLevel);
+    data.write(kProgressFile, "reached 2\n");
+    boot();
+    settle();
+    click(kLevels);
+    runUntil("LevelsState");
+    settle();
+    EXPECT_EQ(gui().focus(), gui().findWindow("plan_1"));
+    click(kPlans[2]);
+    settle();
+    EXPECT_EQ(state(), "LevelsState") << "level 3 is not reached";
+
+    enter(kPlans[1]);
+    EXPECT_TRUE(info().practice);
+    EXPECT_EQ(game().levelIndex(), 1);
+    winLevel();
+    EXPECT_EQ(gui().getProperty(kPropertyBestScore), "New best!");
+    const std::string saved = readFile(data.data() + "/" + kProgressFile);
+    for (const char* fact : {"reached 3\n", "score 2 1050 "})
+        EXPECT_NE(saved.find(fact), std::string::npos) << saved;
+    enter(kNext);
+    EXPECT_EQ(game().levelIndex(), 2);
+    EXPECT_TRUE(info().practice);
+    pressKey(SDLK_ESCAPE);
+    runUntil("LevelsState");
+    settle();
+    EXPECT_FALSE(app->quitRequested());
+    EXPECT_TRUE(dynamic_cast<LevelPlanWindow&>(*gui().findWindow("plan_2")).open());
+
+    enter(kPlans[0]);
+    ASSERT_EQ(info().stats->lives, 0);
+    click(kBoard, true);
+    runUntil("LevelsState");
+    EXPECT_EQ(info().highScores.size(), 6);
 }
 
 // H shows the roll of a shortest win once, until its time is up. Back on the menu and left
