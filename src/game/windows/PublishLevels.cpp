@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/MessageCatalogue.h"
 #include "game/GameNames.h"
 #include "game/player/Progress.h"
 #include "game/windows/LevelPlanWindow.h"
@@ -39,7 +40,8 @@ void publishLevels(Gui& gui, int32_t page, int32_t lit, const std::vector<std::s
         const bool present = page >= 0 && index < levels.size();
         const bool open = present && progress.reached(static_cast<int32_t>(index), levels);
         gui.setProperty(kPropertyLevelName + suffix, present ? levels[index] : std::string());
-        gui.setProperty(kPropertyLevelTitle + suffix, present && index < titles.size() ? translated(titles[index].c_str()) : "");
+        gui.setProperty(kPropertyLevelTitle + suffix,
+                        present && index < titles.size() ? translated(titles[index].c_str()) : "");
         gui.setProperty(kPropertyLevelBest + suffix,
                         present ? bestText(open, progress.record(levels[index])) : "");
         gui.setProperty(kPropertyLevelOpen + suffix, open ? kLevelIsOpen : kLevelIsClosed);
