@@ -19,7 +19,10 @@ constexpr const char* kLevelScoreFormat = "Level: %i";
 constexpr const char* kGameOverText = "Game Over";
 constexpr const char* kGameOverHint = "Click or press Enter";
 constexpr const char* kPausedText = "Paused";
-constexpr const char* kPausedHint = "Press Space to play on";
+constexpr const char* kPausedHint = "Press {pause} to play on";
+// A hint that the next move is a twist, by the twist's command (kCommandTwist0, then 1);
+// the braces name the action whose key is shown (KeyBindings::fill).
+constexpr const char* kTwistHints[] = {"Twist with {twist_clockwise}", "Twist with {twist_anticlockwise}"};
 constexpr const char* kDemoText = "Demo";
 constexpr const char* kDemoHint = "Press any key";
 

@@ -56,11 +56,13 @@ constexpr const char* kAttributeValue = "value";
 constexpr const char* kAttributeMin = "min";
 constexpr const char* kAttributeMax = "max";
 constexpr const char* kAttributeStep = "step";
+// The input action whose key a key button shows and changes.
+constexpr const char* kAttributeInput = "input";
 // The value of "show" that makes a window visible.
 constexpr const char* kShowTrue = "true";
 constexpr const char* kShowFalse = "false";
 
-// Window classes: the GUI's own eight, then the game's three.
+// Window classes: the GUI's own nine, then the game's three.
 constexpr const char* kClassButton = "button";
 constexpr const char* kClassNull = "null";
 constexpr const char* kClassPane = "pane";
@@ -69,6 +71,7 @@ constexpr const char* kClassPropertyText = "property_text";
 constexpr const char* kClassEditBox = "edit_box";
 constexpr const char* kClassRoundedPane = "rounded_pane";
 constexpr const char* kClassSlider = "slider";
+constexpr const char* kClassKeyButton = "key_button";
 constexpr const char* kClassGame = "game";
 constexpr const char* kClassHighScore = "highscore";
 constexpr const char* kClassBackground = "background";
@@ -99,6 +102,10 @@ constexpr const char* kPropertyFullscreen = "fullscreen";
 constexpr const char* kPropertySymbols = "symbols";
 constexpr const char* kPropertyToggleFullscreen = "toggleFullscreen";
 constexpr const char* kPropertyToggleSymbols = "toggleSymbols";
+// The Keys screen: what became of the last key chosen, and the request of its Defaults
+// button ("yes").
+constexpr const char* kPropertyKeysMessage = "keys_message";
+constexpr const char* kPropertyKeysDefaults = "keysDefaults";
 
 // Values of "exitToState".
 constexpr const char* kStatePlaying = "playing";
@@ -115,9 +122,20 @@ constexpr const char* kSignalShowHighScore = "show_highscore";
 constexpr const char* kSignalGameOver = "game_over";
 constexpr const char* kSignalMainMenu = "main_menu";
 constexpr const char* kSignalOptionsBack = "options_back";
+constexpr const char* kSignalKeysBack = "keys_back";
 
 // Windows the game looks up by name.
 constexpr const char* kWindowGame = "game";
 constexpr const char* kWindowOptions = "options";
+constexpr const char* kWindowKeys = "keys";
+
+// What the Keys screen says in "keys_message": while a key is awaited, when the key
+// pressed is another action's (its caption follows), the menus' own (its name comes
+// first) or one the game cannot name, and once every key is back on its default.
+constexpr const char* kKeysAskText = "Press a key, Escape cancels";
+constexpr const char* kKeysTakenFormat = "Taken by %s";
+constexpr const char* kKeysMenuKeyFormat = "%s works the menus";
+constexpr const char* kKeysUnnamedText = "That key cannot be used";
+constexpr const char* kKeysDefaultsText = "Every key on its default";
 
 }  // namespace nimbus

@@ -15,6 +15,7 @@
 #include "PlayerView.h"
 #include "core/posix/FileInBuffer.h"
 #include "game/rules/HighScoreList.h"
+#include "gui/KeyNames.h"
 #include "support/GameFixture.h"
 
 using namespace nimbus;
@@ -183,6 +184,48 @@ TEST_F(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestartAndGoe
     ASSERT_TRUE(levelArrives(desktop)) << "level 02 did not start";
     expectCleanEnd(desktop, game, true);
     EXPECT_TRUE(std::filesystem::exists(game.dataDirectory() + "/highscores.bin"));
+}
+
+// Level 01 is won by rolls towards larger x, the left arrow's until the player gives them J on
+// the Keys screen: J plays the level there and then, and again after a restart, which reads it
+// from the settings. Escape leaves the Keys screen and the options for the menu on the way.
+TEST_F(Player, ARollBoundToJOnTheKeysScreenPlaysTheFirstLevelNowAndAfterARestart) {
+    Desktop desktop;
+    GameInstall game;
+    KeyBindings keys;
+    ASSERT_EQ(keys.bind(kInputRollLeft, SDLK_j), KeyBindings::Choice::kBound);
+    const auto winLevelOne = [&] {
+        desktop.click(kPlayButton.x, kPlayButton.y);
+        return levelArrives(desktop) && playSolution(desktop, kLevelOne, -1, keys) &&
+               waitFor(kWait, [&] { return levelCompleteShown(desktop); });
+    };
+    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game)) << "no front end";
+    ASSERT_TRUE(clickUntil(desktop, kOptionsButton, optionsShown)) << "no options screen";
+    usleep(kSlide);
+    ASSERT_TRUE(clickUntil(desktop, kKeysButton, keysShown)) << "no Keys screen";
+    usleep(kSlide);
+    const Place row = keyRow(kInputRollLeft);
+    desktop.click(row.x, row.y);
+    usleep(200000);
+    desktop.key(keyXName(SDLK_j));
+    // Keys that come in the frame that the row let go in go nowhere.
+    usleep(200000);
+    desktop.key(keyXName(keys.key(kInputBack)));
+    ASSERT_TRUE(waitFor(kWait, [&] { return optionsShown(desktop); }))
+        << "Escape did not leave the Keys screen";
+    usleep(kSlide);
+    desktop.key(keyXName(keys.key(kInputBack)));
+    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "Escape did not leave the options";
+    usleep(kSlide);
+    EXPECT_TRUE(winLevelOne()) << "J does not roll";
+    expectCleanEnd(desktop, game, true);
+    std::ifstream in(game.dataDirectory() + "/settings");
+    const std::string settings(std::istreambuf_iterator<char>(in), {});
+    EXPECT_NE(settings.find("key_roll_left = J\n"), std::string::npos) << settings;
+
+    ASSERT_TRUE(startAtFrontEnd(desktop, game)) << "no front end";
+    EXPECT_TRUE(winLevelOne()) << "J does not roll after a restart";
+    expectCleanEnd(desktop, game, true);
 }
 
 // A minimised game draws nothing and waits for the window to come back: it takes next to no

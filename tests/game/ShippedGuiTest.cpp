@@ -101,7 +101,7 @@ TEST_F(ShippedGui, LoadsWithoutAnErrorLineAndEverySignalHasATransition) {
     EXPECT_EQ(loadLog_, "");
     std::vector<std::string> signals = {kSignalShowGame,      kSignalHideGame, kSignalShowLevelComplete,
                                         kSignalShowHighScore, kSignalGameOver, kSignalMainMenu,
-                                        kSignalOptionsBack};
+                                        kSignalOptionsBack,   kSignalKeysBack};
     for (const auto& [window, element] : windows()) {
         if (const char* action = element.Attribute(kAttributeAction)) signals.push_back(action);
     }
@@ -113,7 +113,8 @@ TEST_F(ShippedGui, LoadsWithoutAnErrorLineAndEverySignalHasATransition) {
 
 // Each text as it is drawn at its largest (a button swollen under the pointer, the
 // properties at long values, the high-score table full) lies across its own window, inside
-// every window that clips it and on the screen, and has at most the 32 characters drawn.
+// every window that clips it and on the screen, and has at most the 32 characters drawn,
+// the keys it names filled in.
 TEST_F(ShippedGui, EveryTextFitsItsWindow) {
     gui_->setProperty(kPropertyScore, "1234567");
     gui_->setProperty(kPropertyLevelScore, "Level: 123456");
@@ -128,12 +129,12 @@ TEST_F(ShippedGui, EveryTextFitsItsWindow) {
     for (const auto& [window, element] : windows()) {
         const std::string kind = element.Attribute(kAttributeClass);
         if (kind != kClassButton && kind != kClassText && kind != kClassPropertyText &&
-            kind != kClassEditBox && kind != kClassHighScore) {
+            kind != kClassEditBox && kind != kClassHighScore && kind != kClassKeyButton) {
             continue;
         }
         for (const char* attribute : {kAttributeCaption, kAttributeMessage, kAttributeInitial}) {
-            EXPECT_LE(std::strlen(element.Attribute(attribute) ? element.Attribute(attribute) : ""), 32u)
-                << window->name();
+            const char* value = element.Attribute(attribute);
+            EXPECT_LE(gui_->keys().fill(value ? value : "").size(), 32u) << window->name();
         }
         if (kind == kClassHighScore) window->show();
         SignalQueue signals;
@@ -169,16 +170,16 @@ TEST_F(ShippedGui, EveryTextFitsItsWindow) {
 // the signals: what each leaves in the properties the states read, and which screens it
 // leaves shown. Play hides the menus and a level that cannot be played sends the player
 // back at once; then a game through a level, the end of the game and its table, the table
-// from the menu, and the options.
+// from the menu, and the options with their Keys screen.
 TEST_F(ShippedGui, SignalsLeadWhereTheStatesExpect) {
     const char* const screens[] = {"menu",       "background", "game", "level_complete", "highscore_panel",
-                                   "highscores", "options"};
+                                   "highscores", "options",    "keys"};
     gui_->findWindow("highscores")->hide();  // the check of the texts showed it
     std::string text;
     std::istringstream signals(
         "play main_menu play show_game pause to_menu play show_game hide_game show_level_complete next_level "
         "show_game game_over hide_game show_highscore main_menu show_scores main_menu show_options "
-        "toggle_symbols options_back quit");
+        "toggle_symbols show_keys keys_defaults keys_back options_back quit");
     for (std::string signal; signals >> signal;) {
         gui_->pushSignal(signal);
         // Long enough for every slide of any transition to end.
@@ -186,11 +187,12 @@ TEST_F(ShippedGui, SignalsLeadWhereTheStatesExpect) {
         ASSERT_FALSE(gui_->busy()) << signal;
         text += "\n" + signal + " " + gui_->getProperty(kPropertyExitToState) + " pause " +
                 gui_->getProperty(kPropertyTogglePause) + " symbols " +
-                gui_->getProperty(kPropertyToggleSymbols) + ", shown:";
+                gui_->getProperty(kPropertyToggleSymbols) + " keys " +
+                gui_->getProperty(kPropertyKeysDefaults) + ", shown:";
         for (const char* name : screens)
             text += gui_->findWindow(name)->visible() ? std::string(" ") + name : "";
     }
-    EXPECT_TRUE(matchesGolden(text, 0x5ea38fa6e10de491));
+    EXPECT_TRUE(matchesGolden(text, 0x96b135f36278a2db));
 }
 
 // Expects the same window elements, class and name, in the same tree.

@@ -9,7 +9,8 @@ class Application;
 // Walks the running game through every screen a player meets, as a player would (mouse
 // and keys pushed onto the windowing library's queue, frames of a fixed step) and
 // writes a picture of each into the output folder: the front end, the name typed in, the
-// high-score table, the options, the layout editor, levels 01, 06 and 20 in play along
+// high-score table, the options, the Keys screen (a key refused, a key bound), the
+// layout editor, levels 01, 06 and 20 in play along
 // their solutions, a paused level, the level-complete panel, the game-over screen and the
 // table with the new entry. The application must have started up. False, with the picture
 // named, when a picture cannot be written.

@@ -10,6 +10,8 @@
 #include "LevelSource.h"
 #include "game/solver/SolutionReplay.h"
 #include "game/solver/SolverTurns.h"
+#include "game/states/GameInput.h"
+#include "gui/KeyNames.h"
 
 namespace player {
 
@@ -20,6 +22,12 @@ constexpr Place kPlayButtonLeft{-0.25f, -0.34f};
 constexpr Place kNextButtonLeft{-0.25f, -0.29f};
 constexpr Place kFullscreenButtonLeft{-0.45f, -0.1f};
 constexpr Place kSymbolsButtonLeft{-0.45f, -0.25f};
+constexpr Place kKeysDefaultsLeft{-0.7f, -0.64f};
+constexpr Place kKeysBackRight{0.7f, -0.64f};
+// The Keys screen's rows: the first of each column, and the step down to the next.
+constexpr Place kFirstKeyRows[2] = {{-0.5f, 0.45f}, {0.5f, 0.45f}};
+constexpr float kKeyRowStep = 0.12f;
+constexpr int kKeyRowsPerColumn = 7;
 constexpr Place kMusicTwoThirds{0.3f, 0.22f};
 constexpr Place kScorePanel{-0.85f, -0.5f};
 constexpr Place kScorePanelRight{0.85f, 0.5f};
@@ -37,10 +45,11 @@ constexpr int kKeyLateFrames = 15;
 // A player at the desktop's keys, in real time.
 class KeyboardPlayer final : public nimbus::ReplayTarget {
 public:
-    explicit KeyboardPlayer(Desktop& desktop) : desktop_(desktop) {}
+    KeyboardPlayer(Desktop& desktop, const nimbus::KeyBindings& keys) : desktop_(desktop), keys_(keys) {}
 
     bool handIn(const nimbus::SolutionStep& step) override {
-        desktop_.key(nimbus::kSolverTurns[step.turn].keyName);
+        const int32_t action = nimbus::GameInput::actionFor(nimbus::kSolverTurns[step.turn].command);
+        desktop_.key(nimbus::keyXName(keys_.key(action)));
         return true;
     }
 
@@ -51,6 +60,7 @@ public:
 
 private:
     Desktop& desktop_;
+    const nimbus::KeyBindings& keys_;
 };
 
 int channel(unsigned color, int shift) { return static_cast<int>(color >> shift & 255); }
@@ -85,6 +95,13 @@ bool optionsShown(Desktop& desktop) {
     return shows(desktop, kFullscreenButtonLeft, kSymbolsButtonLeft, isButtonBlue);
 }
 
+bool keysShown(Desktop& desktop) { return shows(desktop, kKeysDefaultsLeft, kKeysBackRight, isButtonBlue); }
+
+Place keyRow(int32_t action) {
+    const Place& first = kFirstKeyRows[action / kKeyRowsPerColumn];
+    return {first.x, first.y - kKeyRowStep * static_cast<float>(action % kKeyRowsPerColumn)};
+}
+
 bool musicAboveTwoThirds(Desktop& desktop) {
     return isButtonBlue(desktop.pixel(kMusicTwoThirds.x, kMusicTwoThirds.y));
 }
@@ -104,12 +121,13 @@ bool clickUntil(Desktop& desktop, Place place, bool (*shown)(Desktop&)) {
     });
 }
 
-bool playSolution(Desktop& desktop, const std::string& levelSource, int turns) {
+bool playSolution(Desktop& desktop, const std::string& levelSource, int turns,
+                  const nimbus::KeyBindings& keys) {
     nimbus::LevelSource level;
     if (!nimbus::LevelSourceParser::read(levelSource, level)) return false;
     std::vector<nimbus::SolutionStep> steps = nimbus::solveLevel(level).steps;
     if (turns >= 0 && static_cast<size_t>(turns) < steps.size()) steps.resize(static_cast<size_t>(turns));
-    KeyboardPlayer player(desktop);
+    KeyboardPlayer player(desktop, keys);
     nimbus::SolutionReplay replay(steps, kKeyLateFrames);
     while (!replay.finished()) replay.play(player, 1);
     return true;

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "gui/KeyBindings.h"
+
 class Desktop;
 
 // The shipped menus as a player finds them on the screen: where their buttons and panels
@@ -18,7 +20,11 @@ constexpr Place kScoresButton{0.0f, -0.51f};
 constexpr Place kNextButton{0.0f, -0.29f};
 constexpr Place kMenuButton{1.1f, 0.84f};
 constexpr Place kOptionsButton{0.0f, -0.66f};
-constexpr Place kOptionsBackButton{0.0f, -0.51f};
+constexpr Place kOptionsBackButton{0.0f, -0.57f};
+constexpr Place kKeysButton{-0.15f, -0.42f};
+// A row of the Keys screen, by its action (the order of the input table): two columns of
+// seven.
+Place keyRow(int32_t action);
 // The music slider's track at 80 % of its travel.
 constexpr Place kMusicAt80{0.383f, 0.22f};
 // Anywhere on the screen: where a click that only has to reach the game goes.
@@ -36,6 +42,8 @@ bool frontEndShown(Desktop& desktop);
 bool levelCompleteShown(Desktop& desktop);
 // The options screen with its two switches.
 bool optionsShown(Desktop& desktop);
+// The Keys screen with its Defaults and Back buttons.
+bool keysShown(Desktop& desktop);
 // Whether the music slider's filled part reaches past two thirds of its track.
 bool musicAboveTwoThirds(Desktop& desktop);
 // The high-score panel.
@@ -52,7 +60,9 @@ bool levelArrives(Desktop& desktop);
 bool clickUntil(Desktop& desktop, Place place, bool (*shown)(Desktop&));
 
 // Rolls the die along the first `turns` moves (all when negative) of the shortest
-// solution of the level source, pressing the keys a player would, at the solver's pace.
-bool playSolution(Desktop& desktop, const std::string& levelSource, int turns = -1);
+// solution of the level source, pressing the keys a player with those bindings would, at
+// the solver's pace.
+bool playSolution(Desktop& desktop, const std::string& levelSource, int turns = -1,
+                  const nimbus::KeyBindings& keys = nimbus::KeyBindings());
 
 }  // namespace player

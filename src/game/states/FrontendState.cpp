@@ -1,7 +1,5 @@
 #include "game/states/FrontendState.h"
 
-#include <SDL/SDL_keysym.h>
-
 #include "core/Log.h"
 #include "game/GameNames.h"
 #include "game/states/DemoState.h"
@@ -14,6 +12,18 @@
 namespace nimbus {
 
 namespace {
+
+// The screens the Back key leaves, with the signal that leaves each, the Keys screen
+// before the options it lies on.
+struct BackSignal {
+    const char* window;
+    const char* signal;
+};
+
+constexpr BackSignal kBackSignals[] = {
+    {kWindowKeys, kSignalKeysBack},
+    {kWindowOptions, kSignalOptionsBack},
+};
 
 bool anyInput(const InputEvent* events, int32_t count) {
     for (int32_t i = 0; i < count; ++i) {
@@ -40,7 +50,7 @@ GenericState* FrontendState::update(float dt, GameStateInfo& info) {
     pollEvents(info);
     // Before the GUI, which marks the events it takes as none.
     idle_ = anyInput(events(), eventCount()) ? 0.0f : idle_ + dt;
-    escapeFromOptions(gui);
+    backFromScreens(gui);
     updateServices(dt, info);
     drawFrame(info, true);
     if (exitTo(gui, kStatePlaying)) {
@@ -75,14 +85,22 @@ GenericState* FrontendState::demoWhenIdle(GameStateInfo& info) {
     return demo_.release();
 }
 
-void FrontendState::escapeFromOptions(Gui& gui) {
-    const Window* options = gui.findWindow(kWindowOptions);
-    if (!options || !options->visible()) return;
+void FrontendState::backFromScreens(Gui& gui) {
+    if (gui.keyCapture()) return;
+    const BackSignal* back = nullptr;
+    for (const BackSignal& screen : kBackSignals) {
+        const Window* window = gui.findWindow(screen.window);
+        if (window && window->visible()) {
+            back = &screen;
+            break;
+        }
+    }
+    if (!back) return;
     // The GUI would end the game on the release as well as on the press.
     for (int32_t i = 0; i < eventCount(); ++i) {
         InputEvent& event = events()[i];
-        if (event.type != InputEvent::Key || event.key != SDLK_ESCAPE) continue;
-        if (event.pressed) gui.pushSignal(kSignalOptionsBack);
+        if (!gui.keys().matches(event, kInputBack)) continue;
+        if (event.pressed) gui.pushSignal(back->signal);
         event.type = InputEvent::None;
     }
 }

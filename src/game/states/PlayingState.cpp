@@ -2,7 +2,6 @@
 
 #include <SDL/SDL.h>
 
-#include <cctype>
 #include <string>
 
 #include "core/math/Color.h"
@@ -24,10 +23,9 @@ const Color kPausedGlow{0.3f, 0.6f, 1.0f, 1.0f};
 constexpr const char* kYes = "yes";
 constexpr float kHintSeconds = 4.0f;
 
-bool hintAsked(const InputEvent* events, int32_t count) {
+bool hintAsked(const InputEvent* events, int32_t count, const KeyBindings& keys) {
     for (int32_t i = 0; i < count; ++i) {
-        const InputEvent& e = events[i];
-        if (e.type == InputEvent::Key && e.pressed && e.key == SDLK_h) return true;
+        if (keys.pressed(events[i], kInputHint)) return true;
     }
     return false;
 }
@@ -62,7 +60,7 @@ bool PlayingState::enter(GameStateInfo& info) {
     info.levelStartScore = info.stats->score;
     font_ = info.gui->getFont(kDefaultFontName);
     gameOverCaption_.layout(font_, kGameOverText, kGameOverHint, kGameOverGlow);
-    pausedCaption_.layout(font_, kPausedText, kPausedHint, kPausedGlow);
+    pausedCaption_.layout(font_, kPausedText, info.gui->keys().fill(kPausedHint).c_str(), kPausedGlow);
     return true;
 }
 
@@ -74,11 +72,11 @@ GenericState* PlayingState::update(float dt, GameStateInfo& info) {
     // the button is held.
     updateServices(dt, info);
     const float gameStep = gameOver_ ? 0.0f : dt;
-    input_.take(events(), eventCount(), gameStep, *game_);
+    input_.take(events(), eventCount(), gameStep, *game_, info.gui->keys());
     input_.carryOut(*game_);
     if (lostFocus && !game_->paused()) game_->execute(GameCommand(kCommandTogglePause));
     const bool complete = game_->update(gameStep);
-    updateHint(dt, hintAsked(events(), eventCount()));
+    updateHint(dt, hintAsked(events(), eventCount(), info.gui->keys()), info.gui->keys());
 
     Gui& gui = *info.gui;
     publishScore(gui, info.stats->score);
@@ -106,7 +104,7 @@ GenericState* PlayingState::update(float dt, GameStateInfo& info) {
     return this;
 }
 
-void PlayingState::updateHint(float dt, bool asked) {
+void PlayingState::updateHint(float dt, bool asked, const KeyBindings& keys) {
     const HintSearch::Status status = hint_.status();
     if (status == HintSearch::Status::kIdle) {
         if (asked && !gameOver_) hint_.start(*game_);
@@ -114,7 +112,7 @@ void PlayingState::updateHint(float dt, bool asked) {
     }
     const bool movedOn = !(game_->die().state() == hint_.from());
     if (status != HintSearch::Status::kSearching && !hintShown_) {
-        showHint(status);
+        showHint(status, keys);
         hintShown_ = true;
         hintLeft_ = kHintSeconds;
     }
@@ -126,7 +124,7 @@ void PlayingState::updateHint(float dt, bool asked) {
     }
 }
 
-void PlayingState::showHint(HintSearch::Status status) {
+void PlayingState::showHint(HintSearch::Status status, const KeyBindings& keys) {
     if (status == HintSearch::Status::kNoWin) {
         game_->announce("No way to win from here");
         return;
@@ -141,8 +139,7 @@ void PlayingState::showHint(HintSearch::Status status) {
         game_->setHintedRoll(move.turn);
         if (move.waitFrames > 0) game_->announce("Wait a moment, then roll");
     } else {
-        game_->announce(std::string("Twist with ") +
-                        static_cast<char>(std::toupper(kSolverTurns[move.turn].keyName[0])));
+        game_->announce(keys.fill(kTwistHints[kSolverTurns[move.turn].command - kCommandTwist0]));
     }
 }
 

@@ -44,6 +44,7 @@ void publishSettings(Gui& gui, const Settings& settings) {
         gui.setProperty(volume.name, std::to_string(settings.*volume.volume));
     for (const SwitchProperty& flag : kSwitches)
         gui.setProperty(flag.state, settings.*flag.flag ? kShownOn : kShownOff);
+    gui.keys() = settings.keys;
 }
 
 void requestFullscreenSwitch(Gui& gui) { gui.setProperty(kPropertyToggleFullscreen, kYes); }
@@ -66,6 +67,12 @@ void collectSettings(Gui& gui, Settings& settings) {
         gui.setProperty(flag.request, "");
         gui.setProperty(flag.state, settings.*flag.flag ? kShownOn : kShownOff);
     }
+    if (gui.getProperty(kPropertyKeysDefaults) == kYes) {
+        gui.keys().restoreDefaults();
+        gui.setProperty(kPropertyKeysDefaults, "");
+        gui.setProperty(kPropertyKeysMessage, kKeysDefaultsText);
+    }
+    settings.keys = gui.keys();
 }
 
 }  // namespace nimbus

@@ -6,13 +6,14 @@ class Gui;
 struct Settings;
 
 // The settings as the menus show and change them: the name in "player_name", the volumes
-// in "music_volume" and "effects_volume" (the sliders' properties), and the switches'
-// states as "On" or "Off" in "fullscreen" and "symbols".
+// in "music_volume" and "effects_volume" (the sliders' properties), the switches' states
+// as "On" or "Off" in "fullscreen" and "symbols", and the keys as the GUI's own.
 void publishSettings(Gui& gui, const Settings& settings);
 
 // Takes back what the player changed: the name, the volumes (clamped; a value that is no
-// number leaves the volume), and a switch flipped once for each "yes" its button left in
-// "toggleFullscreen" or "toggleSymbols", which is then cleared.
+// number leaves the volume), a switch flipped once for each "yes" its button left in
+// "toggleFullscreen" or "toggleSymbols", which is then cleared, and the keys, all back on
+// their defaults after a "yes" in "keysDefaults".
 void collectSettings(Gui& gui, Settings& settings);
 
 // Asks for the full-screen switch to flip at the next collect, as its button does.

@@ -13,7 +13,12 @@ namespace nimbus {
 
 Text::Text(const WindowAttributes& attributes, std::string message, ResourceHandle<BitmapFont> font,
            const Color& color, const Color& glow)
-    : Window(attributes), message_(std::move(message)), font_(font), color_(color), glow_(glow) {}
+    : Window(attributes),
+      message_(std::move(message)),
+      shown_(shownWith_.fill(message_)),
+      font_(font),
+      color_(color),
+      glow_(glow) {}
 
 Window* Text::create(const TiXmlElement* element, Gui& gui) {
     WindowAttributes attributes;
@@ -34,16 +39,24 @@ TiXmlElement& Text::toXml(TiXmlElement& element) const {
     return element;
 }
 
-void Text::editText(const InputEvent& event) { typeInto(message_, event); }
+void Text::editText(const InputEvent& event) {
+    typeInto(message_, event);
+    shown_ = shownWith_.fill(message_);
+}
 
-void Text::draw(const Camera&, ScreenspaceRenderer& renderer, float, const Vector2& parentAbsolute, Gui&) {
+void Text::draw(const Camera&, ScreenspaceRenderer& renderer, float, const Vector2& parentAbsolute,
+                Gui& gui) {
+    if (gui.keys() != shownWith_) {
+        shownWith_ = gui.keys();
+        shown_ = shownWith_.fill(message_);
+    }
     TextStyle style;
     style.height = size().y;
     style.horizontal = TextAlignment::kCentre;
     style.color = &color_;
     style.glow = &glow_;
     style.glowAdds = true;
-    drawWindowText(font_.get(), message_, style, parentAbsolute + position(), renderer);
+    drawWindowText(font_.get(), shown_, style, parentAbsolute + position(), renderer);
 }
 
 }  // namespace nimbus

@@ -245,10 +245,12 @@ TEST_F(StateMachineTest, TheKeyboardAloneSwitchesTheScreenAndLeadsThroughALevelA
     runUntil("FrontendState");
 }
 
-// Saved settings reach the screen, menus and sound; menu changes are applied and saved
-// after the frame. Escape on the options screen goes back; M mutes, keeping the volume.
+// Saved settings reach the screen, menus, keys and sound; menu changes are applied and
+// saved after the frame, the Keys screen's Defaults among them. Escape on the options screen
+// goes back; the mute key mutes, keeping the volume.
 TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAtOnce) {
-    data.write(SettingsFile::kFileName, "player_name = Saved\nmusic_volume = 20\nfullscreen = off\n");
+    data.write(SettingsFile::kFileName,
+               "player_name = Saved\nmusic_volume = 20\nfullscreen = off\nkey_mute = Q\n");
     data.write("Frontend/gui.xml", R"(<gui><windows>
         <window class="null" name="options" x="0" y="0" w="1" h="1" show="true"/>
       </windows><transitions>
@@ -276,10 +278,15 @@ TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAt
     settle();
     EXPECT_FALSE(app->quitRequested());
     EXPECT_FALSE(gui().findWindow("options")->visible());
-    pressKey(SDLK_m);
+    pressKey(SDLK_q);
     frames(1);
     EXPECT_TRUE(info().music->muted());
     EXPECT_EQ(info().music->volume(), 25);
+    gui().setProperty(kPropertyKeysDefaults, "yes");
+    frames(1);
+    EXPECT_EQ(gui().keys(), KeyBindings());
+    EXPECT_NE(readFile(data.data() + "/" + SettingsFile::kFileName).find("key_mute = M\n"),
+              std::string::npos);
     pressKey(SDLK_ESCAPE);
     frames(1);
     EXPECT_TRUE(app->quitRequested()) << "away from the options screen Escape still quits";
