@@ -42,7 +42,7 @@ constexpr Point kMenu{1.1f, 0.86f};
 constexpr Point kOptions{0.0f, -0.66f};
 constexpr Point kOptionsBack{0.0f, -0.57f};
 constexpr Point kKeys{-0.15f, -0.42f};
-constexpr Point kRollLeftRow{-0.5f, 0.21f};
+constexpr Point kRollLeftRow{-0.56f, 0.21f};
 constexpr Point kKeysDefaults{-0.42f, -0.64f};
 constexpr Point kKeysBack{0.42f, -0.64f};
 constexpr Point kMiddle{0.0f, 0.0f};

@@ -25,7 +25,7 @@ constexpr Place kSymbolsButtonLeft{-0.45f, -0.25f};
 constexpr Place kKeysDefaultsLeft{-0.7f, -0.64f};
 constexpr Place kKeysBackRight{0.7f, -0.64f};
 // The Keys screen's rows: the first of each column, and the step down to the next.
-constexpr Place kFirstKeyRows[2] = {{-0.5f, 0.45f}, {0.5f, 0.45f}};
+constexpr Place kFirstKeyRows[2] = {{-0.56f, 0.45f}, {0.56f, 0.45f}};
 constexpr float kKeyRowStep = 0.12f;
 constexpr int kKeyRowsPerColumn = 7;
 constexpr Place kMusicTwoThirds{0.3f, 0.22f};

@@ -24,7 +24,7 @@ namespace {
 constexpr const char* kWaitingText = "?";
 // The key cap's share of the row's width, the captions' heights as shares of the row's,
 // and how far below the middle their baselines lie, as shares of their heights.
-constexpr float kCapWidth = 0.36f;
+constexpr float kCapWidth = 0.3f;
 constexpr float kCaptionHeight = 0.6f;
 constexpr float kCapTextHeight = 0.55f;
 constexpr float kBaselineDrop = 0.35f;
