@@ -81,6 +81,8 @@ bool shows(Desktop& desktop, Place a, Place b, bool (*test)(unsigned)) {
     return test(desktop.pixel(a.x, a.y)) && test(desktop.pixel(b.x, b.y));
 }
 
+bool levelShown(Desktop& desktop) { return shows(desktop, kPausePane, kMenuPane, isPanelNavy); }
+
 }  // namespace
 
 bool frontEndShown(Desktop& desktop) { return shows(desktop, kPlayButton, kPlayButtonLeft, isButtonBlue); }
@@ -111,7 +113,14 @@ bool seventhRowShown(Desktop& desktop) {
 }
 
 bool levelArrives(Desktop& desktop) {
-    return waitFor(kWait, [&] { return shows(desktop, kPausePane, kMenuPane, isPanelNavy); });
+    return waitFor(kWait, [&] { return levelShown(desktop); });
+}
+
+bool playFromMenu(Desktop& desktop) {
+    return waitFor(kWait, [&] {
+        if (frontEndShown(desktop)) desktop.click(kPlayButton.x, kPlayButton.y);
+        return waitFor(1.0f, [&] { return levelShown(desktop); });
+    });
 }
 
 bool clickUntil(Desktop& desktop, Place place, bool (*shown)(Desktop&)) {

@@ -55,6 +55,10 @@ bool seventhRowShown(Desktop& desktop);
 // black between the two is no sign: a slow frame may skip it.
 bool levelArrives(Desktop& desktop);
 
+// Clicks Play while the menu shows until the level has arrived: back from another screen
+// the menu may still slide in, and a click then is not taken.
+bool playFromMenu(Desktop& desktop);
+
 // Clicks until the screen the click leads to is up: a click that lands while a screen
 // still slides is not taken, and on a loaded machine a slide can outlast any fixed pause.
 bool clickUntil(Desktop& desktop, Place place, bool (*shown)(Desktop&));
