@@ -51,6 +51,7 @@ KeyButton::KeyButton(const WindowAttributes& attributes, int32_t action, Resourc
                      const Color& color, const Color& glow)
     : Window(attributes),
       action_(action),
+      caption_(kInputActions[action].caption),
       font_(font),
       circle_(getResource<Texture>(kCircleTextureName, kTextureTypeName)),
       color_(color),
@@ -150,8 +151,8 @@ void KeyButton::finish(int32_t key, Gui& gui) {
 void KeyButton::draw(const Camera&, ScreenspaceRenderer& renderer, float, const Vector2& parentAbsolute,
                      Gui& gui) {
     const Vector2 centre = parentAbsolute + position(), half = size() * 0.5f;
-    drawLine(font_.get(), kInputActions[action_].caption, size().y * kCaptionHeight, TextAlignment::kLeft,
-             color_, Vector2(centre.x - half.x, centre.y), renderer);
+    drawLine(font_.get(), caption_, size().y * kCaptionHeight, TextAlignment::kLeft, color_,
+             Vector2(centre.x - half.x, centre.y), renderer);
     const bool waits = waiting(gui);
     // Right-aligned so that even swollen the cap stays on the row.
     const float capHalfWidth = size().x * kCapWidth * 0.5f;
@@ -159,6 +160,7 @@ void KeyButton::draw(const Camera&, ScreenspaceRenderer& renderer, float, const 
     const Vector2 capHalf = Vector2(capHalfWidth, half.y) * hoverScale_;
     addRoundedRectangle(renderer, circle_, capCentre - capHalf, capCentre + capHalf, capHalf.y,
                         waits ? kWaitingCap : glow_);
+    // Key names are short enough to be kept in the string itself, without allocation.
     const char* key = waits ? kWaitingText : keyName(gui.keys().key(action_));
     drawLine(font_.get(), key ? key : "", size().y * kCapTextHeight * hoverScale_, TextAlignment::kCentre,
              kCapText, capCentre, renderer);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "core/ResourceHandle.h"
 #include "core/math/Color.h"
 #include "gui/windows/Window.h"
@@ -48,6 +50,8 @@ private:
     void finish(int32_t key, Gui& gui);
 
     int32_t action_;
+    // The action's caption, kept so that drawing it allocates nothing.
+    std::string caption_;
     ResourceHandle<BitmapFont> font_;
     ResourceHandle<Texture> circle_;
     Color color_;
