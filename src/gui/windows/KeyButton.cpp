@@ -86,7 +86,10 @@ bool KeyButton::waiting(const Gui& gui) const { return gui.keyCapture() == this 
 void KeyButton::update(float dt, SignalQueue&, Gui& gui, const Vector2& pointer) {
     if (pressed_) startWaiting(gui);
     pressed_ = false;
-    if (gui.keyCapture() != this) endingKey_ = -1;
+    // Let go from outside, by a click elsewhere or the screen going: nothing is awaited.
+    if (holding_ && !gui.keyCapture()) gui.setProperty(kPropertyKeysMessage, "");
+    holding_ = gui.keyCapture() == this;
+    if (!holding_) endingKey_ = -1;
     hoverScale_ = Button::swell(hoverScale_, contains(pointer) || gui.focus() == this || waiting(gui), dt);
 }
 

@@ -16,8 +16,8 @@ namespace nimbus {
 // wait for a key: the cap lights up with a question mark and every key goes to the row
 // (Gui::keyCapture). The key pressed becomes the action's; Escape or the pad's Back stops
 // waiting with the old key kept. A key that another action has, that the menus need, or
-// that has no name is refused, and the row waits on. What happened is written to the
-// property "keys_message". The row lets go of the keys once the key that ended the
+// that has no name is refused, and the row waits on; a click elsewhere ends the wait. What
+// happened is written to the property "keys_message". The row lets go of the keys once the key that ended the
 // choice is released, so that its release sets nothing off.
 class KeyButton : public Window {
 public:
@@ -61,6 +61,8 @@ private:
     bool pressed_ = false;
     // The key whose release gives the keys back; -1 while the row waits for one.
     int32_t endingKey_ = -1;
+    // Whether the row had the keys at its last update.
+    bool holding_ = false;
 };
 
 }  // namespace nimbus

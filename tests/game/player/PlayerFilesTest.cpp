@@ -79,7 +79,7 @@ TEST(SettingsFile, ReadsEveryGoodLineSkipsTheBadOnesAndClampsVolumes) {
          withKeys({{kInputRollLeft, SDLK_j}, {kInputPause, SDLK_PAGEDOWN}}), 0},
         {"key_roll_up = Down\nkey_roll_down = Up",
          withKeys({{kInputRollUp, SDLK_DOWN}, {kInputRollDown, SDLK_UP}}), 0},
-        {"key_hint = J\nkey_roll_up = Banana", withKeys({{kInputHint, SDLK_j}}), 1},
+        {"key_hint = J\nkey_roll_up = W\nkey_roll_up = Banana", withKeys({{kInputHint, SDLK_j}}), 1},
         {"key_hint = J\nkey_roll_up = Down", {}, 1},
         {"key_hint = Enter", {}, 1},
         {"key_fly = J", {}, 1},

@@ -24,7 +24,8 @@ InputEvent padEvent(int32_t action) {
 }
 
 // A click, or Enter on the lit row, makes the row wait; every key then goes to it until
-// one is bound, and that key's release is the row's too. Escape or the pad's Back cancel;
+// one is bound, and that key's release is the row's too. Escape, the pad's Back or a click
+// elsewhere cancel;
 // a key of another action, a menu key and a key without a name are refused. Quitting works
 // again once the row has let go.
 TEST(KeyButton, ARowWaitsForAKeyRefusesWhatItMustAndLetsEscapeCancel) {
@@ -55,6 +56,22 @@ TEST(KeyButton, ARowWaitsForAKeyRefusesWhatItMustAndLetsEscapeCancel) {
          "",
          false},
         {"waits from the next frame", {}, SDLK_UP, true, true, kKeysAskText, false},
+        {"a click beside it ends the wait",
+         {moveEvent(512, 384), buttonEvent(InputEvent::MouseDown, 512, 384)},
+         SDLK_UP,
+         false,
+         false,
+         kKeysAskText,
+         false},
+        {"and the message with the next frame", {}, SDLK_UP, false, false, "", false},
+        {"waits again",
+         {moveEvent(512, 192), buttonEvent(InputEvent::MouseDown, 512, 192)},
+         SDLK_UP,
+         false,
+         false,
+         "",
+         false},
+        {"from the next frame", {}, SDLK_UP, true, true, kKeysAskText, false},
         {"Escape cancels, its release quits nothing",
          {keyEvent(SDLK_ESCAPE, 27, true), keyEvent(SDLK_ESCAPE, 0, false)},
          SDLK_UP,
