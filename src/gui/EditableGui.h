@@ -8,13 +8,13 @@
 namespace nimbus {
 
 // The GUI with its layout editor, the one the game builds. The layout editor's key (F1)
-// switches edit mode; outside
-// it everything behaves as the plain Gui. In edit mode the pointer snaps to a grid, a
-// press selects the deepest shown window under it (no action fires) or grabs a handle of
-// the selected window, dragging moves or resizes it, key presses type into its text, and
-// Ctrl+S saves the whole GUI over the document it was loaded from. Saving goes to a
-// temporary file that replaces the document only once completely written, so a failed
-// save leaves the old document as it was. Key releases do nothing in edit mode.
+// switches edit mode; outside it everything behaves as the plain Gui. In edit mode the
+// pointer snaps to a grid, a press selects the deepest shown window under it (no action
+// fires) or grabs a handle of the selected window, dragging moves or resizes it, key
+// presses type into its text, and Ctrl+S saves the whole GUI over the document it was
+// loaded from. Saving goes to a temporary file that replaces the document only once
+// completely written, so a failed save leaves the old document as it was. Key releases do
+// nothing in edit mode.
 class EditableGui : public Gui {
 public:
     static constexpr float kGrid = 0.025f;

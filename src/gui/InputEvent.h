@@ -34,8 +34,8 @@ constexpr int32_t kMaxInputEvents = 16;
 
 // Takes events off SDL's queue into `events` (at least kMaxInputEvents records) until the
 // queue is empty or the array is full, and returns how many were filled. A gamepad's
-// events become the key presses and actions they stand for (Gamepad). Events of other kinds are
-// taken and dropped; what does not fit waits for the next call. Fields a kind
+// events become the key presses and actions they stand for (Gamepad). Events of other
+// kinds are taken and dropped; what does not fit waits for the next call. Fields a kind
 // does not use keep what the caller left in the record. Pointer positions come in the
 // view's pixels, whatever the window's size (ViewFit).
 int32_t pollInputEvents(InputEvent* events);

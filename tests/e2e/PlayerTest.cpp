@@ -24,6 +24,9 @@ using namespace player;
 namespace {
 
 const char* const kPlayerName = "Tester";
+
+// The X name of an action's key as the game comes.
+const char* defaultKey(int32_t action) { return keyXName(KeyBindings().key(action)); }
 const char* const kLevelOne = NIMBUS_SOURCE_DIR "/assets/levels/01.level";
 
 class Player : public ::testing::Test {
@@ -46,7 +49,7 @@ protected:
         int code = -1;
         if (escape) {
             waitFor(kWait, [&] {
-                desktop.key("Escape");
+                desktop.key(defaultKey(kInputQuit));
                 return (code = game.waitForExit(0.5f)) != -1;
             });
         } else {
@@ -116,7 +119,7 @@ TEST_F(Player, KeepsTheNameTheVolumeAndTheTableThroughARestartAndAKill) {
     EXPECT_FALSE(musicAboveTwoThirds(desktop));
     desktop.click(kMusicAt80.x, kMusicAt80.y);
     EXPECT_TRUE(waitFor(kWait, [&] { return musicAboveTwoThirds(desktop); })) << "the slider did not move";
-    desktop.key("Escape");
+    desktop.key(defaultKey(kInputBack));
     EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "Escape did not lead back";
     usleep(kSlide);
     expectCleanEnd(desktop, game, true);
@@ -170,12 +173,12 @@ TEST_F(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestartAndGoe
     usleep(kSlide);
     for (const char* key : {"Tab", "Tab", "Return"}) desktop.key(key);
     ASSERT_TRUE(levelArrives(desktop)) << "Tab, Tab and Enter did not start level 01";
-    desktop.key("F11");
+    desktop.key(defaultKey(kInputFullScreen));
     EXPECT_TRUE(sized(1280, 800)) << width << " x " << height;
-    desktop.key("F11");
+    desktop.key(defaultKey(kInputFullScreen));
     EXPECT_TRUE(sized(1024, 768)) << width << " x " << height;
     ASSERT_TRUE(playSolution(desktop, kLevelOne, 3));
-    desktop.key("r");
+    desktop.key(defaultKey(kInputRestart));
     usleep(500000);
     ASSERT_TRUE(playSolution(desktop, kLevelOne));
     ASSERT_TRUE(waitFor(kWait, [&] { return levelCompleteShown(desktop); })) << "no level-complete panel";
@@ -211,11 +214,11 @@ TEST_F(Player, ARollBoundToJOnTheKeysScreenPlaysTheFirstLevelNowAndAfterARestart
     desktop.key(keyXName(SDLK_j));
     // Keys that come in the frame that the row let go in go nowhere.
     usleep(200000);
-    desktop.key(keyXName(keys.key(kInputBack)));
+    desktop.key(defaultKey(kInputBack));
     ASSERT_TRUE(waitFor(kWait, [&] { return optionsShown(desktop); }))
         << "Escape did not leave the Keys screen";
     usleep(kSlide);
-    desktop.key(keyXName(keys.key(kInputBack)));
+    desktop.key(defaultKey(kInputBack));
     ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "Escape did not leave the options";
     usleep(kSlide);
     EXPECT_TRUE(winLevelOne()) << "J does not roll";

@@ -14,10 +14,10 @@ class Window;
 struct Camera;
 
 // What the game's five states share: the standard frame. Every frame polls the input,
-// updates the music and the GUI (the Quit key ends the game), clears, draws what lies under the
-// GUI, draws the GUI through the standard camera and presents; then the state looks at
-// the GUI's properties to decide where to go. States never call windows: they read and
-// set properties and push signals that the GUI document's transitions answer.
+// updates the music and the GUI (the Quit key ends the game), clears, draws what lies
+// under the GUI, draws the GUI through the standard camera and presents; then the state
+// looks at the GUI's properties to decide where to go. States never call windows: they
+// read and set properties and push signals that the GUI document's transitions answer.
 class GameState : public TypedState<GameStateInfo> {
 protected:
     // Steps 1 to 6 of the frame, in order.

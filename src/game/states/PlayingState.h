@@ -18,8 +18,8 @@ class KeyBindings;
 // A level being played. Each frame the player's input becomes commands for the rules,
 // the score goes to the GUI, and the game is drawn into the GUI window "game" under the
 // rest of the GUI. The window losing the keyboard focus (or being minimised) pauses the
-// game as the Pause key would, and it stays paused, with "Paused" over the view, until the
-// player resumes.
+// game as the Pause key would, and it stays paused, with "Paused" over the view, until
+// the player resumes.
 //
 // When the last life is lost the board freezes (paused, hidden, no GUI over it) under a
 // "Game Over" text and a hint to click until the player presses the left button, which

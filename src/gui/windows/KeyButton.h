@@ -17,8 +17,8 @@ namespace nimbus {
 // (Gui::keyCapture). The key pressed becomes the action's; Escape or the pad's Back stops
 // waiting with the old key kept. A key that another action has, that the menus need, or
 // that has no name is refused, and the row waits on; a click elsewhere ends the wait. What
-// happened is written to the property "keys_message". The row lets go of the keys once the key that ended the
-// choice is released, so that its release sets nothing off.
+// happened is written to the property "keys_message". The row lets go of the keys once
+// the key that ended the choice is released, so that its release sets nothing off.
 class KeyButton : public Window {
 public:
     static constexpr Color kWaitingCap = Color(0.95f, 0.62f, 0.16f, 1.0f);
