@@ -22,7 +22,11 @@ constexpr const char* kLevelScoreFormat = translatable("Level: %i");
 constexpr const char* kGameOverText = translatable("Game Over");
 constexpr const char* kGameOverHint = translatable("Click or press Enter");
 constexpr const char* kPausedText = translatable("Paused");
-constexpr const char* kPausedHint = translatable("Press Space to play on");
+constexpr const char* kPausedHint = translatable("Press {pause} to play on");
+// A hint that the next move is a twist, by the twist's command (kCommandTwist0, then 1);
+// the braces name the action whose key is shown (KeyBindings::fill).
+constexpr const char* kTwistHints[] = {translatable("Twist with {twist_clockwise}"),
+                                       translatable("Twist with {twist_anticlockwise}")};
 constexpr const char* kDemoText = translatable("Demo");
 constexpr const char* kDemoHint = translatable("Press any key");
 // The number of the level shown over it as it starts, its title under it.

@@ -5,6 +5,8 @@
 // constant finds every use. Names of sections, windows, classes, properties and signals
 // are compared ignoring letter case; attribute names exactly.
 
+#include "core/MessageCatalogue.h"
+
 namespace nimbus {
 
 // What an unset property reads as.
@@ -57,11 +59,13 @@ constexpr const char* kAttributeMin = "min";
 constexpr const char* kAttributeMax = "max";
 constexpr const char* kAttributeStep = "step";
 constexpr const char* kAttributeSlot = "slot";
+// The input action whose key a key button shows and changes.
+constexpr const char* kAttributeInput = "input";
 // The value of "show" that makes a window visible.
 constexpr const char* kShowTrue = "true";
 constexpr const char* kShowFalse = "false";
 
-// Window classes: the GUI's own eight, then the game's four.
+// Window classes: the GUI's own nine, then the game's four.
 constexpr const char* kClassButton = "button";
 constexpr const char* kClassNull = "null";
 constexpr const char* kClassPane = "pane";
@@ -70,6 +74,7 @@ constexpr const char* kClassPropertyText = "property_text";
 constexpr const char* kClassEditBox = "edit_box";
 constexpr const char* kClassRoundedPane = "rounded_pane";
 constexpr const char* kClassSlider = "slider";
+constexpr const char* kClassKeyButton = "key_button";
 constexpr const char* kClassGame = "game";
 constexpr const char* kClassHighScore = "highscore";
 constexpr const char* kClassBackground = "background";
@@ -129,6 +134,10 @@ constexpr const char* kLevelIsOpen = "yes";
 constexpr const char* kLevelIsClosed = "no";
 constexpr const char* kTurnNext = "next";
 constexpr const char* kTurnPrevious = "previous";
+// The Keys screen: what became of the last key chosen, and the request of its Defaults
+// button ("yes").
+constexpr const char* kPropertyKeysMessage = "keys_message";
+constexpr const char* kPropertyKeysDefaults = "keysDefaults";
 
 // Values of "exitToState".
 constexpr const char* kStatePlaying = "playing";
@@ -154,9 +163,20 @@ constexpr const char* kSignalShowLevels = "show_levels";
 constexpr const char* kSignalLevelsBack = "levels_back";
 constexpr const char* kSignalPlayLevel = "play_level";
 constexpr const char* kSignalShowPracticeComplete = "show_practice_complete";
+constexpr const char* kSignalKeysBack = "keys_back";
 
 // Windows the game looks up by name.
 constexpr const char* kWindowGame = "game";
 constexpr const char* kWindowOptions = "options";
+constexpr const char* kWindowKeys = "keys";
+
+// What the Keys screen says in "keys_message": while a key is awaited, when the key
+// pressed is another action's (its caption follows), the menus' own (its name comes
+// first) or one the game cannot name, and once every key is back on its default.
+constexpr const char* kKeysAskText = translatable("Press a key, Escape cancels");
+constexpr const char* kKeysTakenFormat = translatable("Taken by %s");
+constexpr const char* kKeysMenuKeyFormat = translatable("%s works the menus");
+constexpr const char* kKeysUnnamedText = translatable("That key cannot be used");
+constexpr const char* kKeysDefaultsText = translatable("Every key on its default");
 
 }  // namespace nimbus

@@ -23,6 +23,7 @@
 #include "game/rules/HighScoreList.h"
 #include "render/ViewSize.h"
 #include "render/font/GlyphDescription.h"
+#include "gui/KeyNames.h"
 #include "support/GameFixture.h"
 #include "support/TempFolder.h"
 
@@ -32,6 +33,9 @@ using namespace player;
 namespace {
 
 const char* const kPlayerName = "Tester";
+
+// The X name of an action's key as the game comes.
+const char* defaultKey(int32_t action) { return keyXName(KeyBindings().key(action)); }
 const char* const kLevelOne = NIMBUS_SOURCE_DIR "/assets/levels/01.level";
 // The Play button's height in the menus' document, and how bright a pixel of a white
 // caption is in every channel, above its blue button and the glow around it.
@@ -56,7 +60,7 @@ protected:
         int code = -1;
         if (escape) {
             waitFor(kWait, [&] {
-                desktop.key("Escape");
+                desktop.key(defaultKey(kInputQuit));
                 return (code = game.waitForExit(0.5f)) != -1;
             });
         } else {
@@ -139,7 +143,7 @@ TEST_F(Player, KeepsTheNameTheVolumeAndTheTableThroughARestartAndAKill) {
     EXPECT_FALSE(musicAboveTwoThirds(desktop));
     desktop.click(kMusicAt80.x, kMusicAt80.y);
     EXPECT_TRUE(waitFor(kWait, [&] { return musicAboveTwoThirds(desktop); })) << "the slider did not move";
-    desktop.key("Escape");
+    desktop.key(defaultKey(kInputBack));
     EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "Escape did not lead back";
     expectCleanEnd(desktop, game, true);
     std::ifstream in(game.dataDirectory() + "/" + kSettingsFile);
@@ -154,9 +158,14 @@ TEST_F(Player, KeepsTheNameTheVolumeAndTheTableThroughARestartAndAKill) {
     ASSERT_TRUE(frontEndReady(desktop));
     desktop.click(kPlayButton.x, kPlayButton.y);
     // Quick clicks (press and release well inside one frame) lead on to the high scores once
-    // the lives are gone, which happens before the level's panes can be seen for sure.
-    ASSERT_TRUE(clickUntil(desktop, kCentre, scoresShown))
-        << "a quick click does not lead on from the game-over screen";
+    // the lives are gone, which happens before the level's panes can be seen for sure. Play
+    // is clicked while the menu shows: back from the options it may still slide in, and a
+    // click then is not taken.
+    ASSERT_TRUE(waitFor(kWait, [&] {
+        const Place place = frontEndShown(desktop) ? kPlayButton : kCentre;
+        desktop.click(place.x, place.y);
+        return waitFor(1.0f, [&] { return scoresShown(desktop); });
+    })) << "a quick click does not lead on from the game-over screen";
     EXPECT_TRUE(waitFor(kWait, [&] { return seventhRowShown(desktop); })) << "no new entry in the table";
     EXPECT_TRUE(tableHolds(game.dataDirectory(), kPlayerName)) << "the entry does not carry the name typed";
     EXPECT_TRUE(clickUntil(desktop, kCentre, frontEndShown)) << "no way back to the front end";
@@ -187,13 +196,13 @@ TEST_F(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestartAndGoe
     ASSERT_TRUE(frontEndReady(desktop)) << "no front end";
     for (const char* key : {"Tab", "Tab", "Return"}) desktop.key(key);
     ASSERT_TRUE(levelArrives(desktop)) << "Tab, Tab and Enter did not start level 01";
-    desktop.key("F11");
+    desktop.key(defaultKey(kInputFullScreen));
     EXPECT_TRUE(sized(1280, 800)) << width << " x " << height;
-    desktop.key("F11");
+    desktop.key(defaultKey(kInputFullScreen));
     EXPECT_TRUE(sized(1024, 768)) << width << " x " << height;
     ASSERT_TRUE(playSolution(desktop, kLevelOne, 3));
     ASSERT_TRUE(heartShown(desktop, 2));
-    desktop.key("r");
+    desktop.key(defaultKey(kInputRestart));
     ASSERT_TRUE(waitFor(kWait, [&] { return !heartShown(desktop, 2); })) << "R did not cost a life";
     ASSERT_TRUE(playSolution(desktop, kLevelOne));
     ASSERT_TRUE(levelCompleteReady(desktop)) << "no level-complete panel";
@@ -201,6 +210,45 @@ TEST_F(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestartAndGoe
     ASSERT_TRUE(levelArrives(desktop)) << "level 02 did not start";
     expectCleanEnd(desktop, game, true);
     EXPECT_TRUE(std::filesystem::exists(game.dataDirectory() + "/" + kHighScoresFile));
+}
+
+// Level 01 is won by rolls towards larger x, the left arrow's until the player gives them J on
+// the Keys screen: J plays the level there and then, and again after a restart, which reads it
+// from the settings. Escape leaves the Keys screen and the options for the menu on the way.
+TEST_F(Player, ARollBoundToJOnTheKeysScreenPlaysTheFirstLevelNowAndAfterARestart) {
+    Desktop desktop;
+    GameInstall game;
+    KeyBindings keys;
+    ASSERT_EQ(keys.bind(kInputRollLeft, SDLK_j), KeyBindings::Choice::kBound);
+    const auto winLevelOne = [&] {
+        if (!playFromMenu(desktop)) return false;
+        return playSolution(desktop, kLevelOne, -1, keys) && levelCompleteReady(desktop);
+    };
+    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game)) << "no front end";
+    ASSERT_TRUE(clickUntil(desktop, kOptionsButton, optionsShown) && optionsReady(desktop))
+        << "no options screen";
+    ASSERT_TRUE(clickUntil(desktop, kKeysButton, keysShown) && keysReady(desktop)) << "no Keys screen";
+    const Place row = keyRow(kInputRollLeft);
+    desktop.click(row.x, row.y);
+    usleep(200000);
+    desktop.key(keyXName(SDLK_j));
+    // Keys that come in the frame that the row let go in go nowhere.
+    usleep(200000);
+    desktop.key(defaultKey(kInputBack));
+    ASSERT_TRUE(waitFor(kWait, [&] { return optionsShown(desktop); }))
+        << "Escape did not leave the Keys screen";
+    ASSERT_TRUE(optionsReady(desktop));
+    desktop.key(defaultKey(kInputBack));
+    ASSERT_TRUE(frontEndReady(desktop)) << "Escape did not leave the options";
+    EXPECT_TRUE(winLevelOne()) << "J does not roll";
+    expectCleanEnd(desktop, game, true);
+    std::ifstream in(game.dataDirectory() + "/" + kSettingsFile);
+    const std::string settings(std::istreambuf_iterator<char>(in), {});
+    EXPECT_NE(settings.find("key_roll_left = J\n"), std::string::npos) << settings;
+
+    ASSERT_TRUE(startAtFrontEnd(desktop, game)) << "no front end";
+    EXPECT_TRUE(winLevelOne()) << "J does not roll after a restart";
+    expectCleanEnd(desktop, game, true);
 }
 
 // A minimised game draws nothing and waits for the window to come back: it takes next to no

@@ -113,7 +113,7 @@ TEST_F(ShippedGui, LoadsWithoutAnErrorLineAndEverySignalHasATransition) {
     EXPECT_EQ(loadLog_, "");
     std::vector<std::string> signals = {kSignalShowGame,      kSignalHideGame, kSignalShowLevelComplete,
                                         kSignalShowHighScore, kSignalGameOver, kSignalMainMenu,
-                                        kSignalOptionsBack};
+                                        kSignalOptionsBack,   kSignalKeysBack};
     for (const auto& [window, element] : windows()) {
         if (const char* action = element.Attribute(kAttributeAction)) signals.push_back(action);
     }
@@ -183,13 +183,13 @@ TEST_F(ShippedGui, EveryTextFitsItsWindowInEveryLanguage) {
         for (const auto& [window, element] : windows()) {
             const std::string kind = element.Attribute(kAttributeClass);
             if (kind != kClassButton && kind != kClassText && kind != kClassPropertyText &&
-                kind != kClassEditBox && kind != kClassHighScore &&
+                kind != kClassEditBox && kind != kClassHighScore && kind != kClassKeyButton &&
                 (kind != kClassLevelPlan || window->name() != "level_plan_0")) {
                 continue;
             }
             for (const char* attribute : {kAttributeCaption, kAttributeMessage}) {
                 if (!element.Attribute(attribute)) continue;
-                const std::string shown = translated(element.Attribute(attribute));
+                const std::string shown = gui_->keys().fill(translated(element.Attribute(attribute)));
                 const bool button = kind == kClassButton;
                 const Vector2 size = window->size();
                 ScreenQuad quads[kMaxWindowText];
@@ -235,18 +235,19 @@ TEST_F(ShippedGui, EveryTextFitsItsWindowInEveryLanguage) {
 // the signals: what each leaves in the properties the states read, and which screens it
 // leaves shown. Play hides the menus and a level that cannot be played sends the player
 // back at once; then a game through a level, the end of the game and its table, the table
-// from the menu, and the options.
+// from the menu, and the options with their Keys screen.
 TEST_F(ShippedGui, SignalsLeadWhereTheStatesExpect) {
-    const char* const screens[] = {"menu",           "background",      "game",
-                                   "level_complete", "highscore_panel", "highscores",
-                                   "options",        "levels",          "practice_complete"};
+    const char* const screens[] = {
+        "menu",       "background", "game",   "level_complete",    "highscore_panel",
+        "highscores", "options",    "levels", "practice_complete", "keys"};
     gui_->findWindow("highscores")->hide();  // the check of the texts showed it
     std::string text;
     std::istringstream signals(
         "play main_menu play show_game pause to_menu show_menu play show_game hide_game show_level_complete "
         "next_level show_game game_over hide_game show_highscore main_menu show_scores main_menu "
         "show_options "
-        "toggle_symbols options_back levels show_levels levels_next levels_previous play_level show_game "
+        "toggle_symbols show_keys keys_defaults keys_back options_back levels show_levels levels_next "
+        "levels_previous play_level show_game "
         "hide_game show_practice_complete practice_next show_game to_menu hide_game show_levels play_level "
         "show_game hide_game show_practice_complete practice_levels show_levels levels_back show_menu quit");
     for (std::string signal; signals >> signal;) {
@@ -257,11 +258,12 @@ TEST_F(ShippedGui, SignalsLeadWhereTheStatesExpect) {
         text += "\n" + signal + " " + gui_->getProperty(kPropertyExitToState) + " pause " +
                 gui_->getProperty(kPropertyTogglePause) + " symbols " +
                 gui_->getProperty(kPropertyToggleSymbols) + " turn " +
-                gui_->getProperty(kPropertyLevelsTurn) + ", shown:";
+                gui_->getProperty(kPropertyLevelsTurn) + " keys " + gui_->getProperty(kPropertyKeysDefaults) +
+                ", shown:";
         for (const char* name : screens)
             text += gui_->findWindow(name)->visible() ? std::string(" ") + name : "";
     }
-    EXPECT_TRUE(matchesGolden(text, 0xb1571607891e1768));
+    EXPECT_TRUE(matchesGolden(text, 0xadaf3906530773d0));
 }
 
 // Expects the same window elements, class and name, in the same tree.

@@ -19,6 +19,7 @@
 #include "game/player/Progress.h"
 #include "game/solver/SolutionReplay.h"
 #include "game/solver/SolverTurns.h"
+#include "game/states/GameInput.h"
 #include "gui/EditableGui.h"
 #include "render/ViewSize.h"
 
@@ -44,7 +45,11 @@ constexpr Point kFirstPlan{-0.96f, 0.5f};
 constexpr Point kPreviousPage{-0.96f, -0.89f};
 constexpr Point kMenu{1.1f, 0.86f};
 constexpr Point kOptions{0.0f, -0.66f};
-constexpr Point kOptionsBack{0.0f, -0.51f};
+constexpr Point kOptionsBack{0.0f, -0.64f};
+constexpr Point kKeys{-0.2f, -0.47f};
+constexpr Point kRollLeftRow{-0.56f, 0.21f};
+constexpr Point kKeysDefaults{-0.45f, -0.64f};
+constexpr Point kKeysBack{0.45f, -0.64f};
 constexpr Point kMiddle{0.0f, 0.0f};
 
 class Tour : private ReplayTarget {
@@ -97,6 +102,11 @@ public:
         }
     }
 
+    // The key the player bound to the action.
+    void action(int32_t inputAction, uint16_t unicode = 0) {
+        key(static_cast<SDLKey>(app_.gui()->keys().key(inputAction)), unicode);
+    }
+
     void type(const char* text) {
         for (const char* c = text; *c; ++c)
             key(static_cast<SDLKey>(*c >= 'A' && *c <= 'Z' ? *c - 'A' + 'a' : *c), *c);
@@ -134,8 +144,10 @@ private:
     }
 
     bool handIn(const SolutionStep& step) override {
-        pushKey(kSolverTurns[step.turn].key, true, 0);
-        pushKey(kSolverTurns[step.turn].key, false, 0);
+        const int32_t action = GameInput::actionFor(kSolverTurns[step.turn].command);
+        const auto symbol = static_cast<SDLKey>(app_.gui()->keys().key(action));
+        pushKey(symbol, true, 0);
+        pushKey(symbol, false, 0);
         return true;
     }
 
@@ -170,14 +182,29 @@ bool tourMenus(Tour& tour) {
     tour.key(SDLK_TAB);
     tour.run(0.2f);
     all = tour.shoot("options_focus") && all;
+    tour.click(kKeys);
+    tour.run(kSettle);
+    all = tour.shoot("keys") && all;
+    // Left rolls on J for a moment, after a try with a key another roll has.
+    tour.click(kRollLeftRow);
+    tour.run(0.2f);
+    tour.key(SDLK_DOWN);
+    tour.run(0.5f);
+    all = tour.shoot("keys_taken") && all;
+    tour.key(SDLK_j, 'j');
+    tour.run(0.2f);
+    all = tour.shoot("keys_bound") && all;
+    tour.click(kKeysDefaults);
+    tour.click(kKeysBack);
+    tour.run(kSettle);
     tour.click(kOptionsBack);
     tour.run(kSettle);
 
-    tour.key(SDLK_F1);
+    tour.action(kInputLayoutEditor);
     tour.click(kPlay);
     tour.run(0.2f);
     all = tour.shoot("editor") && all;
-    tour.key(SDLK_F1);
+    tour.action(kInputLayoutEditor);
     return all;
 }
 
@@ -221,7 +248,7 @@ bool tourLevels(Tour& tour, Application& application, const std::string& source)
     all = tour.shoot("practice_complete") && all;
     tour.click(kPracticeLevels);
     tour.run(kSettle);
-    tour.key(SDLK_ESCAPE);
+    tour.action(kInputBack);
     tour.run(kSettle);
     return all;
 }
@@ -230,15 +257,15 @@ bool tourLevels(Tour& tour, Application& application, const std::string& source)
 bool tourHintAndPause(Tour& tour, const std::string& source) {
     bool all = true;
     tour.startLevel(5, source);
-    tour.key(SDLK_h, 'h');
+    tour.action(kInputHint);
     tour.runInRealTime(1.0f);
     all = tour.shoot("hint") && all;
     tour.play(kPlaySeconds);
     all = tour.shoot("playing_06") && all;
-    tour.key(SDLK_SPACE, ' ');
+    tour.action(kInputPause, ' ');
     tour.run(0.2f);
     all = tour.shoot("paused") && all;
-    tour.key(SDLK_SPACE, ' ');
+    tour.action(kInputPause, ' ');
     tour.click(kMenu);
     tour.run(kSettle);
     return all;

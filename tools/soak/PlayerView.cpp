@@ -11,6 +11,8 @@
 #include "WindowPixel.h"
 #include "game/solver/SolutionReplay.h"
 #include "game/solver/SolverTurns.h"
+#include "game/states/GameInput.h"
+#include "gui/KeyNames.h"
 
 namespace player {
 
@@ -22,11 +24,10 @@ namespace {
 // options.
 constexpr Place kPlayButtonRight{0.25f, -0.19f};
 constexpr Place kLevelsButtonRight{0.25f, -0.34f};
-constexpr Place kNextButtonLeft{-0.25f, -0.44f};
 // Right of the Levels button's centre, beyond the arcade panel's Next button.
 constexpr Place kPracticeLevelsButtonRight{0.75f, -0.44f};
-constexpr Place kFullscreenButtonTop{-0.45f, -0.05f};
-constexpr Place kFullscreenButtonBottom{-0.45f, -0.14f};
+constexpr Place kFullscreenButtonTop{-0.45f, 0.05f};
+constexpr Place kFullscreenButtonBottom{-0.45f, -0.04f};
 constexpr Place kLevelsBackButton{0.0f, -0.89f};
 constexpr Place kLevelsBackButtonLeft{-0.18f, -0.89f};
 // The Levels screen's page of plans: its first plan's centre, the steps to the next
@@ -39,16 +40,23 @@ constexpr float kPlanBest[4] = {-0.26f, -0.22f, 0.26f, -0.15f};
 // The centres of the rounded frames (0.7 wide or more) of the buttons the menus are known
 // by, whose rows run through the captions' letters.
 constexpr Place kPlayFrame{0.0f, -0.16f};
-constexpr Place kFullscreenFrame{-0.15f, -0.1f};
+constexpr Place kFullscreenFrame{-0.15f, 0.0f};
 constexpr Place kNextFrame{0.0f, -0.42f};
 constexpr Place kLevelsBackFrame{0.0f, -0.87f};
+constexpr Place kKeysDefaultsFrame{-0.45f, -0.62f};
 // Either side of a frame's centre, the last points of its own blue: beyond them its
 // rounded ends blend with the panel, which lets the moving backdrop through.
 constexpr float kFrameInside = 0.3f;
 constexpr float kSmallFrameInside = 0.18f;
 // Beyond every menu's panel: only the backdrop.
 constexpr float kBackdropSide = 0.9f;
-constexpr Place kMusicTwoThirds{0.3f, 0.22f};
+constexpr Place kKeysDefaultsLeft{-0.7f, -0.64f};
+constexpr Place kKeysBackRight{0.7f, -0.64f};
+// The Keys screen's rows: the first of each column, and the step down to the next.
+constexpr Place kFirstKeyRows[2] = {{-0.56f, 0.45f}, {0.56f, 0.45f}};
+constexpr float kKeyRowStep = 0.12f;
+constexpr int kKeyRowsPerColumn = 7;
+constexpr Place kMusicTwoThirds{0.3f, 0.32f};
 constexpr Place kScorePanel{-0.85f, -0.5f};
 constexpr Place kScorePanelRight{0.85f, 0.5f};
 // Beside the captions of the Pause and Menu buttons over a level: the right end of the
@@ -68,10 +76,11 @@ constexpr int kKeyLateFrames = 15;
 // A player at the desktop's keys, in real time.
 class KeyboardPlayer final : public nimbus::ReplayTarget {
 public:
-    explicit KeyboardPlayer(Desktop& desktop) : desktop_(desktop) {}
+    KeyboardPlayer(Desktop& desktop, const nimbus::KeyBindings& keys) : desktop_(desktop), keys_(keys) {}
 
     bool handIn(const nimbus::SolutionStep& step) override {
-        desktop_.key(nimbus::kSolverTurns[step.turn].keyName);
+        const int32_t action = nimbus::GameInput::actionFor(nimbus::kSolverTurns[step.turn].command);
+        desktop_.key(nimbus::keyXName(keys_.key(action)));
         return true;
     }
 
@@ -82,6 +91,7 @@ public:
 
 private:
     Desktop& desktop_;
+    const nimbus::KeyBindings& keys_;
 };
 
 int channel(unsigned color, int shift) { return static_cast<int>(color >> shift & 255); }
@@ -137,14 +147,12 @@ bool menuReady(Desktop& desktop, Place frame, float inside = kFrameInside) {
     });
 }
 
+bool levelShown(Desktop& desktop) { return shows(desktop, kPausePane, kMenuPane, isPanelNavy); }
+
 }  // namespace
 
 bool frontEndShown(Desktop& desktop) {
     return shows(desktop, kPlayButtonRight, kLevelsButtonRight, isButtonBlue);
-}
-
-bool levelCompleteShown(Desktop& desktop) {
-    return shows(desktop, kNextButton, kNextButtonLeft, isButtonBlue);
 }
 
 bool levelsShown(Desktop& desktop) {
@@ -184,7 +192,16 @@ bool levelCompleteReady(Desktop& desktop) { return menuReady(desktop, kNextFrame
 
 bool levelsReady(Desktop& desktop) { return menuReady(desktop, kLevelsBackFrame, kSmallFrameInside); }
 
+bool keysReady(Desktop& desktop) { return menuReady(desktop, kKeysDefaultsFrame, kSmallFrameInside); }
+
 bool scoresShown(Desktop& desktop) { return shows(desktop, kScorePanel, kScorePanelRight, isPanelNavy); }
+
+bool keysShown(Desktop& desktop) { return shows(desktop, kKeysDefaultsLeft, kKeysBackRight, isButtonBlue); }
+
+Place keyRow(int32_t action) {
+    const Place& first = kFirstKeyRows[action / kKeyRowsPerColumn];
+    return {first.x, first.y - kKeyRowStep * static_cast<float>(action % kKeyRowsPerColumn)};
+}
 
 bool musicAboveTwoThirds(Desktop& desktop) {
     return isButtonBlue(desktop.pixel(kMusicTwoThirds.x, kMusicTwoThirds.y));
@@ -199,7 +216,14 @@ bool heartShown(Desktop& desktop, int life) {
 }
 
 bool levelArrives(Desktop& desktop) {
-    return waitFor(kWait, [&] { return shows(desktop, kPausePane, kMenuPane, isPanelNavy); });
+    return waitFor(kWait, [&] { return levelShown(desktop); });
+}
+
+bool playFromMenu(Desktop& desktop) {
+    return waitFor(kWait, [&] {
+        if (frontEndShown(desktop)) desktop.click(kPlayButton.x, kPlayButton.y);
+        return waitFor(1.0f, [&] { return levelShown(desktop); });
+    });
 }
 
 bool clickUntil(Desktop& desktop, Place place, bool (*shown)(Desktop&)) {
@@ -209,12 +233,13 @@ bool clickUntil(Desktop& desktop, Place place, bool (*shown)(Desktop&)) {
     });
 }
 
-bool playSolution(Desktop& desktop, const std::string& levelSource, int turns) {
+bool playSolution(Desktop& desktop, const std::string& levelSource, int turns,
+                  const nimbus::KeyBindings& keys) {
     nimbus::LevelSource level;
     if (!nimbus::LevelSourceParser::read(levelSource, level)) return false;
     std::vector<nimbus::SolutionStep> steps = nimbus::solveLevel(level).steps;
     if (turns >= 0 && static_cast<size_t>(turns) < steps.size()) steps.resize(static_cast<size_t>(turns));
-    KeyboardPlayer player(desktop);
+    KeyboardPlayer player(desktop, keys);
     nimbus::SolutionReplay replay(steps, kKeyLateFrames);
     while (!replay.finished()) replay.play(player, 1);
     return true;

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "gui/KeyBindings.h"
+
 class Desktop;
 
 // The shipped menus as a player finds them on the screen: where their buttons and panels
@@ -19,11 +21,15 @@ constexpr Place kScoresButton{0.0f, -0.49f};
 constexpr Place kNextButton{0.0f, -0.44f};
 constexpr Place kMenuButton{1.1f, 0.84f};
 constexpr Place kOptionsButton{0.0f, -0.66f};
-constexpr Place kOptionsBackButton{0.0f, -0.51f};
+constexpr Place kOptionsBackButton{0.0f, -0.64f};
+constexpr Place kKeysButton{-0.2f, -0.47f};
 // The practice's level-complete panel's way back to the Levels screen.
 constexpr Place kPracticeLevelsButton{0.47f, -0.44f};
+// A row of the Keys screen, by its action (the order of the input table): two columns of
+// seven.
+Place keyRow(int32_t action);
 // The music slider's track at 80 % of its travel.
-constexpr Place kMusicAt80{0.383f, 0.22f};
+constexpr Place kMusicAt80{0.383f, 0.32f};
 // Anywhere on the screen: where a click that only has to reach the game goes.
 constexpr Place kCentre{0.0f, 0.0f};
 
@@ -42,9 +48,8 @@ bool frontEndReady(Desktop& desktop);
 bool optionsReady(Desktop& desktop);
 bool levelCompleteReady(Desktop& desktop);
 bool levelsReady(Desktop& desktop);
+bool keysReady(Desktop& desktop);
 
-// The level-complete panel with its Next button.
-bool levelCompleteShown(Desktop& desktop);
 // The Levels screen with its Back button.
 bool levelsShown(Desktop& desktop);
 // The centre of the plan in a slot of the Levels screen's page, from 0 at the top left.
@@ -57,7 +62,8 @@ int planBestLight(Desktop& desktop, int slot);
 bool practiceCompleteShown(Desktop& desktop);
 // The options screen with its two switches.
 bool optionsShown(Desktop& desktop);
-
+// The Keys screen with its Defaults and Back buttons.
+bool keysShown(Desktop& desktop);
 // Whether the music slider's filled part reaches past two thirds of its track.
 bool musicAboveTwoThirds(Desktop& desktop);
 // The high-score panel.
@@ -71,12 +77,18 @@ bool heartShown(Desktop& desktop, int life);
 // black between the two is no sign: a slow frame may skip it.
 bool levelArrives(Desktop& desktop);
 
+// Clicks Play while the menu shows until the level has arrived: back from another screen
+// the menu may still slide in, and a click then is not taken.
+bool playFromMenu(Desktop& desktop);
+
 // Clicks until the screen the click leads to is up: a click that lands while a screen
 // still slides is not taken, and on a loaded machine a slide can outlast any fixed pause.
 bool clickUntil(Desktop& desktop, Place place, bool (*shown)(Desktop&));
 
 // Rolls the die along the first `turns` moves (all when negative) of the shortest
-// solution of the level source, pressing the keys a player would, at the solver's pace.
-bool playSolution(Desktop& desktop, const std::string& levelSource, int turns = -1);
+// solution of the level source, pressing the keys a player with those bindings would, at
+// the solver's pace.
+bool playSolution(Desktop& desktop, const std::string& levelSource, int turns = -1,
+                  const nimbus::KeyBindings& keys = nimbus::KeyBindings());
 
 }  // namespace player

@@ -4,17 +4,22 @@
 #include <string>
 
 #include "core/MessageCatalogue.h"
+#include "gui/KeyBindings.h"
 
 namespace nimbus {
 
 // What the player chooses and the game keeps from one run to the next: the name typed
 // on the front end, the two volumes (0 to 100), the full-screen and symbol switches and
-// the language chosen on the Options screen (its code; empty for the system's).
+// the language chosen on the Options screen (its code; empty for the system's); the key of
+// every action.
 //
-// The text form is a line per setting, "key = value", flags as "on" or "off". Reading
+// The text form is a line per setting, "key = value", flags as "on" or "off", an action's
+// key as "key_" and the action's name = the key's name ("key_roll_up = Up"). Reading
 // starts from the values held: a line that is damaged or names no setting is skipped
-// with one error line and the others are kept; a volume beyond its range is clamped;
-// blank lines and lines starting with "#" are passed over.
+// with one error line and the others are kept, but a damaged key line puts its action
+// back on its default key; keys that two actions would share put every action back on
+// its default, with one error line. A volume beyond its range is clamped; blank lines and
+// lines starting with "#" are passed over.
 struct Settings {
     static constexpr int32_t kMaxVolume = 100;
     // The name before the player types one, shown in the player's language.
@@ -26,6 +31,7 @@ struct Settings {
     bool fullscreen = false;
     bool symbols = false;
     std::string language;
+    KeyBindings keys;
 
     // Takes the lines of `text` in; `source` names it in error lines.
     void read(const std::string& text, const std::string& source);

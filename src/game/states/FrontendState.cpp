@@ -14,6 +14,18 @@ namespace nimbus {
 
 namespace {
 
+// The screens the Back key leaves, with the signal that leaves each, the Keys screen
+// before the options it lies on.
+struct BackSignal {
+    const char* window;
+    const char* signal;
+};
+
+constexpr BackSignal kBackSignals[] = {
+    {kWindowKeys, kSignalKeysBack},
+    {kWindowOptions, kSignalOptionsBack},
+};
+
 bool anyInput(const InputEvent* events, int32_t count) {
     for (int32_t i = 0; i < count; ++i) {
         if (events[i].type != InputEvent::None) return true;
@@ -42,7 +54,7 @@ GenericState* FrontendState::update(float dt, GameStateInfo& info) {
     pollEvents(info);
     // Before the GUI, which marks the events it takes as none.
     idle_ = anyInput(events(), eventCount()) ? 0.0f : idle_ + dt;
-    escapeFromOptions(gui);
+    backFromScreens(gui);
     updateServices(dt, info);
     drawFrame(info, true);
     if (exitTo(gui, kStatePlaying)) {
@@ -81,9 +93,17 @@ GenericState* FrontendState::demoWhenIdle(GameStateInfo& info) {
     return demo_.release();
 }
 
-void FrontendState::escapeFromOptions(Gui& gui) {
-    const Window* options = gui.findWindow(kWindowOptions);
-    if (options && options->visible()) escapeTo(gui, kSignalOptionsBack);
+void FrontendState::backFromScreens(Gui& gui) {
+    if (gui.keyCapture()) return;
+    const BackSignal* back = nullptr;
+    for (const BackSignal& screen : kBackSignals) {
+        const Window* window = gui.findWindow(screen.window);
+        if (window && window->visible()) {
+            back = &screen;
+            break;
+        }
+    }
+    if (back) escapeTo(gui, back->signal);
 }
 
 }  // namespace nimbus

@@ -2,7 +2,6 @@
 
 #include <SDL/SDL.h>
 
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -31,10 +30,9 @@ constexpr float kLevelCaptionSeconds = 3.0f;
 constexpr const char* kYes = "yes";
 constexpr float kHintSeconds = 4.0f;
 
-bool hintAsked(const InputEvent* events, int32_t count) {
+bool hintAsked(const InputEvent* events, int32_t count, const KeyBindings& keys) {
     for (int32_t i = 0; i < count; ++i) {
-        const InputEvent& e = events[i];
-        if (e.type == InputEvent::Key && e.pressed && e.key == SDLK_h) return true;
+        if (keys.pressed(events[i], kInputHint)) return true;
     }
     return false;
 }
@@ -69,7 +67,8 @@ bool PlayingState::enter(GameStateInfo& info) {
     info.levelStartScore = info.stats->score;
     font_ = info.gui->getFont(kDefaultFontName);
     gameOverCaption_.layout(font_, translated(kGameOverText), translated(kGameOverHint), kGameOverGlow);
-    pausedCaption_.layout(font_, translated(kPausedText), translated(kPausedHint), kPausedGlow);
+    pausedCaption_.layout(font_, translated(kPausedText),
+                          info.gui->keys().fill(translated(kPausedHint)).c_str(), kPausedGlow);
     layOutLevelCaption(info);
     return true;
 }
@@ -95,11 +94,11 @@ GenericState* PlayingState::update(float dt, GameStateInfo& info) {
     // the button is held.
     updateServices(dt, info);
     const float gameStep = gameOver_ ? 0.0f : dt;
-    input_.take(events(), eventCount(), gameStep, *game_);
+    input_.take(events(), eventCount(), gameStep, *game_, info.gui->keys());
     input_.carryOut(*game_);
     if (lostFocus && !game_->paused()) game_->execute(GameCommand(kCommandTogglePause));
     const bool complete = game_->update(gameStep);
-    updateHint(dt, hintAsked(events(), eventCount()));
+    updateHint(dt, hintAsked(events(), eventCount(), info.gui->keys()), info.gui->keys());
     levelCaptionLeft_ = game_->commands() > 0 ? 0.0f : levelCaptionLeft_ - gameStep;
 
     Gui& gui = *info.gui;
@@ -130,7 +129,7 @@ GenericState* PlayingState::update(float dt, GameStateInfo& info) {
     return this;
 }
 
-void PlayingState::updateHint(float dt, bool asked) {
+void PlayingState::updateHint(float dt, bool asked, const KeyBindings& keys) {
     const HintSearch::Status status = hint_.status();
     if (status == HintSearch::Status::kIdle) {
         if (asked && !gameOver_) hint_.start(*game_);
@@ -138,7 +137,7 @@ void PlayingState::updateHint(float dt, bool asked) {
     }
     const bool movedOn = !(game_->die().state() == hint_.from());
     if (status != HintSearch::Status::kSearching && !hintShown_) {
-        showHint(status);
+        showHint(status, keys);
         hintShown_ = true;
         hintLeft_ = kHintSeconds;
     }
@@ -150,7 +149,7 @@ void PlayingState::updateHint(float dt, bool asked) {
     }
 }
 
-void PlayingState::showHint(HintSearch::Status status) {
+void PlayingState::showHint(HintSearch::Status status, const KeyBindings& keys) {
     if (status == HintSearch::Status::kNoWin) {
         game_->announce(translated("No way to win from here"));
         return;
@@ -165,10 +164,7 @@ void PlayingState::showHint(HintSearch::Status status) {
         game_->setHintedRoll(move.turn);
         if (move.waitFrames > 0) game_->announce(translated("Wait a moment, then roll"));
     } else {
-        const char key[] = {static_cast<char>(std::toupper(kSolverTurns[move.turn].keyName[0])), '\0'};
-        char text[64];
-        std::snprintf(text, sizeof text, translated("Twist with %s"), key);
-        game_->announce(text);
+        game_->announce(keys.fill(translated(kTwistHints[kSolverTurns[move.turn].command - kCommandTwist0])));
     }
 }
 

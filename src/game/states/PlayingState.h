@@ -13,12 +13,14 @@
 namespace nimbus {
 
 class GameImpl;
+class KeyBindings;
 
 // A level being played, in an arcade run or a practice (the info says which). Its number
-// and title stand over the view for a moment as it begins. Each frame the player's input becomes commands for
-// the rules, the score goes to the GUI, and the game is drawn into the GUI window "game" under the rest of
-// the GUI. The window losing the keyboard focus (or being minimised) pauses the game as Space would, and it
-// stays paused, with "Paused" over the view, until the player resumes.
+// and title stand over the view for a moment as it begins. Each frame the player's input
+// becomes commands for the rules, the score goes to the GUI, and the game is drawn into
+// the GUI window "game" under the rest of the GUI. The window losing the keyboard focus
+// (or being minimised) pauses the game as the Pause key would, and it stays paused, with
+// "Paused" over the view, until the player resumes.
 //
 // When the last life is lost the board freezes (paused, hidden, no GUI over it) under a
 // "Game Over" text and a hint to click until the player presses the left button, which
@@ -28,10 +30,11 @@ class GameImpl;
 // Levels screen in a practice) or the game over, hands the game to a HideGameState that
 // lets the GUI take the view away.
 //
-// H asks for a hint: the first move of a shortest win from here, searched off the frame
-// loop, then shown for a few seconds (a big arrow over the roll's tile, or a text for a
-// twist) at the price of GameImpl::kHintCost; or a text saying there is no win left. A
-// second H while a hint is searched or shown does nothing; moving the die drops it.
+// The Hint key (H) asks for a hint: the first move of a shortest win from here, searched
+// off the frame loop, then shown for a few seconds (a big arrow over the roll's tile, or a
+// text naming the twist's key) at the price of GameImpl::kHintCost; or a text saying there
+// is no win left. A second press while a hint is searched or shown does nothing; moving
+// the die drops it.
 class PlayingState : public GameState {
 public:
     PlayingState();
@@ -55,8 +58,8 @@ private:
     GenericState* handOver(GameStateInfo& info);
     // Starts a search when asked and idle, shows its answer when it comes, and takes it
     // away when its time is up or the die moved on.
-    void updateHint(float dt, bool asked);
-    void showHint(HintSearch::Status status);
+    void updateHint(float dt, bool asked, const KeyBindings& keys);
+    void showHint(HintSearch::Status status, const KeyBindings& keys);
     void layOutLevelCaption(const GameStateInfo& info);
 
     std::unique_ptr<GameImpl> game_;

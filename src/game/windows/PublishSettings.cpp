@@ -55,6 +55,7 @@ void publishSettings(Gui& gui, const Settings& settings) {
         gui.setProperty(volume.name, std::to_string(settings.*volume.volume));
     for (const SwitchProperty& flag : kSwitches) gui.setProperty(flag.state, shown(settings.*flag.flag));
     gui.setProperty(kPropertyLanguage, languageName(settings.language));
+    gui.keys() = settings.keys;
 }
 
 void requestFullscreenSwitch(Gui& gui) { gui.setProperty(kPropertyToggleFullscreen, kYes); }
@@ -84,6 +85,12 @@ void collectSettings(Gui& gui, Settings& settings) {
         gui.setProperty(kPropertyNextLanguage, "");
         gui.setProperty(kPropertyLanguage, languageName(settings.language));
     }
+    if (gui.getProperty(kPropertyKeysDefaults) == kYes) {
+        gui.keys().restoreDefaults();
+        gui.setProperty(kPropertyKeysDefaults, "");
+        gui.setProperty(kPropertyKeysMessage, translated(kKeysDefaultsText));
+    }
+    settings.keys = gui.keys();
 }
 
 }  // namespace nimbus

@@ -4,8 +4,9 @@ namespace nimbus {
 
 class WindowFactory;
 
-// Registers the GUI's eight window classes: "button", "null", "pane", "text",
-// "property_text", "edit_box", "rounded_pane" and "slider". False when one was taken already.
+// Registers the GUI's nine window classes: "button", "null", "pane", "text",
+// "property_text", "edit_box", "rounded_pane", "slider" and "key_button". False when one
+// was taken already.
 bool registerStandardWindows(WindowFactory& factory);
 
 }  // namespace nimbus

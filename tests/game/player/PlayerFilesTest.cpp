@@ -1,3 +1,4 @@
+#include <SDL/SDL_keysym.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -54,23 +55,39 @@ TEST(PlayersFiles, LiveBesideWritableDataOrInThePlayersFolders) {
     if (!previousHome.empty()) setenv("HOME", previousHome.c_str(), 1);
 }
 
+// The default settings with some actions on other keys.
+Settings withKeys(std::initializer_list<std::pair<int32_t, int32_t>> keys) {
+    Settings settings;
+    for (const auto& [action, key] : keys) settings.keys.assign(action, key);
+    return settings;
+}
+
 // The settings file: what a damaged, partial or missing file reads as, and that a save
-// reads back.
+// reads back. A damaged key puts its action on its default key, keys that two actions
+// would share put every action on its default.
 TEST(SettingsFile, ReadsEveryGoodLineSkipsTheBadOnesAndClampsVolumes) {
     // The file's text (null: no file at all), what it reads as and the error lines.
     const std::tuple<const char*, Settings, size_t> cases[] = {
         {nullptr, {}, 0},
         {"player_name =  Ann Lee \r\nmusic_volume=10\neffects_volume = 0\nfullscreen = on\nsymbols = on\n"
          "language = pt_BR",
-         {"Ann Lee", 10, 0, true, true, "pt_BR"},
+         {"Ann Lee", 10, 0, true, true, "pt_BR", {}},
          0},
         {"music_volume = loud\nfullscreen\n# a comment\n\nsymbols = yes\neffects_volume = 5",
-         {"Player", 40, 5, false, false, ""},
+         {"Player", 40, 5, false, false, "", {}},
          3},
-        {"colour = red\nsymbols = on", {"Player", 40, 70, false, true, ""}, 1},
-        {"music_volume = 250\neffects_volume = -3", {"Player", 100, 0, false, false, ""}, 0},
+        {"colour = red\nsymbols = on", {"Player", 40, 70, false, true, "", {}}, 1},
+        {"music_volume = 250\neffects_volume = -3", {"Player", 100, 0, false, false, "", {}}, 0},
         // Beyond a long.
-        {"music_volume = -99999999999999999999999", {"Player", 0, 70, false, false, ""}, 0},
+        {"music_volume = -99999999999999999999999", {"Player", 0, 70, false, false, "", {}}, 0},
+        {"key_roll_left = j\nkey_pause=page down",
+         withKeys({{kInputRollLeft, SDLK_j}, {kInputPause, SDLK_PAGEDOWN}}), 0},
+        {"key_roll_up = Down\nkey_roll_down = Up",
+         withKeys({{kInputRollUp, SDLK_DOWN}, {kInputRollDown, SDLK_UP}}), 0},
+        {"key_hint = J\nkey_roll_up = W\nkey_roll_up = Banana", withKeys({{kInputHint, SDLK_j}}), 1},
+        {"key_hint = J\nkey_roll_up = Down", {}, 1},
+        {"key_hint = Enter", {}, 1},
+        {"key_fly = J", {}, 1},
     };
     for (const auto& [text, expected, errors] : cases) {
         SCOPED_TRACE(text ? text : "no file");

@@ -248,13 +248,13 @@ TEST_F(StateMachineTest, TheKeyboardAloneSwitchesTheScreenAndLeadsThroughALevelA
     runUntil("FrontendState");
 }
 
-// Saved settings reach the screen, menus and sound, the language over the system's; menu
-// changes are applied and saved after the frame, the menus shown in the language chosen
-// (the default name too, which stays the default) and a language that is the system's
-// saved as none. Escape on the options screen goes
-// back; M mutes, keeping the volume.
+// Saved settings reach the screen, menus, keys and sound, the language over the system's;
+// menu changes are applied and saved after the frame, the menus shown in the language
+// chosen (the default name too, which stays the default), a language that is the system's
+// saved as none, and the Keys screen's Defaults. Escape on the options screen goes back;
+// the mute key mutes, keeping the volume.
 TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAtOnce) {
-    data.write(kSettingsFile, "music_volume = 20\nfullscreen = off\nlanguage = fr\n");
+    data.write(kSettingsFile, "music_volume = 20\nfullscreen = off\nlanguage = fr\nkey_mute = Q\n");
     data.write(kGuiDocument, R"(<gui><windows>
         <window class="null" name="options" x="0" y="0" w="1" h="1" show="true"/>
       </windows><transitions>
@@ -289,10 +289,15 @@ TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAt
     settle();
     EXPECT_FALSE(app->quitRequested());
     EXPECT_FALSE(gui().findWindow("options")->visible());
-    pressKey(SDLK_m);
+    pressKey(SDLK_q);
     frames(1);
     EXPECT_TRUE(info().music->muted());
     EXPECT_EQ(info().music->volume(), 25);
+    gui().setProperty(kPropertyKeysDefaults, "yes");
+    frames(1);
+    EXPECT_EQ(gui().keys(), KeyBindings());
+    EXPECT_NE(readFile(data.data() + "/" + kSettingsFile).find("key_mute = M\n"),
+              std::string::npos);
     pressKey(SDLK_ESCAPE);
     frames(1);
     EXPECT_TRUE(app->quitRequested()) << "away from the options screen Escape still quits";
