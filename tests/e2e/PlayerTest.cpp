@@ -21,9 +21,9 @@
 #include "game/DataLayout.h"
 #include "game/player/Language.h"
 #include "game/rules/HighScoreList.h"
+#include "gui/KeyNames.h"
 #include "render/ViewSize.h"
 #include "render/font/GlyphDescription.h"
-#include "gui/KeyNames.h"
 #include "support/GameFixture.h"
 #include "support/TempFolder.h"
 

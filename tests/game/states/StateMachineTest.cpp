@@ -296,8 +296,7 @@ TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAt
     gui().setProperty(kPropertyKeysDefaults, "yes");
     frames(1);
     EXPECT_EQ(gui().keys(), KeyBindings());
-    EXPECT_NE(readFile(data.data() + "/" + kSettingsFile).find("key_mute = M\n"),
-              std::string::npos);
+    EXPECT_NE(readFile(data.data() + "/" + kSettingsFile).find("key_mute = M\n"), std::string::npos);
     pressKey(SDLK_ESCAPE);
     frames(1);
     EXPECT_TRUE(app->quitRequested()) << "away from the options screen Escape still quits";
