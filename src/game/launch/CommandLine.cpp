@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "game/GameVersion.h"
+
 namespace nimbus {
 
 namespace {
@@ -43,6 +45,9 @@ const Option kOptions[] = {
          }
          line.demoAfterSeconds = seconds;
      }},
+    {"--check-replay", nullptr, "FILE",
+     "check the replay FILE without a window: exit 0 if it reaches its score",
+     [](CommandLine& line, const std::string& value) { line.replayToCheck = value; }},
     {"--help", "-h", nullptr, "show this help and quit",
      [](CommandLine& line, const std::string&) { line.request = CommandLine::Request::Help; }},
     {"--version", nullptr, nullptr, "show the version and quit",
@@ -98,6 +103,6 @@ std::string CommandLine::usage() {
            "(~/.local/share/nimbus), or beside the data of a build tree.\n";
 }
 
-std::string CommandLine::version() { return std::string("nimbus ") + NIMBUS_VERSION + "\n"; }
+std::string CommandLine::version() { return std::string("nimbus ") + gameVersion() + "\n"; }
 
 }  // namespace nimbus

@@ -10,6 +10,7 @@ constexpr float kDefaultDemoAfterSeconds = 30.0f;
 // What the player asked for when starting the game:
 //
 //   nimbus [--window | --fullscreen] [--data DIR] [--symbols] [--demo-after SECONDS]
+//   nimbus [--data DIR] --check-replay FILE
 //   nimbus --help | --version
 //
 // "-window", the game's first spelling, still gives a window; "--data=DIR" works too.
@@ -27,6 +28,8 @@ struct CommandLine {
     std::string dataDirectory;
     // Seconds left alone on the menu before the demo plays.
     float demoAfterSeconds = kDefaultDemoAfterSeconds;
+    // The replay to check without a window instead of playing; empty to play.
+    std::string replayToCheck;
     // Why the arguments were refused, naming the one at fault.
     std::string problem;
 

@@ -3,10 +3,13 @@
 #include <SDL/SDL.h>
 
 #include <cctype>
+#include <ctime>
 #include <string>
 
 #include "core/math/Color.h"
 #include "game/GameNames.h"
+#include "game/GameVersion.h"
+#include "game/player/Replay.h"
 #include "game/rules/GameImpl.h"
 #include "game/solver/SolverTurns.h"
 #include "game/states/HideGameState.h"
@@ -56,6 +59,7 @@ PlayingState::~PlayingState() = default;
 bool PlayingState::enter(GameStateInfo& info) {
     requestMusic(*info.music, kMusicGame);
     game_ = std::make_unique<GameImpl>(*info.sound, info.stats.get(), info.levelIndex, info.levelNames);
+    game_->record(&run_);
     info.gui->pushSignal(kSignalShowGame);
     // The arrows roll the die now, and Space pauses rather than pressing a button.
     info.gui->setFocusKeys(false);
@@ -146,7 +150,21 @@ void PlayingState::showHint(HintSearch::Status status) {
     }
 }
 
+void PlayingState::keepIfBest(GameStateInfo& info) {
+    Replay replay;
+    replay.header.gameVersion = gameVersion();
+    replay.header.levelName = info.levelNames[game_->levelIndex()];
+    replay.header.playerName = info.settings.playerName;
+    replay.header.score = info.stats->score - info.levelStartScore;
+    replay.header.seconds = run_.seconds();
+    replay.header.date = static_cast<int64_t>(std::time(nullptr));
+    replay.run = std::move(run_);
+    if (info.replays.isNewBest(replay)) info.replays.save(replay);
+}
+
 GenericState* PlayingState::handOver(GameStateInfo& info) {
+    game_->record(nullptr);
+    if (game_->levelComplete()) keepIfBest(info);
     info.gui->setFocusKeys(true);
     hint_.reset();
     game_->setHintedRoll(-1);

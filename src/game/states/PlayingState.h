@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "core/ResourceHandle.h"
+#include "game/rules/RunRecording.h"
 #include "game/scene/ViewCaption.h"
 #include "game/solver/HintSearch.h"
 #include "game/states/GameInput.h"
@@ -29,6 +30,9 @@ class GameImpl;
 // loop, then shown for a few seconds (a big arrow over the roll's tile, or a text for a
 // twist) at the price of GameImpl::kHintCost; or a text saying there is no win left. A
 // second H while a hint is searched or shown does nothing; moving the die drops it.
+//
+// The run is recorded from the level's start; a completed run that is the level's new
+// best is kept as the level's replay.
 class PlayingState : public GameState {
 public:
     PlayingState();
@@ -41,6 +45,7 @@ public:
     // For tests and tools: the level being played (null once handed on), the input.
     const GameImpl* game() const { return game_.get(); }
     const GameInput& input() const { return input_; }
+    const RunRecording& run() const { return run_; }
     HintSearch& hint() { return hint_; }
     bool gameOver() const { return gameOver_; }
 
@@ -50,12 +55,15 @@ protected:
 private:
     // Leaves for the hide-game state with the game.
     GenericState* handOver(GameStateInfo& info);
+    // Keeps the completed run as the level's replay when it is the best yet.
+    void keepIfBest(GameStateInfo& info);
     // Starts a search when asked and idle, shows its answer when it comes, and takes it
     // away when its time is up or the die moved on.
     void updateHint(float dt, bool asked);
     void showHint(HintSearch::Status status);
 
     std::unique_ptr<GameImpl> game_;
+    RunRecording run_;
     GameInput input_;
     HintSearch hint_;
     bool hintShown_ = false;

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <tuple>
@@ -10,6 +11,7 @@
 #include "WindowPixel.h"
 #include "game/Application.h"
 #include "game/GameStateInfo.h"
+#include "game/launch/ReplayCheck.h"
 #include "game/player/SettingsFile.h"
 #include "game/rules/GameImpl.h"
 #include "game/scene/ColorSymbols.h"
@@ -128,6 +130,10 @@ TEST_F(StateMachineTest, LevelsFollowEachOtherAndWrapAroundAPauseHoldsAndEscapeQ
     winLevel();
     EXPECT_EQ(gui().getProperty(kPropertyTotalScore), "Total: 1050");
     EXPECT_EQ(gui().getProperty(kPropertyLevelScore), "Level: 1050");
+    // The won level is kept as its replay, which reaches its score without a window.
+    std::ostringstream checked;
+    EXPECT_EQ(0, checkReplay(data.data() + "/replays/1.replay", data.data(), checked));
+    EXPECT_NE(checked.str().find("score 1050,"), std::string::npos) << checked.str();
     enter(kNext);
     EXPECT_EQ(game().levelIndex(), 1);
 

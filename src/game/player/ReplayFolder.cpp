@@ -1,0 +1,40 @@
+#include "game/player/ReplayFolder.h"
+
+#include <sys/stat.h>
+
+#include "core/OutBuffer.h"
+#include "game/player/PlayerFiles.h"
+#include "game/player/Replay.h"
+
+namespace nimbus {
+
+ReplayFolder::ReplayFolder(std::string playerDirectory)
+    : directory_(playerDirectory.empty() ? std::string() : playerDirectory + "/" + kFolderName) {}
+
+std::string ReplayFolder::fileOf(const std::string& levelName) const {
+    return directory_ + "/" + levelName + kExtension;
+}
+
+bool ReplayFolder::load(const std::string& levelName, uint64_t levelHash, Replay& replay) const {
+    if (directory_.empty()) return false;
+    const std::string file = fileOf(levelName);
+    struct stat info;
+    if (::stat(file.c_str(), &info) != 0) return false;
+    return replay.load(file) && replay.fitsLevel(levelHash, file);
+}
+
+bool ReplayFolder::save(const Replay& replay) const {
+    const std::string name = replay.header.levelName + kExtension;
+    return savePlayerFile(directory_, name.c_str(), "replay",
+                          [&](OutBuffer& out) { return replay.write(out); });
+}
+
+bool ReplayFolder::isNewBest(const Replay& run) const {
+    Replay kept;
+    if (!load(run.header.levelName, run.run.levelHash, kept)) return true;
+    const ReplayHeader& best = kept.header;
+    return run.header.score > best.score ||
+           (run.header.score == best.score && run.header.seconds < best.seconds);
+}
+
+}  // namespace nimbus
