@@ -97,8 +97,10 @@ constexpr const char* kPropertyMusicVolume = "music_volume";
 constexpr const char* kPropertyEffectsVolume = "effects_volume";
 constexpr const char* kPropertyFullscreen = "fullscreen";
 constexpr const char* kPropertySymbols = "symbols";
+constexpr const char* kPropertyGhost = "ghost";
 constexpr const char* kPropertyToggleFullscreen = "toggleFullscreen";
 constexpr const char* kPropertyToggleSymbols = "toggleSymbols";
+constexpr const char* kPropertyToggleGhost = "toggleGhost";
 
 // Values of "exitToState".
 constexpr const char* kStatePlaying = "playing";

@@ -2,18 +2,22 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Desktop.h"
 #include "GameInstall.h"
 #include "PlayerView.h"
 #include "core/posix/FileInBuffer.h"
+#include "game/player/Replay.h"
+#include "game/player/ReplayFolder.h"
 #include "game/rules/HighScoreList.h"
 #include "support/GameFixture.h"
 
@@ -153,7 +157,8 @@ TEST_F(Player, KeepsTheNameTheVolumeAndTheTableThroughARestartAndAKill) {
 // Play and Enter start level 01; F11 takes the game to full screen at the screen's own size
 // and back; R after a few rolls puts the die back on the start, from where the solution still
 // wins the level. Next leads on to level 02; Escape ends the game, leaving the high-score file
-// behind.
+// and the level's run behind. The run passes the check without a window; with one command
+// changed it does not.
 TEST_F(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestartAndGoesOn) {
     Desktop desktop(1280, 800);
     ASSERT_TRUE(desktop.ready());
@@ -183,6 +188,21 @@ TEST_F(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestartAndGoe
     ASSERT_TRUE(levelArrives(desktop)) << "level 02 did not start";
     expectCleanEnd(desktop, game, true);
     EXPECT_TRUE(std::filesystem::exists(game.dataDirectory() + "/highscores.bin"));
+
+    const ReplayFolder kept(game.dataDirectory()), changed(game.dataDirectory() + "/changed");
+    Replay run;
+    ASSERT_TRUE(run.load(kept.fileOf("01")));
+    ASSERT_FALSE(run.run.events.empty());
+    GameCommand& first = run.run.events.front().command;
+    first.kind = first.kind == kCommandRollPlusX ? kCommandRollMinusX : kCommandRollPlusX;
+    ASSERT_TRUE(changed.save(run));
+    for (const auto& [file, code] : {std::pair(kept.fileOf("01"), 0), std::pair(changed.fileOf("01"), 1)}) {
+        const size_t before = game.output().size();
+        ASSERT_TRUE(game.start("", {"--check-replay", file}));
+        EXPECT_EQ(game.waitForExit(kWait), code) << file;
+        const std::string said = game.output().substr(before);
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1 + code) << said;
+    }
 }
 
 // A minimised game draws nothing and waits for the window to come back: it takes next to no

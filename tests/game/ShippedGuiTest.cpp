@@ -120,6 +120,7 @@ TEST_F(ShippedGui, EveryTextFitsItsWindow) {
     gui_->setProperty(kPropertyTotalScore, "Total: 1234567");
     gui_->setProperty(kPropertyFullscreen, "Off");
     gui_->setProperty(kPropertySymbols, "Off");
+    gui_->setProperty(kPropertyGhost, "Off");
     HighScoreList list;
     for (int i = 0; i < HighScoreWindow::kRows; ++i) list.add("Maximilian " + std::to_string(i), 1234567);
     publishHighScores(*gui_, list);

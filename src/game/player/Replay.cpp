@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -111,7 +112,8 @@ bool Replay::read(InBuffer& in) {
     std::vector<unsigned char> bytes(static_cast<size_t>(size));
     if (in.read(bytes.data(), size) != size) return refuse(source, "it could not be read whole");
 
-    if (std::memcmp(bytes.data(), kMarker, std::min<size_t>(size, sizeof kMarker)) != 0)
+    // What there is of the marker must be the marker; an empty file is a truncated one.
+    if (!std::equal(bytes.begin(), bytes.begin() + std::min<size_t>(size, sizeof kMarker), kMarker))
         return refuse(source, "it is not a replay");
     if (size < kPrefixBytes) return refuse(source, "it is truncated");
     MemoryInBuffer body(bytes.data() + sizeof kMarker, bytes.data() + size);

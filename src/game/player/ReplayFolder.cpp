@@ -15,11 +15,14 @@ std::string ReplayFolder::fileOf(const std::string& levelName) const {
     return directory_ + "/" + levelName + kExtension;
 }
 
-bool ReplayFolder::load(const std::string& levelName, uint64_t levelHash, Replay& replay) const {
-    if (directory_.empty()) return false;
-    const std::string file = fileOf(levelName);
+bool ReplayFolder::has(const std::string& levelName) const {
     struct stat info;
-    if (::stat(file.c_str(), &info) != 0) return false;
+    return !directory_.empty() && ::stat(fileOf(levelName).c_str(), &info) == 0;
+}
+
+bool ReplayFolder::load(const std::string& levelName, uint64_t levelHash, Replay& replay) const {
+    if (!has(levelName)) return false;
+    const std::string file = fileOf(levelName);
     return replay.load(file) && replay.fitsLevel(levelHash, file);
 }
 

@@ -18,6 +18,8 @@ public:
     explicit ReplayFolder(std::string playerDirectory);
 
     std::string fileOf(const std::string& levelName) const;
+    // Whether a file is kept for the level, be it good or not.
+    bool has(const std::string& levelName) const;
     // The level's replay, when there is one recorded on the level as its map now is
     // (`levelHash`). False without a line when there is none; false with one line when
     // the file is refused.

@@ -6,7 +6,8 @@
 namespace nimbus {
 
 // What the player chooses and the game keeps from one run to the next: the name typed
-// on the front end, the two volumes (0 to 100) and the full-screen and symbol switches.
+// on the front end, the two volumes (0 to 100) and the full-screen, symbol and ghost
+// switches.
 //
 // The text form is a line per setting, "key = value", flags as "on" or "off". Reading
 // starts from the values held: a line that is damaged or names no setting is skipped
@@ -20,6 +21,8 @@ struct Settings {
     int32_t effectsVolume = 70;
     bool fullscreen = false;
     bool symbols = false;
+    // Whether a level's best run races along as a see-through die.
+    bool ghost = true;
 
     // Takes the lines of `text` in; `source` names it in error lines.
     void read(const std::string& text, const std::string& source);

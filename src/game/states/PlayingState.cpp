@@ -11,6 +11,7 @@
 #include "game/GameVersion.h"
 #include "game/player/Replay.h"
 #include "game/rules/GameImpl.h"
+#include "game/rules/GhostRun.h"
 #include "game/solver/SolverTurns.h"
 #include "game/states/HideGameState.h"
 #include "gui/Gui.h"
@@ -60,6 +61,7 @@ bool PlayingState::enter(GameStateInfo& info) {
     requestMusic(*info.music, kMusicGame);
     game_ = std::make_unique<GameImpl>(*info.sound, info.stats.get(), info.levelIndex, info.levelNames);
     game_->record(&run_);
+    startGhost(info);
     info.gui->pushSignal(kSignalShowGame);
     // The arrows roll the die now, and Space pauses rather than pressing a button.
     info.gui->setFocusKeys(false);
@@ -71,6 +73,7 @@ bool PlayingState::enter(GameStateInfo& info) {
 }
 
 GenericState* PlayingState::update(float dt, GameStateInfo& info) {
+    const int32_t lives = info.stats->lives;
     const bool lostFocus = focusLost();
     pollEvents(info);
     // The GUI keeps its time, so that a slide still running when the last life goes
@@ -81,7 +84,9 @@ GenericState* PlayingState::update(float dt, GameStateInfo& info) {
     input_.take(events(), eventCount(), gameStep, *game_);
     input_.carryOut(*game_);
     if (lostFocus && !game_->paused()) game_->execute(GameCommand(kCommandTogglePause));
+    const bool levelRuns = !game_->paused();
     const bool complete = game_->update(gameStep);
+    followWithGhost(gameStep, levelRuns, info.stats->lives < lives);
     updateHint(dt, hintAsked(events(), eventCount()));
 
     Gui& gui = *info.gui;
@@ -150,6 +155,21 @@ void PlayingState::showHint(HintSearch::Status status) {
     }
 }
 
+void PlayingState::startGhost(const GameStateInfo& info) {
+    const Board* level = game_->loadedBoard();
+    Replay best;
+    if (!level || !info.replays.load(info.levelNames[game_->levelIndex()], run_.levelHash, best)) return;
+    ghost_ = std::make_unique<GhostRun>(std::move(best.run), *level);
+}
+
+void PlayingState::followWithGhost(float dt, bool levelRan, bool lifeLost) {
+    if (!ghost_) return;
+    if (lifeLost)
+        ghost_->restart();
+    else if (levelRan)
+        ghost_->advance(dt);
+}
+
 void PlayingState::keepIfBest(GameStateInfo& info) {
     Replay replay;
     replay.header.gameVersion = gameVersion();
@@ -173,7 +193,8 @@ GenericState* PlayingState::handOver(GameStateInfo& info) {
 }
 
 void PlayingState::drawUnderGui(GameStateInfo& info, const Camera& camera) {
-    const Window* view = drawGameView(*game_, info, camera);
+    const bool ghostShown = ghost_ && info.settings.ghost;
+    const Window* view = drawGameView(*game_, info, camera, ghostShown ? &ghost_->die() : nullptr);
     if (!view) return;
     if (!gameOver_) {
         if (game_->paused())

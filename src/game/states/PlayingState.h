@@ -14,6 +14,7 @@
 namespace nimbus {
 
 class GameImpl;
+class GhostRun;
 
 // A level being played. Each frame the player's input becomes commands for the rules,
 // the score goes to the GUI, and the game is drawn into the GUI window "game" under the
@@ -32,7 +33,8 @@ class GameImpl;
 // second H while a hint is searched or shown does nothing; moving the die drops it.
 //
 // The run is recorded from the level's start; a completed run that is the level's new
-// best is kept as the level's replay.
+// best is kept as the level's replay. While the level is played again, that best run
+// races along as a see-through ghost die, unless the player switched it off in Options.
 class PlayingState : public GameState {
 public:
     PlayingState();
@@ -46,6 +48,8 @@ public:
     const GameImpl* game() const { return game_.get(); }
     const GameInput& input() const { return input_; }
     const RunRecording& run() const { return run_; }
+    // The level's best run racing along; null without one.
+    const GhostRun* ghost() const { return ghost_.get(); }
     HintSearch& hint() { return hint_; }
     bool gameOver() const { return gameOver_; }
 
@@ -57,6 +61,11 @@ private:
     GenericState* handOver(GameStateInfo& info);
     // Keeps the completed run as the level's replay when it is the best yet.
     void keepIfBest(GameStateInfo& info);
+    // The level's best run as a ghost, when there is one.
+    void startGhost(const GameStateInfo& info);
+    // Keeps the ghost at the level's time: it starts over with the level, and runs only
+    // while the level does.
+    void followWithGhost(float dt, bool levelRan, bool lifeLost);
     // Starts a search when asked and idle, shows its answer when it comes, and takes it
     // away when its time is up or the die moved on.
     void updateHint(float dt, bool asked);
@@ -64,6 +73,7 @@ private:
 
     std::unique_ptr<GameImpl> game_;
     RunRecording run_;
+    std::unique_ptr<GhostRun> ghost_;
     GameInput input_;
     HintSearch hint_;
     bool hintShown_ = false;

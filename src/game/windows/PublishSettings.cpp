@@ -34,6 +34,7 @@ constexpr VolumeProperty kVolumes[] = {
 constexpr SwitchProperty kSwitches[] = {
     {kPropertyFullscreen, kPropertyToggleFullscreen, &Settings::fullscreen},
     {kPropertySymbols, kPropertyToggleSymbols, &Settings::symbols},
+    {kPropertyGhost, kPropertyToggleGhost, &Settings::ghost},
 };
 
 }  // namespace

@@ -13,8 +13,11 @@
 #include "game/GameStateInfo.h"
 #include "game/launch/ReplayCheck.h"
 #include "game/player/SettingsFile.h"
+#include "game/rules/GameDice.h"
 #include "game/rules/GameImpl.h"
+#include "game/rules/GhostRun.h"
 #include "game/scene/ColorSymbols.h"
+#include "game/states/DemoState.h"
 #include "game/states/LevelCompleteState.h"
 #include "game/states/PlayingState.h"
 #include "gui/EditableGui.h"
@@ -337,6 +340,37 @@ TEST_F(StateMachineTest, HShowsTheRollOfAShortestWinAndTheMenuLeftAloneGivesWayT
     click(kQuit);
     settle();
     EXPECT_TRUE(app->quitRequested());
+}
+
+// A won level's run comes back: as a ghost ahead of the die when the level is played
+// again, and as the demo, which prefers it to the level without a kept run.
+TEST_F(StateMachineTest, AWonLevelsRunRacesAlongAsAGhostAndPlaysAsTheDemo) {
+    data.addLevel("1", kCorridorLevel);
+    data.addLevel("2", kCorridorLevel);
+    boot();
+    play();
+    for (int roll = 0; roll < 3 && state() == "PlayingState"; ++roll) {
+        pressKey(SDLK_LEFT);
+        frames(3);
+    }
+    runUntil("LevelCompleteState");
+    settle();
+    enter(kNext);
+    click(kToMenu);
+    runUntil("FrontendState");
+    play();
+    EXPECT_EQ(game().levelIndex(), 0);
+    const GhostRun* ghost = dynamic_cast<PlayingState&>(*app->state()).ghost();
+    ASSERT_TRUE(ghost);
+    frames(2);
+    EXPECT_GT(ghost->die().position().x, game().dieCell().x) << "the ghost rolls on, the die stands";
+    click(kToMenu);
+    runUntil("FrontendState");
+    info().demoAfterSeconds = 2.0f;
+    waitFor([&] { return state() == "DemoState"; });
+    const DemoState& demo = dynamic_cast<DemoState&>(*app->state());
+    EXPECT_TRUE(demo.playsOwnRun());
+    EXPECT_EQ(demo.game()->levelIndex(), 0);
 }
 
 }  // namespace
