@@ -208,7 +208,7 @@ bool tourScreens(Application& application, const std::string& levelSources, cons
     all = tour.shoot("highscores_new_entry") && all;
     tour.click(kMiddle);
     application.stateInfo()->demoAfterSeconds = 2.0f;
-    tour.runInRealTime(2.0f * kSettle + 2.0f);
+    tour.runInRealTime(kSettle + 6.0f);
     all = tour.shoot("demo") && all;
     return all;
 }

@@ -75,7 +75,9 @@ GenericState* DemoState::update(float dt, GameStateInfo& info) {
     Gui& gui = *info.gui;
     // The Play transition that moved the menus away also asked for a game: not this time.
     if (exitTo(gui, kStatePlaying)) clearExit(gui);
-    if (!over_ && (asked || play(dt))) {
+    // The run starts once the menus have made way for the game view, so that it is seen
+    // from its first move.
+    if (!over_ && (asked || (!gui.busy() && play(dt)))) {
         over_ = true;
         gui.pushSignal(kSignalToMenu);
     }
