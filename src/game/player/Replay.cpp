@@ -85,6 +85,86 @@ bool validStart(const PlayerStats& s) {
            std::isfinite(s.comboTimer);
 }
 
+// Each step of reading returns why the bytes are refused, or nothing.
+
+std::string prefixProblem(const std::vector<unsigned char>& bytes) {
+    // What there is of the marker must be the marker; an empty file is a truncated one.
+    const size_t marked = std::min(bytes.size(), sizeof kMarker);
+    if (!std::equal(bytes.begin(), bytes.begin() + marked, kMarker)) return "it is not a replay";
+    if (bytes.size() < kPrefixBytes) return "it is truncated";
+    uint32_t version = 0;
+    std::memcpy(&version, bytes.data() + sizeof kMarker, sizeof version);
+    if (version == Replay::kFormatVersion) return std::string();
+    return "it is of replay format " + std::to_string(version) + ", this game reads format " +
+           std::to_string(Replay::kFormatVersion);
+}
+
+// The counts of the run's steps and events, as the header gives them.
+struct Counts {
+    uint32_t steps = 0;
+    uint32_t events = 0;
+};
+
+std::string readHeader(InBuffer& in, ReplayHeader& h, RunRecording& r, Counts& counts) {
+    Fields fields(in);
+    fields.text(h.gameVersion);
+    fields.text(h.levelName);
+    fields.number(r.levelHash);
+    fields.text(h.playerName);
+    fields.number(h.score);
+    fields.number(h.seconds);
+    fields.number(h.date);
+    fields.number(r.start.score);
+    fields.number(r.start.lives);
+    fields.number(r.start.multiplier);
+    fields.number(r.start.comboTimer);
+    fields.number(counts.steps);
+    fields.number(counts.events);
+    if (fields.tooLong()) return "it is damaged: a name runs on without end";
+    if (fields.ranOut()) return "it is truncated within its header";
+    return std::string();
+}
+
+// The size the header's counts give must be the file's, and the check must match.
+std::string sizeProblem(const std::vector<unsigned char>& bytes, int64_t headerBytes, const Counts& counts) {
+    const int64_t size = static_cast<int64_t>(bytes.size());
+    const int64_t expected =
+        headerBytes + counts.steps * kStepBytes + counts.events * kEventBytes + kChecksumBytes;
+    if (size < expected) {
+        return "it is truncated: " + std::to_string(size) + " of its " + std::to_string(expected) +
+               " bytes are there";
+    }
+    if (size > expected) return "it is damaged: " + std::to_string(size - expected) + " bytes follow its end";
+    uint64_t checksum = 0;
+    std::memcpy(&checksum, bytes.data() + size - kChecksumBytes, sizeof checksum);
+    if (checksum != hashBytes(bytes.data(), static_cast<size_t>(size - kChecksumBytes)))
+        return "it is damaged: its bytes do not match their check";
+    return std::string();
+}
+
+std::string readRun(InBuffer& in, const ReplayHeader& h, RunRecording& r, const Counts& counts) {
+    if (!std::isfinite(h.seconds) || h.seconds < 0.0 || !validStart(r.start))
+        return "it is damaged: its header makes no sense";
+    r.steps.resize(counts.steps);
+    for (float& dt : r.steps) {
+        in >> dt;
+        if (!std::isfinite(dt) || dt < 0.0f) return "it is damaged: a frame has no valid time";
+    }
+    r.events.resize(counts.events);
+    int32_t previousFrame = 0;
+    for (RunEvent& e : r.events) {
+        int32_t a = 0, b = 0, c = 0;
+        in >> e.frame >> e.kind >> a >> b >> c;
+        const bool points = e.kind == RunEvent::kPointsTaken;
+        e.command = points ? GameCommand() : GameCommand(a, b, c);
+        e.points = points ? a : 0;
+        if (!validEvent(e, previousFrame, r.steps.size()) || (points && (b != 0 || c != 0)))
+            return "it is damaged: an event is out of order or unknown";
+        previousFrame = e.frame;
+    }
+    return std::string();
+}
+
 }  // namespace
 
 bool Replay::write(OutBuffer& out) const {
@@ -112,71 +192,15 @@ bool Replay::read(InBuffer& in) {
     std::vector<unsigned char> bytes(static_cast<size_t>(size));
     if (in.read(bytes.data(), size) != size) return refuse(source, "it could not be read whole");
 
-    // What there is of the marker must be the marker; an empty file is a truncated one.
-    if (!std::equal(bytes.begin(), bytes.begin() + std::min<size_t>(size, sizeof kMarker), kMarker))
-        return refuse(source, "it is not a replay");
-    if (size < kPrefixBytes) return refuse(source, "it is truncated");
-    MemoryInBuffer body(bytes.data() + sizeof kMarker, bytes.data() + size);
-    uint32_t version = 0;
-    body >> version;
-    if (version != kFormatVersion) {
-        return refuse(source, "it is of replay format " + std::to_string(version) +
-                                  ", this game reads format " + std::to_string(kFormatVersion));
-    }
-
     ReplayHeader h;
     RunRecording r;
-    uint32_t stepCount = 0, eventCount = 0;
-    Fields fields(body);
-    fields.text(h.gameVersion);
-    fields.text(h.levelName);
-    fields.number(r.levelHash);
-    fields.text(h.playerName);
-    fields.number(h.score);
-    fields.number(h.seconds);
-    fields.number(h.date);
-    fields.number(r.start.score);
-    fields.number(r.start.lives);
-    fields.number(r.start.multiplier);
-    fields.number(r.start.comboTimer);
-    fields.number(stepCount);
-    fields.number(eventCount);
-    if (fields.tooLong()) return refuse(source, "it is damaged: a name runs on without end");
-    if (fields.ranOut()) return refuse(source, "it is truncated within its header");
-
-    const int64_t expected =
-        (size - body.bytesLeft()) + stepCount * kStepBytes + eventCount * kEventBytes + kChecksumBytes;
-    if (size < expected) {
-        return refuse(source, "it is truncated: " + std::to_string(size) + " of its " +
-                                  std::to_string(expected) + " bytes are there");
-    }
-    if (size > expected)
-        return refuse(source, "it is damaged: " + std::to_string(size - expected) + " bytes follow its end");
-    uint64_t checksum = 0;
-    std::memcpy(&checksum, bytes.data() + size - kChecksumBytes, sizeof checksum);
-    if (checksum != hashBytes(bytes.data(), static_cast<size_t>(size - kChecksumBytes)))
-        return refuse(source, "it is damaged: its bytes do not match their check");
-
-    if (!std::isfinite(h.seconds) || h.seconds < 0.0 || !validStart(r.start))
-        return refuse(source, "it is damaged: its header makes no sense");
-    r.steps.resize(stepCount);
-    for (float& dt : r.steps) {
-        body >> dt;
-        if (!std::isfinite(dt) || dt < 0.0f)
-            return refuse(source, "it is damaged: a frame has no valid time");
-    }
-    r.events.resize(eventCount);
-    int32_t previousFrame = 0;
-    for (RunEvent& e : r.events) {
-        int32_t a = 0, b = 0, c = 0;
-        body >> e.frame >> e.kind >> a >> b >> c;
-        const bool points = e.kind == RunEvent::kPointsTaken;
-        e.command = points ? GameCommand() : GameCommand(a, b, c);
-        e.points = points ? a : 0;
-        if (!validEvent(e, previousFrame, r.steps.size()) || (points && (b != 0 || c != 0)))
-            return refuse(source, "it is damaged: an event is out of order or unknown");
-        previousFrame = e.frame;
-    }
+    Counts counts;
+    MemoryInBuffer body(bytes.data() + std::min(size, kPrefixBytes), bytes.data() + size);
+    std::string why = prefixProblem(bytes);
+    if (why.empty()) why = readHeader(body, h, r, counts);
+    if (why.empty()) why = sizeProblem(bytes, size - body.bytesLeft(), counts);
+    if (why.empty()) why = readRun(body, h, r, counts);
+    if (!why.empty()) return refuse(source, why);
     header = std::move(h);
     run = std::move(r);
     return true;
