@@ -385,6 +385,7 @@ bool Application::startStates() {
     // F11 asks as the Options screen's switch does, so the choice is kept the same way.
     info_->toggleFullscreen = [this] { requestFullscreenSwitch(*gui_); };
     info_->demoAfterSeconds = demoAfterSeconds_;
+    info_->replays = ReplayFolder(highScoreFile_.directory());
     state_ = std::make_unique<FrontendState>();
     state_->enter(info_.get());
     return true;

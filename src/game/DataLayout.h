@@ -46,6 +46,9 @@ constexpr const char* kSettingsFile = "settings";
 // aside before a new one replaces it.
 constexpr const char* kProgressFile = "progress";
 constexpr const char* kDamagedProgressFile = "progress.damaged";
+// Each level's best run, beside the progress, as <level name>.replay.
+constexpr const char* kReplaysFolder = "replays";
+constexpr const char* kReplayExtension = ".replay";
 constexpr const char* kPlayerFolder = "nimbus";
 struct PlayerHome {
     const char* variable;

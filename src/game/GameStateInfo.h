@@ -8,6 +8,7 @@
 
 #include "game/launch/CommandLine.h"
 #include "game/player/Progress.h"
+#include "game/player/ReplayFolder.h"
 #include "game/player/Settings.h"
 #include "game/rules/HighScoreList.h"
 #include "game/rules/PlayerStats.h"
@@ -51,6 +52,8 @@ struct GameStateInfo {
     // What the player chose, as last taken from the menus; the application saves it
     // whenever it changes.
     Settings settings;
+    // The best run of each level, beside the high-score table.
+    ReplayFolder replays;
     // Seconds the front end waits, left alone, before it shows a demo.
     float demoAfterSeconds = kDefaultDemoAfterSeconds;
 };

@@ -105,6 +105,7 @@ constexpr const char* kPropertyMusicVolume = "music_volume";
 constexpr const char* kPropertyEffectsVolume = "effects_volume";
 constexpr const char* kPropertyFullscreen = "fullscreen";
 constexpr const char* kPropertySymbols = "symbols";
+constexpr const char* kPropertyGhost = "ghost";
 constexpr const char* kPropertyToggleFullscreen = "toggleFullscreen";
 constexpr const char* kPropertyToggleSymbols = "toggleSymbols";
 constexpr const char* kPropertyLanguage = "language";
@@ -138,6 +139,7 @@ constexpr const char* kTurnPrevious = "previous";
 // button ("yes").
 constexpr const char* kPropertyKeysMessage = "keys_message";
 constexpr const char* kPropertyKeysDefaults = "keysDefaults";
+constexpr const char* kPropertyToggleGhost = "toggleGhost";
 
 // Values of "exitToState".
 constexpr const char* kStatePlaying = "playing";

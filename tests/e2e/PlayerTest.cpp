@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Desktop.h"
@@ -20,6 +22,8 @@
 #include "core/posix/PosixInArchive.h"
 #include "game/DataLayout.h"
 #include "game/player/Language.h"
+#include "game/player/Replay.h"
+#include "game/player/ReplayFolder.h"
 #include "game/rules/HighScoreList.h"
 #include "gui/KeyNames.h"
 #include "render/ViewSize.h"
@@ -182,7 +186,8 @@ TEST_F(Player, KeepsTheNameTheVolumeAndTheTableThroughARestartAndAKill) {
 // Play and Enter start level 01; F11 takes the game to full screen at the screen's own size
 // and back; R after a few rolls costs a life and puts the die back on the start, from where
 // the solution still wins the level. Next leads on to level 02; Escape ends the game, leaving
-// the high-score file behind.
+// the high-score file and the level's run behind. The run passes the check without a window;
+// with one command changed it does not.
 TEST_F(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestartAndGoesOn) {
     Desktop desktop(1280, 800);
     ASSERT_TRUE(desktop.ready());
@@ -210,6 +215,21 @@ TEST_F(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestartAndGoe
     ASSERT_TRUE(levelArrives(desktop)) << "level 02 did not start";
     expectCleanEnd(desktop, game, true);
     EXPECT_TRUE(std::filesystem::exists(game.dataDirectory() + "/" + kHighScoresFile));
+
+    const ReplayFolder kept(game.dataDirectory()), changed(game.dataDirectory() + "/changed");
+    Replay run;
+    ASSERT_TRUE(run.load(kept.fileOf("01")));
+    ASSERT_FALSE(run.run.events.empty());
+    GameCommand& first = run.run.events.front().command;
+    first.kind = first.kind == kCommandRollPlusX ? kCommandRollMinusX : kCommandRollPlusX;
+    ASSERT_TRUE(changed.save(run));
+    for (const auto& [file, code] : {std::pair(kept.fileOf("01"), 0), std::pair(changed.fileOf("01"), 1)}) {
+        const size_t before = game.output().size();
+        ASSERT_TRUE(game.start("", {"--check-replay", file}));
+        EXPECT_EQ(game.waitForExit(kWait), code) << file;
+        const std::string said = game.output().substr(before);
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1 + code) << said;
+    }
 }
 
 // Level 01 is won by rolls towards larger x, the left arrow's until the player gives them J on

@@ -132,7 +132,7 @@ void publishLongest(Gui& gui) {
     gui.setProperty(kPropertyLevelScore, text);
     std::snprintf(text, sizeof text, translated(kTotalScoreFormat), 1234567);
     gui.setProperty(kPropertyTotalScore, text);
-    for (const char* state : {kPropertyFullscreen, kPropertySymbols})
+    for (const char* state : {kPropertyFullscreen, kPropertySymbols, kPropertyGhost})
         gui.setProperty(state, translated("Off"));
     const Language* longest = &kLanguages[0];
     for (const Language& language : kLanguages) {

@@ -45,8 +45,8 @@ constexpr Point kFirstPlan{-0.96f, 0.5f};
 constexpr Point kPreviousPage{-0.96f, -0.89f};
 constexpr Point kMenu{1.1f, 0.86f};
 constexpr Point kOptions{0.0f, -0.66f};
-constexpr Point kOptionsBack{0.0f, -0.64f};
-constexpr Point kKeys{-0.2f, -0.47f};
+constexpr Point kOptionsBack{0.0f, -0.7f};
+constexpr Point kKeys{-0.2f, -0.52f};
 constexpr Point kRollLeftRow{-0.56f, 0.21f};
 constexpr Point kKeysDefaults{-0.45f, -0.64f};
 constexpr Point kKeysBack{0.45f, -0.64f};
@@ -288,7 +288,7 @@ bool tourGameOver(Tour& tour, Application& application, const std::string& sourc
     all = tour.shoot("highscores_new_entry") && all;
     tour.click(kMiddle);
     application.stateInfo()->demoAfterSeconds = 2.0f;
-    tour.runInRealTime(2.0f * kSettle + 2.0f);
+    tour.runInRealTime(kSettle + 6.0f);
     all = tour.shoot("demo") && all;
     return all;
 }

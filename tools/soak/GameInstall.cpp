@@ -27,7 +27,7 @@ GameInstall::GameInstall(const std::string& levelMap) {
         // new player's.
         if (leaf == nimbus::kHighScoresFile || leaf == nimbus::kSettingsFile ||
             leaf == nimbus::kProgressFile || leaf == nimbus::kDamagedProgressFile ||
-            (leaf == nimbus::kLevelsFolder && !levelMap.empty()))
+            leaf == nimbus::kReplaysFolder || (leaf == nimbus::kLevelsFolder && !levelMap.empty()))
             continue;
         fs::create_directory_symlink(entry.path(), data_ + "/" + leaf);
     }

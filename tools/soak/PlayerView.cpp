@@ -26,8 +26,8 @@ constexpr Place kPlayButtonRight{0.25f, -0.19f};
 constexpr Place kLevelsButtonRight{0.25f, -0.34f};
 // Right of the Levels button's centre, beyond the arcade panel's Next button.
 constexpr Place kPracticeLevelsButtonRight{0.75f, -0.44f};
-constexpr Place kFullscreenButtonTop{-0.45f, 0.05f};
-constexpr Place kFullscreenButtonBottom{-0.45f, -0.04f};
+constexpr Place kFullscreenButtonTop{-0.45f, 0.15f};
+constexpr Place kFullscreenButtonBottom{-0.45f, 0.06f};
 constexpr Place kLevelsBackButton{0.0f, -0.89f};
 constexpr Place kLevelsBackButtonLeft{-0.18f, -0.89f};
 // The Levels screen's page of plans: its first plan's centre, the steps to the next
@@ -40,7 +40,7 @@ constexpr float kPlanBest[4] = {-0.26f, -0.22f, 0.26f, -0.15f};
 // The centres of the rounded frames (0.7 wide or more) of the buttons the menus are known
 // by, whose rows run through the captions' letters.
 constexpr Place kPlayFrame{0.0f, -0.16f};
-constexpr Place kFullscreenFrame{-0.15f, 0.0f};
+constexpr Place kFullscreenFrame{-0.15f, 0.1f};
 constexpr Place kNextFrame{0.0f, -0.42f};
 constexpr Place kLevelsBackFrame{0.0f, -0.87f};
 constexpr Place kKeysDefaultsFrame{-0.45f, -0.62f};
@@ -56,7 +56,7 @@ constexpr Place kKeysBackRight{0.7f, -0.64f};
 constexpr Place kFirstKeyRows[2] = {{-0.56f, 0.45f}, {0.56f, 0.45f}};
 constexpr float kKeyRowStep = 0.12f;
 constexpr int kKeyRowsPerColumn = 7;
-constexpr Place kMusicTwoThirds{0.3f, 0.32f};
+constexpr Place kMusicTwoThirds{0.3f, 0.42f};
 constexpr Place kScorePanel{-0.85f, -0.5f};
 constexpr Place kScorePanelRight{0.85f, 0.5f};
 // Beside the captions of the Pause and Menu buttons over a level: the right end of the

@@ -21,15 +21,15 @@ constexpr Place kScoresButton{0.0f, -0.49f};
 constexpr Place kNextButton{0.0f, -0.44f};
 constexpr Place kMenuButton{1.1f, 0.84f};
 constexpr Place kOptionsButton{0.0f, -0.66f};
-constexpr Place kOptionsBackButton{0.0f, -0.64f};
-constexpr Place kKeysButton{-0.2f, -0.47f};
+constexpr Place kOptionsBackButton{0.0f, -0.7f};
+constexpr Place kKeysButton{-0.2f, -0.52f};
 // The practice's level-complete panel's way back to the Levels screen.
 constexpr Place kPracticeLevelsButton{0.47f, -0.44f};
 // A row of the Keys screen, by its action (the order of the input table): two columns of
 // seven.
 Place keyRow(int32_t action);
 // The music slider's track at 80 % of its travel.
-constexpr Place kMusicAt80{0.383f, 0.32f};
+constexpr Place kMusicAt80{0.383f, 0.42f};
 // Anywhere on the screen: where a click that only has to reach the game goes.
 constexpr Place kCentre{0.0f, 0.0f};
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/MessageCatalogue.h"
+#include "game/GameVersion.h"
 
 namespace nimbus {
 
@@ -56,6 +57,9 @@ const std::vector<Option>& CommandLine::options() {
              }
              line.demoAfterSeconds = seconds;
          }},
+        {"--check-replay", nullptr, "FILE",
+         translatable("check the replay FILE without a window: exit 0 if it reaches its score"),
+         [](CommandLine& line, const std::string& value) { line.replayToCheck = value; }},
         {"--help", "-h", nullptr, translatable("show this help and quit"),
          [](CommandLine& line, const std::string&) { line.request = CommandLine::Request::Help; }},
         {"--version", nullptr, nullptr, translatable("show the version and quit"),
@@ -105,6 +109,6 @@ std::string CommandLine::usage() {
                "build tree.\n");
 }
 
-std::string CommandLine::version() { return std::string("nimbus ") + NIMBUS_VERSION + "\n"; }
+std::string CommandLine::version() { return std::string("nimbus ") + gameVersion() + "\n"; }
 
 }  // namespace nimbus

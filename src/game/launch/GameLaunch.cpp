@@ -35,7 +35,7 @@ int GameLaunch::prepare(int argc, const char* const* argv, std::ostream& out, st
         case CommandLine::Request::Play:
             break;
     }
-    const std::string problem = displayProblem();
+    const std::string problem = commandLine_.replayToCheck.empty() ? displayProblem() : std::string();
     if (!problem.empty()) {
         err << "nimbus: " << problem << "\n";
         return 1;

@@ -32,9 +32,10 @@ public:
     GameLaunch(Environment environment, std::string executableDirectory);
 
     // Reads the arguments after the program name. Returns -1 when the game is to be
-    // played; otherwise the exit code: 0 with the usage or the version on `out`; 2 for a
-    // refused command line, with the problem and the usage on `err`; 1 with one line on
-    // `err` when there is no display the game can use or no data.
+    // played (or a replay checked); otherwise the exit code: 0 with the usage or the
+    // version on `out`; 2 for a refused command line, with the problem and the usage on
+    // `err`; 1 with one line on `err` when there is no display the game can use (a check
+    // needs none) or no data.
     int prepare(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
     bool fullscreen() const { return commandLine_.fullscreen; }
@@ -45,6 +46,8 @@ public:
     float demoAfterSeconds() const { return commandLine_.demoAfterSeconds; }
     // The language the environment asks for; English before prepare().
     const Language& language() const { return *language_; }
+    // The replay to check instead of playing; empty to play.
+    const std::string& replayToCheck() const { return commandLine_.replayToCheck; }
 
     // The directory of the running program.
     static std::string executableDirectory();

@@ -33,6 +33,7 @@ const Field kFields[] = {
     {"fullscreen", nullptr, nullptr, &Settings::fullscreen},
     {"symbols", nullptr, nullptr, &Settings::symbols},
     {"language", &Settings::language, nullptr, nullptr},
+    {"ghost", nullptr, nullptr, &Settings::ghost},
 };
 
 // The action whose key a line's key names; kNoInputAction for none.
@@ -122,7 +123,8 @@ std::string Settings::write() const {
 bool Settings::operator==(const Settings& other) const {
     return playerName == other.playerName && musicVolume == other.musicVolume &&
            effectsVolume == other.effectsVolume && fullscreen == other.fullscreen &&
-           symbols == other.symbols && language == other.language && keys == other.keys;
+           symbols == other.symbols && language == other.language && keys == other.keys &&
+           ghost == other.ghost;
 }
 
 int Settings::mixerVolume(int32_t volume) { return volume * MIX_MAX_VOLUME / kMaxVolume; }

@@ -9,9 +9,9 @@
 namespace nimbus {
 
 // What the player chooses and the game keeps from one run to the next: the name typed
-// on the front end, the two volumes (0 to 100), the full-screen and symbol switches and
-// the language chosen on the Options screen (its code; empty for the system's); the key of
-// every action.
+// on the front end, the two volumes (0 to 100), the full-screen, symbol and ghost
+// switches, the language chosen on the Options screen (its code; empty for the system's)
+// and the key of every action.
 //
 // The text form is a line per setting, "key = value", flags as "on" or "off", an action's
 // key as "key_" and the action's name = the key's name ("key_roll_up = Up"). Reading
@@ -32,6 +32,8 @@ struct Settings {
     bool symbols = false;
     std::string language;
     KeyBindings keys;
+    // Whether a level's best run races along as a see-through die.
+    bool ghost = true;
 
     // Takes the lines of `text` in; `source` names it in error lines.
     void read(const std::string& text, const std::string& source);

@@ -7,7 +7,9 @@
 #include "core/MessageCatalogue.h"
 #include "core/ResourceManager.h"
 #include "game/rules/BoardFactory.h"
+#include "game/rules/LevelMap.h"
 #include "game/rules/PlayerStats.h"
+#include "game/rules/RunRecording.h"
 #include "gui/GuiNames.h"
 #include "sound/GameSound.h"
 #include "sound/SoundInterface.h"
@@ -108,7 +110,19 @@ void GameImpl::loseLife() {
     restart();
 }
 
+void GameImpl::record(RunRecording* recording) {
+    recording_ = recording;
+    if (recording_) recording_->begin(loadedBoard_ ? levelHash(*loadedBoard_) : 0, *stats_);
+}
+
 bool GameImpl::execute(const GameCommand& command) {
+    // A command that is not consumed changed nothing, and is handed in again.
+    const bool consumed = carryOut(command);
+    if (consumed && recording_) recording_->command(command);
+    return consumed;
+}
+
+bool GameImpl::carryOut(const GameCommand& command) {
     switch (command.kind) {
         case kCommandNothing:
             return true;
@@ -181,6 +195,7 @@ void GameImpl::spawnChangeTexts(int32_t oldScore, int32_t oldMultiplier) {
 }
 
 void GameImpl::takePoints(int32_t points) {
+    if (recording_) recording_->pointsTaken(points);
     const int32_t taken = std::min(points, stats_->score);
     stats_->score -= taken;
     if (taken > 0) texts_.spawn("-" + std::to_string(taken), 2.0f, overDie(1.5f), {0.0f, 0.2f}, 1.0f);
@@ -208,6 +223,7 @@ float GameImpl::runActions(float dt) {
 bool GameImpl::update(float dt) {
     if (complete_) return true;
     if (paused_ || !board_) return false;
+    if (recording_) recording_->step(dt);
     levelClock_ += runActions(dt);
     const Position cell = die_->position();
     // A die started off the board (a level without a Start tile, smaller than 2 × 2)

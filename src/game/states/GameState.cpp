@@ -85,13 +85,14 @@ void GameState::drawFrame(GameStateInfo& info, bool withGui) {
 
 void GameState::drawUnderGui(GameStateInfo&, const Camera&) {}
 
-const Window* GameState::drawGameView(GameImpl& game, GameStateInfo& info, const Camera& camera) {
+const Window* GameState::drawGameView(GameImpl& game, GameStateInfo& info, const Camera& camera,
+                                      const GameDice* ghost) {
     const Window* view = info.gui->findWindow(kWindowGame);
     if (!view || !view->visible()) return nullptr;
     const Vector2 centre = view->absolutePosition();
     const Vector2 half = view->size() * 0.5f;
     Camera sceneCamera = camera;
-    drawGame(game, centre - half, centre + half, sceneCamera, *info.screenRenderer);
+    drawGame(game, centre - half, centre + half, sceneCamera, *info.screenRenderer, ghost);
     return view;
 }
 

@@ -8,6 +8,7 @@
 
 namespace nimbus {
 
+class GameDice;
 class GameImpl;
 class Gui;
 class Window;
@@ -38,9 +39,10 @@ protected:
     // What the state shows under the GUI; nothing by default.
     virtual void drawUnderGui(GameStateInfo& info, const Camera& camera);
 
-    // Draws the game into the rectangle of the GUI window "game" when that is shown and
-    // returns the window; null when it is hidden or missing.
-    static const Window* drawGameView(GameImpl& game, GameStateInfo& info, const Camera& camera);
+    // Draws the game into the rectangle of the GUI window "game" when that is shown, with
+    // the ghost's die when given, and returns the window; null when it is hidden or missing.
+    static const Window* drawGameView(GameImpl& game, GameStateInfo& info, const Camera& camera,
+                                      const GameDice* ghost = nullptr);
     // Whether "exitToState" holds the value.
     static bool exitTo(const Gui& gui, const char* state);
     // Sets "exitToState" back to nothing, once it has been acted on.

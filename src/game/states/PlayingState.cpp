@@ -4,12 +4,16 @@
 
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <string>
 
 #include "core/MessageCatalogue.h"
 #include "core/math/Color.h"
 #include "game/GameNames.h"
+#include "game/GameVersion.h"
+#include "game/player/Replay.h"
 #include "game/rules/GameImpl.h"
+#include "game/rules/GhostRun.h"
 #include "game/solver/SolverTurns.h"
 #include "game/states/HideGameState.h"
 #include "gui/Gui.h"
@@ -61,6 +65,8 @@ PlayingState::~PlayingState() = default;
 bool PlayingState::enter(GameStateInfo& info) {
     requestMusic(*info.music, kMusicGame);
     game_ = std::make_unique<GameImpl>(*info.sound, info.stats.get(), info.levelIndex, info.levelNames);
+    game_->record(&run_);
+    startGhost(info);
     info.gui->pushSignal(kSignalShowGame);
     // The arrows roll the die now, and Space pauses rather than pressing a button.
     info.gui->setFocusKeys(false);
@@ -85,6 +91,7 @@ void PlayingState::layOutLevelCaption(const GameStateInfo& info) {
 }
 
 GenericState* PlayingState::update(float dt, GameStateInfo& info) {
+    const int32_t lives = info.stats->lives;
     const bool lostFocus = focusLost();
     pollEvents(info);
     // Escape leaves a practice as the Menu button does, where it would end the game.
@@ -97,7 +104,9 @@ GenericState* PlayingState::update(float dt, GameStateInfo& info) {
     input_.take(events(), eventCount(), gameStep, *game_, info.gui->keys());
     input_.carryOut(*game_);
     if (lostFocus && !game_->paused()) game_->execute(GameCommand(kCommandTogglePause));
+    const bool levelRuns = !game_->paused();
     const bool complete = game_->update(gameStep);
+    followWithGhost(gameStep, levelRuns, info.stats->lives < lives);
     updateHint(dt, hintAsked(events(), eventCount(), info.gui->keys()), info.gui->keys());
     levelCaptionLeft_ = game_->commands() > 0 ? 0.0f : levelCaptionLeft_ - gameStep;
 
@@ -168,7 +177,36 @@ void PlayingState::showHint(HintSearch::Status status, const KeyBindings& keys) 
     }
 }
 
+void PlayingState::startGhost(const GameStateInfo& info) {
+    const Board* level = game_->loadedBoard();
+    Replay best;
+    if (!level || !info.replays.load(info.levelNames[game_->levelIndex()], run_.levelHash, best)) return;
+    ghost_ = std::make_unique<GhostRun>(std::move(best.run), *level);
+}
+
+void PlayingState::followWithGhost(float dt, bool levelRan, bool lifeLost) {
+    if (!ghost_) return;
+    if (lifeLost)
+        ghost_->restart();
+    else if (levelRan)
+        ghost_->advance(dt);
+}
+
+void PlayingState::keepIfBest(GameStateInfo& info) {
+    Replay replay;
+    replay.header.gameVersion = gameVersion();
+    replay.header.levelName = info.levelNames[game_->levelIndex()];
+    replay.header.playerName = info.settings.playerName;
+    replay.header.score = info.stats->score - info.levelStartScore;
+    replay.header.seconds = run_.seconds();
+    replay.header.date = static_cast<int64_t>(std::time(nullptr));
+    replay.run = std::move(run_);
+    if (info.replays.isNewBest(replay)) info.replays.save(replay);
+}
+
 GenericState* PlayingState::handOver(GameStateInfo& info) {
+    game_->record(nullptr);
+    if (game_->levelComplete()) keepIfBest(info);
     info.gui->setFocusKeys(true);
     hint_.reset();
     game_->setHintedRoll(-1);
@@ -177,7 +215,8 @@ GenericState* PlayingState::handOver(GameStateInfo& info) {
 }
 
 void PlayingState::drawUnderGui(GameStateInfo& info, const Camera& camera) {
-    const Window* view = drawGameView(*game_, info, camera);
+    const bool ghostShown = ghost_ && info.settings.ghost;
+    const Window* view = drawGameView(*game_, info, camera, ghostShown ? &ghost_->die() : nullptr);
     if (!view) return;
     if (!gameOver_) {
         if (game_->paused())

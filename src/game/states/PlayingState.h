@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "core/ResourceHandle.h"
+#include "game/rules/RunRecording.h"
 #include "game/scene/ViewCaption.h"
 #include "game/solver/HintSearch.h"
 #include "game/states/GameInput.h"
@@ -14,6 +15,7 @@ namespace nimbus {
 
 class GameImpl;
 class KeyBindings;
+class GhostRun;
 
 // A level being played, in an arcade run or a practice (the info says which). Its number
 // and title stand over the view for a moment as it begins. Each frame the player's input
@@ -35,6 +37,10 @@ class KeyBindings;
 // text naming the twist's key) at the price of GameImpl::kHintCost; or a text saying there
 // is no win left. A second press while a hint is searched or shown does nothing; moving
 // the die drops it.
+//
+// The run is recorded from the level's start; a completed run that is the level's new
+// best is kept as the level's replay. While the level is played again, that best run
+// races along as a see-through ghost die, unless the player switched it off in Options.
 class PlayingState : public GameState {
 public:
     PlayingState();
@@ -47,6 +53,9 @@ public:
     // For tests and tools: the level being played (null once handed on), the input.
     const GameImpl* game() const { return game_.get(); }
     const GameInput& input() const { return input_; }
+    const RunRecording& run() const { return run_; }
+    // The level's best run racing along; null without one.
+    const GhostRun* ghost() const { return ghost_.get(); }
     HintSearch& hint() { return hint_; }
     bool gameOver() const { return gameOver_; }
 
@@ -56,6 +65,13 @@ protected:
 private:
     // Leaves for the hide-game state with the game.
     GenericState* handOver(GameStateInfo& info);
+    // Keeps the completed run as the level's replay when it is the best yet.
+    void keepIfBest(GameStateInfo& info);
+    // The level's best run as a ghost, when there is one.
+    void startGhost(const GameStateInfo& info);
+    // Keeps the ghost at the level's time: it starts over with the level, and runs only
+    // while the level does.
+    void followWithGhost(float dt, bool levelRan, bool lifeLost);
     // Starts a search when asked and idle, shows its answer when it comes, and takes it
     // away when its time is up or the die moved on.
     void updateHint(float dt, bool asked, const KeyBindings& keys);
@@ -63,6 +79,8 @@ private:
     void layOutLevelCaption(const GameStateInfo& info);
 
     std::unique_ptr<GameImpl> game_;
+    RunRecording run_;
+    std::unique_ptr<GhostRun> ghost_;
     GameInput input_;
     HintSearch hint_;
     bool hintShown_ = false;

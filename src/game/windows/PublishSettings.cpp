@@ -36,6 +36,7 @@ constexpr VolumeProperty kVolumes[] = {
 constexpr SwitchProperty kSwitches[] = {
     {kPropertyFullscreen, kPropertyToggleFullscreen, &Settings::fullscreen},
     {kPropertySymbols, kPropertyToggleSymbols, &Settings::symbols},
+    {kPropertyGhost, kPropertyToggleGhost, &Settings::ghost},
 };
 
 const char* shown(bool on) { return translated(on ? kShownOn : kShownOff); }

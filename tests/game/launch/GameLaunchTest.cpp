@@ -73,7 +73,8 @@ TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
         int code;
         // What standard output (code 0) or standard error (1 and 2, 1 a single line) starts
         // with, the other stream empty; or the data folder found (-1, nothing written) and the
-        // choices made: a window, the screen chosen, symbols, the table beside the data.
+        // choices made: a window, the screen chosen, symbols, the table beside the data, the
+        // replay to check.
         const char* says;
     };
     const Case cases[] = {
@@ -101,6 +102,8 @@ TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
         {"", "DISPLAY=* NIMBUS_DATA={elsewhere}", "{elsewhere} {beside}", -1, "{elsewhere}"},
         {"", "DISPLAY=* NIMBUS_DATA={elsewhere}", "{installed}", -1, "{installed}"},
         {"--data={mine}", "DISPLAY=*", "{mine} {beside}", -1, "{mine}"},
+        // A replay is checked without a window.
+        {"--check-replay run.replay", "", "{beside}", -1, "{beside} beside check run.replay"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("nimbus ") + c.arguments + " with " + c.environment);
@@ -133,7 +136,8 @@ TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
             EXPECT_EQ(output + errors, "");
             EXPECT_EQ(launch.dataDirectory() + (launch.fullscreen() ? "" : " window") +
                           (launch.screenChosen() ? " chosen" : "") + (launch.symbols() ? " symbols" : "") +
-                          (launch.highScorePlace() == HighScorePlace::BesideWritableData ? " beside" : ""),
+                          (launch.highScorePlace() == HighScorePlace::BesideWritableData ? " beside" : "") +
+                          (launch.replayToCheck().empty() ? "" : " check " + launch.replayToCheck()),
                       says);
         }
     }

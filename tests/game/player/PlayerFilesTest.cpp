@@ -70,16 +70,16 @@ TEST(SettingsFile, ReadsEveryGoodLineSkipsTheBadOnesAndClampsVolumes) {
     const std::tuple<const char*, Settings, size_t> cases[] = {
         {nullptr, {}, 0},
         {"player_name =  Ann Lee \r\nmusic_volume=10\neffects_volume = 0\nfullscreen = on\nsymbols = on\n"
-         "language = pt_BR",
-         {"Ann Lee", 10, 0, true, true, "pt_BR", {}},
+         "language = pt_BR\nghost = off",
+         {"Ann Lee", 10, 0, true, true, "pt_BR", {}, false},
          0},
         {"music_volume = loud\nfullscreen\n# a comment\n\nsymbols = yes\neffects_volume = 5",
-         {"Player", 40, 5, false, false, "", {}},
+         {"Player", 40, 5, false, false, "", {}, true},
          3},
-        {"colour = red\nsymbols = on", {"Player", 40, 70, false, true, "", {}}, 1},
-        {"music_volume = 250\neffects_volume = -3", {"Player", 100, 0, false, false, "", {}}, 0},
+        {"colour = red\nsymbols = on", {"Player", 40, 70, false, true, "", {}, true}, 1},
+        {"music_volume = 250\neffects_volume = -3", {"Player", 100, 0, false, false, "", {}, true}, 0},
         // Beyond a long.
-        {"music_volume = -99999999999999999999999", {"Player", 0, 70, false, false, "", {}}, 0},
+        {"music_volume = -99999999999999999999999", {"Player", 0, 70, false, false, "", {}, true}, 0},
         {"key_roll_left = j\nkey_pause=page down",
          withKeys({{kInputRollLeft, SDLK_j}, {kInputPause, SDLK_PAGEDOWN}}), 0},
         {"key_roll_up = Down\nkey_roll_down = Up",

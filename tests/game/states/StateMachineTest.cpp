@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <tuple>
@@ -12,8 +13,12 @@
 #include "game/Application.h"
 #include "game/DataLayout.h"
 #include "game/GameStateInfo.h"
+#include "game/launch/ReplayCheck.h"
+#include "game/rules/GameDice.h"
 #include "game/rules/GameImpl.h"
+#include "game/rules/GhostRun.h"
 #include "game/scene/ColorSymbols.h"
+#include "game/states/DemoState.h"
 #include "game/states/LevelCompleteState.h"
 #include "game/states/PlayingState.h"
 #include "game/windows/LevelPlanWindow.h"
@@ -131,6 +136,10 @@ TEST_F(StateMachineTest, LevelsFollowEachOtherAndWrapAroundAPauseHoldsAndEscapeQ
     winLevel();
     EXPECT_EQ(gui().getProperty(kPropertyTotalScore), "Total: 1050");
     EXPECT_EQ(gui().getProperty(kPropertyLevelScore), "Level: 1050");
+    // The won level is kept as its replay, which reaches its score without a window.
+    std::ostringstream checked;
+    EXPECT_EQ(0, checkReplay(data.data() + "/replays/1.replay", data.data(), checked));
+    EXPECT_NE(checked.str().find("score 1050,"), std::string::npos) << checked.str();
     enter(kNext);
     EXPECT_EQ(game().levelIndex(), 1);
 
@@ -390,6 +399,37 @@ TEST_F(StateMachineTest, HShowsTheRollOfAShortestWinAndTheMenuLeftAloneGivesWayT
     click(kQuit);
     settle();
     EXPECT_TRUE(app->quitRequested());
+}
+
+// A won level's run comes back: as a ghost ahead of the die when the level is played
+// again, and as the demo, which prefers it to the level without a kept run.
+TEST_F(StateMachineTest, AWonLevelsRunRacesAlongAsAGhostAndPlaysAsTheDemo) {
+    data.addLevel("1", kCorridorLevel);
+    data.addLevel("2", kCorridorLevel);
+    boot();
+    play();
+    for (int roll = 0; roll < 3 && state() == "PlayingState"; ++roll) {
+        pressKey(SDLK_LEFT);
+        frames(3);
+    }
+    runUntil("LevelCompleteState");
+    settle();
+    enter(kNext);
+    click(kToMenu);
+    runUntil("FrontendState");
+    play();
+    EXPECT_EQ(game().levelIndex(), 0);
+    const GhostRun* ghost = dynamic_cast<PlayingState&>(*app->state()).ghost();
+    ASSERT_TRUE(ghost);
+    frames(2);
+    EXPECT_GT(ghost->die().position().x, game().dieCell().x) << "the ghost rolls on, the die stands";
+    click(kToMenu);
+    runUntil("FrontendState");
+    info().demoAfterSeconds = 2.0f;
+    waitFor([&] { return state() == "DemoState"; });
+    const DemoState& demo = dynamic_cast<DemoState&>(*app->state());
+    EXPECT_TRUE(demo.playsOwnRun());
+    EXPECT_EQ(demo.game()->levelIndex(), 0);
 }
 
 }  // namespace
