@@ -10,7 +10,6 @@ struct Replay;
 // "<player folder>/replays/<level name>.replay", each written whole or not at all.
 class ReplayFolder {
 public:
-
     ReplayFolder() = default;
     // `playerDirectory` is where the high-score table lives; empty keeps nothing.
     explicit ReplayFolder(std::string playerDirectory);
