@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "core/InBuffer.h"
 #include "core/Log.h"
@@ -70,6 +71,15 @@ std::string placeholders(std::string_view text) {
         found += ' ';
         at = end == std::string_view::npos ? text.size() : end + 1;
     }
+    // The keys a text names in braces, which a translation may put in any order.
+    std::vector<std::string_view> keys;
+    for (size_t at = text.find('{'); at != std::string_view::npos; at = text.find('{', at + 1)) {
+        const size_t end = text.find('}', at);
+        if (end == std::string_view::npos) break;
+        keys.push_back(text.substr(at, end + 1 - at));
+    }
+    std::sort(keys.begin(), keys.end());
+    for (std::string_view key : keys) found.append(key).append(" ");
     return found;
 }
 

@@ -42,8 +42,9 @@ private:
     std::vector<Message> messages_;
 };
 
-// The printf placeholders of a text ("%i", "%s", "%%" ...), in order, each followed by a
-// space; a translation must have its original's.
+// The placeholders of a text, each followed by a space: the printf ones ("%i", "%s",
+// "%%" ...) in order, then the keys named in braces ("{pause}") in any order. A
+// translation must have its original's.
 std::string placeholders(std::string_view text);
 
 // The process-wide catalogue of the player's language, null for English; the setter

@@ -70,6 +70,7 @@ TEST(MessageCatalogue, RefusesDamagedFilesWithOneLineAndKeepsNothing) {
         {"not UTF-8", catalogueBytes({{"Play", "Jou\xE9"}})},
         {"not in UTF-8", catalogueBytes({{"", "Content-Type: text/plain; charset=ISO-8859-1\n"}})},
         {"\"Total: %i\" has other placeholders", catalogueBytes({{"Total: %i", "Gesamt: %s"}})},
+        {"\"{pause} pauses\" has other placeholders", catalogueBytes({{"{pause} pauses", "{pauze}: Pause"}})},
         {"more than", Bytes(MessageCatalogue::kMaxBytes + 1)},
     };
     for (const auto& [why, bytes] : cases) {
