@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <deque>
 #include <functional>
+#include <memory_resource>
 #include <queue>
+#include <string>
 #include <tuple>
 #include <unordered_map>
 
@@ -24,8 +26,9 @@ struct Node {
 };
 
 // What must be equal for one state to stand in for another; the clock is compared apart.
-std::string keyOf(const LevelModel::State& s) {
-    std::string key(reinterpret_cast<const char*>(&s.position), sizeof s.position);
+// Made in the search's pool, like everything else the search keeps per state.
+std::pmr::string keyOf(const LevelModel::State& s, std::pmr::memory_resource* pool) {
+    std::pmr::string key(reinterpret_cast<const char*>(&s.position), sizeof s.position, pool);
     key.append(reinterpret_cast<const char*>(&s.orientation), sizeof s.orientation);
     key.append(reinterpret_cast<const char*>(&s.taken), sizeof s.taken);
     // Zero unless the clock ran backwards while the die turned.
@@ -85,17 +88,21 @@ Solution Solver::search(const LevelModel::State& from, const std::atomic<bool>* 
     const std::vector<int> toGoal = rollsToGoal(board);
     auto estimate = [&](const Position& p) { return toGoal[board.index(p)]; };
 
-    std::vector<Node> nodes;
+    // A search takes its memory a block at a time from its own pool, never a state at a
+    // time: it may run on a worker beside the frames, and share the allocator with them.
+    std::pmr::unsynchronized_pool_resource pool;
+    std::pmr::vector<Node> nodes(&pool);
     // For each key the node that stands for it: a later state with no fewer commands and
     // no earlier clock is dropped.
-    std::unordered_map<std::string, int> best;
+    std::pmr::unordered_map<std::pmr::string, int> best(&pool);
     auto dominated = [&](int by, int commands, float clock) {
         return nodes[by].commands <= commands && nodes[by].state.clock <= clock;
     };
     // Best first by commands so far plus the rolls still needed; among equals the deeper
     // state, then the older one, so the search is the same on every run.
     using Entry = std::tuple<int, int, int>;  // (estimated total, -commands, node)
-    std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> open;
+    std::priority_queue<Entry, std::pmr::vector<Entry>, std::greater<Entry>> open{
+        std::greater<Entry>(), std::pmr::vector<Entry>(&pool)};
     auto offer = [&](LevelModel::State&& state, int parent, SolutionStep step, int commands, bool won) {
         const int still = won ? 0 : estimate(state.position);
         if (still == kUnreachable) return;
@@ -105,7 +112,7 @@ Solution Solver::search(const LevelModel::State& from, const std::atomic<bool>* 
         }
         const int index = static_cast<int>(nodes.size());
         if (!won) {
-            auto [slot, fresh] = best.try_emplace(keyOf(state), index);
+            auto [slot, fresh] = best.try_emplace(keyOf(state, &pool), index);
             if (!fresh) {
                 if (dominated(slot->second, commands, state.clock)) return;
                 slot->second = index;
@@ -130,7 +137,7 @@ Solution Solver::search(const LevelModel::State& from, const std::atomic<bool>* 
         }
         const LevelModel::State here = nodes[index].state;
         const int commands = nodes[index].commands;
-        const int standing = best.at(keyOf(here));
+        const int standing = best.at(keyOf(here, &pool));
         if (standing != index && dominated(standing, commands, here.clock))
             continue;  // bettered since queued
         for (int which = 0; which < DieTurns::kTurnCount; ++which) {
