@@ -14,7 +14,7 @@ namespace nimbus {
 bool buildModel(const ModelDescription& model, const std::string& name, ModelMeshData& mesh);
 
 // The model as its coarse build has it: each part with its coarse segment count, where
-// it gives one.
+// it gives one, the painted parts left out and then the painted picture named.
 ModelDescription coarseModel(const ModelDescription& model);
 
 // Builds the model and writes it as a ".model" file with one mesh; false, with the
