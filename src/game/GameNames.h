@@ -2,6 +2,8 @@
 
 // Names the game's own code uses beyond those the GUI shares (gui/GuiNames.h).
 
+#include "core/MessageCatalogue.h"
+
 namespace nimbus {
 
 // Music resources, registered at start-up.
@@ -13,15 +15,30 @@ constexpr const char* kMusicGame = "Music/Game";
 constexpr const char* kTileBatch = "Meshes/Tile";
 constexpr const char* kCoarseTileBatch = "Meshes/Tile_coarse";
 
-// Texts the states write into GUI properties or draw.
-constexpr const char* kTotalScoreFormat = "Total: %i";
-constexpr const char* kLevelScoreFormat = "Level: %i";
-constexpr const char* kGameOverText = "Game Over";
-constexpr const char* kGameOverHint = "Click or press Enter";
-constexpr const char* kPausedText = "Paused";
-constexpr const char* kPausedHint = "Press Space to play on";
-constexpr const char* kDemoText = "Demo";
-constexpr const char* kDemoHint = "Press any key";
+// Texts the states write into GUI properties or draw, in English: the states show them
+// translated.
+constexpr const char* kTotalScoreFormat = translatable("Total: %i");
+constexpr const char* kLevelScoreFormat = translatable("Level: %i");
+constexpr const char* kGameOverText = translatable("Game Over");
+constexpr const char* kGameOverHint = translatable("Click or press Enter");
+constexpr const char* kPausedText = translatable("Paused");
+constexpr const char* kPausedHint = translatable("Press Space to play on");
+constexpr const char* kDemoText = translatable("Demo");
+constexpr const char* kDemoHint = translatable("Press any key");
+// The number of the level shown over it as it starts, its title under it.
+constexpr const char* kLevelCaptionFormat = translatable("Level %s");
+// The level-complete panel: this run beside the level's bests.
+constexpr const char* kLevelTimeFormat = translatable("Time: %s s");
+constexpr const char* kLevelCommandsFormat = translatable("Moves: %d");
+constexpr const char* kBestScoreFormat = translatable("Best: %d");
+constexpr const char* kBestTimeFormat = translatable("Best: %s s");
+constexpr const char* kBestCommandsFormat = translatable("Best: %d");
+constexpr const char* kNewBestText = translatable("New best!");
+// A level's plan on the Levels screen: its best, or why there is none; and the page.
+constexpr const char* kPlanBestFormat = translatable("Best %d in %s s");
+constexpr const char* kPlanNotWon = translatable("Not won yet");
+constexpr const char* kPlanLocked = translatable("Locked");
+constexpr const char* kLevelsPageFormat = translatable("Page %d of %d");
 
 // The GUI document's signals that the menu's Play and the game's Menu buttons push: the
 // demo moves the menus away and back with them. And the window the menus stand in.

@@ -86,6 +86,8 @@ public:
 
     // The window with the keyboard focus; null when there is none.
     Window* focus() const { return focus_.current(windows_); }
+    // Puts the keyboard focus on a window of this GUI, lit whenever it can hold it.
+    void setFocus(Window* window) { focus_.focusOn(window); }
     // Whether Tab and the arrows step the keyboard focus; while off, nothing has it.
     void setFocusKeys(bool on) { focus_.setEnabled(on); }
 

@@ -56,11 +56,12 @@ constexpr const char* kAttributeValue = "value";
 constexpr const char* kAttributeMin = "min";
 constexpr const char* kAttributeMax = "max";
 constexpr const char* kAttributeStep = "step";
+constexpr const char* kAttributeSlot = "slot";
 // The value of "show" that makes a window visible.
 constexpr const char* kShowTrue = "true";
 constexpr const char* kShowFalse = "false";
 
-// Window classes: the GUI's own eight, then the game's three.
+// Window classes: the GUI's own eight, then the game's four.
 constexpr const char* kClassButton = "button";
 constexpr const char* kClassNull = "null";
 constexpr const char* kClassPane = "pane";
@@ -72,6 +73,7 @@ constexpr const char* kClassSlider = "slider";
 constexpr const char* kClassGame = "game";
 constexpr const char* kClassHighScore = "highscore";
 constexpr const char* kClassBackground = "background";
+constexpr const char* kClassLevelPlan = "level_plan";
 
 // Action classes. The property action is saved as "setProp"; lookups ignore case.
 constexpr const char* kActionShow = "show";
@@ -92,13 +94,41 @@ constexpr const char* kPropertyHighScoreName = "highscore_name_";    // followed
 constexpr const char* kPropertyHighScoreScore = "highscore_score_";  // followed by the rank 0 to 9
 constexpr const char* kPropertyNewestEntry = "newest_entry";
 // The options: the volumes the sliders drive (0 to 100), the switches' states as the
-// screen shows them ("On" or "Off"), and the requests of the switches' buttons ("yes").
+// screen shows them ("On" or "Off"), the language's name, and the requests of the
+// switches' and the language's buttons ("yes").
 constexpr const char* kPropertyMusicVolume = "music_volume";
 constexpr const char* kPropertyEffectsVolume = "effects_volume";
 constexpr const char* kPropertyFullscreen = "fullscreen";
 constexpr const char* kPropertySymbols = "symbols";
 constexpr const char* kPropertyToggleFullscreen = "toggleFullscreen";
 constexpr const char* kPropertyToggleSymbols = "toggleSymbols";
+constexpr const char* kPropertyLanguage = "language";
+constexpr const char* kPropertyNextLanguage = "nextLanguage";
+// The level-complete panel: this run's time and commands, the level's bests beside them
+// (or "New best!"), as texts.
+constexpr const char* kPropertyBestScore = "bestscore";
+constexpr const char* kPropertyLevelTime = "leveltime";
+constexpr const char* kPropertyBestTime = "besttime";
+constexpr const char* kPropertyLevelCommands = "levelcommands";
+constexpr const char* kPropertyBestCommands = "bestcommands";
+// The Levels screen: for each level plan, by its slot, the level's folder name (empty for
+// a slot without a level), title, best as text and whether it is open ("yes" or "no");
+// a count that changes whenever they do; the slot to light (the focus) when the screen
+// opens, else empty; the page as text; the turn of the page its buttons ask for ("next"
+// or "previous"); and the level a plan chose.
+constexpr const char* kPropertyLevelName = "level_name_";    // followed by the slot
+constexpr const char* kPropertyLevelTitle = "level_title_";  // followed by the slot
+constexpr const char* kPropertyLevelBest = "level_best_";    // followed by the slot
+constexpr const char* kPropertyLevelOpen = "level_open_";    // followed by the slot
+constexpr const char* kPropertyLevelsShown = "levels_shown";
+constexpr const char* kPropertyLevelsLit = "levels_lit";
+constexpr const char* kPropertyLevelsPage = "levels_page";
+constexpr const char* kPropertyLevelsTurn = "levelsTurn";
+constexpr const char* kPropertyChosenLevel = "chosen_level";
+constexpr const char* kLevelIsOpen = "yes";
+constexpr const char* kLevelIsClosed = "no";
+constexpr const char* kTurnNext = "next";
+constexpr const char* kTurnPrevious = "previous";
 
 // Values of "exitToState".
 constexpr const char* kStatePlaying = "playing";
@@ -106,6 +136,8 @@ constexpr const char* kStateQuitToWindows = "quit_to_windows";
 constexpr const char* kStateLevelComplete = "level_complete";
 constexpr const char* kStateGameOver = "gameover";
 constexpr const char* kStateFrontend = "frontend";
+constexpr const char* kStateLevels = "levels";
+constexpr const char* kStatePractice = "practice";
 
 // Signals.
 constexpr const char* kSignalShowGame = "show_game";
@@ -115,6 +147,13 @@ constexpr const char* kSignalShowHighScore = "show_highscore";
 constexpr const char* kSignalGameOver = "game_over";
 constexpr const char* kSignalMainMenu = "main_menu";
 constexpr const char* kSignalOptionsBack = "options_back";
+// The menu shown, whenever the front end begins; the Levels screen shown, left for the
+// menu, and a level on it chosen; a practice's level-complete panel.
+constexpr const char* kSignalShowMenu = "show_menu";
+constexpr const char* kSignalShowLevels = "show_levels";
+constexpr const char* kSignalLevelsBack = "levels_back";
+constexpr const char* kSignalPlayLevel = "play_level";
+constexpr const char* kSignalShowPracticeComplete = "show_practice_complete";
 
 // Windows the game looks up by name.
 constexpr const char* kWindowGame = "game";

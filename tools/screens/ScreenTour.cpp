@@ -16,6 +16,7 @@
 #include "WindowPixel.h"
 #include "game/Application.h"
 #include "game/GameStateInfo.h"
+#include "game/player/Progress.h"
 #include "game/solver/SolutionReplay.h"
 #include "game/solver/SolverTurns.h"
 #include "gui/EditableGui.h"
@@ -34,9 +35,13 @@ constexpr float kPlaySeconds = 3.0f;
 struct Point {
     float x, y;
 };
-constexpr Point kPlay{0.0f, -0.34f};
+constexpr Point kPlay{0.0f, -0.19f};
+constexpr Point kLevels{0.0f, -0.34f};
 constexpr Point kScores{0.0f, -0.51f};
-constexpr Point kNext{0.0f, -0.29f};
+constexpr Point kNext{0.0f, -0.44f};
+constexpr Point kPracticeLevels{0.47f, -0.44f};
+constexpr Point kFirstPlan{-0.96f, 0.5f};
+constexpr Point kPreviousPage{-0.96f, -0.89f};
 constexpr Point kMenu{1.1f, 0.86f};
 constexpr Point kOptions{0.0f, -0.66f};
 constexpr Point kOptionsBack{0.0f, -0.51f};
@@ -99,12 +104,17 @@ public:
 
     // From the front end into the level of that index, with its shortest solution ready.
     void startLevel(int index, const std::string& source) {
+        app_.stateInfo()->levelIndex = index;
+        startLevel(kPlay, source);
+    }
+
+    // Into the level the click starts, with the shortest solution of its source ready.
+    void startLevel(const Point& start, const std::string& source) {
         LevelSource level;
         std::vector<SolutionStep> steps;
         if (LevelSourceParser::read(source, level)) steps = solveLevel(level).steps;
         replay_ = std::make_unique<SolutionReplay>(steps);
-        app_.stateInfo()->levelIndex = index;
-        click(kPlay);
+        click(start);
         run(kSettle);
     }
 
@@ -139,15 +149,14 @@ private:
     std::unique_ptr<SolutionReplay> replay_;
 };
 
-}  // namespace
-
-bool tourScreens(Application& application, const std::string& levelSources, const std::string& outputFolder) {
-    Tour tour(application, outputFolder);
-    const auto level = [&](const char* name) { return levelSources + "/" + name + ".level"; };
+// The front end, the name typed in, the high scores, the options with the keyboard focus
+// on them, and the layout editor over the menu.
+bool tourMenus(Tour& tour) {
     bool all = true;
     tour.run(1.0f);
     all = tour.shoot("frontend") && all;
-    for (int i = 0; i < 6; ++i) tour.key(SDLK_BACKSPACE, 8);
+    // Longer than the default name in any language.
+    for (int i = 0; i < 12; ++i) tour.key(SDLK_BACKSPACE, 8);
     tour.type("Mira Quill");
     all = tour.shoot("name_entry") && all;
     tour.click(kScores);
@@ -169,8 +178,13 @@ bool tourScreens(Application& application, const std::string& levelSources, cons
     tour.run(0.2f);
     all = tour.shoot("editor") && all;
     tour.key(SDLK_F1);
+    return all;
+}
 
-    tour.startLevel(0, level("01"));
+// The first level in play and completed, then back to the menu.
+bool tourCompletedLevel(Tour& tour, const std::string& source) {
+    bool all = true;
+    tour.startLevel(0, source);
     tour.play(kPlaySeconds / 2);
     all = tour.shoot("playing_01") && all;
     tour.play(kPlaySeconds);
@@ -180,8 +194,42 @@ bool tourScreens(Application& application, const std::string& levelSources, cons
     tour.run(kSettle);
     tour.click(kMenu);
     tour.run(kSettle);
+    return all;
+}
 
-    tour.startLevel(5, level("06"));
+// The Levels screen once more levels have been won, as if played: it opens on the page of
+// the furthest, lit, with the levels not reached dimmed; then the first page, from which
+// level 01 is practised again, its panel showing the bests beside the run. Then back to
+// the menu.
+bool tourLevels(Tour& tour, Application& application, const std::string& source) {
+    bool all = true;
+    GameStateInfo& info = *application.stateInfo();
+    for (int i = 1; i < 14; ++i)
+        info.progress.complete(i, info.levelNames, {900 + 37 * i, 1000 + 311 * i, 10 + i}, "Mira Quill",
+                               todaysDate());
+    tour.click(kLevels);
+    tour.run(kSettle);
+    all = tour.shoot("levels_later_page") && all;
+    tour.click(kPreviousPage);
+    tour.run(0.5f);
+    all = tour.shoot("levels_first_page") && all;
+    // Once the level has slid in, its number and title are still over it.
+    tour.startLevel(kFirstPlan, source);
+    all = tour.shoot("level_caption") && all;
+    tour.play(2.0f * kPlaySeconds);
+    tour.run(kSettle);
+    all = tour.shoot("practice_complete") && all;
+    tour.click(kPracticeLevels);
+    tour.run(kSettle);
+    tour.key(SDLK_ESCAPE);
+    tour.run(kSettle);
+    return all;
+}
+
+// Level 06 with a hint asked for, played on and paused, then back to the menu.
+bool tourHintAndPause(Tour& tour, const std::string& source) {
+    bool all = true;
+    tour.startLevel(5, source);
     tour.key(SDLK_h, 'h');
     tour.runInRealTime(1.0f);
     all = tour.shoot("hint") && all;
@@ -193,8 +241,13 @@ bool tourScreens(Application& application, const std::string& levelSources, cons
     tour.key(SDLK_SPACE, ' ');
     tour.click(kMenu);
     tour.run(kSettle);
+    return all;
+}
 
-    tour.startLevel(19, level("20"));
+// Level 20 until the last life is lost, the table with the new entry, then the demo.
+bool tourGameOver(Tour& tour, Application& application, const std::string& source) {
+    bool all = true;
+    tour.startLevel(19, source);
     tour.play(kPlaySeconds);
     all = tour.shoot("playing_20") && all;
     // The last life lost: the board freezes under the game-over text.
@@ -211,6 +264,19 @@ bool tourScreens(Application& application, const std::string& levelSources, cons
     tour.runInRealTime(2.0f * kSettle + 2.0f);
     all = tour.shoot("demo") && all;
     return all;
+}
+
+}  // namespace
+
+bool tourScreens(Application& application, const std::string& levelSources, const std::string& outputFolder) {
+    Tour tour(application, outputFolder);
+    const auto level = [&](const char* name) { return levelSources + "/" + name + ".level"; };
+    // Every part runs, whatever the one before wrote.
+    bool all = tourMenus(tour);
+    all = tourCompletedLevel(tour, level("01")) && all;
+    all = tourLevels(tour, application, level("01")) && all;
+    all = tourHintAndPause(tour, level("06")) && all;
+    return tourGameOver(tour, application, level("20")) && all;
 }
 
 }  // namespace nimbus

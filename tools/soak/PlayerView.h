@@ -13,12 +13,15 @@ struct Place {
     float y;
 };
 
-constexpr Place kPlayButton{0.0f, -0.34f};
-constexpr Place kScoresButton{0.0f, -0.51f};
-constexpr Place kNextButton{0.0f, -0.29f};
+constexpr Place kPlayButton{0.0f, -0.19f};
+constexpr Place kLevelsButton{0.0f, -0.34f};
+constexpr Place kScoresButton{0.0f, -0.49f};
+constexpr Place kNextButton{0.0f, -0.44f};
 constexpr Place kMenuButton{1.1f, 0.84f};
 constexpr Place kOptionsButton{0.0f, -0.66f};
 constexpr Place kOptionsBackButton{0.0f, -0.51f};
+// The practice's level-complete panel's way back to the Levels screen.
+constexpr Place kPracticeLevelsButton{0.47f, -0.44f};
 // The music slider's track at 80 % of its travel.
 constexpr Place kMusicAt80{0.383f, 0.22f};
 // Anywhere on the screen: where a click that only has to reach the game goes.
@@ -26,22 +29,43 @@ constexpr Place kCentre{0.0f, 0.0f};
 
 // Waits at most this many seconds for a screen to come.
 constexpr float kWait = 20.0f;
-// A screen is seen while it is still sliding in; the GUI takes no input until the slide
-// (one second) has ended: microseconds to wait after seeing it.
-constexpr unsigned kSlide = 1200000;
 
-// The front end with its Play button.
+// The front end with its Play button, seen from the last stretch of its slide on.
 bool frontEndShown(Desktop& desktop);
+
+// The GUI takes no input while a window slides, and on a loaded machine a slide can
+// outlast any fixed pause. These wait (kWait at most) until the menu is up and stands
+// still, as a player sees it: the row through its button's caption kept every pixel of
+// the button between two looks while the backdrop at the sides moved on, so the game drew
+// a frame in between. A sliding window moves several pixels a frame.
+bool frontEndReady(Desktop& desktop);
+bool optionsReady(Desktop& desktop);
+bool levelCompleteReady(Desktop& desktop);
+bool levelsReady(Desktop& desktop);
+
 // The level-complete panel with its Next button.
 bool levelCompleteShown(Desktop& desktop);
+// The Levels screen with its Back button.
+bool levelsShown(Desktop& desktop);
+// The centre of the plan in a slot of the Levels screen's page, from 0 at the top left.
+Place planAt(int slot);
+// How many bright pixels the plan's map and its line of best hold: a level not reached
+// is dimmed, and a best reads longer than "Not won yet".
+int planMapLight(Desktop& desktop, int slot);
+int planBestLight(Desktop& desktop, int slot);
+// The practice's level-complete panel with its Levels button.
+bool practiceCompleteShown(Desktop& desktop);
 // The options screen with its two switches.
 bool optionsShown(Desktop& desktop);
+
 // Whether the music slider's filled part reaches past two thirds of its track.
 bool musicAboveTwoThirds(Desktop& desktop);
 // The high-score panel.
 bool scoresShown(Desktop& desktop);
 // The seventh row of the high-score table, empty while it holds its six defaults.
 bool seventhRowShown(Desktop& desktop);
+// Whether the HUD over a level shows its heart for the life numbered from 0.
+bool heartShown(Desktop& desktop, int life);
 // After Play or Next: the level has slid in with the panes of its Pause and Menu buttons,
 // whose navy tells them from the menus' backdrop (seen on levels 01 and 02). A moment of
 // black between the two is no sign: a slow frame may skip it.

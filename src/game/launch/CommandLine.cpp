@@ -1,62 +1,68 @@
 #include "game/launch/CommandLine.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <cstdlib>
+
+#include "core/MessageCatalogue.h"
 
 namespace nimbus {
 
 namespace {
 
-struct Option {
-    const char* name;
-    // Another spelling, or null.
-    const char* alias;
-    // The value's name in the usage, or null for an option without one.
-    const char* value;
-    const char* help;
-    void (*apply)(CommandLine& line, const std::string& value);
-};
-
-const Option kOptions[] = {
-    {"--window", "-window", nullptr, "play in a window of 1024 x 768",
-     [](CommandLine& line, const std::string&) {
-         line.fullscreen = false;
-         line.screenChosen = true;
-     }},
-    {"--fullscreen", nullptr, nullptr, "play full screen at the desktop's size (the default)",
-     [](CommandLine& line, const std::string&) {
-         line.fullscreen = true;
-         line.screenChosen = true;
-     }},
-    {"--data", nullptr, "DIR", "read the game's data from DIR",
-     [](CommandLine& line, const std::string& value) { line.dataDirectory = value; }},
-    {"--symbols", nullptr, nullptr, "mark each die colour with its own symbol",
-     [](CommandLine& line, const std::string&) { line.symbols = true; }},
-    {"--demo-after", nullptr, "SECONDS", "show the demo after SECONDS left alone on the menu (30)",
-     [](CommandLine& line, const std::string& value) {
-         char* end = nullptr;
-         const float seconds = std::strtof(value.c_str(), &end);
-         if (*end != '\0' || !(seconds >= 0.0f)) {
-             line.request = CommandLine::Request::Refused;
-             line.problem = "--demo-after needs a number of seconds, not '" + value + "'";
-             return;
-         }
-         line.demoAfterSeconds = seconds;
-     }},
-    {"--help", "-h", nullptr, "show this help and quit",
-     [](CommandLine& line, const std::string&) { line.request = CommandLine::Request::Help; }},
-    {"--version", nullptr, nullptr, "show the version and quit",
-     [](CommandLine& line, const std::string&) { line.request = CommandLine::Request::Version; }},
-};
+using Option = CommandLine::Option;
 
 const Option* findOption(const std::string& name) {
-    for (const Option& option : kOptions) {
+    for (const Option& option : CommandLine::options()) {
         if (name == option.name || (option.alias && name == option.alias)) return &option;
     }
     return nullptr;
 }
 
+// An option's names as the usage shows them: "--data DIR", "--help, -h".
+std::string namesOf(const Option& option) {
+    std::string names = option.name;
+    if (option.value) names += std::string(" ") + option.value;
+    if (option.alias) names += std::string(", ") + option.alias;
+    return names;
+}
+
 }  // namespace
+
+const std::vector<Option>& CommandLine::options() {
+    static const std::vector<Option> kOptions = {
+        {"--window", "-window", nullptr, translatable("play in a window of 1024 x 768"),
+         [](CommandLine& line, const std::string&) {
+             line.fullscreen = false;
+             line.screenChosen = true;
+         }},
+        {"--fullscreen", nullptr, nullptr, translatable("play full screen at the desktop's size"),
+         [](CommandLine& line, const std::string&) {
+             line.fullscreen = true;
+             line.screenChosen = true;
+         }},
+        {"--data", nullptr, "DIR", translatable("read the game's data from DIR and nowhere else"),
+         [](CommandLine& line, const std::string& value) { line.dataDirectory = value; }},
+        {"--symbols", nullptr, nullptr, translatable("mark each die colour with its own symbol"),
+         [](CommandLine& line, const std::string&) { line.symbols = true; }},
+        {"--demo-after", nullptr, "SECONDS",
+         translatable("show the demo after SECONDS left alone on the menu (30)"),
+         [](CommandLine& line, const std::string& value) {
+             char* end = nullptr;
+             const float seconds = std::strtof(value.c_str(), &end);
+             if (*end != '\0' || !(seconds >= 0.0f)) {
+                 line.request = CommandLine::Request::Refused;
+                 line.problem = "--demo-after needs a number of seconds, not '" + value + "'";
+                 return;
+             }
+             line.demoAfterSeconds = seconds;
+         }},
+        {"--help", "-h", nullptr, translatable("show this help and quit"),
+         [](CommandLine& line, const std::string&) { line.request = CommandLine::Request::Help; }},
+        {"--version", nullptr, nullptr, translatable("show the version and quit"),
+         [](CommandLine& line, const std::string&) { line.request = CommandLine::Request::Version; }},
+    };
+    return kOptions;
+}
 
 void CommandLine::parse(int argc, const char* const* argv) {
     auto refuse = [this](const std::string& why) {
@@ -81,21 +87,22 @@ void CommandLine::parse(int argc, const char* const* argv) {
 }
 
 std::string CommandLine::usage() {
-    std::string text =
-        "Usage: nimbus [OPTION]...\n"
-        "Roll a coloured die across crumbling boards to the goal.\n\n";
-    for (const Option& option : kOptions) {
-        std::string names = option.name;
-        if (option.value) names += std::string(" ") + option.value;
-        if (option.alias) names += std::string(", ") + option.alias;
-        char line[128];
-        std::snprintf(line, sizeof line, "  %-20s%s\n", names.c_str(), option.help);
-        text += line;
+    size_t width = 0;
+    for (const Option& option : options()) width = std::max(width, namesOf(option).size());
+    std::string text = std::string(translated("Usage: nimbus [OPTION]...")) + "\n" +
+                       translated("Roll a coloured die across crumbling boards to the goal.") + "\n\n";
+    for (const Option& option : options()) {
+        const std::string names = namesOf(option);
+        text += "  " + names + std::string(width + 2 - names.size(), ' ') + translated(option.help) + "\n";
     }
-    return text +
-           "\nWithout --data the data is looked for in $NIMBUS_DATA, in Data beside the program and\n"
-           "in the installed data folder. The high-score table is kept in $XDG_DATA_HOME/nimbus\n"
-           "(~/.local/share/nimbus), or beside the data of a build tree.\n";
+    return text + "\n" +
+           translated(
+               "Without --window or --fullscreen the game opens as it was last left, full screen\n"
+               "the first time. Without --data the data is looked for in $NIMBUS_DATA, in Data\n"
+               "beside the program and in the installed data folder. The settings are kept in\n"
+               "$XDG_CONFIG_HOME/nimbus (~/.config/nimbus) and the high-score table in\n"
+               "$XDG_DATA_HOME/nimbus (~/.local/share/nimbus), or both beside the data of a\n"
+               "build tree.\n");
 }
 
 std::string CommandLine::version() { return std::string("nimbus ") + NIMBUS_VERSION + "\n"; }

@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     if (!launch.screenChosen()) application->followScreenSetting();
     Application::setInstance(application);
     application->setDemoAfter(launch.demoAfterSeconds());
+    application->setSystemLanguage(launch.language().code);
     const bool started = application->run();
     Application::setInstance(nullptr);
     delete application;

@@ -29,6 +29,7 @@ const Field kFields[] = {
     {"effects_volume", nullptr, &Settings::effectsVolume, nullptr},
     {"fullscreen", nullptr, nullptr, &Settings::fullscreen},
     {"symbols", nullptr, nullptr, &Settings::symbols},
+    {"language", &Settings::language, nullptr, nullptr},
 };
 
 std::string trimmed(const std::string& text) {
@@ -99,7 +100,8 @@ std::string Settings::write() const {
 
 bool Settings::operator==(const Settings& other) const {
     return playerName == other.playerName && musicVolume == other.musicVolume &&
-           effectsVolume == other.effectsVolume && fullscreen == other.fullscreen && symbols == other.symbols;
+           effectsVolume == other.effectsVolume && fullscreen == other.fullscreen &&
+           symbols == other.symbols && language == other.language;
 }
 
 int Settings::mixerVolume(int32_t volume) { return volume * MIX_MAX_VOLUME / kMaxVolume; }

@@ -3,10 +3,13 @@
 #include <cstdint>
 #include <string>
 
+#include "core/MessageCatalogue.h"
+
 namespace nimbus {
 
 // What the player chooses and the game keeps from one run to the next: the name typed
-// on the front end, the two volumes (0 to 100) and the full-screen and symbol switches.
+// on the front end, the two volumes (0 to 100), the full-screen and symbol switches and
+// the language chosen on the Options screen (its code; empty for the system's).
 //
 // The text form is a line per setting, "key = value", flags as "on" or "off". Reading
 // starts from the values held: a line that is damaged or names no setting is skipped
@@ -14,12 +17,15 @@ namespace nimbus {
 // blank lines and lines starting with "#" are passed over.
 struct Settings {
     static constexpr int32_t kMaxVolume = 100;
+    // The name before the player types one, shown in the player's language.
+    static constexpr const char* kDefaultPlayerName = translatable("Player");
 
-    std::string playerName = "Player";
+    std::string playerName = kDefaultPlayerName;
     int32_t musicVolume = 40;
     int32_t effectsVolume = 70;
     bool fullscreen = false;
     bool symbols = false;
+    std::string language;
 
     // Takes the lines of `text` in; `source` names it in error lines.
     void read(const std::string& text, const std::string& source);

@@ -4,6 +4,7 @@
 
 #include "core/InArchive.h"
 #include "core/Log.h"
+#include "core/MessageCatalogue.h"
 #include "core/ResourceManager.h"
 #include "game/rules/BoardFactory.h"
 #include "game/rules/PlayerStats.h"
@@ -92,6 +93,7 @@ bool GameImpl::levelFailed() const { return stats_->lives <= 0; }
 
 void GameImpl::restart() {
     levelClock_ = 0.0f;
+    commands_ = 0;
     Position start = kStartWithoutStartTile;
     if (loadedBoard_) {
         board_ = std::make_unique<Board>(*loadedBoard_);
@@ -113,8 +115,10 @@ bool GameImpl::execute(const GameCommand& command) {
         case kCommandTwist0:
         case kCommandTwist1: {
             const bool accepted = die_->twist(command.kind == kCommandTwist0 ? 0 : 1);
-            if (accepted) sound_->play("Twist");
-            return accepted;
+            if (!accepted) return false;
+            sound_->play("Twist");
+            ++commands_;
+            return true;
         }
         case kCommandTogglePause:
             paused_ = !paused_;
@@ -146,6 +150,7 @@ bool GameImpl::move(Direction direction) {
     }
     if (!die_->roll(direction)) return false;
     sound_->play("Move");
+    ++commands_;
     visit(die_->position());
     return true;
 }
@@ -162,7 +167,7 @@ void GameImpl::visit(const Position& cell) {
     tile.pickup = kPickupNone;
     if (!action) return;
     action->begin(*this);
-    texts_.spawn(action->text(), 1.0f, overDie(1.5f), {0.0f, 0.0f}, 5.0f);
+    texts_.spawn(translated(action->text()), 1.0f, overDie(1.5f), {0.0f, 0.0f}, 5.0f);
     if (action->progress() < 1.0f) actions_.push_back(std::move(action));
 }
 

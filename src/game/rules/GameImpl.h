@@ -78,6 +78,8 @@ public:
     void setPaused(bool paused) { paused_ = paused; }
     void setHidden(bool hidden) { hidden_ = hidden; }
     float levelClock() const { return levelClock_; }
+    // The rolls and twists the die made since the level last started.
+    int32_t commands() const { return commands_; }
     Position dieCell() const { return die_->position(); }
     // The board in play; null when the level did not load.
     const Board* board() const { return board_.get(); }
@@ -117,6 +119,7 @@ private:
     PlayerStats* stats_;
     int32_t levelIndex_;
     float levelClock_ = 0.0f;
+    int32_t commands_ = 0;
     std::unique_ptr<Board> loadedBoard_;
     std::unique_ptr<Board> board_;
     std::unique_ptr<GameDice> die_;

@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "core/MessageCatalogue.h"
 #include "core/math/Color.h"
 #include "game/GameNames.h"
 #include "game/rules/GameImpl.h"
@@ -45,7 +46,7 @@ bool DemoState::enter(GameStateInfo& info) {
     replay_ = std::make_unique<SolutionReplay>(solution.steps);
     framesLeft_ = solution.frames + kSpareFrames;
     font_ = info.gui->getFont(kDefaultFontName);
-    caption_.layout(font_, kDemoText, kDemoHint, kDemoGlow);
+    caption_.layout(font_, translated(kDemoText), translated(kDemoHint), kDemoGlow);
     return true;
 }
 

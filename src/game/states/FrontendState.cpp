@@ -1,10 +1,9 @@
 #include "game/states/FrontendState.h"
 
-#include <SDL/SDL_keysym.h>
-
 #include "core/Log.h"
 #include "game/GameNames.h"
 #include "game/states/DemoState.h"
+#include "game/states/LevelsState.h"
 #include "game/states/PlayingState.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
@@ -31,7 +30,10 @@ FrontendState::~FrontendState() = default;
 bool FrontendState::enter(GameStateInfo& info) {
     requestMusic(*info.music, kMusicMenu);
     info.levelIndex = 0;
+    info.practice = false;
     info.stats.reset();
+    // Wherever the player comes from, the menu is there (already, mostly).
+    info.gui->pushSignal(kSignalShowMenu);
     return true;
 }
 
@@ -51,6 +53,10 @@ GenericState* FrontendState::update(float dt, GameStateInfo& info) {
         }
         info.stats = std::make_unique<PlayerStats>();
         return new PlayingState;
+    }
+    if (exitTo(gui, kStateLevels)) {
+        clearExit(gui);
+        return new LevelsState;
     }
     if (exitTo(gui, kStateQuitToWindows)) info.quit = true;
     return demoWhenIdle(info);
@@ -77,14 +83,7 @@ GenericState* FrontendState::demoWhenIdle(GameStateInfo& info) {
 
 void FrontendState::escapeFromOptions(Gui& gui) {
     const Window* options = gui.findWindow(kWindowOptions);
-    if (!options || !options->visible()) return;
-    // The GUI would end the game on the release as well as on the press.
-    for (int32_t i = 0; i < eventCount(); ++i) {
-        InputEvent& event = events()[i];
-        if (event.type != InputEvent::Key || event.key != SDLK_ESCAPE) continue;
-        if (event.pressed) gui.pushSignal(kSignalOptionsBack);
-        event.type = InputEvent::None;
-    }
+    if (options && options->visible()) escapeTo(gui, kSignalOptionsBack);
 }
 
 }  // namespace nimbus

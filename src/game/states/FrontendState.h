@@ -9,9 +9,9 @@ namespace nimbus {
 class DemoState;
 
 // The menus. Entering it ends any game that was running: the stats are dropped and the
-// next game starts at the first level. Play starts a new game with fresh stats; Quit
-// ends the program. Escape ends it too, except on the options screen, which it leaves for
-// the menu as the screen's Back button does.
+// next game starts at the first level. Play starts a new game with fresh stats; Levels
+// leads to the Levels screen; Quit ends the program. Escape ends it too, except on the options screen, which
+// it leaves for the menu as the screen's Back button does.
 //
 // Left alone (no key, click or pointer motion) for the info's demo time while the menu is
 // up, it hands over to a demo of a random level, prepared from the moment it was entered.

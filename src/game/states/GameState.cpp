@@ -57,6 +57,16 @@ void GameState::updateServices(float dt, GameStateInfo& info) {
     }
 }
 
+void GameState::escapeTo(Gui& gui, const char* signal) {
+    // The GUI would end the game on the release as well as on the press.
+    for (int32_t i = 0; i < eventCount_; ++i) {
+        InputEvent& event = events_[i];
+        if (event.type != InputEvent::Key || event.key != SDLK_ESCAPE) continue;
+        if (event.pressed) gui.pushSignal(signal);
+        event.type = InputEvent::None;
+    }
+}
+
 void GameState::drawFrame(GameStateInfo& info, bool withGui) {
     int32_t width = 0, height = 0;
     core()->getSize(width, height);

@@ -29,6 +29,9 @@ protected:
     // Escape, or the window being closed, ends the game; M, when no window took it, mutes
     // the music or lets it play again.
     void updateServices(float dt, GameStateInfo& info);
+    // Turns this frame's Escape into the signal, where Escape leads back to another
+    // screen rather than ending the game; call it before updateServices.
+    void escapeTo(Gui& gui, const char* signal);
     // Steps 4 to 6: clear, drawUnderGui, the GUI unless `withGui` is false, present.
     void drawFrame(GameStateInfo& info, bool withGui);
     // What the state shows under the GUI; nothing by default.

@@ -3,8 +3,11 @@
 #include <SDL/SDL.h>
 
 #include <cctype>
+#include <cmath>
+#include <cstdio>
 #include <string>
 
+#include "core/MessageCatalogue.h"
 #include "core/math/Color.h"
 #include "game/GameNames.h"
 #include "game/rules/GameImpl.h"
@@ -21,6 +24,10 @@ namespace {
 
 const Color kGameOverGlow{1.0f, 0.3f, 0.2f, 1.0f};
 const Color kPausedGlow{0.3f, 0.6f, 1.0f, 1.0f};
+const Color kLevelGlow{1.0f, 0.75f, 0.3f, 1.0f};
+// How long the level's number and title stay over a level that has just begun (the
+// first second of it sliding in), unless the die moves first.
+constexpr float kLevelCaptionSeconds = 3.0f;
 constexpr const char* kYes = "yes";
 constexpr float kHintSeconds = 4.0f;
 
@@ -61,14 +68,28 @@ bool PlayingState::enter(GameStateInfo& info) {
     info.gui->setFocusKeys(false);
     info.levelStartScore = info.stats->score;
     font_ = info.gui->getFont(kDefaultFontName);
-    gameOverCaption_.layout(font_, kGameOverText, kGameOverHint, kGameOverGlow);
-    pausedCaption_.layout(font_, kPausedText, kPausedHint, kPausedGlow);
+    gameOverCaption_.layout(font_, translated(kGameOverText), translated(kGameOverHint), kGameOverGlow);
+    pausedCaption_.layout(font_, translated(kPausedText), translated(kPausedHint), kPausedGlow);
+    layOutLevelCaption(info);
     return true;
+}
+
+void PlayingState::layOutLevelCaption(const GameStateInfo& info) {
+    const auto index = static_cast<size_t>(info.levelIndex);
+    if (index >= info.levelNames.size()) return;
+    char number[64];
+    std::snprintf(number, sizeof number, translated(kLevelCaptionFormat), info.levelNames[index].c_str());
+    levelCaption_.layout(font_, number,
+                         index < info.levelTitles.size() ? translated(info.levelTitles[index].c_str()) : "",
+                         kLevelGlow);
+    levelCaptionLeft_ = kLevelCaptionSeconds;
 }
 
 GenericState* PlayingState::update(float dt, GameStateInfo& info) {
     const bool lostFocus = focusLost();
     pollEvents(info);
+    // Escape leaves a practice as the Menu button does, where it would end the game.
+    if (info.practice) escapeTo(*info.gui, kSignalToMenu);
     // The GUI keeps its time, so that a slide still running when the last life goes
     // finishes; the finished game stands still, and the press timer stays at 0 while
     // the button is held.
@@ -79,6 +100,7 @@ GenericState* PlayingState::update(float dt, GameStateInfo& info) {
     if (lostFocus && !game_->paused()) game_->execute(GameCommand(kCommandTogglePause));
     const bool complete = game_->update(gameStep);
     updateHint(dt, hintAsked(events(), eventCount()));
+    levelCaptionLeft_ = game_->commands() > 0 ? 0.0f : levelCaptionLeft_ - gameStep;
 
     Gui& gui = *info.gui;
     publishScore(gui, info.stats->score);
@@ -90,15 +112,17 @@ GenericState* PlayingState::update(float dt, GameStateInfo& info) {
     drawFrame(info, !gameOver_);
 
     if (complete) {
+        info.levelRun.hundredths = static_cast<int32_t>(std::lround(game_->levelClock() * 100.0f));
+        info.levelRun.commands = game_->commands();
         gui.setProperty(kPropertyExitToState, kStateLevelComplete);
         return handOver(info);
     }
     // A level that could not be loaded cannot be played: back to the main menu.
-    if (!game_->loaded()) {
-        gui.setProperty(kPropertyExitToState, kStateFrontend);
-        gui.pushSignal(kSignalMainMenu);
-    }
-    if (exitTo(gui, kStateGameOver) || exitTo(gui, kStateFrontend)) return handOver(info);
+    if (!game_->loaded()) gui.setProperty(kPropertyExitToState, kStateFrontend);
+    // A practice goes back to the Levels screen wherever a game goes back to the menu.
+    if (info.practice && exitTo(gui, kStateFrontend)) gui.setProperty(kPropertyExitToState, kStateLevels);
+    if (exitTo(gui, kStateGameOver) || exitTo(gui, kStateFrontend) || exitTo(gui, kStateLevels))
+        return handOver(info);
     if (gui.getProperty(kPropertyTogglePause) == kYes) {
         game_->execute(GameCommand(kCommandTogglePause));
         gui.setProperty(kPropertyTogglePause, "");
@@ -128,21 +152,23 @@ void PlayingState::updateHint(float dt, bool asked) {
 
 void PlayingState::showHint(HintSearch::Status status) {
     if (status == HintSearch::Status::kNoWin) {
-        game_->announce("No way to win from here");
+        game_->announce(translated("No way to win from here"));
         return;
     }
     if (status == HintSearch::Status::kGaveUp) {
-        game_->announce("No hint found");
+        game_->announce(translated("No hint found"));
         return;
     }
     game_->takePoints(GameImpl::kHintCost);
     const SolutionStep& move = hint_.solution().steps.front();
     if (move.turn < 4) {
         game_->setHintedRoll(move.turn);
-        if (move.waitFrames > 0) game_->announce("Wait a moment, then roll");
+        if (move.waitFrames > 0) game_->announce(translated("Wait a moment, then roll"));
     } else {
-        game_->announce(std::string("Twist with ") +
-                        static_cast<char>(std::toupper(kSolverTurns[move.turn].keyName[0])));
+        const char key[] = {static_cast<char>(std::toupper(kSolverTurns[move.turn].keyName[0])), '\0'};
+        char text[64];
+        std::snprintf(text, sizeof text, translated("Twist with %s"), key);
+        game_->announce(text);
     }
 }
 
@@ -160,6 +186,8 @@ void PlayingState::drawUnderGui(GameStateInfo& info, const Camera& camera) {
     if (!gameOver_) {
         if (game_->paused())
             pausedCaption_.draw(*info.screenRenderer, view->absolutePosition(), view->size());
+        else if (levelCaptionLeft_ > 0.0f)
+            levelCaption_.draw(*info.screenRenderer, view->absolutePosition(), view->size());
         return;
     }
     gameOverCaption_.draw(*info.screenRenderer, view->absolutePosition(), view->size());
@@ -168,7 +196,7 @@ void PlayingState::drawUnderGui(GameStateInfo& info, const Camera& camera) {
     // runs once.
     const bool clicked = input_.leftPressed() || input_.pressTimer() == 0.0f;
     if (clicked && !gameOverSignalled_) {
-        info.gui->pushSignal(kSignalGameOver);
+        info.gui->pushSignal(info.practice ? kSignalToMenu : kSignalGameOver);
         gameOverSignalled_ = true;
     }
 }

@@ -14,16 +14,19 @@ namespace nimbus {
 
 class GameImpl;
 
-// A level being played. Each frame the player's input becomes commands for the rules,
-// the score goes to the GUI, and the game is drawn into the GUI window "game" under the
-// rest of the GUI. The window losing the keyboard focus (or being minimised) pauses the
-// game as Space would, and it stays paused, with "Paused" over the view, until the
-// player resumes.
+// A level being played, in an arcade run or a practice (the info says which). Its number
+// and title stand over the view for a moment as it begins. Each frame the player's input becomes commands for
+// the rules, the score goes to the GUI, and the game is drawn into the GUI window "game" under the rest of
+// the GUI. The window losing the keyboard focus (or being minimised) pauses the game as Space would, and it
+// stays paused, with "Paused" over the view, until the player resumes.
 //
 // When the last life is lost the board freezes (paused, hidden, no GUI over it) under a
 // "Game Over" text and a hint to click until the player presses the left button, which
-// signals "game_over" once. A completed level, or the GUI asking for the front end or
-// the game over, hands the game to a HideGameState that lets the GUI take the view away.
+// signals "game_over" once. A practice never reaches the table: there the button, like
+// Escape and the Menu button, leads back to the Levels screen. A completed level, with
+// its time and commands left in the info, or the GUI asking for the front end (the
+// Levels screen in a practice) or the game over, hands the game to a HideGameState that
+// lets the GUI take the view away.
 //
 // H asks for a hint: the first move of a shortest win from here, searched off the frame
 // loop, then shown for a few seconds (a big arrow over the roll's tile, or a text for a
@@ -54,6 +57,7 @@ private:
     // away when its time is up or the die moved on.
     void updateHint(float dt, bool asked);
     void showHint(HintSearch::Status status);
+    void layOutLevelCaption(const GameStateInfo& info);
 
     std::unique_ptr<GameImpl> game_;
     GameInput input_;
@@ -65,6 +69,8 @@ private:
     ResourceHandle<BitmapFont> font_;
     ViewCaption gameOverCaption_;
     ViewCaption pausedCaption_;
+    ViewCaption levelCaption_;
+    float levelCaptionLeft_ = 0.0f;
 };
 
 }  // namespace nimbus

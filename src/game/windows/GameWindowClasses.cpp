@@ -3,6 +3,7 @@
 #include "game/windows/BackgroundWindow.h"
 #include "game/windows/GameWindow.h"
 #include "game/windows/HighScoreWindow.h"
+#include "game/windows/LevelPlanWindow.h"
 #include "gui/GuiNames.h"
 #include "gui/windows/WindowFactory.h"
 
@@ -14,6 +15,7 @@ const WindowClass kGameWindows[] = {
     {kClassGame, GameWindow::create},
     {kClassHighScore, HighScoreWindow::create},
     {kClassBackground, createBackgroundWindow},
+    {kClassLevelPlan, LevelPlanWindow::create},
 };
 
 }  // namespace

@@ -84,6 +84,9 @@ void Button::draw(const Camera&, ScreenspaceRenderer& renderer, float, const Vec
     style.color = &color;
     style.glow = &glow;
     style.glowAdds = false;
+    // Clear of the rounded ends of the pane a button sits on.
+    style.fitWidth = size().x - size().y;
+    style.translate = true;
     drawWindowText(font_.get(), caption_, style, parentAbsolute + position(), renderer);
 }
 

@@ -43,6 +43,8 @@ void Text::draw(const Camera&, ScreenspaceRenderer& renderer, float, const Vecto
     style.color = &color_;
     style.glow = &glow_;
     style.glowAdds = true;
+    style.fitWidth = size().x;
+    style.translate = true;
     drawWindowText(font_.get(), message_, style, parentAbsolute + position(), renderer);
 }
 

@@ -4,7 +4,9 @@
 #include <string>
 #include <tuple>
 
+#include "game/DataLayout.h"
 #include "game/player/HighScoreFile.h"
+#include "game/player/ProgressFile.h"
 #include "game/player/Settings.h"
 #include "game/player/SettingsFile.h"
 #include "support/LogCapture.h"
@@ -44,6 +46,8 @@ TEST(PlayersFiles, LiveBesideWritableDataOrInThePlayersFolders) {
         ASSERT_EQ(setenv("XDG_DATA_HOME", xdgDataHome.c_str(), 1), 0);
         ASSERT_EQ(setenv("XDG_CONFIG_HOME", xdgConfigHome, 1), 0);
         EXPECT_EQ(HighScoreFile::forData(installed).directory(), table);
+        EXPECT_EQ(ProgressFile::forData(installed).directory(), table)
+            << "the progress lies beside the table";
         EXPECT_EQ(SettingsFile::forData(installed).directory(), settings);
     }
     for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "HOME"}) unsetenv(name);
@@ -56,21 +60,22 @@ TEST(SettingsFile, ReadsEveryGoodLineSkipsTheBadOnesAndClampsVolumes) {
     // The file's text (null: no file at all), what it reads as and the error lines.
     const std::tuple<const char*, Settings, size_t> cases[] = {
         {nullptr, {}, 0},
-        {"player_name =  Ann Lee \r\nmusic_volume=10\neffects_volume = 0\nfullscreen = on\nsymbols = on",
-         {"Ann Lee", 10, 0, true, true},
+        {"player_name =  Ann Lee \r\nmusic_volume=10\neffects_volume = 0\nfullscreen = on\nsymbols = on\n"
+         "language = pt_BR",
+         {"Ann Lee", 10, 0, true, true, "pt_BR"},
          0},
         {"music_volume = loud\nfullscreen\n# a comment\n\nsymbols = yes\neffects_volume = 5",
-         {"Player", 40, 5, false, false},
+         {"Player", 40, 5, false, false, ""},
          3},
-        {"colour = red\nsymbols = on", {"Player", 40, 70, false, true}, 1},
-        {"music_volume = 250\neffects_volume = -3", {"Player", 100, 0, false, false}, 0},
+        {"colour = red\nsymbols = on", {"Player", 40, 70, false, true, ""}, 1},
+        {"music_volume = 250\neffects_volume = -3", {"Player", 100, 0, false, false, ""}, 0},
         // Beyond a long.
-        {"music_volume = -99999999999999999999999", {"Player", 0, 70, false, false}, 0},
+        {"music_volume = -99999999999999999999999", {"Player", 0, 70, false, false, ""}, 0},
     };
     for (const auto& [text, expected, errors] : cases) {
         SCOPED_TRACE(text ? text : "no file");
         TempFolder folder;
-        if (text) folder.write(SettingsFile::kFileName, text);
+        if (text) folder.write(kSettingsFile, text);
         Settings read;
         LogCapture log;
         EXPECT_EQ(SettingsFile(folder.path()).load(read), text != nullptr);

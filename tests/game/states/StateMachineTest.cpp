@@ -8,13 +8,15 @@
 #include <tuple>
 
 #include "WindowPixel.h"
+#include "core/MessageCatalogue.h"
 #include "game/Application.h"
+#include "game/DataLayout.h"
 #include "game/GameStateInfo.h"
-#include "game/player/SettingsFile.h"
 #include "game/rules/GameImpl.h"
 #include "game/scene/ColorSymbols.h"
 #include "game/states/LevelCompleteState.h"
 #include "game/states/PlayingState.h"
+#include "game/windows/LevelPlanWindow.h"
 #include "gui/EditableGui.h"
 #include "gui/GuiNames.h"
 #include "gui/windows/Window.h"
@@ -39,7 +41,8 @@ struct Place {
     float x, y;
 };
 constexpr Place kPlay{0.0f, 0.3f}, kQuit{0.0f, -0.3f}, kToMenu{1.0f, 0.85f}, kPause{-1.0f, 0.85f},
-    kNext{0.0f, -0.3f}, kBack{0.0f, -0.6f}, kBoard{0.0f, -0.2f};
+    kNext{0.0f, -0.3f}, kBack{0.0f, -0.6f}, kBoard{0.0f, -0.2f}, kLevels{0.0f, 0.0f};
+constexpr Place kPlans[] = {{-0.8f, 0.3f}, {0.0f, 0.3f}, {0.8f, 0.3f}};
 
 void pressKey(SDLKey key) {
     pushKey(SDL_KEYDOWN, key);
@@ -245,31 +248,41 @@ TEST_F(StateMachineTest, TheKeyboardAloneSwitchesTheScreenAndLeadsThroughALevelA
     runUntil("FrontendState");
 }
 
-// Saved settings reach the screen, menus and sound; menu changes are applied and saved
-// after the frame. Escape on the options screen goes back; M mutes, keeping the volume.
+// Saved settings reach the screen, menus and sound, the language over the system's; menu
+// changes are applied and saved after the frame, the menus shown in the language chosen
+// (the default name too, which stays the default) and a language that is the system's
+// saved as none. Escape on the options screen goes
+// back; M mutes, keeping the volume.
 TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAtOnce) {
-    data.write(SettingsFile::kFileName, "player_name = Saved\nmusic_volume = 20\nfullscreen = off\n");
-    data.write("Frontend/gui.xml", R"(<gui><windows>
+    data.write(kSettingsFile, "music_volume = 20\nfullscreen = off\nlanguage = fr\n");
+    data.write(kGuiDocument, R"(<gui><windows>
         <window class="null" name="options" x="0" y="0" w="1" h="1" show="true"/>
       </windows><transitions>
         <transition condition="options_back"><action class="hide" target="options"/></transition>
       </transitions></gui>)");
     app = std::make_unique<Application>(true, data.data());
     app->followScreenSetting();
+    app->setSystemLanguage("es");
     ASSERT_TRUE(app->startUp());
     EXPECT_FALSE(app->fullscreen()) << "the settings choose the screen";
-    EXPECT_EQ(gui().getProperty(kPropertyPlayerName), "Saved");
-    EXPECT_EQ(gui().getProperty(kPropertySymbols), "Off");
+    EXPECT_EQ(gui().getProperty(kPropertyPlayerName), "Joueur");
+    EXPECT_EQ(gui().getProperty(kPropertySymbols), "Non");
+    EXPECT_EQ(gui().getProperty(kPropertyLanguage), "Français");
     EXPECT_EQ(info().music->volume(), 25);
     gui().setProperty(kPropertyEffectsVolume, "50");
     gui().setProperty(kPropertyToggleSymbols, "yes");
+    gui().setProperty(kPropertyNextLanguage, "yes");
     frames(1);
     EXPECT_EQ(info().sound->effectVolume(), 64);
-    EXPECT_EQ(gui().getProperty(kPropertySymbols), "On");
-    EXPECT_EQ(gui().getProperty(kPropertyToggleSymbols), "");
+    EXPECT_EQ(gui().getProperty(kPropertySymbols), "Sí");
+    EXPECT_EQ(gui().getProperty(kPropertyLanguage) + " " + gui().getProperty(kPropertyPlayerName),
+              "Español Jugador");
+    EXPECT_EQ(gui().getProperty(kPropertyToggleSymbols) + gui().getProperty(kPropertyNextLanguage), "");
     EXPECT_TRUE(colorSymbolsShown());
-    const std::string saved = readFile(data.data() + "/" + SettingsFile::kFileName);
-    for (const char* line : {"player_name = Saved\n", "effects_volume = 50\n", "symbols = on\n"})
+    EXPECT_STREQ(translated("Off"), "No");
+    const std::string saved = readFile(data.data() + "/" + kSettingsFile);
+    for (const char* line :
+         {"player_name = Player\n", "effects_volume = 50\n", "symbols = on\n", "language = \n"})
         EXPECT_NE(saved.find(line), std::string::npos) << saved;
 
     pressKey(SDLK_ESCAPE);
@@ -287,7 +300,7 @@ TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAt
 }
 
 TEST_F(StateMachineTest, ALevelThatDoesNotLoadLeadsBackToTheFrontEnd) {
-    data.write("Levels/1/readme.txt", "no map here");
+    data.write(std::string(kLevelsFolder) + "/1/readme.txt", "no map here");
     boot();
     LogCapture log;
     play();
@@ -295,6 +308,48 @@ TEST_F(StateMachineTest, ALevelThatDoesNotLoadLeadsBackToTheFrontEnd) {
     settle();
     EXPECT_TRUE(gui().findWindow("menu")->visible());
     EXPECT_TRUE(log.saw({"Level 1 could not be loaded"})) << log.all();
+}
+
+// The Levels screen opens with the furthest level reached lit and starts no level not
+// reached. A practice's completion records the level's best and opens the next level;
+// Escape, and the last life lost, take a practice back to the screen, never to the table.
+TEST_F(StateMachineTest, TheLevelsScreenLightsTheFurthestLevelAndPractisesOpenLevelsAwayFromTheTable) {
+    data.addLevel("1", kCrumblingLevel, 0);
+    data.addLevel("2", kOneStepLevel);
+    data.addLevel("3", kOneStepLevel);
+    data.write(kProgressFile, "reached 2\n");
+    boot();
+    settle();
+    click(kLevels);
+    runUntil("LevelsState");
+    settle();
+    EXPECT_EQ(gui().focus(), gui().findWindow("plan_1"));
+    click(kPlans[2]);
+    settle();
+    EXPECT_EQ(state(), "LevelsState") << "level 3 is not reached";
+
+    enter(kPlans[1]);
+    EXPECT_TRUE(info().practice);
+    EXPECT_EQ(game().levelIndex(), 1);
+    winLevel();
+    EXPECT_EQ(gui().getProperty(kPropertyBestScore), "New best!");
+    const std::string saved = readFile(data.data() + "/" + kProgressFile);
+    for (const char* fact : {"reached 3\n", "score 2 1050 "})
+        EXPECT_NE(saved.find(fact), std::string::npos) << saved;
+    enter(kNext);
+    EXPECT_EQ(game().levelIndex(), 2);
+    EXPECT_TRUE(info().practice);
+    pressKey(SDLK_ESCAPE);
+    runUntil("LevelsState");
+    settle();
+    EXPECT_FALSE(app->quitRequested());
+    EXPECT_TRUE(dynamic_cast<LevelPlanWindow&>(*gui().findWindow("plan_2")).open());
+
+    enter(kPlans[0]);
+    ASSERT_EQ(info().stats->lives, 0);
+    click(kBoard, true);
+    runUntil("LevelsState");
+    EXPECT_EQ(info().highScores.size(), 6);
 }
 
 // H shows the roll of a shortest win once, until its time is up. Back on the menu and left

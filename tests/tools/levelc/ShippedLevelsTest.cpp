@@ -2,6 +2,7 @@
 
 #include "LevelCompiler.h"
 #include "core/posix/PosixInArchive.h"
+#include "game/DataLayout.h"
 #include "game/rules/BoardFactory.h"
 #include "game/rules/LevelList.h"
 #include "support/GameFixture.h"
@@ -12,7 +13,8 @@ namespace {
 
 class ShippedLevels : public GameFixture {
 protected:
-    ShippedLevels() : levels_(Path(NIMBUS_DATA_DIR "/Levels")), archive_(Path(NIMBUS_DATA_DIR)) {}
+    ShippedLevels()
+        : levels_(Path(std::string(NIMBUS_DATA_DIR "/") + kLevelsFolder)), archive_(Path(NIMBUS_DATA_DIR)) {}
 
     // Plays the steps, each waiting `delay` frames more, into a fresh game of level
     // `index` loaded the way the game loads it; whether it was won cleanly.

@@ -6,12 +6,14 @@
 #include <cmath>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "ArtFiles.h"
 #include "Image.h"
 #include "ModelBuilder.h"
 #include "ShapeFile.h"
 #include "core/math/Vector3.h"
+#include "game/DataLayout.h"
 #include "support/Golden.h"
 #include "support/LogCapture.h"
 #include "support/TempFolder.h"
@@ -66,9 +68,12 @@ TEST(ModelBuilder, RefusesAModelBeyondSixteenBitIndicesNamingTheLine) {
     EXPECT_TRUE(mesh.vertices.empty());
 }
 
+// A file or folder of the built data.
+std::string inData(const std::string& relative) { return NIMBUS_DATA_DIR "/" + relative; }
+
 ModelMeshData load(const std::string& name) {
     std::vector<ModelMeshData> meshes;
-    EXPECT_TRUE(readModel(NIMBUS_DATA_DIR "/" + name + ".model", meshes)) << name;
+    EXPECT_TRUE(readModel(inData(name) + ".model", meshes)) << name;
     EXPECT_EQ(meshes.size(), 1u) << name;
     return meshes.empty() ? ModelMeshData() : meshes.front();
 }
@@ -96,22 +101,23 @@ Extent extentOf(const ModelMeshData& m) {
 // their origin and the arrow points along +x.
 TEST(ArtModels, EveryModelIsOneWellFormedMeshSizedAndPlacedForTheBoard) {
     enum Kind { Tile, PickUp, Other };
-    const std::pair<const char*, Kind> models[] = {
-        {"Themes/Common/Brick", Tile},        {"Themes/Lego/Brick", Tile},
-        {"Themes/Common/Brick_coarse", Tile}, {"Themes/Lego/Brick_coarse", Tile},
-        {"Themes/Common/Small_dice", PickUp}, {"Themes/Common/Stop", PickUp},
-        {"Themes/Common/Clock", PickUp},      {"Themes/Common/Dice", Other},
-        {"Themes/Common/Dice_coarse", Other}, {"Themes/Common/Arrow", Other}};
-    for (const auto& [name, kind] : models) {
+    const char* const common = kCommonThemeFolder;
+    const std::tuple<const char*, const char*, Kind> models[] = {
+        {common, "Brick", Tile},        {kPlayedThemeFolder, "Brick", Tile},
+        {common, "Brick_coarse", Tile}, {kPlayedThemeFolder, "Brick_coarse", Tile},
+        {common, "Small_dice", PickUp}, {common, "Stop", PickUp},
+        {common, "Clock", PickUp},      {common, "Dice", Other},
+        {common, "Dice_coarse", Other}, {common, "Arrow", Other}};
+    for (const auto& [folder, stem, kind] : models) {
+        const std::string name = std::string(folder) + "/" + stem;
         SCOPED_TRACE(name);
         const ModelMeshData m = load(name);
         ASSERT_FALSE(m.vertices.empty());
         EXPECT_EQ(m.indices.size() % 3, 0u);
         for (uint32_t i : m.indices) ASSERT_LT(i, m.vertices.size());
-        const std::filesystem::path own = std::filesystem::path(NIMBUS_DATA_DIR "/" + std::string(name));
-        EXPECT_TRUE(!m.texture.empty() &&
-                    (std::filesystem::exists(own.parent_path() / (m.texture + ".texture")) ||
-                     std::filesystem::exists(NIMBUS_DATA_DIR "/Themes/Common/" + m.texture + ".texture")))
+        const std::string texture = "/" + m.texture + ".texture";
+        EXPECT_TRUE(!m.texture.empty() && (std::filesystem::exists(inData(folder) + texture) ||
+                                           std::filesystem::exists(inData(common) + texture)))
             << m.texture;
         const Extent e = extentOf(m);
         if (kind == Tile) {
@@ -129,7 +135,7 @@ TEST(ArtModels, EveryModelIsOneWellFormedMeshSizedAndPlacedForTheBoard) {
             EXPECT_NEAR(e.low.x + e.high.x, 0.0f, 0.05f) << "off its centre";
         }
     }
-    const ModelMeshData arrow = load("Themes/Common/Arrow");
+    const ModelMeshData arrow = load(std::string(kCommonThemeFolder) + "/Arrow");
     const Extent e = extentOf(arrow);
     EXPECT_TRUE(e.size().x > e.size().z && e.size().y < 0.15f);
     const auto tip = std::max_element(
@@ -150,12 +156,12 @@ float hueOf(const Pixel& p) {
 // The die, a unit cube, shows Red towards x - 1, Green x + 1, Blue -z, Yellow +z, Cyan
 // below and Magenta on top, as the rules put them, with the hues of their tile colours.
 TEST(ArtModels, TheDieShowsEachColourOnTheSideTheRulesPutIt) {
-    const ModelMeshData die = load("Themes/Common/Dice");
+    const ModelMeshData die = load(std::string(kCommonThemeFolder) + "/Dice");
     const Extent e = extentOf(die);
     EXPECT_NEAR(length(e.low - Vector3(-0.5f, -0.5f, -0.5f)) + length(e.high - Vector3(0.5f, 0.5f, 0.5f)),
                 0.0f, 1e-4f);
     Image texture;
-    ASSERT_TRUE(readTextureImage(NIMBUS_DATA_DIR "/Themes/Common/" + die.texture + ".texture", texture));
+    ASSERT_TRUE(readTextureImage(inData(kCommonThemeFolder) + "/" + die.texture + ".texture", texture));
     const std::pair<Vector3, float> sides[] = {{{-1, 0, 0}, 0.0f}, {{1, 0, 0}, 120.0f},  {{0, 0, -1}, 240.0f},
                                                {{0, 0, 1}, 60.0f}, {{0, -1, 0}, 180.0f}, {{0, 1, 0}, 300.0f}};
     for (const auto& [normal, hue] : sides) {
