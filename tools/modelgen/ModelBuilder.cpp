@@ -128,6 +128,12 @@ ModelDescription coarseModel(const ModelDescription& model) {
     return coarse;
 }
 
+ModelDescription closedModel(const ModelDescription& model) {
+    ModelDescription closed = model;
+    for (PartDescription& part : closed.parts) part.openBottom = part.openBottom && !part.bottomAtRest;
+    return closed;
+}
+
 bool writeModel(const ModelDescription& model, const std::string& name, const std::string& path) {
     ModelMeshData mesh;
     if (!buildModel(model, name, mesh)) return false;

@@ -17,6 +17,10 @@ bool buildModel(const ModelDescription& model, const std::string& name, ModelMes
 // it gives one, the painted parts left out and then the painted picture named.
 ModelDescription coarseModel(const ModelDescription& model);
 
+// The model as its closed build has it, to be seen from any side: each part open only
+// at rest gets its bottom back.
+ModelDescription closedModel(const ModelDescription& model);
+
 // Builds the model and writes it as a ".model" file with one mesh; false, with the
 // file named, on any failure.
 bool writeModel(const ModelDescription& model, const std::string& name, const std::string& path);

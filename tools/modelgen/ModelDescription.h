@@ -37,6 +37,7 @@ struct PartDescription {
     float height = 0.0f;                       // cylinder, prism
     float bevel = 0.0f;                        // cylinder and prism edges
     bool openBottom = false;                   // no base: it stands on a face that hides it
+    bool bottomAtRest = false;                 // open only while at rest: the closed build has it
     bool painted = false;                      // in the coarse build, painted rather than modelled
     int segments = 0;                          // 0: the shape's own default
     int coarseSegments = 0;                    // in the coarse build; 0: as in the full one

@@ -99,11 +99,12 @@ const Key kKeys[] = {
      [](KeyValues& v, PartDescription& p) { return v.numbers(0, &p.bevel, 1); }},
     {"open", 1, kBox | kCylinder,
      [](KeyValues& v, PartDescription& p) {
-         if (v.tokens[0] != "bottom") {
-             v.error = "open takes bottom, not '" + v.tokens[0] + "'";
+         if (v.tokens[0] != "bottom" && v.tokens[0] != "bottom-at-rest") {
+             v.error = "open takes bottom or bottom-at-rest, not '" + v.tokens[0] + "'";
              return false;
          }
          p.openBottom = true;
+         p.bottomAtRest = v.tokens[0] == "bottom-at-rest";
          return true;
      }},
     {"painted", 0, kAll,

@@ -15,7 +15,8 @@ namespace nimbus {
 //   box | cylinder | sphere | prism   starts a part; keys of the part follow on the
 //                           same line or the next ones
 // Part keys: size X Y Z; radius R; height H; bevel B; open bottom (box or cylinder: no
-// base, for one standing on a face that hides it or never seen from below); painted (left
+// base, for one standing on a face that hides it); open bottom-at-rest (no base but in
+// the closed build, for one seen from below only when it leaves its rest); painted (left
 // out of the coarse build, which shows it painted into its picture); segments N; coarse N
 // (the segments of the coarse build, for copies drawn far away or small); point X Z (prism
 // outline, repeated); scale X Y Z; rotate x|y|z DEGREES (repeatable); at X Y Z;

@@ -123,18 +123,25 @@ void drawBoard(const Board& board, float levelClock, float brightness, const Cam
         groundFootprint(camera.world, camera.fovy, camera.aspect, camera.nearDistance);
     const TileSpan span = visibleTiles(footprint, board.width(), board.length());
     // Tiles beside the view or fallen out of it cost nothing; far ones take the coarse
-    // brick where there is one.
+    // brick, and falling ones, whose undersides show as they tumble, the closed brick,
+    // where there are those.
     TileBatch near(board, *r.tileBatch, brightness, camera);
     TileBatch far(board, r.coarseTileBatch ? *r.coarseTileBatch : *r.tileBatch, brightness, camera);
+    TileBatch falling(board, r.closedTileBatch ? *r.closedTileBatch : *r.tileBatch, brightness, camera);
     for (int32_t index = span.first; index < span.end; ++index) {
         const Position cell(index % board.width(), index / board.width());
         const Matrix44 placement = tilePlacement(board, cell, levelClock);
         const Vector3 centre{placement.m[3][0], placement.m[3][1], placement.m[3][2]};
         if (!camera.sees(centre, kTileRadius)) continue;
-        (length(centre - camera.world.t) > kCoarseTileDistance ? far : near).add(cell, placement);
+        if (board.isFallen(cell, levelClock)) {
+            falling.add(cell, placement);
+        } else {
+            (length(centre - camera.world.t) > kCoarseTileDistance ? far : near).add(cell, placement);
+        }
     }
     near.draw();
     far.draw();
+    falling.draw();
     drawPickups(board, levelClock, camera);
 }
 
