@@ -117,6 +117,13 @@ public:
         return standing != index && dominated(standing, node.commands, node.state.clock) ? -1 : index;
     }
 
+    // A copy of `state` whose queue is kept in the search's pool.
+    LevelModel::State copy(const LevelModel::State& state) {
+        LevelModel::State pooled(&pool_);
+        pooled = state;
+        return pooled;
+    }
+
     bool empty() const { return open_.empty(); }
     size_t size() const { return nodes_.size(); }
     const Node& node(int index) const { return nodes_[index]; }
@@ -157,10 +164,10 @@ private:
 // clock, a short wait and the wait to the end of the effect.
 void expand(const LevelModel& model, BestFirst& search, int index) {
     // A copy: offering grows the nodes under the reference.
-    const LevelModel::State here = search.node(index).state;
+    const LevelModel::State here = search.copy(search.node(index).state);
     const int commands = search.node(index).commands;
     for (int which = 0; which < DieTurns::kTurnCount; ++which) {
-        LevelModel::State next = here;
+        LevelModel::State next = search.copy(here);
         const LevelModel::Outcome outcome = model.turn(next, which);
         if (outcome == LevelModel::Outcome::kWon || outcome == LevelModel::Outcome::kGoing)
             search.offer(std::move(next), index, {0, which}, commands + 1,
@@ -169,7 +176,7 @@ void expand(const LevelModel& model, BestFirst& search, int index) {
     if (here.queue.empty()) return;
     const int untilEnd = model.framesLeftOfFront(here);
     for (int frames : {std::min(Solver::kWaitChunkFrames, untilEnd), untilEnd}) {
-        LevelModel::State next = here;
+        LevelModel::State next = search.copy(here);
         if (frames > 0 && model.wait(next, frames) == LevelModel::Outcome::kGoing)
             search.offer(std::move(next), index, {frames, -1}, commands, false);
     }
@@ -187,7 +194,7 @@ Solution Solver::search(const LevelModel::State& from, const std::atomic<bool>* 
     Solution solution;
     if (!model_.fits()) return solution;
     BestFirst search(model_.board(), solution);
-    search.offer(LevelModel::State(from), -1, {}, 0, false);
+    search.offer(search.copy(from), -1, {}, 0, false);
     int won = -1;
     while (!search.empty()) {
         if (search.size() > stateLimit_ || (stop && stop->load(std::memory_order_relaxed))) {
