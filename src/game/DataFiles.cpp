@@ -16,10 +16,12 @@ namespace nimbus {
 
 namespace {
 
-// Each tile mesh and the batch made of it: the full brick and the coarse one for far tiles.
+// Each tile mesh and the batch made of it: the full brick, the coarse one for far tiles
+// and the closed one for falling tiles.
 constexpr const char* kTileBatches[][2] = {
     {"Meshes/Brick", kTileBatch},
     {"Meshes/Brick_coarse", kCoarseTileBatch},
+    {"Meshes/Brick_closed", kClosedTileBatch},
 };
 
 // A folder of the data, the extension of the files read from it, their loader, and what

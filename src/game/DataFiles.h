@@ -21,9 +21,9 @@ class InArchive;
 // that does not load, with one error line naming it, and returns false.
 bool loadDataFiles(InArchive& archive, Core& core);
 
-// Builds the tile batches "Meshes/Tile" and "Meshes/Tile_coarse" from the loaded
-// "Meshes/Brick" and "Meshes/Brick_coarse"; false (logged) when a brick is missing or a
-// batch cannot be built.
+// Builds the tile batches "Meshes/Tile", "Meshes/Tile_coarse" and "Meshes/Tile_closed"
+// from the loaded "Meshes/Brick", "Meshes/Brick_coarse" and "Meshes/Brick_closed"; false
+// (logged) when a brick is missing or a batch cannot be built.
 bool buildTileBatch(Core& core);
 
 // The files of the game's sound in the data folder `dataDirectory`: the effects as an

@@ -10,10 +10,11 @@ namespace nimbus {
 constexpr const char* kMusicMenu = "Music/Menu";
 constexpr const char* kMusicGame = "Music/Game";
 
-// The tile batches built at start-up from the bricks, the near one and the coarse one
-// for far tiles.
+// The tile batches built at start-up from the bricks: the near one, the coarse one for
+// far tiles and the closed one for falling tiles.
 constexpr const char* kTileBatch = "Meshes/Tile";
 constexpr const char* kCoarseTileBatch = "Meshes/Tile_coarse";
+constexpr const char* kClosedTileBatch = "Meshes/Tile_closed";
 
 // Texts the states write into GUI properties or draw, in English: the states show them
 // translated.

@@ -1,5 +1,8 @@
 #include "game/solver/HintSearch.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <chrono>
 
@@ -12,6 +15,9 @@ namespace {
 
 // Workers still running, those left to finish on their own among them.
 std::atomic<int> gWorkers{0};
+
+// The lowest priority a thread can take.
+constexpr int kSearchNice = 19;
 
 // The board's tiles without its drawing resources, whose handles count their holders
 // and so must not be copied or released off the main thread.
@@ -69,6 +75,10 @@ bool HintSearch::start(const GameImpl& game) {
     status_ = Status::kSearching;
     gWorkers.fetch_add(1);
     worker_ = std::thread([job = job_] {
+        // The search must never take a core from the frames: the game's thread and the
+        // renderer's threads keep the priority the game started with, the search takes
+        // the lowest (on Linux each thread has a priority of its own).
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kSearchNice);
         job->solution = Solver(job->model, kStateLimit).search(job->from, &job->stop);
         job->done.store(true, std::memory_order_release);
         gWorkers.fetch_sub(1);

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <deque>
 #include <functional>
+#include <memory_resource>
 #include <queue>
+#include <string>
 #include <tuple>
 #include <unordered_map>
 
@@ -24,8 +26,9 @@ struct Node {
 };
 
 // What must be equal for one state to stand in for another; the clock is compared apart.
-std::string keyOf(const LevelModel::State& s) {
-    std::string key(reinterpret_cast<const char*>(&s.position), sizeof s.position);
+// Made in the search's pool, like everything else the search keeps per state.
+std::pmr::string keyOf(const LevelModel::State& s, std::pmr::memory_resource* pool) {
+    std::pmr::string key(reinterpret_cast<const char*>(&s.position), sizeof s.position, pool);
     key.append(reinterpret_cast<const char*>(&s.orientation), sizeof s.orientation);
     key.append(reinterpret_cast<const char*>(&s.taken), sizeof s.taken);
     // Zero unless the clock ran backwards while the die turned.
@@ -74,7 +77,9 @@ std::vector<int> rollsToGoal(const Board& board) {
 // with no fewer commands and no earlier clock is dropped), and the open nodes, best first
 // by commands so far plus the rolls still needed; among equals the deeper state, then the
 // older one, so the search is the same on every run. Notes in the solution where the die
-// came closest to a goal.
+// came closest to a goal. A search takes its memory a block at a time from its own pool,
+// never a state at a time: it may run on a worker beside the frames, and share the
+// allocator with them.
 class BestFirst {
 public:
     BestFirst(const Board& board, Solution& solution)
@@ -91,7 +96,7 @@ public:
         }
         const int index = static_cast<int>(nodes_.size());
         if (!won) {
-            auto [slot, fresh] = best_.try_emplace(keyOf(state), index);
+            auto [slot, fresh] = best_.try_emplace(keyOf(state, &pool_), index);
             if (!fresh) {
                 if (dominated(slot->second, commands, state.clock)) return;
                 slot->second = index;
@@ -108,8 +113,15 @@ public:
         open_.pop();
         const Node& node = nodes_[index];
         if (node.won) return index;
-        const int standing = best_.at(keyOf(node.state));
+        const int standing = best_.at(keyOf(node.state, &pool_));
         return standing != index && dominated(standing, node.commands, node.state.clock) ? -1 : index;
+    }
+
+    // A copy of `state` whose queue is kept in the search's pool.
+    LevelModel::State copy(const LevelModel::State& state) {
+        LevelModel::State pooled(&pool_);
+        pooled = state;
+        return pooled;
     }
 
     bool empty() const { return open_.empty(); }
@@ -140,20 +152,22 @@ private:
     const Board& board_;
     const std::vector<int> toGoal_;
     Solution& solution_;
-    std::vector<Node> nodes_;
-    std::unordered_map<std::string, int> best_;
+    std::pmr::unsynchronized_pool_resource pool_;
+    std::pmr::vector<Node> nodes_{&pool_};
+    std::pmr::unordered_map<std::pmr::string, int> best_{&pool_};
     using Entry = std::tuple<int, int, int>;  // (estimated total, -commands, node)
-    std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> open_;
+    std::priority_queue<Entry, std::pmr::vector<Entry>, std::greater<Entry>> open_{
+        std::greater<Entry>(), std::pmr::vector<Entry>(&pool_)};
 };
 
 // Offers every turn the die can take from node `index`, and while a pick-up bends the
 // clock, a short wait and the wait to the end of the effect.
 void expand(const LevelModel& model, BestFirst& search, int index) {
     // A copy: offering grows the nodes under the reference.
-    const LevelModel::State here = search.node(index).state;
+    const LevelModel::State here = search.copy(search.node(index).state);
     const int commands = search.node(index).commands;
     for (int which = 0; which < DieTurns::kTurnCount; ++which) {
-        LevelModel::State next = here;
+        LevelModel::State next = search.copy(here);
         const LevelModel::Outcome outcome = model.turn(next, which);
         if (outcome == LevelModel::Outcome::kWon || outcome == LevelModel::Outcome::kGoing)
             search.offer(std::move(next), index, {0, which}, commands + 1,
@@ -162,7 +176,7 @@ void expand(const LevelModel& model, BestFirst& search, int index) {
     if (here.queue.empty()) return;
     const int untilEnd = model.framesLeftOfFront(here);
     for (int frames : {std::min(Solver::kWaitChunkFrames, untilEnd), untilEnd}) {
-        LevelModel::State next = here;
+        LevelModel::State next = search.copy(here);
         if (frames > 0 && model.wait(next, frames) == LevelModel::Outcome::kGoing)
             search.offer(std::move(next), index, {frames, -1}, commands, false);
     }
@@ -180,7 +194,7 @@ Solution Solver::search(const LevelModel::State& from, const std::atomic<bool>* 
     Solution solution;
     if (!model_.fits()) return solution;
     BestFirst search(model_.board(), solution);
-    search.offer(LevelModel::State(from), -1, {}, 0, false);
+    search.offer(search.copy(from), -1, {}, 0, false);
     int won = -1;
     while (!search.empty()) {
         if (search.size() > stateLimit_ || (stop && stop->load(std::memory_order_relaxed))) {
