@@ -117,8 +117,15 @@ GenericState* WatchState::update(float dt, GameStateInfo& info) {
     ended_ = finished;
     publishScore(gui, finished ? replay_.header.score : stats_.score - replay_.run.start.score);
     drawFrame(info, true);
+    if (!exitTo(gui, kStateFrontend)) return this;
+    // As when a practice is left: once the menu button has asked for the front end, the
+    // game view goes, and then the Levels screen comes back.
+    if (!hiding_) {
+        hiding_ = true;
+        gui.pushSignal(kSignalHideGame);
+    }
     const Window* view = gui.findWindow(kWindowGame);
-    if (!exitTo(gui, kStateFrontend) || (view && view->visible())) return this;
+    if (view && view->visible()) return this;
     clearExit(gui);
     return new LevelsState;
 }

@@ -58,6 +58,7 @@ private:
     bool paused_ = false;
     bool ended_ = false;    // the end caption is up
     bool leaving_ = false;  // the Levels screen is asked back
+    bool hiding_ = false;   // the view is being taken away
     ResourceHandle<BitmapFont> font_;
     ViewCaption caption_;
     ViewCaption pausedCaption_;
