@@ -44,6 +44,11 @@ constexpr const char* kPlanBestFormat = translatable("Best %d in %s s");
 constexpr const char* kPlanNotWon = translatable("Not won yet");
 constexpr const char* kPlanLocked = translatable("Locked");
 constexpr const char* kLevelsPageFormat = translatable("Page %d of %d");
+// A level's kept run watched: its caption and the speed it is shown at (the keys that
+// set it), then the recorded score and time once it is over.
+constexpr const char* kReplayText = translatable("Replay");
+constexpr const char* kReplaySpeedFormat = translatable("Speed %dx: keys 1, 2, 4");
+constexpr const char* kReplayEndFormat = translatable("%d points in %s s");
 
 // The GUI document's signals that the menu's Play and the game's Menu buttons push: the
 // demo moves the menus away and back with them. And the window the menus stand in.

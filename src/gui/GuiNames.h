@@ -79,6 +79,7 @@ constexpr const char* kClassGame = "game";
 constexpr const char* kClassHighScore = "highscore";
 constexpr const char* kClassBackground = "background";
 constexpr const char* kClassLevelPlan = "level_plan";
+constexpr const char* kClassLevelWatch = "level_watch";
 
 // Action classes. The property action is saved as "setProp"; lookups ignore case.
 constexpr const char* kActionShow = "show";
@@ -121,16 +122,19 @@ constexpr const char* kPropertyBestCommands = "bestcommands";
 // a slot without a level), title, best as text and whether it is open ("yes" or "no");
 // a count that changes whenever they do; the slot to light (the focus) when the screen
 // opens, else empty; the page as text; the turn of the page its buttons ask for ("next"
-// or "previous"); and the level a plan chose.
-constexpr const char* kPropertyLevelName = "level_name_";    // followed by the slot
-constexpr const char* kPropertyLevelTitle = "level_title_";  // followed by the slot
-constexpr const char* kPropertyLevelBest = "level_best_";    // followed by the slot
-constexpr const char* kPropertyLevelOpen = "level_open_";    // followed by the slot
+// or "previous"); whether the level has a run kept to watch ("yes" or "no"); and the
+// level a plan or its Watch button chose.
+constexpr const char* kPropertyLevelName = "level_name_";      // followed by the slot
+constexpr const char* kPropertyLevelTitle = "level_title_";    // followed by the slot
+constexpr const char* kPropertyLevelBest = "level_best_";      // followed by the slot
+constexpr const char* kPropertyLevelOpen = "level_open_";      // followed by the slot
+constexpr const char* kPropertyLevelReplay = "level_replay_";  // followed by the slot
 constexpr const char* kPropertyLevelsShown = "levels_shown";
 constexpr const char* kPropertyLevelsLit = "levels_lit";
 constexpr const char* kPropertyLevelsPage = "levels_page";
 constexpr const char* kPropertyLevelsTurn = "levelsTurn";
 constexpr const char* kPropertyChosenLevel = "chosen_level";
+// Whether a level is open, and whether it has a run to watch.
 constexpr const char* kLevelIsOpen = "yes";
 constexpr const char* kLevelIsClosed = "no";
 constexpr const char* kTurnNext = "next";
@@ -149,6 +153,7 @@ constexpr const char* kStateGameOver = "gameover";
 constexpr const char* kStateFrontend = "frontend";
 constexpr const char* kStateLevels = "levels";
 constexpr const char* kStatePractice = "practice";
+constexpr const char* kStateWatch = "watch";
 
 // Signals.
 constexpr const char* kSignalShowGame = "show_game";
@@ -159,11 +164,12 @@ constexpr const char* kSignalGameOver = "game_over";
 constexpr const char* kSignalMainMenu = "main_menu";
 constexpr const char* kSignalOptionsBack = "options_back";
 // The menu shown, whenever the front end begins; the Levels screen shown, left for the
-// menu, and a level on it chosen; a practice's level-complete panel.
+// menu, and a level on it chosen to play or to watch; a practice's level-complete panel.
 constexpr const char* kSignalShowMenu = "show_menu";
 constexpr const char* kSignalShowLevels = "show_levels";
 constexpr const char* kSignalLevelsBack = "levels_back";
 constexpr const char* kSignalPlayLevel = "play_level";
+constexpr const char* kSignalWatchLevel = "watch_level";
 constexpr const char* kSignalShowPracticeComplete = "show_practice_complete";
 constexpr const char* kSignalKeysBack = "keys_back";
 

@@ -150,7 +150,8 @@ void publishLongest(Gui& gui) {
     gui.setProperty(kPropertyLevelsPage, text);
     Progress progress;
     progress.complete(0, {"40", "41"}, {1234567, 123456, 1234}, "Ann", "2026-05-01");
-    publishLevels(gui, 0, -1, {"40", "41"}, {"Maze Under the Wave Again", "Safe Harbour"}, progress);
+    publishLevels(gui, 0, -1, {"40", "41"}, {"Maze Under the Wave Again", "Safe Harbour"}, progress,
+                  {true, true});
     HighScoreList list;
     for (int i = 0; i < HighScoreWindow::kRows; ++i) list.add("Maximilian " + std::to_string(i), 1234567);
     publishHighScores(gui, list);

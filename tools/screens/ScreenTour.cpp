@@ -42,6 +42,7 @@ constexpr Point kScores{0.0f, -0.51f};
 constexpr Point kNext{0.0f, -0.44f};
 constexpr Point kPracticeLevels{0.47f, -0.44f};
 constexpr Point kFirstPlan{-0.96f, 0.5f};
+constexpr Point kFirstWatch{-0.79f, 0.315f};
 constexpr Point kPreviousPage{-0.96f, -0.89f};
 constexpr Point kMenu{1.1f, 0.86f};
 constexpr Point kOptions{0.0f, -0.66f};
@@ -224,10 +225,29 @@ bool tourCompletedLevel(Tour& tour, const std::string& source) {
     return all;
 }
 
+// From the Levels screen, level 01's kept run watched: at twice its pace, then over, with
+// the score it recorded; then back to the Levels screen.
+bool tourWatch(Tour& tour) {
+    bool all = true;
+    tour.click(kPreviousPage);
+    tour.run(0.5f);
+    tour.click(kFirstWatch);
+    tour.run(kSettle);
+    tour.key(SDLK_2);
+    tour.run(0.5f);
+    all = tour.shoot("watch") && all;
+    tour.key(SDLK_4);
+    tour.run(kSettle * 3.0f);
+    all = tour.shoot("watch_end") && all;
+    tour.action(kInputBack);
+    tour.run(kSettle);
+    return all;
+}
+
 // The Levels screen once more levels have been won, as if played: it opens on the page of
 // the furthest, lit, with the levels not reached dimmed; then the first page, from which
-// level 01 is practised again, its panel showing the bests beside the run. Then back to
-// the menu.
+// level 01 is practised again, its panel showing the bests beside the run, and its kept
+// run watched. Then back to the menu.
 bool tourLevels(Tour& tour, Application& application, const std::string& source) {
     bool all = true;
     GameStateInfo& info = *application.stateInfo();
@@ -248,6 +268,7 @@ bool tourLevels(Tour& tour, Application& application, const std::string& source)
     all = tour.shoot("practice_complete") && all;
     tour.click(kPracticeLevels);
     tour.run(kSettle);
+    all = tourWatch(tour) && all;
     tour.action(kInputBack);
     tour.run(kSettle);
     return all;

@@ -4,6 +4,7 @@
 #include "game/windows/GameWindow.h"
 #include "game/windows/HighScoreWindow.h"
 #include "game/windows/LevelPlanWindow.h"
+#include "game/windows/LevelWatchButton.h"
 #include "gui/GuiNames.h"
 #include "gui/windows/WindowFactory.h"
 
@@ -16,6 +17,7 @@ const WindowClass kGameWindows[] = {
     {kClassHighScore, HighScoreWindow::create},
     {kClassBackground, createBackgroundWindow},
     {kClassLevelPlan, LevelPlanWindow::create},
+    {kClassLevelWatch, LevelWatchButton::create},
 };
 
 }  // namespace

@@ -43,6 +43,9 @@ constexpr float kPlanWidth = 0.9f;
 constexpr float kMargin = 0.05f;
 constexpr float kTitleGap = 0.03f;
 constexpr float kCornerRadius = 0.04f;
+// The share of the card's width along the bottom right that a level with a run to watch
+// leaves its Watch button; its best then starts from the left.
+constexpr float kWatchRoom = 0.38f;
 
 const Color kCard{0.04f, 0.1f, 0.18f, 0.92f};
 const Color kCardHovered{0.09f, 0.2f, 0.34f, 0.95f};
@@ -115,6 +118,7 @@ LevelPlanWindow::LevelPlanWindow(const WindowAttributes& attributes, int32_t slo
       titleKey_(kPropertyLevelTitle + std::to_string(slot)),
       bestKey_(kPropertyLevelBest + std::to_string(slot)),
       openKey_(kPropertyLevelOpen + std::to_string(slot)),
+      replayKey_(kPropertyLevelReplay + std::to_string(slot)),
       slotText_(std::to_string(slot)),
       shown_(kNotRegistered),
       font_(gui.getFont(kDefaultFontName)),
@@ -162,7 +166,9 @@ void LevelPlanWindow::refresh(Gui& gui) {
     const float numberWidth = textExtent(number_.count, number_.quads);
     const float titleRoom = width * (1.0f - 2.0f * kMargin - kTitleGap) - numberWidth;
     layOut(title_, gui.getProperty(titleKey_), kTitleSize * height, titleRoom);
-    layOut(best_, gui.getProperty(bestKey_), kBestSize * height, width * (1.0f - 2.0f * kMargin));
+    watchable_ = gui.getProperty(replayKey_) == kLevelIsOpen;
+    layOut(best_, gui.getProperty(bestKey_), kBestSize * height,
+           width * (1.0f - 2.0f * kMargin - (watchable_ ? kWatchRoom : 0.0f)));
     // The focus stays with the level lit, not with the slot: a page turned by a click
     // leaves no other level lit.
     if (!level_.empty() && gui.getProperty(kPropertyLevelsLit) == slotText_)
@@ -262,8 +268,12 @@ void LevelPlanWindow::draw(const Camera&, ScreenspaceRenderer& renderer, float, 
     drawLine(number_, Vector2(left, heading), TextAlignment::kLeft, scaled(kNumberColor, light), renderer);
     const float titleLeft = left + textExtent(number_.count, number_.quads) + size().x * kTitleGap;
     drawLine(title_, Vector2(titleLeft, heading), TextAlignment::kLeft, scaled(kTitleColor, light), renderer);
-    drawLine(best_, Vector2(centre.x, centre.y + size().y * kBestRaise), TextAlignment::kCentre,
-             scaled(kBestColor, light), renderer);
+    const float bestRaise = centre.y + size().y * kBestRaise;
+    if (watchable_)
+        drawLine(best_, Vector2(left, bestRaise), TextAlignment::kLeft, scaled(kBestColor, light), renderer);
+    else
+        drawLine(best_, Vector2(centre.x, bestRaise), TextAlignment::kCentre, scaled(kBestColor, light),
+                 renderer);
 }
 
 void LevelPlanWindow::drawLine(const Line& line, const Vector2& anchor, int32_t horizontal,

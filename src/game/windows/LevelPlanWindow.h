@@ -18,9 +18,9 @@ class Board;
 // One level on the Levels screen, on a dark card: the level's number and title along the
 // top, its map drawn small in the middle as the game's view shows it (the tiles in their
 // colours, holes left out, the start with a die on it, goals chequered), its best along
-// the bottom. A level that
-// is not open yet is dimmed and cannot be chosen; a slot without a level shows nothing
-// and cannot take the focus.
+// the bottom, left of its Watch button (LevelWatchButton, a child in the document) when
+// it has a run to watch. A level that is not open yet is dimmed and cannot be chosen; a
+// slot without a level shows nothing and cannot take the focus.
 //
 // It never sees the game's lists: the Levels screen publishes each slot's level as GUI
 // properties (kPropertyLevelName and its fellows, followed by the slot) and changes
@@ -74,11 +74,13 @@ private:
     int32_t slot_;
     Gui* gui_;
     // The names of the slot's properties.
-    std::string nameKey_, titleKey_, bestKey_, openKey_, slotText_;
+    std::string nameKey_, titleKey_, bestKey_, openKey_, replayKey_, slotText_;
     // The "levels_shown" the window shows.
     std::string shown_;
     std::string level_;
     bool open_ = false;
+    // Whether the level has a run to watch, whose Watch button takes the bottom right.
+    bool watchable_ = false;
     bool hovered_ = false;
     ResourceHandle<BitmapFont> font_;
     ResourceHandle<Texture> circle_;

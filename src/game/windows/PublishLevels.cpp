@@ -32,7 +32,8 @@ int32_t levelPages(size_t levelCount) {
 }
 
 void publishLevels(Gui& gui, int32_t page, int32_t lit, const std::vector<std::string>& levels,
-                   const std::vector<std::string>& titles, const Progress& progress) {
+                   const std::vector<std::string>& titles, const Progress& progress,
+                   const std::vector<bool>& watchable) {
     for (int32_t slot = 0; slot < LevelPlanWindow::kPageSize; ++slot) {
         const std::string suffix = std::to_string(slot);
         const size_t index =
@@ -45,6 +46,8 @@ void publishLevels(Gui& gui, int32_t page, int32_t lit, const std::vector<std::s
         gui.setProperty(kPropertyLevelBest + suffix,
                         present ? bestText(open, progress.record(levels[index])) : "");
         gui.setProperty(kPropertyLevelOpen + suffix, open ? kLevelIsOpen : kLevelIsClosed);
+        const bool watch = present && index < watchable.size() && watchable[index];
+        gui.setProperty(kPropertyLevelReplay + suffix, watch ? kLevelIsOpen : kLevelIsClosed);
     }
     char text[64];
     std::snprintf(text, sizeof text, kLevelsPageFormat, static_cast<int>(page + 1),

@@ -21,7 +21,9 @@
 #include "game/states/DemoState.h"
 #include "game/states/LevelCompleteState.h"
 #include "game/states/PlayingState.h"
+#include "game/states/WatchState.h"
 #include "game/windows/LevelPlanWindow.h"
+#include "game/windows/LevelWatchButton.h"
 #include "gui/EditableGui.h"
 #include "gui/GuiNames.h"
 #include "gui/windows/Window.h"
@@ -48,6 +50,7 @@ struct Place {
 constexpr Place kPlay{0.0f, 0.3f}, kQuit{0.0f, -0.3f}, kToMenu{1.0f, 0.85f}, kPause{-1.0f, 0.85f},
     kNext{0.0f, -0.3f}, kBack{0.0f, -0.6f}, kBoard{0.0f, -0.2f}, kLevels{0.0f, 0.0f};
 constexpr Place kPlans[] = {{-0.8f, 0.3f}, {0.0f, 0.3f}, {0.8f, 0.3f}};
+constexpr Place kWatchFirst{-0.63f, 0.115f}, kPracticeLevels{0.0f, -0.6f};
 
 void pressKey(SDLKey key) {
     pushKey(SDL_KEYDOWN, key);
@@ -430,6 +433,62 @@ TEST_F(StateMachineTest, AWonLevelsRunRacesAlongAsAGhostAndPlaysAsTheDemo) {
     const DemoState& demo = dynamic_cast<DemoState&>(*app->state());
     EXPECT_TRUE(demo.playsOwnRun());
     EXPECT_EQ(demo.game()->levelIndex(), 0);
+}
+
+// A practised level's kept run is watched from the Levels screen, faster and paused at
+// will, to the score it recorded, and leaves the progress and the replays as they were;
+// a level whose kept run is refused, or that has none, offers no Watch.
+TEST_F(StateMachineTest, AKeptRunIsWatchedToItsRecordedScoreAndKeepsNothing) {
+    for (const char* level : {"1", "2", "3"}) data.addLevel(level, kCorridorLevel);
+    data.write(kProgressFile, "reached 3\n");
+    data.write(std::string(kReplaysFolder) + "/2" + kReplayExtension, "not a replay");
+    boot();
+    settle();
+    click(kLevels);
+    runUntil("LevelsState");
+    settle();
+    enter(kPlans[0]);
+    for (int roll = 0; roll < 3 && state() == "PlayingState"; ++roll) {
+        pressKey(SDLK_LEFT);
+        frames(3);
+    }
+    runUntil("LevelCompleteState");
+    settle();
+    click(kPracticeLevels);
+    runUntil("LevelsState");
+    settle();
+    const char* watched[] = {"1", "", ""};
+    for (int slot = 0; slot < 3; ++slot) {
+        const auto& watch =
+            dynamic_cast<LevelWatchButton&>(*gui().findWindow(("watch_" + std::to_string(slot)).c_str()));
+        EXPECT_EQ(watch.level(), watched[slot]) << slot;
+    }
+    const std::string replayFile = data.data() + "/" + kReplaysFolder + "/1" + kReplayExtension;
+    const std::string progress = readFile(data.data() + "/" + kProgressFile), replay = readFile(replayFile);
+
+    click(kWatchFirst);
+    runUntil("WatchState");
+    settle();
+    const WatchState& watching = dynamic_cast<WatchState&>(*app->state());
+    pressKey(SDLK_SPACE);
+    frames(1);
+    const float clock = watching.game()->levelClock();
+    frames(2);
+    EXPECT_EQ(watching.game()->levelClock(), clock) << "paused";
+    pressKey(SDLK_SPACE);
+    pressKey(SDLK_4);
+    frames(1);
+    EXPECT_EQ(watching.speed(), 4);
+    waitFor([&] { return watching.over(); });
+    frames(1);
+    EXPECT_TRUE(watching.game()->levelComplete());
+    EXPECT_GT(watching.replay().header.score, 0);
+    EXPECT_EQ(gui().getProperty(kPropertyScore), std::to_string(watching.replay().header.score));
+    pressKey(SDLK_a);
+    runUntil("LevelsState");
+    EXPECT_EQ(readFile(data.data() + "/" + kProgressFile), progress);
+    EXPECT_EQ(readFile(replayFile), replay);
+    EXPECT_EQ(info().highScores.size(), 6);
 }
 
 }  // namespace
