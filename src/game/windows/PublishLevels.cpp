@@ -15,10 +15,10 @@ namespace nimbus {
 namespace {
 
 std::string bestText(bool open, const LevelRecord* record) {
-    if (!open) return kPlanLocked;
-    if (!record || !record->score.held() || !record->time.held()) return kPlanNotWon;
+    if (!open) return translated(kPlanLocked);
+    if (!record || !record->score.held() || !record->time.held()) return translated(kPlanNotWon);
     char text[64];
-    std::snprintf(text, sizeof text, kPlanBestFormat, static_cast<int>(record->score.value),
+    std::snprintf(text, sizeof text, translated(kPlanBestFormat), static_cast<int>(record->score.value),
                   formatHundredths(record->time.value).c_str());
     return text;
 }
@@ -50,7 +50,7 @@ void publishLevels(Gui& gui, int32_t page, int32_t lit, const std::vector<std::s
         gui.setProperty(kPropertyLevelReplay + suffix, watch ? kLevelIsOpen : kLevelIsClosed);
     }
     char text[64];
-    std::snprintf(text, sizeof text, kLevelsPageFormat, static_cast<int>(page + 1),
+    std::snprintf(text, sizeof text, translated(kLevelsPageFormat), static_cast<int>(page + 1),
                   static_cast<int>(levelPages(levels.size())));
     gui.setProperty(kPropertyLevelsPage, text);
     gui.setProperty(kPropertyLevelsLit, lit >= 0 ? std::to_string(lit) : std::string());
