@@ -320,8 +320,9 @@ TEST_F(Player, ShowsTheFrontEndInTheLanguageOfTheEnvironment) {
 }
 
 // From the Levels screen, level 01 practised to its end by its solution: after a restart the
-// screen shows level 02 open and level 01's best, and the high-score table, which a practice
-// never enters, is as the first run left it.
+// screen shows level 02 open and level 01's best, its kept run is watched to its end (only
+// then does a key lead back to the screen), and the high-score table, which a practice never
+// enters, is as the first run left it.
 TEST_F(Player, PractisesTheFirstLevelFromTheLevelsScreenAndFindsItsBestAfterARestart) {
     Desktop desktop;
     GameInstall game;
@@ -345,6 +346,12 @@ TEST_F(Player, PractisesTheFirstLevelFromTheLevelsScreenAndFindsItsBestAfterARes
     ASSERT_TRUE(startAtFrontEnd(desktop, game) && toLevels()) << "no Levels screen after the restart";
     EXPECT_GT(planMapLight(desktop, 1), 4 * lockedMap + 100) << "level 02 is not open";
     EXPECT_GT(planBestLight(desktop, 0), unwonBest + unwonBest / 3) << "level 01 shows no best";
+    desktop.click(kFirstWatchButton.x, kFirstWatchButton.y);
+    ASSERT_TRUE(levelArrives(desktop)) << "the kept run is not shown";
+    EXPECT_TRUE(waitFor(kWait, [&] {
+        desktop.key("Return");
+        return waitFor(1.0f, [&] { return levelsShown(desktop); });
+    })) << "the watched run does not end";
     expectCleanEnd(desktop, game, true);
     EXPECT_FALSE(table.empty());
     EXPECT_EQ(readFile(game.dataDirectory() + "/" + kHighScoresFile), table) << "the table changed";

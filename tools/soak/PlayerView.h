@@ -23,6 +23,8 @@ constexpr Place kMenuButton{1.1f, 0.84f};
 constexpr Place kOptionsButton{0.0f, -0.66f};
 constexpr Place kOptionsBackButton{0.0f, -0.7f};
 constexpr Place kKeysButton{-0.2f, -0.52f};
+// The Watch button of the Levels screen's first plan, there when its level has a kept run.
+constexpr Place kFirstWatchButton{-0.8f, 0.315f};
 // The practice's level-complete panel's way back to the Levels screen.
 constexpr Place kPracticeLevelsButton{0.47f, -0.44f};
 // A row of the Keys screen, by its action (the order of the input table): two columns of
