@@ -11,32 +11,26 @@ namespace nimbus {
 GameSound::GameSound() : effectVolume_(SoundSystem::kEffectVolume) {}
 
 GameSound::GameSound(const GameSound& other)
-    : SoundInterface(), effectVolume_(other.effectVolume_), folder_(other.folder_) {}
+    : SoundInterface(), system_(other.system_), effectVolume_(other.effectVolume_) {}
 
 GameSound& GameSound::operator=(const GameSound& other) {
     if (this != &other) {
         release();
+        system_ = other.system_;
         effectVolume_ = other.effectVolume_;
-        folder_ = other.folder_;
     }
     return *this;
 }
 
 GameSound::~GameSound() { release(); }
 
-bool GameSound::initialize() {
-    InArchive* archive = inArchive();
-    return archive && initialize(*archive, folder_);
-}
-
 bool GameSound::initialize(InArchive& archive, const Path& folder) {
     release();
-    folder_ = folder;
-    auto system = std::make_unique<SoundSystem>();
+    auto system = std::make_shared<SoundSystem>();
     if (!system->open()) return false;
     system_ = std::move(system);
     system_->setEffectVolume(effectVolume_);
-    return loadAll(archive, folder_, ".sound", memberCallback(this, &GameSound::loadSound)) >= 0;
+    return loadAll(archive, folder, ".sound", memberCallback(this, &GameSound::loadSound)) >= 0;
 }
 
 void GameSound::setEffectVolume(int volume) {
@@ -73,9 +67,12 @@ bool GameSound::loadSound(const Path& file, InBuffer& contents) {
 }
 
 void GameSound::release() {
-    // The slots go first so that no record outlives the system it names.
+    // What this one started ends with it; the slots go before the system so that no
+    // record outlives the system it names, which the last of its sharers shuts down.
+    for (auto& slot : slots_) {
+        if (slot && system_) system_->halt(*slot);
+    }
     slots_.clear();
-    if (system_) system_->shutdown();
     system_.reset();
 }
 

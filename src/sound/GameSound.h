@@ -19,10 +19,11 @@ class SoundSystem;
 // A slot is emptied when its effect ends (at `update`) or is stopped, and reused by the
 // next `play`; a handle kept past that names whatever the slot holds then.
 //
-// The application owns one; each game copies it and initialises the copy, which opens
-// the device again (openings nest) and decodes every effect again. A copy starts with no
-// system and no slots, so it never shares or frees what the original owns; it keeps the
-// original's effect volume and folder of effects.
+// The application owns one; each game copies it. A copy shares the original's device and
+// decoded effects (decoding them again would hold a second copy of every effect for as
+// long as a game runs) and has slots of its own: what a game started stops when the game
+// ends, and the device closes with the last of its sharers. A copy of one without a system
+// has none either, and plays nothing.
 class GameSound : public SoundInterface {
 public:
     GameSound();
@@ -34,9 +35,6 @@ public:
     // effect named by its stem. False when the device does not open (the system is then
     // absent) or an effect file is refused (the system stays).
     bool initialize(InArchive& archive, const Path& folder);
-    // The same through the process-wide input archive, from the folder of the sound this
-    // one copies.
-    bool initialize();
     bool initialized() const { return system_ != nullptr; }
     // The volume of every effect on the mixer's scale (0 to 128), applied at once.
     void setEffectVolume(int volume);
@@ -50,10 +48,9 @@ private:
     bool loadSound(const Path& file, InBuffer& contents);
     void release();
 
-    std::unique_ptr<SoundSystem> system_;
+    std::shared_ptr<SoundSystem> system_;
     std::vector<ResourceHandle<PlayingSound>> slots_;
     int effectVolume_;
-    Path folder_;
 };
 
 }  // namespace nimbus

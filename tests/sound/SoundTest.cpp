@@ -108,32 +108,28 @@ TEST_F(GameSoundTest, AnEndedEffectKeepsItsSlotUntilUpdateAndItsHandleStopsNothi
     EXPECT_FALSE(Mix_Playing(0)) << "the later effect's own handle stops it";
 }
 
-// Each game opens the device again and leaves it open for the application. The effects
+// A game shares the application's device and effects: what it starts ends with it, the
+// application's own effects play on, and a copy of a silent sound is silent. The effects
 // volume reaches the effects playing and those still to come, a game's copy included; the
 // music keeps its volume through a mute.
-TEST_F(GameSoundTest, EachGameOpensTheDeviceAgainAndVolumesApplyAtOnce) {
+TEST_F(GameSoundTest, GamesShareTheDeviceAndEffectsAndVolumesApplyAtOnce) {
     int frequency = 0, outputs = 0;
     Uint16 format = 0;
     EXPECT_EQ(Mix_QuerySpec(&frequency, &format, &outputs), 1);
     EXPECT_EQ(std::make_tuple(frequency, format, outputs), std::make_tuple(22050, Uint16(AUDIO_S16LSB), 2));
     sound_.setEffectVolume(40);
+    ASSERT_EQ(sound_.play("Long"), 0);
     {
         GameSound game(sound_);
-        EXPECT_FALSE(game.initialized()) << "a copy owns nothing of the original";
-        EXPECT_EQ(game.play("Long"), -1);
-        game.stop(0);
-        game.update();
-        // A game's copy finds its effects through the application's archive.
-        InArchive* previous = setInArchive(&started_.archive);
-        ASSERT_TRUE(game.initialize());
-        setInArchive(previous);
-        EXPECT_EQ(Mix_QuerySpec(&frequency, &format, &outputs), 2);
         EXPECT_EQ(game.play("Long"), 0);
-        EXPECT_EQ(Mix_Volume(0, -1), 40);
+        EXPECT_EQ(Mix_Playing(-1), 2);
+        EXPECT_EQ(Mix_Volume(1, -1), 40);
+        EXPECT_EQ(Mix_QuerySpec(&frequency, &format, &outputs), 1) << "the device is not opened again";
+        GameSound silent(GameSound{});
+        EXPECT_EQ(silent.play("Long"), -1);
     }
+    EXPECT_EQ(Mix_Playing(-1), 1) << "the game's effect ended with it, the application's did not";
     EXPECT_EQ(Mix_QuerySpec(&frequency, &format, &outputs), 1);
-    EXPECT_EQ(sound_.play("Long"), 0);
-    EXPECT_EQ(Mix_Playing(-1), 1);
     sound_.setEffectVolume(20);
     EXPECT_EQ(Mix_Volume(0, -1), 20);
     MusicPlayer& music = *started_.services.music;

@@ -147,7 +147,7 @@ bool buildFont(const std::string& fontFile, int glyphSize, const CharacterUses& 
 bool writeFont(const BuiltFont& font, const std::string& directory, const std::string& name) {
     const std::string base = directory + "/" + name;
     return TextureBuilder::write(base + ".texture", font.atlas, PixelFormat::Alpha) &&
-           TextureBuilder::write(base + "_glow.texture", font.glow, PixelFormat::Alpha) &&
+           TextureBuilder::write(base + "_glow.texture", font.glow.halved(), PixelFormat::Alpha) &&
            writeGlyphDescription((base + ".xml").c_str(), font.description);
 }
 

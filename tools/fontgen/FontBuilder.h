@@ -35,7 +35,9 @@ bool gatherCharacters(const std::vector<std::string>& catalogueFiles, CharacterU
 bool buildFont(const std::string& fontFile, int glyphSize, const CharacterUses& extra, BuiltFont& font);
 
 // Writes name + ".texture" and name + "_glow.texture" (alpha only, with mip chains) and
-// name + ".xml" into the directory. False, with the file named, on any failure.
+// name + ".xml" into the directory. The glow is written at half the atlas's size: a blur
+// loses nothing there, and the game holds a quarter of the texels. Both are found by the
+// same texture coordinates. False, with the file named, on any failure.
 bool writeFont(const BuiltFont& font, const std::string& directory, const std::string& name);
 
 }  // namespace nimbus

@@ -35,14 +35,6 @@ std::unique_ptr<Board> loadLevel(int32_t levelIndex, const std::vector<std::stri
     return board;
 }
 
-std::unique_ptr<SoundInterface> initialisedCopy(const GameSound& sound) {
-    auto copy = std::make_unique<GameSound>(sound);
-    // Without a device the application has reported that once; the level plays silently
-    // without asking the device again.
-    if (sound.initialized()) copy->initialize();
-    return copy;
-}
-
 // The roll direction of a command, or -1 for none.
 Direction directionOf(const GameCommand& command, const Position& die) {
     switch (command.kind) {
@@ -87,7 +79,7 @@ GameImpl::GameImpl(std::unique_ptr<SoundInterface> sound, PlayerStats* stats, in
 
 GameImpl::GameImpl(const GameSound& sound, PlayerStats* stats, int32_t levelIndex,
                    const std::vector<std::string>& levelNames)
-    : GameImpl(initialisedCopy(sound), stats, levelIndex, levelNames, inArchive()) {}
+    : GameImpl(std::make_unique<GameSound>(sound), stats, levelIndex, levelNames, inArchive()) {}
 
 GameImpl::~GameImpl() = default;
 
