@@ -139,6 +139,28 @@ TEST(KeyButton, ARowWaitsForAKeyRefusesWhatItMustAndLetsEscapeCancel) {
     EXPECT_EQ(rightmost(), resting);
 }
 
+// A caption too long for its row is made to fit short of the key cap at its largest, whose
+// left edge lies 0.3 of the row's width times the largest hover scale, 1.25, from its right.
+TEST(KeyButton, ALongCaptionStopsShortOfTheSwollenCap) {
+    GuiEnvironment env;
+    Gui gui(1024, 768);
+    ASSERT_TRUE(gui.load(
+        env.write(
+               R"(<windows><window class="key_button" input="roll_up" x="0" y="0" w="1" h="0.5" show="true"/></windows>)")
+            .c_str()));
+    RecordingRenderer renderer;
+    gui.window(0)->draw(Camera(), renderer, 4.0f / 3.0f, Vector2(), gui);
+    const float capLeft = 0.5f - 0.3f * 1.25f;
+    // The caption comes first, before the cap and its key.
+    float captionRight = -1.0f;
+    for (const RecordingRenderer::Added& added : renderer.added) {
+        if (!added.texture) break;
+        for (const ScreenVertex& corner : added.quad.corners) captionRight = std::max(captionRight, corner.x);
+    }
+    EXPECT_GT(captionRight, capLeft - 0.1f) << "the caption was made to fit the room it has";
+    EXPECT_LE(captionRight, capLeft);
+}
+
 // A text that names a key shows the key as bound, also after it changed.
 TEST(KeyButton, TextsShowTheKeysAsBound) {
     GuiEnvironment env;
