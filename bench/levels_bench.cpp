@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "LevelCompiler.h"
+#include "game/level/LevelCompiler.h"
 
 namespace nimbus {
 namespace {

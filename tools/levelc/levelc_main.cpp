@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "LevelCompiler.h"
 #include "core/Log.h"
+#include "game/level/LevelCompiler.h"
 
 int main(int argc, char** argv) {
     const bool showSolution = argc == 4 && std::strcmp(argv[3], "--solution") == 0;

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "FrameCapture.h"
-#include "LevelCompiler.h"
-#include "LevelSource.h"
 #include "WindowPixel.h"
 #include "game/Application.h"
 #include "game/GameStateInfo.h"
+#include "game/level/LevelCompiler.h"
+#include "game/level/LevelSource.h"
 #include "game/solver/SolutionReplay.h"
 #include "game/solver/SolverTurns.h"
 #include "gui/EditableGui.h"

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "Desktop.h"
-#include "LevelCompiler.h"
-#include "LevelSource.h"
+#include "game/level/LevelCompiler.h"
+#include "game/level/LevelSource.h"
 #include "game/solver/SolutionReplay.h"
 #include "game/solver/SolverTurns.h"
 

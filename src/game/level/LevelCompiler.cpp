@@ -1,11 +1,11 @@
-#include "LevelCompiler.h"
+#include "game/level/LevelCompiler.h"
 
 #include <cstdio>
 
-#include "StrandCheck.h"
 #include "core/Log.h"
 #include "core/posix/FileOutBuffer.h"
 #include "game/rules/LevelMap.h"
+#include "game/solver/StrandCheck.h"
 
 namespace nimbus {
 

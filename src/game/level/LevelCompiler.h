@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "LevelSource.h"
+#include "game/level/LevelSource.h"
 #include "game/solver/Solver.h"
 
 namespace nimbus {
