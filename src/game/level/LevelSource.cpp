@@ -121,7 +121,6 @@ public:
 private:
     bool fail(int line, const std::string& reason) {
         reason_ = fileName_ + ":" + std::to_string(line) + ": " + reason;
-        LOG_ERROR(reason_);
         return false;
     }
 
@@ -369,6 +368,15 @@ private:
     std::map<char, Wave> waves_;
 };
 
+// Hands a refusal to the caller who asked for it, or to the log.
+bool refuse(const std::string& refusal, std::string* reason) {
+    if (reason)
+        *reason = refusal;
+    else
+        LOG_ERROR(refusal);
+    return false;
+}
+
 }  // namespace
 
 char tileColorLetter(int32_t color) {
@@ -379,10 +387,7 @@ bool LevelSourceParser::parse(const std::string& text, const std::string& fileNa
                               std::string* reason, Rules rules) {
     LevelSource parsed;
     Parser parser(fileName, parsed, rules);
-    if (!parser.run(text)) {
-        if (reason) *reason = parser.reason();
-        return false;
-    }
+    if (!parser.run(text)) return refuse(parser.reason(), reason);
     level = std::move(parsed);
     return true;
 }
@@ -400,9 +405,7 @@ bool LevelSourceParser::load(const std::string& path, std::string& text, std::st
         if (file.read(text.data(), file.bytesLeft()) == static_cast<int32_t>(text.size())) return true;
         refusal = path + ": cannot be read";
     }
-    LOG_ERROR(refusal);
-    if (reason) *reason = refusal;
-    return false;
+    return refuse(refusal, reason);
 }
 
 bool LevelSourceParser::read(const std::string& path, LevelSource& level, std::string* reason, Rules rules) {

@@ -59,12 +59,13 @@ public:
     // tiles that fall, or pick-ups where the die cannot go.
     enum class Rules { kWhole, kDraft };
 
-    // Parses `text`; `fileName` names it in messages. On a refusal the one line logged
-    // also goes to `reason` when given, and `level` is left as it was.
+    // Parses `text`; `fileName` names it in messages. A refusal leaves `level` as it was
+    // and its one line goes to `reason` when given (for a worker thread, which must not
+    // log), else to the log.
     static bool parse(const std::string& text, const std::string& fileName, LevelSource& level,
                       std::string* reason = nullptr, Rules rules = Rules::kWhole);
     // The bytes of a level file into `text`; a file too big to be a level is refused
-    // before it is read. A refusal is logged and goes to `reason` when given.
+    // before it is read, reported as by parse.
     static bool load(const std::string& path, std::string& text, std::string* reason = nullptr);
     // Loads and parses a file.
     static bool read(const std::string& path, LevelSource& level, std::string* reason = nullptr,

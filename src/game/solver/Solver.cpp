@@ -72,13 +72,13 @@ std::vector<int> rollsToGoal(const Board& board) {
 
 }  // namespace
 
-Solution Solver::solve() const {
-    Solution solution = search();
-    if (solution.winnable) measureSlack(solution);
+Solution Solver::solve(SearchSignals* signals) const {
+    Solution solution = search(model_.start(), signals);
+    if (solution.winnable) measureSlack(solution, signals);
     return solution;
 }
 
-Solution Solver::search(const LevelModel::State& from, const std::atomic<bool>* stop) const {
+Solution Solver::search(const LevelModel::State& from, SearchSignals* signals) const {
     Solution solution;
     if (!model_.fits()) return solution;
     const Board& board = model_.board();
@@ -118,10 +118,11 @@ Solution Solver::search(const LevelModel::State& from, const std::atomic<bool>* 
 
     int won = -1;
     while (!open.empty()) {
-        if (nodes.size() > stateLimit_ || (stop && stop->load(std::memory_order_relaxed))) {
+        if (nodes.size() > stateLimit_ || (signals && signals->stopped())) {
             solution.exhausted = true;
             break;
         }
+        if (signals) signals->states.store(nodes.size(), std::memory_order_relaxed);
         const int index = std::get<2>(open.top());
         open.pop();
         if (nodes[index].won) {
@@ -176,21 +177,24 @@ bool Solver::play(const std::vector<SolutionStep>& steps, size_t late, int lateF
     return false;
 }
 
-int Solver::slackFrames(const std::vector<SolutionStep>& steps, size_t late) const {
+int Solver::slackFrames(const std::vector<SolutionStep>& steps, size_t late,
+                        const SearchSignals* signals) const {
     for (int frames = 1; frames <= kSlackLimitFrames; ++frames) {
+        if (signals && signals->stopped()) return 0;
         if (!play(steps, late, frames)) return frames;
     }
     return kSlackLimitFrames + 1;
 }
 
-int Solver::paceFrames(const std::vector<SolutionStep>& steps) const {
-    return slackFrames(steps, kEveryStep);
+int Solver::paceFrames(const std::vector<SolutionStep>& steps, const SearchSignals* signals) const {
+    return slackFrames(steps, kEveryStep, signals);
 }
 
-void Solver::measureSlack(Solution& solution) const {
+void Solver::measureSlack(Solution& solution, const SearchSignals* signals) const {
     int tightest = kSlackLimitFrames + 1;
     for (size_t i = 0; i < solution.steps.size(); ++i) {
-        const int frames = slackFrames(solution.steps, i);
+        const int frames = slackFrames(solution.steps, i, signals);
+        if (frames == 0) return;
         if (frames < tightest) {
             tightest = frames;
             solution.tightestStep = static_cast<int>(i);
@@ -199,7 +203,8 @@ void Solver::measureSlack(Solution& solution) const {
     solution.slackUnlimited = tightest > kSlackLimitFrames;
     // The last delay that still wins is one frame short of the first that loses.
     solution.slack = (tightest - 1) * model_.frameStep();
-    const int pace = paceFrames(solution.steps);
+    const int pace = paceFrames(solution.steps, signals);
+    if (pace == 0) return;
     solution.paceUnlimited = pace > kSlackLimitFrames;
     solution.pace = (pace - 1) * model_.frameStep();
 }

@@ -146,16 +146,17 @@ TEST(LevelSource, BadSourcesAreRefusedWithFileAndLine) {
         std::string reason;
         EXPECT_FALSE(LevelSourceParser::read(big, level, &reason));
         EXPECT_EQ(big + ":1: a level is at most 256 KB, this file 10240 KB", reason);
-        EXPECT_EQ(std::vector<std::string>{logged(reason)}, errors.lines());
+        EXPECT_TRUE(errors.lines().empty()) << "a reason asked for is not logged";
     }
     for (const auto& [text, message] : kBadSources) {
         LogCapture errors;
         LevelSource level;
         level.title = "kept";
-        std::string reason;
-        EXPECT_FALSE(LevelSourceParser::parse(text, "bad.level", level, &reason)) << text;
-        EXPECT_EQ(message, reason);
+        EXPECT_FALSE(LevelSourceParser::parse(text, "bad.level", level)) << text;
         EXPECT_EQ(std::vector<std::string>{logged(message)}, errors.lines()) << text;
+        std::string reason;
+        EXPECT_FALSE(LevelSourceParser::parse(text, "bad.level", level, &reason));
+        EXPECT_EQ(message, reason);
         EXPECT_EQ("kept", level.title);
     }
     LevelSource level;
