@@ -56,11 +56,15 @@ constexpr const char* kAttributeValue = "value";
 constexpr const char* kAttributeMin = "min";
 constexpr const char* kAttributeMax = "max";
 constexpr const char* kAttributeStep = "step";
+constexpr const char* kAttributePrompt = "prompt";
+constexpr const char* kAttributeLength = "length";
+constexpr const char* kAttributeLines = "lines";
+constexpr const char* kAttributeLine = "line";
 // The value of "show" that makes a window visible.
 constexpr const char* kShowTrue = "true";
 constexpr const char* kShowFalse = "false";
 
-// Window classes: the GUI's own eight, then the game's three.
+// Window classes: the GUI's own eleven, then the game's three.
 constexpr const char* kClassButton = "button";
 constexpr const char* kClassNull = "null";
 constexpr const char* kClassPane = "pane";
@@ -69,6 +73,9 @@ constexpr const char* kClassPropertyText = "property_text";
 constexpr const char* kClassEditBox = "edit_box";
 constexpr const char* kClassRoundedPane = "rounded_pane";
 constexpr const char* kClassSlider = "slider";
+constexpr const char* kClassTextField = "text_field";
+constexpr const char* kClassSwatch = "swatch";
+constexpr const char* kClassPropertyLines = "property_lines";
 constexpr const char* kClassGame = "game";
 constexpr const char* kClassHighScore = "highscore";
 constexpr const char* kClassBackground = "background";
@@ -99,6 +106,8 @@ constexpr const char* kPropertyFullscreen = "fullscreen";
 constexpr const char* kPropertySymbols = "symbols";
 constexpr const char* kPropertyToggleFullscreen = "toggleFullscreen";
 constexpr const char* kPropertyToggleSymbols = "toggleSymbols";
+// The property of the text field being typed into; empty while none is.
+constexpr const char* kPropertyTyping = "typing";
 
 // Values of "exitToState".
 constexpr const char* kStatePlaying = "playing";
