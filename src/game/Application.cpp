@@ -22,6 +22,7 @@
 #include "game/DataFiles.h"
 #include "game/FramePacer.h"
 #include "game/GameStateInfo.h"
+#include "game/level/PlayerLevelFiles.h"
 #include "game/rules/LevelList.h"
 #include "game/scene/ColorSymbols.h"
 #include "game/states/FrontendState.h"
@@ -70,6 +71,7 @@ const Application::Step Application::kSteps[] = {
     {"gui", &Application::startGui, &Application::stopGui},
     {"states", &Application::startStates, &Application::stopStates},
     {"high scores", &Application::loadHighScores, nullptr},
+    {"player levels", &Application::startPlayerLevels, nullptr},
     {"settings in the menus", &Application::publishSettingsStep, nullptr},
 };
 
@@ -204,6 +206,7 @@ void Application::frame(float dt) {
     if (next != state_.get()) swapState(next);
     followSettings();
     saveChangedHighScores();
+    if (info_) info_->playerLevels.update();
 }
 
 void Application::swapState(GenericState* next) {
@@ -379,6 +382,7 @@ bool Application::startStates() {
     // F11 asks as the Options screen's switch does, so the choice is kept the same way.
     info_->toggleFullscreen = [this] { requestFullscreenSwitch(*gui_); };
     info_->demoAfterSeconds = demoAfterSeconds_;
+    info_->playerFolder = highScoreFile_.directory();
     state_ = std::make_unique<FrontendState>();
     state_->enter(info_.get());
     return true;
@@ -396,6 +400,15 @@ bool Application::loadHighScores() {
     if (highScoreFile_.load(info_->highScores)) savedScores_ = info_->highScores;
     triedScores_ = info_->highScores;
     publishHighScores(*gui_, info_->highScores);
+    return true;
+}
+
+bool Application::startPlayerLevels() {
+    // Proven on a worker thread: the menus are usable at once. Without a folder of the
+    // player's there are no levels of theirs either.
+    if (!info_->playerFolder.empty())
+        info_->playerLevels.start(info_->playerFolder + "/" + kPlayerLevelsFolder,
+                                  ProofCache::defaultDirectory());
     return true;
 }
 

@@ -40,7 +40,8 @@ struct GameStateInfo;
 // next change and at quit. The settings are read before the window opens, published to
 // the menus once the states start, and taken back after every frame: a change is applied
 // at once (volumes, symbols, full screen; F11 asks as the Options switch does) and saved
-// at once, through the same kind of file as the table, placed alike.
+// at once, through the same kind of file as the table, placed alike. The player's own
+// levels, in a folder beside those files, are proven on a worker thread from the start.
 class Application {
 public:
     // The menus' document, in the data directory.
@@ -114,6 +115,7 @@ private:
     bool startStates();
     void stopStates();
     bool loadHighScores();
+    bool startPlayerLevels();
     bool readSettings();
     bool publishSettingsStep();
 

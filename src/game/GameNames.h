@@ -22,6 +22,23 @@ constexpr const char* kPausedText = "Paused";
 constexpr const char* kPausedHint = "Press Space to play on";
 constexpr const char* kDemoText = "Demo";
 constexpr const char* kDemoHint = "Press any key";
+// What the level editor says.
+constexpr const char* kEditorWelcome = "Paint the board, prove the level, then save it";
+constexpr const char* kEditorProvingFormat = "Proving: %zu states searched";
+constexpr const char* kEditorProven = "Proven: ";
+constexpr const char* kEditorNotProven = "Not proven: ";
+constexpr const char* kEditorChanged =
+    "Changed since the proof; prove it again before it can be saved as a level";
+constexpr const char* kEditorSavedLevel = "Saved to your levels as ";
+constexpr const char* kEditorSavedDraft = "Not proven, so saved as a draft: ";
+constexpr const char* kEditorNotSaved = "Could not save the level; see the log";
+constexpr const char* kEditorOpened = "Opened ";
+constexpr const char* kEditorSizeFormat = "Board %d x %d";
+constexpr const char* kEditorStepFormat = "Fall step %d: %d s";
+constexpr const char* kEditorEveryFormat = "Wave: %d cells a step";
+constexpr const char* kEditorEveryOne = "Wave: a cell a step";
+constexpr const char* kEditorDraftFormat = "Draft %d of %d: %s";
+constexpr const char* kEditorNoDrafts = "No drafts";
 
 // The GUI document's signals that the menu's Play and the game's Menu buttons push: the
 // demo moves the menus away and back with them. And the window the menus stand in.

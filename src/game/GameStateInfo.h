@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "game/launch/CommandLine.h"
+#include "game/level/EditorSession.h"
+#include "game/level/PlayerLevels.h"
 #include "game/player/Settings.h"
 #include "game/rules/HighScoreList.h"
 #include "game/rules/PlayerStats.h"
@@ -40,6 +42,15 @@ struct GameStateInfo {
     // What the player chose, as last taken from the menus; the application saves it
     // whenever it changes.
     Settings settings;
+    // The folder of the player's own files, their levels among them; empty when there is
+    // none to write to.
+    std::string playerFolder;
+    // The levels the player made, proven as the game runs.
+    PlayerLevels playerLevels;
+    // The level open in the level editor, kept while it is tested; null otherwise.
+    std::unique_ptr<EditorSession> editing;
+    // Whether the game running tests the editor's level: it ends back in the editor.
+    bool testing = false;
     // Seconds the front end waits, left alone, before it shows a demo.
     float demoAfterSeconds = kDefaultDemoAfterSeconds;
 };

@@ -108,6 +108,34 @@ constexpr const char* kPropertyToggleFullscreen = "toggleFullscreen";
 constexpr const char* kPropertyToggleSymbols = "toggleSymbols";
 // The property of the text field being typed into; empty while none is.
 constexpr const char* kPropertyTyping = "typing";
+// The level editor: the brush the palette chose, the fall step and the wave's spacing
+// its sliders set, the title and teaches line typed, what the buttons ask for, and the
+// texts it shows (what happened, the cell under the cursor, the board's size, the fall
+// step and wave, the draft to open).
+constexpr const char* kPropertyEditorBrush = "editor_brush";
+constexpr const char* kPropertyEditorStep = "editor_step";
+constexpr const char* kPropertyEditorEvery = "editor_every";
+constexpr const char* kPropertyEditorTitle = "editor_title";
+constexpr const char* kPropertyEditorTeaches = "editor_teaches";
+constexpr const char* kPropertyEditorCommand = "editor_command";
+constexpr const char* kPropertyEditorStatus = "editor_status";
+constexpr const char* kPropertyEditorCell = "editor_cell";
+constexpr const char* kPropertyEditorSize = "editor_size";
+constexpr const char* kPropertyEditorStepText = "editor_step_text";
+constexpr const char* kPropertyEditorEveryText = "editor_every_text";
+constexpr const char* kPropertyEditorDraft = "editor_draft";
+// Values of "editor_command".
+constexpr const char* kEditorUndo = "undo";
+constexpr const char* kEditorRedo = "redo";
+constexpr const char* kEditorWider = "wider";
+constexpr const char* kEditorNarrower = "narrower";
+constexpr const char* kEditorLonger = "longer";
+constexpr const char* kEditorShorter = "shorter";
+constexpr const char* kEditorProve = "prove";
+constexpr const char* kEditorSave = "save";
+constexpr const char* kEditorDraftPrevious = "draft_previous";
+constexpr const char* kEditorDraftNext = "draft_next";
+constexpr const char* kEditorDraftOpen = "draft_open";
 
 // Values of "exitToState".
 constexpr const char* kStatePlaying = "playing";
@@ -115,6 +143,8 @@ constexpr const char* kStateQuitToWindows = "quit_to_windows";
 constexpr const char* kStateLevelComplete = "level_complete";
 constexpr const char* kStateGameOver = "gameover";
 constexpr const char* kStateFrontend = "frontend";
+constexpr const char* kStateEditor = "editor";
+constexpr const char* kStateTestLevel = "test_level";
 
 // Signals.
 constexpr const char* kSignalShowGame = "show_game";
@@ -124,9 +154,21 @@ constexpr const char* kSignalShowHighScore = "show_highscore";
 constexpr const char* kSignalGameOver = "game_over";
 constexpr const char* kSignalMainMenu = "main_menu";
 constexpr const char* kSignalOptionsBack = "options_back";
+// The level editor: shown, left (its Back and Escape), its level tested (its Test) and
+// the test's game view and its way back.
+constexpr const char* kSignalNewLevel = "new_level";
+constexpr const char* kSignalShowEditor = "show_editor";
+constexpr const char* kSignalEditorBack = "editor_back";
+constexpr const char* kSignalEditorTest = "editor_test";
+constexpr const char* kSignalShowTest = "show_test";
+constexpr const char* kSignalHideTest = "hide_test";
+constexpr const char* kSignalTestBack = "test_back";
 
 // Windows the game looks up by name.
 constexpr const char* kWindowGame = "game";
 constexpr const char* kWindowOptions = "options";
+constexpr const char* kWindowEditorBoard = "editor_board";
+// The game view of a test of the editor's level, with its own way back to the editor.
+constexpr const char* kWindowTestGame = "test_game";
 
 }  // namespace nimbus

@@ -19,6 +19,7 @@
 #include "game/solver/SolutionReplay.h"
 #include "game/solver/SolverTurns.h"
 #include "gui/EditableGui.h"
+#include "gui/GuiNames.h"
 #include "render/ViewSize.h"
 
 namespace nimbus {
@@ -41,6 +42,13 @@ constexpr Point kMenu{1.1f, 0.86f};
 constexpr Point kOptions{0.0f, -0.66f};
 constexpr Point kOptionsBack{0.0f, -0.51f};
 constexpr Point kMiddle{0.0f, 0.0f};
+// The level editor's controls.
+constexpr Point kEditorBlueSwatch{-1.2f, 0.62f};
+constexpr Point kEditorProveButton{1.095f, 0.09f};
+constexpr Point kEditorSaveButton{1.095f, -0.04f};
+constexpr Point kEditorTestButton{1.095f, 0.22f};
+constexpr Point kEditorTitleField{-0.72f, 0.9f};
+constexpr Point kTestBack{1.1f, 0.86f};
 
 class Tour : private ReplayTarget {
 public:
@@ -83,6 +91,18 @@ public:
     void click(const Point& p) {
         press(p, true);
         press(p, false);
+    }
+
+    // Holds the left button from one point to the other.
+    void drag(const Point& from, const Point& to) {
+        press(from, true);
+        SDL_Event event{};
+        event.type = SDL_MOUSEMOTION;
+        event.motion.x = windowPixelX(to.x);
+        event.motion.y = windowPixelY(to.y);
+        SDL_PushEvent(&event);
+        app_.frame(kStep);
+        press(to, false);
     }
 
     void key(SDLKey symbol, uint16_t unicode = 0) {
@@ -162,6 +182,47 @@ bool tourScreens(Application& application, const std::string& levelSources, cons
     tour.run(0.2f);
     all = tour.shoot("options_focus") && all;
     tour.click(kOptionsBack);
+    tour.run(kSettle);
+
+    // The level editor: a new level, painted with the mouse and the keys, proven, saved
+    // and tested.
+    application.gui()->pushSignal(kSignalNewLevel);
+    tour.run(kSettle);
+    all = tour.shoot("editor_new") && all;
+    tour.click(kEditorTitleField);
+    tour.type("Blue Bridge");
+    tour.key(SDLK_RETURN, 13);
+    tour.click(kEditorBlueSwatch);
+    tour.drag({-0.3f, 0.06f}, {0.3f, 0.06f});
+    tour.key(SDLK_RIGHT);
+    tour.key(SDLK_DOWN);
+    tour.key(SDLK_o, 'o');
+    tour.key(SDLK_SPACE, ' ');
+    tour.key(SDLK_3, '3');
+    tour.key(SDLK_DOWN);
+    tour.key(SDLK_SPACE, ' ');
+    // A wave from the start's corner: the floor falls away from it.
+    tour.key(SDLK_v, 'v');
+    tour.key(SDLK_UP);
+    tour.key(SDLK_LEFT);
+    for (int i = 0; i < 5; ++i) tour.key(SDLK_LEFT);
+    tour.key(SDLK_UP);
+    tour.key(SDLK_UP);
+    tour.key(SDLK_SPACE, ' ');
+    tour.run(0.5f);
+    all = tour.shoot("editor_painted") && all;
+    tour.click(kEditorProveButton);
+    tour.runInRealTime(2.0f);
+    all = tour.shoot("editor_proven") && all;
+    tour.click(kEditorSaveButton);
+    tour.run(0.5f);
+    all = tour.shoot("editor_saved") && all;
+    tour.click(kEditorTestButton);
+    tour.run(kSettle);
+    all = tour.shoot("editor_test") && all;
+    tour.click(kTestBack);
+    tour.run(kSettle);
+    tour.key(SDLK_ESCAPE, 27);
     tour.run(kSettle);
 
     tour.key(SDLK_F1);

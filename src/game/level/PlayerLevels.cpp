@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <mutex>
 #include <set>
 
 #include "core/Log.h"
 #include "game/level/LevelSource.h"
+#include "game/level/PlayerLevelFiles.h"
 #include "game/solver/Solver.h"
 
 namespace nimbus {
@@ -24,26 +24,7 @@ struct Finding {
 };
 
 std::string stemOf(const std::string& file) {
-    return file.substr(0, file.size() - std::strlen(PlayerLevels::kExtension));
-}
-
-// The ".level" files of the folder in name order, at most kMaxLevels of them.
-std::vector<std::string> levelFiles(const std::string& folder) {
-    std::vector<std::string> files;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
-        const std::string name = it->path().filename().string();
-        if (it->is_regular_file(error) && it->path().extension() == PlayerLevels::kExtension)
-            files.push_back(name);
-    }
-    std::sort(files.begin(), files.end());
-    if (files.size() > PlayerLevels::kMaxLevels) {
-        LOG_ERROR(folder << " holds " << files.size() << " levels; only the first "
-                         << PlayerLevels::kMaxLevels << " are looked at");
-        files.resize(PlayerLevels::kMaxLevels);
-    }
-    return files;
+    return file.substr(0, file.size() - std::strlen(kLevelExtension));
 }
 
 }  // namespace
@@ -93,7 +74,7 @@ void PlayerLevels::start(const std::string& folder, const std::string& cacheDire
     cache_.load();
     levels_.clear();
     keys_.clear();
-    for (const std::string& file : levelFiles(folder)) {
+    for (const std::string& file : levelFilesIn(folder)) {
         Level level;
         level.file = file;
         level.title = stemOf(file);

@@ -19,10 +19,6 @@ namespace nimbus {
 // first reason it was refused for, which is reported once, and cannot be played.
 class PlayerLevels {
 public:
-    // The files of the folder looked at, in name order; any more are left out.
-    static constexpr size_t kMaxLevels = 500;
-    static constexpr const char* kExtension = ".level";
-
     enum class Standing { kWaiting, kProven, kRefused };
     struct Level {
         std::string file;   // its name in the folder, "bridge.level"

@@ -63,6 +63,13 @@ Direction directionOf(const GameCommand& command, const Position& die) {
     }
 }
 
+// A copy of the board with its drawing resources.
+std::unique_ptr<Board> drawable(const Board& board) {
+    auto copy = std::make_unique<Board>(board);
+    copy->fetchResources();
+    return copy;
+}
+
 }  // namespace
 
 GameImpl::GameImpl(std::unique_ptr<SoundInterface> sound, PlayerStats* stats, int32_t levelIndex,
@@ -85,6 +92,9 @@ GameImpl::GameImpl(std::unique_ptr<SoundInterface> sound, PlayerStats* stats, in
 GameImpl::GameImpl(const GameSound& sound, PlayerStats* stats, int32_t levelIndex,
                    const std::vector<std::string>& levelNames)
     : GameImpl(initialisedCopy(sound), stats, levelIndex, levelNames, inArchive()) {}
+
+GameImpl::GameImpl(const GameSound& sound, PlayerStats* stats, const Board& board)
+    : GameImpl(initialisedCopy(sound), stats, 0, drawable(board)) {}
 
 GameImpl::~GameImpl() = default;
 

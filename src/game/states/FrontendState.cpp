@@ -5,6 +5,7 @@
 #include "core/Log.h"
 #include "game/GameNames.h"
 #include "game/states/DemoState.h"
+#include "game/states/LevelEditorState.h"
 #include "game/states/PlayingState.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
@@ -51,6 +52,10 @@ GenericState* FrontendState::update(float dt, GameStateInfo& info) {
         }
         info.stats = std::make_unique<PlayerStats>();
         return new PlayingState;
+    }
+    if (exitTo(gui, kStateEditor)) {
+        clearExit(gui);
+        return new LevelEditorState;
     }
     if (exitTo(gui, kStateQuitToWindows)) info.quit = true;
     return demoWhenIdle(info);

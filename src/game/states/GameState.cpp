@@ -57,6 +57,16 @@ void GameState::updateServices(float dt, GameStateInfo& info) {
     }
 }
 
+void GameState::escapeTo(Gui& gui, const char* signal) {
+    // The GUI would end the game on the release as well as on the press.
+    for (int32_t i = 0; i < eventCount_; ++i) {
+        InputEvent& event = events_[i];
+        if (event.type != InputEvent::Key || event.key != SDLK_ESCAPE) continue;
+        if (event.pressed) gui.pushSignal(signal);
+        event.type = InputEvent::None;
+    }
+}
+
 void GameState::drawFrame(GameStateInfo& info, bool withGui) {
     int32_t width = 0, height = 0;
     core()->getSize(width, height);
@@ -74,13 +84,17 @@ void GameState::drawFrame(GameStateInfo& info, bool withGui) {
 void GameState::drawUnderGui(GameStateInfo&, const Camera&) {}
 
 const Window* GameState::drawGameView(GameImpl& game, GameStateInfo& info, const Camera& camera) {
-    const Window* view = info.gui->findWindow(kWindowGame);
+    const Window* view = info.gui->findWindow(gameView(info));
     if (!view || !view->visible()) return nullptr;
     const Vector2 centre = view->absolutePosition();
     const Vector2 half = view->size() * 0.5f;
     Camera sceneCamera = camera;
     drawGame(game, centre - half, centre + half, sceneCamera, *info.screenRenderer);
     return view;
+}
+
+const char* GameState::gameView(const GameStateInfo& info) {
+    return info.testing ? kWindowTestGame : kWindowGame;
 }
 
 bool GameState::exitTo(const Gui& gui, const char* state) {

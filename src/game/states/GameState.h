@@ -29,13 +29,19 @@ protected:
     // Escape, or the window being closed, ends the game; M, when no window took it, mutes
     // the music or lets it play again.
     void updateServices(float dt, GameStateInfo& info);
+    // Turns this frame's Escape into the signal, where Escape leads back to another
+    // screen rather than ending the game; call it before updateServices.
+    void escapeTo(Gui& gui, const char* signal);
     // Steps 4 to 6: clear, drawUnderGui, the GUI unless `withGui` is false, present.
     void drawFrame(GameStateInfo& info, bool withGui);
     // What the state shows under the GUI; nothing by default.
     virtual void drawUnderGui(GameStateInfo& info, const Camera& camera);
 
-    // Draws the game into the rectangle of the GUI window "game" when that is shown and
-    // returns the window; null when it is hidden or missing.
+    // The GUI window the game is drawn into: "game", or "test_game" while the editor's
+    // level is tested.
+    static const char* gameView(const GameStateInfo& info);
+    // Draws the game into the rectangle of the game view when that is shown and returns
+    // the window; null when it is hidden or missing.
     static const Window* drawGameView(GameImpl& game, GameStateInfo& info, const Camera& camera);
     // Whether "exitToState" holds the value.
     static bool exitTo(const Gui& gui, const char* state);

@@ -55,8 +55,11 @@ PlayingState::~PlayingState() = default;
 
 bool PlayingState::enter(GameStateInfo& info) {
     requestMusic(*info.music, kMusicGame);
-    game_ = std::make_unique<GameImpl>(*info.sound, info.stats.get(), info.levelIndex, info.levelNames);
-    info.gui->pushSignal(kSignalShowGame);
+    if (info.testing && info.editing)
+        game_ = std::make_unique<GameImpl>(*info.sound, info.stats.get(), info.editing->editor.board());
+    else
+        game_ = std::make_unique<GameImpl>(*info.sound, info.stats.get(), info.levelIndex, info.levelNames);
+    info.gui->pushSignal(info.testing ? kSignalShowTest : kSignalShowGame);
     // The arrows roll the die now, and Space pauses rather than pressing a button.
     info.gui->setFocusKeys(false);
     info.levelStartScore = info.stats->score;
@@ -69,6 +72,8 @@ bool PlayingState::enter(GameStateInfo& info) {
 GenericState* PlayingState::update(float dt, GameStateInfo& info) {
     const bool lostFocus = focusLost();
     pollEvents(info);
+    // A test of the editor's level goes back to the editor on Escape.
+    if (info.testing) escapeTo(*info.gui, kSignalTestBack);
     // The GUI keeps its time, so that a slide still running when the last life goes
     // finishes; the finished game stands still, and the press timer stays at 0 while
     // the button is held.
@@ -89,6 +94,9 @@ GenericState* PlayingState::update(float dt, GameStateInfo& info) {
     }
     drawFrame(info, !gameOver_);
 
+    // A test of the editor's level ends back in the editor, won or lost.
+    if (info.testing && (complete || gameOver_)) gui.setProperty(kPropertyExitToState, kStateEditor);
+    if (exitTo(gui, kStateEditor)) return handOver(info);
     if (complete) {
         gui.setProperty(kPropertyExitToState, kStateLevelComplete);
         return handOver(info);
@@ -150,7 +158,7 @@ GenericState* PlayingState::handOver(GameStateInfo& info) {
     info.gui->setFocusKeys(true);
     hint_.reset();
     game_->setHintedRoll(-1);
-    info.gui->pushSignal(kSignalHideGame);
+    info.gui->pushSignal(info.testing ? kSignalHideTest : kSignalHideGame);
     return new HideGameState(std::move(game_));
 }
 

@@ -20,7 +20,7 @@ namespace {
 // height; the caption's height likewise.
 constexpr float kRing = 0.12f;
 constexpr float kRounding = 0.2f;
-constexpr float kCaptionHeight = 0.42f;
+constexpr float kCaptionHeight = 0.36f;
 const Color kRingColor{1.0f, 1.0f, 1.0f, 1.0f};
 const Color kShade{0.0f, 0.0f, 0.0f, 0.55f};
 
