@@ -1,5 +1,6 @@
 // The whole game at 1024 x 768 on the shipped data: the time from start to the first
-// presented frame, a steady front-end frame and a steady playing frame on level 20, each
+// presented frame, a steady front-end frame, a steady frame of the Levels screen (a page
+// of twelve plans, one of them lit) and a steady playing frame on level 20, each
 // beside two floors measured in the same run through the game's own window and renderer:
 // a bare frame (clear and present) and a paint frame (also one full-screen textured,
 // blended quad, what filling the screen costs under a software renderer). The bare frame
@@ -39,6 +40,7 @@ namespace {
 constexpr float kStep = 1.0f / 60.0f;
 constexpr int kLevel20 = 19;
 constexpr const char* kPlaySignal = "play";
+constexpr const char* kLevelsSignal = "levels";
 
 // The game started once for the steady frames; the start-up measure makes its own.
 std::unique_ptr<Application>& game() {
@@ -141,6 +143,21 @@ void frontEndFrame(benchmark::State& state) {
         state.SkipWithError("left the front end");
 }
 BENCHMARK(frontEndFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+
+void levelsScreenFrame(benchmark::State& state) {
+    Application* application = startedGame();
+    if (!application) return state.SkipWithError("the game does not start");
+    // What the front end's Levels button does; three seconds let the screens swap.
+    application->gui()->pushSignal(kLevelsSignal);
+    measureFrames(
+        state, [&] { application->frame(kStep); }, 180);
+    if (std::string(application->state()->name()) != "LevelsState")
+        state.SkipWithError("not on the Levels screen");
+    // Back to the front end for the level that follows.
+    application->gui()->pushSignal(kSignalLevelsBack);
+    for (int i = 0; i < 180; ++i) application->frame(kStep);
+}
+BENCHMARK(levelsScreenFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
 
 void playingFrameLevel20(benchmark::State& state) {
     Application* application = startedGame();

@@ -13,6 +13,7 @@
 
 #include "core/ResourceManager.h"
 #include "core/posix/FileInBuffer.h"
+#include "game/DataLayout.h"
 #include "gui/Gui.h"
 #include "gui/actions/ActionFactory.h"
 #include "gui/actions/StandardActions.h"
@@ -55,15 +56,18 @@ struct Menu {
         std::stringstream text;
         text << effect.rdbuf();
         registerShader("Shaders/ScreenSpace", core->createShader(text.str().c_str()));
-        for (const char* file : {"Fonts/Alba", "Fonts/Alba_glow", "Frontend/circle", "Frontend/panel"}) {
+        const std::pair<const char*, const char*> textures[] = {{kFontsFolder, "Alba"},
+                                                                {kFontsFolder, "Alba_glow"},
+                                                                {kFrontendFolder, "circle"},
+                                                                {kFrontendFolder, "panel"}};
+        for (const auto& [folder, stem] : textures) {
             FileInBuffer in;
             TextureHeader header;
             std::vector<uint8_t> pixels;
-            if (!in.open(std::string(NIMBUS_DATA_DIR "/") + file + ".texture") ||
+            if (!in.open(std::string(NIMBUS_DATA_DIR "/") + folder + "/" + stem + ".texture") ||
                 !readTextureFile(in, header, pixels))
                 return;
-            const std::string name =
-                std::string("Textures/") + (std::string(file).substr(std::string(file).find('/') + 1));
+            const std::string name = std::string("Textures/") + stem;
             registerTexture(name.c_str(), core->createTexture(header, pixels.data(), int64_t(pixels.size())));
         }
         const std::string fileName = "/tmp/nimbus-gui-bench.xml";
@@ -78,7 +82,8 @@ struct Menu {
     // five panes and five rounded panes: 490 quads a frame.
     static std::string document() {
         std::string text = R"(<gui><fonts><font name="Alba" texture="Textures/Alba" info=")" NIMBUS_DATA_DIR
-                           R"(/Fonts/Alba.xml"/></fonts><windows>)";
+                           "/" +
+                           std::string(kFontDescription) + R"("/></fonts><windows>)";
         char line[1024];
         for (int i = 0; i < 5; ++i) {
             std::snprintf(

@@ -12,6 +12,7 @@
 #include "core/ResourceManager.h"
 #include "core/math/Color.h"
 #include "core/posix/FileInBuffer.h"
+#include "game/DataLayout.h"
 #include "gui/GuiNames.h"
 #include "render/Core.h"
 #include "render/Shader.h"
@@ -56,6 +57,9 @@ Texture* readTexture(const std::string& path) {
     return screen().core->createTexture(header, pixels.data(), static_cast<int64_t>(pixels.size()));
 }
 
+// The menus' font's atlas in the built data.
+std::string fontAtlas() { return std::string(NIMBUS_DATA_DIR "/") + kFontsFolder + "/Alba.texture"; }
+
 ResourceHandle<Texture> loadTexture(const std::string& path) {
     return ResourceHandle<Texture>(readTexture(path));
 }
@@ -75,9 +79,8 @@ ScreenQuad smallQuad(int i) {
 void addAndFlush(benchmark::State& state) {
     Screen& s = screen();
     if (!s.core) return state.SkipWithError("no display");
-    const std::string fonts = NIMBUS_DATA_DIR "/Fonts/";
     std::vector<ResourceHandle<Texture>> textures;
-    for (int64_t t = 0; t < state.range(0); ++t) textures.push_back(loadTexture(fonts + "Alba.texture"));
+    for (int64_t t = 0; t < state.range(0); ++t) textures.push_back(loadTexture(fontAtlas()));
     if (!textures[0]) return state.SkipWithError("the font atlas is not built");
     OglScreenspaceRenderer renderer(*s.core, kViewMax, kViewMin);
     std::vector<ScreenQuad> quads;
@@ -98,7 +101,7 @@ void addOnly(benchmark::State& state) {
     if (!s.core) return state.SkipWithError("no display");
     ResourceManager empty;
     setResourceManager(&empty);
-    const ResourceHandle<Texture> texture = loadTexture(NIMBUS_DATA_DIR "/Fonts/Alba.texture");
+    const ResourceHandle<Texture> texture = loadTexture(fontAtlas());
     OglScreenspaceRenderer renderer(*s.core, kViewMax, kViewMin);
     setResourceManager(&s.manager);
     const ScreenQuad quad = smallQuad(0);

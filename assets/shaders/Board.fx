@@ -15,6 +15,8 @@ uniform mat4 g_view;
 uniform vec4 g_colorPalette[12];
 uniform mat4 g_transformPalette[12];
 uniform vec3 g_lightDirection;
+uniform float g_ambientLight;
+uniform float g_directLight;
 uniform sampler2D g_diffuseTexture;
 uniform sampler2D g_symbolTexture;
 
@@ -46,7 +48,7 @@ vertex TileVS {
         // light worked out at every pixel, and much cheaper for a software renderer.
         vec3 n = normalize(mat3(placement) * normal);
         // Enough ambient light that the shaded sides keep their colour.
-        v_light = 0.42 + 0.7 * max(dot(n, normalize(g_lightDirection)), 0.0);
+        v_light = g_ambientLight + g_directLight * max(dot(n, normalize(g_lightDirection)), 0.0);
         v_color = g_colorPalette[copy];
         // The symbol's cell spans 0.85 of a tile, its right the camera's right on the
         // ground, its top away from the camera.

@@ -61,6 +61,20 @@ fragment GlossyFS {
     }
 }
 
+// A ghost: the die's picture washed towards a pale blue and lit alike, see-through but
+// for its rim, so that its outline reads over any tile and what lies behind shows.
+fragment GhostFS {
+    void main() {
+        const vec3 light = vec3(-0.267, 0.802, -0.535);
+        vec3 n = normalize(v_normal);
+        vec3 toEye = normalize(g_cameraPosition - v_world);
+        vec3 base = mix(texture2D(g_diffuseTexture, v_uv).rgb, vec3(0.75, 0.88, 1.0), 0.55);
+        float lit = 0.55 + 0.5 * max(dot(n, light), 0.0);
+        float rim = pow(1.0 - max(dot(n, toEye), 0.0), 2.0);
+        gl_FragColor = vec4(base * lit + vec3(0.3, 0.4, 0.5) * rim, 0.4 + 0.4 * rim);
+    }
+}
+
 technique Technique1 {
     pass {
         VertexProgram = GlossyVS;
@@ -68,6 +82,20 @@ technique Technique1 {
         DepthTestEnable = true;
         DepthMask = true;
         BlendEnable = false;
+        CullFaceEnable = true;
+        CullFace = Back;
+    }
+}
+
+// Drawn after everything solid: it hides nothing behind it from what comes later.
+technique Ghost {
+    pass {
+        VertexProgram = GlossyVS;
+        FragmentProgram = GhostFS;
+        DepthTestEnable = true;
+        DepthMask = false;
+        BlendEnable = true;
+        BlendFunc = (SrcAlpha, OneMinusSrcAlpha);
         CullFaceEnable = true;
         CullFace = Back;
     }

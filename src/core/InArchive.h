@@ -3,6 +3,7 @@
 #include "core/Archive.h"
 #include "core/Callback2.h"
 #include "core/DirectoryEntry.h"
+#include "core/ProcessWide.h"
 
 namespace nimbus {
 
@@ -35,7 +36,7 @@ public:
 int loadAll(InArchive& archive, const Path& directory, const char* extension, Callback2 callback);
 
 // The process-wide input archive; the setter returns the previous one for its owner.
-InArchive* inArchive();
-InArchive* setInArchive(InArchive* archive);
+inline InArchive* inArchive() { return ProcessWide<InArchive>::get(); }
+inline InArchive* setInArchive(InArchive* archive) { return ProcessWide<InArchive>::set(archive); }
 
 }  // namespace nimbus

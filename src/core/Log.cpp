@@ -10,17 +10,8 @@
 namespace nimbus {
 
 namespace {
-Log* gLog = nullptr;
 constexpr int kLineSize = 4096;
 }  // namespace
-
-Log* Log::instance() { return gLog; }
-
-Log* Log::setInstance(Log* log) {
-    Log* previous = gLog;
-    gLog = log;
-    return previous;
-}
 
 Log::~Log() {
     for (LogHandler* handler : handlers_) delete handler;
@@ -41,8 +32,8 @@ void Log::report(const char* file, int line, const std::string& message) {
     record.file = file;
     record.line = line;
     record.message = message.c_str();
-    if (gLog) {
-        gLog->write(record);
+    if (Log* log = instance()) {
+        log->write(record);
     } else {
         std::fprintf(stderr, "%s(%d): %s", file, line, message.c_str());
     }
@@ -50,13 +41,13 @@ void Log::report(const char* file, int line, const std::string& message) {
 
 bool initLog() {
     Log* log = new Log;
-    if (gLog) {
+    if (Log::instance()) {
         delete log;
         return false;
     }
     log->addHandler(new DebugLogHandler);
     log->addHandler(new StdOutLogHandler(true, true));
-    gLog = log;
+    Log::setInstance(log);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/LogRecord.h"
+#include "core/ProcessWide.h"
 
 namespace nimbus {
 
@@ -21,9 +22,9 @@ public:
     Log& operator=(const Log&) = delete;
 
     // The process-wide log, null when there is none.
-    static Log* instance();
+    static Log* instance() { return ProcessWide<Log>::get(); }
     // Publishes a log and returns the previous one (not deleted).
-    static Log* setInstance(Log* log);
+    static Log* setInstance(Log* log) { return ProcessWide<Log>::set(log); }
 
     // Appends a handler; the log takes ownership.
     void addHandler(LogHandler* handler);

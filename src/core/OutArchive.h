@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Archive.h"
+#include "core/ProcessWide.h"
 
 namespace nimbus {
 
@@ -16,7 +17,7 @@ public:
 };
 
 // The process-wide output archive; the setter returns the previous one for its owner.
-OutArchive* outArchive();
-OutArchive* setOutArchive(OutArchive* archive);
+inline OutArchive* outArchive() { return ProcessWide<OutArchive>::get(); }
+inline OutArchive* setOutArchive(OutArchive* archive) { return ProcessWide<OutArchive>::set(archive); }
 
 }  // namespace nimbus

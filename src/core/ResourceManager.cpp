@@ -4,18 +4,6 @@
 
 namespace nimbus {
 
-namespace {
-ResourceManager* gResourceManager = nullptr;
-}  // namespace
-
-ResourceManager* resourceManager() { return gResourceManager; }
-
-ResourceManager* setResourceManager(ResourceManager* manager) {
-    ResourceManager* previous = gResourceManager;
-    gResourceManager = manager;
-    return previous;
-}
-
 bool ResourceManager::add(const char* name, Resource* resource) {
     auto inserted = entries_.try_emplace(name);
     ResourceHandle<Resource>& entry = inserted.first->second;

@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 
+#include "core/ProcessWide.h"
 #include "core/ResourceHandle.h"
 #include "core/SimpleResource.h"
 
@@ -28,8 +29,10 @@ private:
 };
 
 // The process-wide manager; the setter returns the previous one for its owner.
-ResourceManager* resourceManager();
-ResourceManager* setResourceManager(ResourceManager* manager);
+inline ResourceManager* resourceManager() { return ProcessWide<ResourceManager>::get(); }
+inline ResourceManager* setResourceManager(ResourceManager* manager) {
+    return ProcessWide<ResourceManager>::set(manager);
+}
 
 // A handle to the named asset in the process-wide manager; empty when the name is
 // missing or of another type (or there is no manager).

@@ -30,23 +30,41 @@ const Lead* leadOf(uint8_t byte) {
 
 bool isContinuation(uint8_t byte) { return byte >= 0x80 && byte <= 0xBF; }
 
+// The length of the well-formed sequence at `at`, or 0 when none starts there.
+size_t sequenceAt(std::string_view text, size_t at) {
+    const Lead* lead = leadOf(static_cast<uint8_t>(text[at]));
+    if (!lead || text.size() - at < static_cast<size_t>(lead->length)) return 0;
+    if (lead->length > 1) {
+        const auto second = static_cast<uint8_t>(text[at + 1]);
+        if (second < lead->secondLow || second > lead->secondHigh) return 0;
+        for (int i = 2; i < lead->length; ++i) {
+            if (!isContinuation(static_cast<uint8_t>(text[at + i]))) return 0;
+        }
+    }
+    return static_cast<size_t>(lead->length);
+}
+
 }  // namespace
 
 size_t wellFormedUtf8Prefix(std::string_view text) {
     size_t at = 0;
     while (at < text.size()) {
-        const Lead* lead = leadOf(static_cast<uint8_t>(text[at]));
-        if (!lead || text.size() - at < static_cast<size_t>(lead->length)) return at;
-        if (lead->length > 1) {
-            const auto second = static_cast<uint8_t>(text[at + 1]);
-            if (second < lead->secondLow || second > lead->secondHigh) return at;
-            for (int i = 2; i < lead->length; ++i) {
-                if (!isContinuation(static_cast<uint8_t>(text[at + i]))) return at;
-            }
-        }
-        at += static_cast<size_t>(lead->length);
+        const size_t length = sequenceAt(text, at);
+        if (length == 0) return at;
+        at += length;
     }
     return at;
+}
+
+int32_t nextCodePoint(std::string_view text, size_t& at) {
+    const size_t length = sequenceAt(text, at);
+    if (length == 0) return static_cast<signed char>(text[at++]);
+    // The lead byte keeps 7, 5, 4 or 3 bits of the code point, each continuation 6.
+    static constexpr uint8_t kLeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    int32_t code = static_cast<uint8_t>(text[at]) & kLeadBits[length];
+    for (size_t i = 1; i < length; ++i) code = code << 6 | (static_cast<uint8_t>(text[at + i]) & 0x3F);
+    at += length;
+    return code;
 }
 
 }  // namespace nimbus

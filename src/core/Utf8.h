@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace nimbus {
@@ -10,5 +11,10 @@ namespace nimbus {
 // exactly when all of it is well-formed; otherwise the offset of the first bad byte,
 // which is also where a text that ends inside a sequence starts that sequence.
 size_t wellFormedUtf8Prefix(std::string_view text);
+
+// The code point of the well-formed UTF-8 sequence at `at` (below text.size()), moving
+// `at` past it. A byte that starts no well-formed sequence is taken alone as a signed
+// 8-bit code, below 0 for every byte that can be one.
+int32_t nextCodePoint(std::string_view text, size_t& at);
 
 }  // namespace nimbus

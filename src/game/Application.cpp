@@ -10,7 +10,9 @@
 #include <cstdio>
 
 #include "core/InArchive.h"
+#include "core/InBuffer.h"
 #include "core/Log.h"
+#include "core/MessageCatalogue.h"
 #include "core/OutArchive.h"
 #include "core/Path.h"
 #include "core/ResourceManager.h"
@@ -20,10 +22,13 @@
 #include "core/posix/PosixOutArchive.h"
 #include "core/posix/SystemTimeSource.h"
 #include "game/DataFiles.h"
+#include "game/DataLayout.h"
 #include "game/FramePacer.h"
 #include "game/GameStateInfo.h"
 #include "game/level/PlayerLevelFiles.h"
+#include "game/player/Language.h"
 #include "game/rules/LevelList.h"
+#include "game/rules/LevelTitles.h"
 #include "game/scene/ColorSymbols.h"
 #include "game/states/FrontendState.h"
 #include "game/windows/GameWindowClasses.h"
@@ -53,31 +58,32 @@ struct Application::Step {
 };
 
 // The order matters twice: each step needs those above it, and tear-down runs the list
-// from the bottom, so whatever holds GPU objects or music goes before the core and the
-// mixer that made them. That is why the resource manager comes after the window and the
-// sound device: every asset it holds is released before either closes.
+// from the bottom, so whatever holds GPU objects goes before the core that made them.
+// That is why the resource manager comes after the window: every asset it holds is
+// released before the window closes. The musics it holds need the mixer as well, so the
+// sound frees them before it closes the device.
 const Application::Step Application::kSteps[] = {
     {"level list", &Application::listLevelDirectories, nullptr},
+    {"level titles", &Application::readLevelTitles, nullptr},
     {"settings", &Application::readSettings, nullptr},
+    {"language", &Application::chooseLanguage, &Application::dropLanguage},
     {"video", &Application::openVideoStep, &Application::closeVideoStep},
     {"first frame", &Application::clearScreen, nullptr},
     {"gamepad", &Application::openGamepad, &Application::closeGamepad},
-    {"sound", &Application::startSound, &Application::stopSound},
     {"resource manager", &Application::createResourceManager, &Application::deleteResourceManager},
-    {"music", &Application::loadMusic, nullptr},
+    {"sound", &Application::startSound, &Application::stopSound},
     {"data files", &Application::loadDataFiles, nullptr},
     {"screen renderer", &Application::createScreenRenderer, &Application::deleteScreenRenderer},
     {"tile batch", &Application::buildTileBatch, nullptr},
     {"gui", &Application::startGui, &Application::stopGui},
     {"states", &Application::startStates, &Application::stopStates},
     {"high scores", &Application::loadHighScores, nullptr},
+    {"progress", &Application::loadProgress, nullptr},
     {"player levels", &Application::startPlayerLevels, nullptr},
     {"settings in the menus", &Application::publishSettingsStep, nullptr},
 };
 
 namespace {
-
-Application* gApplication = nullptr;
 
 // Set by SIGTERM, SIGINT or SIGHUP: the frame loop ends as if the player quit.
 volatile std::sig_atomic_t gEndRequested = 0;
@@ -124,8 +130,6 @@ void reportHeap() {
 }
 
 const Color kClearColor{0.0f, 0.0f, 0.0f, 1.0f};
-constexpr const char* kLevelDirectory = "Levels";
-constexpr const char* kMusicDirectory = "Music";
 std::string workingDirectory() {
     char buffer[PATH_MAX];
     return ::getcwd(buffer, sizeof buffer) ? std::string(buffer) : std::string(".");
@@ -133,16 +137,11 @@ std::string workingDirectory() {
 
 }  // namespace
 
-Application* Application::instance() { return gApplication; }
-
-Application* Application::setInstance(Application* application) {
-    Application* previous = gApplication;
-    gApplication = application;
-    return previous;
-}
-
 Application::Application(bool fullscreen, const std::string& dataDirectory, HighScorePlace scores)
-    : fullscreen_(fullscreen), highScoreFile_(std::string()), settingsFile_(std::string()) {
+    : fullscreen_(fullscreen),
+      highScoreFile_(std::string()),
+      settingsFile_(std::string()),
+      progressFile_(std::string()) {
     if (::chdir(dataDirectory.c_str()) != 0) {
         LOG_ERROR("Failed to enter the data folder " << dataDirectory << " - " << systemErrorString(errno));
     }
@@ -151,6 +150,7 @@ Application::Application(bool fullscreen, const std::string& dataDirectory, High
     delete setOutArchive(new PosixOutArchive(data));
     highScoreFile_ = HighScoreFile::forData(data.c_str(), scores);
     settingsFile_ = SettingsFile::forData(data.c_str(), scores);
+    progressFile_ = ProgressFile::forData(data.c_str(), scores);
 }
 
 Application::~Application() {
@@ -206,6 +206,7 @@ void Application::frame(float dt) {
     if (next != state_.get()) swapState(next);
     followSettings();
     saveChangedHighScores();
+    saveChangedProgress();
     if (info_) info_->playerLevels.update();
 }
 
@@ -253,6 +254,13 @@ void Application::saveChangedHighScores() {
     if (info_ && !info_->highScores.sameEntries(triedScores_)) saveHighScores();
 }
 
+void Application::saveChangedProgress() {
+    // As for the table: a save that failed waits for the next change.
+    if (!info_ || info_->progress.revision() == triedProgress_) return;
+    triedProgress_ = info_->progress.revision();
+    progressFile_.save(info_->progress);
+}
+
 void Application::followSettings() {
     if (!info_ || !gui_) return;
     collectSettings(*gui_, info_->settings);
@@ -261,13 +269,21 @@ void Application::followSettings() {
     if (info_->settings == triedSettings_) return;
     triedSettings_ = info_->settings;
     applySettings();
-    settingsFile_.save(info_->settings);
+    // A language that is the system's is kept as none, so that the game follows the
+    // system's when that changes.
+    Settings kept = info_->settings;
+    if (kept.language == systemLanguage_) kept.language.clear();
+    settingsFile_.save(kept);
 }
 
 void Application::applySettings() {
-    music_->setVolume(Settings::mixerVolume(info_->settings.musicVolume));
-    sound_->setEffectVolume(Settings::mixerVolume(info_->settings.effectsVolume));
+    sound_.music->setVolume(Settings::mixerVolume(info_->settings.musicVolume));
+    sound_.sound->setEffectVolume(Settings::mixerVolume(info_->settings.effectsVolume));
     showColorSymbols(info_->settings.symbols);
+    if (info_->settings.language != languageInUse_) {
+        useLanguage(info_->settings.language);
+        publishSettings(*gui_, info_->settings);
+    }
     if (info_->settings.fullscreen != fullscreen_ && !setFullscreen(info_->settings.fullscreen)) {
         info_->settings.fullscreen = fullscreen_;
         publishSettings(*gui_, info_->settings);
@@ -275,8 +291,17 @@ void Application::applySettings() {
 }
 
 bool Application::listLevelDirectories() {
-    PosixInArchive levels{Path(kLevelDirectory)};
+    PosixInArchive levels{Path(kLevelsFolder)};
     return listLevels(levels, levelNames_);
+}
+
+bool Application::readLevelTitles() {
+    // Levels without titles are played as well; only a damaged index is reported.
+    LevelTitles titles;
+    const std::unique_ptr<InBuffer> index(inArchive()->open(dataPath(kLevelTitlesFile)));
+    if (index) titles.read(*index);
+    levelTitles_ = titles.titlesOf(levelNames_);
+    return true;
 }
 
 bool Application::openVideoStep() {
@@ -310,23 +335,10 @@ bool Application::clearScreen() {
     return true;
 }
 
-bool Application::startSound() {
-    sound_ = std::make_unique<GameSound>();
-    music_ = std::make_unique<MusicPlayer>();
-    InArchive* archive = inArchive();
-    if (sound_->initialize(*archive)) return true;
-    // Without a working device the game plays silently; the device's failure has been
-    // reported once. A device that opened but an effect file that did not load is a
-    // damaged installation and stops the start.
-    return !sound_->initialized();
-}
+// The musics are named from the working directory, which is the data folder.
+bool Application::startSound() { return nimbus::startSound(*inArchive(), soundFiles(std::string()), sound_); }
 
-void Application::stopSound() {
-    // The player first: it may still hold a music, which must be freed while the
-    // device is open.
-    music_.reset();
-    sound_.reset();
-}
+void Application::stopSound() { nimbus::stopSound(sound_); }
 
 bool Application::createResourceManager() {
     delete setResourceManager(new ResourceManager);
@@ -334,13 +346,6 @@ bool Application::createResourceManager() {
 }
 
 void Application::deleteResourceManager() { delete setResourceManager(nullptr); }
-
-bool Application::loadMusic() {
-    // A silent game has no use for music.
-    if (!sound_->initialized()) return true;
-    return nimbus::loadMusic(std::string(kMusicDirectory) + "/Menu.music", "Music/Menu") &&
-           nimbus::loadMusic(std::string(kMusicDirectory) + "/Game.music", "Music/Game");
-}
 
 bool Application::loadDataFiles() { return nimbus::loadDataFiles(*inArchive(), *core()); }
 
@@ -374,15 +379,17 @@ void Application::stopGui() {
 
 bool Application::startStates() {
     info_ = std::make_unique<GameStateInfo>();
-    info_->sound = sound_.get();
-    info_->music = music_.get();
+    info_->sound = sound_.sound.get();
+    info_->music = sound_.music.get();
     info_->screenRenderer = screenRenderer_.get();
     info_->gui = gui_.get();
     info_->levelNames = levelNames_;
+    info_->levelTitles = levelTitles_;
     // F11 asks as the Options screen's switch does, so the choice is kept the same way.
     info_->toggleFullscreen = [this] { requestFullscreenSwitch(*gui_); };
     info_->demoAfterSeconds = demoAfterSeconds_;
     info_->playerFolder = highScoreFile_.directory();
+    info_->replays = ReplayFolder(highScoreFile_.directory());
     state_ = std::make_unique<FrontendState>();
     state_->enter(info_.get());
     return true;
@@ -403,6 +410,14 @@ bool Application::loadHighScores() {
     return true;
 }
 
+bool Application::loadProgress() {
+    // A player without a file has only the first level open, and gets a file at the
+    // first level completed.
+    progressFile_.load(info_->progress);
+    triedProgress_ = info_->progress.revision();
+    return true;
+}
+
 bool Application::startPlayerLevels() {
     // Proven on a worker thread: the menus are usable at once. Without a folder of the
     // player's there are no levels of theirs either.
@@ -417,6 +432,28 @@ bool Application::readSettings() {
     settingsFile_.load(settings_);
     if (screenFromSettings_) fullscreen_ = settings_.fullscreen;
     return true;
+}
+
+bool Application::chooseLanguage() {
+    if (!findLanguage(settings_.language)) settings_.language = systemLanguage_;
+    useLanguage(settings_.language);
+    return true;
+}
+
+void Application::dropLanguage() {
+    if (messageCatalogue() == catalogue_.get()) setMessageCatalogue(nullptr);
+    catalogue_.reset();
+    languageInUse_.clear();
+}
+
+void Application::useLanguage(const std::string& code) {
+    const Language* language = findLanguage(code);
+    std::unique_ptr<MessageCatalogue> catalogue =
+        language ? readCatalogue(*inArchive(), *language) : std::unique_ptr<MessageCatalogue>();
+    // The old catalogue goes only once no text can be looked up in it any more.
+    setMessageCatalogue(catalogue.get());
+    catalogue_ = std::move(catalogue);
+    languageInUse_ = code;
 }
 
 bool Application::publishSettingsStep() {

@@ -5,20 +5,22 @@
 #include <string>
 #include <vector>
 
+#include "core/ProcessWide.h"
 #include "game/launch/CommandLine.h"
 #include "game/player/HighScoreFile.h"
+#include "game/player/ProgressFile.h"
 #include "game/player/Settings.h"
 #include "game/player/SettingsFile.h"
 #include "game/rules/HighScoreList.h"
 #include "gui/Gamepad.h"
+#include "sound/SoundStartup.h"
 
 namespace nimbus {
 
 class Core;
 class EditableGui;
-class GameSound;
 class GenericState;
-class MusicPlayer;
+class MessageCatalogue;
 class OglScreenspaceRenderer;
 class ResourceManager;
 struct GameStateInfo;
@@ -39,14 +41,14 @@ struct GameStateInfo;
 // from what was last written. A save that fails is logged once and tried again at the
 // next change and at quit. The settings are read before the window opens, published to
 // the menus once the states start, and taken back after every frame: a change is applied
-// at once (volumes, symbols, full screen; F11 asks as the Options switch does) and saved
-// at once, through the same kind of file as the table, placed alike. The player's own
-// levels, in a folder beside those files, are proven on a worker thread from the start.
+// at once (volumes, symbols, full screen, language; F11 asks as the Options switch does)
+// and saved at once, through the same kind of file as the table, placed alike. The game
+// speaks the language of the settings, or else the one of the player's environment. The
+// player's progress is read at start-up beside the table and saved the moment a level is
+// reached or a best set, in the same way. The player's own levels, in a folder beside
+// those files, are proven on a worker thread from the start.
 class Application {
 public:
-    // The menus' document, in the data directory.
-    static constexpr const char* kGuiDocument = "Frontend/gui.xml";
-
     // Makes the data directory the working directory and opens the process-wide
     // archives on it; the high-score table and the settings go where `scores` allows.
     Application(bool fullscreen, const std::string& dataDirectory,
@@ -80,6 +82,9 @@ public:
     bool quitRequested() const;
     // Seconds the front end waits, left alone, before its demo; before run().
     void setDemoAfter(float seconds) { demoAfterSeconds_ = seconds; }
+    // The language the player's environment asks for (a code of kLanguages), shown unless
+    // the settings hold another; before run().
+    void setSystemLanguage(const std::string& code) { systemLanguage_ = code; }
     GameStateInfo* stateInfo() { return info_.get(); }
     GenericState* state() { return state_.get(); }
     EditableGui* gui() { return gui_.get(); }
@@ -88,8 +93,10 @@ public:
     const char* failedStep() const { return failedStep_; }
 
     // The process-wide application while main runs it; the setter returns the previous.
-    static Application* instance();
-    static Application* setInstance(Application* application);
+    static Application* instance() { return ProcessWide<Application>::get(); }
+    static Application* setInstance(Application* application) {
+        return ProcessWide<Application>::set(application);
+    }
 
 private:
     struct Step;
@@ -105,7 +112,6 @@ private:
     void stopSound();
     bool createResourceManager();
     void deleteResourceManager();
-    bool loadMusic();
     bool loadDataFiles();
     bool createScreenRenderer();
     void deleteScreenRenderer();
@@ -116,13 +122,21 @@ private:
     void stopStates();
     bool loadHighScores();
     bool startPlayerLevels();
+    bool readLevelTitles();
+    bool loadProgress();
     bool readSettings();
+    bool chooseLanguage();
+    void dropLanguage();
     bool publishSettingsStep();
 
     void swapState(GenericState* next);
     void saveChangedHighScores();
+    void saveChangedProgress();
     void followSettings();
     void applySettings();
+    // Shows every text in the language of the code from now on; an unknown code, or a
+    // catalogue that cannot be read (logged), in English.
+    void useLanguage(const std::string& code);
 
     bool fullscreen_;
     HighScoreFile highScoreFile_;
@@ -130,16 +144,24 @@ private:
     HighScoreList savedScores_;
     HighScoreList triedScores_;
     SettingsFile settingsFile_;
+    ProgressFile progressFile_;
+    // The progress's revision when a save was last tried.
+    uint32_t triedProgress_ = 0;
     // The settings as read at start-up, before the states that keep them exist.
     Settings settings_;
     bool screenFromSettings_ = false;
     // The settings as they were when a save was last tried.
     Settings triedSettings_;
+    // The code of the language the player's environment asks for, of the one shown, and
+    // its catalogue (none for English).
+    std::string systemLanguage_ = "en";
+    std::string languageInUse_;
+    std::unique_ptr<MessageCatalogue> catalogue_;
     std::vector<std::string> levelNames_;
+    std::vector<std::string> levelTitles_;
     bool videoStarted_ = false;
     Gamepad gamepad_;
-    std::unique_ptr<GameSound> sound_;
-    std::unique_ptr<MusicPlayer> music_;
+    SoundServices sound_;
     std::unique_ptr<OglScreenspaceRenderer> screenRenderer_;
     std::unique_ptr<EditableGui> gui_;
     std::unique_ptr<GenericState> state_;

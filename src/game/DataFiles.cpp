@@ -5,6 +5,7 @@
 #include "core/Log.h"
 #include "core/Path.h"
 #include "core/ResourceManager.h"
+#include "game/DataLayout.h"
 #include "game/GameNames.h"
 #include "render/Loaders.h"
 #include "render/Mesh.h"
@@ -15,16 +16,18 @@ namespace nimbus {
 
 namespace {
 
-// Each tile mesh and the batch made of it: the full brick and the coarse one for far tiles.
+// Each tile mesh and the batch made of it: the full brick, the coarse one for far tiles
+// and the closed one for falling tiles.
 constexpr const char* kTileBatches[][2] = {
     {"Meshes/Brick", kTileBatch},
     {"Meshes/Brick_coarse", kCoarseTileBatch},
+    {"Meshes/Brick_closed", kClosedTileBatch},
 };
 
-// A directory, the extension of the files read from it, their loader, and what they
-// are called in an error line.
+// A folder of the data, the extension of the files read from it, their loader, and what
+// they are called in an error line.
 struct DataFolder {
-    const char* directory;
+    const char* folder;
     const char* extension;
     bool (*load)(const Path&, InBuffer&, Core&);
     const char* kind;
@@ -33,13 +36,13 @@ struct DataFolder {
 // A name loaded again from a later directory replaces the earlier asset, so the theme's
 // own files win over the common ones.
 constexpr DataFolder kDataFolders[] = {
-    {"/Levels/Common/Shaders", ".fx", loadShader, "effect"},
-    {"/Themes/Common", ".texture", loadTexture, "texture"},
-    {"/Themes/Lego", ".texture", loadTexture, "texture"},
-    {"/Fonts", ".texture", loadTexture, "texture"},
-    {"/Frontend", ".texture", loadTexture, "texture"},
-    {"/Themes/Common", ".model", loadModel, "model"},
-    {"/Themes/Lego", ".model", loadModel, "model"},
+    {kShadersFolder, ".fx", loadShader, "effect"},
+    {kCommonThemeFolder, ".texture", loadTexture, "texture"},
+    {kPlayedThemeFolder, ".texture", loadTexture, "texture"},
+    {kFontsFolder, ".texture", loadTexture, "texture"},
+    {kFrontendFolder, ".texture", loadTexture, "texture"},
+    {kCommonThemeFolder, ".model", loadModel, "model"},
+    {kPlayedThemeFolder, ".model", loadModel, "model"},
 };
 
 // One folder's loader bound to the core, as the archive's file callback.
@@ -62,7 +65,7 @@ private:
 
 bool loadDataFiles(InArchive& archive, Core& core) {
     for (const DataFolder& folder : kDataFolders) {
-        if (loadAll(archive, folder.directory, folder.extension, FolderLoader(folder, core)) < 0)
+        if (loadAll(archive, dataPath(folder.folder), folder.extension, FolderLoader(folder, core)) < 0)
             return false;
     }
     return true;
@@ -80,6 +83,12 @@ bool buildTileBatch(Core& core) {
         registerMeshBatch(name, batch);
     }
     return true;
+}
+
+SoundFiles soundFiles(const std::string& dataDirectory) {
+    return {dataPath(kSoundsFolder),
+            {{join(dataDirectory, kMenuMusicFile).str(), kMusicMenu},
+             {join(dataDirectory, kGameMusicFile).str(), kMusicGame}}};
 }
 
 }  // namespace nimbus

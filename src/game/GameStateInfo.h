@@ -9,6 +9,8 @@
 #include "game/launch/CommandLine.h"
 #include "game/level/EditorSession.h"
 #include "game/level/PlayerLevels.h"
+#include "game/player/Progress.h"
+#include "game/player/ReplayFolder.h"
 #include "game/player/Settings.h"
 #include "game/rules/HighScoreList.h"
 #include "game/rules/PlayerStats.h"
@@ -33,12 +35,22 @@ struct GameStateInfo {
     // Switches between full screen and a window; empty where nothing can switch.
     std::function<void()> toggleFullscreen;
     std::vector<std::string> levelNames;
+    // The designers' titles of the levels, in the same order; empty where there is none.
+    std::vector<std::string> levelTitles;
     // The level to play next.
     int32_t levelIndex = 0;
+    // Whether the game running is a practice chosen on the Levels screen rather than an
+    // arcade run from the first level: it ends on that screen and never in the table.
+    bool practice = false;
     std::unique_ptr<PlayerStats> stats;
     // The score when the level being played began, for the level's own score.
     int32_t levelStartScore = 0;
+    // The time and the commands of the level last completed (its score follows from the
+    // stats and the level start score).
+    LevelRun levelRun;
     HighScoreList highScores;
+    // The levels reached and their bests; the application saves them whenever they change.
+    Progress progress;
     // What the player chose, as last taken from the menus; the application saves it
     // whenever it changes.
     Settings settings;
@@ -51,6 +63,8 @@ struct GameStateInfo {
     std::unique_ptr<EditorSession> editing;
     // Whether the game running tests the editor's level: it ends back in the editor.
     bool testing = false;
+    // The best run of each level, beside the high-score table.
+    ReplayFolder replays;
     // Seconds the front end waits, left alone, before it shows a demo.
     float demoAfterSeconds = kDefaultDemoAfterSeconds;
 };

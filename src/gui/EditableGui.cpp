@@ -47,7 +47,7 @@ bool EditableGui::load(const char* fileName) {
 bool EditableGui::update(float dt, InputEvent* events, int count) {
     for (int i = 0; i < count; ++i) {
         const InputEvent& event = events[i];
-        if (event.type == InputEvent::Key && event.pressed && event.key == SDLK_F1) editMode_ = !editMode_;
+        if (!keyCapture() && keys().pressed(event, kInputLayoutEditor)) editMode_ = !editMode_;
     }
     return Gui::update(dt, events, count);
 }

@@ -7,13 +7,14 @@
 
 namespace nimbus {
 
-// The GUI with its layout editor, the one the game builds. F1 switches edit mode; outside
-// it everything behaves as the plain Gui. In edit mode the pointer snaps to a grid, a
-// press selects the deepest shown window under it (no action fires) or grabs a handle of
-// the selected window, dragging moves or resizes it, key presses type into its text, and
-// Ctrl+S saves the whole GUI over the document it was loaded from. Saving goes to a
-// temporary file that replaces the document only once completely written, so a failed
-// save leaves the old document as it was. Key releases do nothing in edit mode.
+// The GUI with its layout editor, the one the game builds. The layout editor's key (F1)
+// switches edit mode; outside it everything behaves as the plain Gui. In edit mode the
+// pointer snaps to a grid, a press selects the deepest shown window under it (no action
+// fires) or grabs a handle of the selected window, dragging moves or resizes it, key
+// presses type into its text, and Ctrl+S saves the whole GUI over the document it was
+// loaded from. Saving goes to a temporary file that replaces the document only once
+// completely written, so a failed save leaves the old document as it was. Key releases do
+// nothing in edit mode.
 class EditableGui : public Gui {
 public:
     static constexpr float kGrid = 0.025f;
@@ -24,7 +25,8 @@ public:
     void draw(const Camera& camera, ScreenspaceRenderer& renderer) override;
     // As Gui::load; remembers the file when it succeeds.
     bool load(const char* fileName) override;
-    // Each F1 press toggles edit mode, then the Gui's frame runs on the same events.
+    // Each press of the layout editor's key toggles edit mode, unless a window captures
+    // keys; then the Gui's frame runs on the same events.
     bool update(float dt, InputEvent* events, int count) override;
     bool onMouseButton(int x, int y, bool pressed, int button) override;
     void onMouseMove(int x, int y) override;

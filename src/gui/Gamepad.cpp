@@ -14,27 +14,41 @@ constexpr int kStickBack = 8192;
 constexpr int kStickAxes = 2;
 
 // One control of the pad: the kind of event, the hat, axis or button number, and the
-// hat position or stick direction (0 for buttons); and the key it stands for.
-struct PadKey {
+// hat position or stick direction (0 for buttons).
+struct PadEvent {
     Uint8 type;
     Uint8 index;
     int value;
+    PadControl control;
+};
+
+constexpr PadEvent kPadEvents[] = {
+    {SDL_JOYHATMOTION, 0, SDL_HAT_UP, kPadUp},
+    {SDL_JOYHATMOTION, 0, SDL_HAT_DOWN, kPadDown},
+    {SDL_JOYHATMOTION, 0, SDL_HAT_LEFT, kPadLeft},
+    {SDL_JOYHATMOTION, 0, SDL_HAT_RIGHT, kPadRight},
+    {SDL_JOYAXISMOTION, 0, -1, kPadLeft},
+    {SDL_JOYAXISMOTION, 0, 1, kPadRight},
+    {SDL_JOYAXISMOTION, 1, -1, kPadUp},
+    {SDL_JOYAXISMOTION, 1, 1, kPadDown},
+    {SDL_JOYBUTTONDOWN, 0, 0, kPadA},
+    {SDL_JOYBUTTONDOWN, 1, 0, kPadB},
+    {SDL_JOYBUTTONDOWN, 3, 0, kPadY},
+    {SDL_JOYBUTTONDOWN, 4, 0, kPadLeftShoulder},
+    {SDL_JOYBUTTONDOWN, 5, 0, kPadRightShoulder},
+    {SDL_JOYBUTTONDOWN, 6, 0, kPadBack},
+    {SDL_JOYBUTTONDOWN, 7, 0, kPadStart},
+};
+
+// The menu keys of the controls that work the menus.
+struct PadMenuKey {
+    PadControl control;
     SDLKey key;
 };
 
-constexpr PadKey kPadKeys[] = {
-    {SDL_JOYHATMOTION, 0, SDL_HAT_UP, SDLK_UP},
-    {SDL_JOYHATMOTION, 0, SDL_HAT_DOWN, SDLK_DOWN},
-    {SDL_JOYHATMOTION, 0, SDL_HAT_LEFT, SDLK_LEFT},
-    {SDL_JOYHATMOTION, 0, SDL_HAT_RIGHT, SDLK_RIGHT},
-    {SDL_JOYAXISMOTION, 0, -1, SDLK_LEFT},
-    {SDL_JOYAXISMOTION, 0, 1, SDLK_RIGHT},
-    {SDL_JOYAXISMOTION, 1, -1, SDLK_UP},
-    {SDL_JOYAXISMOTION, 1, 1, SDLK_DOWN},
-    {SDL_JOYBUTTONDOWN, 0, 0, SDLK_RETURN},
-    {SDL_JOYBUTTONDOWN, 4, 0, SDLK_a},
-    {SDL_JOYBUTTONDOWN, 5, 0, SDLK_s},
-    {SDL_JOYBUTTONDOWN, 7, 0, SDLK_SPACE},
+constexpr PadMenuKey kPadMenuKeys[] = {
+    {kPadUp, SDLK_UP},       {kPadDown, SDLK_DOWN}, {kPadLeft, SDLK_LEFT},
+    {kPadRight, SDLK_RIGHT}, {kPadA, SDLK_RETURN},
 };
 
 // The direction each stick axis was last pushed in: -1, 0 or 1. SDL's event queue is
@@ -49,7 +63,7 @@ int stickDirection(int old, int value) {
     return old;
 }
 
-// The control an event moved, as a (type, index, value) of kPadKeys; false when it moved
+// The control an event moved, as a (type, index, value) of kPadEvents; false when it moved
 // none, or moved the stick without a new push.
 bool control(const SDL_Event& event, Uint8& index, int& value) {
     switch (event.type) {
@@ -98,16 +112,26 @@ bool Gamepad::convert(const SDL_Event& event, InputEvent& record) {
     Uint8 index = 0;
     int value = 0;
     if (!control(event, index, value)) return false;
-    for (const PadKey& padKey : kPadKeys) {
-        if (padKey.type != event.type || padKey.index != index || padKey.value != value) continue;
-        record.type = InputEvent::Key;
-        record.key = padKey.key;
-        record.unicode = 0;
-        record.modifiers = 0;
-        record.pressed = true;
-        return true;
+    PadControl pad = kPadNone;
+    for (const PadEvent& padEvent : kPadEvents) {
+        if (padEvent.type == event.type && padEvent.index == index && padEvent.value == value)
+            pad = padEvent.control;
     }
-    return false;
+    int32_t key = -1, action = kNoInputAction;
+    for (const PadMenuKey& menuKey : kPadMenuKeys) {
+        if (menuKey.control == pad) key = menuKey.key;
+    }
+    for (int32_t i = 0; i < kInputCount; ++i) {
+        if (pad != kPadNone && kInputActions[i].pad == pad) action = i;
+    }
+    if (key == -1 && action == kNoInputAction) return false;
+    record.type = InputEvent::Key;
+    record.key = key;
+    record.action = action;
+    record.unicode = 0;
+    record.modifiers = 0;
+    record.pressed = true;
+    return true;
 }
 
 }  // namespace nimbus

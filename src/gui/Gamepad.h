@@ -7,12 +7,11 @@ namespace nimbus {
 
 struct InputEvent;
 
-// A gamepad plays through the keys the game already knows, so the menus and the die
-// answer it without knowing it is there: the d-pad and the left stick are the arrow keys
-// (they step the menus' focus and roll the die), the A button is Enter (it presses the
-// focused button), the shoulder buttons are A and S (they twist the die) and Start is
-// Space (it pauses). Button numbers are those of the common pads' Linux drivers: 0 A,
-// 4 and 5 the shoulders, 7 Start.
+// A gamepad plays through the actions and the menu keys the game already knows, so the
+// menus and the die answer it without knowing it is there. Its controls set off the
+// actions the input table gives them (InputActions.h), whatever keys the player chose for
+// them; the d-pad and the left stick are also the arrow keys (they step the menus' focus)
+// and the A button is Enter (it presses the focused button).
 //
 // A pad gives presses only, one per push: the stick counts once it is pushed past half
 // way and again only after it came back under a quarter, so it never repeats while held;
@@ -30,8 +29,9 @@ public:
     bool open();
     void close();
 
-    // Writes the key press that a joystick event stands for into the record; false for
-    // every event that stands for none. Remembers where the stick stands.
+    // Writes the key press and the action that a joystick event stands for into the
+    // record; false for every event that stands for neither. Remembers where the stick
+    // stands.
     static bool convert(const SDL_Event& event, InputEvent& record);
 
 private:

@@ -1,6 +1,5 @@
 #include "gui/Gui.h"
 
-#include <SDL/SDL_keysym.h>
 #include <tinyxml.h>
 
 #include <cmath>
@@ -29,6 +28,13 @@ void updateTree(Window& window, float dt, SignalQueue& signals, Gui& gui, const 
 }
 
 bool takesInput(const Window& window) { return window.visible() && window.inputEnabled(); }
+
+bool takesInputWithParents(const Window& window) {
+    for (const Window* w = &window; w; w = w->parent()) {
+        if (!takesInput(*w)) return false;
+    }
+    return true;
+}
 
 // Children are offered a key before their parent; the first to consume it wins.
 bool dispatchKey(Window& window, const InputEvent& event, SignalQueue& signals, Gui& gui) {
@@ -165,12 +171,21 @@ void Gui::loadTransitions(const TiXmlElement& section) {
 
 bool Gui::update(float dt, InputEvent* events, int count) {
     for (Window* window : windows_) updateTree(*window, dt, signals_, *this, mouse_);
+    if (capture_ && !takesInputWithParents(*capture_)) capture_ = nullptr;
     if (!runActions(dt)) return true;
+    // The state looked at this frame's keys while they were captured, so none of them may
+    // reach anything else, even after the capture ended.
+    const bool captured = capture_ != nullptr;
     for (int i = 0; i < count; ++i) {
         InputEvent& event = events[i];
         switch (event.type) {
             case InputEvent::Key:
-                if (event.key == SDLK_ESCAPE) return false;
+                if (captured) {
+                    if (capture_) capture_->onKey(event, signals_, *this);
+                    event.type = InputEvent::None;
+                    break;
+                }
+                if (keys_.matches(event, kInputQuit)) return false;
                 if (onKey(event)) event.type = InputEvent::None;
                 break;
             case InputEvent::MouseMove:
@@ -178,6 +193,7 @@ bool Gui::update(float dt, InputEvent* events, int count) {
                 break;
             case InputEvent::MouseDown:
             case InputEvent::MouseUp:
+                if (event.pressed) capture_ = nullptr;
                 if (onMouseButton(event.x, event.y, event.pressed, event.button))
                     event.type = InputEvent::None;
                 break;

@@ -9,6 +9,7 @@
 #include "core/ResourceHandle.h"
 #include "core/math/Vector2.h"
 #include "gui/InputEvent.h"
+#include "gui/KeyBindings.h"
 #include "gui/KeyboardFocus.h"
 #include "gui/NoCase.h"
 #include "gui/PropertyRegistry.h"
@@ -53,8 +54,10 @@ public:
     // Reads the document through loadXmlFile; false when it cannot be read, is not
     // well-formed XML or whole UTF-8, or nests absurdly deep.
     virtual bool load(const char* fileName);
-    // One frame; false at once when an event is the Escape key, pressed or released.
-    // Consumed events get the type None.
+    // One frame; false at once when an event is the Quit action's key (Escape), pressed or
+    // released. While a window captures keys, every key event goes to it and to nothing
+    // else, and the frame's keys after it let go go nowhere. Consumed events get the type
+    // None.
     virtual bool update(float dt, InputEvent* events, int count);
     // Offers a button event at the stored pointer to the shown, input-taking windows,
     // children before parents; true when one consumed it.
@@ -86,8 +89,19 @@ public:
 
     // The window with the keyboard focus; null when there is none.
     Window* focus() const { return focus_.current(windows_); }
+    // Puts the keyboard focus on a window of this GUI, lit whenever it can hold it.
+    void setFocus(Window* window) { focus_.focusOn(window); }
     // Whether Tab and the arrows step the keyboard focus; while off, nothing has it.
     void setFocusKeys(bool on) { focus_.setEnabled(on); }
+
+    // The keys of the actions: the settings fill them in, the Keys screen changes them.
+    KeyBindings& keys() { return keys_; }
+    const KeyBindings& keys() const { return keys_; }
+    // The window that takes every key while the player chooses one for an action; null
+    // when none. A button press ends the capture, and so does the window no longer being
+    // shown or taking input.
+    Window* keyCapture() const { return capture_; }
+    void setKeyCapture(Window* window) { capture_ = window; }
 
     int32_t width() const { return width_; }
     int32_t height() const { return height_; }
@@ -122,6 +136,8 @@ private:
     PropertyRegistry properties_;
     Transitions transitions_;
     KeyboardFocus focus_;
+    KeyBindings keys_;
+    Window* capture_ = nullptr;
 };
 
 }  // namespace nimbus

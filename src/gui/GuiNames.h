@@ -5,6 +5,8 @@
 // constant finds every use. Names of sections, windows, classes, properties and signals
 // are compared ignoring letter case; attribute names exactly.
 
+#include "core/MessageCatalogue.h"
+
 namespace nimbus {
 
 // What an unset property reads as.
@@ -60,11 +62,14 @@ constexpr const char* kAttributePrompt = "prompt";
 constexpr const char* kAttributeLength = "length";
 constexpr const char* kAttributeLines = "lines";
 constexpr const char* kAttributeLine = "line";
+constexpr const char* kAttributeSlot = "slot";
+// The input action whose key a key button shows and changes.
+constexpr const char* kAttributeInput = "input";
 // The value of "show" that makes a window visible.
 constexpr const char* kShowTrue = "true";
 constexpr const char* kShowFalse = "false";
 
-// Window classes: the GUI's own eleven, then the game's three.
+// Window classes: the GUI's own twelve, then the game's four.
 constexpr const char* kClassButton = "button";
 constexpr const char* kClassNull = "null";
 constexpr const char* kClassPane = "pane";
@@ -76,9 +81,12 @@ constexpr const char* kClassSlider = "slider";
 constexpr const char* kClassTextField = "text_field";
 constexpr const char* kClassSwatch = "swatch";
 constexpr const char* kClassPropertyLines = "property_lines";
+constexpr const char* kClassKeyButton = "key_button";
 constexpr const char* kClassGame = "game";
 constexpr const char* kClassHighScore = "highscore";
 constexpr const char* kClassBackground = "background";
+constexpr const char* kClassLevelPlan = "level_plan";
+constexpr const char* kClassLevelWatch = "level_watch";
 
 // Action classes. The property action is saved as "setProp"; lookups ignore case.
 constexpr const char* kActionShow = "show";
@@ -99,11 +107,13 @@ constexpr const char* kPropertyHighScoreName = "highscore_name_";    // followed
 constexpr const char* kPropertyHighScoreScore = "highscore_score_";  // followed by the rank 0 to 9
 constexpr const char* kPropertyNewestEntry = "newest_entry";
 // The options: the volumes the sliders drive (0 to 100), the switches' states as the
-// screen shows them ("On" or "Off"), and the requests of the switches' buttons ("yes").
+// screen shows them ("On" or "Off"), the language's name, and the requests of the
+// switches' and the language's buttons ("yes").
 constexpr const char* kPropertyMusicVolume = "music_volume";
 constexpr const char* kPropertyEffectsVolume = "effects_volume";
 constexpr const char* kPropertyFullscreen = "fullscreen";
 constexpr const char* kPropertySymbols = "symbols";
+constexpr const char* kPropertyGhost = "ghost";
 constexpr const char* kPropertyToggleFullscreen = "toggleFullscreen";
 constexpr const char* kPropertyToggleSymbols = "toggleSymbols";
 // The property of the text field being typed into; empty while none is.
@@ -136,6 +146,41 @@ constexpr const char* kEditorSave = "save";
 constexpr const char* kEditorDraftPrevious = "draft_previous";
 constexpr const char* kEditorDraftNext = "draft_next";
 constexpr const char* kEditorDraftOpen = "draft_open";
+constexpr const char* kPropertyLanguage = "language";
+constexpr const char* kPropertyNextLanguage = "nextLanguage";
+// The level-complete panel: this run's time and commands, the level's bests beside them
+// (or "New best!"), as texts.
+constexpr const char* kPropertyBestScore = "bestscore";
+constexpr const char* kPropertyLevelTime = "leveltime";
+constexpr const char* kPropertyBestTime = "besttime";
+constexpr const char* kPropertyLevelCommands = "levelcommands";
+constexpr const char* kPropertyBestCommands = "bestcommands";
+// The Levels screen: for each level plan, by its slot, the level's folder name (empty for
+// a slot without a level), title, best as text and whether it is open ("yes" or "no");
+// a count that changes whenever they do; the slot to light (the focus) when the screen
+// opens, else empty; the page as text; the turn of the page its buttons ask for ("next"
+// or "previous"); whether the level has a run kept to watch ("yes" or "no"); and the
+// level a plan or its Watch button chose.
+constexpr const char* kPropertyLevelName = "level_name_";      // followed by the slot
+constexpr const char* kPropertyLevelTitle = "level_title_";    // followed by the slot
+constexpr const char* kPropertyLevelBest = "level_best_";      // followed by the slot
+constexpr const char* kPropertyLevelOpen = "level_open_";      // followed by the slot
+constexpr const char* kPropertyLevelReplay = "level_replay_";  // followed by the slot
+constexpr const char* kPropertyLevelsShown = "levels_shown";
+constexpr const char* kPropertyLevelsLit = "levels_lit";
+constexpr const char* kPropertyLevelsPage = "levels_page";
+constexpr const char* kPropertyLevelsTurn = "levelsTurn";
+constexpr const char* kPropertyChosenLevel = "chosen_level";
+// Whether a level is open, and whether it has a run to watch.
+constexpr const char* kLevelIsOpen = "yes";
+constexpr const char* kLevelIsClosed = "no";
+constexpr const char* kTurnNext = "next";
+constexpr const char* kTurnPrevious = "previous";
+// The Keys screen: what became of the last key chosen, and the request of its Defaults
+// button ("yes").
+constexpr const char* kPropertyKeysMessage = "keys_message";
+constexpr const char* kPropertyKeysDefaults = "keysDefaults";
+constexpr const char* kPropertyToggleGhost = "toggleGhost";
 
 // Values of "exitToState".
 constexpr const char* kStatePlaying = "playing";
@@ -145,6 +190,9 @@ constexpr const char* kStateGameOver = "gameover";
 constexpr const char* kStateFrontend = "frontend";
 constexpr const char* kStateEditor = "editor";
 constexpr const char* kStateTestLevel = "test_level";
+constexpr const char* kStateLevels = "levels";
+constexpr const char* kStatePractice = "practice";
+constexpr const char* kStateWatch = "watch";
 
 // Signals.
 constexpr const char* kSignalShowGame = "show_game";
@@ -163,6 +211,15 @@ constexpr const char* kSignalEditorTest = "editor_test";
 constexpr const char* kSignalShowTest = "show_test";
 constexpr const char* kSignalHideTest = "hide_test";
 constexpr const char* kSignalTestBack = "test_back";
+// The menu shown, whenever the front end begins; the Levels screen shown, left for the
+// menu, and a level on it chosen to play or to watch; a practice's level-complete panel.
+constexpr const char* kSignalShowMenu = "show_menu";
+constexpr const char* kSignalShowLevels = "show_levels";
+constexpr const char* kSignalLevelsBack = "levels_back";
+constexpr const char* kSignalPlayLevel = "play_level";
+constexpr const char* kSignalWatchLevel = "watch_level";
+constexpr const char* kSignalShowPracticeComplete = "show_practice_complete";
+constexpr const char* kSignalKeysBack = "keys_back";
 
 // Windows the game looks up by name.
 constexpr const char* kWindowGame = "game";
@@ -170,5 +227,15 @@ constexpr const char* kWindowOptions = "options";
 constexpr const char* kWindowEditorBoard = "editor_board";
 // The game view of a test of the editor's level, with its own way back to the editor.
 constexpr const char* kWindowTestGame = "test_game";
+constexpr const char* kWindowKeys = "keys";
+
+// What the Keys screen says in "keys_message": while a key is awaited, when the key
+// pressed is another action's (its caption follows), the menus' own (its name comes
+// first) or one the game cannot name, and once every key is back on its default.
+constexpr const char* kKeysAskText = translatable("Press a key, Escape cancels");
+constexpr const char* kKeysTakenFormat = translatable("Taken by %s");
+constexpr const char* kKeysMenuKeyFormat = translatable("%s works the menus");
+constexpr const char* kKeysUnnamedText = translatable("That key cannot be used");
+constexpr const char* kKeysDefaultsText = translatable("Every key on its default");
 
 }  // namespace nimbus

@@ -30,6 +30,7 @@ bool convert(const SDL_Event& event, InputEvent& record) {
             record.unicode = event.key.keysym.unicode;
             record.modifiers = event.key.keysym.mod;
             record.pressed = event.type == SDL_KEYDOWN;
+            record.action = kNoInputAction;
             return true;
         case SDL_MOUSEMOTION:
             record.type = InputEvent::MouseMove;

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "gui/InputActions.h"
+
 namespace nimbus {
 
 // One input record as the GUI and the game states receive it. A state keeps an array of
@@ -22,6 +24,9 @@ struct InputEvent {
     int32_t modifiers = 0;  // SDL modifier mask at the key event
     int32_t button = 0;     // kLeftButton, kMiddleButton or kRightButton
     bool pressed = false;   // key-down and button-down
+    // The InputAction a gamepad control stands for, whatever key the action has;
+    // kNoInputAction for the keyboard's keys and for pad controls that only work the menus.
+    int32_t action = kNoInputAction;
 };
 
 // How many records one poll fills at most.
@@ -29,8 +34,8 @@ constexpr int32_t kMaxInputEvents = 16;
 
 // Takes events off SDL's queue into `events` (at least kMaxInputEvents records) until the
 // queue is empty or the array is full, and returns how many were filled. A gamepad's
-// events become the key presses they stand for (Gamepad). Events of other kinds are
-// taken and dropped; what does not fit waits for the next call. Fields a kind
+// events become the key presses and actions they stand for (Gamepad). Events of other
+// kinds are taken and dropped; what does not fit waits for the next call. Fields a kind
 // does not use keep what the caller left in the record. Pointer positions come in the
 // view's pixels, whatever the window's size (ViewFit).
 int32_t pollInputEvents(InputEvent* events);

@@ -47,6 +47,18 @@ std::vector<Window*> focusOrder(const std::vector<Window*>& windows) {
     return order;
 }
 
+// Whether the window is in the focus order of `windows`, found without building the
+// order: the focus is asked for every frame.
+bool inFocusOrder(const Window& window, const std::vector<Window*>& windows) {
+    if (!window.focusable()) return false;
+    const Window* top = &window;
+    for (const Window* up = &window; up; up = up->parent()) {
+        if (!up->visible() || !up->inputEnabled()) return false;
+        top = up;
+    }
+    return std::find(windows.begin(), windows.end(), top) != windows.end();
+}
+
 }  // namespace
 
 int KeyboardFocus::stepOf(const InputEvent& event) {
@@ -66,8 +78,7 @@ bool KeyboardFocus::isPress(const InputEvent& event) {
 
 Window* KeyboardFocus::current(const std::vector<Window*>& windows) const {
     if (!enabled_ || !focused_) return nullptr;
-    const std::vector<Window*> order = focusOrder(windows);
-    return std::find(order.begin(), order.end(), focused_) != order.end() ? focused_ : nullptr;
+    return inFocusOrder(*focused_, windows) ? focused_ : nullptr;
 }
 
 bool KeyboardFocus::take(const std::vector<Window*>& windows, const InputEvent& event) {

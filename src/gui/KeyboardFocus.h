@@ -36,6 +36,8 @@ public:
     // nothing, for other keys, while the focus keys are off and when no window is
     // focusable.
     bool take(const std::vector<Window*>& windows, const InputEvent& event);
+    // Puts the focus on the window, as if stepped there: lit whenever it can hold it.
+    void focusOn(Window* window) { focused_ = window; }
     // On after construction.
     void setEnabled(bool enabled) { enabled_ = enabled; }
     // The window the glow lies behind: the focused window, or the outermost of its

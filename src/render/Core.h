@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "core/ProcessWide.h"
 #include "render/CoreDesc.h"
 #include "render/PrimitiveType.h"
 
@@ -56,7 +57,7 @@ public:
 
 // The process-wide core, null when there is none; the setter returns the previous one
 // for its owner to delete.
-Core* core();
-Core* setCore(Core* core);
+inline Core* core() { return ProcessWide<Core>::get(); }
+inline Core* setCore(Core* core) { return ProcessWide<Core>::set(core); }
 
 }  // namespace nimbus

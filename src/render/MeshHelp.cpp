@@ -99,6 +99,65 @@ VertexFormat batchFormat(const VertexFormat& source) {
     return format;
 }
 
+// The bytes of a vertex up to the end of its position (none without a position).
+size_t positionEnd(const VertexFormat& format) {
+    const int32_t offset = format.offsetOf(VertexUsage::Position);
+    if (offset < 0) return 0;
+    return static_cast<size_t>(offset) +
+           static_cast<size_t>(componentTypeSize(format.typeOf(VertexUsage::Position))) *
+               format.countOf(VertexUsage::Position);
+}
+
+// The source's vertices `copies` times over in the batch's format; the extra position
+// component holds the copy's number (zero bytes for a position that is not float).
+VertexBuffer* copyVertices(VertexBuffer& source, int32_t copies, Core& core) {
+    const VertexFormat& from = source.getFormat();
+    const VertexFormat to = batchFormat(from);
+    const int32_t n = source.getCount();
+    VertexBuffer* vertices = core.createVertexBuffer(n * copies, to, false);
+    if (!vertices) return nullptr;
+    const size_t head = positionEnd(from);
+    const size_t extra = to.stride() - from.stride();
+    const bool floatPosition = from.typeOf(VertexUsage::Position) == GL_FLOAT;
+    const auto* in = static_cast<const uint8_t*>(source.lockForRead());
+    auto* out = static_cast<uint8_t*>(vertices->lockForWrite());
+    for (int32_t k = 0; k < copies; ++k) {
+        const uint8_t* v = in;
+        for (int32_t i = 0; i < n; ++i, v += from.stride()) {
+            std::memcpy(out, v, head);
+            out += head;
+            if (floatPosition) {
+                const float copy = static_cast<float>(k);
+                std::memcpy(out, &copy, sizeof copy);
+            } else {
+                std::memset(out, 0, extra);
+            }
+            out += extra;
+            std::memcpy(out, v + head, from.stride() - head);
+            out += from.stride() - head;
+        }
+    }
+    vertices->unlock();
+    source.unlock();
+    return vertices;
+}
+
+// The source's indices `copies` times over, each copy's moved on to its own
+// `vertexCount` vertices.
+IndexBuffer* copyIndices(IndexBuffer& source, int32_t copies, int32_t vertexCount, Core& core) {
+    const int32_t count = source.getCount();
+    IndexBuffer* indices = core.createIndexBuffer(count * copies, false);
+    if (!indices) return nullptr;
+    const uint16_t* src = source.lockForRead();
+    uint16_t* dst = indices->lockForWrite();
+    for (int32_t k = 0; k < copies; ++k) {
+        for (int32_t i = 0; i < count; ++i) *dst++ = static_cast<uint16_t>(src[i] + k * vertexCount);
+    }
+    indices->unlock();
+    source.unlock();
+    return indices;
+}
+
 }  // namespace
 
 bool readModelFile(std::vector<Mesh*>& meshes, InBuffer& in, Core& core) {
@@ -129,55 +188,15 @@ MeshBatch* buildMeshBatch(const Mesh& source, Core& core) {
         LOG_ERROR("A batch of " << copies << " copies of " << n << " vertices needs indices past 65535");
         return nullptr;
     }
-    const VertexFormat& from = sourceVertices->getFormat();
-    const VertexFormat to = batchFormat(from);
-    VertexBuffer* vertices = core.createVertexBuffer(n * copies, to, false);
+    VertexBuffer* vertices = copyVertices(*sourceVertices, copies, core);
     if (!vertices) return nullptr;
-
-    const int32_t positionOffset = from.offsetOf(VertexUsage::Position);
-    const size_t head = positionOffset < 0
-                            ? 0
-                            : static_cast<size_t>(positionOffset) +
-                                  static_cast<size_t>(componentTypeSize(from.typeOf(VertexUsage::Position))) *
-                                      from.countOf(VertexUsage::Position);
-    const size_t extra = to.stride() - from.stride();
-    const bool floatPosition = from.typeOf(VertexUsage::Position) == GL_FLOAT;
-    const auto* in = static_cast<const uint8_t*>(sourceVertices->lockForRead());
-    auto* out = static_cast<uint8_t*>(vertices->lockForWrite());
-    for (int32_t k = 0; k < copies; ++k) {
-        const uint8_t* v = in;
-        for (int32_t i = 0; i < n; ++i, v += from.stride()) {
-            std::memcpy(out, v, head);
-            out += head;
-            if (floatPosition) {
-                const float copy = static_cast<float>(k);
-                std::memcpy(out, &copy, sizeof copy);
-            } else {
-                std::memset(out, 0, extra);
-            }
-            out += extra;
-            std::memcpy(out, v + head, from.stride() - head);
-            out += from.stride() - head;
-        }
-    }
-    vertices->unlock();
-    sourceVertices->unlock();
-
     IndexBuffer* indices = nullptr;
     if (sourceIndices) {
-        const int32_t count = sourceIndices->getCount();
-        indices = core.createIndexBuffer(count * copies, false);
+        indices = copyIndices(*sourceIndices, copies, n, core);
         if (!indices) {
             delete vertices;
             return nullptr;
         }
-        const uint16_t* src = sourceIndices->lockForRead();
-        uint16_t* dst = indices->lockForWrite();
-        for (int32_t k = 0; k < copies; ++k) {
-            for (int32_t i = 0; i < count; ++i) *dst++ = static_cast<uint16_t>(src[i] + k * n);
-        }
-        indices->unlock();
-        sourceIndices->unlock();
     }
     return new MeshBatch(source.getPrimitiveType(), vertices, indices, source.getTextures());
 }

@@ -10,12 +10,14 @@ namespace nimbus {
 
 GameSound::GameSound() : effectVolume_(SoundSystem::kEffectVolume) {}
 
-GameSound::GameSound(const GameSound& other) : SoundInterface(), effectVolume_(other.effectVolume_) {}
+GameSound::GameSound(const GameSound& other)
+    : SoundInterface(), effectVolume_(other.effectVolume_), folder_(other.folder_) {}
 
 GameSound& GameSound::operator=(const GameSound& other) {
     if (this != &other) {
         release();
         effectVolume_ = other.effectVolume_;
+        folder_ = other.folder_;
     }
     return *this;
 }
@@ -24,16 +26,17 @@ GameSound::~GameSound() { release(); }
 
 bool GameSound::initialize() {
     InArchive* archive = inArchive();
-    return archive && initialize(*archive);
+    return archive && initialize(*archive, folder_);
 }
 
-bool GameSound::initialize(InArchive& archive) {
+bool GameSound::initialize(InArchive& archive, const Path& folder) {
     release();
+    folder_ = folder;
     auto system = std::make_unique<SoundSystem>();
     if (!system->open()) return false;
     system_ = std::move(system);
     system_->setEffectVolume(effectVolume_);
-    return loadAll(archive, kSoundDirectory, ".sound", memberCallback(this, &GameSound::loadSound)) >= 0;
+    return loadAll(archive, folder_, ".sound", memberCallback(this, &GameSound::loadSound)) >= 0;
 }
 
 void GameSound::setEffectVolume(int volume) {

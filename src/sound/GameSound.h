@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/Path.h"
 #include "core/ResourceHandle.h"
 #include "sound/PlayingSound.h"
 #include "sound/SoundInterface.h"
@@ -11,7 +12,6 @@ namespace nimbus {
 
 class InArchive;
 class InBuffer;
-class Path;
 class SoundSystem;
 
 // The game's sound: a SoundSystem of its own (absent until initialised, or when the
@@ -22,22 +22,21 @@ class SoundSystem;
 // The application owns one; each game copies it and initialises the copy, which opens
 // the device again (openings nest) and decodes every effect again. A copy starts with no
 // system and no slots, so it never shares or frees what the original owns; it keeps the
-// original's effect volume.
+// original's effect volume and folder of effects.
 class GameSound : public SoundInterface {
 public:
-    // Where every ".sound" file is loaded from; each effect is named by its file stem.
-    static constexpr const char* kSoundDirectory = "/Levels/Common/Sounds";
-
     GameSound();
     GameSound(const GameSound& other);
     GameSound& operator=(const GameSound& other);
     ~GameSound() override;
 
-    // Opens the device and loads the effects through the process-wide input archive.
+    // Opens the device and loads every ".sound" file of the archive's `folder`, each an
+    // effect named by its stem. False when the device does not open (the system is then
+    // absent) or an effect file is refused (the system stays).
+    bool initialize(InArchive& archive, const Path& folder);
+    // The same through the process-wide input archive, from the folder of the sound this
+    // one copies.
     bool initialize();
-    // The same through the given archive. False when the device does not open (the
-    // system is then absent) or an effect file is refused (the system stays).
-    bool initialize(InArchive& archive);
     bool initialized() const { return system_ != nullptr; }
     // The volume of every effect on the mixer's scale (0 to 128), applied at once.
     void setEffectVolume(int volume);
@@ -54,6 +53,7 @@ private:
     std::unique_ptr<SoundSystem> system_;
     std::vector<ResourceHandle<PlayingSound>> slots_;
     int effectVolume_;
+    Path folder_;
 };
 
 }  // namespace nimbus

@@ -6,23 +6,9 @@
 namespace nimbus {
 
 namespace {
-struct MusicFile {
-    const char* file;
-    const char* name;
-};
-constexpr MusicFile kMusics[] = {{"Menu.music", "Music/Menu"}, {"Game.music", "Music/Game"}};
-}  // namespace
 
-bool startSound(InArchive& archive, const std::string& musicDirectory, SoundServices& services) {
-    services.sound = std::make_unique<GameSound>();
-    if (!services.sound->initialize(archive)) return false;
-    services.music = std::make_unique<MusicPlayer>();
-    for (const MusicFile& music : kMusics) {
-        if (!loadMusic(musicDirectory + "/" + music.file, music.name)) return false;
-    }
-    return true;
-}
-
+// Loads `file` with the mixer and registers it in the process-wide resource manager as
+// `name`; false (logged with the mixer's reason) when it does not load.
 bool loadMusic(const std::string& file, const char* name) {
     Mix_Music* music = Mix_LoadMUS(file.c_str());
     if (!music) {
@@ -31,6 +17,30 @@ bool loadMusic(const std::string& file, const char* name) {
     }
     registerResource(name, new MusicEffect(music), MusicEffect::kTypeName);
     return true;
+}
+
+}  // namespace
+
+bool startSound(InArchive& archive, const SoundFiles& files, SoundServices& services) {
+    services.sound = std::make_unique<GameSound>();
+    services.music = std::make_unique<MusicPlayer>();
+    // A device that did not open has been reported, and a silent game needs no music.
+    if (!services.sound->initialize(archive, files.effects)) return !services.sound->initialized();
+    for (const MusicFile& music : files.musics) {
+        if (!loadMusic(music.file, music.name)) return false;
+        services.musicNames.push_back(music.name);
+    }
+    return true;
+}
+
+void stopSound(SoundServices& services) {
+    // The player may still hold a music, and every music must be freed while the device
+    // is open: the resource manager outlives the sound.
+    services.music.reset();
+    for (const std::string& name : services.musicNames)
+        registerResource<MusicEffect>(name.c_str(), nullptr, MusicEffect::kTypeName);
+    services.musicNames.clear();
+    services.sound.reset();
 }
 
 bool requestMusic(MusicPlayer& player, const char* name) {

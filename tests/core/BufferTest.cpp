@@ -102,5 +102,14 @@ TEST(Utf8, TheWellFormedPrefixStopsAtTheFirstBadOrCutOffSequence) {
     for (const auto& [text, prefix] : cases) EXPECT_EQ(wellFormedUtf8Prefix(text), prefix) << text;
 }
 
+// Each well-formed character becomes its code point; a byte that starts none (a Latin-1
+// letter, a stray continuation, a cut-off lead) is taken alone as a negative code.
+TEST(Utf8, CharactersDecodeToCodePointsAndStrayBytesToNegativeCodes) {
+    const std::string text = "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xB2\xE9\x80z\xC3";
+    std::vector<int32_t> codes;
+    for (size_t at = 0; at < text.size();) codes.push_back(nextCodePoint(text, at));
+    EXPECT_EQ(codes, (std::vector<int32_t>{'a', 0xE9, 0x20AC, 0x1F3B2, -0x17, -0x80, 'z', -0x3D}));
+}
+
 }  // namespace
 }  // namespace nimbus

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 #include <new>
+#include <thread>
 
 #include "core/memory/MemoryManager.h"
 
@@ -83,6 +84,19 @@ TEST(MemoryManager, AnOverrunIsReportedWithItsAllocationSiteAndStillFreed) {
     testing::internal::CaptureStderr();
     delete[] array;
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Memory from " + site + "\n");
+}
+
+// The hint search makes and frees its blocks on a worker while the frame loop makes and
+// frees its own: blocks made and released on two threads at once are all accounted for.
+TEST(MemoryManager, BlocksOfTwoThreadsAtOnceAreAllAccountedFor) {
+    const size_t live = MemoryManager::instance().tracker().liveBlocks();
+    const auto churn = [] {
+        for (int i = 0; i < 20000; ++i) delete[] opaque(new char[1 + i % 64]);
+    };
+    std::thread worker(churn);
+    churn();
+    worker.join();
+    EXPECT_EQ(MemoryManager::instance().tracker().liveBlocks(), live);
 }
 
 TEST(MemoryManager, ShutdownLeavesLiveBlocksAllocatedAndSilent) {

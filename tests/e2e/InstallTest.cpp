@@ -3,7 +3,6 @@
 // root of its own.
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -16,7 +15,7 @@
 #include "Desktop.h"
 #include "GameInstall.h"
 #include "PlayerView.h"
-#include "game/player/HighScoreFile.h"
+#include "game/DataLayout.h"
 
 using namespace nimbus;
 using namespace player;
@@ -30,7 +29,8 @@ const char *const kAppId = "io.github.nimbusgame.Nimbus";
 class Installed : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!fs::exists(NIMBUS_DATA_DIR "/Frontend/gui.xml")) GTEST_SKIP() << "no data built here";
+        if (!fs::exists(std::string(NIMBUS_DATA_DIR "/") + kGuiDocument))
+            GTEST_SKIP() << "no data built here";
         char pattern[] = "/tmp/nimbus-install-XXXXXX";
         root = mkdtemp(pattern);
     }
@@ -56,7 +56,7 @@ void expectLayout(const std::string &prefix) {
     const std::string share = prefix + "/" NIMBUS_INSTALL_SHAREDIR;
     for (const std::string &file :
          {prefix + "/" NIMBUS_INSTALL_BINDIR "/nimbus",
-          prefix + "/" NIMBUS_INSTALL_DATADIR "/Frontend/gui.xml",
+          prefix + "/" NIMBUS_INSTALL_DATADIR "/" + kGuiDocument,
           share + "/applications/" + kAppId + ".desktop", share + "/metainfo/" + kAppId + ".metainfo.xml",
           share + "/icons/hicolor/scalable/apps/" + kAppId + ".svg",
           prefix + "/" NIMBUS_INSTALL_MANDIR "/man6/nimbus.6"}) {
@@ -105,16 +105,15 @@ void playLevelOne(GameInstall &game) {
     const std::map<std::string, std::string> before = snapshot(game.dataDirectory());
 
     ASSERT_TRUE(game.start(desktop.name()));
-    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "no front end\n" << game.output();
-    usleep(kSlide);
+    ASSERT_TRUE(frontEndReady(desktop)) << "no front end\n" << game.output();
     desktop.click(kPlayButton.x, kPlayButton.y);
     ASSERT_TRUE(levelArrives(desktop)) << "level 01 did not start";
     ASSERT_TRUE(playSolution(desktop, NIMBUS_SOURCE_DIR "/assets/levels/01.level"));
-    ASSERT_TRUE(waitFor(kWait, [&] { return levelCompleteShown(desktop); })) << "no level-complete panel";
+    ASSERT_TRUE(levelCompleteReady(desktop)) << "no level-complete panel";
     game.signal(SIGTERM);
     EXPECT_EQ(game.waitForExit(kWait), 0);
     EXPECT_EQ(game.output().find("Error"), std::string::npos) << game.output();
-    EXPECT_TRUE(fs::exists(game.xdgDataHome() + "/nimbus/" + HighScoreFile::kFileName));
+    EXPECT_TRUE(fs::exists(game.xdgDataHome() + "/" + kPlayerFolder + "/" + kHighScoresFile));
     EXPECT_EQ(snapshot(game.dataDirectory()), before) << "the game wrote into its data";
 }
 

@@ -2,20 +2,34 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Desktop.h"
 #include "GameInstall.h"
 #include "PlayerView.h"
+#include "core/MessageCatalogue.h"
+#include "core/Utf8.h"
 #include "core/posix/FileInBuffer.h"
+#include "core/posix/PosixInArchive.h"
+#include "game/DataLayout.h"
+#include "game/player/Language.h"
+#include "game/player/Replay.h"
+#include "game/player/ReplayFolder.h"
 #include "game/rules/HighScoreList.h"
+#include "gui/KeyNames.h"
+#include "render/ViewSize.h"
+#include "render/font/GlyphDescription.h"
 #include "support/GameFixture.h"
+#include "support/TempFolder.h"
 
 using namespace nimbus;
 using namespace player;
@@ -23,21 +37,26 @@ using namespace player;
 namespace {
 
 const char* const kPlayerName = "Tester";
+
+// The X name of an action's key as the game comes.
+const char* defaultKey(int32_t action) { return keyXName(KeyBindings().key(action)); }
 const char* const kLevelOne = NIMBUS_SOURCE_DIR "/assets/levels/01.level";
+// The Play button's height in the menus' document, and how bright a pixel of a white
+// caption is in every channel, above its blue button and the glow around it.
+constexpr float kPlayButtonHeight = 0.14f;
+constexpr int kCaptionWhite = 200;
 
 class Player : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!std::filesystem::exists(NIMBUS_DATA_DIR "/Frontend/gui.xml"))
+        if (!std::filesystem::exists(std::string(NIMBUS_DATA_DIR "/") + kGuiDocument))
             GTEST_SKIP() << "no data built here";
     }
-    // Starts the game and waits until its front end has slid in and takes input.
+    // Starts the game and waits until its front end takes input.
     static bool startAtFrontEnd(Desktop& desktop, GameInstall& game,
-                                const std::vector<std::string>& options = {}) {
-        if (!game.start(desktop.name(), options) || !waitFor(kWait, [&] { return frontEndShown(desktop); }))
-            return false;
-        usleep(kSlide);
-        return true;
+                                const std::vector<std::string>& options = {},
+                                const std::vector<std::string>& environment = {}) {
+        return game.start(desktop.name(), options, environment) && frontEndReady(desktop);
     }
     // Escape ends the game only in a frame in which no slide runs: pressed again until the
     // game has gone. Either way it ends with code 0 and not one error line on the way.
@@ -45,7 +64,7 @@ protected:
         int code = -1;
         if (escape) {
             waitFor(kWait, [&] {
-                desktop.key("Escape");
+                desktop.key(defaultKey(kInputQuit));
                 return (code = game.waitForExit(0.5f)) != -1;
             });
         } else {
@@ -60,7 +79,7 @@ protected:
 bool tableHolds(const std::string& dataDirectory, const std::string& name) {
     FileInBuffer in;
     HighScoreList list;
-    if (!in.open(dataDirectory + "/highscores.bin") || !list.read(in)) return false;
+    if (!in.open(dataDirectory + "/" + kHighScoresFile) || !list.read(in)) return false;
     for (int i = 0; i < list.size(); ++i) {
         if (list[i].name == name) return true;
     }
@@ -88,6 +107,21 @@ double cpuSeconds(pid_t pid) {
     return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
+// How wide the text is in pixels of the game's window when the font lays it out at the
+// height given (GUI units), pen to pen, from the built font's glyph description.
+float penWidth(const std::string& text, float height) {
+    GlyphDescription font;
+    if (!readGlyphDescription(NIMBUS_DATA_DIR "/Fonts/Alba.xml", font) || font.glyphSize <= 0) return 0.0f;
+    float advance = 0.0f;
+    for (size_t at = 0; at < text.size();) {
+        const int32_t code = nextCodePoint(text, at);
+        for (const GlyphRecord& glyph : font.glyphs) {
+            if (glyph.code == code) advance += static_cast<float>(glyph.advanceX64) / 64.0f;
+        }
+    }
+    return advance / static_cast<float>(font.glyphSize) * height * kViewHeight / 2.0f;
+}
+
 }  // namespace
 
 // On a 5 x 5 level whose inner tiles, the start among them, fall at once. A name typed and the
@@ -104,9 +138,7 @@ TEST_F(Player, KeepsTheNameTheVolumeAndTheTableThroughARestartAndAKill) {
     std::remove(map.c_str());
     const auto toOptions = [&] {
         desktop.click(kOptionsButton.x, kOptionsButton.y);
-        const bool shown = waitFor(kWait, [&] { return optionsShown(desktop); });
-        usleep(kSlide);
-        return shown;
+        return optionsReady(desktop);
     };
     ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game)) << "no front end";
     for (int i = 0; i < 6; ++i) desktop.key("BackSpace");
@@ -115,11 +147,10 @@ TEST_F(Player, KeepsTheNameTheVolumeAndTheTableThroughARestartAndAKill) {
     EXPECT_FALSE(musicAboveTwoThirds(desktop));
     desktop.click(kMusicAt80.x, kMusicAt80.y);
     EXPECT_TRUE(waitFor(kWait, [&] { return musicAboveTwoThirds(desktop); })) << "the slider did not move";
-    desktop.key("Escape");
+    desktop.key(defaultKey(kInputBack));
     EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "Escape did not lead back";
-    usleep(kSlide);
     expectCleanEnd(desktop, game, true);
-    std::ifstream in(game.dataDirectory() + "/settings");
+    std::ifstream in(game.dataDirectory() + "/" + kSettingsFile);
     const std::string settings(std::istreambuf_iterator<char>(in), {});
     EXPECT_NE(settings.find(std::string("player_name = ") + kPlayerName + "\n"), std::string::npos)
         << settings;
@@ -128,18 +159,20 @@ TEST_F(Player, KeepsTheNameTheVolumeAndTheTableThroughARestartAndAKill) {
     ASSERT_TRUE(startAtFrontEnd(desktop, game) && toOptions()) << "no options screen";
     EXPECT_TRUE(musicAboveTwoThirds(desktop)) << "the volume was not kept";
     desktop.click(kOptionsBackButton.x, kOptionsBackButton.y);
-    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); }));
-    usleep(kSlide);
+    ASSERT_TRUE(frontEndReady(desktop));
     desktop.click(kPlayButton.x, kPlayButton.y);
     // Quick clicks (press and release well inside one frame) lead on to the high scores once
-    // the lives are gone, which happens before the level's panes can be seen for sure.
-    ASSERT_TRUE(clickUntil(desktop, kCentre, scoresShown))
-        << "a quick click does not lead on from the game-over screen";
+    // the lives are gone, which happens before the level's panes can be seen for sure. Play
+    // is clicked while the menu shows: back from the options it may still slide in, and a
+    // click then is not taken.
+    ASSERT_TRUE(waitFor(kWait, [&] {
+        const Place place = frontEndShown(desktop) ? kPlayButton : kCentre;
+        desktop.click(place.x, place.y);
+        return waitFor(1.0f, [&] { return scoresShown(desktop); });
+    })) << "a quick click does not lead on from the game-over screen";
     EXPECT_TRUE(waitFor(kWait, [&] { return seventhRowShown(desktop); })) << "no new entry in the table";
     EXPECT_TRUE(tableHolds(game.dataDirectory(), kPlayerName)) << "the entry does not carry the name typed";
-    usleep(kSlide);
-    desktop.click(kCentre.x, kCentre.y);
-    EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "no way back to the front end";
+    EXPECT_TRUE(clickUntil(desktop, kCentre, frontEndShown)) << "no way back to the front end";
     game.signal(SIGKILL);
     game.waitForExit(kWait);
 
@@ -151,9 +184,10 @@ TEST_F(Player, KeepsTheNameTheVolumeAndTheTableThroughARestartAndAKill) {
 
 // Without touching the mouse, on a screen larger than the window: Tab past the name field to
 // Play and Enter start level 01; F11 takes the game to full screen at the screen's own size
-// and back; R after a few rolls puts the die back on the start, from where the solution still
-// wins the level. Next leads on to level 02; Escape ends the game, leaving the high-score file
-// behind.
+// and back; R after a few rolls costs a life and puts the die back on the start, from where
+// the solution still wins the level. Next leads on to level 02; Escape ends the game, leaving
+// the high-score file and the level's run behind. The run passes the check without a window;
+// with one command changed it does not.
 TEST_F(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestartAndGoesOn) {
     Desktop desktop(1280, 800);
     ASSERT_TRUE(desktop.ready());
@@ -164,25 +198,77 @@ TEST_F(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestartAndGoe
         return waitFor(kWait, [&] { return desktop.gameSize(width, height) && width == w && height == h; });
     };
     ASSERT_TRUE(sized(1024, 768));
-    desktop.moveGameToCorner();
-    ASSERT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "no front end";
-    usleep(kSlide);
+    ASSERT_TRUE(frontEndReady(desktop)) << "no front end";
     for (const char* key : {"Tab", "Tab", "Return"}) desktop.key(key);
     ASSERT_TRUE(levelArrives(desktop)) << "Tab, Tab and Enter did not start level 01";
-    desktop.key("F11");
+    desktop.key(defaultKey(kInputFullScreen));
     EXPECT_TRUE(sized(1280, 800)) << width << " x " << height;
-    desktop.key("F11");
+    desktop.key(defaultKey(kInputFullScreen));
     EXPECT_TRUE(sized(1024, 768)) << width << " x " << height;
     ASSERT_TRUE(playSolution(desktop, kLevelOne, 3));
-    desktop.key("r");
-    usleep(500000);
+    ASSERT_TRUE(heartShown(desktop, 2));
+    desktop.key(defaultKey(kInputRestart));
+    ASSERT_TRUE(waitFor(kWait, [&] { return !heartShown(desktop, 2); })) << "R did not cost a life";
     ASSERT_TRUE(playSolution(desktop, kLevelOne));
-    ASSERT_TRUE(waitFor(kWait, [&] { return levelCompleteShown(desktop); })) << "no level-complete panel";
-    usleep(kSlide);
+    ASSERT_TRUE(levelCompleteReady(desktop)) << "no level-complete panel";
     desktop.click(kNextButton.x, kNextButton.y);
     ASSERT_TRUE(levelArrives(desktop)) << "level 02 did not start";
     expectCleanEnd(desktop, game, true);
-    EXPECT_TRUE(std::filesystem::exists(game.dataDirectory() + "/highscores.bin"));
+    EXPECT_TRUE(std::filesystem::exists(game.dataDirectory() + "/" + kHighScoresFile));
+
+    const ReplayFolder kept(game.dataDirectory()), changed(game.dataDirectory() + "/changed");
+    Replay run;
+    ASSERT_TRUE(run.load(kept.fileOf("01")));
+    ASSERT_FALSE(run.run.events.empty());
+    GameCommand& first = run.run.events.front().command;
+    first.kind = first.kind == kCommandRollPlusX ? kCommandRollMinusX : kCommandRollPlusX;
+    ASSERT_TRUE(changed.save(run));
+    for (const auto& [file, code] : {std::pair(kept.fileOf("01"), 0), std::pair(changed.fileOf("01"), 1)}) {
+        const size_t before = game.output().size();
+        ASSERT_TRUE(game.start("", {"--check-replay", file}));
+        EXPECT_EQ(game.waitForExit(kWait), code) << file;
+        const std::string said = game.output().substr(before);
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1 + code) << said;
+    }
+}
+
+// Level 01 is won by rolls towards larger x, the left arrow's until the player gives them J on
+// the Keys screen: J plays the level there and then, and again after a restart, which reads it
+// from the settings. Escape leaves the Keys screen and the options for the menu on the way.
+TEST_F(Player, ARollBoundToJOnTheKeysScreenPlaysTheFirstLevelNowAndAfterARestart) {
+    Desktop desktop;
+    GameInstall game;
+    KeyBindings keys;
+    ASSERT_EQ(keys.bind(kInputRollLeft, SDLK_j), KeyBindings::Choice::kBound);
+    const auto winLevelOne = [&] {
+        if (!playFromMenu(desktop)) return false;
+        return playSolution(desktop, kLevelOne, -1, keys) && levelCompleteReady(desktop);
+    };
+    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game)) << "no front end";
+    ASSERT_TRUE(clickUntil(desktop, kOptionsButton, optionsShown) && optionsReady(desktop))
+        << "no options screen";
+    ASSERT_TRUE(clickUntil(desktop, kKeysButton, keysShown) && keysReady(desktop)) << "no Keys screen";
+    const Place row = keyRow(kInputRollLeft);
+    desktop.click(row.x, row.y);
+    usleep(200000);
+    desktop.key(keyXName(SDLK_j));
+    // Keys that come in the frame that the row let go in go nowhere.
+    usleep(200000);
+    desktop.key(defaultKey(kInputBack));
+    ASSERT_TRUE(waitFor(kWait, [&] { return optionsShown(desktop); }))
+        << "Escape did not leave the Keys screen";
+    ASSERT_TRUE(optionsReady(desktop));
+    desktop.key(defaultKey(kInputBack));
+    ASSERT_TRUE(frontEndReady(desktop)) << "Escape did not leave the options";
+    EXPECT_TRUE(winLevelOne()) << "J does not roll";
+    expectCleanEnd(desktop, game, true);
+    std::ifstream in(game.dataDirectory() + "/" + kSettingsFile);
+    const std::string settings(std::istreambuf_iterator<char>(in), {});
+    EXPECT_NE(settings.find("key_roll_left = J\n"), std::string::npos) << settings;
+
+    ASSERT_TRUE(startAtFrontEnd(desktop, game)) << "no front end";
+    EXPECT_TRUE(winLevelOne()) << "J does not roll after a restart";
+    expectCleanEnd(desktop, game, true);
 }
 
 // A minimised game draws nothing and waits for the window to come back: it takes next to no
@@ -194,17 +280,79 @@ TEST_F(Player, AMinimisedGameRestsAndTheMenuLeftAloneShowsTheDemoUntilAKey) {
     GameInstall game;
     ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game, {"--demo-after", "6"})) << "no front end";
     desktop.showGame(false);
-    usleep(500000);
-    const double before = cpuSeconds(game.pid());
-    usleep(3000000);
-    EXPECT_LT(cpuSeconds(game.pid()) - before, 0.3) << "three seconds minimised";
+    // Once the game has noticed: at most a tenth of the processor.
+    EXPECT_TRUE(waitFor(kWait, [&] {
+        const double before = cpuSeconds(game.pid());
+        usleep(3000000);
+        return cpuSeconds(game.pid()) - before < 0.3;
+    })) << "minimised, the game does not rest";
     desktop.showGame(true);
     EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "not drawn again once restored";
     ASSERT_TRUE(waitFor(3 * kWait, [&] { return !frontEndShown(desktop); })) << "no demo";
-    usleep(kSlide);
+    ASSERT_TRUE(levelArrives(desktop)) << "no level behind the menu";
     const std::vector<unsigned> screen = screenSample(desktop);
     EXPECT_TRUE(waitFor(kWait, [&] { return screenSample(desktop) != screen; })) << "the board stands still";
     desktop.key("space");
     EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "the menu does not come back";
     expectCleanEnd(desktop, game, false);
+}
+
+// Started with LANGUAGE=de, the front end speaks German: the white caption drawn on its
+// Play button is as wide as the German word for it in the game's font, and nowhere near
+// as wide as "Play".
+TEST_F(Player, ShowsTheFrontEndInTheLanguageOfTheEnvironment) {
+    PosixInArchive data{Path(NIMBUS_DATA_DIR)};
+    const std::unique_ptr<MessageCatalogue> german = readCatalogue(data, *findLanguage("de"));
+    ASSERT_TRUE(german && german->find("Play"));
+    // A button's caption is half as high as the button.
+    const float height = kPlayButtonHeight / 2.0f;
+    const float expected = penWidth(german->find("Play"), height), english = penWidth("Play", height);
+    ASSERT_GT(expected, english * 1.4f) << german->find("Play");
+
+    Desktop desktop;
+    GameInstall game;
+    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game, {}, {"LANGUAGE=de"})) << "no front end";
+    const float drawn =
+        static_cast<float>(desktop.brightWidth(kPlayButton.x - 0.3f, kPlayButton.y - 0.02f,
+                                               kPlayButton.x + 0.3f, kPlayButton.y + 0.08f, kCaptionWhite));
+    EXPECT_NEAR(drawn, expected, expected * 0.15f) << "\"Play\" would be " << english << " pixels wide";
+    expectCleanEnd(desktop, game, true);
+}
+
+// From the Levels screen, level 01 practised to its end by its solution: after a restart the
+// screen shows level 02 open and level 01's best, its kept run is watched to its end (only
+// then does a key lead back to the screen), and the high-score table, which a practice never
+// enters, is as the first run left it.
+TEST_F(Player, PractisesTheFirstLevelFromTheLevelsScreenAndFindsItsBestAfterARestart) {
+    Desktop desktop;
+    GameInstall game;
+    const auto toLevels = [&] {
+        return clickUntil(desktop, kLevelsButton, levelsShown) && levelsReady(desktop);
+    };
+    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game) && toLevels()) << "no Levels screen";
+    const int lockedMap = planMapLight(desktop, 1), unwonBest = planBestLight(desktop, 0);
+    EXPECT_GT(planMapLight(desktop, 0), 4 * lockedMap + 100) << "level 01 is open, level 02 not yet";
+    const Place first = planAt(0);
+    desktop.click(first.x, first.y);
+    ASSERT_TRUE(levelArrives(desktop)) << "level 01 did not start";
+    ASSERT_TRUE(playSolution(desktop, kLevelOne));
+    ASSERT_TRUE(waitFor(kWait, [&] { return practiceCompleteShown(desktop); })) << "no practice's panel";
+    expectCleanEnd(desktop, game, true);
+    const std::string table = readFile(game.dataDirectory() + "/" + kHighScoresFile);
+    const std::string progress = readFile(game.dataDirectory() + "/" + kProgressFile);
+    for (const char* fact : {"reached 02\n", "score 01 ", "time 01 ", "commands 01 "})
+        EXPECT_NE(progress.find(fact), std::string::npos) << progress;
+
+    ASSERT_TRUE(startAtFrontEnd(desktop, game) && toLevels()) << "no Levels screen after the restart";
+    EXPECT_GT(planMapLight(desktop, 1), 4 * lockedMap + 100) << "level 02 is not open";
+    EXPECT_GT(planBestLight(desktop, 0), unwonBest + unwonBest / 3) << "level 01 shows no best";
+    desktop.click(kFirstWatchButton.x, kFirstWatchButton.y);
+    ASSERT_TRUE(levelArrives(desktop)) << "the kept run is not shown";
+    EXPECT_TRUE(waitFor(kWait, [&] {
+        desktop.key("Return");
+        return waitFor(1.0f, [&] { return levelsShown(desktop); });
+    })) << "the watched run does not end";
+    expectCleanEnd(desktop, game, true);
+    EXPECT_FALSE(table.empty());
+    EXPECT_EQ(readFile(game.dataDirectory() + "/" + kHighScoresFile), table) << "the table changed";
 }

@@ -3,16 +3,25 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "core/MessageCatalogue.h"
+#include "core/Utf8.h"
+#include "core/posix/PosixInArchive.h"
+#include "game/DataLayout.h"
+#include "game/GameNames.h"
+#include "game/player/Language.h"
+#include "game/player/Progress.h"
 #include "game/rules/HighScoreList.h"
 #include "game/windows/GameWindowClasses.h"
 #include "game/windows/HighScoreWindow.h"
 #include "game/windows/PublishHighScores.h"
+#include "game/windows/PublishLevels.h"
 #include "gui/EditableGui.h"
 #include "gui/GuiNames.h"
 #include "gui/actions/ActionFactory.h"
@@ -20,7 +29,10 @@
 #include "gui/windows/StandardWindows.h"
 #include "gui/windows/Window.h"
 #include "gui/windows/WindowFactory.h"
+#include "gui/windows/WindowText.h"
 #include "render/Camera.h"
+#include "render/font/DrawText.h"
+#include "render/font/LayoutText.h"
 #include "support/Golden.h"
 #include "support/LogCapture.h"
 #include "support/RecordingRenderer.h"
@@ -31,7 +43,7 @@ using namespace nimbus;
 
 namespace {
 
-const char* const kDocument = NIMBUS_DATA_DIR "/Frontend/gui.xml";
+const std::string kDocument = std::string(NIMBUS_DATA_DIR "/") + kGuiDocument;
 
 struct Box {
     float minX = 1e9f, minY = 1e9f, maxX = -1e9f, maxY = -1e9f;
@@ -62,7 +74,7 @@ protected:
         ASSERT_EQ(chdir(NIMBUS_DATA_DIR), 0);
         gui_ = new EditableGui(width_, height_);
         LogCapture log;
-        loaded_ = gui_->load(kDocument);
+        loaded_ = gui_->load(kDocument.c_str());
         loadLog_ = log.all();
     }
     static void TearDownTestSuite() {
@@ -101,7 +113,7 @@ TEST_F(ShippedGui, LoadsWithoutAnErrorLineAndEverySignalHasATransition) {
     EXPECT_EQ(loadLog_, "");
     std::vector<std::string> signals = {kSignalShowGame,      kSignalHideGame, kSignalShowLevelComplete,
                                         kSignalShowHighScore, kSignalGameOver, kSignalMainMenu,
-                                        kSignalOptionsBack};
+                                        kSignalOptionsBack,   kSignalKeysBack};
     for (const auto& [window, element] : windows()) {
         if (const char* action = element.Attribute(kAttributeAction)) signals.push_back(action);
     }
@@ -111,74 +123,134 @@ TEST_F(ShippedGui, LoadsWithoutAnErrorLineAndEverySignalHasATransition) {
     }
 }
 
-// Each text as it is drawn at its largest (a button swollen under the pointer, the
-// properties at long values, the high-score table full) lies across its own window, inside
-// every window that clips it and on the screen, and has at most the 32 characters drawn.
-TEST_F(ShippedGui, EveryTextFitsItsWindow) {
-    gui_->setProperty(kPropertyScore, "1234567");
-    gui_->setProperty(kPropertyLevelScore, "Level: 123456");
-    gui_->setProperty(kPropertyTotalScore, "Total: 1234567");
-    gui_->setProperty(kPropertyFullscreen, "Off");
-    gui_->setProperty(kPropertySymbols, "Off");
+// The properties the windows show at their longest in the language in use: scores of
+// seven digits, the longest name of a language, a full high-score table.
+void publishLongest(Gui& gui) {
+    char text[64];
+    gui.setProperty(kPropertyScore, "1234567");
+    std::snprintf(text, sizeof text, translated(kLevelScoreFormat), 123456);
+    gui.setProperty(kPropertyLevelScore, text);
+    std::snprintf(text, sizeof text, translated(kTotalScoreFormat), 1234567);
+    gui.setProperty(kPropertyTotalScore, text);
+    for (const char* state : {kPropertyFullscreen, kPropertySymbols, kPropertyGhost})
+        gui.setProperty(state, translated("Off"));
+    const Language* longest = &kLanguages[0];
+    for (const Language& language : kLanguages) {
+        if (std::strlen(language.name) > std::strlen(longest->name)) longest = &language;
+    }
+    gui.setProperty(kPropertyLanguage, longest->name);
+    std::snprintf(text, sizeof text, translated(kLevelTimeFormat), "1234.56");
+    gui.setProperty(kPropertyLevelTime, text);
+    std::snprintf(text, sizeof text, translated(kLevelCommandsFormat), 123456);
+    gui.setProperty(kPropertyLevelCommands, text);
+    std::snprintf(text, sizeof text, translated(kBestTimeFormat), "1234.56");
+    for (const char* best : {kPropertyBestScore, kPropertyBestTime, kPropertyBestCommands})
+        gui.setProperty(best, text);
+    std::snprintf(text, sizeof text, translated(kLevelsPageFormat), 12, 12);
+    gui.setProperty(kPropertyLevelsPage, text);
+    Progress progress;
+    progress.complete(0, {"40", "41"}, {1234567, 123456, 1234}, "Ann", "2026-05-01");
+    publishLevels(gui, 0, -1, {"40", "41"}, {"Maze Under the Wave Again", "Safe Harbour"}, progress,
+                  {true, true});
     HighScoreList list;
     for (int i = 0; i < HighScoreWindow::kRows; ++i) list.add("Maximilian " + std::to_string(i), 1234567);
-    publishHighScores(*gui_, list);
+    publishHighScores(gui, list);
+}
+
+// The characters of a UTF-8 text.
+size_t characters(const std::string& text) {
+    size_t count = 0;
+    for (size_t at = 0; at < text.size(); ++count) nextCodePoint(text, at);
+    return count;
+}
+
+// In every language, each caption and message, laid out with the font at its window's
+// size (a button's caption half the button's height, a text's message its whole), fits
+// the room its window gives it (a button's clear of its rounded ends) in at most the 32
+// characters drawn. And each text as it is drawn at its largest (a button swollen under
+// the pointer, the properties at long values, the high-score table full) lies across its
+// own window, inside every window that clips it and on the screen.
+TEST_F(ShippedGui, EveryTextFitsItsWindowInEveryLanguage) {
+    PosixInArchive data{Path(NIMBUS_DATA_DIR)};
+    const BitmapFont* font = gui_->getFont(kDefaultFontName).get();
+    ASSERT_TRUE(font);
     const Box screen{-gui_->aspect(), -1, gui_->aspect(), 1};
-    int texts = 0;
-    for (const auto& [window, element] : windows()) {
-        const std::string kind = element.Attribute(kAttributeClass);
-        if (kind != kClassButton && kind != kClassText && kind != kClassPropertyText &&
-            kind != kClassEditBox && kind != kClassHighScore) {
-            continue;
-        }
-        for (const char* attribute : {kAttributeCaption, kAttributeMessage, kAttributeInitial}) {
-            EXPECT_LE(std::strlen(element.Attribute(attribute) ? element.Attribute(attribute) : ""), 32u)
-                << window->name();
-        }
-        if (kind == kClassHighScore) window->show();
-        SignalQueue signals;
-        window->update(1.0f, signals, *gui_, window->position());
-        RecordingRenderer renderer;
-        window->draw(makeStandardCamera(), renderer, gui_->aspect(),
-                     window->parent() ? window->parent()->absolutePosition() : Vector2(), *gui_);
-        ASSERT_FALSE(renderer.added.empty()) << window->name();
-        ++texts;
-        Box drawn;
-        for (const RecordingRenderer::Added& added : renderer.added) {
-            for (const ScreenVertex& c : added.quad.corners) {
-                drawn = {std::min(drawn.minX, c.x), std::min(drawn.minY, c.y), std::max(drawn.maxX, c.x),
-                         std::max(drawn.maxY, c.y)};
+    for (const Language& language : kLanguages) {
+        SCOPED_TRACE(language.code);
+        const std::unique_ptr<MessageCatalogue> catalogue = readCatalogue(data, language);
+        setMessageCatalogue(catalogue.get());
+        publishLongest(*gui_);
+        int texts = 0;
+        for (const auto& [window, element] : windows()) {
+            const std::string kind = element.Attribute(kAttributeClass);
+            if (kind != kClassButton && kind != kClassText && kind != kClassPropertyText &&
+                kind != kClassEditBox && kind != kClassHighScore && kind != kClassKeyButton &&
+                (kind != kClassLevelPlan || window->name() != "level_plan_0")) {
+                continue;
+            }
+            for (const char* attribute : {kAttributeCaption, kAttributeMessage}) {
+                if (!element.Attribute(attribute)) continue;
+                const std::string shown = gui_->keys().fill(translated(element.Attribute(attribute)));
+                const bool button = kind == kClassButton;
+                const Vector2 size = window->size();
+                ScreenQuad quads[kMaxWindowText];
+                const float width = textExtent(layoutText(*font, quads, kMaxWindowText, shown.c_str(),
+                                                          button ? size.y / 2 : size.y, 0.5f),
+                                               quads);
+                EXPECT_LE(width, button ? size.x - size.y : size.x) << window->name() << ": " << shown;
+                EXPECT_LE(characters(shown), size_t(kMaxWindowText)) << window->name() << ": " << shown;
+            }
+            if (kind == kClassHighScore) window->show();
+            SignalQueue signals;
+            window->update(1.0f, signals, *gui_, window->position());
+            RecordingRenderer renderer;
+            window->draw(makeStandardCamera(), renderer, gui_->aspect(),
+                         window->parent() ? window->parent()->absolutePosition() : Vector2(), *gui_);
+            ASSERT_FALSE(renderer.added.empty()) << window->name();
+            ++texts;
+            Box drawn;
+            for (const RecordingRenderer::Added& added : renderer.added) {
+                for (const ScreenVertex& c : added.quad.corners) {
+                    drawn = {std::min(drawn.minX, c.x), std::min(drawn.minY, c.y), std::max(drawn.maxX, c.x),
+                             std::max(drawn.maxY, c.y)};
+                }
+            }
+            // Glyph quads reach a little past the letters to leave room for the glow.
+            const float margin = 0.25f * (drawn.maxY - drawn.minY);
+            const Box own = rectangleOf(*window);
+            EXPECT_TRUE(drawn.minX >= own.minX - margin && drawn.maxX <= own.maxX + margin)
+                << window->name() << " spans " << drawn.minX << " to " << drawn.maxX << " in " << own.minX
+                << " to " << own.maxX;
+            EXPECT_TRUE(drawn.inside(screen)) << window->name() << " leaves the screen";
+            for (const Window* clip = window; clip; clip = clip->parent()) {
+                EXPECT_TRUE(!clip->clipsChildren() || drawn.inside(rectangleOf(*clip)))
+                    << window->name() << " is cut by " << clip->name();
             }
         }
-        // Glyph quads reach a little past the letters to leave room for the glow.
-        const float margin = 0.25f * (drawn.maxY - drawn.minY);
-        const Box own = rectangleOf(*window);
-        EXPECT_TRUE(drawn.minX >= own.minX - margin && drawn.maxX <= own.maxX + margin)
-            << window->name() << " spans " << drawn.minX << " to " << drawn.maxX << " in " << own.minX
-            << " to " << own.maxX;
-        EXPECT_TRUE(drawn.inside(screen)) << window->name() << " leaves the screen";
-        for (const Window* clip = window; clip; clip = clip->parent()) {
-            EXPECT_TRUE(!clip->clipsChildren() || drawn.inside(rectangleOf(*clip)))
-                << window->name() << " is cut by " << clip->name();
-        }
+        EXPECT_GT(texts, 0);
     }
-    EXPECT_GT(texts, 0);
+    setMessageCatalogue(nullptr);
 }
 
 // The document's side of the game's flow, step by step as the states and the buttons push
 // the signals: what each leaves in the properties the states read, and which screens it
 // leaves shown. Play hides the menus and a level that cannot be played sends the player
 // back at once; then a game through a level, the end of the game and its table, the table
-// from the menu, and the options.
+// from the menu, and the options with their Keys screen.
 TEST_F(ShippedGui, SignalsLeadWhereTheStatesExpect) {
-    const char* const screens[] = {"menu",       "background", "game", "level_complete", "highscore_panel",
-                                   "highscores", "options"};
+    const char* const screens[] = {
+        "menu",       "background", "game",   "level_complete",    "highscore_panel",
+        "highscores", "options",    "levels", "practice_complete", "keys"};
     gui_->findWindow("highscores")->hide();  // the check of the texts showed it
     std::string text;
     std::istringstream signals(
-        "play main_menu play show_game pause to_menu play show_game hide_game show_level_complete next_level "
-        "show_game game_over hide_game show_highscore main_menu show_scores main_menu show_options "
-        "toggle_symbols options_back quit");
+        "play main_menu play show_game pause to_menu show_menu play show_game hide_game show_level_complete "
+        "next_level show_game game_over hide_game show_highscore main_menu show_scores main_menu "
+        "show_options "
+        "toggle_symbols show_keys keys_defaults keys_back options_back levels show_levels levels_next "
+        "levels_previous play_level show_game "
+        "hide_game show_practice_complete practice_next show_game to_menu hide_game show_levels play_level "
+        "show_game hide_game show_practice_complete practice_levels show_levels levels_back show_menu quit");
     for (std::string signal; signals >> signal;) {
         gui_->pushSignal(signal);
         // Long enough for every slide of any transition to end.
@@ -186,11 +258,13 @@ TEST_F(ShippedGui, SignalsLeadWhereTheStatesExpect) {
         ASSERT_FALSE(gui_->busy()) << signal;
         text += "\n" + signal + " " + gui_->getProperty(kPropertyExitToState) + " pause " +
                 gui_->getProperty(kPropertyTogglePause) + " symbols " +
-                gui_->getProperty(kPropertyToggleSymbols) + ", shown:";
+                gui_->getProperty(kPropertyToggleSymbols) + " turn " +
+                gui_->getProperty(kPropertyLevelsTurn) + " keys " + gui_->getProperty(kPropertyKeysDefaults) +
+                ", shown:";
         for (const char* name : screens)
             text += gui_->findWindow(name)->visible() ? std::string(" ") + name : "";
     }
-    EXPECT_TRUE(matchesGolden(text, 0x5ea38fa6e10de491));
+    EXPECT_TRUE(matchesGolden(text, 0xadaf3906530773d0));
 }
 
 // Expects the same window elements, class and name, in the same tree.
@@ -208,7 +282,7 @@ void expectSameWindows(const TiXmlElement* shipped, const TiXmlElement* saved) {
 TEST_F(ShippedGui, SavesEveryWindowUnderItsClass) {
     std::unique_ptr<TiXmlDocument> saved(gui_->toXml());
     TiXmlDocument shipped;
-    ASSERT_TRUE(shipped.LoadFile(kDocument));
+    ASSERT_TRUE(shipped.LoadFile(kDocument.c_str()));
     expectSameWindows(shipped.RootElement()->FirstChildElement(kSectionWindows)->FirstChildElement(),
                       saved->RootElement()->FirstChildElement(kSectionWindows)->FirstChildElement());
     TempFolder folder;

@@ -6,6 +6,7 @@
 
 #include "core/ResourceManager.h"
 #include "game/Application.h"
+#include "game/DataLayout.h"
 #include "game/GameStateInfo.h"
 #include "game/player/HighScoreFile.h"
 #include "game/rules/HighScoreList.h"
@@ -40,8 +41,9 @@ protected:
 // A start needs no level, but Play is refused; the theme's textures replace the common ones of
 // the same name.
 TEST_F(StartupTest, AnEmptyLevelDirectoryStartsButPlayIsRefusedAndTheThemesTexturesWin) {
-    data.write("Themes/Common/Probe.texture", shipped("Themes/Common/Pickups.texture"));
-    data.write("Themes/Lego/Probe.texture", shipped("Themes/Common/Envmap.texture"));
+    const std::string common = std::string(kCommonThemeFolder) + "/";
+    data.write(common + "Probe.texture", shipped(common + "Pickups.texture"));
+    data.write(std::string(kPlayedThemeFolder) + "/Probe.texture", shipped(common + "Envmap.texture"));
     LogCapture log;
     ASSERT_TRUE(start());
     ResourceHandle<Texture> probe = getResource<Texture>("Textures/Probe", kTextureTypeName);
@@ -60,16 +62,17 @@ TEST_F(StartupTest, AnEmptyLevelDirectoryStartsButPlayIsRefusedAndTheThemesTextu
 // A damaged installation never starts with pieces silently missing: a shipped file that
 // cannot be opened, or that holds less than it says, stops the start with a line naming it.
 TEST(DamagedData, AFileThatCannotBeReadStopsTheStartNamingIt) {
-    // The file, the step that stops, and whether the file is a link to nothing or else
-    // cut short.
-    const std::tuple<const char*, const char*, bool> cases[] = {
-        {"Levels/Common/Shaders/Dice.fx", "data files", true},
-        {"Themes/Common/Envmap.texture", "data files", true},
-        {"Themes/Common/Envmap.texture", "data files", false},
-        {"Themes/Common/Stop.model", "data files", true},
-        {"Levels/Common/Sounds/Move.sound", "sound", true},
+    // The folder and the file, the step that stops, and whether the file is a link to
+    // nothing or else cut short.
+    const std::tuple<const char*, const char*, const char*, bool> cases[] = {
+        {kShadersFolder, "Dice.fx", "data files", true},
+        {kCommonThemeFolder, "Envmap.texture", "data files", true},
+        {kCommonThemeFolder, "Envmap.texture", "data files", false},
+        {kCommonThemeFolder, "Stop.model", "data files", true},
+        {kSoundsFolder, "Move.sound", "sound", true},
     };
-    for (const auto& [file, step, dangling] : cases) {
+    for (const auto& [folder, name, step, dangling] : cases) {
+        const std::string file = std::string(folder) + "/" + name;
         SCOPED_TRACE(file);
         TestData data;
         data.addLevel("1", kLevel);
@@ -82,8 +85,7 @@ TEST(DamagedData, AFileThatCannotBeReadStopsTheStartNamingIt) {
         Application app(false, data.data());
         EXPECT_FALSE(app.startUp());
         EXPECT_STREQ(app.failedStep(), step);
-        const std::string name = std::string(file).substr(std::string(file).rfind('/') + 1);
-        EXPECT_TRUE(log.saw({name.c_str()})) << log.all();
+        EXPECT_TRUE(log.saw({name})) << log.all();
     }
 }
 

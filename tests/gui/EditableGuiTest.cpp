@@ -11,6 +11,7 @@
 
 #include "WindowPixel.h"
 #include "core/math/Color.h"
+#include "game/DataLayout.h"
 #include "gui/EditableGui.h"
 #include "gui/EditorOverlay.h"
 #include "gui/actions/ActionFactory.h"
@@ -184,7 +185,10 @@ class GuiScreenTest : public ScreenTest {
 protected:
     static void SetUpTestSuite() {
         ScreenTest::SetUpTestSuite();
-        for (const char* file : {"Fonts/Alba", "Fonts/Alba_glow", "Frontend/circle"}) loadDataTexture(file);
+        const std::string fonts = std::string(kFontsFolder) + "/";
+        for (const std::string& file :
+             {fonts + "Alba", fonts + "Alba_glow", std::string(kFrontendFolder) + "/circle"})
+            loadDataTexture(file);
         registerTexture("Textures/green", solidTexture(0, 255, 0, 255));
     }
     void TearDown() override {
@@ -193,8 +197,8 @@ protected:
         ScreenTest::TearDown();
     }
     void load(const std::string& windows) {
-        const std::string font =
-            R"(<font name="Alba" texture="Textures/Alba" info=")" NIMBUS_DATA_DIR "/Fonts/Alba.xml\"/>";
+        const std::string font = R"(<font name="Alba" texture="Textures/Alba" info=")" NIMBUS_DATA_DIR "/" +
+                                 std::string(kFontDescription) + "\"/>";
         const std::string document =
             "<gui><fonts>" + font + "</fonts><windows>" + windows + "</windows></gui>";
         ASSERT_TRUE(gui.load(folder_.write("gui.xml", document).c_str()));

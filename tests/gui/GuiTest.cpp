@@ -15,6 +15,7 @@
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
 #include "gui/InputEvent.h"
+#include "gui/KeyNames.h"
 #include "gui/actions/Action.h"
 #include "gui/actions/StandardActions.h"
 #include "gui/windows/Window.h"
@@ -322,11 +323,14 @@ TEST_F(PollInputEvents, KeysButtonsAndQuitKeepWhatTheGameReadsSixteenAFrame) {
     EXPECT_EQ(pollInputEvents(records), 0);
 }
 
-// Each push of a pad's control is one press of its key, carrying no character; what is
-// held, released, diagonal or not in the table gives nothing. The stick ends centred, as
-// the pad remembers it for the rest of the program.
-TEST_F(PollInputEvents, GamepadPushesBecomeOnePressOfTheirKeyEach) {
-    std::vector<int> keys;  // the key each push gave, 0 for none, -1 for a wrong record
+// Each push of a pad's control is one press, carrying no character: of the menu key it
+// stands for (the d-pad and A) and of its action by the input table, whatever key that
+// has. What is held, released, diagonal or not in the tables gives nothing. The stick ends
+// centred, as the pad remembers it for the rest of the program.
+TEST_F(PollInputEvents, GamepadPushesBecomeOnePressOfTheirKeyAndActionEach) {
+    // What each push gave: "" for nothing, else its key's name and its action's, "-" for
+    // none of either; "wrong" for a wrong record.
+    std::vector<std::string> presses;
     auto push = [&](Uint8 type, Uint8 index, int value) {
         SDL_Event event{};
         event.type = type;
@@ -338,7 +342,9 @@ TEST_F(PollInputEvents, GamepadPushesBecomeOnePressOfTheirKeyEach) {
         const int count = pollInputEvents(records);
         const InputEvent& r = records[0];
         const bool press = count == 1 && r.type == InputEvent::Key && r.pressed && r.unicode == 0;
-        keys.push_back(count == 0 ? 0 : press ? r.key : -1);
+        const std::string key = keyName(r.key) ? keyName(r.key) : "-";
+        const std::string action = r.action == kNoInputAction ? "-" : kInputActions[r.action].name;
+        presses.push_back(count == 0 ? "" : press ? key + " " + action : "wrong");
     };
     for (int hat : {SDL_HAT_UP, SDL_HAT_RIGHTUP, SDL_HAT_RIGHT, SDL_HAT_CENTERED})
         push(SDL_JOYHATMOTION, 0, hat);
@@ -348,11 +354,33 @@ TEST_F(PollInputEvents, GamepadPushesBecomeOnePressOfTheirKeyEach) {
     push(SDL_JOYAXISMOTION, 2, 30000);
     push(SDL_JOYBUTTONDOWN, 0, 0);
     push(SDL_JOYBUTTONUP, 0, 0);
-    for (Uint8 button : {4, 5, 7, 3}) push(SDL_JOYBUTTONDOWN, button, 0);
-    EXPECT_EQ(keys,
-              (std::vector<int>{SDLK_UP, 0,           SDLK_RIGHT, 0,      0,       SDLK_LEFT,  0,         0,
-                                0,       0,           SDLK_RIGHT, 0,      SDLK_UP, 0,          SDLK_DOWN, 0,
-                                0,       SDLK_RETURN, 0,          SDLK_a, SDLK_s,  SDLK_SPACE, 0}));
+    for (Uint8 button : {1, 3, 4, 5, 6, 7, 2}) push(SDL_JOYBUTTONDOWN, button, 0);
+    EXPECT_EQ(presses, (std::vector<std::string>{"Up roll_up",
+                                                 "",
+                                                 "Right roll_right",
+                                                 "",
+                                                 "",
+                                                 "Left roll_left",
+                                                 "",
+                                                 "",
+                                                 "",
+                                                 "",
+                                                 "Right roll_right",
+                                                 "",
+                                                 "Up roll_up",
+                                                 "",
+                                                 "Down roll_down",
+                                                 "",
+                                                 "",
+                                                 "Enter -",
+                                                 "",
+                                                 "- back",
+                                                 "- hint",
+                                                 "- twist_anticlockwise",
+                                                 "- twist_clockwise",
+                                                 "- restart",
+                                                 "- pause",
+                                                 ""}));
 }
 
 }  // namespace

@@ -14,6 +14,9 @@
 #include "SoundWriters.h"
 #include "core/ResourceManager.h"
 #include "core/posix/PosixInArchive.h"
+#include "game/DataFiles.h"
+#include "game/DataLayout.h"
+#include "game/GameNames.h"
 #include "sound/GameSound.h"
 #include "sound/MusicPlayer.h"
 #include "sound/SoundStartup.h"
@@ -40,17 +43,16 @@ bool waitUntilSilent(int channel) {
     return !Mix_Playing(channel);
 }
 
-// A data directory as the application sees it, and sound started from it with a resource
-// manager of its own.
+// A data folder laid out as the game's, and sound started from it as the game starts it,
+// with a resource manager of its own.
 struct Started {
     explicit Started(const std::vector<std::pair<std::string, std::string>>& files) {
         for (const auto& [file, bytes] : files) data.write(file, bytes);
-        ok = startSound(archive, data.file("Music"), services);
+        ok = startSound(archive, soundFiles(data.path()), services);
     }
     ~Started() {
-        services.music.reset();
+        stopSound(services);
         delete setResourceManager(previous);
-        services.sound.reset();
     }
 
     TempFolder data;
@@ -63,7 +65,7 @@ struct Started {
 
 bool loaded(const char* name) { return bool(getResource<MusicEffect>(name, "Music")); }
 
-const std::string kMenu = "Music/Menu.music", kGame = "Music/Game.music", kSounds = "Levels/Common/Sounds/";
+const std::string kMenu = kMenuMusicFile, kGame = kGameMusicFile, kSounds = std::string(kSoundsFolder) + "/";
 
 // The application's sound with a short and a long effect.
 class GameSoundTest : public ::testing::Test {
@@ -148,7 +150,8 @@ TEST_F(GameSoundTest, EachGameOpensTheDeviceAgainAndVolumesApplyAtOnce) {
 // stops it after the one before; one line names the file, and the device stays open.
 TEST(SoundStartup, DamagedEffectsOrAMissingMusicStopStartUpNamingTheFile) {
     const std::string tone = toneWav(0.1);
-    // The files of the data directory, what the one line says, and whether the music started.
+    // The files of the data folder, what the one line says, and whether the menu's music
+    // was loaded.
     const std::tuple<std::vector<std::pair<std::string, std::string>>, const char*, bool> cases[] = {
         {{{kSounds + "Broken.sound", "RIFF....WAVEjunk"}, {kMenu, tone}, {kGame, tone}}, "Broken", false},
         {{{kSounds + "Empty.sound", ""}}, "Empty.sound - the file is empty", false},
@@ -156,30 +159,30 @@ TEST(SoundStartup, DamagedEffectsOrAMissingMusicStopStartUpNamingTheFile) {
         {{{kSounds + "Move.sound", tone}, {kSounds + "Move.SOUND", tone}}, "already loaded", false},
         {{{kMenu, tone}}, "Game.music", true},
     };
-    for (const auto& [files, message, musicStarted] : cases) {
+    for (const auto& [files, message, menuLoaded] : cases) {
         SCOPED_TRACE(message);
         Started started(files);
         EXPECT_TRUE(started.log.lines().size() == 1 && started.log.saw({message})) << started.log.all();
-        EXPECT_EQ(std::make_tuple(started.ok, started.services.sound->initialized(),
-                                  bool(started.services.music), loaded("Music/Menu"), loaded("Music/Game")),
-                  std::make_tuple(false, true, musicStarted, musicStarted, false));
+        EXPECT_EQ(std::make_tuple(started.ok, started.services.sound->initialized(), loaded(kMusicMenu),
+                                  loaded(kMusicGame)),
+                  std::make_tuple(false, true, menuLoaded, false));
     }
 }
 
-// Without a directory of effects start-up loads none. A requested music waits for update,
+// Without a folder of effects start-up loads none. A requested music waits for update,
 // drops other requests while it is pending, and replaces the current one only once that
-// has faded out, over seconds.
+// has faded out, over seconds. Stopping frees the musics, the one playing too.
 TEST(SoundStartup, BringsUpBothMusicsAndChangesMusicAtUpdateAfterTheFade) {
     Started started({{kMenu, toneWav(3.0)}, {kGame, toneWav(3.0)}});
     ASSERT_TRUE(started.ok && started.log.lines().empty() && started.services.music) << started.log.all();
     EXPECT_EQ(started.services.sound->play("Move"), -1);
     MusicPlayer& player = *started.services.music;
-    const auto menu = getResource<MusicEffect>("Music/Menu", "Music");
-    const auto game = getResource<MusicEffect>("Music/Game", "Music");
+    const auto menu = getResource<MusicEffect>(kMusicMenu, "Music");
+    const auto game = getResource<MusicEffect>(kMusicGame, "Music");
     ASSERT_TRUE(menu && game);
     EXPECT_FALSE(requestMusic(player, "Music/Credits"));
-    EXPECT_TRUE(requestMusic(player, "Music/Menu"));
-    EXPECT_FALSE(requestMusic(player, "Music/Game")) << "Menu is still pending";
+    EXPECT_TRUE(requestMusic(player, kMusicMenu));
+    EXPECT_FALSE(requestMusic(player, kMusicGame)) << "Menu is still pending";
     EXPECT_EQ(player.pending().get(), menu.get());
     EXPECT_FALSE(player.current());
     EXPECT_FALSE(Mix_PlayingMusic()) << "nothing starts before update";
@@ -196,6 +199,8 @@ TEST(SoundStartup, BringsUpBothMusicsAndChangesMusicAtUpdateAfterTheFade) {
     EXPECT_EQ(std::make_pair(player.pending().get(), player.current().get()),
               std::make_pair(game.get(), menu.get()))
         << "seconds of fade, not milliseconds";
+    stopSound(started.services);
+    EXPECT_FALSE(menu.get() || game.get());
 }
 
 // A file of the data directory decoded as the game decodes it: Mix_LoadWAV takes WAV and
@@ -232,16 +237,16 @@ TEST(GeneratedSounds, EveryEffectAndMusicSoundsAsIntendedAndTheClockHurriesInIts
     ASSERT_TRUE(device.open());
     // The file, its shortest and longest length in seconds, and the least peak and RMS it
     // may have.
-    const std::tuple<const char*, double, double, double, double> files[] = {
-        {"Levels/Common/Sounds/Move.sound", 0.15, 0.5, 0.3, 0.03},
-        {"Levels/Common/Sounds/Twist.sound", 0.15, 0.5, 0.3, 0.03},
-        {"Levels/Common/Sounds/Failed.sound", 0.25, 0.8, 0.3, 0.05},
-        {"Levels/Common/Sounds/EndLevel.sound", 1.2, 3.5, 0.3, 0.04},
-        {"Levels/Common/Sounds/Death.sound", 0.8, 2.5, 0.3, 0.03},
-        {"Levels/Common/Sounds/LifeJingle.sound", 1.2, 3.5, 0.3, 0.04},
-        {"Levels/Common/Sounds/TickTock.sound", 4.4, 5.2, 0.3, 0.01},
-        {"Music/Menu.music", 120.0, 200.0, 0.4, 0.05},
-        {"Music/Game.music", 120.0, 200.0, 0.4, 0.05}};
+    const std::tuple<std::string, double, double, double, double> files[] = {
+        {kSounds + "Move.sound", 0.15, 0.5, 0.3, 0.03},
+        {kSounds + "Twist.sound", 0.15, 0.5, 0.3, 0.03},
+        {kSounds + "Failed.sound", 0.25, 0.8, 0.3, 0.05},
+        {kSounds + "EndLevel.sound", 1.2, 3.5, 0.3, 0.04},
+        {kSounds + "Death.sound", 0.8, 2.5, 0.3, 0.03},
+        {kSounds + "LifeJingle.sound", 1.2, 3.5, 0.3, 0.04},
+        {kSounds + "TickTock.sound", 4.4, 5.2, 0.3, 0.01},
+        {kMenu, 120.0, 200.0, 0.4, 0.05},
+        {kGame, 120.0, 200.0, 0.4, 0.05}};
     for (const auto& [file, shortest, longest, peakFloor, rmsFloor] : files) {
         SCOPED_TRACE(file);
         const RenderedSound sound = decode(file);
@@ -257,12 +262,12 @@ TEST(GeneratedSounds, EveryEffectAndMusicSoundsAsIntendedAndTheClockHurriesInIts
         for (double at = 0.0; at + 4.0 < seconds - 4.0; at += 4.0)
             EXPECT_GT(peak(sound, at, at + 4.0), 0.1) << "silent from " << at << " s";
         Loudness l;
-        const bool music = std::string(file).rfind("Music/", 0) == 0;
+        const bool music = file == kMenu || file == kGame;
         EXPECT_TRUE(!music || (measureLoudness(sound, l) && std::abs(l.integrated - kMusicLoudness) <= 1.0 &&
                                l.truePeak <= kPeakCeiling))
             << describeLoudness(l);
     }
-    const RenderedSound clock = decode("Levels/Common/Sounds/TickTock.sound");
+    const RenderedSound clock = decode(kSounds + "TickTock.sound");
     for (int tick = 0; tick < 12; ++tick) {
         const double at = tick < 8 ? 0.5 * tick : 4.0 + 0.25 * (tick - 8);
         EXPECT_GT(peak(clock, at, at + 0.05), 0.25) << "a tick at " << at << " s";

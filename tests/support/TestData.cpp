@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "game/DataLayout.h"
 #include "support/GameFixture.h"
 
 namespace fs = std::filesystem;
@@ -13,8 +14,8 @@ namespace {
 // Whole shipped folders a test never wants as they are.
 bool leftOut(const fs::path& relative) {
     const std::string text = relative.generic_string();
-    if (text == "Frontend/gui.xml" || text == "highscores.bin") return true;
-    return text.rfind("Levels/", 0) == 0 && text.rfind("Levels/Common", 0) != 0;
+    if (text == kGuiDocument || text == kHighScoresFile) return true;
+    return text.rfind(std::string(kLevelsFolder) + "/", 0) == 0 && text.rfind(kLevelsCommonFolder, 0) != 0;
 }
 
 }  // namespace
@@ -22,7 +23,7 @@ bool leftOut(const fs::path& relative) {
 TestData::TestData() {
     const fs::path shipped = fs::canonical(NIMBUS_DATA_DIR);
     const fs::path data = this->data();
-    fs::create_directories(data / "Levels");
+    fs::create_directories(data / kLevelsFolder);
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(shipped)) {
         const fs::path relative = fs::relative(entry.path(), shipped);
         if (leftOut(relative)) continue;
@@ -34,11 +35,11 @@ TestData::TestData() {
 }
 
 void TestData::write(const std::string& relativePath, const std::string& bytes) const {
-    folder_.write("Data/" + relativePath, bytes);
+    folder_.write(std::string(kDataFolder) + "/" + relativePath, bytes);
 }
 
 void TestData::addLevel(const std::string& name, const std::vector<std::string>& rows, int fallStep) const {
-    write("Levels/" + name + "/Level.map", levelMapFromRows(rows, fallStep));
+    write(levelMapFile(name), levelMapFromRows(rows, fallStep));
 }
 
 void TestData::link(const std::string& relativePath, const std::string& target) const {
@@ -48,7 +49,7 @@ void TestData::link(const std::string& relativePath, const std::string& target) 
 }
 
 void TestData::addTestDocument() const {
-    write("Frontend/gui.xml", readFile(NIMBUS_SOURCE_DIR "/tests/support/states_menus.xml"));
+    write(kGuiDocument, readFile(NIMBUS_SOURCE_DIR "/tests/support/states_menus.xml"));
 }
 
 }  // namespace nimbus

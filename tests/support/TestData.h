@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "game/DataLayout.h"
 #include "support/TempFolder.h"
 
 namespace nimbus {
@@ -16,7 +17,7 @@ public:
     TestData();
 
     // The data directory to hand the Application.
-    std::string data() const { return folder_.file("Data"); }
+    std::string data() const { return folder_.file(kDataFolder); }
 
     // Writes a file under Data, replacing a linked one without touching its original.
     void write(const std::string& relativePath, const std::string& bytes) const;

@@ -8,7 +8,7 @@
 
 namespace nimbus {
 
-bool LevelPlayback::start(const std::string& levelSource) {
+bool LevelPlayback::start(const std::string& levelSource, int lateFrames) {
     LevelSource level;
     if (!LevelSourceParser::read(levelSource, level)) return false;
     const Solution solution = solveLevel(level);
@@ -16,7 +16,7 @@ bool LevelPlayback::start(const std::string& levelSource) {
         LOG_ERROR(levelSource << ": no solution to replay");
         return false;
     }
-    replay_ = std::make_unique<SolutionReplay>(solution.steps);
+    replay_ = std::make_unique<SolutionReplay>(solution.steps, lateFrames);
     auto board = std::make_unique<Board>(level.board);
     board->fetchResources();
     // A sound that was never opened stays silent.

@@ -16,8 +16,8 @@ namespace nimbus {
 class LevelPlayback : private ReplayTarget {
 public:
     // Reads and solves the level source; false, with the reason logged, when it does not
-    // parse or cannot be won.
-    bool start(const std::string& levelSource);
+    // parse or cannot be won. Every command goes `lateFrames` after the solution's moment.
+    bool start(const std::string& levelSource, int lateFrames = 0);
     // Plays on along the solution for about this many seconds.
     void play(float seconds);
 

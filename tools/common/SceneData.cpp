@@ -6,6 +6,7 @@
 #include "core/Path.h"
 #include "core/posix/PosixInArchive.h"
 #include "game/DataFiles.h"
+#include "game/DataLayout.h"
 #include "gui/GuiNames.h"
 #include "render/font/BitmapFont.h"
 #include "render/font/FontLoader.h"
@@ -18,10 +19,11 @@ bool loadSceneData(Core& core, const std::string& dataDirectory) {
     TiXmlElement element("font");
     element.SetAttribute("name", "Alba");
     element.SetAttribute("texture", "Textures/Alba");
-    element.SetAttribute("info", (dataDirectory + "/Fonts/Alba.xml").c_str());
+    const std::string description = dataDirectory + "/" + kFontDescription;
+    element.SetAttribute("info", description.c_str());
     BitmapFont* font = loadFont(element);
     if (!font) {
-        LOG_ERROR(dataDirectory << "/Fonts/Alba.xml: the font does not load");
+        LOG_ERROR(description << ": the font does not load");
         return false;
     }
     // Loaded again, as the data files are, the font takes the place of the one before.

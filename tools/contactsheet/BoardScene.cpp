@@ -7,6 +7,7 @@
 #include "ArtFiles.h"
 #include "ContactSheet.h"
 #include "ModelRaster.h"
+#include "game/DataLayout.h"
 
 namespace nimbus {
 
@@ -18,8 +19,8 @@ struct ThemeFiles {
     fs::path data, theme;
 
     std::string find(const std::string& stem, const char* extension) const {
-        const fs::path own = data / "Themes" / theme / (stem + extension);
-        return (fs::exists(own) ? own : data / "Themes/Common" / (stem + extension)).string();
+        const fs::path own = data / theme / (stem + extension);
+        return (fs::exists(own) ? own : data / kCommonThemeFolder / (stem + extension)).string();
     }
     bool mesh(const std::string& stem, ModelMeshData& mesh, Image& diffuse) const {
         std::vector<ModelMeshData> meshes;

@@ -12,12 +12,14 @@
 #include "ContactSheet.h"
 #include "PngFile.h"
 #include "core/Log.h"
+#include "game/DataLayout.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kFolders[] = {"Themes/Common", "Themes/Lego", "Frontend", "Fonts"};
+const char* const kFolders[] = {nimbus::kCommonThemeFolder, nimbus::kPlayedThemeFolder,
+                                nimbus::kFrontendFolder, nimbus::kFontsFolder};
 
 std::vector<fs::path> filesWith(const fs::path& folder, const char* extension) {
     std::vector<fs::path> files;
@@ -34,7 +36,7 @@ bool findTexture(const fs::path& data, const fs::path& folder, const std::string
                  nimbus::Image& image) {
     const fs::path own = folder / (name + ".texture");
     return nimbus::readTextureImage(
-        (fs::exists(own) ? own : data / "Themes/Common" / (name + ".texture")).string(), image);
+        (fs::exists(own) ? own : data / nimbus::kCommonThemeFolder / (name + ".texture")).string(), image);
 }
 
 }  // namespace
@@ -51,7 +53,7 @@ int main(int argc, char** argv) {
         for (const fs::path& p : filesWith(data / folder, ".model")) models.push_back(p);
     }
     const int columns = 6;
-    const char* const themes[] = {"Common", "Lego"};
+    const char* const themes[] = {nimbus::kCommonThemeFolder, nimbus::kPlayedThemeFolder};
     const int cells = static_cast<int>(textures.size() + models.size() + 2);
     nimbus::ContactSheet sheet(columns, (cells + columns - 1) / columns, 256);
     for (const fs::path& p : textures) {
@@ -60,7 +62,8 @@ int main(int argc, char** argv) {
         sheet.addPicture(picture);
     }
     nimbus::Image envmap;
-    if (!nimbus::readTextureImage((data / "Themes/Common/Envmap.texture").string(), envmap)) return 1;
+    if (!nimbus::readTextureImage((data / nimbus::kCommonThemeFolder / "Envmap.texture").string(), envmap))
+        return 1;
     for (const fs::path& p : models) {
         std::vector<nimbus::ModelMeshData> meshes;
         nimbus::Image diffuse;

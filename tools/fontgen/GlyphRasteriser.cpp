@@ -33,6 +33,10 @@ bool GlyphRasteriser::open(const std::string& path, int pixelSize) {
     return true;
 }
 
+bool GlyphRasteriser::has(int32_t code) const {
+    return FT_Get_Char_Index(static_cast<FT_Face>(face_), static_cast<FT_ULong>(code)) != 0;
+}
+
 bool GlyphRasteriser::render(int32_t code, GlyphBitmap& glyph) {
     auto face = static_cast<FT_Face>(face_);
     const FT_UInt index = FT_Get_Char_Index(face, static_cast<FT_ULong>(code));

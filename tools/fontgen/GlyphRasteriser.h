@@ -29,6 +29,8 @@ public:
 
     // Opens the font file; false when FreeType cannot read it or the size is refused.
     bool open(const std::string& path, int pixelSize);
+    // Whether the font has a glyph for the character.
+    bool has(int32_t code) const;
     // Draws one character; false when the font has no glyph for it.
     bool render(int32_t code, GlyphBitmap& glyph);
 

@@ -2,8 +2,8 @@
 // the player sees it in the 1024 x 768 window and writes each picture as a PNG, for
 // people to judge the look: every level at its start and a few seconds into its
 // shortest solution (when a tile is falling near the die, if one does), one level
-// paused, one with the colour symbols on, in colour and in grey, and the menu
-// backdrop. Needs an X display;
+// paused, one with the colour symbols on, in colour and in grey, one played a little
+// behind its best run with that run's ghost die ahead, and the menu backdrop. Needs an X display;
 // exits 1 when anything fails to load, draw or write.
 #include <algorithm>
 #include <cstdio>
@@ -16,6 +16,8 @@
 #include "SceneData.h"
 #include "core/ResourceManager.h"
 #include "core/math/Color.h"
+#include "game/rules/GhostRun.h"
+#include "game/rules/RunRecording.h"
 #include "game/scene/ColorSymbols.h"
 #include "game/scene/GameScene.h"
 #include "game/windows/BackgroundWindow.h"
@@ -39,13 +41,18 @@ constexpr int kNear = 6;
 const char* const kPausedLevel = "05";
 // A level with all six die colours.
 const char* const kSymbolsLevel = "04";
+// The level played behind its best run, how far behind, and for how long.
+const char* const kGhostLevel = "03";
+constexpr int kGhostLeadFrames = 24;
+constexpr float kGhostSeconds = 2.5f;
 
 // One frame of the game in a full-screen game window, as the playing state draws it.
-bool shootGame(Core& core, GameImpl& game, const std::string& path, bool greyscale = false) {
+bool shootGame(Core& core, GameImpl& game, const std::string& path, bool greyscale = false,
+               const GameDice* ghost = nullptr) {
     OglScreenspaceRenderer renderer(core, kViewMax, kViewMin);
     Camera camera = makeStandardCamera();
     core.clear(Color(0, 0, 0, 1));
-    drawGame(game, kViewMin, kViewMax, camera, renderer);
+    drawGame(game, kViewMin, kViewMax, camera, renderer, ghost);
     renderer.flush();
     int32_t width = 0, height = 0;
     core.getSize(width, height);
@@ -84,12 +91,29 @@ void playToAFall(LevelPlayback& playback) {
     }
 }
 
+// The level played again, each command a little later than its best run, whose ghost die
+// is ahead by then.
+bool shootGhost(Core& core, const fs::path& source, const fs::path& out) {
+    LevelPlayback best, again;
+    if (!best.start(source.string()) || !again.start(source.string(), kGhostLeadFrames)) return false;
+    RunRecording run;
+    best.game().record(&run);
+    best.play(kPlayUntil);
+    best.game().record(nullptr);
+    GhostRun ghost(run, *again.game().loadedBoard());
+    again.play(kGhostSeconds);
+    ghost.advance(kGhostSeconds);
+    return shootGame(core, again.game(), (out / (source.stem().string() + "_ghost.png")).string(), false,
+                     &ghost.die());
+}
+
 bool shootLevel(Core& core, const fs::path& source, const fs::path& out) {
     const std::string name = source.stem().string();
     LevelPlayback playback;
     if (!playback.start(source.string()) ||
         !shootGame(core, playback.game(), (out / (name + "_start.png")).string()) ||
-        (name == kSymbolsLevel && !shootSymbols(core, playback.game(), out, name))) {
+        (name == kSymbolsLevel && !shootSymbols(core, playback.game(), out, name)) ||
+        (name == kGhostLevel && !shootGhost(core, source, out))) {
         return false;
     }
     playToAFall(playback);

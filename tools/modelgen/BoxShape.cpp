@@ -28,6 +28,8 @@ const SideFrame kSides[6] = {
     {{0, 0, 1}, {1, 0, 0}, {0, -1, 0}},    // +z
 };
 
+constexpr int kBottom = 2;
+
 int axisOf(const Vector3& direction) { return direction.x != 0 ? 0 : direction.y != 0 ? 1 : 2; }
 
 // Grid lines across one side: the flat middle, and a rounded band at each end whose
@@ -58,6 +60,7 @@ void buildBox(const PartDescription& part, MeshBuilder& mesh) {
     const Vector3 inner{half.x - r, half.y - r, half.z - r};
     const int segments = segmentsOf(part);
     for (int side = 0; side < 6; ++side) {
+        if (part.openBottom && side == kBottom) continue;
         const SideFrame& frame = kSides[side];
         const int axisU = axisOf(frame.uDirection), axisV = axisOf(frame.vDirection),
                   axisN = axisOf(frame.normal);

@@ -118,10 +118,20 @@ bool buildModel(const ModelDescription& model, const std::string& name, ModelMes
 
 ModelDescription coarseModel(const ModelDescription& model) {
     ModelDescription coarse = model;
-    for (PartDescription& part : coarse.parts) {
+    coarse.parts.clear();
+    for (PartDescription part : model.parts) {
+        if (part.painted) continue;
         if (part.coarseSegments > 0) part.segments = part.coarseSegments;
+        coarse.parts.push_back(part);
     }
+    if (coarse.parts.size() < model.parts.size()) coarse.texture = model.paintedTexture;
     return coarse;
+}
+
+ModelDescription closedModel(const ModelDescription& model) {
+    ModelDescription closed = model;
+    for (PartDescription& part : closed.parts) part.openBottom = part.openBottom && !part.bottomAtRest;
+    return closed;
 }
 
 bool writeModel(const ModelDescription& model, const std::string& name, const std::string& path) {

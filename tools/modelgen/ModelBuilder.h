@@ -14,8 +14,12 @@ namespace nimbus {
 bool buildModel(const ModelDescription& model, const std::string& name, ModelMeshData& mesh);
 
 // The model as its coarse build has it: each part with its coarse segment count, where
-// it gives one.
+// it gives one, the painted parts left out and then the painted picture named.
 ModelDescription coarseModel(const ModelDescription& model);
+
+// The model as its closed build has it, to be seen from any side: each part open only
+// at rest gets its bottom back.
+ModelDescription closedModel(const ModelDescription& model);
 
 // Builds the model and writes it as a ".model" file with one mesh; false, with the
 // file named, on any failure.

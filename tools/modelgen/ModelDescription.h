@@ -36,7 +36,9 @@ struct PartDescription {
     float radius = 0.0f;                       // box corners, cylinder, sphere
     float height = 0.0f;                       // cylinder, prism
     float bevel = 0.0f;                        // cylinder and prism edges
-    bool openBottom = false;                   // cylinder standing on a face that hides its base
+    bool openBottom = false;                   // no base: it stands on a face that hides it
+    bool bottomAtRest = false;                 // open only while at rest: the closed build has it
+    bool painted = false;                      // in the coarse build, painted rather than modelled
     int segments = 0;                          // 0: the shape's own default
     int coarseSegments = 0;                    // in the coarse build; 0: as in the full one
     std::vector<std::array<float, 2>> points;  // prism outline, x and z
@@ -57,9 +59,12 @@ struct PartDescription {
 };
 
 // A whole model: its parts merged into one mesh that names one diffuse texture.
-// `stand` lifts the finished mesh so that its lowest point is at y = 0.
+// `stand` lifts the finished mesh so that its lowest point is at y = 0. The coarse build
+// of a model with painted parts names `paintedTexture` instead: its picture with those
+// parts painted in (see StudPainter).
 struct ModelDescription {
     std::string texture;
+    std::string paintedTexture;
     bool stand = false;
     std::vector<PartDescription> parts;
 };

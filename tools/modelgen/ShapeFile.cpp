@@ -97,13 +97,19 @@ const Key kKeys[] = {
      [](KeyValues& v, PartDescription& p) { return v.numbers(0, &p.height, 1); }},
     {"bevel", 1, kCylinder | kPrism,
      [](KeyValues& v, PartDescription& p) { return v.numbers(0, &p.bevel, 1); }},
-    {"open", 1, kCylinder,
+    {"open", 1, kBox | kCylinder,
      [](KeyValues& v, PartDescription& p) {
-         if (v.tokens[0] != "bottom") {
-             v.error = "open takes bottom, not '" + v.tokens[0] + "'";
+         if (v.tokens[0] != "bottom" && v.tokens[0] != "bottom-at-rest") {
+             v.error = "open takes bottom or bottom-at-rest, not '" + v.tokens[0] + "'";
              return false;
          }
          p.openBottom = true;
+         p.bottomAtRest = v.tokens[0] == "bottom-at-rest";
+         return true;
+     }},
+    {"painted", 0, kAll,
+     [](KeyValues&, PartDescription& p) {
+         p.painted = true;
          return true;
      }},
     {"segments", 1, kAll, [](KeyValues& v, PartDescription& p) { return segmentCount(v, p.segments); }},
@@ -208,6 +214,9 @@ public:
             if (word == "texture") {
                 if (i >= tokens.size()) return fail("texture needs a name");
                 model_.texture = tokens[i++];
+            } else if (word == "painting") {
+                if (i >= tokens.size()) return fail("painting needs the name of the picture");
+                model_.paintedTexture = tokens[i++];
             } else if (word == "stand") {
                 model_.stand = true;
             } else if (const ShapeName* shape = findShape(word)) {
@@ -230,6 +239,10 @@ public:
         line_ = 0;
         if (model_.texture.empty()) return fail("the model names no texture (add 'texture NAME')");
         if (model_.parts.empty()) return fail("the model has no part");
+        bool anyPainted = false;
+        for (const PartDescription& part : model_.parts) anyPainted = anyPainted || part.painted;
+        if (anyPainted && model_.paintedTexture.empty())
+            return fail("a part is painted but the model names no picture for it (add 'painting NAME')");
         return true;
     }
 

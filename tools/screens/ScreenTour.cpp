@@ -16,8 +16,10 @@
 #include "game/GameStateInfo.h"
 #include "game/level/LevelCompiler.h"
 #include "game/level/LevelSource.h"
+#include "game/player/Progress.h"
 #include "game/solver/SolutionReplay.h"
 #include "game/solver/SolverTurns.h"
+#include "game/states/GameInput.h"
 #include "gui/EditableGui.h"
 #include "gui/GuiNames.h"
 #include "render/ViewSize.h"
@@ -35,12 +37,21 @@ constexpr float kPlaySeconds = 3.0f;
 struct Point {
     float x, y;
 };
-constexpr Point kPlay{0.0f, -0.34f};
+constexpr Point kPlay{0.0f, -0.19f};
+constexpr Point kLevels{0.0f, -0.34f};
 constexpr Point kScores{0.0f, -0.51f};
-constexpr Point kNext{0.0f, -0.29f};
+constexpr Point kNext{0.0f, -0.44f};
+constexpr Point kPracticeLevels{0.47f, -0.44f};
+constexpr Point kFirstPlan{-0.96f, 0.5f};
+constexpr Point kFirstWatch{-0.79f, 0.315f};
+constexpr Point kPreviousPage{-0.96f, -0.89f};
 constexpr Point kMenu{1.1f, 0.86f};
 constexpr Point kOptions{0.0f, -0.66f};
-constexpr Point kOptionsBack{0.0f, -0.51f};
+constexpr Point kOptionsBack{0.0f, -0.7f};
+constexpr Point kKeys{-0.2f, -0.52f};
+constexpr Point kRollLeftRow{-0.56f, 0.21f};
+constexpr Point kKeysDefaults{-0.45f, -0.64f};
+constexpr Point kKeysBack{0.45f, -0.64f};
 constexpr Point kMiddle{0.0f, 0.0f};
 // The level editor's controls.
 constexpr Point kEditorBlueSwatch{-1.2f, 0.62f};
@@ -112,6 +123,13 @@ public:
         }
     }
 
+    void signal(const char* name) { app_.gui()->pushSignal(name); }
+
+    // The key the player bound to the action.
+    void action(int32_t inputAction, uint16_t unicode = 0) {
+        key(static_cast<SDLKey>(app_.gui()->keys().key(inputAction)), unicode);
+    }
+
     void type(const char* text) {
         for (const char* c = text; *c; ++c)
             key(static_cast<SDLKey>(*c >= 'A' && *c <= 'Z' ? *c - 'A' + 'a' : *c), *c);
@@ -119,12 +137,17 @@ public:
 
     // From the front end into the level of that index, with its shortest solution ready.
     void startLevel(int index, const std::string& source) {
+        app_.stateInfo()->levelIndex = index;
+        startLevel(kPlay, source);
+    }
+
+    // Into the level the click starts, with the shortest solution of its source ready.
+    void startLevel(const Point& start, const std::string& source) {
         LevelSource level;
         std::vector<SolutionStep> steps;
         if (LevelSourceParser::read(source, level)) steps = solveLevel(level).steps;
         replay_ = std::make_unique<SolutionReplay>(steps);
-        app_.stateInfo()->levelIndex = index;
-        click(kPlay);
+        click(start);
         run(kSettle);
     }
 
@@ -144,8 +167,10 @@ private:
     }
 
     bool handIn(const SolutionStep& step) override {
-        pushKey(kSolverTurns[step.turn].key, true, 0);
-        pushKey(kSolverTurns[step.turn].key, false, 0);
+        const int32_t action = GameInput::actionFor(kSolverTurns[step.turn].command);
+        const auto symbol = static_cast<SDLKey>(app_.gui()->keys().key(action));
+        pushKey(symbol, true, 0);
+        pushKey(symbol, false, 0);
         return true;
     }
 
@@ -159,15 +184,14 @@ private:
     std::unique_ptr<SolutionReplay> replay_;
 };
 
-}  // namespace
-
-bool tourScreens(Application& application, const std::string& levelSources, const std::string& outputFolder) {
-    Tour tour(application, outputFolder);
-    const auto level = [&](const char* name) { return levelSources + "/" + name + ".level"; };
+// The front end, the name typed in, the high scores, the options with the keyboard focus
+// on them, and the layout editor over the menu.
+bool tourMenus(Tour& tour) {
     bool all = true;
     tour.run(1.0f);
     all = tour.shoot("frontend") && all;
-    for (int i = 0; i < 6; ++i) tour.key(SDLK_BACKSPACE, 8);
+    // Longer than the default name in any language.
+    for (int i = 0; i < 12; ++i) tour.key(SDLK_BACKSPACE, 8);
     tour.type("Mira Quill");
     all = tour.shoot("name_entry") && all;
     tour.click(kScores);
@@ -181,12 +205,27 @@ bool tourScreens(Application& application, const std::string& levelSources, cons
     tour.key(SDLK_TAB);
     tour.run(0.2f);
     all = tour.shoot("options_focus") && all;
+    tour.click(kKeys);
+    tour.run(kSettle);
+    all = tour.shoot("keys") && all;
+    // Left rolls on J for a moment, after a try with a key another roll has.
+    tour.click(kRollLeftRow);
+    tour.run(0.2f);
+    tour.key(SDLK_DOWN);
+    tour.run(0.5f);
+    all = tour.shoot("keys_taken") && all;
+    tour.key(SDLK_j, 'j');
+    tour.run(0.2f);
+    all = tour.shoot("keys_bound") && all;
+    tour.click(kKeysDefaults);
+    tour.click(kKeysBack);
+    tour.run(kSettle);
     tour.click(kOptionsBack);
     tour.run(kSettle);
 
     // The level editor: a new level, painted with the mouse and the keys, proven, saved
     // and tested.
-    application.gui()->pushSignal(kSignalNewLevel);
+    tour.signal(kSignalNewLevel);
     tour.run(kSettle);
     all = tour.shoot("editor_new") && all;
     tour.click(kEditorTitleField);
@@ -225,13 +264,18 @@ bool tourScreens(Application& application, const std::string& levelSources, cons
     tour.key(SDLK_ESCAPE, 27);
     tour.run(kSettle);
 
-    tour.key(SDLK_F1);
+    tour.action(kInputLayoutEditor);
     tour.click(kPlay);
     tour.run(0.2f);
     all = tour.shoot("editor") && all;
-    tour.key(SDLK_F1);
+    tour.action(kInputLayoutEditor);
+    return all;
+}
 
-    tour.startLevel(0, level("01"));
+// The first level in play and completed, then back to the menu.
+bool tourCompletedLevel(Tour& tour, const std::string& source) {
+    bool all = true;
+    tour.startLevel(0, source);
     tour.play(kPlaySeconds / 2);
     all = tour.shoot("playing_01") && all;
     tour.play(kPlaySeconds);
@@ -241,21 +285,80 @@ bool tourScreens(Application& application, const std::string& levelSources, cons
     tour.run(kSettle);
     tour.click(kMenu);
     tour.run(kSettle);
+    return all;
+}
 
-    tour.startLevel(5, level("06"));
-    tour.key(SDLK_h, 'h');
+// From the Levels screen, level 01's kept run watched: at twice its pace, then over, with
+// the score it recorded; then back to the Levels screen.
+bool tourWatch(Tour& tour) {
+    bool all = true;
+    tour.click(kPreviousPage);
+    tour.run(0.5f);
+    tour.click(kFirstWatch);
+    tour.run(kSettle);
+    tour.key(SDLK_2);
+    tour.run(0.5f);
+    all = tour.shoot("watch") && all;
+    tour.key(SDLK_4);
+    tour.run(kSettle * 3.0f);
+    all = tour.shoot("watch_end") && all;
+    tour.action(kInputBack);
+    tour.run(kSettle);
+    return all;
+}
+
+// The Levels screen once more levels have been won, as if played: it opens on the page of
+// the furthest, lit, with the levels not reached dimmed; then the first page, from which
+// level 01 is practised again, its panel showing the bests beside the run, and its kept
+// run watched. Then back to the menu.
+bool tourLevels(Tour& tour, Application& application, const std::string& source) {
+    bool all = true;
+    GameStateInfo& info = *application.stateInfo();
+    for (int i = 1; i < 14; ++i)
+        info.progress.complete(i, info.levelNames, {900 + 37 * i, 1000 + 311 * i, 10 + i}, "Mira Quill",
+                               todaysDate());
+    tour.click(kLevels);
+    tour.run(kSettle);
+    all = tour.shoot("levels_later_page") && all;
+    tour.click(kPreviousPage);
+    tour.run(0.5f);
+    all = tour.shoot("levels_first_page") && all;
+    // Once the level has slid in, its number and title are still over it.
+    tour.startLevel(kFirstPlan, source);
+    all = tour.shoot("level_caption") && all;
+    tour.play(2.0f * kPlaySeconds);
+    tour.run(kSettle);
+    all = tour.shoot("practice_complete") && all;
+    tour.click(kPracticeLevels);
+    tour.run(kSettle);
+    all = tourWatch(tour) && all;
+    tour.action(kInputBack);
+    tour.run(kSettle);
+    return all;
+}
+
+// Level 06 with a hint asked for, played on and paused, then back to the menu.
+bool tourHintAndPause(Tour& tour, const std::string& source) {
+    bool all = true;
+    tour.startLevel(5, source);
+    tour.action(kInputHint);
     tour.runInRealTime(1.0f);
     all = tour.shoot("hint") && all;
     tour.play(kPlaySeconds);
     all = tour.shoot("playing_06") && all;
-    tour.key(SDLK_SPACE, ' ');
+    tour.action(kInputPause, ' ');
     tour.run(0.2f);
     all = tour.shoot("paused") && all;
-    tour.key(SDLK_SPACE, ' ');
+    tour.action(kInputPause, ' ');
     tour.click(kMenu);
     tour.run(kSettle);
+    return all;
+}
 
-    tour.startLevel(19, level("20"));
+// Level 20 until the last life is lost, the table with the new entry, then the demo.
+bool tourGameOver(Tour& tour, Application& application, const std::string& source) {
+    bool all = true;
+    tour.startLevel(19, source);
     tour.play(kPlaySeconds);
     all = tour.shoot("playing_20") && all;
     // The last life lost: the board freezes under the game-over text.
@@ -269,9 +372,22 @@ bool tourScreens(Application& application, const std::string& levelSources, cons
     all = tour.shoot("highscores_new_entry") && all;
     tour.click(kMiddle);
     application.stateInfo()->demoAfterSeconds = 2.0f;
-    tour.runInRealTime(2.0f * kSettle + 2.0f);
+    tour.runInRealTime(kSettle + 6.0f);
     all = tour.shoot("demo") && all;
     return all;
+}
+
+}  // namespace
+
+bool tourScreens(Application& application, const std::string& levelSources, const std::string& outputFolder) {
+    Tour tour(application, outputFolder);
+    const auto level = [&](const char* name) { return levelSources + "/" + name + ".level"; };
+    // Every part runs, whatever the one before wrote.
+    bool all = tourMenus(tour);
+    all = tourCompletedLevel(tour, level("01")) && all;
+    all = tourLevels(tour, application, level("01")) && all;
+    all = tourHintAndPause(tour, level("06")) && all;
+    return tourGameOver(tour, application, level("20")) && all;
 }
 
 }  // namespace nimbus

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -15,9 +16,6 @@
 using namespace nimbus;
 
 namespace {
-
-std::string column(float x) { return std::to_string(windowPixelX(x)); }
-std::string row(float y) { return std::to_string(windowPixelY(y)); }
 
 // Runs a program with its arguments and waits for it; whether it exited with 0.
 bool runProgram(const std::vector<std::string>& arguments, const std::string& display) {
@@ -34,9 +32,15 @@ bool runProgram(const std::vector<std::string>& arguments, const std::string& di
     return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+// A window may go between being listed and being asked about (SDL makes and drops
+// windows as it switches to full screen and back). Xlib's own handler would end the
+// whole test on that error, leaving its display and its game running.
+int ignoreError(Display*, XErrorEvent*) { return 0; }
+
 }  // namespace
 
 Desktop::Desktop(int width, int height) {
+    XSetErrorHandler(ignoreError);
     int pipe[2];
     if (::pipe(pipe) != 0) return;
     const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
@@ -72,36 +76,71 @@ Desktop::~Desktop() {
 }
 
 unsigned Desktop::pixel(float x, float y) {
-    XImage* image = XGetImage(display_, DefaultRootWindow(display_), windowPixelX(x), windowPixelY(y), 1, 1,
-                              AllPlanes, ZPixmap);
+    int column = 0, row = 0;
+    toScreen(x, y, column, row);
+    XImage* image = XGetImage(display_, DefaultRootWindow(display_), column, row, 1, 1, AllPlanes, ZPixmap);
     if (!image) return 0;
     const unsigned value = XGetPixel(image, 0, 0) & 0xffffff;
     XDestroyImage(image);
     return value;
 }
 
-int Desktop::brightPixels(float x0, float y0, float x1, float y1, int level) {
-    const int left = windowPixelX(x0), top = windowPixelY(y1);
-    const int width = windowPixelX(x1) - left, height = windowPixelY(y0) - top;
+std::vector<unsigned> Desktop::rowColours(float y) {
+    std::vector<unsigned> colours;
+    int left = 0, row = 0;
+    toScreen(-kViewAspect, y, left, row);
+    XImage* image =
+        XGetImage(display_, DefaultRootWindow(display_), left, row, kViewWidth, 1, AllPlanes, ZPixmap);
+    if (!image) return colours;
+    for (int x = 0; x < kViewWidth; ++x) colours.push_back(XGetPixel(image, x, 0) & 0xffffff);
+    XDestroyImage(image);
+    return colours;
+}
+
+void Desktop::eachBrightPixel(float x0, float y0, float x1, float y1, int level,
+                              const std::function<void(int x, int y)>& visit) {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    toScreen(x0, y1, left, top);
+    toScreen(x1, y0, right, bottom);
+    const int width = right - left, height = bottom - top;
     XImage* image =
         XGetImage(display_, DefaultRootWindow(display_), left, top, width, height, AllPlanes, ZPixmap);
-    if (!image) return 0;
-    int count = 0;
+    if (!image) return;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const unsigned value = XGetPixel(image, x, y);
             if (int(value >> 16 & 255) > level && int(value >> 8 & 255) > level && int(value & 255) > level)
-                ++count;
+                visit(x, y);
         }
     }
     XDestroyImage(image);
+}
+
+int Desktop::brightPixels(float x0, float y0, float x1, float y1, int level) {
+    int count = 0;
+    eachBrightPixel(x0, y0, x1, y1, level, [&](int, int) { ++count; });
     return count;
 }
 
-void Desktop::click(float x, float y) { xdotool({"mousemove", column(x), row(y), "click", "1"}); }
+int Desktop::brightWidth(float x0, float y0, float x1, float y1, int level) {
+    int first = -1, last = -1;
+    eachBrightPixel(x0, y0, x1, y1, level, [&](int x, int) {
+        first = first < 0 ? x : std::min(first, x);
+        last = std::max(last, x);
+    });
+    return first < 0 ? 0 : last - first + 1;
+}
+
+void Desktop::click(float x, float y) {
+    int column = 0, row = 0;
+    toScreen(x, y, column, row);
+    xdotool({"mousemove", std::to_string(column), std::to_string(row), "click", "1"});
+}
 
 void Desktop::hold(float x, float y, float seconds) {
-    xdotool({"mousemove", column(x), row(y), "mousedown", "1"});
+    int column = 0, row = 0;
+    toScreen(x, y, column, row);
+    xdotool({"mousemove", std::to_string(column), std::to_string(row), "mousedown", "1"});
     usleep(static_cast<useconds_t>(seconds * 1e6f));
     xdotool({"mouseup", "1"});
 }
@@ -111,28 +150,47 @@ void Desktop::key(const std::string& name) { xdotool({"key", name}); }
 void Desktop::type(const std::string& text) { xdotool({"type", "--delay", "60", text}); }
 
 void Desktop::showGame(bool shown) {
-    xdotool({"search", "--class", "nimbus", shown ? "windowmap" : "windowunmap"});
+    // Restored, the window gets the keyboard back, as a window manager gives it back. On
+    // this desktop without one, a window that SDL 2 focused itself loses the focus for
+    // good when it is unmapped, and keys would then reach no window at all.
+    if (shown)
+        xdotool({"search", "--class", "nimbus", "windowmap", "--sync", "windowfocus", "--sync"});
+    else
+        xdotool({"search", "--class", "nimbus", "windowunmap", "--sync"});
 }
 
-void Desktop::moveGameToCorner() { xdotool({"search", "--class", "nimbus", "windowmove", "0", "0"}); }
-
 bool Desktop::gameSize(int& width, int& height) {
+    XWindowAttributes attributes;
+    const Window game = gameWindow();
+    if (!game || !XGetWindowAttributes(display_, game, &attributes)) return false;
+    width = attributes.width;
+    height = attributes.height;
+    return true;
+}
+
+unsigned long Desktop::gameWindow() {
     Window root = 0, parent = 0, *children = nullptr;
     unsigned count = 0;
-    if (!XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) return false;
-    bool found = false;
-    for (unsigned i = 0; i < count && !found; ++i) {
+    if (!XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) return 0;
+    Window game = 0;
+    for (unsigned i = 0; i < count && !game; ++i) {
         XClassHint hint{};
         if (!XGetClassHint(display_, children[i], &hint)) continue;
-        XWindowAttributes attributes;
-        found = hint.res_class && strcasecmp(hint.res_class, "nimbus") == 0 &&
-                XGetWindowAttributes(display_, children[i], &attributes);
-        if (found) width = attributes.width, height = attributes.height;
+        if (hint.res_class && strcasecmp(hint.res_class, "nimbus") == 0) game = children[i];
         XFree(hint.res_name);
         XFree(hint.res_class);
     }
     XFree(children);
-    return found;
+    return game;
+}
+
+void Desktop::toScreen(float x, float y, int& column, int& row) {
+    int left = 0, top = 0;
+    Window child = 0;
+    const Window game = gameWindow();
+    if (game) XTranslateCoordinates(display_, game, DefaultRootWindow(display_), 0, 0, &left, &top, &child);
+    column = left + windowPixelX(x);
+    row = top + windowPixelY(y);
 }
 
 void Desktop::xdotool(const std::vector<std::string>& arguments) {

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,9 @@ struct _XDisplay;
 // A virtual X display of its own for one test, so that windows other tests open at the
 // same time cannot cover the game, with what a player does and sees on it: the pointer
 // and keys go through xdotool, the screen is read back through Xlib. Points are given in
-// the game's GUI coordinates of its window (ViewSize.h), at the display's top-left
-// corner, which it fills unless the display was made larger.
+// the game's GUI coordinates of its window (ViewSize.h), wherever the window lies: it
+// fills the display unless the display was made larger, and back from full screen SDL 2
+// puts it in the middle.
 class Desktop {
 public:
     explicit Desktop(int width = nimbus::kViewWidth, int height = nimbus::kViewHeight);
@@ -27,9 +29,15 @@ public:
 
     // The colour under a point as 0xRRGGBB.
     unsigned pixel(float x, float y);
+    // The colours of the window's pixel row through the height y, left to right, read at
+    // one instant: all from the same frame.
+    std::vector<unsigned> rowColours(float y);
     // How many pixels of the rectangle (x0, y0) to (x1, y1) are brighter than the level
     // in every channel (0 to 255).
     int brightPixels(float x0, float y0, float x1, float y1, int level);
+    // How many pixels lie across the rectangle from its leftmost column with such a pixel
+    // to its rightmost; 0 when it has none.
+    int brightWidth(float x0, float y0, float x1, float y1, int level);
 
     void click(float x, float y);
     // Presses the left button over the point and keeps it down for the seconds given.
@@ -40,14 +48,19 @@ public:
     // Takes the game's window off the screen and puts it back, as minimising it and
     // restoring it from a task bar do.
     void showGame(bool shown);
-    // Moves the game's window to the top-left corner, where a display without a window
-    // manager may not have put it.
-    void moveGameToCorner();
     // The size of the game's window; false while it has none.
     bool gameSize(int& width, int& height);
 
 private:
+    // The game's window, 0 while it has none.
+    unsigned long gameWindow();
+    // The screen pixel under a point of the game's window.
+    void toScreen(float x, float y, int& column, int& row);
     void xdotool(const std::vector<std::string>& arguments);
+    // Calls `visit` with the rectangle's column and row of each of its pixels brighter
+    // than the level in every channel.
+    void eachBrightPixel(float x0, float y0, float x1, float y1, int level,
+                         const std::function<void(int x, int y)>& visit);
 
     pid_t server_ = -1;
     std::string name_;

@@ -10,26 +10,33 @@
 #include <fstream>
 #include <sstream>
 
+#include "game/DataLayout.h"
+
 namespace fs = std::filesystem;
 
 GameInstall::GameInstall(const std::string& levelMap) {
     char pattern[] = "/tmp/nimbus-e2e-XXXXXX";
     root_ = mkdtemp(pattern);
     program_ = root_ + "/nimbus";
-    data_ = root_ + "/Data";
+    data_ = root_ + "/" + nimbus::kDataFolder;
     fs::copy_file(NIMBUS_EXECUTABLE, program_);
     fs::create_directory(data_);
     for (const fs::directory_entry& entry : fs::directory_iterator(NIMBUS_DATA_DIR)) {
         const std::string leaf = entry.path().filename().string();
-        // A build tree's own table and settings stay out: each game starts as a new player's.
-        if (leaf == "highscores.bin" || leaf == "settings" || (leaf == "Levels" && !levelMap.empty()))
+        // A build tree's own table, settings and progress stay out: each game starts as a
+        // new player's.
+        if (leaf == nimbus::kHighScoresFile || leaf == nimbus::kSettingsFile ||
+            leaf == nimbus::kProgressFile || leaf == nimbus::kDamagedProgressFile ||
+            leaf == nimbus::kReplaysFolder || (leaf == nimbus::kLevelsFolder && !levelMap.empty()))
             continue;
         fs::create_directory_symlink(entry.path(), data_ + "/" + leaf);
     }
     if (levelMap.empty()) return;
-    fs::create_directories(data_ + "/Levels/01");
-    fs::create_directory_symlink(fs::path(NIMBUS_DATA_DIR) / "Levels" / "Common", data_ + "/Levels/Common");
-    fs::copy_file(levelMap, data_ + "/Levels/01/Level.map");
+    const fs::path level = fs::path(data_) / nimbus::levelMapFile("01");
+    fs::create_directories(level.parent_path());
+    fs::create_directory_symlink(fs::path(NIMBUS_DATA_DIR) / nimbus::kLevelsCommonFolder,
+                                 fs::path(data_) / nimbus::kLevelsCommonFolder);
+    fs::copy_file(levelMap, level);
 }
 
 GameInstall::GameInstall(std::string root, std::string program, std::string dataDirectory)
@@ -44,7 +51,8 @@ GameInstall::~GameInstall() {
     fs::remove_all(root_, error);
 }
 
-bool GameInstall::start(const std::string& display, const std::vector<std::string>& options) {
+bool GameInstall::start(const std::string& display, const std::vector<std::string>& options,
+                        const std::vector<std::string>& environment) {
     game_ = fork();
     if (game_ == 0) {
         setenv("DISPLAY", display.c_str(), 1);
@@ -52,6 +60,12 @@ bool GameInstall::start(const std::string& display, const std::vector<std::strin
         // The player's own folder stays out of it, should the data folder be refused.
         setenv("XDG_DATA_HOME", xdgDataHome().c_str(), 1);
         setenv("XDG_CONFIG_HOME", (root_ + "/config").c_str(), 1);
+        // English, whatever the language of the machine, unless asked for another.
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) unsetenv(name);
+        for (const std::string& variable : environment) {
+            const size_t equals = variable.find('=');
+            setenv(variable.substr(0, equals).c_str(), variable.substr(equals + 1).c_str(), 1);
+        }
         const int log = open((root_ + "/output.txt").c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
         dup2(log, 1);
         dup2(log, 2);

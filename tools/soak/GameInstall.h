@@ -30,9 +30,11 @@ public:
     // What the game has written to its standard output and error so far.
     std::string output() const;
 
-    // Starts the game with "-window" and the options given; false when it cannot be
-    // started.
-    bool start(const std::string& display, const std::vector<std::string>& options = {});
+    // Starts the game with "-window" and the options given, in English, and with the
+    // variables ("NAME=VALUE") added to its environment (LANGUAGE=de for German); false
+    // when it cannot be started.
+    bool start(const std::string& display, const std::vector<std::string>& options = {},
+               const std::vector<std::string>& environment = {});
     // Waits at most the seconds given for the game to end; its exit code, or -1 when it
     // is still running or did not exit normally. A game still running when the install
     // goes is killed.

@@ -7,7 +7,6 @@
 // resident memory and its tracked live heap (printed on SIGUSR1) are sampled after every
 // cycle. Fails (exit 1) on a crash, a screen that does not come, an error line, or growth
 // after the first minute of more than 1 MiB of live heap or 4 MiB of resident memory.
-#include <unistd.h>
 
 #include <chrono>
 #include <csignal>
@@ -71,25 +70,20 @@ bool cycle(Desktop& desktop, int number) {
     if (number % 5 == 4) {
         desktop.click(kScoresButton.x, kScoresButton.y);
         if (!waitFor(kWait, [&] { return scoresShown(desktop); })) return fail("no high-score table", number);
-        usleep(kSlide);
-        if (!clickUntil(desktop, kCentre, frontEndShown)) return fail("no way back", number);
-        usleep(kSlide);
+        if (!clickUntil(desktop, kCentre, frontEndShown) || !frontEndReady(desktop))
+            return fail("no way back", number);
     }
     desktop.click(kPlayButton.x, kPlayButton.y);
     if (!levelArrives(desktop)) return fail("level 01 did not start", number);
-    usleep(kSlide);
     const bool complete = number % 4 == 3;
     playSolution(desktop, kLevel01, complete ? -1 : 3);
     if (complete) {
-        if (!waitFor(kWait, [&] { return levelCompleteShown(desktop); }))
-            return fail("level 01 not won", number);
-        usleep(kSlide);
+        if (!levelCompleteReady(desktop)) return fail("level 01 not won", number);
         desktop.click(kNextButton.x, kNextButton.y);
         if (!levelArrives(desktop)) return fail("level 02 did not start", number);
-        usleep(kSlide);
     }
-    if (!clickUntil(desktop, kMenuButton, frontEndShown)) return fail("no way back to the menu", number);
-    usleep(kSlide);
+    if (!clickUntil(desktop, kMenuButton, frontEndShown) || !frontEndReady(desktop))
+        return fail("no way back to the menu", number);
     return true;
 }
 
@@ -103,11 +97,10 @@ int main(int argc, char** argv) {
         std::printf("soak failed: no display or no game\n");
         return 1;
     }
-    if (!waitFor(kWait, [&] { return frontEndShown(desktop); })) {
+    if (!frontEndReady(desktop)) {
         std::printf("soak failed: no front end\n");
         return 1;
     }
-    usleep(kSlide);
 
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();

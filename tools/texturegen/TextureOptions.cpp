@@ -71,6 +71,11 @@ const Flag kFlags[] = {
          o.mips = false;
          return true;
      }},
+    {"--paint", 1,
+     [](const char* const* v, TextureOptions& o) {
+         o.paintFrom = v[0];
+         return true;
+     }},
     {"--png", 0,
      [](const char* const*, TextureOptions& o) {
          o.png = true;
@@ -113,7 +118,7 @@ bool TextureOptions::parse(int argc, const char* const* argv) {
     if (positionalCount < 2 || width == 0) {
         LOG_ERROR(
             "usage: nimbus_texturegen SOURCE OUTPUT --size WxH --format rgba|bgra|rgb|bgr|alpha "
-            "[--glow RADIUS STRENGTH] [--no-mips] [--png]");
+            "[--glow RADIUS STRENGTH] [--no-mips] [--paint SHAPE_FILE] [--png]");
         return false;
     }
     if (!png && (!isPowerOfTwo(width) || !isPowerOfTwo(height))) {

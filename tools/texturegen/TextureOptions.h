@@ -8,10 +8,11 @@ namespace nimbus {
 
 // What one run of the texture tool makes, from its command line:
 //   nimbus_texturegen SOURCE OUTPUT --size WxH --format rgba|bgra|rgb|bgr|alpha
-//                     [--glow RADIUS STRENGTH] [--no-mips] [--png]
+//                     [--glow RADIUS STRENGTH] [--no-mips] [--paint SHAPE_FILE] [--png]
 // `--glow` makes the output the glow twin of the source (see makeGlow); `--no-mips` keeps
 // the full-size picture alone, for one never drawn at much below its size, which then
-// costs a software renderer one lookup a pixel rather than two; `--png` writes the
+// costs a software renderer one lookup a pixel rather than two; `--paint` paints the
+// parts the shape file marks painted into the picture (see paintParts); `--png` writes the
 // picture as a PNG file instead of a texture (the desktop icons), its format unused.
 struct TextureOptions {
     std::string source;
@@ -23,6 +24,7 @@ struct TextureOptions {
     float glowRadius = 0.0f;
     float glowStrength = 1.0f;
     bool mips = true;
+    std::string paintFrom;  // a shape file, or empty
     bool png = false;
 
     // Reads the arguments after the program name; false, with the reason reported,

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/MessageCatalogue.h"
+#include "game/GameVersion.h"
+
 namespace nimbus {
 
 namespace {
@@ -28,21 +31,22 @@ std::string namesOf(const Option& option) {
 
 const std::vector<Option>& CommandLine::options() {
     static const std::vector<Option> kOptions = {
-        {"--window", "-window", nullptr, "play in a window of 1024 x 768",
+        {"--window", "-window", nullptr, translatable("play in a window of 1024 x 768"),
          [](CommandLine& line, const std::string&) {
              line.fullscreen = false;
              line.screenChosen = true;
          }},
-        {"--fullscreen", nullptr, nullptr, "play full screen at the desktop's size",
+        {"--fullscreen", nullptr, nullptr, translatable("play full screen at the desktop's size"),
          [](CommandLine& line, const std::string&) {
              line.fullscreen = true;
              line.screenChosen = true;
          }},
-        {"--data", nullptr, "DIR", "read the game's data from DIR and nowhere else",
+        {"--data", nullptr, "DIR", translatable("read the game's data from DIR and nowhere else"),
          [](CommandLine& line, const std::string& value) { line.dataDirectory = value; }},
-        {"--symbols", nullptr, nullptr, "mark each die colour with its own symbol",
+        {"--symbols", nullptr, nullptr, translatable("mark each die colour with its own symbol"),
          [](CommandLine& line, const std::string&) { line.symbols = true; }},
-        {"--demo-after", nullptr, "SECONDS", "show the demo after SECONDS left alone on the menu (30)",
+        {"--demo-after", nullptr, "SECONDS",
+         translatable("show the demo after SECONDS left alone on the menu (30)"),
          [](CommandLine& line, const std::string& value) {
              char* end = nullptr;
              const float seconds = std::strtof(value.c_str(), &end);
@@ -53,9 +57,12 @@ const std::vector<Option>& CommandLine::options() {
              }
              line.demoAfterSeconds = seconds;
          }},
-        {"--help", "-h", nullptr, "show this help and quit",
+        {"--check-replay", nullptr, "FILE",
+         translatable("check the replay FILE without a window: exit 0 if it reaches its score"),
+         [](CommandLine& line, const std::string& value) { line.replayToCheck = value; }},
+        {"--help", "-h", nullptr, translatable("show this help and quit"),
          [](CommandLine& line, const std::string&) { line.request = CommandLine::Request::Help; }},
-        {"--version", nullptr, nullptr, "show the version and quit",
+        {"--version", nullptr, nullptr, translatable("show the version and quit"),
          [](CommandLine& line, const std::string&) { line.request = CommandLine::Request::Version; }},
     };
     return kOptions;
@@ -86,22 +93,22 @@ void CommandLine::parse(int argc, const char* const* argv) {
 std::string CommandLine::usage() {
     size_t width = 0;
     for (const Option& option : options()) width = std::max(width, namesOf(option).size());
-    std::string text =
-        "Usage: nimbus [OPTION]...\n"
-        "Roll a coloured die across crumbling boards to the goal.\n\n";
+    std::string text = std::string(translated("Usage: nimbus [OPTION]...")) + "\n" +
+                       translated("Roll a coloured die across crumbling boards to the goal.") + "\n\n";
     for (const Option& option : options()) {
         const std::string names = namesOf(option);
-        text += "  " + names + std::string(width + 2 - names.size(), ' ') + option.help + "\n";
+        text += "  " + names + std::string(width + 2 - names.size(), ' ') + translated(option.help) + "\n";
     }
-    return text +
-           "\nWithout --window or --fullscreen the game opens as it was last left, full screen\n"
-           "the first time. Without --data the data is looked for in $NIMBUS_DATA, in Data\n"
-           "beside the program and in the installed data folder. The settings are kept in\n"
-           "$XDG_CONFIG_HOME/nimbus (~/.config/nimbus) and the high-score table in\n"
-           "$XDG_DATA_HOME/nimbus (~/.local/share/nimbus), or both beside the data of a\n"
-           "build tree.\n";
+    return text + "\n" +
+           translated(
+               "Without --window or --fullscreen the game opens as it was last left, full screen\n"
+               "the first time. Without --data the data is looked for in $NIMBUS_DATA, in Data\n"
+               "beside the program and in the installed data folder. The settings are kept in\n"
+               "$XDG_CONFIG_HOME/nimbus (~/.config/nimbus) and the high-score table in\n"
+               "$XDG_DATA_HOME/nimbus (~/.local/share/nimbus), or both beside the data of a\n"
+               "build tree.\n");
 }
 
-std::string CommandLine::version() { return std::string("nimbus ") + NIMBUS_VERSION + "\n"; }
+std::string CommandLine::version() { return std::string("nimbus ") + gameVersion() + "\n"; }
 
 }  // namespace nimbus

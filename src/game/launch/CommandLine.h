@@ -8,8 +8,13 @@ namespace nimbus {
 // Seconds left alone on the menu before the demo plays, unless the command line says.
 constexpr float kDefaultDemoAfterSeconds = 30.0f;
 
-// What the player asked for when starting the game. "-window", the game's first spelling,
-// still gives a window; "--data=DIR" works too.
+// What the player asked for when starting the game:
+//
+//   nimbus [--window | --fullscreen] [--data DIR] [--symbols] [--demo-after SECONDS]
+//   nimbus [--data DIR] --check-replay FILE
+//   nimbus --help | --version
+//
+// "-window", the game's first spelling, still gives a window; "--data=DIR" works too.
 // Every option is one row of a table that also writes the usage text and the manual
 // page's list of options.
 struct CommandLine {
@@ -36,6 +41,8 @@ struct CommandLine {
     std::string dataDirectory;
     // Seconds left alone on the menu before the demo plays.
     float demoAfterSeconds = kDefaultDemoAfterSeconds;
+    // The replay to check without a window instead of playing; empty to play.
+    std::string replayToCheck;
     // Why the arguments were refused, naming the one at fault.
     std::string problem;
 

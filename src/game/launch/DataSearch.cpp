@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "game/Application.h"
+#include "game/DataLayout.h"
 
 namespace nimbus {
 
@@ -10,8 +10,7 @@ namespace {
 
 bool holdsData(const std::string& directory) {
     std::error_code error;
-    return std::filesystem::is_regular_file(std::filesystem::path(directory) / Application::kGuiDocument,
-                                            error);
+    return std::filesystem::is_regular_file(std::filesystem::path(directory) / kGuiDocument, error);
 }
 
 }  // namespace
@@ -24,7 +23,7 @@ DataSearch::DataSearch(const std::string& flagged, const char* environment,
         if (environment && *environment) places_.push_back({environment, "$NIMBUS_DATA"});
         const std::filesystem::path program(executableDirectory);
         besideExecutable_ = static_cast<int>(places_.size());
-        places_.push_back({(program / kBesideExecutable).string(), "beside the program"});
+        places_.push_back({(program / kDataFolder).string(), "beside the program"});
         places_.push_back({(program / installedData).lexically_normal().string(), "installed"});
     }
     for (size_t i = 0; i < places_.size() && found_ < 0; ++i) {
@@ -37,7 +36,7 @@ const DataSearch::Place* DataSearch::found() const { return found_ < 0 ? nullptr
 bool DataSearch::foundBesideExecutable() const { return found_ >= 0 && found_ == besideExecutable_; }
 
 std::string DataSearch::failure() const {
-    std::string line = "no game data (" + std::string(Application::kGuiDocument) + ") in ";
+    std::string line = "no game data (" + std::string(kGuiDocument) + ") in ";
     for (size_t i = 0; i < places_.size(); ++i) {
         if (i > 0) line += ", ";
         line += places_[i].directory + " (" + places_[i].origin + ")";

@@ -12,9 +12,6 @@ namespace nimbus {
 // executable's folder, so that a prefix moved as a whole still finds its own data.
 class DataSearch {
 public:
-    // The folder beside the executable that a build tree fills.
-    static constexpr const char* kBesideExecutable = "Data";
-
     struct Place {
         std::string directory;
         // What named the place, for the line that reports a failed search.

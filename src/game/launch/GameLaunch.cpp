@@ -5,8 +5,11 @@
 
 #include <climits>
 #include <cstring>
+#include <memory>
 #include <ostream>
 
+#include "core/MessageCatalogue.h"
+#include "core/posix/PosixInArchive.h"
 #include "game/launch/DataSearch.h"
 
 namespace nimbus {
@@ -18,26 +21,26 @@ GameLaunch::GameLaunch(Environment environment, std::string executableDirectory)
 
 int GameLaunch::prepare(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     commandLine_.parse(argc, argv);
+    language_ = &environmentLanguage(environment_);
     switch (commandLine_.request) {
         case CommandLine::Request::Help:
-            out << CommandLine::usage();
+            out << translatedUsage();
             return 0;
         case CommandLine::Request::Version:
             out << CommandLine::version();
             return 0;
         case CommandLine::Request::Refused:
-            err << "nimbus: " << commandLine_.problem << "\n\n" << CommandLine::usage();
+            err << "nimbus: " << commandLine_.problem << "\n\n" << translatedUsage();
             return 2;
         case CommandLine::Request::Play:
             break;
     }
-    const std::string problem = displayProblem();
+    const std::string problem = commandLine_.replayToCheck.empty() ? displayProblem() : std::string();
     if (!problem.empty()) {
         err << "nimbus: " << problem << "\n";
         return 1;
     }
-    const DataSearch search(commandLine_.dataDirectory, environment_("NIMBUS_DATA"), executableDirectory_,
-                            kInstalledData);
+    const DataSearch search = dataSearch();
     if (!search.found()) {
         err << "nimbus: " << search.failure() << "\n";
         return 1;
@@ -46,6 +49,24 @@ int GameLaunch::prepare(int argc, const char* const* argv, std::ostream& out, st
     highScorePlace_ =
         search.foundBesideExecutable() ? HighScorePlace::BesideWritableData : HighScorePlace::PlayerFolder;
     return -1;
+}
+
+DataSearch GameLaunch::dataSearch() const {
+    return DataSearch(commandLine_.dataDirectory, environment_("NIMBUS_DATA"), executableDirectory_,
+                      kInstalledData);
+}
+
+std::string GameLaunch::translatedUsage() const {
+    const DataSearch search = dataSearch();
+    std::unique_ptr<MessageCatalogue> catalogue;
+    if (search.found()) {
+        PosixInArchive data{Path(search.found()->directory)};
+        catalogue = readCatalogue(data, *language_);
+    }
+    MessageCatalogue* previous = setMessageCatalogue(catalogue.get());
+    std::string usage = CommandLine::usage();
+    setMessageCatalogue(previous);
+    return usage;
 }
 
 std::string GameLaunch::executableDirectory() {

@@ -1,10 +1,12 @@
 #include "game/level/LevelCompiler.h"
 
 #include <cstdio>
+#include <filesystem>
 
 #include "core/Log.h"
 #include "core/posix/FileOutBuffer.h"
 #include "game/rules/LevelMap.h"
+#include "game/rules/LevelTitles.h"
 #include "game/solver/StrandCheck.h"
 
 namespace nimbus {
@@ -44,6 +46,24 @@ bool writeLevel(const LevelSource& level, const std::string& path) {
         return false;
     }
     if (!writeLevelMap(out, level.board) || !out.close()) {
+        LOG_ERROR(path << ": could not be written");
+        return false;
+    }
+    return true;
+}
+
+bool writeTitles(const std::vector<std::string>& sources, const std::string& path) {
+    LevelTitles titles;
+    for (const std::string& source : sources) {
+        LevelSource level;
+        if (!LevelSourceParser::read(source, level)) return false;
+        if (!titles.set(std::filesystem::path(source).stem().string(), level.title)) {
+            LOG_ERROR(source << ": the title \"" << level.title << "\" cannot be indexed");
+            return false;
+        }
+    }
+    FileOutBuffer out;
+    if (!out.open(path) || !titles.write(out) || !out.close()) {
         LOG_ERROR(path << ": could not be written");
         return false;
     }

@@ -21,8 +21,8 @@ char tileColorLetter(int32_t color);
 
 // Reads the text form of a level. Statements, one a line; '#' starts a comment:
 //
-//   title TEXT          the level's name, for reports
-//   teaches TEXT        what the level is there to teach
+//   title TEXT          the level's name, for reports and the player
+//   teaches TEXT        what the level is there to teach, for the player too
 //   tiles               a grid of colours follows, one token per cell, rows from y = 0:
 //                       r g b y c m  the six die colours    w  White (takes every face)
 //                       k  Black     .  Undefined (a hole)  S  Start   G  Goal

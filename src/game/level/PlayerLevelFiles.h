@@ -3,13 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "game/DataLayout.h"
+
 namespace nimbus {
 
-// The folders of the player's levels beside their other files: the proven levels the
-// game lists, and the drafts only the editor lists.
-constexpr const char* kPlayerLevelsFolder = "levels";
-constexpr const char* kDraftsFolder = "drafts";
-constexpr const char* kLevelExtension = ".level";
 // The level files of a folder looked at, in name order; any more are left out.
 constexpr size_t kMaxLevelFiles = 500;
 

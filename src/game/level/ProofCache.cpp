@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "core/ByteHash.h"
 #include "core/Log.h"
 #include "core/OutBuffer.h"
 #include "core/posix/FileInBuffer.h"
@@ -18,27 +19,26 @@ namespace {
 // that proofs made under other rules are not taken.
 constexpr const char* kProofRules = "nimbus proofs 1";
 
-// FNV-1a, 64 bits.
 uint64_t hashInto(uint64_t hash, const std::string& bytes) {
-    for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    return hash;
+    return hashBytes(bytes.data(), bytes.size(), hash);
 }
 
 }  // namespace
 
 std::string ProofCache::defaultDirectory() {
-    return playerDirectory(std::getenv("XDG_CACHE_HOME"), std::getenv("HOME"), "/.cache");
+    return playerDirectory(std::getenv(kPlayerCacheHome.variable), std::getenv("HOME"),
+                           kPlayerCacheHome.fallback);
 }
 
 uint64_t ProofCache::keyOf(const std::string& fileName, const std::string& text) {
-    uint64_t hash = hashInto(14695981039346656037ull, kProofRules);
+    uint64_t hash = hashInto(kByteHashStart, kProofRules);
     hash = hashInto(hashInto(hash, fileName), std::string(1, '\0'));
     return hashInto(hash, text);
 }
 
 bool ProofCache::load() {
     FileInBuffer in;
-    const std::string name = directory_ + "/" + kFileName;
+    const std::string name = directory_ + "/" + kProofCacheFile;
     if (directory_.empty() || !in.open(name)) return false;
     if (static_cast<size_t>(in.bytesLeft()) > kMaxBytes) {
         LOG_ERROR(name << " is too big to be a cache of proofs; the levels are proven again");
@@ -53,7 +53,7 @@ bool ProofCache::load() {
 
 bool ProofCache::save() const {
     if (directory_.empty()) return false;
-    return savePlayerFile(directory_, kFileName, "cache of level proofs", [this](OutBuffer& out) {
+    return savePlayerFile(directory_, kProofCacheFile, "cache of level proofs", [this](OutBuffer& out) {
         const std::string bytes = text();
         return out.write(bytes.data(), static_cast<int32_t>(bytes.size())) ==
                static_cast<int32_t>(bytes.size());

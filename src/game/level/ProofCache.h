@@ -20,7 +20,6 @@ namespace nimbus {
 // Saving writes the whole cache through a temporary file.
 class ProofCache {
 public:
-    static constexpr const char* kFileName = "level-proofs";
     static constexpr size_t kMaxBytes = 1 << 20;
     static constexpr size_t kMaxProofs = 10000;
 

@@ -15,8 +15,6 @@ class HighScoreList;
 // completely written, so a failed or interrupted save leaves the old table as it was.
 class HighScoreFile {
 public:
-    static constexpr const char* kFileName = "highscores.bin";
-
     // The table of the data directory `dataDirectory`, placed as described above.
     static HighScoreFile forData(const std::string& dataDirectory,
                                  HighScorePlace place = HighScorePlace::BesideWritableData);

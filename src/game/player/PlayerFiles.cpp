@@ -8,12 +8,11 @@
 
 #include "core/Log.h"
 #include "core/posix/FileOutBuffer.h"
+#include "game/DataLayout.h"
 
 namespace nimbus {
 
 namespace {
-
-constexpr const char* kGameFolder = "/nimbus";
 
 bool isAbsolute(const char* path) { return path && path[0] == '/'; }
 
@@ -34,17 +33,17 @@ bool makeDirectories(const std::string& directory) {
 }  // namespace
 
 std::string playerDirectory(const char* xdgHome, const char* home, const char* homeFallback) {
-    if (isAbsolute(xdgHome)) return std::string(xdgHome) + kGameFolder;
-    if (isAbsolute(home)) return std::string(home) + homeFallback + kGameFolder;
+    if (isAbsolute(xdgHome)) return std::string(xdgHome) + "/" + kPlayerFolder;
+    if (isAbsolute(home)) return std::string(home) + "/" + homeFallback + "/" + kPlayerFolder;
     return std::string();
 }
 
 std::string playerFileDirectory(const std::string& dataDirectory, HighScorePlace place,
-                                const char* xdgVariable, const char* homeFallback) {
+                                const PlayerHome& playerHome) {
     if (place == HighScorePlace::BesideWritableData && ::access(dataDirectory.c_str(), W_OK) == 0) {
         return dataDirectory;
     }
-    return playerDirectory(std::getenv(xdgVariable), std::getenv("HOME"), homeFallback);
+    return playerDirectory(std::getenv(playerHome.variable), std::getenv("HOME"), playerHome.fallback);
 }
 
 bool savePlayerFile(const std::string& directory, const char* fileName, const char* what,

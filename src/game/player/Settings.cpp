@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "core/Log.h"
+#include "gui/KeyNames.h"
 
 namespace nimbus {
 
@@ -14,6 +15,8 @@ namespace {
 
 constexpr const char* kOn = "on";
 constexpr const char* kOff = "off";
+// What comes before an action's name in the line of its key.
+constexpr const char* kKeyPrefix = "key_";
 
 // One line of the file: its key and the one member it sets, a text, a volume or a flag.
 struct Field {
@@ -29,7 +32,16 @@ const Field kFields[] = {
     {"effects_volume", nullptr, &Settings::effectsVolume, nullptr},
     {"fullscreen", nullptr, nullptr, &Settings::fullscreen},
     {"symbols", nullptr, nullptr, &Settings::symbols},
+    {"language", &Settings::language, nullptr, nullptr},
+    {"ghost", nullptr, nullptr, &Settings::ghost},
 };
+
+// The action whose key a line's key names; kNoInputAction for none.
+int32_t boundAction(const std::string& key) {
+    const size_t prefix = std::char_traits<char>::length(kKeyPrefix);
+    if (key.compare(0, prefix, kKeyPrefix) != 0) return kNoInputAction;
+    return inputActionNamed(key.c_str() + prefix);
+}
 
 std::string trimmed(const std::string& text) {
     const size_t first = text.find_first_not_of(" \t\r");
@@ -72,14 +84,23 @@ void Settings::read(const std::string& text, const std::string& source) {
         const std::string content = trimmed(line);
         if (content.empty() || content[0] == '#') continue;
         const size_t equals = content.find('=');
-        const Field* field =
-            equals == std::string::npos ? nullptr : fieldNamed(trimmed(content.substr(0, equals)));
-        if (equals != std::string::npos && !field) {
+        const std::string key = equals == std::string::npos ? content : trimmed(content.substr(0, equals));
+        const std::string value = equals == std::string::npos ? "" : trimmed(content.substr(equals + 1));
+        const Field* field = equals == std::string::npos ? nullptr : fieldNamed(key);
+        const int32_t action = equals == std::string::npos ? kNoInputAction : boundAction(key);
+        if (action != kNoInputAction) {
+            const int32_t bound = keyNamed(value);
+            keys.assign(action, bound != -1 ? bound : kInputActions[action].defaultKey);
+            if (bound == -1) LOG_ERROR("Damaged key in " << source << " line " << number << ": " << content);
+        } else if (equals != std::string::npos && !field) {
             LOG_ERROR("Unknown setting in " << source << " line " << number << ": " << content);
-        } else if (!field || !setField(*field, trimmed(content.substr(equals + 1)), *this)) {
+        } else if (!field || !setField(*field, value, *this)) {
             LOG_ERROR("Damaged setting in " << source << " line " << number << ": " << content);
         }
     }
+    if (keys.consistent()) return;
+    LOG_ERROR("Keys shared or kept for the menus in " << source << ": every key back on its default");
+    keys.restoreDefaults();
 }
 
 std::string Settings::write() const {
@@ -94,12 +115,16 @@ std::string Settings::write() const {
             out << (this->*field.flag ? kOn : kOff);
         out << '\n';
     }
+    for (int32_t action = 0; action < kInputCount; ++action)
+        out << kKeyPrefix << kInputActions[action].name << " = " << keyName(keys.key(action)) << '\n';
     return out.str();
 }
 
 bool Settings::operator==(const Settings& other) const {
     return playerName == other.playerName && musicVolume == other.musicVolume &&
-           effectsVolume == other.effectsVolume && fullscreen == other.fullscreen && symbols == other.symbols;
+           effectsVolume == other.effectsVolume && fullscreen == other.fullscreen &&
+           symbols == other.symbols && language == other.language && keys == other.keys &&
+           ghost == other.ghost;
 }
 
 int Settings::mixerVolume(int32_t volume) { return volume * MIX_MAX_VOLUME / kMaxVolume; }

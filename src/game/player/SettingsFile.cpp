@@ -2,21 +2,18 @@
 
 #include "core/OutBuffer.h"
 #include "core/posix/FileInBuffer.h"
+#include "game/DataLayout.h"
 #include "game/player/Settings.h"
 
 namespace nimbus {
 
-namespace {
-constexpr const char* kConfigHomeFallback = "/.config";
-}  // namespace
-
 SettingsFile SettingsFile::forData(const std::string& dataDirectory, HighScorePlace place) {
-    return SettingsFile(playerFileDirectory(dataDirectory, place, "XDG_CONFIG_HOME", kConfigHomeFallback));
+    return SettingsFile(playerFileDirectory(dataDirectory, place, kPlayerConfigHome));
 }
 
 bool SettingsFile::load(Settings& settings) const {
     FileInBuffer in;
-    if (directory_.empty() || !in.open(directory_ + "/" + kFileName)) return false;
+    if (directory_.empty() || !in.open(directory_ + "/" + kSettingsFile)) return false;
     std::string text(static_cast<size_t>(in.bytesLeft()), '\0');
     if (in.read(text.data(), in.bytesLeft()) != static_cast<int32_t>(text.size())) return false;
     settings.read(text, in.name());
@@ -25,7 +22,7 @@ bool SettingsFile::load(Settings& settings) const {
 
 bool SettingsFile::save(const Settings& settings) const {
     const std::string text = settings.write();
-    return savePlayerFile(directory_, kFileName, "settings", [&](OutBuffer& out) {
+    return savePlayerFile(directory_, kSettingsFile, "settings", [&](OutBuffer& out) {
         return out.write(text.data(), static_cast<int32_t>(text.size())) == static_cast<int32_t>(text.size());
     });
 }

@@ -14,8 +14,6 @@ struct Settings;
 // on the first save. Saving replaces the old file only once the new one is complete.
 class SettingsFile {
 public:
-    static constexpr const char* kFileName = "settings";
-
     // The settings of the data directory `dataDirectory`, placed as described above.
     static SettingsFile forData(const std::string& dataDirectory,
                                 HighScorePlace place = HighScorePlace::BesideWritableData);

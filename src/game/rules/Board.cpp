@@ -38,6 +38,7 @@ void Board::fetchResources() {
     resources_.pickupEffect = getResource<Shader>("Shaders/Dice", "Shader");
     resources_.tileBatch = getResource<MeshBatch>(kTileBatch, "MeshBatch");
     resources_.coarseTileBatch = getResource<MeshBatch>(kCoarseTileBatch, "MeshBatch");
+    resources_.closedTileBatch = getResource<MeshBatch>(kClosedTileBatch, "MeshBatch");
     resources_.arrow = getResource<Mesh>("Meshes/Arrow", "Mesh");
     for (int kind = 0; kind < kPickupLast; ++kind) {
         const char* mesh = pickupKindInfo(kind).mesh;

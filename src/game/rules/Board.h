@@ -29,6 +29,7 @@ public:
         ResourceHandle<Shader> pickupEffect;        // "Shaders/Dice", also for the arrows
         ResourceHandle<MeshBatch> tileBatch;        // "Meshes/Tile"
         ResourceHandle<MeshBatch> coarseTileBatch;  // "Meshes/Tile_coarse"
+        ResourceHandle<MeshBatch> closedTileBatch;  // "Meshes/Tile_closed"
         ResourceHandle<Mesh> arrow;                 // "Meshes/Arrow"
         ResourceHandle<Mesh> pickups[kPickupLast];  // by pick-up kind; none for kind 0
         ResourceHandle<Texture> softShadow;         // "Textures/Soft_shadow"

@@ -5,6 +5,7 @@
 #include "core/InArchive.h"
 #include "core/InBuffer.h"
 #include "core/Path.h"
+#include "game/DataLayout.h"
 #include "game/rules/Board.h"
 #include "game/rules/LevelMap.h"
 
@@ -18,7 +19,7 @@ Board* BoardFactory::create(InBuffer& in) const {
 }
 
 Board* BoardFactory::loadLevel(InArchive& archive, const std::string& levelName) const {
-    std::unique_ptr<InBuffer> file(archive.open(Path("/Levels/" + levelName + "/Level.map")));
+    std::unique_ptr<InBuffer> file(archive.open(dataPath(levelMapFile(levelName))));
     if (!file) return nullptr;
     return create(*file);
 }

@@ -12,7 +12,7 @@ public:
     float progress() const override { return done_ ? 2.0f : 0.0f; }
     void begin(Game& game) override;
     float update(Game& game, float dt) override;
-    const char* text() const override { return "Extra Life!"; }
+    const char* text() const override { return translatable("Extra Life!"); }
     const char* name() const override { return "ExtraLifeAction"; }
 
 private:

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "core/MessageCatalogue.h"
+
 namespace nimbus {
 
 class Game;
@@ -22,7 +24,7 @@ public:
     virtual void begin(Game& game) = 0;
     // Once per frame while at the front; returns the step for the level clock.
     virtual float update(Game& game, float dt) = 0;
-    // Shown over the die when collected.
+    // Shown over the die when collected, translated.
     virtual const char* text() const = 0;
     virtual const char* name() const = 0;
 };

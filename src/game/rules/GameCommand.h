@@ -18,6 +18,8 @@ enum GameCommandKind : int32_t {
     kCommandRollToCell = 8,
     // Start the level again at the cost of a life, as a fall would.
     kCommandRestart = 9,
+    // One past the last kind.
+    kCommandKindEnd,
 };
 
 struct GameCommand {

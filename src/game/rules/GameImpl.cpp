@@ -4,9 +4,12 @@
 
 #include "core/InArchive.h"
 #include "core/Log.h"
+#include "core/MessageCatalogue.h"
 #include "core/ResourceManager.h"
 #include "game/rules/BoardFactory.h"
+#include "game/rules/LevelMap.h"
 #include "game/rules/PlayerStats.h"
+#include "game/rules/RunRecording.h"
 #include "gui/GuiNames.h"
 #include "sound/GameSound.h"
 #include "sound/SoundInterface.h"
@@ -102,6 +105,7 @@ bool GameImpl::levelFailed() const { return stats_->lives <= 0; }
 
 void GameImpl::restart() {
     levelClock_ = 0.0f;
+    commands_ = 0;
     Position start = kStartWithoutStartTile;
     if (loadedBoard_) {
         board_ = std::make_unique<Board>(*loadedBoard_);
@@ -116,15 +120,29 @@ void GameImpl::loseLife() {
     restart();
 }
 
+void GameImpl::record(RunRecording* recording) {
+    recording_ = recording;
+    if (recording_) recording_->begin(loadedBoard_ ? levelHash(*loadedBoard_) : 0, *stats_);
+}
+
 bool GameImpl::execute(const GameCommand& command) {
+    // A command that is not consumed changed nothing, and is handed in again.
+    const bool consumed = carryOut(command);
+    if (consumed && recording_) recording_->command(command);
+    return consumed;
+}
+
+bool GameImpl::carryOut(const GameCommand& command) {
     switch (command.kind) {
         case kCommandNothing:
             return true;
         case kCommandTwist0:
         case kCommandTwist1: {
             const bool accepted = die_->twist(command.kind == kCommandTwist0 ? 0 : 1);
-            if (accepted) sound_->play("Twist");
-            return accepted;
+            if (!accepted) return false;
+            sound_->play("Twist");
+            ++commands_;
+            return true;
         }
         case kCommandTogglePause:
             paused_ = !paused_;
@@ -156,6 +174,7 @@ bool GameImpl::move(Direction direction) {
     }
     if (!die_->roll(direction)) return false;
     sound_->play("Move");
+    ++commands_;
     visit(die_->position());
     return true;
 }
@@ -172,7 +191,7 @@ void GameImpl::visit(const Position& cell) {
     tile.pickup = kPickupNone;
     if (!action) return;
     action->begin(*this);
-    texts_.spawn(action->text(), 1.0f, overDie(1.5f), {0.0f, 0.0f}, 5.0f);
+    texts_.spawn(translated(action->text()), 1.0f, overDie(1.5f), {0.0f, 0.0f}, 5.0f);
     if (action->progress() < 1.0f) actions_.push_back(std::move(action));
 }
 
@@ -186,6 +205,7 @@ void GameImpl::spawnChangeTexts(int32_t oldScore, int32_t oldMultiplier) {
 }
 
 void GameImpl::takePoints(int32_t points) {
+    if (recording_) recording_->pointsTaken(points);
     const int32_t taken = std::min(points, stats_->score);
     stats_->score -= taken;
     if (taken > 0) texts_.spawn("-" + std::to_string(taken), 2.0f, overDie(1.5f), {0.0f, 0.2f}, 1.0f);
@@ -213,6 +233,7 @@ float GameImpl::runActions(float dt) {
 bool GameImpl::update(float dt) {
     if (complete_) return true;
     if (paused_ || !board_) return false;
+    if (recording_) recording_->step(dt);
     levelClock_ += runActions(dt);
     const Position cell = die_->position();
     // A die started off the board (a level without a Start tile, smaller than 2 × 2)

@@ -22,6 +22,7 @@ class GameSound;
 class InArchive;
 class SoundInterface;
 struct PlayerStats;
+struct RunRecording;
 
 // One level being played: the board in play (a fresh copy of the loaded board at every
 // start and restart), the die, the queue of running pick-up effects and the floating
@@ -70,6 +71,11 @@ public:
     // goal is scored once; later calls keep returning true and change nothing).
     bool update(float dt);
 
+    // Keeps the run from here on in `recording` (not owned; null stops recording): every
+    // update that runs, every command consumed and every hint's price. Attached as the
+    // level starts, the recording plays back into the same level (RunPlayback).
+    void record(RunRecording* recording);
+
     PlayerStats* stats() const override { return stats_; }
     int32_t levelIndex() const { return levelIndex_; }
     bool loaded() const { return loadedBoard_ != nullptr; }
@@ -81,9 +87,13 @@ public:
     void setPaused(bool paused) { paused_ = paused; }
     void setHidden(bool hidden) { hidden_ = hidden; }
     float levelClock() const { return levelClock_; }
+    // The rolls and twists the die made since the level last started.
+    int32_t commands() const { return commands_; }
     Position dieCell() const { return die_->position(); }
     // The board in play; null when the level did not load.
     const Board* board() const { return board_.get(); }
+    // The board as the level's map gave it; null when the level did not load.
+    const Board* loadedBoard() const { return loadedBoard_.get(); }
     const GameDice& die() const { return *die_; }
     const std::deque<std::unique_ptr<GameAction>>& actions() const { return actions_; }
     const FloatingTextList& floatingTexts() const { return texts_; }
@@ -106,6 +116,7 @@ public:
     void setCameraTransform(const Transform& transform) { cameraTransform_ = transform; }
 
 private:
+    bool carryOut(const GameCommand& command);
     void restart();
     // A fall, or the player's restart: a life, "Death", and the level from its start.
     void loseLife();
@@ -120,6 +131,7 @@ private:
     PlayerStats* stats_;
     int32_t levelIndex_;
     float levelClock_ = 0.0f;
+    int32_t commands_ = 0;
     std::unique_ptr<Board> loadedBoard_;
     std::unique_ptr<Board> board_;
     std::unique_ptr<GameDice> die_;
@@ -133,6 +145,7 @@ private:
     ResourceHandle<Texture> hudIcons_;
     ResourceHandle<Texture> hudIconsGlow_;
     Transform cameraTransform_;
+    RunRecording* recording_ = nullptr;
 };
 
 }  // namespace nimbus

@@ -30,4 +30,14 @@ bool listLevels(InArchive& levels, std::vector<std::string>& names) {
     return true;
 }
 
+bool isLevelName(const std::string& name) {
+    constexpr size_t kLongest = 64;
+    if (name.empty() || name.size() > kLongest || !std::isdigit(static_cast<unsigned char>(name[0])))
+        return false;
+    for (const char c : name) {
+        if (!std::isgraph(static_cast<unsigned char>(c))) return false;
+    }
+    return true;
+}
+
 }  // namespace nimbus

@@ -3,10 +3,12 @@
 #include <cstdint>
 #include <limits>
 
+#include "core/ByteHash.h"
 #include "core/InBuffer.h"
 #include "core/Log.h"
 #include "core/OutBuffer.h"
 #include "core/Stream.h"
+#include "core/VectorOutBuffer.h"
 #include "game/rules/Board.h"
 
 namespace nimbus {
@@ -60,6 +62,12 @@ bool writeLevelMap(OutBuffer& out, const Board& board) {
     }
     return out.bytesWritten() - start ==
            kHeaderBytes + kTileBytes * static_cast<int64_t>(board.tiles().size());
+}
+
+uint64_t levelHash(const Board& board) {
+    VectorOutBuffer map;
+    writeLevelMap(map, board);
+    return hashBytes(map.bytes().data(), map.bytes().size());
 }
 
 }  // namespace nimbus

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace nimbus {
 
 class Board;
@@ -19,5 +21,9 @@ bool readLevelMap(InBuffer& in, Board& board);
 
 // Writes the board's map; false when the sink refused a byte.
 bool writeLevelMap(OutBuffer& out, const Board& board);
+
+// The identity of a level's content: the hash of its map as written above, so that
+// bytes the reader ignores do not change it while any tile that changes does.
+uint64_t levelHash(const Board& board);
 
 }  // namespace nimbus

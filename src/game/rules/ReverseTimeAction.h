@@ -10,7 +10,7 @@ namespace nimbus {
 class ReverseTimeAction : public TimedClockAction {
 public:
     explicit ReverseTimeAction(SoundInterface& sound) : TimedClockAction(sound, kPickupReverseTime) {}
-    const char* text() const override { return "Time Reverse!"; }
+    const char* text() const override { return translatable("Time Reverse!"); }
     const char* name() const override { return "ReverseTimeAction"; }
 };
 

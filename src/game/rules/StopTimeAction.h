@@ -9,7 +9,7 @@ namespace nimbus {
 class StopTimeAction : public TimedClockAction {
 public:
     explicit StopTimeAction(SoundInterface& sound) : TimedClockAction(sound, kPickupStopTime) {}
-    const char* text() const override { return "Time Stop!"; }
+    const char* text() const override { return translatable("Time Stop!"); }
     const char* name() const override { return "StopTimeAction"; }
 };
 

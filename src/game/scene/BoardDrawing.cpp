@@ -4,6 +4,7 @@
 
 #include "game/rules/Board.h"
 #include "game/rules/GameDice.h"
+#include "game/scene/BoardLook.h"
 #include "game/scene/ColorSymbols.h"
 #include "game/scene/GlossyModels.h"
 #include "game/scene/GroundFootprint.h"
@@ -25,10 +26,6 @@ constexpr float kHintArrowScale = 1.8f;
 constexpr float kVisitedShade = 0.25f;
 // Bounds the studded tile about its centre, however a falling tile turns.
 constexpr float kTileRadius = 0.75f;
-// Beyond this distance from the camera a tile is under 80 pixels wide in a 768-pixel-high
-// view, and its studs under 20: it takes the coarse brick, whose differences are then
-// within a pixel.
-constexpr float kCoarseTileDistance = 18.0f;
 
 // Black, which no face can enter, is drawn nearly black on the board rather than in its
 // grey: a visited tile shows a quarter of its colour, so a walked White path is grey too
@@ -77,8 +74,13 @@ public:
         Shader& effect = *r.tileEffect;
         effect.setVectorArray("g_colorPalette", colors_, count_);
         effect.setMatrixArray("g_transformPalette", placements_, count_);
-        effect.setVector("g_lightDirection", normalise({-1.0f, 3.0f, -2.0f}));
-        effect.setTexture("g_diffuseTexture", r.softShadow.get());
+        effect.setVector("g_lightDirection", normalise(kBoardLightFrom));
+        effect.setFloat("g_ambientLight", kBoardAmbientLight);
+        effect.setFloat("g_directLight", kBoardDirectLight);
+        // The coarse brick names its own picture, with the studs it leaves out painted in.
+        const Mesh::Textures& own = mesh_.getTextures();
+        effect.setTexture("g_diffuseTexture",
+                          !own.empty() && own.front() ? own.front().get() : r.softShadow.get());
         effect.setTexture("g_symbolTexture", r.symbols.get());
         camera_.apply(effect);
         core()->draw(mesh_.getPrimitiveType(), mesh_.getElementCount() * count_ / mesh_.getBatchSize(), 0,
@@ -121,18 +123,25 @@ void drawBoard(const Board& board, float levelClock, float brightness, const Cam
         groundFootprint(camera.world, camera.fovy, camera.aspect, camera.nearDistance);
     const TileSpan span = visibleTiles(footprint, board.width(), board.length());
     // Tiles beside the view or fallen out of it cost nothing; far ones take the coarse
-    // brick where there is one.
+    // brick, and falling ones, whose undersides show as they tumble, the closed brick,
+    // where there are those.
     TileBatch near(board, *r.tileBatch, brightness, camera);
     TileBatch far(board, r.coarseTileBatch ? *r.coarseTileBatch : *r.tileBatch, brightness, camera);
+    TileBatch falling(board, r.closedTileBatch ? *r.closedTileBatch : *r.tileBatch, brightness, camera);
     for (int32_t index = span.first; index < span.end; ++index) {
         const Position cell(index % board.width(), index / board.width());
         const Matrix44 placement = tilePlacement(board, cell, levelClock);
         const Vector3 centre{placement.m[3][0], placement.m[3][1], placement.m[3][2]};
         if (!camera.sees(centre, kTileRadius)) continue;
-        (length(centre - camera.world.t) > kCoarseTileDistance ? far : near).add(cell, placement);
+        if (board.isFallen(cell, levelClock)) {
+            falling.add(cell, placement);
+        } else {
+            (length(centre - camera.world.t) > kCoarseTileDistance ? far : near).add(cell, placement);
+        }
     }
     near.draw();
     far.draw();
+    falling.draw();
     drawPickups(board, levelClock, camera);
 }
 

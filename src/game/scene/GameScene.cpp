@@ -36,17 +36,17 @@ void drawGameBackdrop(const GameImpl& game, ScreenspaceRenderer& renderer, float
     drawBackdrop(renderer, texture, kViewAspect, uv, brightness);
 }
 
-void drawDie(const GameDice& die, const Camera& camera) {
+void drawDie(const GameDice& die, const Camera& camera, const char* technique = GlossyModels::kSolid) {
     const GameDice::Resources& r = die.resources();
     if (!r.mesh || !r.effect) return;
     GlossyModels(*r.effect, camera, r.envmap.get())
-        .draw(*r.mesh, die.transform(), colorSymbolsShown() ? r.symbols.get() : nullptr);
+        .draw(*r.mesh, die.transform(), colorSymbolsShown() ? r.symbols.get() : nullptr, technique);
 }
 
 }  // namespace
 
 void drawGame(GameImpl& game, const Vector2& lowerLeft, const Vector2& upperRight, Camera& camera,
-              ScreenspaceRenderer& renderer) {
+              ScreenspaceRenderer& renderer, const GameDice* ghost) {
     const float brightness = game.paused() ? 0.5f : 1.0f;
     renderer.pushClipRect(lowerLeft, upperRight);
     scissorFromCorner(lowerLeft);
@@ -65,6 +65,8 @@ void drawGame(GameImpl& game, const Vector2& lowerLeft, const Vector2& upperRigh
     if (!game.hidden()) {
         drawDie(game.die(), camera);
         if (board) drawArrows(*board, game.die(), game.hintedRoll(), game.levelClock(), camera);
+        // Last, as it lets what is behind it show through.
+        if (ghost) drawDie(*ghost, camera, GlossyModels::kSeeThrough);
     }
     glDisable(GL_SCISSOR_TEST);
     drawGameBackdrop(game, renderer, brightness);

@@ -2,6 +2,7 @@
 
 namespace nimbus {
 
+class GameDice;
 class GameImpl;
 class ScreenspaceRenderer;
 struct Camera;
@@ -14,8 +15,8 @@ struct Vector2;
 // pointer picking; then the floating texts and the HUD. The flat parts are queued on
 // the renderer for the GUI's flush. A paused game is shown dimmed; a hidden one shows
 // no die, arrows or HUD. Reads the game and changes nothing of it but the stored camera
-// placement.
+// placement. A ghost's die, when given, is drawn see-through where it stands.
 void drawGame(GameImpl& game, const Vector2& lowerLeft, const Vector2& upperRight, Camera& camera,
-              ScreenspaceRenderer& renderer);
+              ScreenspaceRenderer& renderer, const GameDice* ghost = nullptr);
 
 }  // namespace nimbus

@@ -15,7 +15,8 @@ GlossyModels::GlossyModels(Shader& effect, const Camera& camera, const Texture* 
     effect_.setVector("g_cameraPosition", camera.world.t);
 }
 
-void GlossyModels::draw(const Mesh& mesh, const Matrix44& transform, const Texture* symbols) {
+void GlossyModels::draw(const Mesh& mesh, const Matrix44& transform, const Texture* symbols,
+                        const char* technique) {
     Core* gl = core();
     if (!gl) return;
     const Mesh::Textures& textures = mesh.getTextures();
@@ -24,7 +25,7 @@ void GlossyModels::draw(const Mesh& mesh, const Matrix44& transform, const Textu
     effect_.setTexture("g_symbolTexture", symbols);
     effect_.setFloat("g_symbols", symbols ? 1.0f : 0.0f);
     gl->draw(mesh.getPrimitiveType(), mesh.getElementCount(), 0, mesh.getVertexBuffer(),
-             mesh.getIndexBuffer(), &effect_, "Technique1");
+             mesh.getIndexBuffer(), &effect_, technique);
 }
 
 Matrix44 turnedAndPlaced(float radians, const Vector3& at) {

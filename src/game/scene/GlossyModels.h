@@ -14,15 +14,20 @@ struct Camera;
 // brings its own picture and placement.
 class GlossyModels {
 public:
+    // The techniques: solid, and see-through (a ghost, drawn after everything solid).
+    static constexpr const char* kSolid = "Technique1";
+    static constexpr const char* kSeeThrough = "Ghost";
+
     // Sets the camera, the environment map and the camera's axes and position on the
     // effect.
     GlossyModels(Shader& effect, const Camera& camera, const Texture* envmap);
 
     // Draws the mesh with its diffuse texture (the first of its list) placed by
-    // `transform`, with technique "Technique1". Given the symbol texture, the die marks
+    // `transform`, with the technique given. Given the symbol texture, the die marks
     // each face with its colour's symbol (the die's texture has a face where the symbol
     // texture has that face's symbol).
-    void draw(const Mesh& mesh, const Matrix44& transform, const Texture* symbols = nullptr);
+    void draw(const Mesh& mesh, const Matrix44& transform, const Texture* symbols = nullptr,
+              const char* technique = kSolid);
 
 private:
     Shader& effect_;

@@ -4,6 +4,7 @@
 #include "gui/GuiNames.h"
 #include "gui/windows/Quads.h"
 #include "render/Texture.h"
+#include "render/ViewSize.h"
 #include "render/font/DrawText.h"
 #include "render/font/LayoutText.h"
 
@@ -19,6 +20,8 @@ constexpr float kTitleRaise = 0.06f;
 constexpr float kHintRaise = -0.14f;
 constexpr float kBandTop = 0.24f;
 constexpr float kBandBottom = -0.26f;
+// The widest a line may be: the 4:3 view less a margin on either side.
+constexpr float kLineWidth = 2.0f * kViewAspect * 0.9f;
 const Color kBandColor{0.0f, 0.02f, 0.06f, 0.72f};
 constexpr TextAlignment kCentred{TextAlignment::kCentre, TextAlignment::kMiddle};
 
@@ -34,6 +37,8 @@ void ViewCaption::layout(const ResourceHandle<BitmapFont>& font, const char* tit
     if (!font_) return;
     titleCount_ = layoutText(*font_, title_, kMaxCharacters, title, kTitleSize, 0.0f);
     hintCount_ = layoutText(*font_, hint_, kMaxCharacters, hint, kHintSize, 0.0f);
+    fitToWidth(titleCount_, title_, kLineWidth);
+    fitToWidth(hintCount_, hint_, kLineWidth);
 }
 
 void ViewCaption::draw(ScreenspaceRenderer& renderer, const Vector2& centre, const Vector2& size) const {

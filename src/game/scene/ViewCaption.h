@@ -16,9 +16,10 @@ namespace nimbus {
 // allocation. Without a font it draws nothing.
 class ViewCaption {
 public:
-    static constexpr int32_t kMaxCharacters = 24;
+    static constexpr int32_t kMaxCharacters = 32;
 
-    // Lays the lines out in the font; each keeps at most kMaxCharacters characters.
+    // Lays the lines out in the font; each keeps at most kMaxCharacters characters, and a
+    // line wider than the view less a margin is shrunk to fit.
     void layout(const ResourceHandle<BitmapFont>& font, const char* title, const char* hint,
                 const Color& glow);
     // Queues the band and the text for the view with this centre and size.

@@ -84,14 +84,13 @@ LevelModel::Outcome LevelModel::wait(State& state, int frames) const {
 
 int LevelModel::framesLeftOfFront(const State& state) const {
     if (state.queue.empty()) return 0;
-    State probe;
-    probe.queue.push_back(state.queue.front());
+    // Counted as `advance` runs the effect, a frame's step at a time.
+    float elapsed = state.queue.front().elapsed;
     int frames = 0;
-    while (!probe.queue.empty()) {
-        probe.queue.front().elapsed += frame_;
-        if (probe.queue.front().elapsed / TimedClockAction::kDuration >= 1.0f) probe.queue.clear();
+    do {
+        elapsed += frame_;
         ++frames;
-    }
+    } while (elapsed / TimedClockAction::kDuration < 1.0f);
     return frames;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory_resource>
 #include <vector>
 
 #include "game/rules/Board.h"
@@ -30,6 +31,11 @@ public:
 
     // Everything the future of a level depends on while the die stands still.
     struct State {
+        State() = default;
+        // An empty state whose queue is kept in `memory`; assigning another state to it
+        // keeps it there.
+        explicit State(std::pmr::memory_resource* memory) : queue(memory) {}
+
         Position position;
         int orientation = DieTurns::kStart;
         float clock = 0.0f;
@@ -38,7 +44,9 @@ public:
         // is spent, so it has to be allowed at each of those frames.
         float peakClock = 0.0f;
         uint64_t taken = 0;  // clock-bending pick-ups collected, by their index
-        std::vector<Effect> queue;
+        // A search keeps its states' queues in its own memory, not a state at a time in the
+        // allocator the frames share.
+        std::pmr::vector<Effect> queue;
         int frame = 0;  // frames since the start
     };
 

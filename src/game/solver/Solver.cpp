@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <deque>
 #include <functional>
+#include <memory_resource>
 #include <queue>
+#include <string>
 #include <tuple>
 #include <unordered_map>
 
@@ -24,8 +26,9 @@ struct Node {
 };
 
 // What must be equal for one state to stand in for another; the clock is compared apart.
-std::string keyOf(const LevelModel::State& s) {
-    std::string key(reinterpret_cast<const char*>(&s.position), sizeof s.position);
+// Made in the search's pool, like everything else the search keeps per state.
+std::pmr::string keyOf(const LevelModel::State& s, std::pmr::memory_resource* pool) {
+    std::pmr::string key(reinterpret_cast<const char*>(&s.position), sizeof s.position, pool);
     key.append(reinterpret_cast<const char*>(&s.orientation), sizeof s.orientation);
     key.append(reinterpret_cast<const char*>(&s.taken), sizeof s.taken);
     // Zero unless the clock ran backwards while the die turned.
@@ -70,6 +73,115 @@ std::vector<int> rollsToGoal(const Board& board) {
     return rolls;
 }
 
+// The nodes the search has met, for each key the node that stands for it (a later state
+// with no fewer commands and no earlier clock is dropped), and the open nodes, best first
+// by commands so far plus the rolls still needed; among equals the deeper state, then the
+// older one, so the search is the same on every run. Notes in the solution where the die
+// came closest to a goal. A search takes its memory a block at a time from its own pool,
+// never a state at a time: it may run on a worker beside the frames, and share the
+// allocator with them.
+class BestFirst {
+public:
+    BestFirst(const Board& board, Solution& solution)
+        : board_(board), toGoal_(rollsToGoal(board)), solution_(solution) {}
+
+    // Queues a state reached from node `parent` by `step`, unless no goal can be reached
+    // from it or a state queued before stands for it.
+    void offer(LevelModel::State&& state, int parent, SolutionStep step, int commands, bool won) {
+        const int still = won ? 0 : toGoal_[board_.index(state.position)];
+        if (still == kUnreachable) return;
+        if (solution_.closestRolls < 0 || still < solution_.closestRolls) {
+            solution_.closestRolls = still;
+            solution_.closest = state.position;
+        }
+        const int index = static_cast<int>(nodes_.size());
+        if (!won) {
+            auto [slot, fresh] = best_.try_emplace(keyOf(state, &pool_), index);
+            if (!fresh) {
+                if (dominated(slot->second, commands, state.clock)) return;
+                slot->second = index;
+            }
+        }
+        nodes_.push_back({std::move(state), parent, step, commands, won});
+        open_.emplace(commands + still, -commands, index);
+    }
+
+    // The best open node, taken off the queue; -1 when another state has bettered it
+    // since it was queued.
+    int take() {
+        const int index = std::get<2>(open_.top());
+        open_.pop();
+        const Node& node = nodes_[index];
+        if (node.won) return index;
+        const int standing = best_.at(keyOf(node.state, &pool_));
+        return standing != index && dominated(standing, node.commands, node.state.clock) ? -1 : index;
+    }
+
+    // A copy of `state` whose queue is kept in the search's pool.
+    LevelModel::State copy(const LevelModel::State& state) {
+        LevelModel::State pooled(&pool_);
+        pooled = state;
+        return pooled;
+    }
+
+    bool empty() const { return open_.empty(); }
+    size_t size() const { return nodes_.size(); }
+    const Node& node(int index) const { return nodes_[index]; }
+
+    // The steps from the first node to node `last`; a wait folds into the command that
+    // follows it.
+    std::vector<SolutionStep> stepsTo(int last) const {
+        std::vector<SolutionStep> steps;
+        for (int at = last; nodes_[at].parent >= 0; at = nodes_[at].parent) {
+            const SolutionStep& step = nodes_[at].step;
+            if (step.turn < 0) {
+                steps.back().waitFrames += step.waitFrames;
+            } else {
+                steps.push_back(step);
+            }
+        }
+        std::reverse(steps.begin(), steps.end());
+        return steps;
+    }
+
+private:
+    bool dominated(int by, int commands, float clock) const {
+        return nodes_[by].commands <= commands && nodes_[by].state.clock <= clock;
+    }
+
+    const Board& board_;
+    const std::vector<int> toGoal_;
+    Solution& solution_;
+    std::pmr::unsynchronized_pool_resource pool_;
+    std::pmr::vector<Node> nodes_{&pool_};
+    std::pmr::unordered_map<std::pmr::string, int> best_{&pool_};
+    using Entry = std::tuple<int, int, int>;  // (estimated total, -commands, node)
+    std::priority_queue<Entry, std::pmr::vector<Entry>, std::greater<Entry>> open_{
+        std::greater<Entry>(), std::pmr::vector<Entry>(&pool_)};
+};
+
+// Offers every turn the die can take from node `index`, and while a pick-up bends the
+// clock, a short wait and the wait to the end of the effect.
+void expand(const LevelModel& model, BestFirst& search, int index) {
+    // A copy: offering grows the nodes under the reference.
+    const LevelModel::State here = search.copy(search.node(index).state);
+    const int commands = search.node(index).commands;
+    for (int which = 0; which < DieTurns::kTurnCount; ++which) {
+        LevelModel::State next = search.copy(here);
+        const LevelModel::Outcome outcome = model.turn(next, which);
+        if (outcome == LevelModel::Outcome::kWon || outcome == LevelModel::Outcome::kGoing)
+            search.offer(std::move(next), index, {0, which}, commands + 1,
+                         outcome == LevelModel::Outcome::kWon);
+    }
+    if (here.queue.empty()) return;
+    const int untilEnd = model.framesLeftOfFront(here);
+    for (int frames : {std::min(Solver::kWaitChunkFrames, untilEnd), untilEnd}) {
+        LevelModel::State next = search.copy(here);
+        if (frames > 0 && model.wait(next, frames) == LevelModel::Outcome::kGoing)
+            search.offer(std::move(next), index, {frames, -1}, commands, false);
+    }
+}
+
 }  // namespace
 
 Solution Solver::solve(SearchSignals* signals) const {
@@ -81,87 +193,28 @@ Solution Solver::solve(SearchSignals* signals) const {
 Solution Solver::search(const LevelModel::State& from, SearchSignals* signals) const {
     Solution solution;
     if (!model_.fits()) return solution;
-    const Board& board = model_.board();
-    const std::vector<int> toGoal = rollsToGoal(board);
-    auto estimate = [&](const Position& p) { return toGoal[board.index(p)]; };
-
-    std::vector<Node> nodes;
-    // For each key the node that stands for it: a later state with no fewer commands and
-    // no earlier clock is dropped.
-    std::unordered_map<std::string, int> best;
-    auto dominated = [&](int by, int commands, float clock) {
-        return nodes[by].commands <= commands && nodes[by].state.clock <= clock;
-    };
-    // Best first by commands so far plus the rolls still needed; among equals the deeper
-    // state, then the older one, so the search is the same on every run.
-    using Entry = std::tuple<int, int, int>;  // (estimated total, -commands, node)
-    std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> open;
-    auto offer = [&](LevelModel::State&& state, int parent, SolutionStep step, int commands, bool won) {
-        const int still = won ? 0 : estimate(state.position);
-        if (still == kUnreachable) return;
-        if (solution.closestRolls < 0 || still < solution.closestRolls) {
-            solution.closestRolls = still;
-            solution.closest = state.position;
-        }
-        const int index = static_cast<int>(nodes.size());
-        if (!won) {
-            auto [slot, fresh] = best.try_emplace(keyOf(state), index);
-            if (!fresh) {
-                if (dominated(slot->second, commands, state.clock)) return;
-                slot->second = index;
-            }
-        }
-        nodes.push_back({std::move(state), parent, step, commands, won});
-        open.emplace(commands + still, -commands, index);
-    };
-    offer(LevelModel::State(from), -1, {}, 0, false);
-
+    BestFirst search(model_.board(), solution);
+    search.offer(search.copy(from), -1, {}, 0, false);
     int won = -1;
-    while (!open.empty()) {
-        if (nodes.size() > stateLimit_ || (signals && signals->stopped())) {
+    while (!search.empty()) {
+        if (search.size() > stateLimit_ || (signals && signals->stopped())) {
             solution.exhausted = true;
             break;
         }
-        if (signals) signals->states.store(nodes.size(), std::memory_order_relaxed);
-        const int index = std::get<2>(open.top());
-        open.pop();
-        if (nodes[index].won) {
+        if (signals) signals->states.store(search.size(), std::memory_order_relaxed);
+        const int index = search.take();
+        if (index < 0) continue;
+        if (search.node(index).won) {
             won = index;
             break;
         }
-        const LevelModel::State here = nodes[index].state;
-        const int commands = nodes[index].commands;
-        const int standing = best.at(keyOf(here));
-        if (standing != index && dominated(standing, commands, here.clock))
-            continue;  // bettered since queued
-        for (int which = 0; which < DieTurns::kTurnCount; ++which) {
-            LevelModel::State next = here;
-            const LevelModel::Outcome outcome = model_.turn(next, which);
-            if (outcome == LevelModel::Outcome::kWon || outcome == LevelModel::Outcome::kGoing)
-                offer(std::move(next), index, {0, which}, commands + 1, outcome == LevelModel::Outcome::kWon);
-        }
-        if (here.queue.empty()) continue;
-        const int untilEnd = model_.framesLeftOfFront(here);
-        for (int frames : {std::min(kWaitChunkFrames, untilEnd), untilEnd}) {
-            LevelModel::State next = here;
-            if (frames > 0 && model_.wait(next, frames) == LevelModel::Outcome::kGoing)
-                offer(std::move(next), index, {frames, -1}, commands, false);
-        }
+        expand(model_, search, index);
     }
-    solution.statesSearched = nodes.size();
+    solution.statesSearched = search.size();
     if (won < 0) return solution;
     solution.winnable = true;
-    solution.frames = nodes[won].state.frame;
-    // Walk back; a wait folds into the command that follows it.
-    for (int at = won; nodes[at].parent >= 0; at = nodes[at].parent) {
-        const SolutionStep& step = nodes[at].step;
-        if (step.turn < 0) {
-            solution.steps.back().waitFrames += step.waitFrames;
-        } else {
-            solution.steps.push_back(step);
-        }
-    }
-    std::reverse(solution.steps.begin(), solution.steps.end());
+    solution.frames = search.node(won).state.frame;
+    solution.steps = search.stepsTo(won);
     return solution;
 }
 

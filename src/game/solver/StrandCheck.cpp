@@ -45,14 +45,9 @@ private:
     const DieTurns& turns_;
 };
 
-}  // namespace
-
-bool canStrand(const Board& board, const DieTurns& turns, Position& stranded) {
-    Position start;
-    if (!board.findStart(start)) return false;
-    const DieGraph graph(board, turns);
-
-    // Everywhere the die can get to; a goal ends the level, so nothing goes on from one.
+// Everywhere the die can get to from the start; a goal ends the level, so nothing goes
+// on from one.
+std::vector<bool> reachable(const DieGraph& graph, const Position& start) {
     std::vector<bool> reached(graph.count(), false);
     std::deque<size_t> frontier{graph.index(start, DieTurns::kStart)};
     reached[frontier.front()] = true;
@@ -68,10 +63,14 @@ bool canStrand(const Board& board, const DieTurns& turns, Position& stranded) {
             }
         }
     }
+    return reached;
+}
 
-    // Where a goal can be reached over tiles that stand for good, worked back from the goals.
+// Where a goal can be reached over tiles that stand for good, worked back from the goals.
+std::vector<bool> escaping(const Board& board, const DieGraph& graph) {
     std::vector<std::vector<size_t>> comingFrom(graph.count());
     std::vector<bool> escapes(graph.count(), false);
+    std::deque<size_t> frontier;
     for (size_t state = 0; state < graph.count(); ++state) {
         if (graph.isGoal(state) || !standsForGood(board, graph.cell(state))) continue;
         for (int which = 0; which < DieTurns::kTurnCount; ++which) {
@@ -95,7 +94,17 @@ bool canStrand(const Board& board, const DieTurns& turns, Position& stranded) {
             }
         }
     }
+    return escapes;
+}
 
+}  // namespace
+
+bool canStrand(const Board& board, const DieTurns& turns, Position& stranded) {
+    Position start;
+    if (!board.findStart(start)) return false;
+    const DieGraph graph(board, turns);
+    const std::vector<bool> reached = reachable(graph, start);
+    const std::vector<bool> escapes = escaping(board, graph);
     for (size_t state = 0; state < graph.count(); ++state) {
         if (reached[state] && !graph.isGoal(state) && standsForGood(board, graph.cell(state)) &&
             !escapes[state]) {

@@ -1,10 +1,13 @@
 #include "game/states/DemoState.h"
 
 #include <random>
+#include <vector>
 
+#include "core/MessageCatalogue.h"
 #include "core/math/Color.h"
 #include "game/GameNames.h"
 #include "game/rules/GameImpl.h"
+#include "game/rules/LevelMap.h"
 #include "game/solver/SolverTurns.h"
 #include "game/states/FrontendState.h"
 #include "gui/Gui.h"
@@ -29,11 +32,26 @@ bool keyOrClick(const InputEvent* events, int32_t count) {
 }  // namespace
 
 DemoState::DemoState(const GameStateInfo& info) {
-    if (info.levelNames.empty()) return;
+    std::vector<int32_t> levels;
+    for (size_t i = 0; i < info.levelNames.size(); ++i) {
+        if (info.replays.has(info.levelNames[i])) levels.push_back(static_cast<int32_t>(i));
+    }
+    const bool own = !levels.empty();
+    for (size_t i = 0; !own && i < info.levelNames.size(); ++i) levels.push_back(static_cast<int32_t>(i));
+    if (levels.empty()) return;
     std::random_device seed;
-    std::uniform_int_distribution<int32_t> pick(0, static_cast<int32_t>(info.levelNames.size()) - 1);
-    game_ = std::make_unique<GameImpl>(*info.sound, &stats_, pick(seed), info.levelNames);
-    search_.start(*game_);
+    std::uniform_int_distribution<size_t> pick(0, levels.size() - 1);
+    game_ = std::make_unique<GameImpl>(*info.sound, &stats_, levels[pick(seed)], info.levelNames);
+    if (!own || !startOwnRun(info)) search_.start(*game_);
+}
+
+bool DemoState::startOwnRun(const GameStateInfo& info) {
+    const Board* level = game_->loadedBoard();
+    if (!level || !info.replays.load(info.levelNames[game_->levelIndex()], levelHash(*level), ownRun_))
+        return false;
+    stats_ = ownRun_.run.start;
+    ownPlayback_ = std::make_unique<RunPlayback>(ownRun_.run, *game_);
+    return true;
 }
 
 DemoState::~DemoState() = default;
@@ -41,11 +59,13 @@ DemoState::~DemoState() = default;
 bool DemoState::enter(GameStateInfo& info) {
     info.gui->pushSignal(kSignalPlay);
     info.gui->pushSignal(kSignalShowGame);
-    const Solution& solution = search_.solution();
-    replay_ = std::make_unique<SolutionReplay>(solution.steps);
-    framesLeft_ = solution.frames + kSpareFrames;
+    if (!ownPlayback_) {
+        const Solution& solution = search_.solution();
+        replay_ = std::make_unique<SolutionReplay>(solution.steps);
+        framesLeft_ = solution.frames + kSpareFrames;
+    }
     font_ = info.gui->getFont(kDefaultFontName);
-    caption_.layout(font_, kDemoText, kDemoHint, kDemoGlow);
+    caption_.layout(font_, translated(kDemoText), translated(kDemoHint), kDemoGlow);
     return true;
 }
 
@@ -56,7 +76,9 @@ GenericState* DemoState::update(float dt, GameStateInfo& info) {
     Gui& gui = *info.gui;
     // The Play transition that moved the menus away also asked for a game: not this time.
     if (exitTo(gui, kStatePlaying)) clearExit(gui);
-    if (!over_ && (asked || play(dt))) {
+    // The run starts once the menus have made way for the game view, so that it is seen
+    // from its first move.
+    if (!over_ && (asked || (!gui.busy() && play(dt)))) {
         over_ = true;
         gui.pushSignal(kSignalToMenu);
     }
@@ -75,6 +97,10 @@ GenericState* DemoState::update(float dt, GameStateInfo& info) {
 }
 
 bool DemoState::play(float dt) {
+    if (ownPlayback_) {
+        ownPlayback_->advance(dt);
+        return ownPlayback_->finished();
+    }
     pending_ += dt;
     for (int i = 0; pending_ >= kFrameSeconds; ++i) {
         if (i == kMaxStepsPerFrame) {

@@ -1,11 +1,10 @@
 #include "game/states/FrontendState.h"
 
-#include <SDL/SDL_keysym.h>
-
 #include "core/Log.h"
 #include "game/GameNames.h"
 #include "game/states/DemoState.h"
 #include "game/states/LevelEditorState.h"
+#include "game/states/LevelsState.h"
 #include "game/states/PlayingState.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
@@ -15,6 +14,18 @@
 namespace nimbus {
 
 namespace {
+
+// The screens the Back key leaves, with the signal that leaves each, the Keys screen
+// before the options it lies on.
+struct BackSignal {
+    const char* window;
+    const char* signal;
+};
+
+constexpr BackSignal kBackSignals[] = {
+    {kWindowKeys, kSignalKeysBack},
+    {kWindowOptions, kSignalOptionsBack},
+};
 
 bool anyInput(const InputEvent* events, int32_t count) {
     for (int32_t i = 0; i < count; ++i) {
@@ -32,7 +43,10 @@ FrontendState::~FrontendState() = default;
 bool FrontendState::enter(GameStateInfo& info) {
     requestMusic(*info.music, kMusicMenu);
     info.levelIndex = 0;
+    info.practice = false;
     info.stats.reset();
+    // Wherever the player comes from, the menu is there (already, mostly).
+    info.gui->pushSignal(kSignalShowMenu);
     return true;
 }
 
@@ -41,7 +55,7 @@ GenericState* FrontendState::update(float dt, GameStateInfo& info) {
     pollEvents(info);
     // Before the GUI, which marks the events it takes as none.
     idle_ = anyInput(events(), eventCount()) ? 0.0f : idle_ + dt;
-    escapeFromOptions(gui);
+    backFromScreens(gui);
     updateServices(dt, info);
     drawFrame(info, true);
     if (exitTo(gui, kStatePlaying)) {
@@ -56,6 +70,10 @@ GenericState* FrontendState::update(float dt, GameStateInfo& info) {
     if (exitTo(gui, kStateEditor)) {
         clearExit(gui);
         return new LevelEditorState;
+    }
+    if (exitTo(gui, kStateLevels)) {
+        clearExit(gui);
+        return new LevelsState;
     }
     if (exitTo(gui, kStateQuitToWindows)) info.quit = true;
     return demoWhenIdle(info);
@@ -80,16 +98,17 @@ GenericState* FrontendState::demoWhenIdle(GameStateInfo& info) {
     return demo_.release();
 }
 
-void FrontendState::escapeFromOptions(Gui& gui) {
-    const Window* options = gui.findWindow(kWindowOptions);
-    if (!options || !options->visible()) return;
-    // The GUI would end the game on the release as well as on the press.
-    for (int32_t i = 0; i < eventCount(); ++i) {
-        InputEvent& event = events()[i];
-        if (event.type != InputEvent::Key || event.key != SDLK_ESCAPE) continue;
-        if (event.pressed) gui.pushSignal(kSignalOptionsBack);
-        event.type = InputEvent::None;
+void FrontendState::backFromScreens(Gui& gui) {
+    if (gui.keyCapture()) return;
+    const BackSignal* back = nullptr;
+    for (const BackSignal& screen : kBackSignals) {
+        const Window* window = gui.findWindow(screen.window);
+        if (window && window->visible()) {
+            back = &screen;
+            break;
+        }
     }
+    if (back) escapeTo(gui, back->signal);
 }
 
 }  // namespace nimbus

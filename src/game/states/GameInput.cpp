@@ -1,11 +1,10 @@
 #include "game/states/GameInput.h"
 
-#include <SDL/SDL_keysym.h>
-
 #include <cmath>
 
 #include "game/rules/GameImpl.h"
 #include "gui/InputEvent.h"
+#include "gui/KeyBindings.h"
 #include "gui/KeyboardFocus.h"
 #include "render/Camera.h"
 #include "render/ViewSize.h"
@@ -14,15 +13,17 @@ namespace nimbus {
 
 namespace {
 
-struct KeyCommand {
-    int key;
+struct ActionCommand {
+    int32_t action;
     GameCommandKind command;
 };
 
-constexpr KeyCommand kKeys[] = {
-    {SDLK_SPACE, kCommandTogglePause}, {SDLK_a, kCommandTwist1},        {SDLK_s, kCommandTwist0},
-    {SDLK_UP, kCommandRollPlusY},      {SDLK_DOWN, kCommandRollMinusY}, {SDLK_RIGHT, kCommandRollMinusX},
-    {SDLK_LEFT, kCommandRollPlusX},    {SDLK_r, kCommandRestart},
+// Seen from behind the board, the right arrow's roll goes towards smaller x.
+constexpr ActionCommand kActionCommands[] = {
+    {kInputRollUp, kCommandRollPlusY},      {kInputRollDown, kCommandRollMinusY},
+    {kInputRollLeft, kCommandRollPlusX},    {kInputRollRight, kCommandRollMinusX},
+    {kInputTwistClockwise, kCommandTwist0}, {kInputTwistAnticlockwise, kCommandTwist1},
+    {kInputPause, kCommandTogglePause},     {kInputRestart, kCommandRestart},
 };
 
 // Mouse buttons as the GUI numbers them.
@@ -39,11 +40,10 @@ const Position kNoCell;
 
 }  // namespace
 
-GameCommand GameInput::commandFor(const InputEvent& event, const Transform& cameraTransform) {
-    if (event.type == InputEvent::Key && event.pressed) {
-        for (const KeyCommand& k : kKeys) {
-            if (k.key == event.key) return GameCommand(k.command);
-        }
+GameCommand GameInput::commandFor(const InputEvent& event, const Transform& cameraTransform,
+                                  const KeyBindings& keys) {
+    for (const ActionCommand& entry : kActionCommands) {
+        if (keys.pressed(event, entry.action)) return GameCommand(entry.command);
     }
     if (event.type != InputEvent::MouseUp) return GameCommand();
     switch (event.button) {
@@ -58,6 +58,13 @@ GameCommand GameInput::commandFor(const InputEvent& event, const Transform& came
         default:
             return GameCommand();
     }
+}
+
+int32_t GameInput::actionFor(int32_t command) {
+    for (const ActionCommand& entry : kActionCommands) {
+        if (entry.command == command) return entry.action;
+    }
+    return kNoInputAction;
 }
 
 Position GameInput::pickCell(int x, int y, const Transform& cameraTransform) {
@@ -76,14 +83,15 @@ Position GameInput::pickCell(int x, int y, const Transform& cameraTransform) {
     return Position(static_cast<int32_t>(hitX), static_cast<int32_t>(hitZ));
 }
 
-void GameInput::take(const InputEvent* events, int count, float dt, const GameImpl& game) {
+void GameInput::take(const InputEvent* events, int count, float dt, const GameImpl& game,
+                     const KeyBindings& keys) {
     if (pressTimer_ >= 0.0f) pressTimer_ += dt;
     leftPressed_ = false;
     for (int i = 0; i < count; ++i) {
         const InputEvent& event = events[i];
         if (event.type == InputEvent::MouseDown || event.type == InputEvent::MouseUp) handleButton(event);
         if (KeyboardFocus::isPress(event)) leftPressed_ = true;
-        queue(commandFor(event, game.cameraTransform()), game.die().busy());
+        queue(commandFor(event, game.cameraTransform(), keys), game.die().busy());
     }
 }
 

@@ -20,10 +20,13 @@ namespace nimbus {
 namespace {
 const Color kClearColor{0.0f, 0.0f, 0.0f, 1.0f};
 
-// Whether the event asks to switch between full screen and a window.
-bool asksForScreenSwitch(const InputEvent& event) {
-    if (event.type != InputEvent::Key || !event.pressed) return false;
-    return event.key == SDLK_F11 || (event.key == SDLK_RETURN && (event.modifiers & KMOD_ALT) != 0);
+// Whether the event asks to switch between full screen and a window: the action's key, or
+// Alt+Enter, the switch most desktops know, whatever that key is.
+bool asksForScreenSwitch(const InputEvent& event, const Gui& gui) {
+    if (gui.keyCapture()) return false;
+    if (gui.keys().pressed(event, kInputFullScreen)) return true;
+    return event.type == InputEvent::Key && event.pressed && event.key == SDLK_RETURN &&
+           (event.modifiers & KMOD_ALT) != 0;
 }
 
 }  // namespace
@@ -39,7 +42,7 @@ void GameState::pollEvents(GameStateInfo& info) {
     for (InputEvent& event : events_) event = InputEvent();
     eventCount_ = pollInputEvents(events_);
     for (int32_t i = 0; i < eventCount_; ++i) {
-        if (!asksForScreenSwitch(events_[i])) continue;
+        if (!asksForScreenSwitch(events_[i], *info.gui)) continue;
         events_[i].type = InputEvent::None;
         if (info.toggleFullscreen) info.toggleFullscreen();
     }
@@ -52,8 +55,7 @@ void GameState::updateServices(float dt, GameStateInfo& info) {
     for (int32_t i = 0; i < eventCount_; ++i) {
         const InputEvent& event = events_[i];
         if (event.type == InputEvent::Quit) info.quit = true;
-        if (event.type == InputEvent::Key && event.pressed && event.key == SDLK_m)
-            info.music->setMuted(!info.music->muted());
+        if (info.gui->keys().pressed(event, kInputMute)) info.music->setMuted(!info.music->muted());
     }
 }
 
@@ -61,7 +63,7 @@ void GameState::escapeTo(Gui& gui, const char* signal) {
     // The GUI would end the game on the release as well as on the press.
     for (int32_t i = 0; i < eventCount_; ++i) {
         InputEvent& event = events_[i];
-        if (event.type != InputEvent::Key || event.key != SDLK_ESCAPE) continue;
+        if (!gui.keys().matches(event, kInputBack)) continue;
         if (event.pressed) gui.pushSignal(signal);
         event.type = InputEvent::None;
     }
@@ -83,13 +85,14 @@ void GameState::drawFrame(GameStateInfo& info, bool withGui) {
 
 void GameState::drawUnderGui(GameStateInfo&, const Camera&) {}
 
-const Window* GameState::drawGameView(GameImpl& game, GameStateInfo& info, const Camera& camera) {
+const Window* GameState::drawGameView(GameImpl& game, GameStateInfo& info, const Camera& camera,
+                                      const GameDice* ghost) {
     const Window* view = info.gui->findWindow(gameView(info));
     if (!view || !view->visible()) return nullptr;
     const Vector2 centre = view->absolutePosition();
     const Vector2 half = view->size() * 0.5f;
     Camera sceneCamera = camera;
-    drawGame(game, centre - half, centre + half, sceneCamera, *info.screenRenderer);
+    drawGame(game, centre - half, centre + half, sceneCamera, *info.screenRenderer, ghost);
     return view;
 }
 

@@ -5,6 +5,7 @@
 #include "game/states/GameOverState.h"
 #include "game/states/LevelCompleteState.h"
 #include "game/states/LevelEditorState.h"
+#include "game/states/LevelsState.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
 #include "gui/windows/Window.h"
@@ -31,6 +32,8 @@ GenericState* HideGameState::update(float dt, GameStateInfo& info) {
         next = new FrontendState;
     else if (exitTo(gui, kStateGameOver))
         next = new GameOverState;
+    else if (exitTo(gui, kStateLevels))
+        next = new LevelsState;
     if (!next) return this;
     clearExit(gui);
     return next;

@@ -2,7 +2,10 @@
 
 #include <cstdio>
 
+#include "core/MessageCatalogue.h"
 #include "game/GameNames.h"
+#include "game/player/Progress.h"
+#include "game/states/LevelsState.h"
 #include "game/states/PlayingState.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
@@ -10,27 +13,53 @@
 namespace nimbus {
 
 namespace {
-std::string formatted(const char* format, int value) {
-    char text[32];
+
+template <typename Value>
+std::string formatted(const char* format, Value value) {
+    char text[64];
     std::snprintf(text, sizeof text, format, value);
     return text;
 }
+
 }  // namespace
 
 bool LevelCompleteState::enter(GameStateInfo& info) {
     const int32_t levels = static_cast<int32_t>(info.levelNames.size());
     nextLevel_ = levels > 0 ? (info.levelIndex + 1) % levels : 0;
     Gui& gui = *info.gui;
-    gui.pushSignal(kSignalShowLevelComplete);
-    const int32_t score = info.stats->score;
-    gui.setProperty(kPropertyTotalScore, formatted(kTotalScoreFormat, score));
-    gui.setProperty(kPropertyLevelScore, formatted(kLevelScoreFormat, score - info.levelStartScore));
+    gui.pushSignal(info.practice ? kSignalShowPracticeComplete : kSignalShowLevelComplete);
+    LevelRun run = info.levelRun;
+    run.score = info.stats->score - info.levelStartScore;
+    const NewBests bests = info.progress.complete(info.levelIndex, info.levelNames, run,
+                                                  gui.getProperty(kPropertyPlayerName), todaysDate());
+    gui.setProperty(kPropertyTotalScore, formatted(translated(kTotalScoreFormat), info.stats->score));
+    gui.setProperty(kPropertyLevelScore, formatted(translated(kLevelScoreFormat), run.score));
+    gui.setProperty(kPropertyLevelTime,
+                    formatted(translated(kLevelTimeFormat), formatHundredths(run.hundredths).c_str()));
+    gui.setProperty(kPropertyLevelCommands, formatted(translated(kLevelCommandsFormat), run.commands));
+    const LevelRecord* record =
+        levels > 0 ? info.progress.record(info.levelNames[static_cast<size_t>(info.levelIndex)]) : nullptr;
+    if (!record) return true;
+    // Beside this run's, each best of the level, or "New best!" where the run set it.
+    const std::string newBest = translated(kNewBestText);
+    gui.setProperty(kPropertyBestScore,
+                    bests.score ? newBest : formatted(translated(kBestScoreFormat), record->score.value));
+    gui.setProperty(kPropertyBestTime, bests.time ? newBest
+                                                  : formatted(translated(kBestTimeFormat),
+                                                              formatHundredths(record->time.value).c_str()));
+    gui.setProperty(
+        kPropertyBestCommands,
+        bests.commands ? newBest : formatted(translated(kBestCommandsFormat), record->commands.value));
     return true;
 }
 
 GenericState* LevelCompleteState::update(float dt, GameStateInfo& info) {
     standardFrame(dt, info);
     Gui& gui = *info.gui;
+    if (exitTo(gui, kStateLevels)) {
+        clearExit(gui);
+        return new LevelsState;
+    }
     if (!exitTo(gui, kStatePlaying)) return this;
     gui.pushSignal(kSignalHideGame);
     clearExit(gui);

@@ -6,9 +6,12 @@
 
 namespace nimbus {
 
-// Between two levels: shows the total and the level's own score, and goes on to the next
-// level when the GUI says so. After the last level play continues with the first, the
-// score carried on; there is no final victory.
+// Between two levels: records the level's result in the progress (its bests, the next
+// level reached), shows the total and the level's own score, time and commands beside
+// the level's bests ("New best!" for each this run set), and goes on to the next level
+// when the GUI says so, in the same kind of game. After the last level play continues
+// with the first, the score carried on; there is no final victory. A practice's panel
+// leads back to the Levels screen too.
 class LevelCompleteState : public GameState {
 public:
     bool enter(GameStateInfo& info) override;

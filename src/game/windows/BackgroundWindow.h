@@ -44,8 +44,6 @@ public:
     bool clipsChildren() const override { return true; }
     // Lets the dice fall one unit and turn one radian a second.
     void update(float dt, SignalQueue& signals, Gui& gui, const Vector2& pointer) override;
-    bool onKey(const InputEvent&, SignalQueue&, Gui&) override { return false; }
-    bool onMouseButton(const Vector2&, bool, int32_t, SignalQueue&) override { return false; }
     void draw(const Camera& camera, ScreenspaceRenderer& renderer, float aspect,
               const Vector2& parentAbsolute, Gui& gui) override;
 

@@ -3,6 +3,8 @@
 #include "game/windows/BackgroundWindow.h"
 #include "game/windows/GameWindow.h"
 #include "game/windows/HighScoreWindow.h"
+#include "game/windows/LevelPlanWindow.h"
+#include "game/windows/LevelWatchButton.h"
 #include "gui/GuiNames.h"
 #include "gui/windows/WindowFactory.h"
 
@@ -14,6 +16,8 @@ const WindowClass kGameWindows[] = {
     {kClassGame, GameWindow::create},
     {kClassHighScore, HighScoreWindow::create},
     {kClassBackground, createBackgroundWindow},
+    {kClassLevelPlan, LevelPlanWindow::create},
+    {kClassLevelWatch, LevelWatchButton::create},
 };
 
 }  // namespace

@@ -4,9 +4,9 @@ namespace nimbus {
 
 class WindowFactory;
 
-// Registers the game's own window classes, "game", "highscore" and "background", from
-// one table; the GUI document can use them once this has run. False when a name was
-// taken already.
+// Registers the game's own window classes, "game", "highscore", "background" and
+// "level_plan", from one table; the GUI document can use them once this has run. False
+// when a name was taken already.
 bool registerGameWindows(WindowFactory& factory);
 
 }  // namespace nimbus

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/MessageCatalogue.h"
+#include "game/player/Language.h"
 #include "game/player/Settings.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
@@ -12,8 +14,8 @@ namespace nimbus {
 
 namespace {
 
-constexpr const char* kShownOn = "On";
-constexpr const char* kShownOff = "Off";
+constexpr const char* kShownOn = translatable("On");
+constexpr const char* kShownOff = translatable("Off");
 constexpr const char* kYes = "yes";
 
 // The property of a volume and of a switch, with the switch's request.
@@ -34,23 +36,36 @@ constexpr VolumeProperty kVolumes[] = {
 constexpr SwitchProperty kSwitches[] = {
     {kPropertyFullscreen, kPropertyToggleFullscreen, &Settings::fullscreen},
     {kPropertySymbols, kPropertyToggleSymbols, &Settings::symbols},
+    {kPropertyGhost, kPropertyToggleGhost, &Settings::ghost},
 };
+
+const char* shown(bool on) { return translated(on ? kShownOn : kShownOff); }
+
+const char* languageName(const std::string& code) {
+    const Language* language = findLanguage(code);
+    return language ? language->name : kLanguages[0].name;
+}
 
 }  // namespace
 
 void publishSettings(Gui& gui, const Settings& settings) {
-    gui.setProperty(kPropertyPlayerName, settings.playerName);
+    const bool unnamed = settings.playerName == Settings::kDefaultPlayerName;
+    gui.setProperty(kPropertyPlayerName,
+                    unnamed ? translated(Settings::kDefaultPlayerName) : settings.playerName);
     for (const VolumeProperty& volume : kVolumes)
         gui.setProperty(volume.name, std::to_string(settings.*volume.volume));
-    for (const SwitchProperty& flag : kSwitches)
-        gui.setProperty(flag.state, settings.*flag.flag ? kShownOn : kShownOff);
+    for (const SwitchProperty& flag : kSwitches) gui.setProperty(flag.state, shown(settings.*flag.flag));
+    gui.setProperty(kPropertyLanguage, languageName(settings.language));
+    gui.keys() = settings.keys;
 }
 
 void requestFullscreenSwitch(Gui& gui) { gui.setProperty(kPropertyToggleFullscreen, kYes); }
 
 void collectSettings(Gui& gui, Settings& settings) {
+    // The default name in the player's language stays the default, to follow the language.
     const std::string& name = gui.getProperty(kPropertyPlayerName);
-    if (name != kNotRegistered) settings.playerName = name;
+    const bool unnamed = name == translated(Settings::kDefaultPlayerName);
+    if (name != kNotRegistered) settings.playerName = unnamed ? Settings::kDefaultPlayerName : name;
     for (const VolumeProperty& volume : kVolumes) {
         const std::string& text = gui.getProperty(volume.name);
         char* end = nullptr;
@@ -64,8 +79,19 @@ void collectSettings(Gui& gui, Settings& settings) {
         if (gui.getProperty(flag.request) != kYes) continue;
         settings.*flag.flag = !(settings.*flag.flag);
         gui.setProperty(flag.request, "");
-        gui.setProperty(flag.state, settings.*flag.flag ? kShownOn : kShownOff);
+        gui.setProperty(flag.state, shown(settings.*flag.flag));
     }
+    if (gui.getProperty(kPropertyNextLanguage) == kYes) {
+        settings.language = nextLanguage(settings.language).code;
+        gui.setProperty(kPropertyNextLanguage, "");
+        gui.setProperty(kPropertyLanguage, languageName(settings.language));
+    }
+    if (gui.getProperty(kPropertyKeysDefaults) == kYes) {
+        gui.keys().restoreDefaults();
+        gui.setProperty(kPropertyKeysDefaults, "");
+        gui.setProperty(kPropertyKeysMessage, translated(kKeysDefaultsText));
+    }
+    settings.keys = gui.keys();
 }
 
 }  // namespace nimbus

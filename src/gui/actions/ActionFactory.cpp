@@ -4,18 +4,6 @@
 
 namespace nimbus {
 
-namespace {
-ActionFactory* gActionFactory = nullptr;
-}  // namespace
-
-ActionFactory* actionFactory() { return gActionFactory; }
-
-ActionFactory* setActionFactory(ActionFactory* factory) {
-    ActionFactory* previous = gActionFactory;
-    gActionFactory = factory;
-    return previous;
-}
-
 Action* ActionFactory::create(const TiXmlElement* element, Gui& gui) const {
     if (!element) return nullptr;
     const ActionCreator creator = classes_.creatorFor(*element);

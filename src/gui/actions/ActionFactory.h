@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "core/ProcessWide.h"
 #include "gui/ClassRegistry.h"
 
 class TiXmlElement;
@@ -37,7 +38,9 @@ private:
 };
 
 // The process-wide factory; the setter returns the previous one for its owner.
-ActionFactory* actionFactory();
-ActionFactory* setActionFactory(ActionFactory* factory);
+inline ActionFactory* actionFactory() { return ProcessWide<ActionFactory>::get(); }
+inline ActionFactory* setActionFactory(ActionFactory* factory) {
+    return ProcessWide<ActionFactory>::set(factory);
+}
 
 }  // namespace nimbus

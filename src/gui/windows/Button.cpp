@@ -53,12 +53,12 @@ TiXmlElement& Button::toXml(TiXmlElement& element) const {
     return element;
 }
 
+float Button::swell(float scale, bool lit, float dt) {
+    return lit ? std::min(scale + kHoverRate * dt, kMaxHoverScale) : std::max(scale - kHoverRate * dt, 1.0f);
+}
+
 void Button::update(float dt, SignalQueue&, Gui& gui, const Vector2& pointer) {
-    if (contains(pointer) || gui.focus() == this) {
-        hoverScale_ = std::min(hoverScale_ + kHoverRate * dt, kMaxHoverScale);
-    } else {
-        hoverScale_ = std::max(hoverScale_ - kHoverRate * dt, 1.0f);
-    }
+    hoverScale_ = swell(hoverScale_, contains(pointer) || gui.focus() == this, dt);
 }
 
 void Button::editText(const InputEvent& event) { typeInto(caption_, event); }
@@ -84,6 +84,9 @@ void Button::draw(const Camera&, ScreenspaceRenderer& renderer, float, const Vec
     style.color = &color;
     style.glow = &glow;
     style.glowAdds = false;
+    // Clear of the rounded ends of the pane a button sits on.
+    style.fitWidth = size().x - size().y;
+    style.translate = true;
     drawWindowText(font_.get(), caption_, style, parentAbsolute + position(), renderer);
 }
 

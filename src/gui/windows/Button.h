@@ -35,6 +35,9 @@ public:
     void draw(const Camera& camera, ScreenspaceRenderer& renderer, float aspect,
               const Vector2& parentAbsolute, Gui& gui) override;
 
+    // The hover scale a frame later, growing while `lit`, shrinking back to 1 otherwise.
+    static float swell(float scale, bool lit, float dt);
+
     const std::string& caption() const { return caption_; }
     float hoverScale() const { return hoverScale_; }
 

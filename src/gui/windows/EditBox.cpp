@@ -55,6 +55,7 @@ void EditBox::draw(const Camera&, ScreenspaceRenderer& renderer, float, const Ve
     // A name longer than the box shows its end, where the typing happens, clear of the
     // box's rounded ends.
     style.fitWidth = size().x - size().y;
+    style.fit = TextStyle::Fit::KeepEnd;
     drawWindowText(font_.get(), text_, style, parentAbsolute + position(), renderer);
 }
 

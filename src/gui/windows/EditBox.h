@@ -25,7 +25,6 @@ public:
     void update(float dt, SignalQueue& signals, Gui& gui, const Vector2& pointer) override;
     bool onKey(const InputEvent& event, SignalQueue& signals, Gui& gui) override;
     bool focusable() const override { return true; }
-    bool onMouseButton(const Vector2&, bool, int32_t, SignalQueue&) override { return false; }
     void draw(const Camera& camera, ScreenspaceRenderer& renderer, float aspect,
               const Vector2& parentAbsolute, Gui& gui) override;
 

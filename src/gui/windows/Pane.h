@@ -18,9 +18,6 @@ public:
 
     TiXmlElement& toXml(TiXmlElement& element) const override;
     bool clipsChildren() const override { return true; }
-    void update(float, SignalQueue&, Gui&, const Vector2&) override {}
-    bool onKey(const InputEvent&, SignalQueue&, Gui&) override { return false; }
-    bool onMouseButton(const Vector2&, bool, int32_t, SignalQueue&) override { return false; }
     void draw(const Camera& camera, ScreenspaceRenderer& renderer, float aspect,
               const Vector2& parentAbsolute, Gui& gui) override;
 

@@ -44,6 +44,7 @@ void PropertyText::draw(const Camera&, ScreenspaceRenderer& renderer, float, con
     style.color = &color_;
     style.glow = &glow_;
     style.glowAdds = true;
+    style.fitWidth = size().x;
     drawWindowText(font_.get(), gui.getProperty(property_), style, Vector2(centre.x - size().x / 2, centre.y),
                    renderer);
 }

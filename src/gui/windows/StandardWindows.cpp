@@ -3,6 +3,7 @@
 #include "gui/GuiNames.h"
 #include "gui/windows/Button.h"
 #include "gui/windows/EditBox.h"
+#include "gui/windows/KeyButton.h"
 #include "gui/windows/Null.h"
 #include "gui/windows/Pane.h"
 #include "gui/windows/PropertyLines.h"
@@ -27,6 +28,7 @@ const WindowClass kStandardWindows[] = {
     {kClassEditBox, &EditBox::create},
     {kClassRoundedPane, &RoundedPane::create},
     {kClassSlider, &Slider::create},
+    {kClassKeyButton, &KeyButton::create},
     {kClassTextField, &TextField::create},
     {kClassSwatch, &Swatch::create},
     {kClassPropertyLines, &PropertyLines::create},

@@ -26,8 +26,9 @@ struct WindowAttributes {
 
 // A rectangle of the GUI: its centre relative to the parent's, its full width and height,
 // a name (not necessarily unique), whether it is shown and whether it takes key and
-// button input, and the child windows it owns. Concrete classes say what they draw and
-// how they answer input; the Gui walks the tree and calls them.
+// button input, and the child windows it owns. Concrete classes say what they draw and,
+// when they do anything then, what they do each frame and how they answer input; the Gui
+// walks the tree and calls them.
 class Window {
 public:
     Window(const Vector2& position, const Vector2& size, bool visible, std::string name);
@@ -45,17 +46,19 @@ public:
     virtual TiXmlElement& toXml(TiXmlElement& element) const = 0;
     // Whether the children are clipped to this window's rectangle.
     virtual bool clipsChildren() const = 0;
-    // Runs every frame, shown or not; the pointer is in the parent's coordinates.
-    virtual void update(float dt, SignalQueue& signals, Gui& gui, const Vector2& pointer) = 0;
+    // Runs every frame, shown or not; the pointer is in the parent's coordinates. Nothing
+    // by default.
+    virtual void update(float, SignalQueue&, Gui&, const Vector2&) {}
     // The layout editor's typing into the window's own text; nothing by default.
     virtual void editText(const InputEvent& event);
     // A key event, offered only while the window is shown and takes input; true consumes.
-    virtual bool onKey(const InputEvent& event, SignalQueue& signals, Gui& gui) = 0;
+    // None is taken by default.
+    virtual bool onKey(const InputEvent&, SignalQueue&, Gui&) { return false; }
     // Whether Tab and the arrow keys can move the keyboard focus onto the window.
     virtual bool focusable() const { return false; }
-    // A button event with the pointer in the parent's coordinates; true consumes.
-    virtual bool onMouseButton(const Vector2& pointer, bool pressed, int32_t button,
-                               SignalQueue& signals) = 0;
+    // A button event with the pointer in the parent's coordinates; true consumes. None is
+    // taken by default.
+    virtual bool onMouseButton(const Vector2&, bool, int32_t, SignalQueue&) { return false; }
     // Draws the window (not its children); its centre is parentAbsolute + position().
     virtual void draw(const Camera& camera, ScreenspaceRenderer& renderer, float aspect,
                       const Vector2& parentAbsolute, Gui& gui) = 0;

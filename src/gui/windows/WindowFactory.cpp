@@ -7,18 +7,6 @@
 
 namespace nimbus {
 
-namespace {
-WindowFactory* gWindowFactory = nullptr;
-}  // namespace
-
-WindowFactory* windowFactory() { return gWindowFactory; }
-
-WindowFactory* setWindowFactory(WindowFactory* factory) {
-    WindowFactory* previous = gWindowFactory;
-    gWindowFactory = factory;
-    return previous;
-}
-
 Window* WindowFactory::create(const TiXmlElement* element, Gui& gui) const {
     if (!element) return nullptr;
     const WindowCreator creator = classes_.creatorFor(*element);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 
+#include "core/ProcessWide.h"
 #include "gui/ClassRegistry.h"
 
 class TiXmlElement;
@@ -40,7 +41,9 @@ private:
 };
 
 // The process-wide factory; the setter returns the previous one for its owner.
-WindowFactory* windowFactory();
-WindowFactory* setWindowFactory(WindowFactory* factory);
+inline WindowFactory* windowFactory() { return ProcessWide<WindowFactory>::get(); }
+inline WindowFactory* setWindowFactory(WindowFactory* factory) {
+    return ProcessWide<WindowFactory>::set(factory);
+}
 
 }  // namespace nimbus

@@ -12,8 +12,8 @@ namespace nimbus {
 
 // A font drawn from a texture atlas of pre-rendered glyphs: the atlas, its glow twin
 // (may be empty), the names it was declared with and the metrics of each glyph by
-// character code. Text is looked up byte by byte as signed 8-bit codes, so bytes above
-// 127 find only glyphs stored under negative codes.
+// character code. UTF-8 text is looked up by code point; a byte that is no part of a
+// well-formed character finds only a glyph stored under its negative signed 8-bit code.
 class BitmapFont {
 public:
     using Glyphs = std::map<int32_t, GlyphMetrics>;

@@ -9,6 +9,18 @@ float textExtent(int32_t count, const ScreenQuad* quads) {
     return count > 0 ? quads[count - 1].corners[2].x - quads[0].corners[0].x : 0.0f;
 }
 
+void fitToWidth(int32_t count, ScreenQuad* quads, float width) {
+    const float extent = textExtent(count, quads);
+    if (extent <= width || extent <= 0.0f) return;
+    const float scale = width / extent;
+    for (int32_t i = 0; i < count; ++i) {
+        for (ScreenVertex& corner : quads[i].corners) {
+            corner.x *= scale;
+            corner.y *= scale;
+        }
+    }
+}
+
 void drawText(int32_t count, const TextAlignment& alignment, const Vector2& anchor, const ScreenQuad* quads,
               const ResourceHandle<Texture>& texture, ScreenspaceRenderer& renderer, bool glow,
               const Color* color) {

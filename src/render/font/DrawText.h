@@ -35,6 +35,10 @@ struct TextAlignment {
 // third along x; 0 for no quads.
 float textExtent(int32_t count, const ScreenQuad* quads);
 
+// Shrinks a line laid out at the origin, when its extent is wider than `width`, about the
+// origin on its baseline until it is that wide; a line that fits is left as it is.
+void fitToWidth(int32_t count, ScreenQuad* quads, float width);
+
 void drawText(int32_t count, const TextAlignment& alignment, const Vector2& anchor, const ScreenQuad* quads,
               const ResourceHandle<Texture>& texture, ScreenspaceRenderer& renderer, bool glow,
               const Color* color);

@@ -1,5 +1,8 @@
 #include "render/font/LayoutText.h"
 
+#include <string_view>
+
+#include "core/Utf8.h"
 #include "render/ScreenspaceRenderer.h"
 #include "render/font/BitmapFont.h"
 
@@ -20,8 +23,10 @@ int32_t layoutText(const BitmapFont& font, ScreenQuad* quads, int32_t maxCharact
                    float size, float slant) {
     int32_t written = 0;
     float pen = 0.0f;
-    for (int32_t i = 0; i < maxCharacters && text[i] != '\0'; ++i) {
-        const GlyphMetrics* g = font.findGlyph(static_cast<signed char>(text[i]));
+    const std::string_view all(text);
+    size_t at = 0;
+    for (int32_t i = 0; i < maxCharacters && at < all.size(); ++i) {
+        const GlyphMetrics* g = font.findGlyph(nextCodePoint(all, at));
         if (!g) continue;
         const float bottom = g->bottom * size, top = g->top * size;
         const float left = pen + g->left * size, right = pen + g->right * size;

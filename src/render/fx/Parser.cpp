@@ -24,6 +24,14 @@ const TypeInfo kTypes[] = {
     {"mat4", ParameterType::Mat4, 16},  {"sampler2D", ParameterType::Sampler2D, 0},
 };
 
+// The parameter type of that name, or null.
+const TypeInfo* typeNamed(const std::string& name) {
+    for (const TypeInfo& type : kTypes) {
+        if (name == type.name) return &type;
+    }
+    return nullptr;
+}
+
 // GLSL numbers the line after "#line N" as N + 1 in the versions before 3.30.
 std::string lineDirective(int line) { return "#line " + std::to_string(line - 1) + "\n"; }
 
@@ -96,10 +104,7 @@ private:
     bool parameter() {
         Token type, name;
         if (!word(type, "a parameter type") || !word(name, "a parameter name")) return false;
-        const TypeInfo* info = nullptr;
-        for (const TypeInfo& candidate : kTypes) {
-            if (type.text == candidate.name) info = &candidate;
-        }
+        const TypeInfo* info = typeNamed(type.text);
         if (!info) return fail(type.line, "unsupported parameter type '" + type.text + "'");
         for (auto& existing : effect_->parameters) {
             if (existing->name == name.text)
@@ -111,25 +116,40 @@ private:
         p->type = info->type;
         p->components = info->components;
         p->ordinal = effect_->parameters.size();
+        if (!parameterEnd(*p)) return false;
+        prelude_ += lineDirective(name.line) + "uniform " + type.text + " " + name.text +
+                    (p->arraySize > 0 ? "[" + std::to_string(p->arraySize) + "]" : "") + ";\n";
+        addParameter(std::move(p));
+        return true;
+    }
+
+    // What may follow a parameter's name, an array size and a semantic, up to the ';'.
+    bool parameterEnd(Parameter& p) {
         Token t = lexer_.next();
         if (t.is("[")) {
             const Token size = lexer_.next();
             const long n = size.kind == Token::Number ? std::strtol(size.text.c_str(), nullptr, 10) : 0;
             if (n <= 0 || n > 4096)
-                return fail(size.line, "array size of " + name.text + " must be a positive number");
-            if (info->type == ParameterType::Sampler2D)
+                return fail(size.line, "array size of " + p.name + " must be a positive number");
+            if (p.type == ParameterType::Sampler2D)
                 return fail(size.line, "sampler arrays are not supported");
-            p->arraySize = static_cast<int32_t>(n);
+            p.arraySize = static_cast<int32_t>(n);
             if (!expect("]", "after the array size")) return false;
             t = lexer_.next();
         }
         if (t.is(":")) {
             Token semantic;
             if (!word(semantic, "a semantic")) return false;
-            p->semantic = semantic.text;
+            p.semantic = semantic.text;
             t = lexer_.next();
         }
-        if (!t.is(";")) return fail(t.line, "expected ';' after parameter " + name.text + describe(t));
+        if (!t.is(";")) return fail(t.line, "expected ';' after parameter " + p.name + describe(t));
+        return true;
+    }
+
+    // Gives a declared parameter its values, the elements of an array and a sampler's
+    // texture unit, and adds it to the effect.
+    void addParameter(std::unique_ptr<Parameter> p) {
         p->values.assign(static_cast<size_t>(p->components) * (p->arraySize > 0 ? p->arraySize : 1), 0.0f);
         for (int32_t i = 0; i < p->arraySize; ++i) {
             auto element = std::make_unique<Parameter>();
@@ -145,10 +165,7 @@ private:
             p->unit = static_cast<int>(effect_->samplers.size());
             effect_->samplers.push_back(p.get());
         }
-        prelude_ += lineDirective(name.line) + "uniform " + type.text + " " + name.text +
-                    (p->arraySize > 0 ? "[" + std::to_string(p->arraySize) + "]" : "") + ";\n";
         effect_->parameters.push_back(std::move(p));
-        return true;
     }
 
     bool shared(const Token& keyword) {

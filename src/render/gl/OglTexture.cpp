@@ -33,6 +33,10 @@ void setColourBias(float bias) {
     glPixelTransferf(GL_BLUE_BIAS, bias);
 }
 
+// Alpha-only pictures (the font atlases, a megapixel each) keep one byte a texel where
+// the driver can show them white through a swizzle, instead of four.
+bool alphaKeptAlone() { return GLEW_VERSION_3_3 || GLEW_ARB_texture_swizzle || GLEW_EXT_texture_swizzle; }
+
 // So that a result reflects only the call that follows.
 void forgetGlErrors() {
     while (glGetError() != GL_NO_ERROR) {
@@ -68,12 +72,19 @@ OglTexture* OglTexture::create(const TextureHeader& header, const void* pixels, 
     const GLenum format = sourceFormat(header.format);
     const int bpp = bytesPerPixel(header.format);
     // Alpha-only files are white with their alpha.
-    if (format == GL_ALPHA) setColourBias(1.0f);
+    GLint stored = GL_RGBA;
+    if (format == GL_ALPHA && alphaKeptAlone()) {
+        stored = GL_ALPHA8;
+        const GLint white[4] = {GL_ONE, GL_ONE, GL_ONE, GL_ALPHA};
+        glTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_SWIZZLE_RGBA, white);
+    } else if (format == GL_ALPHA) {
+        setColourBias(1.0f);
+    }
     const auto* source = static_cast<const uint8_t*>(pixels);
     GLsizei width = header.width, height = header.height;
     for (GLint level = 0; level < header.mipCount; ++level) {
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glTexImage2D(GL_TEXTURE_2D, level, GL_RGBA, width, height, 0, format, GL_UNSIGNED_BYTE, nullptr);
+        glTexImage2D(GL_TEXTURE_2D, level, stored, width, height, 0, format, GL_UNSIGNED_BYTE, nullptr);
         if (source) {
             glTexSubImage2D(GL_TEXTURE_2D, level, 0, 0, width, height, format, GL_UNSIGNED_BYTE, source);
             source += static_cast<size_t>(bpp) * width * height;
@@ -84,7 +95,7 @@ OglTexture* OglTexture::create(const TextureHeader& header, const void* pixels, 
     setColourBias(0.0f);
     glBindTexture(GL_TEXTURE_2D, 0);
     glDisable(GL_TEXTURE_2D);
-    auto* texture = new (std::nothrow) OglTexture(name, header.width, header.height);
+    auto* texture = new (std::nothrow) OglTexture(name, header.width, header.height, stored == GL_ALPHA8);
     if (!texture) glDeleteTextures(1, &name);
     return texture;
 }
@@ -100,7 +111,18 @@ bool OglTexture::readPixels(void* buffer, int64_t size) {
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, name_);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, buffer);
+    if (alphaAlone_) {
+        // Reading back does not pass through the swizzle: the alpha is spread out over
+        // the buffer from its end, white put back beside it.
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_ALPHA, GL_UNSIGNED_BYTE, buffer);
+        auto* bytes = static_cast<uint8_t*>(buffer);
+        for (int64_t i = static_cast<int64_t>(width_) * height_ - 1; i >= 0; --i) {
+            bytes[4 * i + 3] = bytes[i];
+            bytes[4 * i] = bytes[4 * i + 1] = bytes[4 * i + 2] = 255;
+        }
+    } else {
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, buffer);
+    }
     glBindTexture(GL_TEXTURE_2D, 0);
     glPopAttrib();
     return glGetError() == GL_NO_ERROR;
@@ -115,6 +137,11 @@ bool OglTexture::copyFromScreen(Core& core) {
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, name_);
     glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 0, 0, width, height, 0);
+    if (alphaAlone_) {
+        const GLint asStored[4] = {GL_RED, GL_GREEN, GL_BLUE, GL_ALPHA};
+        glTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_SWIZZLE_RGBA, asStored);
+        alphaAlone_ = false;
+    }
     glBindTexture(GL_TEXTURE_2D, 0);
     glPopAttrib();
     if (glGetError() != GL_NO_ERROR) return false;

@@ -8,7 +8,8 @@ namespace nimbus {
 
 struct TextureHeader;
 
-// A GL texture with the mip chain of a ".texture" file, always held as RGBA.
+// A GL texture with the mip chain of a ".texture" file, held as RGBA; an alpha-only one
+// as its alpha alone, shown white, where the driver can.
 class OglTexture : public Texture {
 public:
     // Uploads the header's mip chain from `pixels` (`pixelBytes` of them), or allocates
@@ -27,11 +28,13 @@ public:
     bool copyFromScreen(Core& core) override;
 
 private:
-    OglTexture(uint32_t name, int32_t width, int32_t height) : name_(name), width_(width), height_(height) {}
+    OglTexture(uint32_t name, int32_t width, int32_t height, bool alphaAlone)
+        : name_(name), width_(width), height_(height), alphaAlone_(alphaAlone) {}
 
     uint32_t name_;
     int32_t width_;
     int32_t height_;
+    bool alphaAlone_;  // held as alpha alone until a screen copy makes it RGBA
 };
 
 }  // namespace nimbus

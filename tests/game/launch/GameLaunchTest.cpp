@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "core/TimeSource.h"
-#include "game/Application.h"
+#include "game/DataLayout.h"
 #include "game/FramePacer.h"
 #include "game/launch/GameLaunch.h"
 
@@ -28,7 +28,7 @@ struct Tree {
     fs::path root = fs::temp_directory_path() / ("nimbus-launch-" + std::to_string(::getpid()));
     std::string bin = (root / "bin").string();
     const std::pair<const char*, std::string> folders[4] = {
-        {"{beside}", (root / "bin" / "Data").string()},
+        {"{beside}", (root / "bin" / kDataFolder).string()},
         {"{installed}", (root / "bin" / GameLaunch::kInstalledData).lexically_normal().string()},
         {"{mine}", (root / "mine").string()},
         {"{elsewhere}", (root / "elsewhere").string()}};
@@ -44,8 +44,9 @@ struct Tree {
         return text;
     }
     void fill(const std::string& directory) {
-        fs::create_directories(fs::path(directory) / "Frontend");
-        std::ofstream(fs::path(directory) / Application::kGuiDocument) << "<gui/>";
+        const fs::path document = fs::path(directory) / kGuiDocument;
+        fs::create_directories(document.parent_path());
+        std::ofstream(document) << "<gui/>";
     }
 };
 
@@ -58,8 +59,9 @@ std::vector<std::string> words(const std::string& text) {
 
 }  // namespace
 
-// Every way a start can end before the window opens, and where a start that goes on
-// finds its data and keeps its table. In a case "{...}" stands for a folder of the tree,
+// Every way a start can end before the window opens (the usage in the environment's
+// language when the data holds its catalogue), and where a start that goes on finds its
+// data and keeps its table. In a case "{...}" stands for a folder of the tree,
 // DISPLAY=* for the test's own display.
 TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
     const char* usable = std::getenv("DISPLAY");
@@ -71,11 +73,13 @@ TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
         int code;
         // What standard output (code 0) or standard error (1 and 2, 1 a single line) starts
         // with, the other stream empty; or the data folder found (-1, nothing written) and the
-        // choices made: a window, the screen chosen, symbols, the table beside the data.
+        // choices made: a window, the screen chosen, symbols, the table beside the data, the
+        // replay to check.
         const char* says;
     };
     const Case cases[] = {
         {"--help", "", "", 0, "Usage: nimbus"},
+        {"--data=" NIMBUS_DATA_DIR " --help", "LANGUAGE=de", "", 0, "Aufruf: nimbus [OPTION]...\nRolle"},
         {"--window --version --bogus", "", "", 0, "nimbus 1."},
         {"--bogus", "DISPLAY=*", "{beside}", 2, "nimbus: unknown option '--bogus'\n\nUsage: nimbus"},
         {"-window extra", "DISPLAY=*", "{beside}", 2, "nimbus: unknown option 'extra'"},
@@ -98,6 +102,8 @@ TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
         {"", "DISPLAY=* NIMBUS_DATA={elsewhere}", "{elsewhere} {beside}", -1, "{elsewhere}"},
         {"", "DISPLAY=* NIMBUS_DATA={elsewhere}", "{installed}", -1, "{installed}"},
         {"--data={mine}", "DISPLAY=*", "{mine} {beside}", -1, "{mine}"},
+        // A replay is checked without a window.
+        {"--check-replay run.replay", "", "{beside}", -1, "{beside} beside check run.replay"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("nimbus ") + c.arguments + " with " + c.environment);
@@ -130,7 +136,8 @@ TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
             EXPECT_EQ(output + errors, "");
             EXPECT_EQ(launch.dataDirectory() + (launch.fullscreen() ? "" : " window") +
                           (launch.screenChosen() ? " chosen" : "") + (launch.symbols() ? " symbols" : "") +
-                          (launch.highScorePlace() == HighScorePlace::BesideWritableData ? " beside" : ""),
+                          (launch.highScorePlace() == HighScorePlace::BesideWritableData ? " beside" : "") +
+                          (launch.replayToCheck().empty() ? "" : " check " + launch.replayToCheck()),
                       says);
         }
     }

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <thread>
 
+#include "game/DataLayout.h"
 #include "game/level/PlayerLevels.h"
 #include "support/LogCapture.h"
 #include "support/TempFolder.h"
@@ -103,7 +104,7 @@ TEST(PlayerLevels, CancellingStopsTheSearchAndFilesNothing) {
         while (levels.statesSearched() == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }  // leaving stops it too
     SearchThread::awaitAll();
-    EXPECT_EQ("", readFile(folder.file("cache/" + std::string(ProofCache::kFileName))));
+    EXPECT_EQ("", readFile(folder.file("cache/" + std::string(kProofCacheFile))));
 }
 
 // What the editor proved and saved is listed at once and is not searched at the next start.

@@ -1,10 +1,13 @@
+#include <SDL/SDL_keysym.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <string>
 #include <tuple>
 
+#include "game/DataLayout.h"
 #include "game/player/HighScoreFile.h"
+#include "game/player/ProgressFile.h"
 #include "game/player/Settings.h"
 #include "game/player/SettingsFile.h"
 #include "support/LogCapture.h"
@@ -44,33 +47,52 @@ TEST(PlayersFiles, LiveBesideWritableDataOrInThePlayersFolders) {
         ASSERT_EQ(setenv("XDG_DATA_HOME", xdgDataHome.c_str(), 1), 0);
         ASSERT_EQ(setenv("XDG_CONFIG_HOME", xdgConfigHome, 1), 0);
         EXPECT_EQ(HighScoreFile::forData(installed).directory(), table);
+        EXPECT_EQ(ProgressFile::forData(installed).directory(), table)
+            << "the progress lies beside the table";
         EXPECT_EQ(SettingsFile::forData(installed).directory(), settings);
     }
     for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "HOME"}) unsetenv(name);
     if (!previousHome.empty()) setenv("HOME", previousHome.c_str(), 1);
 }
 
+// The default settings with some actions on other keys.
+Settings withKeys(std::initializer_list<std::pair<int32_t, int32_t>> keys) {
+    Settings settings;
+    for (const auto& [action, key] : keys) settings.keys.assign(action, key);
+    return settings;
+}
+
 // The settings file: what a damaged, partial or missing file reads as, and that a save
-// reads back.
+// reads back. A damaged key puts its action on its default key, keys that two actions
+// would share put every action on its default.
 TEST(SettingsFile, ReadsEveryGoodLineSkipsTheBadOnesAndClampsVolumes) {
     // The file's text (null: no file at all), what it reads as and the error lines.
     const std::tuple<const char*, Settings, size_t> cases[] = {
         {nullptr, {}, 0},
-        {"player_name =  Ann Lee \r\nmusic_volume=10\neffects_volume = 0\nfullscreen = on\nsymbols = on",
-         {"Ann Lee", 10, 0, true, true},
+        {"player_name =  Ann Lee \r\nmusic_volume=10\neffects_volume = 0\nfullscreen = on\nsymbols = on\n"
+         "language = pt_BR\nghost = off",
+         {"Ann Lee", 10, 0, true, true, "pt_BR", {}, false},
          0},
         {"music_volume = loud\nfullscreen\n# a comment\n\nsymbols = yes\neffects_volume = 5",
-         {"Player", 40, 5, false, false},
+         {"Player", 40, 5, false, false, "", {}, true},
          3},
-        {"colour = red\nsymbols = on", {"Player", 40, 70, false, true}, 1},
-        {"music_volume = 250\neffects_volume = -3", {"Player", 100, 0, false, false}, 0},
+        {"colour = red\nsymbols = on", {"Player", 40, 70, false, true, "", {}, true}, 1},
+        {"music_volume = 250\neffects_volume = -3", {"Player", 100, 0, false, false, "", {}, true}, 0},
         // Beyond a long.
-        {"music_volume = -99999999999999999999999", {"Player", 0, 70, false, false}, 0},
+        {"music_volume = -99999999999999999999999", {"Player", 0, 70, false, false, "", {}, true}, 0},
+        {"key_roll_left = j\nkey_pause=page down",
+         withKeys({{kInputRollLeft, SDLK_j}, {kInputPause, SDLK_PAGEDOWN}}), 0},
+        {"key_roll_up = Down\nkey_roll_down = Up",
+         withKeys({{kInputRollUp, SDLK_DOWN}, {kInputRollDown, SDLK_UP}}), 0},
+        {"key_hint = J\nkey_roll_up = W\nkey_roll_up = Banana", withKeys({{kInputHint, SDLK_j}}), 1},
+        {"key_hint = J\nkey_roll_up = Down", {}, 1},
+        {"key_hint = Enter", {}, 1},
+        {"key_fly = J", {}, 1},
     };
     for (const auto& [text, expected, errors] : cases) {
         SCOPED_TRACE(text ? text : "no file");
         TempFolder folder;
-        if (text) folder.write(SettingsFile::kFileName, text);
+        if (text) folder.write(kSettingsFile, text);
         Settings read;
         LogCapture log;
         EXPECT_EQ(SettingsFile(folder.path()).load(read), text != nullptr);

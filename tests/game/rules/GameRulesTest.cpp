@@ -90,6 +90,7 @@ TEST_F(GameRules, CommandsWaitForTheTurningDie) {
     EXPECT_TRUE(game->execute(GameCommand()));
     EXPECT_EQ(look(), "<3, 1> turning 150 x4 c3.5 3L 0.95s | 50 X2! 100 X4! | Move Move Twist");
     EXPECT_EQ(game->die().face(kSlotPlusX), kYellow);
+    EXPECT_EQ(game->commands(), 3) << "the rolls and the twist the die made";
 }
 
 // Pause freezes the clock, the die, the combo, the texts and the pick-ups' effects.
@@ -176,6 +177,7 @@ TEST_F(GameRules, ACrumbledTileOrARestartCostsALifeAndRestartsTheLevel) {
     game->update(0.1f);
     EXPECT_TRUE(game->execute(restart));
     EXPECT_EQ(look(), "<1, 1> 50 x2 c3.9 2L 0s | 50 X2! | Move Death");
+    EXPECT_EQ(game->commands(), 0) << "counted again from the restart";
 }
 
 TEST_F(GameRules, ABorderTileNeverFalls) {

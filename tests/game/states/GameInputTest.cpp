@@ -5,6 +5,7 @@
 
 #include "game/states/GameInput.h"
 #include "gui/InputEvent.h"
+#include "gui/KeyBindings.h"
 #include "support/GuiEnvironment.h"
 
 using namespace nimbus;
@@ -27,24 +28,34 @@ Transform lookingDownAt(float x, float z) {
     return t;
 }
 
-TEST(GameInput, EventsBecomeTheirCommands) {
+// With the keys as they come, and with the right arrow's roll moved to J and the pause to P.
+TEST(GameInput, EventsBecomeTheirCommandsByTheKeysBound) {
     using E = InputEvent;
-    const std::tuple<const char*, InputEvent, int32_t> cases[] = {
-        {"S", keyEvent(SDLK_s, 0, true), kCommandTwist0},
-        {"up", keyEvent(SDLK_UP, 0, true), kCommandRollPlusY},
-        {"right rolls to smaller x", keyEvent(SDLK_RIGHT, 0, true), kCommandRollMinusX},
-        {"left rolls to larger x", keyEvent(SDLK_LEFT, 0, true), kCommandRollPlusX},
-        {"R restarts", keyEvent(SDLK_r, 0, true), kCommandRestart},
-        {"a released key", keyEvent(SDLK_UP, 0, false), kCommandNothing},
-        {"a key not in the table", keyEvent(SDLK_d, 0, true), kCommandNothing},
-        {"a key the GUI took", taken(SDLK_UP), kCommandNothing},
-        {"left press", buttonEvent(E::MouseDown, 0, 0), kCommandNothing},
-        {"left release", buttonEvent(E::MouseUp, 0, 0, E::kLeftButton), kCommandRollToCell},
-        {"middle release", buttonEvent(E::MouseUp, 0, 0, E::kMiddleButton), kCommandTwist1},
-        {"right release", buttonEvent(E::MouseUp, 0, 0, E::kRightButton), kCommandTwist0},
+    KeyBindings rebound;
+    rebound.bind(kInputRollRight, SDLK_j);
+    rebound.bind(kInputPause, SDLK_p);
+    InputEvent padStart = keyEvent(-1, 0, true);
+    padStart.action = kInputPause;
+    const std::tuple<const char*, InputEvent, bool, int32_t> cases[] = {
+        {"S", keyEvent(SDLK_s, 0, true), false, kCommandTwist0},
+        {"up", keyEvent(SDLK_UP, 0, true), false, kCommandRollPlusY},
+        {"right rolls to smaller x", keyEvent(SDLK_RIGHT, 0, true), false, kCommandRollMinusX},
+        {"left rolls to larger x", keyEvent(SDLK_LEFT, 0, true), false, kCommandRollPlusX},
+        {"R restarts", keyEvent(SDLK_r, 0, true), false, kCommandRestart},
+        {"J took the right arrow's roll", keyEvent(SDLK_j, 0, true), true, kCommandRollMinusX},
+        {"the right arrow is free", keyEvent(SDLK_RIGHT, 0, true), true, kCommandNothing},
+        {"the pad's Start pauses whatever the key", padStart, true, kCommandTogglePause},
+        {"a released key", keyEvent(SDLK_UP, 0, false), false, kCommandNothing},
+        {"a key not in the table", keyEvent(SDLK_d, 0, true), false, kCommandNothing},
+        {"a key the GUI took", taken(SDLK_UP), false, kCommandNothing},
+        {"left press", buttonEvent(E::MouseDown, 0, 0), false, kCommandNothing},
+        {"left release", buttonEvent(E::MouseUp, 0, 0, E::kLeftButton), false, kCommandRollToCell},
+        {"middle release", buttonEvent(E::MouseUp, 0, 0, E::kMiddleButton), false, kCommandTwist1},
+        {"right release", buttonEvent(E::MouseUp, 0, 0, E::kRightButton), false, kCommandTwist0},
     };
-    for (const auto& [what, event, kind] : cases)
-        EXPECT_EQ(GameInput::commandFor(event, Transform()).kind, kind) << what;
+    for (const auto& [what, event, bound, kind] : cases)
+        EXPECT_EQ(GameInput::commandFor(event, Transform(), bound ? rebound : KeyBindings()).kind, kind)
+            << what;
 }
 
 TEST(GameInput, AClickPicksTheCellUnderThePointer) {
@@ -56,7 +67,8 @@ TEST(GameInput, AClickPicksTheCellUnderThePointer) {
         {"a camera looking along the ground sees the sky", Transform(), 511, 0, {-1, -1}},
     };
     for (const auto& [what, camera, x, y, cell] : cases) {
-        const GameCommand command = GameInput::commandFor(buttonEvent(InputEvent::MouseUp, x, y), camera);
+        const GameCommand command =
+            GameInput::commandFor(buttonEvent(InputEvent::MouseUp, x, y), camera, KeyBindings());
         EXPECT_EQ(Position(command.x, command.y), cell) << what;
     }
 }

@@ -3,18 +3,27 @@
 
 #include <chrono>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <tuple>
 
 #include "WindowPixel.h"
+#include "core/MessageCatalogue.h"
 #include "game/Application.h"
+#include "game/DataLayout.h"
 #include "game/GameStateInfo.h"
-#include "game/player/SettingsFile.h"
+#include "game/launch/ReplayCheck.h"
+#include "game/rules/GameDice.h"
 #include "game/rules/GameImpl.h"
+#include "game/rules/GhostRun.h"
 #include "game/scene/ColorSymbols.h"
+#include "game/states/DemoState.h"
 #include "game/states/LevelCompleteState.h"
 #include "game/states/PlayingState.h"
+#include "game/states/WatchState.h"
+#include "game/windows/LevelPlanWindow.h"
+#include "game/windows/LevelWatchButton.h"
 #include "gui/EditableGui.h"
 #include "gui/GuiNames.h"
 #include "gui/windows/Window.h"
@@ -39,7 +48,9 @@ struct Place {
     float x, y;
 };
 constexpr Place kPlay{0.0f, 0.3f}, kQuit{0.0f, -0.3f}, kToMenu{1.0f, 0.85f}, kPause{-1.0f, 0.85f},
-    kNext{0.0f, -0.3f}, kBack{0.0f, -0.6f}, kBoard{0.0f, -0.2f};
+    kNext{0.0f, -0.3f}, kBack{0.0f, -0.6f}, kBoard{0.0f, -0.2f}, kLevels{0.0f, 0.0f};
+constexpr Place kPlans[] = {{-0.8f, 0.3f}, {0.0f, 0.3f}, {0.8f, 0.3f}};
+constexpr Place kWatchFirst{-0.63f, 0.115f}, kPracticeLevels{0.0f, -0.6f};
 
 void pressKey(SDLKey key) {
     pushKey(SDL_KEYDOWN, key);
@@ -128,6 +139,10 @@ TEST_F(StateMachineTest, LevelsFollowEachOtherAndWrapAroundAPauseHoldsAndEscapeQ
     winLevel();
     EXPECT_EQ(gui().getProperty(kPropertyTotalScore), "Total: 1050");
     EXPECT_EQ(gui().getProperty(kPropertyLevelScore), "Level: 1050");
+    // The won level is kept as its replay, which reaches its score without a window.
+    std::ostringstream checked;
+    EXPECT_EQ(0, checkReplay(data.data() + "/replays/1.replay", data.data(), checked));
+    EXPECT_NE(checked.str().find("score 1050,"), std::string::npos) << checked.str();
     enter(kNext);
     EXPECT_EQ(game().levelIndex(), 1);
 
@@ -245,41 +260,55 @@ TEST_F(StateMachineTest, TheKeyboardAloneSwitchesTheScreenAndLeadsThroughALevelA
     runUntil("FrontendState");
 }
 
-// Saved settings reach the screen, menus and sound; menu changes are applied and saved
-// after the frame. Escape on the options screen goes back; M mutes, keeping the volume.
+// Saved settings reach the screen, menus, keys and sound, the language over the system's;
+// menu changes are applied and saved after the frame, the menus shown in the language
+// chosen (the default name too, which stays the default), a language that is the system's
+// saved as none, and the Keys screen's Defaults. Escape on the options screen goes back;
+// the mute key mutes, keeping the volume.
 TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAtOnce) {
-    data.write(SettingsFile::kFileName, "player_name = Saved\nmusic_volume = 20\nfullscreen = off\n");
-    data.write("Frontend/gui.xml", R"(<gui><windows>
+    data.write(kSettingsFile, "music_volume = 20\nfullscreen = off\nlanguage = fr\nkey_mute = Q\n");
+    data.write(kGuiDocument, R"(<gui><windows>
         <window class="null" name="options" x="0" y="0" w="1" h="1" show="true"/>
       </windows><transitions>
         <transition condition="options_back"><action class="hide" target="options"/></transition>
       </transitions></gui>)");
     app = std::make_unique<Application>(true, data.data());
     app->followScreenSetting();
+    app->setSystemLanguage("es");
     ASSERT_TRUE(app->startUp());
     EXPECT_FALSE(app->fullscreen()) << "the settings choose the screen";
-    EXPECT_EQ(gui().getProperty(kPropertyPlayerName), "Saved");
-    EXPECT_EQ(gui().getProperty(kPropertySymbols), "Off");
+    EXPECT_EQ(gui().getProperty(kPropertyPlayerName), "Joueur");
+    EXPECT_EQ(gui().getProperty(kPropertySymbols), "Non");
+    EXPECT_EQ(gui().getProperty(kPropertyLanguage), "Français");
     EXPECT_EQ(info().music->volume(), 25);
     gui().setProperty(kPropertyEffectsVolume, "50");
     gui().setProperty(kPropertyToggleSymbols, "yes");
+    gui().setProperty(kPropertyNextLanguage, "yes");
     frames(1);
     EXPECT_EQ(info().sound->effectVolume(), 64);
-    EXPECT_EQ(gui().getProperty(kPropertySymbols), "On");
-    EXPECT_EQ(gui().getProperty(kPropertyToggleSymbols), "");
+    EXPECT_EQ(gui().getProperty(kPropertySymbols), "Sí");
+    EXPECT_EQ(gui().getProperty(kPropertyLanguage) + " " + gui().getProperty(kPropertyPlayerName),
+              "Español Jugador");
+    EXPECT_EQ(gui().getProperty(kPropertyToggleSymbols) + gui().getProperty(kPropertyNextLanguage), "");
     EXPECT_TRUE(colorSymbolsShown());
-    const std::string saved = readFile(data.data() + "/" + SettingsFile::kFileName);
-    for (const char* line : {"player_name = Saved\n", "effects_volume = 50\n", "symbols = on\n"})
+    EXPECT_STREQ(translated("Off"), "No");
+    const std::string saved = readFile(data.data() + "/" + kSettingsFile);
+    for (const char* line :
+         {"player_name = Player\n", "effects_volume = 50\n", "symbols = on\n", "language = \n"})
         EXPECT_NE(saved.find(line), std::string::npos) << saved;
 
     pressKey(SDLK_ESCAPE);
     settle();
     EXPECT_FALSE(app->quitRequested());
     EXPECT_FALSE(gui().findWindow("options")->visible());
-    pressKey(SDLK_m);
+    pressKey(SDLK_q);
     frames(1);
     EXPECT_TRUE(info().music->muted());
     EXPECT_EQ(info().music->volume(), 25);
+    gui().setProperty(kPropertyKeysDefaults, "yes");
+    frames(1);
+    EXPECT_EQ(gui().keys(), KeyBindings());
+    EXPECT_NE(readFile(data.data() + "/" + kSettingsFile).find("key_mute = M\n"), std::string::npos);
     pressKey(SDLK_ESCAPE);
     frames(1);
     EXPECT_TRUE(app->quitRequested()) << "away from the options screen Escape still quits";
@@ -287,7 +316,7 @@ TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAt
 }
 
 TEST_F(StateMachineTest, ALevelThatDoesNotLoadLeadsBackToTheFrontEnd) {
-    data.write("Levels/1/readme.txt", "no map here");
+    data.write(std::string(kLevelsFolder) + "/1/readme.txt", "no map here");
     boot();
     LogCapture log;
     play();
@@ -295,6 +324,48 @@ TEST_F(StateMachineTest, ALevelThatDoesNotLoadLeadsBackToTheFrontEnd) {
     settle();
     EXPECT_TRUE(gui().findWindow("menu")->visible());
     EXPECT_TRUE(log.saw({"Level 1 could not be loaded"})) << log.all();
+}
+
+// The Levels screen opens with the furthest level reached lit and starts no level not
+// reached. A practice's completion records the level's best and opens the next level;
+// Escape, and the last life lost, take a practice back to the screen, never to the table.
+TEST_F(StateMachineTest, TheLevelsScreenLightsTheFurthestLevelAndPractisesOpenLevelsAwayFromTheTable) {
+    data.addLevel("1", kCrumblingLevel, 0);
+    data.addLevel("2", kOneStepLevel);
+    data.addLevel("3", kOneStepLevel);
+    data.write(kProgressFile, "reached 2\n");
+    boot();
+    settle();
+    click(kLevels);
+    runUntil("LevelsState");
+    settle();
+    EXPECT_EQ(gui().focus(), gui().findWindow("plan_1"));
+    click(kPlans[2]);
+    settle();
+    EXPECT_EQ(state(), "LevelsState") << "level 3 is not reached";
+
+    enter(kPlans[1]);
+    EXPECT_TRUE(info().practice);
+    EXPECT_EQ(game().levelIndex(), 1);
+    winLevel();
+    EXPECT_EQ(gui().getProperty(kPropertyBestScore), "New best!");
+    const std::string saved = readFile(data.data() + "/" + kProgressFile);
+    for (const char* fact : {"reached 3\n", "score 2 1050 "})
+        EXPECT_NE(saved.find(fact), std::string::npos) << saved;
+    enter(kNext);
+    EXPECT_EQ(game().levelIndex(), 2);
+    EXPECT_TRUE(info().practice);
+    pressKey(SDLK_ESCAPE);
+    runUntil("LevelsState");
+    settle();
+    EXPECT_FALSE(app->quitRequested());
+    EXPECT_TRUE(dynamic_cast<LevelPlanWindow&>(*gui().findWindow("plan_2")).open());
+
+    enter(kPlans[0]);
+    ASSERT_EQ(info().stats->lives, 0);
+    click(kBoard, true);
+    runUntil("LevelsState");
+    EXPECT_EQ(info().highScores.size(), 6);
 }
 
 // H shows the roll of a shortest win once, until its time is up. Back on the menu and left
@@ -331,6 +402,93 @@ TEST_F(StateMachineTest, HShowsTheRollOfAShortestWinAndTheMenuLeftAloneGivesWayT
     click(kQuit);
     settle();
     EXPECT_TRUE(app->quitRequested());
+}
+
+// A won level's run comes back: as a ghost ahead of the die when the level is played
+// again, and as the demo, which prefers it to the level without a kept run.
+TEST_F(StateMachineTest, AWonLevelsRunRacesAlongAsAGhostAndPlaysAsTheDemo) {
+    data.addLevel("1", kCorridorLevel);
+    data.addLevel("2", kCorridorLevel);
+    boot();
+    play();
+    for (int roll = 0; roll < 3 && state() == "PlayingState"; ++roll) {
+        pressKey(SDLK_LEFT);
+        frames(3);
+    }
+    runUntil("LevelCompleteState");
+    settle();
+    enter(kNext);
+    click(kToMenu);
+    runUntil("FrontendState");
+    play();
+    EXPECT_EQ(game().levelIndex(), 0);
+    const GhostRun* ghost = dynamic_cast<PlayingState&>(*app->state()).ghost();
+    ASSERT_TRUE(ghost);
+    frames(2);
+    EXPECT_GT(ghost->die().position().x, game().dieCell().x) << "the ghost rolls on, the die stands";
+    click(kToMenu);
+    runUntil("FrontendState");
+    info().demoAfterSeconds = 2.0f;
+    waitFor([&] { return state() == "DemoState"; });
+    const DemoState& demo = dynamic_cast<DemoState&>(*app->state());
+    EXPECT_TRUE(demo.playsOwnRun());
+    EXPECT_EQ(demo.game()->levelIndex(), 0);
+}
+
+// A practised level's kept run is watched from the Levels screen, faster and paused at
+// will, to the score it recorded, and leaves the progress and the replays as they were;
+// a level whose kept run is refused, or that has none, offers no Watch.
+TEST_F(StateMachineTest, AKeptRunIsWatchedToItsRecordedScoreAndKeepsNothing) {
+    for (const char* level : {"1", "2", "3"}) data.addLevel(level, kCorridorLevel);
+    data.write(kProgressFile, "reached 3\n");
+    data.write(std::string(kReplaysFolder) + "/2" + kReplayExtension, "not a replay");
+    boot();
+    settle();
+    click(kLevels);
+    runUntil("LevelsState");
+    settle();
+    enter(kPlans[0]);
+    for (int roll = 0; roll < 3 && state() == "PlayingState"; ++roll) {
+        pressKey(SDLK_LEFT);
+        frames(3);
+    }
+    runUntil("LevelCompleteState");
+    settle();
+    click(kPracticeLevels);
+    runUntil("LevelsState");
+    settle();
+    const char* watched[] = {"1", "", ""};
+    for (int slot = 0; slot < 3; ++slot) {
+        const auto& watch =
+            dynamic_cast<LevelWatchButton&>(*gui().findWindow(("watch_" + std::to_string(slot)).c_str()));
+        EXPECT_EQ(watch.level(), watched[slot]) << slot;
+    }
+    const std::string replayFile = data.data() + "/" + kReplaysFolder + "/1" + kReplayExtension;
+    const std::string progress = readFile(data.data() + "/" + kProgressFile), replay = readFile(replayFile);
+
+    click(kWatchFirst);
+    runUntil("WatchState");
+    settle();
+    const WatchState& watching = dynamic_cast<WatchState&>(*app->state());
+    pressKey(SDLK_SPACE);
+    frames(1);
+    const float clock = watching.game()->levelClock();
+    frames(2);
+    EXPECT_EQ(watching.game()->levelClock(), clock) << "paused";
+    pressKey(SDLK_SPACE);
+    pressKey(SDLK_4);
+    frames(1);
+    EXPECT_EQ(watching.speed(), 4);
+    waitFor([&] { return watching.over(); });
+    frames(1);
+    EXPECT_TRUE(watching.game()->levelComplete());
+    EXPECT_GT(watching.replay().header.score, 0);
+    EXPECT_EQ(gui().getProperty(kPropertyScore), std::to_string(watching.replay().header.score));
+    pressKey(SDLK_a);
+    runUntil("LevelsState");
+    EXPECT_EQ(readFile(data.data() + "/" + kProgressFile), progress);
+    EXPECT_EQ(readFile(replayFile), replay);
+    EXPECT_EQ(info().highScores.size(), 6);
 }
 
 }  // namespace

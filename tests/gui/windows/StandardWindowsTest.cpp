@@ -18,6 +18,7 @@
 #include "gui/windows/TextField.h"
 #include "gui/windows/Window.h"
 #include "render/Camera.h"
+#include "support/CatalogueBytes.h"
 #include "support/Golden.h"
 #include "support/GuiEnvironment.h"
 #include "support/LogCapture.h"
@@ -63,7 +64,9 @@ TEST_F(StandardWindowsTest, ButtonSwellsWhileHoveredAndFiresOnALeftPressOnItsBor
 
 // Every standard window drawn once. Texts draw at most 32 characters, a layer of glow
 // each (a button's glow blends, a text's glows), greyed while input is disabled, swollen
-// under the pointer; a property text reads "not registered" until set; an edit box shows
+// under the pointer; a caption too wide for its button shrinks to fit between its
+// rounded ends; captions and messages show in the player's language, what the player
+// typed as typed; a property text reads "not registered" until set; an edit box shows
 // as many of the last characters of a text too long for it as fit between its rounded
 // ends, centred. A pane without texture shows an outline; a rounded pane is sliced at its
 // radius, clipped by its parent; a hidden window hides its children. A change of any of
@@ -85,13 +88,14 @@ TEST_F(StandardWindowsTest, EveryWindowDrawsWhatItDrewWhenLastLookedAt) {
             <window class="null" x="0" y="0" w="1" h="1">
               <window class="pane" x="0" y="0" w="1" h="1" show="true"/>
             </window>)");
+    const TestCatalogue german({{"Hi", "Hej"}, {"ab", "zz"}});
     gui.window(0)->disableInput();
     gui.setProperty("volume", "4");
     gui.onMouseMove(512, 690);
     gui.update(0.5f, nullptr, 0);
     draw();
     const std::string text = quadText(renderer.added);
-    EXPECT_TRUE(matchesGolden(text, 0x9d456e2afea87c26ull));
+    EXPECT_TRUE(matchesGolden(text, 0xb587ad99aab0a009ull));
     EXPECT_EQ(std::make_tuple(gui.getProperty("score"), renderer.flushes, renderer.clips.size()),
               std::make_tuple(std::string("not registered"), 1, size_t(0)));
     // The saved documents of EditableGuiTest read and write colours; what is no number is
@@ -103,10 +107,10 @@ TEST_F(StandardWindowsTest, EveryWindowDrawsWhatItDrewWhenLastLookedAt) {
 
 TEST_F(StandardWindowsTest, EditBoxTypesPrintableAsciiIntoItsPropertyAndTakesEveryPress) {
     load(
-        R"(<window class="edit_box" property="player_name" initial="abc" x="0" y="0" w="1" h="1" show="true"/>)");
+        R"(<window class="edit_box" property="player_name" initial="ab€" x="0" y="0" w="1" h="1" show="true"/>)");
     EditBox& box = static_cast<EditBox&>(*gui.window(0));
     const std::tuple<InputEvent, bool, const char*> steps[] = {
-        {keyEvent(SDLK_BACKSPACE, 8, true), true, "ab"},
+        {keyEvent(SDLK_BACKSPACE, 8, true), true, "ab"},  // the whole euro sign
         {keyEvent(SDLK_BACKSPACE, 0, false), false, "ab"},
         {keyEvent(SDLK_BACKSPACE, 8, true), true, "a"},
         {keyEvent(SDLK_HOME, 0, true), true, "a"},

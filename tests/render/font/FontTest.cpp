@@ -174,18 +174,21 @@ TEST_F(FontLoaderTest, TheWriterAndReaderAgreeOnEveryAttribute) {
     EXPECT_TRUE(log.saw({"no/such/dir.xml"})) << log.all();
 }
 
-// Two glyphs with different boxes, and one stored under a negative code (byte 0xE9).
+// Two glyphs with different boxes, one stored under a negative code (byte 0xE9) and one
+// beyond ASCII (U+0416).
 BitmapFont makeFont() {
     BitmapFont::Glyphs glyphs;
     glyphs['A'] = {0.1f, -0.2f, 0.6f, 0.8f, 0.0f, 0.5f, 0.25f, 0.0f, 0.7f};
     glyphs['b'] = {0.0f, 0.0f, 0.5f, 1.0f, 0.5f, 1.0f, 0.75f, 0.5f, 0.5f};
     glyphs[-23] = {0.0f, 0.0f, 1.0f, 1.0f, 0.0f, 1.0f, 1.0f, 0.0f, 2.0f};
+    glyphs[0x416] = glyphs['b'];
     return BitmapFont({}, {}, "Test", "Textures/test", "test.xml", glyphs);
 }
 
 // Glyphs are placed along the pen, scaled and sheared (here by 2 and 0.5); unknown
 // characters neither make a quad nor move the pen; only the first `maximum` characters
-// are looked at; bytes above 127 are negative codes; colours are left as they were. The
+// are looked at, a UTF-8 character as one; a byte that is no part of one is a negative
+// code; colours are left as they were. The
 // text is then drawn centred, right-aligned or left at its anchor across, centred on it
 // or with the baseline on it upwards (unknown modes are left and baseline), in its own
 // colours or one given, on the text or the glow layer. A change of any of this changes
@@ -194,8 +197,14 @@ TEST(DrawText, LaidOutTextLandsAgainstItsAnchorAsWhenLastLookedAt) {
     const BitmapFont font = makeFont();
     ScreenQuad quads[4];
     for (ScreenQuad& q : quads) q.corners[0].r = 0.3f;
-    const std::tuple<const char*, int, int> counts[] = {
-        {"A??bbbb", 3, 1}, {"", 5, 0}, {"Ab", 0, 0}, {"\xE9\xEA", 2, 1}, {"A?b\xE9", 10, 3}};
+    const std::tuple<const char*, int, int> counts[] = {{"\xD0\x96"
+                                                         "A\xD0\x96",
+                                                         2, 2},
+                                                        {"A??bbbb", 3, 1},
+                                                        {"", 5, 0},
+                                                        {"Ab", 0, 0},
+                                                        {"\xE9\xEA", 2, 1},
+                                                        {"A?b\xE9", 10, 3}};
     for (const auto& [text, maximum, count] : counts)
         EXPECT_EQ(layoutText(font, quads, maximum, text, 2.0f, 0.5f), count) << text;
     ResourceHandle<Texture> texture(new FakeTexture(4, 4));

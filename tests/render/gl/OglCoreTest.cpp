@@ -264,17 +264,23 @@ TEST_F(GlTest, MipLevelsComeFromTheChainInOrderAndBadTexturesOrReadsAreRefused) 
     EXPECT_EQ(buffer.back(), 0xAB);
 }
 
-// A sampler shows its texture, then the frame copied into that texture, and once cleared
-// shows nothing.
+// A sampler shows its texture (an alpha-only one white), then the frame copied into that
+// texture, and once cleared shows nothing.
 TEST_F(GlTest, ASamplerShowsItsTextureOrACopyOfTheFrameAndAClearedOneShowsNone) {
     auto shader =
         compile(effect("texture2D(g_diffuseTexture, vec2(0.5, 0.5))", "uniform sampler2D g_diffuseTexture;"));
     const uint8_t blue[4] = {0, 0, 255, 255};
-    std::unique_ptr<Texture> texture(core_->createTexture(header(PixelFormat::RGBA, 1, 1, 1), blue, 4));
-    EXPECT_TRUE(shader->setTexture("g_diffuseTexture", texture.get()));
-    EXPECT_FALSE(shader->setTexture("g_envmapTexture", texture.get()));
+    std::unique_ptr<Texture> rgbaTexture(core_->createTexture(header(PixelFormat::RGBA, 1, 1, 1), blue, 4));
+    EXPECT_TRUE(shader->setTexture("g_diffuseTexture", rgbaTexture.get()));
+    EXPECT_FALSE(shader->setTexture("g_envmapTexture", rgbaTexture.get()));
     draw(*shader);
     expectPixels({{32, 32, kBlue}});
+    const uint8_t opaque = 255;
+    std::unique_ptr<Texture> texture(core_->createTexture(header(PixelFormat::Alpha, 1, 1, 1), &opaque, 1));
+    EXPECT_TRUE(shader->setTexture("g_diffuseTexture", texture.get()));
+    core_->clear(Color(1, 0, 0, 1));
+    draw(*shader);
+    expectPixels({{32, 32, rgba(255, 255, 255, 255)}});
     core_->clear(Color(0, 1, 0, 1));
     ASSERT_TRUE(texture->copyFromScreen(*core_));
     GLint bound = -1;

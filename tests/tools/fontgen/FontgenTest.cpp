@@ -5,7 +5,9 @@
 
 #include "AtlasPacker.h"
 #include "FontBuilder.h"
+#include "support/CatalogueBytes.h"
 #include "support/LogCapture.h"
+#include "support/TempFolder.h"
 
 using namespace nimbus;
 
@@ -40,7 +42,7 @@ TEST(AtlasPacker, BoxesLandApartInsideAPowerOfTwoAtlas) {
 // about seven tenths of the em.
 TEST(FontBuilder, EveryPrintableCharacterHasABoxWithRoomForItsGlow) {
     BuiltFont font;
-    ASSERT_TRUE(buildFont(kComfortaa, 32, font));
+    ASSERT_TRUE(buildFont(kComfortaa, 32, {}, font));
     const int w = font.atlas.width(), h = font.atlas.height();
     EXPECT_EQ(std::make_tuple(w & (w - 1), h & (h - 1), font.glow.width(), font.description.glyphSize),
               std::make_tuple(0, 0, w, 32));
@@ -66,12 +68,35 @@ TEST(FontBuilder, EveryPrintableCharacterHasABoxWithRoomForItsGlow) {
     EXPECT_NEAR(static_cast<float>(capital.top - margin) / 32.0f, 0.75f, 0.1f);
 }
 
+// The characters of the catalogues' texts beyond ASCII, line breaks left out, are drawn
+// too; one the font lacks stops the build with a line naming it and the text it is in.
+TEST(FontBuilder, CarriesTheCataloguesCharactersAndNamesOneItLacks) {
+    TempFolder folder;
+    const std::vector<unsigned char> bytes =
+        catalogueBytes({{"Play", "Jouer \xC3\xA0 l'\xC3\xAEle\n"}, {"Stars", "\xE2\x98\x85"}});
+    folder.write("fr.mo", std::string(bytes.begin(), bytes.end()));
+    CharacterUses uses;
+    ASSERT_TRUE(gatherCharacters({folder.file("fr.mo")}, uses));
+    std::string codes;
+    for (const auto& [code, use] : uses) codes += std::to_string(code) + " ";
+    EXPECT_EQ(codes, "224 238 9733 ");
+    EXPECT_EQ(uses[0xE0], "\"Jouer \xC3\xA0 l'\xC3\xAEle\n\" (message \"Play\" of fr.mo)");
+    BuiltFont font;
+    LogCapture log;
+    EXPECT_FALSE(buildFont(kComfortaa, 32, uses, font));
+    EXPECT_TRUE(log.lines().size() == 1 && log.saw({"no glyph for '\xE2\x98\x85' (U+2605)", "\"Stars\""}))
+        << log.all();
+    uses.erase(0x2605);
+    ASSERT_TRUE(buildFont(kComfortaa, 32, uses, font));
+    EXPECT_EQ(font.description.glyphs.size(), 97u);
+}
+
 TEST(FontBuilder, ASourceThatIsNotAFontIsRefusedByName) {
     const std::string bad = NIMBUS_SOURCE_DIR "/tests/tools/fontgen/FontgenTest.cpp";
     for (const std::string& source : {bad, std::string("/nonexistent/Font.ttf")}) {
         LogCapture log;
         BuiltFont font;
-        EXPECT_FALSE(buildFont(source, 32, font));
+        EXPECT_FALSE(buildFont(source, 32, {}, font));
         EXPECT_TRUE(log.saw({source.c_str()})) << log.all();
     }
 }

@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "core/posix/PosixInArchive.h"
+#include "game/DataLayout.h"
+#include "game/launch/ReplayCheck.h"
 #include "game/level/LevelCompiler.h"
 #include "game/level/LevelSourceWriter.h"
+#include "game/player/Replay.h"
+#include "game/player/ReplayFolder.h"
 #include "game/rules/BoardFactory.h"
 #include "game/rules/LevelList.h"
 #include "support/GameFixture.h"
@@ -14,17 +20,21 @@ namespace {
 
 class ShippedLevels : public GameFixture {
 protected:
-    ShippedLevels() : levels_(Path(NIMBUS_DATA_DIR "/Levels")), archive_(Path(NIMBUS_DATA_DIR)) {}
+    ShippedLevels()
+        : levels_(Path(std::string(NIMBUS_DATA_DIR "/") + kLevelsFolder)), archive_(Path(NIMBUS_DATA_DIR)) {}
 
     // Plays the steps, each waiting `delay` frames more, into a fresh game of level
-    // `index` loaded the way the game loads it; whether it was won cleanly.
-    bool playsClean(size_t index, const LevelModel& model, std::vector<SolutionStep> steps, int delay) {
+    // `index` loaded the way the game loads it, recording into `run` when given; whether
+    // it was won cleanly.
+    bool playsClean(size_t index, const LevelModel& model, std::vector<SolutionStep> steps, int delay,
+                    RunRecording* run = nullptr) {
         for (SolutionStep& step : steps) step.waitFrames += delay;
         stats = PlayerStats();
         sounds = SoundLog();
         game = std::make_unique<GameImpl>(std::make_unique<RecordingSound>(sounds), &stats,
                                           static_cast<int32_t>(index), names_, &archive_);
         EXPECT_TRUE(game->loaded());
+        game->record(run);
         played_ = replay(*game, model, steps);
         return played_.complete && played_.deaths == 0 && refusedRolls(sounds) == 0;
     }
@@ -38,9 +48,12 @@ protected:
 // Every level is won by its shortest solution played into the rules object the way the
 // playing state plays, without losing a life or having a command refused; and a player
 // who pauses before every command as long as the solver says may still win, one frame
-// longer and the level is lost.
+// longer and the level is lost. The winning run, kept as a replay, passes the check
+// without a window.
 TEST_F(ShippedLevels, EveryLevelIsWonByItsSolutionThroughTheRules) {
     ASSERT_TRUE(listLevels(levels_, names_));
+    const TempFolder player;
+    const ReplayFolder replays(player.path());
     ASSERT_EQ(40u, names_.size());
     for (size_t i = 0; i < names_.size(); ++i) {
         SCOPED_TRACE("level " + names_[i]);
@@ -50,8 +63,13 @@ TEST_F(ShippedLevels, EveryLevelIsWonByItsSolutionThroughTheRules) {
         const Solver solver(model);
         const Solution solution = solver.solve();
         ASSERT_TRUE(solution.winnable);
-        playsClean(i, model, solution.steps, 0);
+        Replay kept;
+        playsClean(i, model, solution.steps, 0, &kept.run);
         expectCleanWin(played_, solution, sounds);
+        kept.header = {"test", names_[i], "solver", stats.score, kept.run.seconds(), 0};
+        ASSERT_TRUE(replays.save(kept));
+        std::ostringstream checked;
+        EXPECT_EQ(0, checkReplay(replays.fileOf(names_[i]), NIMBUS_DATA_DIR, checked)) << checked.str();
 
         const int losing = solver.paceFrames(solution.steps);
         if (losing > Solver::kSlackLimitFrames) continue;

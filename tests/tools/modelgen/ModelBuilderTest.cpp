@@ -6,12 +6,14 @@
 #include <cmath>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "ArtFiles.h"
 #include "Image.h"
 #include "ModelBuilder.h"
 #include "ShapeFile.h"
 #include "core/math/Vector3.h"
+#include "game/DataLayout.h"
 #include "support/Golden.h"
 #include "support/LogCapture.h"
 #include "support/TempFolder.h"
@@ -21,13 +23,16 @@ namespace {
 
 // Every shape and option a description can give, on a few segments: keys on their own
 // and following lines, rotations in order then the offset, rounded box corners under an
-// uneven scale and each side's own rectangle, an open-bottomed bevelled cylinder with a
-// coarse count, a stretched sphere projected onto an area, a concave L with a bevel and
-// a swatch, an arrow outline given clockwise; the whole lifted to stand on the ground.
+// uneven scale, each side's own rectangle and no bottom but in the closed build, an
+// open-bottomed bevelled cylinder with a coarse count, a stretched sphere projected onto an area, a concave L
+// with a bevel and a swatch, an arrow outline given clockwise and painted, which the
+// coarse build leaves out and names its painted picture for; the whole lifted to stand
+// on the ground.
 const char kEveryShape[] = R"(# a comment
 texture Golden stand
+painting Painted
 box size 1 2 3 rotate x 90 rotate y 90 at 5 0 0
-box size 1 0.6 0.8 radius 0.1 segments 3 scale 1 2 1   # trailing comment
+box size 1 0.6 0.8 radius 0.1 segments 3 scale 1 2 1 open bottom-at-rest  # trailing comment
     face -x 0 0.5 0.125 1  face +x 0.125 0.5 0.25 1  face -y 0.25 0.5 0.375 1
     face +y 0.375 0.5 0.5 1  face -z 0.5 0.5 0.625 1  face +z 0.625 0.5 0.75 1
 cylinder radius 0.5 height 2 bevel 0.1 segments 12 coarse 5 open bottom at 0 -3 0
@@ -35,20 +40,23 @@ sphere radius 1 segments 8 scale 2 1 1 project y area -1 -1 1 1 uv 0 0 0.5 0.5 r
 prism height 0.5 bevel 0.05 point 0 0 point 2 0 point 2 1 point 1 1 point 1 2 point 0 2
     project x swatch 0.375 0.625
 prism height 0.2 point -0.22 0.06 point 0.04 0.06 point 0.04 0.16 point 0.27 0 point 0.04 -0.16
-    point 0.04 -0.06 point -0.22 -0.06 bevel 0.02 project z
+    point 0.04 -0.06 point -0.22 -0.06 bevel 0.02 project z painted
 )";
 
-// The model file the description builds, and that of its coarse build.
+// The model file the description builds, and those of its coarse and closed builds.
 TEST(ModelBuilder, EveryShapeAndOptionBuildsTheSameModelFileEveryTime) {
     ModelDescription model;
     ASSERT_TRUE(ShapeFile::parse(kEveryShape, "every.shape", model));
     TempFolder folder;
     ASSERT_TRUE(writeModel(model, "every.shape", folder.file("full.model")));
     ASSERT_TRUE(writeModel(coarseModel(model), "every.shape", folder.file("coarse.model")));
-    EXPECT_EQ(fingerprint(readFile(folder.file("full.model"))), 0x3781d33010ff4fb6ull)
+    ASSERT_TRUE(writeModel(closedModel(model), "every.shape", folder.file("closed.model")));
+    EXPECT_EQ(fingerprint(readFile(folder.file("full.model"))), 0xa03c88b9460c865eull)
         << "the full model changed";
-    EXPECT_EQ(fingerprint(readFile(folder.file("coarse.model"))), 0xb43e8fe30978ffc7ull)
+    EXPECT_EQ(fingerprint(readFile(folder.file("coarse.model"))), 0x8042bcd81481f06dull)
         << "the coarse model changed";
+    EXPECT_EQ(fingerprint(readFile(folder.file("closed.model"))), 0x3781d33010ff4fb6ull)
+        << "the closed model changed";
 }
 
 TEST(ModelBuilder, RefusesAModelBeyondSixteenBitIndicesNamingTheLine) {
@@ -63,9 +71,12 @@ TEST(ModelBuilder, RefusesAModelBeyondSixteenBitIndicesNamingTheLine) {
     EXPECT_TRUE(mesh.vertices.empty());
 }
 
+// A file or folder of the built data.
+std::string inData(const std::string& relative) { return NIMBUS_DATA_DIR "/" + relative; }
+
 ModelMeshData load(const std::string& name) {
     std::vector<ModelMeshData> meshes;
-    EXPECT_TRUE(readModel(NIMBUS_DATA_DIR "/" + name + ".model", meshes)) << name;
+    EXPECT_TRUE(readModel(inData(name) + ".model", meshes)) << name;
     EXPECT_EQ(meshes.size(), 1u) << name;
     return meshes.empty() ? ModelMeshData() : meshes.front();
 }
@@ -89,30 +100,44 @@ Extent extentOf(const ModelMeshData& m) {
 
 // Every model of the data directory is one well-formed mesh naming a texture beside it or
 // among the common ones. The board puts tiles at y = -0.1 and the die's bottom at y = 0;
-// twelve copies of a tile go into one batch whose indices are 16 bits; pick-ups stand on
+// twelve copies of a tile go into one batch whose indices are 16 bits; only the closed
+// tile, which falls, has faces looking down; pick-ups stand on
 // their origin and the arrow points along +x.
 TEST(ArtModels, EveryModelIsOneWellFormedMeshSizedAndPlacedForTheBoard) {
-    enum Kind { Tile, PickUp, Other };
-    const std::pair<const char*, Kind> models[] = {
-        {"Themes/Common/Brick", Tile},        {"Themes/Lego/Brick", Tile},
-        {"Themes/Common/Brick_coarse", Tile}, {"Themes/Lego/Brick_coarse", Tile},
-        {"Themes/Common/Small_dice", PickUp}, {"Themes/Common/Stop", PickUp},
-        {"Themes/Common/Clock", PickUp},      {"Themes/Common/Dice", Other},
-        {"Themes/Common/Dice_coarse", Other}, {"Themes/Common/Arrow", Other}};
-    for (const auto& [name, kind] : models) {
+    enum Kind { Tile, ClosedTile, PickUp, Other };
+    const char* const common = kCommonThemeFolder;
+    const std::tuple<const char*, const char*, Kind> models[] = {
+        {common, "Brick", Tile},
+        {kPlayedThemeFolder, "Brick", Tile},
+        {common, "Brick_coarse", Tile},
+        {kPlayedThemeFolder, "Brick_coarse", Tile},
+        {common, "Brick_closed", ClosedTile},
+        {kPlayedThemeFolder, "Brick_closed", ClosedTile},
+        {common, "Small_dice", PickUp},
+        {common, "Stop", PickUp},
+        {common, "Clock", PickUp},
+        {common, "Dice", Other},
+        {common, "Dice_coarse", Other},
+        {common, "Arrow", Other}};
+    for (const auto& [folder, stem, kind] : models) {
+        const std::string name = std::string(folder) + "/" + stem;
         SCOPED_TRACE(name);
         const ModelMeshData m = load(name);
         ASSERT_FALSE(m.vertices.empty());
         EXPECT_EQ(m.indices.size() % 3, 0u);
         for (uint32_t i : m.indices) ASSERT_LT(i, m.vertices.size());
-        const std::filesystem::path own = std::filesystem::path(NIMBUS_DATA_DIR "/" + std::string(name));
-        EXPECT_TRUE(!m.texture.empty() &&
-                    (std::filesystem::exists(own.parent_path() / (m.texture + ".texture")) ||
-                     std::filesystem::exists(NIMBUS_DATA_DIR "/Themes/Common/" + m.texture + ".texture")))
+        const std::string texture = "/" + m.texture + ".texture";
+        EXPECT_TRUE(!m.texture.empty() && (std::filesystem::exists(inData(folder) + texture) ||
+                                           std::filesystem::exists(inData(common) + texture)))
             << m.texture;
         const Extent e = extentOf(m);
-        if (kind == Tile) {
+        if (kind == Tile || kind == ClosedTile) {
             EXPECT_LT(12 * m.vertices.size(), 65536u);
+            const bool facesDown =
+                std::any_of(m.vertices.begin(), m.vertices.end(), [](const ModelVertex& v) {
+                    return dot(normalOf(v), {0.0f, -1.0f, 0.0f}) > 0.999f;
+                });
+            EXPECT_EQ(facesDown, kind == ClosedTile);
             for (float side : {e.size().x, e.size().z}) EXPECT_TRUE(side > 0.9f && side < 1.0f) << side;
             EXPECT_NEAR(e.low.x + e.high.x, 0.0f, 1e-4f);
             // Near the edge (clear of any studs) the slab's top is at 0.1.
@@ -126,7 +151,7 @@ TEST(ArtModels, EveryModelIsOneWellFormedMeshSizedAndPlacedForTheBoard) {
             EXPECT_NEAR(e.low.x + e.high.x, 0.0f, 0.05f) << "off its centre";
         }
     }
-    const ModelMeshData arrow = load("Themes/Common/Arrow");
+    const ModelMeshData arrow = load(std::string(kCommonThemeFolder) + "/Arrow");
     const Extent e = extentOf(arrow);
     EXPECT_TRUE(e.size().x > e.size().z && e.size().y < 0.15f);
     const auto tip = std::max_element(
@@ -147,12 +172,12 @@ float hueOf(const Pixel& p) {
 // The die, a unit cube, shows Red towards x - 1, Green x + 1, Blue -z, Yellow +z, Cyan
 // below and Magenta on top, as the rules put them, with the hues of their tile colours.
 TEST(ArtModels, TheDieShowsEachColourOnTheSideTheRulesPutIt) {
-    const ModelMeshData die = load("Themes/Common/Dice");
+    const ModelMeshData die = load(std::string(kCommonThemeFolder) + "/Dice");
     const Extent e = extentOf(die);
     EXPECT_NEAR(length(e.low - Vector3(-0.5f, -0.5f, -0.5f)) + length(e.high - Vector3(0.5f, 0.5f, 0.5f)),
                 0.0f, 1e-4f);
     Image texture;
-    ASSERT_TRUE(readTextureImage(NIMBUS_DATA_DIR "/Themes/Common/" + die.texture + ".texture", texture));
+    ASSERT_TRUE(readTextureImage(inData(kCommonThemeFolder) + "/" + die.texture + ".texture", texture));
     const std::pair<Vector3, float> sides[] = {{{-1, 0, 0}, 0.0f}, {{1, 0, 0}, 120.0f},  {{0, 0, -1}, 240.0f},
                                                {{0, 0, 1}, 60.0f}, {{0, -1, 0}, 180.0f}, {{0, 1, 0}, 300.0f}};
     for (const auto& [normal, hue] : sides) {

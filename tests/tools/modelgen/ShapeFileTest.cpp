@@ -36,7 +36,9 @@ TEST(ShapeFile, RefusesBadDescriptionsNamingFileAndLine) {
         {"texture T\nbox scale 1 0 1\n", "bad.shape:2", "scale"},
         {"box\n", "bad.shape", "no texture"},
         {"texture T\n", "bad.shape", "no part"},
-        {"texture\n", "bad.shape:1", "needs a name"}};
+        {"texture\n", "bad.shape:1", "needs a name"},
+        {"texture T\nbox painted\n", "bad.shape", "no picture"},
+        {"texture T\npainting\n", "bad.shape:2", "needs the name"}};
     for (const auto& [text, where, reason] : bad) {
         LogCapture log;
         ModelDescription model;

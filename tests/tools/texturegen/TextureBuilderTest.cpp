@@ -12,6 +12,7 @@
 #include "TextureBuilder.h"
 #include "TextureOptions.h"
 #include "core/posix/FileInBuffer.h"
+#include "game/DataLayout.h"
 #include "render/TextureFile.h"
 #include "support/Golden.h"
 #include "support/LogCapture.h"
@@ -160,8 +161,9 @@ bool inside(const float* r, int x, int y, float margin) {
 // by the border.
 TEST(ArtTextures, HudIconsFillTheirAtlasRectanglesAndNothingElse) {
     Image icons, glow;
-    ASSERT_TRUE(readTextureImage(NIMBUS_DATA_DIR "/Themes/Common/hud_icons.texture", icons));
-    ASSERT_TRUE(readTextureImage(NIMBUS_DATA_DIR "/Themes/Common/hud_icons_glow.texture", glow));
+    const std::string common = std::string(NIMBUS_DATA_DIR "/") + kCommonThemeFolder;
+    ASSERT_TRUE(readTextureImage(common + "/hud_icons.texture", icons));
+    ASSERT_TRUE(readTextureImage(common + "/hud_icons_glow.texture", glow));
     ASSERT_EQ(icons.width(), 256);
     int covered[4] = {}, total[4] = {};
     for (int y = 0; y < 256; ++y) {

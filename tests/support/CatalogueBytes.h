@@ -1,0 +1,33 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace nimbus {
+
+class MessageCatalogue;
+
+// Originals and their translations, as a compiled catalogue holds them.
+using Translations = std::vector<std::pair<std::string, std::string>>;
+
+// A compiled message catalogue as gettext lays one out, little-endian or big-endian: a
+// header of 28 bytes (the table of originals at byte 12's offset, that of translations at
+// byte 16's), the two tables of length and offset, then each text with its zero byte.
+std::vector<unsigned char> catalogueBytes(const Translations& messages, bool bigEndian = false);
+
+// A catalogue of the translations, made process-wide while the holder lives.
+class TestCatalogue {
+public:
+    explicit TestCatalogue(const Translations& messages);
+    ~TestCatalogue();
+    TestCatalogue(const TestCatalogue&) = delete;
+    TestCatalogue& operator=(const TestCatalogue&) = delete;
+
+private:
+    std::unique_ptr<MessageCatalogue> catalogue_;
+    MessageCatalogue* previous_;
+};
+
+}  // namespace nimbus
