@@ -63,10 +63,23 @@ struct GameStateInfo {
     std::unique_ptr<EditorSession> editing;
     // Whether the game running tests the editor's level: it ends back in the editor.
     bool testing = false;
+    // The file of the player's own level being practised, empty for the game's levels; and
+    // whether the Levels screen shows the player's own levels.
+    std::string ownLevel;
+    bool ownLevels = false;
     // The best run of each level, beside the high-score table.
     ReplayFolder replays;
     // Seconds the front end waits, left alone, before it shows a demo.
     float demoAfterSeconds = kDefaultDemoAfterSeconds;
+
+    // The name the level in play keeps its bests and its kept run under: the file of the
+    // player's own level, else the game's level's name.
+    std::string playedLevel() const {
+        if (!ownLevel.empty()) return ownLevel;
+        return static_cast<size_t>(levelIndex) < levelNames.size()
+                   ? levelNames[static_cast<size_t>(levelIndex)]
+                   : std::string();
+    }
 };
 
 }  // namespace nimbus

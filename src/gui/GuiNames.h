@@ -160,12 +160,17 @@ constexpr const char* kPropertyBestCommands = "bestcommands";
 // a count that changes whenever they do; the slot to light (the focus) when the screen
 // opens, else empty; the page as text; the turn of the page its buttons ask for ("next"
 // or "previous"); whether the level has a run kept to watch ("yes" or "no"); and the
-// level a plan or its Watch button chose.
+// level a plan or its Watch or Edit button chose (empty for a new level).
 constexpr const char* kPropertyLevelName = "level_name_";      // followed by the slot
 constexpr const char* kPropertyLevelTitle = "level_title_";    // followed by the slot
 constexpr const char* kPropertyLevelBest = "level_best_";      // followed by the slot
 constexpr const char* kPropertyLevelOpen = "level_open_";      // followed by the slot
 constexpr const char* kPropertyLevelReplay = "level_replay_";  // followed by the slot
+// Whether a plan's level is the player's own, which has an Edit button ("yes" or "no");
+// the folder those levels are read from; and the Levels screen's heading.
+constexpr const char* kPropertyLevelEditable = "level_editable_";  // followed by the slot
+constexpr const char* kPropertyOwnLevelsFolder = "own_levels_folder";
+constexpr const char* kPropertyLevelsHeading = "levels_heading";
 constexpr const char* kPropertyLevelsShown = "levels_shown";
 constexpr const char* kPropertyLevelsLit = "levels_lit";
 constexpr const char* kPropertyLevelsPage = "levels_page";
@@ -176,6 +181,9 @@ constexpr const char* kLevelIsOpen = "yes";
 constexpr const char* kLevelIsClosed = "no";
 constexpr const char* kTurnNext = "next";
 constexpr const char* kTurnPrevious = "previous";
+// Values of "levelsTurn" that swap the game's levels for the player's own and back.
+constexpr const char* kTurnOwn = "own";
+constexpr const char* kTurnShipped = "shipped";
 // The Keys screen: what became of the last key chosen, and the request of its Defaults
 // button ("yes").
 constexpr const char* kPropertyKeysMessage = "keys_message";
@@ -203,14 +211,15 @@ constexpr const char* kSignalGameOver = "game_over";
 constexpr const char* kSignalMainMenu = "main_menu";
 constexpr const char* kSignalOptionsBack = "options_back";
 // The level editor: shown, left (its Back and Escape), its level tested (its Test) and
-// the test's game view and its way back.
-constexpr const char* kSignalNewLevel = "new_level";
+// the test's game view and its way back; the Levels screen's swap to the player's own
+// levels, which it also pushes when it opens on them.
 constexpr const char* kSignalShowEditor = "show_editor";
 constexpr const char* kSignalEditorBack = "editor_back";
 constexpr const char* kSignalEditorTest = "editor_test";
 constexpr const char* kSignalShowTest = "show_test";
 constexpr const char* kSignalHideTest = "hide_test";
 constexpr const char* kSignalTestBack = "test_back";
+constexpr const char* kSignalOwnLevels = "levels_own";
 // The menu shown, whenever the front end begins; the Levels screen shown, left for the
 // menu, and a level on it chosen to play or to watch; a practice's level-complete panel.
 constexpr const char* kSignalShowMenu = "show_menu";

@@ -53,7 +53,10 @@ constexpr Point kRollLeftRow{-0.56f, 0.21f};
 constexpr Point kKeysDefaults{-0.45f, -0.64f};
 constexpr Point kKeysBack{0.45f, -0.64f};
 constexpr Point kMiddle{0.0f, 0.0f};
-// The level editor's controls.
+// The Levels screen's swap to the player's levels and its New level, and the level
+// editor's controls.
+constexpr Point kOwnLevels{-0.98f, 0.85f};
+constexpr Point kNewLevel{0.98f, 0.85f};
 constexpr Point kEditorBlueSwatch{-1.2f, 0.62f};
 constexpr Point kEditorProveButton{1.095f, 0.09f};
 constexpr Point kEditorSaveButton{1.095f, -0.04f};
@@ -122,8 +125,6 @@ public:
             app_.frame(kStep);
         }
     }
-
-    void signal(const char* name) { app_.gui()->pushSignal(name); }
 
     // The key the player bound to the action.
     void action(int32_t inputAction, uint16_t unicode = 0) {
@@ -225,7 +226,12 @@ bool tourMenus(Tour& tour) {
 
     // The level editor: a new level, painted with the mouse and the keys, proven, saved
     // and tested.
-    tour.signal(kSignalNewLevel);
+    tour.click(kLevels);
+    tour.run(kSettle);
+    tour.click(kOwnLevels);
+    tour.run(kSettle);
+    all = tour.shoot("levels_own_empty") && all;
+    tour.click(kNewLevel);
     tour.run(kSettle);
     all = tour.shoot("editor_new") && all;
     tour.click(kEditorTitleField);

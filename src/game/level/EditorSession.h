@@ -22,6 +22,14 @@ struct EditorSession {
     uint32_t provenRevision = kNever;
     uint32_t savedRevision = 0;
 
+    // Opens the file of that folder, read as a draft, as saved; false, with the reason,
+    // when it does not read.
+    bool open(const std::string& folder, const std::string& name, std::string* reason);
+    // Takes a proof of the level as it stands, made elsewhere.
+    void keepProof(const LevelProof& known) {
+        proof = known;
+        provenRevision = editor.revision();
+    }
     // Whether the level as it stands has been proven.
     bool proven() const { return proof.proven && provenRevision == editor.revision(); }
     bool saved() const { return savedRevision == editor.revision(); }

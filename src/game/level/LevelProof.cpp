@@ -6,8 +6,11 @@
 #include <limits>
 #include <sstream>
 
+#include "core/MessageCatalogue.h"
+#include "game/GameNames.h"
 #include "game/level/LevelCompiler.h"
 #include "game/level/LevelSource.h"
+#include "game/player/Progress.h"
 #include "game/solver/LevelModel.h"
 #include "game/solver/Solver.h"
 
@@ -18,11 +21,11 @@ namespace {
 constexpr const char* kProven = "proven";
 constexpr const char* kRefused = "refused";
 
-// Seconds with two decimals, or "unlimited" for -1 hundredths.
+// Seconds with two decimals, or "unlimited" for -1 hundredths, in the player's language.
 std::string seconds(int32_t hundredths) {
-    if (hundredths < 0) return "unlimited";
+    if (hundredths < 0) return translated(kUnlimited);
     char text[32];
-    std::snprintf(text, sizeof text, "%d.%02d s", hundredths / 100, hundredths % 100);
+    std::snprintf(text, sizeof text, translated(kSecondsFormat), formatHundredths(hundredths).c_str());
     return text;
 }
 
@@ -46,7 +49,7 @@ bool readNumber(std::istringstream& in, int64_t least, int64_t most, int64_t& ou
 std::string LevelProof::summary() const {
     if (!proven) return reason;
     char text[128];
-    std::snprintf(text, sizeof text, "%d moves, won at %s, slack %s, pace %s", commands,
+    std::snprintf(text, sizeof text, translated(kProofSummaryFormat), commands,
                   seconds(static_cast<int32_t>(std::lround(frames * kFrameSeconds * 100.0f))).c_str(),
                   seconds(slackHundredths).c_str(), seconds(paceHundredths).c_str());
     return text;

@@ -25,8 +25,8 @@ struct LevelProof {
     int32_t paceHundredths = -1;   // the most a player may spare before every command; -1 unlimited
     int64_t states = 0;            // searched
 
-    // "14 moves, won at 9.53 s, slack 0.40 s, pace 0.12 s" for a proven level, else the
-    // reason.
+    // "14 moves, won at 9.53 s, slack 0.40 s, pace 0.12 s" for a proven level, in the
+    // player's language, else the reason.
     std::string summary() const;
     // One line that fromLine reads back as the same proof.
     std::string line() const;

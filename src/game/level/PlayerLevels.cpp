@@ -146,6 +146,17 @@ const PlayerLevels::Level* PlayerLevels::find(const std::string& file) const {
     return nullptr;
 }
 
+std::string PlayerLevels::nextProven(const std::string& file) const {
+    const auto at =
+        std::find_if(levels_.begin(), levels_.end(), [&](const Level& l) { return l.file == file; });
+    const size_t from = at == levels_.end() ? 0 : static_cast<size_t>(at - levels_.begin()) + 1;
+    for (size_t i = 0; i < levels_.size(); ++i) {
+        const Level& level = levels_[(from + i) % levels_.size()];
+        if (level.standing == Standing::kProven) return level.file;
+    }
+    return file;
+}
+
 void PlayerLevels::record(const std::string& file, const std::string& text, const std::string& title,
                           const LevelProof& proof) {
     Level level;

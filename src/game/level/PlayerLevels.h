@@ -49,6 +49,9 @@ public:
     const std::vector<Level>& levels() const { return levels_; }
     // The level of that file, or null.
     const Level* find(const std::string& file) const;
+    // The proven level listed after that file's, round to the first; the file itself when
+    // no other is proven.
+    std::string nextProven(const std::string& file) const;
     const std::string& folder() const { return folder_; }
     std::string pathOf(const std::string& file) const { return folder_ + "/" + file; }
     const ProofCache& cache() const { return cache_; }

@@ -66,9 +66,10 @@ Direction directionOf(const GameCommand& command, const Position& die) {
     }
 }
 
-// A copy of the board with its drawing resources.
-std::unique_ptr<Board> drawable(const Board& board) {
-    auto copy = std::make_unique<Board>(board);
+// A copy of the board with its drawing resources; none without a board.
+std::unique_ptr<Board> drawable(const Board* board) {
+    if (!board) return nullptr;
+    auto copy = std::make_unique<Board>(*board);
     copy->fetchResources();
     return copy;
 }
@@ -96,7 +97,7 @@ GameImpl::GameImpl(const GameSound& sound, PlayerStats* stats, int32_t levelInde
                    const std::vector<std::string>& levelNames)
     : GameImpl(initialisedCopy(sound), stats, levelIndex, levelNames, inArchive()) {}
 
-GameImpl::GameImpl(const GameSound& sound, PlayerStats* stats, const Board& board)
+GameImpl::GameImpl(const GameSound& sound, PlayerStats* stats, const Board* board)
     : GameImpl(initialisedCopy(sound), stats, 0, drawable(board)) {}
 
 GameImpl::~GameImpl() = default;

@@ -3,7 +3,6 @@
 #include "core/Log.h"
 #include "game/GameNames.h"
 #include "game/states/DemoState.h"
-#include "game/states/LevelEditorState.h"
 #include "game/states/LevelsState.h"
 #include "game/states/PlayingState.h"
 #include "gui/Gui.h"
@@ -44,6 +43,8 @@ bool FrontendState::enter(GameStateInfo& info) {
     requestMusic(*info.music, kMusicMenu);
     info.levelIndex = 0;
     info.practice = false;
+    info.ownLevels = false;
+    info.ownLevel.clear();
     info.stats.reset();
     // Wherever the player comes from, the menu is there (already, mostly).
     info.gui->pushSignal(kSignalShowMenu);
@@ -66,10 +67,6 @@ GenericState* FrontendState::update(float dt, GameStateInfo& info) {
         }
         info.stats = std::make_unique<PlayerStats>();
         return new PlayingState;
-    }
-    if (exitTo(gui, kStateEditor)) {
-        clearExit(gui);
-        return new LevelEditorState;
     }
     if (exitTo(gui, kStateLevels)) {
         clearExit(gui);

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/MessageCatalogue.h"
 #include "core/ResourceManager.h"
 #include "game/GameNames.h"
 #include "game/level/EditorSession.h"
@@ -15,7 +16,7 @@
 #include "game/level/PlayerLevels.h"
 #include "game/rules/Board.h"
 #include "game/scene/Backdrop.h"
-#include "game/states/FrontendState.h"
+#include "game/states/LevelsState.h"
 #include "game/states/PlayingState.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
@@ -72,6 +73,13 @@ std::string formatted(const char* format, int a, int b) {
     return text;
 }
 
+// A text with another put into its place (%s), in the player's language.
+std::string withText(const char* format, const std::string& text) {
+    char line[512];
+    std::snprintf(line, sizeof line, translated(format), text.c_str());
+    return line;
+}
+
 const char* tileName(const Tile& tile) {
     return tile.color == kUndefined ? "Hole" : tileColorName(tile.color);
 }
@@ -102,7 +110,8 @@ bool LevelEditorState::enter(GameStateInfo& info) {
         gui.setProperty(kPropertyEditorBrush, brushName(Brush::kWhite));
     gui.setProperty(kPropertyEditorStep, std::to_string(session_->editor.fallStep()));
     gui.setProperty(kPropertyEditorEvery, std::to_string(session_->editor.waveEvery()));
-    say(session_->proven() ? kEditorProven + session_->proof.summary() : std::string(kEditorWelcome));
+    say(session_->proven() ? withText(kEditorProvenFormat, session_->proof.summary())
+                           : std::string(translated(kEditorWelcome)));
     listDrafts(info);
     gui.pushSignal(kSignalShowEditor);
     return true;
@@ -129,7 +138,7 @@ GenericState* LevelEditorState::update(float dt, GameStateInfo& info) {
         info.stats = std::make_unique<PlayerStats>();
         return new PlayingState;
     }
-    if (exitTo(gui, kStateFrontend)) {
+    if (exitTo(gui, kStateLevels)) {
         clearExit(gui);
         return leave(info);
     }
@@ -259,15 +268,16 @@ void LevelEditorState::followProof() {
     if (!search_.running()) return;
     if (!search_.finished()) {
         char text[96];
-        std::snprintf(text, sizeof text, kEditorProvingFormat, search_.statesSearched());
+        std::snprintf(text, sizeof text, translated(kEditorProvingFormat), search_.statesSearched());
         if (status_ != text) say(text);
         return;
     }
     session_->proof = search_.proof();
     if (session_->provenRevision != session_->editor.revision())
-        say(kEditorChanged);
+        say(translated(kEditorChanged));
     else
-        say((session_->proof.proven ? kEditorProven : kEditorNotProven) + session_->proof.summary());
+        say(withText(session_->proof.proven ? kEditorProvenFormat : kEditorNotProvenFormat,
+                     session_->proof.summary()));
 }
 
 void LevelEditorState::save(GameStateInfo& info) {
@@ -279,19 +289,19 @@ void LevelEditorState::save(GameStateInfo& info) {
     const std::string text = levelSourceText(session.editor.level());
     const bool proven = session.proven();
     if (info.playerFolder.empty() || !writeLevelFile(proven ? levels : drafts, session.file, text)) {
-        say(kEditorNotSaved);
+        say(translated(kEditorNotSaved));
         return;
     }
     session.savedRevision = session.editor.revision();
     if (!proven) {
-        say(kEditorSavedDraft + std::string(kDraftsFolder) + "/" + session.file);
+        say(withText(kEditorSavedDraftFormat, std::string(kDraftsFolder) + "/" + session.file));
         listDrafts(info);
         return;
     }
     // The proven level replaces its draft.
     std::remove((drafts + "/" + session.file).c_str());
     info.playerLevels.record(session.file, text, session.editor.level().title, session.proof);
-    say(kEditorSavedLevel + session.file);
+    say(withText(kEditorSavedLevelFormat, session.file));
     listDrafts(info);
 }
 
@@ -300,24 +310,21 @@ void LevelEditorState::openDraft(GameStateInfo& info) {
     // What is open now is kept as a draft before the other is opened.
     if (!session_->saved()) save(info);
     const std::string file = drafts_[draft_];
-    LevelSource level;
+    auto opened = std::make_unique<EditorSession>();
     std::string reason;
-    const std::string path = info.playerFolder + "/" + kDraftsFolder + "/" + file;
-    if (!LevelSourceParser::read(path, level, &reason, LevelSourceParser::Rules::kDraft)) {
-        say(kEditorNotProven + reason);
+    if (!opened->open(info.playerFolder + "/" + kDraftsFolder, file, &reason)) {
+        say(withText(kEditorNotProvenFormat, reason));
         return;
     }
     search_.cancel();
-    info.editing = std::make_unique<EditorSession>();
+    info.editing = std::move(opened);
     session_ = info.editing.get();
-    session_->editor = LevelEditor(std::move(level));
-    session_->file = file;
     title_ = session_->editor.level().title;
     teaches_ = session_->editor.level().teaches;
     info.gui->setProperty(kPropertyEditorTitle, title_);
     info.gui->setProperty(kPropertyEditorTeaches, teaches_);
     cursor_ = Position(1, 1);
-    say(kEditorOpened + file);
+    say(withText(kEditorOpenedFormat, file));
 }
 
 void LevelEditorState::listDrafts(GameStateInfo& info) {
@@ -332,31 +339,34 @@ void LevelEditorState::publish(Gui& gui) {
     if (!stale_ && shownRevision_ == editor.revision()) return;
     if (shownRevision_ != editor.revision() && session_->proof.proven && !session_->proven() &&
         !search_.running())
-        say(kEditorChanged);
+        say(translated(kEditorChanged));
     stale_ = false;
     shownRevision_ = editor.revision();
     const Board& board = editor.board();
-    gui.setProperty(kPropertyEditorSize, formatted(kEditorSizeFormat, board.width(), board.length()));
+    gui.setProperty(kPropertyEditorSize,
+                    formatted(translated(kEditorSizeFormat), board.width(), board.length()));
     const int32_t step = editor.fallStep();
-    gui.setProperty(kPropertyEditorStepText,
-                    formatted(kEditorStepFormat, step, static_cast<int>(step * Board::kSecondsPerFallStep)));
-    gui.setProperty(kPropertyEditorEveryText, editor.waveEvery() == 1
-                                                  ? std::string(kEditorEveryOne)
-                                                  : formatted(kEditorEveryFormat, editor.waveEvery(), 0));
+    gui.setProperty(kPropertyEditorStepText, formatted(translated(kEditorStepFormat), step,
+                                                       static_cast<int>(step * Board::kSecondsPerFallStep)));
+    gui.setProperty(kPropertyEditorEveryText,
+                    editor.waveEvery() == 1
+                        ? std::string(translated(kEditorEveryOne))
+                        : formatted(translated(kEditorEveryFormat), editor.waveEvery(), 0));
     char draft[160];
     if (drafts_.empty())
-        std::snprintf(draft, sizeof draft, "%s", kEditorNoDrafts);
+        std::snprintf(draft, sizeof draft, "%s", translated(kEditorNoDrafts));
     else
-        std::snprintf(draft, sizeof draft, kEditorDraftFormat, static_cast<int>(draft_ + 1),
+        std::snprintf(draft, sizeof draft, translated(kEditorDraftFormat), static_cast<int>(draft_ + 1),
                       static_cast<int>(drafts_.size()), drafts_[draft_].c_str());
     gui.setProperty(kPropertyEditorDraft, draft);
     const Position shown = board.contains(hovered_) ? hovered_ : cursor_;
     std::string cell;
     if (board.contains(shown)) {
         const Tile& tile = board.tileAt(shown);
-        cell = shown.text() + " " + tileName(tile);
-        if (tile.fallStep >= 0) cell += ", falls at step " + std::to_string(tile.fallStep);
-        if (tile.pickup != kPickupNone) cell += std::string(", ") + pickupKindInfo(tile.pickup).name;
+        cell = shown.text() + " " + translated(tileName(tile));
+        if (tile.fallStep >= 0) cell += ", " + formatted(translated(kEditorFallsFormat), tile.fallStep, 0);
+        if (tile.pickup > kPickupNone && tile.pickup < kPickupLast)
+            cell += std::string(", ") + translated(kEditorPickupNames[tile.pickup]);
     }
     gui.setProperty(kPropertyEditorCell, cell);
     gui.setProperty(kPropertyEditorStatus, status_);
@@ -374,7 +384,8 @@ GenericState* LevelEditorState::leave(GameStateInfo& info) {
     info.editing.reset();
     info.gui->setProperty(kPropertyTyping, "");
     info.gui->setFocusKeys(true);
-    return new FrontendState;
+    info.ownLevels = true;
+    return new LevelsState;
 }
 
 void LevelEditorState::drawUnderGui(GameStateInfo& info, const Camera&) {

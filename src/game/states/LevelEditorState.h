@@ -24,7 +24,7 @@ struct EditorSession;
 // length, slack and pace or why the level cannot be won. Save writes the level's text
 // into the player's levels when the level as it stands is proven, into the drafts
 // otherwise. Test plays the level at once and comes back here; Back (or Escape) leaves
-// for the menus, keeping unsaved work as a draft. Leaving stops a proof still running.
+// for the player's levels, keeping unsaved work as a draft. Leaving stops a proof still running.
 //
 // Keys, while no field is typed into: the arrows move the cursor and Space or Enter
 // paints under it; with Ctrl the arrows grow and shrink the board, Z undoes, Y redoes,

@@ -11,6 +11,7 @@
 #include "core/math/Color.h"
 #include "game/GameNames.h"
 #include "game/GameVersion.h"
+#include "game/level/LevelSource.h"
 #include "game/player/Replay.h"
 #include "game/rules/GameImpl.h"
 #include "game/rules/GhostRun.h"
@@ -64,10 +65,7 @@ PlayingState::~PlayingState() = default;
 
 bool PlayingState::enter(GameStateInfo& info) {
     requestMusic(*info.music, kMusicGame);
-    if (info.testing && info.editing)
-        game_ = std::make_unique<GameImpl>(*info.sound, info.stats.get(), info.editing->editor.board());
-    else
-        game_ = std::make_unique<GameImpl>(*info.sound, info.stats.get(), info.levelIndex, info.levelNames);
+    game_ = makeGame(info);
     // A test of the editor's level is neither recorded nor raced.
     if (!info.testing) {
         game_->record(&run_);
@@ -85,7 +83,25 @@ bool PlayingState::enter(GameStateInfo& info) {
     return true;
 }
 
+std::unique_ptr<GameImpl> PlayingState::makeGame(const GameStateInfo& info) {
+    if (info.testing && info.editing)
+        return std::make_unique<GameImpl>(*info.sound, info.stats.get(), &info.editing->editor.board());
+    if (info.ownLevel.empty())
+        return std::make_unique<GameImpl>(*info.sound, info.stats.get(), info.levelIndex, info.levelNames);
+    // The player's file may have changed since it was proven: read as a whole level or
+    // not played.
+    LevelSource level;
+    const bool read = LevelSourceParser::read(info.playerLevels.pathOf(info.ownLevel), level);
+    return std::make_unique<GameImpl>(*info.sound, info.stats.get(), read ? &level.board : nullptr);
+}
+
 void PlayingState::layOutLevelCaption(const GameStateInfo& info) {
+    if (!info.ownLevel.empty()) {
+        const PlayerLevels::Level* own = info.playerLevels.find(info.ownLevel);
+        levelCaption_.layout(font_, own ? own->title.c_str() : "", "", kLevelGlow);
+        levelCaptionLeft_ = kLevelCaptionSeconds;
+        return;
+    }
     const auto index = static_cast<size_t>(info.levelIndex);
     if (index >= info.levelNames.size()) return;
     char number[64];
@@ -193,7 +209,7 @@ void PlayingState::showHint(HintSearch::Status status, const KeyBindings& keys) 
 void PlayingState::startGhost(const GameStateInfo& info) {
     const Board* level = game_->loadedBoard();
     Replay best;
-    if (!level || !info.replays.load(info.levelNames[game_->levelIndex()], run_.levelHash, best)) return;
+    if (!level || !info.replays.load(info.playedLevel(), run_.levelHash, best)) return;
     ghost_ = std::make_unique<GhostRun>(std::move(best.run), *level);
 }
 
@@ -208,7 +224,7 @@ void PlayingState::followWithGhost(float dt, bool levelRan, bool lifeLost) {
 void PlayingState::keepIfBest(GameStateInfo& info) {
     Replay replay;
     replay.header.gameVersion = gameVersion();
-    replay.header.levelName = info.levelNames[game_->levelIndex()];
+    replay.header.levelName = info.playedLevel();
     replay.header.playerName = info.settings.playerName;
     replay.header.score = info.stats->score - info.levelStartScore;
     replay.header.seconds = run_.seconds();

@@ -97,6 +97,7 @@ void Swatch::draw(const Camera&, ScreenspaceRenderer& renderer, float, const Vec
     style.height = size().y * kCaptionHeight;
     style.horizontal = TextAlignment::kCentre;
     style.color = &letters;
+    style.translate = true;
     drawWindowText(font_.get(), caption_, style, Vector2(centre.x, centre.y - style.height * 0.35f),
                    renderer);
 }

@@ -102,9 +102,11 @@ void TextField::draw(const Camera&, ScreenspaceRenderer& renderer, float, const 
     style.fitWidth = size().x - 2 * kInset * size().y;
     const Vector2 anchor(centre.x - size().x / 2 + kInset * size().y, centre.y - style.height * 0.35f);
     // The caret is the text's last character while it shows, so the end stays in view.
-    const std::string& shown = text_.empty() && !typing_ ? prompt_ : text_;
+    const bool prompting = text_.empty() && !typing_;
     if (!caret) {
-        drawWindowText(font_.get(), shown, style, anchor, renderer);
+        // The prompt is the document's, in the player's language; what is typed is kept.
+        style.translate = prompting;
+        drawWindowText(font_.get(), prompting ? prompt_ : text_, style, anchor, renderer);
         return;
     }
     const size_t keep = std::min(text_.size(), static_cast<size_t>(kMaxWindowText - 1));
