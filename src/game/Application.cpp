@@ -151,6 +151,7 @@ Application::Application(bool fullscreen, const std::string& dataDirectory, High
     highScoreFile_ = HighScoreFile::forData(data.c_str(), scores);
     settingsFile_ = SettingsFile::forData(data.c_str(), scores);
     progressFile_ = ProgressFile::forData(data.c_str(), scores);
+    proofCacheFolder_ = playerFileDirectory(data.c_str(), scores, kPlayerCacheHome);
 }
 
 Application::~Application() {
@@ -422,8 +423,7 @@ bool Application::startPlayerLevels() {
     // Proven on a worker thread: the menus are usable at once. Without a folder of the
     // player's there are no levels of theirs either.
     if (!info_->playerFolder.empty())
-        info_->playerLevels.start(info_->playerFolder + "/" + kPlayerLevelsFolder,
-                                  ProofCache::defaultDirectory());
+        info_->playerLevels.start(info_->playerFolder + "/" + kPlayerLevelsFolder, proofCacheFolder_);
     return true;
 }
 

@@ -144,6 +144,8 @@ private:
     HighScoreList savedScores_;
     HighScoreList triedScores_;
     SettingsFile settingsFile_;
+    // Where the proofs of the player's levels are kept, placed as the other files are.
+    std::string proofCacheFolder_;
     ProgressFile progressFile_;
     // The progress's revision when a save was last tried.
     uint32_t triedProgress_ = 0;

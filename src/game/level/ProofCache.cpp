@@ -25,11 +25,6 @@ uint64_t hashInto(uint64_t hash, const std::string& bytes) {
 
 }  // namespace
 
-std::string ProofCache::defaultDirectory() {
-    return playerDirectory(std::getenv(kPlayerCacheHome.variable), std::getenv("HOME"),
-                           kPlayerCacheHome.fallback);
-}
-
 uint64_t ProofCache::keyOf(const std::string& fileName, const std::string& text) {
     uint64_t hash = hashInto(kByteHashStart, kProofRules);
     hash = hashInto(hashInto(hash, fileName), std::string(1, '\0'));

@@ -23,9 +23,6 @@ public:
     static constexpr size_t kMaxBytes = 1 << 20;
     static constexpr size_t kMaxProofs = 10000;
 
-    // The cache of the game's folder under $XDG_CACHE_HOME (or ~/.cache); empty (and so
-    // never saved) when neither names an absolute folder.
-    static std::string defaultDirectory();
     // The key of a level file's name and bytes.
     static uint64_t keyOf(const std::string& fileName, const std::string& text);
 
