@@ -58,11 +58,11 @@ constexpr Point kMiddle{0.0f, 0.0f};
 constexpr Point kOwnLevels{-0.98f, 0.85f};
 constexpr Point kNewLevel{0.98f, 0.85f};
 constexpr Point kEditorBlueSwatch{-1.2f, 0.62f};
-constexpr Point kEditorProveButton{1.095f, 0.09f};
-constexpr Point kEditorSaveButton{1.095f, -0.04f};
-constexpr Point kEditorTestButton{1.095f, 0.22f};
+constexpr Point kEditorProveButton{1.055f, 0.14f};
+constexpr Point kEditorSaveButton{1.055f, 0.03f};
+constexpr Point kEditorTestButton{1.055f, 0.25f};
 constexpr Point kEditorTitleField{-0.72f, 0.9f};
-constexpr Point kTestBack{1.1f, 0.86f};
+constexpr Point kTestBack{1.07f, 0.86f};
 
 class Tour : private ReplayTarget {
 public:
@@ -224,8 +224,8 @@ bool tourMenus(Tour& tour) {
     tour.click(kOptionsBack);
     tour.run(kSettle);
 
-    // The level editor: a new level, painted with the mouse and the keys, proven, saved
-    // and tested.
+    // The player's levels, none yet, and the level editor: a new level, painted with the
+    // mouse and the keys, proven, saved and tested.
     tour.click(kLevels);
     tour.run(kSettle);
     tour.click(kOwnLevels);
@@ -267,6 +267,10 @@ bool tourMenus(Tour& tour) {
     all = tour.shoot("editor_test") && all;
     tour.click(kTestBack);
     tour.run(kSettle);
+    // Back on the player's levels, the level saved among them; then the menu.
+    tour.key(SDLK_ESCAPE, 27);
+    tour.run(kSettle);
+    all = tour.shoot("levels_own") && all;
     tour.key(SDLK_ESCAPE, 27);
     tour.run(kSettle);
 
