@@ -50,6 +50,9 @@ constexpr const char* kAttributeColor = "color";
 constexpr const char* kAttributeGlow = "glow";
 constexpr const char* kAttributeMessage = "message";
 constexpr const char* kAttributeProperty = "property";
+// How a property text lies in its window: "centre", else at its left edge.
+constexpr const char* kAttributeAlign = "align";
+constexpr const char* kAlignCentre = "centre";
 constexpr const char* kAttributeInitial = "initial";
 constexpr const char* kAttributeFont = "font";
 constexpr const char* kAttributeRadius = "radius";
