@@ -597,6 +597,8 @@ TEST_F(StateMachineTest, TheEditorUndoesRedoesTestsAndSavesOnlyAProvenLevelAmong
     runUntil("LevelsState");
     settle();
     EXPECT_EQ(dynamic_cast<LevelPlanWindow&>(*gui().findWindow("plan_0")).level(), file);
+    enter(kPlans[0]);
+    EXPECT_EQ(info().ownLevel, file);
 }
 
 }  // namespace
