@@ -29,10 +29,8 @@ struct TypeSize {
     int32_t size;
 };
 
-const TypeSize kTypeSizes[] = {
-    {GL_BYTE, 1}, {GL_UNSIGNED_BYTE, 1}, {GL_SHORT, 2}, {GL_UNSIGNED_SHORT, 2},
-    {GL_INT, 4},  {GL_UNSIGNED_INT, 4},  {GL_FLOAT, 4}, {GL_DOUBLE, 8},
-};
+// The component types the usages above have.
+const TypeSize kTypeSizes[] = {{GL_UNSIGNED_BYTE, 1}, {GL_FLOAT, 4}};
 
 }  // namespace
 

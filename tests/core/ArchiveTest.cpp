@@ -9,6 +9,7 @@
 #include "core/DirectoryIterator.h"
 #include "core/InBuffer.h"
 #include "core/MemberCallback2.h"
+#include "core/MemoryInBuffer.h"
 #include "core/OutBuffer.h"
 #include "core/Stream.h"
 #include "core/posix/PosixInArchive.h"
@@ -106,6 +107,11 @@ TEST(PosixInArchive, WatchRunsTheCallbackOncePerBatch) {
     EXPECT_EQ(recorder.calls, 1);
     EXPECT_EQ(recorder.lastContents, "newer");
     EXPECT_EQ(archive.poll(), 0);
+
+    // A callback that holds nothing, and its copy, call nothing.
+    const Callback2 none{}, copy(none);
+    MemoryInBuffer nothing(nullptr, nullptr);
+    EXPECT_FALSE(none("/Shaders/Board.fx", nothing) || copy("/Shaders/Board.fx", nothing));
 }
 
 TEST(PosixOutArchive, ReplacesTheFileOnlyWhenEveryWriteSucceeded) {

@@ -57,8 +57,9 @@ TEST(MessageCatalogue, RefusesDamagedFilesWithOneLineAndKeepsNothing) {
         for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<unsigned char>(word >> 8 * i);
         return bytes;
     };
-    Bytes unterminated = good;
+    Bytes unterminated = good, cutShort = good;
     unterminated.back() = 'x';
+    cutShort.pop_back();
     const std::tuple<const char*, Bytes> cases[] = {
         {"shorter than a catalogue's header", Bytes(good.begin(), good.begin() + 20)},
         {"magic number", changed(0, 0x12345678)},
@@ -67,6 +68,7 @@ TEST(MessageCatalogue, RefusesDamagedFilesWithOneLineAndKeepsNothing) {
         {"tables reach past its end", changed(kTranslations, static_cast<uint32_t>(good.size()))},
         {"lies outside it", changed(kHeader + 4, static_cast<uint32_t>(good.size()))},
         {"lacks its zero byte", unterminated},
+        {"lacks its zero byte", cutShort},
         {"not UTF-8", catalogueBytes({{"Play", "Jou\xE9"}})},
         {"not in UTF-8", catalogueBytes({{"", "Content-Type: text/plain; charset=ISO-8859-1\n"}})},
         {"\"Total: %i\" has other placeholders", catalogueBytes({{"Total: %i", "Gesamt: %s"}})},

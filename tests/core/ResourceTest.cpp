@@ -68,6 +68,11 @@ TEST_F(ResourceTest, AReplacementReachesEveryHandleAndDestroysTheOldOnce) {
     EXPECT_FALSE(resourceManager()->add("Textures/a", again));
     EXPECT_EQ(held.get(), y);
 
+    // A name added with nothing takes the next object added under it.
+    resourceManager()->add("Textures/c", nullptr);
+    registerResource("Textures/c", new Counted(strangerDeaths), "Texture");
+    EXPECT_TRUE(getResource<Counted>("Textures/c", "Texture"));
+
     delete setResourceManager(nullptr);
     EXPECT_EQ(otherDeaths, 0);  // still held
     held.release();

@@ -296,4 +296,13 @@ TEST_F(GuiScreenTest, TheEditorDrawsItsGridAndHandlesInEditModeOnlyAndPicksHandl
     EXPECT_EQ(greenNear(-0.5f, -0.7f), 0);
 }
 
+// The selection's centre disc closes all the way round: drawn a grid step of 0.5 across,
+// it covers a point just inside its rim below its right end.
+TEST_F(GuiScreenTest, TheCentreDiscOfTheSelectionIsRoundAllTheWay) {
+    load(R"(<window class="null" name="wide" x="0" y="0" w="2.4" h="1.8" show="true"/>)");
+    core_->clear(Color(0, 0, 0, 1));
+    drawEditorOverlay(4.0f / 3.0f, 0.5f, gui.findWindow("wide"));
+    EXPECT_GT(red(guiPixel(0.41f, -0.218f)), 150);
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -19,9 +20,11 @@
 #include "gui/actions/Action.h"
 #include "gui/actions/StandardActions.h"
 #include "gui/windows/Window.h"
+#include "render/Camera.h"
 #include "support/Golden.h"
 #include "support/GuiEnvironment.h"
 #include "support/LogCapture.h"
+#include "support/RecordingRenderer.h"
 #include "support/SdlEvents.h"
 
 namespace nimbus {
@@ -258,6 +261,29 @@ TEST_F(GuiTest, TabAndTheArrowsStepInDocumentOrderSkippingWhatTakesNoInputAndWra
     EXPECT_EQ(focusName(), "play");
     gui.findWindow("menu")->hide();
     EXPECT_FALSE(gui.onKey(press(SDLK_DOWN)));
+}
+
+// The glow lies around the lit button, or around a frame no more than its rim bigger on
+// every side; a frame as tall as the button but wider leaves it on the button.
+TEST_F(GuiTest, TheFocusGlowsAroundAFrameThatFitsTheLitButtonClosely) {
+    const std::pair<const char*, float> frames[] = {{R"(w="1.06" h="0.26")", 0.56f},
+                                                    {R"(w="1.4" h="0.2")", 0.53f}};
+    for (const auto& [frame, glowRight] : frames) {
+        Gui lit(1024, 768);
+        const std::string document = std::string(R"(<windows><window class="null" x="0" y="0" )") + frame +
+                                     R"( show="true">
+            <window class="button" action="a" x="0" y="0" w="1" h="0.2" show="true"/></window></windows>)";
+        ASSERT_TRUE(lit.load(env.write(document).c_str()));
+        ASSERT_TRUE(lit.onKey(press(SDLK_TAB, 9)));
+        RecordingRenderer renderer;
+        lit.draw(Camera(), renderer);
+        float right = 0.0f;
+        for (const RecordingRenderer::Added& added : renderer.added) {
+            const ScreenVertex& corner = added.quad.corners[2];
+            if (corner.r == 0.35f && corner.g == 0.8f) right = std::max(right, corner.x);
+        }
+        EXPECT_NEAR(right, glowRight, 1e-4f) << frame;
+    }
 }
 
 TEST_F(GuiTest, EnterAndSpacePressOnlyTheFocusedButtonAndLettersStillGoToTheField) {

@@ -100,6 +100,7 @@ TEST(ModelFile, DamagedFilesAreRefusedByNameBeforeAnythingIsAllocated) {
         {24, 'X', "has unknown vertexformat"},
         {kMeshCount + 4, 'X', "is not a dice model file"},
         {kMeshCount, 0xFFFFFFFFu, "meshes"},
+        {kMeshCount, 12, "meshes"},  // more than the bytes left could hold at their smallest
         {kVertexCount, 0x7FFFFFFFu, "vertices"},
         {kVertexCount, 4, "vertices"},
         {kVertexCount + 4 + 3 * 44, 0xFFFFFFF0u, "indices"},

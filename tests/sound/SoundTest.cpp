@@ -127,6 +127,7 @@ TEST_F(GameSoundTest, GamesShareTheDeviceAndEffectsAndVolumesApplyAtOnce) {
         EXPECT_EQ(Mix_QuerySpec(&frequency, &format, &outputs), 1) << "the device is not opened again";
         GameSound silent(GameSound{});
         EXPECT_EQ(silent.play("Long"), -1);
+        SoundSystem unopened;  // closes nothing when it goes
     }
     EXPECT_EQ(Mix_Playing(-1), 1) << "the game's effect ended with it, the application's did not";
     EXPECT_EQ(Mix_QuerySpec(&frequency, &format, &outputs), 1);

@@ -21,6 +21,7 @@
 #include "game/rules/GhostRun.h"
 #include "game/rules/TileColor.h"
 #include "game/scene/ColorSymbols.h"
+#include "game/solver/LevelModel.h"
 #include "game/states/DemoState.h"
 #include "game/states/LevelCompleteState.h"
 #include "game/states/LevelEditorState.h"
@@ -411,6 +412,11 @@ TEST_F(StateMachineTest, HShowsTheRollOfAShortestWinAndTheMenuLeftAloneGivesWayT
     info().demoAfterSeconds = 2.0f;
     waitFor([&] { return state() == "DemoState"; });
     settle();
+    // A frame of a quarter second plays four steps of the solution, never all it missed.
+    const GameImpl& demo = *dynamic_cast<DemoState&>(*app->state()).game();
+    const float clock = demo.levelClock();
+    frames(1);
+    EXPECT_NEAR(demo.levelClock() - clock, 4 * kFrameSeconds, 1e-4f);
     EXPECT_FALSE(gui().findWindow("menu")->visible());
     EXPECT_TRUE(gui().findWindow(kWindowGame)->visible());
     EXPECT_NE(gui().getProperty(kPropertyScore), "0") << "the die has rolled onto a new tile";
@@ -510,6 +516,7 @@ TEST_F(StateMachineTest, AKeptRunIsWatchedToItsRecordedScoreAndKeepsNothing) {
     EXPECT_EQ(readFile(data.data() + "/" + kProgressFile), progress);
     EXPECT_EQ(readFile(replayFile), replay);
     EXPECT_EQ(info().highScores.size(), 6);
+    EXPECT_FALSE(WatchState(info(), 3).game()) << "there is no level past the last to watch";
 }
 
 // Under Your levels a proven level of the player's is open and a refused file is listed

@@ -3,6 +3,7 @@
 #include <SDL/SDL_keysym.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,17 @@ TEST(KeyButton, ARowWaitsForAKeyRefusesWhatItMustAndLetsEscapeCancel) {
         {"the pad's Back cancels", {padEvent(kInputBack)}, SDLK_k, false, false, "", false},
         {"Escape quits", {keyEvent(SDLK_ESCAPE, 27, true)}, SDLK_k, false, false, "", true},
     };
+    // The other row is never lit: it keeps the size it had, its cap reaching as far right.
+    Window& other = *gui.window(1);
+    const auto rightmost = [&] {
+        RecordingRenderer renderer;
+        other.draw(Camera(), renderer, 4.0f / 3.0f, Vector2(), gui);
+        float x = -1e9f;
+        for (const RecordingRenderer::Added& added : renderer.added)
+            for (const ScreenVertex& corner : added.quad.corners) x = std::max(x, corner.x);
+        return x;
+    };
+    const float resting = rightmost();
     for (const Step& step : steps) {
         std::vector<InputEvent> events = step.events;
         EXPECT_EQ(!gui.update(0.1f, events.data(), static_cast<int>(events.size())), step.quits) << step.what;
@@ -124,6 +136,7 @@ TEST(KeyButton, ARowWaitsForAKeyRefusesWhatItMustAndLetsEscapeCancel) {
         EXPECT_EQ(gui.getProperty(kPropertyKeysMessage), step.message) << step.what;
         EXPECT_EQ(gui.keyCapture() != nullptr, step.holdsKeys) << step.what;
     }
+    EXPECT_EQ(rightmost(), resting);
 }
 
 // A text that names a key shows the key as bound, also after it changed.
