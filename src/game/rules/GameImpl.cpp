@@ -90,7 +90,7 @@ GameImpl::GameImpl(const GameSound& sound, PlayerStats* stats, int32_t levelInde
     : GameImpl(std::make_unique<GameSound>(sound), stats, levelIndex, levelNames, inArchive()) {}
 
 GameImpl::GameImpl(const GameSound& sound, PlayerStats* stats, const Board* board)
-    : GameImpl(initialisedCopy(sound), stats, 0, drawable(board)) {}
+    : GameImpl(std::make_unique<GameSound>(sound), stats, 0, drawable(board)) {}
 
 GameImpl::~GameImpl() = default;
 
