@@ -1,12 +1,18 @@
 // How long the level compiler's solver searches each shipped level (the slack and pace
 // measured after it replay the solution many times more), and what one turn of
-// its model costs. The build solves every level, so this is build time.
+// its model costs. The build solves every level, so this is build time. And the worst
+// proof of a player's level: the largest board the reader takes, open, with as many
+// clock pick-ups as it allows and a goal that cannot be reached in time, so the search
+// runs to its state limit; its time, and the memory it takes (the peak of the process).
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <filesystem>
 
-#include "LevelCompiler.h"
+#include "game/level/LevelCompiler.h"
+#include "game/level/LevelProof.h"
+#include "support/WorstLevel.h"
 
 namespace nimbus {
 namespace {
@@ -45,6 +51,21 @@ void turnOnOpenBoard(benchmark::State& state) {
     }
 }
 BENCHMARK(turnOnOpenBoard);
+
+void proveWorstOpenLevel(benchmark::State& state) {
+    const std::string text = worstOpenLevel();
+    LevelProof proof;
+    for (auto _ : state) {
+        proof = proveLevel(text, "worst.level", nullptr);
+        benchmark::DoNotOptimize(proof);
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["states"] = static_cast<double>(proof.states);
+    state.counters["peak bytes"] = static_cast<double>(usage.ru_maxrss) * 1024.0;
+    state.SetLabel(proof.summary());
+}
+BENCHMARK(proveWorstOpenLevel)->Unit(benchmark::kSecond)->Iterations(1);
 
 const bool kRegistered = [] {
     std::vector<std::filesystem::path> sources;

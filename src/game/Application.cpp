@@ -25,6 +25,7 @@
 #include "game/DataLayout.h"
 #include "game/FramePacer.h"
 #include "game/GameStateInfo.h"
+#include "game/level/PlayerLevelFiles.h"
 #include "game/player/Language.h"
 #include "game/rules/LevelList.h"
 #include "game/rules/LevelTitles.h"
@@ -78,6 +79,7 @@ const Application::Step Application::kSteps[] = {
     {"states", &Application::startStates, &Application::stopStates},
     {"high scores", &Application::loadHighScores, nullptr},
     {"progress", &Application::loadProgress, nullptr},
+    {"player levels", &Application::startPlayerLevels, nullptr},
     {"settings in the menus", &Application::publishSettingsStep, nullptr},
 };
 
@@ -149,6 +151,7 @@ Application::Application(bool fullscreen, const std::string& dataDirectory, High
     highScoreFile_ = HighScoreFile::forData(data.c_str(), scores);
     settingsFile_ = SettingsFile::forData(data.c_str(), scores);
     progressFile_ = ProgressFile::forData(data.c_str(), scores);
+    proofCacheFolder_ = playerFileDirectory(data.c_str(), scores, kPlayerCacheHome);
 }
 
 Application::~Application() {
@@ -205,6 +208,7 @@ void Application::frame(float dt) {
     followSettings();
     saveChangedHighScores();
     saveChangedProgress();
+    if (info_) info_->playerLevels.update();
 }
 
 void Application::swapState(GenericState* next) {
@@ -385,6 +389,7 @@ bool Application::startStates() {
     // F11 asks as the Options screen's switch does, so the choice is kept the same way.
     info_->toggleFullscreen = [this] { requestFullscreenSwitch(*gui_); };
     info_->demoAfterSeconds = demoAfterSeconds_;
+    info_->playerFolder = highScoreFile_.directory();
     info_->replays = ReplayFolder(highScoreFile_.directory());
     state_ = std::make_unique<FrontendState>();
     state_->enter(info_.get());
@@ -411,6 +416,14 @@ bool Application::loadProgress() {
     // first level completed.
     progressFile_.load(info_->progress);
     triedProgress_ = info_->progress.revision();
+    return true;
+}
+
+bool Application::startPlayerLevels() {
+    // Proven on a worker thread: the menus are usable at once. Without a folder of the
+    // player's there are no levels of theirs either.
+    if (!info_->playerFolder.empty())
+        info_->playerLevels.start(info_->playerFolder + "/" + kPlayerLevelsFolder, proofCacheFolder_);
     return true;
 }
 

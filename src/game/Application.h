@@ -45,7 +45,8 @@ struct GameStateInfo;
 // and saved at once, through the same kind of file as the table, placed alike. The game
 // speaks the language of the settings, or else the one of the player's environment. The
 // player's progress is read at start-up beside the table and saved the moment a level is
-// reached or a best set, in the same way.
+// reached or a best set, in the same way. The player's own levels, in a folder beside
+// those files, are proven on a worker thread from the start.
 class Application {
 public:
     // Makes the data directory the working directory and opens the process-wide
@@ -120,6 +121,7 @@ private:
     bool startStates();
     void stopStates();
     bool loadHighScores();
+    bool startPlayerLevels();
     bool readLevelTitles();
     bool loadProgress();
     bool readSettings();
@@ -142,6 +144,8 @@ private:
     HighScoreList savedScores_;
     HighScoreList triedScores_;
     SettingsFile settingsFile_;
+    // Where the proofs of the player's levels are kept, placed as the other files are.
+    std::string proofCacheFolder_;
     ProgressFile progressFile_;
     // The progress's revision when a save was last tried.
     uint32_t triedProgress_ = 0;

@@ -49,6 +49,13 @@ constexpr const char* kDamagedProgressFile = "progress.damaged";
 // Each level's best run, beside the progress, as <level name>.replay.
 constexpr const char* kReplaysFolder = "replays";
 constexpr const char* kReplayExtension = ".replay";
+// The player's own levels beside the progress: the proven ones the game lists, and the
+// drafts only the editor lists, each as <name>.level. The proofs of the levels are kept
+// in the player's cache, so that an unchanged file is not searched again.
+constexpr const char* kPlayerLevelsFolder = "levels";
+constexpr const char* kDraftsFolder = "drafts";
+constexpr const char* kLevelExtension = ".level";
+constexpr const char* kProofCacheFile = "level-proofs";
 constexpr const char* kPlayerFolder = "nimbus";
 struct PlayerHome {
     const char* variable;
@@ -57,6 +64,7 @@ struct PlayerHome {
 };
 constexpr PlayerHome kPlayerDataHome{"XDG_DATA_HOME", ".local/share"};
 constexpr PlayerHome kPlayerConfigHome{"XDG_CONFIG_HOME", ".config"};
+constexpr PlayerHome kPlayerCacheHome{"XDG_CACHE_HOME", ".cache"};
 
 // A file or folder of the data folder as the archives name it.
 inline Path dataPath(const std::string& relative) { return Path("/" + relative); }

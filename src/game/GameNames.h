@@ -44,11 +44,44 @@ constexpr const char* kPlanBestFormat = translatable("Best %d in %s s");
 constexpr const char* kPlanNotWon = translatable("Not won yet");
 constexpr const char* kPlanLocked = translatable("Locked");
 constexpr const char* kLevelsPageFormat = translatable("Page %d of %d");
+// The Levels screen's heading, over the game's levels or the player's own; a level of
+// the player's not proven yet.
+constexpr const char* kLevelsHeading = translatable("Levels");
+constexpr const char* kOwnLevelsHeading = translatable("Your levels");
+constexpr const char* kPlanProving = translatable("Being proven");
 // A level's kept run watched: its caption and the speed it is shown at (the keys that
 // set it), then the recorded score and time once it is over.
 constexpr const char* kReplayText = translatable("Replay");
 constexpr const char* kReplaySpeedFormat = translatable("Speed %dx: keys 1, 2, 4");
 constexpr const char* kReplayEndFormat = translatable("%d points in %s s");
+// What the level editor says: its welcome, a proof's progress and verdict (the proof's
+// summary or reason follows), a save, a draft opened, the board's size, the fall step
+// (its number and seconds) and the wave, the draft to open, and the cell under the
+// cursor (where, what, when it falls and its pick-up, by kind).
+constexpr const char* kEditorWelcome = translatable("Paint the board, prove the level, then save it");
+constexpr const char* kEditorProvingFormat = translatable("Proving: %zu states searched");
+constexpr const char* kEditorProvenFormat = translatable("Proven: %s");
+constexpr const char* kEditorNotProvenFormat = translatable("Not proven: %s");
+constexpr const char* kEditorChanged =
+    translatable("Changed since the proof; prove it again before it can be saved as a level");
+constexpr const char* kEditorSavedLevelFormat = translatable("Saved to your levels as %s");
+constexpr const char* kEditorSavedDraftFormat = translatable("Not proven, so saved as a draft: %s");
+constexpr const char* kEditorNotSaved = translatable("Could not save the level; see the log");
+constexpr const char* kEditorOpenedFormat = translatable("Opened %s");
+constexpr const char* kEditorSizeFormat = translatable("Board %d x %d");
+constexpr const char* kEditorStepFormat = translatable("Fall step %d: %d s");
+constexpr const char* kEditorEveryFormat = translatable("Wave: %d cells a step");
+constexpr const char* kEditorEveryOne = translatable("Wave: a cell a step");
+constexpr const char* kEditorDraftFormat = translatable("Draft %d of %d: %s");
+constexpr const char* kEditorNoDrafts = translatable("No drafts");
+constexpr const char* kEditorFallsFormat = translatable("falls at step %d");
+constexpr const char* kEditorPickupNames[] = {"", translatable("Extra life"), translatable("Stop time"),
+                                              translatable("Reverse time")};
+// A proof's summary: the moves of the shortest win, when it is won, and the slack and
+// pace (each seconds, or "unlimited").
+constexpr const char* kProofSummaryFormat = translatable("%d moves, won at %s, slack %s, pace %s");
+constexpr const char* kSecondsFormat = translatable("%s s");
+constexpr const char* kUnlimited = translatable("unlimited");
 
 // The GUI document's signals that the menu's Play and the game's Menu buttons push: the
 // demo moves the menus away and back with them. And the window the menus stand in.

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "game/launch/CommandLine.h"
+#include "game/level/EditorSession.h"
+#include "game/level/PlayerLevels.h"
 #include "game/player/Progress.h"
 #include "game/player/ReplayFolder.h"
 #include "game/player/Settings.h"
@@ -52,10 +54,32 @@ struct GameStateInfo {
     // What the player chose, as last taken from the menus; the application saves it
     // whenever it changes.
     Settings settings;
+    // The folder of the player's own files, their levels among them; empty when there is
+    // none to write to.
+    std::string playerFolder;
+    // The levels the player made, proven as the game runs.
+    PlayerLevels playerLevels;
+    // The level open in the level editor, kept while it is tested; null otherwise.
+    std::unique_ptr<EditorSession> editing;
+    // Whether the game running tests the editor's level: it ends back in the editor.
+    bool testing = false;
+    // The file of the player's own level being practised, empty for the game's levels; and
+    // whether the Levels screen shows the player's own levels.
+    std::string ownLevel;
+    bool ownLevels = false;
     // The best run of each level, beside the high-score table.
     ReplayFolder replays;
     // Seconds the front end waits, left alone, before it shows a demo.
     float demoAfterSeconds = kDefaultDemoAfterSeconds;
+
+    // The name the level in play keeps its bests and its kept run under: the file of the
+    // player's own level, else the game's level's name.
+    std::string playedLevel() const {
+        if (!ownLevel.empty()) return ownLevel;
+        return static_cast<size_t>(levelIndex) < levelNames.size()
+                   ? levelNames[static_cast<size_t>(levelIndex)]
+                   : std::string();
+    }
 };
 
 }  // namespace nimbus

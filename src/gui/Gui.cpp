@@ -225,7 +225,10 @@ void Gui::fireSignals() {
     }
 }
 
-bool Gui::onMouseButton(int, int, bool pressed, int button) {
+bool Gui::onMouseButton(int x, int y, bool pressed, int button) {
+    // A button carries where it was pressed: the pointer may have come there while the
+    // GUI took no input, and a pointer that does not move again sends no motion.
+    mouse_ = screenToGui(x, y, 0.0f);
     for (Window* window : windows_) {
         if (dispatchButton(*window, mouse_, pressed, button, signals_)) return true;
     }

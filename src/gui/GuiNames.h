@@ -50,6 +50,9 @@ constexpr const char* kAttributeColor = "color";
 constexpr const char* kAttributeGlow = "glow";
 constexpr const char* kAttributeMessage = "message";
 constexpr const char* kAttributeProperty = "property";
+// How a property text lies in its window: "centre", else at its left edge.
+constexpr const char* kAttributeAlign = "align";
+constexpr const char* kAlignCentre = "centre";
 constexpr const char* kAttributeInitial = "initial";
 constexpr const char* kAttributeFont = "font";
 constexpr const char* kAttributeRadius = "radius";
@@ -58,6 +61,10 @@ constexpr const char* kAttributeValue = "value";
 constexpr const char* kAttributeMin = "min";
 constexpr const char* kAttributeMax = "max";
 constexpr const char* kAttributeStep = "step";
+constexpr const char* kAttributePrompt = "prompt";
+constexpr const char* kAttributeLength = "length";
+constexpr const char* kAttributeLines = "lines";
+constexpr const char* kAttributeLine = "line";
 constexpr const char* kAttributeSlot = "slot";
 // The input action whose key a key button shows and changes.
 constexpr const char* kAttributeInput = "input";
@@ -65,7 +72,7 @@ constexpr const char* kAttributeInput = "input";
 constexpr const char* kShowTrue = "true";
 constexpr const char* kShowFalse = "false";
 
-// Window classes: the GUI's own nine, then the game's four.
+// Window classes: the GUI's own twelve, then the game's four.
 constexpr const char* kClassButton = "button";
 constexpr const char* kClassNull = "null";
 constexpr const char* kClassPane = "pane";
@@ -74,6 +81,9 @@ constexpr const char* kClassPropertyText = "property_text";
 constexpr const char* kClassEditBox = "edit_box";
 constexpr const char* kClassRoundedPane = "rounded_pane";
 constexpr const char* kClassSlider = "slider";
+constexpr const char* kClassTextField = "text_field";
+constexpr const char* kClassSwatch = "swatch";
+constexpr const char* kClassPropertyLines = "property_lines";
 constexpr const char* kClassKeyButton = "key_button";
 constexpr const char* kClassGame = "game";
 constexpr const char* kClassHighScore = "highscore";
@@ -109,6 +119,36 @@ constexpr const char* kPropertySymbols = "symbols";
 constexpr const char* kPropertyGhost = "ghost";
 constexpr const char* kPropertyToggleFullscreen = "toggleFullscreen";
 constexpr const char* kPropertyToggleSymbols = "toggleSymbols";
+// The property of the text field being typed into; empty while none is.
+constexpr const char* kPropertyTyping = "typing";
+// The level editor: the brush the palette chose, the fall step and the wave's spacing
+// its sliders set, the title and teaches line typed, what the buttons ask for, and the
+// texts it shows (what happened, the cell under the cursor, the board's size, the fall
+// step and wave, the draft to open).
+constexpr const char* kPropertyEditorBrush = "editor_brush";
+constexpr const char* kPropertyEditorStep = "editor_step";
+constexpr const char* kPropertyEditorEvery = "editor_every";
+constexpr const char* kPropertyEditorTitle = "editor_title";
+constexpr const char* kPropertyEditorTeaches = "editor_teaches";
+constexpr const char* kPropertyEditorCommand = "editor_command";
+constexpr const char* kPropertyEditorStatus = "editor_status";
+constexpr const char* kPropertyEditorCell = "editor_cell";
+constexpr const char* kPropertyEditorSize = "editor_size";
+constexpr const char* kPropertyEditorStepText = "editor_step_text";
+constexpr const char* kPropertyEditorEveryText = "editor_every_text";
+constexpr const char* kPropertyEditorDraft = "editor_draft";
+// Values of "editor_command".
+constexpr const char* kEditorUndo = "undo";
+constexpr const char* kEditorRedo = "redo";
+constexpr const char* kEditorWider = "wider";
+constexpr const char* kEditorNarrower = "narrower";
+constexpr const char* kEditorLonger = "longer";
+constexpr const char* kEditorShorter = "shorter";
+constexpr const char* kEditorProve = "prove";
+constexpr const char* kEditorSave = "save";
+constexpr const char* kEditorDraftPrevious = "draft_previous";
+constexpr const char* kEditorDraftNext = "draft_next";
+constexpr const char* kEditorDraftOpen = "draft_open";
 constexpr const char* kPropertyLanguage = "language";
 constexpr const char* kPropertyNextLanguage = "nextLanguage";
 // The level-complete panel: this run's time and commands, the level's bests beside them
@@ -123,12 +163,17 @@ constexpr const char* kPropertyBestCommands = "bestcommands";
 // a count that changes whenever they do; the slot to light (the focus) when the screen
 // opens, else empty; the page as text; the turn of the page its buttons ask for ("next"
 // or "previous"); whether the level has a run kept to watch ("yes" or "no"); and the
-// level a plan or its Watch button chose.
+// level a plan or its Watch or Edit button chose (empty for a new level).
 constexpr const char* kPropertyLevelName = "level_name_";      // followed by the slot
 constexpr const char* kPropertyLevelTitle = "level_title_";    // followed by the slot
 constexpr const char* kPropertyLevelBest = "level_best_";      // followed by the slot
 constexpr const char* kPropertyLevelOpen = "level_open_";      // followed by the slot
 constexpr const char* kPropertyLevelReplay = "level_replay_";  // followed by the slot
+// Whether a plan's level is the player's own, which has an Edit button ("yes" or "no");
+// the folder those levels are read from; and the Levels screen's heading.
+constexpr const char* kPropertyLevelEditable = "level_editable_";  // followed by the slot
+constexpr const char* kPropertyOwnLevelsFolder = "own_levels_folder";
+constexpr const char* kPropertyLevelsHeading = "levels_heading";
 constexpr const char* kPropertyLevelsShown = "levels_shown";
 constexpr const char* kPropertyLevelsLit = "levels_lit";
 constexpr const char* kPropertyLevelsPage = "levels_page";
@@ -139,6 +184,9 @@ constexpr const char* kLevelIsOpen = "yes";
 constexpr const char* kLevelIsClosed = "no";
 constexpr const char* kTurnNext = "next";
 constexpr const char* kTurnPrevious = "previous";
+// Values of "levelsTurn" that swap the game's levels for the player's own and back.
+constexpr const char* kTurnOwn = "own";
+constexpr const char* kTurnShipped = "shipped";
 // The Keys screen: what became of the last key chosen, and the request of its Defaults
 // button ("yes").
 constexpr const char* kPropertyKeysMessage = "keys_message";
@@ -151,6 +199,8 @@ constexpr const char* kStateQuitToWindows = "quit_to_windows";
 constexpr const char* kStateLevelComplete = "level_complete";
 constexpr const char* kStateGameOver = "gameover";
 constexpr const char* kStateFrontend = "frontend";
+constexpr const char* kStateEditor = "editor";
+constexpr const char* kStateTestLevel = "test_level";
 constexpr const char* kStateLevels = "levels";
 constexpr const char* kStatePractice = "practice";
 constexpr const char* kStateWatch = "watch";
@@ -163,6 +213,16 @@ constexpr const char* kSignalShowHighScore = "show_highscore";
 constexpr const char* kSignalGameOver = "game_over";
 constexpr const char* kSignalMainMenu = "main_menu";
 constexpr const char* kSignalOptionsBack = "options_back";
+// The level editor: shown, left (its Back and Escape), its level tested (its Test) and
+// the test's game view and its way back; the Levels screen's swap to the player's own
+// levels, which it also pushes when it opens on them.
+constexpr const char* kSignalShowEditor = "show_editor";
+constexpr const char* kSignalEditorBack = "editor_back";
+constexpr const char* kSignalEditorTest = "editor_test";
+constexpr const char* kSignalShowTest = "show_test";
+constexpr const char* kSignalHideTest = "hide_test";
+constexpr const char* kSignalTestBack = "test_back";
+constexpr const char* kSignalOwnLevels = "levels_own";
 // The menu shown, whenever the front end begins; the Levels screen shown, left for the
 // menu, and a level on it chosen to play or to watch; a practice's level-complete panel.
 constexpr const char* kSignalShowMenu = "show_menu";
@@ -176,6 +236,9 @@ constexpr const char* kSignalKeysBack = "keys_back";
 // Windows the game looks up by name.
 constexpr const char* kWindowGame = "game";
 constexpr const char* kWindowOptions = "options";
+constexpr const char* kWindowEditorBoard = "editor_board";
+// The game view of a test of the editor's level, with its own way back to the editor.
+constexpr const char* kWindowTestGame = "test_game";
 constexpr const char* kWindowKeys = "keys";
 
 // What the Keys screen says in "keys_message": while a key is awaited, when the key

@@ -27,8 +27,9 @@ static_assert(sizeof(ScreenQuad) == 32 * sizeof(float), "a screen quad is 32 pac
 // All flat drawing of the game: GUI windows, text, the HUD and the backdrop. Callers add
 // textured, coloured quads in GUI coordinates, optionally inside nested clip rectangles;
 // nothing reaches the screen until flush, which draws everything queued since the last
-// flush in the order added and forgets it. At most 512 quads fit between two flushes; the
-// surplus is dropped. A quad added with no texture shows only its outline.
+// flush in the order added and forgets it. A renderer that holds no more quads draws
+// what it holds before it takes the next. A quad added with no texture shows only its
+// outline.
 //
 // The owner destroys the concrete renderer; there is no virtual destructor.
 class ScreenspaceRenderer {

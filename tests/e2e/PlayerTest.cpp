@@ -356,3 +356,47 @@ TEST_F(Player, PractisesTheFirstLevelFromTheLevelsScreenAndFindsItsBestAfterARes
     EXPECT_FALSE(table.empty());
     EXPECT_EQ(readFile(game.dataDirectory() + "/" + kHighScoresFile), table) << "the table changed";
 }
+
+// A level made in the editor: a new level painted with the keys and the mouse, proven,
+// saved among the player's levels once proven, then found under Your levels and played
+// to its goal by its solution; a level file put into the folder while the game is closed
+// is listed at the next start.
+TEST_F(Player, MakesALevelInTheEditorPlaysItUnderYourLevelsAndListsADroppedFileAfterARestart) {
+    Desktop desktop;
+    GameInstall game;
+    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game) &&
+                clickUntil(desktop, kLevelsButton, levelsShown) && levelsReady(desktop))
+        << "no Levels screen";
+    ASSERT_TRUE(clickUntil(desktop, kNewLevelButton, editorShown)) << "no editor";
+    desktop.key("3");
+    desktop.key("space");
+    const Place cell = editorCell(4, 5);
+    desktop.click(cell.x, cell.y);
+    desktop.key("p");
+    const std::string folder = game.dataDirectory() + "/" + kPlayerLevelsFolder;
+    const std::string made = folder + "/level" + kLevelExtension;
+    // Saved among the drafts until the proof is in; among the levels after.
+    ASSERT_TRUE(waitFor(kWait, [&] {
+        desktop.key("ctrl+s");
+        return waitFor(1.0f, [&] { return std::filesystem::exists(made); });
+    })) << "the level was not saved among the player's levels";
+    desktop.key("Escape");
+    ASSERT_TRUE(waitFor(kWait, [&] { return levelsShown(desktop) && editButtonShown(desktop, 0); }))
+        << "the level is not under Your levels";
+    const Place plan = planAt(0);
+    ASSERT_TRUE(waitFor(kWait, [&] {
+        desktop.click(plan.x, plan.y);
+        return waitFor(1.0f, [&] { return !levelsShown(desktop); });
+    }));
+    ASSERT_TRUE(levelArrives(desktop)) << "the level did not start";
+    ASSERT_TRUE(playSolution(desktop, made));
+    ASSERT_TRUE(waitFor(kWait, [&] { return practiceCompleteShown(desktop); })) << "no practice's panel";
+    expectCleanEnd(desktop, game, true);
+
+    std::filesystem::copy_file(kLevelOne, folder + "/dropped" + kLevelExtension);
+    ASSERT_TRUE(startAtFrontEnd(desktop, game) && clickUntil(desktop, kLevelsButton, levelsShown) &&
+                levelsReady(desktop));
+    EXPECT_TRUE(clickUntil(desktop, kOwnLevelsButton, [](Desktop& d) { return editButtonShown(d, 1); }))
+        << "the dropped level is not listed";
+    expectCleanEnd(desktop, game, true);
+}

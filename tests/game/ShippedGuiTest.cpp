@@ -150,8 +150,16 @@ void publishLongest(Gui& gui) {
     gui.setProperty(kPropertyLevelsPage, text);
     Progress progress;
     progress.complete(0, {"40", "41"}, {1234567, 123456, 1234}, "Ann", "2026-05-01");
-    publishLevels(gui, 0, -1, {"40", "41"}, {"Maze Under the Wave Again", "Safe Harbour"}, progress,
-                  {true, true});
+    publishLevels(
+        gui, 0, -1,
+        shippedPlans({"40", "41"}, {"Maze Under the Wave Again", "Safe Harbour"}, progress, {true, true}));
+    gui.setProperty(kPropertyLevelsHeading, translated(kOwnLevelsHeading));
+    std::snprintf(text, sizeof text, translated(kEditorSizeFormat), 16, 16);
+    gui.setProperty(kPropertyEditorSize, text);
+    std::snprintf(text, sizeof text, translated(kEditorStepFormat), 120, 60);
+    gui.setProperty(kPropertyEditorStepText, text);
+    std::snprintf(text, sizeof text, translated(kEditorEveryFormat), 8);
+    gui.setProperty(kPropertyEditorEveryText, text);
     HighScoreList list;
     for (int i = 0; i < HighScoreWindow::kRows; ++i) list.add("Maximilian " + std::to_string(i), 1234567);
     publishHighScores(gui, list);

@@ -1,8 +1,8 @@
 #include "LevelPlayback.h"
 
-#include "LevelCompiler.h"
-#include "LevelSource.h"
 #include "core/Log.h"
+#include "game/level/LevelCompiler.h"
+#include "game/level/LevelSource.h"
 #include "game/solver/SolverTurns.h"
 #include "sound/GameSound.h"
 

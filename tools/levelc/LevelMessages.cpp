@@ -1,6 +1,6 @@
 #include "LevelMessages.h"
 
-#include "LevelSource.h"
+#include "game/level/LevelSource.h"
 
 namespace nimbus {
 

@@ -11,9 +11,9 @@
 #include <cstring>
 #include <fstream>
 
-#include "LevelCompiler.h"
 #include "LevelMessages.h"
 #include "core/Log.h"
+#include "game/level/LevelCompiler.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 // above with its shortest solution, five to a row and numbered in the order given, into
 // one PNG. Exits 1, naming the
 // file, when a source is bad or the sheet cannot be written.
-#include "LevelCompiler.h"
 #include "LevelPlan.h"
 #include "PlanLabel.h"
 #include "PngFile.h"
 #include "SheetLayout.h"
 #include "core/Log.h"
+#include "game/level/LevelCompiler.h"
 
 int main(int argc, char** argv) {
     if (argc < 3) {

@@ -11,16 +11,17 @@
 #include <vector>
 
 #include "FrameCapture.h"
-#include "LevelCompiler.h"
-#include "LevelSource.h"
 #include "WindowPixel.h"
 #include "game/Application.h"
 #include "game/GameStateInfo.h"
+#include "game/level/LevelCompiler.h"
+#include "game/level/LevelSource.h"
 #include "game/player/Progress.h"
 #include "game/solver/SolutionReplay.h"
 #include "game/solver/SolverTurns.h"
 #include "game/states/GameInput.h"
 #include "gui/EditableGui.h"
+#include "gui/GuiNames.h"
 #include "render/ViewSize.h"
 
 namespace nimbus {
@@ -52,6 +53,16 @@ constexpr Point kRollLeftRow{-0.56f, 0.21f};
 constexpr Point kKeysDefaults{-0.45f, -0.64f};
 constexpr Point kKeysBack{0.45f, -0.64f};
 constexpr Point kMiddle{0.0f, 0.0f};
+// The Levels screen's swap to the player's levels and its New level, and the level
+// editor's controls.
+constexpr Point kOwnLevels{-0.98f, 0.85f};
+constexpr Point kNewLevel{0.98f, 0.85f};
+constexpr Point kEditorBlueSwatch{-1.2f, 0.62f};
+constexpr Point kEditorProveButton{1.055f, 0.14f};
+constexpr Point kEditorSaveButton{1.055f, 0.03f};
+constexpr Point kEditorTestButton{1.055f, 0.25f};
+constexpr Point kEditorTitleField{-0.72f, 0.9f};
+constexpr Point kTestBack{1.07f, 0.86f};
 
 class Tour : private ReplayTarget {
 public:
@@ -94,6 +105,18 @@ public:
     void click(const Point& p) {
         press(p, true);
         press(p, false);
+    }
+
+    // Holds the left button from one point to the other.
+    void drag(const Point& from, const Point& to) {
+        press(from, true);
+        SDL_Event event{};
+        event.type = SDL_MOUSEMOTION;
+        event.motion.x = windowPixelX(to.x);
+        event.motion.y = windowPixelY(to.y);
+        SDL_PushEvent(&event);
+        app_.frame(kStep);
+        press(to, false);
     }
 
     void key(SDLKey symbol, uint16_t unicode = 0) {
@@ -199,6 +222,56 @@ bool tourMenus(Tour& tour) {
     tour.click(kKeysBack);
     tour.run(kSettle);
     tour.click(kOptionsBack);
+    tour.run(kSettle);
+
+    // The player's levels, none yet, and the level editor: a new level, painted with the
+    // mouse and the keys, proven, saved and tested.
+    tour.click(kLevels);
+    tour.run(kSettle);
+    tour.click(kOwnLevels);
+    tour.run(kSettle);
+    all = tour.shoot("levels_own_empty") && all;
+    tour.click(kNewLevel);
+    tour.run(kSettle);
+    all = tour.shoot("editor_new") && all;
+    tour.click(kEditorTitleField);
+    tour.type("Blue Bridge");
+    tour.key(SDLK_RETURN, 13);
+    tour.click(kEditorBlueSwatch);
+    tour.drag({-0.3f, 0.06f}, {0.3f, 0.06f});
+    tour.key(SDLK_RIGHT);
+    tour.key(SDLK_DOWN);
+    tour.key(SDLK_o, 'o');
+    tour.key(SDLK_SPACE, ' ');
+    tour.key(SDLK_3, '3');
+    tour.key(SDLK_DOWN);
+    tour.key(SDLK_SPACE, ' ');
+    // A wave from the start's corner: the floor falls away from it.
+    tour.key(SDLK_v, 'v');
+    tour.key(SDLK_UP);
+    tour.key(SDLK_LEFT);
+    for (int i = 0; i < 5; ++i) tour.key(SDLK_LEFT);
+    tour.key(SDLK_UP);
+    tour.key(SDLK_UP);
+    tour.key(SDLK_SPACE, ' ');
+    tour.run(0.5f);
+    all = tour.shoot("editor_painted") && all;
+    tour.click(kEditorProveButton);
+    tour.runInRealTime(2.0f);
+    all = tour.shoot("editor_proven") && all;
+    tour.click(kEditorSaveButton);
+    tour.run(0.5f);
+    all = tour.shoot("editor_saved") && all;
+    tour.click(kEditorTestButton);
+    tour.run(kSettle);
+    all = tour.shoot("editor_test") && all;
+    tour.click(kTestBack);
+    tour.run(kSettle);
+    // Back on the player's levels, the level saved among them; then the menu.
+    tour.key(SDLK_ESCAPE, 27);
+    tour.run(kSettle);
+    all = tour.shoot("levels_own") && all;
+    tour.key(SDLK_ESCAPE, 27);
     tour.run(kSettle);
 
     tour.action(kInputLayoutEditor);

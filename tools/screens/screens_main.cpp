@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
     if (!mkdtemp(scratch)) return 1;
     setenv("XDG_DATA_HOME", scratch, 1);
     setenv("XDG_CONFIG_HOME", scratch, 1);
+    setenv("XDG_CACHE_HOME", scratch, 1);
     bool shot = false;
     {
         nimbus::Application application(false, std::filesystem::absolute(argv[1]).string(),

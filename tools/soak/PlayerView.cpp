@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "Desktop.h"
-#include "LevelCompiler.h"
-#include "LevelSource.h"
 #include "WindowPixel.h"
+#include "game/level/LevelCompiler.h"
+#include "game/level/LevelSource.h"
 #include "game/solver/SolutionReplay.h"
 #include "game/solver/SolverTurns.h"
 #include "game/states/GameInput.h"
@@ -37,6 +37,14 @@ constexpr Place kPlanStep{0.64f, -0.5f};
 constexpr int kPlanColumns = 4;
 constexpr float kPlanMap[4] = {-0.26f, -0.13f, 0.26f, 0.1f};
 constexpr float kPlanBest[4] = {-0.26f, -0.22f, 0.26f, -0.15f};
+// Right of the caption of a plan's Edit button, from the plan's centre.
+constexpr Place kPlanEditRight{0.24f, 0.165f};
+// Right of the captions of the level editor's Undo and Back buttons; the middle of its
+// board, where a new level's 9 by 7 cells lie a square of kEditorCell apart.
+constexpr Place kEditorUndoRight{1.25f, 0.76f};
+constexpr Place kEditorBackRight{1.25f, -0.6f};
+constexpr Place kEditorBoardCentre{-0.025f, 0.06f};
+constexpr float kEditorCell = 0.174f;
 // The centres of the rounded frames (0.7 wide or more) of the buttons the menus are known
 // by, whose rows run through the captions' letters.
 constexpr Place kPlayFrame{0.0f, -0.16f};
@@ -174,6 +182,20 @@ int planBestLight(Desktop& desktop, int slot) {
     const Place p = planAt(slot);
     return desktop.brightPixels(p.x + kPlanBest[0], p.y + kPlanBest[1], p.x + kPlanBest[2],
                                 p.y + kPlanBest[3], 120);
+}
+
+Place editorCell(int x, int y) {
+    return {kEditorBoardCentre.x + kEditorCell * (static_cast<float>(x) - 4.0f),
+            kEditorBoardCentre.y - kEditorCell * (static_cast<float>(y) - 3.0f)};
+}
+
+bool editorShown(Desktop& desktop) {
+    return shows(desktop, kEditorUndoRight, kEditorBackRight, isButtonBlue);
+}
+
+bool editButtonShown(Desktop& desktop, int slot) {
+    const Place p = planAt(slot);
+    return isButtonBlue(desktop.pixel(p.x + kPlanEditRight.x, p.y + kPlanEditRight.y));
 }
 
 bool practiceCompleteShown(Desktop& desktop) {

@@ -60,6 +60,15 @@ Place planAt(int slot);
 // is dimmed, and a best reads longer than "Not won yet".
 int planMapLight(Desktop& desktop, int slot);
 int planBestLight(Desktop& desktop, int slot);
+// The Levels screen's Your levels and New level buttons, and in the level editor the
+// centre of the new level's board cell (x, y), counted as in its text.
+constexpr Place kOwnLevelsButton{-0.98f, 0.85f};
+constexpr Place kNewLevelButton{0.98f, 0.85f};
+Place editorCell(int x, int y);
+// The level editor, with its Undo and Back buttons.
+bool editorShown(Desktop& desktop);
+// Whether the plan in a slot has the Edit button of a player's own level.
+bool editButtonShown(Desktop& desktop, int slot);
 // The practice's level-complete panel with its Levels button.
 bool practiceCompleteShown(Desktop& desktop);
 // The options screen with its two switches.

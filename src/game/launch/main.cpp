@@ -9,7 +9,7 @@
 #include "game/launch/GameLaunch.h"
 #include "game/launch/ReplayCheck.h"
 #include "game/scene/ColorSymbols.h"
-#include "game/solver/HintSearch.h"
+#include "game/solver/SearchThread.h"
 
 using nimbus::Application;
 using nimbus::GameLaunch;
@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     // The application shuts the windowing library down once it started it; a start that
     // failed earlier may still have touched it.
     SDL_Quit();
-    nimbus::HintSearch::awaitWorkers();
+    nimbus::SearchThread::awaitAll();
     delete nimbus::Log::setInstance(nullptr);
     nimbus::shutdownMemoryManager();
     return started ? 0 : 1;

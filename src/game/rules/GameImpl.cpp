@@ -58,6 +58,14 @@ Direction directionOf(const GameCommand& command, const Position& die) {
     }
 }
 
+// A copy of the board with its drawing resources; none without a board.
+std::unique_ptr<Board> drawable(const Board* board) {
+    if (!board) return nullptr;
+    auto copy = std::make_unique<Board>(*board);
+    copy->fetchResources();
+    return copy;
+}
+
 }  // namespace
 
 GameImpl::GameImpl(std::unique_ptr<SoundInterface> sound, PlayerStats* stats, int32_t levelIndex,
@@ -80,6 +88,9 @@ GameImpl::GameImpl(std::unique_ptr<SoundInterface> sound, PlayerStats* stats, in
 GameImpl::GameImpl(const GameSound& sound, PlayerStats* stats, int32_t levelIndex,
                    const std::vector<std::string>& levelNames)
     : GameImpl(std::make_unique<GameSound>(sound), stats, levelIndex, levelNames, inArchive()) {}
+
+GameImpl::GameImpl(const GameSound& sound, PlayerStats* stats, const Board* board)
+    : GameImpl(std::make_unique<GameSound>(sound), stats, 0, drawable(board)) {}
 
 GameImpl::~GameImpl() = default;
 

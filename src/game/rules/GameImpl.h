@@ -58,6 +58,9 @@ public:
     // level from the process-wide input archive.
     GameImpl(const GameSound& sound, PlayerStats* stats, int32_t levelIndex,
              const std::vector<std::string>& levelNames);
+    // A level that is not the game's (the player's own), on a copy of the application's
+    // sound; its drawing resources are fetched here. Not loaded without a board.
+    GameImpl(const GameSound& sound, PlayerStats* stats, const Board* board);
     ~GameImpl() override;
     GameImpl(const GameImpl&) = delete;
     GameImpl& operator=(const GameImpl&) = delete;

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <memory>
 
 #include "core/DirectoryIterator.h"
 #include "core/InArchive.h"
 #include "core/Log.h"
+#include "game/DataLayout.h"
 
 namespace nimbus {
 
@@ -32,12 +34,18 @@ bool listLevels(InArchive& levels, std::vector<std::string>& names) {
 
 bool isLevelName(const std::string& name) {
     constexpr size_t kLongest = 64;
-    if (name.empty() || name.size() > kLongest || !std::isdigit(static_cast<unsigned char>(name[0])))
+    if (name.empty() || name.size() > kLongest ||
+        !(isOwnLevel(name) || std::isdigit(static_cast<unsigned char>(name[0]))))
         return false;
     for (const char c : name) {
         if (!std::isgraph(static_cast<unsigned char>(c))) return false;
     }
     return true;
+}
+
+bool isOwnLevel(const std::string& name) {
+    const size_t extension = std::strlen(kLevelExtension);
+    return name.size() > extension && name.compare(name.size() - extension, extension, kLevelExtension) == 0;
 }
 
 }  // namespace nimbus

@@ -18,7 +18,10 @@ constexpr int32_t kMaxLevels = 10000;
 bool listLevels(InArchive& levels, std::vector<std::string>& names);
 
 // Whether a file about levels may name a level so: a word of at most 64 printable
-// characters that starts with a digit, as level directories do.
+// characters that starts with a digit, as level directories do, or ends in ".level", as
+// the files of the player's own levels do.
 bool isLevelName(const std::string& name);
+// Whether the name is the file of one of the player's own levels: it ends in ".level".
+bool isOwnLevel(const std::string& name);
 
 }  // namespace nimbus

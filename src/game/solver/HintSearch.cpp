@@ -1,23 +1,11 @@
 #include "game/solver/HintSearch.h"
 
-#include <sys/resource.h>
-#include <unistd.h>
-
-#include <atomic>
-#include <chrono>
-
 #include "game/rules/GameImpl.h"
 #include "game/rules/TimedClockAction.h"
 
 namespace nimbus {
 
 namespace {
-
-// Workers still running, those left to finish on their own among them.
-std::atomic<int> gWorkers{0};
-
-// The lowest priority a thread can take.
-constexpr int kSearchNice = 19;
 
 // The board's tiles without its drawing resources, whose handles count their holders
 // and so must not be copied or released off the main thread.
@@ -47,8 +35,7 @@ struct HintSearch::Job {
     LevelModel model;
     DiceState die;
     LevelModel::State from;
-    std::atomic<bool> stop{false};
-    std::atomic<bool> done{false};
+    SearchSignals signals;
     Solution solution;
 };
 
@@ -73,22 +60,13 @@ bool HintSearch::start(const GameImpl& game) {
         return true;
     }
     status_ = Status::kSearching;
-    gWorkers.fetch_add(1);
-    worker_ = std::thread([job = job_] {
-        // The search must never take a core from the frames: the game's thread and the
-        // renderer's threads keep the priority the game started with, the search takes
-        // the lowest (on Linux each thread has a priority of its own).
-        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kSearchNice);
-        job->solution = Solver(job->model, kStateLimit).search(job->from, &job->stop);
-        job->done.store(true, std::memory_order_release);
-        gWorkers.fetch_sub(1);
-    });
+    worker_.start(
+        [job = job_] { job->solution = Solver(job->model, kStateLimit).search(job->from, &job->signals); });
     return true;
 }
 
 HintSearch::Status HintSearch::status() {
-    if (status_ != Status::kSearching || !job_->done.load(std::memory_order_acquire)) return status_;
-    worker_.join();
+    if (status_ != Status::kSearching || !worker_.finished()) return status_;
     const Solution& solution = job_->solution;
     if (solution.winnable)
         status_ = Status::kFound;
@@ -104,16 +82,10 @@ const DiceState& HintSearch::from() const { return job_->die; }
 void HintSearch::reset() {
     // A search told to stop still frees what it built, which may take a while: it is
     // left to finish on its own with its share of the job.
-    if (worker_.joinable()) {
-        job_->stop.store(true, std::memory_order_relaxed);
-        worker_.detach();
-    }
+    if (worker_.running()) job_->signals.stop.store(true, std::memory_order_relaxed);
+    worker_.abandon();
     job_.reset();
     status_ = Status::kIdle;
-}
-
-void HintSearch::awaitWorkers() {
-    while (gWorkers.load() > 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 }  // namespace nimbus

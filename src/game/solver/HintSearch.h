@@ -2,9 +2,9 @@
 
 #include <cstddef>
 #include <memory>
-#include <thread>
 
 #include "game/rules/DiceState.h"
+#include "game/solver/SearchThread.h"
 #include "game/solver/Solver.h"
 
 namespace nimbus {
@@ -16,7 +16,7 @@ class GameImpl;
 // (the tiles of the board in play, the solver's model of them, the die's cell and
 // orientation, the clock, the pick-ups taken and the clock effects running) and never
 // touches the game. A search still running when the level ends is told to stop and left
-// to finish on its own; the program waits for such searches before it ends.
+// to finish on its own (SearchThread).
 class HintSearch {
 public:
     enum class Status { kIdle, kSearching, kFound, kNoWin, kGaveUp };
@@ -41,15 +41,12 @@ public:
     const DiceState& from() const;
     // Stops a running search and forgets the answer: idle again.
     void reset();
-    // Waits until every search left to finish has finished; called before the program
-    // ends, so that none outlives the memory manager.
-    static void awaitWorkers();
 
 private:
     struct Job;
 
     std::shared_ptr<Job> job_;  // shared with the worker
-    std::thread worker_;
+    SearchThread worker_;
     Status status_ = Status::kIdle;
 };
 

@@ -184,23 +184,24 @@ void expand(const LevelModel& model, BestFirst& search, int index) {
 
 }  // namespace
 
-Solution Solver::solve() const {
-    Solution solution = search();
-    if (solution.winnable) measureSlack(solution);
+Solution Solver::solve(SearchSignals* signals) const {
+    Solution solution = search(model_.start(), signals);
+    if (solution.winnable) measureSlack(solution, signals);
     return solution;
 }
 
-Solution Solver::search(const LevelModel::State& from, const std::atomic<bool>* stop) const {
+Solution Solver::search(const LevelModel::State& from, SearchSignals* signals) const {
     Solution solution;
     if (!model_.fits()) return solution;
     BestFirst search(model_.board(), solution);
     search.offer(search.copy(from), -1, {}, 0, false);
     int won = -1;
     while (!search.empty()) {
-        if (search.size() > stateLimit_ || (stop && stop->load(std::memory_order_relaxed))) {
+        if (search.size() > stateLimit_ || (signals && signals->stopped())) {
             solution.exhausted = true;
             break;
         }
+        if (signals) signals->states.store(search.size(), std::memory_order_relaxed);
         const int index = search.take();
         if (index < 0) continue;
         if (search.node(index).won) {
@@ -229,21 +230,24 @@ bool Solver::play(const std::vector<SolutionStep>& steps, size_t late, int lateF
     return false;
 }
 
-int Solver::slackFrames(const std::vector<SolutionStep>& steps, size_t late) const {
+int Solver::slackFrames(const std::vector<SolutionStep>& steps, size_t late,
+                        const SearchSignals* signals) const {
     for (int frames = 1; frames <= kSlackLimitFrames; ++frames) {
+        if (signals && signals->stopped()) return 0;
         if (!play(steps, late, frames)) return frames;
     }
     return kSlackLimitFrames + 1;
 }
 
-int Solver::paceFrames(const std::vector<SolutionStep>& steps) const {
-    return slackFrames(steps, kEveryStep);
+int Solver::paceFrames(const std::vector<SolutionStep>& steps, const SearchSignals* signals) const {
+    return slackFrames(steps, kEveryStep, signals);
 }
 
-void Solver::measureSlack(Solution& solution) const {
+void Solver::measureSlack(Solution& solution, const SearchSignals* signals) const {
     int tightest = kSlackLimitFrames + 1;
     for (size_t i = 0; i < solution.steps.size(); ++i) {
-        const int frames = slackFrames(solution.steps, i);
+        const int frames = slackFrames(solution.steps, i, signals);
+        if (frames == 0) return;
         if (frames < tightest) {
             tightest = frames;
             solution.tightestStep = static_cast<int>(i);
@@ -252,7 +256,8 @@ void Solver::measureSlack(Solution& solution) const {
     solution.slackUnlimited = tightest > kSlackLimitFrames;
     // The last delay that still wins is one frame short of the first that loses.
     solution.slack = (tightest - 1) * model_.frameStep();
-    const int pace = paceFrames(solution.steps);
+    const int pace = paceFrames(solution.steps, signals);
+    if (pace == 0) return;
     solution.paceUnlimited = pace > kSlackLimitFrames;
     solution.pace = (pace - 1) * model_.frameStep();
 }

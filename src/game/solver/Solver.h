@@ -31,6 +31,16 @@ struct Solution {
     int closestRolls = -1;
 };
 
+// What a search running on a worker thread shares with the thread that started it.
+struct SearchSignals {
+    // Set by the starter: the search gives up (exhausted) and measures nothing more.
+    std::atomic<bool> stop{false};
+    // States searched so far, for a progress display.
+    std::atomic<size_t> states{0};
+
+    bool stopped() const { return stop.load(std::memory_order_relaxed); }
+};
+
 // Searches a level for its shortest win (fewest commands) without losing a life, each
 // command given the moment the die takes it, with waits only while a pick-up bends the
 // clock (otherwise waiting never helps: every tile only falls). The search goes best
@@ -47,19 +57,23 @@ public:
     explicit Solver(const LevelModel& model, size_t stateLimit = kStateLimit)
         : model_(model), stateLimit_(stateLimit) {}
 
-    // The shortest win and its slack and pace.
-    Solution solve() const;
+    // The shortest win and its slack and pace; `signals`, when given, can stop it and
+    // follow its progress.
+    Solution solve(SearchSignals* signals = nullptr) const;
     // The shortest win alone.
     Solution search() const { return search(model_.start()); }
-    // The shortest win from a state of the level, with the die idle; the search gives up
-    // (exhausted) as soon as `stop` turns true.
-    Solution search(const LevelModel::State& from, const std::atomic<bool>* stop = nullptr) const;
-    // Fills in the slack and pace of a winning solution.
-    void measureSlack(Solution& solution) const;
-    // The shortest delay before step `late` that loses, or kSlackLimitFrames + 1.
-    int slackFrames(const std::vector<SolutionStep>& steps, size_t late) const;
-    // The shortest delay before every step that loses, or kSlackLimitFrames + 1.
-    int paceFrames(const std::vector<SolutionStep>& steps) const;
+    // The shortest win from a state of the level, with the die idle.
+    Solution search(const LevelModel::State& from, SearchSignals* signals = nullptr) const;
+    // Fills in the slack and pace of a winning solution; a stopped measure is left
+    // unfinished.
+    void measureSlack(Solution& solution, const SearchSignals* signals = nullptr) const;
+    // The shortest delay before step `late` that loses, or kSlackLimitFrames + 1; 0 once
+    // stopped.
+    int slackFrames(const std::vector<SolutionStep>& steps, size_t late,
+                    const SearchSignals* signals = nullptr) const;
+    // The shortest delay before every step that loses, or kSlackLimitFrames + 1; 0 once
+    // stopped.
+    int paceFrames(const std::vector<SolutionStep>& steps, const SearchSignals* signals = nullptr) const;
 
 private:
     static constexpr size_t kEveryStep = static_cast<size_t>(-1);

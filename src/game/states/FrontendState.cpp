@@ -43,6 +43,8 @@ bool FrontendState::enter(GameStateInfo& info) {
     requestMusic(*info.music, kMusicMenu);
     info.levelIndex = 0;
     info.practice = false;
+    info.ownLevels = false;
+    info.ownLevel.clear();
     info.stats.reset();
     // Wherever the player comes from, the menu is there (already, mostly).
     info.gui->pushSignal(kSignalShowMenu);

@@ -87,13 +87,17 @@ void GameState::drawUnderGui(GameStateInfo&, const Camera&) {}
 
 const Window* GameState::drawGameView(GameImpl& game, GameStateInfo& info, const Camera& camera,
                                       const GameDice* ghost) {
-    const Window* view = info.gui->findWindow(kWindowGame);
+    const Window* view = info.gui->findWindow(gameView(info));
     if (!view || !view->visible()) return nullptr;
     const Vector2 centre = view->absolutePosition();
     const Vector2 half = view->size() * 0.5f;
     Camera sceneCamera = camera;
     drawGame(game, centre - half, centre + half, sceneCamera, *info.screenRenderer, ghost);
     return view;
+}
+
+const char* GameState::gameView(const GameStateInfo& info) {
+    return info.testing ? kWindowTestGame : kWindowGame;
 }
 
 bool GameState::exitTo(const Gui& gui, const char* state) {

@@ -39,8 +39,11 @@ protected:
     // What the state shows under the GUI; nothing by default.
     virtual void drawUnderGui(GameStateInfo& info, const Camera& camera);
 
-    // Draws the game into the rectangle of the GUI window "game" when that is shown, with
-    // the ghost's die when given, and returns the window; null when it is hidden or missing.
+    // The GUI window the game is drawn into: "game", or "test_game" while the editor's
+    // level is tested.
+    static const char* gameView(const GameStateInfo& info);
+    // Draws the game into the rectangle of the game view when that is shown, with the
+    // ghost's die when given, and returns the window; null when it is hidden or missing.
     static const Window* drawGameView(GameImpl& game, GameStateInfo& info, const Camera& camera,
                                       const GameDice* ghost = nullptr);
     // Whether "exitToState" holds the value.

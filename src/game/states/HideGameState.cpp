@@ -4,6 +4,7 @@
 #include "game/states/FrontendState.h"
 #include "game/states/GameOverState.h"
 #include "game/states/LevelCompleteState.h"
+#include "game/states/LevelEditorState.h"
 #include "game/states/LevelsState.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
@@ -20,10 +21,12 @@ bool HideGameState::enter(GameStateInfo&) { return true; }
 GenericState* HideGameState::update(float dt, GameStateInfo& info) {
     standardFrame(dt, info);
     Gui& gui = *info.gui;
-    const Window* view = gui.findWindow(kWindowGame);
+    const Window* view = gui.findWindow(gameView(info));
     if (view && view->visible()) return this;
     GenericState* next = nullptr;
-    if (exitTo(gui, kStateLevelComplete))
+    if (exitTo(gui, kStateEditor))
+        next = new LevelEditorState;
+    else if (exitTo(gui, kStateLevelComplete))
         next = new LevelCompleteState;
     else if (exitTo(gui, kStateFrontend))
         next = new FrontendState;

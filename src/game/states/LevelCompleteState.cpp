@@ -30,15 +30,17 @@ bool LevelCompleteState::enter(GameStateInfo& info) {
     gui.pushSignal(info.practice ? kSignalShowPracticeComplete : kSignalShowLevelComplete);
     LevelRun run = info.levelRun;
     run.score = info.stats->score - info.levelStartScore;
-    const NewBests bests = info.progress.complete(info.levelIndex, info.levelNames, run,
-                                                  gui.getProperty(kPropertyPlayerName), todaysDate());
+    // The player's own level keeps its bests under its file and opens no other level.
+    const bool own = !info.ownLevel.empty();
+    const NewBests bests = info.progress.complete(
+        own ? 0 : info.levelIndex, own ? std::vector<std::string>{info.ownLevel} : info.levelNames, run,
+        gui.getProperty(kPropertyPlayerName), todaysDate());
     gui.setProperty(kPropertyTotalScore, formatted(translated(kTotalScoreFormat), info.stats->score));
     gui.setProperty(kPropertyLevelScore, formatted(translated(kLevelScoreFormat), run.score));
     gui.setProperty(kPropertyLevelTime,
                     formatted(translated(kLevelTimeFormat), formatHundredths(run.hundredths).c_str()));
     gui.setProperty(kPropertyLevelCommands, formatted(translated(kLevelCommandsFormat), run.commands));
-    const LevelRecord* record =
-        levels > 0 ? info.progress.record(info.levelNames[static_cast<size_t>(info.levelIndex)]) : nullptr;
+    const LevelRecord* record = info.progress.record(info.playedLevel());
     if (!record) return true;
     // Beside this run's, each best of the level, or "New best!" where the run set it.
     const std::string newBest = translated(kNewBestText);
@@ -64,6 +66,7 @@ GenericState* LevelCompleteState::update(float dt, GameStateInfo& info) {
     gui.pushSignal(kSignalHideGame);
     clearExit(gui);
     info.levelIndex = nextLevel_;
+    if (!info.ownLevel.empty()) info.ownLevel = info.playerLevels.nextProven(info.ownLevel);
     return new PlayingState;
 }
 

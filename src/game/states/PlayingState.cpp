@@ -11,6 +11,7 @@
 #include "core/math/Color.h"
 #include "game/GameNames.h"
 #include "game/GameVersion.h"
+#include "game/level/LevelSource.h"
 #include "game/player/Replay.h"
 #include "game/rules/GameImpl.h"
 #include "game/rules/GhostRun.h"
@@ -64,10 +65,13 @@ PlayingState::~PlayingState() = default;
 
 bool PlayingState::enter(GameStateInfo& info) {
     requestMusic(*info.music, kMusicGame);
-    game_ = std::make_unique<GameImpl>(*info.sound, info.stats.get(), info.levelIndex, info.levelNames);
-    game_->record(&run_);
-    startGhost(info);
-    info.gui->pushSignal(kSignalShowGame);
+    game_ = makeGame(info);
+    // A test of the editor's level is neither recorded nor raced.
+    if (!info.testing) {
+        game_->record(&run_);
+        startGhost(info);
+    }
+    info.gui->pushSignal(info.testing ? kSignalShowTest : kSignalShowGame);
     // The arrows roll the die now, and Space pauses rather than pressing a button.
     info.gui->setFocusKeys(false);
     info.levelStartScore = info.stats->score;
@@ -75,11 +79,29 @@ bool PlayingState::enter(GameStateInfo& info) {
     gameOverCaption_.layout(font_, translated(kGameOverText), translated(kGameOverHint), kGameOverGlow);
     pausedCaption_.layout(font_, translated(kPausedText),
                           info.gui->keys().fill(translated(kPausedHint)).c_str(), kPausedGlow);
-    layOutLevelCaption(info);
+    if (!info.testing) layOutLevelCaption(info);
     return true;
 }
 
+std::unique_ptr<GameImpl> PlayingState::makeGame(const GameStateInfo& info) {
+    if (info.testing && info.editing)
+        return std::make_unique<GameImpl>(*info.sound, info.stats.get(), &info.editing->editor.board());
+    if (info.ownLevel.empty())
+        return std::make_unique<GameImpl>(*info.sound, info.stats.get(), info.levelIndex, info.levelNames);
+    // The player's file may have changed since it was proven: read as a whole level or
+    // not played.
+    LevelSource level;
+    const bool read = LevelSourceParser::read(info.playerLevels.pathOf(info.ownLevel), level);
+    return std::make_unique<GameImpl>(*info.sound, info.stats.get(), read ? &level.board : nullptr);
+}
+
 void PlayingState::layOutLevelCaption(const GameStateInfo& info) {
+    if (!info.ownLevel.empty()) {
+        const PlayerLevels::Level* own = info.playerLevels.find(info.ownLevel);
+        levelCaption_.layout(font_, own ? own->title.c_str() : "", "", kLevelGlow);
+        levelCaptionLeft_ = kLevelCaptionSeconds;
+        return;
+    }
     const auto index = static_cast<size_t>(info.levelIndex);
     if (index >= info.levelNames.size()) return;
     char number[64];
@@ -94,8 +116,12 @@ GenericState* PlayingState::update(float dt, GameStateInfo& info) {
     const int32_t lives = info.stats->lives;
     const bool lostFocus = focusLost();
     pollEvents(info);
-    // Escape leaves a practice as the Menu button does, where it would end the game.
-    if (info.practice) escapeTo(*info.gui, kSignalToMenu);
+    // Escape leaves a test back to the editor, and a practice as the Menu button does,
+    // where it would end the game.
+    if (info.testing)
+        escapeTo(*info.gui, kSignalTestBack);
+    else if (info.practice)
+        escapeTo(*info.gui, kSignalToMenu);
     // The GUI keeps its time, so that a slide still running when the last life goes
     // finishes; the finished game stands still, and the press timer stays at 0 while
     // the button is held.
@@ -119,6 +145,9 @@ GenericState* PlayingState::update(float dt, GameStateInfo& info) {
     }
     drawFrame(info, !gameOver_);
 
+    // A test of the editor's level ends back in the editor, won or lost.
+    if (info.testing && (complete || gameOver_)) gui.setProperty(kPropertyExitToState, kStateEditor);
+    if (exitTo(gui, kStateEditor)) return handOver(info);
     if (complete) {
         info.levelRun.hundredths = static_cast<int32_t>(std::lround(game_->levelClock() * 100.0f));
         info.levelRun.commands = game_->commands();
@@ -180,7 +209,7 @@ void PlayingState::showHint(HintSearch::Status status, const KeyBindings& keys) 
 void PlayingState::startGhost(const GameStateInfo& info) {
     const Board* level = game_->loadedBoard();
     Replay best;
-    if (!level || !info.replays.load(info.levelNames[game_->levelIndex()], run_.levelHash, best)) return;
+    if (!level || !info.replays.load(info.playedLevel(), run_.levelHash, best)) return;
     ghost_ = std::make_unique<GhostRun>(std::move(best.run), *level);
 }
 
@@ -195,7 +224,7 @@ void PlayingState::followWithGhost(float dt, bool levelRan, bool lifeLost) {
 void PlayingState::keepIfBest(GameStateInfo& info) {
     Replay replay;
     replay.header.gameVersion = gameVersion();
-    replay.header.levelName = info.levelNames[game_->levelIndex()];
+    replay.header.levelName = info.playedLevel();
     replay.header.playerName = info.settings.playerName;
     replay.header.score = info.stats->score - info.levelStartScore;
     replay.header.seconds = run_.seconds();
@@ -206,11 +235,11 @@ void PlayingState::keepIfBest(GameStateInfo& info) {
 
 GenericState* PlayingState::handOver(GameStateInfo& info) {
     game_->record(nullptr);
-    if (game_->levelComplete()) keepIfBest(info);
+    if (game_->levelComplete() && !info.testing) keepIfBest(info);
     info.gui->setFocusKeys(true);
     hint_.reset();
     game_->setHintedRoll(-1);
-    info.gui->pushSignal(kSignalHideGame);
+    info.gui->pushSignal(info.testing ? kSignalHideTest : kSignalHideGame);
     return new HideGameState(std::move(game_));
 }
 

@@ -63,6 +63,8 @@ protected:
     void drawUnderGui(GameStateInfo& info, const Camera& camera) override;
 
 private:
+    // The editor's level under test, the player's own level practised, or the game's.
+    static std::unique_ptr<GameImpl> makeGame(const GameStateInfo& info);
     // Leaves for the hide-game state with the game.
     GenericState* handOver(GameStateInfo& info);
     // Keeps the completed run as the level's replay when it is the best yet.

@@ -11,8 +11,10 @@
 #include "core/Log.h"
 #include "core/ResourceManager.h"
 #include "core/math/Color.h"
+#include "game/level/LevelSource.h"
 #include "game/rules/Board.h"
 #include "game/rules/BoardFactory.h"
+#include "game/rules/LevelList.h"
 #include "game/rules/TileColor.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
@@ -44,7 +46,8 @@ constexpr float kMargin = 0.05f;
 constexpr float kTitleGap = 0.03f;
 constexpr float kCornerRadius = 0.04f;
 // The share of the card's width along the bottom right that a level with a run to watch
-// leaves its Watch button; its best then starts from the left.
+// leaves its Watch button, its best then starting from the left; and along the top right
+// that the player's own level leaves its Edit button.
 constexpr float kWatchRoom = 0.38f;
 
 const Color kCard{0.04f, 0.1f, 0.18f, 0.92f};
@@ -155,16 +158,26 @@ void LevelPlanWindow::refresh(Gui& gui) {
     if (wanted != level_) {
         level_ = wanted;
         plan_.release();
-        InArchive* archive = inArchive();
-        const std::unique_ptr<Board> board(
-            archive && !level_.empty() ? BoardFactory().loadLevel(*archive, level_) : nullptr);
-        if (board) drawPlan(*board);
+        own_ = isOwnLevel(level_);
+        if (own_) {
+            LevelSource source;
+            if (LevelSourceParser::read(gui.getProperty(kPropertyOwnLevelsFolder) + "/" + level_, source,
+                                        nullptr, LevelSourceParser::Rules::kDraft))
+                drawPlan(source.board);
+        } else {
+            InArchive* archive = inArchive();
+            const std::unique_ptr<Board> board(
+                archive && !level_.empty() ? BoardFactory().loadLevel(*archive, level_) : nullptr);
+            if (board) drawPlan(*board);
+        }
     }
     open_ = gui.getProperty(openKey_) == kLevelIsOpen;
     const float width = size().x, height = size().y;
-    layOut(number_, level_, kNumberSize * height, width);
+    // The player's own level has no number, and leaves its Edit button the top right.
+    layOut(number_, own_ ? std::string() : level_, kNumberSize * height, width);
     const float numberWidth = textExtent(number_.count, number_.quads);
-    const float titleRoom = width * (1.0f - 2.0f * kMargin - kTitleGap) - numberWidth;
+    const float titleRoom =
+        width * (1.0f - 2.0f * kMargin - kTitleGap - (own_ ? kWatchRoom : 0.0f)) - numberWidth;
     layOut(title_, gui.getProperty(titleKey_), kTitleSize * height, titleRoom);
     watchable_ = gui.getProperty(replayKey_) == kLevelIsOpen;
     layOut(best_, gui.getProperty(bestKey_), kBestSize * height,
@@ -266,7 +279,8 @@ void LevelPlanWindow::draw(const Camera&, ScreenspaceRenderer& renderer, float, 
     const float left = centre.x - half.x + size().x * kMargin;
     const float heading = centre.y + size().y * kHeadingRaise;
     drawLine(number_, Vector2(left, heading), TextAlignment::kLeft, scaled(kNumberColor, light), renderer);
-    const float titleLeft = left + textExtent(number_.count, number_.quads) + size().x * kTitleGap;
+    const float titleLeft =
+        left + (number_.count > 0 ? textExtent(number_.count, number_.quads) + size().x * kTitleGap : 0.0f);
     drawLine(title_, Vector2(titleLeft, heading), TextAlignment::kLeft, scaled(kTitleColor, light), renderer);
     const float bestRaise = centre.y + size().y * kBestRaise;
     if (watchable_)

@@ -22,6 +22,9 @@ class Board;
 // it has a run to watch. A level that is not open yet is dimmed and cannot be chosen; a
 // slot without a level shows nothing and cannot take the focus.
 //
+// The player's own level (a name ending in ".level") is read from its file in the folder
+// "own_levels_folder" names, has no number, and leaves the top right to its Edit button.
+//
 // It never sees the game's lists: the Levels screen publishes each slot's level as GUI
 // properties (kPropertyLevelName and its fellows, followed by the slot) and changes
 // "levels_shown" whenever it does; the window then reads its slot again, draws the new
@@ -79,6 +82,8 @@ private:
     std::string shown_;
     std::string level_;
     bool open_ = false;
+    // Whether the level is one of the player's own, read from its file.
+    bool own_ = false;
     // Whether the level has a run to watch, whose Watch button takes the bottom right.
     bool watchable_ = false;
     bool hovered_ = false;

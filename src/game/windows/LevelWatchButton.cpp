@@ -18,13 +18,15 @@ const Color kPane{0.18f, 0.44f, 0.82f, 1.0f};
 
 }  // namespace
 
-LevelWatchButton::LevelWatchButton(const WindowAttributes& attributes, int32_t slot, std::string action,
-                                   std::string caption, Gui& gui, const Color& color, const Color& glow)
+LevelWatchButton::LevelWatchButton(const WindowAttributes& attributes, int32_t slot, std::string shownBy,
+                                   std::string action, std::string caption, Gui& gui, const Color& color,
+                                   const Color& glow)
     : Button(attributes, std::move(action), std::move(caption), gui.getFont(kDefaultFontName), color, glow),
       slot_(slot),
       gui_(&gui),
+      shownBy_(std::move(shownBy)),
       nameKey_(kPropertyLevelName + std::to_string(slot)),
-      replayKey_(kPropertyLevelReplay + std::to_string(slot)),
+      replayKey_(shownBy_ + std::to_string(slot)),
       shown_(kNotRegistered),
       circle_(getResource<Texture>(kCircleTextureName, kTextureTypeName)) {}
 
@@ -43,13 +45,16 @@ Window* LevelWatchButton::create(const TiXmlElement* element, Gui& gui) {
     Color color = kDefaultColor, glow = kDefaultGlow;
     readColorAttribute(*element, kAttributeColor, color);
     readColorAttribute(*element, kAttributeGlow, glow);
-    return new LevelWatchButton(attributes, slot, action, caption, gui, color, glow);
+    const char* shownBy = element->Attribute(kAttributeProperty);
+    return new LevelWatchButton(attributes, slot, shownBy ? shownBy : kPropertyLevelReplay, action, caption,
+                                gui, color, glow);
 }
 
 TiXmlElement& LevelWatchButton::toXml(TiXmlElement& element) const {
     Button::toXml(element);
     element.SetAttribute(kAttributeClass, kClassLevelWatch);
     element.SetAttribute(kAttributeSlot, slot_);
+    if (shownBy_ != kPropertyLevelReplay) element.SetAttribute(kAttributeProperty, shownBy_);
     return element;
 }
 

@@ -15,11 +15,17 @@ namespace nimbus {
 // pane of its own and follows its plan in the document, so that the focus steps from a
 // plan to its Watch button. Pressed, it leaves its level in "chosen_level" and sends its
 // action, as a plan does.
+//
+// The same button with a "property" naming another slot property stands for another
+// deed on the level: the Edit button of the player's own levels is shown by
+// "level_editable_".
 class LevelWatchButton : public Button {
 public:
-    LevelWatchButton(const WindowAttributes& attributes, int32_t slot, std::string action,
-                     std::string caption, Gui& gui, const Color& color, const Color& glow);
-    // A "level_watch" element: a Button's attributes and a "slot" on the page.
+    LevelWatchButton(const WindowAttributes& attributes, int32_t slot, std::string shownBy,
+                     std::string action, std::string caption, Gui& gui, const Color& color,
+                     const Color& glow);
+    // A "level_watch" element: a Button's attributes, a "slot" on the page and, at will,
+    // the "property" that shows it, followed by the slot (kPropertyLevelReplay when none).
     static Window* create(const TiXmlElement* element, Gui& gui);
 
     TiXmlElement& toXml(TiXmlElement& element) const override;
@@ -36,6 +42,7 @@ public:
 private:
     int32_t slot_;
     Gui* gui_;
+    std::string shownBy_;
     std::string nameKey_, replayKey_;
     // The "levels_shown" the button shows.
     std::string shown_;

@@ -12,8 +12,14 @@
 namespace nimbus {
 
 PropertyText::PropertyText(const WindowAttributes& attributes, std::string property,
-                           ResourceHandle<BitmapFont> font, const Color& color, const Color& glow)
-    : Window(attributes), property_(std::move(property)), font_(font), color_(color), glow_(glow) {}
+                           ResourceHandle<BitmapFont> font, const Color& color, const Color& glow,
+                           bool centred)
+    : Window(attributes),
+      property_(std::move(property)),
+      font_(font),
+      color_(color),
+      glow_(glow),
+      centred_(centred) {}
 
 Window* PropertyText::create(const TiXmlElement* element, Gui& gui) {
     WindowAttributes attributes;
@@ -23,7 +29,9 @@ Window* PropertyText::create(const TiXmlElement* element, Gui& gui) {
     Color color = Button::kDefaultColor, glow = Button::kDefaultGlow;
     readColorAttribute(*element, kAttributeColor, color);
     readColorAttribute(*element, kAttributeGlow, glow);
-    return new PropertyText(attributes, property, gui.getFont(kDefaultFontName), color, glow);
+    const char* align = element->Attribute(kAttributeAlign);
+    return new PropertyText(attributes, property, gui.getFont(kDefaultFontName), color, glow,
+                            align && std::string(align) == kAlignCentre);
 }
 
 TiXmlElement& PropertyText::toXml(TiXmlElement& element) const {
@@ -32,6 +40,7 @@ TiXmlElement& PropertyText::toXml(TiXmlElement& element) const {
     element.SetAttribute(kAttributeFont, kDefaultFontName);
     writeColorAttribute(element, kAttributeColor, color_);
     writeColorAttribute(element, kAttributeGlow, glow_);
+    if (centred_) element.SetAttribute(kAttributeAlign, kAlignCentre);
     return element;
 }
 
@@ -40,13 +49,13 @@ void PropertyText::draw(const Camera&, ScreenspaceRenderer& renderer, float, con
     const Vector2 centre = parentAbsolute + position();
     TextStyle style;
     style.height = size().y;
-    style.horizontal = TextAlignment::kLeft;
+    style.horizontal = centred_ ? TextAlignment::kCentre : TextAlignment::kLeft;
     style.color = &color_;
     style.glow = &glow_;
     style.glowAdds = true;
     style.fitWidth = size().x;
-    drawWindowText(font_.get(), gui.getProperty(property_), style, Vector2(centre.x - size().x / 2, centre.y),
-                   renderer);
+    drawWindowText(font_.get(), gui.getProperty(property_), style,
+                   Vector2(centred_ ? centre.x : centre.x - size().x / 2, centre.y), renderer);
 }
 
 }  // namespace nimbus

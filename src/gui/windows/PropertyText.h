@@ -9,13 +9,14 @@
 
 namespace nimbus {
 
-// Shows a property's current value, left-aligned at the window's left edge, so the game
-// can put a score or a name on screen by setting a property.
+// Shows a property's current value, left-aligned at the window's left edge (or centred
+// in it, for a heading), so the game can put a score or a name on screen by setting a
+// property.
 class PropertyText : public Window {
 public:
     PropertyText(const WindowAttributes& attributes, std::string property, ResourceHandle<BitmapFont> font,
-                 const Color& color, const Color& glow);
-    // "property" (required), "color", "glow".
+                 const Color& color, const Color& glow, bool centred = false);
+    // "property" (required), "color", "glow", "align" ("centre", else left).
     static Window* create(const TiXmlElement* element, Gui& gui);
 
     TiXmlElement& toXml(TiXmlElement& element) const override;
@@ -28,6 +29,7 @@ private:
     ResourceHandle<BitmapFont> font_;
     Color color_;
     Color glow_;
+    bool centred_;
 };
 
 }  // namespace nimbus

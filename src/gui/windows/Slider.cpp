@@ -81,7 +81,8 @@ void Slider::update(float, SignalQueue&, Gui& gui, const Vector2& pointer) {
 }
 
 bool Slider::onKey(const InputEvent& event, SignalQueue&, Gui& gui) {
-    if (event.key != SDLK_LEFT && event.key != SDLK_RIGHT) return false;
+    // Offered every key while shown; the arrows are its own only while it has the focus.
+    if ((event.key != SDLK_LEFT && event.key != SDLK_RIGHT) || gui.focus() != this) return false;
     // The release of a key the slider stepped on is its own too.
     if (event.pressed) setValue(value_ + (event.key == SDLK_RIGHT ? range_.step : -range_.step), gui);
     return true;

@@ -6,10 +6,13 @@
 #include "gui/windows/KeyButton.h"
 #include "gui/windows/Null.h"
 #include "gui/windows/Pane.h"
+#include "gui/windows/PropertyLines.h"
 #include "gui/windows/PropertyText.h"
 #include "gui/windows/RoundedPane.h"
 #include "gui/windows/Slider.h"
+#include "gui/windows/Swatch.h"
 #include "gui/windows/Text.h"
+#include "gui/windows/TextField.h"
 #include "gui/windows/WindowFactory.h"
 
 namespace nimbus {
@@ -26,6 +29,9 @@ const WindowClass kStandardWindows[] = {
     {kClassRoundedPane, &RoundedPane::create},
     {kClassSlider, &Slider::create},
     {kClassKeyButton, &KeyButton::create},
+    {kClassTextField, &TextField::create},
+    {kClassSwatch, &Swatch::create},
+    {kClassPropertyLines, &PropertyLines::create},
 };
 
 }  // namespace

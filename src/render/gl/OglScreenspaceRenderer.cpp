@@ -77,8 +77,9 @@ void OglScreenspaceRenderer::addBackdrop(const ScreenQuad& quad, const ResourceH
 
 void OglScreenspaceRenderer::queue(const ScreenQuad& quad, const ResourceHandle<Texture>& texture,
                                    Layer layer) {
+    // A full buffer is drawn at once, so a busy screen loses nothing and keeps its order.
+    if (!batches_.empty() && batches_.back().end >= kQuadCapacity) flush();
     if (!writePointer_) return;
-    if (!batches_.empty() && batches_.back().end >= kQuadCapacity) return;
     const ClipRect clip = currentClipRect();
     if (batches_.empty() || batches_.back().texture.get() != texture.get() ||
         batches_.back().layer != layer || !(batches_.back().clip == clip)) {

@@ -16,7 +16,8 @@ class Core;
 class VertexBuffer;
 
 // The screen-space renderer over the render core. Quads go straight into one of two
-// system-memory vertex buffers of 512 quads; consecutive quads that share texture, layer
+// system-memory vertex buffers of 512 quads (a full one is flushed before the next quad
+// goes in); consecutive quads that share texture, layer
 // flag and clip rectangle form one batch, drawn with one draw call under a scissor
 // rectangle. The buffers alternate between flushes, so the buffer being filled is never
 // the one the last flush handed to the driver. Draws through "Shaders/ScreenSpace"; when

@@ -4,7 +4,7 @@
 #include <thread>
 #include <tuple>
 
-#include "LevelSource.h"
+#include "game/level/LevelSource.h"
 #include "game/solver/HintSearch.h"
 #include "game/solver/SolutionReplay.h"
 #include "game/solver/Solver.h"

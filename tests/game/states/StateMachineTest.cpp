@@ -1,5 +1,6 @@
 #include <SDL/SDL.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <memory>
@@ -14,13 +15,16 @@
 #include "game/DataLayout.h"
 #include "game/GameStateInfo.h"
 #include "game/launch/ReplayCheck.h"
+#include "game/level/EditorSession.h"
 #include "game/rules/GameDice.h"
 #include "game/rules/GameImpl.h"
 #include "game/rules/GhostRun.h"
+#include "game/rules/TileColor.h"
 #include "game/scene/ColorSymbols.h"
 #include "game/solver/LevelModel.h"
 #include "game/states/DemoState.h"
 #include "game/states/LevelCompleteState.h"
+#include "game/states/LevelEditorState.h"
 #include "game/states/PlayingState.h"
 #include "game/states/WatchState.h"
 #include "game/windows/LevelPlanWindow.h"
@@ -52,6 +56,10 @@ constexpr Place kPlay{0.0f, 0.3f}, kQuit{0.0f, -0.3f}, kToMenu{1.0f, 0.85f}, kPa
     kNext{0.0f, -0.3f}, kBack{0.0f, -0.6f}, kBoard{0.0f, -0.2f}, kLevels{0.0f, 0.0f};
 constexpr Place kPlans[] = {{-0.8f, 0.3f}, {0.0f, 0.3f}, {0.8f, 0.3f}};
 constexpr Place kWatchFirst{-0.63f, 0.115f}, kPracticeLevels{0.0f, -0.6f};
+constexpr Place kOwnLevels{-0.8f, -0.3f}, kNewLevel{0.8f, -0.3f}, kEditFirst{-0.63f, 0.465f},
+    kEditorTest{1.1f, 0.4f}, kEditorProve{1.1f, 0.2f}, kEditorSave{1.1f, 0.0f}, kEditorBack{1.1f, -0.8f};
+// A level of the player's won by one roll, as the game's one-step level is.
+const char* const kOwnLevel = "title Short Hop\ntiles\nk k k\nk S k\nk G k\nk k k\n";
 
 void pressKey(SDLKey key) {
     pushKey(SDL_KEYDOWN, key);
@@ -118,6 +126,19 @@ protected:
         click(button);
         runUntil("PlayingState");
         settle();
+    }
+    // From the front end to the player's own levels on the Levels screen.
+    void openOwnLevels() {
+        settle();
+        click(kLevels);
+        runUntil("LevelsState");
+        settle();
+        click(kOwnLevels);
+        settle();
+    }
+    const LevelEditorState& editor() { return dynamic_cast<LevelEditorState&>(*app->state()); }
+    bool exists(const std::string& relative) {
+        return ::access((data.data() + "/" + relative).c_str(), F_OK) == 0;
     }
     void winLevel() {
         pressKey(SDLK_UP);
@@ -496,6 +517,95 @@ TEST_F(StateMachineTest, AKeptRunIsWatchedToItsRecordedScoreAndKeepsNothing) {
     EXPECT_EQ(readFile(replayFile), replay);
     EXPECT_EQ(info().highScores.size(), 6);
     EXPECT_FALSE(WatchState(info(), 3).game()) << "there is no level past the last to watch";
+}
+
+// Under Your levels a proven level of the player's is open and a refused file is listed
+// with its reason and closed; the proven one is practised to its goal, keeping its best
+// under its file, away from the table, and its Edit opens it in the editor with its proof.
+TEST_F(StateMachineTest, YourLevelsListsARefusedFileWithItsReasonAndPlaysOnlyTheProvenOne) {
+    data.addLevel("1", kOneStepLevel);
+    data.write(std::string(kPlayerLevelsFolder) + "/a-hop.level", kOwnLevel);
+    data.write(std::string(kPlayerLevelsFolder) + "/b-junk.level", "junk\n");
+    boot();
+    openOwnLevels();
+    waitFor([&] { return !info().playerLevels.proving(); });
+    settle();
+    const auto& refused = dynamic_cast<LevelPlanWindow&>(*gui().findWindow("plan_1"));
+    EXPECT_EQ(refused.level(), "b-junk.level");
+    EXPECT_FALSE(refused.open());
+    EXPECT_EQ(gui().getProperty(std::string(kPropertyLevelBest) + "1").rfind("b-junk.level:1: ", 0), 0u);
+    click(kPlans[1]);
+    settle();
+    EXPECT_EQ(state(), "LevelsState") << "a refused level cannot be played";
+
+    enter(kPlans[0]);
+    EXPECT_EQ(info().ownLevel, "a-hop.level");
+    pressKey(SDLK_UP);
+    runUntil("LevelCompleteState");
+    const std::string saved = readFile(data.data() + "/" + kProgressFile);
+    EXPECT_NE(saved.find("score a-hop.level "), std::string::npos) << saved;
+    EXPECT_EQ(info().highScores.size(), 6);
+    settle();
+    click(kPracticeLevels);
+    runUntil("LevelsState");
+    settle();
+    click(kEditFirst);
+    runUntil("LevelEditorState");
+    EXPECT_EQ(editor().session().file, "a-hop.level");
+    EXPECT_TRUE(editor().session().proven()) << "its proof comes along";
+}
+
+// Each key edit is undone and redone as one step; Test plays the level as it stands and
+// Escape brings the editor back on it; Save keeps an unproven level among the drafts
+// only, and a proven one among the player's levels, where the Levels screen lists it.
+TEST_F(StateMachineTest, TheEditorUndoesRedoesTestsAndSavesOnlyAProvenLevelAmongTheLevels) {
+    data.addLevel("1", kOneStepLevel);
+    boot();
+    openOwnLevels();
+    click(kNewLevel);
+    runUntil("LevelEditorState");
+    settle();
+    const Position cell = editor().cursor();
+    const struct {
+        SDLKey key;
+        SDLMod mod;
+        int32_t color;
+    } edits[] = {{SDLK_SPACE, KMOD_NONE, kRed}, {SDLK_z, KMOD_LCTRL, kWhite}, {SDLK_y, KMOD_LCTRL, kRed}};
+    pressKey(SDLK_1);
+    for (const auto& edit : edits) {
+        pushKey(SDL_KEYDOWN, edit.key, 0, edit.mod);
+        pushKey(SDL_KEYUP, edit.key, 0, edit.mod);
+        frames(1);
+        EXPECT_EQ(editor().session().editor.board().tileAt(cell).color, edit.color) << edit.key;
+    }
+    const uint32_t revision = editor().session().editor.revision();
+
+    click(kEditorTest);
+    runUntil("PlayingState");
+    EXPECT_TRUE(info().testing);
+    EXPECT_EQ(game().board()->tileAt(cell).color, kRed);
+    pressKey(SDLK_ESCAPE);
+    runUntil("LevelEditorState");
+    settle();
+    EXPECT_EQ(editor().session().editor.revision(), revision);
+
+    click(kEditorSave);
+    settle();
+    const std::string file = editor().session().file;
+    EXPECT_TRUE(exists(std::string(kDraftsFolder) + "/" + file));
+    EXPECT_FALSE(exists(std::string(kPlayerLevelsFolder) + "/" + file));
+    click(kEditorProve);
+    waitFor([&] { return editor().session().proven(); });
+    click(kEditorSave);
+    settle();
+    EXPECT_TRUE(exists(std::string(kPlayerLevelsFolder) + "/" + file));
+    EXPECT_FALSE(exists(std::string(kDraftsFolder) + "/" + file)) << "the proven level replaces its draft";
+    click(kEditorBack);
+    runUntil("LevelsState");
+    settle();
+    EXPECT_EQ(dynamic_cast<LevelPlanWindow&>(*gui().findWindow("plan_0")).level(), file);
+    enter(kPlans[0]);
+    EXPECT_EQ(info().ownLevel, file);
 }
 
 }  // namespace

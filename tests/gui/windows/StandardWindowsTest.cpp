@@ -9,9 +9,13 @@
 #include "core/math/Color.h"
 #include "gui/AttributeFormat.h"
 #include "gui/Gui.h"
+#include "gui/GuiNames.h"
 #include "gui/windows/Button.h"
 #include "gui/windows/EditBox.h"
+#include "gui/windows/PropertyLines.h"
 #include "gui/windows/Slider.h"
+#include "gui/windows/Swatch.h"
+#include "gui/windows/TextField.h"
 #include "gui/windows/Window.h"
 #include "render/Camera.h"
 #include "support/CatalogueBytes.h"
@@ -201,6 +205,78 @@ TEST_F(StandardWindowsTest, TheSliderKnobFollowsADragAndStepsOnTheArrowKeysThrou
         frame(0.0f);
         gui.onKey(keyEvent(SDLK_RIGHT, 0, true));
         EXPECT_EQ(gui.getProperty("volume"), stepped) << held;
+    }
+}
+
+// Two fields: keys reach one only while it is typing, which a press on it starts and
+// Enter, a press on the other field or a cleared "typing" ends.
+TEST_F(StandardWindowsTest, ATextFieldTakesKeysOnlyWhileTyping) {
+    load(R"(<window class="text_field" property="title" length="3" x="0" y="0.5" w="1" h="0.1" show="true"/>
+            <window class="text_field" property="teaches" x="0" y="-0.5" w="1" h="0.1" show="true"/>)");
+    SignalQueue signals;
+    auto frame = [&] { gui.update(0.0f, nullptr, 0); };
+    auto press = [&](float y) {
+        for (int32_t i = 0; i < gui.windowCount(); ++i)
+            gui.window(i)->onMouseButton(Vector2(0.0f, y), true, InputEvent::kLeftButton, signals);
+        frame();
+    };
+    EXPECT_FALSE(gui.onKey(keyEvent(SDLK_a, 'a', true))) << "not typing yet";
+    press(0.5f);
+    EXPECT_EQ(gui.getProperty(kPropertyTyping), "title");
+    for (const char c : std::string("abcd")) EXPECT_TRUE(gui.onKey(keyEvent(c, c, true)));
+    EXPECT_EQ(gui.getProperty("title"), "abc") << "no more than its length";
+    press(-0.5f);
+    EXPECT_EQ(gui.getProperty(kPropertyTyping), "teaches");
+    EXPECT_FALSE(static_cast<TextField&>(*gui.window(0)).typing());
+    EXPECT_TRUE(gui.onKey(keyEvent(SDLK_x, 'x', true)));
+    EXPECT_TRUE(gui.onKey(keyEvent(SDLK_RETURN, 13, true)));
+    EXPECT_EQ(std::make_pair(gui.getProperty("teaches"), gui.getProperty(kPropertyTyping)),
+              std::make_pair(std::string("x"), std::string()));
+    press(0.5f);
+    gui.setProperty(kPropertyTyping, "");
+    frame();
+    EXPECT_FALSE(gui.onKey(keyEvent(SDLK_y, 'y', true)));
+    EXPECT_EQ(gui.getProperty("title"), "abc");
+}
+
+// A palette: a press on a swatch chooses it by the next frame, and only the chosen one
+// is ringed; Enter chooses only the swatch with the keyboard focus.
+TEST_F(StandardWindowsTest, ASwatchPutsItsValueIntoItsProperty) {
+    load(
+        R"(<window class="swatch" property="brush" value="red" caption="R" x="0" y="0" w="0.2" h="0.2" show="true"/>
+            <window class="swatch" property="brush" value="goal" x="0.5" y="0" w="0.2" h="0.2" show="true"/>)");
+    SignalQueue signals;
+    Swatch& red = static_cast<Swatch&>(*gui.window(0));
+    Swatch& goal = static_cast<Swatch&>(*gui.window(1));
+    EXPECT_FALSE(goal.onMouseButton(Vector2(0.0f, 0.0f), true, InputEvent::kLeftButton, signals));
+    EXPECT_TRUE(goal.onMouseButton(Vector2(0.5f, 0.0f), true, InputEvent::kLeftButton, signals));
+    gui.update(0.0f, nullptr, 0);
+    EXPECT_EQ(gui.getProperty("brush"), "goal");
+    gui.update(0.0f, nullptr, 0);
+    EXPECT_EQ(std::make_pair(red.chosen(), goal.chosen()), std::make_pair(false, true));
+    EXPECT_FALSE(gui.onKey(keyEvent(SDLK_RETURN, 13, true))) << "no swatch has the focus";
+    gui.onKey(keyEvent(SDLK_TAB, 9, true));
+    EXPECT_TRUE(gui.onKey(keyEvent(SDLK_RETURN, 13, true)));
+    EXPECT_EQ(gui.getProperty("brush"), "red");
+}
+
+// Broken between words to the width; what does not fit the lines ends in "...", and a
+// word wider than the window is cut.
+TEST_F(StandardWindowsTest, PropertyLinesBreakBetweenWordsAndMarkWhatDoesNotFit) {
+    load(R"(<window class="property_lines" property="why" lines="2" line="0.1" x="0" y="0" w="0.8" h="0.2"
+                    show="true"/>)");
+    const PropertyLines& lines = static_cast<PropertyLines&>(*gui.window(0));
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"short", {"short"}},
+        {"a level needs a goal and a start", {"a level needs a", "goal and a start"}},
+        {"a level needs a goal and a start and a ring of black", {"a level needs a", "goal and a st..."}},
+        {"levels/an-extraordinarily-long-name.level", {"levels/an-ext..."}}};
+    for (const auto& [text, expected] : cases) {
+        gui.setProperty("why", text);
+        gui.update(0.0f, nullptr, 0);
+        std::vector<std::string> laid;
+        for (int32_t i = 0; i < lines.lineCount(); ++i) laid.push_back(lines.line(i));
+        EXPECT_EQ(expected, laid) << text;
     }
 }
 

@@ -96,8 +96,9 @@ TEST_F(ScreenspaceRenderer, NestedClipRectanglesIntersectIntoTheScissorBoxAndADi
         EXPECT_TRUE(sameColor(guiPixel(x, y), kBlack)) << x << ", " << y;
 }
 
-// Each frame has room for 512 quads, in the other of the two buffers.
-TEST_F(ScreenspaceRenderer, QuadsPastFiveHundredAndTwelveAreDroppedAndFlushesAlternateBuffers) {
+// Each flush has room for 512 quads, in the other of the two buffers; the 513th flushes
+// the buffer before it goes into the other.
+TEST_F(ScreenspaceRenderer, QuadsPastFiveHundredAndTwelveGoIntoTheNextBufferAndFlushesAlternate) {
     ASSERT_EQ(recorder_->buffers.size(), 2u);
     ASSERT_NE(recorder_->buffers[0], recorder_->buffers[1]);
     const ResourceHandle<Texture> green(solidTexture(0, 255, 0, 255));
@@ -107,16 +108,16 @@ TEST_F(ScreenspaceRenderer, QuadsPastFiveHundredAndTwelveAreDroppedAndFlushesAlt
         renderer_->addQuad(quad(cell(i).x, cell(i).y, cell(i).x + 0.05f, cell(i).y + 0.05f), green, false);
     renderer_->flush();
     EXPECT_TRUE(sameColor(guiPixel(cell(511).x + 0.025f, cell(511).y + 0.025f), rgba(0, 255, 0, 255)));
-    EXPECT_TRUE(sameColor(guiPixel(cell(512).x + 0.025f, cell(512).y + 0.025f), kBlack));
+    EXPECT_TRUE(sameColor(guiPixel(cell(599).x + 0.025f, cell(599).y + 0.025f), rgba(0, 255, 0, 255)));
     for (int frame = 1; frame < 3; ++frame) {
         renderer_->addQuad(quad(0, 0, 0.1f, 0.1f), green, false);
         renderer_->flush();
     }
     const std::string whole = " from 0 Blend in 0 0 1024 768; ";
-    ASSERT_EQ(draws(), "2048" + whole + "4" + whole + "4" + whole);
-    for (int frame = 0; frame < 3; ++frame)
+    ASSERT_EQ(draws(), "2048" + whole + "352" + whole + "4" + whole + "4" + whole);
+    for (int frame = 0; frame < 4; ++frame)
         EXPECT_EQ(recorder_->draws[frame].vertices, recorder_->buffers[frame % 2]);
-    EXPECT_EQ(renderer_->currentBuffer(), 1);
+    EXPECT_EQ(renderer_->currentBuffer(), 0);
 }
 
 TEST_F(ScreenspaceRenderer, GlowAddsLightBlendMixesAndAQuadWithoutTextureShowsItsOutline) {

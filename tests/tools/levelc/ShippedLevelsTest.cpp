@@ -2,10 +2,11 @@
 
 #include <sstream>
 
-#include "LevelCompiler.h"
 #include "core/posix/PosixInArchive.h"
 #include "game/DataLayout.h"
 #include "game/launch/ReplayCheck.h"
+#include "game/level/LevelCompiler.h"
+#include "game/level/LevelSourceWriter.h"
 #include "game/player/Replay.h"
 #include "game/player/ReplayFolder.h"
 #include "game/rules/BoardFactory.h"
@@ -74,6 +75,25 @@ TEST_F(ShippedLevels, EveryLevelIsWonByItsSolutionThroughTheRules) {
         if (losing > Solver::kSlackLimitFrames) continue;
         EXPECT_TRUE(playsClean(i, model, solution.steps, losing - 1)) << "at the pace the solver allows";
         EXPECT_FALSE(playsClean(i, model, solution.steps, losing)) << "a frame slower";
+    }
+}
+
+// The compiler takes the editor's text of a level as it takes the designer's: the same
+// checks pass and the map it writes is the shipped one, byte for byte.
+TEST(WrittenLevels, TheCompilerMakesTheShippedMapOfTheWrittenText) {
+    TempFolder folder;
+    for (const char* name : {"01", "13"}) {
+        SCOPED_TRACE(name);
+        LevelSource shipped, written;
+        ASSERT_TRUE(LevelSourceParser::read(
+            NIMBUS_SOURCE_DIR "/assets/levels/" + std::string(name) + ".level", shipped));
+        const std::string source = folder.write(std::string(name) + ".level", levelSourceText(shipped));
+        ASSERT_TRUE(LevelSourceParser::read(source, written));
+        ASSERT_TRUE(checkStranding(source, written));
+        ASSERT_TRUE(solveLevel(written).winnable);
+        ASSERT_TRUE(writeLevel(written, folder.file("Level.map")));
+        EXPECT_EQ(readFile(NIMBUS_DATA_DIR "/Levels/" + std::string(name) + "/Level.map"),
+                  readFile(folder.file("Level.map")));
     }
 }
 

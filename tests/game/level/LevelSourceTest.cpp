@@ -1,14 +1,14 @@
-// The level compiler: the source reader, its refusals, the compiled map and the check
-// that no tile can strand the die.
+// The level source reader, its refusals, drafts, the compiled map and the check that no
+// tile can strand the die.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
-#include "LevelCompiler.h"
-#include "LevelMessages.h"
-#include "LevelSource.h"
-#include "StrandCheck.h"
 #include "core/posix/FileInBuffer.h"
+#include "game/level/LevelCompiler.h"
+#include "game/level/LevelSource.h"
 #include "game/rules/LevelMap.h"
 #include "game/solver/LevelModel.h"
+#include "game/solver/StrandCheck.h"
 #include "support/Golden.h"
 #include "support/LogCapture.h"
 #include "support/TempFolder.h"
@@ -74,17 +74,21 @@ const std::string kRing = "tiles\nk k k k\nk S G k\nk k k k\n";
 const std::string kFalls = kRing + "\nfalls\n- - - -\n";
 const std::string kWave = kFalls + "- - - -\n- - - -\nwave A along x at 1";
 
-// A 34 x 5 board with `clocks` stop-time pick-ups on its white tiles, row by row. The
-// solver tells collected clock pick-ups apart by one bit each, so 64 is the most.
-std::string clockPickupLevel(int clocks) {
+// A `width` x `length` board with `count` pick-ups of `letter` on its white tiles, row by
+// row. The solver tells collected clock pick-ups apart by one bit each, so 64 is the most.
+std::string pickupLevel(int count, char letter = 's', int width = 34, int length = 5) {
     std::string tiles = "tiles\n", pickups = "\npickups\n";
-    for (int y = 0; y < 5; ++y) {
-        for (int x = 0; x < 34; ++x) {
-            const bool inner = x > 0 && x < 33 && y > 0 && y < 4;
-            const char tile = !inner ? 'k' : (x == 1 && y == 1) ? 'S' : (x == 32 && y == 3) ? 'G' : 'w';
-            const bool carries = tile == 'w' && clocks-- > 0;
-            tiles += std::string(1, tile) + (x < 33 ? " " : "\n");
-            pickups += std::string(carries ? "s" : ".") + (x < 33 ? " " : "\n");
+    for (int y = 0; y < length; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const bool inner = x > 0 && x < width - 1 && y > 0 && y < length - 1;
+            const char tile = !inner                                ? 'k'
+                              : (x == 1 && y == 1)                  ? 'S'
+                              : (x == width - 2 && y == length - 2) ? 'G'
+                                                                    : 'w';
+            const bool carries = tile == 'w' && count-- > 0;
+            const char* gap = x < width - 1 ? " " : "\n";
+            tiles += std::string(1, tile) + gap;
+            pickups += std::string(1, carries ? letter : '.') + gap;
         }
     }
     return tiles + pickups;
@@ -116,7 +120,13 @@ const std::pair<std::string, const char*> kBadSources[] = {
      "bad.level:9: extra life pick-up on <1, 2>, which the die cannot enter"},
     {kRing + "\npickups\n. . . .\n. . z .\n. . . .\n", "bad.level:8: unknown pick-up 'z'"},
     {"# nothing but a comment\n", "bad.level:1: no tiles grid"},
-    {clockPickupLevel(65), "bad.level:12: more than 64 stop time and reverse time pick-ups"}};
+    {pickupLevel(65), "bad.level:12: more than 64 stop time and reverse time pick-ups"},
+    {pickupLevel(3000, '+', 64, 64), "bad.level:73: more than 256 pick-ups"},
+    {std::string(300 * 1024, '#'), "bad.level:1: a level is at most 256 KB, this file 300 KB"},
+    {kRing + std::string("\x01\x7f\x00", 3),
+     "bad.level:5: a level is text, but this line holds the control byte 0x01"},
+    {"title caf\xc3\n" + kRing, "bad.level:1: this line is not UTF-8 text"},
+    {"title " + std::string(65, 'a') + "\n" + kRing, "bad.level:1: title is longer than 64 bytes"}};
 
 TEST(LevelSource, BadSourcesAreRefusedWithFileAndLine) {
     {
@@ -126,31 +136,49 @@ TEST(LevelSource, BadSourcesAreRefusedWithFileAndLine) {
         EXPECT_EQ(std::vector<std::string>{logged("/nonexistent/01.level: cannot be opened")},
                   errors.lines());
     }
+    {
+        // Ten megabytes are refused by their size, before a byte is read.
+        TempFolder folder;
+        const std::string big = folder.write("big.level", "tiles\n");
+        ASSERT_EQ(0, ::truncate(big.c_str(), 10 << 20));
+        LogCapture errors;
+        LevelSource level;
+        std::string reason;
+        EXPECT_FALSE(LevelSourceParser::read(big, level, &reason));
+        EXPECT_EQ(big + ":1: a level is at most 256 KB, this file 10240 KB", reason);
+        EXPECT_TRUE(errors.lines().empty()) << "a reason asked for is not logged";
+    }
     for (const auto& [text, message] : kBadSources) {
         LogCapture errors;
         LevelSource level;
         level.title = "kept";
         EXPECT_FALSE(LevelSourceParser::parse(text, "bad.level", level)) << text;
         EXPECT_EQ(std::vector<std::string>{logged(message)}, errors.lines()) << text;
+        std::string reason;
+        EXPECT_FALSE(LevelSourceParser::parse(text, "bad.level", level, &reason));
+        EXPECT_EQ(message, reason);
         EXPECT_EQ("kept", level.title);
     }
     LevelSource level;
-    EXPECT_TRUE(LevelSourceParser::parse(clockPickupLevel(64), "many.level", level));
+    EXPECT_TRUE(LevelSourceParser::parse(pickupLevel(64), "many.level", level));
+    EXPECT_TRUE(LevelSourceParser::parse(pickupLevel(256, '+', 64, 64), "many.level", level));
 }
 
-// A level's title and what it teaches become message entries for the catalogues, quoted
-// as gettext reads them and noted with the level they come from; an absent text, none.
-TEST(LevelMessages, TheTitleAndTheLessonBecomeMessagesForTheCatalogues) {
+// A draft's grids must read, but the level need not be whole yet: no start, an open edge,
+// a falling border tile and a pick-up on black are left for the proof to refuse.
+TEST(LevelSource, DraftsNeedGridsThatReadButNotAWholeLevel) {
+    const std::string unfinished =
+        "tiles\nk k w\nk b k\nk k k\n\nfalls\n- - 4\n- - -\n- - -\n\npickups\n+ . .\n. . .\n. . .\n";
+    LogCapture errors;
     LevelSource level;
-    level.title = "The \"Gate\"";
-    EXPECT_EQ(levelMessages("assets/levels/05.level", level),
-              "#. The title of the level 05.level\n#: assets/levels/05.level\nmsgid \"The \\\"Gate\\\"\"\n"
-              "msgstr \"\"\n\n");
-    level.teaches = "a back\\slash";
-    EXPECT_NE(levelMessages("05.level", level)
-                  .find("teaches, shown under its title\n#: 05.level\n"
-                        "msgid \"a back\\\\slash\"\n"),
-              std::string::npos);
+    EXPECT_TRUE(LevelSourceParser::parse(unfinished, "draft.level", level, nullptr,
+                                         LevelSourceParser::Rules::kDraft));
+    EXPECT_EQ(4, level.board.tileAt(Position(2, 0)).fallStep);
+    EXPECT_EQ(kPickupExtraLife, level.board.tileAt(Position(0, 0)).pickup);
+    EXPECT_TRUE(errors.lines().empty());
+    EXPECT_FALSE(LevelSourceParser::parse(unfinished, "draft.level", level));
+    EXPECT_FALSE(LevelSourceParser::parse("tiles\nk k k\nk q k\nk k k\n", "draft.level", level, nullptr,
+                                          LevelSourceParser::Rules::kDraft));
 }
 
 // Rolling right from the start lands green on the red tile and is refused, but two

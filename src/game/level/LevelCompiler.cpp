@@ -1,22 +1,37 @@
-#include "LevelCompiler.h"
+#include "game/level/LevelCompiler.h"
 
 #include <cstdio>
 #include <filesystem>
 
-#include "StrandCheck.h"
 #include "core/Log.h"
 #include "core/posix/FileOutBuffer.h"
 #include "game/rules/LevelMap.h"
 #include "game/rules/LevelTitles.h"
+#include "game/solver/StrandCheck.h"
 
 namespace nimbus {
 
-bool checkStranding(const std::string& name, const LevelSource& level) {
+std::string strandingReason(const std::string& name, const LevelSource& level) {
     Position stranded;
-    if (!canStrand(level.board, DieTurns(kFrameSeconds), stranded)) return true;
-    LOG_ERROR(name << ": the die can be stranded at " << stranded.text()
-                   << ": its tile never falls and no way on to a goal stands for good");
+    if (!canStrand(level.board, DieTurns(kFrameSeconds), stranded)) return std::string();
+    return name + ": the die can be stranded at " + stranded.text() +
+           ": its tile never falls and no way on to a goal stands for good";
+}
+
+bool checkStranding(const std::string& name, const LevelSource& level) {
+    const std::string reason = strandingReason(name, level);
+    if (reason.empty()) return true;
+    LOG_ERROR(reason);
     return false;
+}
+
+std::string unwinnableReason(const std::string& name, const Solution& solution) {
+    if (solution.exhausted)
+        return name + ": no win found in " + std::to_string(solution.statesSearched) +
+               " states, the most searched";
+    if (solution.closestRolls < 0) return name + ": no way leads from the start to a goal";
+    return name + ": cannot be won without losing a life; the die gets no nearer a goal than " +
+           std::to_string(solution.closestRolls) + " rolls, at " + solution.closest.text();
 }
 
 Solution solveLevel(const LevelSource& level) {

@@ -1,4 +1,4 @@
-#include "StrandCheck.h"
+#include "game/solver/StrandCheck.h"
 
 #include <deque>
 #include <vector>

@@ -3,13 +3,18 @@
 #include <string>
 #include <vector>
 
-#include "LevelSource.h"
+#include "game/level/LevelSource.h"
 #include "game/solver/Solver.h"
 
 namespace nimbus {
 
-// False, reported under `name`, when the die can be stranded in the level (see canStrand).
+// Why the die can be stranded in the level (see canStrand), under `name`; empty when
+// it cannot.
+std::string strandingReason(const std::string& name, const LevelSource& level);
+// False, reported, when the die can be stranded in the level.
 bool checkStranding(const std::string& name, const LevelSource& level);
+// Why a level was not won, under `name`, from a solution that is not a win.
+std::string unwinnableReason(const std::string& name, const Solution& solution);
 // Solves a parsed level at the game's update step.
 Solution solveLevel(const LevelSource& level);
 // Writes the board as a level map through the engine's writer; false (reported) when

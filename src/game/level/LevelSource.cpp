@@ -1,20 +1,23 @@
-#include "LevelSource.h"
+#include "game/level/LevelSource.h"
 
+#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <vector>
 
 #include "core/Log.h"
+#include "core/Utf8.h"
+#include "core/posix/FileInBuffer.h"
 #include "game/solver/LevelModel.h"
 
 namespace nimbus {
 
 namespace {
 
-constexpr int kMaxSide = 64;
-constexpr long kMaxFallStep = 100000;
+constexpr int32_t kMaxSide = LevelSourceParser::kMaxSide;
+constexpr long kMaxFallStep = LevelSourceParser::kMaxFallStep;
+using Rules = LevelSourceParser::Rules;
 
 struct Line {
     int number;
@@ -37,10 +40,16 @@ struct Wave {
     bool used = false;
 };
 
-const std::map<std::string, int32_t> kColors = {
-    {"r", kRed},   {"g", kGreen}, {"b", kBlue},  {"y", kYellow}, {"c", kCyan},      {"m", kMagenta},
-    {"k", kBlack}, {"w", kWhite}, {"S", kStart}, {"G", kGoal},   {".", kUndefined},
-};
+// The letter of each tile colour in a tiles grid, by colour.
+constexpr char kColorLetters[kTileColorCount] = {'r', 'g', 'b', 'y', 'c', 'm', 'k', 'w', 'S', 'G', '.'};
+
+// The colour a tiles grid's word stands for, or -1.
+int32_t colorOf(const std::string& word) {
+    for (int32_t color = 0; color < kTileColorCount; ++color) {
+        if (word.size() == 1 && word[0] == kColorLetters[color]) return color;
+    }
+    return -1;
+}
 
 // The kind a pick-up grid's word stands for, or -1.
 int32_t pickupKindOf(const std::string& word) {
@@ -69,19 +78,49 @@ bool parseNumber(const std::string& word, long low, long high, long& out) {
     return true;
 }
 
+// The line of the first byte that keeps `text` from being a level source: a control
+// character other than a tab or a line end, or a byte that is not UTF-8; 0 for none.
+int firstLineNotText(const std::string& text, std::string& why) {
+    const size_t wellFormed = wellFormedUtf8Prefix(text);
+    int line = 1;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (i == wellFormed) {
+            why = "this line is not UTF-8 text";
+            return line;
+        }
+        if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "0x%02x", c);
+            why = std::string("a level is text, but this line holds the control byte ") + hex;
+            return line;
+        }
+        line += c == '\n';
+    }
+    return 0;
+}
+
 class Parser {
 public:
-    Parser(const std::string& fileName, LevelSource& level) : fileName_(fileName), level_(level) {}
+    Parser(const std::string& fileName, LevelSource& level, Rules rules)
+        : fileName_(fileName), level_(level), whole_(rules == Rules::kWhole) {}
 
     bool run(const std::string& text) {
+        if (text.size() > LevelSourceParser::kMaxTextBytes)
+            return fail(1, "a level is at most " + std::to_string(LevelSourceParser::kMaxTextBytes / 1024) +
+                               " KB, this file " + std::to_string(text.size() / 1024) + " KB");
+        std::string why;
+        if (const int line = firstLineNotText(text, why)) return fail(line, why);
         if (!split(text)) return false;
         if (!tiles_.line) return fail(lines_.empty() ? 1 : lines_.back().number, "no tiles grid");
-        return buildColors() && buildFalls() && buildPickups() && checkWhole();
+        return buildColors() && buildFalls() && buildPickups() && (!whole_ || checkWhole());
     }
+
+    const std::string& reason() const { return reason_; }
 
 private:
     bool fail(int line, const std::string& reason) {
-        LOG_ERROR(fileName_ << ":" << line << ": " << reason);
+        reason_ = fileName_ + ":" + std::to_string(line) + ": " + reason;
         return false;
     }
 
@@ -125,7 +164,12 @@ private:
         };
         if (key == "title" || key == "teaches") {
             if (line.words.size() < 2) return fail(line.number, key + " needs a text");
-            (key == "title" ? level_.title : level_.teaches) = rest();
+            const size_t most =
+                key == "title" ? LevelSourceParser::kMaxTitleBytes : LevelSourceParser::kMaxTeachesBytes;
+            std::string& prose = key == "title" ? level_.title : level_.teaches;
+            prose = rest();
+            if (prose.size() > most)
+                return fail(line.number, key + " is longer than " + std::to_string(most) + " bytes");
             return true;
         }
         if (key == "tiles" || key == "falls" || key == "pickups") {
@@ -195,16 +239,18 @@ private:
         const auto& rows = tiles_.rows;
         if (rows.empty()) return fail(tiles_.line, "the tiles grid is empty");
         const size_t width = rows[0].words.size();
-        if (width < 3 || rows.size() < 3 || width > kMaxSide || rows.size() > kMaxSide)
-            return fail(tiles_.line, "a board is 3 to " + std::to_string(kMaxSide) + " cells on each side");
+        const size_t least = LevelSourceParser::kMinSide;
+        if (width < least || rows.size() < least || width > kMaxSide || rows.size() > kMaxSide)
+            return fail(tiles_.line, "a board is " + std::to_string(least) + " to " +
+                                         std::to_string(kMaxSide) + " cells on each side");
         level_.board = Board(static_cast<int32_t>(width), static_cast<int32_t>(rows.size()));
         if (!shape(tiles_, "tiles")) return false;
         for (int32_t y = 0; y < level_.board.length(); ++y) {
             for (int32_t x = 0; x < level_.board.width(); ++x) {
                 const std::string& word = rows[y].words[x];
-                auto found = kColors.find(word);
-                if (found == kColors.end()) return fail(rows[y].number, "unknown tile '" + word + "'");
-                level_.board.tileAt(Position(x, y)).color = found->second;
+                const int32_t color = colorOf(word);
+                if (color < 0) return fail(rows[y].number, "unknown tile '" + word + "'");
+                level_.board.tileAt(Position(x, y)).color = color;
             }
         }
         return true;
@@ -247,7 +293,7 @@ private:
                                                 std::to_string(kMaxFallStep) + " or a wave letter, not '" +
                                                 word + "'");
                 }
-                if (step >= 0 && level_.board.isBorder(p))
+                if (whole_ && step >= 0 && level_.board.isBorder(p))
                     return fail(row.number, "border tile " + p.text() + " never falls; write -");
                 level_.board.tileAt(p).fallStep = static_cast<int32_t>(step);
             }
@@ -262,7 +308,7 @@ private:
     bool buildPickups() {
         if (!pickups_.line) return true;
         if (!shape(pickups_, "pickups")) return false;
-        int clockPickups = 0;
+        int clockPickups = 0, pickups = 0;
         for (int32_t y = 0; y < level_.board.length(); ++y) {
             const Line& row = pickups_.rows[y];
             for (int32_t x = 0; x < level_.board.width(); ++x) {
@@ -270,11 +316,15 @@ private:
                 if (kind < 0) return fail(row.number, "unknown pick-up '" + row.words[x] + "'");
                 const PickupKindInfo& info = pickupKindInfo(kind);
                 Tile& tile = level_.board.tileAt(Position(x, y));
-                if (kind != kPickupNone && !takesSomeFace(tile.color)) {
+                if (whole_ && kind != kPickupNone && !takesSomeFace(tile.color)) {
                     return fail(row.number, std::string(info.name) + " pick-up on " + Position(x, y).text() +
                                                 ", which the die cannot enter");
                 }
                 tile.pickup = kind;
+                pickups += kind != kPickupNone;
+                if (pickups > LevelSourceParser::kMaxPickups)
+                    return fail(row.number,
+                                "more than " + std::to_string(LevelSourceParser::kMaxPickups) + " pick-ups");
                 clockPickups += info.bendsClock();
                 if (clockPickups > LevelModel::kMaxClockPickups) {
                     const std::string most = std::to_string(LevelModel::kMaxClockPickups);
@@ -311,29 +361,56 @@ private:
 
     std::string fileName_;
     LevelSource& level_;
+    bool whole_;
+    std::string reason_;
     std::vector<Line> lines_;
     Grid tiles_, falls_, pickups_;
     std::map<char, Wave> waves_;
 };
 
+// Hands a refusal to the caller who asked for it, or to the log.
+bool refuse(const std::string& refusal, std::string* reason) {
+    if (reason)
+        *reason = refusal;
+    else
+        LOG_ERROR(refusal);
+    return false;
+}
+
 }  // namespace
 
-bool LevelSourceParser::parse(const std::string& text, const std::string& fileName, LevelSource& level) {
+char tileColorLetter(int32_t color) {
+    return color >= 0 && color < kTileColorCount ? kColorLetters[color] : kColorLetters[kUndefined];
+}
+
+bool LevelSourceParser::parse(const std::string& text, const std::string& fileName, LevelSource& level,
+                              std::string* reason, Rules rules) {
     LevelSource parsed;
-    if (!Parser(fileName, parsed).run(text)) return false;
+    Parser parser(fileName, parsed, rules);
+    if (!parser.run(text)) return refuse(parser.reason(), reason);
     level = std::move(parsed);
     return true;
 }
 
-bool LevelSourceParser::read(const std::string& path, LevelSource& level) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        LOG_ERROR(path << ": cannot be opened");
-        return false;
+bool LevelSourceParser::load(const std::string& path, std::string& text, std::string* reason) {
+    FileInBuffer file;
+    std::string refusal;
+    if (!file.open(path)) {
+        refusal = path + ": cannot be opened";
+    } else if (static_cast<size_t>(file.bytesLeft()) > kMaxTextBytes) {
+        refusal = path + ":1: a level is at most " + std::to_string(kMaxTextBytes / 1024) +
+                  " KB, this file " + std::to_string(file.bytesLeft() / 1024) + " KB";
+    } else {
+        text.resize(static_cast<size_t>(file.bytesLeft()));
+        if (file.read(text.data(), file.bytesLeft()) == static_cast<int32_t>(text.size())) return true;
+        refusal = path + ": cannot be read";
     }
-    std::ostringstream text;
-    text << file.rdbuf();
-    return parse(text.str(), path, level);
+    return refuse(refusal, reason);
+}
+
+bool LevelSourceParser::read(const std::string& path, LevelSource& level, std::string* reason, Rules rules) {
+    std::string text;
+    return load(path, text, reason) && parse(text, path, level, reason, rules);
 }
 
 }  // namespace nimbus
