@@ -42,6 +42,9 @@ const TwistEntry kTwists[2] = {
 GameDice::GameDice(const Position& start) {
     state_.position = start;
     base_ = Matrix44::translation(restingCentre(start));
+}
+
+void GameDice::fetchResources() {
     resources_.effect = getResource<Shader>("Shaders/Dice", "Shader");
     resources_.mesh = getResource<Mesh>("Meshes/Dice", "Mesh");
     resources_.envmap = getResource<Texture>("Textures/Envmap", "Texture");

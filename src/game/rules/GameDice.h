@@ -27,8 +27,12 @@ public:
 
     static constexpr float kDegreesPerSecond = 200.0f;
 
-    // Fetches its drawing resources from the process-wide resource manager.
+    // A die at rest on the start, holding nothing to draw it with: the solver's dice only
+    // work out turns, on threads that must not touch the resource manager.
     explicit GameDice(const Position& start);
+    // Fetches its drawing resources from the process-wide resource manager, on the game's
+    // thread.
+    void fetchResources();
 
     Position position() const { return state_.position; }
     int32_t face(int slot) const { return state_.faces[slot]; }

@@ -105,6 +105,7 @@ void GameImpl::restart() {
         board_->findStart(start);
     }
     die_ = std::make_unique<GameDice>(start);
+    die_->fetchResources();
 }
 
 void GameImpl::loseLife() {
