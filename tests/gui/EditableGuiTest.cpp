@@ -151,9 +151,8 @@ TEST_F(EditableGuiTest, OnlyKeyPressesActInEditMode) {
 }
 
 // Every window and action class written back: transitions sorted by condition, numbers
-// with six decimals, colours in hex, and a reload saves the same bytes. A change of the
-// format changes the hash: look at the document printed before taking the new value. A
-// failed save keeps the old document and says so once.
+// with six decimals, colours in hex, and a reload saves the same bytes. A failed save
+// keeps the old document and says so once.
 TEST_F(EditableGuiTest, SavedDocumentsReadBackToTheSameBytesAndAFailedSaveKeepsThem) {
     load(kEveryClass);
     ASSERT_TRUE(editor.save());

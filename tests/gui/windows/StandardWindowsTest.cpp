@@ -69,8 +69,7 @@ TEST_F(StandardWindowsTest, ButtonSwellsWhileHoveredAndFiresOnALeftPressOnItsBor
 // typed as typed; a property text reads "not registered" until set; an edit box shows
 // as many of the last characters of a text too long for it as fit between its rounded
 // ends, centred. A pane without texture shows an outline; a rounded pane is sliced at its
-// radius, clipped by its parent; a hidden window hides its children. A change of any of
-// this changes the hash: look at the quads printed before taking the new value.
+// radius, clipped by its parent; a hidden window hides its children.
 TEST_F(StandardWindowsTest, EveryWindowDrawsWhatItDrewWhenLastLookedAt) {
     load(R"(<window class="button" action="a" caption="0123456789012345678901234567890123456789"
                x="0" y="0" w="1" h="0.2" show="true" color="FF000080" glow="00FF00FF"/>

@@ -88,8 +88,7 @@ GLint integer(GLenum what) {
     return v[0];
 }
 
-// Each damage gives one error and a listing of one line that names the line of the fault;
-// the listings change the hash: look at them before taking its new value.
+// Each damage gives one error and a listing of one line that names the line of the fault.
 TEST_F(FxTest, DamagedEffectsAreRefusedWithTheLineInTheListing) {
     // A technique's text is followed by the programs it names.
     const std::string pass = "technique T {\n pass { VertexProgram = VS; FragmentProgram = FS;\n ";
