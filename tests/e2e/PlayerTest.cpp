@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <utility>
@@ -57,6 +56,10 @@ protected:
                                 const std::vector<std::string>& options = {},
                                 const std::vector<std::string>& environment = {}) {
         return game.start(desktop.name(), options, environment) && frontEndReady(desktop);
+    }
+    // From the front end to the Levels screen, once it takes input.
+    static bool toLevels(Desktop& desktop) {
+        return clickUntil(desktop, kLevelsButton, levelsShown) && levelsReady(desktop);
     }
     // Escape ends the game only in a frame in which no slide runs: pressed again until the
     // game has gone. Either way it ends with code 0 and not one error line on the way.
@@ -150,8 +153,7 @@ TEST_F(Player, KeepsTheNameTheVolumeAndTheTableThroughARestartAndAKill) {
     desktop.key(defaultKey(kInputBack));
     EXPECT_TRUE(waitFor(kWait, [&] { return frontEndShown(desktop); })) << "Escape did not lead back";
     expectCleanEnd(desktop, game, true);
-    std::ifstream in(game.dataDirectory() + "/" + kSettingsFile);
-    const std::string settings(std::istreambuf_iterator<char>(in), {});
+    const std::string settings = readFile(game.dataDirectory() + "/" + kSettingsFile);
     EXPECT_NE(settings.find(std::string("player_name = ") + kPlayerName + "\n"), std::string::npos)
         << settings;
     EXPECT_NE(settings.find("music_volume = 80\n"), std::string::npos) << settings;
@@ -262,8 +264,7 @@ TEST_F(Player, ARollBoundToJOnTheKeysScreenPlaysTheFirstLevelNowAndAfterARestart
     ASSERT_TRUE(frontEndReady(desktop)) << "Escape did not leave the options";
     EXPECT_TRUE(winLevelOne()) << "J does not roll";
     expectCleanEnd(desktop, game, true);
-    std::ifstream in(game.dataDirectory() + "/" + kSettingsFile);
-    const std::string settings(std::istreambuf_iterator<char>(in), {});
+    const std::string settings = readFile(game.dataDirectory() + "/" + kSettingsFile);
     EXPECT_NE(settings.find("key_roll_left = J\n"), std::string::npos) << settings;
 
     ASSERT_TRUE(startAtFrontEnd(desktop, game)) << "no front end";
@@ -326,10 +327,7 @@ TEST_F(Player, ShowsTheFrontEndInTheLanguageOfTheEnvironment) {
 TEST_F(Player, PractisesTheFirstLevelFromTheLevelsScreenAndFindsItsBestAfterARestart) {
     Desktop desktop;
     GameInstall game;
-    const auto toLevels = [&] {
-        return clickUntil(desktop, kLevelsButton, levelsShown) && levelsReady(desktop);
-    };
-    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game) && toLevels()) << "no Levels screen";
+    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game) && toLevels(desktop)) << "no Levels screen";
     const int lockedMap = planMapLight(desktop, 1), unwonBest = planBestLight(desktop, 0);
     EXPECT_GT(planMapLight(desktop, 0), 4 * lockedMap + 100) << "level 01 is open, level 02 not yet";
     const Place first = planAt(0);
@@ -343,7 +341,7 @@ TEST_F(Player, PractisesTheFirstLevelFromTheLevelsScreenAndFindsItsBestAfterARes
     for (const char* fact : {"reached 02\n", "score 01 ", "time 01 ", "commands 01 "})
         EXPECT_NE(progress.find(fact), std::string::npos) << progress;
 
-    ASSERT_TRUE(startAtFrontEnd(desktop, game) && toLevels()) << "no Levels screen after the restart";
+    ASSERT_TRUE(startAtFrontEnd(desktop, game) && toLevels(desktop)) << "no Levels screen after the restart";
     EXPECT_GT(planMapLight(desktop, 1), 4 * lockedMap + 100) << "level 02 is not open";
     EXPECT_GT(planBestLight(desktop, 0), unwonBest + unwonBest / 3) << "level 01 shows no best";
     desktop.click(kFirstWatchButton.x, kFirstWatchButton.y);
@@ -364,9 +362,7 @@ TEST_F(Player, PractisesTheFirstLevelFromTheLevelsScreenAndFindsItsBestAfterARes
 TEST_F(Player, MakesALevelInTheEditorPlaysItUnderYourLevelsAndListsADroppedFileAfterARestart) {
     Desktop desktop;
     GameInstall game;
-    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game) &&
-                clickUntil(desktop, kLevelsButton, levelsShown) && levelsReady(desktop))
-        << "no Levels screen";
+    ASSERT_TRUE(desktop.ready() && startAtFrontEnd(desktop, game) && toLevels(desktop)) << "no Levels screen";
     ASSERT_TRUE(clickUntil(desktop, kNewLevelButton, editorShown)) << "no editor";
     desktop.key("3");
     desktop.key("space");
@@ -394,8 +390,7 @@ TEST_F(Player, MakesALevelInTheEditorPlaysItUnderYourLevelsAndListsADroppedFileA
     expectCleanEnd(desktop, game, true);
 
     std::filesystem::copy_file(kLevelOne, folder + "/dropped" + kLevelExtension);
-    ASSERT_TRUE(startAtFrontEnd(desktop, game) && clickUntil(desktop, kLevelsButton, levelsShown) &&
-                levelsReady(desktop));
+    ASSERT_TRUE(startAtFrontEnd(desktop, game) && toLevels(desktop));
     EXPECT_TRUE(clickUntil(desktop, kOwnLevelsButton, [](Desktop& d) { return editButtonShown(d, 1); }))
         << "the dropped level is not listed";
     expectCleanEnd(desktop, game, true);

@@ -268,10 +268,9 @@ TEST_F(GuiTest, TheFocusGlowsAroundAFrameThatFitsTheLitButtonClosely) {
                                                     {R"(w="1.4" h="0.2")", 0.53f}};
     for (const auto& [frame, glowRight] : frames) {
         Gui lit(1024, 768);
-        const std::string document = std::string(R"(<windows><window class="null" x="0" y="0" )") + frame +
-                                     R"( show="true">
-            <window class="button" action="a" x="0" y="0" w="1" h="0.2" show="true"/></window></windows>)";
-        ASSERT_TRUE(lit.load(env.write(document).c_str()));
+        ASSERT_TRUE(
+            env.load(lit, std::string(R"(<window class="null" x="0" y="0" )") + frame + R"( show="true">
+            <window class="button" action="a" x="0" y="0" w="1" h="0.2" show="true"/></window>)"));
         ASSERT_TRUE(lit.onKey(press(SDLK_TAB, 9)));
         RecordingRenderer renderer;
         lit.draw(Camera(), renderer);

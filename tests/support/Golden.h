@@ -8,18 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "core/ByteHash.h"
 #include "support/RecordingRenderer.h"
 
 namespace nimbus {
 
-// A 64-bit FNV-1a hash: one number that stands for a whole deterministic output.
-inline uint64_t fingerprint(const void* data, size_t size) {
-    uint64_t hash = 14695981039346656037ull;
-    for (size_t i = 0; i < size; ++i) hash = (hash ^ static_cast<const uint8_t*>(data)[i]) * 1099511628211ull;
-    return hash;
-}
-
-inline uint64_t fingerprint(const std::string& bytes) { return fingerprint(bytes.data(), bytes.size()); }
+// One number that stands for a whole deterministic output.
+inline uint64_t fingerprint(const std::string& bytes) { return hashBytes(bytes.data(), bytes.size()); }
 
 // An output checked whole in one comparison. On a mismatch the text is printed with its
 // hash; update the expected hash only after looking at the text.

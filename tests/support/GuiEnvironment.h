@@ -10,6 +10,8 @@
 
 namespace nimbus {
 
+class Gui;
+
 // A resource manager with the test font and both factories with the standard classes,
 // made process-wide for the test and put back after it, and a folder for documents.
 class GuiEnvironment {
@@ -21,6 +23,8 @@ public:
 
     // Writes a document of the given sections inside <gui> to a new file and returns its name.
     std::string write(const std::string& sections);
+    // Loads a document of the given windows into the GUI; whether it loaded.
+    bool load(Gui& gui, const std::string& windows);
 
     ResourceManager manager;
     WindowFactory windows;

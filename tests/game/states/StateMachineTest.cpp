@@ -122,18 +122,26 @@ protected:
         enter(kPlay);
     }
     // Presses a button that starts a level and waits until the level is in play.
-    void enter(Place button) {
+    void enter(Place button) { go(button, "PlayingState"); }
+    // A click on the button, then frames until the state named (if any) is in and settled.
+    void go(Place button, const char* state = nullptr) {
         click(button);
-        runUntil("PlayingState");
+        if (state) runUntil(state);
         settle();
     }
     // From the front end to the player's own levels on the Levels screen.
     void openOwnLevels() {
         settle();
-        click(kLevels);
-        runUntil("LevelsState");
-        settle();
-        click(kOwnLevels);
+        go(kLevels, "LevelsState");
+        go(kOwnLevels);
+    }
+    // Rolls towards smaller x until the level is won.
+    void rollLeftToTheGoal() {
+        for (int roll = 0; roll < 3 && state() == "PlayingState"; ++roll) {
+            pressKey(SDLK_LEFT);
+            frames(3);
+        }
+        runUntil("LevelCompleteState");
         settle();
     }
     const LevelEditorState& editor() { return dynamic_cast<LevelEditorState&>(*app->state()); }
@@ -188,13 +196,11 @@ TEST_F(StateMachineTest, LevelsFollowEachOtherAndWrapAroundAPauseHoldsAndEscapeQ
     EXPECT_EQ(info().stats->score, 0);
 
     // Pause toggles once; losing the focus only pauses; Escape or closing the window quits.
-    click(kPause);
-    settle();
+    go(kPause);
     EXPECT_TRUE(game().paused());
     frames(4);
     EXPECT_TRUE(game().paused()) << "the request is used up";
-    click(kPause);
-    settle();
+    go(kPause);
     EXPECT_FALSE(game().paused());
 
     pushWindowEvent(SDL_ACTIVEEVENT);
@@ -240,8 +246,7 @@ TEST_F(StateMachineTest, TheLastLifeLostFreezesTheBoardUntilTheButtonIsHeld) {
     EXPECT_EQ(info().highScores[6].name, "Tess");
     EXPECT_EQ(gui().getProperty("highscore_name_6"), "Tess");
     settle();
-    click(kBack);
-    runUntil("FrontendState");
+    go(kBack, "FrontendState");
 }
 
 // Without the mouse: focus keys and Enter work the menus and leave the frozen board; F11
@@ -358,12 +363,9 @@ TEST_F(StateMachineTest, TheLevelsScreenLightsTheFurthestLevelAndPractisesOpenLe
     data.write(kProgressFile, "reached 2\n");
     boot();
     settle();
-    click(kLevels);
-    runUntil("LevelsState");
-    settle();
+    go(kLevels, "LevelsState");
     EXPECT_EQ(gui().focus(), gui().findWindow("plan_1"));
-    click(kPlans[2]);
-    settle();
+    go(kPlans[2]);
     EXPECT_EQ(state(), "LevelsState") << "level 3 is not reached";
 
     enter(kPlans[1]);
@@ -426,8 +428,7 @@ TEST_F(StateMachineTest, HShowsTheRollOfAShortestWinAndTheMenuLeftAloneGivesWayT
     EXPECT_TRUE(gui().findWindow("menu")->visible());
     EXPECT_FALSE(info().stats);
     EXPECT_EQ(info().highScores.size(), 6);
-    click(kQuit);
-    settle();
+    go(kQuit);
     EXPECT_TRUE(app->quitRequested());
 }
 
@@ -438,12 +439,7 @@ TEST_F(StateMachineTest, AWonLevelsRunRacesAlongAsAGhostAndPlaysAsTheDemo) {
     data.addLevel("2", kCorridorLevel);
     boot();
     play();
-    for (int roll = 0; roll < 3 && state() == "PlayingState"; ++roll) {
-        pressKey(SDLK_LEFT);
-        frames(3);
-    }
-    runUntil("LevelCompleteState");
-    settle();
+    rollLeftToTheGoal();
     enter(kNext);
     click(kToMenu);
     runUntil("FrontendState");
@@ -471,19 +467,10 @@ TEST_F(StateMachineTest, AKeptRunIsWatchedToItsRecordedScoreAndKeepsNothing) {
     data.write(std::string(kReplaysFolder) + "/2" + kReplayExtension, "not a replay");
     boot();
     settle();
-    click(kLevels);
-    runUntil("LevelsState");
-    settle();
+    go(kLevels, "LevelsState");
     enter(kPlans[0]);
-    for (int roll = 0; roll < 3 && state() == "PlayingState"; ++roll) {
-        pressKey(SDLK_LEFT);
-        frames(3);
-    }
-    runUntil("LevelCompleteState");
-    settle();
-    click(kPracticeLevels);
-    runUntil("LevelsState");
-    settle();
+    rollLeftToTheGoal();
+    go(kPracticeLevels, "LevelsState");
     const char* watched[] = {"1", "", ""};
     for (int slot = 0; slot < 3; ++slot) {
         const auto& watch =
@@ -493,9 +480,7 @@ TEST_F(StateMachineTest, AKeptRunIsWatchedToItsRecordedScoreAndKeepsNothing) {
     const std::string replayFile = data.data() + "/" + kReplaysFolder + "/1" + kReplayExtension;
     const std::string progress = readFile(data.data() + "/" + kProgressFile), replay = readFile(replayFile);
 
-    click(kWatchFirst);
-    runUntil("WatchState");
-    settle();
+    go(kWatchFirst, "WatchState");
     const WatchState& watching = dynamic_cast<WatchState&>(*app->state());
     pressKey(SDLK_SPACE);
     frames(1);
@@ -534,8 +519,7 @@ TEST_F(StateMachineTest, YourLevelsListsARefusedFileWithItsReasonAndPlaysOnlyThe
     EXPECT_EQ(refused.level(), "b-junk.level");
     EXPECT_FALSE(refused.open());
     EXPECT_EQ(gui().getProperty(std::string(kPropertyLevelBest) + "1").rfind("b-junk.level:1: ", 0), 0u);
-    click(kPlans[1]);
-    settle();
+    go(kPlans[1]);
     EXPECT_EQ(state(), "LevelsState") << "a refused level cannot be played";
 
     enter(kPlans[0]);
@@ -546,9 +530,7 @@ TEST_F(StateMachineTest, YourLevelsListsARefusedFileWithItsReasonAndPlaysOnlyThe
     EXPECT_NE(saved.find("score a-hop.level "), std::string::npos) << saved;
     EXPECT_EQ(info().highScores.size(), 6);
     settle();
-    click(kPracticeLevels);
-    runUntil("LevelsState");
-    settle();
+    go(kPracticeLevels, "LevelsState");
     click(kEditFirst);
     runUntil("LevelEditorState");
     EXPECT_EQ(editor().session().file, "a-hop.level");
@@ -562,9 +544,7 @@ TEST_F(StateMachineTest, TheEditorUndoesRedoesTestsAndSavesOnlyAProvenLevelAmong
     data.addLevel("1", kOneStepLevel);
     boot();
     openOwnLevels();
-    click(kNewLevel);
-    runUntil("LevelEditorState");
-    settle();
+    go(kNewLevel, "LevelEditorState");
     const Position cell = editor().cursor();
     const struct {
         SDLKey key;
@@ -589,20 +569,16 @@ TEST_F(StateMachineTest, TheEditorUndoesRedoesTestsAndSavesOnlyAProvenLevelAmong
     settle();
     EXPECT_EQ(editor().session().editor.revision(), revision);
 
-    click(kEditorSave);
-    settle();
+    go(kEditorSave);
     const std::string file = editor().session().file;
     EXPECT_TRUE(exists(std::string(kDraftsFolder) + "/" + file));
     EXPECT_FALSE(exists(std::string(kPlayerLevelsFolder) + "/" + file));
     click(kEditorProve);
     waitFor([&] { return editor().session().proven(); });
-    click(kEditorSave);
-    settle();
+    go(kEditorSave);
     EXPECT_TRUE(exists(std::string(kPlayerLevelsFolder) + "/" + file));
     EXPECT_FALSE(exists(std::string(kDraftsFolder) + "/" + file)) << "the proven level replaces its draft";
-    click(kEditorBack);
-    runUntil("LevelsState");
-    settle();
+    go(kEditorBack, "LevelsState");
     EXPECT_EQ(dynamic_cast<LevelPlanWindow&>(*gui().findWindow("plan_0")).level(), file);
     enter(kPlans[0]);
     EXPECT_EQ(info().ownLevel, file);

@@ -26,9 +26,7 @@ InputEvent padEvent(int32_t action) {
 
 class KeyButton : public ::testing::Test {
 protected:
-    void load(const std::string& windows) {
-        ASSERT_TRUE(gui.load(env.write("<windows>" + windows + "</windows>").c_str()));
-    }
+    void load(const std::string& windows) { ASSERT_TRUE(env.load(gui, windows)); }
 
     GuiEnvironment env;
     Gui gui{1024, 768};

@@ -31,9 +31,7 @@ namespace {
 class StandardWindowsTest : public ::testing::Test {
 protected:
     StandardWindowsTest() : gui(1024, 768) {}
-    void load(const std::string& windows) {
-        ASSERT_TRUE(gui.load(env.write("<windows>" + windows + "</windows>").c_str()));
-    }
+    void load(const std::string& windows) { ASSERT_TRUE(env.load(gui, windows)); }
     void draw() { gui.draw(Camera(), renderer); }
 
     GuiEnvironment env;
@@ -141,10 +139,8 @@ TEST(SliderTest, TheElementNeedsAPropertyAndARangeAndDefaultsTheRest) {
         GuiEnvironment env;
         Gui gui(1024, 768);
         LogCapture log;
-        ASSERT_TRUE(gui.load(
-            env.write(std::string(R"(<windows><window class="slider" x="0" y="0" w="1.1" h="0.1" )") +
-                      attributes + " show=\"true\"/></windows>")
-                .c_str()));
+        ASSERT_TRUE(env.load(gui, std::string(R"(<window class="slider" x="0" y="0" w="1.1" h="0.1" )") +
+                                      attributes + " show=\"true\"/>"));
         ASSERT_EQ(gui.windowCount(), error ? 0 : 1) << attributes;
         if (error) {
             EXPECT_TRUE(log.saw({error})) << log.all();

@@ -28,7 +28,7 @@ uint64_t fingerprint(const std::vector<std::vector<double>>& channels) {
     std::vector<int64_t> rounded;
     for (const auto& channel : channels)
         for (double sample : channel) rounded.push_back(std::llround(sample * 1e7));
-    return nimbus::fingerprint(rounded.data(), rounded.size() * sizeof(int64_t));
+    return hashBytes(rounded.data(), rounded.size() * sizeof(int64_t));
 }
 
 // Every wave, option and arrangement a score can give, at a low rate to stay quick: a
