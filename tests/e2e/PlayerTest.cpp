@@ -17,9 +17,9 @@
 #include "PlayerView.h"
 #include "core/MessageCatalogue.h"
 #include "core/Utf8.h"
-#include "core/posix/FileInBuffer.h"
 #include "core/posix/PosixInArchive.h"
 #include "game/DataLayout.h"
+#include "game/player/HighScoreFile.h"
 #include "game/player/Language.h"
 #include "game/player/Replay.h"
 #include "game/player/ReplayFolder.h"
@@ -80,9 +80,8 @@ protected:
 };
 
 bool tableHolds(const std::string& dataDirectory, const std::string& name) {
-    FileInBuffer in;
     HighScoreList list;
-    if (!in.open(dataDirectory + "/" + kHighScoresFile) || !list.read(in)) return false;
+    if (!HighScoreFile(dataDirectory).load(list)) return false;
     for (int i = 0; i < list.size(); ++i) {
         if (list[i].name == name) return true;
     }

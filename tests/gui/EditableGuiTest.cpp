@@ -25,6 +25,7 @@
 #include "support/Golden.h"
 #include "support/GuiEnvironment.h"
 #include "support/LogCapture.h"
+#include "support/OwnProcessWide.h"
 #include "support/ScreenTest.h"
 #include "support/TempFolder.h"
 
@@ -190,11 +191,6 @@ protected:
             loadDataTexture(file);
         registerTexture("Textures/green", solidTexture(0, 255, 0, 255));
     }
-    void TearDown() override {
-        setWindowFactory(previousWindows_);
-        setActionFactory(previousActions_);
-        ScreenTest::TearDown();
-    }
     void load(const std::string& windows) {
         const std::string font = R"(<font name="Alba" texture="Textures/Alba" info=")" NIMBUS_DATA_DIR "/" +
                                  std::string(kFontDescription) + "\"/>";
@@ -216,14 +212,12 @@ protected:
         return most;
     }
 
-    WindowFactory windows_;
-    ActionFactory actions_;
+    // The standard classes, made process-wide for the test.
+    OwnProcessWide<WindowFactory> windows_;
+    OwnProcessWide<ActionFactory> actions_;
+    const bool registered_ = registerStandardWindows(*windows_) && registerStandardActions(*actions_);
     // Outside its edit mode the editor is the plain GUI.
     EditableGui gui{width_, height_};
-    // The standard classes, made process-wide for the test.
-    WindowFactory* previousWindows_ = setWindowFactory(&windows_);
-    ActionFactory* previousActions_ = setActionFactory(&actions_);
-    const bool registered_ = registerStandardWindows(windows_) && registerStandardActions(actions_);
     TempFolder folder_;
 };
 

@@ -63,7 +63,7 @@ const char kMenu[] = R"(<windows><window class="null" name="menu" x="0" y="0" w=
 class GuiTest : public ::testing::Test {
 protected:
     GuiTest() : gui(1024, 768) {
-        env.actions.registerClass("record", [](const TiXmlElement* e, Gui&) -> Action* {
+        env.actions->registerClass("record", [](const TiXmlElement* e, Gui&) -> Action* {
             return new RecordAction(e->Attribute("label"));
         });
         gRuns.clear();
@@ -153,8 +153,8 @@ TEST_F(GuiTest, NamesIgnoreLetterCase) {
     EXPECT_EQ(gui.getProperty(kPropertyExitToState), kStateFrontend);
 
     LogCapture log;
-    EXPECT_FALSE(env.windows.registerClass("BUTTON", nullptr));
-    EXPECT_FALSE(registerStandardActions(env.actions));  // a table with one name refused fails
+    EXPECT_FALSE(env.windows->registerClass("BUTTON", nullptr));
+    EXPECT_FALSE(registerStandardActions(*env.actions));  // a table with one name refused fails
     EXPECT_TRUE(log.saw({"Class name already registered"}));
     ASSERT_TRUE(load(R"(<windows><window class="Button" action="a" x="0" y="0" w="1" h="1"/></windows>)"));
     EXPECT_EQ(gui.windowCount(), 2);

@@ -22,6 +22,7 @@
 #include "support/Golden.h"
 #include "support/LogCapture.h"
 #include "support/NamedInput.h"
+#include "support/OwnProcessWide.h"
 
 using namespace nimbus;
 
@@ -193,9 +194,6 @@ TEST(VertexFormat, MasksLayTheirElementsOutInTableOrder) {
 
 class MeshTest : public ::testing::Test {
 protected:
-    MeshTest() : previous_(setResourceManager(&resources_)) {}
-    ~MeshTest() override { setResourceManager(previous_); }
-
     std::unique_ptr<Mesh> readOne(const ModelMeshData &data) {
         NamedInput in("One.model", modelFile({data}));
         std::vector<Mesh *> meshes;
@@ -206,8 +204,7 @@ protected:
     static const float *floats(VertexBuffer &vb) { return static_cast<const float *>(vb.lockForRead()); }
 
     OglCore core_;
-    ResourceManager resources_;
-    ResourceManager *previous_;
+    OwnProcessWide<ResourceManager> resources_;
 };
 
 TEST_F(MeshTest, AModelRegistersItsFirstMeshUnderItsStemWithTheTextureItNames) {

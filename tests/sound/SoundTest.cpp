@@ -22,6 +22,7 @@
 #include "sound/SoundStartup.h"
 #include "sound/SoundSystem.h"
 #include "support/LogCapture.h"
+#include "support/OwnProcessWide.h"
 #include "support/TempFolder.h"
 
 using namespace nimbus;
@@ -44,15 +45,12 @@ struct Started {
         for (const auto& [file, bytes] : files) data.write(file, bytes);
         ok = startSound(archive, soundFiles(data.path()), services);
     }
-    ~Started() {
-        stopSound(services);
-        delete setResourceManager(previous);
-    }
+    ~Started() { stopSound(services); }
 
     TempFolder data;
     PosixInArchive archive{data.path()};
     LogCapture log;
-    ResourceManager* previous = setResourceManager(new ResourceManager);
+    OwnProcessWide<ResourceManager> resources;
     SoundServices services;
     bool ok = false;
 };

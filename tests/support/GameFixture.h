@@ -12,12 +12,11 @@
 #include "game/rules/GameImpl.h"
 #include "game/rules/LevelMap.h"
 #include "game/rules/PlayerStats.h"
+#include "support/OwnProcessWide.h"
 #include "support/RecordingSound.h"
 #include "support/TestFont.h"
 
 namespace nimbus {
-
-using Sounds = std::vector<std::string>;
 
 // A board drawn as rows of characters, row y = 0 first: '0' to '5' the die colours,
 // 'W' White, 'B' Black, 'S' Start, 'G' Goal, '.' Undefined. Every tile stands for ever
@@ -51,11 +50,7 @@ inline std::string levelMapFromRows(const std::vector<std::string>& rows, int32_
 // the game's floating texts are laid out.
 class GameFixture : public ::testing::Test {
 protected:
-    GameFixture() : previous_(setResourceManager(&resources_)) { registerTestFont(); }
-    ~GameFixture() override {
-        game.reset();
-        setResourceManager(previous_);
-    }
+    GameFixture() { registerTestFont(); }
 
     void start(const Board& board) {
         game = std::make_unique<GameImpl>(std::make_unique<RecordingSound>(sounds), &stats, 0,
@@ -74,8 +69,7 @@ protected:
         return result;
     }
 
-    ResourceManager resources_;
-    ResourceManager* previous_;
+    OwnProcessWide<ResourceManager> resources_;
     SoundLog sounds;
     PlayerStats stats;
     std::unique_ptr<GameImpl> game;

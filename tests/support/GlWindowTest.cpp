@@ -1,9 +1,6 @@
 #include "support/GlWindowTest.h"
 
 #include <GL/glew.h>
-#include <GL/glx.h>
-#include <SDL/SDL.h>
-#include <SDL/SDL_syswm.h>
 
 #include <cmath>
 #include <cstdio>
@@ -65,16 +62,6 @@ uint32_t GlWindowTest::guiPixel(float x, float y) {
     int px = 0, py = 0;
     guiToPixel(x, y, px, py);
     return pixel(px, py);
-}
-
-CoreDesc GlWindowTest::windowDesc() {
-    CoreDesc desc;
-    SDL_SysWMinfo wm;
-    SDL_VERSION(&wm.version);
-    if (SDL_GetWMInfo(&wm) != 1) return desc;
-    desc.window = reinterpret_cast<void*>(static_cast<uintptr_t>(wm.info.x11.window));
-    desc.glContext = glXGetCurrentContext();
-    return desc;
 }
 
 ::testing::AssertionResult sameColor(uint32_t got, uint32_t want) {

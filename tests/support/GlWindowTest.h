@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "render/CoreDesc.h"
-
 namespace nimbus {
 
 class Core;
@@ -29,8 +27,6 @@ protected:
     // y from -1 to 1), and its colour.
     static void guiToPixel(float x, float y, int& px, int& py);
     static uint32_t guiPixel(float x, float y);
-    // The window and its current GL context, as the windowing library reports them.
-    static CoreDesc windowDesc();
 
     static Core* core_;
     static ResourceManager* resources_;

@@ -7,19 +7,10 @@
 
 namespace nimbus {
 
-GuiEnvironment::GuiEnvironment()
-    : previousManager_(setResourceManager(&manager)),
-      previousWindows_(setWindowFactory(&windows)),
-      previousActions_(setActionFactory(&actions)) {
-    registerStandardWindows(windows);
-    registerStandardActions(actions);
+GuiEnvironment::GuiEnvironment() {
+    registerStandardWindows(*windows);
+    registerStandardActions(*actions);
     registerTestFont();
-}
-
-GuiEnvironment::~GuiEnvironment() {
-    setResourceManager(previousManager_);
-    setWindowFactory(previousWindows_);
-    setActionFactory(previousActions_);
 }
 
 std::string GuiEnvironment::write(const std::string& sections) {

@@ -6,6 +6,7 @@
 #include "gui/InputEvent.h"
 #include "gui/actions/ActionFactory.h"
 #include "gui/windows/WindowFactory.h"
+#include "support/OwnProcessWide.h"
 #include "support/TempFolder.h"
 
 namespace nimbus {
@@ -17,24 +18,18 @@ class Gui;
 class GuiEnvironment {
 public:
     GuiEnvironment();
-    ~GuiEnvironment();
-    GuiEnvironment(const GuiEnvironment&) = delete;
-    GuiEnvironment& operator=(const GuiEnvironment&) = delete;
 
     // Writes a document of the given sections inside <gui> to a new file and returns its name.
     std::string write(const std::string& sections);
     // Loads a document of the given windows into the GUI; whether it loaded.
     bool load(Gui& gui, const std::string& windows);
 
-    ResourceManager manager;
-    WindowFactory windows;
-    ActionFactory actions;
+    OwnProcessWide<ResourceManager> manager;
+    OwnProcessWide<WindowFactory> windows;
+    OwnProcessWide<ActionFactory> actions;
     TempFolder folder;
 
 private:
-    ResourceManager* previousManager_;
-    WindowFactory* previousWindows_;
-    ActionFactory* previousActions_;
     int files_ = 0;
 };
 

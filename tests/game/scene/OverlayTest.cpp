@@ -9,6 +9,7 @@
 #include "render/Camera.h"
 #include "support/FakeTexture.h"
 #include "support/Golden.h"
+#include "support/OwnProcessWide.h"
 #include "support/TestFont.h"
 
 namespace nimbus {
@@ -46,8 +47,7 @@ TEST(FloatingTextDrawing, TextsAreCentredOnTheirDriftingPointsSharpThenAsGlow) {
 // The band goes down first, as wide as the view, so that both lines are drawn on it, each
 // sharp and glowing, the hint wholly under the title and both inside the band.
 TEST(ViewCaption, BothLinesSitOnTheBandTheHintUnderTheTitle) {
-    ResourceManager resources;
-    ResourceManager* previous = setResourceManager(&resources);
+    OwnProcessWide<ResourceManager> resources;
     Texture* band = new FakeTexture(8, 8);
     registerTexture("Textures/circle", band);
     const ResourceHandle<BitmapFont> font(newTestFont());
@@ -58,7 +58,6 @@ TEST(ViewCaption, BothLinesSitOnTheBandTheHintUnderTheTitle) {
     EXPECT_TRUE(
         matchesGolden(quadText(collector.added, {band, font->texture().get(), font->glowTexture().get()}),
                       0xe45a98b48701b659));
-    setResourceManager(previous);
 }
 
 // At 0, a quarter, a half and a full turn the wipe shows all, three quarters, half and none of

@@ -19,6 +19,7 @@
 #include "support/Golden.h"
 #include "support/GuiEnvironment.h"
 #include "support/LogCapture.h"
+#include "support/OwnProcessWide.h"
 #include "support/RecordingRenderer.h"
 #include "support/TestFont.h"
 
@@ -27,15 +28,11 @@ namespace {
 
 class HighScoreWindowTest : public ::testing::Test {
 protected:
-    HighScoreWindowTest() : previous_(setResourceManager(&resources_)) {
+    HighScoreWindowTest() {
         registerFont("Fonts/Alba", newTestFont(false));  // no glow layer: each text is drawn once
         TiXmlDocument document;
         document.Parse(R"(<window class="highscore" x="0" y="0" w="1.8" h="1.6"/>)");
         window_.reset(static_cast<HighScoreWindow*>(HighScoreWindow::create(document.RootElement(), gui_)));
-    }
-    ~HighScoreWindowTest() override {
-        window_.reset();
-        setResourceManager(previous_);
     }
     // The rows the window takes when shown anew, and what it draws a little later.
     std::string shown() {
@@ -52,8 +49,7 @@ protected:
         return quadText(renderer.added);
     }
 
-    ResourceManager resources_;
-    ResourceManager* previous_;
+    OwnProcessWide<ResourceManager> resources_;
     Gui gui_{1024, 768};
     std::unique_ptr<HighScoreWindow> window_;
 };

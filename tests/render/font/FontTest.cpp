@@ -20,6 +20,7 @@
 #include "support/FakeTexture.h"
 #include "support/Golden.h"
 #include "support/LogCapture.h"
+#include "support/OwnProcessWide.h"
 #include "support/TempFolder.h"
 
 namespace nimbus {
@@ -33,7 +34,7 @@ const char kOneGlyph[] = R"(<font glyph_size="64"><glyphs>
 // descriptions.
 class FontLoaderTest : public ::testing::Test {
 protected:
-    FontLoaderTest() : previous_(setResourceManager(&manager_)) {
+    FontLoaderTest() {
         const std::tuple<const char*, int, int> atlases[] = {{"Textures/Alba", 256, 128},
                                                              {"Textures/Odd", 100, 128},
                                                              {"Textures/Thin", 1, 256},
@@ -42,7 +43,6 @@ protected:
         for (const auto& [name, width, height] : atlases)
             registerTexture(name, new FakeTexture(width, height));
     }
-    ~FontLoaderTest() override { setResourceManager(previous_); }
 
     std::string describe(const std::string& text) {
         return folder_.write(std::to_string(files_++) + ".xml", text);
@@ -55,8 +55,7 @@ protected:
         return std::unique_ptr<BitmapFont>(loadFont(e));
     }
 
-    ResourceManager manager_;
-    ResourceManager* previous_;
+    OwnProcessWide<ResourceManager> manager_;
     TempFolder folder_;
     int files_ = 0;
 };

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/ProcessWide.h"
+
+namespace nimbus {
+
+// An object of the test's own, made the process-wide one of its class while the holder
+// lives; the one it replaced is put back after.
+template <typename T>
+class OwnProcessWide {
+public:
+    OwnProcessWide() : previous_(ProcessWide<T>::set(&object_)) {}
+    ~OwnProcessWide() { ProcessWide<T>::set(previous_); }
+    OwnProcessWide(const OwnProcessWide&) = delete;
+    OwnProcessWide& operator=(const OwnProcessWide&) = delete;
+
+    T& operator*() { return object_; }
+    T* operator->() { return &object_; }
+
+private:
+    T object_;
+    T* previous_;
+};
+
+}  // namespace nimbus
