@@ -40,8 +40,8 @@ const char* const kPlayerName = "Tester";
 // The X name of an action's key as the game comes.
 const char* defaultKey(int32_t action) { return keyXName(KeyBindings().key(action)); }
 const char* const kLevelOne = NIMBUS_SOURCE_DIR "/assets/levels/01.level";
-// The Play button's height in the menus' document, and how bright a pixel of a white
-// caption is in every channel, above its blue button and the glow around it.
+// The Play button's height in the menus, and how bright a white caption's pixel is in
+// every channel, above its blue button and glow.
 constexpr float kPlayButtonHeight = 0.14f;
 constexpr int kCaptionWhite = 200;
 
@@ -126,11 +126,9 @@ float penWidth(const std::string& text, float height) {
 
 }  // namespace
 
-// On a 5 x 5 level whose inner tiles, the start among them, fall at once. A name typed and the
-// music turned up on the Options screen are there after a restart: the volume on its slider,
-// the name on the entry the three lives lost put in the table. Escape leaves the Options
-// screen for the menu, and only there ends the game. The entry is on disk at once: killed
-// without warning, the game has lost nothing.
+// On a 5 x 5 level whose inner tiles and start fall at once, the name and music volume set on
+// the Options screen outlive a restart, the name in the entry the lost lives make; Escape ends
+// the game only from the menu; the entry is on disk at once, so a kill loses nothing.
 TEST_F(Player, KeepsTheNameTheVolumeAndTheTableThroughARestartAndAKill) {
     Desktop desktop;
     const std::string map = "/tmp/nimbus-e2e-level-" + std::to_string(getpid()) + ".map";
@@ -162,10 +160,8 @@ TEST_F(Player, KeepsTheNameTheVolumeAndTheTableThroughARestartAndAKill) {
     desktop.click(kOptionsBackButton.x, kOptionsBackButton.y);
     ASSERT_TRUE(frontEndReady(desktop));
     desktop.click(kPlayButton.x, kPlayButton.y);
-    // Quick clicks (press and release well inside one frame) lead on to the high scores once
-    // the lives are gone, which happens before the level's panes can be seen for sure. Play
-    // is clicked while the menu shows: back from the options it may still slide in, and a
-    // click then is not taken.
+    // Quick clicks lead on to the scores, maybe before the level shows. Play is clicked only
+    // while the menu shows: a click while it slides in from the options is not taken.
     ASSERT_TRUE(waitFor(kWait, [&] {
         const Place place = frontEndShown(desktop) ? kPlayButton : kCentre;
         desktop.click(place.x, place.y);
@@ -183,12 +179,10 @@ TEST_F(Player, KeepsTheNameTheVolumeAndTheTableThroughARestartAndAKill) {
     expectCleanEnd(desktop, game, false);
 }
 
-// Without touching the mouse, on a screen larger than the window: Tab past the name field to
-// Play and Enter start level 01; F11 takes the game to full screen at the screen's own size
-// and back; R after a few rolls costs a life and puts the die back on the start, from where
-// the solution still wins the level. Next leads on to level 02; Escape ends the game, leaving
-// the high-score file and the level's run behind. The run passes the check without a window;
-// with one command changed it does not.
+// Without the mouse, on a screen larger than the window: Tab and Enter start level 01; F11
+// goes full screen at the screen's size and back; R costs a life and puts the die back, from
+// where the solution still wins. Next leads to level 02; Escape leaves the table and the run,
+// which passes the check without a window, and fails it with one command changed.
 TEST_F(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestartAndGoesOn) {
     Desktop desktop(1280, 800);
     ASSERT_TRUE(desktop.ready());
@@ -233,9 +227,8 @@ TEST_F(Player, PlaysTheFirstLevelWithoutAMouseThroughFullScreenAndARestartAndGoe
     }
 }
 
-// Level 01 is won by rolls towards larger x, the left arrow's until the player gives them J on
-// the Keys screen: J plays the level there and then, and again after a restart, which reads it
-// from the settings. Escape leaves the Keys screen and the options for the menu on the way.
+// Level 01 is won by the left arrow's rolls; bound to J on the Keys screen, J wins it at once
+// and after a restart, which reads it from the settings.
 TEST_F(Player, ARollBoundToJOnTheKeysScreenPlaysTheFirstLevelNowAndAfterARestart) {
     Desktop desktop;
     GameInstall game;
@@ -271,10 +264,8 @@ TEST_F(Player, ARollBoundToJOnTheKeysScreenPlaysTheFirstLevelNowAndAfterARestart
     expectCleanEnd(desktop, game, true);
 }
 
-// A minimised game draws nothing and waits for the window to come back: it takes next to no
-// processor time, the time away does not count, and restored it shows its front end again.
-// Left alone on the menu, the game then plays a level by itself behind it: the menu goes, the
-// board moves, and a key brings the menu back.
+// Minimised, the game draws nothing and takes next to no processor time; restored, it shows
+// its front end, and left alone it plays a level behind the menu until a key.
 TEST_F(Player, AMinimisedGameRestsAndTheMenuLeftAloneShowsTheDemoUntilAKey) {
     Desktop desktop;
     GameInstall game;
@@ -297,9 +288,8 @@ TEST_F(Player, AMinimisedGameRestsAndTheMenuLeftAloneShowsTheDemoUntilAKey) {
     expectCleanEnd(desktop, game, false);
 }
 
-// Started with LANGUAGE=de, the front end speaks German: the white caption drawn on its
-// Play button is as wide as the German word for it in the game's font, and nowhere near
-// as wide as "Play".
+// With LANGUAGE=de the Play button's caption is as wide as the German word in the game's
+// font, far wider than "Play".
 TEST_F(Player, ShowsTheFrontEndInTheLanguageOfTheEnvironment) {
     PosixInArchive data{Path(NIMBUS_DATA_DIR)};
     const std::unique_ptr<MessageCatalogue> german = readCatalogue(data, *findLanguage("de"));
@@ -319,10 +309,9 @@ TEST_F(Player, ShowsTheFrontEndInTheLanguageOfTheEnvironment) {
     expectCleanEnd(desktop, game, true);
 }
 
-// From the Levels screen, level 01 practised to its end by its solution: after a restart the
-// screen shows level 02 open and level 01's best, its kept run is watched to its end (only
-// then does a key lead back to the screen), and the high-score table, which a practice never
-// enters, is as the first run left it.
+// Level 01 practised to its end from the Levels screen: after a restart level 02 is open with
+// 01's best shown, its kept run is watched to its end before a key leads back, and the
+// table, which a practice never enters, is as it was.
 TEST_F(Player, PractisesTheFirstLevelFromTheLevelsScreenAndFindsItsBestAfterARestart) {
     Desktop desktop;
     GameInstall game;
@@ -354,10 +343,8 @@ TEST_F(Player, PractisesTheFirstLevelFromTheLevelsScreenAndFindsItsBestAfterARes
     EXPECT_EQ(readFile(game.dataDirectory() + "/" + kHighScoresFile), table) << "the table changed";
 }
 
-// A level made in the editor: a new level painted with the keys and the mouse, proven,
-// saved among the player's levels once proven, then found under Your levels and played
-// to its goal by its solution; a level file put into the folder while the game is closed
-// is listed at the next start.
+// A level painted with keys and mouse in the editor is saved among the levels once proven and
+// won under Your levels; a file dropped in the folder while the game is closed is listed next start.
 TEST_F(Player, MakesALevelInTheEditorPlaysItUnderYourLevelsAndListsADroppedFileAfterARestart) {
     Desktop desktop;
     GameInstall game;

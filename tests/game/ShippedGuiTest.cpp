@@ -59,8 +59,7 @@ Box rectangleOf(const Window& window) {
     return {centre.x - half.x, centre.y - half.y, centre.x + half.x, centre.y + half.y};
 }
 
-// The shipped document in the game's window with everything of the data directory the
-// scene draws, and the standard and game window classes registered; its load's log kept.
+// The shipped document in the game's window with the scene's data and all window classes.
 class ShippedGui : public SceneTest {
 protected:
     static void SetUpTestSuite() {
@@ -83,8 +82,7 @@ protected:
         setActionFactory(nullptr);
         SceneTest::TearDownTestSuite();
     }
-    // Every window of the document with its element as the editor would save it, parents
-    // first.
+    // Every window, parents first, with its element as the editor would save it.
     static std::vector<std::pair<Window*, TiXmlElement>> windows() {
         std::vector<std::pair<Window*, TiXmlElement>> all;
         std::vector<Window*> open;
@@ -106,8 +104,7 @@ protected:
     static inline std::string loadLog_;
 };
 
-// It loads without an error line (an action naming no window would be one), and every
-// button's signal and every signal the game states push fires a transition.
+// An action naming no window would be an error line; every signal fires a transition.
 TEST_F(ShippedGui, LoadsWithoutAnErrorLineAndEverySignalHasATransition) {
     EXPECT_TRUE(loaded_);
     EXPECT_EQ(loadLog_, "");
@@ -123,8 +120,7 @@ TEST_F(ShippedGui, LoadsWithoutAnErrorLineAndEverySignalHasATransition) {
     }
 }
 
-// The properties the windows show at their longest in the language in use: scores of
-// seven digits, the longest name of a language, a full high-score table.
+// The properties at their longest: seven-digit scores, the longest language name, a full table.
 void publishLongest(Gui& gui) {
     char text[64];
     gui.setProperty(kPropertyScore, "1234567");
@@ -172,12 +168,10 @@ size_t characters(const std::string& text) {
     return count;
 }
 
-// In every language, each caption and message, laid out with the font at its window's
-// size (a button's caption half the button's height, a text's message its whole), fits
-// the room its window gives it (a button's clear of its rounded ends) in at most the 32
-// characters drawn. And each text as it is drawn at its largest (a button swollen under
-// the pointer, the properties at long values, the high-score table full) lies across its
-// own window, inside every window that clips it and on the screen.
+// Each caption and message, at its window's size (a caption half the button's height), fits
+// its room (a button's clear of its rounded ends) in the 32 characters drawn. Drawn at its
+// largest (a swollen button, long properties, a full table) each text lies across its own
+// window, inside every window that clips it and on the screen.
 TEST_F(ShippedGui, EveryTextFitsItsWindowInEveryLanguage) {
     PosixInArchive data{Path(NIMBUS_DATA_DIR)};
     const BitmapFont* font = gui_->getFont(kDefaultFontName).get();
@@ -240,11 +234,9 @@ TEST_F(ShippedGui, EveryTextFitsItsWindowInEveryLanguage) {
     setMessageCatalogue(nullptr);
 }
 
-// The document's side of the game's flow, step by step as the states and the buttons push
-// the signals: what each leaves in the properties the states read, and which screens it
-// leaves shown. Play hides the menus and a level that cannot be played sends the player
-// back at once; then a game through a level, the end of the game and its table, the table
-// from the menu, and the options with their Keys screen.
+// Each signal as the states and buttons push it, with the properties the states read and
+// the screens shown after: Play, an unplayable level sent back, a game to its end and
+// table, the table from the menu, the options and their Keys screen.
 TEST_F(ShippedGui, SignalsLeadWhereTheStatesExpect) {
     const char* const screens[] = {
         "menu",       "background", "game",   "level_complete",    "highscore_panel",
@@ -285,8 +277,7 @@ void expectSameWindows(const TiXmlElement* shipped, const TiXmlElement* saved) {
     EXPECT_TRUE(!shipped && !saved) << "the saved document has other windows";
 }
 
-// What the layout editor saves holds every window of the shipped document under its own
-// class, the game's own classes included, and reads back without a word of complaint.
+// The game's own classes included, and read back without complaint.
 TEST_F(ShippedGui, SavesEveryWindowUnderItsClass) {
     std::unique_ptr<TiXmlDocument> saved(gui_->toXml());
     TiXmlDocument shipped;

@@ -274,11 +274,9 @@ TEST_F(GuiTest, TheFocusGlowsAroundAFrameThatFitsTheLitButtonClosely) {
         ASSERT_TRUE(lit.onKey(press(SDLK_TAB, 9)));
         RecordingRenderer renderer;
         lit.draw(Camera(), renderer);
-        float right = 0.0f;
-        for (const RecordingRenderer::Added& added : renderer.added) {
-            const ScreenVertex& corner = added.quad.corners[2];
-            if (corner.r == 0.35f && corner.g == 0.8f) right = std::max(right, corner.x);
-        }
+        const float right = renderer.rightmost([](const RecordingRenderer::Added& added) {
+            return added.quad.corners[2].r == 0.35f && added.quad.corners[2].g == 0.8f;
+        });
         EXPECT_NEAR(right, glowRight, 1e-4f) << frame;
     }
 }

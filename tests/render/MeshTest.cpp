@@ -120,12 +120,8 @@ TEST(ModelFile, DamagedFilesAreRefusedByNameBeforeAnythingIsAllocated) {
 }
 
 std::vector<unsigned char> textureFile(PixelFormat format, int width, int height, int mips) {
-    TextureHeader h;
-    h.format = static_cast<int16_t>(format);
-    h.width = static_cast<int16_t>(width);
-    h.height = static_cast<int16_t>(height);
-    h.mipCount = static_cast<int16_t>(mips);
-    std::vector<uint8_t> pixels(static_cast<size_t>(mipChainBytes(h)));
+    std::vector<uint8_t> pixels(
+        static_cast<size_t>(mipChainBytes(textureHeader(format, width, height, mips))));
     for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<uint8_t>(i * 7);
     VectorOutBuffer out;
     EXPECT_TRUE(writeTextureFile(out, format, width, height, mips, pixels));

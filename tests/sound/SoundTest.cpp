@@ -1,6 +1,5 @@
-// The mixer layer on the dummy audio driver: effects and their slots, the device's
-// reopening, music changes and the start of it all from a data directory; and the
-// generated effects and music as the game decodes them.
+// The mixer on the dummy audio driver: effects and their slots, music changes, start-up
+// from a data directory, and the generated sounds as the game decodes them.
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
@@ -82,13 +81,10 @@ TEST_F(GameSoundTest, SixteenBusyChannelsDropTheSeventeenthEffect) {
     EXPECT_TRUE(started_.ok && started_.log.lines().empty());
 }
 
-// A slot outlives its ended effect until update, and a handle whose effect ended leaves
-// the channel's next effect alone.
 TEST_F(GameSoundTest, AnEndedEffectKeepsItsSlotUntilUpdateAndItsHandleStopsNothing) {
     ASSERT_EQ(sound_.play("Short"), 0);
     ASSERT_EQ(sound_.play("Long"), 1);
-    // The short effect ends; ended by the mixer rather than waited for, so that no test
-    // hangs on how soon a loaded machine lets the mixer play.
+    // Ended by the mixer, not waited for: a loaded machine's mixer may take seconds.
     Mix_HaltChannel(0);
     EXPECT_EQ(sound_.play("Long"), 2);
     ASSERT_TRUE(Mix_Playing(0)) << "the later effect took the free channel 0";
@@ -141,8 +137,7 @@ TEST_F(GameSoundTest, GamesShareTheDeviceAndEffectsAndVolumesApplyAtOnce) {
 // stops it after the one before; one line names the file, and the device stays open.
 TEST(SoundStartup, DamagedEffectsOrAMissingMusicStopStartUpNamingTheFile) {
     const std::string tone = toneWav(0.1);
-    // The files of the data folder, what the one line says, and whether the menu's music
-    // was loaded.
+    // The data folder's files, what the one line says, whether the menu's music loaded.
     const std::tuple<std::vector<std::pair<std::string, std::string>>, const char*, bool> cases[] = {
         {{{kSounds + "Broken.sound", "RIFF....WAVEjunk"}, {kMenu, tone}, {kGame, tone}}, "Broken", false},
         {{{kSounds + "Empty.sound", ""}}, "Empty.sound - the file is empty", false},
@@ -194,9 +189,8 @@ TEST(SoundStartup, BringsUpBothMusicsAndChangesMusicAtUpdateAfterTheFade) {
     EXPECT_FALSE(menu.get() || game.get());
 }
 
-// A file of the data directory decoded as the game decodes it: Mix_LoadWAV takes WAV and
-// Ogg Vorbis alike and converts to the device's format (22050 Hz, 16-bit stereo), here
-// split into its two channels, in parts of full scale.
+// A data file decoded as the game does (WAV or Ogg to the device's 22050 Hz 16-bit
+// stereo), split into its two channels, in parts of full scale.
 RenderedSound decode(const std::string& file) {
     RenderedSound sound;
     sound.rate = SoundSystem::kFrequency;
@@ -226,8 +220,7 @@ double peak(const RenderedSound& sound, double from = 0.0, double to = 1e9) {
 TEST(GeneratedSounds, EveryEffectAndMusicSoundsAsIntendedAndTheClockHurriesInItsLastSecond) {
     SoundSystem device;
     ASSERT_TRUE(device.open());
-    // The file, its shortest and longest length in seconds, and the least peak and RMS it
-    // may have.
+    // The file, its shortest and longest seconds, and its least peak and RMS.
     const std::tuple<std::string, double, double, double, double> files[] = {
         {kSounds + "Move.sound", 0.15, 0.5, 0.3, 0.03},
         {kSounds + "Twist.sound", 0.15, 0.5, 0.3, 0.03},

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/Texture.h"
+#include "render/TextureFile.h"
 
 namespace nimbus {
 
@@ -18,5 +19,15 @@ private:
     int32_t width_;
     int32_t height_;
 };
+
+// The header of a texture of the format and size, in `mips` levels.
+inline TextureHeader textureHeader(PixelFormat format, int width, int height, int mips = 1) {
+    TextureHeader h;
+    h.format = static_cast<int16_t>(format);
+    h.width = static_cast<int16_t>(width);
+    h.height = static_cast<int16_t>(height);
+    h.mipCount = static_cast<int16_t>(mips);
+    return h;
+}
 
 }  // namespace nimbus

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -43,6 +44,15 @@ public:
         addQuad(quad, texture, false);
     }
     void flush() override { ++flushes; }
+
+    // The rightmost x a corner reaches of the quads `keeps` picks (of all by default).
+    float rightmost(const std::function<bool(const Added&)>& keeps = nullptr) const {
+        float x = -1e9f;
+        for (const Added& entry : added)
+            if (!keeps || keeps(entry))
+                for (const ScreenVertex& corner : entry.quad.corners) x = std::max(x, corner.x);
+        return x;
+    }
 
     std::vector<Added> added;
     std::vector<std::vector<float>> clips;

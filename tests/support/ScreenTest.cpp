@@ -5,6 +5,7 @@
 #include "render/Loaders.h"
 #include "render/Shader.h"
 #include "render/TextureFile.h"
+#include "support/FakeTexture.h"
 #include "support/TempFolder.h"
 
 namespace nimbus {
@@ -31,11 +32,8 @@ void ScreenTest::TearDown() {
 }
 
 Texture* ScreenTest::solidTexture(uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
-    TextureHeader header;
-    header.format = static_cast<int16_t>(PixelFormat::RGBA);
-    header.width = header.height = header.mipCount = 1;
     const uint8_t texel[4] = {r, g, b, a};
-    return core_->createTexture(header, texel, 4);
+    return core_->createTexture(textureHeader(PixelFormat::RGBA, 1, 1), texel, 4);
 }
 
 void ScreenTest::loadDataTexture(const std::string& file) {

@@ -15,8 +15,7 @@ const GameCommand kPause(kCommandTogglePause);
 
 GameCommand toCell(int32_t x, int32_t y) { return GameCommand(kCommandRollToCell, x, y); }
 
-// A corridor of White tiles from the Start at (1, 1) to x = 6 inside a Black ring, with
-// pick-ups on the given cells of its row.
+// White tiles from the Start at (1, 1) to x = 6 in a Black ring, pick-ups on the cells given.
 Board corridor(std::initializer_list<std::pair<int32_t, int32_t>> pickups = {}) {
     Board board = boardFromRows({"BBBBBBBB", "BSWWWWWB", "BBBBBBBB"});
     for (const auto& [x, kind] : pickups) board.tileAt({x, 1}).pickup = kind;
@@ -25,9 +24,8 @@ Board corridor(std::initializer_list<std::pair<int32_t, int32_t>> pickups = {}) 
 
 class GameRules : public GameFixture {
 protected:
-    // The game at a glance: the die's cell, the score and multiplier, the combo timer (c), the
-    // lives (L), the level clock (s), the level's state, the floating texts and the sounds
-    // played since the last look.
+    // The die's cell, score and multiplier, combo timer (c), lives (L), clock (s), the level's
+    // state, the floating texts and the sounds played since the last look.
     std::string look() {
         std::ostringstream out;
         out << game->dieCell().text() << (game->die().busy() ? " turning " : " ") << stats.score << " x"
@@ -111,9 +109,8 @@ TEST_F(GameRules, PauseFreezesEverythingButCommands) {
     EXPECT_GT(game->actions()[0]->progress(), std::get<4>(before));
 }
 
-// The multiplier doubles with each new tile up to 32 and starts again at 1 once its timer has
-// run out; a visited tile scores nothing. Changes show as texts; at 32 a visit shows its score
-// alone.
+// The multiplier falls back to 1 once its timer runs out; a visited tile scores nothing;
+// changes show as texts, and at 32 a visit shows its score alone.
 TEST_F(GameRules, NewTilesScoreWithADoublingMultiplierCappedAt32) {
     start(boardFromRows({"BBBBBBBBBBBB", "BSWWWWWWWWWB", "BBBBBBBBBBBB"}));
     game->execute(kPlusX);
@@ -138,7 +135,6 @@ TEST_F(GameRules, NewTilesScoreWithADoublingMultiplierCappedAt32) {
     EXPECT_EQ(look(), "<10, 1> 6400 x2 c3.5 3L 8.51s | 50 X2! | Move Move");
 }
 
-// The goal beats a crumbling tile under it and scores once.
 TEST_F(GameRules, TheGoalScoresOnceAndBeatsACrumblingTile) {
     Board board = boardFromRows({"BBBB", "BSGB", "BBBB"});
     board.tileAt({2, 1}).fallStep = 0;
@@ -150,9 +146,8 @@ TEST_F(GameRules, TheGoalScoresOnceAndBeatsACrumblingTile) {
     EXPECT_EQ(look(), "<2, 1> turning 1050 x2 c4 3L 0.0166667s complete | 50 X2! |");
 }
 
-// The score, the combo and the texts carry over a lost life; the last one fails the level. The
-// player's restart costs a life like a fall, even with the die still rolling; a paused level
-// is not running and keeps its lives.
+// Score, combo and texts outlive a lost life; the last fails the level. A restart costs a
+// life even mid-roll; a paused level keeps its lives.
 TEST_F(GameRules, ACrumbledTileOrARestartCostsALifeAndRestartsTheLevel) {
     Board board = corridor();
     board.tileAt({2, 1}).fallStep = 0;
@@ -189,8 +184,7 @@ TEST_F(GameRules, ABorderTileNeverFalls) {
     EXPECT_EQ(look(), "<1, 0> 50 x1 c-96.5 3L 100.5s | | Move");
 }
 
-// A level missing from its folder or an index past the list is reported; a game
-// without a board refuses every move and keeps its clock at 0.
+// A missing level or an index past the list is reported; without a board the clock stays at 0.
 TEST_F(GameRules, ALevelThatDidNotLoadIsReportedAndInert) {
     TempFolder empty;
     PosixInArchive archive(empty.path());
@@ -222,9 +216,8 @@ TEST_F(GameRules, AnExtraLifeIsGivenAtOnceAndUnknownPickUpsAreCleared) {
     EXPECT_EQ(look(), "<4, 1> 350 x8 c3.5 4L 1.5s | 50 100 200 X8! | Move Move");
 }
 
-// The clock stands for five seconds while the combo runs out on real time; a second
-// stop queues behind the first and ticks again when its turn comes. Deleting an effect
-// stops its ticking, whether it ran out or the game ended.
+// The combo runs out on real time while the clock stands; a second stop ticks when its turn
+// comes; deleting an effect stops its ticking, whether it ran out or the game ended.
 TEST_F(GameRules, StopTimeHoldsTheClockForFiveSecondsAndASecondOneQueues) {
     start(corridor({{2, kPickupStopTime}, {3, kPickupStopTime}}));
     game->update(7.0f);

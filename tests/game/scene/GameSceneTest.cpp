@@ -13,8 +13,7 @@ namespace {
 
 Vector3 tileCentre(int x, int y) { return {x + 0.5f, 0.0f, y + 0.5f}; }
 
-// Whether a pixel shows the colour: the channels the colour has lit are bright and
-// well above the others, which a gloss may lift a little.
+// The colour's lit channels are bright and well above the others (a gloss lifts those a little).
 ::testing::AssertionResult shows(uint32_t pixel, const Color& color) {
     const int channels[3] = {red(pixel), green(pixel), blue(pixel)};
     int litLow = 255, darkHigh = 0;
@@ -35,9 +34,8 @@ int colorDistance(uint32_t a, uint32_t b) {
     return std::abs(red(a) - red(b)) + std::abs(green(a) - green(b)) + std::abs(blue(a) - blue(b));
 }
 
-// Seen without the die, every tile shows its colour at its centre, and the goal a
-// chequered face that tells it from White; the tile the die has rolled onto is at a
-// quarter of its brightness, an eighth while paused, and still well apart from Black.
+// The goal's chequer tells it from White; a visited tile is at a quarter of its brightness,
+// an eighth while paused, still well apart from Black.
 TEST_F(GameScene, TilesShowTheirColoursAndVisitedOnesAreDarkerStillWhilePaused) {
     start({"BBBBBBB", "B0123WG", "B45WWSB", "BBBBBBB"});
     ASSERT_TRUE(game_->execute(GameCommand(kCommandRollMinusX)));
@@ -62,10 +60,9 @@ TEST_F(GameScene, TilesShowTheirColoursAndVisitedOnesAreDarkerStillWhilePaused) 
     EXPECT_NEAR(brightest(pixelOf(tileCentre(5, 1))), white * 0.5f, white * 0.08f);
 }
 
-// The new die shows Red towards x - 1, Green towards x + 1, Blue towards y - 1 and
-// Yellow towards y + 1. Around it: Red (enterable), Red (not by Green), a fallen Blue
-// and White (takes every face). An inner tile is gone a second after its fall time, while
-// a border tile never falls.
+// The die shows Red to x - 1, Green to x + 1, Blue to y - 1, Yellow to y + 1; around it Red
+// (enterable), Red (not by Green), a fallen Blue and White (takes every face). An inner tile
+// is gone a second after its fall time; a border tile never falls.
 TEST_F(GameScene, ArrowsPointOnlyToStandingTilesTheFacingSideMayEnterAndFallenTilesAreGone) {
     start({"B1BBB", "BW2WB", "B0S0B", "BWWWB", "BBBBB"}, {{2, 1}, {1, 0}});
     game_->update(3.0f);  // past the fall and at a moment the arrows do not bob
@@ -116,10 +113,9 @@ Vector3 onSymbol(int x, int y, float u, float v) {
 
 bool whitish(uint32_t pixel) { return std::min({red(pixel), green(pixel), blue(pixel)}) >= 170; }
 
-// With the symbols on, a pixel inside its colour's shape turns white and one beside it
-// keeps the look it has with them off: inside each die colour's shape on its tile, and
-// beside the triangle, which a turned or shifted symbol would cover; nothing on Start.
-// Three frames: without the die, with it at the start, and rolled once towards +x.
+// With symbols on, a pixel inside a colour's shape turns white and one beside the triangle
+// (which a turned or shifted symbol would cover) looks as with them off; none on Start.
+// Frames: without the die, with it at the start, rolled once towards +x.
 TEST_F(GameScene, EachDieColourShowsItsSymbolOnItsTilesAndOnTheDieOnlyWhileSymbolsAreOn) {
     struct SymbolsOff {
         ~SymbolsOff() { showColorSymbols(false); }
@@ -198,8 +194,7 @@ TEST_F(WideScreen, TheBackdropFillsTheBandsWithItsTextureRunningOnAndAQuadOverTh
     EXPECT_TRUE(sameColor(pixel(512, 288), kRedPixel));
     for (int x : bands)
         EXPECT_FALSE(sameColor(pixel(x, 288), kRedPixel)) << "the view spilt over at x = " << x;
-    // The texture runs on past the view's corners as it runs across the view: each band, a
-    // sixth of the view's width, shows a sixth of the texture more.
+    // Each band, a sixth of the view's width, shows a sixth of the texture more.
     RecordingRenderer recorder;
     drawBackdrop(recorder, ResourceHandle<Texture>(), kViewAspect, kUv, 1.0f);
     ASSERT_EQ(recorder.added.size(), 1u);

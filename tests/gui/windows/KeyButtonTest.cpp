@@ -90,10 +90,7 @@ TEST_F(KeyButton, ARowWaitsForAKeyRefusesWhatItMustAndLetsEscapeCancel) {
     const auto rightmost = [&] {
         RecordingRenderer renderer;
         other.draw(Camera(), renderer, 4.0f / 3.0f, Vector2(), gui);
-        float x = -1e9f;
-        for (const RecordingRenderer::Added& added : renderer.added)
-            for (const ScreenVertex& corner : added.quad.corners) x = std::max(x, corner.x);
-        return x;
+        return renderer.rightmost();
     };
     const float resting = rightmost();
     for (const Step& step : steps) {
@@ -116,11 +113,9 @@ TEST_F(KeyButton, ALongCaptionStopsShortOfTheSwollenCap) {
     gui.window(0)->draw(Camera(), renderer, 4.0f / 3.0f, Vector2(), gui);
     const float capLeft = 0.5f - 0.3f * 1.25f;
     // The caption comes first, before the cap and its key.
-    float captionRight = -1.0f;
-    for (const RecordingRenderer::Added& added : renderer.added) {
-        if (!added.texture) break;
-        for (const ScreenVertex& corner : added.quad.corners) captionRight = std::max(captionRight, corner.x);
-    }
+    bool caption = true;
+    const float captionRight = renderer.rightmost(
+        [&](const RecordingRenderer::Added& added) { return caption = caption && added.texture; });
     EXPECT_GT(captionRight, capLeft - 0.1f) << "the caption was made to fit the room it has";
     EXPECT_LE(captionRight, capLeft);
 }

@@ -1,5 +1,4 @@
-// What the standard windows draw, how they answer input (the slider's mouse and arrow
-// keys among it), and how colours are written.
+// What the standard windows draw, how they answer input, and how colours are written.
 #include <SDL/SDL_keysym.h>
 #include <gtest/gtest.h>
 
@@ -60,14 +59,12 @@ TEST_F(StandardWindowsTest, ButtonSwellsWhileHoveredAndFiresOnALeftPressOnItsBor
     EXPECT_EQ(signals, SignalQueue{"go"});
 }
 
-// Every standard window drawn once. Texts draw at most 32 characters, a layer of glow
-// each (a button's glow blends, a text's glows), greyed while input is disabled, swollen
-// under the pointer; a caption too wide for its button shrinks to fit between its
-// rounded ends; captions and messages show in the player's language, what the player
-// typed as typed; a property text reads "not registered" until set; an edit box shows
-// as many of the last characters of a text too long for it as fit between its rounded
-// ends, centred. A pane without texture shows an outline; a rounded pane is sliced at its
-// radius, clipped by its parent; a hidden window hides its children.
+// Texts draw at most 32 characters and a glow layer each, greyed while input is disabled,
+// swollen under the pointer; a too-wide caption shrinks to fit between the rounded ends;
+// captions and messages are translated, typed text is not; a property text reads "not
+// registered" until set; an edit box shows the last characters that fit, centred. A pane
+// without texture shows an outline; a rounded pane is sliced at its radius, clipped by its
+// parent; a hidden window hides its children.
 TEST_F(StandardWindowsTest, EveryWindowDrawsWhatItDrewWhenLastLookedAt) {
     load(R"(<window class="button" action="a" caption="0123456789012345678901234567890123456789"
                x="0" y="0" w="1" h="0.2" show="true" color="FF000080" glow="00FF00FF"/>
@@ -95,8 +92,7 @@ TEST_F(StandardWindowsTest, EveryWindowDrawsWhatItDrewWhenLastLookedAt) {
     EXPECT_TRUE(matchesGolden(text, 0xb587ad99aab0a009ull));
     EXPECT_EQ(std::make_tuple(gui.getProperty("score"), renderer.flushes, renderer.clips.size()),
               std::make_tuple(std::string("not registered"), 1, size_t(0)));
-    // The saved documents of EditableGuiTest read and write colours; what is no number is
-    // no colour.
+    // The editor's saved documents read and write colours; what is no number is no colour.
     Color color(0.5f, 0.5f, 0.5f, 0.5f);
     EXPECT_FALSE(parseColor("green", color));
     EXPECT_EQ(color, Color(0.5f, 0.5f, 0.5f, 0.5f));
@@ -127,8 +123,8 @@ TEST_F(StandardWindowsTest, EditBoxTypesPrintableAsciiIntoItsPropertyAndTakesEve
 }
 
 TEST(SliderTest, TheElementNeedsAPropertyAndARangeAndDefaultsTheRest) {
-    // The attributes after the common ones, the error line (none when it loads), and the
-    // value a press at 70 % of the travel gives: steps count from the minimum.
+    // Attributes, the error line ("" when it loads), and the value a press at 70 % of the
+    // travel gives: steps count from the minimum.
     const std::tuple<const char*, const char*, float> cases[] = {
         {R"(property="v")", nullptr, 70.0f},
         {R"(property="v" min="-1" max="5" step="2")", nullptr, 3.0f},
@@ -203,8 +199,7 @@ TEST_F(StandardWindowsTest, TheSliderKnobFollowsADragAndStepsOnTheArrowKeysThrou
     }
 }
 
-// Two fields: keys reach one only while it is typing, which a press on it starts and
-// Enter, a press on the other field or a cleared "typing" ends.
+// A press on a field starts typing; Enter, a press on the other field or a cleared "typing" ends it.
 TEST_F(StandardWindowsTest, ATextFieldTakesKeysOnlyWhileTyping) {
     load(R"(<window class="text_field" property="title" length="3" x="0" y="0.5" w="1" h="0.1" show="true"/>
             <window class="text_field" property="teaches" x="0" y="-0.5" w="1" h="0.1" show="true"/>)");
@@ -234,8 +229,7 @@ TEST_F(StandardWindowsTest, ATextFieldTakesKeysOnlyWhileTyping) {
     EXPECT_EQ(gui.getProperty("title"), "abc");
 }
 
-// A palette: a press on a swatch chooses it by the next frame, and only the chosen one
-// is ringed; Enter chooses only the swatch with the keyboard focus.
+// A pressed swatch is chosen by the next frame and alone ringed; Enter chooses the focused one.
 TEST_F(StandardWindowsTest, ASwatchPutsItsValueIntoItsProperty) {
     load(
         R"(<window class="swatch" property="brush" value="red" caption="R" x="0" y="0" w="0.2" h="0.2" show="true"/>
@@ -255,8 +249,7 @@ TEST_F(StandardWindowsTest, ASwatchPutsItsValueIntoItsProperty) {
     EXPECT_EQ(gui.getProperty("brush"), "red");
 }
 
-// Broken between words to the width; what does not fit the lines ends in "...", and a
-// word wider than the window is cut.
+// What does not fit ends in "..."; a word wider than the window is cut.
 TEST_F(StandardWindowsTest, PropertyLinesBreakBetweenWordsAndMarkWhatDoesNotFit) {
     load(R"(<window class="property_lines" property="why" lines="2" line="0.1" x="0" y="0" w="0.8" h="0.2"
                     show="true"/>)");

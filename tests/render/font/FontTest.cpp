@@ -1,5 +1,4 @@
-// Fonts: loading them from a glyph description and an atlas, laying text out in glyph
-// quads, and handing those to the renderer.
+// Fonts loaded from a glyph description and an atlas, and text laid out and drawn in quads.
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
@@ -30,8 +29,7 @@ const char kOneGlyph[] = R"(<font glyph_size="64"><glyphs>
   <glyph UTF-32="65" x="32" y="16" width="40" rows="48" left="2" top="44" advance_x_64="2944"/>
 </glyphs></font>)";
 
-// A resource manager holding atlas textures of the given sizes, and a folder for glyph
-// descriptions.
+// A resource manager holding atlases of the given sizes, and a folder for descriptions.
 class FontLoaderTest : public ::testing::Test {
 protected:
     FontLoaderTest() {
@@ -60,8 +58,7 @@ protected:
     int files_ = 0;
 };
 
-// Each fault is one error line; a missing atlas or an unreadable description is refused
-// without one.
+// Each fault is one error line; a missing atlas or unreadable description is refused silently.
 TEST_F(FontLoaderTest, FontsAreRefusedForEachFaultInTurn) {
     const std::string info = describe(kOneGlyph);
     // The name, atlas and description, whether it loads, and the error line.
@@ -86,10 +83,9 @@ TEST_F(FontLoaderTest, FontsAreRefusedForEachFaultInTurn) {
     }
 }
 
-// TinyXML steps over a character by the length its lead byte announces: a file that ends
-// inside a sequence made it read past its buffer, in element text, in an attribute and in
-// a declaration alike. Its parse recurses once per level: deep nesting overflowed the
-// stack. A byte order mark, Windows line ends and a tag inside a comment are fine.
+// A file ending inside a UTF-8 sequence made TinyXML read past its buffer (in text, an
+// attribute or a declaration), and deep nesting overflowed its stack. A byte order mark,
+// Windows line ends and a tag inside a comment are fine.
 TEST_F(FontLoaderTest, ADescriptionTinyXmlCannotTakeSafelyIsRefusedWithItsName) {
     std::string deep;
     for (int i = 0; i < 100000; ++i) deep += "<glyphs>";
@@ -121,9 +117,8 @@ TEST_F(FontLoaderTest, ADescriptionTinyXmlCannotTakeSafelyIsRefusedWithItsName) 
     EXPECT_EQ(description.glyphs[0].code, 233);
 }
 
-// Boxes are measured in glyph sizes and texture coordinates in atlas fractions; a glyph
-// that leaves attributes out keeps those of the glyph before, and a later glyph of the
-// same code replaces the earlier one. An atlas "<name>_glow" is the font's glow.
+// A glyph that leaves attributes out keeps those of the one before, a later glyph of a code
+// replaces the earlier, and an atlas "<name>_glow" is the font's glow.
 TEST_F(FontLoaderTest, GlyphsAreMeasuredInGlyphSizesAndAtlasFractions) {
     const std::string info = describe(kOneGlyph);
     std::unique_ptr<BitmapFont> font = load("Bright", "Textures/Bright", info);
@@ -171,8 +166,7 @@ TEST_F(FontLoaderTest, TheWriterAndReaderAgreeOnEveryAttribute) {
     EXPECT_TRUE(log.saw({"no/such/dir.xml"})) << log.all();
 }
 
-// Two glyphs with different boxes, one stored under a negative code (byte 0xE9) and one
-// beyond ASCII (U+0416).
+// Two glyphs with different boxes, one under a negative code (byte 0xE9), one U+0416.
 BitmapFont makeFont() {
     BitmapFont::Glyphs glyphs;
     glyphs['A'] = {0.1f, -0.2f, 0.6f, 0.8f, 0.0f, 0.5f, 0.25f, 0.0f, 0.7f};
@@ -182,13 +176,11 @@ BitmapFont makeFont() {
     return BitmapFont({}, {}, "Test", "Textures/test", "test.xml", glyphs);
 }
 
-// Glyphs are placed along the pen, scaled and sheared (here by 2 and 0.5); unknown
-// characters neither make a quad nor move the pen; only the first `maximum` characters
-// are looked at, a UTF-8 character as one; a byte that is no part of one is a negative
-// code; colours are left as they were. The
-// text is then drawn centred, right-aligned or left at its anchor across, centred on it
-// or with the baseline on it upwards (unknown modes are left and baseline), in its own
-// colours or one given, on the text or the glow layer.
+// Glyphs go along the pen, scaled by 2 and sheared by 0.5; unknown characters neither make
+// a quad nor move the pen; only `maximum` characters are read, a UTF-8 one as one, a stray
+// byte as a negative code. The text is drawn centred, right or left of its anchor across,
+// centred or on the baseline upwards (unknown modes: left and baseline), in its own colours
+// or one given, on the text or glow layer.
 TEST(DrawText, LaidOutTextLandsAgainstItsAnchorAsWhenLastLookedAt) {
     const BitmapFont font = makeFont();
     ScreenQuad quads[4];

@@ -18,6 +18,7 @@
 #include "render/TextureFile.h"
 #include "render/VertexBuffer.h"
 #include "render/gl/OglCore.h"
+#include "support/FakeTexture.h"
 #include "support/GlWindowTest.h"
 #include "support/LogCapture.h"
 #include "support/NamedInput.h"
@@ -38,15 +39,6 @@ std::string effect(const std::string& fragment = "g_color",
            "\nvertex VS { attribute vec3 position : POSITION; void main() { gl_Position = " + position +
            "; } }\nfragment FS { void main() { gl_FragColor = " + fragment +
            "; } }\ntechnique Technique1 { pass { VertexProgram = VS; FragmentProgram = FS; } }\n";
-}
-
-TextureHeader header(PixelFormat format, int width, int height, int mipCount) {
-    TextureHeader h;
-    h.format = static_cast<int16_t>(format);
-    h.width = static_cast<int16_t>(width);
-    h.height = static_cast<int16_t>(height);
-    h.mipCount = static_cast<int16_t>(mipCount);
-    return h;
 }
 
 // A window small enough that a test names the pixels it reads.
@@ -206,7 +198,7 @@ TEST_F(GlTest, EveryPixelFormatUploadsAsRgba) {
         std::vector<uint8_t> pixels, expected;
         for (int i = 0; i < 3 * 2; ++i) pixels.insert(pixels.end(), pixel.begin(), pixel.end());
         for (int i = 0; i < 3 * 2; ++i) expected.insert(expected.end(), rgba.begin(), rgba.end());
-        std::unique_ptr<Texture> texture(core_->createTexture(header(format, 3, 2, 1), pixels.data(),
+        std::unique_ptr<Texture> texture(core_->createTexture(textureHeader(format, 3, 2), pixels.data(),
                                                               static_cast<int64_t>(pixels.size())));
         ASSERT_NE(texture, nullptr);
         std::vector<uint8_t> back(3 * 2 * 4);
@@ -225,9 +217,9 @@ TEST_F(GlTest, MipLevelsComeFromTheChainInOrderAndBadTexturesOrReadsAreRefused) 
     chain.insert(chain.end(), 4, 100);
     chain.push_back(50);
     std::unique_ptr<Texture> texture(
-        core_->createTexture(header(PixelFormat::Alpha, 4, 4, 3), chain.data(), 21));
+        core_->createTexture(textureHeader(PixelFormat::Alpha, 4, 4, 3), chain.data(), 21));
     const uint8_t one[4] = {1, 2, 3, 4};
-    std::unique_ptr<Texture> single(core_->createTexture(header(PixelFormat::RGBA, 1, 1, 1), one, 4));
+    std::unique_ptr<Texture> single(core_->createTexture(textureHeader(PixelFormat::RGBA, 1, 1), one, 4));
     ASSERT_TRUE(texture && single);
     std::vector<GLint> got;
     for (const auto& [t, name] :
@@ -252,10 +244,10 @@ TEST_F(GlTest, MipLevelsComeFromTheChainInOrderAndBadTexturesOrReadsAreRefused) 
     EXPECT_FALSE(glIsTexture(name)) << "a texture gives its storage back";
 
     LogCapture log;
-    EXPECT_EQ(core_->createTexture(header(PixelFormat(5), 2, 2, 1), chain.data(), 16), nullptr);
-    EXPECT_EQ(core_->createTexture(header(PixelFormat::Alpha, 4, 4, 1), chain.data(), 15), nullptr);
+    EXPECT_EQ(core_->createTexture(textureHeader(PixelFormat(5), 2, 2), chain.data(), 16), nullptr);
+    EXPECT_EQ(core_->createTexture(textureHeader(PixelFormat::Alpha, 4, 4), chain.data(), 15), nullptr);
     EXPECT_TRUE(log.lines().size() == 2 && log.saw({"16", "15"})) << log.all();
-    std::unique_ptr<Texture> blank(core_->createTexture(header(PixelFormat::RGBA, 4, 2, 1), nullptr, 0));
+    std::unique_ptr<Texture> blank(core_->createTexture(textureHeader(PixelFormat::RGBA, 4, 2), nullptr, 0));
     ASSERT_NE(blank, nullptr) << "a texture without pixels still has storage";
     std::vector<uint8_t> buffer(33, 0xAB);
     EXPECT_FALSE(blank->readPixels(buffer.data(), 33) || blank->readPixels(buffer.data(), 31));
@@ -270,13 +262,15 @@ TEST_F(GlTest, ASamplerShowsItsTextureOrACopyOfTheFrameAndAClearedOneShowsNone) 
     auto shader =
         compile(effect("texture2D(g_diffuseTexture, vec2(0.5, 0.5))", "uniform sampler2D g_diffuseTexture;"));
     const uint8_t blue[4] = {0, 0, 255, 255};
-    std::unique_ptr<Texture> rgbaTexture(core_->createTexture(header(PixelFormat::RGBA, 1, 1, 1), blue, 4));
+    std::unique_ptr<Texture> rgbaTexture(
+        core_->createTexture(textureHeader(PixelFormat::RGBA, 1, 1), blue, 4));
     EXPECT_TRUE(shader->setTexture("g_diffuseTexture", rgbaTexture.get()));
     EXPECT_FALSE(shader->setTexture("g_envmapTexture", rgbaTexture.get()));
     draw(*shader);
     expectPixels({{32, 32, kBlue}});
     const uint8_t opaque = 255;
-    std::unique_ptr<Texture> texture(core_->createTexture(header(PixelFormat::Alpha, 1, 1, 1), &opaque, 1));
+    std::unique_ptr<Texture> texture(
+        core_->createTexture(textureHeader(PixelFormat::Alpha, 1, 1), &opaque, 1));
     EXPECT_TRUE(shader->setTexture("g_diffuseTexture", texture.get()));
     core_->clear(Color(1, 0, 0, 1));
     draw(*shader);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "core/posix/PosixInArchive.h"
@@ -78,23 +79,36 @@ TEST_F(ShippedLevels, EveryLevelIsWonByItsSolutionThroughTheRules) {
     }
 }
 
-// The compiler takes the editor's text of a level as it takes the designer's: the same
-// checks pass and the map it writes is the shipped one, byte for byte.
-TEST(WrittenLevels, TheCompilerMakesTheShippedMapOfTheWrittenText) {
+// The editor's text of every level reads back as the same level and writes the same text
+// again; the compiler takes it as it takes the designer's: the same checks pass and the map
+// it writes is the shipped one, byte for byte.
+TEST(WrittenLevels, EveryLevelsTextReadsBackAndTheCompilerMakesTheShippedMapOfIt) {
     TempFolder folder;
-    for (const char* name : {"01", "13"}) {
+    int levels = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(NIMBUS_SOURCE_DIR "/assets/levels")) {
+        if (entry.path().extension() != ".level") continue;
+        const std::string name = entry.path().stem().string();
         SCOPED_TRACE(name);
+        ++levels;
         LevelSource shipped, written;
-        ASSERT_TRUE(LevelSourceParser::read(
-            NIMBUS_SOURCE_DIR "/assets/levels/" + std::string(name) + ".level", shipped));
-        const std::string source = folder.write(std::string(name) + ".level", levelSourceText(shipped));
+        ASSERT_TRUE(LevelSourceParser::read(entry.path().string(), shipped));
+        const std::string text = levelSourceText(shipped);
+        const std::string source = folder.write(name + ".level", text);
         ASSERT_TRUE(LevelSourceParser::read(source, written));
+        EXPECT_EQ(std::make_pair(written.board.width(), written.board.length()),
+                  std::make_pair(shipped.board.width(), shipped.board.length()));
+        EXPECT_EQ(written.board.tiles(), shipped.board.tiles());
+        EXPECT_EQ(std::make_pair(written.title, written.teaches),
+                  std::make_pair(shipped.title, shipped.teaches));
+        EXPECT_EQ(levelSourceText(written), text);
+        if (name != "01" && name != "13") continue;
         ASSERT_TRUE(checkStranding(source, written));
         ASSERT_TRUE(solveLevel(written).winnable);
         ASSERT_TRUE(writeLevel(written, folder.file("Level.map")));
-        EXPECT_EQ(readFile(NIMBUS_DATA_DIR "/Levels/" + std::string(name) + "/Level.map"),
+        EXPECT_EQ(readFile(NIMBUS_DATA_DIR "/Levels/" + name + "/Level.map"),
                   readFile(folder.file("Level.map")));
     }
+    EXPECT_EQ(40, levels);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// The model tool's output for a description using every option, and the models of the
-// data directory read back through the engine's reader.
+// The model tool on every option, and the data directory's models read back by the engine.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,13 +21,11 @@
 namespace nimbus {
 namespace {
 
-// Every shape and option a description can give, on a few segments: keys on their own
-// and following lines, rotations in order then the offset, rounded box corners under an
-// uneven scale, each side's own rectangle and no bottom but in the closed build, an
-// open-bottomed bevelled cylinder with a coarse count, a stretched sphere projected onto an area, a concave L
-// with a bevel and a swatch, an arrow outline given clockwise and painted, which the
-// coarse build leaves out and names its painted picture for; the whole lifted to stand
-// on the ground.
+// Keys on their own and following lines, rotations then offset, rounded corners under an
+// uneven scale, no bottom but in the closed build, an open bevelled cylinder with a coarse
+// count, a stretched sphere projected onto an area, a bevelled concave L with a swatch, a
+// painted clockwise arrow the coarse build leaves out and names its picture for; all lifted
+// to stand on the ground.
 const char kEveryShape[] = R"(# a comment
 texture Golden stand
 painting Painted
@@ -44,7 +41,6 @@ prism height 0.2 point -0.22 0.06 point 0.04 0.06 point 0.04 0.16 point 0.27 0 p
     point 0.04 -0.06 point -0.22 -0.06 bevel 0.02 project z painted
 )";
 
-// The model file the description builds, and those of its coarse and closed builds.
 TEST(ModelBuilder, EveryShapeAndOptionBuildsTheSameModelFileEveryTime) {
     ModelDescription model;
     ASSERT_TRUE(ShapeFile::parse(kEveryShape, "every.shape", model));
@@ -99,11 +95,9 @@ Extent extentOf(const ModelMeshData& m) {
     return e;
 }
 
-// Every model of the data directory is one well-formed mesh naming a texture beside it or
-// among the common ones. The board puts tiles at y = -0.1 and the die's bottom at y = 0;
-// twelve copies of a tile go into one batch whose indices are 16 bits; only the closed
-// tile, which falls, has faces looking down; pick-ups stand on
-// their origin and the arrow points along +x.
+// Each names a texture beside it or among the common ones. Tiles sit at y = -0.1 and the
+// die's bottom at y = 0; twelve tiles fit one batch of 16-bit indices; only the closed tile,
+// which falls, faces down; pick-ups stand on their origin and the arrow points along +x.
 TEST(ArtModels, EveryModelIsOneWellFormedMeshSizedAndPlacedForTheBoard) {
     enum Kind { Tile, ClosedTile, PickUp, Other };
     const char* const common = kCommonThemeFolder;
@@ -164,8 +158,7 @@ float hueOf(const Pixel& p) {
     return 60.0f * ((p.r - p.g) / (high - low) + 4.0f);
 }
 
-// The die, a unit cube, shows Red towards x - 1, Green x + 1, Blue -z, Yellow +z, Cyan
-// below and Magenta on top, as the rules put them, with the hues of their tile colours.
+// Red at x - 1, Green x + 1, Blue -z, Yellow +z, Cyan below, Magenta on top, in the tiles' hues.
 TEST(ArtModels, TheDieShowsEachColourOnTheSideTheRulesPutIt) {
     const ModelMeshData die = load(std::string(kCommonThemeFolder) + "/Dice");
     const Extent e = extentOf(die);
