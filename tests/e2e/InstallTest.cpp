@@ -1,6 +1,5 @@
-// The game as a player or a distribution installs it: `cmake --install` into a
-// prefix of its own, and the Debian package the build makes, unpacked into a
-// root of its own.
+// The game installed by `cmake --install` into a prefix of its own, and the built Debian
+// package unpacked into a root of its own.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -50,8 +49,7 @@ int pngSide(const std::string &path) {
     return header[16] << 24 | header[17] << 16 | header[18] << 8 | header[19];
 }
 
-// Every file of the installation under its prefix, where desktops, software
-// centres and Debian's games layout look for it.
+// Every file under the prefix, where desktops, software centres and Debian's games look.
 void expectLayout(const std::string &prefix) {
     const std::string share = prefix + "/" NIMBUS_INSTALL_SHAREDIR;
     for (const std::string &file :
@@ -88,10 +86,8 @@ void setWritable(const std::string &folder, bool writable) {
     }
 }
 
-// The installed data read-only, the game started from another folder; level 01
-// rolled along its solution to the level-complete panel; the game asked to end.
-// Its first quit wrote the high-score table into $XDG_DATA_HOME/nimbus, and
-// nothing in the data changed.
+// Started from another folder on read-only data, level 01 won by its solution: quitting
+// writes the table into $XDG_DATA_HOME/nimbus and changes nothing in the data.
 void playLevelOne(GameInstall &game) {
     Desktop desktop;
     ASSERT_TRUE(desktop.ready());
@@ -129,8 +125,7 @@ TEST_F(Installed, PlaysFromAPrefixOfItsOwnAndKeepsTheTableInThePlayersFolder) {
     playLevelOne(game);
 }
 
-// The package's depends come from the executable's libraries; unpacked, it
-// plays.
+// The package's depends come from the executable's libraries.
 TEST_F(Installed, TheDebianPackageDependsOnItsLibrariesAndPlays) {
     ASSERT_TRUE(
         run("cpack -G DEB --config '" NIMBUS_BINARY_DIR "/CPackConfig.cmake' -B '" + root + "/package'",

@@ -38,8 +38,7 @@ protected:
     std::unique_ptr<Application> app;
 };
 
-// A start needs no level, but Play is refused; the theme's textures replace the common ones of
-// the same name.
+// The theme's textures replace the common ones of the same name.
 TEST_F(StartupTest, AnEmptyLevelDirectoryStartsButPlayIsRefusedAndTheThemesTexturesWin) {
     const std::string common = std::string(kCommonThemeFolder) + "/";
     data.write(common + "Probe.texture", shipped(common + "Pickups.texture"));
@@ -59,8 +58,7 @@ TEST_F(StartupTest, AnEmptyLevelDirectoryStartsButPlayIsRefusedAndTheThemesTextu
     EXPECT_TRUE(log.saw({"There is no level to play"})) << log.all();
 }
 
-// A damaged installation never starts with pieces silently missing: a shipped file that
-// cannot be opened, or that holds less than it says, stops the start with a line naming it.
+// Never start with pieces silently missing: a file unopened or shorter than it says stops it.
 TEST(DamagedData, AFileThatCannotBeReadStopsTheStartNamingIt) {
     // The folder and the file, the step that stops, and whether the file is a link to
     // nothing or else cut short.
@@ -89,11 +87,9 @@ TEST(DamagedData, AFileThatCannotBeReadStopsTheStartNamingIt) {
     }
 }
 
-// A result is on disk the moment it enters the table; a table that did not change is
-// never written; a save that fails (a full disk) is reported once, not every frame, and
-// tried again at the next change and at quit. At a start no row of the table pulses, whether
-// it is the default or the saved one, even when the last add went to the top, as every played
-// game leaves it.
+// A result is on disk the moment it enters the table; an unchanged table is never written;
+// a failed save (a full disk) is reported once and tried again at the next change and at
+// quit. At a start no row pulses, default or saved table, even after an add to the top.
 TEST_F(StartupTest, TheTableIsSavedWhenItChangesAndAFailedSaveWaitsForTheNextChange) {
     data.addLevel("1", kLevel);
     ASSERT_TRUE(start());

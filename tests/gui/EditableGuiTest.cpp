@@ -1,6 +1,5 @@
-// The layout editor without a screen, the handle under the pointer chosen by the test
-// instead of by GL selection; then the GUI drawn in the game's window and read back pixel
-// by pixel, with the game's own font, circle and screen-space effect.
+// The layout editor, the test choosing the handle under the pointer instead of GL selection;
+// then the GUI drawn in the game's window with its own font, circle and effect, read back.
 #include <SDL/SDL_keysym.h>
 #include <gtest/gtest.h>
 
@@ -151,9 +150,8 @@ TEST_F(EditableGuiTest, OnlyKeyPressesActInEditMode) {
     EXPECT_EQ(readFile(editor.fileName()), saved);
 }
 
-// Every window and action class written back: transitions sorted by condition, numbers
-// with six decimals, colours in hex, and a reload saves the same bytes. A failed save
-// keeps the old document and says so once.
+// Transitions sorted by condition, numbers with six decimals, colours in hex; a failed save
+// says so once.
 TEST_F(EditableGuiTest, SavedDocumentsReadBackToTheSameBytesAndAFailedSaveKeepsThem) {
     load(kEveryClass);
     ASSERT_TRUE(editor.save());
@@ -221,8 +219,7 @@ protected:
     TempFolder folder_;
 };
 
-// Clipping by the parent is the recording renderer's business (StandardWindowsTest) and
-// the scissor boxes the screen-space renderer's.
+// (Clipping is StandardWindowsTest's, the scissor boxes the screen-space renderer's.)
 TEST_F(GuiScreenTest, APaneShowsItsTextureAndARoundedPaneLeavesItsCornersEmpty) {
     load(R"(<window class="null" x="-0.5" y="0" w="0.4" h="0.4" show="true">
                    <window class="pane" texture="Textures/green" x="0.2" y="0" w="0.4" h="0.2" show="true"/>
@@ -247,8 +244,7 @@ TEST_F(GuiScreenTest, TheKeyboardFocusGlowsOverAndAroundTheFocusedButton) {
     EXPECT_EQ(brightest(guiPixel(0.6f, 0.0f)), 0);
 }
 
-// Knob centres travel from -0.35 to 0.35, a quarter of the way along at 25; the track is
-// 0.12 thick with round ends.
+// Knob centres go from -0.35 to 0.35, a quarter along at 25; the track is 0.12 thick, round-ended.
 TEST_F(GuiScreenTest, ASliderDrawsItsTrackTheFilledPartAndTheKnobAtItsValue) {
     load(R"(<window class="slider" property="v" x="0" y="0" w="1.1" h="0.4" color="FF0000FF" glow="00FF00FF"
                   show="true"/>)");
@@ -289,8 +285,7 @@ TEST_F(GuiScreenTest, TheEditorDrawsItsGridAndHandlesInEditModeOnlyAndPicksHandl
     EXPECT_EQ(greenNear(-0.5f, -0.7f), 0);
 }
 
-// The selection's centre disc closes all the way round: drawn a grid step of 0.5 across,
-// it covers a point just inside its rim below its right end.
+// Drawn a grid step of 0.5 across, it covers a point just inside its rim below its right end.
 TEST_F(GuiScreenTest, TheCentreDiscOfTheSelectionIsRoundAllTheWay) {
     load(R"(<window class="null" name="wide" x="0" y="0" w="2.4" h="1.8" show="true"/>)");
     core_->clear(Color(0, 0, 0, 1));

@@ -1,6 +1,5 @@
-// Model and texture files, the meshes read from them and the batches made of those
-// meshes. Buffers live in system memory, so a core that was never bound to a window makes
-// them.
+// Model and texture files, their meshes and batches. Buffers live in system memory, so a
+// core never bound to a window makes them.
 #include <GL/glew.h>
 #include <gtest/gtest.h>
 
@@ -55,8 +54,7 @@ void poke(std::vector<unsigned char> &file, size_t offset, Field value) {
     std::memcpy(file.data() + offset, &value, sizeof value);
 }
 
-// Each reads a file and tells how much room it made for the file's contents, or SIZE_MAX
-// when it loaded.
+// Each reads a file: the room made for its contents, or SIZE_MAX when it loaded.
 size_t readModel(NamedInput &in) {
     std::vector<ModelMeshData> read;
     return readModelData(in, read) ? SIZE_MAX : read.capacity();
@@ -67,8 +65,7 @@ size_t readTexture(NamedInput &in) {
     return readTextureFile(in, header, pixels) ? SIZE_MAX : pixels.capacity();
 }
 
-// A damaged file is refused in as many lines as given, naming it, before room is made for
-// the counts it claims.
+// Refused in as many lines as given, naming the file, before room is made for its counts.
 void expectRefused(const std::vector<unsigned char> &file, size_t (*read)(NamedInput &), const char *message,
                    size_t lines = 1) {
     NamedInput in("Themes/Common/wood", file);
@@ -83,8 +80,7 @@ TEST(ModelFile, WrittenFilesReadBackMeshByMesh) {
     const std::vector<ModelMeshData> written = {modelMesh(3, {0, 1, 2}, "brick"), modelMesh(2, {}, ""),
                                                 modelMesh(5, {4, 3, 2, 1, 0}, "")};
     const auto file = modelFile(written);
-    // Any change of the format changes the hash: take a new one only after looking at the
-    // new bytes.
+    // Take a new hash only after looking at the new bytes.
     EXPECT_EQ(hashBytes(file.data(), file.size()), 0xfb092761e9b4993aull);
     NamedInput in("Brick.model", file);
     std::vector<ModelMeshData> read;
@@ -129,8 +125,7 @@ std::vector<unsigned char> textureFile(PixelFormat format, int width, int height
 }
 
 TEST(TextureFile, WrittenFilesReadBackWithTheirWholeMipChain) {
-    // 5 x 3 RGB in levels of 5 x 3 and 2 x 1 pixels. Any change of the format changes the
-    // hash: take a new one only after looking at the new bytes.
+    // 5 x 3 RGB in levels of 5 x 3 and 2 x 1. A new hash only after looking at the new bytes.
     const auto file = textureFile(PixelFormat::RGB, 5, 3, 2);
     EXPECT_EQ(hashBytes(file.data(), file.size()), 0x293971bc6df860f9ull);
     NamedInput in("wood.texture", file);
@@ -235,9 +230,8 @@ TEST_F(MeshTest, AModelRegistersItsFirstMeshUnderItsStemWithTheTextureItNames) {
     EXPECT_TRUE(log.saw({"Broken.model", "index 4"})) << log.all();
 }
 
-// A mesh keeps position, normal and first texture coordinate of the file's vertices and
-// the low sixteen bits of its indices; a batch repeats it twelve times with the copy
-// number as the fourth position component.
+// Position, normal and first texture coordinate and 16-bit indices; the copy number is
+// the fourth position component.
 TEST_F(MeshTest, AMeshKeepsWhatItDrawsAndABatchRepeatsItTwelveTimesWithItsCopyNumber) {
     registerTexture("Textures/brick", new FakeTexture(1, 1));
     auto source = readOne(modelMesh(4, {0x10000, 0xFFFF0001, 2, 2, 3, 0}, "brick"));

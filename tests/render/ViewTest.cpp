@@ -1,6 +1,5 @@
-// The camera's view, and the 4:3 view in windows of other shapes: where it sits, how the
-// pointer's pixels reach it, how far the window reaches past it, and what the camera
-// shows in the bands.
+// The camera's view, and the 4:3 view in windows of other shapes: where it sits, the
+// pointer's pixels in it, and what the window and the camera show past it.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -101,8 +100,7 @@ TEST(ViewFit, TheViewSitsCentredAndWindowPixelsMapOntoItsOwn) {
     }
 }
 
-// Only the edges on the view's edge (within the rounding of the GUI document) go on to
-// the window's; the others stay.
+// "On the view's edge" is within the rounding of the GUI document.
 TEST(ViewFit, EdgesOnTheViewsEdgeReachTheWindowsAndInnerOnesStay) {
     const ViewFit fit(1600, 900);
     const Vector2 cases[][4] = {
@@ -116,8 +114,7 @@ TEST(ViewFit, EdgesOnTheViewsEdgeReachTheWindowsAndInnerOnesStay) {
     }
 }
 
-// A point at the view's edge for the standard camera lands where the view's edge lies in
-// the window, and the window's own edge shows more.
+// A point at the standard camera's edge lands on the view's edge in the window.
 TEST(ViewFit, TheWidenedCameraShowsTheViewWhereItSitsAndMoreAroundIt) {
     const float top = std::tan(3.14159265f / 12);
     const Vector3 corner(10 * top * 4 / 3, 10 * top, -10);

@@ -18,9 +18,8 @@
 
 namespace nimbus {
 
-// A board drawn as rows of characters, row y = 0 first: '0' to '5' the die colours,
-// 'W' White, 'B' Black, 'S' Start, 'G' Goal, '.' Undefined. Every tile stands for ever
-// unless a test sets its fall step.
+// Rows of characters, y = 0 first: '0' to '5' the die colours, 'W' White, 'B' Black, 'S'
+// Start, 'G' Goal, '.' Undefined. Every tile stands for ever unless a test sets its fall step.
 inline Board boardFromRows(const std::vector<std::string>& rows) {
     Board board(static_cast<int32_t>(rows[0].size()), static_cast<int32_t>(rows.size()));
     const std::string kinds = "012345WBSG";
@@ -34,8 +33,7 @@ inline Board boardFromRows(const std::vector<std::string>& rows) {
     return board;
 }
 
-// The bytes of a level map file of the board drawn as rows, every tile with the fall
-// step given (-1 stands for ever; a border tile never falls whatever its step says).
+// A level map of the rows, every tile with the fall step given (-1: for ever; a border never falls).
 inline std::string levelMapFromRows(const std::vector<std::string>& rows, int32_t fallStep = -1) {
     Board board = boardFromRows(rows);
     for (int32_t y = 0; y < board.length(); ++y) {
@@ -46,8 +44,7 @@ inline std::string levelMapFromRows(const std::vector<std::string>& rows, int32_
     return std::string(out.bytes().begin(), out.bytes().end());
 }
 
-// A process-wide resource manager holding a font with every printable character, so
-// the game's floating texts are laid out.
+// A process-wide font with every printable character, so floating texts are laid out.
 class GameFixture : public ::testing::Test {
 protected:
     GameFixture() { registerTestFont(); }

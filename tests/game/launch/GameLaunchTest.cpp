@@ -22,8 +22,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A folder tree for the data search: the executable's folder "bin", and folders that
-// hold the data when a case asks for them, named in the cases by a word in braces.
+// The executable's folder "bin" and the data folders a case asks for by a word in braces.
 struct Tree {
     fs::path root = fs::temp_directory_path() / ("nimbus-launch-" + std::to_string(::getpid()));
     std::string bin = (root / "bin").string();
@@ -59,10 +58,9 @@ std::vector<std::string> words(const std::string& text) {
 
 }  // namespace
 
-// Every way a start can end before the window opens (the usage in the environment's
-// language when the data holds its catalogue), and where a start that goes on finds its
-// data and keeps its table. In a case "{...}" stands for a folder of the tree,
-// DISPLAY=* for the test's own display.
+// Every way a start ends before the window (the usage in the environment's language when
+// the data has it), and where one that goes on finds its data and table. DISPLAY=* is the
+// test's own display.
 TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
     const char* usable = std::getenv("DISPLAY");
     if (!usable) GTEST_SKIP() << "no display here";
@@ -71,10 +69,9 @@ TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
         const char* environment;  // NAME=VALUE ...
         const char* holdingData;  // the folders that hold the data
         int code;
-        // What standard output (code 0) or standard error (1 and 2, 1 a single line) starts
-        // with, the other stream empty; or the data folder found (-1, nothing written) and the
-        // choices made: a window, the screen chosen, symbols, the table beside the data, the
-        // replay to check.
+        // The start of standard output (code 0) or error (1, one line, and 2), the other
+        // empty; or (-1, nothing written) the data folder found and the choices: window,
+        // screen, symbols, table beside the data, replay to check.
         const char* says;
     };
     const Case cases[] = {
@@ -155,12 +152,10 @@ struct StillClock : TimeSource {
 
 }  // namespace
 
-// The wait after each present: frames that present at once are spread to the display's
-// rate (120 a second when it is unknown); a frame that presents on time waits nothing,
-// as under working vertical sync; a late frame is not made up for.
+// Frames that present at once are spread to the display's rate (120 when unknown); one on
+// time waits nothing, as under working vertical sync.
 TEST(FramePacer, WaitsOutTheRestOfEachFrameAndNeverCatchesUp) {
-    // What, the display's rate, the presents and the waits after them. 1200 ticks a second: 10
-    // ticks a frame at 120 Hz, 20 at 60 Hz.
+    // What, the rate, the presents and the waits after them; 1200 ticks a second.
     const std::tuple<const char*, float, std::vector<int64_t>, std::vector<int64_t>> cases[] = {
         {"quick frames at an unknown rate", 0.0f, {0, 2, 13, 21}, {0, 8, 7, 9}},
         {"quick frames at 60 Hz", 60.0f, {100, 101, 121}, {0, 19, 19}},

@@ -1,5 +1,4 @@
-// The level source reader, its refusals, drafts, the compiled map and the check that no
-// tile can strand the die.
+// The level source reader, its refusals, drafts, the compiled map and the strand check.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -45,8 +44,7 @@ pickups
 . . . . . . .
 )";
 
-// The map compiled from the source is the same bytes every time, and reads back through
-// the game's reader as the same board.
+// The map is the same bytes every time and reads back through the game's reader.
 TEST(LevelSource, ReadsColoursFallsWavesAndPickupsAndCompilesToTheSameBoard) {
     LevelSource level;
     ASSERT_TRUE(LevelSourceParser::parse(kFull, "full.level", level));
@@ -181,14 +179,12 @@ TEST(LevelSource, DraftsNeedGridsThatReadButNotAWholeLevel) {
                                           LevelSourceParser::Rules::kDraft));
 }
 
-// Rolling right from the start lands green on the red tile and is refused, but two
-// twists bring red round to the front first. On the red tile green is then on top, and
-// the only way off is back down onto green.
+// Rolling right lands green on red, refused; two twists bring red to the front first. On
+// the red tile green is on top, and the only way off is back onto green.
 const std::string kRedPocket = "tiles\nk k k k k k\nk S r k k k\nk y g w w G\nk k k k k k\n\n";
 
-// The pocket strands a die unless its tile falls: once it crumbles a die left there loses
-// a life and starts again. Where the floor crumbles, every tile that stands for good needs
-// a standing way on, unless the goal is one roll away.
+// The pocket strands a die unless its tile falls (a die left there loses a life). Where the
+// floor crumbles, a tile that stands for good needs a standing way on, or the goal a roll away.
 TEST(StrandCheck, FindsTheTileWhereTheDieIsStrandedIfThereIsOne) {
     const struct {
         const char* falls;

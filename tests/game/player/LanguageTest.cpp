@@ -18,9 +18,8 @@ namespace {
 // The build's template as a catalogue: every message the game has, as its own translation.
 const char* const kTemplate = NIMBUS_DATA_DIR "/../po/en.mo";
 
-// LANGUAGE lists languages in order and wins; otherwise the first of LC_ALL, LC_MESSAGES
-// and LANG that is set names the locale, and a locale the game does not speak is English.
-// A country or character set the game has no catalogue for falls back to the language.
+// LANGUAGE wins; else the first of LC_ALL, LC_MESSAGES and LANG set, English if unspoken.
+// A country or character set without a catalogue falls back to the language.
 TEST(Language, TheEnvironmentPicksTheFirstLanguageTheGameSpeaks) {
     using Environment = std::map<std::string, std::string>;
     const std::pair<Environment, const char*> cases[] = {
@@ -49,9 +48,8 @@ TEST(Language, TheEnvironmentPicksTheFirstLanguageTheGameSpeaks) {
     EXPECT_STREQ(nextLanguage("xx").code, "en");
 }
 
-// The build ships a catalogue for every language of the table and no other; each reads
-// without a word (so its texts are UTF-8 and every translation has its original's
-// placeholders) and translates every message of the game, which the failures name.
+// One catalogue for each language of the table and no other, each read without a word
+// (UTF-8, every translation with its original's placeholders).
 TEST(ShippedCatalogues, TranslateEveryMessageInEveryLanguage) {
     FileInBuffer in;
     MessageCatalogue messages;

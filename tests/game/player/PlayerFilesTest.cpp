@@ -16,9 +16,8 @@
 namespace nimbus {
 namespace {
 
-// The table and the settings stay beside writable data and move out of data that is not into
-// the player's folders, which follow the XDG rules. Root may write anywhere, so data that is
-// not there at all stands in for an installed copy.
+// The player's folders follow the XDG rules. Root may write anywhere, so data that is not
+// there at all stands in for an installed copy.
 TEST(PlayersFiles, LiveBesideWritableDataOrInThePlayersFolders) {
     // XDG_DATA_HOME, HOME and the folder of the table.
     const std::tuple<const char*, const char*, std::string> cases[] = {
@@ -62,9 +61,8 @@ Settings withKeys(std::initializer_list<std::pair<int32_t, int32_t>> keys) {
     return settings;
 }
 
-// The settings file: what a damaged, partial or missing file reads as, and that a save
-// reads back. A damaged key puts its action on its default key, keys that two actions
-// would share put every action on its default.
+// A damaged, partial or missing file, and a save read back. A damaged key puts its action
+// on its default; keys two actions would share put every action on its default.
 TEST(SettingsFile, ReadsEveryGoodLineSkipsTheBadOnesAndClampsVolumes) {
     // The file's text (null: no file at all), what it reads as and the error lines.
     const std::tuple<const char*, Settings, size_t> cases[] = {

@@ -22,11 +22,10 @@ std::string drawn(const FloatingTextList& list, const ResourceHandle<BitmapFont>
     return quadText(collector.added, {font->texture().get(), font->glowTexture().get()}) + "--\n";
 }
 
-// A text is centred on its projected point plus drift times age, drawn sharp in its own fade
-// and then again as purple glow on the same place. Drawn: two texts a second into their lives
-// and one behind the eye, which has no place; a font without glow, drawn once; a growing text
-// at its start, a second later five times as large, and at its end risen by almost drift times
-// lifetime.
+// Centred on the projected point plus drift times age, sharp in its fade, then purple glow.
+// Drawn: two texts a second old and one behind the eye (no place); a font without glow,
+// once; a growing text at its start, five times as large a second later, and at its end
+// risen by almost drift times lifetime.
 TEST(FloatingTextDrawing, TextsAreCentredOnTheirDriftingPointsSharpThenAsGlow) {
     const ResourceHandle<BitmapFont> font(newTestFont()), dullFont(newTestFont(false));
     FloatingTextList list(font), dull(dullFont), growing(font);
@@ -44,8 +43,7 @@ TEST(FloatingTextDrawing, TextsAreCentredOnTheirDriftingPointsSharpThenAsGlow) {
     EXPECT_TRUE(matchesGolden(text, 0x7009b113b28f2063));
 }
 
-// The band goes down first, as wide as the view, so that both lines are drawn on it, each
-// sharp and glowing, the hint wholly under the title and both inside the band.
+// The band, as wide as the view, goes down first; both lines, sharp and glowing, lie inside it.
 TEST(ViewCaption, BothLinesSitOnTheBandTheHintUnderTheTitle) {
     OwnProcessWide<ResourceManager> resources;
     Texture* band = new FakeTexture(8, 8);
@@ -60,10 +58,9 @@ TEST(ViewCaption, BothLinesSitOnTheBandTheHintUnderTheTitle) {
                       0xe45a98b48701b659));
 }
 
-// At 0, a quarter, a half and a full turn the wipe shows all, three quarters, half and none of
-// the square, an icon over x 1..3, y 2..4 whose texture coordinates run from (0, 1) at the
-// lower left to (0.5, 0.5) at the upper right: a fan of slices from the centre, clockwise from
-// the hand to twelve o'clock, texture and colour following the position linearly.
+// At 0, 1/4, 1/2 and a full turn it shows all, 3/4, half and none of an icon over x 1..3,
+// y 2..4, texture from (0, 1) lower left to (0.5, 0.5) upper right: a fan from the centre,
+// texture and colour following the position linearly.
 TEST(RadialWipe, ShowsTheShareOfTheSquareClockwiseFromTheHandToTwelveOClock) {
     IconSquare square;
     square.lowerLeft = {1.0f, 2.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, 0.0f};

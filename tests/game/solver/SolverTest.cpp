@@ -105,8 +105,7 @@ TEST_F(SolverTest, TheSolverFindsTheShortestWinAndItsSlackOrProvesThereIsNone) {
               "cut short, closest <2, 1> at 7 rolls");
 }
 
-// Hints asked at the start and after each move they named, while the die still turns,
-// win in as few moves as the shortest line has; once the way has fallen they find no win.
+// Hints are asked at the start and after each move they named, while the die still turns.
 class HintSearchTest : public GameFixture {
 protected:
     HintSearch::Status ask() {
@@ -167,9 +166,8 @@ public:
     std::vector<int> pressed;
 };
 
-// Three steps without a wait, then one that waits five frames. Keyed ahead, each key
-// goes the frame after the game took the one before, which is when the die lands;
-// late, every key waits for the die to land and then the lateness.
+// Three steps, then one waiting five frames. Keyed ahead, each key goes as the die lands
+// from the one before; late, every key waits for the landing and then the lateness.
 TEST(SolutionReplay, KeysGoWhenTheDieIsDueToTakeThem) {
     const int busy = DieTurns(kFrameSeconds).busyFrames();
     const int late = 15;

@@ -54,11 +54,10 @@ protected:
     std::unique_ptr<HighScoreWindow> window_;
 };
 
-// Each row shows rank and name on the left and the score on the right, the newest row pulsing
-// between white and yellow while the others stay green. Unset ranks close up when the window
-// is shown, and the newest index counts published ranks, so it can point past the rows (no
-// highlight). However long a name, its row ends it before the score begins, cut short with an
-// ellipsis; the stored name stays whole. A hidden table draws nothing.
+// The newest row pulses white to yellow, the others stay green. Unset ranks close up when
+// shown; the newest index counts published ranks, so it may point past the rows (no
+// highlight). A long name is cut with an ellipsis before the score, the stored one stays
+// whole. A hidden table draws nothing.
 TEST_F(HighScoreWindowTest, ShowsThePublishedRowsWithTheNewestPulsingAndLongNamesCut) {
     const auto rank = [&](int i, const std::string& name, const char* score) {
         gui_.setProperty("highscore_name_" + std::to_string(i), name);
@@ -76,8 +75,7 @@ TEST_F(HighScoreWindowTest, ShowsThePublishedRowsWithTheNewestPulsingAndLongName
     text += shown();
     gui_.setProperty("newest_entry", "banana");
     text += shown();
-    // Only the best ten of a list are published, with the newest index; ranks past a shorter
-    // list keep what an earlier, longer list left there.
+    // Only the best ten are published; ranks past a shorter list keep what a longer one left.
     HighScoreList longList, defaults;
     for (int i = 0; i < 12; ++i) longList.add("P" + std::to_string(i), i * 10);
     defaults.fillDefaults();
@@ -95,9 +93,8 @@ TEST_F(HighScoreWindowTest, ShowsThePublishedRowsWithTheNewestPulsingAndLongName
     EXPECT_TRUE(matchesGolden(text, 0xd34fd23d3deb3674));
 }
 
-// Any press leaves the table, whichever button, and so do Enter and Space; a release or
-// another key passes through. An element without a size builds nothing and says why; a
-// missing element is no error.
+// Any button, Enter and Space leave; a release or another key passes through. A missing
+// element is no error.
 TEST_F(HighScoreWindowTest, AnyPressSendsMainMenuAndTheCreatorRefusesAnElementWithoutSize) {
     // A mouse button or a key, pressed or let go, and whether it leaves.
     const std::tuple<bool, int32_t, bool, bool> inputs[] = {
@@ -130,8 +127,7 @@ Entries entries(const HighScoreList& list) {
     return all;
 }
 
-// The defaults themselves are shown above. A table only counts as saved while every name and
-// score matches.
+// A table counts as saved only while every name and score matches.
 TEST(HighScoreList, InsertsAboveEqualScoresClampsAndFillsDefaultsOnlyWhenEmpty) {
     HighScoreList list;
     for (const auto& [name, score, index] :
@@ -152,8 +148,7 @@ TEST(HighScoreList, InsertsAboveEqualScoresClampsAndFillsDefaultsOnlyWhenEmpty) 
     }
 }
 
-// The file round trip is StartupTest's, through the game's own save and load; an empty
-// table reads back.
+// (The file round trip is StartupTest's, through the game's own save and load.)
 TEST(HighScoreList, DamagedCountsAreRefusedAndAnEmptyTableReadsBack) {
     VectorOutBuffer empty;
     ASSERT_TRUE(HighScoreList().write(empty));

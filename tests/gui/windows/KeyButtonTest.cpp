@@ -1,5 +1,4 @@
-// The rows of the Keys screen: how a key is chosen, refused or let be, and the texts that
-// show the keys.
+// The rows of the Keys screen, and the texts that show the keys.
 #include <SDL/SDL_keysym.h>
 #include <gtest/gtest.h>
 
@@ -32,11 +31,9 @@ protected:
     Gui gui{1024, 768};
 };
 
-// A click, or Enter on the lit row, makes the row wait; every key then goes to it until
-// one is bound, and that key's release is the row's too. Escape, the pad's Back or a click
-// elsewhere cancel;
-// a key of another action, a menu key and a key without a name are refused. Quitting works
-// again once the row has let go.
+// A click, or Enter on the lit row, makes it wait; every key then goes to it until one is
+// bound, its release too. Escape, the pad's Back or a click elsewhere cancel; another
+// action's key, a menu key and a nameless key are refused. Quitting works once it lets go.
 TEST_F(KeyButton, ARowWaitsForAKeyRefusesWhatItMustAndLetsEscapeCancel) {
     load(R"(<window class="key_button" input="roll_up" x="0" y="0.5" w="1" h="0.2" show="true"/>
         <window class="key_button" input="roll_down" x="0" y="-0.5" w="1" h="0.2" show="true"/>)");
@@ -120,7 +117,7 @@ TEST_F(KeyButton, ALongCaptionStopsShortOfTheSwollenCap) {
     EXPECT_LE(captionRight, capLeft);
 }
 
-// A text that names a key shows the key as bound, also after it changed.
+// Also after the key changed.
 TEST_F(KeyButton, TextsShowTheKeysAsBound) {
     load(R"(<window class="text" message="{roll_up}" x="0" y="0" w="1" h="0.1" show="true"/>)");
     RecordingRenderer up, f12;

@@ -1,5 +1,4 @@
-// The effect runtime on its own in a small window: parsing, parameters, samplers and pass
-// states, seen through GL state and the pixels drawn.
+// The effect runtime in a small window, seen through GL state and the pixels drawn.
 #include <GL/glew.h>
 
 #include <string>
@@ -148,9 +147,8 @@ technique Works { pass { VertexProgram = VS; FragmentProgram = FS; } }
     expectOneError(fx::kNotValidated);
 }
 
-// A program keeps its inputs in order with their semantics, past comments. A value set
-// once serves every pass; a new one reaches passes that already ran. Arrays, samplers and
-// matrices reach their programs through the core's draws.
+// Inputs keep their order and semantics past comments. A value set once serves every pass,
+// a new one reaches passes that already ran; arrays, samplers and matrices reach theirs.
 TEST_F(FxTest, InputsAndValuesReachTheirProgramsAndMisusedParametersChangeNothing) {
     compile(R"(// a comment first
 uniform vec4 g_color;
@@ -218,8 +216,6 @@ technique T { pass { VertexProgram = Textured; FragmentProgram = Sampled; } }
         std::make_pair(parameter("g_place"), static_cast<fx::Parameter *>(nullptr)));
 }
 
-// A pass puts back every state it set as it found it, and leaves the states it does not
-// set alone.
 TEST_F(FxTest, APassPutsBackEveryStateItSetAndOnlyThose) {
     compile("uniform vec4 g_color;" + kPrograms + R"(
 technique Everything {

@@ -36,10 +36,8 @@ TEST(AtlasPacker, BoxesLandApartInsideAPowerOfTwoAtlas) {
     EXPECT_EQ(packAtlas(wide, 64, 2), 0);
 }
 
-// Every glyph's box holds the drawn glyph off its edge, and its glow reaching towards the
-// edge and faded out there, so no box shows a neighbour's light. A capital stands on the
-// baseline: its box reaches below it by the glow margin only, and its drawn height is
-// about seven tenths of the em.
+// The glow fades out by the box's edge, so no box shows a neighbour's light. A capital's
+// box reaches below the baseline by the glow margin only; it is about 0.7 em tall.
 TEST(FontBuilder, EveryPrintableCharacterHasABoxWithRoomForItsGlow) {
     BuiltFont font;
     ASSERT_TRUE(buildFont(kComfortaa, 32, {}, font));
@@ -68,8 +66,7 @@ TEST(FontBuilder, EveryPrintableCharacterHasABoxWithRoomForItsGlow) {
     EXPECT_NEAR(static_cast<float>(capital.top - margin) / 32.0f, 0.75f, 0.1f);
 }
 
-// The characters of the catalogues' texts beyond ASCII, line breaks left out, are drawn
-// too; one the font lacks stops the build with a line naming it and the text it is in.
+// One the font lacks stops the build with a line naming it and the text it is in.
 TEST(FontBuilder, CarriesTheCataloguesCharactersAndNamesOneItLacks) {
     TempFolder folder;
     const std::vector<unsigned char> bytes =

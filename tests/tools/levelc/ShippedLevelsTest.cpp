@@ -46,11 +46,9 @@ protected:
     ReplayResult played_;
 };
 
-// Every level is won by its shortest solution played into the rules object the way the
-// playing state plays, without losing a life or having a command refused; and a player
-// who pauses before every command as long as the solver says may still win, one frame
-// longer and the level is lost. The winning run, kept as a replay, passes the check
-// without a window.
+// Won as the playing state plays, losing no life and no command refused; pausing before
+// each command as long as the solver says still wins, a frame longer loses. The winning
+// run, kept as a replay, passes the check without a window.
 TEST_F(ShippedLevels, EveryLevelIsWonByItsSolutionThroughTheRules) {
     ASSERT_TRUE(listLevels(levels_, names_));
     const TempFolder player;
@@ -79,9 +77,8 @@ TEST_F(ShippedLevels, EveryLevelIsWonByItsSolutionThroughTheRules) {
     }
 }
 
-// The editor's text of every level reads back as the same level and writes the same text
-// again; the compiler takes it as it takes the designer's: the same checks pass and the map
-// it writes is the shipped one, byte for byte.
+// The editor's text of a level reads back as the same level and text; the compiler takes it
+// as the designer's: the same checks pass and the map is the shipped one, byte for byte.
 TEST(WrittenLevels, EveryLevelsTextReadsBackAndTheCompilerMakesTheShippedMapOfIt) {
     TempFolder folder;
     int levels = 0;

@@ -31,10 +31,9 @@ uint64_t fingerprint(const std::vector<std::vector<double>>& channels) {
     return hashBytes(rounded.data(), rounded.size() * sizeof(int64_t));
 }
 
-// Every wave, option and arrangement a score can give, at a low rate to stay quick: a
-// bell that settles, spreads and wobbles, a filtered bass bending down, seeded hits and a
-// scattered shower, plucked strings whose rise the release cuts short, a room, humanized
-// timing, a section replaying a pattern on another instrument.
+// Every wave, option and arrangement, at a low rate to stay quick: a settling, spreading,
+// wobbling bell, a bending filtered bass, seeded hits and a shower, plucks whose rise the
+// release cuts short, a room, humanized timing, a pattern replayed on another instrument.
 const char kScore[] = R"(rate 8000
 tempo 150
 meter 3
@@ -106,8 +105,7 @@ RenderedSound render(const std::string& score) {
     return renderSong(song);
 }
 
-// The score read, arranged and rendered in stereo and in mono, and the effect file made
-// of it (two samples beyond full scale are held at its ends, never wrapped).
+// Rendered in stereo and mono, and its effect file (samples past full scale held, not wrapped).
 TEST(Synth, AScoreUsingEveryFeatureRendersToTheSameSamplesEveryTime) {
     RenderedSound stereo = render(kScore), mono = render(std::string("channels 1\n") + kScore);
     ASSERT_EQ(stereo.channels.size(), 2u);
@@ -122,9 +120,8 @@ TEST(Synth, AScoreUsingEveryFeatureRendersToTheSameSamplesEveryTime) {
         << "the effect file changed";
 }
 
-// The song brought to the music loudness, and its mono twin turned up 12 dB as an effect,
-// whose peaks only softening, ramped in and out, holds under the ceiling. The game plays an
-// effect's one channel on both speakers, so it measures as loud as in stereo.
+// The mono twin turned up 12 dB as an effect needs its peaks softened, ramped in and out;
+// played on both speakers, an effect's one channel measures as loud as in stereo.
 TEST(Loudness, MusicAndEffectsAreBroughtToTheirLoudnessWithTruePeaksUnderTheCeiling) {
     RenderedSound music = render(kScore), effect = render(std::string("channels 1\n") + kScore);
     Loudness before, after, louder;
@@ -137,8 +134,7 @@ TEST(Loudness, MusicAndEffectsAreBroughtToTheirLoudnessWithTruePeaksUnderTheCeil
     EXPECT_EQ(fingerprint(effect.channels), 0xb9695ebbcb89e3a9ull) << "the amplified effect changed";
 }
 
-// The stream is the same bytes for the same sound every time, and the mixer decodes it at
-// its length and loudness; an unwritable place fails each writer with one line.
+// The same bytes every time; an unwritable place fails each writer with one line.
 TEST(VorbisWriter, WritesAStreamTheMixerDecodesAtItsLengthAndLoudness) {
     RenderedSound sound;
     sound.channels.assign(2, std::vector<double>(33075));  // a second and a half

@@ -21,9 +21,7 @@
 namespace nimbus {
 namespace {
 
-// A 16 x 8 picture with a gradient, a half-transparent pixel whose straight colour is
-// (1, 0.5, 0) and a fully transparent one, written in every format with its mip chain
-// and alone; then the glow of two dots.
+// 16 x 8, a gradient, a half-transparent pixel of straight colour (1, 0.5, 0) and a clear one.
 Image pattern() {
     Image picture(16, 8);
     for (int y = 0; y < 8; ++y)
@@ -73,8 +71,7 @@ TEST(TextureBuilder, RefusesSizesThatAreNotPowersOfTwoAndUnwritablePaths) {
     EXPECT_TRUE(log.saw({"/nonexistent-folder/x.texture"}));
 }
 
-// An SVG's view box fills the requested size; pixels arrive premultiplied, so a
-// half-transparent one holds half its colour and a transparent PNG pixel none.
+// An SVG's view box fills the size; a half-transparent pixel holds half its colour, a clear one none.
 TEST(PictureSource, SvgAndPngSourcesArriveAsPremultipliedPixelsInTheRightChannels) {
     TempFolder folder;
     const std::string svg = folder.write(
@@ -145,8 +142,7 @@ TEST(TextureOptions, ReadsSourceOutputSizeFormatAndGlowInAnyOrderAndRefusesBadTe
     EXPECT_GE(log.lines().size(), bad.size());
 }
 
-// The HUD draws texture rectangles given as (u, v) with v = 0 at the picture's top:
-// extra life, stop time, reverse time and the combo timer.
+// The HUD's (u, v) rectangles, v = 0 at the top: extra life, stop time, reverse time, combo timer.
 const float kHudRects[][4] = {
     {0, 0, 0.25f, 0.25f}, {0.5f, 0, 0.75f, 0.25f}, {0.25f, 0, 0.5f, 0.25f}, {0, 0.5f, 0.5f, 1}};
 
@@ -156,9 +152,8 @@ bool inside(const float* r, int x, int y, float margin) {
     return u > r[0] + m && u < r[2] - m && v > r[1] + m && v < r[3] - m;
 }
 
-// Each rectangle is well covered; outside them, and along their borders, the sharp
-// atlas is empty, so a quad never shows a piece of its neighbour; the glow has faded
-// by the border.
+// Along their borders and outside, the sharp atlas is empty, so a quad never shows a piece
+// of its neighbour; the glow has faded by the border.
 TEST(ArtTextures, HudIconsFillTheirAtlasRectanglesAndNothingElse) {
     Image icons, glow;
     const std::string common = std::string(NIMBUS_DATA_DIR "/") + kCommonThemeFolder;
