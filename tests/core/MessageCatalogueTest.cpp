@@ -26,9 +26,8 @@ const Translations kGerman = {
     {"Back", "Назад"},
 };
 
-// Either byte order reads; each translation is found by its original, an empty one and an
-// unknown text find nothing, a plural message answers with its singular forms, and the
-// process-wide lookup falls back to the text itself.
+// An empty or unknown text finds nothing, a plural message answers with its singular forms,
+// and the process-wide lookup falls back to the text itself.
 TEST(MessageCatalogue, FindsEachTranslationByItsOriginalInEitherByteOrder) {
     for (const bool bigEndian : {false, true}) {
         VectorInBuffer in(catalogueBytes(kGerman, bigEndian));

@@ -42,9 +42,8 @@ TEST(ResourceHandle, TheRingOwnsTheObject) {
     EXPECT_FALSE(empty);
 }
 
-// Lookup needs the name and the exact type. A replacement reaches every handle and
-// destroys the old object once; an object of another type, or a second entry for the
-// same object, changes nothing; the last handle outlives the manager.
+// Lookup needs the name and the exact type. An object of another type, or a second entry
+// for the same object, changes nothing; the last handle outlives the manager.
 TEST_F(ResourceTest, AReplacementReachesEveryHandleAndDestroysTheOldOnce) {
     Counted* x = new Counted(deaths);
     Counted* y = new Counted(otherDeaths);

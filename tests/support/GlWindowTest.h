@@ -10,9 +10,8 @@ namespace nimbus {
 class Core;
 class ResourceManager;
 
-// One window for each test suite, opened the way the game opens its own (1024 x 768
-// unless the suite asks for another size), with its core and a resource manager of its
-// own made process-wide. Each test starts on a black frame and leaves no GL error.
+// A window per suite, opened as the game opens its own (1024 x 768 unless asked), with its
+// core and a process-wide resource manager; each test starts black and leaves no GL error.
 class GlWindowTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { openWindow(1024, 768); }

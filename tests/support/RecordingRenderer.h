@@ -9,10 +9,9 @@
 
 namespace nimbus {
 
-// A screen-space renderer that keeps what it is given instead of drawing it, for tests
-// of whatever builds quads: each quad with its texture, its layer and the clip rectangle
-// it was added under (min x, min y, max x, max y, nested clips intersected; the whole
-// plane when there is none), backdrops among them, and how often it was flushed.
+// Keeps each quad instead of drawing it, backdrops too, with its texture, layer and clip
+// rectangle (min x, min y, max x, max y, nested clips intersected; the whole plane when
+// none), and counts the flushes.
 class RecordingRenderer : public ScreenspaceRenderer {
 public:
     struct Added {

@@ -13,9 +13,8 @@
 
 namespace nimbus {
 
-// The game window with the game's own screen-space effect from the data sources,
-// registered as "Shaders/ScreenSpace". Each test gets a recording core and a renderer for
-// the game's 4:3 view.
+// The game window with its screen-space effect as "Shaders/ScreenSpace"; each test gets a
+// recording core and a renderer for the game's 4:3 view.
 class ScreenTest : public GlWindowTest {
 protected:
     static void SetUpTestSuite() { openScreen(1024, 768); }

@@ -5,8 +5,7 @@
 
 namespace nimbus {
 
-// Events put on SDL's queue the way the player's arrive, for the tests that drive the
-// GUI or the whole game through SDL rather than through ready-made input records.
+// Events put on SDL's queue the way the player's arrive.
 
 inline void pushSdlEvent(SDL_Event event) { EXPECT_EQ(SDL_PushEvent(&event), 0) << SDL_GetError(); }
 

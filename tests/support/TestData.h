@@ -8,10 +8,9 @@
 
 namespace nimbus {
 
-// A game directory of its own for a test: "Data" mirrors the shipped data directory file
-// by file through links (so the test may add, replace and remove files without touching
-// the original), without its levels, GUI document and high scores. The test adds the
-// levels and the document it wants.
+// A test's own game directory: "Data" links to the shipped data file by file (so files may
+// be added, replaced and removed freely), but for the levels, GUI document and high scores,
+// which the test adds as it wants.
 class TestData {
 public:
     TestData();

@@ -30,8 +30,7 @@ std::string facts(const Progress& progress) {
     return kept;
 }
 
-// What a file reads as, how many lines it reports, and that a save of it reads back the
-// same, keeping a damaged file aside first and only then.
+// What a file reads as, the lines it reports, and that a save reads back the same.
 TEST(ProgressFile, KeepsEveryGoodLineReportsEachDamagedOneAndKeepsADamagedFileAside) {
     const std::string good = "score 01 1250 2026-05-01 Ann Lee\ntime 01 12.35 2026-05-02 Bo\n";
     // The file (none: no file), the facts it gives, the error lines.
@@ -104,7 +103,6 @@ TEST(ProgressFile, ASaveCutShortLeavesTheOldFile) {
 }
 
 // A higher score, a shorter time and fewer commands are bests; a tie leaves the holder.
-// Completing a level opens the next one, and the furthest level open is found.
 TEST(Progress, RunsBeatTheBestsTheyBetterAndOpenTheNextLevel) {
     Progress progress;
     EXPECT_TRUE(progress.reached(0, kLevels));

@@ -145,8 +145,7 @@ TEST(LevelMap, DamagedSizesAreRefusedWithOneError) {
     }
 }
 
-// Folders named by digits are levels, in plain string order; a missing folder is
-// reported and leaves the list as it was.
+// A missing folder is reported and leaves the list as it was.
 TEST(LevelList, DigitNamesInPlainStringOrder) {
     TempFolder root;
     PosixInArchive archive(root.path());

@@ -56,10 +56,8 @@ TEST(GameDice, TurnTakesNearlyHalfASecondAndRefusesOthersMeanwhile) {
     EXPECT_EQ(0.0f, die.angle());
 }
 
-// The rules and the picture must agree: wherever a colour is now, the drawn die must
-// carry that colour's starting direction to the direction of its new slot. Halfway through
-// a roll the die stands on its edge, its centre straight above that edge; a twist turns it
-// in place.
+// The drawn die carries each colour's starting direction to its new slot. Halfway through a
+// roll it stands on its edge, centre straight above; a twist turns it in place.
 TEST(GameDice, DrawnRotationFollowsTheLogicalFaces) {
     std::mt19937 random(7);
     GameDice die({10, 10});

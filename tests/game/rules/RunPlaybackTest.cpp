@@ -1,5 +1,4 @@
-// A recorded run lived again: the same states whatever the frame times of the run and
-// whatever the pace it is shown at.
+// A recorded run lived again: the same states whatever its frame times and pace shown.
 #include <functional>
 #include <tuple>
 
@@ -13,8 +12,7 @@
 namespace nimbus {
 namespace {
 
-// A corridor from the Start at (1, 1) to the Goal at (9, 1): the first two tiles fall at
-// 2 s of the level clock, the third holds a stop-time pick-up.
+// Start (1, 1) to Goal (9, 1); the first two tiles fall at 2 s, the third holds a stop-time.
 Board crumblingCorridor() {
     Board board = boardFromRows({"BBBBBBBBBBB", "BSWWWWWWWGB", "BBBBBBBBBBB"});
     board.tileAt({1, 1}).fallStep = 1;

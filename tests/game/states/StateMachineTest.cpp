@@ -287,11 +287,10 @@ TEST_F(StateMachineTest, TheKeyboardAloneSwitchesTheScreenAndLeadsThroughALevelA
     runUntil("FrontendState");
 }
 
-// Saved settings reach the screen, menus, keys and sound, the language over the system's;
-// menu changes are applied and saved after the frame, the menus shown in the language
-// chosen (the default name too, which stays the default), a language that is the system's
-// saved as none, and the Keys screen's Defaults. Escape on the options screen goes back;
-// the mute key mutes, keeping the volume.
+// Saved settings reach screen, menus, keys and sound, the language over the system's; menu
+// changes apply after the frame, the menus in the language chosen (the default name stays
+// the default), the system's language saved as none, and the Keys screen's Defaults; the
+// mute key keeps the volume.
 TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAtOnce) {
     data.write(kSettingsFile, "music_volume = 20\nfullscreen = off\nlanguage = fr\nkey_mute = Q\n");
     data.write(kGuiDocument, R"(<gui><windows>
@@ -353,9 +352,8 @@ TEST_F(StateMachineTest, ALevelThatDoesNotLoadLeadsBackToTheFrontEnd) {
     EXPECT_TRUE(log.saw({"Level 1 could not be loaded"})) << log.all();
 }
 
-// The Levels screen opens with the furthest level reached lit and starts no level not
-// reached. A practice's completion records the level's best and opens the next level;
-// Escape, and the last life lost, take a practice back to the screen, never to the table.
+// No level not reached starts. A practice records the level's best and opens the next;
+// Escape and the last life lost take it back to the screen, never to the table.
 TEST_F(StateMachineTest, TheLevelsScreenLightsTheFurthestLevelAndPractisesOpenLevelsAwayFromTheTable) {
     data.addLevel("1", kCrumblingLevel, 0);
     data.addLevel("2", kOneStepLevel);
@@ -392,9 +390,8 @@ TEST_F(StateMachineTest, TheLevelsScreenLightsTheFurthestLevelAndPractisesOpenLe
     EXPECT_EQ(info().highScores.size(), 6);
 }
 
-// H shows the roll of a shortest win once, until its time is up. Back on the menu and left
-// alone, it gives way to a demo until a key; the demo plays on its own stats: no game is
-// started, the table stays as it was.
+// H shows the roll once, until its time is up. The demo plays until a key on its own
+// stats: no game is started, the table stays as it was.
 TEST_F(StateMachineTest, HShowsTheRollOfAShortestWinAndTheMenuLeftAloneGivesWayToADemo) {
     data.addLevel("1", kCorridorLevel);
     boot();
@@ -432,8 +429,7 @@ TEST_F(StateMachineTest, HShowsTheRollOfAShortestWinAndTheMenuLeftAloneGivesWayT
     EXPECT_TRUE(app->quitRequested());
 }
 
-// A won level's run comes back: as a ghost ahead of the die when the level is played
-// again, and as the demo, which prefers it to the level without a kept run.
+// The demo prefers a level with a kept run to one without.
 TEST_F(StateMachineTest, AWonLevelsRunRacesAlongAsAGhostAndPlaysAsTheDemo) {
     data.addLevel("1", kCorridorLevel);
     data.addLevel("2", kCorridorLevel);
@@ -458,9 +454,8 @@ TEST_F(StateMachineTest, AWonLevelsRunRacesAlongAsAGhostAndPlaysAsTheDemo) {
     EXPECT_EQ(demo.game()->levelIndex(), 0);
 }
 
-// A practised level's kept run is watched from the Levels screen, faster and paused at
-// will, to the score it recorded, and leaves the progress and the replays as they were;
-// a level whose kept run is refused, or that has none, offers no Watch.
+// Watched from the Levels screen, faster and paused at will; a level whose kept run is
+// refused, or that has none, offers no Watch.
 TEST_F(StateMachineTest, AKeptRunIsWatchedToItsRecordedScoreAndKeepsNothing) {
     for (const char* level : {"1", "2", "3"}) data.addLevel(level, kCorridorLevel);
     data.write(kProgressFile, "reached 3\n");
@@ -504,9 +499,8 @@ TEST_F(StateMachineTest, AKeptRunIsWatchedToItsRecordedScoreAndKeepsNothing) {
     EXPECT_FALSE(WatchState(info(), 3).game()) << "there is no level past the last to watch";
 }
 
-// Under Your levels a proven level of the player's is open and a refused file is listed
-// with its reason and closed; the proven one is practised to its goal, keeping its best
-// under its file, away from the table, and its Edit opens it in the editor with its proof.
+// The proven one is practised to its goal, its best kept under its file away from the
+// table, and its Edit opens it in the editor with its proof.
 TEST_F(StateMachineTest, YourLevelsListsARefusedFileWithItsReasonAndPlaysOnlyTheProvenOne) {
     data.addLevel("1", kOneStepLevel);
     data.write(std::string(kPlayerLevelsFolder) + "/a-hop.level", kOwnLevel);
@@ -537,9 +531,8 @@ TEST_F(StateMachineTest, YourLevelsListsARefusedFileWithItsReasonAndPlaysOnlyThe
     EXPECT_TRUE(editor().session().proven()) << "its proof comes along";
 }
 
-// Each key edit is undone and redone as one step; Test plays the level as it stands and
-// Escape brings the editor back on it; Save keeps an unproven level among the drafts
-// only, and a proven one among the player's levels, where the Levels screen lists it.
+// Each key edit is one step; Escape from Test brings the editor back; an unproven level is
+// saved among the drafts only, a proven one where the Levels screen lists it.
 TEST_F(StateMachineTest, TheEditorUndoesRedoesTestsAndSavesOnlyAProvenLevelAmongTheLevels) {
     data.addLevel("1", kOneStepLevel);
     boot();

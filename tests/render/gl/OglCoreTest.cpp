@@ -1,5 +1,4 @@
-// The GL core in a small window: draws through effects, textures, and the loaders that
-// make effects and textures from files, read back pixel by pixel.
+// The GL core and its loaders in a small window, read back pixel by pixel.
 #include <GL/glew.h>
 
 #include <cstring>
@@ -30,8 +29,7 @@ namespace {
 constexpr uint32_t kBlack = rgba(0, 0, 0, 255), kRed = rgba(255, 0, 0, 255), kGreen = rgba(0, 255, 0, 255),
                    kBlue = rgba(0, 0, 255, 255), kYellow = rgba(255, 255, 0, 255);
 
-// An effect of one technique: a vertex program placing POSITION at `position` and a
-// fragment program of one colour expression.
+// One technique: POSITION placed at `position`, and one colour expression.
 std::string effect(const std::string& fragment = "g_color",
                    const std::string& uniforms = "uniform vec4 g_color;",
                    const std::string& position = "vec4(position, 1.0)") {
@@ -130,8 +128,7 @@ TEST_F(GlTest, ArraySettersSetTheDeclaredOrTheGivenElementsWhicheverAreFewer) {
     expectPixels({{8, 8, rgba(255, 255, 255, 255)}, {24, 8, kGreen}});
 }
 
-// A transform, a matrix and a palette of matrices, each moving the left half of the
-// window to the right.
+// A transform, a matrix and a palette, each moving the window's left half to the right.
 TEST_F(GlTest, TransformsArriveWithTheirRowsAsColumns) {
     auto shader =
         compile(effect("g_color", "uniform mat4 g_model; uniform mat4 g_palette[2]; uniform vec4 g_color;",
@@ -152,8 +149,7 @@ TEST_F(GlTest, TransformsArriveWithTheirRowsAsColumns) {
     expectPixels({{30, 32, kBlack}, {50, 32, kRed}});
 }
 
-// Every pass of the chosen technique draws, the empty name choosing the first; a value
-// set once serves later draws. Techniques that cannot run draw nothing.
+// The empty name chooses the first technique; a value set once serves later draws.
 TEST_F(GlTest, EveryPassDrawsAndTechniquesThatCannotRunDrawNothingAndEffectsWithoutOneAreRefused) {
     // Red, then green added on top by a blending second pass.
     auto shader = compile(R"(uniform vec4 g_color;
@@ -256,8 +252,7 @@ TEST_F(GlTest, MipLevelsComeFromTheChainInOrderAndBadTexturesOrReadsAreRefused) 
     EXPECT_EQ(buffer.back(), 0xAB);
 }
 
-// A sampler shows its texture (an alpha-only one white), then the frame copied into that
-// texture, and once cleared shows nothing.
+// An alpha-only texture shows white.
 TEST_F(GlTest, ASamplerShowsItsTextureOrACopyOfTheFrameAndAClearedOneShowsNone) {
     auto shader =
         compile(effect("texture2D(g_diffuseTexture, vec2(0.5, 0.5))", "uniform sampler2D g_diffuseTexture;"));

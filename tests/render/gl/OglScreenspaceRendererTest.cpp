@@ -1,5 +1,4 @@
-// The screen-space renderer on the game's window with the game's own effect: batches,
-// clipping, the quad limit, its two buffers and how each kind of quad looks.
+// The screen-space renderer on the game's window with the game's own effect.
 #include <GL/glew.h>
 
 #include "support/ScreenTest.h"
@@ -96,8 +95,6 @@ TEST_F(ScreenspaceRenderer, NestedClipRectanglesIntersectIntoTheScissorBoxAndADi
         EXPECT_TRUE(sameColor(guiPixel(x, y), kBlack)) << x << ", " << y;
 }
 
-// Each flush has room for 512 quads, in the other of the two buffers; the 513th flushes
-// the buffer before it goes into the other.
 TEST_F(ScreenspaceRenderer, QuadsPastFiveHundredAndTwelveGoIntoTheNextBufferAndFlushesAlternate) {
     ASSERT_EQ(recorder_->buffers.size(), 2u);
     ASSERT_NE(recorder_->buffers[0], recorder_->buffers[1]);
