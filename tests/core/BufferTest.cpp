@@ -102,8 +102,7 @@ TEST(Utf8, TheWellFormedPrefixStopsAtTheFirstBadOrCutOffSequence) {
     for (const auto& [text, prefix] : cases) EXPECT_EQ(wellFormedUtf8Prefix(text), prefix) << text;
 }
 
-// Each well-formed character becomes its code point; a byte that starts none (a Latin-1
-// letter, a stray continuation, a cut-off lead) is taken alone as a negative code.
+// A stray byte is a Latin-1 letter, a lone continuation or a cut-off lead.
 TEST(Utf8, CharactersDecodeToCodePointsAndStrayBytesToNegativeCodes) {
     const std::string text = "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xB2\xE9\x80z\xC3";
     std::vector<int32_t> codes;

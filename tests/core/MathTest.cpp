@@ -11,8 +11,7 @@ constexpr float kHalfPi = 1.5707963f;
 
 void expectNear(const Vector3& a, const Vector3& b) { EXPECT_NEAR(length(a - b), 0.0f, 1e-5f); }
 
-// Row vectors multiply on the left, so a product applies its left matrix first, and
-// rotations are right-handed.
+// A product applies its left matrix first.
 TEST(Matrix44, RowVectorsMultiplyOnTheLeftAndRotationIsRightHanded) {
     const Matrix44 t = Matrix44::translation({1, 2, 3});
     expectNear(transformPoint({1, 1, 1}, t), {2, 3, 4});

@@ -20,8 +20,7 @@ const nimbus::AllocationRecord* recordOf(const void* p) {
     return MemoryManager::instance().tracker().find(p);
 }
 
-// Hides where a pointer came from, so the compiler lets the test look at the guard
-// words around a block and at the tracker after a release.
+// Hides a pointer's origin, so the compiler lets the test read guard words and the tracker.
 char* opaque(const void* p) {
     auto* q = const_cast<char*>(static_cast<const char*>(p));
     asm volatile("" : "+r"(q));
@@ -86,8 +85,7 @@ TEST(MemoryManager, AnOverrunIsReportedWithItsAllocationSiteAndStillFreed) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Memory from " + site + "\n");
 }
 
-// The hint search makes and frees its blocks on a worker while the frame loop makes and
-// frees its own: blocks made and released on two threads at once are all accounted for.
+// The hint search makes and frees its blocks on a worker while the frame loop makes its own.
 TEST(MemoryManager, BlocksOfTwoThreadsAtOnceAreAllAccountedFor) {
     const size_t live = MemoryManager::instance().tracker().liveBlocks();
     const auto churn = [] {

@@ -51,18 +51,15 @@ protected:
         if (!std::filesystem::exists(std::string(NIMBUS_DATA_DIR "/") + kGuiDocument))
             GTEST_SKIP() << "no data built here";
     }
-    // Starts the game and waits until its front end takes input.
     static bool startAtFrontEnd(Desktop& desktop, GameInstall& game,
                                 const std::vector<std::string>& options = {},
                                 const std::vector<std::string>& environment = {}) {
         return game.start(desktop.name(), options, environment) && frontEndReady(desktop);
     }
-    // From the front end to the Levels screen, once it takes input.
     static bool toLevels(Desktop& desktop) {
         return clickUntil(desktop, kLevelsButton, levelsShown) && levelsReady(desktop);
     }
-    // Escape ends the game only in a frame in which no slide runs: pressed again until the
-    // game has gone. Either way it ends with code 0 and not one error line on the way.
+    // Escape is taken only in a frame without a slide, so pressed until the game has gone.
     static void expectCleanEnd(Desktop& desktop, GameInstall& game, bool escape) {
         int code = -1;
         if (escape) {

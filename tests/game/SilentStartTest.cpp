@@ -15,8 +15,7 @@ using namespace nimbus;
 
 namespace {
 
-// A program of its own: it asks SDL for an audio driver that does not exist, as on a
-// machine without a working sound card.
+// A program of its own asking SDL for an audio driver that does not exist, as without a sound card.
 TEST(NoSoundDevice, TheGameStartsAndPlaysSilentlyAfterOneErrorLineWithTheMixersReason) {
     ASSERT_EQ(setenv("SDL_AUDIODRIVER", "no-such-driver", 1), 0);
     TestData data;

@@ -60,8 +60,7 @@ TEST_F(StartupTest, AnEmptyLevelDirectoryStartsButPlayIsRefusedAndTheThemesTextu
 
 // Never start with pieces silently missing: a file unopened or shorter than it says stops it.
 TEST(DamagedData, AFileThatCannotBeReadStopsTheStartNamingIt) {
-    // The folder and the file, the step that stops, and whether the file is a link to
-    // nothing or else cut short.
+    // The folder and file, the step that stops, and whether the file dangles or is cut short.
     const std::tuple<const char*, const char*, const char*, bool> cases[] = {
         {kShadersFolder, "Dice.fx", "data files", true},
         {kCommonThemeFolder, "Envmap.texture", "data files", true},

@@ -210,7 +210,6 @@ protected:
         return most;
     }
 
-    // The standard classes, made process-wide for the test.
     OwnProcessWide<WindowFactory> windows_;
     OwnProcessWide<ActionFactory> actions_;
     const bool registered_ = registerStandardWindows(*windows_) && registerStandardActions(*actions_);

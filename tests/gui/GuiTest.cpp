@@ -1,12 +1,10 @@
-// Loading the GUI document, properties, how signals, actions and input share a frame, and
-// the keyboard focus of the menus. SDL's event queue converted into the game's input
-// records, on SDL's dummy video driver.
+// The GUI document, properties, signals, actions and input in a frame, the menus' focus,
+// and SDL's events made into the game's input records.
 #include <SDL/SDL.h>
 #include <SDL/SDL_keysym.h>
 #include <gtest/gtest.h>
 #include <tinyxml.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -108,8 +106,7 @@ TEST_F(GuiTest, BadElementsAreReportedAndLeftOutWhileTheRestLoads) {
             <action class="hide" target="PAGE"/><action target="page"/></transition>
         </TRANSITIONS>)"));
     EXPECT_TRUE(matchesGolden(log.all(), 0x77c0e3abb0095b26ull));
-    // The page, the text without its bad child, the button; "show" is true in any letter
-    // case, only.
+    // The page, the text without its bad child, the button; "show" is true in any case, only.
     ASSERT_EQ(gui.windowCount(), 3);
     EXPECT_EQ(std::make_tuple(gui.window(1)->childCount(), gui.window(2)->name(), gui.window(0)->visible(),
                               gui.window(2)->visible()),
@@ -120,8 +117,7 @@ TEST_F(GuiTest, BadElementsAreReportedAndLeftOutWhileTheRestLoads) {
     EXPECT_EQ(gui.transitions().at("GO").size(), 1u);
 }
 
-// A file TinyXML cannot take safely (a cut UTF-8 sequence, deep nesting) is refused by
-// the reader FontLoaderTest tries.
+// (Cut UTF-8 and deep nesting are refused by the reader FontLoaderTest tries.)
 TEST_F(GuiTest, UnreadableDocumentsAreRefusedAndOddOnesLoadEmpty) {
     EXPECT_FALSE(gui.load(env.folder.file("none.xml").c_str()));
     EXPECT_FALSE(load("<windows>"));
@@ -134,8 +130,7 @@ TEST_F(GuiTest, UnreadableDocumentsAreRefusedAndOddOnesLoadEmpty) {
     EXPECT_NE(gui.findWindow("q>"), nullptr);
 }
 
-// Names of windows, conditions, properties and classes ignore letter case, and the first
-// registration of a class stays.
+// Windows, conditions, properties and classes; the first registration of a class stays.
 TEST_F(GuiTest, NamesIgnoreLetterCase) {
     ASSERT_TRUE(load(std::string("<windows>") + kWindow + R"(</windows><transitions>
         <transition condition="show_game"><action class="SetProp" target="page" property="exitToState" value="x"/></transition>
@@ -239,8 +234,7 @@ TEST_F(GuiTest, TabAndTheArrowsStepInDocumentOrderSkippingWhatTakesNoInputAndWra
         EXPECT_EQ(gui.onKey(event), event.pressed) << focused;
         EXPECT_EQ(focusName(), focused);
     }
-    // A focused window that is hidden is unlit and the next step starts afresh; shown
-    // again, it is lit only if the focus stayed on it.
+    // Hidden, the focused window is unlit; shown again, lit only if the focus stayed on it.
     gui.findWindow("quit")->hide();
     EXPECT_EQ(focusName(), "none");
     gui.findWindow("quit")->show();
@@ -261,8 +255,7 @@ TEST_F(GuiTest, TabAndTheArrowsStepInDocumentOrderSkippingWhatTakesNoInputAndWra
     EXPECT_FALSE(gui.onKey(press(SDLK_DOWN)));
 }
 
-// The glow lies around the lit button, or around a frame no more than its rim bigger on
-// every side; a frame as tall as the button but wider leaves it on the button.
+// A frame fits if no more than the glow's rim bigger; one as tall but wider leaves it on the button.
 TEST_F(GuiTest, TheFocusGlowsAroundAFrameThatFitsTheLitButtonClosely) {
     const std::pair<const char*, float> frames[] = {{R"(w="1.06" h="0.26")", 0.56f},
                                                     {R"(w="1.4" h="0.2")", 0.53f}};
@@ -342,10 +335,8 @@ TEST_F(PollInputEvents, KeysButtonsAndQuitKeepWhatTheGameReadsSixteenAFrame) {
     EXPECT_EQ(pollInputEvents(records), 0);
 }
 
-// Each push of a pad's control is one press, carrying no character: of the menu key it
-// stands for (the d-pad and A) and of its action by the input table, whatever key that
-// has. What is held, released, diagonal or not in the tables gives nothing. The stick ends
-// centred, as the pad remembers it for the rest of the program.
+// Carrying no character: the d-pad and A as menu keys, and the input table's action. Held,
+// released, diagonal or unlisted gives nothing. The stick ends centred: the pad remembers it.
 TEST_F(PollInputEvents, GamepadPushesBecomeOnePressOfTheirKeyAndActionEach) {
     // What each push gave, each ended by "|": nothing, else its key's name and its action's,
     // "-" for none of either; "wrong" for a wrong record.

@@ -27,8 +27,7 @@ TEST(Camera, PlacingTheCameraViewsTheWorldFromIt) {
     world.t = Vector3(3, 2, 5);
     camera.setTransform(world);
     EXPECT_EQ(camera.world.t, world.t);
-    // A point ahead of the camera (against its z axis) is ahead in the view, too, and at
-    // the centre of the screen as far into the depth range as the same point before.
+    // A point ahead of the camera (against its z) is ahead in the view, as deep as before.
     const Vector3 ahead = Vector3(3, 2, 5) - world.z * 10.0f;
     EXPECT_NEAR(length(camera.view.applyToPoint(ahead) - Vector3(0, 0, -10)), 0.0f, 1e-5f);
     EXPECT_NEAR(length(afterDivide(ahead, camera.viewProjection) - Vector3(0, 0, 41.0f / 49)), 0.0f, 1e-5f);

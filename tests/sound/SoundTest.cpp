@@ -37,8 +37,7 @@ std::string toneWav(double seconds) {
     return writeWav(tone, folder.file("tone.sound")) ? readFile(folder.file("tone.sound")) : "";
 }
 
-// A data folder laid out as the game's, and sound started from it as the game starts it,
-// with a resource manager of its own.
+// Sound started as the game starts it from a data folder laid out as the game's.
 struct Started {
     explicit Started(const std::vector<std::pair<std::string, std::string>>& files) {
         for (const auto& [file, bytes] : files) data.write(file, bytes);
@@ -98,10 +97,9 @@ TEST_F(GameSoundTest, AnEndedEffectKeepsItsSlotUntilUpdateAndItsHandleStopsNothi
     EXPECT_FALSE(Mix_Playing(0)) << "the later effect's own handle stops it";
 }
 
-// A game shares the application's device and effects: what it starts ends with it, the
-// application's own effects play on, and a copy of a silent sound is silent. The effects
-// volume reaches the effects playing and those still to come, a game's copy included; the
-// music keeps its volume through a mute.
+// What a game starts ends with it, the application's effects play on; a copy of a silent
+// sound is silent. The effects volume reaches effects playing and to come; the music keeps
+// its volume through a mute.
 TEST_F(GameSoundTest, GamesShareTheDeviceAndEffectsAndVolumesApplyAtOnce) {
     int frequency = 0, outputs = 0;
     Uint16 format = 0;
@@ -133,8 +131,8 @@ TEST_F(GameSoundTest, GamesShareTheDeviceAndEffectsAndVolumesApplyAtOnce) {
     }
 }
 
-// Effect files the mixer cannot take stop start-up before the music, a missing music
-// stops it after the one before; one line names the file, and the device stays open.
+// Effects stop start-up before the music, a missing music after the one before; the
+// device stays open.
 TEST(SoundStartup, DamagedEffectsOrAMissingMusicStopStartUpNamingTheFile) {
     const std::string tone = toneWav(0.1);
     // The data folder's files, what the one line says, whether the menu's music loaded.
@@ -155,9 +153,8 @@ TEST(SoundStartup, DamagedEffectsOrAMissingMusicStopStartUpNamingTheFile) {
     }
 }
 
-// Without a folder of effects start-up loads none. A requested music waits for update,
-// drops other requests while it is pending, and replaces the current one only once that
-// has faded out, over seconds. Stopping frees the musics, the one playing too.
+// Without a folder of effects none load. A pending music drops other requests and replaces
+// the current one once that has faded, over seconds. Stopping frees the musics.
 TEST(SoundStartup, BringsUpBothMusicsAndChangesMusicAtUpdateAfterTheFade) {
     Started started({{kMenu, toneWav(3.0)}, {kGame, toneWav(3.0)}});
     ASSERT_TRUE(started.ok && started.log.lines().empty() && started.services.music) << started.log.all();
@@ -212,11 +209,9 @@ double peak(const RenderedSound& sound, double from = 0.0, double to = 1e9) {
     return loudest;
 }
 
-// Every effect and music at its intended length, audible, unclipped (no sample at the
-// ends of the 16-bit range), ending in silence rather than a click, and the musics
-// without a silent stretch of four seconds before their final ring-out, both at the one
-// music loudness so that the level holds when a level starts. The clock ticks eight times
-// half a second apart, then four times a quarter apart in its last second.
+// Audible, unclipped (no sample at the 16-bit ends), ending in silence, not a click; musics
+// without four silent seconds before their ring-out, at one loudness so the level holds
+// when a level starts. The clock ticks eight times each half second, then each quarter.
 TEST(GeneratedSounds, EveryEffectAndMusicSoundsAsIntendedAndTheClockHurriesInItsLastSecond) {
     SoundSystem device;
     ASSERT_TRUE(device.open());

@@ -12,9 +12,8 @@ class MessageCatalogue;
 // Originals and their translations, as a compiled catalogue holds them.
 using Translations = std::vector<std::pair<std::string, std::string>>;
 
-// A compiled message catalogue as gettext lays one out, little-endian or big-endian: a
-// header of 28 bytes (the table of originals at byte 12's offset, that of translations at
-// byte 16's), the two tables of length and offset, then each text with its zero byte.
+// A gettext catalogue in either byte order: 28 header bytes (originals' table at byte 12's
+// offset, translations' at 16's), the tables of length and offset, then zero-ended texts.
 std::vector<unsigned char> catalogueBytes(const Translations& messages, bool bigEndian = false);
 
 // A catalogue of the translations, made process-wide while the holder lives.

@@ -6,9 +6,8 @@
 
 namespace nimbus {
 
-// A disk that fills up: while one lives, no file of the process may grow past `bytes`,
-// and a write that would is refused (the signal that would end the process is ignored).
-// Everything is put back when it goes, so the rest of the test program writes freely.
+// A disk that fills up: while one lives, a write growing a file past `bytes` is refused
+// (its signal ignored); all is put back when it goes.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes) : previousHandler_(std::signal(SIGXFSZ, SIG_IGN)) {

@@ -27,8 +27,7 @@ inline ::testing::AssertionResult matchesGolden(const std::string& text, uint64_
            << text << "\nhashes to " << hex << "; update the hash only after looking at this output";
 }
 
-// A quad as a line of text: each corner's position, texture coordinates and colour, to four
-// decimals so that the last bit of a float does not count.
+// Each corner's position, texture coordinates and colour, to four decimals.
 inline std::string quadText(const ScreenQuad& quad) {
     std::string line;
     char corner[128];

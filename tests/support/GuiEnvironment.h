@@ -13,8 +13,7 @@ namespace nimbus {
 
 class Gui;
 
-// A resource manager with the test font and both factories with the standard classes,
-// made process-wide for the test and put back after it, and a folder for documents.
+// The test font and both factories' standard classes, process-wide for the test, and a folder.
 class GuiEnvironment {
 public:
     GuiEnvironment();

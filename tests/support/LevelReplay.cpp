@@ -13,8 +13,7 @@ namespace nimbus {
 
 namespace {
 
-// The rules object taking a solution, with the solver's model kept in step so that the
-// clocks can be compared at every command taken.
+// The rules taking a solution, the solver's model in step so the clocks compare at each command.
 class RulesTarget final : public ReplayTarget {
 public:
     RulesTarget(GameImpl& game, const LevelModel& model, ReplayResult& result)

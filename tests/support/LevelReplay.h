@@ -18,15 +18,13 @@ struct ReplayResult {
     std::vector<float> modelClocks;  // the solver's clock at the same moments
 };
 
-// Plays a solution into the rules object the way the playing state plays: 60 updates a
-// second, each command handed to `execute` at the moments SolutionReplay gives.
+// Plays a solution as the playing state does: 60 updates a second, commands when SolutionReplay says.
 ReplayResult replay(GameImpl& game, const LevelModel& model, const std::vector<SolutionStep>& steps);
 
 // Rolls the game refused (it plays "Failed" for each).
 int refusedRolls(const SoundLog& sounds);
 
-// Expects a win when the solver said, with no life lost, no command refused and the
-// solver's clock equal to the game's at every command.
+// A win when the solver said, no life lost, no command refused, the clocks equal at each command.
 void expectCleanWin(const ReplayResult& played, const Solution& solution, const SoundLog& sounds);
 
 }  // namespace nimbus

@@ -4,8 +4,7 @@
 
 namespace nimbus {
 
-// An object of the test's own, made the process-wide one of its class while the holder
-// lives; the one it replaced is put back after.
+// The test's own object made process-wide while the holder lives; the old one put back after.
 template <typename T>
 class OwnProcessWide {
 public:

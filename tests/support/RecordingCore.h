@@ -7,8 +7,7 @@
 
 namespace nimbus {
 
-// A core that hands every call to a real one and writes down each draw with the GL
-// scissor box in force while it ran, so tests can see batches, buffers and clipping.
+// Hands every call to a real core, writing down each draw with the scissor box then in force.
 class RecordingCore : public Core {
 public:
     struct Draw {

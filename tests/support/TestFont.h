@@ -4,9 +4,8 @@
 
 namespace nimbus {
 
-// A font of every printable character, each glyph 0.5 wide and 1 high with an advance of
-// 0.6 and its character code as its left texture coordinate (so the text of drawn quads
-// reads back), on textures that hold no pixels, with a glow twin or without.
+// Every printable character 0.5 wide, 1 high, advance 0.6, its code as its left texture
+// coordinate (so drawn text reads back), on textures without pixels, with or without glow.
 BitmapFont* newTestFont(bool withGlow = true);
 
 // Registers the test font as "Fonts/Alba", the name the game's documents use.

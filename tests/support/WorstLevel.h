@@ -7,9 +7,8 @@
 
 namespace nimbus {
 
-// A 64 x 64 board of white tiles in a black ring, the start in one corner and the goal
-// in the other, whose two ways in crumble at once, the rest late enough never to hurry
-// the die (but not never, which would strand it); 64 stop-time pick-ups on a grid.
+// 64 x 64 white in a black ring, start and goal in opposite corners, the goal's two ways in
+// crumbling at once, the rest late but not never (which would strand); 64 stop-times.
 inline std::string worstOpenLevel() {
     const int side = LevelSourceParser::kMaxSide;
     std::string tiles = "tiles\n", falls = "\nfalls\n", pickups = "\npickups\n";

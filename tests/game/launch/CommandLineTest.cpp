@@ -9,8 +9,7 @@
 
 using namespace nimbus;
 
-// Every option of the table has its line in the usage, its help in one column two spaces
-// clear of the longest names, and the README shows that line as the game prints it.
+// The help column is two spaces clear of the longest names.
 TEST(CommandLine, UsageListsEveryOptionWithItsHelpInOneColumnAsTheReadmeShowsIt) {
     std::ifstream file(NIMBUS_SOURCE_DIR "/README.md");
     const std::string readme(std::istreambuf_iterator<char>(file), {});

@@ -76,8 +76,7 @@ TEST(LevelEditor, AWaveNumbersTheFloorByItsDistanceFromTheCell) {
         << text;
 }
 
-// Resizing keeps what it still covers; new cells are holes; the sides stay within the
-// reader's limits.
+// New cells are holes.
 TEST(LevelEditor, ResizingKeepsTheCellsItCoversWithinTheReadersSides) {
     LevelEditor editor;
     EXPECT_FALSE(editor.resize(9, 7));

@@ -1,6 +1,5 @@
-// The player's levels: read and proven off the main thread, refused ones with their first
-// reason, proofs kept in the cache so an unchanged level is not searched again, and the
-// proving stopped when the game no longer wants it.
+// The player's levels, proven off the main thread, refused with their first reason, proofs
+// cached for unchanged levels, the proving stopped when no longer wanted.
 #include <gtest/gtest.h>
 #include <unistd.h>
 

@@ -52,8 +52,7 @@ TEST(ReplayFile, ReadsBackWhatItKeptAndRefusesDamageWithOneLineNamingTheFile) {
     ASSERT_TRUE(folder.load("07", kLevelHash, read));
     EXPECT_TRUE(sameReplay(kept, read));
     const std::string good = readFile(folder.fileOf("07"));
-    // Kept runs must read in later games: any change of the format changes the hash, so
-    // take a new one only with a new format version.
+    // Kept runs must read in later games: a new hash only with a new format version.
     EXPECT_EQ(hashBytes(good.data(), good.size()), 0x15b41c84fb2b0076ull);
     EXPECT_EQ(player.file("replays/07.replay"), folder.fileOf("07"));
 

@@ -20,8 +20,7 @@ Vector3 centreOf(const GameDice& die) {
 const Vector3 kSlotDirections[6] = {{-1, 0, 0}, {1, 0, 0}, {0, 0, -1}, {0, 0, 1}, {0, -1, 0}, {0, 1, 0}};
 
 TEST(GameDice, RollsPermuteFacesAndMoveTheCell) {
-    // The face that lands is the one that faced the roll; the old bottom goes up the
-    // opposite side.
+    // The face that faced the roll lands; the old bottom goes up the opposite side.
     const std::tuple<Direction, Position, Faces> cases[] = {
         {0, {0, 2}, {5, 4, 2, 3, 0, 1}},
         {1, {2, 2}, {4, 5, 2, 3, 1, 0}},

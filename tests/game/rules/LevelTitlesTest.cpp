@@ -11,8 +11,7 @@
 namespace nimbus {
 namespace {
 
-// The index keeps every good line and reports each damaged one; a level it does not name
-// has no title.
+// A level the index does not name has no title.
 TEST(LevelTitles, KeepTheGoodLinesAndReportEachDamagedOne) {
     const std::vector<std::string> levels = {"01", "02", "03"};
     // The index, the titles of the levels, the error lines.

@@ -10,9 +10,8 @@ using namespace nimbus;
 
 namespace {
 
-// Whatever the footprint, the run stays on the board and holds the tiles from the
-// footprint's first cell to its last (all of a board smaller than the view); an empty
-// board has none.
+// The run holds the footprint's first cell to its last (all of a board smaller than the
+// view); an empty board has none.
 TEST(TileBatches, TheRunNeverLeavesTheBoardOrAVisibleTileOut) {
     const GroundFootprint footprints[] = {
         {-20.0f, 30.0f, -20.0f, 30.0f}, {1.2f, 3.7f, 0.5f, 2.5f},     {2.0f, 2.0f, 4.0f, 4.0f},

@@ -121,7 +121,6 @@ protected:
         settle();
         enter(kPlay);
     }
-    // Presses a button that starts a level and waits until the level is in play.
     void enter(Place button) { go(button, "PlayingState"); }
     // A click on the button, then frames until the state named (if any) is in and settled.
     void go(Place button, const char* state = nullptr) {
@@ -129,7 +128,6 @@ protected:
         if (state) runUntil(state);
         settle();
     }
-    // From the front end to the player's own levels on the Levels screen.
     void openOwnLevels() {
         settle();
         go(kLevels, "LevelsState");

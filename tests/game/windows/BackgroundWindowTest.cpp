@@ -31,8 +31,7 @@ TEST_F(BackgroundWindowTest, DiceFallRoundInTheirColumnsAndAWiderCameraDealsThem
     Gui gui(1024, 768);
     const BackgroundWindow::FallingDie before = window.die(0);
     const float depth = -before.position.z, halfFov = 3.14159265f / 12.0f;
-    // The die falls one unit a second; it is back in once its way down has taken it
-    // further below the view than the view is tall.
+    // Falling a unit a second, it is back once further below the view than the view is tall.
     bool wrapped = false;
     float last = before.position.y;
     for (int frame = 1; frame <= 60 * 40 && !wrapped; ++frame) {

@@ -2,7 +2,6 @@
 #include <SDL/SDL_keysym.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 #include "core/math/Color.h"

@@ -40,8 +40,7 @@ protected:
         GlWindowTest::TearDown();
     }
 
-    // Compiles the text and validates every technique; fails the test when it does not
-    // compile.
+    // Validates every technique; fails the test when the text does not compile.
     void compile(const std::string &text) {
         effect_ = fx::createEffect(context_, text.c_str());
         const char *listing = fx::lastListing(context_);
@@ -56,8 +55,7 @@ protected:
         EXPECT_EQ(fx::getError(context_), code);
         EXPECT_EQ(fx::getError(context_), fx::kNoError);
     }
-    // Clears to black, then draws a quad over the window through every pass of the
-    // technique, feeding its POSITION input; returns the number of passes drawn.
+    // A quad over the black window through every pass, fed as POSITION; the passes drawn.
     int draw(const char *technique) {
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);

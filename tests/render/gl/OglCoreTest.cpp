@@ -275,8 +275,7 @@ TEST_F(GlTest, ASamplerShowsItsTextureOrACopyOfTheFrameAndAClearedOneShowsNone) 
     GLint bound = -1;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
     EXPECT_EQ(bound, 0) << "the copy leaves no texture bound";
-    // The texture must now report the frame's size, or readPixels would accept a buffer
-    // of its old size and GL would write the whole frame into it.
+    // Else readPixels would take a buffer of the old size and GL write the frame past it.
     EXPECT_EQ(std::make_pair(texture->getWidth(), texture->getHeight()), std::make_pair(kSize, kSize));
     std::vector<uint8_t> frame(kSize * kSize * 4);
     ASSERT_TRUE(texture->readPixels(frame.data(), static_cast<int64_t>(frame.size())));

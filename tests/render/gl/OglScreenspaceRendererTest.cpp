@@ -69,8 +69,7 @@ TEST_F(ScreenspaceRenderer, ConsecutiveQuadsOfOneKindShareABatchAndAnyChangeStar
     for (const auto& [x, color] : pixels) EXPECT_TRUE(sameColor(guiPixel(x, 0.55f), color)) << x;
 }
 
-// Fractions of a pixel round outwards at the corner and upwards in size; an empty
-// rectangle has no box.
+// Fractions of a pixel round outwards at the corner, upwards in size; an empty one has no box.
 TEST_F(ScreenspaceRenderer, NestedClipRectanglesIntersectIntoTheScissorBoxAndADisjointOneHidesItsQuads) {
     OglScreenspaceRenderer::Scissor box;
     ASSERT_TRUE(renderer_->scissorFor({-0.001f, 0.001f, 0.002f, 0.003f}, box));

@@ -24,9 +24,8 @@ protected:
     ShippedLevels()
         : levels_(Path(std::string(NIMBUS_DATA_DIR "/") + kLevelsFolder)), archive_(Path(NIMBUS_DATA_DIR)) {}
 
-    // Plays the steps, each waiting `delay` frames more, into a fresh game of level
-    // `index` loaded the way the game loads it, recording into `run` when given; whether
-    // it was won cleanly.
+    // Whether the steps, each waiting `delay` frames more, win a fresh game of level `index`
+    // cleanly, recording into `run` when given.
     bool playsClean(size_t index, const LevelModel& model, std::vector<SolutionStep> steps, int delay,
                     RunRecording* run = nullptr) {
         for (SolutionStep& step : steps) step.waitFrames += delay;

@@ -24,9 +24,8 @@ Image grey() {
     return picture;
 }
 
-// The stud's top keeps the slab's grey, lit as the top is; its wall shows where the eye
-// sees it, between the top and the side of the stud nearer the eye (towards -x and -z,
-// the top of the picture), in other light; the rest of the slab is left as it was.
+// The stud's top keeps the slab's lit grey; its wall shows in other light between the top
+// and the side nearer the eye (towards -x and -z, the top of the picture).
 TEST(PaintedParts, AStudIsPaintedWhereTheFarCameraSeesItAndTheRestIsLeft) {
     ModelDescription model;
     ASSERT_TRUE(ShapeFile::parse(kStuddedSlab, "slab.shape", model));
