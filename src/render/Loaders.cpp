@@ -36,13 +36,12 @@ bool loadTexture(const Path& file, InBuffer& in, Core& core) {
 }
 
 bool loadModel(const Path& file, InBuffer& in, Core& core) {
-    std::vector<Mesh*> meshes;
-    const bool read = readModelFile(meshes, in, core);
-    // Only the first mesh of a file is used.
-    for (size_t i = 1; i < meshes.size(); ++i) delete meshes[i];
-    std::unique_ptr<Mesh> first(meshes.empty() ? nullptr : meshes.front());
-    if (!read || !first) return false;
-    registerMesh(("Meshes/" + file.stem()).c_str(), first.release());
+    std::vector<Mesh*> made;
+    const bool read = readModelFile(made, in, core);
+    // Only the first mesh of a file is used; the rest go at once.
+    std::vector<std::unique_ptr<Mesh>> meshes(made.begin(), made.end());
+    if (!read || meshes.empty() || !meshes.front()) return false;
+    registerMesh(("Meshes/" + file.stem()).c_str(), meshes.front().release());
     return true;
 }
 

@@ -141,6 +141,8 @@ TEST_F(EditableGuiTest, OnlyKeyPressesActInEditMode) {
     frame(editor, {keyEvent(SDLK_BACKSPACE, 8, true), keyEvent(SDLK_BACKSPACE, 0, false),
                    keyEvent('!', '!', true), keyEvent('!', 0, false)});
     EXPECT_EQ(static_cast<Button*>(editor.selected())->caption(), "Pla!");
+    EXPECT_TRUE(editor.onKey(keyEvent('?', '?', true))) << "a key typed into a caption reaches nothing else";
+    static_cast<Button*>(editor.selected())->editText(keyEvent(SDLK_BACKSPACE, 8, true));
     // A save, then the release of S with Ctrl still down: one save only.
     frame(editor, {ctrlS(true)});
     const std::string saved = readFile(editor.fileName());

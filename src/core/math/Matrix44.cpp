@@ -1,7 +1,6 @@
 #include "core/math/Matrix44.h"
 
 #include <cmath>
-#include <utility>
 
 namespace nimbus {
 
@@ -54,35 +53,6 @@ Matrix44 Matrix44::transposed() const {
     Matrix44 r;
     for (int i = 0; i < 4; ++i) {
         for (int j = 0; j < 4; ++j) r.m[i][j] = m[j][i];
-    }
-    return r;
-}
-
-Matrix44 Matrix44::inverse() const {
-    // Gauss-Jordan elimination with partial pivoting.
-    Matrix44 a = *this;
-    Matrix44 r;
-    for (int col = 0; col < 4; ++col) {
-        int pivot = col;
-        for (int row = col + 1; row < 4; ++row) {
-            if (std::fabs(a.m[row][col]) > std::fabs(a.m[pivot][col])) pivot = row;
-        }
-        if (std::fabs(a.m[pivot][col]) < 1e-12f) return Matrix44();
-        std::swap(a.m[col], a.m[pivot]);
-        std::swap(r.m[col], r.m[pivot]);
-        const float scale = 1.0f / a.m[col][col];
-        for (int j = 0; j < 4; ++j) {
-            a.m[col][j] *= scale;
-            r.m[col][j] *= scale;
-        }
-        for (int row = 0; row < 4; ++row) {
-            if (row == col) continue;
-            const float f = a.m[row][col];
-            for (int j = 0; j < 4; ++j) {
-                a.m[row][j] -= f * a.m[col][j];
-                r.m[row][j] -= f * r.m[col][j];
-            }
-        }
     }
     return r;
 }

@@ -22,8 +22,6 @@ struct Matrix44 {
     // Applying this, then `o`.
     Matrix44 operator*(const Matrix44& o) const;
     Matrix44 transposed() const;
-    // The general inverse; the identity when the matrix is singular.
-    Matrix44 inverse() const;
 };
 
 Vector4 operator*(const Vector4& v, const Matrix44& m);

@@ -1,3 +1,4 @@
+#include <errno.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -138,6 +139,11 @@ TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
                       says);
         }
     }
+}
+
+// Data beside the program is found through the program's own folder.
+TEST(GameLaunch, TheProgramsFolderHoldsTheProgram) {
+    EXPECT_EQ(::access((GameLaunch::executableDirectory() + program_invocation_short_name).c_str(), X_OK), 0);
 }
 
 namespace {

@@ -77,11 +77,16 @@ TEST(PlayerLevels, ProvesEachLevelAndListsTheRefusedWithTheirReasons) {
               levels.levels()[6].proof.reason);
     EXPECT_EQ(6u, errors.lines().size()) << "one line for each refused level";
 
-    // A second start takes every proof from the cache, but that of a level that changed.
+    // A second start takes every proof from the cache, but that of a level that changed,
+    // and says that it passed over a damaged line.
     folder.write("levels/a-walk.level", kLevels[0].text + "# changed\n");
+    const std::string cache = "cache/" + std::string(kProofCacheFile);
+    folder.write(cache, readFile(folder.file(cache)) + "damaged\n");
     PlayerLevels again;
+    LogCapture damaged;
     again.start(folder.file("levels"), folder.file("cache"));
     awaitProofs(again);
+    EXPECT_TRUE(damaged.saw({"1 damaged lines passed over"})) << damaged.all();
     for (size_t i = 0; i < std::size(kLevels); ++i) {
         EXPECT_EQ(i > 0, again.levels()[i].fromCache) << kLevels[i].file;
         EXPECT_EQ(levels.levels()[i].proof.summary(), again.levels()[i].proof.summary());

@@ -5,8 +5,10 @@
 #include <string>
 #include <tuple>
 
+#include "core/OutBuffer.h"
 #include "game/DataLayout.h"
 #include "game/player/HighScoreFile.h"
+#include "game/player/PlayerFiles.h"
 #include "game/player/ProgressFile.h"
 #include "game/player/Settings.h"
 #include "game/player/SettingsFile.h"
@@ -52,6 +54,14 @@ TEST(PlayersFiles, LiveBesideWritableDataOrInThePlayersFolders) {
     }
     for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "HOME"}) unsetenv(name);
     if (!previousHome.empty()) setenv("HOME", previousHome.c_str(), 1);
+}
+
+// A first save makes the player's folders that are missing.
+TEST(PlayersFiles, AreSavedIntoFoldersMadeForThem) {
+    TempFolder user;
+    const std::string deep = user.file("made/for/it");
+    EXPECT_TRUE(savePlayerFile(deep, "file", "file", [](OutBuffer& out) { return out.write("x", 1) == 1; }));
+    EXPECT_EQ(readFile(deep + "/file"), "x");
 }
 
 // The default settings with some actions on other keys.

@@ -126,6 +126,10 @@ TEST(Progress, RunsBeatTheBestsTheyBetterAndOpenTheNextLevel) {
               "commands 02 11 2026-05-01 Ann\n");
     EXPECT_FALSE(progress.reached(1, kLevels)) << "level 02 was played without level 01 done";
     EXPECT_EQ(progress.furthest(kLevels), 2);
+    // A level index past the list (a level deleted while played) keeps nothing.
+    const uint32_t revision = progress.revision();
+    EXPECT_FALSE(progress.complete(3, kLevels, {2000, 1, 1}, "Bo", "").any());
+    EXPECT_EQ(progress.revision(), revision);
 }
 
 }  // namespace

@@ -417,6 +417,9 @@ TEST_F(StateMachineTest, HShowsTheRollOfAShortestWinAndTheMenuLeftAloneGivesWayT
     EXPECT_FALSE(gui().findWindow("menu")->visible());
     EXPECT_TRUE(gui().findWindow(kWindowGame)->visible());
     EXPECT_NE(gui().getProperty(kPropertyScore), "0") << "the die has rolled onto a new tile";
+    pushMotion(10, 10);
+    settle();
+    EXPECT_EQ(state(), "DemoState") << "a pointer that only moves leaves the demo playing";
     pressKey(SDLK_a);
     runUntil("FrontendState");
     settle();

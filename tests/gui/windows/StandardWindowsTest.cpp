@@ -2,6 +2,8 @@
 #include <SDL/SDL_keysym.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "core/math/Color.h"
@@ -246,6 +248,12 @@ TEST_F(StandardWindowsTest, ASwatchPutsItsValueIntoItsProperty) {
     gui.onKey(keyEvent(SDLK_TAB, 9, true));
     EXPECT_TRUE(gui.onKey(keyEvent(SDLK_RETURN, 13, true)));
     EXPECT_EQ(gui.getProperty("brush"), "red");
+    // The colour sits inside the ring, and nothing is drawn outside the swatch.
+    red.draw(Camera(), renderer, 4.0f / 3.0f, Vector2(), gui);
+    for (const RecordingRenderer::Added& added : renderer.added) {
+        for (const ScreenVertex& corner : added.quad.corners)
+            EXPECT_LE(std::max(std::fabs(corner.x), std::fabs(corner.y)), 0.1f + 1e-5f);
+    }
 }
 
 // What does not fit ends in "..."; a word wider than the window is cut.
