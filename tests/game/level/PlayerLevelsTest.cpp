@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "game/DataLayout.h"
+#include "game/level/PlayerLevelFiles.h"
 #include "game/level/PlayerLevels.h"
 #include "support/LogCapture.h"
 #include "support/TempFolder.h"
@@ -91,6 +92,17 @@ TEST(PlayerLevels, ProvesEachLevelAndListsTheRefusedWithTheirReasons) {
         EXPECT_EQ(i > 0, again.levels()[i].fromCache) << kLevels[i].file;
         EXPECT_EQ(levels.levels()[i].proof.summary(), again.levels()[i].proof.summary());
     }
+}
+
+// A new level's file is named after its title, numbered on past a file of any folder.
+TEST(PlayerLevels, ANewLevelsFileIsNamedAfterItsTitle) {
+    TempFolder folder;
+    folder.write("drafts/blue-bridge.level", "");
+    const std::pair<const char*, const char*> names[] = {{"  Short -- Hop! ", "short-hop.level"},
+                                                         {"Blue Bridge", "blue-bridge-2.level"},
+                                                         {"?", "level.level"}};
+    for (const auto& [title, file] : names)
+        EXPECT_EQ(freeLevelFileName(title, {folder.file("levels"), folder.file("drafts")}), file);
 }
 
 TEST(PlayerLevels, CancellingStopsTheSearchAndFilesNothing) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "game/scene/BoardPlan.h"
 #include "support/GameFixture.h"
 #include "support/GlWindowTest.h"
@@ -23,6 +26,15 @@ TEST_F(BoardPlanTest, NothingGlowsWhetherAFallStepShowsAsANumberOrADot) {
         RecordingRenderer renderer;
         plan.draw(board, {0, 0}, {2, 0}, renderer);
         ASSERT_FALSE(renderer.added.empty());
-        for (const RecordingRenderer::Added& added : renderer.added) EXPECT_FALSE(added.glow) << side;
+        // The cursor's ring: four sides a tenth of the cell thick.
+        int sides = 0;
+        for (const RecordingRenderer::Added& added : renderer.added) {
+            EXPECT_FALSE(added.glow) << side;
+            const ScreenVertex &low = added.quad.corners[0], &high = added.quad.corners[2];
+            const float w = std::fabs(high.x - low.x), h = std::fabs(high.y - low.y),
+                        ring = plan.cellSize() / 10;
+            if (low.g == 0.85f && std::fabs(std::min(w, h) - ring) < 1e-5f) ++sides;
+        }
+        EXPECT_EQ(sides, 4) << side;
     }
 }

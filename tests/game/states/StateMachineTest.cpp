@@ -552,6 +552,13 @@ TEST_F(StateMachineTest, TheEditorUndoesRedoesTestsAndSavesOnlyAProvenLevelAmong
         frames(1);
         EXPECT_EQ(editor().session().editor.board().tileAt(cell).color, edit.color) << edit.key;
     }
+    pressKey(SDLK_l);
+    pressKey(SDLK_SPACE);
+    frames(1);
+    EXPECT_NE(gui().getProperty(kPropertyEditorCell).find(", Extra life"), std::string::npos);
+    pushKey(SDL_KEYDOWN, SDLK_z, 0, KMOD_LCTRL);
+    pushKey(SDL_KEYUP, SDLK_z, 0, KMOD_LCTRL);
+    frames(1);
     const uint32_t revision = editor().session().editor.revision();
 
     click(kEditorTest);
