@@ -6,6 +6,7 @@
 #include "core/posix/PosixInArchive.h"
 #include "game/DataLayout.h"
 #include "game/windows/LevelPlanWindow.h"
+#include "game/windows/PublishLevels.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
 #include "gui/SignalQueue.h"
@@ -65,4 +66,9 @@ TEST_F(LevelPlanWindowTest, APlanIsAChequeredGoalUnderTheHeadingAndItsTextsDoNot
     EXPECT_EQ(std::vector<uint8_t>(pixels.begin(), pixels.begin() + 4),
               (std::vector<uint8_t>{255, 255, 255, 255}));
     EXPECT_EQ(pixels[3 * 4 + 3], 0) << "the gap right of the tile";
+}
+
+TEST(LevelPages, AreThePagesTheLevelsFillAndAtLeastOne) {
+    for (const auto& [levels, pages] : {std::pair{0, 1}, {12, 1}, {13, 2}})
+        EXPECT_EQ(levelPages(levels), pages);
 }
