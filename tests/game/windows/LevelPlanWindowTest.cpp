@@ -50,10 +50,13 @@ TEST_F(LevelPlanWindowTest, APlanIsAChequeredGoalUnderTheHeadingAndItsTextsDoNot
 
     const Texture* font = gui.getFont(kDefaultFontName)->texture().get();
     RecordingRenderer::Added plan{};
+    int letters = 0;
     for (const RecordingRenderer::Added& added : renderer.added) {
         EXPECT_FALSE(added.glow);
         if (added.texture && added.texture != font) plan = added;
+        letters += added.texture == font;
     }
+    EXPECT_EQ(letters, 1) << "the level's number; no title or best was published";
     ASSERT_TRUE(plan.texture);
     const ScreenVertex &low = plan.quad.corners[0], &high = plan.quad.corners[2];
     const float want[] = {-0.09625f, -0.1085f, 0.09625f, 0.084f};
