@@ -47,6 +47,9 @@ TEST(MemoryManager, BlocksAreAlignedFencedAndNumberedInTurn) {
     EXPECT_EQ(reinterpret_cast<uintptr_t>(wide) % 64, 0u);
     EXPECT_TRUE(recordOf(wide)->flags & nimbus::AllocationRecord::Array);
     delete[] wide;
+    auto* lone = new (std::nothrow) Wide;
+    EXPECT_FALSE(recordOf(lone)->flags & nimbus::AllocationRecord::Array);
+    delete lone;
 
     auto* quiet = new (std::nothrow) int[4];
     ASSERT_NE(quiet, nullptr);

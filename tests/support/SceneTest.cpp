@@ -18,9 +18,11 @@ void SceneTest::SetUpTestSuite() {
     ASSERT_TRUE(loadSceneData(*core_, NIMBUS_DATA_DIR));
 }
 
-void SceneTest::start(const std::vector<std::string>& rows, const std::vector<Position>& fallAtTwoSeconds) {
+void SceneTest::start(const std::vector<std::string>& rows, const std::vector<Position>& fallAtTwoSeconds,
+                      const std::vector<std::pair<Position, int32_t>>& pickups) {
     auto board = std::make_unique<Board>(boardFromRows(rows));
     for (const Position& p : fallAtTwoSeconds) board->tileAt(p).fallStep = 1;
+    for (const auto& [p, kind] : pickups) board->tileAt(p).pickup = kind;
     board->fetchResources();
     game_ = std::make_unique<GameImpl>(std::make_unique<GameSound>(), &stats_, 0, std::move(board));
 }

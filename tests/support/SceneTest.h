@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/math/Vector3.h"
@@ -18,7 +19,8 @@ protected:
     static void SetUpTestSuite();
 
     // A game on the board drawn as rows (see boardFromRows), with its drawing resources.
-    void start(const std::vector<std::string>& rows, const std::vector<Position>& fallAtTwoSeconds = {});
+    void start(const std::vector<std::string>& rows, const std::vector<Position>& fallAtTwoSeconds = {},
+               const std::vector<std::pair<Position, int32_t>>& pickups = {});
     // One frame of the game as the playing state draws it into a full-screen game window;
     // the camera it was drawn through is kept.
     void drawFrame();

@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "core/posix/PosixInArchive.h"
+#include "game/rules/StopTimeAction.h"
 #include "support/GameFixture.h"
 #include "support/LogCapture.h"
 #include "support/TempFolder.h"
@@ -232,6 +233,10 @@ TEST_F(GameRules, StopTimeHoldsTheClockForFiveSecondsAndASecondOneQueues) {
     game->update(0.5f);
     EXPECT_EQ(look(), "<3, 1> 150 x1 c-6 3L 7.5s | |");
     EXPECT_EQ(sounds.stopped, (std::vector<int>{1, 4}));
+    SoundLog alone;
+    RecordingSound first(alone);
+    StopTimeAction(first).begin(*game);
+    EXPECT_EQ(alone.stopped, (std::vector<int>{0})) << "ticking on the first channel";
     start(corridor({{2, kPickupStopTime}}));
     game->execute(kPlusX);
     game.reset();

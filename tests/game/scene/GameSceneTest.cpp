@@ -1,5 +1,6 @@
 #include "core/math/Color.h"
 #include "game/rules/GameCommand.h"
+#include "game/rules/PickupKind.h"
 #include "game/scene/Backdrop.h"
 #include "game/scene/ColorSymbols.h"
 #include "render/ViewSize.h"
@@ -58,6 +59,17 @@ TEST_F(GameScene, TilesShowTheirColoursAndVisitedOnesAreDarkerStillWhilePaused) 
     drawFrame();
     EXPECT_NEAR(brightest(pixelOf(tileCentre(4, 2))), white * 0.125f, white * 0.04f);
     EXPECT_NEAR(brightest(pixelOf(tileCentre(5, 1))), white * 0.5f, white * 0.08f);
+}
+
+TEST_F(GameScene, APickupFloatsOverTheMiddleOfItsTile) {
+    uint32_t seen[2];
+    for (const int32_t kind : {kPickupNone, kPickupExtraLife}) {
+        start({"BBBBB", "BWSWB", "BBBBB"}, {}, {{{3, 1}, kind}});
+        game_->setHidden(true);
+        drawFrame();
+        seen[kind != kPickupNone] = pixelOf({3.5f, 0.6f, 1.5f});
+    }
+    EXPECT_GT(colorDistance(seen[0], seen[1]), 60) << std::hex << seen[0] << " " << seen[1];
 }
 
 // The die shows Red to x - 1, Green to x + 1, Blue to y - 1, Yellow to y + 1; around it Red

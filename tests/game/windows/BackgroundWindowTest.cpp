@@ -8,6 +8,7 @@
 #include "render/Core.h"
 #include "render/ViewFit.h"
 #include "render/gl/OglScreenspaceRenderer.h"
+#include "support/LogCapture.h"
 #include "support/SceneTest.h"
 
 using namespace nimbus;
@@ -55,8 +56,10 @@ TEST_F(BackgroundWindowTest, DiceFallRoundInTheirColumnsAndAWiderCameraDealsThem
         return xz;
     };
     const std::vector<float> dealt = places();
+    LogCapture log;
     window.draw(makeStandardCamera(), renderer, 4.0f / 3.0f, Vector2(), gui);
     EXPECT_EQ(places(), dealt);
+    EXPECT_EQ(log.all(), "") << "each die is drawn whole";
     window.draw(makeStandardCamera(ViewFit(1600, 900)), renderer, 4.0f / 3.0f, Vector2(), gui);
     EXPECT_NE(places(), dealt);
 }

@@ -6,6 +6,7 @@
 #include "core/posix/PosixInArchive.h"
 #include "game/DataLayout.h"
 #include "game/windows/LevelPlanWindow.h"
+#include "game/windows/PublishLevels.h"
 #include "gui/Gui.h"
 #include "gui/GuiNames.h"
 #include "gui/SignalQueue.h"
@@ -49,10 +50,13 @@ TEST_F(LevelPlanWindowTest, APlanIsAChequeredGoalUnderTheHeadingAndItsTextsDoNot
 
     const Texture* font = gui.getFont(kDefaultFontName)->texture().get();
     RecordingRenderer::Added plan{};
+    int letters = 0;
     for (const RecordingRenderer::Added& added : renderer.added) {
         EXPECT_FALSE(added.glow);
         if (added.texture && added.texture != font) plan = added;
+        letters += added.texture == font;
     }
+    EXPECT_EQ(letters, 1) << "the level's number; no title or best was published";
     ASSERT_TRUE(plan.texture);
     const ScreenVertex &low = plan.quad.corners[0], &high = plan.quad.corners[2];
     const float want[] = {-0.09625f, -0.1085f, 0.09625f, 0.084f};
@@ -65,4 +69,9 @@ TEST_F(LevelPlanWindowTest, APlanIsAChequeredGoalUnderTheHeadingAndItsTextsDoNot
     EXPECT_EQ(std::vector<uint8_t>(pixels.begin(), pixels.begin() + 4),
               (std::vector<uint8_t>{255, 255, 255, 255}));
     EXPECT_EQ(pixels[3 * 4 + 3], 0) << "the gap right of the tile";
+}
+
+TEST(LevelPages, AreThePagesTheLevelsFillAndAtLeastOne) {
+    for (const auto& [levels, pages] : {std::pair{0, 1}, {12, 1}, {13, 2}})
+        EXPECT_EQ(levelPages(levels), pages);
 }
