@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <thread>
 
 #include "game/DataLayout.h"
 #include "game/level/PlayerLevelFiles.h"
 #include "game/level/PlayerLevels.h"
+#include "game/solver/SearchThread.h"
 #include "support/LogCapture.h"
 #include "support/TempFolder.h"
 #include "support/WorstLevel.h"
@@ -103,6 +105,18 @@ TEST(PlayerLevels, ANewLevelsFileIsNamedAfterItsTitle) {
                                                          {"?", "level.level"}};
     for (const auto& [title, file] : names)
         EXPECT_EQ(freeLevelFileName(title, {folder.file("levels"), folder.file("drafts")}), file);
+}
+
+// The frame asks whether a search is done without waiting for it.
+TEST(SearchThread, AskingWhetherItIsDoneNeverWaits) {
+    std::atomic<bool> go{false};
+    SearchThread thread;
+    thread.start([&go] {
+        for (int i = 0; i < 1000 && !go; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    });
+    EXPECT_FALSE(thread.finished());
+    go = true;
+    SearchThread::awaitAll();
 }
 
 TEST(PlayerLevels, CancellingStopsTheSearchAndFilesNothing) {
