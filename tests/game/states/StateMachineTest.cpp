@@ -540,6 +540,9 @@ TEST_F(StateMachineTest, TheEditorUndoesRedoesTestsAndSavesOnlyAProvenLevelAmong
     openOwnLevels();
     go(kNewLevel, "LevelEditorState");
     const Position cell = editor().cursor();
+    gui().setProperty(kPropertyEditorCommand, kEditorDraftOpen);
+    frames(1);
+    EXPECT_EQ(state(), "LevelEditorState") << "no draft to open yet";
     const struct {
         SDLKey key;
         SDLMod mod;
