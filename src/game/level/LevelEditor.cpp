@@ -1,6 +1,8 @@
 #include "game/level/LevelEditor.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 namespace nimbus {
 
@@ -95,6 +97,17 @@ bool LevelEditor::paint(const Position& cell, Brush brush) {
     level_.board = std::move(painted);
     changed();
     return true;
+}
+
+void LevelEditor::paintLine(const Position& from, const Position& to, Brush brush) {
+    const int32_t steps = std::max(std::abs(to.x - from.x), std::abs(to.y - from.y));
+    for (int32_t i = 0; i <= steps; ++i) {
+        const float share = steps > 0 ? static_cast<float>(i) / static_cast<float>(steps) : 0.0f;
+        const auto along = [share](int32_t a, int32_t b) {
+            return a + static_cast<int32_t>(std::lround(share * static_cast<float>(b - a)));
+        };
+        paint(Position(along(from.x, to.x), along(from.y, to.y)), brush);
+    }
 }
 
 bool LevelEditor::paintTile(Board& board, const Position& cell, Brush brush) const {

@@ -67,6 +67,8 @@ public:
     // Paints a cell of the board; false, with no edit, when nothing changed or the cell is
     // off the board.
     bool paint(const Position& cell, Brush brush);
+    // Paints every cell on the straight line from one cell to another, both included.
+    void paintLine(const Position& from, const Position& to, Brush brush);
     void beginStroke();
     void endStroke();
     // Grows or shrinks the board within the reader's sides, keeping the cells it still

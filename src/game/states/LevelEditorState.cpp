@@ -2,8 +2,6 @@
 
 #include <SDL/SDL_keysym.h>
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -228,15 +226,7 @@ void LevelEditorState::takePointer(const InputEvent& event, Gui& gui) {
     if (!painting_ || !editor.board().contains(cell)) return;
     // A quick stroke skips cells between two events; they are painted as a line.
     const Position from = press || !editor.board().contains(cursor_) ? cell : cursor_;
-    const int32_t steps = std::max(std::abs(cell.x - from.x), std::abs(cell.y - from.y));
-    const Brush brush = brushNamed(gui.getProperty(kPropertyEditorBrush));
-    for (int32_t i = 0; i <= steps; ++i) {
-        const float share = steps > 0 ? static_cast<float>(i) / static_cast<float>(steps) : 0.0f;
-        editor.paint(
-            Position(from.x + static_cast<int32_t>(std::lround(share * static_cast<float>(cell.x - from.x))),
-                     from.y + static_cast<int32_t>(std::lround(share * static_cast<float>(cell.y - from.y)))),
-            brush);
-    }
+    editor.paintLine(from, cell, brushNamed(gui.getProperty(kPropertyEditorBrush)));
     cursor_ = cell;
 }
 

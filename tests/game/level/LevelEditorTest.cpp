@@ -90,9 +90,13 @@ TEST(LevelEditor, ResizingKeepsTheCellsItCoversWithinTheReadersSides) {
 TEST(LevelEditor, EveryEditIsUndoneAndRedoneAsOneStep) {
     LevelEditor editor;
     std::vector<std::string> seen{grids(editor)};
+    LevelEditor byCell;
+    for (const Position& cell : {Position(2, 2), Position(3, 3), Position(4, 3), Position(5, 4)})
+        byCell.paint(cell, Brush::kBlue);
     editor.beginStroke();
-    for (int32_t x = 2; x < 5; ++x) editor.paint(Position(x, 2), Brush::kBlue);
+    editor.paintLine(Position(2, 2), Position(5, 4), Brush::kBlue);
     editor.endStroke();
+    EXPECT_EQ(grids(byCell), grids(editor)) << "a stroke's quick line leaves no gaps";
     seen.push_back(grids(editor));
     editor.setTitle("Blue");
     editor.setTitle("Blue # Bridge");
