@@ -48,6 +48,8 @@ GameInstall::~GameInstall() {
         waitpid(game_, nullptr, 0);
     }
     std::error_code error;
+    if (const char* keep = getenv(kKeepOutputVariable))
+        fs::copy_file(root_ + "/output.txt", fs::path(keep) / (fs::path(root_).filename().string() + ".txt"), error);
     fs::remove_all(root_, error);
 }
 

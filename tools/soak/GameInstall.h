@@ -12,6 +12,11 @@
 // working directory and $XDG_DATA_HOME and $XDG_CONFIG_HOME in it.
 class GameInstall {
 public:
+    // When set, names a folder that keeps what each game wrote after its install is gone:
+    // a stress run reads it beside a run that failed.
+    static constexpr const char* kKeepOutputVariable = "NIMBUS_KEEP_GAME_OUTPUT";
+
+
     // Lays out the game in a new folder under the system's temporary folder; with
     // `levels` set, Data/Levels holds only the shared Common folder and that one level
     // map, as Data/Levels/01/Level.map.
