@@ -43,7 +43,13 @@ GameInstall::GameInstall(std::string root, std::string program, std::string data
     : root_(std::move(root)), program_(std::move(program)), data_(std::move(dataDirectory)) {}
 
 GameInstall::~GameInstall() {
-    if (game_ > 0) {
+    int status = 0;
+    if (game_ > 0 && waitpid(game_, &status, WNOHANG) == game_) {
+        // A game that ended before its test did says how, for a stress run's kept output.
+        std::ofstream(root_ + "/output.txt", std::ios::app)
+            << "[the game ended before the test: " << (WIFSIGNALED(status) ? "signal " : "exit code ")
+            << (WIFSIGNALED(status) ? WTERMSIG(status) : WEXITSTATUS(status)) << "]\n";
+    } else if (game_ > 0) {
         kill(game_, SIGKILL);
         waitpid(game_, nullptr, 0);
     }
