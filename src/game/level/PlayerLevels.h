@@ -70,7 +70,8 @@ private:
     std::string folder_;
     ProofCache cache_;
     std::vector<Level> levels_;
-    std::vector<uint64_t> keys_;  // of levels_, 0 until read
+    // The keys of the files read and the levels recorded: the cache keeps only these.
+    std::vector<uint64_t> keys_;
     std::shared_ptr<Shared> shared_;
     SearchThread worker_;
     uint32_t revision_ = 0;
