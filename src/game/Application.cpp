@@ -73,6 +73,7 @@ const Application::Step Application::kSteps[] = {
     {"resource manager", &Application::createResourceManager, &Application::deleteResourceManager},
     {"sound", &Application::startSound, &Application::stopSound},
     {"data files", &Application::loadDataFiles, nullptr},
+    {"compiler memory", &Application::releaseCompiler, nullptr},
     {"screen renderer", &Application::createScreenRenderer, &Application::deleteScreenRenderer},
     {"tile batch", &Application::buildTileBatch, nullptr},
     {"gui", &Application::startGui, &Application::stopGui},
@@ -349,6 +350,12 @@ bool Application::createResourceManager() {
 void Application::deleteResourceManager() { delete setResourceManager(nullptr); }
 
 bool Application::loadDataFiles() { return nimbus::loadDataFiles(*inArchive(), *core()); }
+
+bool Application::releaseCompiler() {
+    // Every effect the game draws with is among the data files.
+    releaseShaderCompiler();
+    return true;
+}
 
 bool Application::createScreenRenderer() {
     screenRenderer_ = std::make_unique<OglScreenspaceRenderer>(*core(), kViewMax, kViewMin);

@@ -113,6 +113,7 @@ private:
     bool createResourceManager();
     void deleteResourceManager();
     bool loadDataFiles();
+    bool releaseCompiler();
     bool createScreenRenderer();
     void deleteScreenRenderer();
     bool buildTileBatch();

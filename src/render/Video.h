@@ -44,6 +44,10 @@ enum class VideoSwitch {
 // size. `core` is the one openVideo returned. Failures are logged.
 VideoSwitch switchVideo(const VideoMode& mode, Core& core);
 
+// Says the effects are made: the GL compiler's working memory goes back to the system.
+// An effect made later still compiles, only more slowly.
+void releaseShaderCompiler();
+
 // Shuts SDL down; call after the core and everything it made are deleted.
 void closeVideo();
 

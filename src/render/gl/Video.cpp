@@ -4,6 +4,7 @@
 #include <GL/glxew.h>
 #include <SDL/SDL.h>
 #include <SDL/SDL_syswm.h>
+#include <malloc.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -102,6 +103,13 @@ VideoSwitch switchVideo(const VideoMode& mode, Core& core) {
     }
     static_cast<OglCore&>(core).resize(surface->w, surface->h);
     return result;
+}
+
+void releaseShaderCompiler() {
+    // The compiler keeps its built-in functions, some megabytes, for the next compile.
+    // Freed, they leave holes inside the heap, which the C library keeps unless trimmed.
+    if (GLEW_ARB_ES2_compatibility) glReleaseShaderCompiler();
+    malloc_trim(0);
 }
 
 void closeVideo() { SDL_Quit(); }
