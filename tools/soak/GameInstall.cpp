@@ -55,7 +55,8 @@ GameInstall::~GameInstall() {
     }
     std::error_code error;
     if (const char* keep = getenv(kKeepOutputVariable))
-        fs::copy_file(root_ + "/output.txt", fs::path(keep) / (fs::path(root_).filename().string() + ".txt"), error);
+        fs::copy_file(root_ + "/output.txt", fs::path(keep) / (fs::path(root_).filename().string() + ".txt"),
+                      error);
     fs::remove_all(root_, error);
 }
 

@@ -16,7 +16,6 @@ public:
     // a stress run reads it beside a run that failed.
     static constexpr const char* kKeepOutputVariable = "NIMBUS_KEEP_GAME_OUTPUT";
 
-
     // Lays out the game in a new folder under the system's temporary folder; with
     // `levels` set, Data/Levels holds only the shared Common folder and that one level
     // map, as Data/Levels/01/Level.map.
