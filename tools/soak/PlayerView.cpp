@@ -155,9 +155,9 @@ bool menuReady(Desktop& desktop, Place frame, float inside = kFrameInside) {
     });
 }
 
-bool levelShown(Desktop& desktop) { return shows(desktop, kPausePane, kMenuPane, isPanelNavy); }
-
 }  // namespace
+
+bool levelShown(Desktop& desktop) { return shows(desktop, kPausePane, kMenuPane, isPanelNavy); }
 
 bool frontEndShown(Desktop& desktop) {
     return shows(desktop, kPlayButtonRight, kLevelsButtonRight, isButtonBlue);

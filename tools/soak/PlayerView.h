@@ -87,6 +87,8 @@ bool heartShown(Desktop& desktop, int life);
 // whose navy tells them from the menus' backdrop (seen on levels 01 and 02). A moment of
 // black between the two is no sign: a slow frame may skip it.
 bool levelArrives(Desktop& desktop);
+// The same, seen now.
+bool levelShown(Desktop& desktop);
 
 // Clicks Play while the menu shows until the level has arrived: back from another screen
 // the menu may still slide in, and a click then is not taken.
