@@ -364,11 +364,7 @@ TEST_F(Player, MakesALevelInTheEditorPlaysItUnderYourLevelsAndListsADroppedFileA
         << "the level is not under Your levels";
     // Clicked again whenever the Levels screen stands, as a player would, until the level
     // arrives; the game never turns the proven level away.
-    const Place plan = planAt(0);
-    ASSERT_TRUE(waitFor(kWait, [&] {
-        if (levelsShown(desktop)) desktop.click(plan.x, plan.y);
-        return waitFor(1.0f, [&] { return levelShown(desktop); });
-    })) << "the level did not start";
+    ASSERT_TRUE(playFrom(desktop, planAt(0), levelsShown)) << "the level did not start";
     EXPECT_EQ(game.output().find("cannot be played"), std::string::npos) << game.output();
     ASSERT_TRUE(playSolution(desktop, made));
     ASSERT_TRUE(waitFor(kWait, [&] { return practiceCompleteShown(desktop); })) << "no practice's panel";

@@ -155,9 +155,9 @@ bool menuReady(Desktop& desktop, Place frame, float inside = kFrameInside) {
     });
 }
 
-}  // namespace
-
 bool levelShown(Desktop& desktop) { return shows(desktop, kPausePane, kMenuPane, isPanelNavy); }
+
+}  // namespace
 
 bool frontEndShown(Desktop& desktop) {
     return shows(desktop, kPlayButtonRight, kLevelsButtonRight, isButtonBlue);
@@ -241,12 +241,14 @@ bool levelArrives(Desktop& desktop) {
     return waitFor(kWait, [&] { return levelShown(desktop); });
 }
 
-bool playFromMenu(Desktop& desktop) {
+bool playFrom(Desktop& desktop, Place place, bool (*screenShown)(Desktop&)) {
     return waitFor(kWait, [&] {
-        if (frontEndShown(desktop)) desktop.click(kPlayButton.x, kPlayButton.y);
+        if (screenShown(desktop)) desktop.click(place.x, place.y);
         return waitFor(1.0f, [&] { return levelShown(desktop); });
     });
 }
+
+bool playFromMenu(Desktop& desktop) { return playFrom(desktop, kPlayButton, frontEndShown); }
 
 bool clickUntil(Desktop& desktop, Place place, bool (*shown)(Desktop&)) {
     return waitFor(kWait, [&] {

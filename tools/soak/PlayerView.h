@@ -87,11 +87,11 @@ bool heartShown(Desktop& desktop, int life);
 // whose navy tells them from the menus' backdrop (seen on levels 01 and 02). A moment of
 // black between the two is no sign: a slow frame may skip it.
 bool levelArrives(Desktop& desktop);
-// The same, seen now.
-bool levelShown(Desktop& desktop);
 
-// Clicks Play while the menu shows until the level has arrived: back from another screen
-// the menu may still slide in, and a click then is not taken.
+// Clicks the place while the screen it lies on is seen, until the level has arrived: a
+// screen may still slide in, and a click then is not taken.
+bool playFrom(Desktop& desktop, Place place, bool (*screenShown)(Desktop&));
+// The same from the menu's Play button.
 bool playFromMenu(Desktop& desktop);
 
 // Clicks until the screen the click leads to is up: a click that lands while a screen
