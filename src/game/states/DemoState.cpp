@@ -56,7 +56,7 @@ bool DemoState::startOwnRun(const GameStateInfo& info) {
 
 DemoState::~DemoState() = default;
 
-bool DemoState::enter(GameStateInfo& info) {
+void DemoState::enter(GameStateInfo& info) {
     info.gui->pushSignal(kSignalPlay);
     info.gui->pushSignal(kSignalShowGame);
     if (!ownPlayback_) {
@@ -66,7 +66,6 @@ bool DemoState::enter(GameStateInfo& info) {
     }
     font_ = info.gui->getFont(kDefaultFontName);
     caption_.layout(font_, translated(kDemoText), translated(kDemoHint), kDemoGlow);
-    return true;
 }
 
 GenericState* DemoState::update(float dt, GameStateInfo& info) {

@@ -42,7 +42,7 @@ public:
     bool playsOwnRun() const { return ownPlayback_ != nullptr; }
     const GameImpl* game() const { return game_.get(); }
 
-    bool enter(GameStateInfo& info) override;
+    void enter(GameStateInfo& info) override;
     GenericState* update(float dt, GameStateInfo& info) override;
     const char* name() const override { return "DemoState"; }
 

@@ -39,7 +39,7 @@ FrontendState::FrontendState() = default;
 
 FrontendState::~FrontendState() = default;
 
-bool FrontendState::enter(GameStateInfo& info) {
+void FrontendState::enter(GameStateInfo& info) {
     requestMusic(*info.music, kMusicMenu);
     info.levelIndex = 0;
     info.practice = false;
@@ -48,7 +48,6 @@ bool FrontendState::enter(GameStateInfo& info) {
     info.stats.reset();
     // Wherever the player comes from, the menu is there (already, mostly).
     info.gui->pushSignal(kSignalShowMenu);
-    return true;
 }
 
 GenericState* FrontendState::update(float dt, GameStateInfo& info) {

@@ -21,7 +21,7 @@ public:
     FrontendState();
     ~FrontendState() override;
 
-    bool enter(GameStateInfo& info) override;
+    void enter(GameStateInfo& info) override;
     GenericState* update(float dt, GameStateInfo& info) override;
     const char* name() const override { return "FrontendState"; }
 

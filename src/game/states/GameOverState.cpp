@@ -7,13 +7,12 @@
 
 namespace nimbus {
 
-bool GameOverState::enter(GameStateInfo& info) {
+void GameOverState::enter(GameStateInfo& info) {
     Gui& gui = *info.gui;
     info.highScores.add(gui.getProperty(kPropertyPlayerName), info.stats->score);
     info.highScores.clamp(kTableRows);
     publishHighScores(gui, info.highScores);
     gui.pushSignal(kSignalShowHighScore);
-    return true;
 }
 
 GenericState* GameOverState::update(float dt, GameStateInfo& info) {

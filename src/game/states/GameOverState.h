@@ -10,7 +10,7 @@ class GameOverState : public GameState {
 public:
     static constexpr int kTableRows = 10;
 
-    bool enter(GameStateInfo& info) override;
+    void enter(GameStateInfo& info) override;
     GenericState* update(float dt, GameStateInfo& info) override;
     const char* name() const override { return "GameOverState"; }
 };

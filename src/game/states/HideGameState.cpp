@@ -16,7 +16,7 @@ HideGameState::HideGameState(std::unique_ptr<GameImpl> game) : game_(std::move(g
 
 HideGameState::~HideGameState() = default;
 
-bool HideGameState::enter(GameStateInfo&) { return true; }
+void HideGameState::enter(GameStateInfo&) {}
 
 GenericState* HideGameState::update(float dt, GameStateInfo& info) {
     standardFrame(dt, info);

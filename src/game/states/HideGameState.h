@@ -17,7 +17,7 @@ public:
     explicit HideGameState(std::unique_ptr<GameImpl> game);
     ~HideGameState() override;
 
-    bool enter(GameStateInfo& info) override;
+    void enter(GameStateInfo& info) override;
     GenericState* update(float dt, GameStateInfo& info) override;
     const char* name() const override { return "HideGameState"; }
 

@@ -23,7 +23,7 @@ std::string formatted(const char* format, Value value) {
 
 }  // namespace
 
-bool LevelCompleteState::enter(GameStateInfo& info) {
+void LevelCompleteState::enter(GameStateInfo& info) {
     const int32_t levels = static_cast<int32_t>(info.levelNames.size());
     nextLevel_ = levels > 0 ? (info.levelIndex + 1) % levels : 0;
     Gui& gui = *info.gui;
@@ -41,7 +41,7 @@ bool LevelCompleteState::enter(GameStateInfo& info) {
                     formatted(translated(kLevelTimeFormat), formatHundredths(run.hundredths).c_str()));
     gui.setProperty(kPropertyLevelCommands, formatted(translated(kLevelCommandsFormat), run.commands));
     const LevelRecord* record = info.progress.record(info.playedLevel());
-    if (!record) return true;
+    if (!record) return;
     // Beside this run's, each best of the level, or "New best!" where the run set it.
     const std::string newBest = translated(kNewBestText);
     gui.setProperty(kPropertyBestScore,
@@ -52,7 +52,6 @@ bool LevelCompleteState::enter(GameStateInfo& info) {
     gui.setProperty(
         kPropertyBestCommands,
         bests.commands ? newBest : formatted(translated(kBestCommandsFormat), record->commands.value));
-    return true;
 }
 
 GenericState* LevelCompleteState::update(float dt, GameStateInfo& info) {

@@ -14,7 +14,7 @@ namespace nimbus {
 // leads back to the Levels screen too.
 class LevelCompleteState : public GameState {
 public:
-    bool enter(GameStateInfo& info) override;
+    void enter(GameStateInfo& info) override;
     GenericState* update(float dt, GameStateInfo& info) override;
     const char* name() const override { return "LevelCompleteState"; }
 

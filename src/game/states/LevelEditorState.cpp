@@ -88,7 +88,7 @@ LevelEditorState::LevelEditorState() = default;
 
 LevelEditorState::~LevelEditorState() = default;
 
-bool LevelEditorState::enter(GameStateInfo& info) {
+void LevelEditorState::enter(GameStateInfo& info) {
     requestMusic(*info.music, kMusicMenu);
     info.testing = false;
     info.stats.reset();
@@ -112,7 +112,6 @@ bool LevelEditorState::enter(GameStateInfo& info) {
                            : std::string(translated(kEditorWelcome)));
     listDrafts(info);
     gui.pushSignal(kSignalShowEditor);
-    return true;
 }
 
 GenericState* LevelEditorState::update(float dt, GameStateInfo& info) {

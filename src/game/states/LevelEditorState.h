@@ -36,7 +36,7 @@ public:
     LevelEditorState();
     ~LevelEditorState() override;
 
-    bool enter(GameStateInfo& info) override;
+    void enter(GameStateInfo& info) override;
     GenericState* update(float dt, GameStateInfo& info) override;
     const char* name() const override { return "LevelEditorState"; }
 

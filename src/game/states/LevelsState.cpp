@@ -38,7 +38,7 @@ bool keptRunFits(const GameStateInfo& info, const std::string& level) {
 
 }  // namespace
 
-bool LevelsState::enter(GameStateInfo& info) {
+void LevelsState::enter(GameStateInfo& info) {
     requestMusic(*info.music, kMusicMenu);
     info.stats.reset();
     info.practice = false;
@@ -49,7 +49,6 @@ bool LevelsState::enter(GameStateInfo& info) {
     show(info, info.ownLevels);
     info.gui->pushSignal(kSignalShowLevels);
     if (own_) info.gui->pushSignal(kSignalOwnLevels);
-    return true;
 }
 
 GenericState* LevelsState::update(float dt, GameStateInfo& info) {

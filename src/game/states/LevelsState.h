@@ -21,7 +21,7 @@ namespace nimbus {
 // opens again on the player's levels when it was left from them.
 class LevelsState : public GameState {
 public:
-    bool enter(GameStateInfo& info) override;
+    void enter(GameStateInfo& info) override;
     GenericState* update(float dt, GameStateInfo& info) override;
     const char* name() const override { return "LevelsState"; }
 

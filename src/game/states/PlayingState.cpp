@@ -63,7 +63,7 @@ PlayingState::PlayingState() = default;
 
 PlayingState::~PlayingState() = default;
 
-bool PlayingState::enter(GameStateInfo& info) {
+void PlayingState::enter(GameStateInfo& info) {
     requestMusic(*info.music, kMusicGame);
     game_ = makeGame(info);
     // A test of the editor's level is neither recorded nor raced.
@@ -80,7 +80,6 @@ bool PlayingState::enter(GameStateInfo& info) {
     pausedCaption_.layout(font_, translated(kPausedText),
                           info.gui->keys().fill(translated(kPausedHint)).c_str(), kPausedGlow);
     if (!info.testing) layOutLevelCaption(info);
-    return true;
 }
 
 std::unique_ptr<GameImpl> PlayingState::makeGame(const GameStateInfo& info) {

@@ -46,7 +46,7 @@ public:
     PlayingState();
     ~PlayingState() override;
 
-    bool enter(GameStateInfo& info) override;
+    void enter(GameStateInfo& info) override;
     GenericState* update(float dt, GameStateInfo& info) override;
     const char* name() const override { return "PlayingState"; }
 

@@ -15,7 +15,7 @@ public:
     void exit() override {}
 
     virtual GenericState* update(float dt, Info& info) = 0;
-    virtual bool enter(Info& info) = 0;
+    virtual void enter(Info& info) = 0;
 };
 
 }  // namespace nimbus

@@ -47,7 +47,7 @@ WatchState::WatchState(const GameStateInfo& info, int32_t levelIndex) {
 
 WatchState::~WatchState() = default;
 
-bool WatchState::enter(GameStateInfo& info) {
+void WatchState::enter(GameStateInfo& info) {
     requestMusic(*info.music, kMusicGame);
     info.gui->pushSignal(kSignalShowGame);
     font_ = info.gui->getFont(kDefaultFontName);
@@ -55,7 +55,6 @@ bool WatchState::enter(GameStateInfo& info) {
                           info.gui->keys().fill(translated(kPausedHint)).c_str(), kPausedGlow);
     setSpeed(1);
     layOutEnd();
-    return true;
 }
 
 void WatchState::setSpeed(int32_t speed) {

@@ -29,7 +29,7 @@ public:
     ~WatchState() override;
 
     bool ready() const { return playback_ != nullptr; }
-    bool enter(GameStateInfo& info) override;
+    void enter(GameStateInfo& info) override;
     GenericState* update(float dt, GameStateInfo& info) override;
     const char* name() const override { return "WatchState"; }
 
