@@ -215,7 +215,7 @@ constexpr const char* kSignalMainMenu = "main_menu";
 constexpr const char* kSignalOptionsBack = "options_back";
 // The level editor: shown, left (its Back and Escape), its level tested (its Test) and
 // the test's game view and its way back; the Levels screen's swap to the player's own
-// levels, which it also pushes when it opens on them.
+// levels.
 constexpr const char* kSignalShowEditor = "show_editor";
 constexpr const char* kSignalEditorBack = "editor_back";
 constexpr const char* kSignalEditorTest = "editor_test";
@@ -223,10 +223,12 @@ constexpr const char* kSignalShowTest = "show_test";
 constexpr const char* kSignalHideTest = "hide_test";
 constexpr const char* kSignalTestBack = "test_back";
 constexpr const char* kSignalOwnLevels = "levels_own";
-// The menu shown, whenever the front end begins; the Levels screen shown, left for the
-// menu, and a level on it chosen to play or to watch; a practice's level-complete panel.
+// The menu shown, whenever the front end begins; the Levels screen shown on the game's
+// levels or on the player's own, left for the menu, and a level on it chosen to play or
+// to watch; a practice's level-complete panel.
 constexpr const char* kSignalShowMenu = "show_menu";
 constexpr const char* kSignalShowLevels = "show_levels";
+constexpr const char* kSignalShowOwnLevels = "show_own_levels";
 constexpr const char* kSignalLevelsBack = "levels_back";
 constexpr const char* kSignalPlayLevel = "play_level";
 constexpr const char* kSignalWatchLevel = "watch_level";

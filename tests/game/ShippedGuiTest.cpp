@@ -25,6 +25,7 @@
 #include "gui/EditableGui.h"
 #include "gui/GuiNames.h"
 #include "gui/actions/ActionFactory.h"
+#include "gui/actions/SlideAction.h"
 #include "gui/actions/StandardActions.h"
 #include "gui/windows/StandardWindows.h"
 #include "gui/windows/Window.h"
@@ -110,7 +111,7 @@ TEST_F(ShippedGui, LoadsWithoutAnErrorLineAndEverySignalHasATransition) {
     EXPECT_EQ(loadLog_, "");
     std::vector<std::string> signals = {kSignalShowGame,      kSignalHideGame, kSignalShowLevelComplete,
                                         kSignalShowHighScore, kSignalGameOver, kSignalMainMenu,
-                                        kSignalOptionsBack,   kSignalKeysBack};
+                                        kSignalOptionsBack,   kSignalKeysBack, kSignalShowOwnLevels};
     for (const auto& [window, element] : windows()) {
         if (const char* action = element.Attribute(kAttributeAction)) signals.push_back(action);
     }
@@ -291,6 +292,27 @@ TEST_F(ShippedGui, SavesEveryWindowUnderItsClass) {
     ASSERT_TRUE(reloaded.load(folder.file("saved.xml").c_str()));
     EXPECT_TRUE(log.lines().empty()) << log.all();
     EXPECT_EQ(reloaded.transitions().size(), gui_->transitions().size());
+}
+
+// Back on the player's own levels, only the screen slides in: the button that swaps to
+// the game's levels is already there, and nothing slides out and in again. (Last, as it
+// leaves the Levels screen's buttons as they were but not its properties.)
+TEST_F(ShippedGui, TheLevelsScreenComesBackOnYourLevelsInOneSlide) {
+    const auto seconds = [](const char* signal) {
+        gui_->pushSignal(signal);
+        float spent = 0.0f;
+        for (; spent < 10.0f && (gui_->busy() || !gui_->signals().empty()); spent += 0.25f)
+            gui_->update(0.25f, nullptr, 0);
+        return spent;
+    };
+    seconds(kSignalShowLevels);
+    seconds(kSignalOwnLevels);
+    seconds(kSignalLevelsBack);
+    EXPECT_LT(seconds(kSignalShowOwnLevels), 2.0f * (SlideAction::kDuration + 0.25f));
+    EXPECT_TRUE(gui_->findWindow("levels_shipped_frame")->visible());
+    EXPECT_FALSE(gui_->findWindow("levels_own_frame")->visible());
+    seconds(kSignalShowLevels);
+    seconds(kSignalLevelsBack);
 }
 
 }  // namespace

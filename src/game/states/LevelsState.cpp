@@ -47,8 +47,7 @@ void LevelsState::enter(GameStateInfo& info) {
     for (const std::string& level : info.levelNames) watchable_.push_back(keptRunFits(info, level));
     info.gui->setProperty(kPropertyOwnLevelsFolder, info.playerLevels.folder());
     show(info, info.ownLevels);
-    info.gui->pushSignal(kSignalShowLevels);
-    if (own_) info.gui->pushSignal(kSignalOwnLevels);
+    showScreen(*info.gui);
 }
 
 GenericState* LevelsState::update(float dt, GameStateInfo& info) {
@@ -77,6 +76,10 @@ GenericState* LevelsState::update(float dt, GameStateInfo& info) {
         return new FrontendState;
     }
     return this;
+}
+
+void LevelsState::showScreen(Gui& gui) const {
+    gui.pushSignal(own_ ? kSignalShowOwnLevels : kSignalShowLevels);
 }
 
 void LevelsState::show(GameStateInfo& info, bool own) {
@@ -123,7 +126,7 @@ GenericState* LevelsState::watch(GameStateInfo& info) {
     auto watching = std::make_unique<WatchState>(info, chosenLevel(info));
     if (watching->ready()) return watching.release();
     LOG_ERROR("Level " << info.gui->getProperty(kPropertyChosenLevel) << " has no run to watch");
-    info.gui->pushSignal(kSignalShowLevels);
+    showScreen(*info.gui);
     return this;
 }
 
@@ -134,7 +137,7 @@ GenericState* LevelsState::practice(GameStateInfo& info) {
     if (own_ ? !own || own->standing != PlayerLevels::Standing::kProven
              : !info.progress.reached(index, info.levelNames)) {
         LOG_ERROR("Level " << chosen << " cannot be played " << (own_ ? "until it is proven" : "yet"));
-        info.gui->pushSignal(kSignalShowLevels);
+        showScreen(*info.gui);
         return this;
     }
     info.levelIndex = own_ ? 0 : index;
@@ -151,8 +154,7 @@ GenericState* LevelsState::edit(GameStateInfo& info) {
         std::string reason;
         if (!session->open(info.playerLevels.folder(), chosen, &reason)) {
             LOG_ERROR(reason);
-            info.gui->pushSignal(kSignalShowLevels);
-            info.gui->pushSignal(kSignalOwnLevels);
+            showScreen(*info.gui);
             return this;
         }
         const PlayerLevels::Level* level = info.playerLevels.find(chosen);

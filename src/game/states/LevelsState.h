@@ -7,6 +7,8 @@
 
 namespace nimbus {
 
+class Gui;
+
 // The Levels screen: every level as a plan with its title and best, a page at a time.
 // Entering it ends any game that was running and opens on the page of the furthest level
 // reached, with that level lit. Its page buttons turn the pages (wrapping at the ends);
@@ -30,6 +32,9 @@ public:
 private:
     // Shows the player's own levels or the game's, from the first page or the furthest.
     void show(GameStateInfo& info, bool own);
+    // Slides the screen back in on the levels it shows, with the button that swaps to the
+    // others as it was left, so that no button slides out and in again.
+    void showScreen(Gui& gui) const;
     // Publishes the page of the levels shown, lighting slot `lit` (or none for -1).
     void publish(GameStateInfo& info, int32_t lit);
     void turnPage(GameStateInfo& info);
