@@ -25,7 +25,6 @@
 #include "gui/EditableGui.h"
 #include "gui/GuiNames.h"
 #include "gui/actions/ActionFactory.h"
-#include "gui/actions/SlideAction.h"
 #include "gui/actions/StandardActions.h"
 #include "gui/windows/StandardWindows.h"
 #include "gui/windows/Window.h"
@@ -294,25 +293,18 @@ TEST_F(ShippedGui, SavesEveryWindowUnderItsClass) {
     EXPECT_EQ(reloaded.transitions().size(), gui_->transitions().size());
 }
 
-// Back on the player's own levels, only the screen slides in: the button that swaps to
-// the game's levels is already there, and nothing slides out and in again. (Last, as it
-// leaves the Levels screen's buttons as they were but not its properties.)
+// Back on Your levels only the screen slides in, the swap buttons as left. Runs last: sets properties.
 TEST_F(ShippedGui, TheLevelsScreenComesBackOnYourLevelsInOneSlide) {
-    const auto seconds = [](const char* signal) {
+    const auto steps = [](const char* signal) {
         gui_->pushSignal(signal);
-        float spent = 0.0f;
-        for (; spent < 10.0f && (gui_->busy() || !gui_->signals().empty()); spent += 0.25f)
+        int step = 0;
+        for (; step < 40 && (gui_->busy() || !gui_->signals().empty()); ++step)
             gui_->update(0.25f, nullptr, 0);
-        return spent;
+        return step;
     };
-    seconds(kSignalShowLevels);
-    seconds(kSignalOwnLevels);
-    seconds(kSignalLevelsBack);
-    EXPECT_LT(seconds(kSignalShowOwnLevels), 2.0f * (SlideAction::kDuration + 0.25f));
-    EXPECT_TRUE(gui_->findWindow("levels_shipped_frame")->visible());
-    EXPECT_FALSE(gui_->findWindow("levels_own_frame")->visible());
-    seconds(kSignalShowLevels);
-    seconds(kSignalLevelsBack);
+    for (const char* signal : {kSignalShowLevels, kSignalOwnLevels, kSignalLevelsBack}) steps(signal);
+    EXPECT_LT(steps(kSignalShowOwnLevels), 10) << "under two one-second slides, at four steps a second";
+    EXPECT_FALSE(gui_->findWindow("levels_own_frame")->visible()) << "Game levels is the swap shown";
 }
 
 }  // namespace
