@@ -7,8 +7,6 @@
 
 namespace nimbus {
 
-class Gui;
-
 // The Levels screen: every level as a plan with its title and best, a page at a time.
 // Entering it ends any game that was running and opens on the page of the furthest level
 // reached, with that level lit. Its page buttons turn the pages (wrapping at the ends);
