@@ -100,6 +100,16 @@ TEST(MemoryManager, BlocksOfTwoThreadsAtOnceAreAllAccountedFor) {
     EXPECT_EQ(MemoryManager::instance().tracker().liveBlocks(), live);
 }
 
+// The heap report's live bytes: the callers' bytes of the blocks not yet released.
+TEST(MemoryTracker, CountsTheCallersBytesOfLiveBlocksOnly) {
+    nimbus::MemoryTracker tracker;
+    char bytes[16];
+    tracker.add({bytes, bytes + 10});
+    tracker.add({bytes + 10, bytes + 16});
+    tracker.remove(bytes);
+    EXPECT_EQ(tracker.liveBytes(), 6u);
+}
+
 TEST(MemoryManager, ShutdownLeavesLiveBlocksAllocatedAndSilent) {
     auto* survivor = new int(7);
     testing::internal::CaptureStderr();

@@ -34,5 +34,13 @@ TEST(LevelTitles, KeepTheGoodLinesAndReportEachDamagedOne) {
     }
 }
 
+// A titles file cannot grow without end: past ten thousand levels, only those it holds change.
+TEST(LevelTitles, HoldTenThousandLevelsAtMost) {
+    LevelTitles titles;
+    for (int i = 0; i < 10000; ++i) titles.set(std::to_string(i), "T");
+    EXPECT_FALSE(titles.set("10000", "T"));
+    EXPECT_TRUE(titles.set("0", "U"));
+}
+
 }  // namespace
 }  // namespace nimbus

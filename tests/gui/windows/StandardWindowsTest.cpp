@@ -259,6 +259,8 @@ TEST_F(StandardWindowsTest, ASwatchPutsItsValueIntoItsProperty) {
 // What does not fit ends in "..."; a word wider than the window is cut.
 TEST_F(StandardWindowsTest, PropertyLinesBreakBetweenWordsAndMarkWhatDoesNotFit) {
     load(R"(<window class="property_lines" property="why" lines="2" line="0.1" x="0" y="0" w="0.8" h="0.2"
+                    show="true"/>
+            <window class="property_lines" property="why" lines="9" line="0.1" x="0" y="0" w="0.2" h="0.9"
                     show="true"/>)");
     const PropertyLines& lines = static_cast<PropertyLines&>(*gui.window(0));
     const std::pair<const char*, std::vector<std::string>> cases[] = {
@@ -273,6 +275,7 @@ TEST_F(StandardWindowsTest, PropertyLinesBreakBetweenWordsAndMarkWhatDoesNotFit)
         for (int32_t i = 0; i < lines.lineCount(); ++i) laid.push_back(lines.line(i));
         EXPECT_EQ(expected, laid) << text;
     }
+    EXPECT_EQ(static_cast<PropertyLines&>(*gui.window(1)).lineCount(), 6) << "at most six, whatever is asked";
 }
 
 }  // namespace
