@@ -38,19 +38,15 @@ const struct {
     {"b-grid.level", "tiles\nk k k k\nk S q k\nk k k k\n", Standing::kRefused,
      "b-grid.level:3: unknown tile 'q'"},
     {"c-pocket.level", "tiles\nk k k k k k\nk S r k k k\nk y g w w G\nk k k k k k\n", Standing::kRefused,
-     "c-pocket.level: the die can be stranded at <2, 1>: its tile never falls and no way on to a goal stands "
-     "for "
-     "good"},
+     "c-pocket.level: the die can be stranded at <2, 1>: its tile never falls and no way on to a goal "
+     "stands for good"},
     {"d-far.level",
      "tiles\nk k k k k k\nk S w w G k\nk k k k k k\n\nfalls\n- - - - - -\n- 9 0 0 - -\n- - - - - -\n",
      Standing::kRefused,
      "d-far.level: cannot be won without losing a life; the die gets no nearer a goal than 3 rolls, at <1, "
      "1>"},
-    {"e-junk.level",
-     std::string("\x7f"
-                 "ELF\x02\x01\x01\x00",
-                 8),
-     Standing::kRefused, "e-junk.level:1: a level is text, but this line holds the control byte 0x02"},
+    {"e-junk.level", std::string("\177ELF\x02\x01\x01\x00", 8), Standing::kRefused,
+     "e-junk.level:1: a level is text, but this line holds the control byte 0x02"},
     {"f-none.level", "", Standing::kRefused, "f-none.level:1: no tiles grid"},
 };
 
