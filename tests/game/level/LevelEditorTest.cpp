@@ -12,9 +12,8 @@ std::string grids(const LevelEditor& editor) { return levelSourceText(editor.lev
 TEST(LevelEditor, ANewLevelIsWhiteInABlackRingFromStartToGoal) {
     const LevelEditor editor;
     EXPECT_EQ(
-        "\ntiles\nk k k k k k k k k\nk w w w w w w w k\nk w w w w w w w k\nk S w w w w w G k\nk w w w w w w "
-        "w k\n"
-        "k w w w w w w w k\nk k k k k k k k k\n",
+        "\ntiles\nk k k k k k k k k\nk w w w w w w w k\nk w w w w w w w k\nk S w w w w w G k\n"
+        "k w w w w w w w k\nk w w w w w w w k\nk k k k k k k k k\n",
         grids(editor));
     EXPECT_TRUE(
         LevelSourceParser::parse(grids(editor), "new.level", const_cast<LevelSource&>(editor.level())));
@@ -25,6 +24,8 @@ TEST(LevelEditor, ANewLevelIsWhiteInABlackRingFromStartToGoal) {
 
 // Each brush on a cell, and the tile it leaves there (and the start's old cell).
 TEST(LevelEditor, EachBrushPaintsItsPartOfTheTile) {
+    Tile stopTime(kWhite);
+    stopTime.pickup = kPickupStopTime;
     const struct {
         Brush brush;
         Position cell;
@@ -37,14 +38,7 @@ TEST(LevelEditor, EachBrushPaintsItsPartOfTheTile) {
         {Brush::kGoal, {4, 4}, true, Tile(kGoal)},
         {Brush::kFalls, {2, 2}, true, Tile(7, kWhite)},
         {Brush::kFalls, {0, 2}, false, Tile(kBlack)},  // a border tile never falls
-        {Brush::kStopTime,
-         {2, 2},
-         true,
-         [] {
-             Tile t(kWhite);
-             t.pickup = kPickupStopTime;
-             return t;
-         }()},
+        {Brush::kStopTime, {2, 2}, true, stopTime},
         {Brush::kNoPickup, {2, 2}, false, Tile(kWhite)},
         {Brush::kRed, {9, 2}, false, Tile()},  // off the board
     };
