@@ -126,8 +126,7 @@ TEST_F(GameRules, NewTilesScoreWithADoublingMultiplierCappedAt32) {
     }
     EXPECT_EQ(scores, " 150 350 750 1550 3150 4750 6350");
     EXPECT_EQ(look(),
-              "<9, 1> 6350 x32 c3.5 3L 4s | 1600 1600 1600 | Move Move Move Move Move "
-              "Move Move Move");
+              "<9, 1> 6350 x32 c3.5 3L 4s | 1600 1600 1600 | Move Move Move Move Move Move Move Move");
     run(kMinusX);
     EXPECT_EQ(look(), "<8, 1> 6350 x32 c3 3L 4.5s | 1600 1600 | Move");
     game->update(3.01f);
