@@ -61,9 +61,9 @@ constexpr Place kOwnLevels{-0.8f, -0.3f}, kNewLevel{0.8f, -0.3f}, kEditFirst{-0.
 // A level of the player's won by one roll, as the game's one-step level is.
 const char* const kOwnLevel = "title Short Hop\ntiles\nk k k\nk S k\nk G k\nk k k\n";
 
-void pressKey(SDLKey key) {
-    pushKey(SDL_KEYDOWN, key);
-    pushKey(SDL_KEYUP, key);
+void pressKey(SDLKey key, SDLMod modifiers = KMOD_NONE) {
+    pushKey(SDL_KEYDOWN, key, 0, modifiers);
+    pushKey(SDL_KEYUP, key, 0, modifiers);
 }
 
 // Moves the pointer there and presses the left button (and lets go unless `hold`).
@@ -91,6 +91,7 @@ protected:
         app = std::make_unique<Application>(false, data.data());
         ASSERT_TRUE(app->startUp());
         EXPECT_TRUE(app->startUp()) << "a second start answers as the first did";
+        settle();
     }
     std::string state() { return app->state()->name(); }
     GameStateInfo& info() { return *app->stateInfo(); }
@@ -129,7 +130,6 @@ protected:
         settle();
     }
     void openOwnLevels() {
-        settle();
         go(kLevels, "LevelsState");
         go(kOwnLevels);
     }
@@ -253,7 +253,6 @@ TEST_F(StateMachineTest, TheKeyboardAloneSwitchesTheScreenAndLeadsThroughALevelA
     data.addLevel("1", kOneStepLevel);
     data.addLevel("2", kCrumblingLevel, 0);
     boot();
-    settle();
     // The press switches; the release that follows in a later frame does nothing more.
     pushKey(SDL_KEYDOWN, SDLK_F11);
     frames(1);
@@ -268,8 +267,7 @@ TEST_F(StateMachineTest, TheKeyboardAloneSwitchesTheScreenAndLeadsThroughALevelA
                                                         {SDLK_F11, KMOD_NONE, true},
                                                         {SDLK_RETURN, KMOD_RALT, false}};
     for (const auto& [key, modifiers, fullscreen] : presses) {
-        pushKey(SDL_KEYDOWN, key, 0, modifiers);
-        pushKey(SDL_KEYUP, key, 0, modifiers);
+        pressKey(key, modifiers);
         frames(1);
         EXPECT_EQ(app->fullscreen(), fullscreen) << key << " with " << modifiers;
     }
@@ -358,7 +356,6 @@ TEST_F(StateMachineTest, TheLevelsScreenLightsTheFurthestLevelAndPractisesOpenLe
     data.addLevel("3", kOneStepLevel);
     data.write(kProgressFile, "reached 2\n");
     boot();
-    settle();
     go(kLevels, "LevelsState");
     EXPECT_EQ(gui().focus(), gui().findWindow("plan_1"));
     go(kPlans[2]);
@@ -462,7 +459,6 @@ TEST_F(StateMachineTest, AKeptRunIsWatchedToItsRecordedScoreAndKeepsNothing) {
     data.write(kProgressFile, "reached 3\n");
     data.write(std::string(kReplaysFolder) + "/2" + kReplayExtension, "not a replay");
     boot();
-    settle();
     go(kLevels, "LevelsState");
     enter(kPlans[0]);
     rollLeftToTheGoal();
@@ -550,8 +546,7 @@ TEST_F(StateMachineTest, TheEditorUndoesRedoesTestsAndSavesOnlyAProvenLevelAmong
     } edits[] = {{SDLK_SPACE, KMOD_NONE, kRed}, {SDLK_z, KMOD_LCTRL, kWhite}, {SDLK_y, KMOD_LCTRL, kRed}};
     pressKey(SDLK_1);
     for (const auto& edit : edits) {
-        pushKey(SDL_KEYDOWN, edit.key, 0, edit.mod);
-        pushKey(SDL_KEYUP, edit.key, 0, edit.mod);
+        pressKey(edit.key, edit.mod);
         frames(1);
         EXPECT_EQ(editor().session().editor.board().tileAt(cell).color, edit.color) << edit.key;
     }
@@ -559,8 +554,7 @@ TEST_F(StateMachineTest, TheEditorUndoesRedoesTestsAndSavesOnlyAProvenLevelAmong
     pressKey(SDLK_SPACE);
     frames(1);
     EXPECT_NE(gui().getProperty(kPropertyEditorCell).find(", Extra life"), std::string::npos);
-    pushKey(SDL_KEYDOWN, SDLK_z, 0, KMOD_LCTRL);
-    pushKey(SDL_KEYUP, SDLK_z, 0, KMOD_LCTRL);
+    pressKey(SDLK_z, KMOD_LCTRL);
     frames(1);
     const uint32_t revision = editor().session().editor.revision();
 
