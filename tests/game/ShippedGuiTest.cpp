@@ -122,12 +122,14 @@ TEST_F(ShippedGui, LoadsWithoutAnErrorLineAndEverySignalHasATransition) {
 
 // The properties at their longest: seven-digit scores, the longest language name, a full table.
 void publishLongest(Gui& gui) {
-    char text[64];
+    const auto format = [&gui](const char* property, const char* message, auto... values) {
+        char text[64];
+        std::snprintf(text, sizeof text, translated(message), values...);
+        gui.setProperty(property, text);
+    };
     gui.setProperty(kPropertyScore, "1234567");
-    std::snprintf(text, sizeof text, translated(kLevelScoreFormat), 123456);
-    gui.setProperty(kPropertyLevelScore, text);
-    std::snprintf(text, sizeof text, translated(kTotalScoreFormat), 1234567);
-    gui.setProperty(kPropertyTotalScore, text);
+    format(kPropertyLevelScore, kLevelScoreFormat, 123456);
+    format(kPropertyTotalScore, kTotalScoreFormat, 1234567);
     for (const char* state : {kPropertyFullscreen, kPropertySymbols, kPropertyGhost})
         gui.setProperty(state, translated("Off"));
     const Language* longest = &kLanguages[0];
@@ -135,27 +137,20 @@ void publishLongest(Gui& gui) {
         if (std::strlen(language.name) > std::strlen(longest->name)) longest = &language;
     }
     gui.setProperty(kPropertyLanguage, longest->name);
-    std::snprintf(text, sizeof text, translated(kLevelTimeFormat), "1234.56");
-    gui.setProperty(kPropertyLevelTime, text);
-    std::snprintf(text, sizeof text, translated(kLevelCommandsFormat), 123456);
-    gui.setProperty(kPropertyLevelCommands, text);
-    std::snprintf(text, sizeof text, translated(kBestTimeFormat), "1234.56");
+    format(kPropertyLevelTime, kLevelTimeFormat, "1234.56");
+    format(kPropertyLevelCommands, kLevelCommandsFormat, 123456);
     for (const char* best : {kPropertyBestScore, kPropertyBestTime, kPropertyBestCommands})
-        gui.setProperty(best, text);
-    std::snprintf(text, sizeof text, translated(kLevelsPageFormat), 12, 12);
-    gui.setProperty(kPropertyLevelsPage, text);
+        format(best, kBestTimeFormat, "1234.56");
+    format(kPropertyLevelsPage, kLevelsPageFormat, 12, 12);
     Progress progress;
     progress.complete(0, {"40", "41"}, {1234567, 123456, 1234}, "Ann", "2026-05-01");
     publishLevels(
         gui, 0, -1,
         shippedPlans({"40", "41"}, {"Maze Under the Wave Again", "Safe Harbour"}, progress, {true, true}));
     gui.setProperty(kPropertyLevelsHeading, translated(kOwnLevelsHeading));
-    std::snprintf(text, sizeof text, translated(kEditorSizeFormat), 16, 16);
-    gui.setProperty(kPropertyEditorSize, text);
-    std::snprintf(text, sizeof text, translated(kEditorStepFormat), 120, 60);
-    gui.setProperty(kPropertyEditorStepText, text);
-    std::snprintf(text, sizeof text, translated(kEditorEveryFormat), 8);
-    gui.setProperty(kPropertyEditorEveryText, text);
+    format(kPropertyEditorSize, kEditorSizeFormat, 16, 16);
+    format(kPropertyEditorStepText, kEditorStepFormat, 120, 60);
+    format(kPropertyEditorEveryText, kEditorEveryFormat, 8);
     HighScoreList list;
     for (int i = 0; i < HighScoreWindow::kRows; ++i) list.add("Maximilian " + std::to_string(i), 1234567);
     publishHighScores(gui, list);
