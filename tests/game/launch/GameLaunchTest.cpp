@@ -57,8 +57,6 @@ std::vector<std::string> words(const std::string& text) {
     return all;
 }
 
-}  // namespace
-
 // Every way a start ends before the window (the usage in the environment's language when
 // the data has it), and where one that goes on finds its data and table. DISPLAY=* is the
 // test's own display.
@@ -146,8 +144,6 @@ TEST(GameLaunch, TheProgramsFolderHoldsTheProgram) {
     EXPECT_EQ(::access((GameLaunch::executableDirectory() + program_invocation_short_name).c_str(), X_OK), 0);
 }
 
-namespace {
-
 // A clock that never moves: each present time is handed in.
 struct StillClock : TimeSource {
     int64_t ticksPerSecond;
@@ -155,8 +151,6 @@ struct StillClock : TimeSource {
     int64_t now() const override { return 0; }
     int64_t frequency() const override { return ticksPerSecond; }
 };
-
-}  // namespace
 
 // Frames that present at once are spread to the display's rate (120 when unknown); one on
 // time waits nothing, as under working vertical sync.
@@ -176,3 +170,5 @@ TEST(FramePacer, WaitsOutTheRestOfEachFrameAndNeverCatchesUp) {
         EXPECT_EQ(waits, expected) << what;
     }
 }
+
+}  // namespace
