@@ -5,10 +5,8 @@
 #include <string>
 #include <tuple>
 
-#include "core/OutBuffer.h"
 #include "game/DataLayout.h"
 #include "game/player/HighScoreFile.h"
-#include "game/player/PlayerFiles.h"
 #include "game/player/ProgressFile.h"
 #include "game/player/Settings.h"
 #include "game/player/SettingsFile.h"
@@ -56,14 +54,6 @@ TEST(PlayersFiles, LiveBesideWritableDataOrInThePlayersFolders) {
     if (!previousHome.empty()) setenv("HOME", previousHome.c_str(), 1);
 }
 
-// A first save makes the player's folders that are missing.
-TEST(PlayersFiles, AreSavedIntoFoldersMadeForThem) {
-    TempFolder user;
-    const std::string deep = user.file("made/for/it");
-    EXPECT_TRUE(savePlayerFile(deep, "file", "file", [](OutBuffer& out) { return out.write("x", 1) == 1; }));
-    EXPECT_EQ(readFile(deep + "/file"), "x");
-}
-
 // The default settings with some actions on other keys.
 Settings withKeys(std::initializer_list<std::pair<int32_t, int32_t>> keys) {
     Settings settings;
@@ -106,7 +96,7 @@ TEST(SettingsFile, ReadsEveryGoodLineSkipsTheBadOnesAndClampsVolumes) {
         EXPECT_EQ(SettingsFile(folder.path()).load(read), text != nullptr);
         EXPECT_EQ(read, expected) << read.write();
         EXPECT_EQ(log.lines().size(), errors) << log.all();
-        // The first save makes the folder; what it wrote reads back the same.
+        // The first save makes the missing folders; what it wrote reads back the same.
         const SettingsFile again(folder.file("config/nimbus"));
         Settings reread;
         EXPECT_TRUE(again.save(read) && again.load(reread));
