@@ -266,8 +266,8 @@ TEST_F(StandardWindowsTest, PropertyLinesBreakBetweenWordsAndMarkWhatDoesNotFit)
     const std::pair<const char*, std::vector<std::string>> cases[] = {
         {"short", {"short"}},
         {"a level needs a goal and a start", {"a level needs a", "goal and a start"}},
-        {"a level needs a goal and a start and a ring of black", {"a level needs a", "goal and a st..."}},
-        {"levels/an-extraordinarily-long-name.level", {"levels/an-ext..."}}};
+        {"levels/an-extraordinarily-long-name.level", {"levels/an-ext..."}},
+        {"a level needs a goal and a start and a ring of black", {"a level needs a", "goal and a st..."}}};
     for (const auto& [text, expected] : cases) {
         gui.setProperty("why", text);
         gui.update(0.0f, nullptr, 0);
