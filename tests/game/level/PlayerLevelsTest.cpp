@@ -75,6 +75,8 @@ TEST(PlayerLevels, ProvesEachLevelAndListsTheRefusedWithTheirReasons) {
     EXPECT_EQ("g-huge.level:1: a level is at most 256 KB, this file 10240 KB",
               levels.levels()[6].proof.reason);
     EXPECT_EQ(6u, errors.lines().size()) << "one line for each refused level";
+    EXPECT_EQ("a-walk.level", levels.nextProven("c-pocket.level"))
+        << "past the last, round to the first proven";
 
     // A second start takes every proof from the cache, but that of a level that changed,
     // and says that it passed over a damaged line.

@@ -235,7 +235,7 @@ technique Flat { pass { VertexProgram = VS; FragmentProgram = FS; DepthTestEnabl
     const GLint any = -1;
     const std::tuple<GLenum, GLint, GLint> states[] = {
         {GL_BLEND, GL_TRUE, GL_FALSE},           {GL_BLEND_SRC_RGB, GL_DST_COLOR, GL_ONE},
-        {GL_BLEND_DST_RGB, any, GL_ZERO},        {GL_BLEND_SRC_ALPHA, any, GL_SRC_ALPHA},
+        {GL_BLEND_DST_RGB, any, GL_ZERO},        {GL_BLEND_SRC_ALPHA, GL_DST_COLOR, GL_SRC_ALPHA},
         {GL_BLEND_DST_ALPHA, GL_ZERO, GL_ONE},   {GL_DEPTH_TEST, GL_TRUE, GL_FALSE},
         {GL_DEPTH_WRITEMASK, GL_FALSE, GL_TRUE}, {GL_DEPTH_FUNC, GL_ALWAYS, GL_LESS},
         {GL_CULL_FACE, GL_TRUE, GL_FALSE},       {GL_CULL_FACE_MODE, GL_FRONT, GL_BACK},
