@@ -95,6 +95,7 @@ TEST(PosixInArchive, WatchRunsTheCallbackOncePerBatch) {
     auto watch = [&](const char* path) {
         return archive.watch(path, memberCallback(&recorder, &Recorder::load));
     };
+    EXPECT_EQ(archive.poll(), 0) << "nothing watched yet";
     EXPECT_TRUE(watch("/Shaders/Board.fx"));
     for (const char* refused : {"/Shaders/Board.fx", "Shaders/Board.fx", "/Missing/x.fx"})
         EXPECT_FALSE(watch(refused));

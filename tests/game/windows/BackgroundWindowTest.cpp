@@ -9,6 +9,7 @@
 #include "render/ViewFit.h"
 #include "render/gl/OglScreenspaceRenderer.h"
 #include "support/LogCapture.h"
+#include "support/RecordingRenderer.h"
 #include "support/SceneTest.h"
 
 using namespace nimbus;
@@ -62,4 +63,17 @@ TEST_F(BackgroundWindowTest, DiceFallRoundInTheirColumnsAndAWiderCameraDealsThem
     EXPECT_EQ(log.all(), "") << "each die is drawn whole";
     window.draw(makeStandardCamera(ViewFit(1600, 900)), renderer, 4.0f / 3.0f, Vector2(), gui);
     EXPECT_NE(places(), dealt);
+
+    // The hexagons slide and turn but are never stretched or sheared: between any two corners, their
+    // picture spans as far as the view does.
+    RecordingRenderer pattern;
+    window.draw(makeStandardCamera(), pattern, 4.0f / 3.0f, Vector2(), gui);
+    ASSERT_EQ(pattern.added.size(), 1u);
+    const ScreenVertex* corners = pattern.added[0].quad.corners;
+    for (int i = 0; i < 4; ++i) {
+        for (int j = i + 1; j < 4; ++j) {
+            const ScreenVertex &a = corners[i], &b = corners[j];
+            EXPECT_NEAR(std::hypot(b.u - a.u, (b.v - a.v) / 0.872f), std::hypot(b.x - a.x, b.y - a.y), 1e-3f);
+        }
+    }
 }
