@@ -103,7 +103,7 @@ TEST(ViewFit, TheViewSitsCentredAndWindowPixelsMapOntoItsOwn) {
 TEST(ViewFit, EdgesOnTheViewsEdgeReachTheWindowsAndInnerOnesStay) {
     const ViewFit fit(1600, 900);
     const Vector2 cases[][4] = {
-        {{-1.33335f, -0.5f}, {0.5f, 1.0f}, {-16.0f / 9.0f, -0.5f}, {0.5f, 1.0f}},
+        {{-1.33335f, -0.5f}, {0.5f, 0.9999f}, {-16.0f / 9.0f, -0.5f}, {0.5f, 1.0f}},
         {{-0.5f, -0.9999f}, {1.3333f, 0.5f}, {-0.5f, -1.0f}, {16.0f / 9.0f, 0.5f}},
     };
     for (const auto& c : cases) {

@@ -13,6 +13,7 @@
 #include "core/MessageCatalogue.h"
 #include "game/Application.h"
 #include "game/DataLayout.h"
+#include "game/GameNames.h"
 #include "game/GameStateInfo.h"
 #include "game/launch/ReplayCheck.h"
 #include "game/level/EditorSession.h"
@@ -535,6 +536,7 @@ TEST_F(StateMachineTest, TheEditorUndoesRedoesTestsAndSavesOnlyAProvenLevelAmong
     boot();
     openOwnLevels();
     go(kNewLevel, "LevelEditorState");
+    EXPECT_EQ(gui().getProperty(kPropertyEditorEveryText), translated(kEditorEveryOne));
     const Position cell = editor().cursor();
     gui().setProperty(kPropertyEditorCommand, kEditorDraftOpen);
     frames(1);
