@@ -359,7 +359,7 @@ TEST_F(PollInputEvents, GamepadPushesBecomeOnePressOfTheirKeyAndActionEach) {
     for (int hat : {SDL_HAT_UP, SDL_HAT_RIGHTUP, SDL_HAT_RIGHT, SDL_HAT_CENTERED})
         push(SDL_JOYHATMOTION, 0, hat);
     push(SDL_JOYHATMOTION, 1, SDL_HAT_DOWN);
-    for (int x : {-20000, -30000, -12000, -20000, -4000, 20000, 0}) push(SDL_JOYAXISMOTION, 0, x);
+    for (int x : {-20000, -30000, -8192, -20000, -4000, 20000, 0}) push(SDL_JOYAXISMOTION, 0, x);
     for (int y : {-17000, 0, 17000, 0}) push(SDL_JOYAXISMOTION, 1, y);
     push(SDL_JOYAXISMOTION, 2, 30000);
     push(SDL_JOYBUTTONDOWN, 0, 0);

@@ -44,22 +44,19 @@ const std::string kStopOnBridge = kBridge + grid("pickups", ". . s . . . . . . .
 const std::string kLateRaise =
     kLongCorridor + grid("falls", "- - - - - - - - 1 -") + grid("pickups", ". . . . . . . r . .");
 
-// A solution in short: each step's turn (after "wait N" when it waits), the frames until the
+// A solution in short: its steps as the level compiler reports them, the frames until the
 // goal, and the slack at the tightest step; for no win, where the die came closest.
 std::string summary(const Solution& s) {
-    char text[160];
+    char text[200];
     if (!s.winnable) {
         std::snprintf(text, sizeof text, "%s, closest %s at %d rolls", s.exhausted ? "cut short" : "no win",
                       s.closest.text().c_str(), s.closestRolls);
         return text;
     }
-    std::string steps;
-    for (const SolutionStep& step : s.steps)
-        steps += (step.waitFrames ? "wait " + std::to_string(step.waitFrames) + " " : "") +
-                 std::to_string(step.turn) + " ";
-    std::snprintf(text, sizeof text, "in %d frames, slack %.3f at step %d%s", s.frames, s.slack,
-                  s.tightestStep, s.slackUnlimited ? " (unlimited)" : "");
-    return steps + text;
+    std::snprintf(text, sizeof text, "%s in %d frames, slack %.3f at step %d%s",
+                  describeSteps(s.steps).c_str(), s.frames, s.slack, s.tightestStep,
+                  s.slackUnlimited ? " (unlimited)" : "");
+    return text;
 }
 
 // Small levels worked out by hand, solved, then played through the game's rules.
@@ -69,22 +66,24 @@ TEST_F(SolverTest, TheSolverFindsTheShortestWinAndItsSlackOrProvesThereIsNone) {
     const std::tuple<const char*, std::string, const char*> cases[] = {
         // The first crumbling tile falls at 2 s, the die on it for a roll: 120 - 27 = 93
         // frames; the goal counts in the frame its roll starts.
-        {"corridor", kCorridor, "1 1 1 1 in 82 frames, slack 1.550 at step 0"},
+        {"corridor", kCorridor, "right right right right in 82 frames, slack 1.550 at step 0"},
         {"twists never bring the cyan bottom ahead", grid("tiles", "k S c G k"),
          "no win, closest <1, 1> at 2 rolls"},
         {"the red side comes to the front by two twists", grid("tiles", "k S r G k"),
-         "4 4 1 1 in 82 frames, slack 20.000 at step -1 (unlimited)"},
+         "twist0 twist0 right right in 82 frames, slack 20.000 at step -1 (unlimited)"},
         {"the goal two cells away behind a wall, ten rolls round",
          grid("tiles", {"k k k k k k k", "k S k G w w k", "k w k k k w k", "k w w w w w k", "k k k k k k k"}),
-         "3 3 1 1 1 1 2 2 0 0 in 244 frames, slack 20.000 at step -1 (unlimited)"},
+         "down down right right right right up up left left in 244 frames, slack 20.000 at step -1 "
+         "(unlimited)"},
         // Eight rolls take 3.2 s, the bridge falls at 2 s: the stop on the first tile
         // carries the die over, and the clock may run to 2 s until the die takes it.
         {"a bridge too long to run", kBridge, "no win, closest <5, 1> at 4 rolls"},
         {"stop time carries the die over", kStopOnBridge,
-         "1 1 1 1 1 1 1 1 in 190 frames, slack 2.000 at step 0"},
+         "right right right right right right right right in 190 frames, slack 2.000 at step 0"},
         // Reverse time taken at 2.25 s raises the next tile (fallen at 2 s) only after the die
         // lands, so that roll must wait for the die to stand still.
-        {"a reversed clock", kLateRaise, "1 1 1 1 1 1 wait 15 1 1 in 205 frames, slack 0.450 at step 0"},
+        {"a reversed clock", kLateRaise,
+         "right right right right right right wait15 right right in 205 frames, slack 0.450 at step 0"},
         // The way to the goal has fallen: the first cell it stood on of those nearest a goal.
         {"run dry",
          grid("tiles", {"k k k k k", "k w S w k", "k w w w k", "k k G k k"}) +

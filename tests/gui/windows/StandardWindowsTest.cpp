@@ -216,6 +216,13 @@ TEST_F(StandardWindowsTest, ATextFieldTakesKeysOnlyWhileTyping) {
     EXPECT_EQ(gui.getProperty(kPropertyTyping), "title");
     for (const char c : std::string("abcd")) EXPECT_TRUE(gui.onKey(keyEvent(c, c, true)));
     EXPECT_EQ(gui.getProperty("title"), "abc") << "no more than its length";
+    // The caret shows for the first half of each second.
+    gui.window(0)->draw(Camera(), renderer, 4.0f / 3.0f, Vector2(), gui);
+    const size_t withCaret = renderer.added.size();
+    renderer.added.clear();
+    gui.update(0.75f, nullptr, 0);
+    gui.window(0)->draw(Camera(), renderer, 4.0f / 3.0f, Vector2(), gui);
+    EXPECT_LT(renderer.added.size(), withCaret);
     press(-0.5f);
     EXPECT_EQ(gui.getProperty(kPropertyTyping), "teaches");
     EXPECT_FALSE(static_cast<TextField&>(*gui.window(0)).typing());

@@ -152,6 +152,7 @@ TEST_F(FxTest, InputsAndValuesReachTheirProgramsAndMisusedParametersChangeNothin
 uniform vec4 g_color;
 uniform mat4 g_place : WORLD;
 uniform vec4 g_palette[3];
+uniform float g_one[1];
 uniform float g_pick;
 uniform sampler2D g_first;
 uniform sampler2D g_second;
@@ -160,7 +161,7 @@ vertex Textured {
     attribute vec2 uv : texcoord0;
     void main() { gl_Position = vec4(position.xyz, 1.0); }
 }
-fragment Sampled { void main() { gl_FragColor = texture2D(g_first, vec2(0.5)) + texture2D(g_second, vec2(0.5)); } }
+fragment Sampled { void main() { gl_FragColor = texture2D(g_first, vec2(0.5)) + texture2D(g_second, vec2(0.5)) + g_one[0]; } }
 technique Double {
     pass { VertexProgram = VS; FragmentProgram = FS; }
     pass { VertexProgram = VS; FragmentProgram = FS; BlendEnable = true; BlendFunc = (SrcAlpha, One); }
