@@ -78,6 +78,7 @@ TEST_F(GlTest, IndexedDrawsStartAtTheFirstIndexAndDrawsPastTheBufferAreRefused) 
                         0,  -1, 0, 1, -1, 0, 1, 1, 0, 0,  1, 0});  // right half
     std::unique_ptr<IndexBuffer> ib(core_->createIndexBuffer(12, false));
     const uint16_t indices[] = {0, 1, 2, 0, 2, 3, 4, 5, 6, 4, 6, 7};
+    EXPECT_EQ(ib->getIndexSize(), int32_t(sizeof indices[0]));
     std::memcpy(ib->lockForWrite(), indices, sizeof indices);
     ib->unlock();
     core_->draw(PrimitiveType::Triangles, 6, 6, vb.get(), ib.get(), shader.get(), "Technique1");
