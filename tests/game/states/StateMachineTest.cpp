@@ -2,12 +2,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <thread>
 #include <tuple>
+#include <utility>
 
 #include "WindowPixel.h"
 #include "core/MessageCatalogue.h"
@@ -36,6 +38,7 @@
 #include "sound/GameSound.h"
 #include "sound/MusicPlayer.h"
 #include "support/LogCapture.h"
+#include "support/RecordingRenderer.h"
 #include "support/SdlEvents.h"
 #include "support/TempFolder.h"
 #include "support/TestData.h"
@@ -153,6 +156,17 @@ protected:
         EXPECT_EQ(state(), "HideGameState");
         runUntil("LevelCompleteState");
         settle();
+    }
+
+    // Whether a frame draws a caption's dark band over the view.
+    bool captionShown() {
+        RecordingRenderer recorder;
+        ScreenspaceRenderer* screen = std::exchange(info().screenRenderer, &recorder);
+        app->frame(kStep);
+        info().screenRenderer = screen;
+        return std::any_of(
+            recorder.added.begin(), recorder.added.end(),
+            [](const RecordingRenderer::Added& added) { return added.quad.corners[0].a == 0.72f; });
     }
 
     static constexpr float kStep = 0.25f;
@@ -392,6 +406,7 @@ TEST_F(StateMachineTest, HShowsTheRollOfAShortestWinAndTheMenuLeftAloneGivesWayT
     data.addLevel("1", kCorridorLevel);
     boot();
     play();
+    EXPECT_TRUE(captionShown()) << "the level's caption";
     pressKey(SDLK_h);
     waitFor([&] { return game().hintedRoll() != -1; });
     EXPECT_EQ(game().hintedRoll(), 1) << "towards x + 1";
@@ -402,6 +417,7 @@ TEST_F(StateMachineTest, HShowsTheRollOfAShortestWinAndTheMenuLeftAloneGivesWayT
     EXPECT_EQ(game().hintedRoll(), 1) << "a second H changes nothing";
     frames(20);
     EXPECT_EQ(game().hintedRoll(), -1) << "gone after a few seconds";
+    EXPECT_FALSE(captionShown()) << "the level's caption goes after three seconds, rolled or not";
     click(kToMenu);
     runUntil("FrontendState");
     info().demoAfterSeconds = 2.0f;
