@@ -114,6 +114,7 @@ const std::pair<std::string, const char*> kBadSources[] = {
     {kWave + " every 0\n",
      "bad.level:10: a wave reads: wave L from X Y at N [every E] | wave L along x|-x|y|-y at N [every E]"},
     {kWave + "\n", "bad.level:10: wave A is never used"},
+    {kWave + "\nwave A along y at 2\n", "bad.level:11: wave A given twice"},
     {kRing + "\npickups\n. . . .\n. . . .\n. + . .\n",
      "bad.level:9: extra life pick-up on <1, 2>, which the die cannot enter"},
     {kRing + "\npickups\n. . . .\n. . z .\n. . . .\n", "bad.level:8: unknown pick-up 'z'"},

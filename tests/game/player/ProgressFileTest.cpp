@@ -50,10 +50,11 @@ TEST(ProgressFile, KeepsEveryGoodLineReportsEachDamagedOneAndKeepsADamagedFileAs
          "score 01 5 2026-13-01 A\n"
          "score 01 5 yesterday A\n"
          "score 01 5 20x6-05-01 A\n"
+         "score 01 5 2026-05-32 A\n"
          "score 01 5 2026-05-01 A\tB\n"
          "score 01 5 2026-05-01 " +
              std::string(65, 'n') + "\nreached 02",
-         "reached 02\n", 12},
+         "reached 02\n", 13},
         // Beyond 32 bits or below 0; the largest number there is.
         {"score 01 -5 2026-05-01 A\ncommands 01 2147483648 2026-05-01 A\ntime 01 99999999.99 2026-05-01 A\n"
          "score 01 2147483647 2026-05-01 A",
