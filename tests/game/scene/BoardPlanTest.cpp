@@ -23,6 +23,7 @@ TEST_F(BoardPlanTest, NothingGlowsWhetherAFallStepShowsAsANumberOrADot) {
         BoardPlan plan;
         plan.fit(board, Vector2(0.0f, 0.0f), Vector2(side, side));
         ASSERT_EQ(plan.cellSize() >= BoardPlan::kSmallestNumberedCell, side > 1.0f);
+        EXPECT_NEAR(plan.centreOf({1, 0}).y, side / 2, 1e-5f) << "midway up its room";
         RecordingRenderer renderer;
         plan.draw(board, {0, 0}, {2, 0}, renderer);
         ASSERT_FALSE(renderer.added.empty());
