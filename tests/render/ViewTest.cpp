@@ -44,7 +44,7 @@ TEST(Camera, ASphereIsSeenUnlessWhollyBeyondOnePlaneOfTheView) {
         {"before the near plane", {0, 0, -0.4f}, 0.5f, false},
         {"straddling the far plane", {0, 0, -50.4f}, 0.5f, true},
         {"beyond the far plane", {0, 0, -50.6f}, 0.5f, false},
-        {"touching the right edge", {side + 0.5f, 0, -10}, 0.6f, true},
+        {"reaching past the right edge", {side + 0.62f, 0, -10}, 0.6f, true},
         {"beside the right edge", {side + 0.7f, 0, -10}, 0.6f, false},
         {"beside the left edge", {-side - 0.7f, 0, -10}, 0.6f, false},
         {"over the top edge", {0, top + 0.6f, -10}, 0.5f, false},

@@ -57,6 +57,7 @@ TEST_F(LevelPlanWindowTest, APlanIsAChequeredGoalUnderTheHeadingAndItsTextsDoNot
         letters += added.texture == font;
     }
     EXPECT_EQ(letters, 1) << "the level's number; no title or best was published";
+    EXPECT_NEAR(renderer.added[0].quad.corners[0].x, -0.5f, 1e-5f) << "first the card, as wide as the window";
     ASSERT_TRUE(plan.texture);
     const ScreenVertex &low = plan.quad.corners[0], &high = plan.quad.corners[2];
     const float want[] = {-0.09625f, -0.1085f, 0.09625f, 0.084f};
