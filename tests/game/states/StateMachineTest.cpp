@@ -133,6 +133,12 @@ protected:
         if (state) runUntil(state);
         settle();
     }
+    // The keys pressed in turn, then frames until the state named is in and settled.
+    void pressUntil(std::initializer_list<SDLKey> keys, const char* state) {
+        for (SDLKey key : keys) pressKey(key);
+        runUntil(state);
+        settle();
+    }
     void openOwnLevels() {
         go(kLevels, "LevelsState");
         go(kOwnLevels);
@@ -274,9 +280,7 @@ TEST_F(StateMachineTest, TheKeyboardAloneSwitchesTheScreenAndLeadsThroughALevelA
     EXPECT_TRUE(app->fullscreen()) << "from the front end";
     pushKey(SDL_KEYUP, SDLK_F11);
     frames(1);
-    for (SDLKey key : {SDLK_TAB, SDLK_RETURN}) pressKey(key);
-    runUntil("PlayingState");
-    settle();
+    pressUntil({SDLK_TAB, SDLK_RETURN}, "PlayingState");
     const std::tuple<SDLKey, SDLMod, bool> presses[] = {{SDLK_RETURN, KMOD_NONE, true},
                                                         {SDLK_RETURN, KMOD_LALT, false},
                                                         {SDLK_F11, KMOD_NONE, true},
@@ -287,21 +291,15 @@ TEST_F(StateMachineTest, TheKeyboardAloneSwitchesTheScreenAndLeadsThroughALevelA
         EXPECT_EQ(app->fullscreen(), fullscreen) << key << " with " << modifiers;
     }
     winLevel();
-    for (SDLKey key : {SDLK_DOWN, SDLK_RETURN}) pressKey(key);
-    runUntil("PlayingState");
-    settle();
+    pressUntil({SDLK_DOWN, SDLK_RETURN}, "PlayingState");
     ASSERT_EQ(info().stats->lives, 0);
-    pressKey(SDLK_RETURN);
-    runUntil("GameOverState");
-    settle();
-    for (SDLKey key : {SDLK_TAB, SDLK_RETURN}) pressKey(key);
-    runUntil("FrontendState");
+    pressUntil({SDLK_RETURN}, "GameOverState");
+    pressUntil({SDLK_TAB, SDLK_RETURN}, "FrontendState");
 }
 
-// Saved settings reach screen, menus, keys and sound, the language over the system's; menu
-// changes apply after the frame, the menus in the language chosen (the default name stays
-// the default), the system's language saved as none, and the Keys screen's Defaults; the
-// mute key keeps the volume.
+// Saved settings reach screen, menus, keys and sound, the language over the system's; menu changes apply
+// after the frame, the menus in the language chosen (the default name stays the default), the system's
+// language saved as none, the Keys screen's Defaults; the mute key keeps the volume.
 TEST_F(StateMachineTest, SettingsComeFromTheirFileAndChangesAreAppliedAndSavedAtOnce) {
     data.write(kSettingsFile, "music_volume = 20\nfullscreen = off\nlanguage = fr\nkey_mute = Q\n");
     data.write(kGuiDocument, R"(<gui><windows>
@@ -387,9 +385,7 @@ TEST_F(StateMachineTest, TheLevelsScreenLightsTheFurthestLevelAndPractisesOpenLe
     enter(kNext);
     EXPECT_EQ(game().levelIndex(), 2);
     EXPECT_TRUE(info().practice);
-    pressKey(SDLK_ESCAPE);
-    runUntil("LevelsState");
-    settle();
+    pressUntil({SDLK_ESCAPE}, "LevelsState");
     EXPECT_FALSE(app->quitRequested());
     EXPECT_TRUE(dynamic_cast<LevelPlanWindow&>(*gui().findWindow("plan_2")).open());
 
@@ -418,8 +414,7 @@ TEST_F(StateMachineTest, HShowsTheRollOfAShortestWinAndTheMenuLeftAloneGivesWayT
     frames(20);
     EXPECT_EQ(game().hintedRoll(), -1) << "gone after a few seconds";
     EXPECT_FALSE(captionShown()) << "the level's caption goes after three seconds, rolled or not";
-    click(kToMenu);
-    runUntil("FrontendState");
+    go(kToMenu, "FrontendState");
     info().demoAfterSeconds = 2.0f;
     waitFor([&] { return state() == "DemoState"; });
     settle();
@@ -434,9 +429,7 @@ TEST_F(StateMachineTest, HShowsTheRollOfAShortestWinAndTheMenuLeftAloneGivesWayT
     for (int i = 0; i < 20; ++i) pushMotion(10, 10);  // more than a frame takes
     settle();
     EXPECT_EQ(state(), "DemoState") << "a pointer that only moves leaves the demo playing";
-    pressKey(SDLK_a);
-    runUntil("FrontendState");
-    settle();
+    pressUntil({SDLK_a}, "FrontendState");
     EXPECT_TRUE(gui().findWindow("menu")->visible());
     EXPECT_FALSE(info().stats);
     EXPECT_EQ(info().highScores.size(), 6);
@@ -452,16 +445,14 @@ TEST_F(StateMachineTest, AWonLevelsRunRacesAlongAsAGhostAndPlaysAsTheDemo) {
     play();
     rollLeftToTheGoal();
     enter(kNext);
-    click(kToMenu);
-    runUntil("FrontendState");
+    go(kToMenu, "FrontendState");
     play();
     EXPECT_EQ(game().levelIndex(), 0);
     const GhostRun* ghost = dynamic_cast<PlayingState&>(*app->state()).ghost();
     ASSERT_TRUE(ghost);
     frames(2);
     EXPECT_GT(ghost->die().position().x, game().dieCell().x) << "the ghost rolls on, the die stands";
-    click(kToMenu);
-    runUntil("FrontendState");
+    go(kToMenu, "FrontendState");
     info().demoAfterSeconds = 2.0f;
     waitFor([&] { return state() == "DemoState"; });
     const DemoState& demo = dynamic_cast<DemoState&>(*app->state());
@@ -505,8 +496,7 @@ TEST_F(StateMachineTest, AKeptRunIsWatchedToItsRecordedScoreAndKeepsNothing) {
     EXPECT_TRUE(watching.game()->levelComplete());
     EXPECT_GT(watching.replay().header.score, 0);
     EXPECT_EQ(gui().getProperty(kPropertyScore), std::to_string(watching.replay().header.score));
-    pressKey(SDLK_a);
-    runUntil("LevelsState");
+    pressUntil({SDLK_a}, "LevelsState");
     EXPECT_EQ(readFile(data.data() + "/" + kProgressFile), progress);
     EXPECT_EQ(readFile(replayFile), replay);
     EXPECT_EQ(info().highScores.size(), 6);
@@ -532,15 +522,12 @@ TEST_F(StateMachineTest, YourLevelsListsARefusedFileWithItsReasonAndPlaysOnlyThe
 
     enter(kPlans[0]);
     EXPECT_EQ(info().ownLevel, "a-hop.level");
-    pressKey(SDLK_UP);
-    runUntil("LevelCompleteState");
+    winLevel();
     const std::string saved = readFile(data.data() + "/" + kProgressFile);
     EXPECT_NE(saved.find("score a-hop.level "), std::string::npos) << saved;
     EXPECT_EQ(info().highScores.size(), 6);
-    settle();
     go(kPracticeLevels, "LevelsState");
-    click(kEditFirst);
-    runUntil("LevelEditorState");
+    go(kEditFirst, "LevelEditorState");
     EXPECT_EQ(editor().session().file, "a-hop.level");
     EXPECT_TRUE(editor().session().proven()) << "its proof comes along";
 }
@@ -576,13 +563,10 @@ TEST_F(StateMachineTest, TheEditorUndoesRedoesTestsAndSavesOnlyAProvenLevelAmong
     frames(1);
     const uint32_t revision = editor().session().editor.revision();
 
-    click(kEditorTest);
-    runUntil("PlayingState");
+    enter(kEditorTest);
     EXPECT_TRUE(info().testing);
     EXPECT_EQ(game().board()->tileAt(cell).color, kRed);
-    pressKey(SDLK_ESCAPE);
-    runUntil("LevelEditorState");
-    settle();
+    pressUntil({SDLK_ESCAPE}, "LevelEditorState");
     EXPECT_EQ(editor().session().editor.revision(), revision);
 
     go(kEditorSave);
