@@ -21,10 +21,8 @@ Vector3 afterDivide(const Vector3& point, const Matrix44& m) {
 // into the depth range. Its edges are checked with the view fit.
 TEST(Camera, PlacingTheCameraViewsTheWorldFromIt) {
     Camera camera = makeStandardCamera();
-    Transform world;  // turned a quarter about y, standing at (3, 2, 5)
-    world.x = Vector3(0, 0, -1);
-    world.z = Vector3(1, 0, 0);
-    world.t = Vector3(3, 2, 5);
+    // Turned a quarter about y, standing at (3, 2, 5).
+    const Transform world{{0, 0, -1}, {0, 1, 0}, {1, 0, 0}, {3, 2, 5}};
     camera.setTransform(world);
     EXPECT_EQ(camera.world.t, world.t);
     // A point ahead of the camera (against its z) is ahead in the view, as deep as before.

@@ -142,10 +142,7 @@ TEST(PlayerLevels, ALevelRecordedIsListedAndCached) {
     levels.start(folder.file("levels"), folder.file("cache"));
     awaitProofs(levels);
     EXPECT_TRUE(levels.levels().empty());
-    LevelProof proof;
-    proof.proven = true;
-    proof.commands = 1;
-    proof.frames = 27;
+    const LevelProof proof{true, "", 1, 27};  // proven, won by one command in 27 frames
     folder.write("levels/mine.level", kLevels[0].text);
     const uint32_t revision = levels.revision();
     levels.record("mine.level", kLevels[0].text, "Short Walk", proof);

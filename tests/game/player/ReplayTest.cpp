@@ -20,9 +20,7 @@ Replay sample(int32_t score = 1450, double seconds = 12.5) {
     Replay r;
     r.header = {"1.2.3", "07", "Ann Lee", score, seconds, 1700000000};
     r.run.levelHash = kLevelHash;
-    r.run.start.score = 800;
-    r.run.start.multiplier = 4;
-    r.run.start.comboTimer = 1.25f;
+    r.run.start = {800, 3, 4, 1.25f};  // score, lives, multiplier, combo timer
     r.run.steps = {1.0f / 60.0f, 0.02f, 0.5f, 0.0f};
     r.run.command(GameCommand(kCommandRollToCell, 3, 1));
     r.run.pointsTaken(250);

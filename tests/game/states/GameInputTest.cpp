@@ -20,13 +20,7 @@ InputEvent taken(int32_t key) {
 }
 
 // A camera straight above (x, z), looking down, so the window's centre shows that point.
-Transform lookingDownAt(float x, float z) {
-    Transform t;
-    t.y = Vector3(0, 0, -1);
-    t.z = Vector3(0, 1, 0);
-    t.t = Vector3(x, 10, z);
-    return t;
-}
+Transform lookingDownAt(float x, float z) { return {{1, 0, 0}, {0, 0, -1}, {0, 1, 0}, {x, 10, z}}; }
 
 // With the keys as they come, and with the right arrow's roll moved to J and the pause to P.
 TEST(GameInput, EventsBecomeTheirCommandsByTheKeysBound) {
