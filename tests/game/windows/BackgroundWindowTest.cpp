@@ -14,11 +14,7 @@
 
 using namespace nimbus;
 
-namespace {
-
 using BackgroundWindowTest = SceneTest;
-
-}  // namespace
 
 // A die that leaves the bottom comes back at the top in its column and depth, still spinning.
 // A camera as wide as the view leaves the dice where they fall; a wider one, as a wide full

@@ -20,16 +20,11 @@
 
 using namespace nimbus;
 
-namespace {
-
 using LevelPlanWindowTest = GlWindowTest;
 
-}  // namespace
-
-// A one-tile goal level on a card 1 wide and 0.35 high, in a GUI 48 pixels high: the plan
-// fills 0.55 of the card's height, its middle 0.035 of it below the card's, and its tile is
-// 4 pixels a side, a chequer from a white corner with a clear pixel along the top and right.
-// The texts on the card do not glow.
+// A one-tile goal level on a card 1 wide and 0.35 high, in a GUI 48 pixels high: the plan fills 0.55 of the
+// card's height, its middle 0.035 of it below the card's, its tile 4 pixels a side, a chequer from a white
+// corner with a clear pixel along the top and right. The card's texts do not glow.
 TEST_F(LevelPlanWindowTest, APlanIsAChequeredGoalUnderTheHeadingAndItsTextsDoNotGlow) {
     TempFolder folder;
     folder.write(levelMapFile("1"), levelMapFromRows({"G"}));
