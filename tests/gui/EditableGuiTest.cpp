@@ -152,8 +152,7 @@ TEST_F(EditableGuiTest, OnlyKeyPressesActInEditMode) {
     EXPECT_EQ(readFile(editor.fileName()), saved);
 }
 
-// Transitions sorted by condition, numbers with six decimals, colours in hex; a failed save
-// says so once.
+// Transitions sorted by condition, numbers with six decimals, colours in hex; a failed save says so once.
 TEST_F(EditableGuiTest, SavedDocumentsReadBackToTheSameBytesAndAFailedSaveKeepsThem) {
     load(kEveryClass);
     ASSERT_TRUE(editor.save());

@@ -188,9 +188,8 @@ TEST_F(GuiTest, EscapeEndsTheFrameBeforeTheSignalsAreHandled) {
               std::make_tuple(std::string("abx"), InputEvent::None, InputEvent::Key, size_t(1)));
 }
 
-// The panel's distance from its place, in offsets of width + absolute x + 1.25
-// = 0.5 + 0.75 + 1.25, after each quarter second: showing, then hiding. Once at rest an
-// action finishes without a move.
+// The panel's distance from its place, in offsets of width + absolute x + 1.25 = 0.5 + 0.75 + 1.25, each
+// quarter second: showing, then hiding. Once at rest an action finishes without a move.
 TEST_F(GuiTest, ShowAndHideSlideFromTheLeftInOneSecond) {
     ASSERT_TRUE(load(R"(<windows><window class="null" name="frame" x="0.5" y="0" w="1" h="1" show="true">
         <window class="null" name="panel" x="0.25" y="0.5" w="0.5" h="0.2"/></window></windows>
@@ -217,8 +216,7 @@ TEST_F(GuiTest, ScreenToGuiMapsEdgePixelsToEdgesAndSnaps) {
     }
 }
 
-// With the focus keys off, the arrows and Space reach the game, and wherever there is no
-// window to focus.
+// With the focus keys off, the arrows and Space reach the game, as they do where no window takes focus.
 TEST_F(GuiTest, TabAndTheArrowsStepInDocumentOrderSkippingWhatTakesNoInputAndWrap) {
     loadMenu();
     // From no focus, backwards starts at the end; a release steps nothing.

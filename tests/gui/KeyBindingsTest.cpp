@@ -13,9 +13,8 @@ namespace {
 
 using Choice = KeyBindings::Choice;
 
-// One player's choices in a row: a key another action has, one the menus need and one
-// without a name are refused with the action keeping its key; Back and Quit may share one.
-// Defaults put every key back.
+// One player's choices in a row: a key another action has, one the menus need and one without a name are
+// refused, the action keeping its key; Back and Quit may share one. Defaults put every key back.
 TEST(KeyBindings, AnActionTakesAKeyNoOtherActionAndNoMenuNeeds) {
     // The action, the key pressed, the choice and the action that keeps the key.
     const std::tuple<int32_t, int32_t, Choice, int32_t> steps[] = {

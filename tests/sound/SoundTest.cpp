@@ -100,9 +100,8 @@ TEST_F(GameSoundTest, AnEndedEffectKeepsItsSlotUntilUpdateAndItsHandleStopsNothi
     EXPECT_FALSE(Mix_Playing(0)) << "the later effect's own handle stops it";
 }
 
-// What a game starts ends with it, the application's effects play on; a copy of a silent
-// sound is silent. The effects volume reaches effects playing and to come; the music keeps
-// its volume through a mute.
+// What a game starts ends with it, the application's effects play on; a copy of a silent sound is silent. The
+// effects volume reaches effects playing and to come; a mute keeps the music's volume.
 TEST_F(GameSoundTest, GamesShareTheDeviceAndEffectsAndVolumesApplyAtOnce) {
     int frequency = 0, outputs = 0;
     Uint16 format = 0;
@@ -134,8 +133,7 @@ TEST_F(GameSoundTest, GamesShareTheDeviceAndEffectsAndVolumesApplyAtOnce) {
     }
 }
 
-// Effects stop start-up before the music, a missing music after the one before; the
-// device stays open.
+// Effects stop start-up before the music, a missing music after the one before; the device stays open.
 TEST(SoundStartup, DamagedEffectsOrAMissingMusicStopStartUpNamingTheFile) {
     const std::string tone = toneWav(0.1);
     // The data folder's files, what the one line says, whether the menu's music loaded.

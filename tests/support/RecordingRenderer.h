@@ -9,9 +9,8 @@
 
 namespace nimbus {
 
-// Keeps each quad instead of drawing it, backdrops too, with its texture, layer and clip
-// rectangle (min x, min y, max x, max y, nested clips intersected; the whole plane when
-// none), and counts the flushes.
+// Keeps each quad instead of drawing it, backdrops too, with its texture, layer and clip rectangle (min x,
+// min y, max x, max y, nested clips intersected; the whole plane when none); counts the flushes.
 class RecordingRenderer : public ScreenspaceRenderer {
 public:
     struct Added {

@@ -8,9 +8,8 @@
 
 namespace nimbus {
 
-// A test's own game directory: "Data" links to the shipped data file by file (so files may
-// be added, replaced and removed freely), but for the levels, GUI document and high scores,
-// which the test adds as it wants.
+// A test's own game directory: "Data" links to the shipped data file by file (so files may be added, replaced
+// and removed freely), but for the levels, GUI document and high scores the test adds.
 class TestData {
 public:
     TestData();

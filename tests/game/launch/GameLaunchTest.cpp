@@ -57,9 +57,8 @@ std::vector<std::string> words(const std::string& text) {
     return all;
 }
 
-// Every way a start ends before the window (the usage in the environment's language when
-// the data has it), and where one that goes on finds its data and table. DISPLAY=* is the
-// test's own display.
+// Every way a start ends before the window (the usage in the environment's language if the data has it), and
+// where one that goes on finds its data and table. DISPLAY=* is the test's own display.
 TEST(GameLaunch, AnswersTheCommandLineChecksTheDisplayAndFindsTheData) {
     const char* usable = std::getenv("DISPLAY");
     if (!usable) GTEST_SKIP() << "no display here";

@@ -22,10 +22,9 @@ std::string drawn(const FloatingTextList& list, const ResourceHandle<BitmapFont>
     return quadText(collector.added, {font->texture().get(), font->glowTexture().get()}) + "--\n";
 }
 
-// Centred on the projected point plus drift times age, sharp in its fade, then purple glow.
-// Drawn: two texts a second old and one behind the eye (no place); a font without glow,
-// once; a growing text at its start, five times as large a second later, and at its end
-// risen by almost drift times lifetime.
+// Centred on the projected point plus drift times age, sharp in its fade, then purple glow. Drawn: two texts
+// a second old and one behind the eye (no place); a font without glow, once; a growing text at its start,
+// five times as large a second later, at its end risen by almost drift times lifetime.
 TEST(FloatingTextDrawing, TextsAreCentredOnTheirDriftingPointsSharpThenAsGlow) {
     const ResourceHandle<BitmapFont> font(newTestFont()), dullFont(newTestFont(false));
     FloatingTextList list(font), dull(dullFont), growing(font);

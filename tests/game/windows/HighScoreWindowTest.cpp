@@ -54,10 +54,9 @@ protected:
     std::unique_ptr<HighScoreWindow> window_;
 };
 
-// The newest row pulses white to yellow, the others stay green. Unset ranks close up when
-// shown; the newest index counts published ranks, so it may point past the rows (no
-// highlight). A long name is cut with an ellipsis before the score, the stored one stays
-// whole. A hidden table draws nothing.
+// The newest row pulses white to yellow, the others stay green. Unset ranks close up when shown; the newest
+// index counts published ranks, so it may point past the rows (no highlight). A long name is cut with an
+// ellipsis before the score, the stored one whole. A hidden table draws nothing.
 TEST_F(HighScoreWindowTest, ShowsThePublishedRowsWithTheNewestPulsingAndLongNamesCut) {
     const auto rank = [&](int i, const std::string& name, const char* score) {
         gui_.setProperty("highscore_name_" + std::to_string(i), name);
@@ -93,8 +92,7 @@ TEST_F(HighScoreWindowTest, ShowsThePublishedRowsWithTheNewestPulsingAndLongName
     EXPECT_TRUE(matchesGolden(text, 0xd34fd23d3deb3674));
 }
 
-// Any button, Enter and Space leave; a release or another key passes through. A missing
-// element is no error.
+// Any button, Enter and Space leave; a release or another key passes through. A missing element is no error.
 TEST_F(HighScoreWindowTest, AnyPressSendsMainMenuAndTheCreatorRefusesAnElementWithoutSize) {
     // A mouse button or a key, pressed or let go, and whether it leaves.
     const std::tuple<bool, int32_t, bool, bool> inputs[] = {

@@ -60,12 +60,11 @@ TEST_F(StandardWindowsTest, ButtonSwellsWhileHoveredAndFiresOnALeftPressOnItsBor
     EXPECT_EQ(signals, SignalQueue{"go"});
 }
 
-// Texts draw at most 32 characters and a glow layer each, greyed while input is disabled,
-// swollen under the pointer; a too-wide caption shrinks to fit between the rounded ends;
-// captions and messages are translated, typed text is not; a property text reads "not
-// registered" until set; an edit box shows the last characters that fit, centred. A pane
-// without texture shows an outline; a rounded pane is sliced at its radius, clipped by its
-// parent; a hidden window hides its children.
+// Texts draw at most 32 characters and a glow layer each, greyed while input is disabled, swollen under the
+// pointer; a too-wide caption shrinks to fit between the rounded ends; captions and messages are translated,
+// typed text is not; a property text reads "not registered" until set; an edit box shows the last characters
+// that fit, centred. A pane without texture shows an outline; a rounded pane is sliced at its radius, clipped
+// by its parent; a hidden window hides its children.
 TEST_F(StandardWindowsTest, EveryWindowDrawsWhatItDrewWhenLastLookedAt) {
     load(R"(<window class="button" action="a" caption="0123456789012345678901234567890123456789"
                x="0" y="0" w="1" h="0.2" show="true" color="FF000080" glow="00FF00FF"/>

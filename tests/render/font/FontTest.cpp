@@ -176,11 +176,10 @@ BitmapFont makeFont() {
     return BitmapFont({}, {}, "Test", "Textures/test", "test.xml", glyphs);
 }
 
-// Glyphs go along the pen, scaled by 2 and sheared by 0.5; unknown characters neither make
-// a quad nor move the pen; only `maximum` characters are read, a UTF-8 one as one, a stray
-// byte as a negative code. The text is drawn centred, right or left of its anchor across,
-// centred or on the baseline upwards (unknown modes: left and baseline), in its own colours
-// or one given, on the text or glow layer.
+// Glyphs go along the pen, scaled by 2 and sheared by 0.5; unknown characters neither make a quad nor move
+// the pen; only `maximum` characters are read, a UTF-8 one as one, a stray byte as a negative code. The text
+// is drawn centred, right or left of its anchor across, centred or on the baseline upwards (unknown modes:
+// left and baseline), in its own colours or one given, on the text or glow layer.
 TEST(DrawText, LaidOutTextLandsAgainstItsAnchorAsWhenLastLookedAt) {
     const BitmapFont font = makeFont();
     ScreenQuad quads[4];

@@ -21,11 +21,10 @@
 namespace nimbus {
 namespace {
 
-// Keys on their own and following lines, rotations then offset, rounded corners under an
-// uneven scale, no bottom but in the closed build, an open bevelled cylinder with a coarse
-// count, a stretched sphere projected onto an area, a bevelled concave L with a swatch, a
-// painted clockwise arrow the coarse build leaves out and names its picture for; all lifted
-// to stand on the ground.
+// Keys on their own and following lines, rotations then offset, rounded corners under an uneven scale, no
+// bottom but in the closed build, an open bevelled cylinder with a coarse count, a stretched sphere projected
+// onto an area, a bevelled concave L with a swatch, a painted clockwise arrow the coarse build leaves out and
+// names its picture for; all lifted to stand on the ground.
 const char kEveryShape[] = R"(# a comment
 texture Golden stand
 painting Painted
@@ -68,7 +67,6 @@ TEST(ModelBuilder, RefusesAModelBeyondSixteenBitIndicesNamingTheLine) {
     EXPECT_TRUE(mesh.vertices.empty());
 }
 
-// A file or folder of the built data.
 std::string inData(const std::string& relative) { return NIMBUS_DATA_DIR "/" + relative; }
 
 ModelMeshData load(const std::string& name) {
