@@ -3,6 +3,7 @@
 #include "game/rules/PickupKind.h"
 #include "game/scene/Backdrop.h"
 #include "game/scene/ColorSymbols.h"
+#include "game/scene/GameScene.h"
 #include "render/ViewSize.h"
 #include "support/RecordingRenderer.h"
 #include "support/SceneTest.h"
@@ -179,6 +180,16 @@ TEST_F(GameScene, TheHudShowsOneHeartPerLife) {
                 << lives << " lives, icon " << i << std::hex << ": " << c;
         }
     }
+}
+
+// The backdrop repeats as on an 800 x 600 screen at two pixels a texel, neither mirrored nor turned.
+TEST_F(GameScene, TheBackdropShowsFourHundredTexelsAcrossTheView) {
+    start({"BBB", "BSB", "BBB"});
+    RecordingRenderer recorder;
+    drawGame(*game_, kViewMin, kViewMax, camera_, recorder);
+    const ScreenVertex* corners = recorder.added.at(0).quad.corners;
+    EXPECT_NEAR((corners[1].u - corners[0].u) * game_->backdrop()->getWidth(), 400.0f, 0.01f);
+    EXPECT_NEAR((corners[3].v - corners[0].v) * game_->backdrop()->getHeight(), 300.0f, 0.01f);
 }
 
 // A window wider than the view, as a wide full screen gives: the view sits in the middle

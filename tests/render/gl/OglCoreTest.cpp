@@ -289,6 +289,9 @@ TEST_F(GlTest, ASamplerShowsItsTextureOrACopyOfTheFrameAndAClearedOneShowsNone) 
         EXPECT_EQ(std::vector<uint8_t>(&frame[at], &frame[at] + 4), std::vector<uint8_t>({0, 255, 0, 255}));
     OglCore noWindow;
     EXPECT_FALSE(texture->copyFromScreen(noWindow));
+    noWindow.resize(1 << 20, 1);  // wider than any texture: GL refuses the copy
+    EXPECT_FALSE(texture->copyFromScreen(noWindow));
+    glViewport(0, 0, kSize, kSize);
     EXPECT_TRUE(sameColor(drawn(), kGreen));
     EXPECT_TRUE(shader->setTexture("g_diffuseTexture", nullptr));
     EXPECT_TRUE(sameColor(drawn(), kBlack));
