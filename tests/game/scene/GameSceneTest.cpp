@@ -188,8 +188,12 @@ TEST_F(GameScene, TheBackdropShowsFourHundredTexelsAcrossTheView) {
     RecordingRenderer recorder;
     drawGame(*game_, kViewMin, kViewMax, camera_, recorder);
     const ScreenVertex* corners = recorder.added.at(0).quad.corners;
-    EXPECT_NEAR((corners[1].u - corners[0].u) * game_->backdrop()->getWidth(), 400.0f, 0.01f);
-    EXPECT_NEAR((corners[3].v - corners[0].v) * game_->backdrop()->getHeight(), 300.0f, 0.01f);
+    const float width = game_->backdrop()->getWidth(), height = game_->backdrop()->getHeight();
+    // Across along the bottom and the top, up along the left and the right.
+    for (const auto& [from, to] : {std::pair(0, 1), std::pair(3, 2)})
+        EXPECT_NEAR((corners[to].u - corners[from].u) * width, 400.0f, 0.01f) << from;
+    for (const auto& [from, to] : {std::pair(0, 3), std::pair(1, 2)})
+        EXPECT_NEAR((corners[to].v - corners[from].v) * height, 300.0f, 0.01f) << from;
 }
 
 // A window wider than the view, as a wide full screen gives: the view sits in the middle
