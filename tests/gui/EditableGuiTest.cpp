@@ -143,12 +143,12 @@ TEST_F(EditableGuiTest, OnlyKeyPressesActInEditMode) {
     EXPECT_EQ(static_cast<Button*>(editor.selected())->caption(), "Pla!");
     EXPECT_TRUE(editor.onKey(keyEvent('?', '?', true))) << "a key typed into a caption reaches nothing else";
     static_cast<Button*>(editor.selected())->editText(keyEvent(SDLK_BACKSPACE, 8, true));
-    // A save, then the release of S with Ctrl still down: one save only.
+    // A save, then the release of S with Ctrl still down and a plain S: one save only.
     frame(editor, {ctrlS(true)});
     const std::string saved = readFile(editor.fileName());
     EXPECT_NE(saved.find("Pla!"), std::string::npos);
     static_cast<Button*>(editor.selected())->editText(keyEvent('?', '?', true));
-    frame(editor, {ctrlS(false)});
+    frame(editor, {ctrlS(false), keyEvent(SDLK_s, 's', true)});
     EXPECT_EQ(readFile(editor.fileName()), saved);
 }
 
